@@ -1,0 +1,20 @@
+#include "common/settings.h"
+
+#include "platform/files.h"
+#include "platform/settings_folder.h"
+
+namespace common {
+
+SettingsContext SettingsContext::Discover() {
+  SettingsContext context;
+  context.folder = plat::SettingsFolderPath();
+  context.found = plat::FolderExists(context.folder) || plat::MakeFolder(context.folder);
+  return context;
+}
+
+std::string JoinSettingsPath(const SettingsContext& settings, std::string_view name) {
+  if (settings.found) return settings.folder + "/" + std::string(name);
+  return std::string(name);
+}
+
+}  // namespace common

@@ -1,0 +1,20 @@
+#pragma once
+// Where a program finds its settings files.
+#include <string>
+#include <string_view>
+
+namespace common {
+
+struct SettingsContext {
+  std::string folder;  // the settings folder, no trailing "/"
+  bool found = false;  // the folder exists (or was just created)
+
+  // Locates the settings folder once at start and creates it when missing.
+  static SettingsContext Discover();
+};
+
+// The path of a settings file: folder + "/" + name when the folder was found,
+// else the bare name (then read from the current folder).
+std::string JoinSettingsPath(const SettingsContext& settings, std::string_view name);
+
+}  // namespace common

@@ -1,0 +1,49 @@
+#include "common/settings_files.h"
+
+#include <array>
+#include <cstring>
+
+#include "platform/binary_io.h"
+#include "platform/text_file.h"
+
+namespace common {
+
+std::optional<std::string> ReadTextBlock(const std::string& path) {
+  std::array<char, kTextFieldSize> block{};
+  auto n = plat::ReadUpTo(path, block.data(), block.size());
+  if (!n) return std::nullopt;
+  std::size_t length = 0;
+  while (length < *n && block[length] != '\0') ++length;
+  return std::string(block.data(), length);
+}
+
+bool WriteTextBlock(const std::string& path, std::string_view text) {
+  std::array<char, kTextFieldSize> block{};
+  std::size_t n = std::min(text.size(), kTextFieldSize - 1);
+  if (n > 0) std::memcpy(block.data(), text.data(), n);
+  return plat::WriteBlock(path, block.data(), block.size());
+}
+
+std::optional<std::string> ReadTextLine(const std::string& path) {
+  plat::LineReader reader(path);
+  if (!reader.is_open()) return std::nullopt;
+  std::string line;
+  if (!reader.Next(line, kTextFieldSize - 1)) return std::string();
+  return line;
+}
+
+bool WriteTextLine(const std::string& path, std::string_view text) {
+  return plat::WriteBlock(path, text.data(), text.size());
+}
+
+std::optional<std::int32_t> ReadInt32File(const std::string& path) {
+  std::int32_t value = 0;
+  if (!plat::ReadBlock(path, &value, sizeof value)) return std::nullopt;
+  return value;
+}
+
+bool WriteInt32File(const std::string& path, std::int32_t value) {
+  return plat::WriteBlock(path, &value, sizeof value);
+}
+
+}  // namespace common

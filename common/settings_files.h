@@ -1,0 +1,26 @@
+#pragma once
+// The one-value settings files: a 241-byte text block, a text line, or an int32.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace common {
+
+inline constexpr std::size_t kTextFieldSize = 241;
+
+// The text of a 241-byte block up to its first zero byte; a shorter file gives
+// what it holds. nullopt when the file cannot be opened.
+std::optional<std::string> ReadTextBlock(const std::string& path);
+// Writes exactly 241 bytes: the text (cut to 240 characters), zero-padded.
+bool WriteTextBlock(const std::string& path, std::string_view text);
+
+// The first line of a text file, at most 240 characters, without its end.
+std::optional<std::string> ReadTextLine(const std::string& path);
+// Writes the text without a line end.
+bool WriteTextLine(const std::string& path, std::string_view text);
+
+std::optional<std::int32_t> ReadInt32File(const std::string& path);
+bool WriteInt32File(const std::string& path, std::int32_t value);
+
+}  // namespace common

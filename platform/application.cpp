@@ -1,0 +1,44 @@
+#include "platform/application.h"
+
+#include <QApplication>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/hooks.h"
+
+namespace plat {
+
+struct Application::Impl {
+  Impl(int& argc, char** argv) : app(argc, argv) {}
+  QApplication app;
+};
+
+Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
+  std::setlocale(LC_NUMERIC, "C");
+}
+
+Application::~Application() = default;
+
+int Application::Exec() { return QApplication::exec(); }
+
+std::string CommandLineText(int argc, char** argv) {
+  std::string text;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) text += ' ';
+    text += argv[i];
+  }
+  return text;
+}
+
+void ExitProgram(int code) {
+  if (auto* hook = hooks::exit_hook) {
+    (*hook)(code);
+    std::abort();  // a hook must not return
+  }
+  std::fflush(nullptr);
+  std::exit(code & 0xFF);
+}
+
+}  // namespace plat

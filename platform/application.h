@@ -1,0 +1,31 @@
+#pragma once
+// The application object of a program: Qt underneath, numbers in the "C" locale.
+#include <memory>
+#include <string>
+
+namespace plat {
+
+class Application {
+ public:
+  // Creates the Qt application; afterwards LC_NUMERIC is "C" again.
+  Application(int& argc, char** argv);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Runs the event loop until the program quits; its exit code.
+  int Exec();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// The command-line text a Windows program received: argv[1..] joined with single blanks.
+std::string CommandLineText(int argc, char** argv);
+
+// Ends the program with a code (-1 becomes 255). Tests catch it through
+// plat::testing::ExitCatcher instead of losing the test process.
+[[noreturn]] void ExitProgram(int code);
+
+}  // namespace plat

@@ -1,0 +1,41 @@
+#pragma once
+// Binary files: whole blocks and table files (int16 count + fixed-size records).
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path);
+// Reads exactly `size` bytes from the start of the file; false when the file is
+// missing or shorter.
+bool ReadBlock(const std::string& path, void* data, std::size_t size);
+// Reads up to `size` bytes; the number read, or nullopt when the file cannot be opened.
+std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::size_t size);
+// Replaces the file with the bytes given.
+bool WriteBlock(const std::string& path, const void* data, std::size_t size);
+bool AppendBlock(const std::string& path, const void* data, std::size_t size);
+
+enum class TableState {
+  kOk,       // count and records agree and fit the table
+  kMissing,  // no file: an empty table
+  kDamaged,  // the count is negative, beyond the capacity, or beyond the records present
+};
+
+struct TableFile {
+  TableState state = TableState::kMissing;
+  int declared = 0;  // the count the file claims
+  int count = 0;     // the records actually read: min(declared, capacity, present)
+  std::vector<std::byte> records;  // count * record size bytes
+};
+
+// Reads a table file; never reads past `capacity` records or past the end of the file.
+TableFile ReadTableFile(const std::string& path, std::size_t record_size, int capacity);
+// Writes the int16 count followed by `count` records from `records`.
+bool WriteTableFile(const std::string& path, std::size_t record_size, int count,
+                    std::span<const std::byte> records);
+
+}  // namespace plat

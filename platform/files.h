@@ -1,0 +1,32 @@
+#pragma once
+// File-system services: existence, sizes, times, copies, folders, wildcards.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+bool FileExists(const std::string& path);    // a regular file
+bool FolderExists(const std::string& path);  // a directory
+std::optional<std::int64_t> FileSize(const std::string& path);
+// Modification time in seconds since 1970 (64-bit).
+std::optional<std::int64_t> FileTime(const std::string& path);
+bool RemoveFile(const std::string& path);
+// Renames, replacing an existing target.
+bool RenameFile(const std::string& from, const std::string& to);
+// Copies a file; without overwrite an existing target makes the copy fail.
+bool CopyFile(const std::string& from, const std::string& to, bool overwrite);
+// Creates a folder (and missing parents); true when it exists afterwards.
+bool MakeFolder(const std::string& path);
+// Names (not paths) of the regular files in a folder matching a wildcard, sorted.
+std::vector<std::string> ListFolder(const std::string& folder, std::string_view pattern = "*.*");
+// Windows-style wildcard match: '*' any run, '?' one character, case-insensitive;
+// "*.*" matches every name, also one without a dot.
+bool WildcardMatch(std::string_view pattern, std::string_view name);
+// The entry of a folder whose name equals `name` ignoring case, as a full path;
+// the plain join when none exists.
+std::string FindCaseInsensitive(const std::string& folder, const std::string& name);
+
+}  // namespace plat

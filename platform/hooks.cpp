@@ -1,0 +1,11 @@
+#include "platform/hooks.h"
+
+namespace plat::hooks {
+
+ClockState* clock = nullptr;
+ProcessHandler* process = nullptr;
+MessageBoxHandler* message_box = nullptr;
+std::function<void(int)>* exit_hook = nullptr;
+std::atomic<int> beeps{0};
+
+}  // namespace plat::hooks

@@ -1,0 +1,29 @@
+#pragma once
+// Starting programs. Arguments are passed separately, never through a shell.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/result.h"
+
+namespace plat {
+
+// Starts a program without waiting for it. On failure the result carries the
+// system's error text. An empty folder keeps the current folder.
+common::Result StartDetached(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& folder = {});
+// Starts a program and waits for it; its exit code (128 + signal when killed),
+// or nullopt with the system's error text in *error when it cannot start.
+std::optional<int> RunAndWait(const std::string& program, const std::vector<std::string>& args,
+                              const std::string& folder = {}, std::string* error = nullptr);
+// Opens a document or folder with the desktop's association.
+common::Result OpenDocument(const std::string& path);
+
+// The folder of the running executable, ending with "/".
+std::string ProgramFolder();
+// The sibling executable of the suite for a name such as "ZEDIR.EXE" or "ZEDIR":
+// the program folder and the name without ".EXE" (any case).
+std::string SiblingProgram(std::string_view name);
+
+}  // namespace plat

@@ -1,0 +1,76 @@
+#include "platform/binary_io.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/files.h"
+#include "platform/testing/testing.h"
+
+namespace {
+
+std::vector<std::byte> TableBytes(std::int16_t count, int records, std::size_t size) {
+  std::vector<std::byte> data(2 + static_cast<std::size_t>(records) * size);
+  std::memcpy(data.data(), &count, 2);
+  for (std::size_t i = 2; i < data.size(); ++i) data[i] = static_cast<std::byte>(i);
+  return data;
+}
+
+TEST(TableFile, CountIsClampedToRecordsAndCapacity) {
+  const std::string path = plat::testing::TestFolder() + "NODES.1";
+  struct Case {
+    std::int16_t declared;
+    int present;
+    int capacity;
+    int count;
+    plat::TableState state;
+  } cases[] = {
+      {300, 2, 200, 2, plat::TableState::kDamaged},  // claims more than present and capacity
+      {3, 2, 200, 2, plat::TableState::kDamaged},    // cut off in its third record
+      {5, 5, 4, 4, plat::TableState::kDamaged},      // beyond the capacity
+      {-1, 2, 200, 0, plat::TableState::kDamaged},
+      {2, 2, 200, 2, plat::TableState::kOk},
+      {1, 3, 200, 1, plat::TableState::kOk},  // surplus bytes are ignored
+      {0, 0, 200, 0, plat::TableState::kOk},
+  };
+  for (const auto& c : cases) {
+    auto bytes = TableBytes(c.declared, c.present, 8);
+    ASSERT_TRUE(plat::WriteBlock(path, bytes.data(), bytes.size()));
+    plat::TableFile t = plat::ReadTableFile(path, 8, c.capacity);
+    EXPECT_EQ(t.count, c.count) << c.declared;
+    EXPECT_EQ(t.state, c.state) << c.declared;
+    EXPECT_EQ(t.declared, c.declared);
+    ASSERT_EQ(t.records.size(), static_cast<std::size_t>(c.count) * 8);
+    if (c.count > 0) {
+      EXPECT_EQ(t.records[0], std::byte{2});
+    }
+  }
+}
+
+TEST(TableFile, MissingReadsEmptyAndWriteRoundTrips) {
+  const std::string path = plat::testing::TestFolder() + "CROSS.1";
+  plat::TableFile missing = plat::ReadTableFile(path, 140, 50);
+  EXPECT_EQ(missing.state, plat::TableState::kMissing);
+  EXPECT_EQ(missing.count, 0);
+
+  std::vector<std::byte> records(3 * 4, std::byte{7});
+  ASSERT_TRUE(plat::WriteTableFile(path, 4, 3, records));
+  EXPECT_EQ(plat::FileSize(path), 14);
+  plat::TableFile back = plat::ReadTableFile(path, 4, 50);
+  EXPECT_EQ(back.state, plat::TableState::kOk);
+  EXPECT_EQ(back.records, records);
+  EXPECT_FALSE(plat::WriteTableFile(path, 4, 4, records));  // fewer records than the count
+}
+
+TEST(Blocks, ShortFileFailsExactRead) {
+  const std::string path = plat::testing::TestFolder() + "PARAMR.1";
+  ASSERT_TRUE(plat::WriteBlock(path, "abcd", 4));
+  char buffer[8] = {};
+  EXPECT_FALSE(plat::ReadBlock(path, buffer, 8));
+  EXPECT_EQ(plat::ReadUpTo(path, buffer, 8), 4u);
+  EXPECT_TRUE(plat::AppendBlock(path, "ef", 2));
+  EXPECT_EQ(plat::ReadWholeFile(path)->size(), 6u);
+  EXPECT_FALSE(plat::ReadUpTo(path + "x", buffer, 8).has_value());
+}
+
+}  // namespace

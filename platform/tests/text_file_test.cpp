@@ -1,0 +1,71 @@
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/binary_io.h"
+#include "platform/files.h"
+#include "platform/testing/testing.h"
+
+namespace {
+
+TEST(Lines, LineEndsAreAcceptedAlike) {
+  const std::vector<std::string> expected = {"NODES", "3", "", "last"};
+  for (const char* text : {"NODES\r\n3\r\n\r\nlast\r\n", "NODES\n3\n\nlast\n", "NODES\r\n3\n\nlast"}) {
+    EXPECT_EQ(plat::SplitLines(text), expected) << text;
+    const std::string path = plat::testing::TestFolder() + "in.txt";
+    ASSERT_TRUE(plat::WriteBlock(path, text, std::strlen(text)));
+    EXPECT_EQ(*plat::ReadLines(path), expected) << text;
+  }
+  EXPECT_TRUE(plat::SplitLines("").empty());
+}
+
+TEST(Lines, LongLinesStayWholeUnlessLimited) {
+  const std::string path = plat::testing::TestFolder() + "long.txt";
+  const std::string long_line(500, 'x');
+  ASSERT_TRUE(plat::WriteTextFile(path, long_line + "\nPRESTRESS"));
+  plat::LineReader reader(path);
+  std::string line;
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, long_line);
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "PRESTRESS");
+  EXPECT_FALSE(reader.Next(line));
+
+  plat::LineReader limited(path);
+  ASSERT_TRUE(limited.Next(line, 240));
+  EXPECT_EQ(line.size(), 240u);
+  ASSERT_TRUE(limited.Next(line, 240));
+  EXPECT_EQ(line, "PRESTRESS");
+}
+
+TEST(TextWriter, EveryLineFeedBecomesCrLf) {
+  const std::string path = plat::testing::TestFolder() + "out.txt";
+  {
+    plat::TextWriter w(path);
+    ASSERT_TRUE(w.is_open());
+    w.Printf("%s\n%5.2f\n", "TITLE", 1.5);
+    w.Write("a\r\nb\n");
+    ASSERT_TRUE(w.Close());
+  }
+  {
+    plat::TextWriter w(path, plat::TextWriter::Mode::kAppend);
+    w.Write("c\n");
+  }
+  auto bytes = plat::ReadWholeFile(path);
+  std::string text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  EXPECT_EQ(text, "TITLE\r\n 1.50\r\na\r\nb\r\nc\r\n");
+}
+
+TEST(TextWriter, LongFormattedTextIsWhole) {
+  const std::string path = plat::testing::TestFolder() + "big.txt";
+  const std::string big(3000, 'q');
+  {
+    plat::TextWriter w(path);
+    w.Printf("%s|%d", big.c_str(), 7);
+  }
+  EXPECT_EQ(plat::FileSize(path), 3002);
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#include "platform/text_file.h"
+
+#include <cstdio>
+
+namespace plat {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
+    std::size_t stop = end;
+    while (stop > start && text[stop - 1] == '\r') --stop;
+    lines.emplace_back(text.substr(start, stop - start));
+    start = next;
+  }
+  return lines;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  LineReader reader(path);
+  if (!reader.is_open()) return std::nullopt;
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.Next(line)) lines.push_back(line);
+  return lines;
+}
+
+LineReader::LineReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+
+LineReader::~LineReader() {
+  if (file_) std::fclose(file_);
+}
+
+bool LineReader::Next(std::string& line, std::size_t limit) {
+  line.clear();
+  if (!file_) return false;
+  int c;
+  bool any = false;
+  while ((c = std::getc(file_)) != EOF) {
+    any = true;
+    if (c == '\n') break;
+    if (limit == 0 || line.size() < limit) line += static_cast<char>(c);
+  }
+  if (!any) return false;
+  while (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+TextWriter::~TextWriter() { Close(); }
+
+bool TextWriter::Open(const std::string& path, Mode mode) {
+  Close();
+  failed_ = false;
+  last_was_cr_ = false;
+  file_ = std::fopen(path.c_str(), mode == Mode::kAppend ? "ab" : "wb");
+  return file_ != nullptr;
+}
+
+void TextWriter::Write(std::string_view text) {
+  if (!file_) return;
+  for (char c : text) {
+    if (c == '\n' && !last_was_cr_) buffer_ += '\r';
+    buffer_ += c;
+    last_was_cr_ = c == '\r';
+  }
+  if (buffer_.size() >= (1u << 16)) Flush();
+}
+
+void TextWriter::Printf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  VPrintf(format, args);
+  va_end(args);
+}
+
+void TextWriter::VPrintf(const char* format, va_list args) {
+  char small[512];
+  va_list copy;
+  va_copy(copy, args);
+  int n = std::vsnprintf(small, sizeof small, format, copy);
+  va_end(copy);
+  if (n < 0) {
+    failed_ = true;
+    return;
+  }
+  if (static_cast<std::size_t>(n) < sizeof small) {
+    Write(std::string_view(small, static_cast<std::size_t>(n)));
+    return;
+  }
+  std::string big(static_cast<std::size_t>(n) + 1, '\0');
+  std::vsnprintf(big.data(), big.size(), format, args);
+  big.resize(static_cast<std::size_t>(n));
+  Write(big);
+}
+
+void TextWriter::Flush() {
+  if (!file_ || buffer_.empty()) return;
+  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+  buffer_.clear();
+}
+
+bool TextWriter::Close() {
+  if (!file_) return !failed_;
+  Flush();
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  return !failed_;
+}
+
+bool WriteTextFile(const std::string& path, std::string_view text) {
+  TextWriter writer(path);
+  if (!writer.is_open()) return false;
+  writer.Write(text);
+  return writer.Close();
+}
+
+}  // namespace plat
