@@ -1,0 +1,270 @@
+#include "platform/dc/painter_dc.h"
+
+#include <QBrush>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+#include <algorithm>
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "platform/dc/qt_bitmap.h"
+#include "platform/dc/qt_fonts.h"
+
+namespace plat {
+namespace {
+
+QColor ToQColor(ColorRef c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+// Raster operation of pens and brushes as a Qt composition mode.
+QPainter::CompositionMode CompositionFor(int rop) {
+  switch (rop) {
+    case R2_BLACK: return QPainter::RasterOp_ClearDestination;
+    case R2_WHITE: return QPainter::RasterOp_SetDestination;
+    case R2_NOT: return QPainter::RasterOp_NotDestination;
+    case R2_XORPEN: return QPainter::RasterOp_SourceXorDestination;
+    case R2_NOTXORPEN: return QPainter::RasterOp_NotSourceXorDestination;
+    case R2_MERGEPEN: return QPainter::RasterOp_SourceOrDestination;
+    case R2_MASKPEN: return QPainter::RasterOp_SourceAndDestination;
+    case R2_NOTCOPYPEN: return QPainter::RasterOp_NotSource;
+    case R2_NOTMERGEPEN: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case R2_NOTMASKPEN: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case R2_MASKNOTPEN: return QPainter::RasterOp_NotSourceAndDestination;
+    case R2_MASKPENNOT: return QPainter::RasterOp_SourceAndNotDestination;
+    case R2_MERGENOTPEN: return QPainter::RasterOp_NotSourceOrDestination;
+    case R2_MERGEPENNOT: return QPainter::RasterOp_SourceOrNotDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+  }
+}
+
+// Dash patterns in pixels for thin pens, in pen widths for wide ones; the
+// longer of the two wins so that patterns grow smoothly with the width.
+QPen MakeQPen(const DevicePen& pen) {
+  if (pen.style == PS_NULL) return QPen(Qt::NoPen);
+  QPen qpen(ToQColor(pen.color));
+  const bool thin = pen.width <= 1;
+  qpen.setWidth(thin ? 0 : pen.width);
+  qpen.setJoinStyle(Qt::RoundJoin);
+  qpen.setCapStyle(thin || pen.style != PS_SOLID ? Qt::FlatCap : Qt::RoundCap);
+  QList<qreal> pixels, widths;
+  switch (pen.style) {
+    case PS_DASH: pixels = {18, 6}; widths = {3, 1}; break;
+    case PS_DOT: pixels = {3, 3}; widths = {1, 1}; break;
+    case PS_DASHDOT: pixels = {9, 6, 3, 6}; widths = {3, 1, 1, 1}; break;
+    case PS_DASHDOTDOT: pixels = {9, 3, 3, 3, 3, 3}; widths = {3, 1, 1, 1, 1, 1}; break;
+    default: return qpen;
+  }
+  const double w = std::max(1, pen.width);
+  QList<qreal> pattern;
+  for (qsizetype i = 0; i < pixels.size(); ++i) {
+    pattern.push_back(std::max(pixels[i], widths[i] * w) / w);
+  }
+  qpen.setDashPattern(pattern);
+  return qpen;
+}
+
+// GDI's 8 x 8 hatch patterns, lines in the brush colour, gaps transparent.
+QImage HatchTexture(int hatch, ColorRef color) {
+  QImage texture(8, 8, QImage::Format_ARGB32_Premultiplied);
+  texture.fill(Qt::transparent);
+  const QRgb ink = ToQColor(color).rgba();
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      bool on = false;
+      switch (hatch) {
+        case HS_HORIZONTAL: on = y == 0; break;
+        case HS_VERTICAL: on = x == 0; break;
+        case HS_FDIAGONAL: on = x == y; break;
+        case HS_BDIAGONAL: on = x + y == 7; break;
+        case HS_CROSS: on = x == 0 || y == 0; break;
+        case HS_DIAGCROSS: on = x == y || x + y == 7; break;
+        default: break;
+      }
+      if (on) texture.setPixel(x, y, ink);
+    }
+  }
+  return texture;
+}
+
+QImage CheckerTexture() {
+  QImage texture(2, 2, QImage::Format_RGB32);
+  texture.fill(Qt::black);
+  texture.setPixel(0, 0, qRgb(255, 255, 255));
+  texture.setPixel(1, 1, qRgb(255, 255, 255));
+  return texture;
+}
+
+Rect Unite(const Rect& a, const Rect& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+Rect Intersect(const Rect& a, const Rect& b) {
+  Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+         std::min(a.bottom, b.bottom)};
+  return r.IsEmpty() ? Rect{} : r;
+}
+
+using FontKey = std::tuple<std::string, int, int, int, bool, bool, bool>;
+
+}  // namespace
+
+struct PainterDc::Impl {
+  QPaintDevice* device = nullptr;
+  QPainter painter;
+  Rect surface;
+  Rect touched;
+  std::map<FontKey, QtDeviceFont> fonts;
+
+  const QtDeviceFont& FontFor(const DeviceFont& font) {
+    // Escapement does not change the measures; one entry serves all angles.
+    FontKey key{font.face, font.height, font.width, font.weight, font.italic, font.underline,
+                font.strike_out};
+    auto it = fonts.find(key);
+    if (it == fonts.end()) it = fonts.emplace(key, MakeQtDeviceFont(font, device)).first;
+    return it->second;
+  }
+
+  // Fills a shape's interior with a brush; a hatch's gaps take the background
+  // colour when the background mode is OPAQUE.
+  template <class DrawShape>
+  void Fill(const DeviceOp& op, DrawShape draw) {
+    if (op.brush.style == BS_NULL) return;
+    painter.setPen(Qt::NoPen);
+    if (op.brush.style == BS_HATCHED) {
+      if (op.bk_mode == OPAQUE) {
+        painter.setBrush(ToQColor(op.bk_color));
+        draw();
+      }
+      painter.setBrush(QBrush(HatchTexture(op.brush.hatch, op.brush.color)));
+    } else {
+      painter.setBrush(ToQColor(op.brush.color));
+    }
+    draw();
+  }
+};
+
+PainterDc::PainterDc(Bitmap& bitmap)
+    : PainterDc(bitmap, DeviceCaps::Screen(bitmap.width(), bitmap.height())) {}
+
+PainterDc::PainterDc(Bitmap& bitmap, const DeviceCaps& caps)
+    : PainterDc(static_cast<QPaintDevice&>(QtImage(bitmap)), caps) {}
+
+PainterDc::PainterDc(QPaintDevice& device, const DeviceCaps& caps)
+    : Dc(caps), impl_(std::make_unique<Impl>()) {
+  impl_->device = &device;
+  impl_->surface = {0, 0, caps.horz_res, caps.vert_res};
+  if (device.width() > 0 && device.height() > 0 && impl_->painter.begin(&device)) {
+    impl_->painter.setRenderHint(QPainter::Antialiasing, false);
+    impl_->painter.setRenderHint(QPainter::TextAntialiasing, true);
+    impl_->painter.setBrushOrigin(0, 0);
+  }
+}
+
+PainterDc::~PainterDc() {
+  if (impl_->painter.isActive()) impl_->painter.end();
+}
+
+Rect PainterDc::TouchedRect() const { return impl_->touched; }
+
+DeviceTextMetrics PainterDc::MeasureFont(const DeviceFont& font) {
+  return impl_->FontFor(font).metrics;
+}
+
+int PainterDc::MeasureText(const DeviceFont& font, std::string_view text) {
+  return QtTextWidth(impl_->FontFor(font), text);
+}
+
+void PainterDc::Render(const DeviceOp& op) {
+  QPainter& p = impl_->painter;
+  if (!p.isActive()) return;
+  const bool uses_rop = op.kind == DeviceOp::Kind::kPolyline ||
+                        op.kind == DeviceOp::Kind::kPolygon ||
+                        op.kind == DeviceOp::Kind::kRectangle || op.kind == DeviceOp::Kind::kEllipse;
+  if (uses_rop && op.rop2 == R2_NOP) return;
+
+  Rect visible = op.clip ? Intersect(*op.clip, impl_->surface) : impl_->surface;
+  if (visible.IsEmpty()) return;
+  impl_->touched = Unite(impl_->touched, Intersect(op.bounds, visible));
+
+  p.save();
+  if (op.clip) p.setClipRect(ToQRect(*op.clip));
+  p.setCompositionMode(uses_rop ? CompositionFor(op.rop2) : QPainter::CompositionMode_SourceOver);
+  const QPen pen = MakeQPen(op.pen);
+
+  switch (op.kind) {
+    case DeviceOp::Kind::kPolyline: {
+      QPolygon line;
+      for (const Point& pt : op.points) line << QPoint(pt.x, pt.y);
+      p.setPen(pen);
+      p.setBrush(Qt::NoBrush);
+      p.drawPolyline(line);
+      break;
+    }
+    case DeviceOp::Kind::kPolygon: {
+      QPolygon shape;
+      for (const Point& pt : op.points) shape << QPoint(pt.x, pt.y);
+      const Qt::FillRule rule = op.fill_mode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+      impl_->Fill(op, [&] { p.drawPolygon(shape, rule); });
+      p.setPen(pen);
+      p.setBrush(Qt::NoBrush);
+      if (pen.style() != Qt::NoPen) p.drawPolygon(shape, rule);
+      break;
+    }
+    case DeviceOp::Kind::kRectangle:
+    case DeviceOp::Kind::kEllipse: {
+      // Right and bottom lie outside: the outline runs on the last pixels inside.
+      const QRect box(op.rect.left, op.rect.top, op.rect.Width() - 1, op.rect.Height() - 1);
+      const bool ellipse = op.kind == DeviceOp::Kind::kEllipse;
+      impl_->Fill(op, [&] { ellipse ? p.drawEllipse(box) : p.drawRect(box); });
+      if (pen.style() != Qt::NoPen) {
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        ellipse ? p.drawEllipse(box) : p.drawRect(box);
+      }
+      break;
+    }
+    case DeviceOp::Kind::kFillRect: {
+      const QRect box = ToQRect(op.rect);
+      impl_->Fill(op, [&] { p.drawRect(box); });
+      break;
+    }
+    case DeviceOp::Kind::kFocusRect: {
+      // Every other pixel of the frame inverted; no pixel twice.
+      const Rect& r = op.rect;
+      if (r.IsEmpty()) break;
+      p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+      const QBrush checker(CheckerTexture());
+      p.fillRect(QRect(r.left, r.top, r.Width(), 1), checker);
+      if (r.Height() > 1) p.fillRect(QRect(r.left, r.bottom - 1, r.Width(), 1), checker);
+      if (r.Height() > 2) {
+        p.fillRect(QRect(r.left, r.top + 1, 1, r.Height() - 2), checker);
+        if (r.Width() > 1) p.fillRect(QRect(r.right - 1, r.top + 1, 1, r.Height() - 2), checker);
+      }
+      break;
+    }
+    case DeviceOp::Kind::kText: {
+      const QtDeviceFont& font = impl_->FontFor(op.font);
+      p.translate(op.origin.x, op.origin.y);
+      p.rotate(-op.font.escapement / 10.0);
+      if (op.bk_mode == OPAQUE) {
+        p.fillRect(QRectF(0, -op.ascent, op.text_width, op.ascent + op.descent),
+                   ToQColor(op.bk_color));
+      }
+      p.scale(font.x_scale, 1.0);
+      p.setFont(font.font);
+      p.setPen(ToQColor(op.text_color));
+      p.drawText(QPointF(0, 0), QStringFromCp1252(op.text));
+      break;
+    }
+  }
+  p.restore();
+}
+
+}  // namespace plat
