@@ -8,17 +8,6 @@
 namespace plat {
 namespace {
 
-Rect Normalised(Point a, Point b) {
-  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
-}
-
-Rect Intersection(const Rect& a, const Rect& b) {
-  Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  if (r.IsEmpty()) r = {r.left, r.top, r.left, r.top};
-  return r;
-}
-
 // The pixels a set of points touches with a pen of the given width.
 Rect BoundsOf(std::span<const Point> points, int pen_width) {
   if (points.empty()) return {};
@@ -34,6 +23,23 @@ Rect BoundsOf(std::span<const Point> points, int pen_width) {
 }
 
 }  // namespace
+
+Rect IntersectRects(const Rect& a, const Rect& b) {
+  const Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+               std::min(a.bottom, b.bottom)};
+  return r.IsEmpty() ? Rect{} : r;
+}
+
+Rect UnionRects(const Rect& a, const Rect& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+Rect RectFromCorners(Point a, Point b) {
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
 
 DeviceCaps DeviceCaps::Screen(int width, int height, int dpi) {
   DeviceCaps caps;
@@ -150,7 +156,7 @@ int Dc::SetPolyFillMode(int mode) {
 }
 
 int Dc::SelectClipRect(const Rect& device_rect) {
-  state_.clip = Normalised({device_rect.left, device_rect.top},
+  state_.clip = RectFromCorners({device_rect.left, device_rect.top},
                            {device_rect.right, device_rect.bottom});
   return state_.clip->IsEmpty() ? NULLREGION : SIMPLEREGION;
 }
@@ -159,18 +165,18 @@ void Dc::RemoveClip() { state_.clip.reset(); }
 
 int Dc::IntersectClipRect(int left, int top, int right, int bottom) {
   const Rect surface{0, 0, caps_.horz_res, caps_.vert_res};
-  state_.clip = Intersection(state_.clip.value_or(surface), DeviceRect(left, top, right, bottom));
+  state_.clip = IntersectRects(state_.clip.value_or(surface), DeviceRect(left, top, right, bottom));
   return state_.clip->IsEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
 Rect Dc::GetClipBox() const {
   const Rect device = state_.clip.value_or(Rect{0, 0, caps_.horz_res, caps_.vert_res});
-  return Normalised(DPtoLP(Point{device.left, device.top}),
+  return RectFromCorners(DPtoLP(Point{device.left, device.top}),
                     DPtoLP(Point{device.right, device.bottom}));
 }
 
 Rect Dc::DeviceRect(int left, int top, int right, int bottom) const {
-  return Normalised(LPtoDP(Point{left, top}), LPtoDP(Point{right, bottom}));
+  return RectFromCorners(LPtoDP(Point{left, top}), LPtoDP(Point{right, bottom}));
 }
 
 DevicePen Dc::ResolvePen() const {
@@ -228,9 +234,9 @@ bool Dc::LineTo(int x, int y) {
   return true;
 }
 
-bool Dc::Polyline(std::span<const Point> points) {
+bool Dc::PointsOp(DeviceOp::Kind kind, const char* call, std::span<const Point> points) {
   if (points.size() < 2) return false;
-  DeviceOp op = MakeOp(DeviceOp::Kind::kPolyline, "Polyline");
+  DeviceOp op = MakeOp(kind, call);
   op.points.reserve(points.size());
   for (const Point& p : points) op.points.push_back(LPtoDP(p));
   op.bounds = BoundsOf(op.points, op.pen.width);
@@ -238,14 +244,12 @@ bool Dc::Polyline(std::span<const Point> points) {
   return true;
 }
 
+bool Dc::Polyline(std::span<const Point> points) {
+  return PointsOp(DeviceOp::Kind::kPolyline, "Polyline", points);
+}
+
 bool Dc::Polygon(std::span<const Point> points) {
-  if (points.size() < 2) return false;
-  DeviceOp op = MakeOp(DeviceOp::Kind::kPolygon, "Polygon");
-  op.points.reserve(points.size());
-  for (const Point& p : points) op.points.push_back(LPtoDP(p));
-  op.bounds = BoundsOf(op.points, op.pen.width);
-  Render(op);
-  return true;
+  return PointsOp(DeviceOp::Kind::kPolygon, "Polygon", points);
 }
 
 bool Dc::Shape(DeviceOp::Kind kind, const char* call, int left, int top, int right, int bottom) {
@@ -328,7 +332,7 @@ void Dc::DrawTextLine(const char* call, Point reference, unsigned align, std::st
   op.font = ResolveFont();
   op.text = std::string(text);
   op.clip = clip;
-  const DeviceTextMetrics m = MeasureFont(op.font);
+  const TextMetrics m = MeasureFont(op.font);
   op.text_width = MeasureText(op.font, text);
   op.ascent = m.ascent;
   op.descent = m.descent;
@@ -373,14 +377,14 @@ bool Dc::TextOut(int x, int y, std::string_view text) {
 
 Size Dc::GetTextExtent(std::string_view text) {
   const DeviceFont font = ResolveFont();
-  const DeviceTextMetrics m = MeasureFont(font);
+  const TextMetrics m = MeasureFont(font);
   const int width = MeasureText(font, text);
   return {RoundCoordinate(state_.mapping.LogicalLengthX(width)),
           RoundCoordinate(state_.mapping.LogicalLengthY(m.height))};
 }
 
 TextMetrics Dc::GetTextMetrics() {
-  const DeviceTextMetrics m = MeasureFont(ResolveFont());
+  const TextMetrics m = MeasureFont(ResolveFont());
   auto y = [&](int v) { return RoundCoordinate(state_.mapping.LogicalLengthY(v)); };
   auto x = [&](int v) { return RoundCoordinate(state_.mapping.LogicalLengthX(v)); };
   TextMetrics tm;

@@ -10,6 +10,21 @@
 // counter-clockwise on the device by the font's escapement.
 //
 // Strings are Windows-1252 bytes, as the programs keep them.
+//
+// A new Dc is in GDI's initial state: MM_TEXT, GM_COMPATIBLE, the black pen of
+// one pixel, the white brush, "ARIAL" of 12 pixels, black text on an OPAQUE
+// white background, TA_LEFT | TA_TOP, R2_COPYPEN, ALTERNATE, no clip, current
+// position (0, 0).
+//
+//   plat::Bitmap picture(800, 600);
+//   plat::PainterDc dc(picture);
+//   dc.SetMapMode(plat::MM_ISOTROPIC);
+//   dc.SetWindowExt(2500, 1500);
+//   dc.SetViewportExt(800, -600);
+//   dc.SetViewportOrg(0, 600);
+//   dc.SelectPen(plat::Pen{plat::PS_DASH, 5, plat::Rgb(255, 10, 10)});
+//   dc.MoveTo(0, 0);
+//   dc.LineTo(2500, 1500);
 #include <span>
 #include <string_view>
 #include <vector>
@@ -146,8 +161,8 @@ class Dc {
 
   // The backend: draws or keeps one resolved call.
   virtual void Render(const DeviceOp& op) = 0;
-  // Metrics and text widths of a device font, in pixels.
-  virtual DeviceTextMetrics MeasureFont(const DeviceFont& font) = 0;
+  // Metrics (in pixels) and text widths (in pixels) of a device font.
+  virtual TextMetrics MeasureFont(const DeviceFont& font) = 0;
   virtual int MeasureText(const DeviceFont& font, std::string_view text) = 0;
 
  private:
@@ -170,6 +185,7 @@ class Dc {
   DeviceFont ResolveFont() const;
   DeviceOp MakeOp(DeviceOp::Kind kind, const char* call) const;
   Rect DeviceRect(int left, int top, int right, int bottom) const;
+  bool PointsOp(DeviceOp::Kind kind, const char* call, std::span<const Point> points);
   bool Shape(DeviceOp::Kind kind, const char* call, int left, int top, int right, int bottom);
   void DrawTextLine(const char* call, Point reference, unsigned align, std::string_view text,
                     const std::optional<Rect>& clip);

@@ -151,11 +151,7 @@ int Dc::DrawText(std::string_view raw_text, Rect& rect, unsigned format) {
   std::optional<Rect> clip = state_.clip;
   if (!(format & DT_NOCLIP)) {
     const Rect own = DeviceRect(rect.left, rect.top, rect.right, rect.bottom);
-    const Rect outer = clip.value_or(Rect{0, 0, caps_.horz_res, caps_.vert_res});
-    Rect both{std::max(own.left, outer.left), std::max(own.top, outer.top),
-              std::min(own.right, outer.right), std::min(own.bottom, outer.bottom)};
-    if (both.IsEmpty()) both = {both.left, both.top, both.left, both.top};
-    clip = both;
+    clip = IntersectRects(own, clip.value_or(Rect{0, 0, caps_.horz_res, caps_.vert_res}));
   }
 
   for (int i = 0; i < count; ++i) {

@@ -33,17 +33,6 @@ struct DeviceFont {
   friend bool operator==(const DeviceFont&, const DeviceFont&) = default;
 };
 
-// Font metrics in device pixels.
-struct DeviceTextMetrics {
-  int height = 0;
-  int ascent = 0;
-  int descent = 0;
-  int internal_leading = 0;
-  int external_leading = 0;
-  int ave_char_width = 0;
-  int max_char_width = 0;
-};
-
 struct DeviceOp {
   enum class Kind {
     kPolyline,   // points, pen, rop2 (open line; the last point is not drawn, as in GDI)

@@ -52,7 +52,8 @@ struct XForm {
   friend bool operator==(const XForm&, const XForm&) = default;
 };
 
-// GetTextMetrics, in logical units.
+// Font metrics: in logical units from Dc::GetTextMetrics, in pixels from a
+// backend.
 struct TextMetrics {
   int height = 0;  // ascent + descent
   int ascent = 0;

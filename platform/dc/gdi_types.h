@@ -36,6 +36,13 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The common part of two rectangles; an empty rectangle (all zero) when none.
+Rect IntersectRects(const Rect& a, const Rect& b);
+// The smallest rectangle holding both; an empty one counts as absent.
+Rect UnionRects(const Rect& a, const Rect& b);
+// The rectangle with corners a and b, whatever their order.
+Rect RectFromCorners(Point a, Point b);
+
 // A colour as 0x00BBGGRR.
 using ColorRef = std::uint32_t;
 constexpr ColorRef Rgb(int r, int g, int b) {

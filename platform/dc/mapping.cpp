@@ -42,21 +42,16 @@ Point Mapping::SetViewportOrg(int x, int y) {
   return previous;
 }
 
-Size Mapping::SetWindowExt(int cx, int cy) {
-  const Size previous = window_ext_;
+Size Mapping::SetExtent(Size& extent, int cx, int cy) {
+  const Size previous = extent;
   if (mode_ == MM_TEXT || cx == 0 || cy == 0) return previous;
-  window_ext_ = {cx, cy};
+  extent = {cx, cy};
   if (mode_ == MM_ISOTROPIC) FixIsotropic();
   return previous;
 }
 
-Size Mapping::SetViewportExt(int cx, int cy) {
-  const Size previous = viewport_ext_;
-  if (mode_ == MM_TEXT || cx == 0 || cy == 0) return previous;
-  viewport_ext_ = {cx, cy};
-  if (mode_ == MM_ISOTROPIC) FixIsotropic();
-  return previous;
-}
+Size Mapping::SetWindowExt(int cx, int cy) { return SetExtent(window_ext_, cx, cy); }
+Size Mapping::SetViewportExt(int cx, int cy) { return SetExtent(viewport_ext_, cx, cy); }
 
 // Shrinks the viewport extent of the axis whose scale is larger (in inches per
 // logical unit) so that both axes get the smaller scale; the sign stays.

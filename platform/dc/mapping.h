@@ -58,6 +58,7 @@ class Mapping {
   friend bool operator==(const Mapping&, const Mapping&) = default;
 
  private:
+  Size SetExtent(Size& extent, int cx, int cy);
   void FixIsotropic();
 
   int ppi_x_;

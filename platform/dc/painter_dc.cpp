@@ -98,19 +98,6 @@ QImage CheckerTexture() {
   return texture;
 }
 
-Rect Unite(const Rect& a, const Rect& b) {
-  if (a.IsEmpty()) return b;
-  if (b.IsEmpty()) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-          std::max(a.bottom, b.bottom)};
-}
-
-Rect Intersect(const Rect& a, const Rect& b) {
-  Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  return r.IsEmpty() ? Rect{} : r;
-}
-
 using FontKey = std::tuple<std::string, int, int, int, bool, bool, bool>;
 
 }  // namespace
@@ -173,7 +160,7 @@ PainterDc::~PainterDc() {
 
 Rect PainterDc::TouchedRect() const { return impl_->touched; }
 
-DeviceTextMetrics PainterDc::MeasureFont(const DeviceFont& font) {
+TextMetrics PainterDc::MeasureFont(const DeviceFont& font) {
   return impl_->FontFor(font).metrics;
 }
 
@@ -189,9 +176,9 @@ void PainterDc::Render(const DeviceOp& op) {
                         op.kind == DeviceOp::Kind::kRectangle || op.kind == DeviceOp::Kind::kEllipse;
   if (uses_rop && op.rop2 == R2_NOP) return;
 
-  Rect visible = op.clip ? Intersect(*op.clip, impl_->surface) : impl_->surface;
+  Rect visible = op.clip ? IntersectRects(*op.clip, impl_->surface) : impl_->surface;
   if (visible.IsEmpty()) return;
-  impl_->touched = Unite(impl_->touched, Intersect(op.bounds, visible));
+  impl_->touched = UnionRects(impl_->touched, IntersectRects(op.bounds, visible));
 
   p.save();
   if (op.clip) p.setClipRect(ToQRect(*op.clip));

@@ -30,7 +30,7 @@ class PainterDc final : public Dc {
 
  protected:
   void Render(const DeviceOp& op) override;
-  DeviceTextMetrics MeasureFont(const DeviceFont& font) override;
+  TextMetrics MeasureFont(const DeviceFont& font) override;
   int MeasureText(const DeviceFont& font, std::string_view text) override;
 
  private:

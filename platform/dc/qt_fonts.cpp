@@ -57,7 +57,7 @@ QtDeviceFont MakeQtDeviceFont(const DeviceFont& font, QPaintDevice* device) {
   qfont.setPixelSize(std::max(1, em));
 
   QFontMetricsF fm = device ? QFontMetricsF(qfont, device) : QFontMetricsF(qfont);
-  DeviceTextMetrics m;
+  TextMetrics m;
   m.ascent = Round(fm.ascent());
   m.descent = Round(fm.descent());
   m.height = m.ascent + m.descent;

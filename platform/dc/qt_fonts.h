@@ -19,7 +19,7 @@ QString FontFamilyFor(std::string_view face);
 struct QtDeviceFont {
   QFont font;            // pixel-sized, upright
   double x_scale = 1.0;  // horizontal stretch for a font with its own width
-  DeviceTextMetrics metrics;
+  TextMetrics metrics;
   QFontMetricsF fm;
 };
 

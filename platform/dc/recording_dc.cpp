@@ -138,9 +138,9 @@ std::string RecordingDc::Text() const {
 
 void RecordingDc::Render(const DeviceOp& op) { ops_.push_back(op); }
 
-DeviceTextMetrics RecordingDc::MeasureFont(const DeviceFont& font) {
+TextMetrics RecordingDc::MeasureFont(const DeviceFont& font) {
   const int h = font.height == 0 ? 12 : std::abs(font.height);
-  DeviceTextMetrics m;
+  TextMetrics m;
   m.height = h;
   m.descent = h / 5;
   m.ascent = h - m.descent;

@@ -27,7 +27,7 @@ class RecordingDc final : public Dc {
 
  protected:
   void Render(const DeviceOp& op) override;
-  DeviceTextMetrics MeasureFont(const DeviceFont& font) override;
+  TextMetrics MeasureFont(const DeviceFont& font) override;
   int MeasureText(const DeviceFont& font, std::string_view text) override;
 
  private:
