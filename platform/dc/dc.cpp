@@ -8,6 +8,10 @@
 namespace plat {
 namespace {
 
+// Fonts are never made larger than this many pixels (a wrong scale must not
+// ask the font engine for glyphs of millions of pixels).
+constexpr int kMaxFontPixels = 10000;
+
 // The pixels a set of points touches with a pen of the given width.
 Rect BoundsOf(std::span<const Point> points, int pen_width) {
   if (points.empty()) return {};
@@ -194,11 +198,13 @@ DeviceFont Dc::ResolveFont() const {
   DeviceFont font;
   font.face = f.face;
   if (f.height != 0) {
-    const int pixels = std::max(1, RoundCoordinate(state_.mapping.DeviceLengthY(f.height)));
+    const int pixels = std::clamp(RoundCoordinate(state_.mapping.DeviceLengthY(f.height)), 1,
+                                  kMaxFontPixels);
     font.height = f.height < 0 ? -pixels : pixels;
   }
   if (f.width != 0) {
-    font.width = std::max(1, RoundCoordinate(state_.mapping.DeviceLengthX(f.width)));
+    font.width = std::clamp(RoundCoordinate(state_.mapping.DeviceLengthX(f.width)), 1,
+                            kMaxFontPixels);
   }
   font.escapement = f.escapement;
   font.weight = f.weight == FW_DONTCARE ? FW_NORMAL : f.weight;

@@ -1,11 +1,17 @@
 #include "platform/dc/mapping.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace plat {
 
-int RoundCoordinate(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+int RoundCoordinate(double v) {
+  // Far beyond any surface; kept small enough that differences fit an int.
+  constexpr double kLimit = 1 << 30;
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp(std::floor(v + 0.5), -kLimit, kLimit));
+}
 
 Mapping::Mapping(int pixels_per_inch_x, int pixels_per_inch_y)
     : ppi_x_(pixels_per_inch_x > 0 ? pixels_per_inch_x : 96),

@@ -72,7 +72,8 @@ class Mapping {
   XForm world_;
 };
 
-// Rounds a device or logical coordinate as GDI does (half up).
+// Rounds a device or logical coordinate as GDI does (half up); values beyond
+// +-2^30 stop there.
 int RoundCoordinate(double v);
 
 }  // namespace plat

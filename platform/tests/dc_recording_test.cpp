@@ -107,5 +107,21 @@ TEST(DcRecording, CurrentPositionFollowsLineTo) {
   EXPECT_EQ(dc.ops().size(), 2u);
 }
 
+TEST(DcRecording, FarPointsAndHugeFontsStayWithinLimits) {
+  RecordingDc dc;
+  dc.SetMapMode(MM_ANISOTROPIC);
+  dc.SetWindowExt(1, 1);
+  dc.SetViewportExt(100000, 100000);
+  dc.MoveTo(0, 0);
+  dc.LineTo(2000000, -3000000);
+  Font font;
+  font.height = -500000;
+  dc.SelectFont(font);
+  dc.TextOut(0, 0, "x");
+  ASSERT_EQ(dc.ops().size(), 2u);
+  EXPECT_EQ(dc.ops()[0].points[1], (Point{1 << 30, -(1 << 30)}));
+  EXPECT_EQ(dc.ops()[1].font.height, -10000);
+}
+
 }  // namespace
 }  // namespace plat
