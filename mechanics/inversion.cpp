@@ -1,0 +1,66 @@
+#include "mechanics/inversion.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstddef>
+
+#include "mechanics/solve_kernels.h"
+
+namespace mechanics {
+namespace {
+
+// Unit columns solved together: each row of the factors is then read once for all of them.
+constexpr int kColumnsPerBlock = 8;
+constexpr int kParallelFrom = 48;
+
+}  // namespace
+
+Inverse InvertByColumns(const FactoredSystem& system) {
+  assert(system.factored());
+  constexpr int W = kColumnsPerBlock;
+  const int n = system.size();
+  const auto slots = static_cast<std::size_t>(n) + 1;
+  Inverse inverse{Matrix(n), Vector(n), std::vector<int>(slots, 0)};
+  const int blocks = (n + W - 1) / W;
+
+#pragma omp parallel if (n >= kParallelFrom)
+  {
+    std::vector<double> x(slots * W);
+    std::vector<double> residual(slots * W);
+    std::vector<double> column(slots);
+    std::vector<double> columnResidual(slots);
+    std::vector<double> sum(slots);
+
+#pragma omp for schedule(dynamic)
+    for (int block = 0; block < blocks; ++block) {
+      const int firstColumn = block * W + 1;
+      const int count = std::min(W, n - firstColumn + 1);
+      std::fill(x.begin(), x.end(), 0.0);
+      std::fill(residual.begin(), residual.end(), 0.0);
+      for (int c = 0; c < count; ++c) {
+        kernels::At<W>(x.data(), firstColumn + c)[c] = 1.0;
+        kernels::At<W>(residual.data(), firstColumn + c)[c] = 1.0;
+      }
+      kernels::Forward<W>(system.factors(), system.swaps(), system.profile(), x.data());
+      kernels::Back<W>(system.factors(), system.profile(), x.data());
+      kernels::SubtractProduct<W>(system.matrix(), system.profile(), x.data(), residual.data());
+
+      for (int c = 0; c < count; ++c) {
+        const int j = firstColumn + c;
+        for (int i = 1; i <= n; ++i) {
+          column[static_cast<std::size_t>(i)] = kernels::At<W>(x.data(), i)[c];
+          columnResidual[static_cast<std::size_t>(i)] = kernels::At<W>(residual.data(), i)[c];
+        }
+        const RefinedSolution solved = kernels::Refine(system.matrix(), system.factors(), system.swaps(),
+                                                       system.profile(), column.data(), columnResidual.data(),
+                                                       sum.data());
+        std::copy(column.begin() + 1, column.end(), inverse.columns.row(j) + 1);
+        inverse.diagonal[j] = column[static_cast<std::size_t>(j)];
+        inverse.corrections[static_cast<std::size_t>(j)] = solved.corrections;
+      }
+    }
+  }
+  return inverse;
+}
+
+}  // namespace mechanics
