@@ -5,14 +5,17 @@
 #include <cstddef>
 #include <utility>
 
+#include "mechanics/simd_pair.h"
+
 namespace mechanics {
 namespace {
 
 // Steps done together before the rows below them are brought up to date: the panel rows stay in
 // cache while each later row takes all of their updates in one pass.
 constexpr int kPanelRows = 32;
-// Below this size the row updates are not worth splitting over threads.
-constexpr int kParallelFrom = 160;
+// Below this many multiply-subtracts the row updates of a panel are not worth splitting over
+// threads (a sparse frame's updates mostly fall away).
+constexpr long kParallelWork = 1L << 18;
 
 // The column that becomes the pivot of step i, or 0 when none is usable.
 int ChoosePivot(const double* row, int i, int n, PivotRule rule) {
@@ -32,13 +35,6 @@ int ChoosePivot(const double* row, int i, int n, PivotRule rule) {
     }
   }
   return largest == 0.0 ? 0 : best;
-}
-
-// target[j] -= f * source[j] for j = from..to.
-inline void SubtractMultiple(double* __restrict target, const double* __restrict source, double f, int from,
-                             int to) {
-#pragma omp simd
-  for (int j = from; j <= to; ++j) target[j] -= f * source[j];
 }
 
 }  // namespace
@@ -90,16 +86,23 @@ int Eliminate(Matrix& a, PivotRule rule, RowSwapTable& swaps) {
       reach[static_cast<std::size_t>(i)] = end;
       for (int r = i + 1; r <= last; ++r) {
         double* const rr = row(r);
-        if (rr[i] != 0.0) SubtractMultiple(rr, ri, rr[i], i + 1, end);
+        if (rr[i] != 0.0) kernels::SubtractMultiple(rr, ri, rr[i], i + 1, end);
       }
     }
 
-#pragma omp parallel for schedule(static) if (n >= kParallelFrom)
+    long work = 0;
+    for (int r = last + 1; r <= n; ++r) {
+      const double* const rr = row(r);
+      for (int k = first; k <= last; ++k) {
+        if (rr[k] != 0.0) work += reach[static_cast<std::size_t>(k)] - k;
+      }
+    }
+#pragma omp parallel for schedule(static) if (work >= kParallelWork)
     for (int r = last + 1; r <= n; ++r) {
       double* const rr = row(r);
       for (int k = first; k <= last; ++k) {
         const double f = rr[k];
-        if (f != 0.0) SubtractMultiple(rr, row(k), f, k + 1, reach[static_cast<std::size_t>(k)]);
+        if (f != 0.0) kernels::SubtractMultiple(rr, row(k), f, k + 1, reach[static_cast<std::size_t>(k)]);
       }
     }
   }

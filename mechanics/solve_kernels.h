@@ -14,6 +14,7 @@
 #include "mechanics/dense_matrix.h"
 #include "mechanics/elimination.h"
 #include "mechanics/refinement.h"
+#include "mechanics/simd_pair.h"
 
 namespace mechanics::kernels {
 
@@ -38,6 +39,19 @@ inline double* At(double* block, int i) {
 template <int W>
 inline const double* At(const double* block, int i) {
   return block + static_cast<std::ptrdiff_t>(i) * W;
+}
+
+// target[c] -= f * x[c] for c = 0..W-1, two lanes at a time.
+template <int W>
+inline void SubtractScaled(double* target, double f, const double* x) {
+  if constexpr (W % 2 == 0) {
+    const DoublePair ff = {f, f};
+    [&]<int... p>(std::integer_sequence<int, p...>) {
+      (StorePair(target + 2 * p, LoadPair(target + 2 * p) - ff * LoadPair(x + 2 * p)), ...);
+    }(std::make_integer_sequence<int, W / 2>());
+  } else {
+    for (int c = 0; c < W; ++c) target[c] -= f * x[c];
+  }
 }
 
 template <int W>
@@ -69,10 +83,7 @@ void Forward(const Matrix& factors, const RowSwapTable& swaps, const Profile& pr
     const double* a = factors.row(j);
     const int last = profile.upperLast[static_cast<std::size_t>(j)];
     for (int i = j + 1; i <= last; ++i) {
-      const double f = a[i];
-      double* bi = At<W>(block, i);
-#pragma omp simd
-      for (int c = 0; c < W; ++c) bi[c] -= f * x[c];
+      SubtractScaled<W>(At<W>(block, i), a[i], x);
     }
   }
 }
@@ -93,10 +104,7 @@ void Back(const Matrix& factors, const Profile& profile, double* block) {
     if (AllZero<W>(x)) continue;
     const int first = profile.lowerFirst[static_cast<std::size_t>(j)];
     for (int i = first; i < j; ++i) {
-      const double f = a[i];
-      double* bi = At<W>(block, i);
-#pragma omp simd
-      for (int c = 0; c < W; ++c) bi[c] -= f * x[c];
+      SubtractScaled<W>(At<W>(block, i), a[i], x);
     }
   }
 }
@@ -115,10 +123,7 @@ void SubtractProduct(const Matrix& matrix, const Profile& profile, const double*
     if (AllZero<W>(xj)) continue;
     const double* a = matrix.row(j);
     for (int i = first; i <= last; ++i) {
-      const double f = a[i];
-      double* ri = At<W>(residual, i);
-#pragma omp simd
-      for (int c = 0; c < W; ++c) ri[c] -= f * xj[c];
+      SubtractScaled<W>(At<W>(residual, i), a[i], xj);
     }
   }
 }
