@@ -70,6 +70,7 @@ void FactoredSystem::SubtractProduct(const Vector& x, Vector& residual) const {
 }
 
 RefinedSolution FactoredSystem::SolveWithRefinement(Vector& b) const {
+  if (!factored() || b.size() != size()) return {false, 0, 0.0};
   Vector residual = b;
   ForwardSubstitute(b);
   BackSubstitute(b);
@@ -79,7 +80,7 @@ RefinedSolution FactoredSystem::SolveWithRefinement(Vector& b) const {
 }
 
 RefinedSolution FactoredSystem::SolveUnitColumn(int j, Vector& x) const {
-  assert(j >= 1 && j <= size());
+  if (!factored() || j < 1 || j > size()) return {false, 0, 0.0};
   x = Vector(size());
   x[j] = 1.0;
   return SolveWithRefinement(x);

@@ -29,7 +29,8 @@ class FactoredSystem {
   const RowSwapTable& swaps() const { return swaps_; }
   const kernels::Profile& profile() const { return profile_; }
 
-  // The following need factored() and a vector of size().
+  // The following need factored() and vectors of size(); the substitutions check that only in
+  // debug builds, the solutions always (they report solved = false and leave b as it was).
 
   // The recorded exchanges (in ascending order), then the forward substitution.
   void ForwardSubstitute(Vector& b) const;

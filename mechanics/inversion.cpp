@@ -1,7 +1,6 @@
 #include "mechanics/inversion.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstddef>
 
 #include "mechanics/solve_kernels.h"
@@ -16,7 +15,7 @@ constexpr int kParallelFrom = 48;
 }  // namespace
 
 Inverse InvertByColumns(const FactoredSystem& system) {
-  assert(system.factored());
+  if (!system.factored()) return {};
   constexpr int W = kColumnsPerBlock;
   const int n = system.size();
   const auto slots = static_cast<std::size_t>(n) + 1;

@@ -19,7 +19,7 @@ struct Inverse {
 
 // Every column j is solved as FactoredSystem::SolveUnitColumn(j) solves it, with the same
 // operations and so the same result; the columns are taken several at a time and in parallel.
-// Needs system.factored().
+// A system without complete factors gives an inverse of size 0.
 Inverse InvertByColumns(const FactoredSystem& system);
 
 }  // namespace mechanics

@@ -9,6 +9,8 @@ inline constexpr double kResidualLimit = 1e-12;
 inline constexpr int kMostCorrections = 31;
 
 struct RefinedSolution {
+  // False when nothing was solved: the system had no complete factors or the vector the wrong size.
+  bool solved = true;
   int corrections = 0;
   // Largest magnitude of the last residual.
   double residual = 0.0;

@@ -11,7 +11,9 @@
 namespace mechanics {
 
 // rotationCount: r; hingedEnds: hinged element ends at the node (NodeRecord byte 182); metEnds:
-// element ends at the node (byte 158). Returns the rotation's index 1..r, or 0 when r < 1.
+// element ends at the node (byte 158). Returns the rotation's index 1..r, or 0 when r < 1; with a
+// node record: node.rotation_dof(SupportedRotationIndex(node.rotation_count(),
+// node.hinged_end_count(), node.end_count())), after r was checked against the 21 slots.
 int SupportedRotationIndex(int rotationCount, int hingedEnds, int metEnds);
 
 // The equation number of that rotation; rotationEquations holds the node's rotation equations

@@ -200,6 +200,27 @@ TEST(Inversion, RefinementCorrectsAWeakPivot) {
   }
 }
 
+TEST(Inversion, SingularSystemSolvesNothing) {
+  // A beam on two rollers: singular in row 4; nothing is solved and nothing is inverted.
+  const FactoredSystem system(AssembleFrame(6, {{0, 0, 4, 0, {1, 2, 3, 4, 5, 6}}}, {{2, 1.0}, {5, 1.0}}),
+                              PivotRule::kFirstUsable);
+  EXPECT_EQ(system.singularRow(), 4);
+  Vector b(6);
+  b[4] = 1.0;
+  EXPECT_FALSE(system.SolveWithRefinement(b).solved);
+  EXPECT_EQ(b[4], 1.0);
+  EXPECT_FALSE(system.SolveUnitColumn(1, b).solved);
+  EXPECT_EQ(mechanics::InvertByColumns(system).columns.size(), 0);
+
+  const FactoredSystem regular(FromRows({{2, 0}, {0, 4}}), PivotRule::kFirstUsable);
+  Vector wrongSize(3);
+  EXPECT_FALSE(regular.SolveWithRefinement(wrongSize).solved);
+  EXPECT_FALSE(regular.SolveUnitColumn(3, b).solved);
+  Vector x(2);
+  EXPECT_TRUE(regular.SolveUnitColumn(2, x).solved);
+  EXPECT_EQ(x[2], 0.25);
+}
+
 TEST(Inversion, ReadyForAMatrixOfNoEquations) {
   const FactoredSystem system(Matrix(0), PivotRule::kFirstUsable);
   EXPECT_EQ(system.singularRow(), 0);
