@@ -1,0 +1,58 @@
+#include "Quon/input/setup_run.h"
+
+#include <cstdint>
+
+#include "Quon/input/find_position.h"
+#include "Quon/input/read_load_case.h"
+#include "Quon/input/read_model.h"
+#include "Quon/input/read_parameters.h"
+#include "Quon/job/choose_entry.h"
+#include "Quon/run/messages.h"
+#include "Quon/run/require_file.h"
+#include "common/position/file_names.h"
+#include "common/records/record_files.h"
+#include "platform/binary_io.h"
+#include "platform/files.h"
+
+namespace zedir {
+namespace {
+
+// The label of the next listing page: "D%d" of LASTD plus 1 (LASTD 0 when missing).
+void ReadPageLabel(Run& run) {
+  std::int16_t last = 0;
+  if (!plat::ReadBlock(run.position.FolderFile(kPageCounterFile), &last, sizeof last)) last = 0;
+  run.page_label = "D" + std::to_string(last + 1);
+}
+
+common::Result ReadDiary(Run& run) {
+  const std::string path = run.position.File(common::file_names::kDiary);
+  if (common::Result missing = RequireFile(path); !missing) return Abandon(run, missing);
+  auto read = common::ReadBlockRecord<common::LoadCaseDiary>(path);
+  if (read.status.missing()) return Abandon(run, FileMissing(path));
+  if (common::Result damaged = common::CheckFile(path, read.status); !damaged) return Abandon(run, damaged);
+  run.diary = read.record;
+  return common::Result::Ok();
+}
+
+void NoteStiffnessMatrix(Run& run, RunNotifier& notifier) {
+  run.matrix_present = plat::FileExists(run.position.File(kStiffnessMatrixFile));
+  run.params.set_matrix_present_flag(run.matrix_present ? 1 : 0);
+  run.params.set_matrix_missing_flag(run.matrix_present ? 0 : 1);
+  notifier.MatrixFile(run.matrix_present);
+}
+
+}  // namespace
+
+common::Result SetupRun(Run& run, const common::SettingsContext& settings, RunNotifier& notifier) {
+  if (common::Result failed = FindPosition(run, settings); !failed) return failed;
+  if (common::Result failed = ChooseJobEntry(run); !failed) return failed;
+  ReadPageLabel(run);
+  if (common::Result failed = ReadParameters(run, notifier); !failed) return failed;
+  if (common::Result failed = ReadDiary(run); !failed) return failed;
+  NoteStiffnessMatrix(run, notifier);
+  if (common::Result failed = ReadModelFiles(run); !failed) return failed;
+  run.params.Clear(44, 4);  // cleared in memory once PARAMR is stored
+  return ReadLoadCaseFiles(run);
+}
+
+}  // namespace zedir

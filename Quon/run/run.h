@@ -1,0 +1,68 @@
+#pragma once
+// The state of one solver run: where it works, its walk over the solver job,
+// the tables of the pass in work and its results. Every pass reads its input
+// afresh into the same object.
+#include <string>
+#include <vector>
+
+#include "common/position/position.h"
+#include "common/records/frame_params.h"
+#include "common/records/load_case_diary.h"
+#include "common/records/load_case_params.h"
+#include "common/records/load_tables.h"
+#include "common/records/model_tables.h"
+#include "common/records/solver_job.h"
+#include "common/result.h"
+
+namespace zedir {
+
+// The most equations a frame may have; the displacement vector has room for them.
+inline constexpr int kMaxEquations = 1000;
+
+// The walk over the solver job.
+struct JobState {
+  bool present = false;     // the job file existed at the latest pass
+  common::SolverJob job;    // as last read
+  int entry_index = 0;      // the entry in work, 1-based; 0 before the first pass
+  int entry_count = 0;      // the job's count as last read, at most 100
+  int step_counter = 0;     // the passes made on the entry in work
+  bool abandoned = false;   // a failure left nothing more to compute
+};
+
+struct Run {
+  // Where the run works.
+  std::string position_name;  // kept from pass to pass when EXTR is missing
+  common::Position position;
+  std::string trace_folder;   // ends with "/"; empty without the developer marker
+
+  JobState job;
+  int load_case = 0;            // CurrentLoadCase
+  std::string load_case_text;   // CurrentLoadCaseText, "0%d"
+  std::string page_label;       // "D%d" of the next listing page
+
+  // The model.
+  common::FrameParams params;
+  common::LoadCaseDiary diary;
+  bool matrix_present = false;  // MATRIX exists in the position folder
+  common::MaterialTable materials;
+  common::CrossSectionTable sections;
+  common::ElementTable elements;
+  common::NodeTable nodes;
+  common::NodeRefTable supports;  // of the geometry, or the settlements of the load case
+
+  // The load case.
+  common::LoadCaseParams load_case_params;
+  common::PointLoadTable point_loads;
+  common::LineLoadTable line_loads;
+  common::TemperatureTable temperatures;  // by element; empty without temperature loads
+
+  int equation_count() const { return params.equation_count(); }
+  // Whether another pass has a load case to compute.
+  bool HasFurtherPass() const;
+};
+
+// Marks the run as finished by a failure that every further pass would meet
+// too (no position, no model, no job), and hands the failure on.
+common::Result Abandon(Run& run, common::Result failure);
+
+}  // namespace zedir

@@ -1,0 +1,53 @@
+#pragma once
+// A position in the test's own folder: the settings folder with EXTR and DPATH,
+// the position folder, and writers of the model, job and load-case files.
+#include <string>
+#include <vector>
+
+#include "Quon/tests/support/frame_builder.h"
+#include "common/position/position.h"
+#include "common/records/load_case_params.h"
+#include "common/records/load_tables.h"
+#include "common/records/model_tables.h"
+#include "common/settings.h"
+
+namespace zedir::testing {
+
+struct LoadCaseFiles {
+  common::LoadCaseParams params;  // counts and flags are set from the tables below
+  common::PointLoadTable point_loads;
+  common::LineLoadTable line_loads;
+  common::TemperatureTable temperatures;  // written with the temperature flag when not empty
+  common::PrestressTable prestress;       // written with the prestress flag when not empty
+  common::NodeRefTable settlements;       // written with the settlement flag when not empty
+};
+
+class TestPosition {
+ public:
+  // Position "7" under <test folder>data/, settings in <test folder>settings.
+  TestPosition();
+
+  const common::SettingsContext& settings() const { return settings_; }
+  const common::Position& position() const { return position_; }
+  std::string File(const std::string& base) const { return position_.File(base); }
+  std::string LoadCaseFile(const std::string& base, int load_case) const {
+    return position_.LoadCaseFile(base, load_case);
+  }
+
+  // PARAMR, MATR, CROSS, ELEMENTS, NODES, LKNOTENR and DIARY.
+  void WriteModel(const FrameModel& model) const;
+  // BATCH with one entry per load case (step bytes 0); `count` overrides the count.
+  void WriteJob(const std::vector<int>& load_cases, int count = -1) const;
+  void WriteLoadCase(int load_case, const LoadCaseFiles& files) const;
+
+ private:
+  common::SettingsContext settings_;
+  common::Position position_;
+};
+
+// Raw bytes of a file (empty when missing).
+std::vector<std::byte> FileBytes(const std::string& path);
+// The doubles of a file of doubles.
+std::vector<double> FileDoubles(const std::string& path);
+
+}  // namespace zedir::testing
