@@ -67,7 +67,10 @@ int Eliminate(Matrix& a, PivotRule rule, RowSwapTable& swaps) {
         swaps.swap[static_cast<std::size_t>(i)] = pivot;
         swaps.exchanged = true;
         for (int r = 1; r <= n; ++r) std::swap(row(r)[i], row(r)[pivot]);
-        for (int k = first; k < i; ++k) reach[static_cast<std::size_t>(k)] = std::max(reach[static_cast<std::size_t>(k)], pivot);
+        for (int k = first; k < i; ++k) {
+          int& end = reach[static_cast<std::size_t>(k)];
+          end = std::max(end, pivot);
+        }
       }
       const double p = ri[i];
       if (rule == PivotRule::kFirstUsable) {
@@ -97,7 +100,7 @@ int Eliminate(Matrix& a, PivotRule rule, RowSwapTable& swaps) {
         if (rr[k] != 0.0) work += reach[static_cast<std::size_t>(k)] - k;
       }
     }
-#pragma omp parallel for schedule(static) if (work >= kParallelWork)
+#pragma omp parallel for schedule(dynamic, 8) if (work >= kParallelWork)
     for (int r = last + 1; r <= n; ++r) {
       double* const rr = row(r);
       for (int k = first; k <= last; ++k) {

@@ -10,7 +10,21 @@ namespace {
 
 // Unit columns solved together: each row of the factors is then read once for all of them.
 constexpr int kColumnsPerBlock = 8;
-constexpr int kParallelFrom = 48;
+// Below this many multiply-subtracts for all columns the inversion is not worth splitting over
+// threads: a sparse frame inverts in a few milliseconds on one.
+constexpr double kParallelWork = 3e7;
+
+// Multiply-subtracts of one column at most: both substitutions and the residual, within the
+// non-zero extents of the rows.
+double WorkPerColumn(const kernels::Profile& profile, int n) {
+  double work = 0.0;
+  for (int j = 1; j <= n; ++j) {
+    const auto at = static_cast<std::size_t>(j);
+    work += (profile.upperLast[at] - j) + (j - profile.lowerFirst[at]);
+    work += std::max(0, profile.last[at] - profile.first[at] + 1);
+  }
+  return work;
+}
 
 }  // namespace
 
@@ -22,7 +36,8 @@ Inverse InvertByColumns(const FactoredSystem& system) {
   Inverse inverse{Matrix(n), Vector(n), std::vector<int>(slots, 0)};
   const int blocks = (n + W - 1) / W;
 
-#pragma omp parallel if (n >= kParallelFrom)
+  const bool parallel = WorkPerColumn(system.profile(), n) * n >= kParallelWork;
+#pragma omp parallel if (parallel)
   {
     std::vector<double> x(slots * W);
     std::vector<double> residual(slots * W);

@@ -23,7 +23,8 @@ using mechanics::testing::AssembleFrame;
 Matrix FromRows(const std::vector<std::vector<double>>& rows) {
   Matrix k(static_cast<int>(rows.size()));
   for (int i = 1; i <= k.size(); ++i) {
-    for (int j = 1; j <= k.size(); ++j) k(i, j) = rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)];
+    const std::vector<double>& values = rows[static_cast<std::size_t>(i - 1)];
+    for (int j = 1; j <= k.size(); ++j) k(i, j) = values[static_cast<std::size_t>(j - 1)];
   }
   return k;
 }
