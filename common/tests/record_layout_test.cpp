@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/records/dof_record.h"
 #include "common/records/drawing_extents.h"
 #include "common/records/element_record.h"
 #include "common/records/frame_params.h"
@@ -228,6 +229,11 @@ TEST(RecordLayout, ModelRecords) {
       FIELD(4, zmin, kF),
       FIELD(8, xmax, kF),
       FIELD(12, zmax, kF),
+  });
+  CheckFields<common::DofRecord>({
+      FIELD(0, node, kI32),
+      FIELD(4, equation, kI32),
+      FIELD(8, kind, kI32),
   });
 }
 

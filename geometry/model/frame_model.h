@@ -1,0 +1,48 @@
+#pragma once
+// The state of the geometry input: the frame of one position with its tables,
+// FrameParams, the equation list, the poles of the last mechanism and the
+// editor's working values that the model operations set. One object holds it
+// all; operations take it by reference, and those that touch files take the
+// position explicitly.
+//
+// Tables are the truth for counts; an operation that changes a table's count
+// also sets the matching count of FrameParams (elements 128, nodes 130,
+// supports 702, cross sections 126, equations 38 and 132).
+#include <cstdint>
+
+#include "common/records/dof_record.h"
+#include "common/records/drawing_extents.h"
+#include "common/records/frame_params.h"
+#include "common/records/model_tables.h"
+#include "geometry/model/pole_table.h"
+
+namespace kelmf {
+
+// What the editor keeps of the model operations. The editor owns these values
+// and will add its own beside them.
+struct EditorState {
+  // StoreyFrameError: 1 after a limit was exceeded by the node rebuild or by
+  // the storey-frame generator; the editor reads and clears it.
+  std::int32_t storey_frame_error = 0;
+  // DrawingScale: logical drawing units per metre; 100 before the first choice.
+  int drawing_scale = 100;
+  // EditorViewExtents: the extents of the view when it is not zoomed.
+  common::DrawingExtents view_extents = common::DrawingExtents::Default();
+};
+
+struct FrameModel {
+  common::FrameParams params;
+  common::ElementTable elements;
+  common::NodeTable nodes;
+  common::NodeRefTable supports;  // LKNOTENR
+  common::CrossSectionTable cross_sections;
+  common::MaterialTable materials;
+  // The extents of the model (EXTENSIOR, or EXTENSIOPOLESR while poles are shown).
+  common::DrawingExtents extents = common::DrawingExtents::Default();
+  // Equations 1..n of the frame, as numbered by the node rebuild (DOFSK).
+  common::DofTable dofs;
+  PoleTable poles;
+  EditorState editor;
+};
+
+}  // namespace kelmf
