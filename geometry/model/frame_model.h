@@ -8,6 +8,15 @@
 // Tables are the truth for counts; an operation that changes a table's count
 // also sets the matching count of FrameParams (elements 128, nodes 130,
 // supports 702, cross sections 126, equations 38 and 132).
+//
+// Model operations that can be refused (a limit, an index out of range) work
+// on a copy and change nothing when they fail; they set
+// editor.storey_frame_error for a limit. Files are written after the model in
+// memory is complete, and a file that cannot be written is reported.
+//
+// Later work extends this object rather than keeping tables elsewhere: the
+// start-up load and Store (settings such as the pen width, the stored-geometry
+// marker), the echo text, the model check (which fills `poles`).
 #include <cstdint>
 
 #include "common/records/dof_record.h"
