@@ -17,9 +17,14 @@ struct Application::Impl {
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
   std::setlocale(LC_NUMERIC, "C");
+  // A program ends by WM_QUIT (or its exit code), never because a window went.
+  QApplication::setQuitOnLastWindowClosed(false);
 }
 
-Application::~Application() = default;
+Application::~Application() {
+  // Widgets of windows that ended inside their own handlers go before Qt does.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 int Application::Exec() { return QApplication::exec(); }
 

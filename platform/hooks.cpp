@@ -6,6 +6,7 @@ ClockState* clock = nullptr;
 ProcessHandler* process = nullptr;
 MessageBoxHandler* message_box = nullptr;
 std::function<void(int)>* exit_hook = nullptr;
+std::function<void(int)>* quit_hook = nullptr;
 std::atomic<int> beeps{0};
 
 }  // namespace plat::hooks

@@ -38,6 +38,9 @@ extern MessageBoxHandler* message_box;
 // Called instead of ending the process; must not return normally (tests throw).
 extern std::function<void(int)>* exit_hook;
 
+// Called instead of ending the message loop when WM_QUIT arrives (with its exit code).
+extern std::function<void(int)>* quit_hook;
+
 extern std::atomic<int> beeps;
 
 }  // namespace plat::hooks

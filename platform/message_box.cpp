@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QThread>
 
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <string>
@@ -13,6 +13,7 @@
 #include "platform/hooks.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
+#include "platform/window/ui_thread.h"
 
 namespace plat {
 namespace {
@@ -123,8 +124,17 @@ int DefaultAnswer(unsigned flags) {
 }
 
 int MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
+  const char* log = std::getenv("PLAT_MESSAGES");
+  const bool unattended = log && *log && !hooks::message_box;
+  if (unattended) return Unattended(log, text, caption, flags);
+  if (detail::HasApplication() && !detail::OnUiThread()) {
+    // A worker's box: the user-interface thread shows it (or answers it from the
+    // test's script) while the worker waits for the answer.
+    std::string t(text), c(caption);
+    const auto answer = detail::CallOnUiThread([t, c, flags]() -> std::int64_t { return MessageBox(t, c, flags); });
+    return answer ? static_cast<int>(*answer) : DefaultAnswer(flags);
+  }
   if (auto* h = hooks::message_box) return h->handle(std::string(text), std::string(caption), flags);
-  if (const char* log = std::getenv("PLAT_MESSAGES"); log && *log) return Unattended(log, text, caption, flags);
   if (!HasDisplay()) {
     std::fprintf(stderr, "%s: %s\n", Cp1252ToUtf8(caption).c_str(), Cp1252ToUtf8(text).c_str());
     if (QGuiApplication::platformName() == "offscreen") {
@@ -134,14 +144,6 @@ int MessageBox(std::string_view text, std::string_view caption, unsigned flags) 
       std::_Exit(97);
     }
     return DefaultAnswer(flags);
-  }
-  QCoreApplication* app = QCoreApplication::instance();
-  if (QThread::currentThread() != app->thread()) {
-    int answer = DefaultAnswer(flags);
-    std::string t(text), c(caption);
-    QMetaObject::invokeMethod(
-        app, [&] { answer = ShowBox(t, c, flags); }, Qt::BlockingQueuedConnection);
-    return answer;
   }
   return ShowBox(text, caption, flags);
 }

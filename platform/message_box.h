@@ -29,7 +29,9 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 // Shows a message box and returns the button pressed. Safe from any thread: a
-// worker's box is shown by the user-interface thread.
+// worker's box is shown (or answered by a test's script) on the user-interface
+// thread, so that thread must be handling events meanwhile; unattended boxes
+// are answered on the asking thread.
 int MessageBox(std::string_view text, std::string_view caption = " ", unsigned flags = MB_OK);
 
 // The answer a box with these flags gives when nobody presses a button.

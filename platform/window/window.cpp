@@ -1,0 +1,337 @@
+#include "platform/window/window.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <mutex>
+
+#include "platform/clock.h"
+#include "platform/hooks.h"
+#include "platform/text_codec.h"
+#include "platform/window/host_widget.h"
+#include "platform/window/input_tracking.h"
+#include "platform/window/ui_thread.h"
+#include "platform/window/window_registry.h"
+#include "platform/window/window_state.h"
+
+namespace plat {
+
+using detail::HostWidget;
+using detail::LookupWindow;
+using detail::WindowState;
+
+namespace detail {
+
+LRESULT WindowState::Dispatch(const MSG& msg) {
+  const std::shared_ptr<bool> still_alive = alive;  // this state may go with its window inside
+  const MSG* previous = current;
+  current = &msg;
+  const LRESULT result = self->WindowProc(msg.message, msg.wParam, msg.lParam);
+  if (*still_alive) current = previous;
+  return result;
+}
+
+void WindowState::Teardown() {
+  std::vector<HWND> child_handles;
+  for (Window* c : children) child_handles.push_back(c->GetSafeHwnd());
+  for (HWND h : child_handles) {
+    if (Window* c = LookupWindow(h)) c->DestroyWindow();
+  }
+  children.clear();
+  if (host) {
+    for (const auto& [id, qt_timer] : timers) host->killTimer(qt_timer);
+  }
+  timers.clear();
+  if (parent) {
+    auto& siblings = WindowState::Of(*parent)->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), self), siblings.end());
+    parent = nullptr;
+  }
+  const HWND hwnd = self->hwnd_;
+  self->hwnd_ = nullptr;
+  UnregisterWindow(hwnd);
+  if (HostWidget* widget = host) {
+    host = nullptr;
+    widget->Release();
+  }
+}
+
+void WindowState::HostGone() {
+  host = nullptr;  // the widget is being deleted; its timers go with it
+  timers.clear();
+  if (self->hwnd_ && !destroying) self->DestroyWindow();
+}
+
+void WindowState::ReportSize(UINT type) {
+  if (!host) return;
+  const Size size{host->width(), host->height()};
+  if (size == reported_size) return;
+  reported_size = size;
+  self->SendMessage(WM_SIZE, type, MAKELPARAM(static_cast<unsigned>(size.cx), static_cast<unsigned>(size.cy)));
+}
+
+bool DeliverQueued(MSG& msg) {
+  Window* target = LookupWindow(msg.hwnd);
+  if (!target) return false;
+  std::vector<HWND> chain;
+  for (Window* w = target; w; w = w->GetParent()) chain.push_back(w->GetSafeHwnd());
+  for (HWND h : chain) {
+    Window* w = LookupWindow(h);
+    if (w && w->PreTranslateMessage(&msg)) return false;
+  }
+  Window* w = LookupWindow(msg.hwnd);
+  if (!w) return false;
+  WindowState::Of(*w)->Dispatch(msg);
+  return true;
+}
+
+MSG MakeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG msg;
+  msg.hwnd = hwnd;
+  msg.message = message;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  msg.time = static_cast<DWORD>(ElapsedMilliseconds());
+  const InputState& input = CurrentInput();
+  msg.pt = input.cursor_faked ? input.cursor : input.last_mouse;
+  return msg;
+}
+
+}  // namespace detail
+
+Window::Window() : state_(std::make_unique<WindowState>(this)) {}
+
+Window::~Window() {
+  if (hwnd_) {
+    if (state_->destroying) {
+      state_->Teardown();  // deleted while being destroyed: finish quietly
+    } else {
+      DestroyWindow();
+    }
+  }
+  *state_->alive = false;
+}
+
+bool Window::Create(std::string_view title, DWORD style, const Rect& rect, Window* parent, UINT id) {
+  if (hwnd_ || !detail::OnUiThread()) return false;
+  const bool child = (style & WS_CHILD) != 0;
+  if (parent && (!parent->hwnd_ || !parent->state_->host)) return false;
+  if (child && !parent) return false;
+  auto* widget = new HostWidget(this, parent ? parent->state_->host : nullptr, child ? Qt::Widget : Qt::Window);
+  widget->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+  widget->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(title)));
+  state_->host = widget;
+  state_->parent = parent;
+  state_->id = id;
+  state_->style = style;
+  hwnd_ = detail::RegisterWindow(this);
+  if (parent) parent->state_->children.push_back(this);
+
+  CREATESTRUCT create{parent, rect, style, id, std::string(title)};
+  const std::shared_ptr<bool> alive = state_->alive;
+  const LRESULT created = SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create));
+  if (!*alive || !hwnd_) return false;
+  if (created == -1) {
+    DestroyWindow();
+    return false;
+  }
+  state_->ReportSize(SIZE_RESTORED);
+  if (!*alive || !hwnd_) return false;
+  if ((style & WS_VISIBLE) && state_->host) state_->host->show();
+  return true;
+}
+
+bool Window::DestroyWindow() {
+  if (!hwnd_ || state_->destroying) return false;
+  state_->destroying = true;
+  const std::shared_ptr<bool> alive = state_->alive;
+  // Owned top-level windows go first and whole; children after the parent's WM_DESTROY.
+  std::vector<HWND> owned;
+  for (Window* c : state_->children) {
+    if (!c->state_->IsChild()) owned.push_back(c->hwnd_);
+  }
+  for (HWND h : owned) {
+    if (Window* w = LookupWindow(h)) w->DestroyWindow();
+    if (!*alive) return true;
+  }
+  SendMessage(WM_DESTROY);
+  if (!*alive) return true;
+  state_->Teardown();
+  state_->destroying = false;
+  PostNcDestroy();  // WM_NCDESTROY: may delete this
+  return true;
+}
+
+Window* Window::FromHandle(HWND hwnd) { return LookupWindow(hwnd); }
+
+Window* Window::GetParent() const { return state_->parent; }
+
+UINT Window::GetDlgCtrlID() const { return state_->id; }
+
+Window* Window::GetDlgItem(UINT id) const {
+  for (Window* c : state_->children) {
+    if (c->state_->IsChild() && c->state_->id == id) return c;
+  }
+  return nullptr;
+}
+
+bool Window::ShowWindow(int command) {
+  QWidget* widget = state_->host;
+  if (!widget) return false;
+  const bool was_visible = widget->isVisible();
+  const bool top_level = !state_->IsChild();
+  switch (command) {
+    case SW_HIDE: widget->hide(); break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+      if (top_level) {
+        widget->showMinimized();
+      } else {
+        widget->show();
+      }
+      break;
+    case SW_SHOWMAXIMIZED:
+      if (top_level) {
+        widget->showMaximized();
+      } else {
+        widget->show();
+      }
+      break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+      if (top_level) {
+        widget->showNormal();
+      } else {
+        widget->show();
+      }
+      break;
+    default: widget->show(); break;
+  }
+  return was_visible;
+}
+
+bool Window::IsWindowVisible() const { return state_->host && state_->host->isVisible(); }
+
+void Window::SetWindowText(std::string_view text) {
+  if (state_->host) state_->host->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(text)));
+}
+
+std::string Window::GetWindowText() const {
+  if (!state_->host) return {};
+  return Utf8ToCp1252(state_->host->windowTitle().toStdString());
+}
+
+void Window::GetClientRect(Rect* rect) const {
+  if (!rect) return;
+  *rect = state_->host ? Rect{0, 0, state_->host->width(), state_->host->height()} : Rect{};
+}
+
+void Window::ClientToScreen(Point* point) const {
+  if (!point || !state_->host) return;
+  const QPoint p = state_->host->mapToGlobal(QPoint(point->x, point->y));
+  *point = Point{p.x(), p.y()};
+}
+
+void Window::ScreenToClient(Point* point) const {
+  if (!point || !state_->host) return;
+  const QPoint p = state_->host->mapFromGlobal(QPoint(point->x, point->y));
+  *point = Point{p.x(), p.y()};
+}
+
+void Window::DragAcceptFiles(bool accept) {
+  if (state_->host) state_->host->setAcceptDrops(accept);
+}
+
+LRESULT Window::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!hwnd_) return 0;
+  if (!detail::OnUiThread()) return plat::SendMessage(hwnd_, message, wParam, lParam);
+  return state_->Dispatch(detail::MakeMessage(hwnd_, message, wParam, lParam));
+}
+
+bool Window::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return plat::PostMessage(hwnd_, message, wParam, lParam);
+}
+
+UINT_PTR Window::SetTimer(UINT_PTR id, UINT elapse_ms) {
+  if (!hwnd_ || !state_->host) return 0;
+  KillTimer(id);
+  // Win32 raises shorter intervals to its minimum of 10 ms.
+  const int qt_timer = state_->host->startTimer(static_cast<int>(std::max<UINT>(elapse_ms, 10)));
+  if (qt_timer == 0) return 0;
+  state_->timers[id] = qt_timer;
+  return id;
+}
+
+bool Window::KillTimer(UINT_PTR id) {
+  auto it = state_->timers.find(id);
+  if (it == state_->timers.end()) return false;
+  if (state_->host) state_->host->killTimer(it->second);
+  state_->timers.erase(it);
+  return true;
+}
+
+const MSG* Window::GetCurrentMessage() const { return state_->current; }
+
+// ---- Messages on handles ----
+
+bool PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!LookupWindow(hwnd)) return false;
+  return detail::PostToUiThread([hwnd, message, wParam, lParam] {
+    MSG msg = detail::MakeMessage(hwnd, message, wParam, lParam);
+    detail::DeliverQueued(msg);
+  });
+}
+
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (detail::OnUiThread()) {
+    Window* w = LookupWindow(hwnd);
+    return w ? w->SendMessage(message, wParam, lParam) : 0;
+  }
+  auto completion = std::make_shared<detail::Completion>();
+  if (!detail::AddWaitingSend(hwnd, completion)) return 0;
+  const auto result = detail::CallOnUiThread(
+      [hwnd, message, wParam, lParam]() -> std::int64_t {
+        Window* w = LookupWindow(hwnd);
+        return w ? w->SendMessage(message, wParam, lParam) : 0;
+      },
+      completion);
+  return result.value_or(0);
+}
+
+bool IsWindow(HWND hwnd) { return LookupWindow(hwnd) != nullptr; }
+
+namespace {
+
+std::mutex quit_mutex;
+bool quit_queued = false;
+int quit_code = 0;
+
+// WM_QUIT comes when nothing else is queued.
+void DeliverQuit() {
+  if (detail::PendingUiCalls() > 1) {  // more than this call
+    detail::PostToUiThread(DeliverQuit);
+    return;
+  }
+  int code = 0;
+  {
+    std::lock_guard<std::mutex> lock(quit_mutex);
+    quit_queued = false;
+    code = quit_code;
+  }
+  if (auto* hook = hooks::quit_hook) {
+    (*hook)(code);
+    return;
+  }
+  QCoreApplication::exit(code);
+}
+
+}  // namespace
+
+void PostQuitMessage(int exit_code) {
+  std::lock_guard<std::mutex> lock(quit_mutex);
+  quit_code = exit_code;
+  if (quit_queued) return;
+  quit_queued = detail::PostToUiThread(DeliverQuit);
+}
+
+}  // namespace plat

@@ -1,0 +1,195 @@
+#pragma once
+// A window with Win32's message model: a handle, messages dispatched through
+// WindowProc to virtual On<Event> handlers, PreTranslateMessage walked from the
+// target to its parents, posted and sent messages (also from worker threads),
+// timers and deferred deletion. Underneath, a widget of the window system turns
+// its input events into these messages.
+//
+// Threads: a window belongs to the user-interface thread; only PostMessage,
+// SendMessage, IsWindow and PostQuitMessage (the free functions on a handle) may
+// be called from other threads.
+//
+// Lifetime: DestroyWindow sends WM_DESTROY (to the window, then its children),
+// kills its timers and sends WM_NCDESTROY, whose handler PostNcDestroy may
+// `delete this`. Deleting a window object destroys its window. Both are safe
+// inside the window's own handlers: the platform touches nothing of a window
+// after a handler that ended it, and the widget is released later.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dc/gdi_types.h"
+#include "platform/window/messages.h"
+
+namespace plat {
+
+namespace detail {
+class HostWidget;
+struct WindowState;
+}  // namespace detail
+
+// What WM_CREATE carries (its lParam points at it).
+struct CREATESTRUCT {
+  Window* parent = nullptr;
+  Rect rect;
+  DWORD style = 0;
+  UINT id = 0;
+  std::string name;  // Windows-1252
+};
+
+class Window {
+ public:
+  Window();
+  // Destroys the window when it still exists (the derived class's handlers are
+  // gone by then: WM_DESTROY reaches only this base).
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // ---- Creation and destruction ----
+
+  // Creates the window. With WS_CHILD it is a child of `parent` placed at `rect`
+  // in the parent's client coordinates; otherwise a top-level window at `rect` in
+  // screen coordinates (owned by `parent` when one is given). Sends WM_CREATE
+  // (OnCreate returning -1 fails the creation, and the window is destroyed) and
+  // WM_SIZE; shows the window with WS_VISIBLE. `title` is Windows-1252.
+  bool Create(std::string_view title, DWORD style, const Rect& rect, Window* parent = nullptr, UINT id = 0);
+  // Destroys the window (see the header comment). False when there is none.
+  bool DestroyWindow();
+
+  // The handle, or nullptr when no window exists.
+  HWND GetSafeHwnd() const { return hwnd_; }
+  // The window object of a handle on the user-interface thread; nullptr when the
+  // window is gone.
+  static Window* FromHandle(HWND hwnd);
+
+  // The parent of a child, the owner of a top-level window; nullptr if none.
+  Window* GetParent() const;
+  UINT GetDlgCtrlID() const;
+  // The child with this control id, or nullptr.
+  Window* GetDlgItem(UINT id) const;
+
+  // ---- Appearance and geometry ----
+
+  // SW_HIDE, SW_SHOW, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_MINIMIZE, SW_SHOWMAXIMIZED,
+  // SW_RESTORE, SW_SHOWNOACTIVATE. Returns whether the window was visible before.
+  bool ShowWindow(int command);
+  bool IsWindowVisible() const;
+  void SetWindowText(std::string_view text);  // Windows-1252
+  std::string GetWindowText() const;
+  // The client area: (0, 0, width, height).
+  void GetClientRect(Rect* rect) const;
+  void ClientToScreen(Point* point) const;
+  void ScreenToClient(Point* point) const;
+  // Whether the window takes dropped files (WM_DROPFILES).
+  void DragAcceptFiles(bool accept = true);
+
+  // ---- Messages ----
+
+  // Dispatches the message at once (on the user-interface thread) and returns
+  // the handler's result; 0 when no window exists.
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  // Queues the message; false when no window exists.
+  bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  // ---- Timers ----
+
+  // Starts (or restarts) the timer `id`: WM_TIMER every `elapse_ms` milliseconds.
+  // Returns the id, 0 when no window exists.
+  UINT_PTR SetTimer(UINT_PTR id, UINT elapse_ms);
+  bool KillTimer(UINT_PTR id);
+
+  // ---- Message handling ----
+
+  // Every message of the window passes here; the base cracks the parameters and
+  // calls the On<Event> handlers, and hands the others to DefWindowProc. Derived
+  // classes handle their own messages (WM_USER + n) and call the base for the rest.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called for queued messages (input, posted messages, timers) before they are
+  // dispatched: first for the target window, then for each of its parents, until
+  // one returns true (the message is then dropped). The message may be changed.
+  virtual bool PreTranslateMessage(MSG* msg);
+  // The system's default handling: WM_CLOSE destroys the window, WM_MOUSEWHEEL
+  // and WM_CONTEXTMENU go on to the parent, WM_RBUTTONUP raises WM_CONTEXTMENU,
+  // WM_SETCURSOR asks the parent first; everything else gives 0.
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // DefWindowProc for the message now being handled (what a base handler does).
+  LRESULT Default();
+  // The message now being handled, or nullptr outside a handler.
+  const MSG* GetCurrentMessage() const;
+
+ protected:
+  // Handlers; each base version does the default handling (Default()).
+  // Points are in client coordinates, except where a comment says screen.
+  virtual int OnCreate(const CREATESTRUCT& create);
+  virtual void OnDestroy();
+  // After the window is gone; a window that owns itself deletes itself here.
+  virtual void PostNcDestroy();
+  virtual void OnClose();
+  virtual void OnSize(UINT type, int cx, int cy);
+  virtual void OnLButtonDown(UINT flags, Point point);
+  virtual void OnLButtonUp(UINT flags, Point point);
+  virtual void OnLButtonDblClk(UINT flags, Point point);
+  virtual void OnRButtonDown(UINT flags, Point point);
+  virtual void OnRButtonUp(UINT flags, Point point);
+  virtual void OnRButtonDblClk(UINT flags, Point point);
+  virtual void OnMButtonDown(UINT flags, Point point);
+  virtual void OnMButtonUp(UINT flags, Point point);
+  virtual void OnMButtonDblClk(UINT flags, Point point);
+  // button: XBUTTON1 or XBUTTON2.
+  virtual void OnXButtonDown(UINT flags, UINT button, Point point);
+  virtual void OnXButtonUp(UINT flags, UINT button, Point point);
+  virtual void OnXButtonDblClk(UINT flags, UINT button, Point point);
+  // flags: MK_ buttons and MK_SHIFT, MK_CONTROL (Alt: GetKeyState(VK_MENU)).
+  virtual void OnMouseMove(UINT flags, Point point);
+  // delta: a multiple of WHEEL_DELTA (120) per notch, positive away from the
+  // user; `point` in screen coordinates. Returns whether it was handled.
+  virtual bool OnMouseWheel(UINT flags, short delta, Point point);
+  // flags: the high word of the key message's lParam (KF_ bits).
+  virtual void OnKeyDown(UINT vk, UINT repeat, UINT flags);
+  virtual void OnKeyUp(UINT vk, UINT repeat, UINT flags);
+  virtual void OnSysKeyDown(UINT vk, UINT repeat, UINT flags);
+  virtual void OnSysKeyUp(UINT vk, UINT repeat, UINT flags);
+  // ch: a Windows-1252 character (Enter 13, Backspace 8, Tab 9, Escape 27,
+  // Ctrl+letter 1..26).
+  virtual void OnChar(UINT ch, UINT repeat, UINT flags);
+  virtual void OnSysChar(UINT ch, UINT repeat, UINT flags);
+  // Returns true when the handler set the cursor.
+  virtual bool OnSetCursor(Window* window, UINT hit_test, UINT message);
+  virtual void OnTimer(UINT_PTR id);
+  // point in screen coordinates; (-1, -1) when raised from the keyboard.
+  virtual void OnContextMenu(Window* window, Point point);
+  // Full paths of the dropped files, in order; the drop point in client coordinates.
+  virtual void OnDropFiles(const std::vector<std::string>& files, Point point);
+  // DLGC_ flags: which keys the window wants to keep inside a dialog.
+  virtual UINT OnGetDlgCode();
+  // WM_COMMAND: true when handled.
+  virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
+  // WM_NOTIFY: true when handled, with the message's result in *result.
+  virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+  virtual void OnHScroll(UINT code, UINT pos, Window* scroll_bar);
+  virtual void OnVScroll(UINT code, UINT pos, Window* scroll_bar);
+
+ private:
+  friend class detail::HostWidget;
+  friend struct detail::WindowState;
+
+  HWND hwnd_ = nullptr;
+  std::unique_ptr<detail::WindowState> state_;
+};
+
+// ---- Messages on handles (any thread) ----
+
+// Queues the message for the window's thread; false when the window is gone.
+bool PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// On the window's thread: dispatches at once. From another thread: waits until
+// the window's thread has handled it and returns the handler's result; 0 when
+// the window is gone, also when it goes while the caller waits.
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+bool IsWindow(HWND hwnd);
+// Queues WM_QUIT: the program's message loop ends with this exit code after the
+// messages queued before it.
+void PostQuitMessage(int exit_code);
+
+}  // namespace plat
