@@ -15,7 +15,7 @@ class QPaintDevice;
 
 namespace plat {
 
-class PainterDc final : public Dc {
+class PainterDc : public Dc {
  public:
   // A screen surface of the bitmap's size at 96 pixels per inch.
   explicit PainterDc(Bitmap& bitmap);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTimerEvent>
 #include <QUrl>
 #include <QWheelEvent>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/dc/qt_bitmap.h"
 #include "platform/hooks.h"
 #include "platform/testing/window_widget.h"
 #include "platform/text_codec.h"
@@ -201,6 +203,12 @@ void DropFiles(Window& window, const std::vector<std::string>& paths, Point poin
   QApplication::sendEvent(widget, &drop);
 }
 
+Bitmap WindowPixels(Window& window) {
+  QWidget* widget = WidgetOf(window);
+  if (!widget) return Bitmap();
+  return BitmapFromQImage(widget->grab().toImage());
+}
+
 bool PumpMessages(int max_rounds) {
   int quiet_rounds = 0;
   for (int i = 0; i < max_rounds; ++i) {
@@ -251,11 +259,7 @@ FakeInput::~FakeInput() { detail::InstallInput(impl_->previous); }
 
 void FakeInput::SetCursorPos(Point screen) { impl_->state.cursor = screen; }
 
-void FakeInput::SetKeyState(int vk, bool down) {
-  if (vk <= 0 || vk > 255) return;
-  std::uint8_t& k = impl_->state.keys[static_cast<std::size_t>(vk)];
-  k = down ? static_cast<std::uint8_t>(k | 0x80) : static_cast<std::uint8_t>(k & 0x7F);
-}
+void FakeInput::SetKeyState(int vk, bool down) { detail::SetKeyDown(impl_->state, vk, down); }
 
 QuitCatcher::QuitCatcher() : previous_(hooks::quit_hook) {
   hook_ = [this](int code) { code_ = code; };

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dc/bitmap.h"
 #include "platform/window/window.h"
 
 namespace plat::testing {
@@ -45,6 +46,10 @@ void PressKey(Window& window, int vk, unsigned mods = 0);
 void TypeText(Window& window, std::string_view text);
 // Files dropped at a point (full paths).
 void DropFiles(Window& window, const std::vector<std::string>& paths, Point point);
+
+// What the window shows on the screen now (its widget rendered, as a paint of
+// the window system would show it).
+Bitmap WindowPixels(Window& window);
 
 // Handles queued messages until nothing is queued any more; false when still busy
 // after `max_rounds` passes (a message that keeps queueing more).

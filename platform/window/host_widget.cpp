@@ -3,12 +3,15 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimerEvent>
 #include <QUrl>
 #include <QWheelEvent>
 
 #include <cstdlib>
 
+#include "platform/dc/qt_bitmap.h"
 #include "platform/window/input_tracking.h"
 #include "platform/window/qt_input.h"
 #include "platform/window/virtual_keys.h"
@@ -89,8 +92,6 @@ void HostWidget::Release() {
   }
 }
 
-int HostWidget::EventDepth() { return event_depth; }
-
 bool HostWidget::event(QEvent* event) {
   EventDepthMark mark;
   const QEvent::Type type = event->type();
@@ -142,6 +143,7 @@ bool HostWidget::event(QEvent* event) {
     case QEvent::Drop: HandleDrop(static_cast<QDropEvent*>(event)); return true;
     case QEvent::Resize: {
       const bool handled = QWidget::event(event);
+      FitBacking();
       if (window_) {
         WindowState::Of(*window_)->ReportSize(isMinimized() ? SIZE_MINIMIZED
                                                : isMaximized() ? SIZE_MAXIMIZED
@@ -151,6 +153,42 @@ bool HostWidget::event(QEvent* event) {
     }
     default: return QWidget::event(event);
   }
+}
+
+void HostWidget::FitBacking() {
+  if (backing_->width() == width() && backing_->height() == height()) return;
+  backing_->Resize(width(), height());
+  Invalidate(rect(), true);  // a window's whole client area is repainted when its size changes
+}
+
+void HostWidget::Invalidate(const QRect& area, bool erase) {
+  const QRect clipped = area & rect();
+  if (clipped.isEmpty()) return;
+  invalid_ += clipped;
+  erase_ = erase_ || erase;
+  update(clipped);
+}
+
+QRect HostWidget::TakeUpdateRegion(bool* erase) {
+  const QRect area = invalid_.boundingRect();
+  *erase = erase_;
+  invalid_ = QRegion();
+  erase_ = false;
+  return area;
+}
+
+void HostWidget::ShowChanged(const QRect& area) {
+  if (!in_paint_event_ && !area.isEmpty()) update(area);
+}
+
+void HostWidget::paintEvent(QPaintEvent* event) {
+  if (window_ && HasUpdateRegion()) {
+    in_paint_event_ = true;
+    window_->SendMessage(WM_PAINT);
+    in_paint_event_ = false;
+  }
+  QPainter painter(this);
+  for (const QRect& area : event->region()) PaintBitmap(painter, area, *backing_);
 }
 
 void HostWidget::HandleMouse(QMouseEvent* event) {

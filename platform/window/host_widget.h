@@ -1,7 +1,12 @@
 #pragma once
 // The Qt widget that hosts a Window: it turns the widget's events into the
 // window's messages. Only platform code includes this.
+#include <QRegion>
 #include <QWidget>
+
+#include <memory>
+
+#include "platform/dc/bitmap.h"
 
 namespace plat {
 class Window;
@@ -20,11 +25,25 @@ class HostWidget : public QWidget {
   // Deletes the widget now, or later when a widget event is being handled.
   void Release();
 
-  // Nesting depth of widget events on the stack (deletion must wait while > 0).
-  static int EventDepth();
+  // ---- Painting ----
+  // The window's picture: paints and window Dcs draw into it, the widget shows it.
+  std::shared_ptr<Bitmap> backing() const { return backing_; }
+  // Fits the picture to the widget's size (pixels that remain keep their place)
+  // and marks the whole client area for painting.
+  void FitBacking();
+  // Adds a rectangle (client coordinates, clamped to the client area) to the
+  // update region and asks for a paint.
+  void Invalidate(const QRect& rect, bool erase);
+  bool HasUpdateRegion() const { return !invalid_.isEmpty(); }
+  // BeginPaint: takes the update region (its bounding rectangle) and the erase
+  // request, leaving the window valid.
+  QRect TakeUpdateRegion(bool* erase);
+  // Shows changed pixels of the picture (after drawing outside a paint event).
+  void ShowChanged(const QRect& rect);
 
  protected:
   bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void HandleMouse(QMouseEvent* event);
@@ -35,6 +54,10 @@ class HostWidget : public QWidget {
 
   Window* window_;
   bool being_deleted_ = false;
+  std::shared_ptr<Bitmap> backing_ = std::make_shared<Bitmap>();
+  QRegion invalid_;
+  bool erase_ = false;
+  bool in_paint_event_ = false;
 };
 
 }  // namespace plat::detail

@@ -23,6 +23,12 @@ InputState* InstallInput(InputState* state) {
   return previous;
 }
 
+void SetKeyDown(InputState& state, int vk, bool down) {
+  if (vk <= 0 || vk > 255) return;
+  std::uint8_t& k = state.keys[static_cast<std::size_t>(vk)];
+  k = down ? static_cast<std::uint8_t>(k | 0x80) : static_cast<std::uint8_t>(k & 0x7F);
+}
+
 void NoteKey(int vk, bool down) {
   if (vk <= 0 || vk > 255) return;
   std::uint8_t& k = CurrentInput().keys[static_cast<std::size_t>(vk)];
@@ -35,25 +41,19 @@ void NoteKey(int vk, bool down) {
 }
 
 void NoteModifiers(bool shift, bool ctrl, bool alt) {
-  auto set = [](int vk, bool down) {
-    std::uint8_t& k = CurrentInput().keys[static_cast<std::size_t>(vk)];
-    k = down ? (k | 0x80) : (k & 0x7F);
-  };
-  set(VK_SHIFT, shift);
-  set(VK_CONTROL, ctrl);
-  set(VK_MENU, alt);
+  InputState& s = CurrentInput();
+  SetKeyDown(s, VK_SHIFT, shift);
+  SetKeyDown(s, VK_CONTROL, ctrl);
+  SetKeyDown(s, VK_MENU, alt);
 }
 
 void NoteButtons(unsigned mk_buttons) {
-  auto set = [](int vk, bool down) {
-    std::uint8_t& k = CurrentInput().keys[static_cast<std::size_t>(vk)];
-    k = down ? (k | 0x80) : (k & 0x7F);
-  };
-  set(VK_LBUTTON, mk_buttons & MK_LBUTTON);
-  set(VK_RBUTTON, mk_buttons & MK_RBUTTON);
-  set(VK_MBUTTON, mk_buttons & MK_MBUTTON);
-  set(VK_XBUTTON1, mk_buttons & MK_XBUTTON1);
-  set(VK_XBUTTON2, mk_buttons & MK_XBUTTON2);
+  InputState& s = CurrentInput();
+  SetKeyDown(s, VK_LBUTTON, mk_buttons & MK_LBUTTON);
+  SetKeyDown(s, VK_RBUTTON, mk_buttons & MK_RBUTTON);
+  SetKeyDown(s, VK_MBUTTON, mk_buttons & MK_MBUTTON);
+  SetKeyDown(s, VK_XBUTTON1, mk_buttons & MK_XBUTTON1);
+  SetKeyDown(s, VK_XBUTTON2, mk_buttons & MK_XBUTTON2);
 }
 
 void NoteCursor(Point screen) {

@@ -20,6 +20,10 @@ InputState& CurrentInput();
 // Installs `state` (nullptr: the system's again); returns the one it replaces.
 InputState* InstallInput(InputState* state);
 
+// Sets a key down or up in `state` without toggling it.
+void SetKeyDown(InputState& state, int vk, bool down);
+
+// A key press or release (a press toggles the key).
 void NoteKey(int vk, bool down);
 void NoteModifiers(bool shift, bool ctrl, bool alt);
 // MK_LBUTTON, MK_RBUTTON, MK_MBUTTON, MK_XBUTTON1, MK_XBUTTON2 held.

@@ -119,6 +119,7 @@ bool Window::Create(std::string_view title, DWORD style, const Rect& rect, Windo
   if (child && !parent) return false;
   auto* widget = new HostWidget(this, parent ? parent->state_->host : nullptr, child ? Qt::Widget : Qt::Window);
   widget->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+  widget->FitBacking();  // a hidden widget hears of its size only when shown
   widget->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(title)));
   state_->host = widget;
   state_->parent = parent;
@@ -179,32 +180,15 @@ bool Window::ShowWindow(int command) {
   QWidget* widget = state_->host;
   if (!widget) return false;
   const bool was_visible = widget->isVisible();
+  // Minimised and maximised are states of top-level windows; a child is just shown.
   const bool top_level = !state_->IsChild();
   switch (command) {
     case SW_HIDE: widget->hide(); break;
     case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE:
-      if (top_level) {
-        widget->showMinimized();
-      } else {
-        widget->show();
-      }
-      break;
-    case SW_SHOWMAXIMIZED:
-      if (top_level) {
-        widget->showMaximized();
-      } else {
-        widget->show();
-      }
-      break;
+    case SW_MINIMIZE: top_level ? widget->showMinimized() : widget->show(); break;
+    case SW_SHOWMAXIMIZED: top_level ? widget->showMaximized() : widget->show(); break;
     case SW_SHOWNORMAL:
-    case SW_RESTORE:
-      if (top_level) {
-        widget->showNormal();
-      } else {
-        widget->show();
-      }
-      break;
+    case SW_RESTORE: top_level ? widget->showNormal() : widget->show(); break;
     default: widget->show(); break;
   }
   return was_visible;

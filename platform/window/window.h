@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/dc/dc.h"
 #include "platform/dc/gdi_types.h"
 #include "platform/window/messages.h"
 
@@ -85,6 +86,22 @@ class Window {
   // Whether the window takes dropped files (WM_DROPFILES).
   void DragAcceptFiles(bool accept = true);
 
+  // ---- Painting ----
+
+  // Marks the whole client area, or a rectangle of it (nullptr: all), for
+  // painting: WM_PAINT follows when the queue is handled; `erase` asks for
+  // WM_ERASEBKGND before it.
+  void Invalidate(bool erase = true);
+  void InvalidateRect(const Rect* rect, bool erase = true);
+  // Sends WM_PAINT at once when something is marked for painting.
+  void UpdateWindow();
+  // A Dc on the window outside painting (Win32's GetDC, MFC's CClientDC): it
+  // draws in client pixels (MM_TEXT) on the picture the window shows, which
+  // persists between paints (a rubber band drawn twice in R2_NOT is gone), and
+  // what it drew appears when it is destroyed. nullptr when no window exists.
+  // Destroy it before the message loop runs again.
+  std::unique_ptr<Dc> GetDC();
+
   // ---- Messages ----
 
   // Dispatches the message at once (on the user-interface thread) and returns
@@ -128,6 +145,13 @@ class Window {
   virtual void PostNcDestroy();
   virtual void OnClose();
   virtual void OnSize(UINT type, int cx, int cy);
+  // WM_PAINT: `dc` draws on the window's picture in client pixels (MM_TEXT),
+  // clipped to the bounding rectangle of the update region (GetClipBox); the
+  // window is valid again once the handler returns.
+  virtual void OnPaint(Dc& dc);
+  // WM_ERASEBKGND, before OnPaint when the invalidation asked for it, with the
+  // same Dc. True when erased; the default fills the clip box white.
+  virtual bool OnEraseBkgnd(Dc& dc);
   virtual void OnLButtonDown(UINT flags, Point point);
   virtual void OnLButtonUp(UINT flags, Point point);
   virtual void OnLButtonDblClk(UINT flags, Point point);
@@ -180,6 +204,8 @@ class Window {
 };
 
 // ---- Messages on handles (any thread) ----
+// Inside a Window's own members the member functions hide these: call them as
+// plat::SendMessage(hwnd, ...).
 
 // Queues the message for the window's thread; false when the window is gone.
 bool PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

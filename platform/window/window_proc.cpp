@@ -21,6 +21,8 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: return OnCreate(*reinterpret_cast<const CREATESTRUCT*>(lParam));
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_CLOSE: OnClose(); return 0;
+    case WM_PAINT: state_->Paint(); return 0;
+    case WM_ERASEBKGND: return OnEraseBkgnd(*reinterpret_cast<Dc*>(wParam)) ? 1 : 0;
     case WM_SIZE:
       OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<std::uint64_t>(lParam)), key_flags);
       return 0;
@@ -81,6 +83,12 @@ LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   Window* parent = state_->IsChild() ? state_->parent : nullptr;
   switch (message) {
     case WM_CLOSE: DestroyWindow(); return 0;
+    case WM_ERASEBKGND: {
+      auto* dc = reinterpret_cast<Dc*>(wParam);
+      if (!dc) return 0;
+      dc->FillRect(dc->GetClipBox(), Brush::Solid(Rgb(255, 255, 255)));
+      return 1;
+    }
     case WM_MOUSEWHEEL: return parent ? parent->SendMessage(message, wParam, lParam) : 0;
     case WM_CONTEXTMENU: return parent ? parent->SendMessage(message, wParam, lParam) : 0;
     case WM_SETCURSOR:
@@ -113,6 +121,8 @@ void Window::OnDestroy() { Default(); }
 void Window::PostNcDestroy() {}
 void Window::OnClose() { Default(); }
 void Window::OnSize(UINT, int, int) { Default(); }
+void Window::OnPaint(Dc&) { Default(); }
+bool Window::OnEraseBkgnd(Dc&) { return Default() != 0; }
 void Window::OnLButtonDown(UINT, Point) { Default(); }
 void Window::OnLButtonUp(UINT, Point) { Default(); }
 void Window::OnLButtonDblClk(UINT, Point) { Default(); }

@@ -47,6 +47,8 @@ struct WindowState {
   void HostGone();
   // Sends WM_SIZE when the client size changed since the last one.
   void ReportSize(UINT type);
+  // WM_PAINT: takes the update region, erases when asked and calls OnPaint.
+  void Paint();
 };
 
 // Delivers a queued message (input, posted, timer) as a message loop does:

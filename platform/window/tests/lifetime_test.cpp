@@ -155,5 +155,23 @@ TEST(WindowLifetime, MessagesToAGoneWindowAreDropped) {
   EXPECT_NE(w.GetSafeHwnd(), hwnd);  // handles are never reused
 }
 
+TEST(WindowLifetime, ShowWindowAndTitle) {
+  Recorder w;
+  ASSERT_TRUE(w.Create("QUENTARIS", 0, TopLevelRect()));
+  EXPECT_FALSE(w.IsWindowVisible());
+  EXPECT_FALSE(w.ShowWindow(SW_SHOWMINIMIZED));  // was hidden
+  EXPECT_TRUE(w.IsWindowVisible());
+  Recorder child;
+  ASSERT_TRUE(child.Create("", WS_CHILD, Rect{0, 0, 20, 20}, &w, 3));
+  EXPECT_FALSE(child.ShowWindow(SW_SHOWMAXIMIZED));
+  EXPECT_TRUE(child.IsWindowVisible());
+  EXPECT_TRUE(w.ShowWindow(SW_HIDE));
+  EXPECT_FALSE(child.IsWindowVisible());  // hidden with its parent
+  EXPECT_EQ(w.GetWindowText(), "QUENTARIS");
+  w.SetWindowText("Position 12 Gr\xFC\xDF" "e");
+  EXPECT_EQ(w.GetWindowText(), "Position 12 Gr\xFC\xDF" "e");
+  EXPECT_EQ(WidgetOf(w)->windowTitle(), QString::fromUtf8("Position 12 Gr\xC3\xBC\xC3\x9F" "e"));
+}
+
 }  // namespace
 }  // namespace plat::test

@@ -1,0 +1,135 @@
+// Painting on the window's picture: WM_PAINT with its update region,
+// WM_ERASEBKGND on request, and drawing outside painting.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <vector>
+
+#include "platform/dc/dc.h"
+#include "platform/testing/window_testing.h"
+#include "platform/testing/window_widget.h"
+#include "platform/window/tests/recorder.h"
+
+namespace plat::test {
+namespace {
+
+using namespace plat::testing;
+
+constexpr ColorRef kRed = Rgb(255, 0, 0);
+constexpr ColorRef kBlue = Rgb(0, 0, 255);
+constexpr ColorRef kCyan = Rgb(0, 255, 255);  // red inverted
+
+class Painter : public Window {
+ public:
+  std::vector<Rect> painted;  // the clip box of each paint
+  int erased = 0;
+  ColorRef color = kRed;
+
+ protected:
+  void OnPaint(Dc& dc) override {
+    painted.push_back(dc.GetClipBox());
+    Rect client;
+    GetClientRect(&client);
+    dc.FillRect(client, Brush::Solid(color));
+  }
+  bool OnEraseBkgnd(Dc& dc) override {
+    ++erased;
+    return Window::OnEraseBkgnd(dc);
+  }
+};
+
+class PaintTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(w.Create("paint", WS_VISIBLE, TopLevelRect()));
+    ASSERT_TRUE(PumpMessages());
+  }
+  Painter w;
+};
+
+TEST_F(PaintTest, ShownWindowPaintsItsClientAreaOnce) {
+  EXPECT_EQ(w.painted, std::vector<Rect>{(Rect{0, 0, 400, 300})});
+  EXPECT_EQ(w.erased, 1);
+  const Bitmap shown = WindowPixels(w);
+  EXPECT_EQ(shown.width(), 400);
+  EXPECT_EQ(shown.height(), 300);
+  EXPECT_EQ(shown.Pixel(0, 0), kRed);
+  EXPECT_EQ(shown.Pixel(399, 299), kRed);
+  EXPECT_EQ(w.painted.size(), 1u);  // showing the picture again paints nothing
+}
+
+TEST_F(PaintTest, TheUpdateRegionClipsAndEraseComesOnRequest) {
+  w.color = kBlue;
+  const Rect area{10, 20, 50, 60};
+  w.InvalidateRect(&area, false);
+  ASSERT_TRUE(PumpMessages());
+  ASSERT_EQ(w.painted.size(), 2u);
+  EXPECT_EQ(w.painted.back(), area);
+  EXPECT_EQ(w.erased, 1);
+  const Bitmap shown = WindowPixels(w);
+  EXPECT_EQ(shown.Pixel(10, 20), kBlue);
+  EXPECT_EQ(shown.Pixel(49, 59), kBlue);
+  EXPECT_EQ(shown.Pixel(50, 60), kRed);  // outside the clip the picture stays
+
+  // Two rectangles paint once, clipped to their bounding rectangle.
+  const Rect a{0, 0, 10, 10}, b{90, 80, 100, 100};
+  w.InvalidateRect(&a, true);
+  w.InvalidateRect(&b, false);
+  ASSERT_TRUE(PumpMessages());
+  ASSERT_EQ(w.painted.size(), 3u);
+  EXPECT_EQ(w.painted.back(), (Rect{0, 0, 100, 100}));
+  EXPECT_EQ(w.erased, 2);
+}
+
+TEST_F(PaintTest, UpdateWindowPaintsAtOnce) {
+  w.Invalidate(false);
+  w.UpdateWindow();
+  EXPECT_EQ(w.painted.size(), 2u);
+  w.UpdateWindow();  // nothing left to paint
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_EQ(w.painted.size(), 2u);
+}
+
+TEST_F(PaintTest, DcOutsidePaintingDrawsOnThePictureAndARubberBandUndoes) {
+  const Bitmap before = WindowPixels(w);
+  auto rubber_band = [&] {
+    std::unique_ptr<Dc> dc = w.GetDC();
+    ASSERT_NE(dc, nullptr);
+    dc->SetROP2(R2_NOT);
+    dc->SelectBrush(Brush::Null());
+    dc->Rectangle(20, 20, 120, 90);
+  };
+  rubber_band();
+  ASSERT_TRUE(PumpMessages());
+  const Bitmap drawn = WindowPixels(w);
+  EXPECT_EQ(drawn.Pixel(20, 20), kCyan);
+  EXPECT_EQ(drawn.Pixel(60, 50), kRed);
+  rubber_band();
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_TRUE(WindowPixels(w).SamePixels(before));
+  EXPECT_EQ(w.painted.size(), 1u);  // drawing outside painting asks for no WM_PAINT
+}
+
+TEST_F(PaintTest, ResizingRepaintsTheWholeClientArea) {
+  WidgetOf(w)->resize(200, 100);
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_EQ(w.painted.back(), (Rect{0, 0, 200, 100}));
+  EXPECT_EQ(WindowPixels(w).width(), 200);
+}
+
+TEST_F(PaintTest, SentPaintWithNothingInvalidDrawsNothing) {
+  w.color = kBlue;
+  w.SendMessage(WM_PAINT);
+  ASSERT_EQ(w.painted.size(), 2u);
+  EXPECT_TRUE(w.painted.back().IsEmpty());
+  EXPECT_EQ(WindowPixels(w).Pixel(5, 5), kRed);
+}
+
+TEST(WindowPaintNoWindow, NoDcWithoutAWindow) {
+  Window w;
+  EXPECT_EQ(w.GetDC(), nullptr);
+}
+
+}  // namespace
+}  // namespace plat::test
