@@ -41,6 +41,16 @@ void NoteModifierKeys(Qt::KeyboardModifiers m) {
 
 constexpr unsigned kButtonFlags = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
 
+// Accepts a mouse or wheel event and notes its keys, buttons and place; its MK_ flags.
+unsigned TakePointerEvent(QSinglePointEvent& event) {
+  event.accept();
+  const unsigned flags = MouseKeyFlags(event.buttons(), event.modifiers());
+  NoteModifierKeys(event.modifiers());
+  NoteButtons(flags & kButtonFlags);
+  NoteCursor(ToPoint(event.globalPosition()));
+  return flags;
+}
+
 // The message of a button event; 0 for buttons Win32 does not know.
 UINT ButtonMessage(QEvent::Type type, Qt::MouseButton button, UINT* xbutton) {
   int index = 0;  // 0 down, 1 up, 2 double click
@@ -192,12 +202,7 @@ void HostWidget::paintEvent(QPaintEvent* event) {
 }
 
 void HostWidget::HandleMouse(QMouseEvent* event) {
-  event->accept();
-  const Qt::KeyboardModifiers mods = event->modifiers();
-  const unsigned flags = MouseKeyFlags(event->buttons(), mods);
-  NoteModifierKeys(mods);
-  NoteButtons(flags & kButtonFlags);
-  NoteCursor(ToPoint(event->globalPosition()));
+  const unsigned flags = TakePointerEvent(*event);
 
   UINT xbutton = 0;
   const UINT message =
@@ -213,13 +218,9 @@ void HostWidget::HandleMouse(QMouseEvent* event) {
 }
 
 void HostWidget::HandleWheel(QWheelEvent* event) {
-  event->accept();
+  const unsigned flags = TakePointerEvent(*event);
   const Qt::KeyboardModifiers mods = event->modifiers();
-  const unsigned flags = MouseKeyFlags(event->buttons(), mods);
-  NoteModifierKeys(mods);
-  NoteButtons(flags & kButtonFlags);
   const Point screen = ToPoint(event->globalPosition());
-  NoteCursor(screen);
 
   int delta = event->angleDelta().y();
   // Qt turns a wheel turned with Alt held into a horizontal one; Win32 keeps it vertical.
