@@ -23,6 +23,7 @@
 #include "common/records/drawing_extents.h"
 #include "common/records/frame_params.h"
 #include "common/records/model_tables.h"
+#include "geometry/model/parabola_input.h"
 #include "geometry/model/pole_table.h"
 
 namespace kelmf {
@@ -51,6 +52,8 @@ struct FrameModel {
   // Equations 1..n of the frame, as numbered by the node rebuild (DOFSK).
   common::DofTable dofs;
   PoleTable poles;
+  // The last input of the parabola generator.
+  ParabolaInput parabola;
   EditorState editor;
 };
 
