@@ -13,11 +13,21 @@
 #include "common/records/model_tables.h"
 #include "common/records/solver_job.h"
 #include "common/result.h"
+#include "mechanics/dense_matrix.h"
+#include "mechanics/dense_vector.h"
 
 namespace zedir {
 
 // The most equations a frame may have; the displacement vector has room for them.
 inline constexpr int kMaxEquations = 1000;
+
+// The prescribed displacements (settlements) of a load case.
+struct Settlements {
+  std::vector<int> dofs;        // equation of component k, k = 0..m-1
+  std::vector<double> values;   // its prescribed displacement
+  std::vector<double> forces;   // the force that produces it, added to the load vector
+  int count() const { return static_cast<int>(dofs.size()); }
+};
 
 // The walk over the solver job.
 struct JobState {
@@ -55,6 +65,13 @@ struct Run {
   common::PointLoadTable point_loads;
   common::LineLoadTable line_loads;
   common::TemperatureTable temperatures;  // by element; empty without temperature loads
+
+  // The solution of the load case.
+  mechanics::Matrix inverse;        // K^-1 from INVERSE; row r is also column r
+  mechanics::Vector load_vector;    // f, entries 1..n
+  Settlements settlements;
+  // u: entry i belongs to equation i = 1..n; entry 0 and the entries beyond n are 0.
+  std::vector<double> displacements = std::vector<double>(kMaxEquations + 1, 0.0);
 
   int equation_count() const { return params.equation_count(); }
   // Whether another pass has a load case to compute.

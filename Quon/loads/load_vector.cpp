@@ -1,0 +1,149 @@
+#include "Quon/loads/load_vector.h"
+
+#include <cstdio>
+
+#include "Quon/elements/element_data.h"
+#include "Quon/elements/node_rotation.h"
+#include "Quon/input/model_indices.h"
+#include "Quon/run/messages.h"
+#include "common/position/file_names.h"
+#include "common/records/record_files.h"
+#include "mechanics/element_loads.h"
+#include "platform/binary_io.h"
+#include "platform/text_file.h"
+
+namespace zedir {
+namespace {
+
+// A section lower than this is taken as 0.1 m high for the temperature gradient.
+constexpr float kLowestSection = 0.01f;
+constexpr float kLowSectionHeight = 0.1f;
+
+void AddToElement(const Run& run, int e, const mechanics::NodalForces& forces, mechanics::Vector& f) {
+  const std::array<int, 6> equations = ElementEquations(run, e);
+  for (int k = 1; k <= 6; ++k) f[equations[k - 1]] += forces(k);
+}
+
+void AddTemperatures(Run& run, mechanics::Vector& f) {
+  if (run.load_case_params.temperature_flag() == 0) return;
+  const double alpha = run.load_case_params.alpha_t();
+  for (int e = 1; e <= run.temperatures.count() && e <= run.elements.count(); ++e) {
+    const common::TemperatureLoadRecord& load = run.temperatures[e];
+    if (load.loaded() == 0) continue;
+    common::CrossSectionRecord& section = run.sections[run.elements[e].cross_section()];
+    if (section.height() < kLowestSection) section.set_height(kLowSectionHeight);
+    const mechanics::Rigidity rigidity = ElementRigidity(run, e);
+    AddToElement(run, e,
+                 mechanics::TemperatureForces(ElementLoadAxes(run, e), alpha, load.uniform_t(), load.delta_t(),
+                                              rigidity.ea, rigidity.ei, section.height()),
+                 f);
+  }
+}
+
+common::Result AddPrestress(const Run& run, mechanics::Vector& f) {
+  if (run.load_case_params.prestress_flag() == 0) return common::Result::Ok();
+  const std::string path = run.position.LoadCaseFile(common::file_names::kPrestress, run.load_case);
+  auto read = common::ReadPrestressFile(path);
+  if (common::Result damaged = common::CheckFile(path, read.status); !damaged) return damaged;
+  for (int k = 1; k <= read.table.count(); ++k) {
+    const common::PrestressEntry& entry = read.table[k];
+    if (!(entry.force() > 0.0f)) continue;
+    if (!InRange(entry.element(), run.elements.count())) {
+      return InputError(path, RecordRef("prestress entry", k) +
+                                  IndexProblem("element", entry.element(), run.elements.count()));
+    }
+    AddToElement(run, entry.element(), mechanics::PrestressForces(ElementLoadAxes(run, entry.element()), entry.force()),
+                 f);
+  }
+  return common::Result::Ok();
+}
+
+void AddElementPointLoad(const Run& run, const common::PointLoadRecord& load, mechanics::Vector& f) {
+  const int e = load.element();
+  const mechanics::LoadAxes axes = ElementLoadAxes(run, e);
+  const mechanics::Rigidity rigidity = ElementRigidity(run, e);
+  const double a = load.distance();
+  switch (load.kind()) {
+    case common::PointLoadRecord::kForce:
+      AddToElement(run, e, mechanics::PointForceForces(axes, a, load.force_normal(), load.force_along()), f);
+      break;
+    case common::PointLoadRecord::kMoment:
+      AddToElement(run, e, mechanics::PointMomentForces(axes, a, load.kind_value()), f);
+      break;
+    case common::PointLoadRecord::kKink:
+      AddToElement(run, e, mechanics::KinkForces(axes, a, load.value(), rigidity.ei), f);
+      break;
+    case common::PointLoadRecord::kVerticalDislocation:
+      AddToElement(run, e, mechanics::TransverseDislocationForces(axes, load.value(), rigidity.ei), f);
+      break;
+    case common::PointLoadRecord::kHorizontalDislocation:
+      AddToElement(run, e, mechanics::AxialDislocationForces(axes, load.value(), rigidity.ea), f);
+      break;
+    default:
+      break;  // no such kind: nothing
+  }
+}
+
+void AddPointLoads(const Run& run, mechanics::Vector& f) {
+  for (const common::PointLoadRecord& load : run.point_loads.used()) {
+    if (load.placement() == common::PointLoadRecord::kAtNode) {
+      const common::NodeRecord& node = run.nodes[load.node()];
+      f[node.dof_u()] += load.force_x();
+      f[node.dof_v()] += load.force_y();
+      f[NodeRotation(node)] -= load.kind_value();
+    } else if (load.placement() == common::PointLoadRecord::kOnElement) {
+      AddElementPointLoad(run, load, f);
+    }
+  }
+}
+
+void AddLineLoads(const Run& run, mechanics::Vector& f) {
+  for (const common::LineLoadRecord& load : run.line_loads.used()) {
+    const common::ElementRecord& element = run.elements[load.element()];
+    if (load.start_node() != 0) {
+      const common::NodeRecord& node = run.nodes[load.start_node()];
+      f[node.dof_u()] += load.global_force(1);
+      f[node.dof_v()] += load.global_force(2);
+      f[element.dof(3)] += load.global_force(3);
+    }
+    if (load.end_node() != 0) {
+      const common::NodeRecord& node = run.nodes[load.end_node()];
+      f[node.dof_u()] += load.global_force(4);
+      f[node.dof_v()] += load.global_force(5);
+      f[element.dof(6)] += load.global_force(6);
+    }
+  }
+}
+
+void WriteLoadVectorFiles(const Run& run) {
+  const mechanics::Vector& f = run.load_vector;
+  plat::WriteTextFile(run.position.FolderFile(std::string(kLoadTextFile) + run.load_case_text + ".TXT"),
+                      LoadVectorText(f));
+  plat::WriteBlock(run.position.FolderFile(std::string(kLoadVectorFile) + run.load_case_text), f.data() + 1,
+                   static_cast<std::size_t>(f.size()) * sizeof(double));
+}
+
+}  // namespace
+
+std::string LoadVectorText(const mechanics::Vector& f) {
+  std::string text;
+  char line[400];  // room for any double in "%.2lf"
+  for (int d = 1; d <= f.size(); ++d) {
+    std::snprintf(line, sizeof line, "rhs[%2i] = %.2lf\n", d, f[d]);
+    text += line;
+    if (d % 3 == 0) text += "\n";
+  }
+  return text;
+}
+
+common::Result BuildLoadVector(Run& run) {
+  run.load_vector = mechanics::Vector(run.equation_count());
+  AddTemperatures(run, run.load_vector);
+  if (common::Result failed = AddPrestress(run, run.load_vector); !failed) return failed;
+  AddPointLoads(run, run.load_vector);
+  AddLineLoads(run, run.load_vector);
+  WriteLoadVectorFiles(run);
+  return common::Result::Ok();
+}
+
+}  // namespace zedir

@@ -1,0 +1,56 @@
+#include "Quon/solution/solve_load_case.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Quon/loads/load_vector.h"
+#include "Quon/solution/inverse_file.h"
+#include "Quon/solution/settlements.h"
+#include "platform/binary_io.h"
+#include "platform/text_file.h"
+
+namespace zedir {
+
+void MultiplyByInverse(const mechanics::Matrix& inverse, const mechanics::Vector& f, std::vector<double>& u) {
+  const int n = inverse.size();
+  std::fill(u.begin(), u.end(), 0.0);
+  const double* fv = f.data();
+  for (int r = 1; r <= n; ++r) {
+    const double* row = inverse.row(r);
+    double sum = 0.0;
+    for (int c = 1; c <= n; ++c) sum += fv[c] * row[c];
+    u[static_cast<std::size_t>(r)] = sum;
+  }
+}
+
+std::string SolutionText(const std::vector<double>& u, int n) {
+  std::string text = "Node 1\n";
+  char line[64];
+  for (int d = 1; d <= n; ++d) {
+    std::snprintf(line, sizeof line, "%i    %.4E\n", d, u[static_cast<std::size_t>(d)]);
+    text += line;
+    if (d % 3 == 0) {
+      std::snprintf(line, sizeof line, "\nNode %i\n", d / 3 + 1);
+      text += line;
+    }
+  }
+  return text;
+}
+
+common::Result SolveLoadCase(Run& run) {
+  if (common::Result failed = ReadInverse(run); !failed) return failed;
+  if (common::Result failed = BuildLoadVector(run); !failed) return failed;
+  run.settlements = Settlements{};
+  if (run.load_case_params.settlement_flag() != 0) {
+    if (common::Result failed = ReadSupportDisplacements(run); !failed) return failed;
+    if (common::Result failed = SupportDisplacementForces(run); !failed) return failed;
+  }
+  MultiplyByInverse(run.inverse, run.load_vector, run.displacements);
+  plat::WriteBlock(run.position.LoadCaseFile(kDisplacementFile, run.load_case), run.displacements.data(),
+                   run.displacements.size() * sizeof(double));
+  plat::WriteTextFile(run.position.FolderFile(std::string(kSolutionTextFile) + run.load_case_text + ".TXT"),
+                      SolutionText(run.displacements, run.equation_count()));
+  return common::Result::Ok();
+}
+
+}  // namespace zedir

@@ -1,0 +1,91 @@
+#include "Quon/tests/support/solver_fixture.h"
+
+#include "Quon/input/setup_run.h"
+#include "Quon/solution/solve_load_case.h"
+#include "Quon/tests/support/stiffness_fixture.h"
+
+namespace zedir::testing {
+
+FrameBuilder Cantilever() {
+  FrameBuilder f;
+  f.AddNode(0, 0, 1, 1, 1);
+  f.AddNode(6, 0);
+  f.AddElement(1, 2);
+  return f;
+}
+
+FrameBuilder SimpleBeam() {
+  FrameBuilder f;
+  f.AddNode(0, 0, 1, 1);
+  f.AddNode(6, 0, 0, 1);
+  f.AddElement(1, 2);
+  return f;
+}
+
+FrameBuilder TwoSpans() {
+  FrameBuilder f;
+  f.AddNode(0, 0, 1, 1);
+  f.AddNode(6, 0, 0, 1);
+  f.AddNode(12, 0, 0, 1);
+  f.AddElement(1, 2);
+  f.AddElement(2, 3);
+  return f;
+}
+
+FrameBuilder HeldBar() {
+  FrameBuilder f;
+  f.AddNode(0, 0, 1, 1);
+  f.AddNode(6, 0, 1, 1);
+  f.AddElement(1, 2);
+  return f;
+}
+
+SolverFixture::SolverFixture(const FrameBuilder& frame) : model(frame.Build()) {
+  pos.WriteModel(model);
+  inverse = InverseOf(model);
+  WriteInverse(pos.File("INVERSE"), inverse);
+}
+
+common::Result SolverFixture::Solve(const LoadCaseFiles& files, int load_case) {
+  pos.WriteJob({load_case});
+  pos.WriteLoadCase(load_case, files);
+  run = zedir::Run();
+  if (common::Result failed = SetupRun(run, pos.settings(), notifier); !failed) return failed;
+  return SolveLoadCase(run);
+}
+
+std::vector<double> SolverFixture::Rhsg(int load_case) const {
+  return FileDoubles(pos.position().folder() + "RHSG" + common::CurrentLoadCaseText(load_case));
+}
+
+std::vector<double> SolverFixture::Ut8(int load_case) const { return FileDoubles(pos.LoadCaseFile("UT8", load_case)); }
+
+common::LineLoadRecord LineLoad(int element, int start_node, int end_node, std::vector<float> global_forces) {
+  common::LineLoadRecord load;
+  load.set_element(static_cast<std::int16_t>(element));
+  load.set_start_node(static_cast<std::int16_t>(start_node));
+  load.set_end_node(static_cast<std::int16_t>(end_node));
+  for (int k = 1; k <= 6; ++k) load.set_global_force(k, global_forces[static_cast<std::size_t>(k - 1)]);
+  load.set_whole_element(1);
+  return load;
+}
+
+common::PointLoadRecord NodeLoad(int node, float fx, float fy) {
+  common::PointLoadRecord load;
+  load.set_placement(common::PointLoadRecord::kAtNode);
+  load.set_node(static_cast<std::int16_t>(node));
+  load.set_force_x(fx);
+  load.set_force_y(fy);
+  return load;
+}
+
+common::PointLoadRecord ElementLoad(int element, std::uint8_t kind, float distance) {
+  common::PointLoadRecord load;
+  load.set_placement(common::PointLoadRecord::kOnElement);
+  load.set_element(static_cast<std::int16_t>(element));
+  load.set_kind(kind);
+  load.set_distance(distance);
+  return load;
+}
+
+}  // namespace zedir::testing

@@ -1,0 +1,45 @@
+#pragma once
+// A solved test position: a frame with its INVERSE, a job of one load case, and
+// one pass of the solver over it.
+#include <string>
+#include <vector>
+
+#include "Quon/run/notifier.h"
+#include "Quon/run/run.h"
+#include "Quon/tests/support/frame_builder.h"
+#include "Quon/tests/support/test_position.h"
+#include "common/result.h"
+#include "mechanics/dense_matrix.h"
+
+namespace zedir::testing {
+
+// Span 6 along x, fixture section, supports of value 1 (near rigid, S = 3e10).
+FrameBuilder Cantilever();    // node 1 clamped, node 2 free: equations 4, 5, 6 at the tip
+FrameBuilder SimpleBeam();    // node 1 pinned, node 2 on a roller: rotations 3 and 6
+FrameBuilder TwoSpans();      // nodes at 0, 6, 12: middle v is equation 5
+FrameBuilder HeldBar();       // both ends pinned: u at equations 1 and 4
+
+class SolverFixture {
+ public:
+  explicit SolverFixture(const FrameBuilder& frame);
+
+  // Writes the load case, makes a pass over it with a new run and solves it.
+  common::Result Solve(const LoadCaseFiles& files, int load_case = 1);
+
+  std::vector<double> Rhsg(int load_case = 1) const;
+  std::vector<double> Ut8(int load_case = 1) const;
+
+  TestPosition pos;
+  FrameModel model;
+  mechanics::Matrix inverse;
+  zedir::Run run;
+  RunNotifier notifier;
+};
+
+// A line load as the load editor stores it: the element, its end nodes and the
+// equivalent nodal forces in global axes.
+common::LineLoadRecord LineLoad(int element, int start_node, int end_node, std::vector<float> global_forces);
+common::PointLoadRecord NodeLoad(int node, float fx, float fy);
+common::PointLoadRecord ElementLoad(int element, std::uint8_t kind, float distance);
+
+}  // namespace zedir::testing
