@@ -24,6 +24,12 @@ class LoadCaseParams : public ByteRecord<400> {
   // CurrentLoadCase, 1..99.
   std::int16_t load_case() const { return At<std::int16_t, 16>(); }
   void set_load_case(std::int16_t v) { SetAt<std::int16_t, 16>(v); }
+  // Reserved; byte 340 tells whether it is above zero.
+  std::int16_t field_22() const { return At<std::int16_t, 22>(); }
+  void set_field_22(std::int16_t v) { SetAt<std::int16_t, 22>(v); }
+  // Reserved; set to zero by every store.
+  std::int16_t field_26() const { return At<std::int16_t, 26>(); }
+  void set_field_26(std::int16_t v) { SetAt<std::int16_t, 26>(v); }
   // 1 stored through the save dialog, 2 made by a load command, else 0.
   std::int16_t origin() const { return At<std::int16_t, 28>(); }
   void set_origin(std::int16_t v) { SetAt<std::int16_t, 28>(v); }
@@ -66,6 +72,9 @@ class LoadCaseParams : public ByteRecord<400> {
   void set_editor_flag_338(std::uint8_t v) { SetAt<std::uint8_t, 338>(v); }
   std::uint8_t editor_flag_339() const { return At<std::uint8_t, 339>(); }
   void set_editor_flag_339(std::uint8_t v) { SetAt<std::uint8_t, 339>(v); }
+  // 1 when field_22 is above zero.
+  std::uint8_t field_22_flag() const { return At<std::uint8_t, 340>(); }
+  void set_field_22_flag(std::uint8_t v) { SetAt<std::uint8_t, 340>(v); }
   std::uint8_t temperature_flag() const { return At<std::uint8_t, 342>(); }
   void set_temperature_flag(std::uint8_t v) { SetAt<std::uint8_t, 342>(v); }
   std::uint8_t settlement_flag() const { return At<std::uint8_t, 347>(); }

@@ -1,0 +1,27 @@
+#pragma once
+// The listing D2.TXT: one readable section per stored load case, in the order
+// of their first store.
+#include <string>
+
+#include "common/result.h"
+#include "loads/model/load_model.h"
+#include "platform/text_file.h"
+
+namespace pundf {
+
+// The line that heads load case n's section: " LC <n> " and its title.
+std::string ListingHeading(int number);
+
+// Writes the section of the current load case, headed by `number`; with
+// `leading_rule` a rule line first.
+void WriteLoadListing(plat::TextWriter& file, const LoadModel& model, int number, bool leading_rule);
+
+// Rewrites D2.TXT with the current load case's section in place of the old
+// section of `number`, which ends where the section of `following` begins (0:
+// at the end of the file). A listing without that section gets it at its end;
+// a missing D2.TXT is read from "D2", and made anew when that is missing too.
+// A file that cannot be opened: "Error on opening files D2 and D2NEWD2 in
+// LSTORE.C" and D2.TXT stays as it was.
+common::Result ReplaceListingCase(const LoadModel& model, int number, int following);
+
+}  // namespace pundf
