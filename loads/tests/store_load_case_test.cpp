@@ -1,0 +1,218 @@
+#include "loads/store/store_load_case.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "common/position/file_names.h"
+#include "common/records/record_files.h"
+#include "loads/model/diary.h"
+#include "loads/model/read_load_case.h"
+#include "loads/tests/frame_fixture.h"
+#include "platform/binary_io.h"
+#include "platform/files.h"
+#include "platform/testing/testing.h"
+
+namespace pundf {
+namespace {
+namespace fn = common::file_names;
+using testing::Bar;
+
+// Five elements of 2 m along x.
+Geometry Beam5() {
+  std::vector<Bar> bars;
+  for (int k = 0; k < 5; ++k) bars.push_back(Bar{{2.0f * k, 0}, {2.0f * (k + 1), 0}});
+  return testing::MakeGeometry(bars);
+}
+
+template <class T>
+T At(const std::vector<std::byte>& bytes, std::size_t offset) {
+  T v;
+  std::memcpy(&v, bytes.data() + offset, sizeof v);
+  return v;
+}
+
+std::vector<std::byte> Bytes(const std::string& path) { return plat::ReadWholeFile(path).value_or(std::vector<std::byte>{}); }
+
+void SetNumber(LoadModel& model, int number, const std::string& title = "") {
+  model.load_case.params.set_load_case(static_cast<std::int16_t>(number));
+  model.load_case.params.set_load_case_text(common::CurrentLoadCaseText(number));
+  model.load_case.params.set_title(title);
+}
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (auto k = text.find(what); k != std::string::npos; k = text.find(what, k + 1)) ++n;
+  return n;
+}
+
+TEST(StoreLoadCase, GravityLoadsFollowTheUserLoads) {
+  LoadModel model = testing::LoadedModel(Beam5());
+  auto& lc = model.load_case;
+  for (int e : {1, 3, 5}) lc.line_loads.Append(testing::WholeLoad(model.geometry, e, 'Y', 4.0f, 4.0f));
+  lc.params.set_gravity_flag(1);
+  lc.params.set_gamma(25.0);
+  lc.params.set_covering(1.5);
+
+  const auto report = StoreLoadCase(model);
+  ASSERT_TRUE(report.ok()) << report.refused.text();
+  EXPECT_TRUE(report.messages.empty());
+
+  const auto pl = Bytes(model.position.LoadCaseFile(fn::kLoadCaseParams, 1));
+  ASSERT_EQ(pl.size(), 400u);
+  EXPECT_EQ(At<std::int16_t>(pl, 14), 8);
+  EXPECT_EQ(At<std::int16_t>(pl, 30), 3);
+  EXPECT_EQ(At<std::int16_t>(pl, 32), 5);
+  const auto lload = Bytes(model.position.LoadCaseFile(fn::kLineLoads, 1));
+  ASSERT_EQ(lload.size(), 8u * 372u);
+  EXPECT_EQ(Bytes(model.position.LoadCaseFile(fn::kLineLoadNotes, 1)).size(), 8u * 241u);
+  for (int k = 4; k <= 8; ++k) {
+    SCOPED_TRACE(k);
+    const std::size_t r = (k - 1) * 372u;
+    EXPECT_EQ(At<std::int16_t>(lload, r + 152), k - 3);   // element
+    EXPECT_EQ(At<char>(lload, r + 166), 'Y');
+    EXPECT_FLOAT_EQ(At<float>(lload, r + 32), 3.5f);      // 0.08 * 25 + 1.5
+    EXPECT_FLOAT_EQ(At<float>(lload, r + 44), 3.5f);
+    EXPECT_EQ(At<std::uint8_t>(lload, r + 370), 1);
+    EXPECT_EQ(At<std::uint8_t>(lload, r + 371), 1);
+    EXPECT_FLOAT_EQ(At<float>(lload, r + 172), 3.5f);     // Fy1 = q l / 2
+    EXPECT_EQ(At<std::int16_t>(lload, r + 360), k - 3);   // node at the start
+  }
+  EXPECT_EQ(At<std::uint8_t>(lload, 371), 0);
+  // The user loads in memory carry their integrated values.
+  EXPECT_FLOAT_EQ(lc.line_loads[1].global_force(2), 4.0f);
+
+  ASSERT_TRUE(ReadLoadCase(model, 1).ok());
+  EXPECT_EQ(model.load_case.line_loads.count(), 3);
+  EXPECT_EQ(model.load_case.params.line_load_record_count(), 3);
+  EXPECT_EQ(model.load_case.params.user_line_load_count(), 3);
+  EXPECT_EQ(model.load_case.line_loads[2].element(), 3);
+}
+
+TEST(StoreLoadCase, StoringTwiceKeepsOneOfEverything) {
+  plat::testing::FakeClock clock(1700000000);
+  LoadModel model = testing::LoadedModel(testing::PortalFrame());
+  const common::Position& pos = model.position;
+  const std::int16_t one = 1;
+  ASSERT_TRUE(plat::WriteBlock(pos.FolderFile("LASTD"), &one, sizeof one));
+  SetNumber(model, 3, "first");
+  model.load_case.params.set_origin(1);
+  model.load_case.line_loads.Append(testing::WholeLoad(model.geometry, 2, 'Y', 10.0f, 10.0f));
+  ASSERT_TRUE(StoreLoadCase(model).ok());
+  model.load_case.params.set_title("second");
+  clock.SetNow(1700000100);
+  const auto report = StoreLoadCase(model);
+  ASSERT_TRUE(report.ok());
+  EXPECT_TRUE(report.messages.empty()) << report.messages.front().text();
+
+  const std::string listing = testing::ReadText(pos.FolderFile("D2.TXT"));
+  EXPECT_EQ(Count(listing, " LC 3 "), 1) << listing;
+  EXPECT_EQ(Count(listing, " LC 3 second\r\n"), 1) << listing;
+  EXPECT_EQ(testing::ReadText(pos.FolderFile("FILES")),
+            "              D2                                Load cases       \r\n");
+
+  std::int16_t page = 0;
+  ASSERT_TRUE(plat::ReadBlock(pos.FolderFile("LASTD"), &page, sizeof page));
+  EXPECT_EQ(page, 2);
+
+  const auto history = Bytes(pos.FolderFile("TTABLE"));
+  ASSERT_EQ(history.size(), 512u);
+  EXPECT_EQ(At<std::int64_t>(history, 0), 1700000000);
+  EXPECT_EQ(At<std::int64_t>(history, 256), 1700000100);
+  EXPECT_EQ(At<std::int32_t>(history, 256 + 8), 0);
+  EXPECT_STREQ(reinterpret_cast<const char*>(history.data() + 256 + 12), "Input LC 3");
+
+  const auto diary = ReadDiary(pos);
+  ASSERT_TRUE(diary.ok());
+  EXPECT_EQ(diary->count(), 1);
+  EXPECT_EQ(diary->load_case(1), 3);
+  EXPECT_EQ(diary->stored_again(1), 1);
+  EXPECT_EQ(diary->origin(1), 1);
+  for (const char* log : {"D2LOGW", "D2LOG"}) {
+    const auto bytes = Bytes(pos.FolderFile(log));
+    ASSERT_EQ(bytes.size(), 4u) << log;
+    EXPECT_EQ(At<std::int16_t>(bytes, 0), 1);
+    EXPECT_EQ(At<std::int16_t>(bytes, 2), 3);
+  }
+  const std::string echo = testing::ReadText(pos.TextFile("ECHO_L"));
+  EXPECT_TRUE(echo.starts_with("LOAD CASES\r\n")) << echo;
+  EXPECT_EQ(testing::ReadText(pos.FolderFile("ECHO_L.TXT")), echo);
+}
+
+TEST(StoreLoadCase, LaterStoresKeepTheOrderOfFirstStores) {
+  LoadModel model = testing::LoadedModel(testing::PortalFrame());
+  for (int n : {2, 7, 1}) {
+    SetNumber(model, n, "case " + std::to_string(n));
+    ASSERT_TRUE(StoreLoadCase(model).ok());
+  }
+  SetNumber(model, 7, "case 7 again");
+  ASSERT_TRUE(StoreLoadCase(model).ok());
+  EXPECT_EQ(model.diary.count(), 3);
+  EXPECT_EQ(model.diary.load_case(1), 2);
+  EXPECT_EQ(model.diary.load_case(2), 7);
+  EXPECT_EQ(model.diary.load_case(3), 1);
+  EXPECT_EQ(model.diary.stored_again(2), 1);
+  EXPECT_EQ(model.diary.stored_again(1), 0);
+}
+
+TEST(StoreLoadCase, RefusesWhatItCannotStoreAndWritesNothing) {
+  struct Case {
+    const char* name;
+    void (*prepare)(LoadModel&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"too many line loads",
+       [](LoadModel& m) {
+         for (int k = 0; k < 98; ++k) m.load_case.line_loads.Append(testing::WholeLoad(m.geometry, 1, 'Y', 1, 1));
+         m.load_case.params.set_gravity_flag(1);  // 98 + 3 elements
+       },
+       "Too many line loads, max = 100"},
+      {"line load on a missing element",
+       [](LoadModel& m) { m.load_case.line_loads.Append(testing::WholeLoad(m.geometry, 1, 'Y', 1, 1)); 
+         m.load_case.line_loads[1].set_element(4); },
+       "Load case 1 cannot be stored: line load 1 lies on element 4, the frame has 3 elements."},
+      {"point load at a missing node",
+       [](LoadModel& m) {
+         common::PointLoadRecord p;
+         p.set_placement(common::PointLoadRecord::kAtNode);
+         p.set_node(5);
+         m.load_case.point_loads.Append(p);
+       },
+       "Load case 1 cannot be stored: point load 1 lies on node 5, the frame has 4 nodes."},
+      {"gravity on a missing cross section",
+       [](LoadModel& m) {
+         m.geometry.elements[2].set_cross_section(3);
+         m.load_case.params.set_gravity_flag(1);
+       },
+       "Element 2 has cross section 3, the frame has 1 cross sections: no gravity load."},
+      {"number 0", [](LoadModel& m) { SetNumber(m, 0); },
+       "Load case 0 cannot be stored: load cases are numbered 1 to 99."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LoadModel model = testing::LoadedModel(testing::PortalFrame());
+    c.prepare(model);
+    const auto report = StoreLoadCase(model);
+    EXPECT_FALSE(report.ok());
+    EXPECT_EQ(report.refused.text(), c.message);
+    EXPECT_EQ(report.refused.caption(), "Error");
+    EXPECT_TRUE(plat::ListFolder(model.position.folder(), "*").size() == 5u)
+        << "only the model files are there";
+    EXPECT_EQ(model.diary.count(), 0);
+  }
+}
+
+TEST(StoreLoadCase, FileThatCannotBeWrittenIsReported) {
+  LoadModel model = testing::LoadedModel(testing::PortalFrame());
+  // A folder in the place of PL01.T.
+  const std::string pl = model.position.LoadCaseFile(fn::kLoadCaseParams, 1);
+  ASSERT_TRUE(plat::MakeFolder(pl));
+  const auto report = StoreLoadCase(model);
+  ASSERT_TRUE(report.ok());
+  ASSERT_EQ(report.messages.size(), 1u);
+  EXPECT_EQ(report.messages[0].text(), "The file " + pl + " cannot be written.");
+}
+
+}  // namespace
+}  // namespace pundf

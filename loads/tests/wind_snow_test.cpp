@@ -1,0 +1,121 @@
+#include "loads/generators/wind_snow.h"
+
+#include <gtest/gtest.h>
+
+#include "loads/store/store_load_case.h"
+#include "loads/tests/frame_fixture.h"
+
+namespace pundf {
+namespace {
+
+using testing::Bar;
+using testing::MakeGeometry;
+
+std::vector<int> Elements(const std::vector<Strip>& strips) {
+  std::vector<int> out;
+  for (const Strip& s : strips) out.push_back(s.element);
+  return out;
+}
+
+TEST(WindAndSnow, PortalFrame) {
+  const Geometry portal = testing::PortalFrame(6.0f, 4.0f);
+  const auto wind = MakeWindLoads(portal);
+  ASSERT_EQ(wind.size(), 1u);
+  EXPECT_EQ(wind[0].element, 1);  // the windward (left) column
+  EXPECT_FLOAT_EQ(wind[0].middle, -2.0f);
+  EXPECT_FLOAT_EQ(wind[0].crossing, 0.0f);
+  const auto snow = MakeSnowLoads(portal);
+  ASSERT_EQ(snow.size(), 1u);
+  EXPECT_EQ(snow[0].element, 2);  // the beam
+  EXPECT_FLOAT_EQ(snow[0].middle, 3.0f);
+}
+
+TEST(WindAndSnow, Levels) {
+  // z = 0, 0.03 and 3 (y = 0, -0.03, -3): 0.03 lies within 0.05 of the first level.
+  const Geometry g = MakeGeometry({Bar{{0, 0}, {1, -0.03f}}, Bar{{1, -0.03f}, {2, -3}}});
+  const auto levels = WindLevels(g.nodes);
+  ASSERT_EQ(levels.size(), 2u);
+  EXPECT_FLOAT_EQ(levels[0], 0.0f);
+  EXPECT_FLOAT_EQ(levels[1], 3.0f);
+
+  // All nodes at one height: no strip, no load.
+  const Geometry flat = MakeGeometry({Bar{{0, 0}, {5, 0}}, Bar{{5, 0}, {9, 0}}});
+  EXPECT_TRUE(MakeWindLoads(flat).empty());
+  EXPECT_EQ(MakeSnowLoads(flat).size(), 2u);
+}
+
+// A mast of 100 elements has 101 levels: more than a table of 100 would hold.
+TEST(WindAndSnow, TallMast) {
+  std::vector<Bar> bars;
+  for (int k = 0; k < 100; ++k) bars.push_back(Bar{{0, float(k)}, {0, float(k + 1)}});
+  const Geometry mast = MakeGeometry(bars);
+  ASSERT_EQ(mast.node_count(), 101);
+  const auto strips = MakeWindLoads(mast);
+  ASSERT_EQ(strips.size(), 100u);
+  for (std::size_t j = 0; j < strips.size(); ++j) EXPECT_EQ(strips[j].element, 100 - int(j)) << j;
+}
+
+TEST(WindAndSnow, TwoStoreyFrame) {
+  // Columns 0 -> 3 -> 6 at x = 0 and x = 5, beams at y = 3 and y = 6, and a
+  // column on the left that runs through both storeys at x = -2.
+  const Geometry g = MakeGeometry({
+      Bar{{0, 0}, {0, 3}},   // 1
+      Bar{{0, 3}, {0, 6}},   // 2
+      Bar{{5, 0}, {5, 3}},   // 3
+      Bar{{5, 3}, {5, 6}},   // 4
+      Bar{{0, 3}, {5, 3}},   // 5, floor beam
+      Bar{{0, 6}, {5, 6}},   // 6, roof beam
+      Bar{{-2, 0}, {-2, 6}}, // 7, through both storeys
+  });
+  EXPECT_EQ(Elements(MakeWindLoads(g)), (std::vector<int>{7, 7}));
+  // The snow lies on the roof, not on the floor below it.
+  EXPECT_EQ(Elements(MakeSnowLoads(g)), (std::vector<int>{0, 6}));
+
+  LoadModel model = testing::LoadedModel(g);
+  GenerateWindLoadCase(model, 5.0f);
+  ASSERT_EQ(model.load_case.line_loads.count(), 1);  // element 7 once
+  EXPECT_EQ(model.load_case.line_loads[1].element(), 7);
+}
+
+TEST(WindAndSnow, LoadCasesOfTheCommands) {
+  // A portal whose beam runs from (0, 0) to (4, 3).
+  const Geometry g = MakeGeometry({Bar{{0, -3}, {0, 0}}, Bar{{0, 0}, {4, 3}}, Bar{{4, 3}, {4, -3}}});
+  LoadModel model = testing::LoadedModel(g);
+  model.load_case = EmptyLoadCase(model.geometry, 4);
+  model.load_case.line_loads.Append(testing::WholeLoad(g, 3, 'Y', 1, 1));
+  model.load_case.params.set_gravity_flag(1);
+
+  GenerateSnowLoadCase(model, 1.0f);
+  const LoadCase& lc = model.load_case;
+  ASSERT_EQ(lc.line_loads.count(), 1);
+  const auto& snow = lc.line_loads[1];
+  EXPECT_EQ(snow.element(), 2);
+  EXPECT_EQ(snow.direction(), 'Y');
+  EXPECT_EQ(snow.whole_element(), 1);
+  EXPECT_FLOAT_EQ(snow.value_a(), 0.8f);  // 1.0 * 4 / 5
+  EXPECT_FLOAT_EQ(snow.value_b(), 0.8f);
+  EXPECT_EQ(snow.x2(), 4.0f);
+  EXPECT_EQ(snow.z2(), -3.0f);
+  EXPECT_EQ(lc.params.title(), "Load case 4");
+  EXPECT_EQ(lc.params.origin(), 2);
+  EXPECT_EQ(lc.params.gravity_flag(), 0);
+  EXPECT_EQ(lc.params.generated_flag(), 1);
+  EXPECT_EQ(lc.params.snow_value(), 1.0f);
+  EXPECT_EQ(lc.params.user_line_load_count(), 1);
+
+  // Above the left column's top the sloping beam is the windward face.
+  GenerateWindLoadCase(model, 5.0f);
+  ASSERT_EQ(lc.line_loads.count(), 2);
+  EXPECT_EQ(lc.line_loads[1].element(), 2);
+  EXPECT_EQ(lc.line_loads[2].element(), 1);
+  EXPECT_EQ(lc.line_loads[2].direction(), 'X');
+  EXPECT_EQ(lc.line_loads[2].value_a(), 5.0f);
+  EXPECT_EQ(lc.line_loads[2].value_b(), 5.0f);
+  EXPECT_EQ(lc.params.wind_value(), 5.0f);
+
+  ASSERT_TRUE(StoreLoadCase(model).ok());
+  EXPECT_EQ(model.diary.origin(1), 2);
+}
+
+}  // namespace
+}  // namespace pundf
