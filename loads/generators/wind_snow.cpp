@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
+
+#include "loads/model/whole_element_load.h"
 
 namespace pundf {
 namespace {
@@ -23,21 +26,28 @@ float Across(float t, float a, float fa, float b, float fb) {
 
 bool StrictlyBetween(float t, float a, float b) { return std::min(a, b) < t && t < std::max(a, b); }
 
-void AddLoad(LoadModel& model, int e, char direction, float value) {
-  const auto& element = model.geometry.elements[e];
-  common::LineLoadRecord load;
-  load.set_element(static_cast<std::int16_t>(e));
-  load.set_x1(element.xa());
-  load.set_y1(element.ya());
-  load.set_z1(element.za());
-  load.set_x2(element.xb());
-  load.set_y2(element.yb());
-  load.set_z2(element.zb());
-  load.set_whole_element(1);
-  load.set_direction(direction);
-  load.set_value_a(value);
-  load.set_value_b(value);
-  model.load_case.line_loads.Append(load);
+// An element's ends as (run, value) pairs: the run is the coordinate that the
+// strips divide, the value the one compared where an element crosses a strip.
+struct Ends {
+  float run_a, value_a, run_b, value_b;
+};
+
+// The strip at `middle` and the element that crosses it with the value that
+// `better` prefers (the lower number on a tie); element 0 when none crosses.
+template <class EndsOf, class Better>
+Strip PickElement(const Geometry& geometry, float middle, EndsOf ends_of, Better better) {
+  Strip strip;
+  strip.middle = middle;
+  for (int e = 1; e <= geometry.element_count(); ++e) {
+    const Ends ends = ends_of(geometry.elements[e]);
+    if (!StrictlyBetween(middle, ends.run_a, ends.run_b)) continue;
+    const float value = Across(middle, ends.run_a, ends.value_a, ends.run_b, ends.value_b);
+    if (strip.element == 0 || better(value, strip.crossing)) {
+      strip.crossing = value;
+      strip.element = e;
+    }
+  }
+  return strip;
 }
 
 // Fills the load case from the strips; `per_element` gives an element's value.
@@ -50,7 +60,9 @@ void Generate(LoadModel& model, const std::vector<Strip>& strips, char direction
   for (const Strip& strip : strips) {
     if (strip.element < 1 || used[strip.element]) continue;
     used[strip.element] = true;
-    AddLoad(model, strip.element, direction, per_element(strip.element));
+    const float value = per_element(strip.element);
+    lc.line_loads.Append(
+        WholeElementLoad(model.geometry.elements[strip.element], strip.element, direction, value, value));
   }
   lc.line_notes.SetCount(lc.line_loads.count());
   auto& p = lc.params;
@@ -88,18 +100,11 @@ std::vector<Strip> MakeWindLoads(const Geometry& geometry) {
   const std::vector<float> levels = WindLevels(geometry.nodes);
   std::vector<Strip> strips;
   for (std::size_t j = 0; j + 1 < levels.size(); ++j) {
-    Strip strip;
-    strip.middle = (levels[j] + levels[j + 1]) / 2.0f;
-    for (int e = 1; e <= geometry.element_count(); ++e) {
-      const auto& el = geometry.elements[e];
-      if (!StrictlyBetween(strip.middle, el.za(), el.zb())) continue;
-      const float x = Across(strip.middle, el.za(), el.xa(), el.zb(), el.xb());
-      if (strip.element == 0 || x < strip.crossing) {
-        strip.crossing = x;
-        strip.element = e;
-      }
-    }
-    strips.push_back(strip);
+    const float middle = (levels[j] + levels[j + 1]) / 2.0f;
+    // Across the height z, the leftmost x.
+    strips.push_back(PickElement(
+        geometry, middle, [](const common::ElementRecord& el) { return Ends{el.za(), el.xa(), el.zb(), el.xb()}; },
+        std::less<float>()));
   }
   return strips;
 }
@@ -111,19 +116,11 @@ std::vector<Strip> MakeSnowLoads(const Geometry& geometry) {
   std::vector<Strip> strips;
   for (std::size_t j = 0; j + 1 < xs.size(); ++j) {
     if (xs[j + 1] - xs[j] <= kAbscissaGap) continue;
-    Strip strip;
-    strip.middle = (xs[j] + xs[j + 1]) / 2.0f;
-    for (int e = 1; e <= geometry.element_count(); ++e) {
-      const auto& el = geometry.elements[e];
-      if (!StrictlyBetween(strip.middle, el.xa(), el.xb())) continue;
-      // Height with y upward, whatever the sign of the user's vertical axis.
-      const float y = Across(strip.middle, el.xa(), el.ya(), el.xb(), el.yb());
-      if (strip.element == 0 || y > strip.crossing) {
-        strip.crossing = y;
-        strip.element = e;
-      }
-    }
-    strips.push_back(strip);
+    const float middle = (xs[j] + xs[j + 1]) / 2.0f;
+    // Across x, the highest y (upward, whatever the sign of the user's vertical axis).
+    strips.push_back(PickElement(
+        geometry, middle, [](const common::ElementRecord& el) { return Ends{el.xa(), el.ya(), el.xb(), el.yb()}; },
+        std::greater<float>()));
   }
   return strips;
 }

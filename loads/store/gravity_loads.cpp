@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/records/capacities.h"
+#include "loads/model/whole_element_load.h"
 
 namespace pundf {
 
@@ -29,20 +30,9 @@ common::Outcome<common::LineLoadTable> GravityLoads(const Geometry& geometry, co
                                       " cross sections: no gravity load.",
                                   "Error");
     }
-    common::LineLoadRecord load;
-    load.set_element(static_cast<std::int16_t>(e));
-    load.set_x1(element.xa());
-    load.set_y1(element.ya());
-    load.set_z1(element.za());
-    load.set_x2(element.xb());
-    load.set_y2(element.yb());
-    load.set_z2(element.zb());
-    load.set_direction('Y');
-    load.set_whole_element(1);
-    load.set_generated(1);
     const float q = static_cast<float>(GravityLoadPerMetre(geometry, e, params));
-    load.set_value_a(q);
-    load.set_value_b(q);
+    common::LineLoadRecord load = WholeElementLoad(element, e, 'Y', q, q);
+    load.set_generated(1);
     loads.Append(load);
   }
   return loads;

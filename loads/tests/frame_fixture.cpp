@@ -7,6 +7,7 @@
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "loads/model/read_geometry.h"
+#include "loads/model/whole_element_load.h"
 #include "platform/binary_io.h"
 #include "platform/testing/testing.h"
 
@@ -92,20 +93,7 @@ LoadModel LoadedModel(const Geometry& geometry) {
 }
 
 common::LineLoadRecord WholeLoad(const Geometry& geometry, int e, char direction, float a, float b) {
-  const auto& el = geometry.elements[e];
-  common::LineLoadRecord load;
-  load.set_element(static_cast<std::int16_t>(e));
-  load.set_x1(el.xa());
-  load.set_y1(el.ya());
-  load.set_z1(el.za());
-  load.set_x2(el.xb());
-  load.set_y2(el.yb());
-  load.set_z2(el.zb());
-  load.set_whole_element(1);
-  load.set_direction(direction);
-  load.set_value_a(a);
-  load.set_value_b(b);
-  return load;
+  return WholeElementLoad(geometry.elements[e], e, direction, a, b);
 }
 
 std::string ReadText(const std::string& path) {

@@ -1,0 +1,22 @@
+#include "loads/model/whole_element_load.h"
+
+namespace pundf {
+
+common::LineLoadRecord WholeElementLoad(const common::ElementRecord& element, int e, char direction, float a,
+                                        float b) {
+  common::LineLoadRecord load;
+  load.set_element(static_cast<std::int16_t>(e));
+  load.set_x1(element.xa());
+  load.set_y1(element.ya());
+  load.set_z1(element.za());
+  load.set_x2(element.xb());
+  load.set_y2(element.yb());
+  load.set_z2(element.zb());
+  load.set_whole_element(1);
+  load.set_direction(direction);
+  load.set_value_a(a);
+  load.set_value_b(b);
+  return load;
+}
+
+}  // namespace pundf
