@@ -33,6 +33,12 @@ void Written(bool ok, const std::string& path, StoreReport& report) {
   if (!ok) report.messages.push_back(common::Result::Fail("The file " + path + " cannot be written.", "Error"));
 }
 
+// Closes a text file; false when it did not open or a write failed.
+bool Finish(plat::TextWriter& writer) {
+  const bool opened = writer.is_open();
+  return writer.Close() && opened;
+}
+
 // The notes of slots 1..count.
 template <class Notes>
 Notes NotesFor(const Notes& notes, int count) {
@@ -98,7 +104,7 @@ void WriteListing(const LoadModel& model, int number, StoreReport& report) {
   if (!plat::FileExists(listing)) {
     plat::TextWriter files(pos.FolderFile("FILES"), plat::TextWriter::Mode::kAppend);
     files.Printf("%s%s%s%s\n", "         ", "     ", "D2", "                                Load cases       ");
-    Written(files.Close(), pos.FolderFile("FILES"), report);
+    Written(Finish(files), pos.FolderFile("FILES"), report);
   }
   const LogEntry entry = UpdateD2LogW(pos, number, report.messages);
   if (entry.found) {
@@ -107,7 +113,7 @@ void WriteListing(const LoadModel& model, int number, StoreReport& report) {
   }
   plat::TextWriter file(listing, plat::TextWriter::Mode::kAppend);
   WriteLoadListing(file, model, number, true);
-  Written(file.Close(), listing, report);
+  Written(Finish(file), listing, report);
 }
 
 void WriteEcho(const LoadModel& model, int number, StoreReport& report) {
@@ -120,11 +126,11 @@ void WriteEcho(const LoadModel& model, int number, StoreReport& report) {
     if (!plat::FileExists(echo)) {
       plat::TextWriter header(echo);
       header.Write("LOAD CASES\n");
-      Written(header.Close(), echo, report);
+      Written(Finish(header), echo, report);
     }
     plat::TextWriter file(echo, plat::TextWriter::Mode::kAppend);
     WriteLoadEchoCase(file, model, number);
-    Written(file.Close(), echo, report);
+    Written(Finish(file), echo, report);
   }
   // The copy without the position's extension in its name.
   const std::string copy = pos.FolderFile("ECHO_L.TXT");

@@ -83,9 +83,9 @@ common::Position WritePosition(const Geometry& g, const std::string& ext) {
   return pos;
 }
 
-LoadModel LoadedModel(const Geometry& geometry) {
+LoadModel LoadedModel(const Geometry& geometry, const std::string& ext) {
   LoadModel model;
-  model.position = WritePosition(geometry);
+  model.position = WritePosition(geometry, ext);
   const auto read = ReadGeometry(model);
   EXPECT_TRUE(read.ok()) << read.message().text();
   model.load_case = EmptyLoadCase(model.geometry, 1);

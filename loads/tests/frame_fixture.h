@@ -31,7 +31,7 @@ Geometry PortalFrame(float w = 6.0f, float h = 4.0f);
 common::Position WritePosition(const Geometry& geometry, const std::string& ext = ".T");
 
 // A LoadModel on that position with the geometry read back.
-LoadModel LoadedModel(const Geometry& geometry);
+LoadModel LoadedModel(const Geometry& geometry, const std::string& ext = ".T");
 
 // A whole-element line load on element e.
 common::LineLoadRecord WholeLoad(const Geometry& geometry, int e, char direction, float a, float b);

@@ -160,11 +160,9 @@ TEST(ReplaceListingCase, ReplacedListingEqualsAFreshOne) {
   const Geometry frame = testing::PortalFrame();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    LoadModel replaced = testing::LoadedModel(frame);
-    replaced.position = testing::WritePosition(frame, std::string(".R") + std::to_string(&c - cases));
+    LoadModel replaced = testing::LoadedModel(frame, ".R" + std::to_string(&c - cases));
     StoreAll(replaced, c.stores);
-    LoadModel fresh = testing::LoadedModel(frame);
-    fresh.position = testing::WritePosition(frame, std::string(".F") + std::to_string(&c - cases));
+    LoadModel fresh = testing::LoadedModel(frame, ".F" + std::to_string(&c - cases));
     StoreAll(fresh, c.fresh);
     EXPECT_EQ(testing::ReadText(replaced.position.FolderFile("D2.TXT")),
               testing::ReadText(fresh.position.FolderFile("D2.TXT")));

@@ -196,6 +196,8 @@ TEST(ReadLoadCase, RefusesABadLoadCase) {
        "point load 1 lies on node 9, the frame has 4 nodes"},
       {"line load on element 0", fn::kLineLoads, [](const std::string& p) { PutInt16(p, 152, 0); },
        "line load 1 lies on element 0, the frame has 3 elements"},
+      {"101 settlements", fn::kSupports, [](const std::string& p) { PutInt16(p, 0, 101); },
+       "it claims 101 records, the table holds at most 100"},
       {"settlement at node 300", fn::kSupports, [](const std::string& p) { PutInt16(p, 2 + 32, 300); },
        "support 2 lies at node 300, the frame has 4 nodes"},
       {"prestress on element 4", fn::kPrestress, [](const std::string& p) { PutInt16(p, 4, 4); },

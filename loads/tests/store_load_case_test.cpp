@@ -204,14 +204,22 @@ TEST(StoreLoadCase, RefusesWhatItCannotStoreAndWritesNothing) {
 }
 
 TEST(StoreLoadCase, FileThatCannotBeWrittenIsReported) {
-  LoadModel model = testing::LoadedModel(testing::PortalFrame());
-  // A folder in the place of PL01.T.
-  const std::string pl = model.position.LoadCaseFile(fn::kLoadCaseParams, 1);
-  ASSERT_TRUE(plat::MakeFolder(pl));
-  const auto report = StoreLoadCase(model);
-  ASSERT_TRUE(report.ok());
-  ASSERT_EQ(report.messages.size(), 1u);
-  EXPECT_EQ(report.messages[0].text(), "The file " + pl + " cannot be written.");
+  for (const bool binary : {true, false}) {
+    SCOPED_TRACE(binary ? "PL" : "echo text");
+    LoadModel model = testing::LoadedModel(testing::PortalFrame(), binary ? ".B" : ".E");
+    // A folder in the place of the file.
+    const std::string path =
+        binary ? model.position.LoadCaseFile(fn::kLoadCaseParams, 1) : model.position.TextFile("ECHO_L");
+    ASSERT_TRUE(plat::MakeFolder(path));
+    const auto report = StoreLoadCase(model);
+    ASSERT_TRUE(report.ok());
+    ASSERT_FALSE(report.messages.empty());
+    for (const auto& message : report.messages) {
+      EXPECT_EQ(message.text(), "The file " + path + " cannot be written.");
+    }
+    // The rest of the store went on.
+    EXPECT_TRUE(plat::FileExists(model.position.FolderFile("D2.TXT")));
+  }
 }
 
 }  // namespace
