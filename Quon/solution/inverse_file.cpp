@@ -1,10 +1,11 @@
 #include "Quon/solution/inverse_file.h"
 
-#include <cstring>
+#include <cstdint>
+#include <cstdio>
 #include <new>
 
 #include "Quon/run/messages.h"
-#include "platform/binary_io.h"
+#include "platform/files.h"
 
 namespace zedir {
 
@@ -16,9 +17,12 @@ common::Result InverseMissing() {
 
 common::Result ReadInverse(Run& run) {
   const int n = run.equation_count();
+  const std::string path = run.position.File(kInverseFile);
   const std::size_t row_bytes = static_cast<std::size_t>(n) * sizeof(double);
-  auto bytes = plat::ReadWholeFile(run.position.File(kInverseFile));
-  if (!bytes || bytes->size() != row_bytes * static_cast<std::size_t>(n)) return Abandon(run, InverseMissing());
+  const auto size = plat::FileSize(path);
+  if (!size || static_cast<std::uint64_t>(*size) != row_bytes * static_cast<std::size_t>(n)) {
+    return Abandon(run, InverseMissing());
+  }
   try {
     if (run.inverse.size() != n) run.inverse = mechanics::Matrix(n);
   } catch (const std::bad_alloc&) {
@@ -26,9 +30,15 @@ common::Result ReadInverse(Run& run) {
                                                  ") problems with internal memory.",
                                              kFailureCaption));
   }
-  for (int r = 1; r <= n; ++r) {
-    std::memcpy(run.inverse.row(r) + 1, bytes->data() + static_cast<std::size_t>(r - 1) * row_bytes, row_bytes);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return Abandon(run, InverseMissing());
+  bool complete = true;
+  for (int r = 1; r <= n && complete; ++r) {
+    complete = std::fread(run.inverse.row(r) + 1, sizeof(double), static_cast<std::size_t>(n), file) ==
+               static_cast<std::size_t>(n);
   }
+  std::fclose(file);
+  if (!complete) return Abandon(run, InverseMissing());
   return common::Result::Ok();
 }
 

@@ -12,6 +12,7 @@
 #include "common/settings_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/testing/testing.h"
 
 namespace zedir {
 namespace {
@@ -21,7 +22,7 @@ using testing::FileBytes;
 // A two-span beam (nodes at 0, 6, 12) with its load case 3 in a job.
 class SetupRunTest : public ::testing::Test {
  protected:
-  SetupRunTest() {
+  SetupRunTest() : pos(plat::testing::TestFolder()) {
     testing::FrameBuilder frame;
     frame.AddNode(0, 0, 1, 1);
     frame.AddNode(6, 0, 0, 1);

@@ -3,6 +3,7 @@
 #include "Quon/input/setup_run.h"
 #include "Quon/solution/solve_load_case.h"
 #include "Quon/tests/support/stiffness_fixture.h"
+#include "platform/testing/testing.h"
 
 namespace zedir::testing {
 
@@ -40,7 +41,7 @@ FrameBuilder HeldBar() {
   return f;
 }
 
-SolverFixture::SolverFixture(const FrameBuilder& frame) : model(frame.Build()) {
+SolverFixture::SolverFixture(const FrameBuilder& frame) : pos(plat::testing::TestFolder()), model(frame.Build()) {
   pos.WriteModel(model);
   inverse = InverseOf(model);
   WriteInverse(pos.File("INVERSE"), inverse);

@@ -9,14 +9,12 @@
 #include "common/settings_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
-#include "platform/testing/testing.h"
 
 namespace zedir::testing {
 
 namespace names = common::file_names;
 
-TestPosition::TestPosition() {
-  const std::string root = plat::testing::TestFolder();
+TestPosition::TestPosition(const std::string& root) {
   settings_.folder = root + "settings";
   settings_.found = plat::MakeFolder(settings_.folder);
   position_ = common::Position(root + "data/", ".7");

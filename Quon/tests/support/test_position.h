@@ -24,8 +24,8 @@ struct LoadCaseFiles {
 
 class TestPosition {
  public:
-  // Position "7" under <test folder>data/, settings in <test folder>settings.
-  TestPosition();
+  // Position "7" under <root>data/, settings in <root>settings; root ends with "/".
+  explicit TestPosition(const std::string& root);
 
   const common::SettingsContext& settings() const { return settings_; }
   const common::Position& position() const { return position_; }

@@ -1,0 +1,180 @@
+// The solver's work on the largest frame (100 elements, 200 nodes, 600 equations): a job of 99
+// load cases, each read afresh (input), its load vector built and its displacements formed from
+// the stored inverse, with every file written. The target is at most 20 ms per load case.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Quon/input/setup_run.h"
+#include "Quon/run/notifier.h"
+#include "Quon/run/run.h"
+#include "Quon/solution/solve_load_case.h"
+#include "Quon/tests/support/frame_builder.h"
+#include "Quon/tests/support/stiffness_fixture.h"
+#include "Quon/tests/support/test_position.h"
+
+namespace {
+
+using zedir::testing::LoadCaseFiles;
+
+constexpr int kLoadCases = 99;
+
+// 100 clamped columns of 4 m side by side: 200 nodes, 600 equations.
+zedir::testing::FrameBuilder Columns() {
+  zedir::testing::FrameBuilder frame;
+  for (int k = 0; k < 100; ++k) {
+    const int foot = frame.AddNode(2.0f * static_cast<float>(k), 0.0f, 1, 1, 1);
+    const int head = frame.AddNode(2.0f * static_cast<float>(k), 4.0f);
+    frame.AddElement(foot, head);
+  }
+  return frame;
+}
+
+// Every kind of load: nodal and element point loads, a line load and temperature on every element,
+// prestress, and settlements in every third load case.
+LoadCaseFiles LoadCase(int lc) {
+  LoadCaseFiles files;
+  files.params.set_alpha_t(1e-5);
+  for (int k = 1; k <= 100; ++k) {
+    if (k <= 50) {
+      common::PointLoadRecord load;
+      if (k % 2 == 0) {
+        load.set_placement(common::PointLoadRecord::kAtNode);
+        load.set_node(static_cast<std::int16_t>(2 * k));
+        load.set_force_x(static_cast<float>(lc));
+        load.set_force_y(-2.0f);
+      } else {
+        load.set_placement(common::PointLoadRecord::kOnElement);
+        load.set_element(static_cast<std::int16_t>(k));
+        load.set_kind(static_cast<std::uint8_t>(k % 3 == 0 ? 0 : (k % 3 == 1 ? 1 : 2)));
+        load.set_distance(1.5f);
+        load.set_value(0.001f);
+        load.set_force_normal(10.0f);
+        load.set_kind_value(5.0f);
+      }
+      files.point_loads.Append(load);
+    }
+    common::LineLoadRecord line;
+    line.set_element(static_cast<std::int16_t>(k));
+    line.set_start_node(static_cast<std::int16_t>(2 * k - 1));
+    line.set_end_node(static_cast<std::int16_t>(2 * k));
+    const float q = static_cast<float>(lc % 7 + 1);
+    const float forces[6] = {-2 * q, 0, 4 * q / 3, -2 * q, 0, -4 * q / 3};
+    for (int j = 1; j <= 6; ++j) line.set_global_force(j, forces[j - 1]);
+    files.line_loads.Append(line);
+    common::TemperatureLoadRecord t;
+    t.set_uniform_t(10.0f);
+    t.set_delta_t(5.0f);
+    t.set_loaded(1);
+    files.temperatures.Append(t);
+  }
+  for (int k = 1; k <= 10; ++k) {
+    common::PrestressEntry p;
+    p.set_element(10 * k);
+    p.set_force(100.0f);
+    files.prestress.Append(p);
+  }
+  if (lc % 3 == 0) {
+    for (int k = 1; k <= 100; ++k) {
+      common::NodeRefRecord support;
+      support.set_node(static_cast<std::int16_t>(2 * k - 1));
+      for (int d = 1; d <= 3; ++d) {
+        support.set_support(d, 1.0f);
+        support.set_support_flag(d, 1);
+      }
+      if (k % 10 == 0) {
+        support.set_settlement(2, -0.01f);
+        support.set_settled(1);
+      }
+      files.settlements.Append(support);
+    }
+  }
+  return files;
+}
+
+class JobFolder {
+ public:
+  JobFolder() {
+    std::string templ = (std::filesystem::temp_directory_path() / "zedir-bench-XXXXXX").string();
+    root_ = std::string(mkdtemp(templ.data())) + "/";
+    zedir::testing::TestPosition pos(root_);
+    const zedir::testing::FrameModel model = Columns().Build();
+    pos.WriteModel(model);
+    zedir::testing::WriteInverse(pos.File("INVERSE"), zedir::testing::InverseOf(model));
+    std::vector<int> job;
+    for (int lc = 1; lc <= kLoadCases; ++lc) {
+      pos.WriteLoadCase(lc, LoadCase(lc));
+      job.push_back(lc);
+    }
+    pos.WriteJob(job);
+    settings_ = pos.settings();
+  }
+  ~JobFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+  const common::SettingsContext& settings() const { return settings_; }
+
+ private:
+  std::string root_;
+  common::SettingsContext settings_;
+};
+
+const JobFolder& Folder() {
+  static const JobFolder folder;
+  return folder;
+}
+
+// One pass: the input, the load vector and the displacements of the job's next entry.
+void Pass(zedir::Run& run, zedir::RunNotifier& notifier, benchmark::State& state) {
+  if (!zedir::SetupRun(run, Folder().settings(), notifier) || !zedir::SolveLoadCase(run)) {
+    state.SkipWithError("a pass failed");
+  }
+}
+
+void BM_JobOf99LoadCases(benchmark::State& state) {
+  zedir::RunNotifier notifier;
+  for (auto _ : state) {
+    zedir::Run run;
+    int passes = 0;
+    do {
+      Pass(run, notifier, state);
+      ++passes;
+    } while (run.HasFurtherPass());
+    if (passes != kLoadCases) state.SkipWithError("the job did not make 99 passes");
+    benchmark::DoNotOptimize(run.displacements.data());
+  }
+  state.counters["per_load_case"] =
+      benchmark::Counter(kLoadCases, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_JobOf99LoadCases)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The two halves of one pass (load case 3: with settlements).
+void BM_SetupRun(benchmark::State& state) {
+  zedir::RunNotifier notifier;
+  zedir::Run run;
+  for (auto _ : state) {
+    run.job = zedir::JobState{};
+    run.job.entry_index = 2;
+    if (!zedir::SetupRun(run, Folder().settings(), notifier)) state.SkipWithError("input failed");
+  }
+}
+BENCHMARK(BM_SetupRun)->Unit(benchmark::kMillisecond);
+
+void BM_SolveLoadCase(benchmark::State& state) {
+  zedir::RunNotifier notifier;
+  zedir::Run run;
+  run.job.entry_index = 2;
+  if (!zedir::SetupRun(run, Folder().settings(), notifier)) state.SkipWithError("input failed");
+  for (auto _ : state) {
+    if (!zedir::SolveLoadCase(run)) state.SkipWithError("solution failed");
+  }
+}
+BENCHMARK(BM_SolveLoadCase)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
