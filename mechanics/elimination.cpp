@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "mechanics/simd_pair.h"
+#include "mechanics/thread_count.h"
 
 namespace mechanics {
 namespace {
@@ -56,6 +57,7 @@ int Eliminate(Matrix& a, PivotRule rule, RowSwapTable& swaps) {
   const auto row = [base, stride](int i) { return base + static_cast<std::ptrdiff_t>(i - 1) * stride; };
   // reach[k]: the last column of multiplier row k that may be non-zero.
   std::vector<int> reach(static_cast<std::size_t>(n) + 1, 0);
+  int threads = 0;  // decided at the first update worth splitting
 
   for (int first = 1; first <= n; first += kPanelRows) {
     const int last = std::min(first + kPanelRows - 1, n);
@@ -100,7 +102,9 @@ int Eliminate(Matrix& a, PivotRule rule, RowSwapTable& swaps) {
         if (rr[k] != 0.0) work += reach[static_cast<std::size_t>(k)] - k;
       }
     }
-#pragma omp parallel for schedule(dynamic, 8) if (work >= kParallelWork)
+    const bool parallel = work >= kParallelWork;
+    if (parallel && threads == 0) threads = ThreadsToUse();
+#pragma omp parallel for schedule(dynamic, 8) if (parallel) num_threads(parallel ? threads : 1)
     for (int r = last + 1; r <= n; ++r) {
       double* const rr = row(r);
       for (int k = first; k <= last; ++k) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "mechanics/solve_kernels.h"
+#include "mechanics/thread_count.h"
 
 namespace mechanics {
 namespace {
@@ -37,7 +38,7 @@ Inverse InvertByColumns(const FactoredSystem& system) {
   const int blocks = (n + W - 1) / W;
 
   const bool parallel = WorkPerColumn(system.profile(), n) * n >= kParallelWork;
-#pragma omp parallel if (parallel)
+#pragma omp parallel if (parallel) num_threads(parallel ? ThreadsToUse() : 1)
   {
     std::vector<double> x(slots * W);
     std::vector<double> residual(slots * W);
