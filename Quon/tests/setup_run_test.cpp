@@ -101,6 +101,33 @@ TEST_F(SetupRunTest, PageLabelFollowsLastd) {
   EXPECT_EQ(run.page_label, "D5");
 }
 
+TEST_F(SetupRunTest, ShortLastdCountsAsNone) {
+  const char one_byte = 7;
+  plat::WriteBlock(pos.position().FolderFile("LASTD"), &one_byte, 1);
+  ASSERT_TRUE(Pass().ok());
+  EXPECT_EQ(run.page_label, "D1");
+}
+
+TEST_F(SetupRunTest, EmptyDataPathEndsTheRun) {
+  const std::string dpath = common::JoinSettingsPath(pos.settings(), "DPATH");
+  common::WriteTextBlock(dpath, "");
+  EXPECT_EQ(Pass().text(), "The file " + dpath + " is damaged: it holds no data path.");
+  EXPECT_TRUE(run.job.abandoned);
+}
+
+TEST_F(SetupRunTest, DeveloperMarkerMakesTheTraceFolderAndClearsItsTraceFile) {
+  ASSERT_TRUE(Pass().ok());
+  EXPECT_EQ(run.trace_folder, "");
+  EXPECT_FALSE(plat::FolderExists(pos.settings().folder + "/TRACE"));
+
+  plat::WriteBlock(pos.settings().folder + "/ZEDIRTRACE", "", 0);
+  plat::MakeFolder(pos.settings().folder + "/TRACE");
+  plat::WriteBlock(pos.settings().folder + "/TRACE/TRACE", "x", 1);
+  ASSERT_TRUE(FreshPass().ok());
+  EXPECT_EQ(run.trace_folder, pos.settings().folder + "/TRACE/");
+  EXPECT_FALSE(plat::FileExists(pos.settings().folder + "/TRACE/TRACE"));
+}
+
 TEST_F(SetupRunTest, ParamrIsRewrittenWithTheCountsOfTheTableFilesAndTheMatrixFlags) {
   common::FrameParams stale = model.params;
   stale.set_element_count(7);
