@@ -36,7 +36,7 @@ common::Result SupportBeam(FrameModel& model) {
 
 }  // namespace
 
-common::Result NumberBeamDofs(FrameModel& model, const common::Position& position) {
+common::Result NumberAndSupportGround(FrameModel& model) {
   FrameModel trial = model;
   common::Result numbered = FindAndNumberNodes(trial);
   if (common::Result result = numbered ? SupportBeam(trial) : numbered; !result) {
@@ -44,6 +44,11 @@ common::Result NumberBeamDofs(FrameModel& model, const common::Position& positio
     return result;
   }
   model = std::move(trial);
+  return common::Result::Ok();
+}
+
+common::Result NumberBeamDofs(FrameModel& model, const common::Position& position) {
+  if (common::Result numbered = NumberAndSupportGround(model); !numbered) return numbered;
   WriteElementsNodesListing(position.FolderFile("ELEMENTSNODES.TXT"), model);
   return WriteTopologyFiles(model, position);
 }

@@ -13,7 +13,11 @@ inline constexpr double kBeamSupportHeight = 0.01;
 // reading "CROSS" and without carrying old supports), then supports every node
 // with |z| <= 0.01 in x and in the vertical direction (values and flags 1; the
 // rotation free) and lists it, in node order, as the support entries, which
-// replace the old ones. Writes "ELEMENTSNODES.TXT" (position folder),
+// replace the old ones. In memory; all or nothing: on failure the model is
+// unchanged but for the editor's error flag, which is set.
+common::Result NumberAndSupportGround(FrameModel& model);
+
+// NumberAndSupportGround, then writes "ELEMENTSNODES.TXT" (position folder),
 // "ELEMENTS", "NODES" and "LKNOTENR". A limit exceeded changes nothing.
 common::Result NumberBeamDofs(FrameModel& model, const common::Position& position);
 

@@ -23,6 +23,7 @@
 #include "common/records/drawing_extents.h"
 #include "common/records/frame_params.h"
 #include "common/records/model_tables.h"
+#include "geometry/generators/generator_input.h"
 #include "geometry/model/parabola_input.h"
 #include "geometry/model/pole_table.h"
 
@@ -55,6 +56,10 @@ struct FrameModel {
   // The last input of the parabola generator.
   ParabolaInput parabola;
   EditorState editor;
+  // The inputs of the generators: the spans (DLT, count at 698) and the
+  // storeys (RAHMENDAT, count at 700).
+  SpanTable spans;
+  StoreyTable storeys;
 };
 
 }  // namespace kelmf
