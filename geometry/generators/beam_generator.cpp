@@ -9,25 +9,20 @@
 #include "geometry/model/dof_listing.h"
 
 namespace kelmf {
-namespace {
-
-common::Result Error(const std::string& text) { return common::Result::Fail(text, "Error"); }
-
-}  // namespace
 
 common::Result GenerateBeam(FrameModel& model, const common::Position& position) {
   const int count = model.spans.count();
   if (count == 0) return common::Result::Ok();
   if (count > kMaxSpans) {
-    return RefuseAndFlag(model, Error("Too many spans, max = " + std::to_string(kMaxSpans)));
+    return RefuseAndFlag(model, InputError("Too many spans, max = " + std::to_string(kMaxSpans)));
   }
   // Negated comparisons, so that a value that is no number is refused too.
-  if (!(model.spans[1].x_end() >= 0.00001f)) return Error("Zero length of field 1");
+  if (!(model.spans[1].x_end() >= 0.00001f)) return InputError("Zero length of field 1");
   std::vector<Segment> segments;
   double start = 0.0;
   for (const SpanRecord& span : model.spans.used()) {
     const double end = span.x_end();
-    if (!(end > start)) return Error("Coordinates of field ends must be increasing, x1 < x2 < x3 ...");
+    if (!(end > start)) return InputError("Coordinates of field ends must be increasing, x1 < x2 < x3 ...");
     segments.push_back({start, 0.0, end, 0.0});
     start = end;
   }

@@ -19,11 +19,9 @@ struct Point {
   double x = 0.0, z = 0.0;
 };
 
-common::Result Error(const std::string& text) { return common::Result::Fail(text, "Error"); }
-
 // The element count of a curve; a count beyond the element table is a limit.
 common::Result CheckElementCount(FrameModel& model, int n) {
-  if (n < 1) return Error("The number of elements must be at least 1");
+  if (n < 1) return InputError("The number of elements must be at least 1");
   if (n > common::kMaxElements) return RefuseAndFlag(model, common::TooManyElements());
   return common::Result::Ok();
 }
@@ -47,8 +45,8 @@ common::Outcome<FrameModel> ChainFrame(FrameModel& model, const std::vector<Poin
 common::Result GenerateArc(FrameModel& model, int n, double radius, double angle1, double angle2,
                            const common::Position& position) {
   if (common::Result count = CheckElementCount(model, n); !count) return count;
-  if (!(radius > 0.0) || !std::isfinite(radius)) return Error("The radius must be a number greater than 0");
-  if (!std::isfinite(angle1) || !std::isfinite(angle2)) return Error("The angles must be numbers");
+  if (!(radius > 0.0) || !std::isfinite(radius)) return InputError("The radius must be a number greater than 0");
+  if (!std::isfinite(angle1) || !std::isfinite(angle2)) return InputError("The angles must be numbers");
   const double a = std::max(angle1, angle2);
   const double b = std::min(angle1, angle2);
   std::vector<Point> points;
@@ -68,9 +66,9 @@ common::Result GenerateParabola(FrameModel& model, const ParabolaInput& input, c
   const double length = input.length;
   const double rise = input.height;
   if (!(length > 0.0) || !std::isfinite(length)) {
-    return Error("The length of the base line must be a number greater than 0");
+    return InputError("The length of the base line must be a number greater than 0");
   }
-  if (!std::isfinite(rise)) return Error("The height must be a number");
+  if (!std::isfinite(rise)) return InputError("The height must be a number");
   std::vector<Point> points;
   for (int k = 1; k <= n + 1; ++k) {
     const double x = (k - 1) * length / n;

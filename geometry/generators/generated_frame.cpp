@@ -39,7 +39,7 @@ bool Finite(const common::ElementRecord& e) {
 }
 
 common::Result Fail(int element, const std::string& what) {
-  return common::Result::Fail("Element " + std::to_string(element) + " " + what, "Error");
+  return InputError("Element " + std::to_string(element) + " " + what);
 }
 
 }  // namespace
@@ -61,6 +61,8 @@ common::Result ReplaceElements(FrameModel& model, std::span<const Segment> segme
   model = std::move(trial);
   return common::Result::Ok();
 }
+
+common::Result InputError(const std::string& text) { return common::Result::Fail(text, "Error"); }
 
 common::Result RefuseAndFlag(FrameModel& model, common::Result failure) {
   model.editor.storey_frame_error = 1;

@@ -2,6 +2,7 @@
 // What every generator does alike: the generated elements replace the element
 // table, and the frame's files are written once the model in memory is whole.
 #include <span>
+#include <string>
 
 #include "common/position/position.h"
 #include "common/result.h"
@@ -22,6 +23,9 @@ struct Segment {
 // tolerance (its ends would be one node) or outside the range of floats, and
 // when material 1 or cross section 1 is missing.
 common::Result ReplaceElements(FrameModel& model, std::span<const Segment> segments);
+
+// A refusal of the generator's input: `text` with the caption "Error".
+common::Result InputError(const std::string& text);
 
 // A refusal that the editor must notice (a limit, the storey input): sets the
 // editor's error flag, then returns `failure`.

@@ -15,21 +15,19 @@
 namespace kelmf {
 namespace {
 
-common::Result Error(const std::string& text) { return common::Result::Fail(text, "Error"); }
-
 bool AtLeastTolerance(float value) { return std::isfinite(value) && value >= kNodeTolerance; }
 
 common::Result CheckStoreys(const StoreyTable& storeys) {
-  if (storeys.count() > kMaxStoreys) return Error("Too many floors, max = " + std::to_string(kMaxStoreys));
+  if (storeys.count() > kMaxStoreys) return InputError("Too many floors, max = " + std::to_string(kMaxStoreys));
   for (int i = 1; i <= storeys.count(); ++i) {
     const StoreyRecord& storey = storeys[i];
     const std::string floor = std::to_string(i);
     if (storey.piers() > kMaxPiers) {
-      return Error("Too many columns in floor " + floor + ", max = " + std::to_string(kMaxPiers));
+      return InputError("Too many columns in floor " + floor + ", max = " + std::to_string(kMaxPiers));
     }
-    if (storey.piers() < 2) return Error("2 piers and more make a frame");
-    if (!AtLeastTolerance(storey.height())) return Error("Floor " + floor + ": the height must be at least 0.05 m");
-    if (!AtLeastTolerance(storey.spacing())) return Error("Floor " + floor + ": the spacing must be at least 0.05 m");
+    if (storey.piers() < 2) return InputError("2 piers and more make a frame");
+    if (!AtLeastTolerance(storey.height())) return InputError("Floor " + floor + ": the height must be at least 0.05 m");
+    if (!AtLeastTolerance(storey.spacing())) return InputError("Floor " + floor + ": the spacing must be at least 0.05 m");
   }
   return common::Result::Ok();
 }
@@ -71,6 +69,7 @@ std::vector<Segment> StoreySegments(const StoreyTable& storeys) {
 }  // namespace
 
 common::Result GenerateStoreyFrame(FrameModel& model, const common::Position& position) {
+  model.editor.storey_frame_error = 0;
   if (model.storeys.empty()) return common::Result::Ok();
   if (common::Result valid = CheckStoreys(model.storeys); !valid) return RefuseAndFlag(model, valid);
   const std::vector<Segment> segments = StoreySegments(model.storeys);

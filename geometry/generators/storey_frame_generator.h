@@ -16,6 +16,7 @@ namespace kelmf {
 // numbered afresh and the nodes at ground level are held in x and vertically
 // (the earlier supports are gone). Writes "ELEMENTS", "EXTENSIOR", "NODES" and
 // "LKNOTENR".
+// The editor's error flag is cleared first, and set again by a refusal.
 // Refused, changing nothing but setting the editor's error flag: more than 20
 // storeys ("Too many floors, max = 20"), a storey with more than 50 piers ("Too
 // many columns in floor %i, max = 50") or fewer than 2 ("2 piers and more make

@@ -122,25 +122,12 @@ TEST(GenerateBeam, RefusedSpanTablesChangeNothing) {
     SCOPED_TRACE(c.message);
     FrameModel model = ExistingFrame();
     SetSpans(model, c.ends);
-    const FrameModel before = model;
-    const common::Position position = TestPosition();
-    common::Result result = GenerateBeam(model, position);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.text(), c.message);
-    EXPECT_EQ(result.caption(), "Error");
-    EXPECT_EQ(model.editor.storey_frame_error, c.flag);
-    testing::ExpectSameFrame(before, model);
-    testing::ExpectNoFrameFiles(position);
+    testing::ExpectRefused(model, GenerateBeam, c.message, c.flag);
   }
 }
 
 TEST(GenerateBeam, AnEmptySpanTableGeneratesNothing) {
-  FrameModel model = ExistingFrame();
-  const FrameModel before = model;
-  const common::Position position = TestPosition();
-  EXPECT_TRUE(GenerateBeam(model, position).ok());
-  testing::ExpectSameFrame(before, model);
-  testing::ExpectNoFrameFiles(position);
+  testing::ExpectNothingGenerated(ExistingFrame(), GenerateBeam);
 }
 
 }  // namespace

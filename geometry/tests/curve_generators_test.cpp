@@ -129,17 +129,13 @@ TEST(CurveGenerators, RefusedInputsChangeNothing) {
     SCOPED_TRACE(c.name);
     FrameModel model = ExistingFrame();
     model.parabola = {12.0f, 3.0f, 6};  // of an earlier parabola
-    const FrameModel before = model;
-    const common::Position position = TestPosition();
-    common::Result result =
-        c.arc ? GenerateArc(model, c.n, c.a, c.b, c.c, position)
-              : GenerateParabola(model, {static_cast<float>(c.a), static_cast<float>(c.b), c.n}, position);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.text(), c.message);
-    EXPECT_EQ(result.caption(), "Error");
-    EXPECT_EQ(model.editor.storey_frame_error, c.flag);
-    testing::ExpectSameFrame(before, model);
-    testing::ExpectNoFrameFiles(position);
+    testing::ExpectRefused(
+        model,
+        [&c](FrameModel& m, const common::Position& position) {
+          return c.arc ? GenerateArc(m, c.n, c.a, c.b, c.c, position)
+                       : GenerateParabola(m, {static_cast<float>(c.a), static_cast<float>(c.b), c.n}, position);
+        },
+        c.message, c.flag);
   }
 }
 

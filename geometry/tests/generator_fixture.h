@@ -52,4 +52,30 @@ inline void ExpectNoFrameFiles(const common::Position& position) {
   }
 }
 
+// `generate(model, position)` is refused with `message` (caption "Error") and
+// the editor's error flag `flag`; the frame stays as it was and no file of it
+// is written.
+template <class Generate>
+void ExpectRefused(FrameModel model, Generate generate, const std::string& message, int flag) {
+  const FrameModel before = model;
+  const common::Position position = TestPosition();
+  common::Result result = generate(model, position);
+  ASSERT_FALSE(result.ok());
+  EXPECT_EQ(result.text(), message);
+  EXPECT_EQ(result.caption(), "Error");
+  EXPECT_EQ(model.editor.storey_frame_error, flag);
+  ExpectSameFrame(before, model);
+  ExpectNoFrameFiles(position);
+}
+
+// `generate(model, position)` succeeds without changing anything.
+template <class Generate>
+void ExpectNothingGenerated(FrameModel model, Generate generate) {
+  const FrameModel before = model;
+  const common::Position position = TestPosition();
+  EXPECT_TRUE(generate(model, position).ok());
+  ExpectSameFrame(before, model);
+  ExpectNoFrameFiles(position);
+}
+
 }  // namespace kelmf::testing
