@@ -39,6 +39,8 @@ struct EditorState {
   int drawing_scale = 100;
   // EditorViewExtents: the extents of the view when it is not zoomed.
   common::DrawingExtents view_extents = common::DrawingExtents::Default();
+  // The model was changed since it was last stored; storing the echo text clears it.
+  bool model_changed = false;
 };
 
 struct FrameModel {

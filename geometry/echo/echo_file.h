@@ -1,0 +1,26 @@
+#pragma once
+// Storing a position's geometry: the echo text and the files written with it.
+#include <string>
+
+#include "common/position/position.h"
+#include "common/result.h"
+#include "geometry/model/frame_model.h"
+
+namespace kelmf {
+
+// The echo text of the position: folder + "ECHO_G" + ext + ".TXT".
+std::string EchoFilePath(const common::Position& position);
+// The echo text of the editor's echo command: folder + "ECHO_G.TMP.TXT".
+std::string EchoEditFilePath(const common::Position& position);
+
+// The store sequence, in this order: the echo text at `path` (WriteEchoSections);
+// the dimension listing "D1.TXT"; "GRAFIKGO" (int32 1: show the frame in the
+// results viewer); the support stiffness (FrameParams 704) and the equations
+// numbered again, then "PARAMR" with the table counts; "DOFSK"; "ELEMENTS" with
+// EA and EI; "FILES" with the line of the dimension listing when the position
+// has none (an existing one is left as it is). Every step runs; the first
+// failure is returned (a file that cannot be written is named). On success the
+// model counts as stored (editor.model_changed cleared).
+common::Result WriteEchoFile(const std::string& path, FrameModel& model, const common::Position& position);
+
+}  // namespace kelmf

@@ -1,0 +1,123 @@
+#include "geometry/echo/text_input.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/position/file_names.h"
+#include "common/position/model_defaults.h"
+#include "common/records/capacities.h"
+#include "geometry/echo/echo_cards.h"
+#include "geometry/echo/echo_keywords.h"
+#include "geometry/echo/echo_sections.h"
+#include "geometry/model/bar_geometry.h"
+#include "geometry/model/element_writer.h"
+#include "geometry/model/model_files.h"
+#include "geometry/model/node_rebuild.h"
+
+namespace kelmf {
+namespace {
+
+using Lines = std::optional<std::vector<std::string_view>>;
+
+// Fills `table` from the lines: line r into slot r through read(line, the
+// slot's former record), numbered r; an empty result gets `fallback`.
+template <class Tab, class Read>
+void FillNumberedTable(Tab& table, const std::vector<std::string_view>& lines, Read read,
+                       const typename Tab::Record& fallback) {
+  Tab filled;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int slot = static_cast<int>(i) + 1;
+    auto record = read(lines[i], table[slot]);
+    record.set_number(static_cast<std::int16_t>(slot));
+    filled.Append(record);
+  }
+  if (filled.empty()) filled.Append(fallback);
+  table = std::move(filled);
+}
+
+void ReadTitle(FrameModel& model, const common::echo::EchoText& text) {
+  const auto title = LineAfterKeyword(text, echo::kTitleSection);
+  if (title) model.params.set_title(*title);
+}
+
+void ReadElements(FrameModel& model, const std::vector<std::string_view>& lines) {
+  common::ElementTable elements;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    elements.Append(ReadElementLine(lines[i], model.elements[static_cast<int>(i) + 1]));
+  }
+  model.elements = std::move(elements);
+}
+
+common::Result UnknownSupportNode(int entry, int node) {
+  return common::Result::Fail(
+      "Support " + std::to_string(entry) + ": node " + std::to_string(node) + " does not exist", "Error");
+}
+
+// The nodes of the text carry their supports, and the entries name them; the
+// node rebuild moves both to the nodes found at the same points.
+common::Result ReadSupports(FrameModel& model, const Lines& node_lines, const Lines& support_lines) {
+  common::NodeTable nodes;
+  for (std::string_view line : node_lines.value_or(std::vector<std::string_view>{})) {
+    common::NodeRecord node = ReadNodeLine(line);
+    node.set_number(static_cast<std::int16_t>(nodes.count() + 1));
+    nodes.Append(node);
+  }
+  common::NodeRefTable supports;
+  for (std::string_view line : support_lines.value_or(std::vector<std::string_view>{})) {
+    const common::NodeRefRecord entry = ReadSupportLine(line);
+    if (entry.node() < 1 || entry.node() > nodes.count()) return UnknownSupportNode(supports.count() + 1, entry.node());
+    supports.Append(entry);
+  }
+  model.nodes = std::move(nodes);
+  model.supports = std::move(supports);
+  return common::Result::Ok();
+}
+
+common::Result Convert(FrameModel& model, const common::echo::EchoText& text) {
+  model.params.set_vertical_sign(-1);
+  ReadTitle(model, text);
+  if (Lines lines = CountedSection(text, echo::kMaterialSection, common::kMaxMaterials)) {
+    FillNumberedTable(model.materials, *lines, ReadMaterialLine, common::DefaultMaterial());
+  }
+  if (Lines lines = CountedSection(text, echo::kCrossSectionSection, common::kMaxCrossSections)) {
+    FillNumberedTable(model.cross_sections, *lines, ReadCrossSectionLine, common::DefaultCrossSection());
+  }
+  model.params.set_angle_convention(1);
+  ReadElements(model, CountedSection(text, echo::kElementSection, common::kMaxElements)
+                          .value_or(std::vector<std::string_view>{}));
+  const common::Result supports = ReadSupports(model, CountedSection(text, echo::kNodeSection, common::kMaxNodes),
+                                               CountedSection(text, echo::kSupportSection, common::kMaxSupports));
+  if (!supports) return supports;
+  const auto parabola = LineAfterKeyword(text, echo::kParabolaSection);
+  model.parabola = parabola ? ReadParabolaLine(*parabola) : ParabolaInput{};
+
+  model.params.set_material_count(static_cast<std::int16_t>(model.materials.count()));
+  model.params.set_cross_section_count(static_cast<std::int16_t>(model.cross_sections.count()));
+  model.params.set_element_count(static_cast<std::int16_t>(model.elements.count()));
+  model.params.set_element_result_file_count(0);
+  if (common::Result rebuilt = RebuildTopology(model); !rebuilt) return rebuilt;
+  ComputeElementGeometry(model);
+  return FillElementStiffness(model);
+}
+
+}  // namespace
+
+common::Result ConvertTextInput(FrameModel& model, const common::echo::EchoText& text,
+                                const common::Position& position) {
+  FrameModel trial = model;
+  if (common::Result converted = Convert(trial, text); !converted) {
+    model.editor.storey_frame_error = trial.editor.storey_frame_error;
+    return converted;
+  }
+  model = std::move(trial);
+  namespace names = common::file_names;
+  return FirstFailure({StoreTable(position.File(names::kMaterials), model.materials),
+                       StoreTable(position.File(names::kCrossSections), model.cross_sections),
+                       WriteElements(model, position),
+                       StoreTable(position.File(names::kNodes), model.nodes),
+                       StoreTable(position.File(names::kSupports), model.supports)});
+}
+
+}  // namespace kelmf
