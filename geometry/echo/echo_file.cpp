@@ -59,9 +59,15 @@ common::Result CreateOutputList(const common::Position& position) {
 
 }  // namespace
 
-std::string EchoFilePath(const common::Position& position) { return position.TextFile(kEchoBase); }
+std::string EchoFileName(const common::Position& position) {
+  return std::string(kEchoBase) + position.ext() + ".TXT";
+}
 
-std::string EchoEditFilePath(const common::Position& position) { return position.FolderFile(kEchoEditName); }
+std::string EchoEditFileName() { return kEchoEditName; }
+
+std::string EchoFilePath(const common::Position& position) { return position.folder() + EchoFileName(position); }
+
+std::string EchoEditFilePath(const common::Position& position) { return position.folder() + EchoEditFileName(); }
 
 common::Result WriteEchoFile(const std::string& path, FrameModel& model, const common::Position& position) {
   const common::Result echo = WriteEchoText(path, model, position);

@@ -8,9 +8,12 @@
 
 namespace kelmf {
 
-// The echo text of the position: folder + "ECHO_G" + ext + ".TXT".
+// The name of the position's echo text in its folder: "ECHO_G" + ext + ".TXT".
+std::string EchoFileName(const common::Position& position);
+// The name of the echo text of the editor's echo command: "ECHO_G.TMP.TXT".
+std::string EchoEditFileName();
+// The same names with the position folder.
 std::string EchoFilePath(const common::Position& position);
-// The echo text of the editor's echo command: folder + "ECHO_G.TMP.TXT".
 std::string EchoEditFilePath(const common::Position& position);
 
 // The store sequence, in this order: the echo text at `path` (WriteEchoSections);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "geometry/echo/echo_cards.h"
+#include "geometry/echo/echo_file.h"
 #include "geometry/echo/echo_reader.h"
 #include "geometry/tests/echo_fixture.h"
 #include "platform/files.h"
@@ -220,14 +221,19 @@ TEST(ConvertTextInput, CommentLinesAreSkippedAnywhere) {
   EXPECT_FLOAT_EQ(model.elements[2].zb(), -3.0f);
 }
 
-TEST(ConvertTextInput, LongLinesAreReadWhole) {
+TEST(ConvertTextInput, LongLinesLongFieldsAndManyFieldsAreReadWhole) {
   const std::string title(240, 'T');
   const std::string padding(150, ' ');
-  const FrameModel model =
-      Rebuilt("TITEL\n" + title + "\nELEMENTS\n1\n1" + padding + "0.00 0.00 5.00 0.00 0 0 1 1 1 1\n");
+  const std::string long_field = std::string(70, '0') + "5.00";
+  std::string many_fields;
+  for (int k = 0; k < 40; ++k) many_fields += " note";
+  const FrameModel model = Rebuilt("TITEL\n" + title + "\nELEMENTS\n1\n1" + padding + "0.00 0.00 " + long_field +
+                                   " 0.00 0 0 1 1 1 1\nNODES\n1\n1 0.00 0.00 1 1 1" + many_fields + "\n");
   EXPECT_EQ(model.params.title(), title);
   ASSERT_EQ(model.elements.count(), 1);
   EXPECT_FLOAT_EQ(model.elements[1].xb(), 5.0f);
+  ASSERT_EQ(model.nodes.count(), 2);
+  EXPECT_EQ(model.nodes[1].support_flag(3), 1);
 }
 
 TEST(ConvertTextInput, SupportValuesAreAbsoluteAndSpringsKeepTheirFlags) {
@@ -295,7 +301,8 @@ TEST(ConvertTextInput, AnElementOfAMissingMaterialChangesNothing) {
 
 TEST(ReadEchoLines, ReadsThePositionFolderOnly) {
   const common::Position position = TestPosition();
-  const auto missing = ReadEchoLines(position, "ECHO_G.12.TXT");
+  ASSERT_EQ(EchoFileName(position), "ECHO_G.12.TXT");
+  const auto missing = ReadEchoLines(position, EchoFileName(position));
   ASSERT_FALSE(missing.ok());
   EXPECT_EQ(missing.failure().text(),
             " Neither the file ECHO_G.12.TXT nor the following file exist\n" + position.folder() + "ECHO_G.12.TXT");
