@@ -158,6 +158,8 @@ class Dc {
 
  protected:
   explicit Dc(const DeviceCaps& caps);
+  // A printer's surface changes between pages (orientation); the state stays.
+  void ResetDeviceCaps(const DeviceCaps& caps) { caps_ = caps; }
 
   // The backend: draws or keeps one resolved call.
   virtual void Render(const DeviceOp& op) = 0;

@@ -34,6 +34,8 @@ class PainterDc : public Dc {
   int MeasureText(const DeviceFont& font, std::string_view text) override;
 
  private:
+  friend class PrinterDc;  // draws its resolved calls through a PainterDc
+
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
