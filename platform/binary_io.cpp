@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/files.h"
+
 namespace plat {
 namespace {
 struct FileCloser {
@@ -38,7 +40,7 @@ std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::si
 }
 
 bool WriteBlock(const std::string& path, const void* data, std::size_t size) {
-  File f = Open(path, "wb");
+  File f(OpenForReplace(path));
   if (!f) return false;
   bool ok = size == 0 || std::fwrite(data, 1, size, f.get()) == size;
   return std::fclose(f.release()) == 0 && ok;

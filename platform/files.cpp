@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -37,6 +38,14 @@ std::optional<std::int64_t> FileTime(const std::string& path) {
 bool RemoveFile(const std::string& path) {
   std::error_code ec;
   return fs::remove(path, ec) && !ec;
+}
+
+std::FILE* OpenForReplace(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), W_OK) == 0) {
+    ::unlink(path.c_str());
+  }
+  return std::fopen(path.c_str(), "wb");
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {

@@ -1,6 +1,7 @@
 #pragma once
 // File-system services: existence, sizes, times, copies, folders, wildcards.
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,10 @@ std::optional<std::int64_t> FileSize(const std::string& path);
 // Modification time in seconds since 1970 (64-bit).
 std::optional<std::int64_t> FileTime(const std::string& path);
 bool RemoveFile(const std::string& path);
+// Opens a file for writing anew ("wb"). A writable file of that name is removed first, so that the
+// file system starts a new file instead of truncating the old one (ext4 writes a truncated file's
+// data out when it is closed: milliseconds per file). nullptr when it cannot be created.
+std::FILE* OpenForReplace(const std::string& path);
 // Renames, replacing an existing target.
 bool RenameFile(const std::string& from, const std::string& to);
 // Copies a file; without overwrite an existing target makes the copy fail.

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/files.h"
+
 namespace plat {
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -55,7 +57,7 @@ bool TextWriter::Open(const std::string& path, Mode mode) {
   Close();
   failed_ = false;
   last_was_cr_ = false;
-  file_ = std::fopen(path.c_str(), mode == Mode::kAppend ? "ab" : "wb");
+  file_ = mode == Mode::kAppend ? std::fopen(path.c_str(), "ab") : OpenForReplace(path);
   return file_ != nullptr;
 }
 

@@ -73,4 +73,19 @@ TEST(Blocks, ShortFileFailsExactRead) {
   EXPECT_FALSE(plat::ReadUpTo(path + "x", buffer, 8).has_value());
 }
 
+TEST(Blocks, WritingAgainReplacesTheWholeFile) {
+  const std::string path = plat::testing::TestFolder() + "UT801.1";
+  ASSERT_TRUE(plat::WriteBlock(path, "0123456789", 10));
+  ASSERT_TRUE(plat::WriteBlock(path, "ab", 2));
+  EXPECT_EQ(plat::FileSize(path), 2);
+  char buffer[4] = {};
+  EXPECT_EQ(plat::ReadUpTo(path, buffer, 4), 2u);
+  EXPECT_EQ(std::string(buffer, 2), "ab");
+  // A folder of that name is no file to replace.
+  const std::string folder = plat::testing::TestFolder() + "SDIR1";
+  ASSERT_TRUE(plat::MakeFolder(folder));
+  EXPECT_FALSE(plat::WriteBlock(folder, "ab", 2));
+  EXPECT_TRUE(plat::FolderExists(folder));
+}
+
 }  // namespace

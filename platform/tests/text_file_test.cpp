@@ -56,6 +56,8 @@ TEST(TextWriter, EveryLineFeedBecomesCrLf) {
   auto bytes = plat::ReadWholeFile(path);
   std::string text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
   EXPECT_EQ(text, "TITLE\r\n 1.50\r\na\r\nb\r\nc\r\n");
+  ASSERT_TRUE(plat::WriteTextFile(path, "d\n"));  // written anew: nothing of the old text stays
+  EXPECT_EQ(plat::FileSize(path), 3);
 }
 
 TEST(TextWriter, LongFormattedTextIsWhole) {
