@@ -43,4 +43,7 @@ extern std::function<void(int)>* quit_hook;
 
 extern std::atomic<int> beeps;
 
+// The next n reads of a data object's text fail (tests of the callers' retries).
+extern std::atomic<int> failing_text_reads;
+
 }  // namespace plat::hooks

@@ -7,6 +7,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimerEvent>
 #include <QUrl>
 #include <QWheelEvent>
@@ -60,11 +63,17 @@ Qt::MouseButtons QtButtons(unsigned held) {
   return b;
 }
 
+// A point in the window's client coordinates as a point of its widget.
+QPointF WidgetPoint(Window& window, Point client) {
+  const detail::HostWidget* host = detail::WindowState::Of(window)->host;
+  return QPointF(host ? host->ToWidget(QPoint(client.x, client.y)) : QPoint(client.x, client.y));
+}
+
 void SendMouse(Window& window, QEvent::Type type, Point point, Qt::MouseButton button, Qt::MouseButtons buttons,
                unsigned mods) {
   QWidget* widget = WidgetOf(window);
   if (!widget) return;
-  const QPointF local(point.x, point.y);
+  const QPointF local = WidgetPoint(window, point);
   const QPointF global = widget->mapToGlobal(local);
   QMouseEvent event(type, local, global, button, buttons, QtModifiers(mods));
   QApplication::sendEvent(widget, &event);
@@ -140,7 +149,7 @@ void DoubleClick(Window& window, Point point, MouseButton button, unsigned mods)
 void Wheel(Window& window, int delta, unsigned mods, Point point) {
   QWidget* widget = WidgetOf(window);
   if (!widget) return;
-  const QPointF local(point.x, point.y);
+  const QPointF local = WidgetPoint(window, point);
   const QPointF global = widget->mapToGlobal(local);
   const QPoint angle = (mods & kAlt) ? QPoint(delta, 0) : QPoint(0, delta);
   QWheelEvent event(local, global, QPoint(), angle, Qt::NoButton, QtModifiers(mods), Qt::NoScrollPhase, false);
@@ -188,6 +197,61 @@ void TypeText(Window& window, std::string_view text) {
   }
 }
 
+namespace {
+
+QScrollBar* ScrollBarOf(Window& window, int bar) {
+  detail::HostWidget* host = detail::WindowState::Of(window)->host;
+  return host ? host->ExistingScrollBar(bar) : nullptr;
+}
+
+// The centre of a part of a scroll bar, as the bar's style lays it out.
+QPoint ScrollBarPart(QScrollBar* bar, QStyle::SubControl part) {
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.orientation = bar->orientation();
+  if (bar->orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.singleStep = bar->singleStep();
+  option.pageStep = bar->pageStep();
+  option.subControls = QStyle::SC_All;
+  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+}
+
+void SendBarMouse(QScrollBar* bar, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+  QMouseEvent event(type, QPointF(at), QPointF(bar->mapToGlobal(at)), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                    held, Qt::NoModifier);
+  QApplication::sendEvent(bar, &event);
+}
+
+}  // namespace
+
+void ClickScrollBar(Window& window, int bar, UINT part) {
+  QScrollBar* widget = ScrollBarOf(window, bar);
+  if (!widget || !widget->isVisible()) return;
+  QStyle::SubControl control = QStyle::SC_ScrollBarSubLine;
+  if (part == SB_LINEDOWN) control = QStyle::SC_ScrollBarAddLine;
+  if (part == SB_PAGEUP) control = QStyle::SC_ScrollBarSubPage;
+  if (part == SB_PAGEDOWN) control = QStyle::SC_ScrollBarAddPage;
+  const QPoint at = ScrollBarPart(widget, control);
+  SendBarMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
+  SendBarMouse(widget, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+void DragScrollThumb(Window& window, int bar, int pixels, int steps) {
+  QScrollBar* widget = ScrollBarOf(window, bar);
+  if (!widget || !widget->isVisible() || steps < 1) return;
+  const QPoint start = ScrollBarPart(widget, QStyle::SC_ScrollBarSlider);
+  const QPoint along = widget->orientation() == Qt::Vertical ? QPoint(0, 1) : QPoint(1, 0);
+  SendBarMouse(widget, QEvent::MouseButtonPress, start, Qt::LeftButton);
+  for (int i = 1; i <= steps; ++i) {
+    SendBarMouse(widget, QEvent::MouseMove, start + along * (pixels * i / steps), Qt::LeftButton);
+  }
+  SendBarMouse(widget, QEvent::MouseButtonRelease, start + along * pixels, Qt::NoButton);
+}
+
 void DropFiles(Window& window, const std::vector<std::string>& paths, Point point) {
   QWidget* widget = WidgetOf(window);
   if (!widget) return;
@@ -195,7 +259,7 @@ void DropFiles(Window& window, const std::vector<std::string>& paths, Point poin
   QList<QUrl> urls;
   for (const std::string& p : paths) urls.append(QUrl::fromLocalFile(QString::fromStdString(p)));
   mime.setUrls(urls);
-  const QPoint pos(point.x, point.y);
+  const QPoint pos = WidgetPoint(window, point).toPoint();
   QDragEnterEvent enter(pos, Qt::CopyAction, &mime, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(widget, &enter);
   if (!enter.isAccepted()) return;

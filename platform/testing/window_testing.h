@@ -44,6 +44,13 @@ void KeyUp(Window& window, int vk, unsigned mods = 0);
 void PressKey(Window& window, int vk, unsigned mods = 0);
 // Key strokes typing Windows-1252 text.
 void TypeText(Window& window, std::string_view text);
+// A click on a part of the window's scroll bar (SB_HORZ or SB_VERT) through
+// Qt's mouse events on it: `part` SB_LINEUP / SB_LINEDOWN is an arrow,
+// SB_PAGEUP / SB_PAGEDOWN the trough before or after the thumb.
+void ClickScrollBar(Window& window, int bar, UINT part);
+// Presses the thumb of the window's scroll bar, moves it `pixels` along the bar
+// in `steps` moves, and lets it go.
+void DragScrollThumb(Window& window, int bar, int pixels, int steps = 1);
 // Files dropped at a point (full paths).
 void DropFiles(Window& window, const std::vector<std::string>& paths, Point point);
 

@@ -2,15 +2,20 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimerEvent>
 #include <QUrl>
 #include <QWheelEvent>
 
 #include <cstdlib>
+#include <cstring>
 
+#include "platform/clipboard/drag_events.h"
 #include "platform/dc/qt_bitmap.h"
 #include "platform/window/input_tracking.h"
 #include "platform/window/qt_input.h"
@@ -22,6 +27,16 @@ namespace plat::detail {
 namespace {
 
 int event_depth = 0;
+
+// The key message being delivered from the keyboard, for TranslateMessage.
+struct KeyBeingDelivered {
+  HWND hwnd;
+  UINT message;
+  WPARAM vk;
+  bool translated;
+  KeyBeingDelivered* outer;
+};
+KeyBeingDelivered* current_key = nullptr;
 
 struct EventDepthMark {
   EventDepthMark() { ++event_depth; }
@@ -77,10 +92,23 @@ std::vector<std::string> LocalFiles(const QMimeData* data) {
 
 }  // namespace
 
+bool TranslateKeyMessage(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  for (KeyBeingDelivered* k = current_key; k; k = k->outer) {
+    if (k->hwnd == msg.hwnd && k->message == msg.message && k->vk == msg.wParam) {
+      k->translated = true;
+      return true;
+    }
+  }
+  return false;
+}
+
 HostWidget::HostWidget(Window* window, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), window_(window) {
   setMouseTracking(true);  // moves without a button, as Win32 reports them
-  setFocusPolicy(Qt::StrongFocus);
+  // Only SetFocus gives a window the focus (never a click, never Tab): the
+  // focus is ours to keep (see window_focus.cpp).
+  setFocusPolicy(Qt::NoFocus);
 }
 
 HostWidget::~HostWidget() {
@@ -140,20 +168,19 @@ bool HostWidget::event(QEvent* event) {
       // Win32 raises WM_CONTEXTMENU from the right button's release and the menu key.
       event->accept();
       return true;
-    case QEvent::DragEnter: {
-      auto* drag = static_cast<QDragEnterEvent*>(event);
-      if (!acceptDrops() || LocalFiles(drag->mimeData()).empty()) {
-        drag->ignore();
-      } else {
-        drag->acceptProposedAction();
-      }
-      return true;
-    }
-    case QEvent::DragMove: static_cast<QDragMoveEvent*>(event)->acceptProposedAction(); return true;
-    case QEvent::Drop: HandleDrop(static_cast<QDropEvent*>(event)); return true;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop: return HandleDrag(event);
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: HandleFocus(static_cast<QFocusEvent*>(event)); return QWidget::event(event);
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+      if (isWindow()) HandleActivation(type == QEvent::WindowActivate);
+      return QWidget::event(event);
     case QEvent::Resize: {
       const bool handled = QWidget::event(event);
-      FitBacking();
+      LayoutFrame();
       if (window_) {
         WindowState::Of(*window_)->ReportSize(isMinimized() ? SIZE_MINIMIZED
                                                : isMaximized() ? SIZE_MAXIMIZED
@@ -166,17 +193,18 @@ bool HostWidget::event(QEvent* event) {
 }
 
 void HostWidget::FitBacking() {
-  if (backing_->width() == width() && backing_->height() == height()) return;
-  backing_->Resize(width(), height());
-  Invalidate(rect(), true);  // a window's whole client area is repainted when its size changes
+  const QRect client = ClientRect();
+  if (backing_->width() == client.width() && backing_->height() == client.height()) return;
+  backing_->Resize(client.width(), client.height());
+  Invalidate(client, true);  // a window's whole client area is repainted when its size changes
 }
 
 void HostWidget::Invalidate(const QRect& area, bool erase) {
-  const QRect clipped = area & rect();
+  const QRect clipped = area & ClientRect();
   if (clipped.isEmpty()) return;
   invalid_ += clipped;
   erase_ = erase_ || erase;
-  update(clipped);
+  update(clipped.translated(ClientOrigin()));
 }
 
 QRect HostWidget::TakeUpdateRegion(bool* erase) {
@@ -188,7 +216,82 @@ QRect HostWidget::TakeUpdateRegion(bool* erase) {
 }
 
 void HostWidget::ShowChanged(const QRect& area) {
-  if (!in_paint_event_ && !area.isEmpty()) update(area);
+  if (!in_paint_event_ && !area.isEmpty()) update(area.translated(ClientOrigin()));
+}
+
+void HostWidget::ScrollPixels(const QRect& area, const QRect& limit, int dx, int dy) {
+  const QRect target = area.translated(dx, dy) & limit & area;
+  QImage& image = QtImage(*backing_);
+  if (!target.isEmpty()) {
+    const QImage source = image.copy(target.translated(-dx, -dy));
+    const std::size_t bytes = static_cast<std::size_t>(target.width()) * 4;  // Format_RGB32
+    for (int y = 0; y < target.height(); ++y) {
+      std::memcpy(image.scanLine(target.top() + y) + static_cast<std::size_t>(target.left()) * 4,
+                  source.constScanLine(y), bytes);
+    }
+  }
+  const QRegion pending = invalid_ & area;
+  invalid_ = (invalid_ - pending) + (pending.translated(dx, dy) & limit);
+  const QRegion uncovered = QRegion(area & limit) - QRegion(target);
+  for (const QRect& r : uncovered) Invalidate(r, true);
+  update(QRegion(area & limit).translated(ClientOrigin()));
+}
+
+QPoint HostWidget::ClientOrigin() const { return border_ ? QPoint(1, 1) : QPoint(0, 0); }
+
+QRect HostWidget::ClientRect() const {
+  const int frame = border_ ? 2 : 0;
+  const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int w = width() - frame - (bar_shown_[SB_VERT] ? extent : 0);
+  const int h = height() - frame - (bar_shown_[SB_HORZ] ? extent : 0);
+  return QRect(0, 0, std::max(0, w), std::max(0, h));
+}
+
+void HostWidget::SetBorder(bool border) {
+  if (border_ == border) return;
+  border_ = border;
+  LayoutFrame();
+  update();
+}
+
+QScrollBar* HostWidget::ScrollBar(int bar) {
+  QScrollBar*& b = bars_[bar & 1];
+  if (!b) {
+    b = new QScrollBar((bar & 1) == SB_VERT ? Qt::Vertical : Qt::Horizontal, this);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->hide();
+    ConnectScrollBar(this, bar & 1);
+  }
+  return b;
+}
+
+bool HostWidget::ScrollBarShown(int bar) const { return bar_shown_[bar & 1]; }
+
+void HostWidget::ShowScrollBar(int bar, bool show) {
+  if (bar_shown_[bar & 1] == show) return;
+  bar_shown_[bar & 1] = show;
+  ScrollBar(bar)->setVisible(show);
+  LayoutFrame();
+  if (window_) WindowState::Of(*window_)->ReportSize(SIZE_RESTORED);
+}
+
+void HostWidget::LayoutFrame() {
+  const QRect client = ClientRect().translated(ClientOrigin());
+  const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  if (bar_shown_[SB_VERT]) {
+    bars_[SB_VERT]->setGeometry(client.right() + 1, client.top(), extent, client.height());
+    bars_[SB_VERT]->raise();
+  }
+  if (bar_shown_[SB_HORZ]) {
+    bars_[SB_HORZ]->setGeometry(client.left(), client.bottom() + 1, client.width(), extent);
+    bars_[SB_HORZ]->raise();
+  }
+  FitBacking();
+}
+
+void HostWidget::ShowCursor(HCURSOR handle, const QCursor& cursor) {
+  shown_cursor_ = handle;
+  setCursor(cursor);
 }
 
 void HostWidget::paintEvent(QPaintEvent* event) {
@@ -198,7 +301,17 @@ void HostWidget::paintEvent(QPaintEvent* event) {
     in_paint_event_ = false;
   }
   QPainter painter(this);
-  for (const QRect& area : event->region()) PaintBitmap(painter, area, *backing_);
+  const QPoint origin = ClientOrigin();
+  const QRect client = ClientRect();
+  for (const QRect& area : event->region()) {
+    const QRect inside = area.translated(-origin) & client;
+    if (!inside.isEmpty()) painter.drawImage(inside.translated(origin), QtImage(*backing_), inside);
+  }
+  if (border_) {
+    painter.setPen(QColor(0, 0, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+  }
 }
 
 void HostWidget::HandleMouse(QMouseEvent* event) {
@@ -208,12 +321,29 @@ void HostWidget::HandleMouse(QMouseEvent* event) {
   const UINT message =
       event->type() == QEvent::MouseMove ? WM_MOUSEMOVE : ButtonMessage(event->type(), event->button(), &xbutton);
   if (message == 0) return;
+  const WPARAM wParam = xbutton ? MAKEWPARAM(flags, xbutton) : flags;
+
+  // While a window holds the capture, every mouse message goes to it, in its
+  // client coordinates, and no WM_SETCURSOR is asked.
+  if (Window* capture = CaptureWindow()) {
+    HostWidget* target = WindowState::Of(*capture)->host;
+    if (!target) return;
+    NoteCursorWindow(target);
+    const QPoint global = event->globalPosition().toPoint();
+    const QPoint client = target->ToClient(target->mapFromGlobal(global));
+    MSG msg = MakeMessage(capture->GetSafeHwnd(), message, wParam, PackPoint(Point{client.x(), client.y()}));
+    DeliverQueued(msg);
+    return;
+  }
+  const QPoint client = ToClient(event->position().toPoint());
+  // The border and the scroll bars are no client area: Win32 sends them no client messages.
+  if (!ClientRect().contains(client)) return;
+  NoteCursorWindow(this);
   const HWND hwnd = window_->GetSafeHwnd();
-  // Every mouse message is preceded by WM_SETCURSOR (the capture is not ours to model here).
+  // Every mouse message is preceded by WM_SETCURSOR.
   window_->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, message));
   if (!window_) return;
-  const WPARAM wParam = xbutton ? MAKEWPARAM(flags, xbutton) : flags;
-  MSG msg = MakeMessage(hwnd, message, wParam, PackPoint(ToPoint(event->position())));
+  MSG msg = MakeMessage(hwnd, message, wParam, PackPoint(Point{client.x(), client.y()}));
   DeliverQueued(msg);
 }
 
@@ -263,7 +393,11 @@ void HostWidget::HandleKey(QKeyEvent* event) {
   if (key.vk) {
     const UINT message = press ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     MSG msg = MakeMessage(hwnd, message, static_cast<WPARAM>(key.vk), lParam);
+    KeyBeingDelivered delivering{hwnd, message, static_cast<WPARAM>(key.vk), false, current_key};
+    current_key = &delivering;
     translate = DeliverQueued(msg);
+    current_key = delivering.outer;
+    translate = translate || delivering.translated;
   }
   // The characters of a key-down that nobody took in PreTranslateMessage.
   if (!press || !translate) return;
@@ -284,8 +418,53 @@ void HostWidget::HandleTimer(int qt_timer_id) {
   }
 }
 
+bool HostWidget::HandleDrag(QEvent* event) {
+  // A registered drop target takes every drag; otherwise files, with DragAcceptFiles.
+  if (DeliverDragEvent(*this, event)) return true;
+  switch (event->type()) {
+    case QEvent::DragEnter: {
+      auto* drag = static_cast<QDragEnterEvent*>(event);
+      if (!WindowState::Of(*window_)->accept_files || LocalFiles(drag->mimeData()).empty()) {
+        drag->ignore();
+      } else {
+        drag->acceptProposedAction();
+      }
+      return true;
+    }
+    case QEvent::DragMove: static_cast<QDragMoveEvent*>(event)->acceptProposedAction(); return true;
+    case QEvent::Drop: HandleDrop(static_cast<QDropEvent*>(event)); return true;
+    default: return QWidget::event(event);
+  }
+}
+
+void HostWidget::HandleFocus(QFocusEvent* event) {
+  // Only what a person did counts: SetFocus moves the focus itself, at once,
+  // and activation is followed by HandleActivation.
+  const Qt::FocusReason reason = event->reason();
+  const bool by_user = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                       reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+  if (by_user && event->gotFocus() && window_) FocusFromSystem(window_);
+}
+
+// A person activated another window or program. Under the offscreen platform
+// nobody does: Qt's activations there all follow our own calls, late.
+void HostWidget::HandleActivation(bool active) {
+  if (OffscreenPlatform() || !window_) return;
+  Window* focus = Window::GetFocus();
+  const bool inside = focus && (focus == window_ || window_->IsChild(focus));
+  if (active) {
+    if (inside) return;
+    Window* remembered = Window::FromHandle(remembered_focus_);
+    FocusFromSystem(remembered && window_->IsChild(remembered) ? remembered : window_);
+  } else if (inside) {
+    remembered_focus_ = focus->GetSafeHwnd();
+    FocusFromSystem(nullptr);
+  }
+}
+
 void HostWidget::HandleDrop(QDropEvent* event) {
-  DroppedFiles drop{LocalFiles(event->mimeData()), ToPoint(event->position())};
+  const QPoint client = ToClient(event->position().toPoint());
+  DroppedFiles drop{LocalFiles(event->mimeData()), Point{client.x(), client.y()}};
   if (drop.files.empty()) {
     event->ignore();
     return;

@@ -1,12 +1,17 @@
 #pragma once
 // The Qt widget that hosts a Window: it turns the widget's events into the
 // window's messages. Only platform code includes this.
+#include <QCursor>
 #include <QRegion>
 #include <QWidget>
 
 #include <memory>
 
 #include "platform/dc/bitmap.h"
+#include "platform/window/cursor.h"
+#include "platform/window/messages.h"
+
+class QScrollBar;
 
 namespace plat {
 class Window;
@@ -40,6 +45,35 @@ class HostWidget : public QWidget {
   QRect TakeUpdateRegion(bool* erase);
   // Shows changed pixels of the picture (after drawing outside a paint event).
   void ShowChanged(const QRect& rect);
+  // ScrollWindow: moves the pixels of `area` by (dx, dy), changing only pixels
+  // inside `limit`; the pending update region moves along and what the move
+  // uncovered is marked for painting.
+  void ScrollPixels(const QRect& area, const QRect& limit, int dx, int dy);
+
+  // ---- The frame around the client area ----
+  // Rectangles and points without "Widget" in their name are client
+  // coordinates: (0, 0) is the client area's top-left corner, inside the
+  // one-pixel border of WS_BORDER; the scroll bars lie right and below.
+  QPoint ClientOrigin() const;
+  // (0, 0, client width, client height).
+  QRect ClientRect() const;
+  QPoint ToWidget(QPoint client) const { return client + ClientOrigin(); }
+  QPoint ToClient(QPoint widget) const { return widget - ClientOrigin(); }
+  // Draws a one-pixel border around the client area (WS_BORDER).
+  void SetBorder(bool border);
+  bool HasBorder() const { return border_; }
+  // The scroll bar SB_HORZ or SB_VERT; created (hidden) on first demand.
+  QScrollBar* ScrollBar(int bar);
+  QScrollBar* ExistingScrollBar(int bar) const { return bars_[bar & 1]; }
+  // Shows or hides a scroll bar; the client area shrinks or grows (WM_SIZE).
+  void ShowScrollBar(int bar, bool show);
+  bool ScrollBarShown(int bar) const;
+  // Places the scroll bars and fits the picture to the client area.
+  void LayoutFrame();
+
+  // ---- Cursor ----
+  void ShowCursor(HCURSOR handle, const QCursor& cursor);
+  HCURSOR shown_cursor() const { return shown_cursor_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -51,13 +85,34 @@ class HostWidget : public QWidget {
   void HandleKey(QKeyEvent* event);
   void HandleTimer(int qt_timer_id);
   void HandleDrop(QDropEvent* event);
+  bool HandleDrag(QEvent* event);
+  void HandleFocus(QFocusEvent* event);
+  void HandleActivation(bool active);
 
   Window* window_;
+  bool border_ = false;
+  QScrollBar* bars_[2] = {nullptr, nullptr};
+  bool bar_shown_[2] = {false, false};
+  HCURSOR shown_cursor_ = nullptr;
+  HWND remembered_focus_ = nullptr;  // a top-level window's focus while it is inactive
   bool being_deleted_ = false;
   std::shared_ptr<Bitmap> backing_ = std::make_shared<Bitmap>();
   QRegion invalid_;
   bool erase_ = false;
   bool in_paint_event_ = false;
 };
+
+// TranslateMessage for a key-down being delivered from the keyboard: its
+// characters follow it even though a PreTranslateMessage took it.
+bool TranslateKeyMessage(const MSG& msg);
+
+// Turns the actions of the widget's scroll bar SB_HORZ or SB_VERT into
+// WM_HSCROLL or WM_VSCROLL (window_scroll.cpp).
+void ConnectScrollBar(HostWidget* host, int bar);
+
+// The window under the mouse, where SetCursor shows a cursor.
+void NoteCursorWindow(HostWidget* widget);
+// WM_SETCURSOR's default: the window's class cursor (the arrow when none).
+void ShowClassCursor(HostWidget* widget, HCURSOR cursor);
 
 }  // namespace plat::detail

@@ -66,19 +66,30 @@ inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
 inline constexpr UINT WM_MOVE = 0x0003;
 inline constexpr UINT WM_SIZE = 0x0005;
+inline constexpr UINT WM_ACTIVATE = 0x0006;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
+inline constexpr UINT WM_SETTEXT = 0x000C;
+inline constexpr UINT WM_GETTEXT = 0x000D;
+inline constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_QUIT = 0x0012;
 inline constexpr UINT WM_ERASEBKGND = 0x0014;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
+inline constexpr UINT WM_SETFONT = 0x0030;
+inline constexpr UINT WM_GETFONT = 0x0031;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
 inline constexpr UINT WM_NOTIFY = 0x004E;
 inline constexpr UINT WM_CONTEXTMENU = 0x007B;
 inline constexpr UINT WM_NCDESTROY = 0x0082;
+inline constexpr UINT WM_NCHITTEST = 0x0084;
 inline constexpr UINT WM_GETDLGCODE = 0x0087;
+inline constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
+inline constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
+inline constexpr UINT WM_NCRBUTTONDOWN = 0x00A4;
+inline constexpr UINT WM_NCMBUTTONDOWN = 0x00A7;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;
 inline constexpr UINT WM_CHAR = 0x0102;
@@ -103,7 +114,13 @@ inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
 inline constexpr UINT WM_XBUTTONDOWN = 0x020B;
 inline constexpr UINT WM_XBUTTONUP = 0x020C;
 inline constexpr UINT WM_XBUTTONDBLCLK = 0x020D;
+inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_DROPFILES = 0x0233;
+inline constexpr UINT WM_CUT = 0x0300;
+inline constexpr UINT WM_COPY = 0x0301;
+inline constexpr UINT WM_PASTE = 0x0302;
+inline constexpr UINT WM_CLEAR = 0x0303;
+inline constexpr UINT WM_UNDO = 0x0304;
 inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT WM_APP = 0x8000;
 
@@ -147,8 +164,14 @@ inline constexpr UINT SIZE_RESTORED = 0;
 inline constexpr UINT SIZE_MINIMIZED = 1;
 inline constexpr UINT SIZE_MAXIMIZED = 2;
 
-// WM_SETCURSOR hit test (low word of lParam): the client area.
+// Hit-test codes (WM_NCHITTEST's answer, the low word of WM_SETCURSOR's lParam).
+inline constexpr int HTERROR = -2;
+inline constexpr int HTTRANSPARENT = -1;
+inline constexpr int HTNOWHERE = 0;
 inline constexpr UINT HTCLIENT = 1;
+inline constexpr int HTHSCROLL = 6;
+inline constexpr int HTVSCROLL = 7;
+inline constexpr int HTBORDER = 18;
 
 // WM_COMMAND notification codes (high word of wParam).
 inline constexpr UINT BN_CLICKED = 0;
@@ -175,6 +198,56 @@ inline constexpr DWORD WS_CHILD = 0x40000000;
 inline constexpr DWORD WS_VISIBLE = 0x10000000;
 inline constexpr DWORD WS_POPUP = 0x80000000;
 inline constexpr DWORD WS_OVERLAPPEDWINDOW = 0x00CF0000;
+inline constexpr DWORD WS_BORDER = 0x00800000;   // a one-pixel frame around the client area
+inline constexpr DWORD WS_VSCROLL = 0x00200000;  // the vertical scroll bar (see SetScrollInfo)
+inline constexpr DWORD WS_HSCROLL = 0x00100000;
+inline constexpr DWORD WS_TABSTOP = 0x00010000;
+
+// Extended window styles (CreateEx).
+inline constexpr DWORD WS_EX_TOPMOST = 0x00000008;    // above all windows that lack it
+inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080; // no task-bar entry, no frame of its own
+inline constexpr DWORD WS_EX_NOACTIVATE = 0x08000000; // never activated when shown or clicked
+
+// SetWindowPos: flags and the places in the Z order.
+inline constexpr UINT SWP_NOSIZE = 0x0001;
+inline constexpr UINT SWP_NOMOVE = 0x0002;
+inline constexpr UINT SWP_NOZORDER = 0x0004;
+inline constexpr UINT SWP_NOREDRAW = 0x0008;
+inline constexpr UINT SWP_NOACTIVATE = 0x0010;
+inline constexpr UINT SWP_SHOWWINDOW = 0x0040;
+inline constexpr UINT SWP_HIDEWINDOW = 0x0080;
+inline const HWND HWND_TOP = nullptr;
+inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(std::uintptr_t{1});
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(~std::uintptr_t{0});
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(~std::uintptr_t{1});
+
+// Scroll bars: which bar, what a SCROLLINFO carries.
+inline constexpr int SB_HORZ = 0;
+inline constexpr int SB_VERT = 1;
+inline constexpr int SB_BOTH = 3;
+inline constexpr UINT SIF_RANGE = 0x0001;
+inline constexpr UINT SIF_PAGE = 0x0002;
+inline constexpr UINT SIF_POS = 0x0004;
+inline constexpr UINT SIF_DISABLENOSCROLL = 0x0008;  // keep the bar shown (disabled) when nothing scrolls
+inline constexpr UINT SIF_TRACKPOS = 0x0010;
+inline constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+
+struct SCROLLINFO {
+  UINT fMask = 0;
+  int nMin = 0;
+  int nMax = 0;
+  UINT nPage = 0;
+  int nPos = 0;
+  int nTrackPos = 0;  // where the thumb is while the user drags it (read only)
+};
+
+// WM_SETFOCUS, WM_KILLFOCUS: wParam is the other window's handle (or 0).
+// WM_CAPTURECHANGED: lParam is the handle of the window that gains the capture (or 0).
+// WM_SETFONT: wParam points at a plat::Font (nullptr: the system font), the low
+// word of lParam asks for a redraw; WM_GETFONT returns such a pointer or 0.
+// WM_SETTEXT: lParam points at zero-terminated Windows-1252 text; returns 1.
+// WM_GETTEXT: copies up to wParam - 1 bytes and a terminating zero to the buffer
+// at lParam, returns the bytes copied; WM_GETTEXTLENGTH returns the length.
 
 // ShowWindow commands.
 inline constexpr int SW_HIDE = 0;

@@ -64,7 +64,8 @@ void WindowState::HostGone() {
 
 void WindowState::ReportSize(UINT type) {
   if (!host) return;
-  const Size size{host->width(), host->height()};
+  const QRect client = host->ClientRect();
+  const Size size{client.width(), client.height()};
   if (size == reported_size) return;
   reported_size = size;
   self->SendMessage(WM_SIZE, type, MAKELPARAM(static_cast<unsigned>(size.cx), static_cast<unsigned>(size.cy)));
@@ -113,22 +114,48 @@ Window::~Window() {
 }
 
 bool Window::Create(std::string_view title, DWORD style, const Rect& rect, Window* parent, UINT id) {
+  return CreateEx(0, title, style, rect, parent, id);
+}
+
+bool Window::CreateEx(DWORD ex_style, std::string_view title, DWORD style, const Rect& rect, Window* parent,
+                      UINT id) {
   if (hwnd_ || !detail::OnUiThread()) return false;
   const bool child = (style & WS_CHILD) != 0;
   if (parent && (!parent->hwnd_ || !parent->state_->host)) return false;
   if (child && !parent) return false;
-  auto* widget = new HostWidget(this, parent ? parent->state_->host : nullptr, child ? Qt::Widget : Qt::Window);
-  widget->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
-  widget->FitBacking();  // a hidden widget hears of its size only when shown
+  Qt::WindowFlags flags = child ? Qt::Widget : Qt::Window;
+  if (!child) {
+    if (ex_style & WS_EX_TOOLWINDOW) flags = Qt::Tool;
+    if (style & WS_POPUP) flags |= Qt::FramelessWindowHint;
+    if (ex_style & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
+    if (ex_style & WS_EX_NOACTIVATE) flags |= Qt::WindowDoesNotAcceptFocus;
+  }
+  HostWidget* parent_widget = parent ? parent->state_->host : nullptr;
+  auto* widget = new HostWidget(this, parent_widget, flags);
+  if (ex_style & WS_EX_NOACTIVATE) widget->setAttribute(Qt::WA_ShowWithoutActivating);
+  widget->SetBorder((style & WS_BORDER) != 0);
+  const QPoint origin = child ? parent_widget->ClientOrigin() : QPoint(0, 0);
+  widget->setGeometry(rect.left + origin.x(), rect.top + origin.y(), std::max(0, rect.Width()),
+                      std::max(0, rect.Height()));
   widget->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(title)));
   state_->host = widget;
   state_->parent = parent;
   state_->id = id;
   state_->style = style;
+  state_->ex_style = ex_style;
+  state_->text = std::string(title);
+  // Windows made with scroll-bar styles start with the range 0..100.
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    if (style & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) {
+      state_->scroll[bar].max = 100;
+      widget->ShowScrollBar(bar, true);
+    }
+  }
+  widget->LayoutFrame();  // a hidden widget hears of its size only when shown
   hwnd_ = detail::RegisterWindow(this);
   if (parent) parent->state_->children.push_back(this);
 
-  CREATESTRUCT create{parent, rect, style, id, std::string(title)};
+  CREATESTRUCT create{parent, rect, style, id, std::string(title), ex_style};
   const std::shared_ptr<bool> alive = state_->alive;
   const LRESULT created = SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create));
   if (!*alive || !hwnd_) return false;
@@ -138,8 +165,8 @@ bool Window::Create(std::string_view title, DWORD style, const Rect& rect, Windo
   }
   state_->ReportSize(SIZE_RESTORED);
   if (!*alive || !hwnd_) return false;
-  if ((style & WS_VISIBLE) && state_->host) state_->host->show();
-  return true;
+  if ((style & WS_VISIBLE) && state_->host) ShowWindow(SW_SHOW);
+  return *alive && hwnd_;
 }
 
 bool Window::DestroyWindow() {
@@ -155,6 +182,8 @@ bool Window::DestroyWindow() {
     if (Window* w = LookupWindow(h)) w->DestroyWindow();
     if (!*alive) return true;
   }
+  detail::ForgetFocusAndCapture(hwnd_);  // may send WM_KILLFOCUS
+  if (!*alive) return true;
   SendMessage(WM_DESTROY);
   if (!*alive) return true;
   state_->Teardown();
@@ -176,6 +205,21 @@ Window* Window::GetDlgItem(UINT id) const {
   return nullptr;
 }
 
+bool Window::IsChild(const Window* window) const {
+  for (const Window* w = window; w && w->state_->IsChild(); w = w->state_->parent) {
+    if (w->state_->parent == this) return true;
+  }
+  return false;
+}
+
+DWORD Window::GetStyle() const {
+  DWORD style = state_->style & ~WS_VISIBLE;
+  if (IsWindowVisible()) style |= WS_VISIBLE;
+  return style;
+}
+
+DWORD Window::GetExStyle() const { return state_->ex_style; }
+
 bool Window::ShowWindow(int command) {
   QWidget* widget = state_->host;
   if (!widget) return false;
@@ -189,41 +233,75 @@ bool Window::ShowWindow(int command) {
     case SW_SHOWMAXIMIZED: top_level ? widget->showMaximized() : widget->show(); break;
     case SW_SHOWNORMAL:
     case SW_RESTORE: top_level ? widget->showNormal() : widget->show(); break;
+    case SW_SHOWNOACTIVATE: {
+      const bool before = widget->testAttribute(Qt::WA_ShowWithoutActivating);
+      widget->setAttribute(Qt::WA_ShowWithoutActivating);
+      widget->show();
+      widget->setAttribute(Qt::WA_ShowWithoutActivating, before);
+      break;
+    }
     default: widget->show(); break;
   }
+  const bool activate = command != SW_HIDE && command != SW_SHOWNOACTIVATE && command != SW_MINIMIZE &&
+                        command != SW_SHOWMINIMIZED;
+  if (activate && !was_visible) state_->Activate();
   return was_visible;
 }
 
 bool Window::IsWindowVisible() const { return state_->host && state_->host->isVisible(); }
 
 void Window::SetWindowText(std::string_view text) {
-  if (state_->host) state_->host->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(text)));
+  const std::string zero_terminated(text);
+  SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(zero_terminated.c_str()));
 }
 
 std::string Window::GetWindowText() const {
-  if (!state_->host) return {};
-  return Utf8ToCp1252(state_->host->windowTitle().toStdString());
+  auto* self = const_cast<Window*>(this);
+  const LRESULT length = self->SendMessage(WM_GETTEXTLENGTH);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT copied = self->SendMessage(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)));
+  return text;
+}
+
+int Window::GetWindowTextLength() const {
+  return static_cast<int>(const_cast<Window*>(this)->SendMessage(WM_GETTEXTLENGTH));
+}
+
+void Window::SetFont(const Font* font, bool redraw) {
+  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(redraw ? 1 : 0, 0));
+}
+
+const Font* Window::GetFont() const {
+  return reinterpret_cast<const Font*>(const_cast<Window*>(this)->SendMessage(WM_GETFONT));
 }
 
 void Window::GetClientRect(Rect* rect) const {
   if (!rect) return;
-  *rect = state_->host ? Rect{0, 0, state_->host->width(), state_->host->height()} : Rect{};
+  if (!state_->host) {
+    *rect = Rect{};
+    return;
+  }
+  const QRect client = state_->host->ClientRect();
+  *rect = Rect{0, 0, client.width(), client.height()};
 }
 
 void Window::ClientToScreen(Point* point) const {
   if (!point || !state_->host) return;
-  const QPoint p = state_->host->mapToGlobal(QPoint(point->x, point->y));
+  const QPoint p = state_->host->mapToGlobal(state_->host->ToWidget(QPoint(point->x, point->y)));
   *point = Point{p.x(), p.y()};
 }
 
 void Window::ScreenToClient(Point* point) const {
   if (!point || !state_->host) return;
-  const QPoint p = state_->host->mapFromGlobal(QPoint(point->x, point->y));
+  const QPoint p = state_->host->ToClient(state_->host->mapFromGlobal(QPoint(point->x, point->y)));
   *point = Point{p.x(), p.y()};
 }
 
 void Window::DragAcceptFiles(bool accept) {
-  if (state_->host) state_->host->setAcceptDrops(accept);
+  if (state_->host) state_->host->setAcceptDrops(accept || state_->drop_target);
+  state_->accept_files = accept;
 }
 
 LRESULT Window::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -283,6 +361,14 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool IsWindow(HWND hwnd) { return LookupWindow(hwnd) != nullptr; }
+
+bool TranslateMessage(const MSG* msg) { return msg && detail::TranslateKeyMessage(*msg); }
+
+LRESULT DispatchMessage(const MSG* msg) {
+  if (!msg) return 0;
+  Window* w = LookupWindow(msg->hwnd);
+  return w ? WindowState::Of(*w)->Dispatch(*msg) : 0;
+}
 
 namespace {
 

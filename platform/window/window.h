@@ -9,6 +9,10 @@
 // SendMessage, IsWindow and PostQuitMessage (the free functions on a handle) may
 // be called from other threads.
 //
+// Focus and capture are the program's own, kept here as Win32 keeps them:
+// SetFocus sends WM_KILLFOCUS to the old window and then WM_SETFOCUS to the new
+// one, synchronously, whatever the window system does with its own focus.
+//
 // Lifetime: DestroyWindow sends WM_DESTROY (to the window, then its children),
 // kills its timers and sends WM_NCDESTROY, whose handler PostNcDestroy may
 // `delete this`. Deleting a window object destroys its window. Both are safe
@@ -20,7 +24,9 @@
 #include <vector>
 
 #include "platform/dc/dc.h"
+#include "platform/dc/gdi_objects.h"
 #include "platform/dc/gdi_types.h"
+#include "platform/window/cursor.h"
 #include "platform/window/messages.h"
 
 namespace plat {
@@ -37,6 +43,7 @@ struct CREATESTRUCT {
   DWORD style = 0;
   UINT id = 0;
   std::string name;  // Windows-1252
+  DWORD ex_style = 0;
 };
 
 class Window {
@@ -55,7 +62,18 @@ class Window {
   // screen coordinates (owned by `parent` when one is given). Sends WM_CREATE
   // (OnCreate returning -1 fails the creation, and the window is destroyed) and
   // WM_SIZE; shows the window with WS_VISIBLE. `title` is Windows-1252.
+  //
+  // Styles: WS_BORDER draws a one-pixel frame around the client area;
+  // WS_VSCROLL and WS_HSCROLL show the scroll bars from the start (range 0..100);
+  // WS_POPUP makes a frameless top-level window. Showing a top-level window
+  // activates it: it takes the focus unless the focus is inside it already
+  // (not so with SW_SHOWNOACTIVATE, SWP_NOACTIVATE or WS_EX_NOACTIVATE).
   bool Create(std::string_view title, DWORD style, const Rect& rect, Window* parent = nullptr, UINT id = 0);
+  // Create with extended styles: WS_EX_TOOLWINDOW (a tool window: no task-bar
+  // entry; with WS_POPUP the kind of a title tip), WS_EX_TOPMOST (stays above
+  // the other windows), WS_EX_NOACTIVATE (never activated).
+  bool CreateEx(DWORD ex_style, std::string_view title, DWORD style, const Rect& rect, Window* parent = nullptr,
+                UINT id = 0);
   // Destroys the window (see the header comment). False when there is none.
   bool DestroyWindow();
 
@@ -70,6 +88,26 @@ class Window {
   UINT GetDlgCtrlID() const;
   // The child with this control id, or nullptr.
   Window* GetDlgItem(UINT id) const;
+  // Whether `window` is a child (or a child of a child ...) of this window.
+  bool IsChild(const Window* window) const;
+  DWORD GetStyle() const;
+  DWORD GetExStyle() const;
+
+  // ---- Focus and capture ----
+
+  // Gives this window the keyboard focus: WM_KILLFOCUS to the window that had
+  // it (wParam: this window), then WM_SETFOCUS to this one (wParam: the old
+  // one), both sent at once. A kill-focus handler that moves the focus on ends
+  // this call (this window then gets no WM_SETFOCUS). Returns the window that
+  // had the focus, or nullptr.
+  Window* SetFocus();
+  // The window with the focus, or nullptr.
+  static Window* GetFocus();
+  // All mouse input goes to this window until ReleaseCapture or another
+  // SetCapture; the window that loses the capture gets WM_CAPTURECHANGED.
+  // Returns the window that had the capture, or nullptr.
+  Window* SetCapture();
+  static Window* GetCapture();
 
   // ---- Appearance and geometry ----
 
@@ -77,12 +115,67 @@ class Window {
   // SW_RESTORE, SW_SHOWNOACTIVATE. Returns whether the window was visible before.
   bool ShowWindow(int command);
   bool IsWindowVisible() const;
+  // Through WM_SETTEXT and WM_GETTEXT, so that controls keep their own text.
   void SetWindowText(std::string_view text);  // Windows-1252
   std::string GetWindowText() const;
-  // The client area: (0, 0, width, height).
+  int GetWindowTextLength() const;
+  // WM_SETFONT and WM_GETFONT: windows that draw text (controls) keep a font;
+  // GetFont is nullptr for a window that keeps none.
+  void SetFont(const Font* font, bool redraw = true);
+  const Font* GetFont() const;
+  // The client area: (0, 0, width, height), without border and scroll bars.
   void GetClientRect(Rect* rect) const;
+  // The whole window (border and scroll bars included) in screen coordinates.
+  void GetWindowRect(Rect* rect) const;
   void ClientToScreen(Point* point) const;
   void ScreenToClient(Point* point) const;
+  void ClientToScreen(Rect* rect) const;
+  void ScreenToClient(Rect* rect) const;
+  // Moves and sizes the window: a child in its parent's client coordinates, a
+  // top-level window in screen coordinates. WM_SIZE follows at once when the
+  // client size changed; `repaint` invalidates the whole client area.
+  void MoveWindow(int x, int y, int width, int height, bool repaint = true);
+  void MoveWindow(const Rect& rect, bool repaint = true);
+  // Place, size, Z order and visibility at once (SWP_ flags). `insert_after`:
+  // HWND_TOP, HWND_BOTTOM, HWND_TOPMOST, HWND_NOTOPMOST or a sibling to go
+  // behind; ignored with SWP_NOZORDER.
+  bool SetWindowPos(HWND insert_after, int x, int y, int cx, int cy, UINT flags);
+  // The deepest visible window of the program at a point in screen
+  // coordinates (a child before its parent, the topmost window first); nullptr
+  // over no window of ours.
+  static Window* WindowFromPoint(Point screen);
+  // The cursor shown in the client area when OnSetCursor sets none (nullptr:
+  // the arrow). Returns the one before.
+  HCURSOR SetClassCursor(HCURSOR cursor);
+
+  // ---- Scroll bars ----
+  // The window's own scroll bars (SB_HORZ, SB_VERT) keep a range, a page and a
+  // position as Win32 does: the page is at most max - min + 1, the position
+  // stays within min .. max - max(page - 1, 0). Setting the range or the page
+  // shows the bar when something can scroll (min < max - max(page - 1, 0)) and
+  // hides it otherwise; with SIF_DISABLENOSCROLL it stays and is disabled. The
+  // user's clicks and drags arrive as WM_HSCROLL / WM_VSCROLL (SB_LINEUP ...,
+  // SB_THUMBTRACK with the track position, SB_THUMBPOSITION, SB_ENDSCROLL); the
+  // position moves only when the program sets it.
+  // Returns the position after clamping.
+  int SetScrollInfo(int bar, const SCROLLINFO& info, bool redraw = true);
+  // Fills the parts `info->fMask` asks for; nTrackPos is the thumb's place
+  // while the user drags it, else the position. False for an unknown bar.
+  bool GetScrollInfo(int bar, SCROLLINFO* info) const;
+  // Returns the previous position.
+  int SetScrollPos(int bar, int pos, bool redraw = true);
+  int GetScrollPos(int bar) const;
+  void SetScrollRange(int bar, int min, int max, bool redraw = true);
+  void GetScrollRange(int bar, int* min, int* max) const;
+  // The largest position: max - max(page - 1, 0).
+  int GetScrollLimit(int bar) const;
+  // Shows or hides a bar (SB_BOTH: both) whatever its range.
+  void ShowScrollBar(int bar, bool show = true);
+  // Moves the client area's pixels by (dx, dy) and invalidates what they
+  // uncover (with erasing). `scroll`: only pixels inside this part move and
+  // change (nullptr: the whole client area, and the child windows move along);
+  // `clip`: only pixels inside it change.
+  void ScrollWindow(int dx, int dy, const Rect* scroll = nullptr, const Rect* clip = nullptr);
   // Whether the window takes dropped files (WM_DROPFILES).
   void DragAcceptFiles(bool accept = true);
 
@@ -129,7 +222,10 @@ class Window {
   virtual bool PreTranslateMessage(MSG* msg);
   // The system's default handling: WM_CLOSE destroys the window, WM_MOUSEWHEEL
   // and WM_CONTEXTMENU go on to the parent, WM_RBUTTONUP raises WM_CONTEXTMENU,
-  // WM_SETCURSOR asks the parent first; everything else gives 0.
+  // WM_SETCURSOR asks the parent first and then shows the class cursor,
+  // WM_SETTEXT / WM_GETTEXT / WM_GETTEXTLENGTH keep the window text,
+  // WM_NCHITTEST tells client area, scroll bars and border apart; everything
+  // else gives 0.
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // DefWindowProc for the message now being handled (what a base handler does).
   LRESULT Default();
@@ -194,8 +290,17 @@ class Window {
   virtual bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
   virtual void OnHScroll(UINT code, UINT pos, Window* scroll_bar);
   virtual void OnVScroll(UINT code, UINT pos, Window* scroll_bar);
+  // WM_SETFOCUS: `old` lost the focus to this window (nullptr: none had it or it is gone).
+  virtual void OnSetFocus(Window* old);
+  // WM_KILLFOCUS: `new_window` takes the focus (nullptr: none or not ours).
+  virtual void OnKillFocus(Window* new_window);
+  // WM_CAPTURECHANGED: `window` takes the capture (nullptr: released).
+  virtual void OnCaptureChanged(Window* window);
 
  private:
+  // WM_NCHITTEST's default answer for a point in screen coordinates.
+  LRESULT HitTest(Point screen) const;
+
   friend class detail::HostWidget;
   friend struct detail::WindowState;
 
@@ -217,5 +322,24 @@ bool IsWindow(HWND hwnd);
 // Queues WM_QUIT: the program's message loop ends with this exit code after the
 // messages queued before it.
 void PostQuitMessage(int exit_code);
+
+// ---- Focus, capture and the message loop's steps (user-interface thread) ----
+
+// Window::SetFocus for a handle (nullptr: no window keeps the focus); returns
+// the handle that had it.
+HWND SetFocus(HWND hwnd);
+HWND GetFocus();
+HWND SetCapture(HWND hwnd);
+// Ends the capture (WM_CAPTURECHANGED to the window that had it); true.
+bool ReleaseCapture();
+HWND GetCapture();
+// What a message loop does with a queued message, for a PreTranslateMessage
+// that handles a key itself and so keeps it from its parents (a dialog's
+// keys): TranslateMessage lets a WM_KEYDOWN / WM_SYSKEYDOWN being delivered
+// from the keyboard type its characters (WM_CHAR follow it) even though
+// PreTranslateMessage took it; false for other messages. DispatchMessage hands
+// the message to its window's WindowProc and returns the result.
+bool TranslateMessage(const MSG* msg);
+LRESULT DispatchMessage(const MSG* msg);
 
 }  // namespace plat

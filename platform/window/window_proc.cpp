@@ -1,7 +1,11 @@
 // Message cracking (WindowProc), the default handling and the base handlers.
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/text_codec.h"
+#include "platform/window/host_widget.h"
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_state.h"
@@ -67,6 +71,9 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       LRESULT result = 0;
       return OnNotify(wParam, lParam, &result) ? result : DefWindowProc(message, wParam, lParam);
     }
+    case WM_SETFOCUS: OnSetFocus(FromHandle(ParamHandle(wParam))); return 0;
+    case WM_KILLFOCUS: OnKillFocus(FromHandle(ParamHandle(wParam))); return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(FromHandle(ParamHandle(static_cast<std::uint64_t>(lParam)))); return 0;
     case WM_HSCROLL:
       OnHScroll(LOWORD(wParam), HIWORD(wParam), FromHandle(ParamHandle(static_cast<std::uint64_t>(lParam))));
       return 0;
@@ -92,8 +99,27 @@ LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL: return parent ? parent->SendMessage(message, wParam, lParam) : 0;
     case WM_CONTEXTMENU: return parent ? parent->SendMessage(message, wParam, lParam) : 0;
     case WM_SETCURSOR:
-      // The parent may set the cursor for its children.
-      return parent ? parent->SendMessage(message, wParam, lParam) : 0;
+      // The parent may set the cursor for its children; else the class cursor.
+      if (parent && parent->SendMessage(message, wParam, lParam)) return 1;
+      if (ParamHandle(wParam) != hwnd_ || LOWORD(static_cast<std::uint64_t>(lParam)) != HTCLIENT) return 0;
+      if (state_->host) detail::ShowClassCursor(state_->host, state_->class_cursor);
+      return 1;
+    case WM_SETTEXT: {
+      const char* text = reinterpret_cast<const char*>(lParam);
+      state_->text = text ? text : "";
+      if (state_->host) state_->host->setWindowTitle(QString::fromStdString(Cp1252ToUtf8(state_->text)));
+      return 1;
+    }
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(state_->text.size());
+    case WM_GETTEXT: {
+      char* buffer = reinterpret_cast<char*>(lParam);
+      if (!buffer || wParam == 0) return 0;
+      const std::size_t n = std::min<std::size_t>(state_->text.size(), wParam - 1);
+      std::memcpy(buffer, state_->text.data(), n);
+      buffer[n] = '\0';
+      return static_cast<LRESULT>(n);
+    }
+    case WM_NCHITTEST: return HitTest(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_RBUTTONUP: {
       Point screen = PointOf(lParam);
       ClientToScreen(&screen);
@@ -152,5 +178,21 @@ bool Window::OnCommand(WPARAM, LPARAM) { return false; }
 bool Window::OnNotify(WPARAM, LPARAM, LRESULT*) { return false; }
 void Window::OnHScroll(UINT, UINT, Window*) { Default(); }
 void Window::OnVScroll(UINT, UINT, Window*) { Default(); }
+void Window::OnSetFocus(Window*) { Default(); }
+void Window::OnKillFocus(Window*) { Default(); }
+void Window::OnCaptureChanged(Window*) { Default(); }
+
+LRESULT Window::HitTest(Point screen) const {
+  const detail::HostWidget* widget = state_->host;
+  if (!widget) return HTNOWHERE;
+  const QPoint local = widget->mapFromGlobal(QPoint(screen.x, screen.y));
+  if (!widget->rect().contains(local)) return HTNOWHERE;
+  const QPoint client = widget->ToClient(local);
+  const QRect area = widget->ClientRect();
+  if (area.contains(client)) return HTCLIENT;
+  if (widget->ScrollBarShown(SB_VERT) && client.x() >= area.width() && client.y() < area.height()) return HTVSCROLL;
+  if (widget->ScrollBarShown(SB_HORZ) && client.y() >= area.height() && client.x() < area.width()) return HTHSCROLL;
+  return HTBORDER;
+}
 
 }  // namespace plat
