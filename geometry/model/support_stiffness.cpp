@@ -4,14 +4,12 @@
 
 namespace kelmf {
 
-double SupportStiffness(const FrameModel& model) {
-  double max_e = 0.0;
-  for (const common::MaterialRecord& m : model.materials.used()) max_e = std::max(max_e, static_cast<double>(m.modulus()));
-  double max_a = 0.0;
-  for (const common::CrossSectionRecord& c : model.cross_sections.used()) {
-    max_a = std::max(max_a, static_cast<double>(c.area()));
-  }
-  return max_e * max_a;
+float SupportStiffness(const FrameModel& model) {
+  float max_e = 0.0f;
+  for (const common::MaterialRecord& m : model.materials.used()) max_e = std::max(max_e, m.modulus());
+  float max_a = 0.0f;
+  for (const common::CrossSectionRecord& c : model.cross_sections.used()) max_a = std::max(max_a, c.area());
+  return max_a * max_e;
 }
 
 }  // namespace kelmf
