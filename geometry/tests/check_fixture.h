@@ -4,6 +4,7 @@
 // readers of the binary files at byte offsets.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/check/check_report.h"
 #include "geometry/model/node_rebuild.h"
 #include "geometry/tests/frame_builder.h"
 #include "platform/binary_io.h"
@@ -58,6 +60,17 @@ inline std::vector<std::byte> FileBytes(const std::string& path) {
   auto bytes = plat::ReadWholeFile(path);
   EXPECT_TRUE(bytes.has_value()) << path;
   return bytes ? *bytes : std::vector<std::byte>{};
+}
+
+// "caption|text" of every message of the report, in order.
+inline std::vector<std::string> Texts(const CheckReport& report) {
+  std::vector<std::string> texts;
+  for (const common::Result& m : report.messages) texts.push_back(m.caption() + "|" + m.text());
+  return texts;
+}
+
+inline void ExpectRelative(double actual, double expected, double tolerance) {
+  EXPECT_NEAR(actual, expected, std::fabs(expected) * tolerance);
 }
 
 template <class T>

@@ -20,21 +20,13 @@ namespace kelmf {
 namespace {
 
 using testing::CheckFrame;
+using testing::ExpectRelative;
 using testing::FileBytes;
 using testing::NodeAt;
 using testing::SingleSpan;
 using testing::Support;
+using testing::Texts;
 using testing::ValueAt;
-
-std::vector<std::string> Texts(const CheckReport& report) {
-  std::vector<std::string> texts;
-  for (const common::Result& m : report.messages) texts.push_back(m.caption() + "|" + m.text());
-  return texts;
-}
-
-void ExpectRelative(double actual, double expected, double tolerance) {
-  EXPECT_NEAR(actual, expected, std::fabs(expected) * tolerance);
-}
 
 // Files of an older store that a failed one must not leave behind.
 void WriteStaleInverse(const common::Position& position) {

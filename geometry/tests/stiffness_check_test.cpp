@@ -19,18 +19,12 @@ using testing::CheckFrame;
 using testing::NodeAt;
 using testing::SingleSpan;
 using testing::Support;
+using testing::Texts;
 
 constexpr double kSupport = 2e6;
 
-void ExpectRelative(double actual, double expected, double tolerance = 1e-6) {
-  EXPECT_NEAR(actual, expected, std::fabs(expected) * tolerance);
-}
-
-std::vector<std::string> Texts(const CheckReport& report) {
-  std::vector<std::string> texts;
-  for (const common::Result& m : report.messages) texts.push_back(m.caption() + "|" + m.text());
-  return texts;
-}
+// Matrices are compared to about the precision of the floats they come from.
+void ExpectRelative(double actual, double expected) { testing::ExpectRelative(actual, expected, 1e-6); }
 
 mechanics::Matrix Assembled(const FrameModel& model) {
   auto k = AssembleStiffness(model, model.params.equation_count(), static_cast<float>(kSupport));
