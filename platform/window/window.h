@@ -225,8 +225,11 @@ class Window {
   // WM_SETCURSOR asks the parent first and then shows the class cursor,
   // WM_SETTEXT / WM_GETTEXT / WM_GETTEXTLENGTH keep the window text,
   // WM_NCHITTEST tells client area, scroll bars and border apart; everything
-  // else gives 0.
-  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // else gives 0. Controls override it with their own handling (as the
+  // default of a subclassed Win32 control is its class's procedure), so that
+  // a handler of a class derived from a control calls Default() or
+  // DefWindowProc to get the control's own behaviour.
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // DefWindowProc for the message now being handled (what a base handler does).
   LRESULT Default();
   // The message now being handled, or nullptr outside a handler.
