@@ -9,7 +9,9 @@
 #include <QPointer>
 
 #include "platform/clipboard/drag_events.h"
+#include "platform/clipboard/qt_drop_effects.h"
 #include "platform/window/host_widget.h"
+#include "platform/window/qt_input.h"
 #include "platform/window/window.h"
 #include "platform/window/window_state.h"
 
@@ -21,40 +23,11 @@ DragRunner* drag_runner = nullptr;
 
 namespace {
 
+// OLE's key state: the MK_ flags of mouse messages (the extra buttons left
+// out: MK_ALT shares their bit) and MK_ALT.
 std::uint32_t KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
-  std::uint32_t state = 0;
-  if (buttons & Qt::LeftButton) state |= MK_LBUTTON;
-  if (buttons & Qt::RightButton) state |= MK_RBUTTON;
-  if (buttons & Qt::MiddleButton) state |= MK_MBUTTON;
-  if (mods & Qt::ShiftModifier) state |= MK_SHIFT;
-  if (mods & Qt::ControlModifier) state |= MK_CONTROL;
-  if (mods & Qt::AltModifier) state |= MK_ALT;
-  return state;
-}
-
-DROPEFFECT EffectsOf(Qt::DropActions actions) {
-  DROPEFFECT effects = DROPEFFECT_NONE;
-  if (actions & Qt::CopyAction) effects |= DROPEFFECT_COPY;
-  if (actions & Qt::MoveAction) effects |= DROPEFFECT_MOVE;
-  if (actions & Qt::LinkAction) effects |= DROPEFFECT_LINK;
-  return effects;
-}
-
-// The one effect a drop has: copy before move before link.
-Qt::DropAction ActionOf(DROPEFFECT effect) {
-  if (effect & DROPEFFECT_COPY) return Qt::CopyAction;
-  if (effect & DROPEFFECT_MOVE) return Qt::MoveAction;
-  if (effect & DROPEFFECT_LINK) return Qt::LinkAction;
-  return Qt::IgnoreAction;
-}
-
-DROPEFFECT EffectOf(Qt::DropAction action) {
-  switch (action) {
-    case Qt::CopyAction: return DROPEFFECT_COPY;
-    case Qt::MoveAction: return DROPEFFECT_MOVE;
-    case Qt::LinkAction: return DROPEFFECT_LINK;
-    default: return DROPEFFECT_NONE;
-  }
+  const std::uint32_t state = MouseKeyFlags(buttons, mods) & ~(MK_XBUTTON1 | MK_XBUTTON2);
+  return (mods & Qt::AltModifier) ? state | MK_ALT : state;
 }
 
 // The effect the target's last answer allows, per widget and drag.
@@ -171,10 +144,7 @@ DROPEFFECT DataObject::DoDragDrop(DROPEFFECT allowed) const {
   if (!source) return DROPEFFECT_NONE;
   auto* drag = new QDrag(source);  // Qt deletes it when the drag ends
   drag->setMimeData(ToMimeData());
-  Qt::DropActions actions;
-  if (allowed & DROPEFFECT_COPY) actions |= Qt::CopyAction;
-  if (allowed & DROPEFFECT_MOVE) actions |= Qt::MoveAction;
-  if (allowed & DROPEFFECT_LINK) actions |= Qt::LinkAction;
+  const Qt::DropActions actions = detail::ActionsOf(allowed);
   if (!actions) return DROPEFFECT_NONE;
   const Qt::DropAction preferred = (allowed & DROPEFFECT_MOVE) ? Qt::MoveAction : detail::ActionOf(allowed);
   return detail::EffectOf(drag->exec(actions, preferred)) & allowed;

@@ -6,39 +6,18 @@
 #include <QMimeData>
 
 #include "platform/clipboard/drag_events.h"
+#include "platform/clipboard/qt_drop_effects.h"
 #include "platform/hooks.h"
 #include "platform/testing/window_testing.h"
+#include "platform/testing/window_widget.h"
 #include "platform/window/host_widget.h"
 #include "platform/window/window_state.h"
 
 namespace plat::testing {
-namespace {
-
-Qt::KeyboardModifiers QtMods(unsigned mods) {
-  Qt::KeyboardModifiers m;
-  if (mods & kShift) m |= Qt::ShiftModifier;
-  if (mods & kCtrl) m |= Qt::ControlModifier;
-  if (mods & kAlt) m |= Qt::AltModifier;
-  return m;
-}
-
-DROPEFFECT EffectOf(Qt::DropAction action) {
-  switch (action) {
-    case Qt::CopyAction: return DROPEFFECT_COPY;
-    case Qt::MoveAction: return DROPEFFECT_MOVE;
-    case Qt::LinkAction: return DROPEFFECT_LINK;
-    default: return DROPEFFECT_NONE;
-  }
-}
-
-}  // namespace
 
 DROPEFFECT ScriptedDrag(const DataObject& data, DROPEFFECT allowed, const std::vector<DragStep>& steps, bool drop) {
   const std::unique_ptr<QMimeData> mime(data.ToMimeData());
-  Qt::DropActions actions;
-  if (allowed & DROPEFFECT_COPY) actions |= Qt::CopyAction;
-  if (allowed & DROPEFFECT_MOVE) actions |= Qt::MoveAction;
-  if (allowed & DROPEFFECT_LINK) actions |= Qt::LinkAction;
+  const Qt::DropActions actions = detail::ActionsOf(allowed);
 
   QWidget* over = nullptr;  // the widget that took the drag's enter
   bool accepted = false;    // its answer to the last move
@@ -48,7 +27,7 @@ DROPEFFECT ScriptedDrag(const DataObject& data, DROPEFFECT allowed, const std::v
     detail::HostWidget* widget = step.window ? detail::WindowState::Of(*step.window)->host : nullptr;
     if (!widget) continue;
     at = widget->ToWidget(QPoint(step.point.x, step.point.y));
-    mods = QtMods(step.mods);
+    mods = QtModifiers(step.mods);
     if (widget != over) {
       if (over) {
         QDragLeaveEvent leave;
@@ -73,7 +52,7 @@ DROPEFFECT ScriptedDrag(const DataObject& data, DROPEFFECT allowed, const std::v
   }
   QDropEvent dropped(QPointF(at), actions, mime.get(), Qt::NoButton, mods);
   QApplication::sendEvent(over, &dropped);
-  return dropped.isAccepted() ? EffectOf(dropped.dropAction()) & allowed : DROPEFFECT_NONE;
+  return dropped.isAccepted() ? detail::EffectOf(dropped.dropAction()) & allowed : DROPEFFECT_NONE;
 }
 
 struct DragScript::Impl {

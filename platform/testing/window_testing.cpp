@@ -32,8 +32,6 @@ namespace plat::testing {
 
 QWidget* WidgetOf(Window& window) { return detail::WindowState::Of(window)->host; }
 
-namespace {
-
 Qt::KeyboardModifiers QtModifiers(unsigned mods) {
   Qt::KeyboardModifiers m;
   if (mods & kShift) m |= Qt::ShiftModifier;
@@ -41,6 +39,8 @@ Qt::KeyboardModifiers QtModifiers(unsigned mods) {
   if (mods & kAlt) m |= Qt::AltModifier;
   return m;
 }
+
+namespace {
 
 Qt::MouseButton QtButton(MouseButton button) {
   switch (button) {

@@ -97,9 +97,11 @@ class Window {
 
   // Gives this window the keyboard focus: WM_KILLFOCUS to the window that had
   // it (wParam: this window), then WM_SETFOCUS to this one (wParam: the old
-  // one), both sent at once. A kill-focus handler that moves the focus on ends
-  // this call (this window then gets no WM_SETFOCUS). Returns the window that
-  // had the focus, or nullptr.
+  // one), both sent at once; while WM_KILLFOCUS is handled, GetFocus already
+  // names this window. A kill-focus handler that moves the focus on ends this
+  // call (this window then gets no WM_SETFOCUS). A window that is destroyed
+  // with the focus gets WM_KILLFOCUS first and leaves no window with the
+  // focus. Returns the window that had the focus, or nullptr.
   Window* SetFocus();
   // The window with the focus, or nullptr.
   static Window* GetFocus();

@@ -178,5 +178,67 @@ TEST_F(FocusTest, CaptureEndsQuietlyWithItsWindow) {
   EXPECT_EQ(log, (std::vector<std::string>{"a setcursor", "a move 3,4"}));
 }
 
+// The geometry view's zoom rectangle: the button captures the mouse, every
+// move erases the last rectangle and draws the new one in R2_NOT on the
+// window's Dc, also beyond the window's edge, and the release ends it.
+class RubberBand : public Window {
+ public:
+  Point anchor, last;
+  bool active = false;
+  std::vector<std::string> log;
+
+ protected:
+  void OnLButtonDown(UINT, Point p) override {
+    SetCapture();
+    anchor = last = p;
+    active = true;
+    Draw(anchor, last);
+  }
+  void OnMouseMove(UINT flags, Point p) override {
+    if (!active || !(flags & MK_LBUTTON)) return;
+    Draw(anchor, last);
+    last = p;
+    Draw(anchor, last);
+  }
+  void OnLButtonUp(UINT, Point p) override {
+    if (!active) return;
+    Draw(anchor, last);
+    active = false;
+    log.push_back("zoom " + std::to_string(p.x) + "," + std::to_string(p.y));
+    ReleaseCapture();
+  }
+  void OnCaptureChanged(Window*) override {
+    log.push_back("capture changed");
+    Invalidate();
+  }
+
+ private:
+  void Draw(Point a, Point b) {
+    auto dc = GetDC();
+    dc->SetROP2(R2_NOT);
+    dc->SelectBrush(Brush::Null());
+    dc->Rectangle(RectFromCorners(a, b));
+  }
+};
+
+TEST(Capture, RubberBandDraggedBeyondTheWindowEndsThereAndLeavesThePictureAsItWas) {
+  FakeInput input;
+  RubberBand view;
+  ASSERT_TRUE(view.Create("view", WS_VISIBLE, TopLevelRect()));
+  Window beside;
+  ASSERT_TRUE(beside.Create("beside", WS_VISIBLE, Rect{500, 100, 700, 400}));
+  view.UpdateWindow();
+  const Bitmap before = WindowPixels(view);
+
+  MouseDown(view, {50, 60});
+  MouseMove(view, {200, 150}, MK_LBUTTON);
+  EXPECT_FALSE(WindowPixels(view).SamePixels(before));
+  MouseMove(beside, {20, 30}, MK_LBUTTON);  // (420, 30) in the view
+  MouseUp(beside, {20, 30});
+  EXPECT_EQ(view.log, (std::vector<std::string>{"zoom 420,30", "capture changed"}));
+  EXPECT_EQ(Window::GetCapture(), nullptr);
+  EXPECT_TRUE(WindowPixels(view).SamePixels(before));
+}
+
 }  // namespace
 }  // namespace plat::test
