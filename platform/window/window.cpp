@@ -63,7 +63,7 @@ void WindowState::HostGone() {
 }
 
 void WindowState::ReportSize(UINT type) {
-  if (!host) return;
+  if (!host || !self->GetSafeHwnd()) return;  // before creation the first WM_SIZE is still to come
   const QRect client = host->ClientRect();
   const Size size{client.width(), client.height()};
   if (size == reported_size) return;

@@ -119,6 +119,12 @@ TEST(ScrollBar, ShowingTheBarShrinksTheClientAreaWithWmSize) {
 TEST(ScrollBar, ClicksOnTheBarArriveAsScrollMessagesAndMoveOnlyWhatTheProgramMoves) {
   Scrolled w;
   ASSERT_TRUE(w.Create("scroll", WS_VISIBLE | WS_VSCROLL, TopLevelRect()));
+  // Created with its bar: the first WM_SIZE tells the client area beside it.
+  Rect client;
+  w.GetClientRect(&client);
+  EXPECT_LT(client.Width(), 400);
+  EXPECT_EQ(w.calls, std::vector<std::string>{"Size 0 " + std::to_string(client.Width()) + " 300"});
+  EXPECT_EQ(w.GetScrollLimit(SB_VERT), 100);
   SCROLLINFO info;
   info.fMask = SIF_RANGE | SIF_PAGE;
   info.nMax = 99;
