@@ -1,19 +1,57 @@
 #pragma once
-// The load echo text ECHO_L<ext>.TXT: one entry per load case, the readable
-// master copy of the load cases.
+// Writing the load echo text ECHO_L<ext>.TXT, the readable master copy of the
+// load cases (layout in load_echo_entries.h).
+#include <set>
+#include <span>
+#include <string>
+
+#include "common/position/position.h"
 #include "common/result.h"
 #include "loads/model/load_model.h"
 #include "platform/text_file.h"
 
 namespace pundf {
 
-// Appends the entry of the current load case, numbered `number`, to the open
-// echo text. The entry format is not written yet: the text keeps its header.
+// The entry of the current load case under `number`:
+//   "LC %i"; "%i %i %i" point loads, user line loads, origin; "TITLE"; the title;
+//   GRAVITYLOAD  "%8.3lf  %8.3lf" gamma, covering (when the gravity flag is set)
+//   LINELOADS    per load "%i %s" (number, note with '_' for each blank in its
+//                first 80 characters) and "%i %i %8.3lf x8 %c" element,
+//                whole-element byte, x1 y1 x2 y2 xa xb A B, direction (xa, xb
+//                0 for a whole-element load)
+//   POINTLOADS   per load "%i %s" and "%s %i %i %8.3lf %8.3lf %c" kind letter
+//                (E force, M moment, K kink, V vertical, N horizontal
+//                dislocation), node, element, distance, value, direction
+//   TEMPERATURE  "%8.3lf" T, "%8.3lf" delta T, "%8.3E" alpha T
+//   SETTLEMENT   "%i" count, then "%i %8.5lf %8.5lf %8.5lf" per settled
+//                support: its index among the supports, u, v, phi
+//   PRESTRESS    "%i" count, then "%i %6.4E" element and force per entry
+std::string LoadEchoEntry(const LoadModel& model, int number);
+
+// Appends the entry of the current load case to the open echo text and sets
+// TIMELW of the position folder to an int32 0.
 void WriteLoadEchoCase(plat::TextWriter& file, const LoadModel& model, int number);
 
-// Rewrites the echo text with the current load case's entry in place of the
-// entry of `number`, which ends where the entry of `following` begins (0: at
-// the end). Not written yet: the echo text stays as it is.
-common::Result ReplaceLoadEchoCase(const LoadModel& model, int number, int following);
+// Rewrites the echo text through ENEW with the current load case's entry in
+// place of the entry of `number` (which ends where the next entry begins). A
+// missing echo text is made ("LOAD CASES" and the entry); a text without an
+// entry of `number` gets it at its end. Messages (caption "Error"): "Error on
+// opening files ECHO_L and ENEW in LWRITE.C"; "Error on deleting file
+// ECHO_L<ext>.TXT" when the text cannot be replaced (it stays as it was).
+common::Result ReplaceLoadEchoCase(const LoadModel& model, int number);
+
+// Rewrites the echo text through ENEW without the entries of the load cases in
+// `numbers`. A missing echo text is left missing. Messages (caption "Error"):
+// "Error on reading files ECHO_L and LNEW in LWRITE.C"; "Error on deleting the
+// file ECHO_L<ext>.TXT" (the text stays as it was).
+common::Result RemoveLoadEchoCases(const common::Position& position, const std::set<int>& numbers);
+
+// Appends lines as they are to the echo text (made with "LOAD CASES" first
+// when missing): the entries that a rebuild keeps without storing them.
+common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines);
+
+// TIMELW of the position folder as an int32 0: the echo text has been taken
+// into account.
+common::Result WriteEchoTimeMark(const common::Position& position);
 
 }  // namespace pundf

@@ -6,19 +6,26 @@
 //              CROSS, NODES, LKNOTENR, EXTENSIOR); read once, never written here.
 //   diary      DIARY: the stored load cases in the order of their first store.
 //   load_case  the load case being edited: its PL block and its tables.
+//   settings   the settings folder (pen width, solver start files).
+//   editor     what the load editor keeps beside the load case.
 //
 // Counts: the tables' own counts are what a store writes. `load_case.line_loads`
 // holds the user's line loads only (PL byte 30); the gravity loads are built by
 // every store and are not kept. PL byte 14 counts the records of LLOAD, which is
 // the user count after a read and the user plus gravity count after a store.
 // Notes are kept slot by slot beside their loads (slot k belongs to load k).
+#include <array>
+#include <cstdint>
+
 #include "common/position/position.h"
+#include "common/records/capacities.h"
 #include "common/records/drawing_extents.h"
 #include "common/records/frame_params.h"
 #include "common/records/load_case_diary.h"
 #include "common/records/load_case_params.h"
 #include "common/records/load_tables.h"
 #include "common/records/model_tables.h"
+#include "common/settings.h"
 
 namespace pundf {
 
@@ -50,11 +57,25 @@ struct LoadCase {
   int number() const { return params.load_case(); }
 };
 
+struct EditorState {
+  // Drawing pen width (PUNDRDB), 1 when none is stored.
+  int pen_width = 1;
+  // The load case has not been stored yet ("LC NEW").
+  bool new_case = false;
+  // The PL block as last loaded, stored or rebuilt: the change test compares
+  // against it.
+  common::LoadCaseParams saved;
+  // The picture's value per element 1..element count (slot 0 unused).
+  std::array<std::int32_t, common::kMaxElements + 1> element_marks{};
+};
+
 struct LoadModel {
   common::Position position;
+  common::SettingsContext settings;
   Geometry geometry;
   common::LoadCaseDiary diary;
   LoadCase load_case;
+  EditorState editor;
 };
 
 // The load case `number` without loads: its number and text set, the

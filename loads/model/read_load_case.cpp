@@ -39,7 +39,8 @@ Problem CheckParamsCounts(const common::LoadCaseParams& p) {
   return std::nullopt;
 }
 
-ReadOutcome ReadPointLoads(const common::Position& pos, const Geometry& geometry, int number, LoadCase& lc) {
+// `geometry` null: the loads are not checked against a frame.
+ReadOutcome ReadPointLoads(const common::Position& pos, const Geometry* geometry, int number, LoadCase& lc) {
   const int count = lc.params.point_load_count();
   lc.point_notes.SetCount(count);
   if (count == 0) return ReadOutcome::Ok();
@@ -47,12 +48,14 @@ ReadOutcome ReadPointLoads(const common::Position& pos, const Geometry& geometry
   auto read = common::ReadRecords<common::PointLoadTable>(path, count);
   if (read.status.missing()) return FatalReadError(path);
   if (auto check = common::CheckFile(path, read.status); !check) return ReadOutcome::Refused(check);
-  if (auto problem = CheckPointLoads(read.table, geometry)) return Refuse(path, problem);
+  if (geometry != nullptr) {
+    if (auto problem = CheckPointLoads(read.table, *geometry)) return Refuse(path, problem);
+  }
   lc.point_loads = std::move(read.table);
   return ReadCountedBy(pos.LoadCaseFile(fn::kPointLoadNotes, number), count, lc.point_notes);
 }
 
-ReadOutcome ReadLineLoads(const common::Position& pos, const Geometry& geometry, int number, LoadCase& lc) {
+ReadOutcome ReadLineLoads(const common::Position& pos, const Geometry* geometry, int number, LoadCase& lc) {
   const int count = lc.params.user_line_load_count();
   lc.params.set_line_load_record_count(static_cast<std::int16_t>(count));
   lc.line_notes.SetCount(count);
@@ -63,7 +66,9 @@ ReadOutcome ReadLineLoads(const common::Position& pos, const Geometry& geometry,
     return ReadOutcome::Fatal(common::Result::Fail("The file " + path + " is missing", "Error"), -1);
   }
   if (auto check = common::CheckFile(path, read.status); !check) return ReadOutcome::Refused(check);
-  if (auto problem = CheckLineLoads(read.table, geometry)) return Refuse(path, problem);
+  if (geometry != nullptr) {
+    if (auto problem = CheckLineLoads(read.table, *geometry)) return Refuse(path, problem);
+  }
   lc.line_loads = std::move(read.table);
   return ReadCountedBy(pos.LoadCaseFile(fn::kLineLoadNotes, number), count, lc.line_notes);
 }
@@ -95,15 +100,14 @@ ReadOutcome FatalReadError(const std::string& path) {
   return ReadOutcome::Fatal(common::Result::Fail("Read error or the file " + path + " is missing.", "Error"), -1);
 }
 
-ReadOutcome ReadLoadCase(LoadModel& model, int number) {
+namespace {
+
+// PL, the point loads and the user line loads with their notes.
+ReadOutcome ReadParamsAndLoads(const common::Position& pos, const Geometry* geometry, int number, LoadCase& lc) {
   if (number < 1 || number > common::kMaxLoadCases) {
     return ReadOutcome::Refused(common::Result::Fail(
         "Load case " + std::to_string(number) + " does not exist: load cases are numbered 1 to 99.", "Error"));
   }
-  const common::Position& pos = model.position;
-  const Geometry& geometry = model.geometry;
-  LoadCase lc = EmptyLoadCase(geometry, number);
-
   const std::string params_path = pos.LoadCaseFile(fn::kLoadCaseParams, number);
   auto params = common::ReadBlockRecord<common::LoadCaseParams>(params_path);
   if (params.status.missing()) {
@@ -117,7 +121,23 @@ ReadOutcome ReadLoadCase(LoadModel& model, int number) {
   lc.params.set_load_case_text(common::CurrentLoadCaseText(number));
 
   if (auto r = ReadPointLoads(pos, geometry, number, lc); !r.ok()) return r;
-  if (auto r = ReadLineLoads(pos, geometry, number, lc); !r.ok()) return r;
+  return ReadLineLoads(pos, geometry, number, lc);
+}
+
+}  // namespace
+
+ReadOutcome ReadStoredLoads(const common::Position& position, int number, LoadCase& into) {
+  LoadCase lc;
+  if (auto r = ReadParamsAndLoads(position, nullptr, number, lc); !r.ok()) return r;
+  into = std::move(lc);
+  return ReadOutcome::Ok();
+}
+
+ReadOutcome ReadLoadCase(LoadModel& model, int number) {
+  const common::Position& pos = model.position;
+  const Geometry& geometry = model.geometry;
+  LoadCase lc = EmptyLoadCase(geometry, number);
+  if (auto r = ReadParamsAndLoads(pos, &geometry, number, lc); !r.ok()) return r;
   if (lc.params.temperature_flag() != 0) {
     auto r = ReadCountedBy(pos.LoadCaseFile(fn::kTemperatures, number), geometry.element_count(), lc.temperatures);
     if (!r.ok()) return r;

@@ -21,6 +21,12 @@ namespace pundf {
 // The editor clears its pick marks before it calls this.
 ReadOutcome ReadLoadCase(LoadModel& model, int number);
 
+// The loads of load case `number` of another position as its files hold them:
+// PL, the point loads and the user line loads with their notes, counts checked
+// but not compared with a frame. Failures as ReadLoadCase; `into` changes only
+// on success.
+ReadOutcome ReadStoredLoads(const common::Position& position, int number, LoadCase& into);
+
 // "Read error or the file %s is missing." (caption "Error"); the program ends
 // with exit code -1.
 ReadOutcome FatalReadError(const std::string& path);

@@ -1,7 +1,7 @@
 #pragma once
-// What a reader of the load input reports: success; a refusal (a message, and
-// the state is as it was); or a failure after which the program ends (a message
-// and the exit code the program ends with).
+// What a reader or another operation of the load input reports: success; a
+// refusal (a message, and the state is as it was); or a failure after which
+// the program ends (a message and the exit code the program ends with).
 #include <string>
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
-// A line load over the whole of one element, as the generated loads and the
-// editor's commands make them.
+// Line loads on one element, as the generated loads, the editor's commands and
+// tables and the echo rebuild make them.
 #include "common/records/element_record.h"
 #include "common/records/line_load_record.h"
 
@@ -10,5 +10,11 @@ namespace pundf {
 // z of both), whole-element byte 1, the direction and the values A and B.
 common::LineLoadRecord WholeElementLoad(const common::ElementRecord& element, int e, char direction, float a,
                                         float b);
+
+// Element number e on the stretch xa..xb from the element's start: the points
+// element start + xa (cos, sin) and element start + xb (cos, sin) with z = -y,
+// whole-element byte 0, the direction and the values A and B.
+common::LineLoadRecord StretchLoad(const common::ElementRecord& element, int e, char direction, float xa, float xb,
+                                   float a, float b);
 
 }  // namespace pundf

@@ -42,6 +42,11 @@ bool Write(const std::string& path, const std::vector<int>& numbers) {
 
 std::vector<int> ReadLoadCaseLog(const std::string& path) { return Read(path).numbers; }
 
+bool WriteLoadCaseLog(const std::string& path, const std::vector<int>& numbers) {
+  if (numbers.size() > static_cast<std::size_t>(common::kMaxLoadCases)) return false;
+  return Write(path, numbers);
+}
+
 LogEntry UpdateLoadCaseLog(const std::string& path, int number, std::vector<common::Result>& messages) {
   Log log = Read(path);
   const bool damaged = log.file.state == plat::TableState::kDamaged;

@@ -26,4 +26,7 @@ LogEntry UpdateD2Log(const common::Position& position, int number, std::vector<c
 // The numbers of a log file (empty when it is missing; what fits when damaged).
 std::vector<int> ReadLoadCaseLog(const std::string& path);
 
+// Writes a log file with these numbers (at most 99); false when it cannot be written.
+bool WriteLoadCaseLog(const std::string& path, const std::vector<int>& numbers);
+
 }  // namespace pundf

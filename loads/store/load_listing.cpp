@@ -194,11 +194,17 @@ void WriteLoadListing(plat::TextWriter& file, const LoadModel& model, int number
   if (p.prestress_flag() != 0) WritePrestress(file, model);
 }
 
+namespace {
+common::Result ListingOpenError() {
+  return common::Result::Fail("Error on opening files D2 and D2NEWD2 in LSTORE.C", "Error");
+}
+}  // namespace
+
 common::Result ReplaceListingCase(const LoadModel& model, int number, int following) {
   const common::Position& pos = model.position;
   const std::string listing = pos.FolderFile("D2.TXT");
   const std::string work = pos.FolderFile("D2NEWD2");
-  const common::Result open_error = common::Result::Fail("Error on opening files D2 and D2NEWD2 in LSTORE.C", "Error");
+  const common::Result open_error = ListingOpenError();
 
   std::optional<std::vector<std::string>> lines;
   if (plat::FileExists(listing)) {
@@ -225,6 +231,29 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
     }
   }
   if (!out.Close() || !plat::RenameFile(work, listing)) return open_error;
+  return common::Result::Ok();
+}
+
+common::Result RemoveListingCases(const common::Position& position, const std::vector<int>& diary_numbers,
+                                  const std::set<int>& removed) {
+  const std::string listing = position.FolderFile("D2.TXT");
+  if (!plat::FileExists(listing)) return common::Result::Ok();
+  const auto lines = plat::ReadLines(listing);
+  if (!lines) return ListingOpenError();
+  const std::string work = position.FolderFile("D2NEWD2");
+  plat::TextWriter out;
+  if (!out.Open(work)) return ListingOpenError();
+  bool keep = true;
+  for (const std::string& line : *lines) {
+    for (int number : diary_numbers) {
+      if (IsHeadingOf(line, number)) keep = !removed.contains(number);
+    }
+    if (keep) out.Write(line + "\n");
+  }
+  if (!out.Close() || !plat::RenameFile(work, listing)) {
+    plat::RemoveFile(work);
+    return ListingOpenError();
+  }
   return common::Result::Ok();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The listing D2.TXT: one readable section per stored load case, in the order
 // of their first store.
+#include <set>
 #include <string>
+#include <vector>
 
 #include "common/result.h"
 #include "loads/model/load_model.h"
@@ -23,5 +25,13 @@ void WriteLoadListing(plat::TextWriter& file, const LoadModel& model, int number
 // A file that cannot be opened: "Error on opening files D2 and D2NEWD2 in
 // LSTORE.C" and D2.TXT stays as it was.
 common::Result ReplaceListingCase(const LoadModel& model, int number, int following);
+
+// Rewrites D2.TXT through D2NEWD2 without the sections of the load cases in
+// `removed`. A section runs from its heading to the line before the next
+// heading of one of the diary's load cases; lines before the first heading
+// stay. A missing D2.TXT stays missing. A file that cannot be opened: "Error on
+// opening files D2 and D2NEWD2 in LSTORE.C" and D2.TXT stays as it was.
+common::Result RemoveListingCases(const common::Position& position, const std::vector<int>& diary_numbers,
+                                  const std::set<int>& removed);
 
 }  // namespace pundf

@@ -47,7 +47,8 @@ Notes NotesFor(const Notes& notes, int count) {
   return out;
 }
 
-// Everything a store relies on, before anything is written.
+}  // namespace
+
 common::Result CheckStorable(const LoadModel& model) {
   const LoadCase& lc = model.load_case;
   const int number = lc.number();
@@ -64,6 +65,8 @@ common::Result CheckStorable(const LoadModel& model) {
   if (problem) return Refusal(number, *problem);
   return common::Result::Ok();
 }
+
+namespace {
 
 // The records of LLOAD: the user loads, then the gravity loads, integrated.
 common::Outcome<common::LineLoadTable> FileLineLoads(const LoadModel& model) {
@@ -121,7 +124,7 @@ void WriteEcho(const LoadModel& model, int number, StoreReport& report) {
   const std::string echo = pos.TextFile("ECHO_L");
   const LogEntry entry = UpdateD2Log(pos, number, report.messages);
   if (entry.found) {
-    if (auto r = ReplaceLoadEchoCase(model, number, entry.following); !r) report.messages.push_back(r);
+    if (auto r = ReplaceLoadEchoCase(model, number); !r) report.messages.push_back(r);
   } else {
     if (!plat::FileExists(echo)) {
       plat::TextWriter header(echo);

@@ -27,6 +27,10 @@ struct StoreReport {
 // model.diary is the DIARY written.
 StoreReport StoreLoadCase(LoadModel& model);
 
+// Everything a store relies on, checked before anything is written: the
+// refusal StoreLoadCase would give, or success.
+common::Result CheckStorable(const LoadModel& model);
+
 // The binary files of the load case and DIARY (the first part of a store).
 StoreReport WriteLoadCaseFiles(LoadModel& model);
 

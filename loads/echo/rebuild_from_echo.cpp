@@ -1,0 +1,56 @@
+#include "loads/echo/rebuild_from_echo.h"
+
+#include <span>
+
+#include "loads/echo/load_echo_reader.h"
+#include "loads/echo/load_echo_writer.h"
+#include "loads/echo/rebuild_load_case.h"
+#include "loads/store/load_case_log.h"
+#include "platform/files.h"
+
+namespace pundf {
+namespace {
+
+// Writes entries first..last of the text back into the echo text unchanged.
+void KeepEntries(const LoadModel& model, const LoadEchoText& echo, std::size_t first, std::size_t last,
+                 std::vector<common::Result>& messages) {
+  const auto& lines = echo.text.lines;
+  const std::size_t from = echo.entries[first].first;
+  const std::size_t to = echo.entries[last].last + 1;
+  if (auto r = AppendLoadEchoLines(model.position, std::span(lines).subspan(from, to - from)); !r) {
+    messages.push_back(r);
+  }
+  for (std::size_t k = first; k <= last; ++k) UpdateD2Log(model.position, echo.entries[k].number, messages);
+}
+
+}  // namespace
+
+std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
+  std::vector<common::Result> messages;
+  const common::Position& pos = model.position;
+  const std::string path = pos.TextFile("ECHO_L");
+  auto echo = ReadLoadEchoFile(path);
+  if (!echo) {
+    messages.push_back(echo.failure());
+    return messages;
+  }
+  if (echo->cut()) messages.push_back(TooLargeMessage(path));
+  if (!plat::RemoveFile(path)) {
+    messages.push_back(common::Result::Fail("Error on deleting the file ECHO_L" + pos.ext() + ".TXT", "Error"));
+    return messages;
+  }
+  for (std::size_t k = 1; k <= echo->readable; ++k) {
+    StoreReport report = RebuildLoadCase(model, *echo, k);
+    if (!report.ok()) {
+      messages.push_back(
+          common::Result::Fail(report.refused.text() + " Its entry stays in the echo text.", report.refused.caption()));
+      KeepEntries(model, *echo, k - 1, k - 1, messages);
+    }
+    for (auto& message : report.messages) messages.push_back(std::move(message));
+  }
+  if (echo->cut()) KeepEntries(model, *echo, echo->readable, echo->entries.size() - 1, messages);
+  if (auto r = WriteEchoTimeMark(pos); !r) messages.push_back(r);
+  return messages;
+}
+
+}  // namespace pundf

@@ -1,0 +1,187 @@
+// Store -> echo text -> binary load-case files deleted -> rebuild gives the
+// same files again.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <optional>
+
+#include "common/position/file_names.h"
+#include "common/records/record_files.h"
+#include "loads/echo/load_echo_reader.h"
+#include "loads/echo/rebuild_from_echo.h"
+#include "loads/model/diary.h"
+#include "loads/store/load_case_log.h"
+#include "loads/tests/example_frames.h"
+#include "loads/tests/frame_fixture.h"
+#include "platform/binary_io.h"
+#include "platform/files.h"
+#include "platform/testing/testing.h"
+
+namespace pundf {
+namespace {
+namespace fn = common::file_names;
+
+const char* const kLoadCaseFiles[] = {fn::kLoadCaseParams, fn::kPointLoads,   fn::kPointLoadNotes,
+                                      fn::kLineLoads,      fn::kLineLoadNotes, fn::kPrestress,
+                                      fn::kTemperatures,   fn::kSupports};
+
+using Files = std::map<std::string, std::optional<std::vector<std::byte>>>;
+
+// The binary files of load cases 1..9.
+Files LoadCaseFiles(const common::Position& pos) {
+  Files files;
+  for (int n = 1; n <= 9; ++n) {
+    for (const char* base : kLoadCaseFiles) {
+      const std::string path = pos.LoadCaseFile(base, n);
+      files[path] = plat::ReadWholeFile(path);
+    }
+  }
+  return files;
+}
+
+void DeleteLoadCaseFiles(const common::Position& pos, bool keep_logs) {
+  for (const auto& [path, bytes] : LoadCaseFiles(pos)) plat::RemoveFile(path);
+  if (keep_logs) return;
+  for (const std::string& name : {pos.File(fn::kDiary), pos.FolderFile("D2LOG"), pos.FolderFile("D2LOGW"),
+                                  pos.FolderFile("D2.TXT"), pos.FolderFile("ECHO_L.TXT")}) {
+    plat::RemoveFile(name);
+  }
+}
+
+void ExpectSameFiles(const Files& before, const Files& after) {
+  for (const auto& [path, bytes] : before) {
+    SCOPED_TRACE(path);
+    ASSERT_EQ(after.at(path).has_value(), bytes.has_value());
+    if (bytes) {
+      EXPECT_TRUE(*after.at(path) == *bytes);
+    }
+  }
+}
+
+std::vector<int> DiaryNumbers(const common::Position& pos) {
+  auto diary = ReadDiary(pos);
+  std::vector<int> numbers;
+  if (!diary) return numbers;
+  for (int k = 1; k <= diary->count(); ++k) numbers.push_back(diary->load_case(k));
+  return numbers;
+}
+
+void Rebuild(LoadModel& model) {
+  const auto messages = RebuildAllLoadCases(model);
+  for (const auto& m : messages) ADD_FAILURE() << m.caption() << ": " << m.text();
+}
+
+TEST(EchoRoundTrip, EditorMadeLoadCasesOfEveryExample) {
+  for (const testing::Example& example : testing::Examples()) {
+    for (const bool keep_logs : {false, true}) {
+      SCOPED_TRACE(example.name + (keep_logs ? " with DIARY and the logs kept" : " in a bare folder"));
+      LoadModel model = testing::LoadedModel(example.frame(), (keep_logs ? ".K" : ".B") + example.name);
+      testing::StoreExampleLoadCases(example.name, model);
+      const common::Position& pos = model.position;
+      const Files stored = LoadCaseFiles(pos);
+      const std::string echo = testing::ReadText(pos.TextFile("ECHO_L"));
+      const std::vector<int> numbers = DiaryNumbers(pos);
+      ASSERT_FALSE(numbers.empty());
+
+      DeleteLoadCaseFiles(pos, keep_logs);
+      LoadModel fresh = testing::LoadedModel(example.frame(), pos.ext());
+      Rebuild(fresh);
+      ExpectSameFiles(stored, LoadCaseFiles(pos));
+      EXPECT_EQ(testing::ReadText(pos.TextFile("ECHO_L")), echo);
+      EXPECT_EQ(DiaryNumbers(pos), numbers);
+      EXPECT_EQ(ReadLoadCaseLog(pos.FolderFile("D2LOG")), numbers);
+      EXPECT_EQ(testing::ReadText(pos.FolderFile("ECHO_L.TXT")), echo);
+    }
+  }
+}
+
+TEST(EchoRoundTrip, ExampleEchoTextsAreWhatTheStoreWrites) {
+  for (const testing::Example& example : testing::Examples()) {
+    SCOPED_TRACE(example.name);
+    const std::string file = plat::testing::SourceFolder() + "examples/ECHO_L." + example.name + ".TXT";
+    ASSERT_TRUE(plat::FileExists(file));
+    LoadModel made = testing::LoadedModel(example.frame(), ".M" + example.name);
+    testing::StoreExampleLoadCases(example.name, made);
+    EXPECT_EQ(testing::ReadText(made.position.TextFile("ECHO_L")), testing::ReadText(file));
+
+    // The example rebuilt gives the editor's files.
+    LoadModel model = testing::LoadedModel(example.frame(), ".X" + example.name);
+    ASSERT_TRUE(plat::CopyFile(file, model.position.TextFile("ECHO_L"), true));
+    Rebuild(model);
+    const Files rebuilt = LoadCaseFiles(model.position);
+    const Files expected = LoadCaseFiles(made.position);
+    for (const auto& [path, bytes] : expected) {
+      const std::string name = path.substr(path.rfind('/') + 1);
+      SCOPED_TRACE(name);
+      const std::string other =
+          model.position.folder() + name.substr(0, name.rfind('.')) + model.position.ext();
+      ASSERT_EQ(rebuilt.at(other).has_value(), bytes.has_value());
+      if (bytes) {
+        EXPECT_TRUE(*rebuilt.at(other) == *bytes);
+      }
+    }
+  }
+}
+
+TEST(EchoRoundTrip, TwoSpanBeamLoadCaseOneIsTheUniformLoadAlone) {
+  LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());
+  ASSERT_TRUE(plat::CopyFile(plat::testing::SourceFolder() + "examples/ECHO_L.BEAM2.TXT",
+                             model.position.TextFile("ECHO_L"), true));
+  Rebuild(model);
+  const auto pl = plat::ReadWholeFile(model.position.LoadCaseFile(fn::kLoadCaseParams, 1));
+  ASSERT_TRUE(pl.has_value());
+  common::LoadCaseParams p;
+  std::memcpy(p.bytes().data(), pl->data(), 400);
+  EXPECT_EQ(p.point_load_count(), 0);
+  EXPECT_EQ(p.line_load_record_count(), 2);
+  EXPECT_EQ(p.gravity_flag() + p.temperature_flag() + p.settlement_flag() + p.prestress_flag(), 0);
+  const auto lload = common::ReadRecords<common::LineLoadTable>(model.position.LoadCaseFile(fn::kLineLoads, 1), 2);
+  ASSERT_TRUE(lload.status.ok());
+  for (int e = 1; e <= 2; ++e) {
+    SCOPED_TRACE(e);
+    const auto& q = lload.table[e];
+    EXPECT_EQ(q.element(), e);
+    EXPECT_EQ(q.whole_element(), 1);
+    EXPECT_EQ(q.direction(), 'Y');
+    EXPECT_FLOAT_EQ(q.value_a(), 10.0f);
+    EXPECT_FLOAT_EQ(q.value_b(), 10.0f);
+  }
+}
+
+TEST(RebuildAllLoadCases, EntriesNotRebuiltStayInTheEchoText) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  const std::string bad = "LC 2\r\n1 0 0\r\nTITLE\r\nbad\r\nPOINTLOADS\r\n1 x\r\nE 9 0 0 1 X\r\n";
+  const std::string text = "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\none\r\n" + bad + "LC 3\r\n0 0 1\r\nTITLE\r\nthree\r\n";
+  const std::string path = model.position.TextFile("ECHO_L");
+  ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
+  const auto messages = RebuildAllLoadCases(model);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text(), "Load case 2 of " + path +
+                                    " is not rebuilt: point load 1 lies on node 9, the frame has 4 nodes. Its entry "
+                                    "stays in the echo text.");
+  EXPECT_EQ(testing::ReadText(path), text);
+  EXPECT_EQ(DiaryNumbers(model.position), (std::vector<int>{1, 3}));
+  EXPECT_EQ(ReadLoadCaseLog(model.position.FolderFile("D2LOG")), (std::vector<int>{1, 2, 3}));
+  EXPECT_TRUE(plat::FileExists(model.position.FolderFile("TIMELW")));
+}
+
+TEST(RebuildAllLoadCases, TextBeyond6000LinesIsKeptAndNamed) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  std::string text = "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\n";
+  for (int k = 0; k < 5996; ++k) text += "filler\r\n";
+  const std::string rest = "LC 2\r\n0 0 1\r\nTITLE\r\ntwo\r\n";
+  text += rest;
+  const std::string path = model.position.TextFile("ECHO_L");
+  ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
+  const auto messages = RebuildAllLoadCases(model);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text(), "The file " + path + " is too large, not all LC have been read.");
+  EXPECT_EQ(messages[0].caption(), "Hint");
+  // Load case 1 (its title is the first filler line) was rebuilt; load case 2 kept as it stood.
+  EXPECT_EQ(DiaryNumbers(model.position), (std::vector<int>{1}));
+  EXPECT_EQ(testing::ReadText(path), "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\nfiller\r\n" + rest);
+}
+
+}  // namespace
+}  // namespace pundf
