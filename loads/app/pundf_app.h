@@ -1,0 +1,20 @@
+#pragma once
+// The load input program PUNDF as a whole: its command line and start-up.
+#include <string_view>
+
+namespace pundf {
+
+// Runs PUNDF for its joined command line and returns the exit code; every
+// message goes through plat::MessageBox.
+// - No usable command line: "Command line: .POS @PathDta\ " ("Missing
+//   Input"), exit code -1.
+// - The start-up (LoadPositionData); a failure that ends the program gives its
+//   message and exit code.
+// - "@G": when ECHO_L<ext>.TXT is there, every load case is rebuilt from it
+//   (RebuildAllLoadCases) and TIMELW written; the program ends with exit code
+//   0 without a window, with or without the echo text.
+// - Otherwise the program ends after the start-up with exit code 0: the load
+//   editor's window is not part of this program yet.
+int RunPundf(std::string_view command_line);
+
+}  // namespace pundf

@@ -1,0 +1,18 @@
+#pragma once
+// The load editor's settings files in the settings folder.
+#include "common/result.h"
+#include "common/settings.h"
+
+namespace pundf {
+
+// The drawing pen width lies in 0..kMaxPenWidth.
+inline constexpr int kMaxPenWidth = 72;
+
+// The pen width of PUNDRDB; 1 when the file is missing or its value lies
+// outside 0..kMaxPenWidth.
+int ReadPenWidth(const common::SettingsContext& settings);
+
+// Writes the pen width as an int32 into PUNDRDB.
+common::Result SavePenWidth(const common::SettingsContext& settings, int pen_width);
+
+}  // namespace pundf

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "common/position/file_names.h"
+#include "common/settings_files.h"
+#include "loads/app/command_line.h"
+#include "loads/tests/example_frames.h"
+#include "loads/tests/frame_fixture.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/testing/testing.h"
+
+namespace pundf {
+namespace {
+namespace fn = common::file_names;
+
+TEST(ParseCommandLine, SuffixDataPathAndThirdPart) {
+  struct Case {
+    const char* text;
+    bool usable;
+    const char* ext;
+    const char* data_path;
+    bool rebuild;
+    int load_case;
+  };
+  const Case cases[] = {
+      {".A1 @/data/ @G", true, ".A1", "/data/", true, 0},
+      {".A1 @/data/ @Go", true, ".A1", "/data/", true, 0},
+      {".A1 @/data/ @g", true, ".A1", "/data/", false, 0},
+      {".A1 @/data/ @3", true, ".A1", "/data/", false, 3},
+      {".A1 @/data/ @12x", true, ".A1", "/data/", false, 12},
+      {".A1 @/data/", true, ".A1", "/data/", false, 0},
+      {".A1 @/my data/ @7", true, ".A1", "/my data/", false, 7},
+      {"", false, "", "", false, 0},
+      {".A1 /data/", false, "", "", false, 0},
+      {"@/data/", false, "", "", false, 0},
+      {".A1 @", false, "", "", false, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const auto line = ParseCommandLine(c.text);
+    ASSERT_EQ(line.has_value(), c.usable);
+    if (!line) continue;
+    EXPECT_EQ(line->ext, c.ext);
+    EXPECT_EQ(line->data_path, c.data_path);
+    EXPECT_EQ(line->rebuild, c.rebuild);
+    EXPECT_EQ(line->load_case, c.load_case);
+  }
+}
+
+// Runs the real PUNDF with PLAT_MESSAGES set; its exit code and the messages.
+struct ProgramRun {
+  int exit_code = -2;
+  std::string messages;
+};
+
+ProgramRun RunPundf(const std::vector<std::string>& args) {
+  const std::string log = plat::testing::TestFolder() + "messages.txt";
+  plat::RemoveFile(log);
+  setenv("PLAT_MESSAGES", log.c_str(), 1);
+  std::string error;
+  const auto code = plat::RunAndWait(plat::testing::BinFolder() + "PUNDF", args, {}, &error);
+  unsetenv("PLAT_MESSAGES");
+  EXPECT_TRUE(code.has_value()) << error;
+  return {code.value_or(-2), testing::ReadText(log)};
+}
+
+TEST(PundfProgram, RebuildsEveryLoadCaseFromTheEchoTextAndEnds) {
+  const LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());
+  const common::Position& pos = model.position;
+  ASSERT_TRUE(plat::CopyFile(plat::testing::SourceFolder() + "examples/ECHO_L.BEAM2.TXT", pos.TextFile("ECHO_L"), true));
+  const ProgramRun run = RunPundf({pos.ext(), "@" + pos.data_path(), "@G"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.messages, "");
+  for (const std::string& path : {pos.File(fn::kDiary), pos.LoadCaseFile(fn::kLoadCaseParams, 1),
+                                  pos.LoadCaseFile(fn::kLineLoads, 1), pos.LoadCaseFile(fn::kLoadCaseParams, 5),
+                                  pos.FolderFile("TIMELW"), pos.FolderFile("D2.TXT")}) {
+    EXPECT_TRUE(plat::FileExists(path)) << path;
+  }
+  EXPECT_EQ(common::ReadInt32File(pos.FolderFile("TIMELW")), 0);
+  EXPECT_EQ(testing::ReadText(pos.TextFile("ECHO_L")),
+            testing::ReadText(plat::testing::SourceFolder() + "examples/ECHO_L.BEAM2.TXT"));
+}
+
+TEST(PundfProgram, RebuildWithoutEchoTextEndsWithoutWritingAnything) {
+  const LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());
+  const common::Position& pos = model.position;
+  const ProgramRun run = RunPundf({pos.ext(), "@" + pos.data_path(), "@G"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.messages, "");
+  EXPECT_FALSE(plat::FileExists(pos.FolderFile("TIMELW")));
+  EXPECT_FALSE(plat::FileExists(pos.File(fn::kDiary)));
+}
+
+TEST(PundfProgram, StartsAndEndsWithoutItsWindow) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  testing::StoreExampleLoadCases("PORTAL", model);
+  const ProgramRun run = RunPundf({model.position.ext(), "@" + model.position.data_path(), "@2"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.messages, "");
+}
+
+TEST(PundfProgram, MissingInputAndMissingFrame) {
+  ProgramRun run = RunPundf({});
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.messages, "Missing Input\tCommand line: .POS @PathDta\\ \n");
+  const std::string data = plat::testing::TestFolder() + "data/";
+  run = RunPundf({".NONE", "@" + data});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.messages, "Error\tNo frame, no file " + data + "SDIRNONE/PARAMR.NONE.\n");
+}
+
+}  // namespace
+}  // namespace pundf
