@@ -64,6 +64,8 @@ TEST(AppendFixed, SameTextAsPrintfOverManyMagnitudes) {
 TEST(AppendFixed, PrecisionsBeyondTheFastRangeStillMatch) {
   EXPECT_EQ(Fixed(0.1, 120, 0), Printf(0.1, 120, 0));
   EXPECT_EQ(Fixed(-1.5, -1, 0), Printf(-1.5, -1, 0));
+  EXPECT_EQ(Fixed(-1.5, 2, -8), Printf(-1.5, 2, -8));
+  EXPECT_EQ(Fixed(2.25, 1, 130), Printf(2.25, 1, 130));
 }
 
 TEST(AppendFixed, AppendsBehindWhatIsThere) {
