@@ -63,10 +63,19 @@ bool TextWriter::Open(const std::string& path, Mode mode) {
 
 void TextWriter::Write(std::string_view text) {
   if (!file_) return;
-  for (char c : text) {
-    if (c == '\n' && !last_was_cr_) buffer_ += '\r';
-    buffer_ += c;
-    last_was_cr_ = c == '\r';
+  // Whole runs up to each line feed at once: listings of megabytes pass here.
+  while (!text.empty()) {
+    const std::size_t lf = text.find('\n');
+    const std::string_view run = text.substr(0, lf);
+    if (!run.empty()) {
+      buffer_.append(run);
+      last_was_cr_ = run.back() == '\r';
+    }
+    if (lf == std::string_view::npos) break;
+    if (!last_was_cr_) buffer_ += '\r';
+    buffer_ += '\n';
+    last_was_cr_ = false;
+    text.remove_prefix(lf + 1);
   }
   if (buffer_.size() >= (1u << 16)) Flush();
 }

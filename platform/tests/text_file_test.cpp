@@ -60,6 +60,18 @@ TEST(TextWriter, EveryLineFeedBecomesCrLf) {
   EXPECT_EQ(plat::FileSize(path), 3);
 }
 
+TEST(TextWriter, LineEndsAcrossWrites) {
+  const std::string path = plat::testing::TestFolder() + "ends.txt";
+  {
+    plat::TextWriter w(path);
+    for (const char* piece : {"a\r", "\nb\n\n", "\r", "c\r\r\n", "", "\n", "d"}) w.Write(piece);
+  }
+  auto bytes = plat::ReadWholeFile(path);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+            "a\r\nb\r\n\r\n\rc\r\r\n\r\nd");
+}
+
 TEST(TextWriter, LongFormattedTextIsWhole) {
   const std::string path = plat::testing::TestFolder() + "big.txt";
   const std::string big(3000, 'q');
