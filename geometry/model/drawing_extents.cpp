@@ -62,8 +62,11 @@ common::Result ReadDrawingExtents(FrameModel& model, const common::Position& pos
 
 common::Result WritePoleExtents(FrameModel& model, const common::Position& position) {
   common::DrawingExtents box = ElementExtents(model);
-  const int poles = std::min(model.elements.count(), model.poles.count());
-  for (int e = 1; e <= poles; ++e) Widen(box, model.poles[e].x, model.poles[e].z);
+  const PoleTable& poles = model.kinematics.poles;
+  const int count = std::min(model.elements.count(), poles.count());
+  for (int e = 1; e <= count; ++e) {
+    if (!poles[e].at_infinity) Widen(box, poles[e].x, poles[e].z);
+  }
   model.extents = box;
   return StoreBlock(position.File(common::file_names::kPoleExtents), model.extents);
 }

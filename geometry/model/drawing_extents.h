@@ -28,8 +28,9 @@ common::Result WriteDrawingExtents(FrameModel& model, const common::Position& po
 common::Result ReadDrawingExtents(FrameModel& model, const common::Position& position);
 
 // The element extents widened by the poles of the last mechanism (elements
-// 1..min(element count, pole count)), written to "EXTENSIOPOLESR" and kept as
-// the model extents, so that the picture of the poles fits.
+// 1..min(element count, pole count); a pole at infinity has no place to take),
+// written to "EXTENSIOPOLESR" and kept as the model extents, so that the
+// picture of the poles fits.
 common::Result WritePoleExtents(FrameModel& model, const common::Position& position);
 
 }  // namespace kelmf

@@ -1,6 +1,6 @@
 #pragma once
 // The state of the geometry input: the frame of one position with its tables,
-// FrameParams, the equation list, the poles of the last mechanism and the
+// FrameParams, the equation list, the mechanism of the last check and the
 // editor's working values that the model operations set. One object holds it
 // all; operations take it by reference, and those that touch files take the
 // position explicitly.
@@ -16,7 +16,7 @@
 //
 // Later work extends this object rather than keeping tables elsewhere: the
 // start-up load and Store (settings such as the pen width, the stored-geometry
-// marker), the echo text, the model check (which fills `poles`).
+// marker), the echo text, the model check (which fills `kinematics`).
 #include <cstdint>
 
 #include "common/records/dof_record.h"
@@ -24,8 +24,8 @@
 #include "common/records/frame_params.h"
 #include "common/records/model_tables.h"
 #include "geometry/generators/generator_input.h"
+#include "geometry/model/kinematic_result.h"
 #include "geometry/model/parabola_input.h"
-#include "geometry/model/pole_table.h"
 
 namespace kelmf {
 
@@ -54,7 +54,8 @@ struct FrameModel {
   common::DrawingExtents extents = common::DrawingExtents::Default();
   // Equations 1..n of the frame, as numbered by the node rebuild (DOFSK).
   common::DofTable dofs;
-  PoleTable poles;
+  // The mechanism and the poles found by the kinematic check of the last Store.
+  KinematicResult kinematics;
   // The last input of the parabola generator.
   ParabolaInput parabola;
   EditorState editor;

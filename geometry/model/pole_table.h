@@ -1,8 +1,7 @@
 #pragma once
 // The poles (instantaneous centres of rotation) of the elements of a mechanism,
 // one per element, 1-based: filled by the kinematic check, drawn by the editor
-// and taken into the pole extents. Entries stay as they are between checks
-// that find no mechanism.
+// and taken into the pole extents. A check that finds no mechanism clears it.
 #include <array>
 #include <cstdint>
 #include <stdexcept>
@@ -15,7 +14,7 @@ struct Pole {
   float x = 0.0f;
   float z = 0.0f;  // the user's vertical coordinate
   // 1 when the element does not rotate: the pole lies at infinity and x, z
-  // keep their former values.
+  // keep their former values, which mean nothing.
   std::int32_t at_infinity = 0;
 };
 
@@ -30,6 +29,11 @@ class PoleTable {
     if (n < 0 || n > kCapacity) return false;
     count_ = n;
     return true;
+  }
+  // No poles: count 0, every entry back to 0, 0, 0.
+  void Clear() {
+    poles_.fill(Pole{});
+    count_ = 0;
   }
   // The pole of element e, 1..kCapacity; std::out_of_range for any other e.
   Pole& operator[](int e) { return poles_.at(Check(e)); }

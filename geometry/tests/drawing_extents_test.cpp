@@ -94,14 +94,16 @@ TEST(DrawingExtents, ShortFileIsReportedAndTheDefaultsHold) {
 }
 
 TEST(PoleExtents, TheBoxTakesInThePolesOfTheElements) {
-  FrameModel model = Frame({{0, 0, 4, 0}, {4, 0, 4, -3}});
-  model.poles.SetCount(2);
-  model.poles[1] = Pole{-2.0f, 1.0f, 0};
-  model.poles[2] = Pole{4.0f, -9.0f, 0};
-  model.poles[3] = Pole{100.0f, 100.0f, 0};  // no element 3: not taken
+  FrameModel model = Frame({{0, 0, 4, 0}, {4, 0, 4, -3}, {4, -3, 8, -3}});
+  PoleTable& poles = model.kinematics.poles;
+  poles.SetCount(3);
+  poles[1] = Pole{-2.0f, 1.0f, 0};
+  poles[2] = Pole{4.0f, -9.0f, 0};
+  poles[3] = Pole{-50.0f, 70.0f, 1};  // at infinity: its coordinates are left over, not taken
+  poles[4] = Pole{100.0f, 100.0f, 0};  // no element 4: not taken
   const common::Position position = TestPosition();
   ASSERT_TRUE(WritePoleExtents(model, position).ok());
-  EXPECT_EQ(ReadFloats(position.File("EXTENSIOPOLESR")), (std::vector<float>{-2, -9, 4, 1}));
+  EXPECT_EQ(ReadFloats(position.File("EXTENSIOPOLESR")), (std::vector<float>{-2, -9, 8, 1}));
   EXPECT_FLOAT_EQ(model.extents.xmin(), -2.0f);
 }
 
