@@ -1,10 +1,13 @@
 // Storing the largest frame in the geometry input (100 separate cantilevers of one 4 m element,
 // 200 nodes, 600 equations): the drawing extents, the node rebuild with its files, the echo text
 // with PARAMR, DOFSK and ELEMENTS, then the model check and the inversion with all their files.
-// The target for the whole Store is at most 0.4 s; the model check and inversion are also timed
-// alone.
+// The target for the whole Store is at most 0.4 s; the model check and inversion, the kinematic
+// check with its listings, and the listing text of a dense matrix are also timed alone.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -14,6 +17,9 @@
 #include "common/position/model_defaults.h"
 #include "common/position/position.h"
 #include "geometry/check/flexibility_diagonal.h"
+#include "geometry/check/kinematic_check.h"
+#include "geometry/check/kinematic_listings.h"
+#include "geometry/check/stiffness_assembly.h"
 #include "geometry/echo/echo_file.h"
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/model_files.h"
@@ -107,8 +113,70 @@ void BM_CheckAndInversion(benchmark::State& state) {
   RemovePosition(position);
 }
 
+void BM_KinematicCheck(benchmark::State& state) {
+  kelmf::FrameModel model = Cantilevers();
+  const common::Position position = BenchPosition(model);
+  auto k = kelmf::AssembleStiffness(model, model.params.equation_count(), 2e6f);
+  if (!k.ok()) std::abort();
+  for (auto _ : state) {
+    kelmf::CheckReport report;
+    const kelmf::KinematicResult result = kelmf::KinematicCheck(model, position, *k, report);
+    if (result.found() || !report.messages.empty()) {
+      state.SkipWithError("the kinematic check failed");
+      break;
+    }
+  }
+  RemovePosition(position);
+}
+
+// 600 x 600 entries without zeros, of magnitudes from 1e-3 to 1e7 and both signs.
+mechanics::Matrix DenseMatrix() {
+  mechanics::Matrix m(600);
+  std::uint64_t state = 12345;
+  for (int i = 1; i <= m.size(); ++i) {
+    for (int j = 1; j <= m.size(); ++j) {
+      state = state * 6364136223846793005u + 1442695040888963407u;
+      const double mantissa = static_cast<double>(state >> 11) / 9007199254740992.0 - 0.5;
+      m(i, j) = mantissa * std::pow(10.0, static_cast<int>(state % 11) - 3);
+    }
+  }
+  return m;
+}
+
+// The text of the three matrix listings of a dense 600 x 600 matrix.
+void BM_DenseListingText(benchmark::State& state) {
+  const mechanics::Matrix m = DenseMatrix();
+  for (auto _ : state) {
+    std::size_t size = kelmf::StiffnessListingText(m).size();
+    size += kelmf::EchelonListingText(m).size();
+    size += kelmf::EchelonListingText(m).size();
+    benchmark::DoNotOptimize(size);
+  }
+}
+
+// The same text through snprintf, for comparison.
+void BM_DenseListingTextByPrintf(benchmark::State& state) {
+  const mechanics::Matrix m = DenseMatrix();
+  for (auto _ : state) {
+    std::size_t size = 0;
+    for (const char* format : {"%.2f  ", "%5.2lf  ", "%5.2lf  "}) {
+      std::string text;
+      char entry[400];
+      for (int i = 1; i <= m.size(); ++i) {
+        for (int j = 1; j <= m.size(); ++j) text.append(entry, std::snprintf(entry, sizeof entry, format, m(i, j)));
+        text += "\n\n";
+      }
+      size += text.size();
+    }
+    benchmark::DoNotOptimize(size);
+  }
+}
+
 BENCHMARK(BM_Store)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CheckAndInversion)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KinematicCheck)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DenseListingText)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DenseListingTextByPrintf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

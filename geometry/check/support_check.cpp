@@ -37,6 +37,7 @@ std::optional<mechanics::Matrix> SupportCheck(FrameModel& model, const common::P
     return std::nullopt;
   }
   KinematicCheck(model, position, *k, report);
+  if (report.end_program) return std::nullopt;
   if (k->size() > 0) {
     if (TranslatesFreely(*k, model, Translation::kSideways)) {
       report.Show(common::Result::Fail("Frame can roll sideways!", "Error"));

@@ -19,7 +19,7 @@ inline constexpr const char* kSupportListing = "DEFSUP.TXT";
 // roll sideways!" and "Frame is not anchored at the ground!" (caption "Error")
 // when the frame translates freely; a model without equations is not tested.
 // Returns K, or nothing after the message of an element (or node) that stops
-// the store.
+// the store, or after the kinematic check could not save K (end_program).
 std::optional<mechanics::Matrix> SupportCheck(FrameModel& model, const common::Position& position,
                                               CheckReport& report);
 
