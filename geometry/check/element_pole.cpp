@@ -20,6 +20,12 @@ std::string Format(const char* format, const Pole& pole) {
 
 }  // namespace
 
+EndMotion MotionOfEnd(const mechanics::Vector& mechanism, const common::ElementRecord& element, int end) {
+  const int first = end == 1 ? 1 : 4;
+  auto entry = [&mechanism](int dof) { return dof >= 1 && dof <= mechanism.size() ? mechanism[dof] : 0.0; };
+  return {entry(element.dof(first)), entry(element.dof(first + 1)), entry(element.dof(first + 2))};
+}
+
 ElementPole FindPole(const EndMotion& left, const EndMotion& right, const EndPoint& start, const EndPoint& end,
                      const Pole& former) {
   if (std::fabs(left.u) + std::fabs(left.v) < 0.01) return {PoleKind::kLeftNode, At(start.x, start.z)};

@@ -3,7 +3,9 @@
 // mechanism, from the displacements of its ends.
 #include <string>
 
+#include "common/records/element_record.h"
 #include "geometry/model/pole_table.h"
+#include "mechanics/dense_vector.h"
 
 namespace kelmf {
 
@@ -11,6 +13,10 @@ namespace kelmf {
 struct EndMotion {
   double u = 0.0, v = 0.0, phi = 0.0;
 };
+
+// The mechanism's displacements at the element's start (end 1) or end (end
+// 2), from its equation numbers; 0 for an equation the mechanism lacks.
+EndMotion MotionOfEnd(const mechanics::Vector& mechanism, const common::ElementRecord& element, int end);
 
 // Where an end lies: x and the user's vertical coordinate z.
 struct EndPoint {

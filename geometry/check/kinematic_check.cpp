@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 #include <vector>
 
 #include "geometry/check/echelon_form.h"
@@ -13,11 +12,6 @@
 
 namespace kelmf {
 namespace {
-
-EndMotion Motion(const mechanics::Vector& u, int du, int dv, int dphi) {
-  auto entry = [&u](int dof) { return dof >= 1 && dof <= u.size() ? u[dof] : 0.0; };
-  return {entry(du), entry(dv), entry(dphi)};
-}
 
 // Where the element's node lies; an element whose node number lies outside
 // the node table takes its own end's coordinates (the same point once the
@@ -35,8 +29,7 @@ std::vector<ElementPole> FindPoles(const FrameModel& model, const mechanics::Vec
   for (int e = 1; e <= model.elements.count(); ++e) {
     const common::ElementRecord& element = model.elements[e];
     const Pole former = e <= PoleTable::kCapacity ? model.kinematics.poles[e] : Pole{};
-    found.push_back(FindPole(Motion(u, element.dof(1), element.dof(2), element.dof(3)),
-                             Motion(u, element.dof(4), element.dof(5), element.dof(6)),
+    found.push_back(FindPole(MotionOfEnd(u, element, 1), MotionOfEnd(u, element, 2),
                              NodePoint(model, element.node_a(), element.xa(), element.za()),
                              NodePoint(model, element.node_b(), element.xb(), element.zb()), former));
   }
@@ -56,14 +49,15 @@ PoleTable PoleTableOf(const std::vector<ElementPole>& found) {
 KinematicResult KinematicCheck(FrameModel& model, const common::Position& position, const mechanics::Matrix& k,
                                CheckReport& report) {
   KinematicResult result;
-  if (!WriteMatrixFile(position, kKinematicSaveFile, k).ok()) {
-    report.Show(MatrixFileError());
+  const common::Result saved = WriteMatrixFile(position, kKinematicSaveFile, k);
+  if (!saved.ok()) {
+    report.Show(saved);
     report.end_program = true;
     model.kinematics = result;
     return result;
   }
+  WriteListing(position.FolderFile(kStiffnessListing), StiffnessListingText(k), report);
   mechanics::Matrix m = k;
-  WriteListing(position.FolderFile(kStiffnessListing), StiffnessListingText(m), report);
   ForwardEliminate(m);
   WriteListing(position.FolderFile(kTriangularListing), EchelonListingText(m), report);
   BackEliminate(m);

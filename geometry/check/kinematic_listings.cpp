@@ -37,11 +37,8 @@ std::string MatrixText(const mechanics::Matrix& k, int width, Head head) {
   return text;
 }
 
-// The equation's entry of the mechanism, 0 for an equation outside it.
-double Entry(const mechanics::Vector& u, int dof) { return dof >= 1 && dof <= u.size() ? u[dof] : 0.0; }
-
-void WriteEndMotion(plat::TextWriter& out, const char* head, const mechanics::Vector& u, int du, int dv, int dphi) {
-  out.Printf("%s u = %.2lf v = %.2lf phi = %.2lf \n", head, Entry(u, du), Entry(u, dv), Entry(u, dphi));
+void WriteEndMotion(plat::TextWriter& out, const char* head, const EndMotion& m) {
+  out.Printf("%s u = %.2lf v = %.2lf phi = %.2lf \n", head, m.u, m.v, m.phi);
 }
 
 }  // namespace
@@ -87,8 +84,8 @@ void WriteMechanismListing(const std::string& path, const FrameModel& model, int
     WriteElementHead(out, e, element);
     out.Write("\n");
     WriteElementEndDofs(out, element);
-    WriteEndMotion(out, "Node left ", mechanism, element.dof(1), element.dof(2), element.dof(3));
-    WriteEndMotion(out, "Node right", mechanism, element.dof(4), element.dof(5), element.dof(6));
+    WriteEndMotion(out, "Node left ", MotionOfEnd(mechanism, element, 1));
+    WriteEndMotion(out, "Node right", MotionOfEnd(mechanism, element, 2));
     if (static_cast<std::size_t>(e) <= poles.size()) out.Write(PoleLine(poles[static_cast<std::size_t>(e) - 1]));
     out.Write("\n");
   }
