@@ -15,6 +15,8 @@ class SampleLine {
  public:
   float& operator()(int i) { return values_[i - 1]; }
   float operator()(int i) const { return values_[i - 1]; }
+  // Sample 1 first, as the curve files hold them.
+  const float* data() const { return values_.data(); }
 
  private:
   std::array<float, kSamples> values_{};
