@@ -15,7 +15,7 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path);
 bool ReadBlock(const std::string& path, void* data, std::size_t size);
 // Reads up to `size` bytes; the number read, or nullopt when the file cannot be opened.
 std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::size_t size);
-// Replaces the file with the bytes given.
+// Replaces the file with the bytes given (a file of the same size is written over in place).
 bool WriteBlock(const std::string& path, const void* data, std::size_t size);
 bool AppendBlock(const std::string& path, const void* data, std::size_t size);
 

@@ -73,6 +73,15 @@ TEST(Blocks, ShortFileFailsExactRead) {
   EXPECT_FALSE(plat::ReadUpTo(path + "x", buffer, 8).has_value());
 }
 
+TEST(Blocks, WritingTheSameSizeAgainReplacesTheContent) {
+  const std::string path = plat::testing::TestFolder() + "M01E1.1";
+  ASSERT_TRUE(plat::WriteBlock(path, "abcd", 4));
+  ASSERT_TRUE(plat::WriteBlock(path, "wxyz", 4));
+  char buffer[8] = {};
+  EXPECT_EQ(plat::ReadUpTo(path, buffer, 8), 4u);
+  EXPECT_EQ(std::string(buffer, 4), "wxyz");
+}
+
 TEST(Blocks, WritingAgainReplacesTheWholeFile) {
   const std::string path = plat::testing::TestFolder() + "UT801.1";
   ASSERT_TRUE(plat::WriteBlock(path, "0123456789", 10));
