@@ -15,10 +15,6 @@
 namespace zedir {
 namespace {
 
-// A section lower than this is taken as 0.1 m high for the temperature gradient.
-constexpr float kLowestSection = 0.01f;
-constexpr float kLowSectionHeight = 0.1f;
-
 void AddToElement(const Run& run, int e, const mechanics::NodalForces& forces, mechanics::Vector& f) {
   const std::array<int, 6> equations = ElementEquations(run, e);
   for (int k = 1; k <= 6; ++k) f[equations[k - 1]] += forces(k);
@@ -31,7 +27,7 @@ void AddTemperatures(Run& run, mechanics::Vector& f) {
     const common::TemperatureLoadRecord& load = run.temperatures[e];
     if (load.loaded() == 0) continue;
     common::CrossSectionRecord& section = run.sections[run.elements[e].cross_section()];
-    if (section.height() < kLowestSection) section.set_height(kLowSectionHeight);
+    section.set_height(TemperatureHeight(section.height()));
     const mechanics::Rigidity rigidity = ElementRigidity(run, e);
     AddToElement(run, e,
                  mechanics::TemperatureForces(ElementLoadAxes(run, e), alpha, load.uniform_t(), load.delta_t(),
@@ -124,6 +120,8 @@ void WriteLoadVectorFiles(const Run& run) {
 }
 
 }  // namespace
+
+float TemperatureHeight(float height) { return height < 0.01f ? 0.1f : height; }
 
 std::string LoadVectorText(const mechanics::Vector& f) {
   std::string text;

@@ -18,6 +18,10 @@ inline constexpr const char* kLoadTextFile = "MATH_RHS";
 // damaged or names an element that does not exist.
 common::Result BuildLoadVector(Run& run);
 
+// The height a temperature difference acts over: a section lower than 0.01 m
+// counts as 0.1 m high (and is kept so for the rest of the pass).
+float TemperatureHeight(float height);
+
 // "rhs[%2i] = %.2lf" per equation, an empty line after every third.
 std::string LoadVectorText(const mechanics::Vector& f);
 

@@ -15,6 +15,7 @@
 #include "common/result.h"
 #include "mechanics/dense_matrix.h"
 #include "mechanics/dense_vector.h"
+#include "mechanics/sample_lines.h"
 
 namespace zedir {
 
@@ -27,6 +28,11 @@ struct Settlements {
   std::vector<double> values;   // its prescribed displacement
   std::vector<double> forces;   // the force that produces it, added to the load vector
   int count() const { return static_cast<int>(dofs.size()); }
+};
+
+// The curves of one element in its own axes, as its curve files hold them.
+struct ElementResult {
+  mechanics::SampleLine u, w, m, v, n;
 };
 
 // The walk over the solver job.
@@ -72,6 +78,12 @@ struct Run {
   Settlements settlements;
   // u: entry i belongs to equation i = 1..n; entry 0 and the entries beyond n are 0.
   std::vector<double> displacements = std::vector<double>(kMaxEquations + 1, 0.0);
+
+  // The results of the load case.
+  mechanics::Vector nodal_forces;              // K u, with the support reactions at the supported equations
+  std::vector<float> support_reactions;        // KLAGER: entry d of equation d = 1..n; entry 0 unused
+  std::vector<ElementResult> element_results;  // by element 1..m; slot 0 unused
+  std::vector<float> energies;                 // entry e of element e; entry 0 the largest
 
   int equation_count() const { return params.equation_count(); }
   // Whether another pass has a load case to compute.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Quon/loads/load_vector.h"
+#include "Quon/loads/state_line_files.h"
 #include "Quon/solution/inverse_file.h"
 #include "Quon/solution/settlements.h"
 #include "platform/binary_io.h"
@@ -38,6 +39,7 @@ std::string SolutionText(const std::vector<double>& u, int n) {
 }
 
 common::Result SolveLoadCase(Run& run) {
+  WriteStateLines(run);
   if (common::Result failed = ReadInverse(run); !failed) return failed;
   if (common::Result failed = BuildLoadVector(run); !failed) return failed;
   run.settlements = Settlements{};

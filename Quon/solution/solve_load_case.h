@@ -13,8 +13,9 @@ namespace zedir {
 inline constexpr const char* kDisplacementFile = "UT8";
 inline constexpr const char* kSolutionTextFile = "MATH_SOL";
 
-// Reads INVERSE, builds the load vector, adds the forces of the settlements when
-// the load case has them, and forms and writes the displacements.
+// Writes the state lines of the loads between element ends, reads INVERSE,
+// builds the load vector, adds the forces of the settlements when the load case
+// has them, and forms and writes the displacements.
 common::Result SolveLoadCase(Run& run);
 
 // u[r] = sum over c of f[c] K^-1[r][c], in the order c = 1..n; entries beyond n are 0.

@@ -1,8 +1,10 @@
 #include "Quon/tests/support/solver_fixture.h"
 
 #include "Quon/input/setup_run.h"
+#include "Quon/results/load_case_results.h"
 #include "Quon/solution/solve_load_case.h"
 #include "Quon/tests/support/stiffness_fixture.h"
+#include "loads/integration/line_load_integration.h"
 #include "platform/testing/testing.h"
 
 namespace zedir::testing {
@@ -41,10 +43,17 @@ FrameBuilder HeldBar() {
   return f;
 }
 
+FrameBuilder FixedBeam() {
+  FrameBuilder f;
+  f.AddNode(0, 0, 1, 1, 1);
+  f.AddNode(6, 0, 1, 1, 1);
+  f.AddElement(1, 2);
+  return f;
+}
+
 SolverFixture::SolverFixture(const FrameBuilder& frame) : pos(plat::testing::TestFolder()), model(frame.Build()) {
   pos.WriteModel(model);
-  inverse = InverseOf(model);
-  WriteInverse(pos.File("INVERSE"), inverse);
+  inverse = WriteMatrixFiles(pos.position(), model);
 }
 
 common::Result SolverFixture::Solve(const LoadCaseFiles& files, int load_case) {
@@ -53,6 +62,20 @@ common::Result SolverFixture::Solve(const LoadCaseFiles& files, int load_case) {
   run = zedir::Run();
   if (common::Result failed = SetupRun(run, pos.settings(), notifier); !failed) return failed;
   return SolveLoadCase(run);
+}
+
+common::Result SolverFixture::SolveWithResults(const LoadCaseFiles& files, int load_case) {
+  if (common::Result failed = Solve(files, load_case); !failed) return failed;
+  return ComputeLoadCaseResults(run);
+}
+
+std::vector<float> SolverFixture::Curve(char letter, int element, int load_case) const {
+  return FileFloats(pos.position().folder() + letter + common::CurrentLoadCaseText(load_case) + "E" +
+                    std::to_string(element) + pos.position().ext());
+}
+
+std::vector<float> SolverFixture::Reactions(int load_case) const {
+  return FileFloats(pos.LoadCaseFile("KLAGER", load_case));
 }
 
 std::vector<double> SolverFixture::Rhsg(int load_case) const {
@@ -68,6 +91,30 @@ common::LineLoadRecord LineLoad(int element, int start_node, int end_node, std::
   load.set_end_node(static_cast<std::int16_t>(end_node));
   for (int k = 1; k <= 6; ++k) load.set_global_force(k, global_forces[static_cast<std::size_t>(k - 1)]);
   load.set_whole_element(1);
+  return load;
+}
+
+common::LineLoadRecord StoredPartialLoad(const FrameModel& model, int element, char direction, float a, float b,
+                                         float xa, float xb) {
+  common::LineLoadRecord load;
+  load.set_element(static_cast<std::int16_t>(element));
+  load.set_direction(direction);
+  load.set_value_a(a);
+  load.set_value_b(b);
+  load.set_xa(xa);
+  load.set_xb(xb);
+  pundf::IntegrateLineLoad(load, model.elements[element], model.nodes);
+  return load;
+}
+
+common::LineLoadRecord StoredLineLoad(const FrameModel& model, int element, char direction, float a, float b) {
+  common::LineLoadRecord load;
+  load.set_element(static_cast<std::int16_t>(element));
+  load.set_direction(direction);
+  load.set_value_a(a);
+  load.set_value_b(b);
+  load.set_whole_element(1);
+  pundf::IntegrateLineLoad(load, model.elements[element], model.nodes);
   return load;
 }
 

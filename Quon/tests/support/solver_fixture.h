@@ -18,6 +18,7 @@ FrameBuilder Cantilever();    // node 1 clamped, node 2 free: equations 4, 5, 6 
 FrameBuilder SimpleBeam();    // node 1 pinned, node 2 on a roller: rotations 3 and 6
 FrameBuilder TwoSpans();      // nodes at 0, 6, 12: middle v is equation 5
 FrameBuilder HeldBar();       // both ends pinned: u at equations 1 and 4
+FrameBuilder FixedBeam();     // both ends clamped: rotations 3 and 6
 
 class SolverFixture {
  public:
@@ -26,8 +27,15 @@ class SolverFixture {
   // Writes the load case, makes a pass over it with a new run and solves it.
   common::Result Solve(const LoadCaseFiles& files, int load_case = 1);
 
+  // Solve, then the reactions, curves and energies of the load case.
+  common::Result SolveWithResults(const LoadCaseFiles& files, int load_case = 1);
+
   std::vector<double> Rhsg(int load_case = 1) const;
   std::vector<double> Ut8(int load_case = 1) const;
+  // The 51 values of a curve file ('U', 'W', 'M', 'V', 'N') of an element.
+  std::vector<float> Curve(char letter, int element, int load_case = 1) const;
+  // KLAGER: entry d - 1 for equation d.
+  std::vector<float> Reactions(int load_case = 1) const;
 
   TestPosition pos;
   FrameModel model;
@@ -39,6 +47,11 @@ class SolverFixture {
 // A line load as the load editor stores it: the element, its end nodes and the
 // equivalent nodal forces in global axes.
 common::LineLoadRecord LineLoad(int element, int start_node, int end_node, std::vector<float> global_forces);
+// A line load as the load input stores it: the value a at the start and b at the end of the
+// stretch [xa, xb] in the direction 'X', 'Y', 'N' or 'T', integrated for the element.
+common::LineLoadRecord StoredLineLoad(const FrameModel& model, int element, char direction, float a, float b);
+common::LineLoadRecord StoredPartialLoad(const FrameModel& model, int element, char direction, float a, float b,
+                                         float xa, float xb);
 common::PointLoadRecord NodeLoad(int node, float fx, float fy);
 common::PointLoadRecord ElementLoad(int element, std::uint8_t kind, float distance);
 

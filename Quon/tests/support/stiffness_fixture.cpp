@@ -34,12 +34,25 @@ mechanics::Matrix InverseOf(const FrameModel& model) {
   return mechanics::InvertByColumns(system).columns;
 }
 
+mechanics::Matrix WriteMatrixFiles(const common::Position& position, const FrameModel& model) {
+  const mechanics::Matrix k = StiffnessOf(model);
+  WriteStiffness(position.File("MATRIXORI"), k);
+  const mechanics::FactoredSystem system(k, mechanics::PivotRule::kLargest);
+  mechanics::Matrix inverse = mechanics::InvertByColumns(system).columns;
+  WriteInverse(position.File("INVERSE"), inverse);
+  return inverse;
+}
+
 void WriteInverse(const std::string& path, const mechanics::Matrix& inverse) {
   std::vector<double> columns;
   for (int j = 1; j <= inverse.size(); ++j) {
     for (int i = 1; i <= inverse.size(); ++i) columns.push_back(inverse(j, i));
   }
   plat::WriteBlock(path, columns.data(), columns.size() * sizeof(double));
+}
+
+void WriteStiffness(const std::string& path, const mechanics::Matrix& k) {
+  plat::WriteBlock(path, k.data(), k.valueCount() * sizeof(double));
 }
 
 }  // namespace zedir::testing

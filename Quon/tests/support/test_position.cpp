@@ -79,4 +79,11 @@ std::vector<double> FileDoubles(const std::string& path) {
   return values;
 }
 
+std::vector<float> FileFloats(const std::string& path) {
+  const auto bytes = FileBytes(path);
+  std::vector<float> values(bytes.size() / sizeof(float));
+  if (!values.empty()) std::memcpy(values.data(), bytes.data(), values.size() * sizeof(float));
+  return values;
+}
+
 }  // namespace zedir::testing

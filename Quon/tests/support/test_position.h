@@ -49,5 +49,7 @@ class TestPosition {
 std::vector<std::byte> FileBytes(const std::string& path);
 // The doubles of a file of doubles.
 std::vector<double> FileDoubles(const std::string& path);
+// The floats of a file of floats.
+std::vector<float> FileFloats(const std::string& path);
 
 }  // namespace zedir::testing

@@ -1,0 +1,29 @@
+#include "Quon/loads/state_line_files.h"
+
+#include "Quon/elements/element_data.h"
+#include "Quon/loads/element_load_inputs.h"
+#include "Quon/results/result_files.h"
+#include "mechanics/curves/element_curves.h"
+#include "mechanics/curves/state_lines.h"
+
+namespace zedir {
+
+void WriteStateLines(const Run& run) {
+  for (int i = 1; i <= run.line_loads.count(); ++i) {
+    const mechanics::StateLines lines = mechanics::FixedEndStateLines(LineLoadOnElementOf(run, run.line_loads[i]));
+    WriteSampleLine(StateLineFile(run, kNormalStateLine, i), lines.n.Rounded());
+    WriteSampleLine(StateLineFile(run, kMomentStateLine, i), lines.m.Rounded());
+    WriteSampleLine(StateLineFile(run, kShearStateLine, i), lines.v.Rounded());
+  }
+  for (int k = 1; k <= run.point_loads.count(); ++k) {
+    const common::PointLoadRecord& load = run.point_loads[k];
+    if (!IsElementPointLoad(load)) continue;
+    const int e = load.element();
+    const mechanics::ElementCurves lines = mechanics::PointLoadCurves(
+        PointLoadOnElementOf(load), run.elements[e].length(), ElementRigidity(run, e));
+    WriteSampleLine(SourceLineFile(run, kNormalSourceLine, k, e), lines.n.Rounded());
+    WriteSampleLine(SourceLineFile(run, kShearSourceLine, k, e), lines.v.Rounded());
+  }
+}
+
+}  // namespace zedir

@@ -1,0 +1,64 @@
+#include "Quon/results/element_curves.h"
+
+#include "Quon/elements/element_data.h"
+#include "Quon/loads/element_load_inputs.h"
+#include "Quon/loads/load_vector.h"
+#include "Quon/results/result_files.h"
+#include "Quon/run/messages.h"
+#include "mechanics/curves/element_curves.h"
+
+namespace zedir {
+namespace {
+
+mechanics::EndValues EndValuesOf(const ElementData& d) {
+  return {d.axial_a, d.transverse_a, d.rotation_a, d.axial_b, d.transverse_b, d.rotation_b};
+}
+
+void AddTemperature(const Run& run, int e, const mechanics::Rigidity& rigidity, mechanics::ElementCurves& c) {
+  if (run.load_case_params.temperature_flag() == 0 || e > run.temperatures.count()) return;
+  const common::TemperatureLoadRecord& load = run.temperatures[e];
+  if (load.loaded() == 0) return;
+  const float h = TemperatureHeight(run.sections[run.elements[e].cross_section()].height());
+  c += mechanics::TemperatureCurves(run.load_case_params.alpha_t(), load.uniform_t(), load.delta_t(), h, rigidity);
+}
+
+}  // namespace
+
+mechanics::ElementCurves ElementCurvesOf(const Run& run, int e) {
+  const ElementData d = GatherElementData(run, e);
+  const mechanics::Rigidity rigidity{d.ea, d.ei};
+  mechanics::ElementCurves c = mechanics::EndDisplacementCurves(EndValuesOf(d), d.length, rigidity);
+  for (const common::PointLoadRecord& load : run.point_loads.used()) {
+    if (IsElementPointLoad(load) && load.element() == e) {
+      c += mechanics::PointLoadCurves(PointLoadOnElementOf(load), d.length, rigidity);
+    }
+  }
+  for (const common::LineLoadRecord& load : run.line_loads.used()) {
+    if (load.element() == e) c += mechanics::LineLoadCurves(LineLoadOnElementOf(run, load), rigidity);
+  }
+  AddTemperature(run, e, rigidity, c);
+  return c;
+}
+
+common::Result WriteElementCurves(Run& run) {
+  const int m = run.elements.count();
+  for (int e = 1; e <= m; ++e) {
+    if (!mechanics::RigidityIsUsable(ElementRigidity(run, e))) {
+      return common::Result::Fail(mechanics::StiffnessErrorText(e), kFailureCaption);
+    }
+  }
+  run.element_results.assign(static_cast<std::size_t>(m) + 1, ElementResult{});
+  for (int e = 1; e <= m; ++e) {
+    const mechanics::ElementCurves c = ElementCurvesOf(run, e);
+    ElementResult& r = run.element_results[static_cast<std::size_t>(e)];
+    r = {c.u.Rounded(), c.w.Rounded(), c.m.Rounded(), c.v.Rounded(), c.n.Rounded()};
+    WriteSampleLine(CurveFile(run, 'U', e), r.u);
+    WriteSampleLine(CurveFile(run, 'W', e), r.w);
+    WriteSampleLine(CurveFile(run, 'M', e), r.m);
+    WriteSampleLine(CurveFile(run, 'V', e), r.v);
+    WriteSampleLine(CurveFile(run, 'N', e), r.n);
+  }
+  return common::Result::Ok();
+}
+
+}  // namespace zedir

@@ -1,0 +1,35 @@
+#pragma once
+// Names of the result files of the load case in work, in the position folder.
+#include <string>
+#include <string_view>
+
+#include "Quon/run/run.h"
+#include "mechanics/sample_lines.h"
+
+namespace zedir {
+
+// State lines of line load i: base + i + lc, without the position's extension.
+inline constexpr const char* kNormalStateLine = "NSTAB";
+inline constexpr const char* kMomentStateLine = "MSTAB";
+inline constexpr const char* kShearStateLine = "QSTAB";
+std::string StateLineFile(const Run& run, std::string_view base, int line_load);
+
+// State lines of point load k on element e: base + k + "ELM" + e + lc.
+inline constexpr const char* kNormalSourceLine = "NSOURCE";
+inline constexpr const char* kShearSourceLine = "QSOURCE";
+std::string SourceLineFile(const Run& run, std::string_view base, int point_load, int element);
+
+// The curves of element e: letter + lc + "E" + e + ext ("M012E7.7").
+std::string CurveFile(const Run& run, char letter, int element);
+
+inline constexpr const char* kEnergiesFile = "ENERGIES";           // + lc + ext, and + lc + ".TXT"
+inline constexpr const char* kReactionsFile = "KLAGER";            // + lc + ext
+inline constexpr const char* kDisplacementCopyFile = "U";          // + lc + ext
+inline constexpr const char* kReactionTextFile = "MATH_SUPPORTS";  // + lc + ".TXT"
+inline constexpr const char* kOriginalStiffnessFile = "MATRIXORI";  // + ext
+
+// A line on the sample grid in one write: 204 bytes, the value at sample i at byte 4 (i - 1).
+// False when the file cannot be created.
+bool WriteSampleLine(const std::string& path, const mechanics::SampleLine& line);
+
+}  // namespace zedir

@@ -1,0 +1,109 @@
+#include "Quon/results/support_reactions.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+#include "Quon/elements/node_rotation.h"
+#include "Quon/results/result_files.h"
+#include "Quon/run/messages.h"
+#include "mechanics/assembly.h"
+#include "platform/binary_io.h"
+#include "platform/files.h"
+#include "platform/text_file.h"
+
+namespace zedir {
+namespace {
+
+// K u in double, summed over the rows in order for every column (K is symmetric).
+mechanics::Vector Product(const mechanics::Matrix& k, const std::vector<double>& u) {
+  const int n = k.size();
+  mechanics::Vector forces(n);
+  double* f = forces.data();
+  for (int i = 1; i <= n; ++i) {
+    const double* row = k.row(i);
+    const double ui = u[static_cast<std::size_t>(i)];
+    for (int j = 1; j <= n; ++j) f[j] += row[j] * ui;
+  }
+  return forces;
+}
+
+void WriteSupportValues(const Run& run) {
+  plat::WriteBlock(run.position.LoadCaseFile(kDisplacementCopyFile, run.load_case), run.displacements.data(),
+                   run.displacements.size() * sizeof(double));
+  plat::WriteBlock(run.position.LoadCaseFile(kReactionsFile, run.load_case), run.support_reactions.data() + 1,
+                   (run.support_reactions.size() - 1) * sizeof(float));
+  plat::WriteTextFile(run.position.FolderFile(std::string(kReactionTextFile) + run.load_case_text + ".TXT"),
+                      SupportForcesText(run.nodal_forces));
+}
+
+}  // namespace
+
+common::Result ReadOriginalStiffness(const Run& run, mechanics::Matrix& k) {
+  const std::string path = run.position.File(kOriginalStiffnessFile);
+  const int n = run.equation_count();
+  k = mechanics::Matrix(n);
+  const std::size_t expected = k.valueCount() * sizeof(double);
+  const std::optional<std::int64_t> size = plat::FileSize(path);
+  if (!size) return FileMissing(path);
+  if (static_cast<std::uint64_t>(*size) != expected) {
+    return FileDamaged(path, "it holds " + std::to_string(*size) + " bytes, not the " + std::to_string(expected) +
+                                 " of " + std::to_string(n) + " equations");
+  }
+  if (!plat::ReadBlock(path, k.data(), expected)) return FileMissing(path);
+  for (int i = 1; i <= n; ++i) k.row(i)[0] = 0.0;
+  return common::Result::Ok();
+}
+
+std::string SupportForcesText(const mechanics::Vector& forces) {
+  std::string text;
+  char line[400];  // room for any double in "%.4lf"
+  for (int d = 1; d <= forces.size(); ++d) {
+    std::snprintf(line, sizeof line, "t[%i] = %.4lf\n", d, forces[d]);
+    text += line;
+    if (d % 3 == 0) text += "\n";
+  }
+  return text;
+}
+
+common::Result ComputeSupportReactions(Run& run) {
+  mechanics::Matrix k;
+  // Every later pass would miss it too.
+  if (common::Result failed = ReadOriginalStiffness(run, k); !failed) return Abandon(run, failed);
+  const int n = run.equation_count();
+  run.nodal_forces = Product(k, run.displacements);
+
+  // The forces that produced the settlements, by equation.
+  mechanics::Vector settling(n);
+  const Settlements& s = run.settlements;
+  for (int c = 0; c < s.count() && c < static_cast<int>(s.forces.size()); ++c) {
+    settling[s.dofs[static_cast<std::size_t>(c)]] += s.forces[static_cast<std::size_t>(c)];
+  }
+
+  run.support_reactions.assign(static_cast<std::size_t>(n) + 1, 0.0f);
+  const double stiffness = run.params.support_stiffness();
+  mechanics::Vector reactions(n);
+  std::vector<bool> supported(static_cast<std::size_t>(n) + 1, false);
+  for (const common::NodeRecord& node : run.nodes.used()) {
+    const int dofs[3] = {node.dof_u(), node.dof_v(), NodeRotation(node)};
+    for (int d = 1; d <= 3; ++d) {
+      const int q = dofs[d - 1];
+      if (q < 1 || q > n) continue;
+      const double spring = mechanics::SupportSpring(node.support(d), stiffness);
+      if (!(spring > 0.0) && settling[q] == 0.0) continue;
+      const double u = run.displacements[static_cast<std::size_t>(q)];
+      // The load vector holds f plus the settling forces.
+      const double reaction = spring * u - (run.nodal_forces[q] - run.load_vector[q]) - settling[q];
+      supported[static_cast<std::size_t>(q)] = true;
+      reactions[q] = reaction;
+      run.support_reactions[static_cast<std::size_t>(q)] = static_cast<float>(d == 1 ? -reaction : reaction);
+    }
+  }
+  for (int q = 1; q <= n; ++q) {
+    if (supported[static_cast<std::size_t>(q)]) run.nodal_forces[q] = reactions[q];
+  }
+  WriteSupportValues(run);
+  return common::Result::Ok();
+}
+
+}  // namespace zedir
