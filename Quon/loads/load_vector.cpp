@@ -1,10 +1,9 @@
 #include "Quon/loads/load_vector.h"
 
-#include <cstdio>
-
 #include "Quon/elements/element_data.h"
 #include "Quon/elements/node_rotation.h"
 #include "Quon/input/model_indices.h"
+#include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
@@ -123,16 +122,7 @@ void WriteLoadVectorFiles(const Run& run) {
 
 float TemperatureHeight(float height) { return height < 0.01f ? 0.1f : height; }
 
-std::string LoadVectorText(const mechanics::Vector& f) {
-  std::string text;
-  char line[400];  // room for any double in "%.2lf"
-  for (int d = 1; d <= f.size(); ++d) {
-    std::snprintf(line, sizeof line, "rhs[%2i] = %.2lf\n", d, f[d]);
-    text += line;
-    if (d % 3 == 0) text += "\n";
-  }
-  return text;
-}
+std::string LoadVectorText(const mechanics::Vector& f) { return EquationListing(f, "rhs[%2i] = %.2lf\n"); }
 
 common::Result BuildLoadVector(Run& run) {
   run.load_vector = mechanics::Vector(run.equation_count());

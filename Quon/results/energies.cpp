@@ -14,11 +14,11 @@ namespace zedir {
 double ElementEnergy(const Run& run, int e) {
   const mechanics::ElementMatrix k = ElementStiffnessOf(run, e);
   const std::array<int, 6> equations = ElementEquations(run, e);
-  std::array<double, 6> q{};
-  for (int i = 0; i < 6; ++i) q[static_cast<std::size_t>(i)] = run.displacements[static_cast<std::size_t>(equations[i])];
+  std::array<double, 7> q{};  // 1-based like the element matrix
+  for (std::size_t i = 1; i <= 6; ++i) q[i] = run.displacements[static_cast<std::size_t>(equations[i - 1])];
   double energy = 0.0;
   for (int i = 1; i <= 6; ++i) {
-    for (int j = 1; j <= 6; ++j) energy += q[static_cast<std::size_t>(i - 1)] * k(i, j) * q[static_cast<std::size_t>(j - 1)];
+    for (int j = 1; j <= 6; ++j) energy += q[static_cast<std::size_t>(i)] * k(i, j) * q[static_cast<std::size_t>(j)];
   }
   return 0.5 * energy;
 }

@@ -1,11 +1,11 @@
 #include "Quon/results/support_reactions.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 
 #include "Quon/elements/node_rotation.h"
 #include "Quon/results/result_files.h"
+#include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
 #include "mechanics/assembly.h"
 #include "platform/binary_io.h"
@@ -56,14 +56,7 @@ common::Result ReadOriginalStiffness(const Run& run, mechanics::Matrix& k) {
 }
 
 std::string SupportForcesText(const mechanics::Vector& forces) {
-  std::string text;
-  char line[400];  // room for any double in "%.4lf"
-  for (int d = 1; d <= forces.size(); ++d) {
-    std::snprintf(line, sizeof line, "t[%i] = %.4lf\n", d, forces[d]);
-    text += line;
-    if (d % 3 == 0) text += "\n";
-  }
-  return text;
+  return EquationListing(forces, "t[%i] = %.4lf\n");
 }
 
 common::Result ComputeSupportReactions(Run& run) {

@@ -263,6 +263,23 @@ TEST(ElementCurves, PartialAxialLoadStartsFromTheHeldNormalForce) {
   EXPECT_NEAR(solver.Reactions()[1], 20.0, 1e-4);  // the foot holds the column down
 }
 
+TEST(ElementCurves, ASectionLowerThanOneCentimetreBendsAsOneTenCentimetresHigh) {
+  for (bool clamped : {true, false}) {
+    SolverFixture solver(clamped ? testing::FixedBeam() : testing::SimpleBeam());
+    solver.model.sections[1].set_height(0.005f);
+    solver.pos.WriteModel(solver.model);
+    LoadCaseFiles lc;
+    lc.params.set_alpha_t(1e-5);
+    lc.temperatures = Temperatures(1, 0.0f, 10.0f);
+    ASSERT_TRUE(solver.SolveWithResults(lc).ok());
+    if (clamped) {
+      EXPECT_NEAR(solver.Curve('M', 1)[25], -32.0, 1e-3);  // -alpha dT EI / 0.1
+    } else {
+      EXPECT_NEAR(solver.Curve('W', 1)[25], 4.5e-3, 1e-7);  // alpha dT l^2 / (8 * 0.1)
+    }
+  }
+}
+
 TEST(ElementCurves, AnElementWithoutStiffnessFailsTheLoadCase) {
   SolverFixture solver(testing::SimpleBeam());
   ASSERT_TRUE(solver.Solve(LoadCaseFiles{}).ok());

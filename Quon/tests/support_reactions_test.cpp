@@ -132,6 +132,29 @@ TEST(SupportReactions, NegativeSupportValueIsASpringOfItsSize) {
   EXPECT_NEAR(solver.Reactions()[4], 30.0, 1e-4);
 }
 
+TEST(SupportReactions, AHingeRotationTakesNoReaction) {
+  // The middle node is clamped; span 2 is hinged to it. Node 2 has the hinge's rotation
+  // (equation 6) and the rotation of span 1's rigid end (7), which the support holds.
+  testing::FrameBuilder frame;
+  frame.AddNode(0, 0, 1, 1);
+  frame.AddNode(6, 0, 0, 1, 1);
+  frame.AddNode(12, 0, 0, 1);
+  frame.AddElement(1, 2);
+  frame.AddElement(2, 3, true, false);
+  SolverFixture solver(frame);
+  LoadCaseFiles lc;
+  lc.line_loads.Append(testing::StoredLineLoad(solver.model, 1, 'Y', 10, 10));
+  lc.line_loads.Append(testing::StoredLineLoad(solver.model, 2, 'Y', 10, 10));
+  ASSERT_TRUE(solver.SolveWithResults(lc).ok());
+  ASSERT_EQ(solver.run.elements[2].dof(3), 6);
+  const std::vector<float> r = solver.Reactions();
+  EXPECT_NE(solver.Ut8()[6], 0.0);
+  EXPECT_EQ(r[5], 0.0f);
+  // Span 1 is a propped cantilever: q l^2 / 8 at the clamp; span 2 adds nothing.
+  EXPECT_NEAR(r[6], 45.0, 1e-3);
+  EXPECT_NEAR(solver.Curve('M', 1)[50], -45.0, 1e-3);
+}
+
 TEST(SupportReactions, MissingStiffnessMatrixFailsTheLoadCase) {
   SolverFixture solver(testing::SimpleBeam());
   const std::string path = solver.pos.File("MATRIXORI");

@@ -17,7 +17,8 @@ CurveLine WholeElement(double l, double qa, double qb, double ei) {
   for (int i = 1; i <= kSamples; ++i) {
     const double xi = SampleX(i, l) / l;
     const double eta = 1.0 - xi;
-    w(i) = (2.0 - 3.0 * eta + eta * eta * eta) * eta * eta * f * qa + (2.0 - 3.0 * xi + xi * xi * xi) * xi * xi * f * qb;
+    w(i) = (2.0 - 3.0 * eta + eta * eta * eta) * eta * eta * f * qa +
+           (2.0 - 3.0 * xi + xi * xi * xi) * xi * xi * f * qb;
   }
   return w;
 }

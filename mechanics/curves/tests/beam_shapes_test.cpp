@@ -28,7 +28,9 @@ TEST(BeamShapes, ShapesInterpolateTheEndValues) {
   // The curvatures are the second derivatives.
   for (double x : {0.3, 1.7, 3.9}) {
     const auto c = mechanics::ShapeCurvaturesAt(x, l);
-    const auto m = mechanics::ShapesAt(x - 1e-3, l), z = mechanics::ShapesAt(x, l), p = mechanics::ShapesAt(x + 1e-3, l);
+    const auto m = mechanics::ShapesAt(x - 1e-3, l);
+    const auto z = mechanics::ShapesAt(x, l);
+    const auto p = mechanics::ShapesAt(x + 1e-3, l);
     EXPECT_NEAR((m.h1 - 2 * z.h1 + p.h1) / 1e-6, c.h1, 1e-6);
     EXPECT_NEAR((m.h2 - 2 * z.h2 + p.h2) / 1e-6, c.h2, 1e-6);
     EXPECT_NEAR((m.h3 - 2 * z.h3 + p.h3) / 1e-6, c.h3, 1e-6);

@@ -89,7 +89,9 @@ TEST(PointLoadCurves, EveryKindIsABeamHeldAtItsEnds) {
       case PointLoadKind::kTransverseDislocation:
         f = mechanics::TransverseDislocationForces(own, load.value, kRigidity.ei);
         break;
-      case PointLoadKind::kAxialDislocation: f = mechanics::AxialDislocationForces(own, load.value, kRigidity.ea); break;
+      case PointLoadKind::kAxialDislocation:
+        f = mechanics::AxialDislocationForces(own, load.value, kRigidity.ea);
+        break;
     }
     const std::string what = "kind " + std::to_string(static_cast<int>(k.kind)) + " at " + std::to_string(k.a);
     double scale = 1.0;
