@@ -8,6 +8,11 @@
 
 #include "common/result.h"
 
+namespace plat {
+class Dialog;
+class CommonDialog;
+}  // namespace plat
+
 namespace plat::hooks {
 
 struct ClockState {
@@ -34,6 +39,16 @@ struct MessageBoxHandler {
   std::function<int(const std::string& text, const std::string& caption, unsigned flags)> handle;
 };
 extern MessageBoxHandler* message_box;
+
+// Runs dialogs instead of a person (plat::testing::DialogScript). run_modal
+// gets a modal dialog after WM_INITDIALOG, shown; what it leaves open is
+// cancelled. run_common answers a file, folder or font dialog: IDOK after
+// setting its choice, or IDCANCEL.
+struct DialogHandler {
+  std::function<void(Dialog&)> run_modal;
+  std::function<int(CommonDialog&)> run_common;
+};
+extern DialogHandler* dialogs;
 
 // Called instead of ending the process; must not return normally (tests throw).
 extern std::function<void(int)>* exit_hook;

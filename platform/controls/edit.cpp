@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/clipboard/clipboard.h"
 #include "platform/dc/painter_dc.h"
@@ -19,6 +20,22 @@ bool Held(int vk) { return GetKeyState(vk) < 0; }
 
 // Pasted text is one line: it ends at the first line break.
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+// Line breaks of pasted text as the multi-line edit keeps them: "\r\n".
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += "\r\n";
+    } else if (text[i] == '\n') {
+      out += "\r\n";
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -59,6 +76,39 @@ bool Edit::GetModify() const { return const_cast<Edit*>(this)->SendMessage(EM_GE
 
 void Edit::SetModify(bool modified) { SendMessage(EM_SETMODIFY, modified ? 1 : 0); }
 
+int Edit::GetLineCount() const { return static_cast<int>(const_cast<Edit*>(this)->SendMessage(EM_GETLINECOUNT)); }
+
+int Edit::LineIndex(int line) const {
+  return static_cast<int>(
+      const_cast<Edit*>(this)->SendMessage(EM_LINEINDEX, static_cast<WPARAM>(static_cast<std::int64_t>(line))));
+}
+
+int Edit::LineFromChar(int position) const {
+  return static_cast<int>(
+      const_cast<Edit*>(this)->SendMessage(EM_LINEFROMCHAR, static_cast<WPARAM>(static_cast<std::int64_t>(position))));
+}
+
+std::string Edit::GetLine(int line) const {
+  const int start = LineIndex(line);
+  if (start < 0) return {};
+  const int length = static_cast<int>(const_cast<Edit*>(this)->SendMessage(EM_LINELENGTH, static_cast<WPARAM>(start)));
+  std::string buffer(static_cast<std::size_t>(std::max(length, 2)) + 1, '\0');
+  const auto size = static_cast<std::uint16_t>(std::min<std::size_t>(buffer.size(), 0xFFFF));
+  std::memcpy(buffer.data(), &size, sizeof size);
+  const LRESULT copied = const_cast<Edit*>(this)->SendMessage(EM_GETLINE, static_cast<WPARAM>(line),
+                                                               reinterpret_cast<LPARAM>(buffer.data()));
+  buffer.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)));
+  return buffer;
+}
+
+int Edit::GetFirstVisibleLine() const {
+  return static_cast<int>(const_cast<Edit*>(this)->SendMessage(EM_GETFIRSTVISIBLELINE));
+}
+
+void Edit::LineScroll(int lines) { SendMessage(EM_LINESCROLL, 0, lines); }
+
+void Edit::SetCharFilter(std::function<bool(char)> accept) { char_filter_ = std::move(accept); }
+
 void Edit::Cut() { SendMessage(WM_CUT); }
 void Edit::Copy() { SendMessage(WM_COPY); }
 void Edit::Paste() { SendMessage(WM_PASTE); }
@@ -72,7 +122,9 @@ LRESULT Edit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       const char* text = reinterpret_cast<const char*>(lParam);
       edit_.SetText(text ? text : "");
       scroll_x_ = 0;
+      top_line_ = 0;
       modified_ = false;
+      UpdateScrollBar();
       Invalidate();
       Notify(EN_CHANGE);
       return 1;
@@ -96,8 +148,7 @@ LRESULT Edit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(static_cast<std::uint64_t>(lParam))) Invalidate();
       return 0;
     case WM_GETFONT: return font_ ? reinterpret_cast<LRESULT>(&*font_) : 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | (Has(ES_WANTRETURN) ? DLGC_WANTALLKEYS : 0);
+    case WM_GETDLGCODE: return DialogCode(reinterpret_cast<const MSG*>(lParam));
     case WM_SETFOCUS:
       focused_ = true;
       Invalidate(false);
@@ -118,10 +169,23 @@ LRESULT Edit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case 8:
           if (Has(ES_READONLY)) {
             Beep();
-          } else if (edit_.DeleteBack()) {
-            modified_ = true;
-            Changed();
+          } else {
+            // A line break goes as a whole.
+            const int caret = edit_.caret();
+            if (Multi() && !edit_.HasSelection() && caret >= 2 && edit_.text().compare(caret - 2, 2, "\r\n") == 0) {
+              edit_.SetSelection(caret - 2, caret);
+            }
+            if (edit_.DeleteBack()) {
+              modified_ = true;
+              Changed();
+            }
           }
+          return 0;
+        case 13:
+          if (Multi()) TypedText("\r\n");
+          return 0;
+        case 9:
+          if (Multi()) Typed('\t');
           return 0;
         default:
           if (ch >= 32 && ch != 127) Typed(static_cast<char>(ch));
@@ -133,7 +197,7 @@ LRESULT Edit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       const HWND self = GetSafeHwnd();
       SetFocus();
       if (!IsWindow(self)) return 0;
-      edit_.MoveCaret(PositionAt(GET_X_LPARAM(lParam)), (wParam & MK_SHIFT) != 0);
+      edit_.MoveCaret(PositionAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), (wParam & MK_SHIFT) != 0);
       selecting_ = true;
       SetCapture();
       ScrollCaretIntoView();
@@ -142,7 +206,7 @@ LRESULT Edit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
       if (selecting_ && (wParam & MK_LBUTTON)) {
-        edit_.MoveCaret(PositionAt(GET_X_LPARAM(lParam)), true);
+        edit_.MoveCaret(PositionAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)), true);
         ScrollCaretIntoView();
         Invalidate(false);
       }
@@ -204,23 +268,88 @@ LRESULT Edit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PASTE: {
       if (Has(ES_READONLY)) return 0;
       const std::optional<std::string> text = GetClipboardText();
-      if (text) ReplaceSel(FirstLine(*text));
+      if (text) ReplaceSel(Multi() ? WithCrLf(*text) : FirstLine(*text));
       return 0;
     }
+    case EM_GETLINECOUNT: return Multi() ? static_cast<LRESULT>(LineStarts().size()) : 1;
+    case EM_LINEINDEX: {
+      const int line = static_cast<int>(static_cast<std::int64_t>(wParam));
+      const std::vector<int> starts = LineStarts();
+      const int index = line < 0 ? LineOfPosition(edit_.caret()) : line;
+      if (!Multi()) return index == 0 ? 0 : -1;
+      return index < static_cast<int>(starts.size()) ? starts[static_cast<std::size_t>(index)] : -1;
+    }
+    case EM_LINEFROMCHAR: {
+      const int position = static_cast<int>(static_cast<std::int64_t>(wParam));
+      return LineOfPosition(position < 0 ? edit_.caret() : position);
+    }
+    case EM_LINELENGTH: {
+      const int line = LineOfPosition(static_cast<int>(std::min<WPARAM>(wParam, EditText::kLargestLimit)));
+      return LineEnd(line) - LineStarts()[static_cast<std::size_t>(line)];
+    }
+    case EM_GETLINE: {
+      char* buffer = reinterpret_cast<char*>(lParam);
+      if (!buffer) return 0;
+      std::uint16_t size = 0;
+      std::memcpy(&size, buffer, sizeof size);
+      const std::vector<int> starts = LineStarts();
+      const int line = static_cast<int>(std::min<WPARAM>(wParam, starts.size()));
+      if (line >= static_cast<int>(starts.size())) return 0;
+      const int start = starts[static_cast<std::size_t>(line)];
+      // No terminating zero, as Win32 copies the line.
+      const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(LineEnd(line) - start), size);
+      edit_.text().copy(buffer, n, static_cast<std::size_t>(start));
+      return static_cast<LRESULT>(n);
+    }
+    case EM_GETFIRSTVISIBLELINE: return Multi() ? top_line_ : 0;
+    case EM_LINESCROLL:
+      if (Multi()) ScrollToLine(top_line_ + static_cast<int>(lParam));
+      return 1;
+    case WM_VSCROLL: {
+      if (!Multi()) return 0;
+      const int page = std::max(1, VisibleLines());
+      switch (LOWORD(wParam)) {
+        case SB_LINEUP: ScrollToLine(top_line_ - 1); break;
+        case SB_LINEDOWN: ScrollToLine(top_line_ + 1); break;
+        case SB_PAGEUP: ScrollToLine(top_line_ - page); break;
+        case SB_PAGEDOWN: ScrollToLine(top_line_ + page); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: ScrollToLine(HIWORD(wParam)); break;
+        case SB_TOP: ScrollToLine(0); break;
+        case SB_BOTTOM: ScrollToLine(static_cast<int>(LineStarts().size())); break;
+        default: break;
+      }
+      return 0;
+    }
+    case WM_MOUSEWHEEL:
+      if (!Multi()) return Window::DefWindowProc(message, wParam, lParam);
+      ScrollToLine(top_line_ - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
+      return 1;
+    case WM_SIZE:
+      UpdateScrollBar();
+      return 0;
     default: return Window::DefWindowProc(message, wParam, lParam);
   }
 }
 
 bool Edit::Typed(char c) {
-  if (Has(ES_READONLY) || (Has(ES_NUMBER) && (c < '0' || c > '9'))) {
+  if (Has(ES_READONLY) || (Has(ES_NUMBER) && (c < '0' || c > '9')) || (char_filter_ && !char_filter_(c))) {
     Beep();
     return false;
   }
   if (Has(ES_UPPERCASE)) c = UpperCp1252(c);
   if (Has(ES_LOWERCASE)) c = LowerCp1252(c);
+  return TypedText(std::string(1, c));
+}
+
+bool Edit::TypedText(std::string_view text) {
+  if (Has(ES_READONLY)) {
+    Beep();
+    return false;
+  }
   EditText typed = edit_;
-  bool fits = typed.ReplaceSelection(std::string(1, c));
-  if (fits && !Has(ES_AUTOHSCROLL)) {
+  bool fits = typed.ReplaceSelection(text);
+  if (fits && !Has(ES_AUTOHSCROLL) && !Multi()) {
     // Without ES_AUTOHSCROLL the text never grows beyond the control's width.
     Rect client;
     GetClientRect(&client);
@@ -241,6 +370,56 @@ bool Edit::Typed(char c) {
 void Edit::KeyDown(UINT vk) {
   const bool shift = Held(VK_SHIFT);
   const bool ctrl = Held(VK_CONTROL);
+  if (Multi()) {
+    const int line = LineOfPosition(edit_.caret());
+    const int page = std::max(1, VisibleLines());
+    switch (vk) {
+      case VK_UP: MoveCaretToLine(line - 1, shift); return;
+      case VK_DOWN: MoveCaretToLine(line + 1, shift); return;
+      case VK_PRIOR: MoveCaretToLine(line - page, shift); return;
+      case VK_NEXT: MoveCaretToLine(line + page, shift); return;
+      case VK_HOME:
+        edit_.MoveCaret(ctrl ? 0 : LineStarts()[static_cast<std::size_t>(line)], shift);
+        ScrollCaretIntoView();
+        Invalidate(false);
+        return;
+      case VK_END:
+        edit_.MoveCaret(ctrl ? edit_.length() : LineEnd(line), shift);
+        ScrollCaretIntoView();
+        Invalidate(false);
+        return;
+      case VK_LEFT:
+      case VK_RIGHT: {
+        // A line break is one step.
+        const std::string& t = edit_.text();
+        const int caret = edit_.caret();
+        if (!ctrl && (shift || !edit_.HasSelection())) {
+          if (vk == VK_LEFT && caret >= 2 && t.compare(static_cast<std::size_t>(caret - 2), 2, "\r\n") == 0) {
+            edit_.MoveCaret(caret - 2, shift);
+            ScrollCaretIntoView();
+            Invalidate(false);
+            return;
+          }
+          if (vk == VK_RIGHT && t.compare(static_cast<std::size_t>(caret), 2, "\r\n") == 0) {
+            edit_.MoveCaret(caret + 2, shift);
+            ScrollCaretIntoView();
+            Invalidate(false);
+            return;
+          }
+        }
+        break;
+      }
+      case VK_DELETE: {
+        const int caret = edit_.caret();
+        if (!shift && !Has(ES_READONLY) && !edit_.HasSelection() &&
+            edit_.text().compare(static_cast<std::size_t>(caret), 2, "\r\n") == 0) {
+          edit_.SetSelection(caret, caret + 2);
+        }
+        break;
+      }
+      default: break;
+    }
+  }
   switch (vk) {
     case VK_LEFT:
     case VK_UP:
@@ -302,9 +481,103 @@ int Edit::TextWidth(std::string_view text) {
   return dc.GetTextExtent(text).cx;
 }
 
+int Edit::LineHeight() {
+  PainterDc dc(scratch_);
+  if (font_) dc.SelectFont(*font_);
+  return std::max(1, dc.GetTextMetrics().height);
+}
+
+UINT Edit::DialogCode(const MSG* msg) const {
+  UINT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+  if (!Multi()) return code | (Has(ES_WANTRETURN) ? DLGC_WANTALLKEYS : 0);
+  code |= DLGC_WANTALLKEYS;
+  // A multi-line edit leaves the dialog Escape, Tab (without Ctrl) and Enter (without ES_WANTRETURN).
+  if (msg && msg->message == WM_KEYDOWN) {
+    if (msg->wParam == VK_ESCAPE || (msg->wParam == VK_RETURN && !Has(ES_WANTRETURN)) ||
+        (msg->wParam == VK_TAB && !Held(VK_CONTROL))) {
+      code &= ~DLGC_WANTALLKEYS;
+    }
+  }
+  return code;
+}
+
+std::vector<int> Edit::LineStarts() const {
+  std::vector<int> starts{0};
+  if (!Multi()) return starts;
+  const std::string& t = edit_.text();
+  for (std::size_t i = 0; i + 1 < t.size(); ++i) {
+    if (t[i] == '\r' && t[i + 1] == '\n') starts.push_back(static_cast<int>(i + 2));
+  }
+  return starts;
+}
+
+int Edit::LineOfPosition(int position) const {
+  const std::vector<int> starts = LineStarts();
+  const auto it = std::upper_bound(starts.begin(), starts.end(), position);
+  return std::max(0, static_cast<int>(it - starts.begin()) - 1);
+}
+
+int Edit::LineEnd(int line) const {
+  const std::vector<int> starts = LineStarts();
+  if (line + 1 < static_cast<int>(starts.size())) return starts[static_cast<std::size_t>(line) + 1] - 2;
+  return edit_.length();
+}
+
+int Edit::VisibleLines() {
+  Rect client;
+  GetClientRect(&client);
+  return std::max(1, (client.Height() - kTop) / LineHeight());
+}
+
+void Edit::MoveCaretToLine(int line, bool extend) {
+  const std::vector<int> starts = LineStarts();
+  const int from = LineOfPosition(edit_.caret());
+  const int to = std::clamp(line, 0, static_cast<int>(starts.size()) - 1);
+  // The caret keeps its x as near as the new line allows.
+  const std::string_view t(edit_.text());
+  const int x = TextWidth(t.substr(static_cast<std::size_t>(starts[static_cast<std::size_t>(from)]),
+                                   static_cast<std::size_t>(edit_.caret() - starts[static_cast<std::size_t>(from)])));
+  const int start = starts[static_cast<std::size_t>(to)];
+  const int end = LineEnd(to);
+  int best = start;
+  int best_distance = x;
+  for (int i = start + 1; i <= end; ++i) {
+    const int d = std::abs(TextWidth(t.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start))) - x);
+    if (d < best_distance) {
+      best = i;
+      best_distance = d;
+    }
+  }
+  edit_.MoveCaret(best, extend);
+  ScrollCaretIntoView();
+  Invalidate(false);
+}
+
+void Edit::ScrollToLine(int top) {
+  const int lines = static_cast<int>(LineStarts().size());
+  const int limit = std::max(0, lines - VisibleLines());
+  const int clamped = std::clamp(top, 0, limit);
+  if (clamped == top_line_) return;
+  top_line_ = clamped;
+  UpdateScrollBar();
+  Invalidate(false);
+}
+
+void Edit::UpdateScrollBar() {
+  if (!Multi() || !(GetStyle() & WS_VSCROLL)) return;
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+  info.nMin = 0;
+  info.nMax = static_cast<int>(LineStarts().size()) - 1;
+  info.nPage = static_cast<UINT>(VisibleLines());
+  info.nPos = top_line_;
+  SetScrollInfo(SB_VERT, info);
+}
+
 int Edit::TextLeft() {
   Rect client;
   GetClientRect(&client);
+  if (Multi()) return kMargin - scroll_x_;
   const int width = TextWidth(edit_.text());
   if (width + 2 * kMargin <= client.Width()) {
     if (Has(ES_RIGHT)) return client.Width() - kMargin - width;
@@ -313,13 +586,22 @@ int Edit::TextLeft() {
   return kMargin - scroll_x_;
 }
 
-int Edit::PositionAt(int x) {
+int Edit::PositionAt(int x, int y) {
+  const std::vector<int> starts = LineStarts();
+  int line = 0;
+  if (Multi()) {
+    line = std::clamp(top_line_ + (y - kTop) / LineHeight() - (y < kTop ? 1 : 0), 0,
+                      static_cast<int>(starts.size()) - 1);
+  }
+  const int start = starts[static_cast<std::size_t>(line)];
+  const int end = LineEnd(line);
   const int offset = x - TextLeft();
-  const std::string& text = edit_.text();
-  int best = 0;
+  const std::string_view text(edit_.text());
+  int best = start;
   int best_distance = std::abs(offset);
-  for (int i = 1; i <= edit_.length(); ++i) {
-    const int distance = std::abs(TextWidth(std::string_view(text).substr(0, static_cast<std::size_t>(i))) - offset);
+  for (int i = start + 1; i <= end; ++i) {
+    const int distance =
+        std::abs(TextWidth(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start))) - offset);
     if (distance < best_distance) {
       best = i;
       best_distance = distance;
@@ -332,12 +614,23 @@ void Edit::ScrollCaretIntoView() {
   Rect client;
   GetClientRect(&client);
   const int room = std::max(0, client.Width() - 2 * kMargin);
-  const std::string& text = edit_.text();
-  if (!Has(ES_AUTOHSCROLL) || TextWidth(text) <= room) {
+  const std::string_view text(edit_.text());
+  const int line = LineOfPosition(edit_.caret());
+  const int start = LineStarts()[static_cast<std::size_t>(line)];
+  if (Multi()) {
+    const int visible = VisibleLines();
+    if (line < top_line_) ScrollToLine(line);
+    if (line >= top_line_ + visible) ScrollToLine(line - visible + 1);
+    UpdateScrollBar();
+  }
+  const std::string_view line_text =
+      text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(LineEnd(line) - start));
+  if (!Has(ES_AUTOHSCROLL) || (!Multi() && TextWidth(line_text) <= room)) {
     scroll_x_ = 0;
     return;
   }
-  const int caret_x = TextWidth(std::string_view(text).substr(0, static_cast<std::size_t>(edit_.caret())));
+  const int caret_x =
+      TextWidth(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(edit_.caret() - start)));
   if (caret_x < scroll_x_) scroll_x_ = caret_x;
   if (caret_x > scroll_x_ + room) scroll_x_ = caret_x - room;
   scroll_x_ = std::max(0, scroll_x_);
@@ -345,35 +638,49 @@ void Edit::ScrollCaretIntoView() {
 
 bool Edit::OnEraseBkgnd(Dc&) { return true; }  // OnPaint fills it all
 
+void Edit::PaintLine(Dc& dc, int from, int to, int x, int y, bool show_selection) {
+  const std::string_view text(edit_.text());
+  const int height = dc.GetTextMetrics().height;
+  const int sel_from = std::clamp(edit_.selection_start(), from, to);
+  const int sel_to = std::clamp(edit_.selection_end(), from, to);
+  const int runs[3][2] = {{from, sel_from}, {sel_from, sel_to}, {sel_to, to}};
+  for (int r = 0; r < 3; ++r) {
+    const int a = runs[r][0];
+    const int b = runs[r][1];
+    if (b <= a) continue;
+    const std::string_view part = text.substr(static_cast<std::size_t>(a), static_cast<std::size_t>(b - a));
+    const int width = dc.GetTextExtent(part).cx;
+    const bool selected = r == 1 && show_selection;
+    if (selected) dc.FillRect(Rect{x, y, x + width, y + height}, Brush::Solid(GetSysColor(COLOR_HIGHLIGHT)));
+    dc.SetTextColor(GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    dc.TextOut(x, y, part);
+    x += width;
+  }
+}
+
 void Edit::OnPaint(Dc& dc) {
   Rect client;
   GetClientRect(&client);
-  dc.FillRect(client, Brush::Solid(GetSysColor(COLOR_WINDOW)));
+  dc.FillRect(client, Brush::Solid(GetSysColor(Has(ES_READONLY) && Multi() ? COLOR_BTNFACE : COLOR_WINDOW)));
   if (font_) dc.SelectFont(*font_);
   dc.SetBkMode(TRANSPARENT);
-  const std::string& text = edit_.text();
+  const std::string_view text(edit_.text());
   const int height = dc.GetTextMetrics().height;
   const bool show_selection = edit_.HasSelection() && (focused_ || Has(ES_NOHIDESEL));
-  int x = TextLeft();
-  const int runs[3][2] = {{0, edit_.selection_start()},
-                          {edit_.selection_start(), edit_.selection_end()},
-                          {edit_.selection_end(), edit_.length()}};
-  for (int r = 0; r < 3; ++r) {
-    const int from = runs[r][0];
-    const int to = runs[r][1];
-    if (to <= from) continue;
-    const std::string_view part = std::string_view(text).substr(static_cast<std::size_t>(from),
-                                                                static_cast<std::size_t>(to - from));
-    const int width = dc.GetTextExtent(part).cx;
-    const bool selected = r == 1 && show_selection;
-    if (selected) dc.FillRect(Rect{x, kTop, x + width, kTop + height}, Brush::Solid(GetSysColor(COLOR_HIGHLIGHT)));
-    dc.SetTextColor(GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    dc.TextOut(x, kTop, part);
-    x += width;
+  const std::vector<int> starts = LineStarts();
+  const int first = Multi() ? top_line_ : 0;
+  const int caret_line = LineOfPosition(edit_.caret());
+  for (int line = first; line < static_cast<int>(starts.size()); ++line) {
+    const int y = kTop + (line - first) * height;
+    if (y >= client.bottom) break;
+    PaintLine(dc, starts[static_cast<std::size_t>(line)], LineEnd(line), TextLeft(), y, show_selection);
   }
-  if (focused_) {
-    const int caret_x = TextLeft() + TextWidth(std::string_view(text).substr(0, static_cast<std::size_t>(edit_.caret())));
-    dc.FillRect(Rect{caret_x, kTop, caret_x + 1, kTop + height}, Brush::Solid(GetSysColor(COLOR_WINDOWTEXT)));
+  if (focused_ && caret_line >= first) {
+    const int start = starts[static_cast<std::size_t>(caret_line)];
+    const int caret_x =
+        TextLeft() + TextWidth(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(edit_.caret() - start)));
+    const int y = kTop + (caret_line - first) * height;
+    dc.FillRect(Rect{caret_x, y, caret_x + 1, y + height}, Brush::Solid(GetSysColor(COLOR_WINDOWTEXT)));
   }
 }
 

@@ -150,6 +150,20 @@ bool HostWidget::event(QEvent* event) {
       default: return QWidget::event(event);
     }
   }
+  if (!isEnabled() && !CaptureWindow()) {
+    // A disabled window (or one inside a disabled parent) takes no input.
+    switch (type) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        event->accept();
+        return true;
+      default: break;
+    }
+  }
   switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

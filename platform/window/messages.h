@@ -69,6 +69,7 @@ inline constexpr UINT WM_SIZE = 0x0005;
 inline constexpr UINT WM_ACTIVATE = 0x0006;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
+inline constexpr UINT WM_ENABLE = 0x000A;
 inline constexpr UINT WM_SETTEXT = 0x000C;
 inline constexpr UINT WM_GETTEXT = 0x000D;
 inline constexpr UINT WM_GETTEXTLENGTH = 0x000E;
@@ -78,6 +79,9 @@ inline constexpr UINT WM_QUIT = 0x0012;
 inline constexpr UINT WM_ERASEBKGND = 0x0014;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
+inline constexpr UINT WM_NEXTDLGCTL = 0x0028;
+inline constexpr UINT WM_DRAWITEM = 0x002B;
+inline constexpr UINT WM_MEASUREITEM = 0x002C;
 inline constexpr UINT WM_SETFONT = 0x0030;
 inline constexpr UINT WM_GETFONT = 0x0031;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
@@ -96,6 +100,7 @@ inline constexpr UINT WM_CHAR = 0x0102;
 inline constexpr UINT WM_SYSKEYDOWN = 0x0104;
 inline constexpr UINT WM_SYSKEYUP = 0x0105;
 inline constexpr UINT WM_SYSCHAR = 0x0106;
+inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_TIMER = 0x0113;
 inline constexpr UINT WM_HSCROLL = 0x0114;
@@ -122,6 +127,11 @@ inline constexpr UINT WM_PASTE = 0x0302;
 inline constexpr UINT WM_CLEAR = 0x0303;
 inline constexpr UINT WM_UNDO = 0x0304;
 inline constexpr UINT WM_USER = 0x0400;
+// Dialog messages: the default push button's id (DM_GETDEFID returns
+// MAKELONG(id, DC_HASDEFID)), and setting it (wParam: the id).
+inline constexpr UINT DM_GETDEFID = WM_USER + 0;
+inline constexpr UINT DM_SETDEFID = WM_USER + 1;
+inline constexpr UINT DC_HASDEFID = 0x534B;
 inline constexpr UINT WM_APP = 0x8000;
 
 // Key and button flags of mouse messages (wParam).
@@ -201,12 +211,25 @@ inline constexpr DWORD WS_OVERLAPPEDWINDOW = 0x00CF0000;
 inline constexpr DWORD WS_BORDER = 0x00800000;   // a one-pixel frame around the client area
 inline constexpr DWORD WS_VSCROLL = 0x00200000;  // the vertical scroll bar (see SetScrollInfo)
 inline constexpr DWORD WS_HSCROLL = 0x00100000;
-inline constexpr DWORD WS_TABSTOP = 0x00010000;
+inline constexpr DWORD WS_TABSTOP = 0x00010000;  // Tab in a dialog stops at the control
+inline constexpr DWORD WS_GROUP = 0x00020000;    // the first control of a group (radio buttons, arrow keys)
+inline constexpr DWORD WS_DISABLED = 0x08000000; // takes no input (EnableWindow)
+inline constexpr DWORD WS_CAPTION = 0x00C00000;
+inline constexpr DWORD WS_SYSMENU = 0x00080000;
+inline constexpr DWORD WS_THICKFRAME = 0x00040000;  // the user may resize the window
 
 // Extended window styles (CreateEx).
 inline constexpr DWORD WS_EX_TOPMOST = 0x00000008;    // above all windows that lack it
 inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080; // no task-bar entry, no frame of its own
 inline constexpr DWORD WS_EX_NOACTIVATE = 0x08000000; // never activated when shown or clicked
+
+// GetWindow's relations.
+inline constexpr UINT GW_HWNDFIRST = 0;
+inline constexpr UINT GW_HWNDLAST = 1;
+inline constexpr UINT GW_HWNDNEXT = 2;
+inline constexpr UINT GW_HWNDPREV = 3;
+inline constexpr UINT GW_OWNER = 4;
+inline constexpr UINT GW_CHILD = 5;
 
 // SetWindowPos: flags and the places in the Z order.
 inline constexpr UINT SWP_NOSIZE = 0x0001;
@@ -241,6 +264,7 @@ struct SCROLLINFO {
   int nTrackPos = 0;  // where the thumb is while the user drags it (read only)
 };
 
+// WM_ENABLE: wParam 1 when the window was enabled, 0 when disabled.
 // WM_SETFOCUS, WM_KILLFOCUS: wParam is the other window's handle (or 0).
 // WM_CAPTURECHANGED: lParam is the handle of the window that gains the capture (or 0).
 // WM_SETFONT: wParam points at a plat::Font (nullptr: the system font), the low

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 
 #include "platform/clock.h"
@@ -22,7 +23,14 @@ using detail::WindowState;
 
 namespace detail {
 
+namespace {
+std::atomic<std::uint64_t> dispatched{0};
+}  // namespace
+
+std::uint64_t DispatchedMessageCount() { return dispatched.load(); }
+
 LRESULT WindowState::Dispatch(const MSG& msg) {
+  ++dispatched;
   const std::shared_ptr<bool> still_alive = alive;  // this state may go with its window inside
   const MSG* previous = current;
   current = &msg;
@@ -134,6 +142,7 @@ bool Window::CreateEx(DWORD ex_style, std::string_view title, DWORD style, const
   auto* widget = new HostWidget(this, parent_widget, flags);
   if (ex_style & WS_EX_NOACTIVATE) widget->setAttribute(Qt::WA_ShowWithoutActivating);
   widget->SetBorder((style & WS_BORDER) != 0);
+  if (style & WS_DISABLED) widget->setEnabled(false);
   const QPoint origin = child ? parent_widget->ClientOrigin() : QPoint(0, 0);
   widget->setGeometry(rect.left + origin.x(), rect.top + origin.y(), std::max(0, rect.Width()),
                       std::max(0, rect.Height()));
@@ -205,6 +214,32 @@ Window* Window::GetDlgItem(UINT id) const {
   return nullptr;
 }
 
+Window* Window::GetWindow(UINT command) const {
+  const auto child_list = [](const Window* parent) {
+    std::vector<Window*> list;
+    for (Window* c : parent->state_->children) {
+      if (c->state_->IsChild()) list.push_back(c);
+    }
+    return list;
+  };
+  if (command == GW_CHILD) {
+    const std::vector<Window*> list = child_list(this);
+    return list.empty() ? nullptr : list.front();
+  }
+  if (command == GW_OWNER) return state_->IsChild() ? nullptr : state_->parent;
+  if (!state_->IsChild() || !state_->parent) return nullptr;
+  const std::vector<Window*> siblings = child_list(state_->parent);
+  const auto it = std::find(siblings.begin(), siblings.end(), this);
+  if (it == siblings.end()) return nullptr;
+  switch (command) {
+    case GW_HWNDFIRST: return siblings.front();
+    case GW_HWNDLAST: return siblings.back();
+    case GW_HWNDNEXT: return it + 1 == siblings.end() ? nullptr : *(it + 1);
+    case GW_HWNDPREV: return it == siblings.begin() ? nullptr : *(it - 1);
+    default: return nullptr;
+  }
+}
+
 bool Window::IsChild(const Window* window) const {
   for (const Window* w = window; w && w->state_->IsChild(); w = w->state_->parent) {
     if (w->state_->parent == this) return true;
@@ -216,6 +251,13 @@ DWORD Window::GetStyle() const {
   DWORD style = state_->style & ~WS_VISIBLE;
   if (IsWindowVisible()) style |= WS_VISIBLE;
   return style;
+}
+
+bool Window::ModifyStyle(DWORD remove, DWORD add) {
+  const DWORD fixed = WS_VISIBLE | WS_DISABLED | WS_CHILD | WS_POPUP;
+  const DWORD before = state_->style;
+  state_->style = (before & ~(remove & ~fixed)) | (add & ~fixed);
+  return state_->style != before;
 }
 
 DWORD Window::GetExStyle() const { return state_->ex_style; }
@@ -249,6 +291,21 @@ bool Window::ShowWindow(int command) {
 }
 
 bool Window::IsWindowVisible() const { return state_->host && state_->host->isVisible(); }
+
+bool Window::EnableWindow(bool enable) {
+  const bool was_disabled = (state_->style & WS_DISABLED) != 0;
+  if (!hwnd_ || was_disabled != enable) return was_disabled;
+  state_->style = enable ? (state_->style & ~WS_DISABLED) : (state_->style | WS_DISABLED);
+  if (state_->host) state_->host->setEnabled(enable);
+  const std::shared_ptr<bool> alive = state_->alive;
+  if (!enable && GetFocus() == this) plat::SetFocus(nullptr);
+  if (!*alive || !hwnd_) return was_disabled;
+  SendMessage(WM_ENABLE, enable ? 1 : 0);
+  if (*alive) Invalidate();
+  return was_disabled;
+}
+
+bool Window::IsWindowEnabled() const { return (state_->style & WS_DISABLED) == 0; }
 
 void Window::SetWindowText(std::string_view text) {
   const std::string zero_terminated(text);

@@ -88,9 +88,19 @@ class Window {
   UINT GetDlgCtrlID() const;
   // The child with this control id, or nullptr.
   Window* GetDlgItem(UINT id) const;
+  // A related window (Win32's GetWindow): GW_CHILD the first child; of a
+  // child, GW_HWNDFIRST, GW_HWNDLAST, GW_HWNDNEXT and GW_HWNDPREV its
+  // siblings in creation order (the order of Tab in a dialog); GW_OWNER the
+  // owner of a top-level window. nullptr when there is none.
+  Window* GetWindow(UINT command) const;
   // Whether `window` is a child (or a child of a child ...) of this window.
   bool IsChild(const Window* window) const;
   DWORD GetStyle() const;
+  // Changes style bits (MFC's ModifyStyle): a control's own bits such as
+  // ES_READONLY or BS_DEFPUSHBUTTON, WS_TABSTOP, WS_GROUP. WS_VISIBLE and
+  // WS_DISABLED change only through ShowWindow and EnableWindow. Returns
+  // whether anything changed.
+  bool ModifyStyle(DWORD remove, DWORD add);
   DWORD GetExStyle() const;
 
   // ---- Focus and capture ----
@@ -117,6 +127,11 @@ class Window {
   // SW_RESTORE, SW_SHOWNOACTIVATE. Returns whether the window was visible before.
   bool ShowWindow(int command);
   bool IsWindowVisible() const;
+  // Enables or disables mouse and keyboard input (WS_DISABLED); WM_ENABLE
+  // follows a change. A window that is disabled with the focus loses it.
+  // Returns whether the window was disabled before.
+  bool EnableWindow(bool enable = true);
+  bool IsWindowEnabled() const;
   // Through WM_SETTEXT and WM_GETTEXT, so that controls keep their own text.
   void SetWindowText(std::string_view text);  // Windows-1252
   std::string GetWindowText() const;

@@ -103,6 +103,10 @@ bool OffscreenPlatform();
 // False when a PreTranslateMessage took it or the window is gone.
 bool DeliverQueued(MSG& msg);
 
+// How many messages windows have handled so far (a modal loop of an
+// unattended run watches it).
+std::uint64_t DispatchedMessageCount();
+
 // A message stamped with the time and the cursor position.
 MSG MakeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,0 +1,211 @@
+#include "platform/testing/dialog_testing.h"
+
+#include "platform/controls/button.h"
+#include "platform/controls/edit.h"
+#include "platform/dialogs/file_dialog.h"
+#include "platform/dialogs/folder_dialog.h"
+#include "platform/dialogs/font_dialog.h"
+#include "platform/message_box.h"
+#include "platform/testing/window_testing.h"
+#include "platform/window/virtual_keys.h"
+
+namespace plat::testing {
+namespace {
+
+template <typename T>
+std::optional<T> PopFront(std::deque<std::optional<T>>& queue) {
+  if (queue.empty()) return std::nullopt;
+  std::optional<T> value = std::move(queue.front());
+  queue.pop_front();
+  return value;
+}
+
+constexpr UINT kLbSetCurSel = 0x0186;
+constexpr UINT kLbGetCount = 0x018B;
+constexpr UINT kLbSetSel = 0x0185;
+constexpr UINT kLbGetItemRect = 0x0198;
+constexpr UINT kCbSetCurSel = 0x014E;
+constexpr UINT kCbGetCount = 0x0146;
+constexpr UINT kLbnSelChange = 1;
+constexpr UINT kCbnSelChange = 1;
+
+}  // namespace
+
+DialogScript::DialogScript() : previous_dialogs_(hooks::dialogs), previous_box_(hooks::message_box) {
+  dialog_handler_.run_modal = [this](Dialog& dialog) {
+    shown_.push_back({ShownDialog::Kind::kDialog, dialog.TemplateId(), dialog.Caption(), {}, 0, 0, false});
+    const std::size_t entry = shown_.size() - 1;
+    const HWND hwnd = dialog.GetSafeHwnd();
+    if (!dialog_actions_.empty()) {
+      std::function<void(Dialog&)> action = std::move(dialog_actions_.front());
+      dialog_actions_.pop_front();
+      action(dialog);
+      if (IsWindow(hwnd) && !dialog.Ended()) PumpMessages();
+    }
+    if (IsWindow(hwnd) && !dialog.Ended()) {
+      shown_[entry].left_open = true;
+      dialog.EndDialog(IDCANCEL);
+    }
+    shown_[entry].result = dialog.Result();
+  };
+  dialog_handler_.run_common = [this](CommonDialog& dialog) { return RunCommon(dialog); };
+  hooks::dialogs = &dialog_handler_;
+  box_handler_.handle = [this](const std::string& text, const std::string& caption, unsigned flags) {
+    int answer = DefaultAnswer(flags);
+    if (!box_answers_.empty()) {
+      answer = box_answers_.front();
+      box_answers_.pop_front();
+    } else if (previous_box_) {
+      answer = previous_box_->handle(text, caption, flags);
+    }
+    shown_.push_back({ShownDialog::Kind::kMessageBox, 0, caption, text, flags, answer, false});
+    return answer;
+  };
+  hooks::message_box = &box_handler_;
+}
+
+DialogScript::~DialogScript() {
+  hooks::dialogs = previous_dialogs_;
+  hooks::message_box = previous_box_;
+}
+
+void DialogScript::OnNextDialog(std::function<void(Dialog&)> action) { dialog_actions_.push_back(std::move(action)); }
+
+void DialogScript::PressNext(UINT id) {
+  OnNextDialog([id](Dialog& dialog) { Press(dialog, id); });
+}
+
+void DialogScript::AnswerBox(int id) { box_answers_.push_back(id); }
+void DialogScript::AnswerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+void DialogScript::AnswerFolder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
+void DialogScript::AnswerFont(std::optional<Font> font) { fonts_.push_back(std::move(font)); }
+
+std::vector<std::string> DialogScript::Captions() const {
+  std::vector<std::string> captions;
+  for (const ShownDialog& s : shown_) captions.push_back(s.caption);
+  return captions;
+}
+
+int DialogScript::RunCommon(CommonDialog& dialog) {
+  ShownDialog entry{ShownDialog::Kind::kFolder, 0, dialog.title(), {}, 0, IDCANCEL, false};
+  const std::size_t at = shown_.size();
+  switch (dialog.kind()) {
+    case CommonDialog::Kind::kFileOpen:
+    case CommonDialog::Kind::kFileSave: {
+      entry.kind = dialog.kind() == CommonDialog::Kind::kFileOpen ? ShownDialog::Kind::kFileOpen
+                                                                  : ShownDialog::Kind::kFileSave;
+      shown_.push_back(entry);
+      auto& file = static_cast<FileDialog&>(dialog);
+      // A refused choice asks again: the next scripted answer.
+      while (std::optional<std::string> path = PopFront(files_)) {
+        if (file.Choose(*path)) {
+          shown_[at].result = IDOK;
+          shown_[at].text = file.GetPathName();
+          return IDOK;
+        }
+      }
+      return IDCANCEL;
+    }
+    case CommonDialog::Kind::kFolder: {
+      shown_.push_back(entry);
+      auto& folder = static_cast<FolderDialog&>(dialog);
+      const std::optional<std::string> answer = PopFront(folders_);
+      const bool chosen = answer && folder.Choose(*answer);
+      shown_[at].text = folder.StatusText();
+      shown_[at].result = chosen ? IDOK : IDCANCEL;
+      return shown_[at].result;
+    }
+    case CommonDialog::Kind::kFont: {
+      entry.kind = ShownDialog::Kind::kFont;
+      shown_.push_back(entry);
+      const std::optional<Font> font = PopFront(fonts_);
+      if (!font) return IDCANCEL;
+      static_cast<FontDialog&>(dialog).Choose(*font);
+      shown_[at].text = font->face;
+      shown_[at].result = IDOK;
+      return IDOK;
+    }
+  }
+  return IDCANCEL;
+}
+
+void TypeInto(Dialog& dialog, UINT id, std::string_view text) {
+  Window* control = dialog.GetDlgItem(id);
+  if (!control) return;
+  dialog.GotoDlgCtrl(control);
+  control->SendMessage(EM_SETSEL, 0, -1);
+  PressKey(*control, VK_DELETE);
+  TypeText(*control, text);
+}
+
+void SetItemText(Dialog& dialog, UINT id, std::string_view text) { dialog.SetDlgItemText(id, text); }
+
+std::string ItemText(Dialog& dialog, UINT id) { return dialog.GetDlgItemText(id); }
+
+bool Press(Dialog& dialog, UINT id) {
+  Window* button = dialog.GetDlgItem(id);
+  if (!button || !button->IsWindowVisible() || !button->IsWindowEnabled()) return false;
+  button->SendMessage(BM_CLICK);
+  return true;
+}
+
+bool SetChecked(Dialog& dialog, UINT id, bool checked) {
+  Window* button = dialog.GetDlgItem(id);
+  if (!button) return false;
+  for (int i = 0; i < 3 && (button->SendMessage(BM_GETCHECK) == BST_CHECKED) != checked; ++i) {
+    if (!Press(dialog, id)) return false;
+  }
+  return (button->SendMessage(BM_GETCHECK) == BST_CHECKED) == checked;
+}
+
+bool IsChecked(Dialog& dialog, UINT id) { return dialog.IsDlgButtonChecked(id) == BST_CHECKED; }
+
+bool Choose(Dialog& dialog, UINT id, int index) {
+  Window* control = dialog.GetDlgItem(id);
+  if (!control || !control->IsWindowEnabled()) return false;
+  const WPARAM i = static_cast<WPARAM>(index);
+  if (control->SendMessage(WM_GETDLGCODE) & DLGC_WANTARROWS && control->SendMessage(kLbGetCount) > index &&
+      dynamic_cast<Edit*>(control) == nullptr && control->SendMessage(kCbGetCount) == 0) {
+    // A list box: as a click on the entry.
+    Rect item;
+    if (control->SendMessage(kLbGetItemRect, i, reinterpret_cast<LPARAM>(&item)) == -1) return false;
+    control->SendMessage(kLbSetCurSel, i);
+    Click(*control, Point{item.left + 2, item.top + 1});
+    return true;
+  }
+  if (control->SendMessage(kCbGetCount) > index) {
+    control->SendMessage(kCbSetCurSel, i);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, kCbnSelChange), HandleParam(control->GetSafeHwnd()));
+    return true;
+  }
+  (void)kLbSetSel;
+  (void)kLbnSelChange;
+  return false;
+}
+
+bool DoubleClickItem(Dialog& dialog, UINT id, int index) {
+  Window* control = dialog.GetDlgItem(id);
+  if (!control) return false;
+  Rect item;
+  if (control->SendMessage(kLbGetItemRect, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) == -1) {
+    return false;
+  }
+  DoubleClick(*control, Point{item.left + 2, item.top + 1});
+  return true;
+}
+
+std::vector<ControlInfo> ControlsOf(Dialog& dialog) {
+  std::vector<ControlInfo> controls;
+  for (Window* w = dialog.GetWindow(GW_CHILD); w; w = w->GetWindow(GW_HWNDNEXT)) {
+    ControlInfo info;
+    info.id = w->GetDlgCtrlID();
+    info.window = w;
+    info.visible = w->IsWindowVisible();
+    w->GetWindowRect(&info.rect);
+    dialog.ScreenToClient(&info.rect);
+    controls.push_back(info);
+  }
+  return controls;
+}
+
+}  // namespace plat::testing
