@@ -9,17 +9,14 @@
 #include <cstdlib>
 
 #include "platform/controls/button.h"
+#include "platform/controls/combo_box.h"
+#include "platform/controls/list_box.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/message_box.h"
 
 namespace plat {
 namespace {
-
-constexpr UINT kLbGetCurSel = 0x0188;
-constexpr UINT kLbSetCurSel = 0x0186;
-constexpr UINT kCbGetCurSel = 0x0147;
-constexpr UINT kCbSetCurSel = 0x014E;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -177,9 +174,9 @@ void DDX_LBIndex(DataExchange& dx, UINT id, int& index) {
   dx.PrepareCtrl(id);
   if (!dx.dialog().GetDlgItem(id)) return;
   if (dx.saving()) {
-    index = static_cast<int>(dx.dialog().SendDlgItemMessage(id, kLbGetCurSel));
+    index = static_cast<int>(dx.dialog().SendDlgItemMessage(id, LB_GETCURSEL));
   } else {
-    dx.dialog().SendDlgItemMessage(id, kLbSetCurSel, static_cast<WPARAM>(static_cast<std::int64_t>(index)));
+    dx.dialog().SendDlgItemMessage(id, LB_SETCURSEL, static_cast<WPARAM>(static_cast<std::int64_t>(index)));
   }
 }
 
@@ -188,9 +185,9 @@ void DDX_CBIndex(DataExchange& dx, UINT id, int& index) {
   dx.PrepareCtrl(id);
   if (!dx.dialog().GetDlgItem(id)) return;
   if (dx.saving()) {
-    index = static_cast<int>(dx.dialog().SendDlgItemMessage(id, kCbGetCurSel));
+    index = static_cast<int>(dx.dialog().SendDlgItemMessage(id, CB_GETCURSEL));
   } else {
-    dx.dialog().SendDlgItemMessage(id, kCbSetCurSel, static_cast<WPARAM>(static_cast<std::int64_t>(index)));
+    dx.dialog().SendDlgItemMessage(id, CB_SETCURSEL, static_cast<WPARAM>(static_cast<std::int64_t>(index)));
   }
 }
 

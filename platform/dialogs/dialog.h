@@ -182,6 +182,7 @@ class Dialog : public Window {
   bool HandleDialogKey(MSG* msg, Window* focus);
   bool HandleMnemonic(char letter);
   Window* DefaultButton() const;
+  Window* ControlOf(Window* window) const;
   void PressButton(UINT id);
   // Keeps a control made by the layout for the dialog's lifetime.
   Window* Own(std::unique_ptr<Window> control);

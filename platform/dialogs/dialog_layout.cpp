@@ -6,8 +6,11 @@
 #include <memory>
 
 #include "platform/controls/button.h"
+#include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
+#include "platform/controls/list_box.h"
 #include "platform/controls/progress.h"
+#include "platform/controls/rich_edit.h"
 #include "platform/controls/static.h"
 #include "platform/dc/painter_dc.h"
 #include "platform/dialogs/dialog.h"
@@ -103,6 +106,32 @@ Edit& DialogLayout::MultiLineEdit(UINT id, DWORD style, int chars, int lines, Ed
   const Metrics m = DialogMetrics();
   Place(e, chars * m.char_width + 8, lines * m.line_height + 6, true);
   return e;
+}
+
+RichEdit& DialogLayout::RichText(UINT id, DWORD style, int chars, int lines, RichEdit* object) {
+  RichEdit& e = MakeOrUse(*dialog_, object, dialog_->owned_);
+  e.Create(style | kChildVisible | WS_TABSTOP | WS_BORDER, Rect{0, 0, 10, 10}, dialog_, id);
+  const Metrics m = DialogMetrics();
+  Place(e, chars * m.char_width + 8, lines * m.line_height + 6, true);
+  return e;
+}
+
+ListBox& DialogLayout::List(UINT id, DWORD style, int chars, int lines, ListBox* object) {
+  ListBox& l = MakeOrUse(*dialog_, object, dialog_->owned_);
+  l.Create(style | kChildVisible | WS_TABSTOP, Rect{0, 0, 10, 10}, dialog_, id);
+  const Metrics m = DialogMetrics();
+  Place(l, chars * m.char_width + 22, lines * (m.line_height + 1) + 4, true);
+  return l;
+}
+
+ComboBox& DialogLayout::Combo(UINT id, DWORD style, int chars, int lines, ComboBox* object) {
+  ComboBox& c = MakeOrUse(*dialog_, object, dialog_->owned_);
+  const Metrics m = DialogMetrics();
+  c.Create(style | kChildVisible | WS_TABSTOP | WS_BORDER, Rect{0, 0, chars * m.char_width + 26, m.line_height + 6},
+           dialog_, id, lines);
+  Place(c, chars * m.char_width + 26, m.line_height + 6, false);
+  detail::WidgetOfWindow(c)->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  return c;
 }
 
 Button& DialogLayout::PushButton(std::string_view text, UINT id, DWORD style, Button* object) {

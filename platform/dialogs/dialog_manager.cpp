@@ -91,6 +91,12 @@ bool Dialog::IsDialogMessage(MSG* msg) {
   return HandleDialogKey(msg, focus);
 }
 
+Window* Dialog::ControlOf(Window* window) const {
+  // The dialog's own control that holds `window` (the field of a combo box is the combo's).
+  while (window && window != this && window->GetParent() != this) window = window->GetParent();
+  return window;
+}
+
 bool Dialog::HandleDialogKey(MSG* msg, Window* focus) {
   const UINT code = DlgCode(focus, msg);
   if (code & DLGC_WANTALLKEYS) return false;
@@ -105,7 +111,7 @@ bool Dialog::HandleDialogKey(MSG* msg, Window* focus) {
     case VK_TAB: {
       if (code & DLGC_WANTTAB) return false;
       const bool back = GetKeyState(VK_SHIFT) < 0;
-      Window* next = GetNextDlgTabItem(focus == this ? nullptr : focus, back);
+      Window* next = GetNextDlgTabItem(focus == this ? nullptr : ControlOf(focus), back);
       // Into a group of radio buttons Tab goes to the checked one.
       if (next && (DlgCode(next) & DLGC_RADIOBUTTON)) {
         for (Window* r : RadioGroupOf(next)) {
@@ -131,7 +137,7 @@ bool Dialog::HandleDialogKey(MSG* msg, Window* focus) {
     case VK_DOWN: {
       if (code & DLGC_WANTARROWS) return false;
       const bool back = msg->wParam == VK_LEFT || msg->wParam == VK_UP;
-      Window* next = GetNextDlgGroupItem(focus, back);
+      Window* next = GetNextDlgGroupItem(ControlOf(focus), back);
       if (!next) return true;
       next->SetFocus();
       // An automatic radio button that gets the focus from the arrows is chosen.

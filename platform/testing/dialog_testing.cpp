@@ -1,6 +1,8 @@
 #include "platform/testing/dialog_testing.h"
 
 #include "platform/controls/button.h"
+#include "platform/controls/combo_box.h"
+#include "platform/controls/list_box.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/file_dialog.h"
 #include "platform/dialogs/folder_dialog.h"
@@ -19,15 +21,6 @@ std::optional<T> PopFront(std::deque<std::optional<T>>& queue) {
   queue.pop_front();
   return value;
 }
-
-constexpr UINT kLbSetCurSel = 0x0186;
-constexpr UINT kLbGetCount = 0x018B;
-constexpr UINT kLbSetSel = 0x0185;
-constexpr UINT kLbGetItemRect = 0x0198;
-constexpr UINT kCbSetCurSel = 0x014E;
-constexpr UINT kCbGetCount = 0x0146;
-constexpr UINT kLbnSelChange = 1;
-constexpr UINT kCbnSelChange = 1;
 
 }  // namespace
 
@@ -162,35 +155,40 @@ bool IsChecked(Dialog& dialog, UINT id) { return dialog.IsDlgButtonChecked(id) =
 
 bool Choose(Dialog& dialog, UINT id, int index) {
   Window* control = dialog.GetDlgItem(id);
-  if (!control || !control->IsWindowEnabled()) return false;
-  const WPARAM i = static_cast<WPARAM>(index);
-  if (control->SendMessage(WM_GETDLGCODE) & DLGC_WANTARROWS && control->SendMessage(kLbGetCount) > index &&
-      dynamic_cast<Edit*>(control) == nullptr && control->SendMessage(kCbGetCount) == 0) {
-    // A list box: as a click on the entry.
+  if (!control || !control->IsWindowVisible() || !control->IsWindowEnabled()) return false;
+  if (auto* list = dynamic_cast<ListBox*>(control)) {
+    // As a click on the entry, scrolled into view first.
+    if (index < 0 || index >= list->GetCount()) return false;
+    if (list->GetStyle() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) {
+      list->SetSel(-1, false);
+    }
+    list->SetTopIndex(index);
     Rect item;
-    if (control->SendMessage(kLbGetItemRect, i, reinterpret_cast<LPARAM>(&item)) == -1) return false;
-    control->SendMessage(kLbSetCurSel, i);
-    Click(*control, Point{item.left + 2, item.top + 1});
+    list->GetItemRect(index, &item);
+    Click(*list, Point{item.left + 2, item.top + 1});
     return true;
   }
-  if (control->SendMessage(kCbGetCount) > index) {
-    control->SendMessage(kCbSetCurSel, i);
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, kCbnSelChange), HandleParam(control->GetSafeHwnd()));
-    return true;
+  if (auto* combo = dynamic_cast<ComboBox*>(control)) {
+    if (index < 0 || index >= combo->GetCount()) return false;
+    // Dropped, the line chosen with the keys, Enter.
+    dialog.GotoDlgCtrl(combo);
+    combo->ShowDropDown(true);
+    Window& keys = combo->GetEdit() ? static_cast<Window&>(*combo->GetEdit()) : *combo;
+    PressKey(keys, VK_HOME);
+    for (int i = 0; i < index; ++i) PressKey(keys, VK_DOWN);
+    PressKey(keys, VK_RETURN);
+    return combo->GetCurSel() == index;
   }
-  (void)kLbSetSel;
-  (void)kLbnSelChange;
   return false;
 }
 
 bool DoubleClickItem(Dialog& dialog, UINT id, int index) {
-  Window* control = dialog.GetDlgItem(id);
-  if (!control) return false;
+  auto* list = dynamic_cast<ListBox*>(dialog.GetDlgItem(id));
+  if (!list || index < 0 || index >= list->GetCount()) return false;
+  list->SetTopIndex(index);
   Rect item;
-  if (control->SendMessage(kLbGetItemRect, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) == -1) {
-    return false;
-  }
-  DoubleClick(*control, Point{item.left + 2, item.top + 1});
+  list->GetItemRect(index, &item);
+  DoubleClick(*list, Point{item.left + 2, item.top + 1});
   return true;
 }
 
