@@ -126,9 +126,12 @@ void TypeInto(Dialog& dialog, UINT id, std::string_view text) {
   Window* control = dialog.GetDlgItem(id);
   if (!control) return;
   dialog.GotoDlgCtrl(control);
-  control->SendMessage(EM_SETSEL, 0, -1);
-  PressKey(*control, VK_DELETE);
-  TypeText(*control, text);
+  // The keys go where the focus went (the field of a combo box).
+  Window* target = Window::GetFocus();
+  if (!target || (target != control && !control->IsChild(target))) target = control;
+  target->SendMessage(EM_SETSEL, 0, -1);
+  PressKey(*target, VK_DELETE);
+  TypeText(*target, text);
 }
 
 void SetItemText(Dialog& dialog, UINT id, std::string_view text) { dialog.SetDlgItemText(id, text); }
