@@ -14,13 +14,14 @@ namespace {
 int OrOne(int number) { return number == 0 ? 1 : number; }
 
 // The materials combined with cross section s by the elements, in the order
-// first met; material 1 when no element uses the section.
+// first met (a number outside the material table is left out); material 1 when
+// no element uses the section.
 std::vector<int> MaterialsOfSection(const FrameModel& model, int s) {
   std::vector<int> materials;
   for (const common::ElementRecord& e : model.elements.used()) {
     if (OrOne(e.cross_section()) != s) continue;
     const int m = OrOne(e.material());
-    if (m > model.materials.count()) continue;
+    if (m < 1 || m > model.materials.count()) continue;
     if (std::find(materials.begin(), materials.end(), m) == materials.end()) materials.push_back(m);
   }
   if (materials.empty() && !model.materials.empty()) materials.push_back(1);

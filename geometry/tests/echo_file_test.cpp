@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "geometry/model/node_rebuild.h"
 #include "geometry/tests/echo_fixture.h"
@@ -133,6 +134,19 @@ TEST(WriteEchoFile, AnEchoThatCannotBeWrittenIsReportedAndTheRestIsStored) {
   EXPECT_TRUE(plat::FileExists(position.folder() + "PARAMR.12"));
   EXPECT_TRUE(plat::FileExists(position.folder() + "DOFSK.12"));
   EXPECT_TRUE(plat::FileExists(position.folder() + "ELEMENTS.12"));
+}
+
+TEST(WriteEchoFile, AMaterialOutsideItsTableIsReportedAndTheListingStillWritten) {
+  for (const std::int16_t material : {std::int16_t{-3}, std::int16_t{7}}) {
+    SCOPED_TRACE(material);
+    FrameModel model = StoredFrame();
+    model.elements[2].set_material(material);
+    const common::Position position = TestPosition();
+    const common::Result result = WriteEchoFile(EchoFilePath(position), model, position);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.text(), "Element 2: material " + std::to_string(material) + " does not exist");
+    EXPECT_NE(ReadBytes(position.folder() + "D1.TXT").find("Material  2  E-Modulus"), std::string::npos);
+  }
 }
 
 }  // namespace
