@@ -46,4 +46,10 @@ bool WriteInt32File(const std::string& path, std::int32_t value) {
   return plat::WriteBlock(path, &value, sizeof value);
 }
 
+int ReadPenWidthFile(const std::string& path) {
+  const auto width = ReadInt32File(path);
+  if (!width || *width < 0 || *width > kMaxPenWidth) return 1;
+  return *width;
+}
+
 }  // namespace common

@@ -23,4 +23,10 @@ bool WriteTextLine(const std::string& path, std::string_view text);
 std::optional<std::int32_t> ReadInt32File(const std::string& path);
 bool WriteInt32File(const std::string& path, std::int32_t value);
 
+// The drawing pen width of an editor (KELMRDB, PUNDRDB) lies in 0..kMaxPenWidth.
+inline constexpr int kMaxPenWidth = 72;
+// The int32 pen width of the file; 1 when the file is missing or its value
+// lies outside 0..kMaxPenWidth.
+int ReadPenWidthFile(const std::string& path);
+
 }  // namespace common

@@ -4,11 +4,10 @@
 #include <climits>
 #include <cstdlib>
 
+#include "common/command_line.h"
+
 namespace pundf {
 namespace {
-
-// The text without its last character.
-std::string_view DropLast(std::string_view text) { return text.empty() ? text : text.substr(0, text.size() - 1); }
 
 // The decimal number at the start of the text (after blanks), 0 when none,
 // kept within the int range.
@@ -20,23 +19,18 @@ int LeadingNumber(const std::string& text) {
 }  // namespace
 
 std::optional<CommandLine> ParseCommandLine(std::string_view text) {
-  const auto first = text.find('@');
-  if (first == std::string_view::npos) return std::nullopt;
+  auto parts = common::SplitCommandLine(text);
+  if (!parts || parts->suffix.empty() || parts->data_path.empty()) return std::nullopt;
   CommandLine line;
-  line.ext = std::string(DropLast(text.substr(0, first)));
-  const auto second = text.find('@', first + 1);
-  if (second == std::string_view::npos) {
-    line.data_path = std::string(text.substr(first + 1));
-  } else {
-    line.data_path = std::string(DropLast(text.substr(first + 1, second - first - 1)));
-    const std::string third(text.substr(second + 1));
-    if (!third.empty() && third.front() == 'G') {
+  line.ext = std::move(parts->suffix);
+  line.data_path = std::move(parts->data_path);
+  if (parts->third) {
+    if (!parts->third->empty() && parts->third->front() == 'G') {
       line.rebuild = true;
     } else {
-      line.load_case = LeadingNumber(third);
+      line.load_case = LeadingNumber(*parts->third);
     }
   }
-  if (line.ext.empty() || line.data_path.empty()) return std::nullopt;
   return line;
 }
 

@@ -10,9 +10,7 @@ constexpr const char* kPenWidthFile = "PUNDRDB";
 }  // namespace
 
 int ReadPenWidth(const common::SettingsContext& settings) {
-  const auto width = common::ReadInt32File(common::JoinSettingsPath(settings, kPenWidthFile));
-  if (!width || *width < 0 || *width > kMaxPenWidth) return 1;
-  return *width;
+  return common::ReadPenWidthFile(common::JoinSettingsPath(settings, kPenWidthFile));
 }
 
 common::Result SavePenWidth(const common::SettingsContext& settings, int pen_width) {

@@ -2,11 +2,12 @@
 // The load editor's settings files in the settings folder.
 #include "common/result.h"
 #include "common/settings.h"
+#include "common/settings_files.h"
 
 namespace pundf {
 
 // The drawing pen width lies in 0..kMaxPenWidth.
-inline constexpr int kMaxPenWidth = 72;
+using common::kMaxPenWidth;
 
 // The pen width of PUNDRDB; 1 when the file is missing or its value lies
 // outside 0..kMaxPenWidth.

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "common/position/file_names.h"
 #include "common/settings_files.h"
 #include "loads/app/command_line.h"
 #include "loads/tests/example_frames.h"
 #include "loads/tests/frame_fixture.h"
 #include "platform/files.h"
-#include "platform/process.h"
 #include "platform/testing/testing.h"
 
 namespace pundf {
@@ -49,21 +46,13 @@ TEST(ParseCommandLine, SuffixDataPathAndThirdPart) {
   }
 }
 
-// Runs the real PUNDF with PLAT_MESSAGES set; its exit code and the messages.
-struct ProgramRun {
-  int exit_code = -2;
-  std::string messages;
-};
+using plat::testing::ProgramRun;
 
+// Runs the real PUNDF with PLAT_MESSAGES set; its exit code and the messages.
 ProgramRun RunPundf(const std::vector<std::string>& args) {
-  const std::string log = plat::testing::TestFolder() + "messages.txt";
-  plat::RemoveFile(log);
-  setenv("PLAT_MESSAGES", log.c_str(), 1);
-  std::string error;
-  const auto code = plat::RunAndWait(plat::testing::BinFolder() + "PUNDF", args, {}, &error);
-  unsetenv("PLAT_MESSAGES");
-  EXPECT_TRUE(code.has_value()) << error;
-  return {code.value_or(-2), testing::ReadText(log)};
+  ProgramRun run = plat::testing::RunProgram("PUNDF", args);
+  EXPECT_NE(run.exit_code, -2) << run.start_error;
+  return run;
 }
 
 TEST(PundfProgram, RebuildsEveryLoadCaseFromTheEchoTextAndEnds) {

@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 
+#include "platform/binary_io.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/process.h"
 
 namespace plat::testing {
 namespace {
@@ -11,6 +14,22 @@ std::string WithSlash(std::string s) {
   return s;
 }
 }  // namespace
+
+ProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args) {
+  const std::string log = TestFolder() + "messages.txt";
+  RemoveFile(log);
+  setenv("PLAT_MESSAGES", log.c_str(), 1);
+  std::string error;
+  const auto code = RunAndWait(BinFolder() + name, args, {}, &error);
+  unsetenv("PLAT_MESSAGES");
+  ProgramRun run;
+  run.exit_code = code.value_or(-2);
+  run.start_error = error;
+  if (const auto bytes = ReadWholeFile(log)) {
+    run.messages.assign(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  }
+  return run;
+}
 
 std::string BinFolder() {
   const char* dir = std::getenv("SUITE_BIN_DIR");

@@ -19,6 +19,19 @@ std::string BinFolder();
 // The source tree's root, ending with "/".
 std::string SourceFolder();
 
+// A run of one of the suite's executables.
+struct ProgramRun {
+  int exit_code = -2;       // -2 when it could not start
+  std::string start_error;  // why it could not start
+  std::string messages;     // the PLAT_MESSAGES file: one "caption<TAB>text" line per message box
+};
+
+// Runs BinFolder() + name with the arguments and waits for it, with
+// PLAT_MESSAGES set to a fresh file of the test folder (the child's message
+// boxes are logged there and answered with their default button). The child
+// inherits the environment, XDG_DATA_HOME of the test included.
+ProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args);
+
 struct ShownBox {
   std::string text;
   std::string caption;
