@@ -27,6 +27,12 @@ class FrameParams : public ByteRecord<744> {
   // Setting of the arc and parabola generators.
   std::int16_t arc_setting() const { return At<std::int16_t, 52>(); }
   void set_arc_setting(std::int16_t v) { SetAt<std::int16_t, 52>(v); }
+  // Defaults of the geometry editor's input (-1 and 20 in a model without an
+  // echo text); their meaning is the editor's.
+  std::int16_t editor_default_68() const { return At<std::int16_t, 68>(); }
+  void set_editor_default_68(std::int16_t v) { SetAt<std::int16_t, 68>(v); }
+  std::int32_t editor_default_108() const { return At<std::int32_t, 108>(); }
+  void set_editor_default_108(std::int32_t v) { SetAt<std::int32_t, 108>(v); }
   std::int16_t editor_state() const { return At<std::int16_t, 98>(); }
   void set_editor_state(std::int16_t v) { SetAt<std::int16_t, 98>(v); }
   std::int16_t concrete_class() const { return At<std::int16_t, 110>(); }

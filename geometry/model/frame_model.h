@@ -41,6 +41,24 @@ struct EditorState {
   common::DrawingExtents view_extents = common::DrawingExtents::Default();
   // The model was changed since it was last stored; storing the echo text clears it.
   bool model_changed = false;
+
+  // Read at start from the settings folder: the pen width (KELMRDB), the
+  // margin (FMARGIN) and the two values of FANGEN; their meaning is the view's.
+  int pen_width = 1;
+  float margin = 0.05f;
+  float fangen[2] = {0.05f, 1.0f};
+  // The position has a load case 1 (PL01).
+  bool load_cases_exist = false;
+  // The position had a geometry echo text at the last load.
+  bool echo_found = false;
+  // Cleared when the position has no GEOMETRY marker.
+  bool geometry_stored = false;
+  // The FrameParams checksum (ParamsChecksum) when the frame was last loaded or
+  // stored: the New command compares it with the current one.
+  std::uint32_t stored_checksum = 0;
+  // Pictures drawn so far; a rebuild from the echo text after the first one
+  // lets the next drawing recompute the extents.
+  int pictures_drawn = 0;
 };
 
 struct FrameModel {

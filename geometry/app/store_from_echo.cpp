@@ -1,0 +1,32 @@
+#include "geometry/app/store_from_echo.h"
+
+#include "common/position/position.h"
+#include "common/settings.h"
+#include "geometry/app/show_messages.h"
+#include "geometry/echo/echo_file.h"
+#include "geometry/position/load_old_data.h"
+#include "geometry/position/load_position_files.h"
+#include "geometry/position/store_position.h"
+#include "platform/message_box.h"
+
+namespace kelmf {
+
+int StoreFromEcho(const std::string& data_path, const std::string& name) {
+  const common::Position position(data_path, common::PositionExt(name));
+  if (CheckEchoFile(position) != 3) {
+    plat::MessageBox("No geometry to store: the file " + EchoFilePath(position) + " is missing or empty.",
+                     "Missing input", plat::MB_OK);
+    return 1;
+  }
+  const common::SettingsContext settings = common::SettingsContext::Discover();
+  FrameModel model;
+  const LoadReport load = LoadPositionFiles(model, position, settings, true);
+  ShowMessages(load.messages);
+  if (load.ends_program || !load.rebuilt_from_echo) return 1;
+
+  const CheckReport store = StorePosition(model, position, settings);
+  ShowMessages(store.messages);
+  return store.stored() ? 0 : 1;
+}
+
+}  // namespace kelmf

@@ -1,0 +1,56 @@
+#include "geometry/position/store_position.h"
+
+#include <string>
+#include <utility>
+
+#include "common/position/file_names.h"
+#include "common/settings_files.h"
+#include "geometry/check/flexibility_diagonal.h"
+#include "geometry/check/inverse_files.h"
+#include "geometry/echo/echo_file.h"
+#include "geometry/model/drawing_extents.h"
+#include "geometry/model/model_files.h"
+#include "geometry/model/node_rebuild.h"
+#include "geometry/position/load_position_files.h"
+
+namespace kelmf {
+namespace {
+
+CheckReport Stopped(common::Result failure, const common::Position& position) {
+  CheckReport report;
+  report.Show(std::move(failure));
+  report.result = kModelCheckFailed;
+  DeleteInverseFiles(position);
+  return report;
+}
+
+}  // namespace
+
+CheckReport StorePosition(FrameModel& model, const common::Position& position,
+                          const common::SettingsContext& settings) {
+  if (!common::EnsurePositionFolder(position)) {
+    return Stopped(common::Result::Fail("Directory " + position.folder() + " cannot be generated!", "Error"),
+                   position);
+  }
+  (void)common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), position.ext());
+  model.editor.stored_checksum = ParamsChecksum(model.params);
+
+  if (common::Result extents = WriteDrawingExtents(model, position); !extents) {
+    return Stopped(std::move(extents), position);
+  }
+  if (common::Result nodes = RebuildNodes(model, position); !nodes) return Stopped(std::move(nodes), position);
+  if (common::Result echo = WriteEchoFile(EchoFilePath(position), model, position); !echo) {
+    return Stopped(std::move(echo), position);
+  }
+
+  CheckReport report = FlexibilityDiagonal(model, position);
+  if (!report.stored()) return report;
+  const std::string marker = position.File(common::file_names::kGeometryMarker);
+  if (!common::WriteInt32File(marker, 1)) {
+    report.Show(CannotStore(marker));
+    report.result = kModelCheckFailed;
+  }
+  return report;
+}
+
+}  // namespace kelmf

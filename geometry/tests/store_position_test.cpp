@@ -1,0 +1,157 @@
+// The Store command on whole positions: every file of the sequence, the
+// stored-geometry marker, and the stores that must not count as done.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "geometry/check/check_report.h"
+#include "geometry/position/load_position_files.h"
+#include "geometry/position/store_position.h"
+#include "geometry/tests/position_fixture.h"
+#include "platform/binary_io.h"
+#include "platform/text_file.h"
+
+namespace kelmf {
+namespace {
+
+using testing::GeometryMarker;
+using testing::ReadBytes;
+using testing::TestSettings;
+
+template <class T>
+T ValueAt(const std::string& bytes, std::size_t offset) {
+  T value{};
+  EXPECT_LE(offset + sizeof(T), bytes.size());
+  if (offset + sizeof(T) <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof(T));
+  return value;
+}
+
+// The model as the start with "@G" leaves it.
+FrameModel Started(const common::Position& position) {
+  FrameModel model;
+  const LoadReport load = LoadPositionFiles(model, position, TestSettings(), true);
+  EXPECT_TRUE(load.rebuilt_from_echo);
+  for (const common::Result& m : load.messages) ADD_FAILURE() << m.caption() << ": " << m.text();
+  return model;
+}
+
+void WriteStaleInverse(const common::Position& position) {
+  for (const char* name : {"INVERSE", "FLEXDIA", "FLEXMAX"}) {
+    ASSERT_TRUE(plat::WriteTextFile(position.File(name), "stale"));
+  }
+}
+
+void ExpectNoInverse(const common::Position& position) {
+  for (const char* name : {"INVERSE", "FLEXDIA", "FLEXMAX"}) EXPECT_FALSE(plat::FileExists(position.File(name))) << name;
+}
+
+bool Shows(const CheckReport& report, const std::string& text) {
+  for (const common::Result& m : report.messages) {
+    if (m.text().find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST(StorePosition, ThePortalExampleIsStoredWholeWithItsSupportStiffness) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  const std::string echo = ReadBytes(position.TextFile("ECHO_G"));
+  FrameModel model = Started(position);
+  ASSERT_EQ(model.params.support_stiffness(), 0.0f);  // not known before the store
+
+  const CheckReport report = StorePosition(model, position, TestSettings());
+  EXPECT_EQ(report.result, 0);
+  for (const common::Result& m : report.messages) ADD_FAILURE() << m.caption() << ": " << m.text();
+
+  // Largest E (material 2 of the columns) times largest A (section 2 of the beam).
+  const std::string params = ReadBytes(position.File("PARAMR"));
+  ASSERT_EQ(params.size(), 744u);
+  EXPECT_EQ(ValueAt<float>(params, 704), 31000000.0f * 0.18f);
+  EXPECT_EQ(ValueAt<std::int16_t>(params, 124), 2);  // materials
+  EXPECT_EQ(ValueAt<std::int16_t>(params, 126), 2);  // cross sections
+  EXPECT_EQ(ValueAt<std::int16_t>(params, 128), 3);  // elements
+  EXPECT_EQ(ValueAt<std::int16_t>(params, 130), 4);  // nodes
+  EXPECT_EQ(ValueAt<std::int16_t>(params, 702), 2);  // supports
+  const int n = ValueAt<std::int16_t>(params, 38);
+  EXPECT_EQ(n, 12);
+
+  // EA and EI of each element (bytes 140, 144 after the count of 2 bytes).
+  const std::string elements = ReadBytes(position.File("ELEMENTS"));
+  ASSERT_EQ(elements.size(), 2u + 3 * 148);
+  EXPECT_EQ(ValueAt<float>(elements, 2 + 140), 31000000.0f * 0.08f);
+  EXPECT_EQ(ValueAt<float>(elements, 2 + 148 + 140), 26700000.0f * 0.18f);
+  EXPECT_EQ(ValueAt<float>(elements, 2 + 148 + 144), 26700000.0f * 0.0054f);
+
+  const std::string supports = ReadBytes(position.File("LKNOTENR"));
+  ASSERT_EQ(supports.size(), 2u + 2 * 32);
+  EXPECT_EQ(ValueAt<std::int16_t>(supports, 2), 1);
+  EXPECT_EQ(ValueAt<std::int16_t>(supports, 2 + 32), 4);
+
+  EXPECT_EQ(plat::FileSize(position.File("INVERSE")), 8 * n * n);
+  EXPECT_EQ(plat::FileSize(position.File("FLEXDIA")), 8 * n);
+  for (const char* base : {"NODES", "DOFSK", "FLEXMAX", "EXTENSIOR"}) {
+    EXPECT_TRUE(plat::FileExists(position.File(base))) << base;
+  }
+  EXPECT_EQ(GeometryMarker(position), 1);
+  EXPECT_EQ(common::ReadTextBlock(common::JoinSettingsPath(TestSettings(), "EXTR")), ".PORTAL");
+  EXPECT_EQ(ReadBytes(position.TextFile("ECHO_G")), echo);
+}
+
+TEST(StorePosition, AnInputErrorStopsTheStoreBeforeTheCheck) {
+  const common::Position position = testing::ExamplePosition("BEAM2");
+  FrameModel model = Started(position);
+  WriteStaleInverse(position);
+  model.elements[2].set_material(5);  // there is one material
+  const CheckReport report = StorePosition(model, position, TestSettings());
+  EXPECT_EQ(report.result, kModelCheckFailed);
+  ASSERT_EQ(report.messages.size(), 1u);
+  EXPECT_EQ(report.messages[0].caption(), "Error");
+  ExpectNoInverse(position);
+  EXPECT_EQ(GeometryMarker(position), 0);
+}
+
+TEST(StorePosition, AMechanismIsNotStored) {
+  const common::Position position = testing::ExamplePosition("BEAM2");
+  FrameModel model = Started(position);
+  WriteStaleInverse(position);
+  // Nothing holds the beam along its axis.
+  for (common::NodeRecord& node : model.nodes.used()) {
+    node.set_support(1, 0.0f);
+    node.set_support_flag(1, 0);
+  }
+  for (common::NodeRefRecord& entry : model.supports.used()) {
+    entry.set_support(1, 0.0f);
+    entry.set_support_flag(1, 0);
+  }
+  const CheckReport report = StorePosition(model, position, TestSettings());
+  EXPECT_GT(report.result, 0);
+  EXPECT_TRUE(Shows(report, "Singularity in row " + std::to_string(report.result)));
+  ExpectNoInverse(position);
+  EXPECT_EQ(GeometryMarker(position), 0);
+}
+
+TEST(StorePosition, AFolderThatCannotBeMadeIsReported) {
+  const std::string blocker = plat::testing::TestFolder() + "file";
+  ASSERT_TRUE(plat::WriteTextFile(blocker, "x"));
+  const common::Position position(blocker + "/", ".12");
+  FrameModel model = testing::StartModel();
+  const CheckReport report = StorePosition(model, position, TestSettings());
+  EXPECT_EQ(report.result, kModelCheckFailed);
+  ASSERT_EQ(report.messages.size(), 1u);
+  EXPECT_EQ(report.messages[0].text(), "Directory " + position.folder() + " cannot be generated!");
+}
+
+TEST(StorePosition, AMarkerThatCannotBeWrittenLeavesTheStoreUndone) {
+  const common::Position position = testing::ExamplePosition("BEAM2");
+  FrameModel model = Started(position);
+  ASSERT_TRUE(plat::RemoveFile(position.File("GEOMETRY")));
+  ASSERT_TRUE(plat::MakeFolder(position.File("GEOMETRY")));  // a folder in the way
+  const CheckReport report = StorePosition(model, position, TestSettings());
+  EXPECT_EQ(report.result, kModelCheckFailed);
+  EXPECT_TRUE(Shows(report, position.File("GEOMETRY")));
+  EXPECT_TRUE(plat::FileExists(position.File("INVERSE")));  // the inverse of the model stored
+}
+
+}  // namespace
+}  // namespace kelmf
