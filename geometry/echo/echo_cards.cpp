@@ -7,6 +7,7 @@
 #include "common/echo/card_reader.h"
 #include "common/echo/number_reader.h"
 #include "geometry/echo/echo_keywords.h"
+#include "geometry/model/bar_geometry.h"
 
 namespace kelmf {
 namespace {
@@ -54,10 +55,10 @@ common::ElementRecord ReadElementLine(std::string_view line, common::ElementReco
   const float zb = Real(card, 4);
   record.set_xa(Real(card, 1));
   record.set_za(za);
-  record.set_ya(-za);
+  record.set_ya(UpwardY(za));
   record.set_xb(Real(card, 3));
   record.set_zb(zb);
-  record.set_yb(-zb);
+  record.set_yb(UpwardY(zb));
   record.set_hinge_a(Whole(card, 5));
   record.set_hinge_b(Whole(card, 6));
   record.set_material(Whole(card, 7));
@@ -73,7 +74,7 @@ common::NodeRecord ReadNodeLine(std::string_view line) {
   const float z = Real(card, 2);
   node.set_x(Real(card, 1));
   node.set_z(z);
-  node.set_y(-z);
+  node.set_y(UpwardY(z));
   for (int d = 1; d <= 3; ++d) {
     const float value = SupportValue(card, static_cast<std::size_t>(2 + d));
     node.set_support(d, value);

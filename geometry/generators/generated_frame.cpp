@@ -20,10 +20,10 @@ common::ElementRecord GeneratedElement(const Segment& s) {
   common::ElementRecord e;
   e.set_xa(static_cast<float>(s.xa));
   e.set_za(static_cast<float>(s.za));
-  e.set_ya(-e.za());
+  e.set_ya(UpwardY(e.za()));
   e.set_xb(static_cast<float>(s.xb));
   e.set_zb(static_cast<float>(s.zb));
-  e.set_yb(-e.zb());
+  e.set_yb(UpwardY(e.zb()));
   e.set_material(1);
   e.set_cross_section(1);
   e.set_compression_flag(1);

@@ -9,6 +9,10 @@
 
 namespace kelmf {
 
+// The stored upward y of the user's vertical coordinate z: y = -z, a zero
+// stored as +0 (a -0 would print as "-0.000" wherever y is shown).
+inline float UpwardY(float z) { return 0.0f - z; }
+
 struct BarGeometry {
   double dx = 0.0;  // xb - xa
   double dy = 0.0;  // yb - ya, upward

@@ -22,7 +22,7 @@ void Split(FrameModel& model, int e, float x, float z) {
   common::ElementRecord& old = model.elements[e];
   common::ElementRecord added;
   added.set_xa(x);
-  added.set_ya(-z);
+  added.set_ya(UpwardY(z));
   added.set_za(z);
   added.set_xb(old.xb());
   added.set_yb(old.yb());
@@ -41,7 +41,7 @@ void Split(FrameModel& model, int e, float x, float z) {
   added.set_hinge_b(old.hinge_b());
 
   old.set_xb(x);
-  old.set_yb(-z);
+  old.set_yb(UpwardY(z));
   old.set_zb(z);
   old.set_hinge_b(0);
   ComputeElementGeometry(old, model.params);

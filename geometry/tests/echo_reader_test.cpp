@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,14 @@ TEST(ConvertTextInput, ElementLinesWithAndWithoutMemberFlags) {
   const common::ElementRecord short_line = ReadElementLine("3 0 0 5 0 0 0 1 1", {});
   EXPECT_EQ(short_line.compression_flag(), 1);
   EXPECT_EQ(short_line.tension_flag(), 1);
+}
+
+TEST(ConvertTextInput, AZeroHeightIsStoredAsAPositiveZero) {
+  // A negative zero would print as "-0.000" in the load texts that show y.
+  const common::ElementRecord e = ReadElementLine("1 0.00 0.00 5.00 -0.00 0 0 1 1 1 1", {});
+  EXPECT_FALSE(std::signbit(e.ya()));
+  EXPECT_FALSE(std::signbit(e.yb()));
+  EXPECT_FALSE(std::signbit(ReadNodeLine("1 0.00 0.00  0.0000E+00  0.0000E+00  0.0000E+00").y()));
 }
 
 TEST(ConvertTextInput, ParabolaLineWithTwoWords) {
