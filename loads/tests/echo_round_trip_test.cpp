@@ -72,26 +72,66 @@ void Rebuild(LoadModel& model) {
   for (const auto& m : messages) ADD_FAILURE() << m.caption() << ": " << m.text();
 }
 
+// The example's load cases made on `model` as the editor makes them, stored,
+// their binary files deleted (DIARY and the logs too unless kept) and rebuilt
+// from the echo text: the same files and texts again.
+void ExpectExampleRoundTrip(LoadModel model, const std::string& name, bool keep_logs) {
+  testing::StoreExampleLoadCases(name, model);
+  const common::Position& pos = model.position;
+  const Files stored = LoadCaseFiles(pos);
+  const std::string echo = testing::ReadText(pos.TextFile("ECHO_L"));
+  const std::vector<int> numbers = DiaryNumbers(pos);
+  ASSERT_FALSE(numbers.empty());
+
+  DeleteLoadCaseFiles(pos, keep_logs);
+  LoadModel fresh = testing::ReadModel(pos);
+  Rebuild(fresh);
+  ExpectSameFiles(stored, LoadCaseFiles(pos));
+  EXPECT_EQ(testing::ReadText(pos.TextFile("ECHO_L")), echo);
+  EXPECT_EQ(DiaryNumbers(pos), numbers);
+  EXPECT_EQ(ReadLoadCaseLog(pos.FolderFile("D2LOG")), numbers);
+  EXPECT_EQ(testing::ReadText(pos.FolderFile("ECHO_L.TXT")), echo);
+}
+
 TEST(EchoRoundTrip, EditorMadeLoadCasesOfEveryExample) {
   for (const testing::Example& example : testing::Examples()) {
     for (const bool keep_logs : {false, true}) {
       SCOPED_TRACE(example.name + (keep_logs ? " with DIARY and the logs kept" : " in a bare folder"));
-      LoadModel model = testing::LoadedModel(example.frame(), (keep_logs ? ".K" : ".B") + example.name);
-      testing::StoreExampleLoadCases(example.name, model);
-      const common::Position& pos = model.position;
-      const Files stored = LoadCaseFiles(pos);
-      const std::string echo = testing::ReadText(pos.TextFile("ECHO_L"));
-      const std::vector<int> numbers = DiaryNumbers(pos);
-      ASSERT_FALSE(numbers.empty());
+      ExpectExampleRoundTrip(testing::LoadedModel(example.frame(), (keep_logs ? ".K" : ".B") + example.name),
+                             example.name, keep_logs);
+    }
+  }
+}
 
-      DeleteLoadCaseFiles(pos, keep_logs);
-      LoadModel fresh = testing::LoadedModel(example.frame(), pos.ext());
-      Rebuild(fresh);
-      ExpectSameFiles(stored, LoadCaseFiles(pos));
-      EXPECT_EQ(testing::ReadText(pos.TextFile("ECHO_L")), echo);
-      EXPECT_EQ(DiaryNumbers(pos), numbers);
-      EXPECT_EQ(ReadLoadCaseLog(pos.FolderFile("D2LOG")), numbers);
-      EXPECT_EQ(testing::ReadText(pos.FolderFile("ECHO_L.TXT")), echo);
+TEST(EchoRoundTrip, EditorMadeLoadCasesOnTheStoredExampleFrames) {
+  for (const testing::Example& example : testing::Examples()) {
+    for (const bool keep_logs : {false, true}) {
+      SCOPED_TRACE(example.name + (keep_logs ? " with DIARY and the logs kept" : " in a bare folder"));
+      ExpectExampleRoundTrip(testing::StoredExample(example.name, (keep_logs ? ".SK" : ".SB") + example.name),
+                             example.name, keep_logs);
+    }
+  }
+}
+
+// The example's load echo text is what the editor stores on the frame of
+// `made`, and rebuilt on the same frame in `model` it gives the editor's files.
+void ExpectExampleTextOn(LoadModel made, LoadModel model, const std::string& name) {
+  const std::string file = plat::testing::SourceFolder() + "examples/ECHO_L." + name + ".TXT";
+  ASSERT_TRUE(plat::FileExists(file));
+  testing::StoreExampleLoadCases(name, made);
+  EXPECT_EQ(testing::ReadText(made.position.TextFile("ECHO_L")), testing::ReadText(file));
+
+  ASSERT_TRUE(plat::CopyFile(file, model.position.TextFile("ECHO_L"), true));
+  Rebuild(model);
+  const Files rebuilt = LoadCaseFiles(model.position);
+  const Files expected = LoadCaseFiles(made.position);
+  for (const auto& [path, bytes] : expected) {
+    const std::string base = path.substr(path.rfind('/') + 1);
+    SCOPED_TRACE(base);
+    const std::string other = model.position.folder() + base.substr(0, base.rfind('.')) + model.position.ext();
+    ASSERT_EQ(rebuilt.at(other).has_value(), bytes.has_value());
+    if (bytes) {
+      EXPECT_TRUE(*rebuilt.at(other) == *bytes);
     }
   }
 }
@@ -99,28 +139,16 @@ TEST(EchoRoundTrip, EditorMadeLoadCasesOfEveryExample) {
 TEST(EchoRoundTrip, ExampleEchoTextsAreWhatTheStoreWrites) {
   for (const testing::Example& example : testing::Examples()) {
     SCOPED_TRACE(example.name);
-    const std::string file = plat::testing::SourceFolder() + "examples/ECHO_L." + example.name + ".TXT";
-    ASSERT_TRUE(plat::FileExists(file));
-    LoadModel made = testing::LoadedModel(example.frame(), ".M" + example.name);
-    testing::StoreExampleLoadCases(example.name, made);
-    EXPECT_EQ(testing::ReadText(made.position.TextFile("ECHO_L")), testing::ReadText(file));
+    ExpectExampleTextOn(testing::LoadedModel(example.frame(), ".M" + example.name),
+                        testing::LoadedModel(example.frame(), ".X" + example.name), example.name);
+  }
+}
 
-    // The example rebuilt gives the editor's files.
-    LoadModel model = testing::LoadedModel(example.frame(), ".X" + example.name);
-    ASSERT_TRUE(plat::CopyFile(file, model.position.TextFile("ECHO_L"), true));
-    Rebuild(model);
-    const Files rebuilt = LoadCaseFiles(model.position);
-    const Files expected = LoadCaseFiles(made.position);
-    for (const auto& [path, bytes] : expected) {
-      const std::string name = path.substr(path.rfind('/') + 1);
-      SCOPED_TRACE(name);
-      const std::string other =
-          model.position.folder() + name.substr(0, name.rfind('.')) + model.position.ext();
-      ASSERT_EQ(rebuilt.at(other).has_value(), bytes.has_value());
-      if (bytes) {
-        EXPECT_TRUE(*rebuilt.at(other) == *bytes);
-      }
-    }
+TEST(EchoRoundTrip, ExampleEchoTextsFitTheStoredExampleFrames) {
+  for (const testing::Example& example : testing::Examples()) {
+    SCOPED_TRACE(example.name);
+    ExpectExampleTextOn(testing::StoredExample(example.name, ".SM" + example.name),
+                        testing::StoredExample(example.name, ".SX" + example.name), example.name);
   }
 }
 

@@ -10,6 +10,8 @@
 #include "loads/model/whole_element_load.h"
 #include "loads/store/store_load_case.h"
 #include "loads/tests/frame_fixture.h"
+#include "platform/files.h"
+#include "platform/testing/testing.h"
 
 namespace pundf::testing {
 namespace fn = common::file_names;
@@ -47,14 +49,13 @@ Geometry HingedPortal() {
 
 Geometry CircularArch() {
   const double pi = 4.0 * std::atan(1.0);
+  // To the centimetre, as the geometry echo text holds the points.
+  auto centimetres = [](double v) { return static_cast<float>(std::round(100.0 * v) / 100.0); };
   std::vector<Point> points;
   for (int k = 0; k <= 8; ++k) {
     const double angle = pi - k * pi / 8.0;
-    points.push_back({static_cast<float>(10.0 + 10.0 * std::cos(angle)), static_cast<float>(10.0 * std::sin(angle))});
+    points.push_back({centimetres(10.0 + 10.0 * std::cos(angle)), centimetres(10.0 * std::sin(angle))});
   }
-  points.front() = {0.0f, 0.0f};
-  points.back() = {20.0f, 0.0f};
-  points[4] = {10.0f, 10.0f};
   std::vector<Bar> bars;
   for (int k = 0; k < 8; ++k) bars.push_back(Bar{points[k], points[k + 1]});
   Geometry g = MakeGeometry(bars);
@@ -67,6 +68,16 @@ const std::vector<Example>& Examples() {
   static const std::vector<Example> examples{
       {"BEAM2", &TwoSpanBeam}, {"PORTAL", &HingedPortal}, {"ARCH", &CircularArch}};
   return examples;
+}
+
+LoadModel StoredExample(const std::string& name, const std::string& ext) {
+  const common::Position position(plat::testing::TestFolder() + "data/", ext);
+  EXPECT_TRUE(common::EnsurePositionFolder(position));
+  const std::string echo = plat::testing::SourceFolder() + "examples/ECHO_G." + name + ".TXT";
+  EXPECT_TRUE(plat::CopyFile(echo, position.TextFile("ECHO_G"), true)) << echo;
+  const auto run = plat::testing::RunProgram("store-position", {position.data_path(), position.name()});
+  EXPECT_EQ(run.exit_code, 0) << run.start_error << run.messages;
+  return ReadModel(position);
 }
 
 common::PointLoadRecord ForceAtNode(const Geometry& g, int node, float value, char direction, int element) {

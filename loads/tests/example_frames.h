@@ -15,7 +15,8 @@ Geometry TwoSpanBeam();
 // PortalFrame(6, 4) with node 1 clamped (support 1) and node 4 hinged (support 2).
 Geometry HingedPortal();
 // A semicircle of radius 10 m from (0, 0) over (10, 10) to (20, 0) in 8
-// elements, nodes 1..9 from left to right, hinged at nodes 1 and 9.
+// elements, nodes 1..9 from left to right at points to the centimetre (as
+// examples/ECHO_G.ARCH.TXT has them), hinged at nodes 1 and 9.
 Geometry CircularArch();
 
 struct Example {
@@ -23,6 +24,11 @@ struct Example {
   Geometry (*frame)();
 };
 const std::vector<Example>& Examples();
+
+// A LoadModel on the example's frame as the geometry input stores it: the
+// position `ext` under the test folder with examples/ECHO_G.<name>.TXT, stored
+// by the real store-position.
+LoadModel StoredExample(const std::string& name, const std::string& ext);
 
 // Editor-made loads.
 common::PointLoadRecord ForceAtNode(const Geometry& g, int node, float value, char direction, int element = 0);

@@ -84,8 +84,12 @@ common::Position WritePosition(const Geometry& g, const std::string& ext) {
 }
 
 LoadModel LoadedModel(const Geometry& geometry, const std::string& ext) {
+  return ReadModel(WritePosition(geometry, ext));
+}
+
+LoadModel ReadModel(const common::Position& position) {
   LoadModel model;
-  model.position = WritePosition(geometry, ext);
+  model.position = position;
   const auto read = ReadGeometry(model);
   EXPECT_TRUE(read.ok()) << read.message().text();
   model.load_case = EmptyLoadCase(model.geometry, 1);

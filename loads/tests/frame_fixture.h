@@ -33,6 +33,9 @@ common::Position WritePosition(const Geometry& geometry, const std::string& ext 
 // A LoadModel on that position with the geometry read back.
 LoadModel LoadedModel(const Geometry& geometry, const std::string& ext = ".T");
 
+// A LoadModel on the geometry files of a position, load case 1 empty.
+LoadModel ReadModel(const common::Position& position);
+
 // A whole-element line load on element e.
 common::LineLoadRecord WholeLoad(const Geometry& geometry, int e, char direction, float a, float b);
 
