@@ -17,30 +17,10 @@ namespace kelmf {
 namespace {
 
 using testing::Crlf;
+using testing::kSmallFrame;
 using testing::RebuildFromBytes;
 using testing::StartModel;
 using testing::TestPosition;
-
-// One element of 5 m, its two nodes, the first fixed in x and z.
-constexpr const char* kSmallFrame =
-    "TITEL\n"
-    "Small frame\n"
-    "MATERIAL\n"
-    "1\n"
-    "1 30000000.00 0.200000\n"
-    "CROSSECTIONS\n"
-    "1\n"
-    "1 0.300 0.500 1.5000E-01 3.1250E-03\n"
-    "ELEMENTS\n"
-    "1\n"
-    "1 0.00 0.00 5.00 0.00 0 0 1 1 1 1\n"
-    "NODES\n"
-    "2\n"
-    "1 0.00 0.00  1.0000E+00  1.0000E+00  0.0000E+00\n"
-    "2 5.00 0.00  0.0000E+00  0.0000E+00  0.0000E+00\n"
-    "SUPPORTS\n"
-    "1\n"
-    "1 1.000000 1.000000 0.000000\n";
 
 FrameModel Rebuilt(std::string_view text) {
   FrameModel model = StartModel();

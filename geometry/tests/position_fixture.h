@@ -1,6 +1,6 @@
 #pragma once
-// Positions for the tests of the start-up load and the Store: a small echo
-// text, the example positions of the source tree, and the files' values.
+// Positions for the tests of the start-up load and the Store: the example
+// positions of the source tree and the stored-geometry marker.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -15,28 +15,6 @@
 #include "platform/testing/testing.h"
 
 namespace kelmf::testing {
-
-// A single span of 5 m from (0, 0) to (5, 0), u and v held at node 1 and v at node 2.
-inline constexpr const char* kSingleSpanEcho =
-    "TITEL\n"
-    "Single span\n"
-    "MATERIAL\n"
-    "1\n"
-    "1 30000000.00 0.000000\n"
-    "CROSSECTIONS\n"
-    "1\n"
-    "1 0.300 0.500 1.5000E-01 3.1250E-03\n"
-    "ELEMENTS\n"
-    "1\n"
-    "1 0.00 0.00 5.00 0.00 0 0 1 1 1 1\n"
-    "NODES\n"
-    "2\n"
-    "1 0.00 0.00  1.0000E+00  1.0000E+00  0.0000E+00\n"
-    "2 5.00 0.00  0.0000E+00  1.0000E+00  0.0000E+00\n"
-    "SUPPORTS\n"
-    "2\n"
-    "1 1.000000 1.000000 0.000000\n"
-    "2 0.000000 1.000000 0.000000\n";
 
 inline common::SettingsContext TestSettings() { return common::SettingsContext::Discover(); }
 

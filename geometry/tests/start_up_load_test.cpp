@@ -14,7 +14,7 @@ namespace kelmf {
 namespace {
 
 using testing::GeometryMarker;
-using testing::kSingleSpanEcho;
+using testing::kSmallFrame;
 using testing::TestSettings;
 
 LoadReport Load(FrameModel& model, const common::Position& position, bool rebuild = false) {
@@ -128,16 +128,16 @@ TEST(LoadPositionFiles, TheRebuildRequestMarksTheGeometryAsNotStored) {
 
 TEST(LoadPositionFiles, TheEchoTextRebuildsTheModelFiles) {
   const common::Position position = testing::TestPosition();
-  testing::WriteBytes(position.TextFile("ECHO_G"), testing::Crlf(kSingleSpanEcho));
+  testing::WriteBytes(position.TextFile("ECHO_G"), testing::Crlf(kSmallFrame));
   FrameModel model;
   const LoadReport report = Load(model, position);
   ExpectNoMessages(report);
   EXPECT_TRUE(report.rebuilt_from_echo);
   EXPECT_TRUE(model.editor.echo_found);
-  EXPECT_EQ(model.params.title(), "Single span");
+  EXPECT_EQ(model.params.title(), "Small frame");
   EXPECT_EQ(model.elements.count(), 1);
   EXPECT_EQ(model.nodes.count(), 2);
-  EXPECT_EQ(model.supports.count(), 2);
+  EXPECT_EQ(model.supports.count(), 1);
   EXPECT_EQ(model.materials[1].modulus(), 3e7f);
   for (const char* base : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "MATR"}) {
     EXPECT_TRUE(plat::FileExists(position.File(base))) << base;
@@ -147,7 +147,7 @@ TEST(LoadPositionFiles, TheEchoTextRebuildsTheModelFiles) {
 
 TEST(LoadPositionFiles, TheModelFilesAreReadWithoutAnEchoText) {
   const common::Position position = testing::TestPosition();
-  testing::WriteBytes(position.TextFile("ECHO_G"), kSingleSpanEcho);
+  testing::WriteBytes(position.TextFile("ECHO_G"), kSmallFrame);
   FrameModel first;
   ExpectNoMessages(Load(first, position));
   ASSERT_TRUE(common::WriteBlockRecord(position.File("PARAMR"), first.params));
@@ -160,10 +160,10 @@ TEST(LoadPositionFiles, TheModelFilesAreReadWithoutAnEchoText) {
   EXPECT_FALSE(report.rebuilt_from_echo);
   EXPECT_EQ(model.elements.count(), 1);
   EXPECT_EQ(model.nodes.count(), 2);
-  EXPECT_EQ(model.supports.count(), 2);
+  EXPECT_EQ(model.supports.count(), 1);
   EXPECT_EQ(model.params.element_count(), 1);
   EXPECT_EQ(model.params.node_count(), 2);
-  EXPECT_EQ(model.params.support_count(), 2);
+  EXPECT_EQ(model.params.support_count(), 1);
   EXPECT_EQ(model.materials[1].modulus(), 3e7f);
   EXPECT_TRUE(model.editor.load_cases_exist);
   EXPECT_EQ(model.params.title(), "");  // a position without echo text starts untitled
@@ -199,14 +199,14 @@ TEST(LoadPositionFiles, ADamagedTableIsNamedAndLeftOut) {
 
 TEST(LoadPositionFiles, AnEchoTextThatDoesNotConvertIsReported) {
   const common::Position position = testing::TestPosition();
-  std::string text = kSingleSpanEcho;
-  text.replace(text.find("2 0.000000 1.000000"), 1, "7");
+  std::string text = kSmallFrame;
+  text.replace(text.find("1 1.000000 1.000000"), 1, "7");
   testing::WriteBytes(position.TextFile("ECHO_G"), text);
   FrameModel model;
   const LoadReport report = Load(model, position);
   EXPECT_FALSE(report.rebuilt_from_echo);
   ASSERT_EQ(report.messages.size(), 1u);
-  EXPECT_EQ(report.messages[0].text(), "Support 2: node 7 does not exist");
+  EXPECT_EQ(report.messages[0].text(), "Support 1: node 7 does not exist");
   EXPECT_EQ(model.elements.count(), 0);
   EXPECT_FALSE(plat::FileExists(position.File("ELEMENTS")));
   EXPECT_EQ(GeometryMarker(position), 0);
@@ -214,7 +214,7 @@ TEST(LoadPositionFiles, AnEchoTextThatDoesNotConvertIsReported) {
 
 TEST(LoadPositionFiles, AfterAPictureTheRebuildLeavesTheExtentsToTheNextDrawing) {
   const common::Position position = testing::TestPosition();
-  testing::WriteBytes(position.TextFile("ECHO_G"), kSingleSpanEcho);
+  testing::WriteBytes(position.TextFile("ECHO_G"), kSmallFrame);
   FrameModel model;
   model.editor.pictures_drawn = 1;
   ExpectNoMessages(Load(model, position));
@@ -240,7 +240,7 @@ TEST(LoadOldData, TheTextOfEachInput) {
     SCOPED_TRACE(c.name);
     const common::Position position(plat::testing::TestFolder() + c.name + "/", ".12");
     ASSERT_TRUE(common::EnsurePositionFolder(position));
-    testing::WriteBytes(position.folder() + c.file, kSingleSpanEcho);
+    testing::WriteBytes(position.folder() + c.file, kSmallFrame);
     FrameModel model = testing::StartModel();
     const LoadReport report = LoadOldData(model, position, c.input);
     EXPECT_EQ(report.rebuilt_from_echo, c.rebuilt);
@@ -265,7 +265,7 @@ TEST(LoadOldData, FrameParamsAreResetThenReadFromParamr) {
     SCOPED_TRACE(stored ? "with PARAMR" : "without PARAMR");
     const common::Position position(plat::testing::TestFolder() + (stored ? "p/" : "n/"), ".12");
     ASSERT_TRUE(common::EnsurePositionFolder(position));
-    testing::WriteBytes(position.TextFile("ECHO_G"), kSingleSpanEcho);
+    testing::WriteBytes(position.TextFile("ECHO_G"), kSmallFrame);
     common::FrameParams params;
     params.Set<std::uint8_t>(600, 7);  // not interpreted: carried
     params.Set<std::int32_t>(0, 5);    // cleared on reset

@@ -2,13 +2,13 @@
 // stored-geometry marker, and the stores that must not count as done.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "geometry/check/check_report.h"
 #include "geometry/position/load_position_files.h"
 #include "geometry/position/store_position.h"
+#include "geometry/tests/check_fixture.h"
 #include "geometry/tests/position_fixture.h"
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
@@ -17,16 +17,10 @@ namespace kelmf {
 namespace {
 
 using testing::GeometryMarker;
+using testing::FileBytes;
 using testing::ReadBytes;
 using testing::TestSettings;
-
-template <class T>
-T ValueAt(const std::string& bytes, std::size_t offset) {
-  T value{};
-  EXPECT_LE(offset + sizeof(T), bytes.size());
-  if (offset + sizeof(T) <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof(T));
-  return value;
-}
+using testing::ValueAt;
 
 // The model as the start with "@G" leaves it.
 FrameModel Started(const common::Position& position) {
@@ -65,7 +59,7 @@ TEST(StorePosition, ThePortalExampleIsStoredWholeWithItsSupportStiffness) {
   for (const common::Result& m : report.messages) ADD_FAILURE() << m.caption() << ": " << m.text();
 
   // Largest E (material 2 of the columns) times largest A (section 2 of the beam).
-  const std::string params = ReadBytes(position.File("PARAMR"));
+  const std::vector<std::byte> params = FileBytes(position.File("PARAMR"));
   ASSERT_EQ(params.size(), 744u);
   EXPECT_EQ(ValueAt<float>(params, 704), 31000000.0f * 0.18f);
   EXPECT_EQ(ValueAt<std::int16_t>(params, 124), 2);  // materials
@@ -77,13 +71,13 @@ TEST(StorePosition, ThePortalExampleIsStoredWholeWithItsSupportStiffness) {
   EXPECT_EQ(n, 12);
 
   // EA and EI of each element (bytes 140, 144 after the count of 2 bytes).
-  const std::string elements = ReadBytes(position.File("ELEMENTS"));
+  const std::vector<std::byte> elements = FileBytes(position.File("ELEMENTS"));
   ASSERT_EQ(elements.size(), 2u + 3 * 148);
   EXPECT_EQ(ValueAt<float>(elements, 2 + 140), 31000000.0f * 0.08f);
   EXPECT_EQ(ValueAt<float>(elements, 2 + 148 + 140), 26700000.0f * 0.18f);
   EXPECT_EQ(ValueAt<float>(elements, 2 + 148 + 144), 26700000.0f * 0.0054f);
 
-  const std::string supports = ReadBytes(position.File("LKNOTENR"));
+  const std::vector<std::byte> supports = FileBytes(position.File("LKNOTENR"));
   ASSERT_EQ(supports.size(), 2u + 2 * 32);
   EXPECT_EQ(ValueAt<std::int16_t>(supports, 2), 1);
   EXPECT_EQ(ValueAt<std::int16_t>(supports, 2 + 32), 4);
