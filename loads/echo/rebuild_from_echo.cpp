@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "common/records/capacities.h"
 #include "loads/echo/load_echo_reader.h"
 #include "loads/echo/load_echo_writer.h"
 #include "loads/echo/rebuild_load_case.h"
@@ -20,7 +21,10 @@ void KeepEntries(const LoadModel& model, const LoadEchoText& echo, std::size_t f
   if (auto r = AppendLoadEchoLines(model.position, std::span(lines).subspan(from, to - from)); !r) {
     messages.push_back(r);
   }
-  for (std::size_t k = first; k <= last; ++k) UpdateD2Log(model.position, echo.entries[k].number, messages);
+  for (std::size_t k = first; k <= last; ++k) {
+    const int number = echo.entries[k].number;
+    if (number >= 1 && number <= common::kMaxLoadCases) UpdateD2Log(model.position, number, messages);
+  }
 }
 
 }  // namespace

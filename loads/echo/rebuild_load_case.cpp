@@ -9,6 +9,7 @@
 #include "common/echo/card_reader.h"
 #include "common/echo/number_reader.h"
 #include "common/position/file_names.h"
+#include "common/records/capacities.h"
 #include "common/records/record_files.h"
 #include "loads/model/diary.h"
 #include "loads/model/load_checks.h"
@@ -324,6 +325,13 @@ StoreReport RebuildLoadCase(LoadModel& model, const LoadEchoText& echo, std::siz
     return report;
   }
   const EchoEntry& found = echo.entries[k - 1];
+  // Checked before the number is cut to the 16 bits of the records.
+  if (found.number < 1 || found.number > common::kMaxLoadCases) {
+    report.refused = common::Result::Fail("Load case " + std::to_string(found.number) + " of " + echo.path +
+                                              " is not rebuilt: load cases are numbered 1 to 99.",
+                                          "Error");
+    return report;
+  }
   auto diary = ReadDiary(model.position);
   if (!diary) {
     report.refused = diary.failure();

@@ -194,6 +194,23 @@ TEST(RebuildAllLoadCases, EntriesNotRebuiltStayInTheEchoText) {
   EXPECT_TRUE(plat::FileExists(model.position.FolderFile("TIMELW")));
 }
 
+// An entry whose number names no load case stays in the text, and no number
+// is entered in D2LOG for it.
+TEST(RebuildAllLoadCases, EntryOfNoLoadCaseNumberStaysUnlogged) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  const std::string text = "LOAD CASES\r\nLC 65537\r\n0 0 1\r\nTITLE\r\nwrapped\r\n";
+  const std::string path = model.position.TextFile("ECHO_L");
+  ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
+  const auto messages = RebuildAllLoadCases(model);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text(), "Load case 65537 of " + path +
+                                    " is not rebuilt: load cases are numbered 1 to 99. Its entry stays in the echo "
+                                    "text.");
+  EXPECT_EQ(testing::ReadText(path), text);
+  EXPECT_TRUE(ReadLoadCaseLog(model.position.FolderFile("D2LOG")).empty());
+  EXPECT_FALSE(plat::FileExists(model.position.LoadCaseFile(fn::kLoadCaseParams, 1)));
+}
+
 TEST(RebuildAllLoadCases, TextBeyond6000LinesIsKeptAndNamed) {
   LoadModel model = testing::LoadedModel(testing::HingedPortal());
   std::string text = "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\n";

@@ -277,5 +277,21 @@ TEST(RebuildLoadCase, IndexOutOfRangeRefusesTheLoadCase) {
   }
 }
 
+// A number beyond 1..99 names no load case: a number beyond the 16 bits of the
+// files must not stand for another one (65537 would be load case 1).
+TEST(RebuildLoadCase, NumberOutsideOneTo99IsRefused) {
+  for (const char* number : {"100", "65537"}) {
+    SCOPED_TRACE(number);
+    LoadModel model = testing::LoadedModel(testing::HingedPortal());
+    const LoadEchoText echo = Echo(model, std::string("LOAD CASES\nLC ") + number + "\n0 0 0\nTITLE\nx\n");
+    const StoreReport report = RebuildLoadCase(model, echo, 1);
+    ASSERT_FALSE(report.ok());
+    EXPECT_EQ(report.refused.text(), std::string("Load case ") + number + " of " + echo.path +
+                                         " is not rebuilt: load cases are numbered 1 to 99.");
+    EXPECT_FALSE(plat::FileExists(model.position.LoadCaseFile(fn::kLoadCaseParams, 1)));
+    EXPECT_FALSE(plat::FileExists(model.position.File(fn::kDiary)));
+  }
+}
+
 }  // namespace
 }  // namespace pundf
