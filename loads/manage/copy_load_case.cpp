@@ -107,6 +107,10 @@ common::Result CopyLoadCase(LoadModel& model, const CopySource& source, int mode
   Problem problem = CheckPointLoads(copy.point_loads, model.geometry);
   if (!problem) problem = CheckLineLoads(copy.line_loads, model.geometry);
   if (problem) return Refusal("The loads cannot be copied: " + *problem + ".");
+  // The PL counts follow the tables (in an adding copy they grow by the source's).
+  copy.params.set_point_load_count(static_cast<std::int16_t>(copy.point_loads.count()));
+  copy.params.set_user_line_load_count(static_cast<std::int16_t>(copy.line_loads.count()));
+  copy.params.set_line_load_record_count(static_cast<std::int16_t>(copy.line_loads.count()));
   model.load_case = std::move(copy);
   return common::Result::Ok();
 }

@@ -22,9 +22,10 @@ inline constexpr int kCopyAdd = 1;
 //   loads and PL block take the place of the current ones; the current load
 //   case keeps its number and text and its temperature, settlement and
 //   prestress data, whose files the copy does not bring.
-// - kCopyAdd: the source's loads follow the current ones; when the source's
-//   line loads were generated, its generator and gravity flags are taken over
-//   and its gamma, covering and uniform-load value multiplied by the factor.
+// - kCopyAdd: the source's loads follow the current ones and the PL counts
+//   grow by the source's; when the source's line loads were generated, its
+//   generator and gravity flags are taken over and its gamma, covering and
+//   uniform-load value multiplied by the factor.
 // Refused with a message, the current load case unchanged, when a PL is
 // missing ("The file %s is missing", caption "Error"), a source file does not
 // read, more than 100 point or line loads would result, or a copied load names

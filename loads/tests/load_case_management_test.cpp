@@ -258,6 +258,7 @@ TEST(CopyLoadCase, ReplaceKeepsNumberTextAndTheLoadCasesOwnFiles) {
 
 TEST(CopyLoadCase, AddAppendsAndRefusesBeyond100) {
   CopySetup s = MakeCopySetup();
+  const common::LoadCaseParams stored = s.model.load_case.params;
   ASSERT_TRUE(CopyLoadCase(s.model, s.source, kCopyAdd, 0.0f, 0.0f, 1.0f).ok());
   const auto& lc = s.model.load_case;
   EXPECT_EQ(lc.params.title(), "own");
@@ -266,6 +267,11 @@ TEST(CopyLoadCase, AddAppendsAndRefusesBeyond100) {
   EXPECT_EQ(lc.point_notes[1].text(), "own point");
   EXPECT_EQ(lc.point_notes[2].text(), "force in span 1");
   EXPECT_EQ(lc.line_notes[4].text(), "normal load from the start");
+  // The PL counts grow with the tables: the editor's change test sees the copy.
+  EXPECT_EQ(lc.params.point_load_count(), 6);
+  EXPECT_EQ(lc.params.user_line_load_count(), 4);
+  EXPECT_EQ(lc.params.line_load_record_count(), 4);
+  EXPECT_NE(lc.params, stored);
 
   for (int k = 0; k < 18; ++k) ASSERT_TRUE(CopyLoadCase(s.model, s.source, kCopyAdd, 0.0f, 0.0f, 1.0f).ok());
   EXPECT_EQ(s.model.load_case.point_loads.count(), 96);
