@@ -63,6 +63,11 @@ common::Result CheckStorable(const LoadModel& model) {
   if (!problem) problem = CheckLineLoads(lc.line_loads, model.geometry);
   if (!problem && lc.params.settlement_flag() != 0) problem = CheckSettlements(lc.settlements, model.geometry);
   if (problem) return Refusal(number, *problem);
+  if (lc.params.gravity_flag() != 0) {
+    if (auto gravity = GravityLoads(model.geometry, lc.params, lc.line_loads.count()); !gravity) {
+      return gravity.failure();
+    }
+  }
   return common::Result::Ok();
 }
 

@@ -277,6 +277,22 @@ TEST(RebuildLoadCase, IndexOutOfRangeRefusesTheLoadCase) {
   }
 }
 
+// A load case that the store refuses leaves every file as it was, the
+// temperature and prestress files of the load case included.
+TEST(RebuildLoadCase, RefusedStoreWritesNoFileOfTheLoadCase) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  std::string text = "LOAD CASES\nLC 4\n0 98 0\nTITLE\n\nGRAVITYLOAD\n25 0\nLINELOADS\n";
+  for (int k = 1; k <= 98; ++k) text += std::to_string(k) + " \n2 1 0 0 0 0 0 0 1 1 Y\n";
+  text += "TEMPERATURE\n10\n0\n1.2E-05\nPRESTRESS\n1\n2 100\n";
+  const LoadEchoText echo = Echo(model, text);
+  const StoreReport report = RebuildLoadCase(model, echo, 1);
+  ASSERT_FALSE(report.ok());
+  EXPECT_EQ(report.refused.text(), "Too many line loads, max = 100");
+  for (const char* base : {fn::kTemperatures, fn::kPrestress, fn::kLoadCaseParams}) {
+    EXPECT_FALSE(plat::FileExists(model.position.LoadCaseFile(base, 4))) << base;
+  }
+}
+
 // A number beyond 1..99 names no load case: a number beyond the 16 bits of the
 // files must not stand for another one (65537 would be load case 1).
 TEST(RebuildLoadCase, NumberOutsideOneTo99IsRefused) {
