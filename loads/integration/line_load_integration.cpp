@@ -37,6 +37,28 @@ bool ComponentsOf(const common::LineLoadRecord& load, double c, double s, Compon
   }
 }
 
+// A stretch given from its end to its start (xb < xa) turned round: its ends
+// with their values and points change places, so that the load stays the same
+// and every reader finds xa <= xb.
+void OrderStretch(common::LineLoadRecord& load) {
+  if (load.whole_element() != 0 || load.xb() >= load.xa()) return;
+  const common::LineLoadRecord given = load;
+  load.set_xa(given.xb());
+  load.set_xb(given.xa());
+  load.set_value_a(given.value_b());
+  load.set_value_b(given.value_a());
+  load.set_along_a(given.along_b());
+  load.set_along_b(given.along_a());
+  load.set_normal_a(given.normal_b());
+  load.set_normal_b(given.normal_a());
+  load.set_x1(given.x2());
+  load.set_y1(given.y2());
+  load.set_z1(given.z2());
+  load.set_x2(given.x1());
+  load.set_y2(given.y1());
+  load.set_z2(given.z1());
+}
+
 }  // namespace
 
 int NodeAtPoint(const common::NodeTable& nodes, float x, float y) {
@@ -54,6 +76,7 @@ void IntegrateLineLoad(common::LineLoadRecord& load, const common::ElementRecord
   const double l = element.length() < kShortestLength ? 1.0 : element.length();
   const double c = element.cosine();
   const double s = element.sine();
+  OrderStretch(load);
 
   Components q;
   if (ComponentsOf(load, c, s, q)) {

@@ -14,7 +14,8 @@ namespace pundf {
 // Fills bytes 36, 40, 48, 52, 168..292, 360 and 362 of the record from its
 // element, stretch, values and direction ('X', 'Y', 'T', 'N' in either case; any
 // other letter keeps the stored components). An element shorter than 0.01 is
-// taken as 1 m long.
+// taken as 1 m long. A stretch given from its end (xb < xa) is first turned
+// round: xa and xb, A and B and the two points change places, the same load.
 void IntegrateLineLoad(common::LineLoadRecord& load, const common::ElementRecord& element,
                        const common::NodeTable& nodes);
 

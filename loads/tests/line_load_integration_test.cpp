@@ -82,6 +82,31 @@ TEST(LineLoadIntegration, LoadOnPartOfAnElement) {
   EXPECT_NEAR(load.normal_slope(), 2.0f, kTol);
 }
 
+// A stretch typed from its end to its start is the same load: it is stored
+// from its start, and its end forces do not turn round.
+TEST(LineLoadIntegration, StretchGivenFromItsEnd) {
+  const Geometry g = Horizontal();
+  auto load = testing::WholeLoad(g, 1, 'Y', 4.0f, 8.0f);  // 4 at x = 4, 8 at x = 2
+  load.set_whole_element(0);
+  load.set_xa(4.0f);
+  load.set_xb(2.0f);
+  load.set_x1(4.0f);
+  load.set_x2(2.0f);
+  IntegrateLineLoad(load, g.elements[1], g.nodes);
+  EXPECT_EQ(load.xa(), 2.0f);
+  EXPECT_EQ(load.xb(), 4.0f);
+  EXPECT_EQ(load.x1(), 2.0f);
+  EXPECT_EQ(load.x2(), 4.0f);
+  EXPECT_EQ(load.value_a(), 8.0f);
+  EXPECT_EQ(load.value_b(), 4.0f);
+  // 12 kN downward in the 'Y' sense, as 8 -> 4 on [2, 4].
+  EXPECT_NEAR(load.global_force(2) + load.global_force(5), 12.0f, kTol);
+  EXPECT_GT(load.global_force(2), load.global_force(5));
+  EXPECT_LT(load.global_force(3), 0.0f);
+  EXPECT_NEAR(load.normal_resultant(), 12.0f, kTol);
+  EXPECT_NEAR(load.normal_resultant_position(), 2.0f + 2.0f * 16.0f / 36.0f, kTol);
+}
+
 TEST(LineLoadIntegration, DirectionsOnAnInclinedElement) {
   const Geometry g = MakeGeometry({Bar{{0, 0}, {3, 3}}});  // 45 degrees, l = 4.243
   const float half = 10.0f * g.elements[1].length() / 2.0f;
