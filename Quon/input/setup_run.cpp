@@ -1,7 +1,5 @@
 #include "Quon/input/setup_run.h"
 
-#include <cstdint>
-
 #include "Quon/input/find_position.h"
 #include "Quon/input/read_load_case.h"
 #include "Quon/input/read_model.h"
@@ -10,6 +8,7 @@
 #include "Quon/run/messages.h"
 #include "Quon/run/require_file.h"
 #include "common/position/file_names.h"
+#include "common/position/output_list.h"
 #include "common/records/record_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
@@ -19,9 +18,8 @@ namespace {
 
 // The label of the next listing page: "D%d" of LASTD plus 1 (LASTD 0 when missing).
 void ReadPageLabel(Run& run) {
-  std::int16_t last = 0;
-  if (!plat::ReadBlock(run.position.FolderFile(kPageCounterFile), &last, sizeof last)) last = 0;
-  run.page_label = "D" + std::to_string(last + 1);
+  const common::PageCount last = common::ReadPageCounter(run.position);
+  run.page_label = common::PageLabel((last.status.ok() ? last.value : 0) + 1);
 }
 
 common::Result ReadDiary(Run& run) {

@@ -9,7 +9,6 @@
 
 namespace zedir {
 
-inline constexpr const char* kPageCounterFile = "LASTD";
 inline constexpr const char* kStiffnessMatrixFile = "MATRIX";
 
 // A failure of the load case leaves run.HasFurtherPass() as the job says; a

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/position/file_names.h"
+#include "common/position/output_list.h"
 #include "common/records/capacities.h"
 #include "common/records/record_files.h"
 #include "loads/echo/load_echo_writer.h"
@@ -98,11 +99,9 @@ void AppendHistory(const common::Position& pos, int number, StoreReport& report)
 
 // The page counter of the listings: 1 becomes 2.
 void AdvancePageCounter(const common::Position& pos, StoreReport& report) {
-  const std::string path = pos.FolderFile("LASTD");
-  std::int16_t page = 0;
-  if (plat::ReadUpTo(path, &page, sizeof page) == sizeof page && page == 1) {
-    page = 2;
-    Written(plat::WriteBlock(path, &page, sizeof page), path, report);
+  const common::PageCount page = common::ReadPageCounter(pos);
+  if (page.status.ok() && page.value == 1) {
+    Written(common::WritePageCounter(pos, 2), pos.FolderFile(common::kPageCounterFile), report);
   }
 }
 
@@ -110,9 +109,8 @@ void WriteListing(const LoadModel& model, int number, StoreReport& report) {
   const common::Position& pos = model.position;
   const std::string listing = pos.FolderFile("D2.TXT");
   if (!plat::FileExists(listing)) {
-    plat::TextWriter files(pos.FolderFile("FILES"), plat::TextWriter::Mode::kAppend);
-    files.Printf("%s%s%s%s\n", "         ", "     ", "D2", "                                Load cases       ");
-    Written(Finish(files), pos.FolderFile("FILES"), report);
+    Written(common::AppendOutputList(pos, common::OutputListEntry("D2", "                                Load cases       ")),
+            pos.FolderFile(common::kOutputListFile), report);
   }
   const LogEntry entry = UpdateD2LogW(pos, number, report.messages);
   if (entry.found) {

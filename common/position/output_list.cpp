@@ -1,0 +1,83 @@
+#include "common/position/output_list.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "platform/binary_io.h"
+#include "platform/text_file.h"
+
+namespace common {
+namespace {
+
+FileStatus Status(plat::TableState state, std::string problem = {}) { return FileStatus{state, std::move(problem)}; }
+
+}  // namespace
+
+PageCount ReadPageCounter(const Position& position) {
+  std::int16_t value = 0;
+  const auto read = plat::ReadUpTo(position.FolderFile(kPageCounterFile), &value, sizeof value);
+  if (!read) return PageCount{};
+  if (*read < sizeof value) {
+    return PageCount{Status(plat::TableState::kDamaged, "it holds " + std::to_string(*read) + " of its 2 bytes")};
+  }
+  return PageCount{Status(plat::TableState::kOk), value};
+}
+
+bool WritePageCounter(const Position& position, int value) {
+  const auto stored = static_cast<std::int16_t>(value);
+  return plat::WriteBlock(position.FolderFile(kPageCounterFile), &stored, sizeof stored);
+}
+
+PageCount AdvancePageCounter(const Position& position) {
+  PageCount count = ReadPageCounter(position);
+  if (count.status.missing()) {
+    WritePageCounter(position, kFirstCounterValue);
+    count = ReadPageCounter(position);
+  }
+  if (!count.status.ok()) return count;
+  if (count.value < 0) {
+    return PageCount{Status(plat::TableState::kDamaged, "its page number " + std::to_string(count.value) +
+                                                            " is negative")};
+  }
+  if (count.value >= std::numeric_limits<std::int16_t>::max()) {
+    return PageCount{Status(plat::TableState::kDamaged, "its page number " + std::to_string(count.value) +
+                                                            " is the last one there is")};
+  }
+  ++count.value;
+  WritePageCounter(position, count.value);
+  return count;
+}
+
+std::string PageLabel(int page) { return "D" + std::to_string(page); }
+
+std::string PageFile(const Position& position, std::string_view label) {
+  return position.FolderFile(std::string(label) + ".TXT");
+}
+
+std::string OutputListEntry(std::string_view label, std::string_view rest) {
+  std::string line(14, ' ');
+  line += label;
+  line += rest;
+  return line;
+}
+
+std::string LoadCasePageEntry(std::string_view label, int load_case, std::string_view contents) {
+  const std::size_t fill = label.size() >= 2 && label.size() <= 5 ? 10 - label.size() : 8;
+  std::string rest(fill, ' ');
+  const std::string number = std::to_string(load_case);
+  rest += number;
+  if (number.size() < 18) rest.append(18 - number.size(), ' ');
+  rest += "  ";
+  rest += contents;
+  return OutputListEntry(label, rest);
+}
+
+bool AppendOutputList(const Position& position, std::string_view line) {
+  plat::TextWriter files(position.FolderFile(kOutputListFile), plat::TextWriter::Mode::kAppend);
+  if (!files.is_open()) return false;
+  files.Write(line);
+  files.Write("\n");
+  return files.Close();
+}
+
+}  // namespace common

@@ -1,0 +1,51 @@
+#pragma once
+// The numbered text listings of a position: the page counter LASTD (one int16, the number of the
+// last page D<n>.TXT handed out) and the output list FILES (one text line per page), to which
+// every computing program adds its pages.
+#include <string>
+#include <string_view>
+
+#include "common/position/position.h"
+#include "common/records/record_files.h"
+
+namespace common {
+
+inline constexpr const char* kOutputListFile = "FILES";
+inline constexpr const char* kPageCounterFile = "LASTD";
+
+// A new page counter holds this: pages 1 and 2 are the geometry and the load listings.
+inline constexpr int kFirstCounterValue = 2;
+
+struct PageCount {
+  FileStatus status;  // missing, damaged (shorter than an int16), or ok with the value
+  int value = 0;
+};
+
+// Reads LASTD of the position.
+PageCount ReadPageCounter(const Position& position);
+// Writes LASTD (value 0..32767); false when it cannot be written.
+bool WritePageCounter(const Position& position, int value);
+
+// Hands out the next page: a missing LASTD is created holding 2, then its value is read, raised
+// by 1 and written back. The result holds the new value, or why there is none: LASTD missing
+// after its creation, or damaged (shorter than an int16, negative, or at 32767 with no number
+// left).
+PageCount AdvancePageCounter(const Position& position);
+
+// "D<n>".
+std::string PageLabel(int page);
+// Position folder + label + ".TXT".
+std::string PageFile(const Position& position, std::string_view label);
+
+// A line of the output list without its end: 14 blanks, the page label, then `rest`.
+std::string OutputListEntry(std::string_view label, std::string_view rest);
+
+// The line of a page of a load case: 14 blanks, the label filled with blanks to 10 characters (8
+// blanks behind a label of any other length than 2..5), the load-case number filled with blanks
+// to 18 characters, 2 blanks and the contents text.
+std::string LoadCasePageEntry(std::string_view label, int load_case, std::string_view contents);
+
+// Appends the line and a line end to FILES; false when FILES cannot be opened or written.
+bool AppendOutputList(const Position& position, std::string_view line);
+
+}  // namespace common
