@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/binary_io.h"
 #include "platform/files.h"
 
 namespace plat {
@@ -61,22 +62,31 @@ bool TextWriter::Open(const std::string& path, Mode mode) {
   return file_ != nullptr;
 }
 
-void TextWriter::Write(std::string_view text) {
-  if (!file_) return;
-  // Whole runs up to each line feed at once: listings of megabytes pass here.
+namespace {
+
+// Appends text with every "\n" as CR LF; `last_was_cr` carries a CR at the end of a run over to
+// the next call. Whole runs up to each line feed at once: listings of megabytes pass here.
+void AppendCrLf(std::string& out, std::string_view text, bool& last_was_cr) {
   while (!text.empty()) {
     const std::size_t lf = text.find('\n');
     const std::string_view run = text.substr(0, lf);
     if (!run.empty()) {
-      buffer_.append(run);
-      last_was_cr_ = run.back() == '\r';
+      out.append(run);
+      last_was_cr = run.back() == '\r';
     }
     if (lf == std::string_view::npos) break;
-    if (!last_was_cr_) buffer_ += '\r';
-    buffer_ += '\n';
-    last_was_cr_ = false;
+    if (!last_was_cr) out += '\r';
+    out += '\n';
+    last_was_cr = false;
     text.remove_prefix(lf + 1);
   }
+}
+
+}  // namespace
+
+void TextWriter::Write(std::string_view text) {
+  if (!file_) return;
+  AppendCrLf(buffer_, text, last_was_cr_);
   if (buffer_.size() >= (1u << 16)) Flush();
 }
 
@@ -122,10 +132,12 @@ bool TextWriter::Close() {
 }
 
 bool WriteTextFile(const std::string& path, std::string_view text) {
-  TextWriter writer(path);
-  if (!writer.is_open()) return false;
-  writer.Write(text);
-  return writer.Close();
+  // In one block, so that a file of the same size is written over in place (see WriteBlock).
+  std::string bytes;
+  bytes.reserve(text.size() + text.size() / 16);
+  bool last_was_cr = false;
+  AppendCrLf(bytes, text, last_was_cr);
+  return WriteBlock(path, bytes.data(), bytes.size());
 }
 
 }  // namespace plat

@@ -59,7 +59,7 @@ class TextWriter {
   bool failed_ = false;
 };
 
-// Writes a whole text file through the writer's line-end rule.
+// Writes a whole text file through the writer's line-end rule, in one block as WriteBlock does.
 bool WriteTextFile(const std::string& path, std::string_view text);
 
 }  // namespace plat

@@ -60,6 +60,15 @@ TEST(TextWriter, EveryLineFeedBecomesCrLf) {
   EXPECT_EQ(plat::FileSize(path), 3);
 }
 
+TEST(TextWriter, WholeTextOverAFileOfTheSameSize) {
+  const std::string path = plat::testing::TestFolder() + "same.txt";
+  ASSERT_TRUE(plat::WriteTextFile(path, "ab\ncd\r\n"));
+  ASSERT_TRUE(plat::WriteTextFile(path, "xy\r\nzw\n"));
+  auto bytes = plat::ReadWholeFile(path);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()), "xy\r\nzw\r\n");
+}
+
 TEST(TextWriter, LineEndsAcrossWrites) {
   const std::string path = plat::testing::TestFolder() + "ends.txt";
   {
