@@ -51,12 +51,12 @@ common::Result WriteElementCurves(Run& run) {
   for (int e = 1; e <= m; ++e) {
     const mechanics::ElementCurves c = ElementCurvesOf(run, e);
     ElementResult& r = run.element_results[static_cast<std::size_t>(e)];
-    r = {c.u.Rounded(), c.w.Rounded(), c.m.Rounded(), c.v.Rounded(), c.n.Rounded()};
-    WriteSampleLine(CurveFile(run, 'U', e), r.u);
-    WriteSampleLine(CurveFile(run, 'W', e), r.w);
-    WriteSampleLine(CurveFile(run, 'M', e), r.m);
-    WriteSampleLine(CurveFile(run, 'V', e), r.v);
-    WriteSampleLine(CurveFile(run, 'N', e), r.n);
+    r = {c.u.Rounded(), c.w.Rounded(), c.m.Rounded(), c.v.Rounded(), c.n.Rounded(), CurveFilesWritten{}};
+    r.written.u = WriteSampleLine(CurveFile(run, 'U', e), r.u);
+    r.written.w = WriteSampleLine(CurveFile(run, 'W', e), r.w);
+    r.written.m = WriteSampleLine(CurveFile(run, 'M', e), r.m);
+    r.written.v = WriteSampleLine(CurveFile(run, 'V', e), r.v);
+    r.written.n = WriteSampleLine(CurveFile(run, 'N', e), r.n);
   }
   return common::Result::Ok();
 }

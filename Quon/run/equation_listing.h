@@ -2,6 +2,7 @@
 // The trace listings of a vector by equation: one line per equation d = 1..n and an empty line
 // after every third (a node's u, v and rotation when the node has one rotation).
 #include <string>
+#include <vector>
 
 #include "mechanics/dense_vector.h"
 
@@ -9,5 +10,10 @@ namespace zedir {
 
 // `format` takes the equation (int) and its value (double), e.g. "t[%i] = %.4lf\n".
 std::string EquationListing(const mechanics::Vector& values, const char* format);
+
+// The displacements u[1..n] by node: "Node 1", then "%i    %.4E" per equation, and after every
+// third equation an empty line and the next "Node %i" (after the last equation only when
+// `heading_after_last`).
+std::string DisplacementsByNode(const std::vector<double>& u, int n, bool heading_after_last);
 
 }  // namespace zedir

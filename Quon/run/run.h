@@ -30,9 +30,15 @@ struct Settlements {
   int count() const { return static_cast<int>(dofs.size()); }
 };
 
+// Which curve files of an element were written in this pass.
+struct CurveFilesWritten {
+  bool u = false, w = false, m = false, v = false, n = false;
+};
+
 // The curves of one element in its own axes, as its curve files hold them.
 struct ElementResult {
   mechanics::SampleLine u, w, m, v, n;
+  CurveFilesWritten written;
 };
 
 // The walk over the solver job.
@@ -54,7 +60,8 @@ struct Run {
   JobState job;
   int load_case = 0;            // CurrentLoadCase
   std::string load_case_text;   // CurrentLoadCaseText, "0%d"
-  std::string page_label;       // "D%d" of the next listing page
+  std::string page_label;       // "D%d" of the listing page in work (of the next one before any is written)
+  std::string page_file;        // its file, position folder + label + ".TXT"
 
   // The model.
   common::FrameParams params;

@@ -1,10 +1,10 @@
 #include "Quon/solution/solve_load_case.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "Quon/loads/load_vector.h"
 #include "Quon/loads/state_line_files.h"
+#include "Quon/run/equation_listing.h"
 #include "Quon/solution/inverse_file.h"
 #include "Quon/solution/settlements.h"
 #include "platform/binary_io.h"
@@ -24,19 +24,7 @@ void MultiplyByInverse(const mechanics::Matrix& inverse, const mechanics::Vector
   }
 }
 
-std::string SolutionText(const std::vector<double>& u, int n) {
-  std::string text = "Node 1\n";
-  char line[64];
-  for (int d = 1; d <= n; ++d) {
-    std::snprintf(line, sizeof line, "%i    %.4E\n", d, u[static_cast<std::size_t>(d)]);
-    text += line;
-    if (d % 3 == 0) {
-      std::snprintf(line, sizeof line, "\nNode %i\n", d / 3 + 1);
-      text += line;
-    }
-  }
-  return text;
-}
+std::string SolutionText(const std::vector<double>& u, int n) { return DisplacementsByNode(u, n, true); }
 
 common::Result SolveLoadCase(Run& run) {
   WriteStateLines(run);

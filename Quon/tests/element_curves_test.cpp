@@ -13,21 +13,13 @@
 namespace zedir {
 namespace {
 
+using testing::ForceAcross;
 using testing::FrameBuilder;
 using testing::FrameModel;
 using testing::LoadCaseFiles;
 using testing::SolverFixture;
 
 constexpr float kQ = 10.0f;
-
-common::PointLoadRecord ForceAcross(int element, float a, float p) {
-  common::PointLoadRecord load = testing::ElementLoad(element, common::PointLoadRecord::kForce, a);
-  load.set_direction('N');
-  load.set_value(p);
-  load.set_force_y(p);
-  load.set_force_normal(p);
-  return load;
-}
 
 common::TemperatureTable Temperatures(int elements, float t, float dt) {
   common::TemperatureTable table;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,14 +14,9 @@
 namespace zedir {
 namespace {
 
+using testing::FloatAt;
 using testing::LoadCaseFiles;
 using testing::SolverFixture;
-
-float FloatAt(const std::vector<std::byte>& bytes, std::size_t offset) {
-  float v;
-  std::memcpy(&v, bytes.data() + offset, 4);
-  return v;
-}
 
 TEST(ResultFiles, Names) {
   zedir::Run run;

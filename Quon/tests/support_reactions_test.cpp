@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -44,12 +43,6 @@ std::vector<float> SolvedReactions(const LoadCaseFiles& lc) {
   SolverFixture solver(testing::TwoSpans());
   EXPECT_TRUE(solver.SolveWithResults(lc).ok());
   return solver.Reactions();
-}
-
-float EntryAt(const std::vector<std::byte>& bytes, std::size_t offset) {
-  float v;
-  std::memcpy(&v, bytes.data() + offset, 4);
-  return v;
 }
 
 TEST(SupportReactions, SettledSupportKeepsItsShareOfTheLoad) {
@@ -99,12 +92,12 @@ TEST(SupportReactions, FileLayoutAndSigns) {
   ASSERT_TRUE(solver.SolveWithResults(lc).ok());
   const std::vector<std::byte> bytes = testing::FileBytes(solver.pos.LoadCaseFile("KLAGER", 1));
   ASSERT_EQ(bytes.size(), 24u);  // 6 equations
-  EXPECT_NEAR(EntryAt(bytes, 0), -5.0, 1e-4);  // u of node 1
-  EXPECT_NEAR(EntryAt(bytes, 4), 30.0, 1e-4);  // v of node 1
-  EXPECT_EQ(EntryAt(bytes, 8), 0.0f);          // rotation of node 1: free
-  EXPECT_EQ(EntryAt(bytes, 12), 0.0f);         // u of node 2: free, loaded
-  EXPECT_NEAR(EntryAt(bytes, 16), 30.0, 1e-4);
-  EXPECT_EQ(EntryAt(bytes, 20), 0.0f);
+  EXPECT_NEAR(testing::FloatAt(bytes, 0), -5.0, 1e-4);  // u of node 1
+  EXPECT_NEAR(testing::FloatAt(bytes, 4), 30.0, 1e-4);  // v of node 1
+  EXPECT_EQ(testing::FloatAt(bytes, 8), 0.0f);          // rotation of node 1: free
+  EXPECT_EQ(testing::FloatAt(bytes, 12), 0.0f);         // u of node 2: free, loaded
+  EXPECT_NEAR(testing::FloatAt(bytes, 16), 30.0, 1e-4);
+  EXPECT_EQ(testing::FloatAt(bytes, 20), 0.0f);
   // The copy of the displacements is UT8 byte for byte.
   const std::vector<std::byte> copy = testing::FileBytes(solver.pos.LoadCaseFile("U", 1));
   EXPECT_EQ(copy.size(), 8008u);

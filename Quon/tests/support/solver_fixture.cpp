@@ -2,6 +2,7 @@
 
 #include "Quon/input/setup_run.h"
 #include "Quon/results/load_case_results.h"
+#include "Quon/run/compute_load_case.h"
 #include "Quon/solution/solve_load_case.h"
 #include "Quon/tests/support/stiffness_fixture.h"
 #include "loads/integration/line_load_integration.h"
@@ -56,17 +57,30 @@ SolverFixture::SolverFixture(const FrameBuilder& frame) : pos(plat::testing::Tes
   inverse = WriteMatrixFiles(pos.position(), model);
 }
 
-common::Result SolverFixture::Solve(const LoadCaseFiles& files, int load_case) {
+common::Result SolverFixture::Setup(const LoadCaseFiles& files, int load_case) {
   pos.WriteJob({load_case});
   pos.WriteLoadCase(load_case, files);
   run = zedir::Run();
-  if (common::Result failed = SetupRun(run, pos.settings(), notifier); !failed) return failed;
+  return SetupRun(run, pos.settings(), notifier);
+}
+
+common::Result SolverFixture::Solve(const LoadCaseFiles& files, int load_case) {
+  if (common::Result failed = Setup(files, load_case); !failed) return failed;
   return SolveLoadCase(run);
 }
 
 common::Result SolverFixture::SolveWithResults(const LoadCaseFiles& files, int load_case) {
   if (common::Result failed = Solve(files, load_case); !failed) return failed;
   return ComputeLoadCaseResults(run);
+}
+
+common::Result SolverFixture::ComputePass(const LoadCaseFiles& files, int load_case) {
+  if (common::Result failed = Setup(files, load_case); !failed) return failed;
+  return ComputeLoadCase(run, notifier);
+}
+
+std::string SolverFixture::FolderText(const std::string& name) const {
+  return FileText(pos.position().FolderFile(name));
 }
 
 std::vector<float> SolverFixture::Curve(char letter, int element, int load_case) const {
@@ -133,6 +147,15 @@ common::PointLoadRecord ElementLoad(int element, std::uint8_t kind, float distan
   load.set_element(static_cast<std::int16_t>(element));
   load.set_kind(kind);
   load.set_distance(distance);
+  return load;
+}
+
+common::PointLoadRecord ForceAcross(int element, float a, float p) {
+  common::PointLoadRecord load = ElementLoad(element, common::PointLoadRecord::kForce, a);
+  load.set_direction('N');
+  load.set_value(p);
+  load.set_force_y(p);
+  load.set_force_normal(p);
   return load;
 }
 

@@ -30,12 +30,21 @@ class SolverFixture {
   // Solve, then the reactions, curves and energies of the load case.
   common::Result SolveWithResults(const LoadCaseFiles& files, int load_case = 1);
 
+  // Writes the load case and makes a whole pass over it: input, solution, results with their
+  // pages, influence values.
+  common::Result ComputePass(const LoadCaseFiles& files, int load_case = 1);
+
   std::vector<double> Rhsg(int load_case = 1) const;
   std::vector<double> Ut8(int load_case = 1) const;
   // The 51 values of a curve file ('U', 'W', 'M', 'V', 'N') of an element.
   std::vector<float> Curve(char letter, int element, int load_case = 1) const;
   // KLAGER: entry d - 1 for equation d.
   std::vector<float> Reactions(int load_case = 1) const;
+  // A file of the position folder as its bytes in a string (empty when missing).
+  std::string FolderText(const std::string& name) const;
+
+  // Writes the load case and a job of it and reads the input of a pass with a new run.
+  common::Result Setup(const LoadCaseFiles& files, int load_case = 1);
 
   TestPosition pos;
   FrameModel model;
@@ -54,5 +63,7 @@ common::LineLoadRecord StoredPartialLoad(const FrameModel& model, int element, c
                                          float xa, float xb);
 common::PointLoadRecord NodeLoad(int node, float fx, float fy);
 common::PointLoadRecord ElementLoad(int element, std::uint8_t kind, float distance);
+// A force p across element e at distance a from its start (downward on a beam along x).
+common::PointLoadRecord ForceAcross(int element, float a, float p);
 
 }  // namespace zedir::testing

@@ -72,6 +72,23 @@ std::vector<std::byte> FileBytes(const std::string& path) {
   return plat::ReadWholeFile(path).value_or(std::vector<std::byte>{});
 }
 
+std::string FileText(const std::string& path) {
+  const std::vector<std::byte> bytes = FileBytes(path);
+  return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+float FloatAt(const std::vector<std::byte>& bytes, std::size_t offset) {
+  float v = 0;
+  std::memcpy(&v, bytes.data() + offset, sizeof v);
+  return v;
+}
+
+double DoubleAt(const std::vector<std::byte>& bytes, std::size_t offset) {
+  double v = 0;
+  std::memcpy(&v, bytes.data() + offset, sizeof v);
+  return v;
+}
+
 std::vector<double> FileDoubles(const std::string& path) {
   const auto bytes = FileBytes(path);
   std::vector<double> values(bytes.size() / sizeof(double));

@@ -47,6 +47,11 @@ class TestPosition {
 
 // Raw bytes of a file (empty when missing).
 std::vector<std::byte> FileBytes(const std::string& path);
+// The bytes of a file as a string (empty when missing).
+std::string FileText(const std::string& path);
+// The float and the double at a byte offset of a file's bytes.
+float FloatAt(const std::vector<std::byte>& bytes, std::size_t offset);
+double DoubleAt(const std::vector<std::byte>& bytes, std::size_t offset);
 // The doubles of a file of doubles.
 std::vector<double> FileDoubles(const std::string& path);
 // The floats of a file of floats.

@@ -1,0 +1,79 @@
+#include "Quon/influence/green_functions.h"
+
+#include "Quon/elements/element_data.h"
+#include "Quon/influence/influence_terms.h"
+#include "platform/binary_io.h"
+
+namespace zedir {
+namespace {
+
+// The x, y and rotation equations of the nodes whose x is not supported.
+std::vector<NodeEquations> CountedNodes(const Run& run) {
+  std::vector<NodeEquations> counted;
+  for (int p = 1; p <= run.nodes.count(); ++p) {
+    if (run.nodes[p].support_flag(1) == 0) counted.push_back(NodeEquationsOf(run, p));
+  }
+  return counted;
+}
+
+std::array<GreenSums, kGreenCases> SumsOf(const Run& run, int e, const std::vector<NodeEquations>& counted) {
+  const auto coefficients = GreenCoefficients(run.elements[e]);
+  const std::array<int, 6> equations = ElementEquations(run, e);
+  std::array<GreenSums, kGreenCases> sums{};
+  // G_k at equation d: the coefficients of case k times the six columns at d.
+  auto add = [&](int d, float GreenSums::*part) {
+    std::array<double, 6> columns;
+    for (std::size_t j = 0; j < 6; ++j) columns[j] = InverseEntry(run, equations[j], d);
+    for (std::size_t k = 0; k < kGreenCases; ++k) {
+      double g = 0.0;
+      for (std::size_t j = 0; j < 6; ++j) g += static_cast<double>(coefficients[k][j]) * columns[j];
+      sums[k].*part = static_cast<float>(sums[k].*part + g);
+    }
+  };
+  for (const NodeEquations& node : counted) {
+    add(node.u, &GreenSums::h);
+    add(node.v, &GreenSums::v);
+    add(node.rotation, &GreenSums::r);
+  }
+  return sums;
+}
+
+}  // namespace
+
+std::array<std::array<float, 6>, kGreenCases> GreenCoefficients(const common::ElementRecord& element) {
+  const float c = element.cosine(), s = element.sine(), l = element.length();
+  const float ea = element.ea(), ei = element.ei();
+  const float axial = ea / l;
+  const float shear = 12.0f * ei / (l * l * l);
+  const float turn = 6.0f * ei / (l * l);
+  const float kink = ei / l;
+  return {{
+      {0.5f * c, 0.5f * s, 0.0f, 0.5f * c, 0.5f * s, 0.0f},
+      {-0.5f * s, 0.5f * c, -l / 8.0f, -0.5f * s, 0.5f * c, l / 8.0f},
+      {1.5f * s / l, -1.5f * c / l, 0.25f, -1.5f * s / l, 1.5f * c / l, 0.25f},
+      {-axial * c, -axial * s, 0.0f, axial * c, axial * s, 0.0f},
+      {shear * s, -shear * c, turn, -shear * s, shear * c, turn},
+      {0.0f, 0.0f, -kink, 0.0f, 0.0f, kink},
+  }};
+}
+
+std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e) { return SumsOf(run, e, CountedNodes(run)); }
+
+void NodalDisplacementGreenFunctions(const Run& run) {
+  const int m = run.elements.count();
+  const std::vector<NodeEquations> counted = CountedNodes(run);
+  std::vector<float> blocks(static_cast<std::size_t>(m) * kGreenCases * 4, 0.0f);
+  for (int e = 1; e <= m; ++e) {
+    const auto sums = SumsOf(run, e, counted);
+    float* out = blocks.data() + static_cast<std::size_t>(e - 1) * kGreenCases * 4;
+    for (std::size_t k = 0; k < kGreenCases; ++k) {
+      out[4 * k + 1] = sums[k].h;
+      out[4 * k + 2] = sums[k].v;
+      out[4 * k + 3] = sums[k].r;
+    }
+  }
+  plat::WriteBlock(run.position.LoadCaseFile(kGreenDisplacementFile, run.load_case), blocks.data(),
+                   blocks.size() * sizeof(float));
+}
+
+}  // namespace zedir

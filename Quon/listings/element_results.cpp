@@ -1,0 +1,40 @@
+#include "Quon/listings/element_results.h"
+
+#include "Quon/listings/page_counter.h"
+#include "Quon/listings/result_page.h"
+#include "Quon/results/load_case_results.h"
+#include "common/position/output_list.h"
+#include "platform/text_file.h"
+
+namespace zedir {
+namespace {
+
+// The next page with `text` and its line in FILES.
+common::Result WritePage(Run& run, const std::string& text, const char* contents) {
+  if (common::Result failed = UpdateLastD(run); !failed) return Abandon(run, failed);
+  plat::WriteTextFile(run.page_file, text);
+  common::AppendOutputList(run.position, common::LoadCasePageEntry(run.page_label, run.load_case, contents));
+  return common::Result::Ok();
+}
+
+}  // namespace
+
+std::string ProgressText(const Run& run) {
+  std::string text = "LC " + std::to_string(run.load_case);
+  if (run.job.entry_count < 2) return text;
+  return text + " = " + std::to_string(run.job.entry_index) + " of " + std::to_string(run.job.entry_count);
+}
+
+common::Result WriteLoadCasePages(Run& run) {
+  if (common::Result failed = WritePage(run, ResultPageText(run), kResultPageContents); !failed) return failed;
+  return WritePage(run, DisplacementPageText(run), kDisplacementPageContents);
+}
+
+common::Result ComputeElementResults(Run& run, RunNotifier& notifier) {
+  if (common::Result failed = ComputeLoadCaseResults(run); !failed) return failed;
+  if (common::Result failed = WriteLoadCasePages(run); !failed) return failed;
+  if (run.job.present) notifier.StatusText(ProgressText(run));
+  return common::Result::Ok();
+}
+
+}  // namespace zedir
