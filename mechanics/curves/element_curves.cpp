@@ -87,6 +87,28 @@ double AxialDisplacement(const PointLoadOnElement& load, double l, double ea, do
   }
 }
 
+// The axial displacement of the held element under the line load's axial part: the integral of
+// its normal force over EA, back to 0 at the end by the start value of the normal force.
+CurveLine HeldAxialDisplacement(const LineLoadOnElement& load, double ea) {
+  CurveLine u;
+  if (!(ea > 1e-6)) return u;
+  const double l = LengthOf(load.length);
+  const double s0 = load.start, s1 = std::max(load.end, load.start);
+  const double p0 = load.along_at_start, p1 = load.along_slope;
+  // The axial load from s0 up to y, and its integral from s0 up to y.
+  auto loaded = [&](double y) { return p0 * (y - s0) + p1 * (y * y - s0 * s0) / 2.0; };
+  auto integral = [&](double y) {
+    return p0 * (y - s0) * (y - s0) / 2.0 + p1 * ((y * y * y - s0 * s0 * s0) / 6.0 - s0 * s0 * (y - s0) / 2.0);
+  };
+  for (int i = 1; i <= kSamples; ++i) {
+    const double x = SampleX(i, l);
+    double taken = 0.0;
+    if (x > s0) taken = integral(std::min(x, s1)) + (x > s1 ? loaded(s1) * (x - s1) : 0.0);
+    u(i) = (load.normal_force_at_start * x - taken) / ea;
+  }
+  return u;
+}
+
 }  // namespace
 
 ElementCurves EndDisplacementCurves(const EndValues& ends, double length, const Rigidity& rigidity) {
@@ -138,6 +160,7 @@ ElementCurves LineLoadCurves(const LineLoadOnElement& load, const Rigidity& rigi
   c.m = state.m;
   c.v = state.v;
   c.w = LineLoadDeflection(load, rigidity.ei);
+  c.u = HeldAxialDisplacement(load, rigidity.ea);
   return c;
 }
 

@@ -27,7 +27,7 @@ ElementCurves EndDisplacementCurves(const EndValues& ends, double length, const 
 // kShearFreeDistance of the start node. w and u are exact.
 ElementCurves PointLoadCurves(const PointLoadOnElement& load, double length, const Rigidity& rigidity);
 
-// The state lines of the load (N, M, V) and its deflection.
+// The state lines of the load (N, M, V), its deflection and its axial displacement.
 ElementCurves LineLoadCurves(const LineLoadOnElement& load, const Rigidity& rigidity);
 
 // A uniform change t and a difference dt between the faces of a section of height h: the

@@ -193,6 +193,35 @@ TEST(EndDisplacementCurves, EachEndValueGivesItsShape) {
   EXPECT_NEAR(c.m(51), 2 * kRigidity.ei / kL * 0.002, 1e-9);
 }
 
+TEST(LineLoadCurves, AnAxialLoadStretchesTheHeldElement) {
+  // 10 kN/m along the axis on [2, 4] of the held element: N = 10 before the load, -10 beyond it,
+  // and u = the integral of N / EA, back to 0 at the end.
+  mechanics::LineLoadOnElement load;
+  load.length = kL;
+  load.start = 2.0;
+  load.end = 4.0;
+  load.along_at_start = 10.0;
+  load.normal_force_at_start = 10.0;
+  ElementCurves c = mechanics::LineLoadCurves(load, kRigidity);
+  const double ea = kRigidity.ea;
+  EXPECT_NEAR(c.n(11), 10.0, 1e-12);
+  EXPECT_NEAR(c.u(1), 0.0, 1e-18);
+  EXPECT_NEAR(c.u(11), 12.0 / ea, 1e-15);  // x = 1.2
+  EXPECT_NEAR(c.u(26), 25.0 / ea, 1e-15);  // x = 3
+  EXPECT_NEAR(c.u(51), 0.0, 1e-15);
+
+  // The whole element under t = 10 - 2x: u = (Na x - t's double integral) / EA.
+  load.start = 0.0;
+  load.end = kL;
+  load.along_slope = -2.0;
+  load.normal_force_at_start = 30.0 - 2.0 * 6.0;  // the integral of (1 - x/l) t
+  c = mechanics::LineLoadCurves(load, kRigidity);
+  for (int i = 1; i <= kSamples; ++i) {
+    const double x = mechanics::SampleX(i, kL);
+    EXPECT_NEAR(c.u(i), (18.0 * x - 5.0 * x * x + x * x * x / 3.0) / ea, 1e-15) << i;
+  }
+}
+
 TEST(TemperatureCurves, RestraintForceAndMoment) {
   const ElementCurves c = mechanics::TemperatureCurves(1e-5, 20.0, 10.0, 0.4, kRigidity);
   for (int i = 1; i <= kSamples; ++i) {
