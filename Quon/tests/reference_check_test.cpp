@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Quon/elements/node_rotation.h"
 #include "Quon/tests/support/reference_frame.h"
 #include "Quon/tests/support/solver_fixture.h"
+#include "common/position/output_list.h"
 #include "loads/model/point_load_values.h"
 
 namespace zedir {
@@ -179,6 +182,17 @@ std::vector<Case> Cases() {
        {{1, 2}, {2, 3}, {4, 3}},
        {Point(1, T::kKink, 2.2f, -0.004f), Point(2, T::kVerticalDislocation, 2.5f, 0.003f),
         Point(3, T::kHorizontalDislocation, 1.5f, 0.001f), Point(2, T::kMoment, 4.25f, -7)}},
+      {"hinged beam ends under temperature, prestress, kink and loads at its ends",
+       {{0, 4}, {0, 0, 1, 1, 1}, {6, 4}, {6, 0, 1, -1, 1}},
+       {{2, 1}, {1, 3, true, true}, {4, 3}},
+       {Temperature(2, 15, -6), Prestress(2, 300), Point(2, T::kKink, 2.6f, 0.003f), Point(2, T::kForce, 0, -10, 'Y'),
+        Point(2, T::kForce, 6, 4, 'N'), Point(1, T::kForce, 4, 7, 'Y'), Line(1, 'T', 2, 2)},
+       {},
+       true},
+      {"columns drawn from the top, a negative support value and a spring foot",
+       {{0, 4}, {0, 0, 1, 1, 1}, {5, 4}, {5, 0, -1, 1, 5e-7f}},
+       {{2, 1}, {1, 3}, {4, 3}},
+       {Line(2, 'Y', -9, -9), Partial(1, 'X', 4, 0, 0.5f, 3.5f), Point(3, T::kMoment, 2.5f, 6)}},
   };
 }
 
@@ -283,7 +297,9 @@ std::array<double, 2> Global(const Case& c, int element, char direction, double 
 Reference ReferenceOf(const Case& c, double support_stiffness) {
   Reference r;
   for (const NodeSpec& n : c.nodes) {
-    r.nodes.push_back({n.x, n.y, {n.sx * support_stiffness, n.sy * support_stiffness, n.sphi * support_stiffness}});
+    // A negative support value counts as its absolute value.
+    r.nodes.push_back({n.x, n.y, {std::fabs(n.sx) * support_stiffness, std::fabs(n.sy) * support_stiffness,
+                                  std::fabs(n.sphi) * support_stiffness}});
   }
   const double ea = double(testing::kE) * double(testing::kA), ei = double(testing::kE) * double(testing::kI);
   for (const ElementSpec& e : c.elements) r.elements.push_back({e.a, e.b, e.hinge_a, e.hinge_b, ea, ei});
@@ -445,7 +461,7 @@ void CheckReactions(const Case& c, const SolverFixture& solver, const RefSolutio
     const double sign[3] = {1, -1, 1};
     std::array<double, 3> force{};
     for (int d = 0; d < 3; ++d) {
-      if (!(node.support(d + 1) > 0)) continue;
+      if (node.support(d + 1) == 0) continue;
       force[static_cast<std::size_t>(d)] = sign[d] * klager[static_cast<std::size_t>(dofs[d] - 1)];
       EXPECT_NEAR(force[static_cast<std::size_t>(d)], want[static_cast<std::size_t>(d)], 1e-5 * scale)
           << c.name << ": reaction " << d << " of node " << k;
@@ -478,6 +494,72 @@ void CheckHand(const Case& c, const SolverFixture& solver, const RefSolution& re
                 h.expected, tolerance)
         << c.name << ": reference " << h.curve << " of element " << h.element << " at sample " << h.sample;
   }
+}
+
+// The two pages of the pass: the result page's supports, sums and the 51 lines of every element
+// against the reference, the displacement page against UT8, each to its printed digits.
+void CheckPages(const Case& c, const SolverFixture& solver, const RefSolution& ref) {
+  const common::PageCount last = common::ReadPageCounter(solver.pos.position());
+  ASSERT_TRUE(last.status.ok()) << c.name;
+  std::istringstream results(solver.FolderText("D" + std::to_string(last.value - 1) + ".TXT"));
+  std::string line;
+  std::array<double, 3> sums{};
+  int element = 0, sample = 0;
+  std::array<double, 5> scale{};  // w, u in mm, then N, M, V
+  for (const auto& curves : ref.curves) {
+    for (std::size_t i = 0; i < 51; ++i) {
+      scale[0] = std::max(scale[0], 1000 * std::fabs(curves.w[i]));
+      scale[1] = std::max(scale[1], 1000 * std::fabs(curves.u[i]));
+      scale[2] = std::max(scale[2], std::fabs(curves.n[i]));
+      scale[3] = std::max(scale[3], std::fabs(curves.m[i]));
+      scale[4] = std::max(scale[4], std::fabs(curves.v[i]));
+    }
+  }
+  bool sums_read = false;
+  while (std::getline(results, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    int i = 0;
+    double x, w, u, n, m, v;
+    if (std::sscanf(line.c_str(), "Sum X = %lf  Sum Y = %lf  Sum of moments at supports = %lf", &sums[0], &sums[1],
+                    &sums[2]) == 3) {
+      sums_read = true;
+    } else if (std::sscanf(line.c_str(), "Element %d between", &i) == 1) {
+      element = i;
+      sample = 0;
+    } else if (std::sscanf(line.c_str(), "%d x = %lf  w = %lf [mm]  u = %lf [mm]  N = %lf kN  M = %lf kNm  V = %lf kN", &i,
+                           &x, &w, &u, &n, &m, &v) == 7) {
+      ASSERT_GE(element, 1) << c.name;
+      ASSERT_EQ(i, ++sample) << c.name;
+      const testing::RefCurves& want = ref.curves[static_cast<std::size_t>(element - 1)];
+      const std::size_t at = static_cast<std::size_t>(i - 1);
+      const std::string where = std::string(c.name) + ": page, element " + std::to_string(element) + " sample " +
+                                std::to_string(i);
+      EXPECT_NEAR(x, (i - 1) * Direction(c, element)[2] / 50, 0.006) << where;
+      EXPECT_NEAR(w, 1000 * want.w[at], 6e-6 + 2e-5 * scale[0]) << where;
+      EXPECT_NEAR(u, 1000 * want.u[at], 6e-6 + 2e-5 * scale[1]) << where;
+      EXPECT_NEAR(n, want.n[at], 0.006 + 2e-5 * scale[2]) << where;
+      EXPECT_NEAR(m, want.m[at], 0.006 + 2e-5 * scale[3]) << where;
+      EXPECT_NEAR(v, want.v[at], 0.006 + 2e-5 * scale[4]) << where;
+    }
+  }
+  EXPECT_EQ(element, static_cast<int>(c.elements.size())) << c.name;
+  EXPECT_EQ(sample, 51) << c.name;
+  ASSERT_TRUE(sums_read) << c.name;
+  // Sum X adds the x reactions on the frame, Sum Y the y forces the supports take: they balance the loads.
+  EXPECT_NEAR(sums[0], -ref.applied[0], 0.006 + 1e-5 * std::fabs(ref.applied[0])) << c.name << ": Sum X";
+  EXPECT_NEAR(sums[1], ref.applied[1], 0.006 + 1e-5 * std::fabs(ref.applied[1])) << c.name << ": Sum Y";
+
+  std::istringstream displacements(solver.FolderText("D" + std::to_string(last.value) + ".TXT"));
+  const std::vector<double> ut8 = solver.Ut8();
+  int listed = 0;
+  while (std::getline(displacements, line)) {
+    int d = 0;
+    double value = 0;
+    if (line.rfind("Node", 0) == 0 || std::sscanf(line.c_str(), "%d    %lf", &d, &value) != 2) continue;
+    ASSERT_EQ(d, ++listed) << c.name;
+    EXPECT_NEAR(value, ut8[static_cast<std::size_t>(d)], 6e-5 * std::fabs(ut8[static_cast<std::size_t>(d)])) << c.name;
+  }
+  EXPECT_EQ(listed, solver.run.equation_count()) << c.name;
 }
 
 // NODDISPGFELM: per element the x, y and rotation displacements of the six unit actions, summed
@@ -528,6 +610,7 @@ TEST(ReferenceCheck, WholePassesAgreeWithAnIndependentSolver) {
     CheckCurves(c, solver, ref);
     CheckReactions(c, solver, ref);
     CheckEnergies(c, solver, ref);
+    CheckPages(c, solver, ref);
     CheckHand(c, solver, ref);
     if (c.green) CheckGreen(c, solver, reference);
   }
