@@ -181,10 +181,41 @@ class System {
   std::vector<double> k_, f_;
 };
 
+RefSolution Sum(RefSolution a, const RefSolution& b) {
+  for (std::size_t k = 0; k < a.nodes.size(); ++k) {
+    for (std::size_t j = 0; j < 3; ++j) {
+      a.nodes[k][j] += b.nodes[k][j];
+      a.support_forces[k][j] += b.support_forces[k][j];
+    }
+  }
+  for (std::size_t e = 0; e < a.curves.size(); ++e) {
+    a.end_rotations[e][0] += b.end_rotations[e][0];
+    a.end_rotations[e][1] += b.end_rotations[e][1];
+    for (std::size_t i = 0; i < 51; ++i) {
+      a.curves[e].u[i] += b.curves[e].u[i];
+      a.curves[e].w[i] += b.curves[e].w[i];
+      a.curves[e].m[i] += b.curves[e].m[i];
+      a.curves[e].v[i] += b.curves[e].v[i];
+      a.curves[e].n[i] += b.curves[e].n[i];
+    }
+  }
+  for (std::size_t j = 0; j < 3; ++j) a.applied[j] += b.applied[j];
+  return a;
+}
+
 }  // namespace
 
 RefSolution SolveReference(const std::vector<RefNode>& nodes, const std::vector<RefElement>& elements,
                            const RefLoads& loads) {
+  const bool loaded = !loads.nodal.empty() || !loads.points.empty() || !loads.jumps.empty() || !loads.lines.empty() ||
+                      !loads.strains.empty();
+  if (!loads.prescribed.empty() && loaded) {
+    RefLoads without = loads;
+    without.prescribed.clear();
+    RefLoads moved;
+    moved.prescribed = loads.prescribed;
+    return Sum(SolveReference(nodes, elements, without), SolveReference(nodes, elements, moved));
+  }
   System sys;
   const std::size_t node_count = nodes.size();
   std::vector<int> rigid_ends(node_count, 0);

@@ -3,8 +3,9 @@
 // method with x to the right, y upward and rotations counter-clockwise, on a fine model that cuts
 // every element at its 51 samples and at every load on it. Supports are springs; prescribed
 // displacements and the jumps of kinks and dislocations are constraints (Lagrange multipliers),
-// and the whole system is solved by elimination with row exchanges. It shares no code with the
-// solver or with mechanics/.
+// and the whole system is solved by elimination with row exchanges. A prescribed displacement
+// moves its support: the frame's answer to it is added to its answer to the loads, under which
+// the support's spring still gives way. It shares no code with the solver or with mechanics/.
 #include <array>
 #include <vector>
 
