@@ -1,7 +1,8 @@
-// Whole passes of the solver on small frames, checked against an independent solver
-// (support/reference_frame.h) and, where a textbook gives them, against hand values: the
-// displacements (UT8), the five curves of every element at all 51 samples, the support reactions
-// (KLAGER) with the equilibrium of reactions and loads, and the Green's functions of the elements.
+// Whole passes of the solver, on small frames and on the example positions stored by the input
+// programs, checked against an independent solver (support/reference_frame.h) and, where a
+// textbook gives them, against hand values: the displacements (UT8), the five curves of every
+// element at all 51 samples, the support reactions (KLAGER) with the equilibrium of reactions and
+// loads, the energies, both pages and the Green's functions of the elements.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,8 +20,8 @@
 #include "Quon/tests/support/solver_fixture.h"
 #include "common/position/file_names.h"
 #include "common/position/output_list.h"
-#include "common/records/record_files.h"
 #include "common/records/load_case_diary.h"
+#include "common/records/record_files.h"
 #include "common/records/solver_job.h"
 #include "common/settings_files.h"
 #include "loads/model/point_load_values.h"
