@@ -286,11 +286,19 @@ bool Window::ShowWindow(int command) {
   }
   const bool activate = command != SW_HIDE && command != SW_SHOWNOACTIVATE && command != SW_MINIMIZE &&
                         command != SW_SHOWMINIMIZED;
+  const std::shared_ptr<bool> alive = state_->alive;
   if (activate && !was_visible) state_->Activate();
+  if (*alive && hwnd_ && state_->host && state_->host->isVisible() != was_visible) {
+    SendMessage(WM_SHOWWINDOW, was_visible ? 0 : 1, 0);
+  }
   return was_visible;
 }
 
 bool Window::IsWindowVisible() const { return state_->host && state_->host->isVisible(); }
+
+bool Window::IsZoomed() const { return state_->host && !state_->IsChild() && state_->host->isMaximized(); }
+
+bool Window::IsIconic() const { return state_->host && !state_->IsChild() && state_->host->isMinimized(); }
 
 bool Window::EnableWindow(bool enable) {
   const bool was_disabled = (state_->style & WS_DISABLED) != 0;

@@ -125,8 +125,12 @@ class Window {
 
   // SW_HIDE, SW_SHOW, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_MINIMIZE, SW_SHOWMAXIMIZED,
   // SW_RESTORE, SW_SHOWNOACTIVATE. Returns whether the window was visible before.
+  // A change of visibility sends WM_SHOWWINDOW (wParam 1 shown, 0 hidden).
   bool ShowWindow(int command);
   bool IsWindowVisible() const;
+  // A top-level window shown maximised (IsZoomed) or minimised (IsIconic).
+  bool IsZoomed() const;
+  bool IsIconic() const;
   // Enables or disables mouse and keyboard input (WS_DISABLED); WM_ENABLE
   // follows a change. A window that is disabled with the focus loses it.
   // Returns whether the window was disabled before.
@@ -261,6 +265,10 @@ class Window {
   virtual void PostNcDestroy();
   virtual void OnClose();
   virtual void OnSize(UINT type, int cx, int cy);
+  // WM_SHOWWINDOW, sent by ShowWindow after the window was shown or hidden
+  // (`show`), so that a handler may show it again in another way (maximised).
+  // `status` is 0.
+  virtual void OnShowWindow(bool show, UINT status);
   // WM_PAINT: `dc` draws on the window's picture in client pixels (MM_TEXT),
   // clipped to the bounding rectangle of the update region (GetClipBox); the
   // window is valid again once the handler returns.

@@ -25,6 +25,7 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: return OnCreate(*reinterpret_cast<const CREATESTRUCT*>(lParam));
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_CLOSE: OnClose(); return 0;
+    case WM_SHOWWINDOW: OnShowWindow(wParam != 0, static_cast<UINT>(lParam)); return 0;
     case WM_PAINT: state_->Paint(); return 0;
     case WM_ERASEBKGND: return OnEraseBkgnd(*reinterpret_cast<Dc*>(wParam)) ? 1 : 0;
     case WM_SIZE:
@@ -147,6 +148,7 @@ void Window::OnDestroy() { Default(); }
 void Window::PostNcDestroy() {}
 void Window::OnClose() { Default(); }
 void Window::OnSize(UINT, int, int) { Default(); }
+void Window::OnShowWindow(bool, UINT) { Default(); }
 void Window::OnPaint(Dc&) { Default(); }
 bool Window::OnEraseBkgnd(Dc&) { return Default() != 0; }
 void Window::OnLButtonDown(UINT, Point) { Default(); }

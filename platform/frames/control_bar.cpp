@@ -1,0 +1,97 @@
+#include "platform/frames/control_bar.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QWidget>
+
+#include "platform/controls/control.h"
+#include "platform/dialogs/dialog_frame.h"
+#include "platform/frames/frame_wnd.h"
+
+namespace plat {
+
+namespace {
+
+// Asks WM_SETCURSOR of the bar when the mouse enters any widget of its
+// content, as the window system asks it of the window under the mouse.
+class CursorWatch final : public QObject {
+ public:
+  CursorWatch(ControlBar* bar, QObject* parent) : QObject(parent), bar_(bar->GetSafeHwnd()) {}
+
+  void Watch(QObject* object) {
+    object->installEventFilter(this);
+    for (QObject* child : object->children()) {
+      if (child->isWidgetType()) Watch(child);
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ChildAdded) {
+      QObject* child = static_cast<QChildEvent*>(event)->child();
+      if (child && child->isWidgetType()) Watch(child);
+    } else if (event->type() == QEvent::Enter) {
+      if (Window* bar = Window::FromHandle(bar_)) {
+        bar->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(bar_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  HWND bar_;
+};
+
+}  // namespace
+
+ControlBar::ControlBar() = default;
+ControlBar::~ControlBar() { DestroyWindow(); }
+
+bool ControlBar::CreateBar(FrameWnd* frame, UINT id, QWidget* content, bool at_bottom, std::string_view title) {
+  if (!frame || !frame->GetSafeHwnd() || GetSafeHwnd()) {
+    delete content;
+    return false;
+  }
+  frame_ = frame;
+  at_bottom_ = at_bottom;
+  if (!Create(title, WS_CHILD | WS_VISIBLE, Rect{0, 0, 100, 24}, frame, id)) {
+    delete content;
+    frame_ = nullptr;
+    return false;
+  }
+  QWidget* host = detail::WidgetOfWindow(*this);
+  content_ = content;
+  content_->setParent(host);
+  content_->setGeometry(0, 0, host->width(), host->height());
+  content_->show();
+  auto* watch = new CursorWatch(this, content_);
+  watch->Watch(content_);
+  frame->AddControlBar(this);
+  return true;
+}
+
+int ControlBar::CalcHeight(int) const { return content_ ? content_->sizeHint().height() : 0; }
+
+void ControlBar::UpdateCmdUI(CommandTarget&, bool) {}
+
+void ControlBar::PostCommand(UINT id) {
+  if (frame_) frame_->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void ControlBar::OnSize(UINT, int cx, int cy) {
+  if (content_) content_->setGeometry(0, 0, cx, cy);
+}
+
+void ControlBar::OnDestroy() {
+  if (frame_) frame_->RemoveControlBar(this);
+  frame_ = nullptr;
+  content_ = nullptr;  // goes with the window's widget
+  Window::OnDestroy();
+}
+
+bool ControlBar::OnEraseBkgnd(Dc& dc) {
+  dc.FillRect(dc.GetClipBox(), Brush::Solid(DialogFaceColor()));
+  return true;
+}
+
+}  // namespace plat

@@ -1,0 +1,220 @@
+#include "platform/views/html_view.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStringDecoder>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <filesystem>
+
+#include "platform/clipboard/clipboard.h"
+#include "platform/dialogs/dialog_frame.h"
+#include "platform/frames/command_ids.h"
+#include "platform/text_codec.h"
+#include "platform/window/virtual_keys.h"
+#include "platform/window/window_state.h"
+
+namespace plat {
+
+namespace {
+
+bool ValidUtf8(const QByteArray& bytes) {
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  (void)decoder.decode(bytes);
+  return !decoder.hasError();
+}
+
+bool DeclaresCharset(const QByteArray& bytes) {
+  return bytes.left(4096).toLower().contains("charset");
+}
+
+std::string ToCp1252(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+
+}  // namespace
+
+// The browser widget: reads pages of Windows-1252 text without a declared
+// character set as such, and hands the extra mouse buttons to the view.
+class HtmlView::Browser final : public QTextBrowser {
+ public:
+  Browser(HtmlView* view, QWidget* parent) : QTextBrowser(parent), view_(view->GetSafeHwnd()) {
+    setOpenLinks(false);
+    setFocusPolicy(Qt::NoFocus);
+    viewport()->installEventFilter(this);
+  }
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    if (type == QTextDocument::HtmlResource && name.isLocalFile()) {
+      QFile file(name.toLocalFile());
+      if (!file.open(QIODevice::ReadOnly)) return {};
+      const QByteArray bytes = file.readAll();
+      if (!DeclaresCharset(bytes) && !ValidUtf8(bytes)) {
+        return QString::fromStdString(Cp1252ToUtf8(std::string_view(bytes.constData(), bytes.size())));
+      }
+    }
+    return QTextBrowser::loadResource(type, name);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type t = event->type();
+    if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease) {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      Window* view = Window::FromHandle(view_);
+      if (view && Window::GetFocus() != view && t == QEvent::MouseButtonPress) view->SetFocus();
+      const Qt::MouseButton b = mouse->button();
+      if (view && (b == Qt::XButton1 || b == Qt::XButton2)) {
+        // As the window system reports the extra buttons to the window under the mouse.
+        const QPoint at = mouse->position().toPoint();
+        Point p{at.x(), at.y()};
+        Point screen = p;
+        const QPoint global = mouse->globalPosition().toPoint();
+        screen = Point{global.x(), global.y()};
+        view->ScreenToClient(&screen);
+        const UINT message = t == QEvent::MouseButtonPress ? WM_XBUTTONDOWN : WM_XBUTTONUP;
+        const UINT which = b == Qt::XButton1 ? XBUTTON1 : XBUTTON2;
+        MSG msg = detail::MakeMessage(view_, message, MAKEWPARAM(0, which),
+                                      MAKELPARAM(static_cast<unsigned>(screen.x), static_cast<unsigned>(screen.y)));
+        detail::DeliverQueued(msg);
+        event->accept();
+        return true;
+      }
+    }
+    return QTextBrowser::eventFilter(watched, event);
+  }
+
+ private:
+  HWND view_;
+};
+
+HtmlView::HtmlView() {
+  MapCommand(ID_EDIT_COPY, [this] { Copy(); });
+  MapUpdate(ID_EDIT_COPY, [this](CmdUI& ui) { ui.Enable(!GetSelectedText().empty()); });
+}
+
+HtmlView::~HtmlView() { DestroyWindow(); }
+
+int HtmlView::OnCreate(const CREATESTRUCT& create) {
+  if (View::OnCreate(create) == -1) return -1;
+  QWidget* host = detail::WidgetOfWindow(*this);
+  browser_ = new Browser(this, host);
+  browser_->setGeometry(0, 0, host->width(), host->height());
+  browser_->show();
+  const HWND self = GetSafeHwnd();
+  QObject::connect(browser_, &QTextBrowser::anchorClicked, browser_, [self](const QUrl& url) {
+    auto* view = dynamic_cast<HtmlView*>(Window::FromHandle(self));
+    if (!view) return;
+    if (url.isLocalFile() || url.isRelative()) {
+      const QUrl resolved = view->browser_->source().resolved(url);
+      if (resolved.isLocalFile() && QFileInfo(resolved.toLocalFile()).isFile()) {
+        view->browser_->setSource(resolved);
+        view->location_ = resolved.toLocalFile().toStdString();
+        view->OnDocumentComplete(view->location_);
+        return;
+      }
+      view->ShowMessage("The page " + Utf8ToCp1252(resolved.toString().toStdString()) + " cannot be shown.");
+      return;
+    }
+    view->ShowMessage("The page " + Utf8ToCp1252(url.toString().toStdString()) + " cannot be shown here.");
+  });
+  return 0;
+}
+
+void HtmlView::OnSize(UINT type, int cx, int cy) {
+  View::OnSize(type, cx, cy);
+  if (browser_) browser_->setGeometry(0, 0, cx, cy);
+}
+
+void HtmlView::ShowMessage(const std::string& text) {
+  if (!browser_) return;
+  browser_->clear();
+  browser_->setPlainText(QString::fromStdString(Cp1252ToUtf8(text)));
+}
+
+bool HtmlView::Navigate(std::string_view address) {
+  if (!browser_) return false;
+  std::string path(address);
+  const QUrl url(QString::fromStdString(Cp1252ToUtf8(path)));
+  if (url.isLocalFile()) {
+    path = Utf8ToCp1252(url.toLocalFile().toStdString());
+  } else if (path.find("://") != std::string::npos) {
+    ShowMessage("The page " + path + " cannot be shown here.");
+    location_.clear();
+    return false;
+  }
+  std::error_code ec;
+  std::filesystem::path file(Cp1252ToUtf8(path));
+  if (file.is_relative()) file = std::filesystem::absolute(file, ec);
+  if (ec || !std::filesystem::is_regular_file(file, ec)) {
+    ShowMessage("The page " + path + " cannot be shown: the file does not exist.");
+    location_.clear();
+    return false;
+  }
+  file = file.lexically_normal();
+  browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+  location_ = Utf8ToCp1252(file.string());
+  OnDocumentComplete(location_);
+  return true;
+}
+
+std::string HtmlView::GetLocationURL() const { return location_; }
+
+std::string HtmlView::GetLocationName() const {
+  return browser_ ? ToCp1252(browser_->documentTitle()) : std::string();
+}
+
+bool HtmlView::GoBack() {
+  if (!browser_ || !browser_->isBackwardAvailable()) return false;
+  browser_->backward();
+  location_ = Utf8ToCp1252(browser_->source().toLocalFile().toStdString());
+  return true;
+}
+
+bool HtmlView::GoForward() {
+  if (!browser_ || !browser_->isForwardAvailable()) return false;
+  browser_->forward();
+  location_ = Utf8ToCp1252(browser_->source().toLocalFile().toStdString());
+  return true;
+}
+
+void HtmlView::Refresh() {
+  if (browser_) browser_->reload();
+}
+
+std::string HtmlView::GetSelectedText() const {
+  return browser_ ? ToCp1252(browser_->textCursor().selectedText()) : std::string();
+}
+
+bool HtmlView::Copy() {
+  const std::string text = GetSelectedText();
+  if (text.empty()) return false;
+  return SetClipboardText(text);
+}
+
+std::string HtmlView::GetPageText() const { return browser_ ? ToCp1252(browser_->toPlainText()) : std::string(); }
+
+void HtmlView::OnDocumentComplete(const std::string&) {}
+
+void HtmlView::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
+  if (!browser_) return View::OnKeyDown(vk, repeat, flags);
+  QScrollBar* v = browser_->verticalScrollBar();
+  QScrollBar* h = browser_->horizontalScrollBar();
+  switch (static_cast<int>(vk)) {
+    case VK_UP: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case VK_DOWN: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case VK_PRIOR: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case VK_NEXT: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case VK_HOME: v->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case VK_END: v->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case VK_LEFT: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case VK_RIGHT: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    default: View::OnKeyDown(vk, repeat, flags);
+  }
+}
+
+}  // namespace plat
