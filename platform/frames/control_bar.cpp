@@ -1,6 +1,7 @@
 #include "platform/frames/control_bar.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QObject>
 #include <QWidget>
 
@@ -13,10 +14,11 @@ namespace plat {
 namespace {
 
 // Asks WM_SETCURSOR of the bar when the mouse enters any widget of its
-// content, as the window system asks it of the window under the mouse.
-class CursorWatch final : public QObject {
+// content, as the window system asks it of the window under the mouse, and
+// lines the frame's bars up again when the content's size changes.
+class ContentWatch final : public QObject {
  public:
-  CursorWatch(ControlBar* bar, QObject* parent) : QObject(parent), bar_(bar->GetSafeHwnd()) {}
+  ContentWatch(ControlBar* bar, QWidget* content) : QObject(content), bar_(bar->GetSafeHwnd()), content_(content) {}
 
   void Watch(QObject* object) {
     object->installEventFilter(this);
@@ -30,6 +32,9 @@ class CursorWatch final : public QObject {
     if (event->type() == QEvent::ChildAdded) {
       QObject* child = static_cast<QChildEvent*>(event)->child();
       if (child && child->isWidgetType()) Watch(child);
+    } else if (event->type() == QEvent::LayoutRequest && watched == content_) {
+      auto* bar = dynamic_cast<ControlBar*>(Window::FromHandle(bar_));
+      if (bar && bar->GetFrame()) bar->GetFrame()->RecalcLayout();
     } else if (event->type() == QEvent::Enter) {
       if (Window* bar = Window::FromHandle(bar_)) {
         bar->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(bar_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -40,6 +45,7 @@ class CursorWatch final : public QObject {
 
  private:
   HWND bar_;
+  QWidget* content_;
 };
 
 }  // namespace
@@ -64,7 +70,7 @@ bool ControlBar::CreateBar(FrameWnd* frame, UINT id, QWidget* content, bool at_b
   content_->setParent(host);
   content_->setGeometry(0, 0, host->width(), host->height());
   content_->show();
-  auto* watch = new CursorWatch(this, content_);
+  auto* watch = new ContentWatch(this, content_);
   watch->Watch(content_);
   frame->AddControlBar(this);
   return true;

@@ -42,6 +42,5 @@ void MenuBar::Sync(bool force) {
   detail::FillQMenuBar(bar_, model, actions);
 }
 
-int MenuBar::CalcHeight(int) const { return bar_ ? bar_->sizeHint().height() : 0; }
 
 }  // namespace plat

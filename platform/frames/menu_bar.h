@@ -24,7 +24,6 @@ class MenuBar : public ControlBar {
   // never while a menu is open.
   void Sync(bool force);
 
-  int CalcHeight(int width) const override;
 
  private:
   QMenuBar* bar_ = nullptr;

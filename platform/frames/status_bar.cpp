@@ -155,6 +155,5 @@ void StatusBar::UpdateCmdUI(CommandTarget& target, bool) {
   }
 }
 
-int StatusBar::CalcHeight(int) const { return row_ ? row_->sizeHint().height() : 0; }
 
 }  // namespace plat

@@ -57,7 +57,6 @@ class StatusBar : public ControlBar {
   void SetPaneStyle(int index, UINT style);
 
   void UpdateCmdUI(CommandTarget& target, bool disable_if_no_handler) override;
-  int CalcHeight(int width) const override;
 
  private:
   struct Pane {

@@ -133,6 +133,5 @@ void ToolBar::UpdateCmdUI(CommandTarget& target, bool disable_if_no_handler) {
   }
 }
 
-int ToolBar::CalcHeight(int) const { return bar_ ? bar_->sizeHint().height() : 0; }
 
 }  // namespace plat

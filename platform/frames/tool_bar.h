@@ -62,7 +62,6 @@ class ToolBar : public ControlBar {
   void SetButtonStyle(int index, UINT style);
 
   void UpdateCmdUI(CommandTarget& target, bool disable_if_no_handler) override;
-  int CalcHeight(int width) const override;
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

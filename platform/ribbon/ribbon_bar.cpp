@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QIcon>
+#include <QLayout>
 #include <QMenu>
 #include <QPixmap>
 #include <QStackedWidget>
@@ -119,6 +120,8 @@ RibbonCategory* RibbonBar::AddCategory(std::string_view name) {
   categories_.emplace_back(new RibbonCategory(name, this, page));
   pages_->addWidget(page);
   tabs_->addTab(detail::QtText(name));
+  tabs_->updateGeometry();
+  if (QLayout* layout = content()->layout()) layout->invalidate();
   if (GetFrame()) GetFrame()->RecalcLayout();
   return categories_.back().get();
 }
@@ -216,7 +219,6 @@ void RibbonBar::UpdateCmdUI(CommandTarget& target, bool disable_if_no_handler) {
   }
 }
 
-int RibbonBar::CalcHeight(int) const { return content() ? content()->sizeHint().height() : 0; }
 
 bool RibbonBar::OnCommand(WPARAM wParam, LPARAM) {
   // A combo box's item was chosen; other notifications of the controls stay here.

@@ -75,7 +75,6 @@ class RibbonBar : public ControlBar {
   std::vector<RibbonElement*> GetElements() const;
 
   void UpdateCmdUI(CommandTarget& target, bool disable_if_no_handler) override;
-  int CalcHeight(int width) const override;
   bool PreTranslateMessage(MSG* msg) override;
 
  protected:

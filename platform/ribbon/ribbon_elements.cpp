@@ -89,6 +89,8 @@ RibbonButton::RibbonButton(UINT id, std::string_view text, RibbonButtonSize size
     button_->setMinimumHeight(kSmallButtonHeight);
     button_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   }
+  // The whole text stays readable: a narrow ribbon gets no narrower buttons.
+  button_->setMinimumWidth(button_->sizeHint().width());
   QObject::connect(button_, &QToolButton::clicked, button_, [this] {
     // The check is the update handlers' to set, not the click's.
     if (button_->isChecked() != checked_) button_->setChecked(checked_);

@@ -125,6 +125,15 @@ std::vector<std::string> MenuBarTexts(FrameWnd& frame) {
   return texts;
 }
 
+std::vector<ShownMenuItem> MenuBarItems(FrameWnd& frame) {
+  std::vector<ShownMenuItem> items;
+  MenuBar* bar = frame.GetMenuBar();
+  auto* qbar = bar ? Find<QMenuBar>(*bar) : nullptr;
+  if (!qbar || !bar->IsWindowVisible()) return items;
+  for (QAction* a : qbar->actions()) items.push_back(Shown(a));
+  return items;
+}
+
 std::vector<ShownMenuItem> OpenMenuBarPopup(FrameWnd& frame, int index) {
   MenuBar* bar = frame.GetMenuBar();
   auto* qbar = bar ? Find<QMenuBar>(*bar) : nullptr;
@@ -196,13 +205,20 @@ bool ClickCategoryTab(RibbonBar& ribbon, int index) {
   return true;
 }
 
-std::vector<ShownMenuItem> OpenApplicationMenu(RibbonBar& ribbon) {
+std::vector<ShownMenuItem> OpenApplicationMenu(RibbonBar& ribbon, const std::vector<std::string>& path) {
   QToolButton* button = ribbon.application_button();
   QMenu* menu = button ? button->menu() : nullptr;
   if (!menu) return {};
   Open(menu);
-  std::vector<ShownMenuItem> items = ReadMenu(menu);
-  menu->hide();
+  std::vector<QMenu*> opened{menu};
+  for (const std::string& text : path) {
+    QAction* action = ByText(opened.back()->actions(), text);
+    if (!action || !action->menu()) break;
+    Open(action->menu());
+    opened.push_back(action->menu());
+  }
+  std::vector<ShownMenuItem> items = ReadMenu(opened.back());
+  for (auto it = opened.rbegin(); it != opened.rend(); ++it) (*it)->hide();
   return items;
 }
 

@@ -42,6 +42,8 @@ struct ShownMenuItem {
 
 // The texts of the menu bar's items.
 std::vector<std::string> MenuBarTexts(FrameWnd& frame);
+// The menu bar's items as shown (enabled or greyed).
+std::vector<ShownMenuItem> MenuBarItems(FrameWnd& frame);
 // Opens the pop-up of the menu bar's item `index` as a click does (the
 // update handlers set its items), reads its items and closes it.
 std::vector<ShownMenuItem> OpenMenuBarPopup(FrameWnd& frame, int index);
@@ -66,8 +68,9 @@ bool ClickRibbonButton(RibbonBar& ribbon, UINT id);
 bool ClickQuickAccessButton(RibbonBar& ribbon, int index);
 // The category tab a person clicks.
 bool ClickCategoryTab(RibbonBar& ribbon, int index);
-// Opens the application button's menu, reads it, closes it.
-std::vector<ShownMenuItem> OpenApplicationMenu(RibbonBar& ribbon);
+// Opens the application button's menu (and the pop-ups of `path` in it),
+// reads the last one opened, closes them.
+std::vector<ShownMenuItem> OpenApplicationMenu(RibbonBar& ribbon, const std::vector<std::string>& path = {});
 // Clicks through the application menu (texts from its top).
 bool ChooseApplicationMenuItem(RibbonBar& ribbon, const std::vector<std::string>& path);
 

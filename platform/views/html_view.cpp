@@ -26,7 +26,7 @@ namespace {
 
 bool ValidUtf8(const QByteArray& bytes) {
   QStringDecoder decoder(QStringDecoder::Utf8);
-  (void)decoder.decode(bytes);
+  const QString text = decoder.decode(bytes);  // decodes when made into a string
   return !decoder.hasError();
 }
 
@@ -49,7 +49,7 @@ class HtmlView::Browser final : public QTextBrowser {
   }
 
   QVariant loadResource(int type, const QUrl& name) override {
-    if (type == QTextDocument::HtmlResource && name.isLocalFile()) {
+    if ((type == QTextDocument::HtmlResource || type == QTextDocument::UnknownResource) && name.isLocalFile()) {
       QFile file(name.toLocalFile());
       if (!file.open(QIODevice::ReadOnly)) return {};
       const QByteArray bytes = file.readAll();
@@ -112,7 +112,7 @@ int HtmlView::OnCreate(const CREATESTRUCT& create) {
     if (url.isLocalFile() || url.isRelative()) {
       const QUrl resolved = view->browser_->source().resolved(url);
       if (resolved.isLocalFile() && QFileInfo(resolved.toLocalFile()).isFile()) {
-        view->browser_->setSource(resolved);
+        view->browser_->setSource(resolved, QTextDocument::HtmlResource);
         view->location_ = resolved.toLocalFile().toStdString();
         view->OnDocumentComplete(view->location_);
         return;
@@ -156,7 +156,7 @@ bool HtmlView::Navigate(std::string_view address) {
     return false;
   }
   file = file.lexically_normal();
-  browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+  browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())), QTextDocument::HtmlResource);
   location_ = Utf8ToCp1252(file.string());
   OnDocumentComplete(location_);
   return true;
