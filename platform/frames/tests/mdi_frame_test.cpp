@@ -241,6 +241,35 @@ TEST_F(MdiFrameTest, MaximisedChildFillsTheClientAndPassesItOn) {
   EXPECT_EQ(InClient(plot), before);
 }
 
+TEST_F(MdiFrameTest, CaptionMovesMaximisesAndClosesTheChild) {
+  OpenThree();
+  MDIChildWnd* plot = ChildOfKind("plot");
+  main->MDIActivate(ChildOfKind("text"));
+  const Rect before = InClient(plot);
+  // A drag by the caption moves it (and the click activates it).
+  MouseDown(*plot, Point{40, 8});
+  EXPECT_EQ(ActiveKind(), "plot");
+  MouseMove(*plot, Point{90, 48}, MK_LBUTTON);
+  MouseUp(*plot, Point{90, 48});
+  const Rect moved = InClient(plot);
+  EXPECT_EQ(moved.left, before.left + 50);
+  EXPECT_EQ(moved.top, before.top + 40);
+  EXPECT_EQ(moved.Width(), before.Width());
+  // A double click maximises, another restores.
+  DoubleClick(*plot, Point{40, 8});
+  EXPECT_TRUE(plot->IsMaximized());
+  DoubleClick(*plot, Point{40, 8});
+  EXPECT_FALSE(plot->IsMaximized());
+  EXPECT_EQ(InClient(plot), moved);
+  // The close box closes it.
+  Rect client;
+  plot->GetClientRect(&client);
+  Click(*plot, Point{client.right - 10, 10});
+  PumpMessages();
+  EXPECT_EQ(main->GetMDIChildren().size(), 2u);
+  EXPECT_NE(ActiveKind(), "plot");
+}
+
 TEST_F(MdiFrameTest, ChildCaptionShowsTheDocumentTitle) {
   OpenThree();
   EXPECT_EQ(ChildOfKind("picture")->GetWindowText(), "Graph1");

@@ -10,6 +10,7 @@
 #include "platform/frames/tool_bar.h"
 #include "platform/frames/view.h"
 #include "platform/frames/win_app.h"
+#include "platform/testing/window_testing.h"
 
 namespace plat::test {
 
@@ -18,9 +19,12 @@ struct Log {
   void Add(std::string s) { entries.push_back(std::move(s)); }
 };
 
+// The application object of a test: WM_QUIT after its main window goes is
+// caught, so that the test process's message loops go on.
 class TestApp : public WinApp {
  public:
   TestApp() : WinApp("FRAMETEST") {}
+  testing::QuitCatcher quit;
 };
 
 class LoggingView : public View {
