@@ -158,6 +158,8 @@ PainterDc::~PainterDc() {
   if (impl_->painter.isActive()) impl_->painter.end();
 }
 
+QPainter& PainterDc::painter() { return impl_->painter; }
+
 Rect PainterDc::TouchedRect() const { return impl_->touched; }
 
 TextMetrics PainterDc::MeasureFont(const DeviceFont& font) {

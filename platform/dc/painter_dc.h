@@ -12,6 +12,7 @@
 #include "platform/dc/dc.h"
 
 class QPaintDevice;
+class QPainter;
 
 namespace plat {
 
@@ -27,6 +28,9 @@ class PainterDc : public Dc {
   // The device pixels that drawing may have changed since the Dc was made
   // (within the surface and the clip); empty when nothing was drawn.
   Rect TouchedRect() const;
+  // The painter that draws (platform/ only: for what Qt draws itself, such
+  // as a text document's pages); its state is the caller's to restore.
+  QPainter& painter();
 
  protected:
   void Render(const DeviceOp& op) override;

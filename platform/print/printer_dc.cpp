@@ -71,6 +71,8 @@ int PrinterDc::StartPage() {
   return 1;
 }
 
+QPainter* PrinterDc::PagePainter() { return phase_ == Phase::kPage && page_ ? &page_->painter() : nullptr; }
+
 int PrinterDc::EndPage() {
   if (phase_ != Phase::kPage) return Fail("No page is open");
   if (target_->PainterPerPage()) page_.reset();

@@ -24,6 +24,8 @@
 #include "platform/dc/dc.h"
 #include "platform/print/print_types.h"
 
+class QPainter;
+
 namespace plat {
 
 class PainterDc;
@@ -61,6 +63,9 @@ class PrinterDc final : public Dc {
   const std::string& LastError() const { return error_; }
 
   PrintTarget& target() { return *target_; }
+  // The painter of the page being drawn (platform/ only), nullptr outside a
+  // page; it draws in device pixels.
+  QPainter* PagePainter();
 
  protected:
   void Render(const DeviceOp& op) override;

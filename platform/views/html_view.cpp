@@ -5,17 +5,20 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/clipboard/clipboard.h"
 #include "platform/dialogs/dialog_frame.h"
 #include "platform/frames/command_ids.h"
+#include "platform/print/printer_dc.h"
 #include "platform/text_codec.h"
 #include "platform/window/virtual_keys.h"
 #include "platform/window/window_state.h"
@@ -70,11 +73,8 @@ class HtmlView::Browser final : public QTextBrowser {
       const Qt::MouseButton b = mouse->button();
       if (view && (b == Qt::XButton1 || b == Qt::XButton2)) {
         // As the window system reports the extra buttons to the window under the mouse.
-        const QPoint at = mouse->position().toPoint();
-        Point p{at.x(), at.y()};
-        Point screen = p;
         const QPoint global = mouse->globalPosition().toPoint();
-        screen = Point{global.x(), global.y()};
+        Point screen{global.x(), global.y()};
         view->ScreenToClient(&screen);
         const UINT message = t == QEvent::MouseButtonPress ? WM_XBUTTONDOWN : WM_XBUTTONUP;
         const UINT which = b == Qt::XButton1 ? XBUTTON1 : XBUTTON2;
@@ -92,7 +92,19 @@ class HtmlView::Browser final : public QTextBrowser {
   HWND view_;
 };
 
+// The page laid out for paper: its document, the scale from screen to
+// printer pixels and the printable area.
+struct HtmlView::Printing {
+  std::unique_ptr<QTextDocument> document;
+  double scale = 1;
+  Rect area;  // printer pixels
+  QSizeF page;  // the area in the document's units
+};
+
 HtmlView::HtmlView() {
+  MapCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
+  MapCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
+  MapCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
   MapCommand(ID_EDIT_COPY, [this] { Copy(); });
   MapUpdate(ID_EDIT_COPY, [this](CmdUI& ui) { ui.Enable(!GetSelectedText().empty()); });
 }
@@ -199,6 +211,46 @@ bool HtmlView::Copy() {
 std::string HtmlView::GetPageText() const { return browser_ ? ToCp1252(browser_->toPlainText()) : std::string(); }
 
 void HtmlView::OnDocumentComplete(const std::string&) {}
+
+bool HtmlView::OnPreparePrinting(PrintInfo& info) {
+  info.document_name = GetLocationName().empty() ? location_ : GetLocationName();
+  return DoPreparePrinting(info);
+}
+
+void HtmlView::OnBeginPrinting(PrinterDc& dc, PrintInfo& info) {
+  printing_ = std::make_unique<Printing>();
+  printing_->document.reset(browser_ ? browser_->document()->clone() : new QTextDocument);
+  const int dpi_x = dc.GetDeviceCaps(LOGPIXELSX);
+  const int dpi_y = dc.GetDeviceCaps(LOGPIXELSY);
+  printing_->scale = std::max(1, dpi_y) / 96.0;  // the page was laid out for the screen's 96 per inch
+  const int width = dc.GetDeviceCaps(HORZRES);
+  const int height = dc.GetDeviceCaps(VERTRES);
+  printing_->area = Rect{dpi_x / 2, dpi_y / 2, std::max(dpi_x / 2 + 1, width - dpi_x / 2),
+                         std::max(dpi_y / 2 + 1, height - dpi_y / 2)};
+  printing_->page = QSizeF(printing_->area.Width() / printing_->scale, printing_->area.Height() / printing_->scale);
+  printing_->document->setPageSize(printing_->page);
+  info.SetMaxPage(std::max(1, printing_->document->pageCount()));
+}
+
+void HtmlView::OnPrepareDC(PrinterDc&, PrintInfo& info) {
+  info.continue_printing = printing_ && info.current_page >= 1 && info.current_page <= info.GetMaxPage();
+}
+
+void HtmlView::OnPrint(PrinterDc& dc, PrintInfo& info) {
+  QPainter* painter = dc.PagePainter();
+  if (!painter || !printing_) return;
+  painter->save();
+  painter->resetTransform();
+  painter->setClipping(false);
+  painter->translate(printing_->area.left, printing_->area.top);
+  painter->scale(printing_->scale, printing_->scale);
+  const double top = (info.current_page - 1) * printing_->page.height();
+  painter->translate(0, -top);
+  printing_->document->drawContents(painter, QRectF(QPointF(0, top), printing_->page));
+  painter->restore();
+}
+
+void HtmlView::OnEndPrinting(PrinterDc&, PrintInfo&) { printing_.reset(); }
 
 void HtmlView::OnKeyDown(UINT vk, UINT repeat, UINT flags) {
   if (!browser_) return View::OnKeyDown(vk, repeat, flags);

@@ -9,6 +9,10 @@
 // shown here: the view shows a short message instead and Navigate returns
 // false. The extra mouse buttons over the page reach the view (and its
 // frame) as WM_XBUTTONDOWN, as over any window.
+//
+// The page prints (ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW)
+// as laid out for paper within margins of half an inch, over as many pages as
+// it needs.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,12 +51,20 @@ class HtmlView : public View {
   // The arrow, page and Home/End keys scroll the page.
   void OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
 
+  bool OnPreparePrinting(PrintInfo& info) override;
+  void OnBeginPrinting(PrinterDc& dc, PrintInfo& info) override;
+  void OnPrepareDC(PrinterDc& dc, PrintInfo& info) override;
+  void OnPrint(PrinterDc& dc, PrintInfo& info) override;
+  void OnEndPrinting(PrinterDc& dc, PrintInfo& info) override;
+
  private:
   class Browser;
+  struct Printing;
   void ShowMessage(const std::string& text);
 
   Browser* browser_ = nullptr;  // a widget of the view's window
   std::string location_;
+  std::unique_ptr<Printing> printing_;  // the page laid out for paper while it prints
 };
 
 }  // namespace plat

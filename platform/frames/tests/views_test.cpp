@@ -222,6 +222,36 @@ TEST_F(HtmlViewTest, FollowsLinksAndGoesBack) {
   EXPECT_EQ(view->GetLocationURL(), b);
 }
 
+TEST_F(HtmlViewTest, PrintsThePageOverAsManyPagesAsItNeeds) {
+  std::string body = "<html><head><title>Manual</title></head><body><h1>Keys</h1>";
+  for (int i = 1; i <= 120; ++i) {
+    char line[64];
+    std::snprintf(line, sizeof line, "<p>Paragraph %03d of the keys</p>", i);
+    body += line;
+  }
+  body += "</body></html>";
+  ASSERT_TRUE(view->Navigate(WritePage(TestFolder(), "KEYS.HTM", body)));
+  const std::string pdf = TestFolder() + "page.pdf";
+  {
+    PrintToPdf to_pdf(pdf);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
+  }
+  const auto pages = PdfPages(pdf);
+  ASSERT_GE(pages.size(), 2u);
+  std::string printed;
+  for (int p = 1; p <= static_cast<int>(pages.size()); ++p) printed += PdfPageText(pdf, p);
+  EXPECT_NE(PdfPageText(pdf, 1).find("Keys"), std::string::npos);
+  std::size_t at = 0;
+  for (int i = 1; i <= 120; ++i) {
+    char number[32];
+    std::snprintf(number, sizeof number, "Paragraph %03d", i);
+    const std::size_t found = printed.find(number, at);
+    ASSERT_NE(found, std::string::npos) << number;
+    EXPECT_EQ(printed.find(number, found + 1), std::string::npos) << number << " twice";
+    at = found;
+  }
+}
+
 TEST_F(HtmlViewTest, SideButtonOverThePageReachesTheFrame) {
   const std::string page = WritePage(TestFolder(), "P.HTM", "<html><body>page</body></html>");
   ASSERT_TRUE(view->Navigate(page));
