@@ -158,7 +158,7 @@ void FrameWnd::ActivateFrame(int cmd_show) {
   RecalcLayout();
 }
 
-void FrameWnd::InitialUpdateFrame(Document* document, bool make_visible) {
+void FrameWnd::InitialUpdateFrame(Document*, bool make_visible) {
   if (!GetActiveView()) {
     if (auto* pane = dynamic_cast<View*>(GetDlgItem(AFX_IDW_PANE_FIRST))) SetActiveView(pane, false);
   }
@@ -178,7 +178,6 @@ void FrameWnd::InitialUpdateFrame(Document* document, bool make_visible) {
   }
   if (make_visible && GetSafeHwnd()) ActivateFrame();
   if (GetSafeHwnd()) OnUpdateFrameTitle(true);
-  (void)document;
 }
 
 View* FrameWnd::GetActiveView() const { return dynamic_cast<View*>(Window::FromHandle(active_view_)); }

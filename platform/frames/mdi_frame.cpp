@@ -178,16 +178,21 @@ void MDIFrameWnd::MDIRestore(MDIChildWnd* child) {
   child->InvalidateRect(nullptr, false);
 }
 
-void MDIFrameWnd::MDITile(UINT how) {
-  if (!client_) return;
+std::vector<MDIChildWnd*> MDIFrameWnd::ChildrenToArrange(Rect* area) {
   std::vector<MDIChildWnd*> children;
+  if (!client_) return children;
   for (MDIChildWnd* c : ZOrder()) {
     if (c->IsWindowVisible()) children.push_back(c);
   }
-  if (children.empty()) return;
   for (MDIChildWnd* c : children) MDIRestore(c);
+  client_->GetClientRect(area);
+  return children;
+}
+
+void MDIFrameWnd::MDITile(UINT how) {
   Rect area;
-  client_->GetClientRect(&area);
+  const std::vector<MDIChildWnd*> children = ChildrenToArrange(&area);
+  if (children.empty()) return;
   const int total = static_cast<int>(children.size());
   // As the window system tiles: about as many rows as the square root.
   int rows = static_cast<int>(std::sqrt(static_cast<double>(total)));
@@ -212,15 +217,9 @@ void MDIFrameWnd::MDITile(UINT how) {
 }
 
 void MDIFrameWnd::MDICascade() {
-  if (!client_) return;
-  std::vector<MDIChildWnd*> children;
-  for (MDIChildWnd* c : ZOrder()) {
-    if (c->IsWindowVisible()) children.push_back(c);
-  }
-  if (children.empty()) return;
-  for (MDIChildWnd* c : children) MDIRestore(c);
   Rect area;
-  client_->GetClientRect(&area);
+  const std::vector<MDIChildWnd*> children = ChildrenToArrange(&area);
+  if (children.empty()) return;
   const int n = static_cast<int>(children.size());
   const int width = std::max(area.Width() / 2, area.Width() - kCascadeStep * (n - 1));
   const int height = std::max(area.Height() / 2, area.Height() - kCascadeStep * (n - 1));

@@ -81,6 +81,9 @@ class MDIFrameWnd : public FrameWnd {
   // Tells both children and shows the new one's menu and caption.
   void Activated(MDIChildWnd* old, MDIChildWnd* now);
   Rect ChildRect(MDIChildWnd* child) const;
+  // The shown children, front first, restored for tiling or cascading, and
+  // the client area they get.
+  std::vector<MDIChildWnd*> ChildrenToArrange(Rect* area);
 
   std::unique_ptr<MDIClient> client_;
   std::vector<HWND> z_order_;   // the children, front first

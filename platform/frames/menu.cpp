@@ -168,7 +168,7 @@ std::vector<Menu::Found> Menu::FindAllById(UINT id) {
   return all;
 }
 
-UINT Menu::EnableMenuItem(UINT item, UINT flags) {
+UINT Menu::ChangeState(UINT item, UINT flags, UINT reported, UINT cleared, UINT wanted) {
   std::vector<Found> targets;
   if (flags & MF_BYPOSITION) {
     if (Found f = Find(item, flags); f.menu) targets.push_back(f);
@@ -176,37 +176,24 @@ UINT Menu::EnableMenuItem(UINT item, UINT flags) {
     targets = FindAllById(item);
   }
   if (targets.empty()) return kNoMenuItem;
-  const UINT wanted = flags & (MF_GRAYED | MF_DISABLED);
-  UINT previous = kNoMenuItem;
+  const UINT previous = targets.front().menu->items_[static_cast<std::size_t>(targets.front().position)].flags & reported;
   for (const Found& f : targets) {
     Item& it = f.menu->items_[static_cast<std::size_t>(f.position)];
-    if (previous == kNoMenuItem) previous = it.flags & (MF_GRAYED | MF_DISABLED);
-    if ((it.flags & (MF_GRAYED | MF_DISABLED)) == wanted) continue;
-    it.flags = (it.flags & ~(MF_GRAYED | MF_DISABLED)) | wanted;
-    f.menu->Changed();
-  }
-  return previous;
-}
-
-UINT Menu::CheckMenuItem(UINT item, UINT flags) {
-  std::vector<Found> targets;
-  if (flags & MF_BYPOSITION) {
-    if (Found f = Find(item, flags); f.menu) targets.push_back(f);
-  } else {
-    targets = FindAllById(item);
-  }
-  if (targets.empty()) return kNoMenuItem;
-  const UINT wanted = flags & MF_CHECKED;
-  UINT previous = kNoMenuItem;
-  for (const Found& f : targets) {
-    Item& it = f.menu->items_[static_cast<std::size_t>(f.position)];
-    if (previous == kNoMenuItem) previous = it.flags & MF_CHECKED;
-    const UINT now = (it.flags & ~(MF_CHECKED | MF_RADIOCHECK)) | wanted;
+    const UINT now = (it.flags & ~cleared) | wanted;
     if (now == it.flags) continue;
     it.flags = now;
     f.menu->Changed();
   }
   return previous;
+}
+
+UINT Menu::EnableMenuItem(UINT item, UINT flags) {
+  constexpr UINT kGrey = MF_GRAYED | MF_DISABLED;
+  return ChangeState(item, flags, kGrey, kGrey, flags & kGrey);
+}
+
+UINT Menu::CheckMenuItem(UINT item, UINT flags) {
+  return ChangeState(item, flags, MF_CHECKED, MF_CHECKED | MF_RADIOCHECK, flags & MF_CHECKED);
 }
 
 bool Menu::CheckMenuRadioItem(UINT first, UINT last, UINT item, UINT flags) {

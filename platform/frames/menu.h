@@ -135,6 +135,9 @@ class Menu {
   };
   Found Find(UINT item, UINT flags);
   std::vector<Found> FindAllById(UINT id);
+  // Sets the bits `wanted` in place of `cleared` on the items named; returns
+  // the first one's `reported` bits before, or kNoMenuItem.
+  UINT ChangeState(UINT item, UINT flags, UINT reported, UINT cleared, UINT wanted);
   Item MakeItem(UINT flags, UINT id, std::string_view text) const;
   bool Insert(int position, Item item);
   void Changed();

@@ -59,7 +59,11 @@ UINT ActionId(const QAction* action) {
   return action ? action->property(kIdProperty).toUInt() : 0;
 }
 
-void FillQMenu(QMenu* widget, const MenuModel& model, const MenuActions& actions) {
+namespace {
+
+// The items of the model into a menu or a menu bar (both have the same calls).
+template <typename Widget>
+void Fill(Widget* widget, const MenuModel& model, const MenuActions& actions) {
   DeleteSubMenus(widget);
   widget->clear();
   Menu* menu = model();
@@ -77,23 +81,11 @@ void FillQMenu(QMenu* widget, const MenuModel& model, const MenuActions& actions
   }
 }
 
-void FillQMenuBar(QMenuBar* bar, const MenuModel& model, const MenuActions& actions) {
-  DeleteSubMenus(bar);
-  bar->clear();
-  Menu* menu = model();
-  if (!menu) return;
-  const auto& items = menu->items();
-  for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-    const Menu::Item& item = items[static_cast<std::size_t>(i)];
-    if (item.flags & MF_SEPARATOR) {
-      bar->addSeparator();
-    } else if (item.popup) {
-      AddPopup(bar, item, i, model, actions);
-    } else {
-      AddCommand(bar, item, actions);
-    }
-  }
-}
+}  // namespace
+
+void FillQMenu(QMenu* widget, const MenuModel& model, const MenuActions& actions) { Fill(widget, model, actions); }
+
+void FillQMenuBar(QMenuBar* bar, const MenuModel& model, const MenuActions& actions) { Fill(bar, model, actions); }
 
 std::string MenuBarSignature(const Menu& menu) {
   std::string s;

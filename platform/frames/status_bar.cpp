@@ -88,12 +88,8 @@ bool StatusBar::SetPaneText(int index, std::string_view text, bool update) {
   if (index < 0 || index >= GetCount()) return false;
   Pane& p = panes_[static_cast<std::size_t>(index)];
   p.text = std::string(text);
-  if (update) {
-    Show(p);
-    if (p.label) p.label->repaint();
-  } else {
-    Show(p);
-  }
+  Show(p);
+  if (update && p.label) p.label->repaint();  // at once, not at the next paint
   return true;
 }
 

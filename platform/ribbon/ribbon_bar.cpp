@@ -242,17 +242,14 @@ bool RibbonBar::PreTranslateMessage(MSG* msg) {
   if (!target) return false;
   // Enter in a combo box's edit or in an edit sends the element's command.
   for (RibbonElement* e : GetElements()) {
-    Window* control = nullptr;
-    if (auto* combo = dynamic_cast<RibbonComboBox*>(e)) {
-      control = combo->GetComboBox();
-      if (control && combo->GetComboBox()->GetDroppedState()) continue;  // the open list takes Enter
-    } else if (auto* edit = dynamic_cast<RibbonEdit*>(e)) {
-      control = edit->GetEdit();
+    auto* field = dynamic_cast<RibbonField*>(e);
+    Window* control = field ? field->GetControl() : nullptr;
+    if (!control || (target != control && !control->IsChild(target))) continue;
+    if (auto* combo = dynamic_cast<RibbonComboBox*>(e); combo && combo->GetComboBox()->GetDroppedState()) {
+      return false;  // the open list takes Enter
     }
-    if (control && (target == control || control->IsChild(target))) {
-      SendCommand(e->GetID());
-      return true;
-    }
+    SendCommand(e->GetID());
+    return true;
   }
   return false;
 }

@@ -87,8 +87,6 @@ class RibbonBar : public ControlBar {
   friend class RibbonPanel;
   friend class RibbonElement;
   friend class RibbonButton;
-  friend class RibbonComboBox;
-  friend class RibbonEdit;
   void SendCommand(UINT id) { PostCommand(id); }
   QWidget* content_widget() const { return content(); }
   void RebuildQuickAccess();

@@ -109,14 +109,30 @@ void RibbonButton::SetChecked(bool checked) {
   if (button_ && button_->isChecked() != checked) button_->setChecked(checked);
 }
 
+// ---- RibbonField ----
+
+RibbonField::RibbonField(Kind kind, UINT id, std::string_view text, RibbonPanel* panel)
+    : RibbonElement(kind, id, text, panel) {}
+
+RibbonField::~RibbonField() = default;
+
+void RibbonField::SetEnabled(bool enabled) {
+  if (Window* c = GetControl(); c && c->IsWindowEnabled() != enabled) c->EnableWindow(enabled);
+}
+
+bool RibbonField::IsEnabled() const {
+  Window* c = GetControl();
+  return c && c->IsWindowEnabled();
+}
+
 // ---- RibbonComboBox ----
 
-RibbonComboBox::RibbonComboBox(UINT id, std::string_view text, bool editable, int width, RibbonPanel* panel)
-    : RibbonElement(Kind::kComboBox, id, text, panel), editable_(editable), width_(width) {}
+RibbonComboBox::RibbonComboBox(UINT id, std::string_view text, bool editable, RibbonPanel* panel)
+    : RibbonField(Kind::kComboBox, id, text, panel), editable_(editable) {}
 
 RibbonComboBox::~RibbonComboBox() = default;
 
-QWidget* RibbonComboBox::Widget() const { return box_; }
+Window* RibbonComboBox::GetControl() const { return combo_.get(); }
 
 int RibbonComboBox::AddItem(std::string_view text, std::uint64_t data) {
   if (!combo_) return -1;
@@ -159,32 +175,20 @@ void RibbonComboBox::SetEditText(std::string_view text) {
   if (combo_) combo_->SetWindowText(text);
 }
 
-void RibbonComboBox::SetEnabled(bool enabled) {
-  if (combo_ && combo_->IsWindowEnabled() != enabled) combo_->EnableWindow(enabled);
-}
-
-bool RibbonComboBox::IsEnabled() const { return combo_ && combo_->IsWindowEnabled(); }
-
 // ---- RibbonEdit ----
 
-RibbonEdit::RibbonEdit(UINT id, std::string_view text, int width, RibbonPanel* panel)
-    : RibbonElement(Kind::kEdit, id, text, panel), width_(width) {}
+RibbonEdit::RibbonEdit(UINT id, std::string_view text, RibbonPanel* panel)
+    : RibbonField(Kind::kEdit, id, text, panel) {}
 
 RibbonEdit::~RibbonEdit() = default;
 
-QWidget* RibbonEdit::Widget() const { return box_; }
+Window* RibbonEdit::GetControl() const { return edit_.get(); }
 
 std::string RibbonEdit::GetEditText() const { return edit_ ? edit_->GetWindowText() : std::string(); }
 
 void RibbonEdit::SetEditText(std::string_view text) {
   if (edit_) edit_->SetWindowText(text);
 }
-
-void RibbonEdit::SetEnabled(bool enabled) {
-  if (edit_ && edit_->IsWindowEnabled() != enabled) edit_->EnableWindow(enabled);
-}
-
-bool RibbonEdit::IsEnabled() const { return edit_ && edit_->IsWindowEnabled(); }
 
 // ---- RibbonLabel ----
 
@@ -247,39 +251,37 @@ RibbonButton* RibbonPanel::AddButton(UINT id, std::string_view text, RibbonButto
   return button;
 }
 
+template <typename Field>
+Field* RibbonPanel::PlaceField(std::unique_ptr<Field> field, int width) {
+  Window* control = field->GetControl();
+  control->SetFont(&Dialog::DialogFont(), false);
+  QWidget* widget = detail::WidgetOfWindow(*control);
+  widget->setFixedSize(width, kFieldHeight);
+  field->box_ = LabelledField(field->GetText(), widget);
+  Place(field->box_, true);
+  elements_.push_back(std::move(field));
+  return static_cast<Field*>(elements_.back().get());
+}
+
 RibbonComboBox* RibbonPanel::AddComboBox(UINT id, std::string_view text, bool editable, int width) {
   RibbonBar* bar = Bar();
   if (!bar || !bar->GetSafeHwnd()) return nullptr;
-  auto element = std::unique_ptr<RibbonComboBox>(new RibbonComboBox(id, text, editable, width, this));
+  auto element = std::unique_ptr<RibbonComboBox>(new RibbonComboBox(id, text, editable, this));
   element->combo_ = std::make_unique<ComboBox>();
   const DWORD style = (editable ? CBS_DROPDOWN : CBS_DROPDOWNLIST) | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP |
                       WS_BORDER | WS_VISIBLE;
   if (!element->combo_->Create(style, Rect{0, 0, width, kFieldHeight}, bar, id)) return nullptr;
-  element->combo_->SetFont(&Dialog::DialogFont(), false);
-  QWidget* field = detail::WidgetOfWindow(*element->combo_);
-  field->setFixedSize(width, kFieldHeight);
-  element->box_ = LabelledField(text, field);
-  Place(element->box_, true);
-  elements_.push_back(std::move(element));
-  return static_cast<RibbonComboBox*>(elements_.back().get());
+  return PlaceField(std::move(element), width);
 }
 
 RibbonEdit* RibbonPanel::AddEdit(UINT id, std::string_view text, int width) {
   RibbonBar* bar = Bar();
   if (!bar || !bar->GetSafeHwnd()) return nullptr;
-  auto element = std::unique_ptr<RibbonEdit>(new RibbonEdit(id, text, width, this));
+  auto element = std::unique_ptr<RibbonEdit>(new RibbonEdit(id, text, this));
   element->edit_ = std::make_unique<Edit>();
-  if (!element->edit_->Create(ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER | WS_VISIBLE, Rect{0, 0, width, kFieldHeight},
-                              bar, id)) {
-    return nullptr;
-  }
-  element->edit_->SetFont(&Dialog::DialogFont(), false);
-  QWidget* field = detail::WidgetOfWindow(*element->edit_);
-  field->setFixedSize(width, kFieldHeight);
-  element->box_ = LabelledField(text, field);
-  Place(element->box_, true);
-  elements_.push_back(std::move(element));
-  return static_cast<RibbonEdit*>(elements_.back().get());
+  const DWORD style = ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER | WS_VISIBLE;
+  if (!element->edit_->Create(style, Rect{0, 0, width, kFieldHeight}, bar, id)) return nullptr;
+  return PlaceField(std::move(element), width);
 }
 
 RibbonLabel* RibbonPanel::AddLabel(std::string_view text) {

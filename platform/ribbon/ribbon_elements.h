@@ -27,6 +27,7 @@ namespace plat {
 class ComboBox;
 class Edit;
 class RibbonBar;
+class Window;
 class RibbonCategory;
 class RibbonPanel;
 
@@ -90,8 +91,26 @@ class RibbonButton : public RibbonElement {
   QToolButton* button_ = nullptr;
 };
 
+// An element shown by one of the platform's controls beside its label.
+class RibbonField : public RibbonElement {
+ public:
+  ~RibbonField() override;
+  // The control that shows the element.
+  virtual Window* GetControl() const = 0;
+  void SetEnabled(bool enabled) override;
+  bool IsEnabled() const override;
+
+ protected:
+  RibbonField(Kind kind, UINT id, std::string_view text, RibbonPanel* panel);
+  QWidget* Widget() const override { return box_; }
+
+ private:
+  friend class RibbonPanel;
+  QWidget* box_ = nullptr;  // the label and the control
+};
+
 // A combo box: a list of items with an edit when `editable`.
-class RibbonComboBox : public RibbonElement {
+class RibbonComboBox : public RibbonField {
  public:
   ~RibbonComboBox() override;
   int AddItem(std::string_view text, std::uint64_t data = 0);
@@ -109,40 +128,28 @@ class RibbonComboBox : public RibbonElement {
   bool IsEditable() const { return editable_; }
   // The control itself.
   ComboBox* GetComboBox() const { return combo_.get(); }
-  void SetEnabled(bool enabled) override;
-  bool IsEnabled() const override;
-
- protected:
-  QWidget* Widget() const override;
+  Window* GetControl() const override;
 
  private:
   friend class RibbonPanel;
-  RibbonComboBox(UINT id, std::string_view text, bool editable, int width, RibbonPanel* panel);
+  RibbonComboBox(UINT id, std::string_view text, bool editable, RibbonPanel* panel);
   bool editable_;
-  int width_;
   std::unique_ptr<ComboBox> combo_;
-  QWidget* box_ = nullptr;  // the label and the control
 };
 
 // A single-line edit.
-class RibbonEdit : public RibbonElement {
+class RibbonEdit : public RibbonField {
  public:
   ~RibbonEdit() override;
   std::string GetEditText() const;
   void SetEditText(std::string_view text);
   Edit* GetEdit() const { return edit_.get(); }
-  void SetEnabled(bool enabled) override;
-  bool IsEnabled() const override;
-
- protected:
-  QWidget* Widget() const override;
+  Window* GetControl() const override;
 
  private:
   friend class RibbonPanel;
-  RibbonEdit(UINT id, std::string_view text, int width, RibbonPanel* panel);
-  int width_;
+  RibbonEdit(UINT id, std::string_view text, RibbonPanel* panel);
   std::unique_ptr<Edit> edit_;
-  QWidget* box_ = nullptr;
 };
 
 // A text without a command.
@@ -188,6 +195,9 @@ class RibbonPanel {
   RibbonBar* Bar() const;
   // Adds a widget to the panel's row (small buttons to the open column).
   void Place(QWidget* widget, bool small);
+  // Shows a field's control `width` pixels wide beside its label and keeps it.
+  template <typename Field>
+  Field* PlaceField(std::unique_ptr<Field> field, int width);
 
   std::string name_;
   RibbonCategory* category_;

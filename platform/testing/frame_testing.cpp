@@ -31,15 +31,19 @@ T* Find(Window& window) {
   return host ? host->findChild<T*>() : nullptr;
 }
 
-// A click of the left button in the middle of a widget, through its events.
-bool ClickWidget(QWidget* widget) {
-  if (!widget || !widget->isVisible() || !widget->isEnabled()) return false;
-  const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+// A click of the left button at a point of a widget, through its events.
+void ClickAt(QWidget* widget, QPointF local) {
   const QPointF global = widget->mapToGlobal(local);
   QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(widget, &press);
   QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(widget, &release);
+}
+
+// A click in the middle of a widget, when a person could click it.
+bool ClickWidget(QWidget* widget) {
+  if (!widget || !widget->isVisible() || !widget->isEnabled()) return false;
+  ClickAt(widget, QPointF(widget->width() / 2.0, widget->height() / 2.0));
   return true;
 }
 
@@ -195,13 +199,7 @@ bool ClickQuickAccessButton(RibbonBar& ribbon, int index) { return ClickWidget(r
 bool ClickCategoryTab(RibbonBar& ribbon, int index) {
   auto* tabs = Find<QTabBar>(ribbon);
   if (!tabs || index < 0 || index >= tabs->count() || !tabs->isVisible()) return false;
-  const QRect r = tabs->tabRect(index);
-  const QPointF local = r.center();
-  const QPointF global = tabs->mapToGlobal(local);
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(tabs, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(tabs, &release);
+  ClickAt(tabs, QPointF(tabs->tabRect(index).center()));
   return true;
 }
 

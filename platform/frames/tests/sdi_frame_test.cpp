@@ -191,6 +191,29 @@ TEST_F(SdiFrameTest, ContextMenuOfTheViewIsUpdatedAndRoutesItsChoice) {
   EXPECT_EQ(log.entries, std::vector<std::string>{"view"});
 }
 
+TEST_F(SdiFrameTest, NamedContextMenuOfTheApplicationRoutesThroughTheFrame) {
+  Menu resource;  // a menu resource: a bar holding the one pop-up
+  Menu edit = Menu::Popup();
+  edit.AppendMenu(MF_STRING, ID_EDIT_CUT, "&Ausschneiden\tCtrl+X");
+  edit.AppendMenu(MF_STRING, ID_EDIT_COPY, "&Kopieren\tCtrl+C");
+  resource.AppendMenu(MF_POPUP, std::move(edit), "Bearbeiten");
+  app.AddContextMenu("Bearbeiten", std::move(resource));
+  ASSERT_NE(app.GetContextMenu("Bearbeiten"), nullptr);
+  EXPECT_EQ(app.GetContextMenu("Bearbeiten")->GetMenuItemCount(), 2);
+  view->MapCommand(ID_EDIT_COPY, [this] { log.Add("copy"); });
+  PopupMenuScript script;
+  script.Choose(ID_EDIT_CUT);  // nobody handles it: greyed, not chosen
+  script.Choose(ID_EDIT_COPY);
+  EXPECT_EQ(app.ShowPopupMenu("Bearbeiten", Point{10, 10}, view), 0u);
+  EXPECT_EQ(app.ShowPopupMenu("Bearbeiten", Point{10, 10}, view), ID_EDIT_COPY);
+  EXPECT_EQ(app.ShowPopupMenu("Nowhere", Point{10, 10}, view), 0u);
+  PumpMessages();
+  EXPECT_EQ(log.entries, std::vector<std::string>{"copy"});
+  ASSERT_EQ(script.shown().size(), 2u);
+  EXPECT_FALSE(script.shown()[0][0].enabled);
+  EXPECT_TRUE(script.shown()[0][1].enabled);
+}
+
 TEST_F(SdiFrameTest, ContextMenuNobodyAnswersClosesWithoutChoice) {
   view->MapCommand(32800, [this] { log.Add("view"); });
   Menu popup = Menu::Popup();

@@ -50,6 +50,22 @@ class ViewerFrame : public FrameWnd {
   }
 };
 
+// The numbered lines 1..count (a printf format of the number) are printed
+// each once, in order, over the pages of the PDF.
+void ExpectEachOnceInOrder(const std::string& pdf, const char* format, int count) {
+  std::string printed;
+  for (int p = 1; p <= static_cast<int>(PdfPages(pdf).size()); ++p) printed += PdfPageText(pdf, p);
+  std::size_t at = 0;
+  for (int i = 1; i <= count; ++i) {
+    char number[64];
+    std::snprintf(number, sizeof number, format, i);
+    const std::size_t found = printed.find(number, at);
+    ASSERT_NE(found, std::string::npos) << number;
+    EXPECT_EQ(printed.find(number, found + 1), std::string::npos) << number << " twice";
+    at = found;
+  }
+}
+
 template <typename V>
 class ViewFixture : public ::testing::Test {
  protected:
@@ -144,17 +160,7 @@ TEST_F(TextViewTest, PrintsEveryLineOnceOverAsManyPagesAsNeeded) {
   }
   const auto pages = PdfPages(pdf);
   ASSERT_GE(pages.size(), 2u);
-  std::string printed;
-  for (int p = 1; p <= static_cast<int>(pages.size()); ++p) printed += PdfPageText(pdf, p);
-  std::size_t at = 0;
-  for (int i = 1; i <= 150; ++i) {
-    char number[16];
-    std::snprintf(number, sizeof number, "Line %03d", i);
-    const std::size_t found = printed.find(number, at);
-    ASSERT_NE(found, std::string::npos) << number;
-    EXPECT_EQ(printed.find(number, found + 1), std::string::npos) << number << " twice";
-    at = found;
-  }
+  ExpectEachOnceInOrder(pdf, "Line %03d", 150);
   EXPECT_NE(PdfPageText(pdf, 1).find("Line 001"), std::string::npos);
   EXPECT_EQ(PdfPageText(pdf, 2).find("Line 001"), std::string::npos);
 }
@@ -238,18 +244,8 @@ TEST_F(HtmlViewTest, PrintsThePageOverAsManyPagesAsItNeeds) {
   }
   const auto pages = PdfPages(pdf);
   ASSERT_GE(pages.size(), 2u);
-  std::string printed;
-  for (int p = 1; p <= static_cast<int>(pages.size()); ++p) printed += PdfPageText(pdf, p);
   EXPECT_NE(PdfPageText(pdf, 1).find("Keys"), std::string::npos);
-  std::size_t at = 0;
-  for (int i = 1; i <= 120; ++i) {
-    char number[32];
-    std::snprintf(number, sizeof number, "Paragraph %03d", i);
-    const std::size_t found = printed.find(number, at);
-    ASSERT_NE(found, std::string::npos) << number;
-    EXPECT_EQ(printed.find(number, found + 1), std::string::npos) << number << " twice";
-    at = found;
-  }
+  ExpectEachOnceInOrder(pdf, "Paragraph %03d", 120);
 }
 
 TEST_F(HtmlViewTest, SideButtonOverThePageReachesTheFrame) {
