@@ -9,7 +9,7 @@
 namespace zedir {
 
 common::Result ComputeLoadCase(Run& run, RunNotifier& notifier) {
-  if (common::Result failed = SolveLoadCase(run); !failed) return failed;
+  if (common::Result failed = SolveLoadCase(run, notifier); !failed) return failed;
   if (common::Result failed = ComputeElementResults(run, notifier); !failed) return failed;
   NormalForceInfluence(run);
   MomentInfluence(run);

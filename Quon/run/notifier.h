@@ -14,6 +14,11 @@ class RunNotifier {
   virtual void StatusText(const std::string& text) { (void)text; }
   // Whether the stiffness matrix file MATRIX exists, once per pass.
   virtual void MatrixFile(bool present) { (void)present; }
+  // Column `column` of `columns` of the settlement system is eliminated.
+  virtual void SettlementColumn(int column, int columns) {
+    (void)column;
+    (void)columns;
+  }
   // A message the user must see while the run goes on.
   virtual void Message(const std::string& text, const std::string& caption) {
     (void)text;

@@ -27,6 +27,11 @@ void MultiplyByInverse(const mechanics::Matrix& inverse, const mechanics::Vector
 std::string SolutionText(const std::vector<double>& u, int n) { return DisplacementsByNode(u, n, true); }
 
 common::Result SolveLoadCase(Run& run) {
+  RunNotifier nobody;
+  return SolveLoadCase(run, nobody);
+}
+
+common::Result SolveLoadCase(Run& run, RunNotifier& notifier) {
   WriteStateLines(run);
   if (common::Result failed = ReadInverse(run); !failed) return failed;
   if (common::Result failed = BuildLoadVector(run); !failed) return failed;
@@ -34,6 +39,8 @@ common::Result SolveLoadCase(Run& run) {
   if (run.load_case_params.settlement_flag() != 0) {
     if (common::Result failed = ReadSupportDisplacements(run); !failed) return failed;
     if (common::Result failed = SupportDisplacementForces(run); !failed) return failed;
+    const int columns = run.settlements.count();
+    for (int column = 1; column <= columns; ++column) notifier.SettlementColumn(column, columns);
   }
   MultiplyByInverse(run.inverse, run.load_vector, run.displacements);
   plat::WriteBlock(run.position.LoadCaseFile(kDisplacementFile, run.load_case), run.displacements.data(),

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Quon/run/notifier.h"
 #include "Quon/run/run.h"
 #include "common/result.h"
 
@@ -15,7 +16,9 @@ inline constexpr const char* kSolutionTextFile = "MATH_SOL";
 
 // Writes the state lines of the loads between element ends, reads INVERSE,
 // builds the load vector, adds the forces of the settlements when the load case
-// has them, and forms and writes the displacements.
+// has them, and forms and writes the displacements. The notifier hears of each
+// column of the settlement system once it is factored.
+common::Result SolveLoadCase(Run& run, RunNotifier& notifier);
 common::Result SolveLoadCase(Run& run);
 
 // u[r] = sum over c of f[c] K^-1[r][c], in the order c = 1..n; entries beyond n are 0.

@@ -34,11 +34,14 @@ void TestPosition::WriteModel(const FrameModel& model) const {
   common::WriteBlockRecord(File(names::kDiary), diary);
 }
 
-void TestPosition::WriteJob(const std::vector<int>& load_cases, int count) const {
+void TestPosition::WriteJob(const std::vector<int>& load_cases, int count, const std::vector<int>& steps) const {
   common::SolverJob job;
   job.set_count(static_cast<std::int16_t>(count >= 0 ? count : static_cast<int>(load_cases.size())));
   for (std::size_t k = 0; k < load_cases.size(); ++k) {
     job.set_load_case(static_cast<int>(k + 1), static_cast<std::uint8_t>(load_cases[k]));
+  }
+  for (std::size_t k = 0; k < steps.size(); ++k) {
+    job.set_step(static_cast<int>(k + 1), static_cast<std::uint8_t>(steps[k]));
   }
   common::WriteBlockRecord(File(names::kSolverJob), job);
 }

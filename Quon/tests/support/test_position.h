@@ -36,8 +36,9 @@ class TestPosition {
 
   // PARAMR, MATR, CROSS, ELEMENTS, NODES, LKNOTENR and DIARY.
   void WriteModel(const FrameModel& model) const;
-  // BATCH with one entry per load case (step bytes 0); `count` overrides the count.
-  void WriteJob(const std::vector<int>& load_cases, int count = -1) const;
+  // BATCH with one entry per load case; `count` overrides the count; `steps`
+  // gives the step bytes of the first entries (the others 0).
+  void WriteJob(const std::vector<int>& load_cases, int count = -1, const std::vector<int>& steps = {}) const;
   void WriteLoadCase(int load_case, const LoadCaseFiles& files) const;
 
  private:
