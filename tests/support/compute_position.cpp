@@ -1,0 +1,18 @@
+// compute-position DATAPATH NAME: the whole road of the position NAME (without
+// the dot) under DATAPATH, whose folder DATAPATH/SDIR<NAME>/ holds
+// ECHO_G.<NAME>.TXT and ECHO_L.<NAME>.TXT: EXTR and DPATH in the settings
+// folder, the geometry stored, PUNDF with "@G", a job of every load case of
+// the diary, ZEDIR. Exit code 0 when every step succeeded, else non-zero after
+// the message.
+#include "platform/application.h"
+#include "platform/message_box.h"
+#include "tests/support/position_road.h"
+
+int main(int argc, char** argv) {
+  plat::Application app(argc, argv);
+  if (argc != 3) {
+    plat::MessageBox("Usage: compute-position DATAPATH NAME", "Missing input", plat::MB_OK);
+    return 2;
+  }
+  return support::ComputePosition(argv[1], argv[2]);
+}
