@@ -1,5 +1,7 @@
 #include "Quon/loads/state_line_files.h"
 
+#include <vector>
+
 #include "Quon/elements/element_data.h"
 #include "Quon/loads/element_load_inputs.h"
 #include "Quon/results/result_files.h"
@@ -9,11 +11,12 @@
 namespace zedir {
 
 void WriteStateLines(const Run& run) {
+  std::vector<SampleLineFile> files;
   for (int i = 1; i <= run.line_loads.count(); ++i) {
     const mechanics::StateLines lines = mechanics::FixedEndStateLines(LineLoadOnElementOf(run, run.line_loads[i]));
-    WriteSampleLine(StateLineFile(run, kNormalStateLine, i), lines.n.Rounded());
-    WriteSampleLine(StateLineFile(run, kMomentStateLine, i), lines.m.Rounded());
-    WriteSampleLine(StateLineFile(run, kShearStateLine, i), lines.v.Rounded());
+    files.push_back({StateLineFile(run, kNormalStateLine, i), lines.n.Rounded()});
+    files.push_back({StateLineFile(run, kMomentStateLine, i), lines.m.Rounded()});
+    files.push_back({StateLineFile(run, kShearStateLine, i), lines.v.Rounded()});
   }
   for (int k = 1; k <= run.point_loads.count(); ++k) {
     const common::PointLoadRecord& load = run.point_loads[k];
@@ -21,9 +24,10 @@ void WriteStateLines(const Run& run) {
     const int e = load.element();
     const mechanics::ElementCurves lines = mechanics::PointLoadCurves(
         PointLoadOnElementOf(load), run.elements[e].length(), ElementRigidity(run, e));
-    WriteSampleLine(SourceLineFile(run, kNormalSourceLine, k, e), lines.n.Rounded());
-    WriteSampleLine(SourceLineFile(run, kShearSourceLine, k, e), lines.v.Rounded());
+    files.push_back({SourceLineFile(run, kNormalSourceLine, k, e), lines.n.Rounded()});
+    files.push_back({SourceLineFile(run, kShearSourceLine, k, e), lines.v.Rounded()});
   }
+  WriteSampleLines(files);
 }
 
 }  // namespace zedir

@@ -10,6 +10,8 @@
 namespace zedir {
 namespace {
 
+constexpr int kCurvesPerElement = 5;
+
 mechanics::EndValues EndValuesOf(const ElementData& d) {
   return {d.axial_a, d.transverse_a, d.rotation_a, d.axial_b, d.transverse_b, d.rotation_b};
 }
@@ -48,15 +50,19 @@ common::Result WriteElementCurves(Run& run) {
     }
   }
   run.element_results.assign(static_cast<std::size_t>(m) + 1, ElementResult{});
+  constexpr char kLetters[kCurvesPerElement] = {'U', 'W', 'M', 'V', 'N'};
+  std::vector<SampleLineFile> files;
   for (int e = 1; e <= m; ++e) {
     const mechanics::ElementCurves c = ElementCurvesOf(run, e);
     ElementResult& r = run.element_results[static_cast<std::size_t>(e)];
     r = {c.u.Rounded(), c.w.Rounded(), c.m.Rounded(), c.v.Rounded(), c.n.Rounded(), CurveFilesWritten{}};
-    r.written.u = WriteSampleLine(CurveFile(run, 'U', e), r.u);
-    r.written.w = WriteSampleLine(CurveFile(run, 'W', e), r.w);
-    r.written.m = WriteSampleLine(CurveFile(run, 'M', e), r.m);
-    r.written.v = WriteSampleLine(CurveFile(run, 'V', e), r.v);
-    r.written.n = WriteSampleLine(CurveFile(run, 'N', e), r.n);
+    const mechanics::SampleLine* lines[kCurvesPerElement] = {&r.u, &r.w, &r.m, &r.v, &r.n};
+    for (int k = 0; k < kCurvesPerElement; ++k) files.push_back({CurveFile(run, kLetters[k], e), *lines[k]});
+  }
+  const std::vector<char> written = WriteSampleLines(files);
+  for (int e = 1; e <= m; ++e) {
+    const char* w = written.data() + static_cast<std::size_t>(e - 1) * kCurvesPerElement;
+    run.element_results[static_cast<std::size_t>(e)].written = {w[0] != 0, w[1] != 0, w[2] != 0, w[3] != 0, w[4] != 0};
   }
   return common::Result::Ok();
 }

@@ -1,5 +1,11 @@
 #include "Quon/results/result_files.h"
 
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+
+#include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
 
 namespace zedir {
@@ -19,6 +25,37 @@ std::string CurveFile(const Run& run, char letter, int element) {
 
 bool WriteSampleLine(const std::string& path, const mechanics::SampleLine& line) {
   return plat::WriteBlock(path, line.data(), mechanics::kSamples * sizeof(float));
+}
+
+std::vector<char> WriteSampleLines(std::span<const SampleLineFile> files) {
+  // Below this many files a second thread costs more than it saves; files are handed out in
+  // runs of this many.
+  constexpr std::size_t kParallelFiles = 64;
+  constexpr std::size_t kRun = 8;
+  std::vector<char> written(files.size(), 0);
+  std::atomic<std::size_t> next{0};
+  auto write = [&] {
+    for (std::size_t first; (first = next.fetch_add(kRun)) < files.size();) {
+      for (std::size_t k = first; k < std::min(first + kRun, files.size()); ++k) {
+        written[k] = WriteSampleLine(files[k].path, files[k].line) ? 1 : 0;
+      }
+    }
+  };
+  {
+    // Helpers that block rather than spin while they wait, so that they leave the processors to
+    // others; a helper that cannot start leaves its share to the others.
+    std::vector<std::jthread> helpers;
+    const int threads = files.size() >= kParallelFiles ? mechanics::ThreadsToUse() : 1;
+    for (int t = 1; t < threads; ++t) {
+      try {
+        helpers.emplace_back(write);
+      } catch (const std::system_error&) {
+        break;
+      }
+    }
+    write();
+  }
+  return written;
 }
 
 }  // namespace zedir

@@ -1,7 +1,9 @@
 #pragma once
 // Names of the result files of the load case in work, in the position folder.
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Quon/run/run.h"
 #include "mechanics/sample_lines.h"
@@ -31,5 +33,16 @@ inline constexpr const char* kOriginalStiffnessFile = "MATRIXORI";  // + ext
 // A line on the sample grid in one write: 204 bytes, the value at sample i at byte 4 (i - 1).
 // False when the file cannot be created.
 bool WriteSampleLine(const std::string& path, const mechanics::SampleLine& line);
+
+// A line and the file it goes to.
+struct SampleLineFile {
+  std::string path;
+  mechanics::SampleLine line;
+};
+
+// Writes every line as WriteSampleLine does, several files at a time: the system's work for each
+// file (finding, opening and dating it) is the cost of the many small result files, and it runs
+// side by side for different files. Entry k is 1 when file k was written.
+std::vector<char> WriteSampleLines(std::span<const SampleLineFile> files);
 
 }  // namespace zedir

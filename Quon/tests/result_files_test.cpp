@@ -9,6 +9,7 @@
 #include "Quon/results/energies.h"
 #include "Quon/tests/support/solver_fixture.h"
 #include "platform/files.h"
+#include "platform/testing/testing.h"
 #include "platform/text_file.h"
 
 namespace zedir {
@@ -26,6 +27,33 @@ TEST(ResultFiles, Names) {
   EXPECT_EQ(CurveFile(run, 'M', 7), "/d/SDIR7/M012E7.7");
   EXPECT_EQ(StateLineFile(run, kNormalStateLine, 2), "/d/SDIR7/NSTAB2012");
   EXPECT_EQ(SourceLineFile(run, kShearSourceLine, 3, 10), "/d/SDIR7/QSOURCE3ELM10012");
+}
+
+TEST(ResultFiles, ManySampleLinesAtOnce) {
+  // More files than one thread writes alone; every third lies in a folder that does not exist.
+  const std::string folder = plat::testing::TestFolder();
+  std::vector<SampleLineFile> files;
+  for (int k = 0; k < 200; ++k) {
+    SampleLineFile file{folder + (k % 3 == 2 ? "missing/" : "") + "LINE" + std::to_string(k), {}};
+    for (int i = 1; i <= mechanics::kSamples; ++i) file.line(i) = static_cast<float>(1000 * k + i);
+    files.push_back(file);
+  }
+  const std::vector<char> written = WriteSampleLines(files);
+  ASSERT_EQ(written.size(), files.size());
+  for (int k = 0; k < 200; ++k) {
+    SCOPED_TRACE(k);
+    const std::vector<float> values = testing::FileFloats(files[static_cast<std::size_t>(k)].path);
+    if (k % 3 == 2) {
+      EXPECT_EQ(written[static_cast<std::size_t>(k)], 0);
+      EXPECT_TRUE(values.empty());
+      continue;
+    }
+    EXPECT_EQ(written[static_cast<std::size_t>(k)], 1);
+    ASSERT_EQ(values.size(), 51u);
+    EXPECT_EQ(values[0], 1000.0f * k + 1);
+    EXPECT_EQ(values[50], 1000.0f * k + 51);
+  }
+  EXPECT_TRUE(WriteSampleLines({}).empty());
 }
 
 TEST(StateLineFiles, LineLoadOnTheSimplySupportedBeam) {
