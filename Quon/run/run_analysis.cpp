@@ -22,14 +22,15 @@ bool StoppedWithin(std::stop_token stop, std::chrono::milliseconds time) {
 
 // Holds the lock of the run's position, waiting while another run holds it.
 // A lock file that cannot be made leaves the pass unlocked: its own input
-// checks report what is wrong with the folder. False when stopped.
+// checks report what is wrong with the folder. The wait is told again every
+// second, so that the window that watches the run sees it alive. False when
+// stopped.
 bool HoldPosition(PositionLock& lock, const Run& run, RunNotifier& notifier, std::stop_token stop) {
   const std::string path = run.position.File(kPositionLockFile);
   if (lock.held() && lock.path() == path) return true;
-  bool told = false;
-  while (lock.TryAcquire(path) == PositionLock::Attempt::kBusy) {
-    if (!told) notifier.StatusText(LockWaitText(run.position_name));
-    told = true;
+  constexpr int kPollsBetweenTexts = 1000 / kLockPollMilliseconds;
+  for (int polls = 0; lock.TryAcquire(path) == PositionLock::Attempt::kBusy; ++polls) {
+    if (polls % kPollsBetweenTexts == 0) notifier.StatusText(LockWaitText(run.position_name));
     if (StoppedWithin(stop, std::chrono::milliseconds(kLockPollMilliseconds))) return false;
   }
   return true;

@@ -36,9 +36,9 @@ std::string LockWaitText(const std::string& position_name);
 // missing, a singular settlement system) is shown as status text, kept in the
 // report, and the next entry follows; a failure every pass would meet (no
 // position, no model, no job, no inverse) ends the run. Before a pass the
-// lock of its position is taken, waiting with a status text while another run
-// holds it, and kept until the run ends. A stop request ends the run between
-// passes and while it waits.
+// lock of its position is taken, waiting while another run holds it (with a
+// status text, told again every second), and kept until the run ends. A stop
+// request ends the run between passes and while it waits.
 RunReport RunAnalysis(Run& run, const common::SettingsContext& settings, RunNotifier& notifier,
                       std::stop_token stop = {});
 

@@ -10,6 +10,7 @@
 #include "Quon/app/run_messages.h"
 #include "Quon/run/position_lock.h"
 #include "Quon/tests/support/solver_fixture.h"
+#include "common/records/record_files.h"
 #include "platform/controls/progress.h"
 #include "platform/files.h"
 #include "platform/hooks.h"
@@ -115,6 +116,18 @@ TEST_F(QuonDlgTest, RunThatCannotStartEndsWithItsMessage) {
   EXPECT_EQ(dialog.ExitCode(), -1);
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0], "Error| The file " + fixture.pos.File("BATCH") + " does not exist ");
+}
+
+TEST_F(QuonDlgTest, WorkersBoxIsShownOnTheUserInterfaceThreadWhileTheRunGoesOn) {
+  common::FrameParams params = fixture.model.params;
+  params.set_equation_count(0);
+  common::WriteBlockRecord(fixture.pos.File("PARAMR"), params);
+  ActingDialog dialog(fixture.pos.settings());
+  dialog.DoModal();
+  ASSERT_GE(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0], "ZEDIR|Number of equations = Null");
+  for (std::thread::id id : boxes.threads) EXPECT_EQ(id, std::this_thread::get_id());
+  EXPECT_EQ(dialog.ExitCode(), -1);  // a frame of no equations has no inverse to compute with
 }
 
 TEST_F(QuonDlgTest, StopEndsTheRunAfterThePassInWork) {

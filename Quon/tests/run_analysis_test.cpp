@@ -165,9 +165,12 @@ TEST_F(RunAnalysisTest, SecondRunWaitsForTheFirst) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   ASSERT_TRUE(notifier.Saw(LockWaitText("7")));
-  std::this_thread::sleep_for(std::chrono::milliseconds(3 * kLockPollMilliseconds));
-  EXPECT_TRUE(Progress(notifier.status()).empty());  // nothing computed while the first holds the position
+  // Nothing is computed while the first holds the position; the wait is told again every second.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+  EXPECT_TRUE(Progress(notifier.status()).empty());
   EXPECT_TRUE(fixture.Ut8(2).empty());
+  EXPECT_GE(notifier.status().size(), 2u);
+  for (const std::string& text : notifier.status()) EXPECT_EQ(text, LockWaitText("7"));
   first.Release();
   second.join();
   EXPECT_TRUE(report.ok()) << report.FailureText();
