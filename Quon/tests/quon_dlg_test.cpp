@@ -19,8 +19,6 @@
 namespace zedir {
 namespace {
 
-using testing::LoadCaseFiles;
-
 // Message boxes answered here, with the thread that showed each.
 class BoxRecorder {
  public:
@@ -70,11 +68,7 @@ class ActingDialog : public CQuonDlg {
 class QuonDlgTest : public ::testing::Test {
  protected:
   QuonDlgTest() : fixture(testing::TwoSpans()) {
-    for (int lc : {2, 5, 7}) {
-      LoadCaseFiles files;
-      files.point_loads.Append(testing::NodeLoad(2, 0.0f, static_cast<float>(lc)));
-      fixture.pos.WriteLoadCase(lc, files);
-    }
+    testing::WriteNodeForceLoadCases(fixture.pos, {2, 5, 7});
     fixture.pos.WriteJob({2, 5, 7});
     setenv("PLAT_MESSAGES", (plat::testing::TestFolder() + "messages.txt").c_str(), 1);
   }

@@ -24,17 +24,11 @@
 namespace zedir {
 namespace {
 
-using testing::LoadCaseFiles;
-
 // A two-span beam with load cases 2, 5 and 7, each a force of its own size at the middle support.
 class RunAnalysisTest : public ::testing::Test {
  protected:
   RunAnalysisTest() : fixture(testing::TwoSpans()) {
-    for (int lc : {2, 5, 7}) {
-      LoadCaseFiles files;
-      files.point_loads.Append(testing::NodeLoad(2, 0.0f, static_cast<float>(lc)));
-      fixture.pos.WriteLoadCase(lc, files);
-    }
+    testing::WriteNodeForceLoadCases(fixture.pos, {2, 5, 7});
   }
 
   RunReport Analyse(RunNotifier& notifier, std::stop_token stop = {}) {

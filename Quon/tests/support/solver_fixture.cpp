@@ -141,6 +141,14 @@ common::PointLoadRecord NodeLoad(int node, float fx, float fy) {
   return load;
 }
 
+void WriteNodeForceLoadCases(const TestPosition& pos, const std::vector<int>& load_cases) {
+  for (int lc : load_cases) {
+    LoadCaseFiles files;
+    files.point_loads.Append(NodeLoad(2, 0.0f, static_cast<float>(lc)));
+    pos.WriteLoadCase(lc, files);
+  }
+}
+
 common::PointLoadRecord ElementLoad(int element, std::uint8_t kind, float distance) {
   common::PointLoadRecord load;
   load.set_placement(common::PointLoadRecord::kOnElement);

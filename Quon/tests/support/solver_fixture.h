@@ -62,6 +62,8 @@ common::LineLoadRecord StoredLineLoad(const FrameModel& model, int element, char
 common::LineLoadRecord StoredPartialLoad(const FrameModel& model, int element, char direction, float a, float b,
                                          float xa, float xb);
 common::PointLoadRecord NodeLoad(int node, float fx, float fy);
+// Load cases of a job, each a force at node 2 along y as large as its number (kN).
+void WriteNodeForceLoadCases(const TestPosition& pos, const std::vector<int>& load_cases);
 common::PointLoadRecord ElementLoad(int element, std::uint8_t kind, float distance);
 // A force p across element e at distance a from its start (downward on a beam along x).
 common::PointLoadRecord ForceAcross(int element, float a, float p);
