@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Quon/solution/settlements.h"
+#include "Quon/tests/support/recording_notifier.h"
 #include "Quon/tests/support/solver_fixture.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
@@ -146,6 +147,12 @@ TEST(SolveLoadCase, SettlementsOfSeveralComponentsAreAllMet) {
   EXPECT_NEAR(u[10], 0.0, 1e-9);
   EXPECT_EQ(solver.run.settlements.count(), 4);
   EXPECT_EQ(testing::FileDoubles(solver.pos.File("MATRIXYIELDS")).size(), 4u * 5u);
+
+  // The window that watches the run hears of every column of the settlement system.
+  ASSERT_TRUE(solver.Setup(lc).ok());
+  testing::RecordingNotifier notifier;
+  ASSERT_TRUE(SolveLoadCase(solver.run, notifier).ok());
+  EXPECT_EQ(notifier.settlement_columns, (std::vector<std::string>{"1/4", "2/4", "3/4", "4/4"}));
 }
 
 TEST(SolveLoadCase, SmallAndUnflaggedSettlementsArePrescribedNowhere) {
