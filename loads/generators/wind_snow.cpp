@@ -117,9 +117,10 @@ std::vector<Strip> MakeSnowLoads(const Geometry& geometry) {
   for (std::size_t j = 0; j + 1 < xs.size(); ++j) {
     if (xs[j + 1] - xs[j] <= kAbscissaGap) continue;
     const float middle = (xs[j] + xs[j + 1]) / 2.0f;
-    // Across x, the highest y (upward, whatever the sign of the user's vertical axis).
+    // Across x, the largest z: the user's vertical coordinate points up (the
+    // stored y, along which a 'Y' load acts, points down), so the roof.
     strips.push_back(PickElement(
-        geometry, middle, [](const common::ElementRecord& el) { return Ends{el.xa(), el.ya(), el.xb(), el.yb()}; },
+        geometry, middle, [](const common::ElementRecord& el) { return Ends{el.xa(), el.za(), el.xb(), el.zb()}; },
         std::greater<float>()));
   }
   return strips;

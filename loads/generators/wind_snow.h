@@ -10,7 +10,7 @@ namespace pundf {
 
 struct Strip {
   float middle = 0.0f;    // z (wind) or x (snow) of the strip's middle
-  float crossing = 0.0f;  // x (wind) or height (snow) where the picked element crosses it
+  float crossing = 0.0f;  // x (wind) or z (snow) where the picked element crosses it
   int element = 0;        // the picked element; 0 when no element crosses the strip
 };
 
@@ -24,8 +24,8 @@ std::vector<float> WindLevels(const common::NodeTable& nodes);
 std::vector<Strip> MakeWindLoads(const Geometry& geometry);
 
 // One strip between each pair of neighbouring node abscissae more than 0.1
-// apart; its element is the one that crosses the strip's middle highest (the
-// lower number on a tie), the element the snow lies on.
+// apart; its element is the one that crosses the strip's middle with the
+// largest z (the lower number on a tie), the element the snow lies on.
 std::vector<Strip> MakeSnowLoads(const Geometry& geometry);
 
 // The wind and snow commands: the current load case's line loads become one

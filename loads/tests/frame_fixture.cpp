@@ -16,14 +16,17 @@ namespace fn = common::file_names;
 
 namespace {
 
+// The stored y of a point: -z, a zero never negative.
+float Y(Point p) { return 0.0f - p.z; }
+
 int NodeOf(Geometry& g, Point p) {
   for (int k = 1; k <= g.nodes.count(); ++k) {
-    if (g.nodes[k].x() == p.x && g.nodes[k].y() == p.y) return k;
+    if (g.nodes[k].x() == p.x && g.nodes[k].z() == p.z) return k;
   }
   common::NodeRecord n;
   n.set_x(p.x);
-  n.set_y(p.y);
-  n.set_z(-p.y);
+  n.set_y(Y(p));
+  n.set_z(p.z);
   n.set_number(static_cast<std::int16_t>(g.nodes.count() + 1));
   g.nodes.Append(n);
   return g.nodes.count();
@@ -42,12 +45,12 @@ Geometry MakeGeometry(const std::vector<Bar>& bars) {
   for (const Bar& bar : bars) {
     common::ElementRecord e;
     e.set_xa(bar.a.x);
-    e.set_ya(bar.a.y);
-    e.set_za(-bar.a.y);
+    e.set_ya(Y(bar.a));
+    e.set_za(bar.a.z);
     e.set_xb(bar.b.x);
-    e.set_yb(bar.b.y);
-    e.set_zb(-bar.b.y);
-    const float dx = bar.b.x - bar.a.x, dy = bar.b.y - bar.a.y;
+    e.set_yb(Y(bar.b));
+    e.set_zb(bar.b.z);
+    const float dx = bar.b.x - bar.a.x, dy = Y(bar.b) - Y(bar.a);
     const float l = std::sqrt(dx * dx + dy * dy);
     e.set_dx(dx);
     e.set_dy(dy);

@@ -10,7 +10,7 @@
 namespace pundf::testing {
 
 struct Point {
-  float x, y;  // y upward
+  float x, z;  // z the user's vertical coordinate, up; the records hold y = -z
 };
 
 struct Bar {
@@ -23,8 +23,8 @@ struct Bar {
 // vertical sign -1 (z = -y).
 Geometry MakeGeometry(const std::vector<Bar>& bars);
 
-// Two columns of height h and a beam of span w: elements 1 (left column, up),
-// 2 (beam), 3 (right column, down).
+// Two columns of height h and a beam of span w at z = h: elements 1 (left
+// column, up), 2 (beam), 3 (right column, down).
 Geometry PortalFrame(float w = 6.0f, float h = 4.0f);
 
 // A position in the test folder with the geometry's model files written.

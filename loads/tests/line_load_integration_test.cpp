@@ -108,7 +108,8 @@ TEST(LineLoadIntegration, StretchGivenFromItsEnd) {
 }
 
 TEST(LineLoadIntegration, DirectionsOnAnInclinedElement) {
-  const Geometry g = MakeGeometry({Bar{{0, 0}, {3, 3}}});  // 45 degrees, l = 4.243
+  // 45 degrees, l = 4.243, the records' y rising to 3 (z = -3).
+  const Geometry g = MakeGeometry({Bar{{0, 0}, {3, -3}}});
   const float half = 10.0f * g.elements[1].length() / 2.0f;
 
   auto y = testing::WholeLoad(g, 1, 'Y', 10.0f, 10.0f);

@@ -111,7 +111,7 @@ TEST(RebuildLoadCase, UnterminatedLastLineIsReadWhole) {
 }
 
 TEST(RebuildLoadCase, PointLoadsGetTheirValueAndComponents) {
-  // Element 1 runs up the left column: cos 0, sin 1.
+  // Element 1 runs up the left column: cos 0, sin -1 (the records' y = -z).
   const LoadModel model = Rebuilt(
       "LOAD CASES\nLC 1\n5 0 0\nTITLE\n\nPOINTLOADS\n"
       "1 normal\nE 0 1 2.000 10.000 N\n"
@@ -124,12 +124,12 @@ TEST(RebuildLoadCase, PointLoadsGetTheirValueAndComponents) {
   struct Expect {
     int kind;
     int placement;
-    float x, y, value, fx, fy, normal, along, kind_value;
+    float x, z, value, fx, fy, normal, along, kind_value;
     char direction;
   };
   const Expect expect[] = {
-      {0, 2, 0, 2, 10, -10, 0, 10, 0, 0, 'N'},
-      {0, 2, 0, 1, 4, 0, 4, 0, 4, 0, 'T'},
+      {0, 2, 0, 2, 10, 10, 0, 10, 0, 0, 'N'},
+      {0, 2, 0, 1, 4, 0, -4, 0, 4, 0, 'T'},
       {0, 1, 0, 4, 3, 3, 0, 0, 0, 0, 'X'},
       {1, 1, 6, 4, -7, 0, 0, 0, 0, -7, '0'},
       {2, 2, 3, 4, 1, 0, 0, 0, 0, 1, '0'},
@@ -140,8 +140,8 @@ TEST(RebuildLoadCase, PointLoadsGetTheirValueAndComponents) {
     EXPECT_EQ(p[k].kind(), e.kind);
     EXPECT_EQ(p[k].placement(), e.placement);
     EXPECT_FLOAT_EQ(p[k].x(), e.x);
-    EXPECT_FLOAT_EQ(p[k].y(), e.y);
-    EXPECT_FLOAT_EQ(p[k].z(), -e.y);
+    EXPECT_FLOAT_EQ(p[k].y(), -e.z);
+    EXPECT_FLOAT_EQ(p[k].z(), e.z);
     EXPECT_FLOAT_EQ(p[k].value(), e.value);
     EXPECT_NEAR(p[k].force_x(), e.fx, 1e-6);
     EXPECT_NEAR(p[k].force_y(), e.fy, 1e-6);
@@ -180,8 +180,8 @@ TEST(RebuildLoadCase, WholeElementOrStretch) {
     EXPECT_FLOAT_EQ(q.xb(), c.xb);
     EXPECT_FLOAT_EQ(q.x1(), c.whole ? 0.0f : c.xa);
     EXPECT_FLOAT_EQ(q.x2(), c.whole ? 6.0f : c.xb);
-    EXPECT_FLOAT_EQ(q.y1(), 4.0f);
-    EXPECT_FLOAT_EQ(q.z2(), -4.0f);
+    EXPECT_FLOAT_EQ(q.y1(), -4.0f);  // the beam at z = 4
+    EXPECT_FLOAT_EQ(q.z2(), 4.0f);
   }
 }
 

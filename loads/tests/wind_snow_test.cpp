@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "loads/store/store_load_case.h"
 #include "loads/tests/frame_fixture.h"
 
@@ -22,17 +25,18 @@ TEST(WindAndSnow, PortalFrame) {
   const auto wind = MakeWindLoads(portal);
   ASSERT_EQ(wind.size(), 1u);
   EXPECT_EQ(wind[0].element, 1);  // the windward (left) column
-  EXPECT_FLOAT_EQ(wind[0].middle, -2.0f);
+  EXPECT_FLOAT_EQ(wind[0].middle, 2.0f);
   EXPECT_FLOAT_EQ(wind[0].crossing, 0.0f);
   const auto snow = MakeSnowLoads(portal);
   ASSERT_EQ(snow.size(), 1u);
   EXPECT_EQ(snow[0].element, 2);  // the beam
   EXPECT_FLOAT_EQ(snow[0].middle, 3.0f);
+  EXPECT_FLOAT_EQ(snow[0].crossing, 4.0f);
 }
 
 TEST(WindAndSnow, Levels) {
-  // z = 0, 0.03 and 3 (y = 0, -0.03, -3): 0.03 lies within 0.05 of the first level.
-  const Geometry g = MakeGeometry({Bar{{0, 0}, {1, -0.03f}}, Bar{{1, -0.03f}, {2, -3}}});
+  // z = 0, 0.03 and 3: 0.03 lies within 0.05 of the first level.
+  const Geometry g = MakeGeometry({Bar{{0, 0}, {1, 0.03f}}, Bar{{1, 0.03f}, {2, 3}}});
   const auto levels = WindLevels(g.nodes);
   ASSERT_EQ(levels.size(), 2u);
   EXPECT_FLOAT_EQ(levels[0], 0.0f);
@@ -52,11 +56,11 @@ TEST(WindAndSnow, TallMast) {
   ASSERT_EQ(mast.node_count(), 101);
   const auto strips = MakeWindLoads(mast);
   ASSERT_EQ(strips.size(), 100u);
-  for (std::size_t j = 0; j < strips.size(); ++j) EXPECT_EQ(strips[j].element, 100 - int(j)) << j;
+  for (std::size_t j = 0; j < strips.size(); ++j) EXPECT_EQ(strips[j].element, int(j) + 1) << j;
 }
 
 TEST(WindAndSnow, TwoStoreyFrame) {
-  // Columns 0 -> 3 -> 6 at x = 0 and x = 5, beams at y = 3 and y = 6, and a
+  // Columns 0 -> 3 -> 6 at x = 0 and x = 5, beams at z = 3 and z = 6, and a
   // column on the left that runs through both storeys at x = -2.
   const Geometry g = MakeGeometry({
       Bar{{0, 0}, {0, 3}},   // 1
@@ -77,9 +81,57 @@ TEST(WindAndSnow, TwoStoreyFrame) {
   EXPECT_EQ(model.load_case.line_loads[1].element(), 7);
 }
 
+// The storey frame as the generator makes it (two storeys of 3 piers 5 m apart,
+// 3 m and 2.5 m high): columns of storey 1, beams of level 1, columns of
+// storey 2, beams of level 2, z up and the records' y = -z.
+std::vector<Bar> TwoStoreysOfThreePiers() {
+  return {Bar{{0, 0}, {0, 3}},       Bar{{5, 0}, {5, 3}},       Bar{{10, 0}, {10, 3}},   Bar{{0, 3}, {5, 3}},
+          Bar{{5, 3}, {10, 3}},      Bar{{0, 3}, {0, 5.5f}},    Bar{{5, 3}, {5, 5.5f}},  Bar{{10, 3}, {10, 5.5f}},
+          Bar{{0, 5.5f}, {5, 5.5f}}, Bar{{5, 5.5f}, {10, 5.5f}}};
+}
+
+TEST(WindAndSnow, SnowLiesOnTheElementWithTheLargestZ) {
+  std::vector<Bar> roof_first = TwoStoreysOfThreePiers();
+  std::swap(roof_first[3], roof_first[8]);
+  std::swap(roof_first[4], roof_first[9]);
+  const struct {
+    const char* name;
+    std::vector<Bar> bars;
+    std::vector<int> snow;
+  } cases[] = {
+      {"generated two-storey frame: the roof beams, not the floor", TwoStoreysOfThreePiers(), {9, 10}},
+      {"the same with the roof beams numbered first", roof_first, {4, 5}},
+      {"gable roof over its tie beam",
+       {Bar{{0, 4}, {10, 4}}, Bar{{0, 4}, {5, 6}}, Bar{{5, 6}, {10, 4}}, Bar{{0, 0}, {0, 4}}, Bar{{10, 4}, {10, 0}}},
+       {2, 3}},
+      {"a rafter above the ground beam it starts from", {Bar{{0, 0}, {6, 0}}, Bar{{0, 0}, {6, 0.5f}}}, {2}},
+      {"equal z: the lower number", {Bar{{0, 3}, {5, 3}}, Bar{{5, 3}, {0, 3}}}, {1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Elements(MakeSnowLoads(MakeGeometry(c.bars))), c.snow);
+  }
+}
+
+TEST(WindAndSnow, SnowOfTheCommandOnAGeneratedTwoStoreyFrame) {
+  const Geometry g = MakeGeometry(TwoStoreysOfThreePiers());
+  LoadModel model = testing::LoadedModel(g);
+  GenerateSnowLoadCase(model, 1.5f);
+  const auto& loads = model.load_case.line_loads;
+  ASSERT_EQ(loads.count(), 2);
+  for (int k = 1; k <= 2; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(loads[k].element(), 8 + k);
+    EXPECT_EQ(loads[k].direction(), 'Y');  // along y = -z: down onto the roof
+    EXPECT_FLOAT_EQ(loads[k].value_a(), 1.5f);
+    EXPECT_EQ(loads[k].z1(), 5.5f);
+    EXPECT_EQ(loads[k].y1(), -5.5f);
+  }
+}
+
 TEST(WindAndSnow, LoadCasesOfTheCommands) {
-  // A portal whose beam runs from (0, 0) to (4, 3).
-  const Geometry g = MakeGeometry({Bar{{0, -3}, {0, 0}}, Bar{{0, 0}, {4, 3}}, Bar{{4, 3}, {4, -3}}});
+  // A portal whose beam runs from (0, 3) up to (4, 6).
+  const Geometry g = MakeGeometry({Bar{{0, 0}, {0, 3}}, Bar{{0, 3}, {4, 6}}, Bar{{4, 6}, {4, 0}}});
   LoadModel model = testing::LoadedModel(g);
   model.load_case = EmptyLoadCase(model.geometry, 4);
   model.load_case.line_loads.Append(testing::WholeLoad(g, 3, 'Y', 1, 1));
@@ -95,7 +147,8 @@ TEST(WindAndSnow, LoadCasesOfTheCommands) {
   EXPECT_FLOAT_EQ(snow.value_a(), 0.8f);  // 1.0 * 4 / 5
   EXPECT_FLOAT_EQ(snow.value_b(), 0.8f);
   EXPECT_EQ(snow.x2(), 4.0f);
-  EXPECT_EQ(snow.z2(), -3.0f);
+  EXPECT_EQ(snow.z2(), 6.0f);
+  EXPECT_EQ(snow.y2(), -6.0f);
   EXPECT_EQ(lc.params.title(), "Load case 4");
   EXPECT_EQ(lc.params.origin(), 2);
   EXPECT_EQ(lc.params.gravity_flag(), 0);
@@ -106,11 +159,11 @@ TEST(WindAndSnow, LoadCasesOfTheCommands) {
   // Above the left column's top the sloping beam is the windward face.
   GenerateWindLoadCase(model, 5.0f);
   ASSERT_EQ(lc.line_loads.count(), 2);
-  EXPECT_EQ(lc.line_loads[1].element(), 2);
-  EXPECT_EQ(lc.line_loads[2].element(), 1);
-  EXPECT_EQ(lc.line_loads[2].direction(), 'X');
-  EXPECT_EQ(lc.line_loads[2].value_a(), 5.0f);
-  EXPECT_EQ(lc.line_loads[2].value_b(), 5.0f);
+  EXPECT_EQ(lc.line_loads[1].element(), 1);
+  EXPECT_EQ(lc.line_loads[2].element(), 2);
+  EXPECT_EQ(lc.line_loads[1].direction(), 'X');
+  EXPECT_EQ(lc.line_loads[1].value_a(), 5.0f);
+  EXPECT_EQ(lc.line_loads[1].value_b(), 5.0f);
   EXPECT_EQ(lc.params.wind_value(), 5.0f);
 
   ASSERT_TRUE(StoreLoadCase(model).ok());

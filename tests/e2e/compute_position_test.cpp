@@ -231,18 +231,18 @@ TEST(ComputePositionProgram, ReactionsBalanceTheLoadsOfEveryExampleLoadCase) {
       {"BEAM2", 5, 0.0, 0.0, 0.0},
       // Roof 12 kN/m on 6 m at x = 3.
       {"PORTAL", 1, 0.0, -72.0, -216.0},
-      // 1.5 and 0.75 kN/m on 4 m columns (at z = -2), 10 kN at z = -4.
-      {"PORTAL", 2, 19.0, 0.0, 6.0 * 2.0 + 3.0 * 2.0 + 10.0 * 4.0},
+      // 1.5 and 0.75 kN/m on 4 m columns (at z = 2), 10 kN at z = 4.
+      {"PORTAL", 2, 19.0, 0.0, -(6.0 * 2.0 + 3.0 * 2.0 + 10.0 * 4.0)},
       {"PORTAL", 3, 0.0, 0.0, 0.0},
       // Columns 25 x 0.08 x 4 = 8 kN at x = 0 and 6, beam 25 x 0.18 x 6 = 27 kN at x = 3, crane 40 kN at
-      // x = 2, moment -12, 8 kN across the left column at node 2 (0, -4), pointing to -x.
-      {"PORTAL", 4, -8.0, -83.0, -(8.0 * 6.0 + 27.0 * 3.0 + 40.0 * 2.0) - 12.0 - 32.0},
+      // x = 2, moment -12, 8 kN across the left column at node 2 (0, 4), pointing to +x.
+      {"PORTAL", 4, 8.0, -83.0, -(8.0 * 6.0 + 27.0 * 3.0 + 40.0 * 2.0) - 12.0 - 32.0},
       // Snow 2 kN/m along 31.2169 m of arch, symmetric about x = 10.
       {"ARCH", 1, 0.0, -62.4338, -624.338},
-      // Crown 50 kN at x = 10; 3 kN normal to element 3 at (4.0725, -7.8352) along (-0.55647, -0.83087);
-      // 1.94978 kN along element 6 at (15.45, -8.155) along (0.83087, 0.55647).
-      {"ARCH", 2, -1.66941 + 1.62001, -50.0 - 2.49261 + 1.08501,
-       -500.0 + (4.07245 * -2.49261 - 7.83515 * 1.66941) + (15.45 * 1.08501 + 8.155 * 1.62001)},
+      // Crown 50 kN at x = 10; 3 kN normal to element 3 at (4.0725, 7.8352) along (0.55647, -0.83087);
+      // 1.94978 kN along element 6 at (15.45, 8.155) along (0.83087, -0.55647).
+      {"ARCH", 2, 1.66941 + 1.62001, -50.0 - 2.49261 - 1.08501,
+       -500.0 + (4.07245 * -2.49261 - 7.83515 * 1.66941) + (15.45 * -1.08501 - 8.155 * 1.62001)},
       {"ARCH", 3, 0.0, 0.0, 0.0},
   };
   std::string computed_position;
