@@ -296,6 +296,29 @@ TEST(ComputePositionProgram, SymmetricLoadOnTheArchGivesSymmetricResults) {
   EXPECT_NEAR(r[1], 62.4338 / 2.0, 0.01);
 }
 
+// The examples stand upright: their z points up and a 'Y' load (along the records' y = -z) down, so an
+// arch under snow and the columns of a portal under its roof load are compressed (N < 0).
+TEST(ComputePositionProgram, ArchAndPortalStandUpright) {
+  const common::Position arch = ComputedExample("ARCH");
+  for (int e = 1; e <= 8; ++e) {
+    const auto n = ReadValues<float>(arch.File("N01E" + std::to_string(e)));
+    ASSERT_EQ(n.size(), 51u) << e;
+    for (int k = 0; k < 51; ++k) EXPECT_LT(n[k], -1.0f) << "element " << e << " sample " << k + 1;
+  }
+
+  // Load case 1, 12 kN/m on the beam: the two columns carry its 72 kN between them.
+  const common::Position portal = ComputedExample("PORTAL");
+  const auto left = ReadValues<float>(portal.File("N01E1"));
+  const auto right = ReadValues<float>(portal.File("N01E3"));
+  ASSERT_EQ(left.size(), 51u);
+  ASSERT_EQ(right.size(), 51u);
+  for (int k = 0; k < 51; ++k) {
+    EXPECT_LT(left[k], -1.0f) << k + 1;
+    EXPECT_LT(right[k], -1.0f) << k + 1;
+    EXPECT_NEAR(left[k] + right[k], -72.0, 0.01) << k + 1;
+  }
+}
+
 // The two-span beam with load cases 2, 5 and 7 only.
 constexpr const char* kLoadCases257 =
     "LOAD CASES\r\n"
