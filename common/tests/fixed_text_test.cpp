@@ -61,6 +61,29 @@ TEST(AppendFixed, SameTextAsPrintfOverManyMagnitudes) {
   }
 }
 
+TEST(AppendFixed, SameTextAsPrintfForListingNumbers) {
+  // Numbers of a listing's size at every small precision: random magnitudes near the limit of
+  // 1e9 and far below it, and exact halves of the last decimal, (2k + 1) / 2^(precision + 1).
+  std::uint64_t state = 0x2545F4914F6CDD1Du;
+  auto next = [&state] {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return state;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    const double unit = static_cast<double>(next() >> 11) / 9007199254740992.0;  // [0, 1)
+    const int decade = static_cast<int>(next() % 22) - 12;                          // 1e-12 .. 1e9
+    const double value = (next() & 1 ? -1.0 : 1.0) * unit * std::pow(10.0, decade);
+    const int precision = static_cast<int>(next() % 10);
+    const double half = (next() & 1 ? -1.0 : 1.0) * static_cast<double>(2 * (next() >> 36) + 1) /
+                        std::ldexp(1.0, precision + 1);
+    for (const double v : {value, half, std::nextafter(half, 0.0), std::nextafter(half, 1e300), 999999999.99999988,
+                           -999999999.9999999, 1e9}) {
+      SCOPED_TRACE(::testing::Message() << Printf(v, 17, 0) << " %." << precision << "f");
+      ASSERT_EQ(Fixed(v, precision, 8), Printf(v, precision, 8));
+    }
+  }
+}
+
 TEST(AppendFixed, PrecisionsBeyondTheFastRangeStillMatch) {
   EXPECT_EQ(Fixed(0.1, 120, 0), Printf(0.1, 120, 0));
   EXPECT_EQ(Fixed(-1.5, -1, 0), Printf(-1.5, -1, 0));
