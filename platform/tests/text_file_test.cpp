@@ -21,6 +21,22 @@ TEST(Lines, LineEndsAreAcceptedAlike) {
   EXPECT_TRUE(plat::SplitLines("").empty());
 }
 
+TEST(Lines, WholeFileReadSplitsAsTheLineReader) {
+  std::string big;
+  for (int k = 0; k < 9000; ++k) big += "line " + std::to_string(k) + (k % 3 ? "\r\n" : "\n");
+  const std::string cases[] = {"a\rb\r\r\nc\r",          std::string("nul\0inside\n\n", 12), "\n\n\r\n",
+                               "no end at all",              "\r",                                  big};
+  for (const std::string& text : cases) {
+    const std::string path = plat::testing::TestFolder() + "same.txt";
+    ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
+    std::vector<std::string> by_reader;
+    plat::LineReader reader(path);
+    for (std::string line; reader.Next(line);) by_reader.push_back(line);
+    EXPECT_EQ(*plat::ReadLines(path), by_reader) << text.substr(0, 20);
+  }
+  EXPECT_FALSE(plat::ReadLines(plat::testing::TestFolder() + "missing.txt").has_value());
+}
+
 TEST(Lines, LongLinesStayWholeUnlessLimited) {
   const std::string path = plat::testing::TestFolder() + "long.txt";
   const std::string long_line(500, 'x');
