@@ -17,6 +17,14 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
   return fields;
 }
 
+std::string_view FirstField(std::string_view line) {
+  std::size_t start = 0;
+  while (start < line.size() && IsBlank(line[start])) ++start;
+  std::size_t end = start;
+  while (end < line.size() && !IsBlank(line[end])) ++end;
+  return line.substr(start, end - start);
+}
+
 bool PassesSurplusCheck(std::string_view field) {
   return field.find_first_not_of("0123456789-,.eE") == std::string_view::npos;
 }

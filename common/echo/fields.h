@@ -13,6 +13,8 @@ namespace common::echo {
 // tabs) is one separator, blanks at either end separate nothing. Any number of
 // fields of any length; the views point into `line`.
 std::vector<std::string_view> SplitFields(std::string_view line);
+// The first field of a line (SplitFields' first), empty when the line has none.
+std::string_view FirstField(std::string_view line);
 
 // Whether a field passes the surplus check: it holds only "0123456789-,.eE"
 // (no plus sign); an empty field passes.

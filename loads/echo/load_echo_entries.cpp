@@ -29,6 +29,8 @@ const common::echo::EchoTextRules& LoadEchoRules() {
 std::vector<EchoEntry> FindLoadEchoEntries(std::span<const std::string> lines) {
   std::vector<EchoEntry> entries;
   for (std::size_t i = 0; i < lines.size(); ++i) {
+    // Only "TITLE" and "LC" lines matter: the others are passed without splitting them.
+    if (const std::string_view first = common::echo::FirstField(lines[i]); first != "TITLE" && first != "LC") continue;
     const auto fields = common::echo::SplitFields(lines[i]);
     if (fields.empty()) continue;
     if (fields[0] == "TITLE") {

@@ -14,14 +14,21 @@ namespace {
 
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string Format(const char* format, ...) {
+  // Lines of the echo fit the buffer: they are formatted once; a longer one twice.
+  char small[256];
   va_list args;
   va_start(args, format);
   va_list copy;
   va_copy(copy, args);
-  const int n = std::vsnprintf(nullptr, 0, format, copy);
+  const int n = std::vsnprintf(small, sizeof small, format, copy);
   va_end(copy);
-  std::string text(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
-  if (n > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
+  std::string text;
+  if (n > 0 && static_cast<std::size_t>(n) < sizeof small) {
+    text.assign(small, static_cast<std::size_t>(n));
+  } else if (n > 0) {
+    text.assign(static_cast<std::size_t>(n), '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, args);
+  }
   va_end(args);
   return text;
 }

@@ -141,6 +141,13 @@ TEST(Fields, SplitAtRunsOfBlanks) {
   EXPECT_TRUE(SplitFields("   ").empty());
 }
 
+TEST(Fields, FirstFieldIsTheFirstOfTheSplit) {
+  for (const std::string_view line : {"  1   0.00\t 2 ", "LC 3", "\tTITLE", "", "   ", "LINELOADS"}) {
+    const auto fields = SplitFields(line);
+    EXPECT_EQ(common::echo::FirstField(line), fields.empty() ? std::string_view() : fields.front()) << line;
+  }
+}
+
 TEST(CardReader, LongFieldsAndManyFieldsAreReadWhole) {
   // Forty fields of 100 characters each: beyond 30 fields and 62 characters.
   std::string line;
