@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <system_error>
-#include <thread>
 
+#include "Quon/results/writer_threads.h"
 #include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
 
@@ -41,20 +40,9 @@ std::vector<char> WriteSampleLines(std::span<const SampleLineFile> files) {
       }
     }
   };
-  {
-    // Helpers that block rather than spin while they wait, so that they leave the processors to
-    // others; a helper that cannot start leaves its share to the others.
-    std::vector<std::jthread> helpers;
-    const int threads = files.size() >= kParallelFiles ? mechanics::ThreadsToUse() : 1;
-    for (int t = 1; t < threads; ++t) {
-      try {
-        helpers.emplace_back(write);
-      } catch (const std::system_error&) {
-        break;
-      }
-    }
-    write();
-  }
+  // Helpers that block rather than spin while they wait, so that they leave the processors to
+  // others.
+  DrainOnHelpers(files.size() >= kParallelFiles ? mechanics::ThreadsToUse() : 1, write);
   return written;
 }
 

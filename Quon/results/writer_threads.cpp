@@ -1,0 +1,91 @@
+#include "Quon/results/writer_threads.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace zedir {
+namespace {
+
+class Helpers {
+ public:
+  ~Helpers() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_all();
+    for (std::thread& thread : threads_) thread.join();
+  }
+
+  void Drain(int threads, const std::function<void()>& drain) {
+    std::lock_guard<std::mutex> batch(batch_mutex_);
+    const int helpers = Start(threads - 1);
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      job_ = &drain;
+      wanted_ = helpers;
+      ++batch_;
+    }
+    if (helpers > 0) wake_.notify_all();
+    drain();
+    std::unique_lock<std::mutex> lock(mutex_);
+    wanted_ = 0;  // a helper that wakes only now stays asleep
+    done_.wait(lock, [this] { return busy_ == 0; });
+    job_ = nullptr;
+  }
+
+ private:
+  // Starts helpers up to `count`; the number there is (fewer when a thread cannot be started).
+  int Start(int count) {
+    while (static_cast<int>(threads_.size()) < count) {
+      try {
+        threads_.emplace_back([this] { Loop(); });
+      } catch (const std::system_error&) {
+        break;
+      }
+    }
+    return std::min(count, static_cast<int>(threads_.size()));
+  }
+
+  void Loop() {
+    std::uint64_t seen = 0;
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] { return stop_ || (batch_ != seen && wanted_ > 0); });
+      if (stop_) return;
+      seen = batch_;
+      --wanted_;
+      ++busy_;
+      const std::function<void()>* job = job_;
+      lock.unlock();
+      (*job)();
+      lock.lock();
+      if (--busy_ == 0) done_.notify_all();
+    }
+  }
+
+  std::mutex batch_mutex_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::condition_variable done_;
+  std::vector<std::thread> threads_;
+  const std::function<void()>* job_ = nullptr;
+  std::uint64_t batch_ = 0;
+  int wanted_ = 0;
+  int busy_ = 0;
+  bool stop_ = false;
+};
+
+}  // namespace
+
+void DrainOnHelpers(int threads, const std::function<void()>& drain) {
+  static Helpers helpers;
+  helpers.Drain(threads, drain);
+}
+
+}  // namespace zedir
