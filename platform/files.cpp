@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
@@ -52,6 +54,11 @@ bool RenameFile(const std::string& from, const std::string& to) {
   std::error_code ec;
   fs::rename(from, to, ec);
   return !ec;
+}
+
+bool MoveOntoFreedName(const std::string& from, const std::string& to) {
+  if (::unlink(to.c_str()) != 0 && errno != ENOENT) return false;
+  return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool CopyFile(const std::string& from, const std::string& to, bool overwrite) {

@@ -42,6 +42,18 @@ TEST(Files, CopyRenameRemoveAndList) {
   EXPECT_EQ(plat::FileSize(dir + "A.TXT"), 1);
   EXPECT_FALSE(plat::FileExists(dir + "C.DAT"));
 
+  ASSERT_TRUE(plat::WriteBlock(dir + "D.DAT", "22", 2));
+  EXPECT_TRUE(plat::MoveOntoFreedName(dir + "D.DAT", dir + "A.TXT"));  // the old file goes first
+  EXPECT_EQ(plat::FileSize(dir + "A.TXT"), 2);
+  EXPECT_FALSE(plat::FileExists(dir + "D.DAT"));
+  ASSERT_TRUE(plat::WriteBlock(dir + "E.DAT", "333", 3));
+  EXPECT_TRUE(plat::MoveOntoFreedName(dir + "E.DAT", dir + "F.DAT"));  // no old file
+  EXPECT_EQ(plat::FileSize(dir + "F.DAT"), 3);
+  ASSERT_TRUE(plat::MakeFolder(dir + "G/"));
+  EXPECT_FALSE(plat::MoveOntoFreedName(dir + "F.DAT", dir + "G"));  // a folder is not removed
+  EXPECT_TRUE(plat::FileExists(dir + "F.DAT"));
+  EXPECT_TRUE(plat::RemoveFile(dir + "F.DAT"));
+
   EXPECT_EQ(plat::ListFolder(dir, "*.txt"), (std::vector<std::string>{"A.TXT", "B.TXT"}));
   EXPECT_TRUE(plat::RemoveFile(dir + "B.TXT"));
   EXPECT_FALSE(plat::RemoveFile(dir + "B.TXT"));
