@@ -127,7 +127,7 @@ common::Result DeleteError(const common::Position& pos, bool removing) {
       "Error");
 }
 
-// Writes `text` to ENEW and moves it over the echo text.
+// Writes `text` to ENEW, removes the echo text and gives ENEW its name.
 common::Result ReplaceEchoText(const common::Position& pos, const std::string& text, bool removing) {
   const std::string work = pos.FolderFile("ENEW");
   plat::TextWriter out;
@@ -137,8 +137,8 @@ common::Result ReplaceEchoText(const common::Position& pos, const std::string& t
     plat::RemoveFile(work);
     return OpenError(removing);
   }
-  if (!plat::RenameFile(work, pos.TextFile("ECHO_L"))) {
-    plat::RemoveFile(work);
+  if (!plat::MoveOntoFreedName(work, pos.TextFile("ECHO_L"))) {
+    if (plat::FileExists(pos.TextFile("ECHO_L"))) plat::RemoveFile(work);  // else ENEW keeps the only text
     return DeleteError(pos, removing);
   }
   return common::Result::Ok();
@@ -146,7 +146,10 @@ common::Result ReplaceEchoText(const common::Position& pos, const std::string& t
 
 std::string Joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
   std::string text;
-  for (std::size_t k = from; k < to && k < lines.size(); ++k) text += lines[k] + "\n";
+  for (std::size_t k = from; k < to && k < lines.size(); ++k) {
+    text += lines[k];
+    text += '\n';
+  }
   return text;
 }
 

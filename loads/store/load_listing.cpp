@@ -151,6 +151,12 @@ void WritePrestress(plat::TextWriter& f, const LoadModel& model) {
   }
 }
 
+// A line read from the listing, written back with its end.
+void WriteLine(plat::TextWriter& out, const std::string& line) {
+  out.Write(line);
+  out.Write("\n");
+}
+
 bool IsHeadingOf(const std::string& line, int number) { return line.starts_with(ListingHeading(number)); }
 
 // " LC ", digits and a blank: the heading of some load case.
@@ -167,7 +173,8 @@ bool IsAnyHeading(const std::string& line) {
 std::size_t NextSection(const std::vector<std::string>& lines, std::size_t k, int following) {
   const std::size_t n = lines.size();
   std::size_t next = k + 1;
-  while (next < n && !IsHeadingOf(lines[next], following)) ++next;
+  const std::string heading = ListingHeading(following);
+  while (next < n && !lines[next].starts_with(heading)) ++next;
   if (next == n) {
     next = k + 1;
     while (next < n && !IsAnyHeading(lines[next])) ++next;
@@ -220,17 +227,18 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
   if (!out.Open(work)) return open_error;
   std::size_t k = 0;
   const std::size_t n = lines->size();
-  while (k < n && !IsHeadingOf((*lines)[k], number)) out.Write((*lines)[k++] + "\n");
+  const std::string heading = ListingHeading(number);
+  for (; k < n && !(*lines)[k].starts_with(heading); ++k) WriteLine(out, (*lines)[k]);
   if (k == n) {
     // No section of this load case yet: it goes to the end.
     WriteLoadListing(out, model, number, true);
   } else {
     WriteLoadListing(out, model, number, false);
     if (following != 0) {
-      for (k = NextSection(*lines, k, following); k < n; ++k) out.Write((*lines)[k] + "\n");
+      for (k = NextSection(*lines, k, following); k < n; ++k) WriteLine(out, (*lines)[k]);
     }
   }
-  if (!out.Close() || !plat::RenameFile(work, listing)) return open_error;
+  if (!out.Close() || !plat::MoveOntoFreedName(work, listing)) return open_error;
   return common::Result::Ok();
 }
 
@@ -248,10 +256,14 @@ common::Result RemoveListingCases(const common::Position& position, const std::v
     for (int number : diary_numbers) {
       if (IsHeadingOf(line, number)) keep = !removed.contains(number);
     }
-    if (keep) out.Write(line + "\n");
+    if (keep) WriteLine(out, line);
   }
-  if (!out.Close() || !plat::RenameFile(work, listing)) {
+  if (!out.Close()) {
     plat::RemoveFile(work);
+    return ListingOpenError();
+  }
+  if (!plat::MoveOntoFreedName(work, listing)) {
+    if (plat::FileExists(listing)) plat::RemoveFile(work);  // else D2NEWD2 keeps the only listing
     return ListingOpenError();
   }
   return common::Result::Ok();
