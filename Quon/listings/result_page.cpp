@@ -1,18 +1,26 @@
 #include "Quon/listings/result_page.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "Quon/elements/node_rotation.h"
 #include "Quon/results/result_files.h"
+#include "Quon/results/writer_threads.h"
 #include "Quon/run/append_format.h"
 #include "Quon/run/equation_listing.h"
 #include "common/fixed_text.h"
+#include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
 
 namespace zedir {
 namespace {
+
+// Below this many elements the page is made on one thread.
+constexpr int kParallelElements = 16;
 
 const mechanics::SampleLine* CurveInMemory(const Run& run, int e, char letter) {
   if (e < 1 || static_cast<std::size_t>(e) >= run.element_results.size()) return nullptr;
@@ -117,11 +125,24 @@ mechanics::SampleLine ListedCurve(const Run& run, int e, char letter) {
 std::string ResultPageText(const Run& run) {
   std::string text;
   const int m = run.elements.count();
-  text.reserve(static_cast<std::size_t>(m) * 5600 + 4096);
+  // The elements' parts of the page are made side by side, each in its own text, then joined in
+  // their order.
+  std::vector<std::string> parts(static_cast<std::size_t>(std::max(m, 0)));
+  std::atomic<int> next{1};
+  DrainOnHelpers(m >= kParallelElements ? mechanics::ThreadsToUse() : 1, [&] {
+    for (int e; (e = next.fetch_add(1)) <= m;) {
+      std::string& part = parts[static_cast<std::size_t>(e - 1)];
+      part.reserve(5600);
+      AppendElement(run, e, part);
+    }
+  });
+  std::size_t size = 4096;
+  for (const std::string& part : parts) size += part.size();
+  text.reserve(size);
   AppendFormat(text, "LC %i\n\n", run.load_case);
   AppendFormat(text, "Nodal forces and support reaction in load case %i\n\n", run.load_case);
   AppendSupports(run, text);
-  for (int e = 1; e <= m; ++e) AppendElement(run, e, text);
+  for (const std::string& part : parts) text += part;
   return text;
 }
 
