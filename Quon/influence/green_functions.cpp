@@ -1,11 +1,19 @@
 #include "Quon/influence/green_functions.h"
 
+#include <algorithm>
+#include <atomic>
+
 #include "Quon/elements/element_data.h"
 #include "Quon/influence/influence_terms.h"
+#include "Quon/results/writer_threads.h"
+#include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
 
 namespace zedir {
 namespace {
+
+// Below this many elements the blocks are made on one thread.
+constexpr int kParallelElements = 16;
 
 // The x, y and rotation equations of the nodes whose x is not supported.
 std::vector<NodeEquations> CountedNodes(const Run& run) {
@@ -62,16 +70,20 @@ std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e) { return S
 void NodalDisplacementGreenFunctions(const Run& run) {
   const int m = run.elements.count();
   const std::vector<NodeEquations> counted = CountedNodes(run);
-  std::vector<float> blocks(static_cast<std::size_t>(m) * kGreenCases * 4, 0.0f);
-  for (int e = 1; e <= m; ++e) {
-    const auto sums = SumsOf(run, e, counted);
-    float* out = blocks.data() + static_cast<std::size_t>(e - 1) * kGreenCases * 4;
-    for (std::size_t k = 0; k < kGreenCases; ++k) {
-      out[4 * k + 1] = sums[k].h;
-      out[4 * k + 2] = sums[k].v;
-      out[4 * k + 3] = sums[k].r;
+  std::vector<float> blocks(static_cast<std::size_t>(std::max(m, 0)) * kGreenCases * 4, 0.0f);
+  // Each element's block on its own, side by side on the helper threads.
+  std::atomic<int> next{1};
+  DrainOnHelpers(m >= kParallelElements ? mechanics::ThreadsToUse() : 1, [&] {
+    for (int e; (e = next.fetch_add(1)) <= m;) {
+      const auto sums = SumsOf(run, e, counted);
+      float* out = blocks.data() + static_cast<std::size_t>(e - 1) * kGreenCases * 4;
+      for (std::size_t k = 0; k < kGreenCases; ++k) {
+        out[4 * k + 1] = sums[k].h;
+        out[4 * k + 2] = sums[k].v;
+        out[4 * k + 3] = sums[k].r;
+      }
     }
-  }
+  });
   plat::WriteBlock(run.position.LoadCaseFile(kGreenDisplacementFile, run.load_case), blocks.data(),
                    blocks.size() * sizeof(float));
 }
