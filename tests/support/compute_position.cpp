@@ -4,15 +4,21 @@
 // folder, the geometry stored, PUNDF with "@G", a job of every load case of
 // the diary, ZEDIR. Exit code 0 when every step succeeded, else non-zero after
 // the message.
+#include <clocale>
+
 #include "platform/application.h"
 #include "platform/message_box.h"
 #include "tests/support/position_road.h"
 
 int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
   if (argc != 3) {
+    plat::Application app(argc, argv);
     plat::MessageBox("Usage: compute-position DATAPATH NAME", "Missing input", plat::MB_OK);
     return 2;
   }
+  // The road shows no window: its messages go to the PLAT_MESSAGES file (one in the data path
+  // when none is set), so the window system is not started; the locale is the one it would set.
+  std::setlocale(LC_ALL, "");
+  std::setlocale(LC_NUMERIC, "C");
   return support::ComputePosition(argv[1], argv[2]);
 }
