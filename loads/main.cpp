@@ -1,8 +1,20 @@
 // PUNDF, the load input of the plane-frame suite.
+#include <clocale>
+#include <optional>
+
 #include "loads/app/pundf_app.h"
 #include "platform/application.h"
+#include "platform/message_box.h"
 
 int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
+  // PUNDF shows nothing but message boxes: when they go to the PLAT_MESSAGES file the window
+  // system is not started, and the locale is the one it would set.
+  std::optional<plat::Application> app;
+  if (plat::MessagesUnattended()) {
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
+  } else {
+    app.emplace(argc, argv);
+  }
   return pundf::RunPundf(plat::CommandLineText(argc, argv));
 }

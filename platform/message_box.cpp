@@ -123,10 +123,13 @@ int DefaultAnswer(unsigned flags) {
   }
 }
 
-int MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
+bool MessagesUnattended() {
   const char* log = std::getenv("PLAT_MESSAGES");
-  const bool unattended = log && *log && !hooks::message_box;
-  if (unattended) return Unattended(log, text, caption, flags);
+  return log && *log && !hooks::message_box;
+}
+
+int MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
+  if (MessagesUnattended()) return Unattended(std::getenv("PLAT_MESSAGES"), text, caption, flags);
   if (detail::HasApplication() && !detail::OnUiThread()) {
     // A worker's box: the user-interface thread shows it (or answers it from the
     // test's script) while the worker waits for the answer.

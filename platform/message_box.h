@@ -34,6 +34,10 @@ inline constexpr int IDNO = 7;
 // are answered on the asking thread.
 int MessageBox(std::string_view text, std::string_view caption = " ", unsigned flags = MB_OK);
 
+// True when boxes go to the PLAT_MESSAGES file (and no test answers them): a program that
+// shows nothing but boxes needs no window system then.
+bool MessagesUnattended();
+
 // The answer a box with these flags gives when nobody presses a button.
 int DefaultAnswer(unsigned flags);
 
