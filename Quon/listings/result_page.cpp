@@ -1,11 +1,8 @@
 #include "Quon/listings/result_page.h"
 
-#include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 #include "Quon/elements/node_rotation.h"
 #include "Quon/results/result_files.h"
@@ -13,14 +10,10 @@
 #include "Quon/run/append_format.h"
 #include "Quon/run/equation_listing.h"
 #include "common/fixed_text.h"
-#include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
 
 namespace zedir {
 namespace {
-
-// Below this many elements the page is made on one thread.
-constexpr int kParallelElements = 16;
 
 const mechanics::SampleLine* CurveInMemory(const Run& run, int e, char letter) {
   if (e < 1 || static_cast<std::size_t>(e) >= run.element_results.size()) return nullptr;
@@ -125,24 +118,16 @@ mechanics::SampleLine ListedCurve(const Run& run, int e, char letter) {
 std::string ResultPageText(const Run& run) {
   std::string text;
   const int m = run.elements.count();
-  // The elements' parts of the page are made side by side, each in its own text, then joined in
-  // their order.
-  std::vector<std::string> parts(static_cast<std::size_t>(std::max(m, 0)));
-  std::atomic<int> next{1};
-  DrainOnHelpers(m >= kParallelElements ? mechanics::ThreadsToUse() : 1, [&] {
-    for (int e; (e = next.fetch_add(1)) <= m;) {
-      std::string& part = parts[static_cast<std::size_t>(e - 1)];
-      part.reserve(5600);
-      AppendElement(run, e, part);
-    }
+  // The elements' parts of the page are made side by side.
+  const std::string elements = JoinedTexts(m, [&run](int e, std::string& part) {
+    part.reserve(5600);
+    AppendElement(run, e, part);
   });
-  std::size_t size = 4096;
-  for (const std::string& part : parts) size += part.size();
-  text.reserve(size);
+  text.reserve(elements.size() + 4096);
   AppendFormat(text, "LC %i\n\n", run.load_case);
   AppendFormat(text, "Nodal forces and support reaction in load case %i\n\n", run.load_case);
   AppendSupports(run, text);
-  for (const std::string& part : parts) text += part;
+  text += elements;
   return text;
 }
 

@@ -1,12 +1,15 @@
 #include "Quon/results/writer_threads.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
+
+#include "mechanics/thread_count.h"
 
 namespace zedir {
 namespace {
@@ -82,6 +85,21 @@ class Helpers {
 };
 
 }  // namespace
+
+std::string JoinedTexts(int count, const std::function<void(int, std::string&)>& append) {
+  constexpr int kParallelItems = 16;  // below this many, one thread
+  std::vector<std::string> parts(static_cast<std::size_t>(std::max(count, 0)));
+  std::atomic<int> next{1};
+  DrainOnHelpers(count >= kParallelItems ? mechanics::ThreadsToUse() : 1, [&] {
+    for (int k; (k = next.fetch_add(1)) <= count;) append(k, parts[static_cast<std::size_t>(k - 1)]);
+  });
+  std::size_t size = 0;
+  for (const std::string& part : parts) size += part.size();
+  std::string text;
+  text.reserve(size);
+  for (const std::string& part : parts) text += part;
+  return text;
+}
 
 void DrainOnHelpers(int threads, const std::function<void()>& drain) {
   static Helpers helpers;

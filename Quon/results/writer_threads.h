@@ -2,7 +2,9 @@
 // Helper threads for writing many files side by side. They stay from one batch to the next and
 // sleep in between: starting and ending threads for every batch cost more than its writes (each
 // end of a thread flushes the address caches of every processor that runs the program).
+#include <cstddef>
 #include <functional>
+#include <string>
 
 namespace zedir {
 
@@ -11,5 +13,9 @@ namespace zedir {
 // none are left, so a helper that joins late or not at all leaves its share to the others.
 // Batches from several threads run one after the other.
 void DrainOnHelpers(int threads, const std::function<void()>& drain);
+
+// The texts of the items 1..count, made side by side on the helpers when there are many
+// (`append(k, text)` appends item k's text), joined in the items' order.
+std::string JoinedTexts(int count, const std::function<void(int, std::string&)>& append);
 
 }  // namespace zedir
