@@ -1,16 +1,21 @@
 #include "Quon/results/element_curves.h"
 
+#include <atomic>
+
 #include "Quon/elements/element_data.h"
 #include "Quon/loads/element_load_inputs.h"
 #include "Quon/loads/load_vector.h"
 #include "Quon/results/result_files.h"
+#include "Quon/results/writer_threads.h"
 #include "Quon/run/messages.h"
 #include "mechanics/curves/element_curves.h"
+#include "mechanics/thread_count.h"
 
 namespace zedir {
 namespace {
 
 constexpr int kCurvesPerElement = 5;
+constexpr int kParallelElements = 16;  // below this many elements, one thread
 
 mechanics::EndValues EndValuesOf(const ElementData& d) {
   return {d.axial_a, d.transverse_a, d.rotation_a, d.axial_b, d.transverse_b, d.rotation_b};
@@ -51,14 +56,22 @@ common::Result WriteElementCurves(Run& run) {
   }
   run.element_results.assign(static_cast<std::size_t>(m) + 1, ElementResult{});
   constexpr char kLetters[kCurvesPerElement] = {'U', 'W', 'M', 'V', 'N'};
-  std::vector<SampleLineFile> files;
-  for (int e = 1; e <= m; ++e) {
-    const mechanics::ElementCurves c = ElementCurvesOf(run, e);
-    ElementResult& r = run.element_results[static_cast<std::size_t>(e)];
-    r = {c.u.Rounded(), c.w.Rounded(), c.m.Rounded(), c.v.Rounded(), c.n.Rounded(), CurveFilesWritten{}};
-    const mechanics::SampleLine* lines[kCurvesPerElement] = {&r.u, &r.w, &r.m, &r.v, &r.n};
-    for (int k = 0; k < kCurvesPerElement; ++k) files.push_back({CurveFile(run, kLetters[k], e), *lines[k]});
-  }
+  std::vector<SampleLineFile> files(static_cast<std::size_t>(m) * kCurvesPerElement);
+  // The elements' curves are computed side by side on the helper threads.
+  std::atomic<int> next{1};
+  const Run& input = run;
+  DrainOnHelpers(m >= kParallelElements ? mechanics::ThreadsToUse() : 1, [&] {
+    for (int e; (e = next.fetch_add(1)) <= m;) {
+      const mechanics::ElementCurves c = ElementCurvesOf(input, e);
+      ElementResult& r = run.element_results[static_cast<std::size_t>(e)];
+      r = {c.u.Rounded(), c.w.Rounded(), c.m.Rounded(), c.v.Rounded(), c.n.Rounded(), CurveFilesWritten{}};
+      const mechanics::SampleLine* lines[kCurvesPerElement] = {&r.u, &r.w, &r.m, &r.v, &r.n};
+      for (int k = 0; k < kCurvesPerElement; ++k) {
+        files[static_cast<std::size_t>(e - 1) * kCurvesPerElement + static_cast<std::size_t>(k)] = {
+            CurveFile(input, kLetters[k], e), *lines[k]};
+      }
+    }
+  });
   const std::vector<char> written = WriteSampleLines(files);
   for (int e = 1; e <= m; ++e) {
     const char* w = written.data() + static_cast<std::size_t>(e - 1) * kCurvesPerElement;
