@@ -65,6 +65,14 @@ bool TextWriter::Open(const std::string& path, Mode mode) {
   return file_ != nullptr;
 }
 
+bool TextWriter::OpenText(std::string& out) {
+  Close();
+  failed_ = false;
+  last_was_cr_ = false;
+  text_ = &out;
+  return true;
+}
+
 namespace {
 
 // Appends text with every "\n" as CR LF; `last_was_cr` carries a CR at the end of a run over to
@@ -88,7 +96,7 @@ void AppendCrLf(std::string& out, std::string_view text, bool& last_was_cr) {
 }  // namespace
 
 void TextWriter::Write(std::string_view text) {
-  if (!file_) return;
+  if (!is_open()) return;
   AppendCrLf(buffer_, text, last_was_cr_);
   if (buffer_.size() >= (1u << 16)) Flush();
 }
@@ -121,12 +129,23 @@ void TextWriter::VPrintf(const char* format, va_list args) {
 }
 
 void TextWriter::Flush() {
-  if (!file_ || buffer_.empty()) return;
+  if (buffer_.empty()) return;
+  if (text_) {
+    text_->append(buffer_);
+    buffer_.clear();
+    return;
+  }
+  if (!file_) return;
   if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
   buffer_.clear();
 }
 
 bool TextWriter::Close() {
+  if (text_) {
+    Flush();
+    text_ = nullptr;
+    return !failed_;
+  }
   if (!file_) return !failed_;
   Flush();
   if (std::fclose(file_) != 0) failed_ = true;

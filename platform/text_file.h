@@ -44,7 +44,10 @@ class TextWriter {
   TextWriter& operator=(const TextWriter&) = delete;
 
   bool Open(const std::string& path, Mode mode = Mode::kReplace);
-  bool is_open() const { return file_ != nullptr; }
+  // Writes to the end of `out` instead of a file, with the same line ends; `out` outlives the
+  // writing.
+  bool OpenText(std::string& out);
+  bool is_open() const { return file_ != nullptr || text_ != nullptr; }
   void Write(std::string_view text);
   void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void VPrintf(const char* format, va_list args);
@@ -54,6 +57,7 @@ class TextWriter {
  private:
   void Flush();
   std::FILE* file_ = nullptr;
+  std::string* text_ = nullptr;
   std::string buffer_;
   bool last_was_cr_ = false;
   bool failed_ = false;

@@ -97,6 +97,28 @@ TEST(TextWriter, LineEndsAcrossWrites) {
             "a\r\nb\r\n\r\n\rc\r\r\n\r\nd");
 }
 
+TEST(TextWriter, IntoATextAsIntoAFile) {
+  const std::string path = plat::testing::TestFolder() + "text.txt";
+  const std::string big(70000, 'q');  // beyond the writer's buffer
+  const char* pieces[] = {"a\r", "\nb\n\n", "\r", "c\r\r\n", big.c_str(), "\n", "d"};
+  {
+    plat::TextWriter w(path);
+    for (const char* piece : pieces) w.Write(piece);
+  }
+  std::string text = "old ";
+  plat::TextWriter w;
+  ASSERT_TRUE(w.OpenText(text));
+  EXPECT_TRUE(w.is_open());
+  for (const char* piece : pieces) w.Write(piece);
+  w.Printf("%s%d\n", "|", 5);
+  ASSERT_TRUE(w.Close());
+  EXPECT_FALSE(w.is_open());
+  w.Write("after the end");
+  auto bytes = plat::ReadWholeFile(path);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(text, "old " + std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) + "|5\r\n");
+}
+
 TEST(TextWriter, LongFormattedTextIsWhole) {
   const std::string path = plat::testing::TestFolder() + "big.txt";
   const std::string big(3000, 'q');
