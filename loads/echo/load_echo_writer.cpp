@@ -7,6 +7,8 @@
 
 #include "common/settings_files.h"
 #include "loads/echo/load_echo_entries.h"
+#include "loads/store/pending_texts.h"
+#include "platform/binary_io.h"
 #include "platform/files.h"
 
 namespace pundf {
@@ -188,8 +190,8 @@ common::Result ReplaceLoadEchoCase(const LoadModel& model, int number) {
   const common::Position& pos = model.position;
   const std::string echo = pos.TextFile("ECHO_L");
   std::vector<std::string> lines{kLoadEchoHeader};
-  if (plat::FileExists(echo)) {
-    auto read = plat::ReadLines(echo);
+  if (TextFileExists(model.pending_texts, echo)) {
+    auto read = TextFileLines(model.pending_texts, echo);
     if (!read) return OpenError(false);
     lines = std::move(*read);
   }
@@ -204,8 +206,28 @@ common::Result ReplaceLoadEchoCase(const LoadModel& model, int number) {
     text = Joined(lines, 0, entries[k].first) + LoadEchoEntry(model, number) +
            Joined(lines, entries[k].last + 1, lines.size());
   }
-  if (auto r = ReplaceEchoText(pos, text, false); !r) return r;
+  if (model.pending_texts) {
+    plat::TextWriter out;
+    OpenTextFile(out, model.pending_texts, echo, plat::TextWriter::Mode::kReplace);
+    out.Write(text);
+    out.Close();
+  } else if (auto r = ReplaceEchoText(pos, text, false); !r) {
+    return r;
+  }
   return WriteEchoTimeMark(pos);
+}
+
+common::Result WriteHeldEchoText(const common::Position& position, const std::string& bytes) {
+  const std::string work = position.FolderFile("ENEW");
+  if (!plat::WriteBlock(work, bytes.data(), bytes.size())) {
+    plat::RemoveFile(work);
+    return OpenError(false);
+  }
+  if (!plat::MoveOntoFreedName(work, position.TextFile("ECHO_L"))) {
+    if (plat::FileExists(position.TextFile("ECHO_L"))) plat::RemoveFile(work);  // else ENEW keeps the only text
+    return DeleteError(position, false);
+  }
+  return common::Result::Ok();
 }
 
 common::Result RemoveLoadEchoCases(const common::Position& position, const std::set<int>& numbers) {
@@ -221,10 +243,12 @@ common::Result RemoveLoadEchoCases(const common::Position& position, const std::
   return ReplaceEchoText(position, text, true);
 }
 
-common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines) {
+common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines,
+                                   PendingTexts* pending) {
   const std::string echo = position.TextFile("ECHO_L");
-  const bool fresh = !plat::FileExists(echo);
-  plat::TextWriter out(echo, plat::TextWriter::Mode::kAppend);
+  const bool fresh = !TextFileExists(pending, echo);
+  plat::TextWriter out;
+  OpenTextFile(out, pending, echo, plat::TextWriter::Mode::kAppend);
   if (fresh) out.Write(std::string(kLoadEchoHeader) + "\n");
   for (const std::string& line : lines) out.Write(line + "\n");
   const bool opened = out.is_open();

@@ -32,13 +32,18 @@ std::string LoadEchoEntry(const LoadModel& model, int number);
 // TIMELW of the position folder to an int32 0.
 void WriteLoadEchoCase(plat::TextWriter& file, const LoadModel& model, int number);
 
-// Rewrites the echo text through ENEW with the current load case's entry in
+// Rewrites the echo text through ENEW (or the text held in the model's pending
+// texts) with the current load case's entry in
 // place of the entry of `number` (which ends where the next entry begins). A
 // missing echo text is made ("LOAD CASES" and the entry); a text without an
 // entry of `number` gets it at its end. Messages (caption "Error"): "Error on
 // opening files ECHO_L and ENEW in LWRITE.C"; "Error on deleting file
 // ECHO_L<ext>.TXT" when the text cannot be replaced (it stays as it was).
 common::Result ReplaceLoadEchoCase(const LoadModel& model, int number);
+
+// Writes the bytes of an echo text held while every load case was rebuilt
+// through ENEW in place of the echo text, with ReplaceLoadEchoCase's messages.
+common::Result WriteHeldEchoText(const common::Position& position, const std::string& bytes);
 
 // Rewrites the echo text through ENEW without the entries of the load cases in
 // `numbers`. A missing echo text is left missing. Messages (caption "Error"):
@@ -47,8 +52,10 @@ common::Result ReplaceLoadEchoCase(const LoadModel& model, int number);
 common::Result RemoveLoadEchoCases(const common::Position& position, const std::set<int>& numbers);
 
 // Appends lines as they are to the echo text (made with "LOAD CASES" first
-// when missing): the entries that a rebuild keeps without storing them.
-common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines);
+// when missing): the entries that a rebuild keeps without storing them. With
+// `pending`, to the echo text held there.
+common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines,
+                                   PendingTexts* pending = nullptr);
 
 // TIMELW of the position folder as an int32 0: the echo text has been taken
 // into account.

@@ -7,6 +7,9 @@
 #include "loads/echo/load_echo_writer.h"
 #include "loads/echo/rebuild_load_case.h"
 #include "loads/store/load_case_log.h"
+#include "loads/store/load_listing.h"
+#include "loads/store/pending_texts.h"
+#include "platform/binary_io.h"
 #include "platform/files.h"
 
 namespace pundf {
@@ -18,12 +21,27 @@ void KeepEntries(const LoadModel& model, const LoadEchoText& echo, std::size_t f
   const auto& lines = echo.text.lines;
   const std::size_t from = echo.entries[first].first;
   const std::size_t to = echo.entries[last].last + 1;
-  if (auto r = AppendLoadEchoLines(model.position, std::span(lines).subspan(from, to - from)); !r) {
+  if (auto r = AppendLoadEchoLines(model.position, std::span(lines).subspan(from, to - from), model.pending_texts);
+      !r) {
     messages.push_back(r);
   }
   for (std::size_t k = first; k <= last; ++k) {
     const int number = echo.entries[k].number;
     if (number >= 1 && number <= common::kMaxLoadCases) UpdateD2Log(model.position, number, messages);
+  }
+}
+
+void WriteHeldTexts(const common::Position& pos, const PendingTexts& pending, std::vector<common::Result>& messages) {
+  for (const auto& [path, bytes] : pending.files()) {
+    common::Result written = common::Result::Ok();
+    if (path == pos.TextFile("ECHO_L")) {
+      written = WriteHeldEchoText(pos, bytes);
+    } else if (path == pos.FolderFile("D2.TXT")) {
+      written = WriteHeldListing(pos, bytes);
+    } else if (!plat::WriteBlock(path, bytes.data(), bytes.size())) {
+      written = common::Result::Fail("The file " + path + " cannot be written.", "Error");
+    }
+    if (!written) messages.push_back(written);
   }
 }
 
@@ -43,6 +61,9 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
     messages.push_back(common::Result::Fail("Error on deleting the file ECHO_L" + pos.ext() + ".TXT", "Error"));
     return messages;
   }
+  // The echo text and the listing are held while the load cases are stored, and written at the end.
+  PendingTexts pending;
+  model.pending_texts = &pending;
   for (std::size_t k = 1; k <= echo->readable; ++k) {
     StoreReport report = RebuildLoadCase(model, *echo, k);
     if (!report.ok()) {
@@ -53,6 +74,8 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
     for (auto& message : report.messages) messages.push_back(std::move(message));
   }
   if (echo->cut()) KeepEntries(model, *echo, echo->readable, echo->entries.size() - 1, messages);
+  model.pending_texts = nullptr;
+  WriteHeldTexts(pos, pending, messages);
   if (auto r = WriteEchoTimeMark(pos); !r) messages.push_back(r);
   return messages;
 }

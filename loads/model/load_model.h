@@ -29,6 +29,8 @@
 
 namespace pundf {
 
+class PendingTexts;
+
 struct Geometry {
   common::FrameParams params;
   common::ElementTable elements;
@@ -76,6 +78,8 @@ struct LoadModel {
   common::LoadCaseDiary diary;
   LoadCase load_case;
   EditorState editor;
+  // While every load case is rebuilt: the echo text and the listing, held until the end.
+  PendingTexts* pending_texts = nullptr;
 };
 
 // The load case `number` without loads: its number and text set, the

@@ -8,6 +8,8 @@
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "loads/store/gravity_loads.h"
+#include "loads/store/pending_texts.h"
+#include "platform/binary_io.h"
 #include "platform/files.h"
 
 namespace pundf {
@@ -213,18 +215,20 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
   const std::string work = pos.FolderFile("D2NEWD2");
   const common::Result open_error = ListingOpenError();
 
+  PendingTexts* pending = model.pending_texts;
   std::optional<std::vector<std::string>> lines;
-  if (plat::FileExists(listing)) {
-    lines = plat::ReadLines(listing);
-  } else if (plat::FileExists(pos.FolderFile("D2"))) {
-    lines = plat::ReadLines(pos.FolderFile("D2"));
+  if (TextFileExists(pending, listing)) {
+    lines = TextFileLines(pending, listing);
+  } else if (TextFileExists(pending, pos.FolderFile("D2"))) {
+    lines = TextFileLines(pending, pos.FolderFile("D2"));
   } else {
     lines.emplace();
   }
   if (!lines) return open_error;
 
   plat::TextWriter out;
-  if (!out.Open(work)) return open_error;
+  std::string held;  // the new listing while the texts are held
+  if (!(pending ? out.OpenText(held) : out.Open(work))) return open_error;
   std::size_t k = 0;
   const std::size_t n = lines->size();
   const std::string heading = ListingHeading(number);
@@ -238,7 +242,21 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
       for (k = NextSection(*lines, k, following); k < n; ++k) WriteLine(out, (*lines)[k]);
     }
   }
-  if (!out.Close() || !plat::MoveOntoFreedName(work, listing)) return open_error;
+  if (!out.Close()) return open_error;
+  if (pending) {
+    pending->Set(listing, std::move(held));
+  } else if (!plat::MoveOntoFreedName(work, listing)) {
+    return open_error;
+  }
+  return common::Result::Ok();
+}
+
+common::Result WriteHeldListing(const common::Position& position, const std::string& bytes) {
+  const std::string listing = position.FolderFile("D2.TXT");
+  const std::string work = position.FolderFile("D2NEWD2");
+  if (!plat::WriteBlock(work, bytes.data(), bytes.size()) || !plat::MoveOntoFreedName(work, listing)) {
+    return ListingOpenError();
+  }
   return common::Result::Ok();
 }
 

@@ -17,6 +17,7 @@
 #include "loads/store/gravity_loads.h"
 #include "loads/store/load_case_log.h"
 #include "loads/store/load_listing.h"
+#include "loads/store/pending_texts.h"
 #include "platform/binary_io.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -108,7 +109,7 @@ void AdvancePageCounter(const common::Position& pos, StoreReport& report) {
 void WriteListing(const LoadModel& model, int number, StoreReport& report) {
   const common::Position& pos = model.position;
   const std::string listing = pos.FolderFile("D2.TXT");
-  if (!plat::FileExists(listing)) {
+  if (!TextFileExists(model.pending_texts, listing)) {
     Written(common::AppendOutputList(pos, common::OutputListEntry("D2", "                                Load cases       ")),
             pos.FolderFile(common::kOutputListFile), report);
   }
@@ -117,7 +118,8 @@ void WriteListing(const LoadModel& model, int number, StoreReport& report) {
     if (auto r = ReplaceListingCase(model, number, entry.following); !r) report.messages.push_back(r);
     return;
   }
-  plat::TextWriter file(listing, plat::TextWriter::Mode::kAppend);
+  plat::TextWriter file;
+  OpenTextFile(file, model.pending_texts, listing, plat::TextWriter::Mode::kAppend);
   WriteLoadListing(file, model, number, true);
   Written(Finish(file), listing, report);
 }
@@ -129,18 +131,24 @@ void WriteEcho(const LoadModel& model, int number, StoreReport& report) {
   if (entry.found) {
     if (auto r = ReplaceLoadEchoCase(model, number); !r) report.messages.push_back(r);
   } else {
-    if (!plat::FileExists(echo)) {
-      plat::TextWriter header(echo);
+    if (!TextFileExists(model.pending_texts, echo)) {
+      plat::TextWriter header;
+      OpenTextFile(header, model.pending_texts, echo, plat::TextWriter::Mode::kReplace);
       header.Write("LOAD CASES\n");
       Written(Finish(header), echo, report);
     }
-    plat::TextWriter file(echo, plat::TextWriter::Mode::kAppend);
+    plat::TextWriter file;
+    OpenTextFile(file, model.pending_texts, echo, plat::TextWriter::Mode::kAppend);
     WriteLoadEchoCase(file, model, number);
     Written(Finish(file), echo, report);
   }
   // The copy without the position's extension in its name.
   const std::string copy = pos.FolderFile("ECHO_L.TXT");
-  if (plat::FileExists(echo)) Written(plat::CopyFile(echo, copy, true), copy, report);
+  if (const std::string* held = model.pending_texts ? model.pending_texts->Held(echo) : nullptr) {
+    model.pending_texts->Set(copy, *held);
+  } else if (plat::FileExists(echo)) {
+    Written(plat::CopyFile(echo, copy, true), copy, report);
+  }
 }
 
 }  // namespace

@@ -80,6 +80,7 @@ void ExpectExampleRoundTrip(LoadModel model, const std::string& name, bool keep_
   const common::Position& pos = model.position;
   const Files stored = LoadCaseFiles(pos);
   const std::string echo = testing::ReadText(pos.TextFile("ECHO_L"));
+  const std::string listing = testing::ReadText(pos.FolderFile("D2.TXT"));
   const std::vector<int> numbers = DiaryNumbers(pos);
   ASSERT_FALSE(numbers.empty());
 
@@ -91,6 +92,9 @@ void ExpectExampleRoundTrip(LoadModel model, const std::string& name, bool keep_
   EXPECT_EQ(DiaryNumbers(pos), numbers);
   EXPECT_EQ(ReadLoadCaseLog(pos.FolderFile("D2LOG")), numbers);
   EXPECT_EQ(testing::ReadText(pos.FolderFile("ECHO_L.TXT")), echo);
+  EXPECT_EQ(testing::ReadText(pos.FolderFile("D2.TXT")), listing);
+  EXPECT_FALSE(plat::FileExists(pos.FolderFile("ENEW")));
+  EXPECT_FALSE(plat::FileExists(pos.FolderFile("D2NEWD2")));
 }
 
 TEST(EchoRoundTrip, EditorMadeLoadCasesOfEveryExample) {
