@@ -8,7 +8,6 @@
 #include "common/settings_files.h"
 #include "loads/echo/load_echo_entries.h"
 #include "loads/store/pending_texts.h"
-#include "platform/binary_io.h"
 #include "platform/files.h"
 
 namespace pundf {
@@ -129,13 +128,13 @@ common::Result DeleteError(const common::Position& pos, bool removing) {
       "Error");
 }
 
-// Writes `text` to ENEW, removes the echo text and gives ENEW its name.
-common::Result ReplaceEchoText(const common::Position& pos, const std::string& text, bool removing) {
+// Writes the bytes of the echo text to ENEW, removes the echo text and gives ENEW its name.
+common::Result ReplaceEchoBytes(const common::Position& pos, const std::string& bytes, bool removing) {
   const std::string work = pos.FolderFile("ENEW");
-  plat::TextWriter out;
-  if (!out.Open(work)) return OpenError(removing);
-  out.Write(text);
-  if (!out.Close()) {
+  std::FILE* file = plat::OpenForReplace(work);
+  if (!file) return OpenError(removing);
+  const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  if (std::fclose(file) != 0 || !written) {
     plat::RemoveFile(work);
     return OpenError(removing);
   }
@@ -144,6 +143,16 @@ common::Result ReplaceEchoText(const common::Position& pos, const std::string& t
     return DeleteError(pos, removing);
   }
   return common::Result::Ok();
+}
+
+// The same for a text whose line ends become CR LF.
+common::Result ReplaceEchoText(const common::Position& pos, const std::string& text, bool removing) {
+  std::string bytes;
+  plat::TextWriter out;
+  out.OpenText(bytes);
+  out.Write(text);
+  out.Close();
+  return ReplaceEchoBytes(pos, bytes, removing);
 }
 
 std::string Joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
@@ -218,16 +227,7 @@ common::Result ReplaceLoadEchoCase(const LoadModel& model, int number) {
 }
 
 common::Result WriteHeldEchoText(const common::Position& position, const std::string& bytes) {
-  const std::string work = position.FolderFile("ENEW");
-  if (!plat::WriteBlock(work, bytes.data(), bytes.size())) {
-    plat::RemoveFile(work);
-    return OpenError(false);
-  }
-  if (!plat::MoveOntoFreedName(work, position.TextFile("ECHO_L"))) {
-    if (plat::FileExists(position.TextFile("ECHO_L"))) plat::RemoveFile(work);  // else ENEW keeps the only text
-    return DeleteError(position, false);
-  }
-  return common::Result::Ok();
+  return ReplaceEchoBytes(position, bytes, false);
 }
 
 common::Result RemoveLoadEchoCases(const common::Position& position, const std::set<int>& numbers) {
