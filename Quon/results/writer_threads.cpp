@@ -14,6 +14,10 @@
 namespace zedir {
 namespace {
 
+// Set on a thread while it drains a batch: a batch asked for from inside one runs on that thread
+// alone (the helpers are taken).
+thread_local bool draining = false;
+
 class Helpers {
  public:
   ~Helpers() {
@@ -35,14 +39,32 @@ class Helpers {
       ++batch_;
     }
     if (helpers > 0) wake_.notify_all();
+    try {
+      DrainHere(drain);
+    } catch (...) {
+      Finish();  // the helpers are done with what the drain uses before it goes
+      throw;
+    }
+    Finish();
+  }
+
+  static void DrainHere(const std::function<void()>& drain) {
+    draining = true;
+    struct Reset {
+      ~Reset() { draining = false; }
+    } reset;
     drain();
+  }
+
+ private:
+  void Finish() {
     std::unique_lock<std::mutex> lock(mutex_);
     wanted_ = 0;  // a helper that wakes only now stays asleep
     done_.wait(lock, [this] { return busy_ == 0; });
     job_ = nullptr;
   }
 
- private:
+
   // Starts helpers up to `count`; the number there is (fewer when a thread cannot be started).
   int Start(int count) {
     while (static_cast<int>(threads_.size()) < count) {
@@ -66,7 +88,7 @@ class Helpers {
       ++busy_;
       const std::function<void()>* job = job_;
       lock.unlock();
-      (*job)();
+      DrainHere(*job);
       lock.lock();
       if (--busy_ == 0) done_.notify_all();
     }
@@ -102,6 +124,10 @@ std::string JoinedTexts(int count, const std::function<void(int, std::string&)>&
 }
 
 void DrainOnHelpers(int threads, const std::function<void()>& drain) {
+  if (draining || threads <= 1) {
+    drain();
+    return;
+  }
   static Helpers helpers;
   helpers.Drain(threads, drain);
 }
