@@ -192,6 +192,10 @@ bool HostWidget::event(QEvent* event) {
     case QEvent::WindowDeactivate:
       if (isWindow()) HandleActivation(type == QEvent::WindowActivate);
       return QWidget::event(event);
+    case QEvent::WindowStateChange:
+      // As on Windows, a minimised window paints nothing until it is restored, then all of it.
+      if (isWindow()) setUpdatesEnabled(!isMinimized());
+      return QWidget::event(event);
     case QEvent::Resize: {
       const bool handled = QWidget::event(event);
       LayoutFrame();

@@ -91,6 +91,22 @@ TEST_F(PaintTest, UpdateWindowPaintsAtOnce) {
   EXPECT_EQ(w.painted.size(), 2u);
 }
 
+TEST_F(PaintTest, AMinimisedWindowPaintsWhenItIsRestored) {
+  w.ShowWindow(SW_MINIMIZE);
+  ASSERT_TRUE(PumpMessages());
+  ASSERT_TRUE(w.IsIconic());
+  const std::size_t before = w.painted.size();
+  w.color = kBlue;
+  w.Invalidate(false);
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_EQ(w.painted.size(), before);  // nothing while minimised
+  w.ShowWindow(SW_RESTORE);
+  ASSERT_TRUE(PumpMessages());
+  ASSERT_FALSE(w.IsIconic());
+  ASSERT_GT(w.painted.size(), before);
+  EXPECT_EQ(WindowPixels(w).Pixel(399, 299), kBlue);
+}
+
 TEST_F(PaintTest, DcOutsidePaintingDrawsOnThePictureAndARubberBandUndoes) {
   const Bitmap before = WindowPixels(w);
   auto rubber_band = [&] {
