@@ -1,5 +1,4 @@
 // PUNDF, the load input of the plane-frame suite.
-#include <clocale>
 #include <optional>
 
 #include "loads/app/pundf_app.h"
@@ -11,8 +10,7 @@ int main(int argc, char** argv) {
   // system is not started, and the locale is the one it would set.
   std::optional<plat::Application> app;
   if (plat::MessagesUnattended()) {
-    std::setlocale(LC_ALL, "");
-    std::setlocale(LC_NUMERIC, "C");
+    plat::UseProgramLocale();
   } else {
     app.emplace(argc, argv);
   }

@@ -28,6 +28,11 @@ Application::~Application() {
 
 int Application::Exec() { return QApplication::exec(); }
 
+void UseProgramLocale() {
+  std::setlocale(LC_ALL, "");
+  std::setlocale(LC_NUMERIC, "C");
+}
+
 std::string CommandLineText(int argc, char** argv) {
   std::string text;
   for (int i = 1; i < argc; ++i) {

@@ -21,6 +21,10 @@ class Application {
   std::unique_ptr<Impl> impl_;
 };
 
+// The locale a program has without the application object: the user's, numbers in "C" (what
+// Qt sets up and the application object then mends), for programs that start no window system.
+void UseProgramLocale();
+
 // The command-line text a Windows program received: argv[1..] joined with single blanks.
 std::string CommandLineText(int argc, char** argv);
 

@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <string>
 
 #include "platform/application.h"
 #include "platform/clock.h"
@@ -20,6 +21,18 @@ TEST(Application, CommandLineIsJoinedWithBlanks) {
 
 TEST(Application, NumbersUseTheCLocale) {
   EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+}
+
+TEST(Application, WithoutTheApplicationObjectNumbersStillUseTheCLocale) {
+  // A German user's locale would print 1,5: a program that starts no window system mends it too.
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+  plat::UseProgramLocale();
+  ::unsetenv("LC_ALL");
+  EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+  EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "de_DE.UTF-8");
+  std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST(Application, ExitIsCaught) {

@@ -4,8 +4,6 @@
 // folder, the geometry stored, PUNDF with "@G", a job of every load case of
 // the diary, ZEDIR. Exit code 0 when every step succeeded, else non-zero after
 // the message.
-#include <clocale>
-
 #include "platform/application.h"
 #include "platform/message_box.h"
 #include "tests/support/position_road.h"
@@ -18,7 +16,6 @@ int main(int argc, char** argv) {
   }
   // The road shows no window: its messages go to the PLAT_MESSAGES file (one in the data path
   // when none is set), so the window system is not started; the locale is the one it would set.
-  std::setlocale(LC_ALL, "");
-  std::setlocale(LC_NUMERIC, "C");
+  plat::UseProgramLocale();
   return support::ComputePosition(argv[1], argv[2]);
 }
