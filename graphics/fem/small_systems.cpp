@@ -17,6 +17,13 @@ common::Result TooLarge(int m) {
                               "Error");
 }
 
+// A right-hand side that does not fit the matrix.
+common::Result Unsolved(int m, int size) {
+  return common::Result::Fail("A system of " + std::to_string(m) + " unknowns cannot be solved for " +
+                                  std::to_string(size) + " values.",
+                              "Error");
+}
+
 // m rows of m + 1 doubles, row i at byte (i - 1) 8 (m + 1); a file that cannot be written is
 // skipped: the matrices stay in memory.
 void WriteRows(const std::string& path, const mechanics::Matrix& rows) {
@@ -28,6 +35,7 @@ void WriteRows(const std::string& path, const mechanics::Matrix& rows) {
 common::Result SolveLU(mechanics::Matrix& rows, mechanics::Vector& b, mechanics::RowSwapTable& swaps) {
   const int m = rows.size();
   if (m > kMaxSmallSystem) return TooLarge(m);
+  if (b.size() != m) return Unsolved(m, b.size());
   if (const int row = mechanics::Eliminate(rows, mechanics::PivotRule::kLargest, swaps); row != 0) {
     return Singular(row);
   }
@@ -53,11 +61,12 @@ common::Result SolveWithRefinement(const mechanics::Matrix& rows, mechanics::Vec
                                    const common::Position& position) {
   const int m = rows.size();
   if (m > kMaxSmallSystem) return TooLarge(m);
+  if (b.size() != m) return Unsolved(m, b.size());
   WriteRows(position.File(kSmallMatrixFile), rows);
   const mechanics::FactoredSystem system(rows, mechanics::PivotRule::kLargest);
   if (!system.factored()) return Singular(system.singularRow());
   WriteRows(position.File(kSmallFactorsFile), system.factors());
-  system.SolveWithRefinement(b);
+  if (!system.SolveWithRefinement(b).solved) return Unsolved(m, b.size());
   return common::Result::Ok();
 }
 

@@ -108,6 +108,13 @@ TEST(SolveLU, ASingularMatrixNamesItsRowAndTooLargeASystemIsRefused) {
   ASSERT_FALSE(refused.ok());
   EXPECT_EQ(refused.text(), "The system of 601 unknowns exceeds the limit of 600.");
   EXPECT_FALSE(SolveWithRefinement(large, d, p.pos.position()).ok());
+
+  mechanics::Matrix three = Rows({{1, 3, 0}, {2, 1, 1}, {0, 1, 4}});
+  mechanics::Vector two = Values({5, 8});
+  EXPECT_EQ(SolveWithRefinement(three, two, p.pos.position()).text(),
+            "A system of 3 unknowns cannot be solved for 2 values.");
+  EXPECT_FALSE(SolveLU(three, two, swaps).ok());
+  EXPECT_DOUBLE_EQ(three(1, 2), 3.0);
 }
 
 ViewerState ReadBeam(const testing::ViewerPosition& p) {
