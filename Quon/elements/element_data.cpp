@@ -9,9 +9,7 @@ mechanics::Rigidity ElementRigidity(const Run& run, int e) {
 }
 
 mechanics::ElementMatrix ElementStiffnessOf(const Run& run, int e) {
-  const common::ElementRecord& element = run.elements[e];
-  return mechanics::ElementStiffness(ElementRigidity(run, e),
-                                     mechanics::DirectionOfEnds(element.xa(), element.ya(), element.xb(), element.yb()));
+  return mechanics::ElementStiffnessOf(run.elements[e], run.materials, run.sections);
 }
 
 mechanics::LoadAxes ElementLoadAxes(const Run& run, int e) {

@@ -3,23 +3,14 @@
 #include "mechanics/model/element_own_loads.h"
 
 namespace revuzavi {
-namespace {
-
-mechanics::ElementDirection DirectionOf(const common::ElementRecord& element) {
-  return mechanics::DirectionOfEnds(element.xa(), element.ya(), element.xb(), element.yb());
-}
-
-}  // namespace
 
 mechanics::ElementMatrix ElementStiffness(const ViewerState& state, int e) {
-  const common::ElementRecord& element = state.elements[e];
-  return mechanics::ElementStiffness(mechanics::ElementRigidityOf(element, state.materials, state.sections),
-                                     DirectionOf(element));
+  return mechanics::ElementStiffnessOf(state.elements[e], state.materials, state.sections);
 }
 
 mechanics::ElementMatrix ElementStiffnessPart(const ViewerState& state, int e, int type, float a) {
   const common::ElementRecord& element = state.elements[e];
-  mechanics::ElementDirection direction = DirectionOf(element);
+  mechanics::ElementDirection direction = mechanics::DirectionOfElement(element);
   const double whole = direction.length;
   if (type == static_cast<int>(ElementPart::kStart)) {
     direction.length = a;

@@ -10,6 +10,15 @@ Rigidity ElementRigidityOf(const common::ElementRecord& element, const common::M
   return RigidityOf(materials[element.material()].modulus(), section.area(), section.inertia());
 }
 
+ElementDirection DirectionOfElement(const common::ElementRecord& element) {
+  return DirectionOfEnds(element.xa(), element.ya(), element.xb(), element.yb());
+}
+
+ElementMatrix ElementStiffnessOf(const common::ElementRecord& element, const common::MaterialTable& materials,
+                                 const common::CrossSectionTable& sections) {
+  return ElementStiffness(ElementRigidityOf(element, materials, sections), DirectionOfElement(element));
+}
+
 LoadAxes LoadAxesOf(const common::ElementRecord& element) {
   return LoadAxes{element.length(), element.cosine(), element.sine()};
 }

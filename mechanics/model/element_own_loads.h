@@ -1,7 +1,7 @@
 #pragma once
-// The equivalent nodal forces of an element's own loads: its temperature load and the point
-// loads placed on it. The solver's load vector and the results viewer's reanalysis both add them
-// with these functions, so that the two never differ.
+// What the solver and the results viewer compute alike from an element's records: its rigidity,
+// stiffness and equations, and the equivalent nodal forces of its own loads (its temperature load
+// and the point loads placed on it). Both call these functions, so that the two never differ.
 #include <array>
 
 #include "common/records/load_case_params.h"
@@ -27,6 +27,13 @@ struct ElementLoadModel {
 // EA and EI of the element from its material's E and its section's A and I.
 Rigidity ElementRigidityOf(const common::ElementRecord& element, const common::MaterialTable& materials,
                            const common::CrossSectionTable& sections);
+
+// The element's stiffness in global axes: its rigidity, the direction between its end points and
+// their distance (at least kShortestElementLength).
+ElementMatrix ElementStiffnessOf(const common::ElementRecord& element, const common::MaterialTable& materials,
+                                 const common::CrossSectionTable& sections);
+// The direction between the element's end points.
+ElementDirection DirectionOfElement(const common::ElementRecord& element);
 
 // Length and direction of the element as its record holds them.
 LoadAxes LoadAxesOf(const common::ElementRecord& element);
