@@ -2,6 +2,7 @@
 // own loads is the solver's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -67,6 +68,12 @@ TEST(ElementLoadVector, ElementLoadsOfBeam2AddUpToTheSolversLoadVector) {
     ASSERT_TRUE(r.ok()) << r.message().text();
     ASSERT_EQ(state.current_load_case, load_case);
     ASSERT_TRUE(state.results_present);
+    EXPECT_TRUE(state.energies_present);
+    const std::vector<SupportDof> supports = {
+        {1, 1, SupportDof::kX}, {2, 1, SupportDof::kZ}, {5, 2, SupportDof::kZ}, {8, 3, SupportDof::kZ}};
+    EXPECT_EQ(state.support_dofs, supports);
+    EXPECT_GT(state.energies[0], 0.0f);
+    EXPECT_EQ(state.energies[0], std::max(state.energies[1], state.energies[2]));
     const std::vector<double> solver = Rhsg(position, load_case);
     for (float k : {-1.0f, 0.0f}) {
       for (common::ElementRecord& element : state.elements.used()) element.set_stiffness_factor(k);
