@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "graphics/fem/element_load_vector.h"
 #include "graphics/fem/element_matrices.h"
 #include "graphics/fem/force_extremes.h"
 #include "graphics/fem/small_systems.h"
@@ -150,6 +151,45 @@ TEST(ElementStiffnessPart, IsTheMatrixOfTheWholeDirectionWithTheLengthOfThePart)
         EXPECT_NEAR(part(i, j), whole(i, j), 1e-6 * std::max(1.0, std::fabs(whole(i, j)))) << k.type << " " << i << j;
       }
     }
+  }
+}
+
+// A force across element 2 at its middle; a load of a kind that does not exist beside it.
+TEST(ElementLoadVector, TakesTheLoadsOfItsElementUnlessTheElementIsScaledOrHeld) {
+  testing::ViewerPosition p;
+  zedir::testing::LoadCaseFiles files;
+  common::PointLoadRecord force;
+  force.set_placement(common::PointLoadRecord::kOnElement);
+  force.set_element(2);
+  force.set_kind(common::PointLoadRecord::kForce);
+  force.set_distance(3.0f);
+  force.set_force_normal(10.0f);
+  files.point_loads.Append(force);
+  common::PointLoadRecord unknown = force;
+  unknown.set_kind(3);
+  files.point_loads.Append(unknown);
+  p.pos.WriteLoadCase(1, files);
+  p.WriteDiary({1});
+  ViewerState state;
+  ASSERT_TRUE(StartupData(state, p.Request(), FreeTextOperations{}).ok());
+
+  const mechanics::Vector f = ElementLoadVector(state, 2);
+  ASSERT_EQ(f.size(), 9);
+  // P/2 at each end and the fixed-end moments P l / 8 at the element's own rotations 6 and 9.
+  const double expected[10] = {0, 0, 0, 0, 0, 5.0, -7.5, 0, 5.0, 7.5};
+  for (int i = 1; i <= 9; ++i) EXPECT_NEAR(f[i], expected[i], 1e-9) << i;
+  const mechanics::Vector other = ElementLoadVector(state, 1);
+  for (int i = 1; i <= 9; ++i) EXPECT_EQ(other[i], 0.0) << i;
+
+  struct Case {
+    float k;
+    int held;
+    bool loads;
+  };
+  for (const Case c : {Case{0.0f, 0, true}, Case{1e-5f, 0, true}, Case{0.5f, 0, false}, Case{-1.0f, 1, false}}) {
+    state.elements[2].set_stiffness_factor(c.k);
+    state.elements[2].set_own_stiffness_flag(c.held);
+    EXPECT_EQ(ElementLoadVector(state, 2)[5] != 0.0, c.loads) << c.k << " " << c.held;
   }
 }
 
