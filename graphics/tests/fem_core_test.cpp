@@ -118,13 +118,6 @@ TEST(SolveLU, ASingularMatrixNamesItsRowAndTooLargeASystemIsRefused) {
   EXPECT_DOUBLE_EQ(three(1, 2), 3.0);
 }
 
-ViewerState ReadBeam(const testing::ViewerPosition& p) {
-  ViewerState state;
-  state.position = p.pos.position();
-  EXPECT_TRUE(ReadModelFiles(state).ok());
-  return state;
-}
-
 TEST(ElementStiffnessPart, IsTheMatrixOfTheWholeDirectionWithTheLengthOfThePart) {
   zedir::testing::FrameBuilder frame;
   const int a = frame.AddNode(0, 0, 1, 1, 1);
@@ -137,7 +130,7 @@ TEST(ElementStiffnessPart, IsTheMatrixOfTheWholeDirectionWithTheLengthOfThePart)
   testing::ViewerPosition p;
   p.model = frame.Build();
   p.pos.WriteModel(p.model);
-  const ViewerState state = ReadBeam(p);
+  const ViewerState state = testing::ModelRead(p);
   struct Case {
     int type;
     float a;
@@ -195,7 +188,7 @@ TEST(ElementLoadVector, TakesTheLoadsOfItsElementUnlessTheElementIsScaledOrHeld)
 
 TEST(ForceExtremes, TheMostCompressedAndStretchedAmongTheFlaggedElements) {
   testing::ViewerPosition p;
-  ViewerState state = ReadBeam(p);
+  ViewerState state = testing::ModelRead(p);
   auto set = [&](int e, float min_n, float max_n, std::int16_t compression, std::int16_t tension, int off) {
     common::ElementRecord& element = state.elements[e];
     element.set_min_normal_force(min_n);

@@ -162,9 +162,7 @@ TEST(ReadModelFiles, MarksEveryElementUnmodifiedAndKeepsTheNodesAsRead) {
   p.model.elements[1].set_stiffness_factor(0.5f);
   p.model.elements[1].set_own_stiffness_flag(3);
   p.pos.WriteModel(p.model);
-  ViewerState state;
-  state.position = p.pos.position();
-  ASSERT_TRUE(ReadModelFiles(state).ok());
+  ViewerState state = testing::ModelRead(p);
   EXPECT_EQ(state.elements.count(), 2);
   EXPECT_FLOAT_EQ(state.elements[1].stiffness_factor(), -1.0f);
   EXPECT_EQ(state.elements[1].own_stiffness_flag(), 0);
@@ -184,9 +182,7 @@ TEST(ReadModelFiles, ListsTheSupportedDofsWithTheNodesSupportedRotation) {
   ViewerPosition p;
   p.model = frame.Build();
   p.pos.WriteModel(p.model);
-  ViewerState state;
-  state.position = p.pos.position();
-  ASSERT_TRUE(ReadModelFiles(state).ok());
+  ViewerState state = testing::ModelRead(p);
   const std::vector<SupportDof> expected = {
       {1, 1, SupportDof::kX}, {2, 1, SupportDof::kZ}, {5, 2, SupportDof::kZ}, {7, 2, SupportDof::kRotation},
       {9, 3, SupportDof::kZ}};
@@ -206,24 +202,25 @@ TEST(ReadModelFiles, DrawingScaleFollowsTheExtents) {
       const common::DrawingExtents box = common::DrawingExtents::Box(-1.0f, 2.0f, c.w - 1.0f, 2.0f + c.h);
       common::WriteBlockRecord(p.pos.File(fn::kExtents), box);
     }
-    ViewerState state;
-    state.position = p.pos.position();
-    ASSERT_TRUE(ReadModelFiles(state).ok());
+    const ViewerState state = testing::ModelRead(p);
     EXPECT_EQ(state.drawing_scale, c.scale) << c.w << " x " << c.h;
     EXPECT_FLOAT_EQ(state.drawing_width, c.w > 0 ? c.w : 50.0f);
   }
 }
 
+// Load case 1 with a moment of 5 on the element.
+void WriteMomentCase(const ViewerPosition& p, int element) {
+  zedir::testing::LoadCaseFiles files;
+  files.point_loads.Append(MomentOnElement(element, 5.0f));
+  p.pos.WriteLoadCase(1, files);
+}
+
 TEST(ReadLoadCaseFiles, HoldsAMomentWithTheSolversSignAndSnapshotsItAsStored) {
   ViewerPosition p;
-  zedir::testing::LoadCaseFiles files;
-  files.point_loads.Append(MomentOnElement(1, 5.0f));
-  p.pos.WriteLoadCase(1, files);
+  WriteMomentCase(p, 1);
   ASSERT_EQ(FloatAt(FileBytes(p.pos.LoadCaseFile(fn::kPointLoads, 1)), 60), 5.0f);
   ASSERT_EQ(std::to_integer<int>(FileBytes(p.pos.LoadCaseFile(fn::kPointLoads, 1))[76]), 1);
-  ViewerState state;
-  state.position = p.pos.position();
-  ASSERT_TRUE(ReadModelFiles(state).ok());
+  ViewerState state = testing::ModelRead(p);
   state.current_load_case = 1;
   ASSERT_TRUE(ReadLoadCaseFiles(state).ok());
   EXPECT_FLOAT_EQ(state.point_loads[1].kind_value(), -5.0f);
@@ -242,12 +239,8 @@ TEST(ReadLoadCaseFiles, HoldsAMomentWithTheSolversSignAndSnapshotsItAsStored) {
 
 TEST(ReadLoadCaseFiles, AMissingLoadCaseIsEmpty) {
   ViewerPosition p;
-  zedir::testing::LoadCaseFiles files;
-  files.point_loads.Append(MomentOnElement(1, 5.0f));
-  p.pos.WriteLoadCase(1, files);
-  ViewerState state;
-  state.position = p.pos.position();
-  ASSERT_TRUE(ReadModelFiles(state).ok());
+  WriteMomentCase(p, 1);
+  ViewerState state = testing::ModelRead(p);
   state.current_load_case = 1;
   ASSERT_TRUE(ReadLoadCaseFiles(state).ok());
   state.current_load_case = 2;
@@ -258,12 +251,8 @@ TEST(ReadLoadCaseFiles, AMissingLoadCaseIsEmpty) {
 
 TEST(ReadLoadCaseFiles, ALoadOnAnElementTheFrameLacksEndsTheProgram) {
   ViewerPosition p;
-  zedir::testing::LoadCaseFiles files;
-  files.point_loads.Append(MomentOnElement(3, 5.0f));
-  p.pos.WriteLoadCase(1, files);
-  ViewerState state;
-  state.position = p.pos.position();
-  ASSERT_TRUE(ReadModelFiles(state).ok());
+  WriteMomentCase(p, 3);
+  ViewerState state = testing::ModelRead(p);
   state.current_load_case = 1;
   const common::ReadOutcome r = ReadLoadCaseFiles(state);
   ASSERT_TRUE(r.ends_program());
@@ -274,9 +263,7 @@ TEST(ReadLoadCaseFiles, ALoadOnAnElementTheFrameLacksEndsTheProgram) {
 
 TEST(ReadInverseRows, ReadsRowsOfExactlyNSquaredDoublesElseTheFileIsDamaged) {
   ViewerPosition p;
-  ViewerState state;
-  state.position = p.pos.position();
-  ASSERT_TRUE(ReadModelFiles(state).ok());
+  ViewerState state = testing::ModelRead(p);
   EXPECT_TRUE(ReadInverseRows(state).missing());
 
   std::vector<double> inverse(81);

@@ -1,7 +1,10 @@
 #include "graphics/tests/viewer_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
+#include "graphics/model/read_model_files.h"
 #include "platform/binary_io.h"
 #include "platform/testing/testing.h"
 
@@ -44,6 +47,15 @@ void ViewerPosition::WriteLoadVector(int load_case, double value) const {
   plat::WriteBlock(pos.position().FolderFile(std::string(common::file_names::kLoadVector) +
                                              common::CurrentLoadCaseText(load_case)),
                    f.data(), f.size() * sizeof(double));
+}
+
+ViewerState ModelRead(const ViewerPosition& p) {
+  ViewerState state;
+  state.position = p.pos.position();
+  state.settings = common::SettingsContext::Discover();
+  const common::ReadOutcome read = ReadModelFiles(state);
+  EXPECT_TRUE(read.ok()) << read.message().text();
+  return state;
 }
 
 }  // namespace revuzavi::testing

@@ -30,4 +30,7 @@ class ViewerPosition {
   zedir::testing::FrameModel model;
 };
 
+// A state on the position with its model read (a failure is a test failure).
+ViewerState ModelRead(const ViewerPosition& p);
+
 }  // namespace revuzavi::testing
