@@ -1,0 +1,115 @@
+// Row heights, column widths, the grid's font and the sizes measured in it.
+#include <algorithm>
+
+#include "grid/column_stretch.h"
+#include "grid/grid_ctrl.h"
+#include "platform/dc/painter_dc.h"
+
+namespace grid {
+
+int CGridCtrl::GetRowHeight(int row) const {
+  return row >= 0 && row < GetRowCount() ? row_heights_[static_cast<std::size_t>(row)] : 0;
+}
+
+int CGridCtrl::GetColumnWidth(int col) const {
+  return col >= 0 && col < GetColumnCount() ? column_widths_[static_cast<std::size_t>(col)] : 0;
+}
+
+bool CGridCtrl::SetRowHeight(int row, int height) {
+  if (row < 0 || row >= GetRowCount() || height < 0) return false;
+  row_heights_[static_cast<std::size_t>(row)] = height;
+  UpdateScrollRanges();
+  return true;
+}
+
+bool CGridCtrl::SetColumnWidth(int col, int width) {
+  if (col < 0 || col >= GetColumnCount() || width < 0) return false;
+  column_widths_[static_cast<std::size_t>(col)] = width;
+  UpdateScrollRanges();
+  return true;
+}
+
+void CGridCtrl::SetRedraw(bool allow, bool reset_scroll_bars) {
+  redraw_allowed_ = allow;
+  if (!allow || !GetSafeHwnd()) return;
+  if (reset_scroll_bars) UpdateScrollRanges();
+  Invalidate();
+}
+
+// ---- The font ----
+
+void CGridCtrl::OnSetFont(const plat::Font* font, bool) {
+  Default();
+  if (!font) return;
+  font_ = *font;
+  for (Row& cells : rows_) {
+    for (auto& cell : cells) {
+      if (cell) cell->font = font_;
+    }
+  }
+  MeasureFont();
+  if (GetSafeHwnd()) Invalidate();
+}
+
+// The margin is one blank of the font; the default sizes follow from it.
+void CGridCtrl::MeasureFont() {
+  plat::PainterDc dc(scratch_);
+  dc.SelectFont(font_);
+  const plat::TextMetrics tm = dc.GetTextMetrics();
+  margin_ = dc.GetTextExtent(" ").cx;
+  default_row_height_ = tm.height + tm.external_leading + 2 * margin_;
+  default_col_width_ = 12 * tm.ave_char_width + 2 * margin_;
+}
+
+plat::Size CGridCtrl::MeasureCellText(int row, int col, plat::Dc& dc) {
+  const CGridCell* cell = GetCell(row, col);
+  if (!cell) return plat::Size{};
+  plat::Font font = cell->font;
+  if (row < fixed_rows_ || col < fixed_cols_) font.weight = plat::FW_SEMIBOLD;
+  const plat::Font old = dc.SelectFont(font);
+  plat::Size size = cell->text.empty() ? plat::Size{0, dc.GetTextMetrics().height} : dc.GetTextExtent(cell->text);
+  dc.SelectFont(old);
+  size.cx += 4 * margin_;
+  size.cy += 2 * margin_;
+  if (image_list_ && cell->image >= 0 && cell->image < static_cast<int>(image_list_->size())) {
+    const plat::Bitmap& image = (*image_list_)[static_cast<std::size_t>(cell->image)];
+    size.cx += image.width();
+    size.cy = std::max(size.cy, image.height());
+  }
+  return size;
+}
+
+bool CGridCtrl::FitColumnWidth(int col) {
+  if (col < 0 || col >= GetColumnCount()) return false;
+  int width = 0;
+  {
+    plat::PainterDc dc(scratch_);
+    for (int row = 0; row < GetRowCount(); ++row) width = std::max(width, MeasureCellText(row, col, dc).cx);
+  }
+  column_widths_[static_cast<std::size_t>(col)] = width;
+  UpdateScrollRanges();
+  return true;
+}
+
+bool CGridCtrl::FitRowHeight(int row) {
+  if (row < 0 || row >= GetRowCount()) return false;
+  int height = 0;
+  {
+    plat::PainterDc dc(scratch_);
+    for (int col = 0; col < GetColumnCount(); ++col) height = std::max(height, MeasureCellText(row, col, dc).cy);
+  }
+  row_heights_[static_cast<std::size_t>(row)] = height;
+  UpdateScrollRanges();
+  return true;
+}
+
+void CGridCtrl::StretchColumnsToWidth() {
+  if (column_widths_.empty()) return;
+  plat::Rect client;
+  GetClientRect(&client);
+  column_widths_ = StretchWidths(column_widths_, client.Width());
+  UpdateScrollRanges();
+  if (redraw_allowed_ && GetSafeHwnd()) Invalidate();
+}
+
+}  // namespace grid
