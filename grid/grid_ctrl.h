@@ -252,7 +252,7 @@ class CGridCtrl : public plat::Window {
   using Row = std::vector<std::unique_ptr<CGridCell>>;
 
   // Both scroll bars share one handler: SB_VERT scrolls rows, SB_HORZ columns.
-  void Scroll(int bar, UINT code);
+  void Scroll(int bar, UINT code, UINT pos);
   // Invalidates the non-fixed part of the client area.
   void InvalidateScrollablePart(int bar);
   // One pass of UpdateScrollRanges; false when a bar that came or went

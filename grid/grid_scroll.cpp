@@ -53,11 +53,11 @@ bool CGridCtrl::SetScrollRangesOnce() {
   return now == client;
 }
 
-void CGridCtrl::OnHScroll(UINT code, UINT, plat::Window*) { Scroll(plat::SB_HORZ, code); }
+void CGridCtrl::OnHScroll(UINT code, UINT pos, plat::Window*) { Scroll(plat::SB_HORZ, code, pos); }
 
-void CGridCtrl::OnVScroll(UINT code, UINT, plat::Window*) { Scroll(plat::SB_VERT, code); }
+void CGridCtrl::OnVScroll(UINT code, UINT pos, plat::Window*) { Scroll(plat::SB_VERT, code, pos); }
 
-void CGridCtrl::Scroll(int bar, UINT code) {
+void CGridCtrl::Scroll(int bar, UINT code, UINT pos) {
   if (plat::Window::GetFocus() != this) SetFocus();
   const bool vertical = bar == plat::SB_VERT;
   const std::vector<int>& extents = vertical ? row_heights_ : column_widths_;
@@ -116,10 +116,12 @@ void CGridCtrl::Scroll(int bar, UINT code) {
       return;
     case plat::SB_THUMBPOSITION:
     case plat::SB_THUMBTRACK: {
+      // While the user drags the thumb its place is the track position (not
+      // cut to 16 bits); a message sent by a program carries its own.
       plat::SCROLLINFO info;
       info.fMask = plat::SIF_TRACKPOS;
       GetScrollInfo(bar, &info);
-      SetScrollPos(bar, info.nTrackPos);
+      SetScrollPos(bar, info.nTrackPos != p ? info.nTrackPos : static_cast<int>(pos));
       InvalidateScrollablePart(bar);
       return;
     }

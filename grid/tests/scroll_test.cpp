@@ -34,6 +34,20 @@ TEST(GridScroll, LinesAndPagesStopAtTheLimit) {
     EXPECT_EQ(f.grid.TopLeftScrollableCell().row, s.top_row) << s.code;
   }
   EXPECT_EQ(plat::Window::GetFocus(), &f.grid);  // scrolling takes the focus
+  f.grid.SendMessage(plat::WM_VSCROLL, plat::MAKEWPARAM(plat::SB_THUMBPOSITION, 7), 0);
+  EXPECT_EQ(f.grid.GetScrollPos(plat::SB_VERT), 7);
+  EXPECT_EQ(f.grid.TopLeftScrollableCell().row, 2);
+  f.grid.SendMessage(plat::WM_HSCROLL, plat::MAKEWPARAM(plat::SB_THUMBTRACK, 99), 0);
+  EXPECT_EQ(f.grid.GetScrollPos(plat::SB_HORZ), 30);
+  EXPECT_EQ(f.grid.TopLeftScrollableCell().col, 2);
+}
+
+TEST(GridScroll, DraggingTheThumbScrollsToWhereItIsLetGo) {
+  GridFixture f;
+  f.MakeFixtureA();
+  plat::testing::DragScrollThumb(f.grid, plat::SB_HORZ, 60, 3);
+  EXPECT_GT(f.grid.GetScrollPos(plat::SB_HORZ), 0);
+  EXPECT_EQ(f.grid.TopLeftScrollableCell().col, 2);
 }
 
 TEST(GridScroll, ScrolledRowsMoveTheCellsAndTheHeadingsStay) {
