@@ -36,10 +36,7 @@ bool CGridCtrl::SetRowCount(int n) {
     for (int col = 0; col < GetColumnCount(); ++col) cells[static_cast<std::size_t>(col)].reset(NewCell(row, col));
   }
   PurgeCellsOutside();
-  if (GetSafeHwnd() && redraw_allowed_) {
-    UpdateScrollRanges();
-    Invalidate();
-  }
+  RefreshLayout();
   return true;
 }
 
@@ -61,10 +58,7 @@ bool CGridCtrl::SetColumnCount(int n) {
     for (int col = old; col < n; ++col) cells[static_cast<std::size_t>(col)].reset(NewCell(row, col));
   }
   PurgeCellsOutside();
-  if (GetSafeHwnd() && redraw_allowed_) {
-    UpdateScrollRanges();
-    Invalidate();
-  }
+  RefreshLayout();
   return true;
 }
 
@@ -73,10 +67,7 @@ bool CGridCtrl::SetFixedRowCount(int n) {
   if (n > GetRowCount() && !SetRowCount(n)) return false;
   if (focus_.row >= 0 && focus_.row < n) SetFocusCell(-1, -1);
   fixed_rows_ = n;
-  if (GetSafeHwnd() && redraw_allowed_) {
-    UpdateScrollRanges();
-    Invalidate();
-  }
+  RefreshLayout();
   return true;
 }
 
@@ -85,10 +76,7 @@ bool CGridCtrl::SetFixedColumnCount(int n) {
   if (n > GetColumnCount() && !SetColumnCount(n)) return false;
   if (focus_.col >= 0 && focus_.col < n) SetFocusCell(-1, -1);
   fixed_cols_ = n;
-  if (GetSafeHwnd() && redraw_allowed_) {
-    UpdateScrollRanges();
-    Invalidate();
-  }
+  RefreshLayout();
   return true;
 }
 
@@ -106,10 +94,14 @@ void CGridCtrl::DeleteAllItems() {
   fixed_rows_ = 0;
   fixed_cols_ = 0;
   PurgeCellsOutside();
-  if (GetSafeHwnd() && redraw_allowed_) {
-    UpdateScrollRanges();
-    Invalidate();
-  }
+  RefreshLayout();
+}
+
+// After a change of the counts: new scroll ranges and a new picture.
+void CGridCtrl::RefreshLayout() {
+  if (!GetSafeHwnd() || !redraw_allowed_) return;
+  UpdateScrollRanges();
+  Invalidate();
 }
 
 // Cells that a smaller grid no longer holds leave every set and mark.
@@ -137,18 +129,30 @@ void CGridCtrl::DiscardCell(CGridCell* cell, int row, int col) {
   cell->text.clear();
 }
 
+namespace {
+
+// Copies the fields that `mask` names between a cell and an item (both name
+// them alike).
+template <class From, class To>
+void CopyMasked(const From& from, To& to, unsigned mask) {
+  if (mask & kMaskText) to.text = from.text;
+  if (mask & kMaskData) to.data = from.data;
+  if (mask & kMaskImage) to.image = from.image;
+  if (mask & kMaskState) to.state = from.state;
+  if (mask & kMaskFormat) to.format = from.format;
+  if (mask & kMaskBackground) to.background = from.background;
+  if (mask & kMaskTextColour) to.text_colour = from.text_colour;
+  if (mask & kMaskFont) to.font = from.font;
+}
+
+}  // namespace
+
 bool CGridCtrl::SetItem(const GridItem* item) {
   if (!item) return false;
   CGridCell* cell = GetCell(item->row, item->col);
   if (!cell) return false;
-  if (item->mask & kMaskText) cell->text = item->text;
-  if (item->mask & kMaskData) cell->data = item->data;
-  if (item->mask & kMaskImage) cell->image = item->image;
-  if (item->mask & kMaskState) cell->state = item->state;
-  if (item->mask & kMaskFormat) cell->format = item->format;
-  if (item->mask & kMaskBackground) cell->background = item->background;
-  if (item->mask & kMaskTextColour) cell->text_colour = item->text_colour;
-  if (item->mask & kMaskFont) cell->font = item->font;
+  // The state is stored as given: the selected-cell set is SetItemState's.
+  CopyMasked(*item, *cell, item->mask);
   return true;
 }
 
@@ -156,14 +160,8 @@ bool CGridCtrl::GetItem(GridItem* item) const {
   if (!item) return false;
   const CGridCell* cell = GetCell(item->row, item->col);
   if (!cell) return false;
+  CopyMasked(*cell, *item, item->mask & ~kMaskText);
   if (item->mask & kMaskText) item->text = GetItemText(item->row, item->col);
-  if (item->mask & kMaskData) item->data = cell->data;
-  if (item->mask & kMaskImage) item->image = cell->image;
-  if (item->mask & kMaskState) item->state = cell->state;
-  if (item->mask & kMaskFormat) item->format = cell->format;
-  if (item->mask & kMaskBackground) item->background = cell->background;
-  if (item->mask & kMaskTextColour) item->text_colour = cell->text_colour;
-  if (item->mask & kMaskFont) item->font = cell->font;
   return true;
 }
 

@@ -259,6 +259,7 @@ class CGridCtrl : public plat::Window {
   // changed the client area.
   bool SetScrollRangesOnce();
 
+  void RefreshLayout();
   void PurgeCellsOutside();
   void RepaintHeadings(int row, int col, bool row_changed, bool col_changed);
   void FollowSystemColoursNow();
