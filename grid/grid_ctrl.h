@@ -260,6 +260,7 @@ class CGridCtrl : public plat::Window {
   bool SetScrollRangesOnce();
 
   void RefreshLayout();
+  bool FitToText(std::vector<int>& extents, int index, bool row);
   void PurgeCellsOutside();
   void RepaintHeadings(int row, int col, bool row_changed, bool col_changed);
   void FollowSystemColoursNow();

@@ -79,26 +79,23 @@ plat::Size CGridCtrl::MeasureCellText(int row, int col, plat::Dc& dc) {
   return size;
 }
 
-bool CGridCtrl::FitColumnWidth(int col) {
-  if (col < 0 || col >= GetColumnCount()) return false;
-  int width = 0;
-  {
-    plat::PainterDc dc(scratch_);
-    for (int row = 0; row < GetRowCount(); ++row) width = std::max(width, MeasureCellText(row, col, dc).cx);
-  }
-  column_widths_[static_cast<std::size_t>(col)] = width;
-  UpdateScrollRanges();
-  return true;
-}
+bool CGridCtrl::FitColumnWidth(int col) { return FitToText(column_widths_, col, false); }
 
-bool CGridCtrl::FitRowHeight(int row) {
-  if (row < 0 || row >= GetRowCount()) return false;
-  int height = 0;
+bool CGridCtrl::FitRowHeight(int row) { return FitToText(row_heights_, row, true); }
+
+// Sizes a column (a row) to the widest (tallest) text of its cells.
+bool CGridCtrl::FitToText(std::vector<int>& extents, int index, bool row) {
+  if (index < 0 || index >= static_cast<int>(extents.size())) return false;
+  int largest = 0;
   {
     plat::PainterDc dc(scratch_);
-    for (int col = 0; col < GetColumnCount(); ++col) height = std::max(height, MeasureCellText(row, col, dc).cy);
+    const int others = row ? GetColumnCount() : GetRowCount();
+    for (int i = 0; i < others; ++i) {
+      const plat::Size size = row ? MeasureCellText(index, i, dc) : MeasureCellText(i, index, dc);
+      largest = std::max(largest, row ? size.cy : size.cx);
+    }
   }
-  row_heights_[static_cast<std::size_t>(row)] = height;
+  extents[static_cast<std::size_t>(index)] = largest;
   UpdateScrollRanges();
   return true;
 }
