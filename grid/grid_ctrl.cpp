@@ -33,7 +33,7 @@ plat::LRESULT CGridCtrl::WindowProc(UINT message, plat::WPARAM wParam, plat::LPA
     case plat::WM_SETFONT:
       OnSetFont(reinterpret_cast<const plat::Font*>(wParam), plat::LOWORD(static_cast<std::uint64_t>(lParam)) != 0);
       return 0;
-    case plat::WM_GETFONT: return reinterpret_cast<plat::LRESULT>(&font_);
+    case plat::WM_GETFONT: return reinterpret_cast<plat::LRESULT>(OnGetFont());
     case plat::WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case plat::WM_SETTINGCHANGE: OnSettingChange(); return 0;
     default: return Window::WindowProc(message, wParam, lParam);

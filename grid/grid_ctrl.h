@@ -204,7 +204,8 @@ class CGridCtrl : public plat::Window {
   int GetVerticalScrollMaximum() const { return vscroll_max_; }
   int GetHorizontalScrollMaximum() const { return hscroll_max_; }
 
-  // ---- Members programs may override ----
+  // ---- Members programs may override (every caller inside the grid reaches
+  // them through the virtual table) ----
   virtual std::shared_ptr<plat::DataObject> CutSelection();
   virtual std::shared_ptr<plat::DataObject> CopySelectionToData();
   virtual bool PasteDataAtCell(int row, int col, const plat::DataObject& data);
@@ -245,6 +246,8 @@ class CGridCtrl : public plat::Window {
   // WM_SETFONT: takes the font's description for the grid and every cell and
   // measures the margin and the default sizes in it.
   virtual void OnSetFont(const plat::Font* font, bool redraw);
+  // WM_GETFONT: the grid's font.
+  const plat::Font* OnGetFont() const { return &font_; }
   virtual void OnSysColorChange();
   virtual void OnSettingChange();
 

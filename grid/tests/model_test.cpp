@@ -168,6 +168,55 @@ TEST(GridModel, ItemsSetAndReadOnlyTheMaskedFields) {
   EXPECT_FALSE(f.grid.SetItem(nullptr));
 }
 
+// A program's grid with cells of its own and texts it supplies.
+class NumberedCell : public CGridCell {
+ public:
+  explicit NumberedCell(int n, std::vector<int>& gone) : number(n), gone_(gone) {}
+  ~NumberedCell() override { gone_.push_back(number); }
+  int number;
+
+ private:
+  std::vector<int>& gone_;
+};
+
+class ProgramGrid : public LoggingGrid {
+ public:
+  explicit ProgramGrid(std::vector<int>& gone) : gone_(gone) {}
+  std::vector<std::string> discarded;
+  CGridCell* NewCell(int row, int col) override { return new NumberedCell(row * 10 + col, gone_); }
+  void DiscardCell(CGridCell* cell, int row, int col) override {
+    discarded.push_back(std::to_string(row) + "," + std::to_string(col));
+    CGridCtrl::DiscardCell(cell, row, col);
+  }
+  std::string GetItemText(int row, int col) const override { return "<" + CGridCtrl::GetItemText(row, col) + ">"; }
+
+ private:
+  std::vector<int>& gone_;
+};
+
+TEST(GridModel, AProgramsOwnCellsAndTextsAreTheOnesTheGridUses) {
+  NoteTaker parent;
+  ASSERT_TRUE(parent.Create("dialog", 0, plat::Rect{100, 100, 600, 500}));
+  std::vector<int> gone;
+  auto grid = std::make_unique<ProgramGrid>(gone);
+  ASSERT_TRUE(grid->Create("", plat::WS_CHILD, plat::Rect{0, 0, 190, 100}, &parent, 5));
+  ASSERT_TRUE(grid->SetRowCount(2));
+  ASSERT_TRUE(grid->SetColumnCount(2));
+  EXPECT_EQ(static_cast<NumberedCell*>(grid->GetCell(1, 1))->number, 11);
+  grid->SetItemText(1, 0, "a");
+  GridItem item;
+  item.row = 1;
+  item.col = 0;
+  item.mask = kMaskText;
+  ASSERT_TRUE(grid->GetItem(&item));
+  EXPECT_EQ(item.text, "<a>");
+  ASSERT_TRUE(grid->SetRowCount(1));
+  EXPECT_EQ(grid->discarded, (std::vector<std::string>{"1,0", "1,1"}));
+  EXPECT_EQ(gone, (std::vector<int>{10, 11}));
+  grid.reset();  // the rest go with the grid
+  EXPECT_EQ(gone, (std::vector<int>{10, 11, 0, 1}));
+}
+
 TEST(StretchWidths, SpreadsTheDifferenceAndNeverGoesBelowZero) {
   struct Case {
     int client;
