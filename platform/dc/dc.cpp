@@ -12,8 +12,7 @@ namespace {
 // ask the font engine for glyphs of millions of pixels).
 constexpr int kMaxFontPixels = 10000;
 
-// The pixels a set of points touches with a pen of the given width.
-// How far a pen's stroke may reach beyond the points: half its width, a
+// How far a pen's stroke may reach beyond its points: half its width; a
 // geometric pen's square caps up to its width, its miter joins up to five
 // widths (GDI's miter limit).
 int PenReach(const DevicePen& pen) {
@@ -21,6 +20,7 @@ int PenReach(const DevicePen& pen) {
   return pen.join == PS_JOIN_MITER ? 5 * pen.width : pen.width;
 }
 
+// The pixels a set of points touches with a stroke reaching that far beyond them.
 Rect BoundsOf(std::span<const Point> points, int reach) {
   if (points.empty()) return {};
   Rect r{points[0].x, points[0].y, points[0].x, points[0].y};
@@ -196,7 +196,7 @@ DevicePen Dc::ResolvePen() const {
   pen.style = state_.pen.style & PS_STYLE_MASK;
   pen.geometric = (state_.pen.style & PS_TYPE_MASK) == PS_GEOMETRIC;
   if (pen.geometric) {
-    // Unknown bits count as the default (round), as GDI's own default.
+    // Bits of no known cap or join count as the defaults (round).
     const int cap = state_.pen.style & PS_ENDCAP_MASK;
     const int join = state_.pen.style & PS_JOIN_MASK;
     pen.end_cap = cap == PS_ENDCAP_SQUARE || cap == PS_ENDCAP_FLAT ? cap : PS_ENDCAP_ROUND;
