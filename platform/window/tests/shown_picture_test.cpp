@@ -16,26 +16,35 @@ constexpr ColorRef kRed = Rgb(255, 0, 0);
 constexpr ColorRef kCyan = Rgb(0, 255, 255);  // red inverted
 constexpr ColorRef kBlue = Rgb(0, 0, 255);
 
-// A view that draws a red line across its white client area.
-class LineView : public Window {
+// A window filled with one colour; a view also draws a red line across it.
+class Painted : public Window {
+ public:
+  explicit Painted(ColorRef fill, bool line) : fill_(fill), line_(line) {}
+
  protected:
   void OnPaint(Dc& dc) override {
     Rect client;
     GetClientRect(&client);
-    dc.FillRect(client, Brush::Solid(kWhite));
+    dc.FillRect(client, Brush::Solid(fill_));
+    if (!line_) return;
     dc.SelectPen(Pen{PS_SOLID, 3, kRed});
     dc.MoveTo(10, 50);
     dc.LineTo(190, 50);
   }
+
+ private:
+  ColorRef fill_;
+  bool line_;
 };
 
-class Filled : public Window {
- protected:
-  void OnPaint(Dc& dc) override {
-    Rect client;
-    GetClientRect(&client);
-    dc.FillRect(client, Brush::Solid(kBlue));
-  }
+class LineView : public Painted {
+ public:
+  LineView() : Painted(kWhite, true) {}
+};
+
+class Filled : public Painted {
+ public:
+  Filled() : Painted(kBlue, false) {}
 };
 
 TEST(ShownPicture, HoldsThePaintedLineAndTheRubberBand) {
