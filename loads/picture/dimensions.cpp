@@ -40,19 +40,19 @@ void DrawDimensions(Picture& picture) {
     if (!std::isfinite(v)) return;
   }
   const double h = picture.symbol_size;
-  // Beyond the support symbols (2 h), inside the drawing area's margin; the
-  // texts stand between the lines and the frame.
-  const double gap = 2.5 * h;
+  // Just beyond the support symbols (2 h), so that line and text stay inside
+  // the margin around the drawing area.
+  const double gap = 2.2 * h;
   if (xmax - xmin > 0.1) {
     const double z = zmin - gap;
     DrawDimensionLine(picture, {xmin, z}, {xmax, z}, 1.0, 0.0, h);
-    DrawTurnedText(picture, FormatText("%.2lf", xmax - xmin), 0.5 * (xmin + xmax), z + 1.2 * h,
+    DrawTurnedText(picture, FormatText("%.2lf", xmax - xmin), 0.5 * (xmin + xmax), z - 1.0 * h,
                    TextFont(kTextHeight, 0.0));
   }
   if (zmax - zmin > 0.1) {
     const double x = xmax + gap;
     DrawDimensionLine(picture, {x, zmin}, {x, zmax}, 0.0, 1.0, h);
-    DrawTurnedText(picture, FormatText("%.2lf", zmax - zmin), x - 1.2 * h, 0.5 * (zmin + zmax),
+    DrawTurnedText(picture, FormatText("%.2lf", zmax - zmin), x + 1.0 * h, 0.5 * (zmin + zmax),
                    TextFont(kTextHeight, std::numbers::pi / 2));
   }
 }

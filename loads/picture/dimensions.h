@@ -5,7 +5,7 @@
 namespace pundf::picture {
 
 // Wider than 0.1 m: a dimension line under the frame with the width "%.2lf"
-// above it; higher than 0.1 m: one on its right with the height on its left,
+// under it; higher than 0.1 m: one on its right with the height on its right,
 // turned by -90 degrees.
 // Extension lines, filled arrow heads, "ARIAL" of height 80.
 void DrawDimensions(Picture& picture);
