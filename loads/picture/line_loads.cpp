@@ -96,15 +96,15 @@ void DrawLineLoad(Picture& picture, int k) {
   dc.LineTo(to.x, to.y);
   const Vec head_plus{u.x * kHeadCos - u.y * kHeadSin, u.x * kHeadSin + u.y * kHeadCos};
   const Vec head_minus{u.x * kHeadCos + u.y * kHeadSin, -u.x * kHeadSin + u.y * kHeadCos};
+  // Each arrow in one stroke: from its ordinate to the foot, out along one head stroke, back, and out
+  // along the other.
   for (int i = 0; i <= 10; ++i) {
     const auto& [foot, ordinate] = arrows[static_cast<std::size_t>(i)];
     const double head = 0.15 * (a + (b - a) * i / 10.0) * s;
     const plat::Point f = AtVec(picture, foot);
-    for (const Vec& to_point : {ordinate, foot + head * head_plus, foot + head * head_minus}) {
-      const plat::Point t = AtVec(picture, to_point);
-      dc.MoveTo(f.x, f.y);
-      dc.LineTo(t.x, t.y);
-    }
+    const plat::Point arrow[] = {AtVec(picture, ordinate), f, AtVec(picture, foot + head * head_plus), f,
+                                 AtVec(picture, foot + head * head_minus)};
+    dc.Polyline(arrow);
   }
 
   double length = std::hypot(d.x, d.y);
