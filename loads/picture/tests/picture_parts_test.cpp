@@ -125,6 +125,33 @@ TEST(LoadPictureLabels, RisingElementTurnsItsTextCounterClockwise) {
   EXPECT_NE(dc.Text().find(",esc450,400) color #000000 transparent at"), std::string::npos) << dc.Text();
 }
 
+// Hinged ends: a hollow circle on the node, or along the element where the node mixes hinged and
+// rigid ends (0.05 m on a horizontal element).
+TEST(LoadPictureStructure, HingeCirclesStandOnTheNodeOrBesideIt) {
+  LoadModel model;
+  model.geometry = pundf::testing::MakeGeometry({{{0, 0}, {4, 0}}});
+  model.geometry.extents = common::DrawingExtents::Box(0, 0, 4, 0);
+  model.geometry.drawing_step = 2000;
+  model.geometry.elements[1].set_hinge_a(1);
+  model.geometry.elements[1].set_hinge_b(1);
+  model.geometry.nodes[2].set_mixed_hinges(1);
+  model.load_case = EmptyLoadCase(model.geometry, 1);
+  LabelMemory labels;
+  plat::RecordingDc dc;
+  ASSERT_TRUE(DrawLoadCase(model, View(), labels, dc));
+  std::vector<plat::Rect> hollow;
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind == plat::DeviceOp::Kind::kEllipse && op.brush.style == plat::BS_NULL) hollow.push_back(op.rect);
+  }
+  ASSERT_EQ(hollow.size(), 2u) << dc.Text();
+  const plat::Point node1 = dc.LPtoDP(plat::Point{0, 0}), node2 = dc.LPtoDP(plat::Point{8000, 0});
+  auto centre_x = [](const plat::Rect& r) { return (r.left + r.right) / 2; };
+  EXPECT_NEAR(centre_x(hollow[0]), node1.x, 1);
+  // 0.05 m is 100 logical units, 11.25 pixels at 900 pixels for 8000 units.
+  EXPECT_NEAR(node2.x - centre_x(hollow[1]), 11.25, 1);
+  EXPECT_NEAR((hollow[1].top + hollow[1].bottom) / 2, node2.y, 1);
+}
+
 TEST(LoadPictureLineLoads, UniformLoadsShowOneLabel) {
   struct Case {
     float a, b;
