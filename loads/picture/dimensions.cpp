@@ -8,8 +8,6 @@
 namespace pundf::picture {
 namespace {
 
-constexpr double kTextHeight = 80.0;  // logical units
-
 // A filled arrow head with its tip at `tip`, pointing along (dx, dz), h long.
 void DrawArrowHead(Picture& picture, WorldPoint tip, double dx, double dz, double h) {
   const double back_x = tip.x - 2.0 * h * dx, back_z = tip.z - 2.0 * h * dz;
@@ -47,13 +45,13 @@ void DrawDimensions(Picture& picture) {
     const double z = zmin - gap;
     DrawDimensionLine(picture, {xmin, z}, {xmax, z}, 1.0, 0.0, h);
     DrawTurnedText(picture, FormatText("%.2lf", xmax - xmin), 0.5 * (xmin + xmax), z - 1.0 * h,
-                   TextFont(kTextHeight, 0.0));
+                   LabelFont(picture.view, 0.0));
   }
   if (zmax - zmin > 0.1) {
     const double x = xmax + gap;
     DrawDimensionLine(picture, {x, zmin}, {x, zmax}, 0.0, 1.0, h);
     DrawTurnedText(picture, FormatText("%.2lf", zmax - zmin), x + 1.0 * h, 0.5 * (zmin + zmax),
-                   TextFont(kTextHeight, std::numbers::pi / 2));
+                   LabelFont(picture.view, std::numbers::pi / 2));
   }
 }
 
