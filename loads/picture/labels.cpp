@@ -62,7 +62,9 @@ double FoldedAngle(double angle) {
   return angle;
 }
 
-int Escapement(double angle) { return static_cast<int>(std::lround(-angle * 1800.0 / kPi)); }
+int Escapement(double angle) {
+  return std::isfinite(angle) ? static_cast<int>(std::lround(-angle * 1800.0 / kPi)) : 0;
+}
 
 plat::Font TextFont(double height, double angle) {
   plat::Font font;
