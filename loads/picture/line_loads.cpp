@@ -90,22 +90,21 @@ void DrawLineLoad(Picture& picture, int k) {
   const bool tangential = std::toupper(static_cast<unsigned char>(r.direction())) == 'T';
   DrawLoadPolygon(picture, polygon, tangential ? kOutlinedPolygon : kFilledPolygon);
 
-  plat::Dc& dc = picture.dc;
-  const plat::Point from = AtVec(picture, start), to = AtVec(picture, end);
-  dc.MoveTo(from.x, from.y);
-  dc.LineTo(to.x, to.y);
+  // The base line and the eleven arrows in one stroke: along the base line from foot to foot, and
+  // at each foot out to its ordinate, along one head stroke and along the other, back each time.
   const Vec head_plus{u.x * kHeadCos - u.y * kHeadSin, u.x * kHeadSin + u.y * kHeadCos};
   const Vec head_minus{u.x * kHeadCos + u.y * kHeadSin, -u.x * kHeadSin + u.y * kHeadCos};
-  // Each arrow in one stroke: from its ordinate to the foot, out along one head stroke, back, and out
-  // along the other.
+  std::vector<plat::Point> stroke;
   for (int i = 0; i <= 10; ++i) {
     const auto& [foot, ordinate] = arrows[static_cast<std::size_t>(i)];
     const double head = 0.15 * (a + (b - a) * i / 10.0) * s;
     const plat::Point f = AtVec(picture, foot);
-    const plat::Point arrow[] = {AtVec(picture, ordinate), f, AtVec(picture, foot + head * head_plus), f,
-                                 AtVec(picture, foot + head * head_minus)};
-    dc.Polyline(arrow);
+    for (const plat::Point& p : {f, AtVec(picture, ordinate), f, AtVec(picture, foot + head * head_plus), f,
+                                 AtVec(picture, foot + head * head_minus), f}) {
+      stroke.push_back(p);
+    }
   }
+  picture.dc.Polyline(stroke);
 
   double length = std::hypot(d.x, d.y);
   if (length < 0.01) length = 1.0;
