@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "loads/picture/labels.h"

@@ -1,8 +1,10 @@
 #include "loads/picture/structure.h"
 
 #include <cmath>
-#include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "loads/picture/labels.h"
 #include "loads/picture/pens.h"
