@@ -1,0 +1,219 @@
+// The geometry editor's window opened in process: its frame, Store, End,
+// the close box, the status bar and the cursor.
+#include <gtest/gtest.h>
+
+#include "common/position/file_names.h"
+#include "geometry/editor/editor_ids.h"
+#include "geometry/editor/frame_drawing.h"
+#include "geometry/editor/kelmw_app.h"
+#include "geometry/editor/main_frame.h"
+#include "geometry/model/element_writer.h"
+#include "geometry/model/model_files.h"
+#include "geometry/tests/drawing_fixture.h"
+#include "geometry/tests/frame_builder.h"
+#include "geometry/tests/position_fixture.h"
+#include "platform/frames/view.h"
+#include "platform/testing/frame_testing.h"
+#include "platform/testing/window_testing.h"
+#include "platform/binary_io.h"
+#include "platform/files.h"
+#include "platform/window/cursor.h"
+
+namespace kelmf {
+namespace {
+
+using testing::GeometryMarker;
+
+std::string CommandLine(const common::Position& position, bool rebuild = false) {
+  return position.ext() + " @" + position.data_path() + (rebuild ? " @G" : "");
+}
+
+// The editor opened on a position, with its boxes answered and WM_QUIT caught.
+struct OpenedEditor {
+  plat::testing::MessageBoxScript boxes;
+  plat::testing::QuitCatcher quit;
+  CKELMWApp app;
+
+  bool Open(const std::string& command_line) {
+    if (!app.Open(command_line)) return false;
+    plat::testing::PumpMessages();
+    return true;
+  }
+  CMainFrame& frame() { return *app.main_frame(); }
+  EditorSession& session() { return *app.session(); }
+  void Command(plat::UINT id) {
+    frame().SendMessage(plat::WM_COMMAND, id);
+    plat::testing::PumpMessages();
+  }
+  std::string Boxes() const {
+    std::string all;
+    for (const auto& box : boxes.shown()) all += box.caption + "\t" + box.text + "\n";
+    return all;
+  }
+};
+
+std::string ReadAll(const std::string& path) {
+  const auto bytes = plat::ReadWholeFile(path);
+  return bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : std::string();
+}
+
+bool WriteAll(const std::string& path, std::string_view text) { return plat::WriteBlock(path, text.data(), text.size()); }
+
+TEST(EditorWindow, OpensThePositionInAMaximisedFrameWithItsBars) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  CMainFrame& frame = editor.frame();
+  EXPECT_TRUE(frame.IsZoomed());
+  EXPECT_EQ(frame.GetWindowText(), "Position PORTAL");
+  EXPECT_EQ(plat::testing::MenuBarTexts(frame), (std::vector<std::string>{"&Position", "&View"}));
+  EXPECT_EQ(frame.tool_bar().GetWindowText(), "Standard");
+  ASSERT_EQ(frame.tool_bar().GetCount(), 6);
+  EXPECT_EQ(frame.status_bar().GetCount(), 5);
+  plat::testing::IdleUpdate(frame);
+  EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kStore));
+  EXPECT_FALSE(plat::testing::ToolButtonPressed(frame.tool_bar(), ids::kGrid));
+  editor.session().view.grid_tool = true;
+  editor.session().view.graphical_input = true;
+  plat::testing::IdleUpdate(frame);
+  EXPECT_TRUE(plat::testing::ToolButtonPressed(frame.tool_bar(), ids::kGrid));
+  EXPECT_TRUE(plat::testing::ToolButtonPressed(frame.tool_bar(), ids::kGraphicalInput));
+  EXPECT_EQ(editor.Boxes(), "");
+  EXPECT_FALSE(editor.quit.code());
+}
+
+TEST(EditorWindow, StoreOfACheckedFrameWritesTheMarkerAndEnds) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  EXPECT_EQ(GeometryMarker(position), 0);
+  EXPECT_TRUE(plat::testing::ChooseMenuItem(editor.frame(), {"&Position", "S&tore\tCtrl+S"}));
+  plat::testing::PumpMessages();
+  EXPECT_EQ(editor.quit.code(), 1);
+  EXPECT_EQ(GeometryMarker(position), 1);
+  EXPECT_EQ(plat::FileSize(position.File("INVERSE")), 1152);
+}
+
+TEST(EditorWindow, StoreOfAMechanismStaysAndShowsItsPoles) {
+  const common::Position position = testing::TestPosition();
+  ASSERT_TRUE(WriteAll(position.TextFile("ECHO_G"),
+                                   "TITEL\r\nOne bar\r\nMATERIAL\r\n1\r\n1 26700000.00 0.000000\r\n"
+                                   "CROSSECTIONS\r\n1\r\n1 0.200 0.400 8.0000E-02 1.0667E-03\r\n"
+                                   "ELEMENTS\r\n1\r\n1 0.00 0.00 3.00 4.00 0 0 1 1 1 1\r\n"
+                                   "NODES\r\n2\r\n1 0.00 0.00  1.0000E+00  1.0000E+00  0.0000E+00\r\n"
+                                   "2 3.00 4.00  0.0000E+00  0.0000E+00  0.0000E+00\r\n"
+                                   "SUPPORTS\r\n1\r\n1 1.000000 1.000000 0.000000\r\n"));
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  editor.Command(ids::kStore);
+  EXPECT_NE(editor.Boxes().find("Singularity in row 6"), std::string::npos) << editor.Boxes();
+  EXPECT_FALSE(editor.quit.code());
+  EXPECT_NE(GeometryMarker(position), 1);
+
+  EditorSession& s = editor.session();
+  plat::RecordingDc dc;
+  ASSERT_TRUE(Zeichnen(dc, s.model, s.view, s.pens, DrawArea{plat::Rect{0, 0, 1000, 800}, 900, 720}));
+  const int d = s.model.editor.drawing_scale;
+  const auto at = [&](double x, double z) { return dc.LPtoDP(plat::Point{int(x * d), int(z * d)}); };
+  EXPECT_TRUE(testing::HasCircleAt(dc, plat::Rgb(255, 0, 0), at(3, 4)));
+  EXPECT_TRUE(testing::HasLine(dc, at(3, 4), at(-1, 7)));
+  EXPECT_TRUE(testing::HasCircleAt(dc, plat::Rgb(255, 0, 0), at(0, 0)));
+  EXPECT_NE(testing::TextCall(dc, "Pole 1"), nullptr);
+}
+
+TEST(EditorWindow, EndWritesTheEchoWithNodesRebuiltFromTheElements) {
+  const common::Position position = testing::TestPosition();
+  FrameModel model = testing::Frame({{0, 0, 0, 3}, {0, 3, 4, 3}});
+  ASSERT_TRUE(WriteElements(model, position).ok());
+  ASSERT_TRUE(StoreTable(position.File(common::file_names::kMaterials), model.materials).ok());
+  ASSERT_TRUE(StoreTable(position.File(common::file_names::kCrossSections), model.cross_sections).ok());
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position)));
+  ASSERT_EQ(editor.session().model.nodes.count(), 0);
+  EXPECT_TRUE(plat::testing::ChooseMenuItem(editor.frame(), {"&Position", "&End\t2 x ESC"}));
+  plat::testing::PumpMessages();
+  EXPECT_EQ(editor.quit.code(), 1);
+  const std::string echo = ReadAll(position.TextFile("ECHO_G"));
+  EXPECT_NE(echo.find("NODES\r\n3\r\n"), std::string::npos) << echo;
+  EXPECT_EQ(GeometryMarker(position), 0);  // new model files: not a stored geometry
+}
+
+TEST(EditorWindow, EndAfterAnEditRemovesTheInverseOfTheFormerFrame) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  editor.Command(ids::kStore);
+  ASSERT_EQ(editor.quit.code(), 1);
+  ASSERT_TRUE(plat::FileExists(position.File("INVERSE")));
+  editor.session().model.editor.model_changed = true;  // an edit after the store
+  editor.Command(ids::kEnd);
+  EXPECT_FALSE(plat::FileExists(position.File("INVERSE")));
+  EXPECT_FALSE(plat::FileExists(position.File("FLEXDIA")));
+  EXPECT_EQ(GeometryMarker(position), 0);
+}
+
+TEST(EditorWindow, EndWithoutAnEditKeepsTheStoredGeometry) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  editor.Command(ids::kStore);
+  ASSERT_EQ(GeometryMarker(position), 1);
+  editor.Command(ids::kEnd);
+  EXPECT_TRUE(plat::FileExists(position.File("INVERSE")));
+  EXPECT_EQ(GeometryMarker(position), 1);
+}
+
+TEST(EditorWindow, AnEchoThatCannotBeWrittenIsShownAndTheEditorStays) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  const std::string echo = position.TextFile("ECHO_G");
+  // A folder in the echo's place.
+  ASSERT_TRUE(plat::RemoveFile(echo));
+  ASSERT_TRUE(plat::MakeFolder(echo));
+  editor.Command(ids::kEnd);
+  EXPECT_FALSE(editor.quit.code());
+  EXPECT_NE(editor.Boxes().find(echo), std::string::npos) << editor.Boxes();
+}
+
+TEST(EditorWindow, TheCloseBoxEndsAsEnd) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  const std::string echo = position.TextFile("ECHO_G");
+  ASSERT_TRUE(plat::RemoveFile(echo));
+  editor.frame().SendMessage(plat::WM_CLOSE);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(editor.quit.code(), 1);
+  EXPECT_TRUE(plat::FileExists(echo));
+  EXPECT_TRUE(editor.frame().IsWindowVisible());  // the program ends through WM_QUIT, not by the close
+}
+
+TEST(EditorWindow, TheStatusBarShowsTheMouseInMetres) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  editor.session().model.editor.drawing_scale = 50;
+  editor.session().view.mouse_logical = plat::Point{1250, 750};
+  editor.frame().SendMessage(ids::kMouseCoordinates, 1);
+  EXPECT_EQ(plat::testing::PaneTextShown(editor.frame().status_bar(), 3), "25.00  15.00");
+}
+
+TEST(EditorWindow, TheDrawingCursorShowsOverThePictureOnly) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  plat::testing::FakeInput input;
+  CMainFrame& frame = editor.frame();
+  const auto cursor_at = [&](plat::Point client) {
+    frame.ClientToScreen(&client);
+    input.SetCursorPos(client);
+    frame.SendMessage(plat::WM_SETCURSOR, 0, plat::MAKELPARAM(plat::HTCLIENT, plat::WM_MOUSEMOVE));
+    return plat::CursorId(plat::GetCursor());
+  };
+  EXPECT_EQ(cursor_at({500, 300}), ids::kDrawingCursor);
+  EXPECT_EQ(cursor_at({500, 20}), plat::IDC_ARROW);
+}
+
+}  // namespace
+}  // namespace kelmf
