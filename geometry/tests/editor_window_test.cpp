@@ -17,6 +17,7 @@
 #include "platform/testing/window_testing.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/print/tests/pdf_reading.h"
 #include "platform/window/cursor.h"
 
 namespace kelmf {
@@ -213,6 +214,44 @@ TEST(EditorWindow, TheDrawingCursorShowsOverThePictureOnly) {
   };
   EXPECT_EQ(cursor_at({500, 300}), ids::kDrawingCursor);
   EXPECT_EQ(cursor_at({500, 20}), plat::IDC_ARROW);
+}
+
+}  // namespace
+}  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+TEST(EditorWindow, PrintsTheFrameInLandscapeUnderThePositionLine) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  const std::string pdf = plat::testing::TestFolder() + "print.pdf";
+  plat::testing::PrintToPdf print_to(pdf);
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  const std::string echo = ReadAll(position.TextFile("ECHO_G"));
+  EXPECT_TRUE(plat::testing::ChooseMenuItem(editor.frame(), {"&Position", "&Print...\tCtrl+P"}));
+  plat::testing::PumpMessages();
+  const auto pages = plat::testing::PdfPages(pdf);
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_GT(pages[0].width, pages[0].height);  // 6 m wide, 4 m high
+  const std::string text = plat::testing::PdfPageText(pdf, 1);
+  // (pdftotext joins blanks)
+  EXPECT_NE(text.find("Pos. PORTAL Portal frame 6 m x 4 m, left foot clamped, right foot hinged"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("6.00"), std::string::npos) << text;
+  EXPECT_FALSE(editor.quit.code());
+  EXPECT_EQ(ReadAll(position.TextFile("ECHO_G")), echo);
+}
+
+TEST(EditorWindow, TheKeyXEnds) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  plat::View* view = editor.frame().GetActiveView();
+  ASSERT_NE(view, nullptr);
+  plat::testing::TypeText(*view, "x");
+  plat::testing::PumpMessages();
+  EXPECT_EQ(editor.quit.code(), 1);
 }
 
 }  // namespace
