@@ -77,4 +77,14 @@ void ResetExtents(EditorSession& editor) {
   editor.view.extents_valid = true;
 }
 
+void NewFrameReset(EditorSession& editor) {
+  FrameModel& model = editor.model;
+  model.spans.Clear();
+  model.storeys.Clear();
+  model.params.set_span_count(0);
+  model.params.set_storey_count(0);
+  model.parabola = ParabolaInput{};
+  editor.view.extents_valid = false;
+}
+
 }  // namespace kelmf

@@ -34,4 +34,9 @@ LoadReport LoadEditorPosition(EditorSession& editor, bool rebuild_from_echo);
 // drawing scale chosen for it.
 void ResetExtents(EditorSession& editor);
 
+// The new-frame reset (a new frame or another position): the generators'
+// tables and counts emptied, the parabola input back to its defaults, the
+// extents invalid (the next picture is drawn at scale 100).
+void NewFrameReset(EditorSession& editor);
+
 }  // namespace kelmf

@@ -132,3 +132,44 @@ TEST(Zeichnen, ManyLabelsAreAllDrawn) {
 
 }  // namespace
 }  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+TEST(SelectPenByLineType, PensOfTheStartUpSet) {
+  struct Case {
+    int type;
+    plat::Pen pen;
+  };
+  const Case cases[] = {
+      {-3, {plat::PS_SOLID, 4, plat::Rgb(0, 130, 0)}},  {0, {plat::PS_SOLID, 0, plat::Rgb(255, 0, 0)}},
+      {2, {plat::PS_DASH, 0, plat::Rgb(0, 0, 0)}},      {3, {plat::PS_DOT, 0, plat::Rgb(0, 0, 0)}},
+      {4, {plat::PS_DASHDOT, 0, plat::Rgb(0, 0, 0)}},   {5, {plat::PS_SOLID, 0, plat::Rgb(205, 205, 205)}},
+      {6, {plat::PS_DASHDOTDOT, 0, plat::Rgb(0, 0, 0)}}, {7, {plat::PS_SOLID, 0, plat::Rgb(0, 0, 0)}},
+      {1, {plat::PS_SOLID, 1, plat::Rgb(0, 0, 0)}},      {9, {plat::PS_SOLID, 1, plat::Rgb(0, 0, 0)}},
+  };
+  PenSet pens;
+  plat::RecordingDc dc;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    SelectPenByLineType(dc, pens, c.type);
+    EXPECT_EQ(dc.GetCurrentPen(), c.pen);
+  }
+}
+
+TEST(NewFrameReset, EmptiesTheGeneratorInputsAndDrawsAtScale100) {
+  EditorSession editor(testing::TestPosition(), testing::TestSettings());
+  editor.model = testing::Frame({{0, 0, 6, 0}});
+  editor.model.spans.Append(SpanRecord{});
+  editor.model.params.set_span_count(1);
+  editor.model.extents = common::DrawingExtents::Box(0, 0, 6, 4);
+  NewFrameReset(editor);
+  EXPECT_EQ(editor.model.spans.count(), 0);
+  EXPECT_EQ(editor.model.params.span_count(), 0);
+  plat::RecordingDc dc;
+  ASSERT_TRUE(Zeichnen(dc, editor.model, editor.view, editor.pens, kArea));
+  EXPECT_EQ(editor.model.editor.drawing_scale, 100);
+}
+
+}  // namespace
+}  // namespace kelmf
