@@ -29,5 +29,35 @@ TEST(FrameSnapshot, ExamplePositionsOnABitmap) {
   }
 }
 
+// The portal on two rollers slides: its mechanism and poles.
+TEST(FrameSnapshot, MechanismOnABitmap) {
+  EditorSession editor(testing::ExamplePosition("PORTAL"), testing::TestSettings());
+  ASSERT_TRUE(LoadEditorPosition(editor, true).messages.empty());
+  // Both feet on rollers: the frame slides along x.
+  for (auto [node, d] : {std::pair{1, 3}, std::pair{1, 1}, std::pair{4, 1}}) {
+    editor.model.nodes[node].set_support_flag(d, 0);
+    editor.model.nodes[node].set_support(d, 0.0f);
+    for (common::NodeRefRecord& support : editor.model.supports.used()) {
+      if (support.node() != node) continue;
+      support.set_support_flag(d, 0);
+      support.set_support(d, 0.0f);
+    }
+  }
+  editor.model.editor.model_changed = true;
+  {
+    plat::testing::MessageBoxScript boxes;
+    ASSERT_FALSE(StoreCommand(editor));
+  }
+  ASSERT_TRUE(editor.model.kinematics.found());
+  plat::Bitmap bitmap(1000, 800);
+  {
+    plat::PainterDc dc(bitmap);
+    ASSERT_TRUE(Zeichnen(dc, editor.model, editor.view, editor.pens, DrawAreaOf(dc, plat::Rect{0, 0, 1000, 800})));
+  }
+  const std::string folder = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(folder));
+  EXPECT_TRUE(bitmap.Save(folder + "kelmf-mechanism.png").ok());
+}
+
 }  // namespace
 }  // namespace kelmf
