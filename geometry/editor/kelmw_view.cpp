@@ -6,15 +6,19 @@
 #include "geometry/editor/editor_ids.h"
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/editor/kelmw_doc.h"
+#include "platform/clock.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/print/print_types.h"
 #include "platform/print/printer_dc.h"
+#include "platform/window/virtual_keys.h"
 
 namespace kelmf {
 namespace {
 
 // The size of the page head's text, tenths of a point.
 constexpr int kPositionLineFont = 120;
+// Two Escapes within this time end the editor.
+constexpr std::int64_t kDoubleEscapeMs = 1000;
 
 }  // namespace
 
@@ -85,5 +89,32 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
 }
 
 void CKELMWView::OnXButtonDown(plat::UINT, plat::UINT, plat::Point) { OnEnd(); }
+
+void CKELMWView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
+  if (vk == plat::VK_ESCAPE) {
+    OnEscape();
+    return;
+  }
+  session().view.escape_count = 0;
+  plat::View::OnKeyDown(vk, repeat, flags);
+}
+
+void CKELMWView::OnEscape() {
+  ViewState& view = session().view;
+  if (view.zoom_active) {
+    view.zoom_active = false;
+    Invalidate();
+    return;
+  }
+  const std::int64_t now = plat::ElapsedMilliseconds();
+  if (view.escape_count == 1) {
+    view.escape_count = 0;
+    if (now - view.escape_ms < kDoubleEscapeMs) OnEnd();
+    return;
+  }
+  view.escape_count = 1;
+  view.escape_ms = now;
+  Invalidate();
+}
 
 }  // namespace kelmf

@@ -24,8 +24,11 @@ class CKELMWView : public plat::View {
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   plat::LRESULT WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) override;
   void OnXButtonDown(plat::UINT flags, plat::UINT button, plat::Point point) override;
+  void OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
 
  private:
+  // Escape: ends a zoom; else twice within a second ends the editor.
+  void OnEscape();
   // Posts WM_QUIT when a command ends the program, else redraws.
   void Finish(std::optional<int> quit_code);
 };

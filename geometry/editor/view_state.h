@@ -3,6 +3,7 @@
 // its mapping, the zoom, the drawing switches and the modes of the view. One
 // object on the user-interface thread; lost when the program ends (the pen
 // width lives in the frame model's editor values, which KELMRDB keeps).
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,6 +63,10 @@ struct ViewState {
   double mesh_width = 2.0;
   double snap_radius = 0.15;
   int current_command = 32817;
+  // Escape pressed once (1) at escape_ms (the program's elapsed milliseconds);
+  // a second one within a second ends the editor.
+  int escape_count = 0;
+  std::int64_t escape_ms = 0;
   // The last mouse point in logical units, for the status bar (WM_USER+10).
   plat::Point mouse_logical;
   // The view's status text, for pane 0 of the status bar (WM_USER+1001).

@@ -19,6 +19,7 @@
 #include "platform/files.h"
 #include "platform/print/tests/pdf_reading.h"
 #include "platform/window/cursor.h"
+#include "platform/window/virtual_keys.h"
 
 namespace kelmf {
 namespace {
@@ -198,6 +199,15 @@ TEST(EditorWindow, TheStatusBarShowsTheMouseInMetres) {
   editor.session().view.mouse_logical = plat::Point{1250, 750};
   editor.frame().SendMessage(ids::kMouseCoordinates, 1);
   EXPECT_EQ(plat::testing::PaneTextShown(editor.frame().status_bar(), 3), "25.00  15.00");
+  const int beeps = plat::testing::BeepCount();
+  editor.frame().SendMessage(ids::kCoordinateMessage);
+  EXPECT_EQ(plat::testing::BeepCount(), beeps + 1);
+  EXPECT_EQ(plat::testing::PaneTextShown(editor.frame().status_bar(), 1), "XXXXXX 25.00  15.00");
+  EXPECT_EQ(plat::testing::PaneTextShown(editor.frame().status_bar(), 2), "y = 15.00");
+  editor.session().view.status_text = "Graphical input";
+  editor.frame().SendMessage(ids::kStatusText);
+  EXPECT_EQ(plat::testing::PaneTextShown(editor.frame().status_bar(), 0), "Graphical input");
+  EXPECT_EQ(editor.frame().SendMessage(ids::kQuietMessage), 0);
 }
 
 TEST(EditorWindow, TheDrawingCursorShowsOverThePictureOnly) {
@@ -250,6 +260,39 @@ TEST(EditorWindow, TheKeyXEnds) {
   plat::View* view = editor.frame().GetActiveView();
   ASSERT_NE(view, nullptr);
   plat::testing::TypeText(*view, "x");
+  plat::testing::PumpMessages();
+  EXPECT_EQ(editor.quit.code(), 1);
+}
+
+}  // namespace
+}  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+TEST(EditorWindow, TwoEscapesWithinASecondEnd) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  plat::testing::FakeClock clock;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  plat::View& view = *editor.frame().GetActiveView();
+  plat::testing::PressKey(view, plat::VK_ESCAPE);
+  clock.AdvanceMilliseconds(1500);
+  plat::testing::PressKey(view, plat::VK_ESCAPE);  // too late: counts as a second one only
+  plat::testing::PressKey(view, plat::VK_ESCAPE);  // a first one again
+  clock.AdvanceMilliseconds(400);
+  plat::testing::PumpMessages();
+  EXPECT_FALSE(editor.quit.code());
+  plat::testing::PressKey(view, plat::VK_ESCAPE);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(editor.quit.code(), 1);
+}
+
+TEST(EditorWindow, TheMouseXButtonEnds) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  plat::testing::MouseDown(*editor.frame().GetActiveView(), {100, 100}, plat::testing::MouseButton::kX1);
   plat::testing::PumpMessages();
   EXPECT_EQ(editor.quit.code(), 1);
 }
