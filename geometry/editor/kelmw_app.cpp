@@ -36,7 +36,20 @@ CKELMWApp::CKELMWApp() : plat::WinApp("KELMWF") {
   MapCommand(plat::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
 }
 
-CKELMWApp::~CKELMWApp() = default;
+CKELMWApp::~CKELMWApp() { DestroyWindows(); }
+
+void CKELMWApp::DestroyWindows() {
+  // The program has ended: the windows' going asks no message loop to end.
+  if (plat::FrameWnd* frame = GetMainWnd()) {
+    SetMainWnd(nullptr);
+    frame->DestroyWindow();
+  }
+}
+
+int CKELMWApp::ExitInstance() {
+  DestroyWindows();
+  return plat::WinApp::ExitInstance();
+}
 
 bool CKELMWApp::InitApplication() {
   const auto line = ParseCommandLine(CommandLine());

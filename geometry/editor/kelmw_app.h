@@ -24,6 +24,8 @@ class CKELMWApp : public plat::WinApp {
   bool InitApplication() override;
   // The document template, the main frame with its view, shown.
   bool InitInstance() override;
+  // The windows go (while the window system is still there), then the quit code.
+  int ExitInstance() override;
 
   // The exit code of a start that ended before the window, if it did.
   std::optional<int> StartExitCode() const { return start_exit_; }
@@ -36,6 +38,9 @@ class CKELMWApp : public plat::WinApp {
   CMainFrame* main_frame() const;
 
  private:
+  // The main frame with its view goes before the session they show.
+  void DestroyWindows();
+
   std::unique_ptr<EditorSession> session_;
   std::optional<int> start_exit_;
 };

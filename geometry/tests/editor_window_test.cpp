@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/position/file_names.h"
+#include "common/records/record_files.h"
 #include "geometry/editor/editor_ids.h"
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/editor/kelmw_app.h"
@@ -74,6 +75,8 @@ TEST(EditorWindow, OpensThePositionInAMaximisedFrameWithItsBars) {
   EXPECT_EQ(frame.status_bar().GetCount(), 5);
   plat::testing::IdleUpdate(frame);
   EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kStore));
+  EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kPrint));
+  EXPECT_FALSE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kDimensionsButton));  // not there yet
   EXPECT_FALSE(plat::testing::ToolButtonPressed(frame.tool_bar(), ids::kGrid));
   editor.session().view.grid_tool = true;
   editor.session().view.graphical_input = true;
@@ -82,6 +85,10 @@ TEST(EditorWindow, OpensThePositionInAMaximisedFrameWithItsBars) {
   EXPECT_TRUE(plat::testing::ToolButtonPressed(frame.tool_bar(), ids::kGraphicalInput));
   EXPECT_EQ(editor.Boxes(), "");
   EXPECT_FALSE(editor.quit.code());
+  // The window as the screen shows it, for the eye.
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::testing::WindowPixels(frame).Save(snapshots + "kelmf-window.png").ok());
 }
 
 TEST(EditorWindow, StoreOfACheckedFrameWritesTheMarkerAndEnds) {
@@ -94,6 +101,10 @@ TEST(EditorWindow, StoreOfACheckedFrameWritesTheMarkerAndEnds) {
   EXPECT_EQ(editor.quit.code(), 1);
   EXPECT_EQ(GeometryMarker(position), 1);
   EXPECT_EQ(plat::FileSize(position.File("INVERSE")), 1152);
+  const auto params = common::ReadBlockRecord<common::FrameParams>(position.File("PARAMR"));
+  ASSERT_TRUE(params.status.ok());
+  EXPECT_EQ(params.record.support_stiffness(), 5580000.0f);
+  EXPECT_EQ(ReadAll(position.TextFile("ECHO_G")), ReadAll(plat::testing::SourceFolder() + "examples/ECHO_G.PORTAL.TXT"));
 }
 
 TEST(EditorWindow, StoreOfAMechanismStaysAndShowsItsPoles) {
@@ -160,9 +171,11 @@ TEST(EditorWindow, EndWithoutAnEditKeepsTheStoredGeometry) {
   ASSERT_TRUE(editor.Open(CommandLine(position, true)));
   editor.Command(ids::kStore);
   ASSERT_EQ(GeometryMarker(position), 1);
+  const std::string inverse = ReadAll(position.File("INVERSE"));
   editor.Command(ids::kEnd);
-  EXPECT_TRUE(plat::FileExists(position.File("INVERSE")));
+  EXPECT_EQ(ReadAll(position.File("INVERSE")), inverse);
   EXPECT_EQ(GeometryMarker(position), 1);
+  EXPECT_EQ(ReadAll(position.TextFile("ECHO_G")), ReadAll(plat::testing::SourceFolder() + "examples/ECHO_G.PORTAL.TXT"));
 }
 
 TEST(EditorWindow, AnEchoThatCannotBeWrittenIsShownAndTheEditorStays) {
@@ -208,6 +221,18 @@ TEST(EditorWindow, TheStatusBarShowsTheMouseInMetres) {
   editor.frame().SendMessage(ids::kStatusText);
   EXPECT_EQ(plat::testing::PaneTextShown(editor.frame().status_bar(), 0), "Graphical input");
   EXPECT_EQ(editor.frame().SendMessage(ids::kQuietMessage), 0);
+}
+
+TEST(EditorWindow, TheApplicationLookIsChosenAndKept) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position, true)));
+  EXPECT_EQ(editor.app.GetApplicationLook(), 215);
+  editor.Command(208);
+  EXPECT_EQ(editor.app.GetApplicationLook(), 208);
+  plat::CmdUI ui(208);
+  EXPECT_TRUE(editor.frame().OnCmdMsg(208, plat::CN_UPDATE_COMMAND_UI, &ui));
+  EXPECT_EQ(ui.check(), 1);
 }
 
 TEST(EditorWindow, TheDrawingCursorShowsOverThePictureOnly) {

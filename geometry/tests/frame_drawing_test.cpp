@@ -64,6 +64,20 @@ TEST(Zeichnen, PortalFrame) {
   EXPECT_NEAR(drawn.view.picking_tolerance, 4.0 * 1200 / 900 / 200, 0.001);
 }
 
+TEST(Zeichnen, TheGridToolDrawsTheGridInLightGrey) {
+  FrameModel model = LoadedExample("PORTAL");
+  Drawn drawn;
+  drawn.view.grid_tool = true;
+  Draw(model, drawn);
+  int grid_lines = 0;
+  for (const plat::DeviceOp* op : testing::Calls(drawn.dc, "LineTo")) {
+    if (op->pen.color == plat::Rgb(205, 205, 205)) ++grid_lines;
+  }
+  EXPECT_EQ(grid_lines, 250);
+  // Mesh 2 m: the line x = 2 m from z = -100 m to 100 m.
+  EXPECT_TRUE(HasLine(drawn.dc, {350, 700 + 15000}, {350, 700 - 15000}));
+}
+
 TEST(Zeichnen, DrawsTheNodesInMemoryNotTheStoredOnes) {
   FrameModel model = LoadedExample("PORTAL");
   model.nodes[3].set_support_flag(2, 1);  // an unsaved support
