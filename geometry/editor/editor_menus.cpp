@@ -55,6 +55,14 @@ plat::AcceleratorTable EditorAccelerators() {
   });
 }
 
+plat::Menu EditContextMenu() {
+  plat::Menu edit = plat::Menu::Popup();
+  edit.AppendMenu(plat::MF_STRING, plat::ID_EDIT_CUT, "&Ausschneiden\tCtrl+X");
+  edit.AppendMenu(plat::MF_STRING, plat::ID_EDIT_COPY, "&Kopieren\tCtrl+C");
+  edit.AppendMenu(plat::MF_STRING, plat::ID_EDIT_PASTE, "&Einf\xFCgen\tCtrl+V");
+  return edit;
+}
+
 std::vector<plat::ToolButton> EditorToolButtons() {
   return {{ids::kStore, "Store"},
           {ids::kPrint, "Print"},

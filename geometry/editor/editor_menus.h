@@ -13,6 +13,10 @@ namespace kelmf {
 plat::Menu EditorMenu();
 // Ctrl+N, O, S, P, D; the character "x" for End; F1; the edit keys.
 plat::AcceleratorTable EditorAccelerators();
+// The context menu "Bearbeiten": cut, copy and paste.
+plat::Menu EditContextMenu();
+inline constexpr const char* kEditContextMenuName = "Bearbeiten";
+
 // "Store", "Print", "Dimensions", "Copy to Clipboard", "Graphical input", "Grid".
 std::vector<plat::ToolButton> EditorToolButtons();
 

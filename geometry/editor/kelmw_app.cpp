@@ -73,6 +73,7 @@ bool CKELMWApp::InitApplication() {
 bool CKELMWApp::InitInstance() {
   MakeDrawingCursor();
   SetRegistryKey("");
+  AddContextMenu(kEditContextMenuName, EditContextMenu());
   EditorSession* session = session_.get();
   AddDocTemplate(std::make_unique<plat::SingleDocTemplate>(
       plat::FrameResources{kTemplateId, "Dimensions", EditorMenu(), EditorAccelerators()},

@@ -73,6 +73,9 @@ TEST(EditorWindow, OpensThePositionInAMaximisedFrameWithItsBars) {
   EXPECT_EQ(frame.tool_bar().GetWindowText(), "Standard");
   ASSERT_EQ(frame.tool_bar().GetCount(), 6);
   EXPECT_EQ(frame.status_bar().GetCount(), 5);
+  const plat::Menu* edit = editor.app.GetContextMenu("Bearbeiten");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->GetMenuString(2, plat::MF_BYPOSITION), "&Einf\xFCgen\tCtrl+V");
   plat::testing::IdleUpdate(frame);
   EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kStore));
   EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kPrint));
