@@ -1,7 +1,9 @@
 // The world window of the geometry editor on a recording device context.
 #include <gtest/gtest.h>
 
+#include "geometry/editor/world_drawing.h"
 #include "geometry/editor/world_window.h"
+#include "geometry/tests/drawing_fixture.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/testing/testing.h"
 
@@ -56,6 +58,32 @@ TEST(DefineWorld, AWindowThatStaysEmptyIsRefusedWithItsMessageAndTheFormerOneKep
   EXPECT_EQ(boxes.shown()[0].caption, "Error in DefineWorld");
   EXPECT_EQ(boxes.shown()[0].text.rfind("x1 = 100000000000000000.00 y1 = 0.00 x2 = 100000000000000000.00", 0), 0u);
   EXPECT_EQ(view.world.x2, 6.0);  // the last picture stays
+}
+
+}  // namespace
+}  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+TEST(DrawPositionLine, FramesThePageAndWritesThePositionInItsHead) {
+  plat::DeviceCaps caps;
+  caps.horz_res = 3383 * 2;  // a landscape page: two device pixels per unit of the layout
+  caps.vert_res = 2363 * 2;
+  caps.log_pixels_x = caps.log_pixels_y = 600;
+  caps.technology = plat::DT_RASPRINTER;
+  plat::RecordingDc dc(caps);
+  DrawPositionLine(dc, "PORTAL", "Portal frame", 100);
+  const auto frames = testing::Calls(dc, "Rectangle");
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0]->rect.left, 4 + 200);  // the margin, shifted right on a landscape page
+  EXPECT_EQ(frames[0]->rect.top, 4);
+  EXPECT_EQ(frames[0]->rect.right, 6766 - 4);
+  EXPECT_TRUE(testing::HasLine(dc, {204, 4 + 300}, {6762, 4 + 300}));
+  const plat::DeviceOp* text = testing::TextCall(dc, "Pos. PORTAL  Portal frame");
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->origin.y - text->ascent, 100);  // its top 50 units down
+  EXPECT_NEAR(text->origin.x + text->text_width / 2.0, 3300, 30);  // centred about 1650 units
 }
 
 }  // namespace
