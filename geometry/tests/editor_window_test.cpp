@@ -154,6 +154,15 @@ TEST(EditorWindow, EndWritesTheEchoWithNodesRebuiltFromTheElements) {
   EXPECT_EQ(GeometryMarker(position), 0);  // new model files: not a stored geometry
 }
 
+TEST(EditorWindow, EndWithoutElementsWritesNoEcho) {
+  const common::Position position = testing::TestPosition();
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(CommandLine(position)));
+  editor.Command(ids::kEnd);
+  EXPECT_EQ(editor.quit.code(), 1);
+  EXPECT_FALSE(plat::FileExists(position.TextFile("ECHO_G")));
+}
+
 TEST(EditorWindow, EndAfterAnEditRemovesTheInverseOfTheFormerFrame) {
   const common::Position position = testing::ExamplePosition("PORTAL");
   OpenedEditor editor;
