@@ -11,6 +11,9 @@ struct Picture {
   double symbol_size;  // f: 1 % of the larger span, metres
   int s5;              // logical units of 5 device pixels
   int s12;             // logical units of 12 device pixels
+  // Metres between a label and what it names: 12 pixels of the screen (as
+  // large on a printed page, where device pixels are much smaller).
+  double label_gap;
 };
 
 // A circle of `radius` logical units around a world point, filled with `fill`.

@@ -39,7 +39,7 @@ void Arrow(Picture& picture, double xa, double za, double xb, double zb) {
 void DrawElements(Picture& picture, const FrameModel& model) {
   WorldCanvas& c = picture.canvas;
   c.dc.SelectPen(plat::Pen{plat::PS_SOLID, std::max(model.editor.pen_width, 0), plat::Rgb(0, 0, 0)});
-  const double offset = picture.s12 / double(c.drawing_scale);
+  const double offset = picture.label_gap;
   int k = 0;
   for (const common::ElementRecord& e : model.elements.used()) {
     ++k;
@@ -59,7 +59,7 @@ void DrawElements(Picture& picture, const FrameModel& model) {
 
 void DrawNodes(Picture& picture, const FrameModel& model) {
   WorldCanvas& c = picture.canvas;
-  const double offset = picture.s12 / double(c.drawing_scale);
+  const double offset = picture.label_gap;
   const int count = model.nodes.count();
   c.dc.SelectPen(picture.pens.thin);
   const int dot = std::max(1, static_cast<int>(0.03 * c.drawing_scale));

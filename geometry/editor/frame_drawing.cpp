@@ -41,9 +41,12 @@ void AxisArrow(plat::Dc& dc, plat::Point a, plat::Point b, int head) {
   dc.Polygon(tip);
 }
 
+// Screen pixels in device pixels: a printer's are smaller.
+double PrinterFactor(const plat::Dc& dc) { return dc.IsPrinting() ? dc.GetDeviceCaps(plat::HORZRES) / 680.0 : 1.0; }
+
 void DrawCoordinateSymbol(Picture& p) {
   plat::Dc& dc = p.canvas.dc;
-  const double printer = dc.IsPrinting() ? dc.GetDeviceCaps(plat::HORZRES) / 680.0 : 1.0;
+  const double printer = PrinterFactor(dc);
   const plat::Mapping& m = p.canvas.view.mapping;
   const int ax = static_cast<int>(PixelsToLogical(m, kAxisX * printer));
   const int az = static_cast<int>(PixelsToLogical(m, kAxisZ * printer));
@@ -59,8 +62,7 @@ void DrawCoordinateSymbol(Picture& p) {
 }
 
 void DrawDimensions(Picture& p, const common::DrawingExtents& e) {
-  const double d = p.canvas.drawing_scale;
-  const double gap = 2.5 * p.s12 / d;  // metres between the frame and its dimension texts
+  const double gap = 2.5 * p.label_gap;  // between the frame and its dimension texts
   char text[64];
   std::snprintf(text, sizeof text, "%.2lf", static_cast<double>(e.xmax()) - e.xmin());
   DrawWorldText(p.canvas, text, (double(e.xmin()) + e.xmax()) / 2.0, e.zmin() - gap, 0.0);
@@ -129,7 +131,8 @@ bool Zeichnen(plat::Dc& dc, FrameModel& model, ViewState& view, PenSet& pens, co
                   0.01 * std::max(std::fabs(double(extents.xmax()) - extents.xmin()),
                                   std::fabs(double(extents.zmax()) - extents.zmin())),
                   std::max(1, static_cast<int>(PixelsToLogical(view.mapping, 5.0))),
-                  std::max(1, static_cast<int>(PixelsToLogical(view.mapping, 12.0)))};
+                  std::max(1, static_cast<int>(PixelsToLogical(view.mapping, 12.0))),
+                  PixelsToLogical(view.mapping, 12.0 * PrinterFactor(dc)) / scale};
   DrawCoordinateSymbol(picture);
   if (view.extents_valid) DrawDimensions(picture, extents);
   view.picking_tolerance = PixelsToLogical(view.mapping, 4.0) / scale;

@@ -57,7 +57,7 @@ void DrawPoles(Picture& p, const FrameModel& model) {
   const PoleTable& poles = model.kinematics.poles;
   const int count = std::min(poles.count(), model.elements.count());
   std::vector<bool> merged(static_cast<std::size_t>(count) + 1, false);
-  const double offset = p.s12 / double(p.canvas.drawing_scale);
+  const double offset = p.label_gap;
   for (int i = 1; i <= count; ++i) {
     const Pole& pole = poles[i];
     if (merged[i] || pole.at_infinity) continue;  // a pole at infinity has no place
