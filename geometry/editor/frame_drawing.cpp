@@ -144,6 +144,7 @@ bool Zeichnen(plat::Dc& dc, FrameModel& model, ViewState& view, PenSet& pens, co
   drawing::DrawHinges(picture, model);
   drawing::DrawHingeMarks(picture, model);
   if (model.kinematics.found()) drawing::DrawMechanism(picture, model);
+  if (model.editor.pictures_drawn < 1000000) ++model.editor.pictures_drawn;
   if (view.marked_point) {
     drawing::FilledCircle(picture, view.marked_point->x, view.marked_point->y, picture.s12,
                           plat::Brush::Solid(plat::Rgb(255, 0, 0)));
