@@ -1,0 +1,44 @@
+#pragma once
+// Unattended runs: with PLAT_SCRIPT=<folder> a program named NAME runs the
+// steps of <folder>/NAME.script (menu choices, keys, clicks, dialog fields,
+// snapshots) through the acts of plat::testing, logs each step and its
+// outcome to <folder>/NAME.log, and ends with exit code 96 when a step cannot
+// be done, or 97 when it waits for a person after its last step
+// (PLAT_SCRIPT_IDLE_S seconds, 30 by default).
+#include <memory>
+
+namespace plat {
+
+// Exit codes of a scripted run.
+inline constexpr int kScriptStepFailed = 96;
+inline constexpr int kScriptWaitsForPerson = 97;
+
+// The run of a script while it is alive (the application object holds it).
+class ScriptRun {
+ public:
+  virtual ~ScriptRun() = default;
+};
+
+// The script run of this program when PLAT_SCRIPT is set, else nullptr.
+// `argv0` names the program (the file name of its executable). Needs the
+// window system's application object.
+std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0);
+
+// While a program waits for a child it started (a waited start whose windows
+// stay painted and disabled), the script's next step and its watchdog wait
+// too. Pauses nest; each PauseScript is matched by one ResumeScript.
+void PauseScript();
+void ResumeScript();
+// True while a waited start pauses the script.
+bool ScriptPaused();
+
+// Pauses the script for its lifetime.
+class ScriptPauseScope {
+ public:
+  ScriptPauseScope() { PauseScript(); }
+  ~ScriptPauseScope() { ResumeScript(); }
+  ScriptPauseScope(const ScriptPauseScope&) = delete;
+  ScriptPauseScope& operator=(const ScriptPauseScope&) = delete;
+};
+
+}  // namespace plat
