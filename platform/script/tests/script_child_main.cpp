@@ -1,10 +1,13 @@
 // The test program of scripted runs: a frame with the menu File (Store,
-// Dialog, Locked: always disabled, Open: a file dialog), a view that notes
-// its clicks, keys and characters, and a modal dialog with the edit 1000 and
-// OK. What reaches it is appended, a line each, to the file argv[1].
+// Dialog, Locked: always disabled, Open: a file dialog, Size: notes the view's
+// size), a view that notes its clicks, drags, wheel turns, keys and
+// characters, and a modal dialog with the edit 1000, the check box 1001, the
+// list 1002 and OK. What reaches it is appended, a line each, to the file
+// argv[1]; with argv[2] "max" the frame is shown maximised.
 #include <cstdio>
 #include <string>
 
+#include "platform/controls/list_box.h"
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/dialogs/file_dialog.h"
@@ -20,6 +23,7 @@ constexpr plat::UINT kStore = 32771;
 constexpr plat::UINT kDialog = 32772;
 constexpr plat::UINT kLocked = 32773;
 constexpr plat::UINT kOpen = 32774;
+constexpr plat::UINT kSize = 32775;
 
 std::string notes_path;
 
@@ -40,12 +44,24 @@ class ValueDialog : public plat::Dialog {
     auto row = layout.Row();
     row.Text("&Value:");
     row.EditBox(1000);
+    layout.CheckBox("&Fine", 1001);
+    list_ = &layout.List(1002, plat::LBS_NOTIFY | plat::WS_VSCROLL | plat::WS_BORDER, 10, 3);
     layout.OkCancel();
+  }
+  bool OnInitDialog() override {
+    for (const char* entry : {"first", "second", "third"}) list_->AddString(entry);
+    return Dialog::OnInitDialog();
   }
   void OnOK() override {
     value = GetDlgItemText(1000);
+    if (IsDlgButtonChecked(1001) || list_->GetCurSel() >= 0) {
+      value += " fine " + std::to_string(IsDlgButtonChecked(1001)) + " entry " + std::to_string(list_->GetCurSel());
+    }
     Dialog::OnOK();
   }
+
+ private:
+  plat::ListBox* list_ = nullptr;
 };
 
 class NoteView : public plat::View {
@@ -54,15 +70,36 @@ class NoteView : public plat::View {
     dc.FillRect(plat::Rect{10, 10, 110, 60}, plat::Brush::Solid(plat::Rgb(0, 0, 160)));
     dc.TextOut(10, 70, "Script test");
   }
-  void OnLButtonDown(plat::UINT, plat::Point p) override { Note("click " + std::to_string(p.x) + " " + std::to_string(p.y)); }
+  void OnLButtonDown(plat::UINT flags, plat::Point p) override {
+    dragged_ = false;
+    Note("click " + Where(p) + (flags & plat::MK_SHIFT ? " Shift" : "") + (flags & plat::MK_CONTROL ? " Ctrl" : ""));
+  }
+  void OnLButtonDblClk(plat::UINT, plat::Point p) override { Note("double " + Where(p)); }
+  void OnRButtonDown(plat::UINT, plat::Point p) override { Note("right " + Where(p)); }
+  void OnMouseMove(plat::UINT flags, plat::Point) override { dragged_ = dragged_ || (flags & plat::MK_LBUTTON); }
+  void OnLButtonUp(plat::UINT, plat::Point p) override {
+    if (dragged_) Note("dragged to " + Where(p));
+    dragged_ = false;
+  }
+  bool OnMouseWheel(plat::UINT flags, short delta, plat::Point) override {
+    Note("wheel " + std::to_string(delta) + (flags & plat::MK_CONTROL ? " Ctrl" : ""));
+    return true;
+  }
   void OnKeyDown(plat::UINT vk, plat::UINT, plat::UINT) override {
-    if (vk == plat::VK_CONTROL || vk == plat::VK_SHIFT || vk == plat::VK_MENU) return;
+    if (vk == plat::VK_CONTROL || vk == plat::VK_MENU) return;
     const bool ctrl = plat::GetKeyState(plat::VK_CONTROL) < 0;
     Note("key " + std::string(ctrl ? "Ctrl+" : "") + std::to_string(vk));
   }
   void OnChar(plat::UINT ch, plat::UINT, plat::UINT) override {
     if (ch >= 32) Note("char " + std::string(1, static_cast<char>(ch)));
   }
+  void OnKeyUp(plat::UINT vk, plat::UINT, plat::UINT) override {
+    if (vk == plat::VK_SHIFT) Note("key up " + std::to_string(vk));
+  }
+
+ private:
+  static std::string Where(plat::Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+  bool dragged_ = false;
 };
 
 class NoteFrame : public plat::FrameWnd {
@@ -75,6 +112,11 @@ class NoteFrame : public plat::FrameWnd {
       ValueDialog dialog(this);
       const int result = dialog.DoModal();
       Note("dialog " + std::to_string(result) + " " + dialog.value);
+    });
+    MapCommand(kSize, [this] {
+      plat::Rect r;
+      GetActiveView()->GetClientRect(&r);
+      Note("view " + std::to_string(r.Width()) + " " + std::to_string(r.Height()));
     });
     MapCommand(kOpen, [this] {
       plat::FileDialog dialog(true, "txt", "", 0, "Text files (*.txt)|*.txt||", this);
@@ -94,13 +136,15 @@ class NoteFrame : public plat::FrameWnd {
 
 class ScriptTestApp : public plat::WinApp {
  public:
-  ScriptTestApp() : WinApp("SCRIPTTEST") {}
+  explicit ScriptTestApp(bool show_maximised) : WinApp("SCRIPTTEST"), maximised(show_maximised) {}
+  bool maximised;
   bool InitInstance() override {
     plat::Menu file = plat::Menu::Popup();
     file.AppendMenu(plat::MF_STRING, kStore, "&Store\tCtrl+S");
     file.AppendMenu(plat::MF_STRING, kDialog, "&Dialog");
     file.AppendMenu(plat::MF_STRING, kLocked, "&Locked");
     file.AppendMenu(plat::MF_STRING, kOpen, "&Open");
+    file.AppendMenu(plat::MF_STRING, kSize, "Si&ze");
     plat::Menu bar;
     bar.AppendMenu(plat::MF_POPUP, std::move(file), "&File");
     plat::CreateContext context;
@@ -111,7 +155,7 @@ class ScriptTestApp : public plat::WinApp {
       return false;
     }
     SetMainWnd(frame);
-    frame->ShowWindow(plat::SW_SHOW);
+    frame->ShowWindow(maximised ? plat::SW_SHOWMAXIMIZED : plat::SW_SHOW);
     return true;
   }
 };
@@ -120,6 +164,6 @@ class ScriptTestApp : public plat::WinApp {
 
 int main(int argc, char** argv) {
   notes_path = argc > 1 ? argv[1] : "/dev/null";
-  ScriptTestApp app;
+  ScriptTestApp app(argc > 2 && std::string(argv[2]) == "max");
   return app.Run(argc, argv);
 }

@@ -64,6 +64,24 @@ TEST(ScriptRunTest, CommentsEmptyLinesAndBlanksInAFilePath) {
   EXPECT_EQ(run.notes[0], "open 1 " + file);
 }
 
+TEST(ScriptRunTest, MouseKeysAndDialogFieldsOnAViewOfAKnownSize) {
+  const std::vector<std::string> steps{
+      "view-size 300 200", "menu File/Size",   "click 299 199 Shift", "click 5 6 right",  "click 7 8 double",
+      "drag 10 10 50 40",  "wheel -120 Ctrl",  "keydown Shift",       "keyup Shift",      "key Num+",
+      "menu File/Dialog",  "set 1000 a b",     "check 1001 1",        "click-in 1002 4 4", "key Down",
+      "press 1",           "menu File/Dialog", "choose 1002 2",       "press 1",          "close"};
+  // The program maximises its frame first: the view's size is set after that.
+  const ScriptedRun run = RunScripted(Joined(steps), {}, {"max"});
+  EXPECT_EQ(run.exit_code, 0) << Joined(run.log);
+  EXPECT_EQ(run.log, Oks(steps));
+  ASSERT_FALSE(run.notes.empty());
+  EXPECT_EQ(std::vector<std::string>(run.notes.begin(), run.notes.end() - 1),
+            (std::vector<std::string>{"view 300 200", "click 299 199 Shift", "right 5 6", "click 7 8", "double 7 8",
+                                      "click 10 10", "dragged to 50 40", "wheel -120 Ctrl", "key 16", "key up 16",
+                                      "key 107", "char +", "dialog 1 a b fine 1 entry 1", "dialog 1  fine 0 entry 2"}))
+      << Joined(run.notes);
+}
+
 struct FailingStep {
   std::string script;
   std::string last_log_line;  // names the step and why it was not done

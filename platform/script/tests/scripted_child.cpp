@@ -17,7 +17,8 @@ std::vector<std::string> FileLines(const std::string& path) {
   return lines;
 }
 
-ScriptedRun RunScripted(const std::string& script, const std::map<std::string, std::string>& env) {
+ScriptedRun RunScripted(const std::string& script, const std::map<std::string, std::string>& env,
+                        const std::vector<std::string>& args) {
   const std::string folder = testing::TestFolder();
   if (!script.empty()) std::ofstream(folder + "plat_script_child.script") << script;
   std::map<std::string, std::string> all = env;
@@ -31,7 +32,9 @@ ScriptedRun RunScripted(const std::string& script, const std::map<std::string, s
   }
   const auto start = std::chrono::steady_clock::now();
   ScriptedRun run;
-  run.exit_code = RunAndWait(ProgramFolder() + "plat_script_child", {folder + "notes.txt"}).value_or(-2);
+  std::vector<std::string> all_args{folder + "notes.txt"};
+  all_args.insert(all_args.end(), args.begin(), args.end());
+  run.exit_code = RunAndWait(ProgramFolder() + "plat_script_child", all_args).value_or(-2);
   run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   for (const auto& [name, value] : before) {
     if (value) {

@@ -15,8 +15,9 @@ struct ScriptedRun {
 
 // Writes `script` (no file when empty) to the test folder as
 // plat_script_child.script and runs the program there with PLAT_SCRIPT, PLAT_MESSAGES and
-// the environment variables of `env` set.
-ScriptedRun RunScripted(const std::string& script, const std::map<std::string, std::string>& env = {});
+// the environment variables of `env` set; `args` follow the notes file.
+ScriptedRun RunScripted(const std::string& script, const std::map<std::string, std::string>& env = {},
+                        const std::vector<std::string>& args = {});
 
 // The lines of a text file (none when it is missing).
 std::vector<std::string> FileLines(const std::string& path);
