@@ -24,6 +24,10 @@ class ScriptRun {
 // window system's application object.
 std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0);
 
+// True while a script run is alive: its watchdog, not a modal loop's own,
+// decides when the program waits for a person.
+bool ScriptRunning();
+
 // While a program waits for a child it started (a waited start whose windows
 // stay painted and disabled), the script's next step and its watchdog wait
 // too. Pauses nest; each PauseScript is matched by one ResumeScript.

@@ -33,6 +33,8 @@ constexpr int kLongestWaitMs = 600000;
 
 // Waited starts running now (the program's one script run reads it).
 int pause_depth = 0;
+// Script runs alive (one in a program).
+int script_runs = 0;
 
 int LoopLevel() { return static_cast<int>(QThread::currentThread()->loopLevel()); }
 
@@ -67,6 +69,7 @@ void ResumeScript() {
   if (pause_depth > 0) --pause_depth;
 }
 bool ScriptPaused() { return pause_depth > 0; }
+bool ScriptRunning() { return script_runs > 0; }
 
 std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0) {
   const char* folder_text = std::getenv("PLAT_SCRIPT");
@@ -93,6 +96,7 @@ ScriptRunner::ScriptRunner(std::string folder, std::string name, std::vector<Ste
   // Common dialogs take their answers from the script's next step.
   dialogs_.run_common = [this](CommonDialog& dialog) { return AnswerCommonDialog(dialog); };
   hooks::dialogs = &dialogs_;
+  ++script_runs;
   last_dispatched_ = detail::DispatchedMessageCount();
   clock_.start();
   QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
@@ -102,6 +106,11 @@ ScriptRunner::ScriptRunner(std::string folder, std::string name, std::vector<Ste
 ScriptRunner::~ScriptRunner() {
   timer_.stop();
   hooks::dialogs = previous_dialogs_;
+  --script_runs;
+  // A program that ended by itself before its script did: the steps not done are named.
+  if (next_ < steps_.size()) {
+    Log("the program ended before line " + std::to_string(steps_[next_].line) + ": " + steps_[next_].text);
+  }
 }
 
 bool ScriptRunner::Idle() const {

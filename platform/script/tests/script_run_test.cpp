@@ -82,6 +82,12 @@ TEST(ScriptRunTest, MouseKeysAndDialogFieldsOnAViewOfAKnownSize) {
       << Joined(run.notes);
 }
 
+TEST(ScriptRunTest, StepsLeftWhenTheProgramEndsAreNamed) {
+  const ScriptedRun run = RunScripted("close\nmenu File/Store\n");
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.log, (std::vector<std::string>{"line 1: close: ok", "the program ended before line 2: menu File/Store"}));
+}
+
 struct FailingStep {
   std::string script;
   std::string last_log_line;  // names the step and why it was not done
