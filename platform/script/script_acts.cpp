@@ -72,7 +72,8 @@ std::string ChooseOnRibbon(RibbonBar& ribbon, const std::vector<std::string>& pa
     if (MenuItemName(category->GetName()) != path[0] || path.size() < 2 || path.size() > 3) continue;
     for (RibbonElement* e : ribbon.GetElements()) {
       if (e->GetParentCategory() != category || MenuItemName(e->GetText()) != path.back()) continue;
-      if (path.size() == 3 && (!e->GetParentPanel() || MenuItemName(e->GetParentPanel()->GetName()) != path[1])) continue;
+      const RibbonPanel* panel = e->GetParentPanel();
+      if (path.size() == 3 && (!panel || MenuItemName(panel->GetName()) != path[1])) continue;
       if (!testing::ClickCategoryTab(ribbon, c)) return "the ribbon's category \"" + path[0] + "\" cannot be chosen";
       return testing::ClickRibbonButton(ribbon, e->GetID()) ? "" : "the ribbon button \"" + shown + "\" is disabled";
     }
@@ -164,7 +165,8 @@ std::string ReadClickOptions(const std::vector<std::string>& words, std::size_t 
       options->twice = true;
     } else if (auto b = buttons.find(words[i]); b != buttons.end() && (modifiers || b->second == MouseButton::kRight)) {
       options->button = b->second;
-    } else if (const unsigned mod = modifiers ? ModifierOf(words[i]) : 0; mod == testing::kCtrl || mod == testing::kShift) {
+    } else if (const unsigned mod = modifiers ? ModifierOf(words[i]) : 0;
+               mod == testing::kCtrl || mod == testing::kShift) {
       options->mods |= mod;
     } else {
       return "unknown click option \"" + words[i] + "\"";
@@ -174,7 +176,8 @@ std::string ReadClickOptions(const std::vector<std::string>& words, std::size_t 
 }
 
 // Reads `count` whole numbers from the words.
-bool ReadNumbers(const std::vector<std::string>& words, std::size_t from, std::size_t count, std::vector<int>* numbers) {
+bool ReadNumbers(const std::vector<std::string>& words, std::size_t from, std::size_t count,
+                 std::vector<int>* numbers) {
   numbers->clear();
   for (std::size_t i = from; i < from + count; ++i) {
     const std::optional<int> n = i < words.size() ? ParseInt(words[i]) : std::nullopt;
@@ -256,7 +259,10 @@ std::string DoCheck(const Step& step) {
   DialogControl c;
   if (std::string why = FindControl(step, 2, &c); !why.empty()) return why;
   if ((c.fields[1] != "0" && c.fields[1] != "1") || !c.rest.empty()) return "a check is 0 or 1";
-  return testing::SetChecked(*c.dialog, c.id, c.fields[1] == "1") ? "" : "the control " + c.fields[0] + " cannot be checked";
+  if (!testing::SetChecked(*c.dialog, c.id, c.fields[1] == "1")) {
+    return "the control " + c.fields[0] + " cannot be checked";
+  }
+  return "";
 }
 
 std::string DoChoose(const Step& step) {
@@ -334,7 +340,9 @@ std::string DoClose(const Step& step) {
   return "";
 }
 
-std::string NoCommonDialog(const Step& step) { return "no " + std::string(step.verb == "folder" ? "folder" : "file") + " dialog open"; }
+std::string NoCommonDialog(const Step& step) {
+  return step.verb == "folder" ? "no folder dialog open" : "no file dialog open";
+}
 
 }  // namespace
 

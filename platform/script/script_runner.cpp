@@ -213,7 +213,9 @@ std::string ScriptRunner::ChooseInCommonDialog(const Step& step, CommonDialog& d
   }
   if (step.verb == "folder" && kind == CommonDialog::Kind::kFolder) {
     if (step.args.empty()) return "folder needs a path";
-    if (!static_cast<FolderDialog&>(dialog).Choose(step.args)) return "the dialog refused the folder \"" + step.args + "\"";
+    if (!static_cast<FolderDialog&>(dialog).Choose(step.args)) {
+      return "the dialog refused the folder \"" + step.args + "\"";
+    }
     *answer = IDOK;
     return "";
   }

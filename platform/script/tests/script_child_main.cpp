@@ -151,9 +151,8 @@ class ScriptTestApp : public plat::WinApp {
     context.new_view = [] { return new NoteView; };
     auto* frame = new NoteFrame;
     frame->auto_delete = true;
-    if (!frame->Create("Script test", plat::WS_OVERLAPPEDWINDOW, plat::Rect{40, 40, 520, 400}, nullptr, bar, &context)) {
-      return false;
-    }
+    const plat::Rect place{40, 40, 520, 400};
+    if (!frame->Create("Script test", plat::WS_OVERLAPPEDWINDOW, place, nullptr, bar, &context)) return false;
     SetMainWnd(frame);
     frame->ShowWindow(maximised ? plat::SW_SHOWMAXIMIZED : plat::SW_SHOW);
     return true;

@@ -35,7 +35,7 @@ TEST(ScriptRunTest, StepsActAsAPersonAndTheProgramEndsByItsMenu) {
                                        "menu File/Dialog", "set 1000 42", "press 1",    "snapshot a.png",
                                        "close"};
   const ScriptedRun run = RunScripted(Joined(steps));
-  EXPECT_EQ(run.exit_code, 0) << Joined(run.log);
+  EXPECT_EQ(run.exit_code, 0) << run.log_text();
   EXPECT_EQ(run.log, Oks(steps));
   // Typed characters come as key strokes, as from a keyboard.
   ASSERT_EQ(run.notes.size(), 11u) << Joined(run.notes);
@@ -57,7 +57,7 @@ TEST(ScriptRunTest, CommentsEmptyLinesAndBlanksInAFilePath) {
   const std::string file = testing::TestFolder() + "two words.txt";
   std::ofstream(file) << "x";
   const ScriptedRun run = RunScripted("# open a file\n\nmenu File/Open\r\nfile " + file + "\nclose\n");
-  EXPECT_EQ(run.exit_code, 0) << Joined(run.log);
+  EXPECT_EQ(run.exit_code, 0) << run.log_text();
   EXPECT_EQ(run.log, (std::vector<std::string>{"line 3: menu File/Open: ok", "line 4: file " + file + ": ok",
                                                "line 5: close: ok"}));
   ASSERT_FALSE(run.notes.empty());
@@ -72,7 +72,7 @@ TEST(ScriptRunTest, MouseKeysAndDialogFieldsOnAViewOfAKnownSize) {
       "press 1",           "menu File/Dialog", "choose 1002 2",       "press 1",          "close"};
   // The program maximises its frame first: the view's size is set after that.
   const ScriptedRun run = RunScripted(Joined(steps), {}, {"max"});
-  EXPECT_EQ(run.exit_code, 0) << Joined(run.log);
+  EXPECT_EQ(run.exit_code, 0) << run.log_text();
   EXPECT_EQ(run.log, Oks(steps));
   ASSERT_FALSE(run.notes.empty());
   EXPECT_EQ(std::vector<std::string>(run.notes.begin(), run.notes.end() - 1),
@@ -85,7 +85,8 @@ TEST(ScriptRunTest, MouseKeysAndDialogFieldsOnAViewOfAKnownSize) {
 TEST(ScriptRunTest, StepsLeftWhenTheProgramEndsAreNamed) {
   const ScriptedRun run = RunScripted("close\nmenu File/Store\n");
   EXPECT_EQ(run.exit_code, 0);
-  EXPECT_EQ(run.log, (std::vector<std::string>{"line 1: close: ok", "the program ended before line 2: menu File/Store"}));
+  EXPECT_EQ(run.log,
+            (std::vector<std::string>{"line 1: close: ok", "the program ended before line 2: menu File/Store"}));
 }
 
 struct FailingStep {

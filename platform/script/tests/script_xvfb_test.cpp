@@ -111,10 +111,8 @@ TEST(ScriptXvfbTest, AScriptedRunOnARealXServer) {
       "menu File/Dialog\nset 1000 7\nsnapshot dialog.png\npress 1\nsnapshot frame.png\nclose\n",
       {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", server.display()}, {"PLAT_SCRIPT_IDLE_S", "10"},
        {"ASAN_OPTIONS", asan_options}});
-  std::string log;
-  for (const std::string& line : run.log) log += line + "\n";
-  EXPECT_EQ(run.exit_code, 0) << log;
-  EXPECT_EQ(run.log.size(), 6u) << log;
+  EXPECT_EQ(run.exit_code, 0) << run.log_text();
+  EXPECT_EQ(run.log.size(), 6u) << run.log_text();
   for (const std::string& line : run.log) EXPECT_TRUE(line.ends_with(": ok")) << line;
   EXPECT_NE(std::find(run.notes.begin(), run.notes.end(), "dialog 1 7"), run.notes.end());
   fs::create_directories(SCRIPT_ARTIFACT_DIR);

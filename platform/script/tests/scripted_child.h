@@ -4,18 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/script/script_testing.h"
+
 namespace plat::test {
 
-struct ScriptedRun {
-  int exit_code = -2;
-  std::vector<std::string> log;    // the lines of plat_script_child.log
+struct ScriptedRun : testing::ScriptedProgramRun {
   std::vector<std::string> notes;  // what the program noted, a line each
-  double seconds = 0;              // how long it ran
 };
 
-// Writes `script` (no file when empty) to the test folder as
-// plat_script_child.script and runs the program there with PLAT_SCRIPT, PLAT_MESSAGES and
-// the environment variables of `env` set; `args` follow the notes file.
+// Runs plat_script_child with the script (none when empty) and the
+// environment variables of `env`; `args` follow its notes file.
 ScriptedRun RunScripted(const std::string& script, const std::map<std::string, std::string>& env = {},
                         const std::vector<std::string>& args = {});
 
