@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "Quon/run/run.h"
+#include "common/position/file_names.h"
 
 namespace zedir {
 
-inline constexpr const char* kGreenDisplacementFile = "NODDISPGFELM";
+inline constexpr const char* kGreenDisplacementFile = common::file_names::kGreenDisplacements;
 inline constexpr int kGreenCases = 6;
 
 struct GreenSums {
