@@ -5,6 +5,22 @@
 // outcome to <folder>/NAME.log, and ends with exit code 96 when a step cannot
 // be done, or 97 when it waits for a person after its last step
 // (PLAT_SCRIPT_IDLE_S seconds, 30 by default).
+//
+// One step a line, each when the program is idle; "#" starts a comment. Texts
+// at a line's end (paths, typed text) may hold blanks. The script is UTF-8.
+//   menu File/Store           a menu-bar or ribbon path by its texts ("&" left out)
+//   command 32771             WM_COMMAND to the main frame (refused when disabled)
+//   key Ctrl+S | key Num+     a key stroke; keydown K / keyup K hold a key across steps
+//   type 12.5                 characters, key by key, where the focus is
+//   wheel -120 [Ctrl|Shift|Alt]
+//   click X Y [right|middle|x1|x2|double] [Ctrl|Shift]    in the active view
+//   drag X1 Y1 X2 Y2          with the left button, in the active view
+//   set ID text | check ID 0|1 | choose ID INDEX | press ID | click-in ID X Y [right|double]
+//                             in the dialog now active
+//   file PATH | folder PATH | cancel    the answer of the common dialog just opened
+//   view-size W H             the main frame sized so that the active view is W x H
+//   snapshot FILE.png         the active top-level window (relative: in the script folder)
+//   wait MS | close
 #include <memory>
 
 namespace plat {
