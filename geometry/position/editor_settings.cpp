@@ -39,3 +39,11 @@ void ReadEditorSettings(EditorState& editor, const common::SettingsContext& sett
 }
 
 }  // namespace kelmf
+
+namespace kelmf {
+
+bool WritePenWidth(const EditorState& editor, const common::SettingsContext& settings) {
+  return common::WriteInt32File(common::JoinSettingsPath(settings, common::file_names::kPenWidth), editor.pen_width);
+}
+
+}  // namespace kelmf

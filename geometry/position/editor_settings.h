@@ -12,3 +12,10 @@ namespace kelmf {
 void ReadEditorSettings(EditorState& editor, const common::SettingsContext& settings);
 
 }  // namespace kelmf
+
+namespace kelmf {
+
+// Writes the pen width into KELMRDB (an int32); false when it cannot be written.
+bool WritePenWidth(const EditorState& editor, const common::SettingsContext& settings);
+
+}  // namespace kelmf

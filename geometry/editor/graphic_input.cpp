@@ -1,0 +1,79 @@
+#include "geometry/editor/graphic_input.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/generators/snap.h"
+#include "geometry/model/node_rebuild.h"
+
+namespace kelmf {
+namespace {
+
+constexpr double kMinFactor = 1e-3;
+constexpr double kMaxFactor = 1e3;
+
+}  // namespace
+
+double SnapToGrid(double v, double mesh, double radius) {
+  if (!(mesh > 0.0)) return v;
+  const double q = std::floor(v / mesh) * mesh;
+  double snapped = v;
+  if (v - q < radius) snapped = q;
+  if (q + mesh - v < radius) snapped = q + mesh;
+  return snapped;
+}
+
+plat::PointD SnapClick(const FrameModel& model, const ViewState& view, plat::PointD click) {
+  ClickPoint p{static_cast<float>(click.x), static_cast<float>(click.y)};
+  if (SnapToElementEnd(model, static_cast<float>(view.picking_tolerance), p) > 0) return plat::PointD{p.x, p.z};
+  if (!view.grid_tool) return click;
+  return plat::PointD{SnapToGrid(click.x, view.mesh_width, view.snap_radius),
+                      SnapToGrid(click.y, view.mesh_width, view.snap_radius)};
+}
+
+DrawnElement AddDrawnElement(FrameModel& model, plat::PointD a, plat::PointD b) {
+  const float xa = static_cast<float>(a.x);
+  const float za = static_cast<float>(a.y);
+  const float xb = static_cast<float>(b.x);
+  const float zb = static_cast<float>(b.y);
+  if (xa == xb && za == zb) return DrawnElement::kSamePoint;
+  if (model.elements.full()) return DrawnElement::kTableFull;
+  common::ElementRecord e;
+  e.set_xa(xa);
+  e.set_ya(0.0f - za);
+  e.set_za(za);
+  e.set_xb(xb);
+  e.set_yb(0.0f - zb);
+  e.set_zb(zb);
+  e.set_material(1);
+  e.set_cross_section(1);
+  e.set_compression_flag(1);
+  e.set_tension_flag(1);
+  e.set_hinge_a(0);
+  e.set_hinge_b(0);
+  model.elements.Append(e);
+  model.params.set_element_count(static_cast<std::int16_t>(model.elements.count()));
+  model.editor.model_changed = true;
+  return DrawnElement::kAdded;
+}
+
+common::Result DeleteElement(FrameModel& model, const common::Position& position, int n) {
+  if (!model.elements.Erase(n)) return common::Result::Ok();
+  model.params.set_element_count(static_cast<std::int16_t>(model.elements.count()));
+  model.editor.model_changed = true;
+  return RebuildNodes(model, position);
+}
+
+plat::Point ConstrainOrthogonal(plat::Point anchor, plat::Point mouse) {
+  const long long dx = mouse.x - anchor.x;
+  const long long dy = mouse.y - anchor.y;
+  if (dx * dx <= dy * dy) return plat::Point{anchor.x, mouse.y};
+  return plat::Point{mouse.x, anchor.y};
+}
+
+double BoundFactor(double factor) {
+  if (!std::isfinite(factor)) return 1.0;
+  return std::clamp(factor, kMinFactor, kMaxFactor);
+}
+
+}  // namespace kelmf
