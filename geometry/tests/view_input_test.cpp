@@ -379,5 +379,44 @@ TEST(ViewInput, TheGridDialogRefusesAMeshOfZeroAndANegativeRadius) {
   EXPECT_FALSE(editor.state().grid_tool);
 }
 
+
+TEST(ViewInput, TheRightButtonEndsThePolylineAndOpensTheEditMenu) {
+  ViewEditor editor(testing::TestPosition());
+  plat::testing::PopupMenuScript menus;
+  editor.Click({300, 300}, MouseButton::kRight);
+  ASSERT_EQ(menus.shown().size(), 1u);
+  ASSERT_EQ(menus.shown()[0].size(), 3u);
+  EXPECT_EQ(menus.shown()[0][0].text, "&Ausschneiden\tCtrl+X");
+  EXPECT_FALSE(menus.shown()[0][0].enabled);  // no handler: the edit commands stay disabled
+  plat::Point screen{300, 300};
+  editor.view().ClientToScreen(&screen);
+  EXPECT_EQ(editor.state().panel_point, screen);
+
+  editor.Command(ids::kGraphicalInput);
+  editor.Click({300, 300});
+  EXPECT_EQ(editor.state().line_state, 1);
+  editor.Click({300, 300}, MouseButton::kRight);
+  EXPECT_EQ(editor.state().line_state, 0);
+  EXPECT_EQ(editor.session().model.elements.count(), 0);
+}
+
+TEST(ViewInput, SpacePausesGraphicalInputAndEscapeEndsAZoomFirst) {
+  ViewEditor editor(testing::TestPosition());
+  editor.Command(ids::kGraphicalInput);
+  plat::testing::PressKey(editor.view(), plat::VK_SPACE);
+  EXPECT_FALSE(editor.state().graphical_input);
+  plat::testing::PressKey(editor.view(), plat::VK_SPACE);
+  EXPECT_TRUE(editor.state().graphical_input);
+  editor.state().zoom_active = true;
+  editor.state().zoom = WorldBox{0, 0, 10, 10};
+  plat::testing::PressKey(editor.view(), plat::VK_ESCAPE);
+  EXPECT_FALSE(editor.state().zoom_active);
+  EXPECT_TRUE(editor.state().graphical_input);
+  plat::testing::PressKey(editor.view(), plat::VK_ESCAPE);
+  EXPECT_FALSE(editor.state().graphical_input);
+  EXPECT_FALSE(editor.view().hint().IsWindowVisible());
+  EXPECT_FALSE(editor.quit.code());
+}
+
 }  // namespace
 }  // namespace kelmf
