@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/check/inverse_files.h"
+#include "geometry/generators/generator_files.h"
 #include "geometry/generators/snap.h"
 #include "geometry/model/node_rebuild.h"
 
@@ -61,7 +63,10 @@ common::Result DeleteElement(FrameModel& model, const common::Position& position
   if (!model.elements.Erase(n)) return common::Result::Ok();
   model.params.set_element_count(static_cast<std::int16_t>(model.elements.count()));
   model.editor.model_changed = true;
-  return RebuildNodes(model, position);
+  if (common::Result nodes = RebuildNodes(model, position); !nodes) return nodes;
+  // The model files now hold another frame than the inverse.
+  DeleteInverseFiles(position);
+  return WriteGeometryMarker(0, position);
 }
 
 plat::Point ConstrainOrthogonal(plat::Point anchor, plat::Point mouse) {

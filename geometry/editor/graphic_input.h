@@ -29,7 +29,8 @@ enum class DrawnElement { kAdded, kSamePoint, kTableFull };
 // ends coincide is not added; a full table adds nothing.
 DrawnElement AddDrawnElement(FrameModel& model, plat::PointD a, plat::PointD b);
 
-// Deletes element n (1-based): the later ones move down, then RebuildNodes.
+// Deletes element n (1-based): the later ones move down, then RebuildNodes;
+// the model files written, the inverse goes and GEOMETRY becomes 0.
 common::Result DeleteElement(FrameModel& model, const common::Position& position, int n);
 
 // The mouse point with Ctrl held: on the vertical through the anchor when

@@ -90,6 +90,7 @@ void CKELMWView::OnGraphicalInput() {
     EraseRubberLine();
     view.graphical_input = false;
     view.line_state = 0;
+    view.rubber_band = false;
     EraseCrosshair();
     view.status_text.clear();
     if (plat::FrameWnd* frame = GetParentFrame()) frame->SendMessage(ids::kStatusText);

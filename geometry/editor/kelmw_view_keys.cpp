@@ -31,7 +31,7 @@ void CKELMWView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
     OnEscape();
     return;
   }
-  if (vk != plat::VK_CONTROL) view.escape_count = 0;
+  view.escape_count = 0;
   if (vk == plat::VK_ADD && Held(plat::VK_CONTROL)) {
     if (view.keyboard_zoom > 1.0) view.keyboard_zoom = BoundFactor(view.keyboard_zoom / kKeyZoomStep);
     Invalidate();

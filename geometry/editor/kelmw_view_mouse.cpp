@@ -71,7 +71,10 @@ void CKELMWView::OnPick(plat::Point point) {
   const plat::PointD world = ToWorld(point);
   ClickPoint click{static_cast<float>(world.x), static_cast<float>(world.y)};
   const int n = SnapToElementEnd(editor.model, static_cast<float>(editor.view.picking_tolerance), click);
-  if (n > 0 && EditElement(n)) return;
+  if (n > 0 && EditElement(n)) {
+    editor.view.rubber_band = false;
+    return;
+  }
   ViewState& view = editor.view;
   EraseCrosshair();
   view.anchor = point;

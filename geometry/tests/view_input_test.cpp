@@ -313,6 +313,9 @@ TEST(ViewInput, AClickOnAnElementOpensItsDialog) {
   EXPECT_EQ(model.elements[2].hinge_b(), 1);
   EXPECT_FALSE(editor.state().zoom_active);
 
+  const common::Position& position = editor.session().position;
+  ASSERT_TRUE(plat::WriteBlock(position.File("INVERSE"), "12345678", 8));
+  ASSERT_TRUE(common::WriteInt32File(position.File("GEOMETRY"), 1));
   script.PressNext(dlg::kDelete);
   script.OnNextDialog([](plat::Dialog& d) {
     EXPECT_EQ(d.TemplateId(), dlg::kVerify);
@@ -322,6 +325,8 @@ TEST(ViewInput, AClickOnAnElementOpensItsDialog) {
   editor.Click({500, 100});
   EXPECT_EQ(model.elements.count(), 2);
   EXPECT_EQ(model.nodes.count(), 4);
+  EXPECT_FALSE(plat::FileExists(position.File("INVERSE")));  // it belongs to the former frame
+  EXPECT_EQ(testing::GeometryMarker(position), 0);
   script.PressNext(dlg::kDelete);
   editor.Click(editor.At(0, 2));
   EXPECT_EQ(model.elements.count(), 1);
