@@ -7,6 +7,7 @@
 #include "geometry/generators/generator_files.h"
 #include "geometry/generators/snap.h"
 #include "geometry/model/node_rebuild.h"
+#include "geometry/model/ordinary_element.h"
 
 namespace kelmf {
 namespace {
@@ -40,20 +41,7 @@ DrawnElement AddDrawnElement(FrameModel& model, plat::PointD a, plat::PointD b) 
   const float zb = static_cast<float>(b.y);
   if (xa == xb && za == zb) return DrawnElement::kSamePoint;
   if (model.elements.full()) return DrawnElement::kTableFull;
-  common::ElementRecord e;
-  e.set_xa(xa);
-  e.set_ya(0.0f - za);
-  e.set_za(za);
-  e.set_xb(xb);
-  e.set_yb(0.0f - zb);
-  e.set_zb(zb);
-  e.set_material(1);
-  e.set_cross_section(1);
-  e.set_compression_flag(1);
-  e.set_tension_flag(1);
-  e.set_hinge_a(0);
-  e.set_hinge_b(0);
-  model.elements.Append(e);
+  model.elements.Append(OrdinaryElement(xa, za, xb, zb));
   model.params.set_element_count(static_cast<std::int16_t>(model.elements.count()));
   model.editor.model_changed = true;
   return DrawnElement::kAdded;
