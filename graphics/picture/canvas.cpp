@@ -1,0 +1,13 @@
+#include "graphics/picture/canvas.h"
+
+#include <cmath>
+
+namespace revuzavi {
+
+int Canvas::Logical(double world) const {
+  const double v = world * viewer.drawing_scale;
+  if (!(v > -2e9 && v < 2e9)) return v > 0 ? 2000000000 : -2000000000;  // never outside int
+  return static_cast<int>(v);
+}
+
+}  // namespace revuzavi
