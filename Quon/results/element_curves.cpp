@@ -21,10 +21,10 @@ constexpr int kParallelElements = 16;  // below this many elements, one thread
 }  // namespace
 
 mechanics::ElementCurves ElementCurvesOf(const Run& run, int e) {
-  const mechanics::ElementCurveModel model{run.elements,         run.nodes,       run.materials,
-                                           run.sections,         run.load_case_params,
-                                           run.temperatures,     run.point_loads, run.line_loads,
-                                           run.displacements};
+  const mechanics::ElementCurveModel model{
+      {run.elements, run.nodes, run.materials, run.sections, run.load_case_params, run.temperatures, run.point_loads},
+      run.line_loads,
+      run.displacements};
   return mechanics::ComposeElementCurves(model, e);
 }
 

@@ -4,10 +4,11 @@
 
 namespace revuzavi {
 
-int Canvas::Logical(double world) const {
-  const double v = world * viewer.drawing_scale;
+int ToLogical(double v) {
   if (!(v > -2e9 && v < 2e9)) return v > 0 ? 2000000000 : -2000000000;  // never outside int
   return static_cast<int>(v);
 }
+
+int Canvas::Logical(double world) const { return ToLogical(world * viewer.drawing_scale); }
 
 }  // namespace revuzavi

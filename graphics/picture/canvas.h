@@ -9,6 +9,9 @@
 
 namespace revuzavi {
 
+// A logical coordinate, cut to what an int holds.
+int ToLogical(double v);
+
 struct Canvas {
   const ViewerState& viewer;
   const ViewState& view;

@@ -14,9 +14,9 @@
 namespace revuzavi {
 
 mechanics::ElementCurveModel CurveModelOf(const ViewerState& state) {
-  return mechanics::ElementCurveModel{state.elements,     state.nodes,       state.materials,
-                                      state.sections,     state.load_case_params,
-                                      state.temperatures, state.point_loads, state.line_loads,
+  return mechanics::ElementCurveModel{{state.elements, state.nodes, state.materials, state.sections,
+                                       state.load_case_params, state.temperatures, state.point_loads},
+                                      state.line_loads,
                                       state.displacements};
 }
 

@@ -9,11 +9,6 @@
 namespace revuzavi {
 namespace {
 
-int ToInt(double v) {
-  if (!(v > -2e9 && v < 2e9)) return v > 0 ? 2000000000 : -2000000000;
-  return static_cast<int>(v);
-}
-
 bool InPlotWindow(const PlotWindow& w, double x, double y) {
   const double lo_x = std::min(w.xmin, w.xmax) - 0.1, hi_x = std::max(w.xmin, w.xmax) + 0.1;
   const double lo_y = std::min(w.ymin, w.ymax) - 0.1, hi_y = std::max(w.ymin, w.ymax) + 0.1;
@@ -34,8 +29,8 @@ void Plot(Canvas& c, double x1, double y1, double x2, double y2) {
 }
 
 void Segment(Canvas& c, double x1, double y1, double x2, double y2, double scale) {
-  c.dc.MoveTo(ToInt(x1 * scale), ToInt(y1 * scale));
-  c.dc.LineTo(ToInt(x2 * scale), ToInt(y2 * scale));
+  c.dc.MoveTo(ToLogical(x1 * scale), ToLogical(y1 * scale));
+  c.dc.LineTo(ToLogical(x2 * scale), ToLogical(y2 * scale));
 }
 
 // Notes a logical point near a border of the surface.
@@ -125,7 +120,7 @@ void DrawDiagramBar(Canvas& c, double value1, double value2) {
   Segment(c, b1.x, b1.y, p1.x, p1.y, scale);
   Segment(c, b2.x, b2.y, p2.x, p2.y, scale);
   SelectPen(c, 0);
-  NoteBorder(c, plat::Point{ToInt(p1.x * scale), ToInt(p1.y * scale)});
+  NoteBorder(c, plat::Point{ToLogical(p1.x * scale), ToLogical(p1.y * scale)});
 }
 
 void DrawFilledPolygon(Canvas& c) {
@@ -134,7 +129,7 @@ void DrawFilledPolygon(Canvas& c) {
   const double scale = c.scale();
   for (int i = 1; i <= kCorners; ++i) {
     const WorldPoint p = pic.curve_points[static_cast<std::size_t>(i)];
-    pic.device_points[static_cast<std::size_t>(i)] = plat::Point{ToInt(p.x * scale), ToInt(p.y * scale)};
+    pic.device_points[static_cast<std::size_t>(i)] = plat::Point{ToLogical(p.x * scale), ToLogical(p.y * scale)};
   }
   const plat::Brush brush = c.dc.SelectBrush(plat::Brush::Solid(plat::Rgb(230, 230, 230)));
   const plat::Pen pen = c.dc.SelectPen(plat::Pen{plat::PS_NULL, 0, 0});
@@ -163,7 +158,7 @@ void DrawPolygonOutline(Canvas& c, int count, int mode) {
   if (mode == 2) SelectPen(c, -5);
   for (int i = 1; i <= count; ++i) {
     const WorldPoint p = pic.curve_points[static_cast<std::size_t>(i)];
-    pic.device_points[static_cast<std::size_t>(i)] = plat::Point{ToInt(p.x * scale), ToInt(p.y * scale)};
+    pic.device_points[static_cast<std::size_t>(i)] = plat::Point{ToLogical(p.x * scale), ToLogical(p.y * scale)};
     if (i > 1) {
       const WorldPoint q = pic.curve_points[static_cast<std::size_t>(i - 1)];
       Segment(c, q.x, q.y, p.x, p.y, scale);

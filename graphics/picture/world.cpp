@@ -10,11 +10,6 @@
 namespace revuzavi {
 namespace {
 
-int ToInt(double v) {
-  if (!(v > -2e9 && v < 2e9)) return v > 0 ? 2000000000 : -2000000000;
-  return static_cast<int>(v);
-}
-
 struct Available {
   int width = 0, height = 0;
 };
@@ -22,6 +17,15 @@ struct Available {
 Available AvailableArea(const plat::Dc& dc, int client_width, int client_height, const PictureMargins& margins) {
   if (dc.IsPrinting()) return {dc.GetDeviceCaps(plat::HORZRES), dc.GetDeviceCaps(plat::VERTRES)};
   return {std::max(1, client_width - margins.width), std::max(1, client_height - margins.height)};
+}
+
+// MM_ISOTROPIC with the window extent on the area, z up; the viewport extent
+// as the isotropic adjustment left it.
+plat::Size MapIsotropic(plat::Dc& dc, int window_x, int window_y, const Available& area) {
+  dc.SetMapMode(plat::MM_ISOTROPIC);
+  dc.SetWindowExt(window_x, window_y);
+  dc.SetViewportExt(area.width, -area.height);
+  return dc.GetViewportExt();
 }
 
 // The logical size of 3 device pixels along one axis, at least 3.
@@ -106,15 +110,12 @@ void SetClipRegion(Canvas& c, int client_width, int client_height, const Picture
   bounds = WorldBounds{mid_x - half_width, mid_x + half_width, mid_y - half_height, mid_y + half_height};
 
   const int scale = c.scale();
-  const int cx = ToInt((bounds.right - bounds.left) * scale * fy);
-  const int cy = ToInt((bounds.top - bounds.bottom) * scale * 1.1 * fy);
+  const int cx = ToLogical((bounds.right - bounds.left) * scale * fy);
+  const int cy = ToLogical((bounds.top - bounds.bottom) * scale * 1.1 * fy);
   plat::Dc& dc = c.dc;
-  dc.SetMapMode(plat::MM_ISOTROPIC);
-  dc.SetWindowExt(cx, cy);
   const Available area = AvailableArea(dc, client_width, client_height, margins);
   // z up whatever the angle byte holds: logical y grows upwards.
-  dc.SetViewportExt(area.width, -area.height);
-  const plat::Size viewport = dc.GetViewportExt();
+  const plat::Size viewport = MapIsotropic(dc, cx, cy, area);
   if (dc.IsPrinting()) {
     const int horz_size = std::max(1, dc.GetDeviceCaps(plat::HORZSIZE));
     const double viewport_mm = std::fabs(double(viewport.cx)) * horz_size / std::max(1, area.width);
@@ -127,7 +128,7 @@ void SetClipRegion(Canvas& c, int client_width, int client_height, const Picture
     dc.SelectClipRect(plat::Rect{150, 150, static_cast<int>(0.9 * dc.GetDeviceCaps(plat::HORZRES)),
                                  static_cast<int>(0.95 * dc.GetDeviceCaps(plat::VERTRES))});
   }
-  dc.SetWindowOrg(ToInt(scale * bounds.left), ToInt(scale * bounds.bottom));
+  dc.SetWindowOrg(ToLogical(scale * bounds.left), ToLogical(scale * bounds.bottom));
   if (cx < 100) {
     c.picture.pixel_step_x = c.picture.pixel_step_y = 1;
   } else {
@@ -143,8 +144,8 @@ void SetViewport(Canvas& c, int client_width, int client_height, const PictureMa
   int v = u > 100 ? 10 : u > 50 ? 20 : u > 40 ? 25 : u > 30 ? 30 : u > 20 ? 50 : u > 10 ? 100 : u > 1 ? 500 : 1000;
   int width = 0, height = 0;
   for (int round = 0; round < 100; ++round) {
-    width = ToInt(v * (static_cast<double>(w.x2) - w.x1));
-    height = ToInt(v * (static_cast<double>(w.y2) - w.y1));
+    width = ToLogical(v * (static_cast<double>(w.x2) - w.x1));
+    height = ToLogical(v * (static_cast<double>(w.y2) - w.y1));
     if (width >= 500) {
       if (width <= 1920000 && height >= -19200000 && height <= 19200000) break;
       v = std::max(1, v / 10);
@@ -154,15 +155,12 @@ void SetViewport(Canvas& c, int client_width, int client_height, const PictureMa
   }
   c.picture.diagram_unit = v;
   plat::Dc& dc = c.dc;
-  dc.SetMapMode(plat::MM_ISOTROPIC);
-  dc.SetWindowExt(width, height);
   const Available area = AvailableArea(dc, client_width, client_height, margins);
-  dc.SetViewportExt(area.width, -area.height);
-  const plat::Size viewport = dc.GetViewportExt();
+  const plat::Size viewport = MapIsotropic(dc, width, height, area);
   const int free_height = area.height - std::abs(viewport.cy);
   dc.SetViewportOrg((area.width - viewport.cx) / 2 + (dc.IsPrinting() ? 0 : margins.left),
                     std::abs(viewport.cy) + free_height / 2 + (dc.IsPrinting() ? 0 : margins.top));
-  dc.SetWindowOrg(ToInt(double(v) * w.x1), ToInt(double(v) * w.y1));
+  dc.SetWindowOrg(ToLogical(double(v) * w.x1), ToLogical(double(v) * w.y1));
 }
 
 bool SetPlotWorld(Canvas& c, int mode, const WorldPoint (&corners)[4], int client_width, int client_height,

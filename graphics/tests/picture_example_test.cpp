@@ -56,13 +56,18 @@ int CallsNear(const plat::RecordingDc& dc, plat::DeviceOp::Kind kind, plat::Poin
   return n;
 }
 
-class PortalFrame : public ::testing::Test {
+// An example computed once for all tests of its suite.
+template <const char* kName>
+class ComputedExample : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { position_ = new common::Position(testing::ComputedExample("PORTAL")); }
+  static void SetUpTestSuite() { position_ = new common::Position(testing::ComputedExample(kName)); }
   static void TearDownTestSuite() { delete position_; }
-  static common::Position* position_;
+  static inline common::Position* position_ = nullptr;
 };
-common::Position* PortalFrame::position_ = nullptr;
+constexpr char kPortal[] = "PORTAL";
+constexpr char kBeam2[] = "BEAM2";
+using PortalFrame = ComputedExample<kPortal>;
+using Beam2 = ComputedExample<kBeam2>;
 
 TEST_F(PortalFrame, LabelsAndSupportSymbols) {
   ViewerState state = testing::ViewerOn(*position_, 0);
@@ -132,14 +137,6 @@ TEST_F(PortalFrame, DrawnOnABitmap) {
   const plat::Point middle = recording.LPtoDP(plat::Point{0, 2 * state.drawing_scale});
   EXPECT_EQ(bitmap.Pixel(middle.x, middle.y), plat::Rgb(0, 0, 0));
 }
-
-class Beam2 : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { position_ = new common::Position(testing::ComputedExample("BEAM2")); }
-  static void TearDownTestSuite() { delete position_; }
-  static common::Position* position_;
-};
-common::Position* Beam2::position_ = nullptr;
 
 TEST_F(Beam2, EnergiesAreTheSolvers) {
   ViewerState state = testing::ViewerOn(*position_, 1);

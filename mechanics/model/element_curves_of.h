@@ -5,25 +5,19 @@
 // mechanics/curves.
 #include <vector>
 
-#include "common/records/load_case_params.h"
 #include "common/records/load_tables.h"
-#include "common/records/model_tables.h"
 #include "mechanics/curves/curve_line.h"
 #include "mechanics/curves/element_curves.h"
+#include "mechanics/model/element_own_loads.h"
 
 namespace mechanics {
 
-// The tables an element's curves are computed from; indices checked by the reader.
+// The tables an element's curves are computed from: those of its own loads, the line loads and
+// the displacement vector (1-based by equation, slot 0 unused).
 struct ElementCurveModel {
-  const common::ElementTable& elements;
-  const common::NodeTable& nodes;
-  const common::MaterialTable& materials;
-  const common::CrossSectionTable& sections;
-  const common::LoadCaseParams& load_case;
-  const common::TemperatureTable& temperatures;  // by element
-  const common::PointLoadTable& point_loads;
+  ElementLoadModel tables;
   const common::LineLoadTable& line_loads;
-  const std::vector<double>& displacements;  // 1-based by equation, slot 0 unused
+  const std::vector<double>& displacements;
 };
 
 // What the pictures switch: the loads between the ends, the modified stiffness of the reanalysis,
