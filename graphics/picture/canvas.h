@@ -9,7 +9,7 @@
 
 namespace revuzavi {
 
-// A logical coordinate, cut to what an int holds.
+// A logical coordinate: rounded, and cut to what an int holds.
 int ToLogical(double v);
 
 struct Canvas {

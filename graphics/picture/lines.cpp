@@ -28,11 +28,6 @@ void Plot(Canvas& c, double x1, double y1, double x2, double y2) {
   *out += "PA;PD" + HpglNumber(x2) + " " + HpglNumber(y2) + ";";
 }
 
-void Segment(Canvas& c, double x1, double y1, double x2, double y2, double scale) {
-  c.dc.MoveTo(ToLogical(x1 * scale), ToLogical(y1 * scale));
-  c.dc.LineTo(ToLogical(x2 * scale), ToLogical(y2 * scale));
-}
-
 // Notes a logical point near a border of the surface.
 void NoteBorder(Canvas& c, plat::Point logical) {
   const plat::Point d = c.dc.LPtoDP(logical);
@@ -44,6 +39,18 @@ void NoteBorder(Canvas& c, plat::Point logical) {
   if (near_x && d.x < b.min_x) b.min_x = d.x, b.y_at_min_x = logical.y;
   if (near_y && d.y > b.max_y) b.max_y = d.y, b.x_at_max_y = logical.x;
   if (near_y && d.y < b.min_y) b.min_y = d.y, b.x_at_min_y = logical.x;
+}
+
+void Segment(Canvas& c, double x1, double y1, double x2, double y2, double scale) {
+  c.dc.MoveTo(ToLogical(x1 * scale), ToLogical(y1 * scale));
+  c.dc.LineTo(ToLogical(x2 * scale), ToLogical(y2 * scale));
+}
+
+// A segment of a curve, whose end points count for the border extremes.
+void CurveSegment(Canvas& c, double x1, double y1, double x2, double y2, double scale) {
+  Segment(c, x1, y1, x2, y2, scale);
+  NoteBorder(c, plat::Point{ToLogical(x1 * scale), ToLogical(y1 * scale)});
+  NoteBorder(c, plat::Point{ToLogical(x2 * scale), ToLogical(y2 * scale)});
 }
 
 int SignPen(double v1, double v2) { return v1 < 0.0 || v2 < 0.0 ? -1 : 0; }
@@ -79,13 +86,13 @@ int DrawCurve(Canvas& c, int n, int pen, bool straight, bool ordinates, double s
   for (int i = 1; i < n; ++i) {
     const WorldPoint a = p[static_cast<std::size_t>(i)], b = p[static_cast<std::size_t>(i + 1)];
     if (straight) {
-      Segment(c, a.x, a.y, b.x, b.y, scale);
+      CurveSegment(c, a.x, a.y, b.x, b.y, scale);
       continue;
     }
     const bool same_side = (a.y <= 0.0f && b.y <= 0.0f) || (a.y >= 0.0f && b.y >= 0.0f);
     if (same_side) {
       SelectPen(c, SignPen(a.y, b.y));
-      Segment(c, a.x, a.y, b.x, b.y, scale);
+      CurveSegment(c, a.x, a.y, b.x, b.y, scale);
       continue;
     }
     const double dx = static_cast<double>(b.x) - a.x;
@@ -93,9 +100,9 @@ int DrawCurve(Canvas& c, int n, int pen, bool straight, bool ordinates, double s
                           ? a.x - static_cast<double>(a.y) * dx / (static_cast<double>(b.y) - a.y)
                           : a.x;
     SelectPen(c, SignPen(a.y, a.y));
-    Segment(c, a.x, a.y, x0, 0.0, scale);
+    CurveSegment(c, a.x, a.y, x0, 0.0, scale);
     SelectPen(c, SignPen(b.y, b.y));
-    Segment(c, x0, 0.0, b.x, b.y, scale);
+    CurveSegment(c, x0, 0.0, b.x, b.y, scale);
   }
   if (ordinates) {
     int sign = c.viewer.params.vertical_sign();
