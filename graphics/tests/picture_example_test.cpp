@@ -2,6 +2,7 @@
 // real programs: the viewer's curves are the solver's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -181,6 +182,53 @@ TEST_F(Beam2, ComposedCurvesAreTheSolversFiles) {
       }
     }
   }
+}
+
+// The pictures' switches: loads off leave the end part; in the reanalysis a modified element takes
+// its own EA and EI, or its factor k times them; a switched-off element is not drawn.
+TEST_F(Beam2, TheSwitchesOfThePicturesCurves) {
+  ViewerState state = testing::ViewerOn(*position_, 1);
+  const common::ElementRecord& element = state.elements[1];
+  const ElementValues v = ElementValuesAlong(state, 1);
+  const common::CrossSectionRecord& section = state.sections[element.cross_section()];
+  const double e_modulus = state.materials[element.material()].modulus();
+  EXPECT_DOUBLE_EQ(v.ei, static_cast<double>(e_modulus) * section.inertia());
+  EXPECT_DOUBLE_EQ(v.ea, static_cast<double>(e_modulus) * section.area());
+
+  const mechanics::ElementCurves ends =
+      mechanics::EndDisplacementCurves(v.local, v.length, mechanics::Rigidity{v.ea, v.ei});
+  const mechanics::ElementCurves loaded = PictureElementCurves(state, ViewState{}, 1, PictureCurveSwitches{});
+  const mechanics::ElementCurves bare = PictureElementCurves(state, ViewState{}, 1, PictureCurveSwitches{false, false});
+  double load_part = 0.0;
+  for (int i = 1; i <= 51; ++i) {
+    EXPECT_DOUBLE_EQ(bare.m(i), ends.m(i)) << i;
+    EXPECT_DOUBLE_EQ(bare.w(i), ends.w(i)) << i;
+    load_part = std::max(load_part, std::fabs(loaded.m(i) - bare.m(i)));
+  }
+  EXPECT_GT(load_part, 1.0);
+
+  ViewState reanalysis;
+  reanalysis.reanalysis_mode = true;
+  state.elements[1].set_modified_flag(1);
+  state.elements[1].set_stiffness_factor(2.0f);
+  const mechanics::ElementCurves doubled = PictureElementCurves(state, reanalysis, 1, PictureCurveSwitches{false, false});
+  state.elements[1].set_own_stiffness_flag(1);
+  state.elements[1].set_ei(static_cast<float>(3.0 * v.ei));
+  state.elements[1].set_ea(static_cast<float>(v.ea));
+  const mechanics::ElementCurves own = PictureElementCurves(state, reanalysis, 1, PictureCurveSwitches{false, false});
+  const mechanics::ElementCurves plain = PictureElementCurves(state, ViewState{}, 1, PictureCurveSwitches{false, false});
+  for (int i = 1; i <= 51; ++i) {
+    EXPECT_NEAR(doubled.m(i), 2.0 * ends.m(i), 1e-9 * (1.0 + std::fabs(ends.m(i)))) << i;
+    EXPECT_NEAR(own.m(i), 3.0 * ends.m(i), 1e-6 * (1.0 + std::fabs(ends.m(i)))) << i;
+    EXPECT_DOUBLE_EQ(plain.m(i), ends.m(i)) << "not in the reanalysis " << i;
+  }
+
+  EXPECT_TRUE(ElementShown(state, ViewState{}, 2));
+  state.elements[2].set_switched_off_flag(1);
+  EXPECT_FALSE(ElementShown(state, ViewState{}, 2));
+  ViewState show;
+  show.show_switched_off = true;
+  EXPECT_TRUE(ElementShown(state, show, 2));
 }
 
 // The Green point's unit dislocations give the moment lines of the held element.
