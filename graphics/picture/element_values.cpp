@@ -38,6 +38,12 @@ ElementValues ElementValuesAlong(const ViewerState& state, int e) {
   return v;
 }
 
+mechanics::SampleTable UnitLoadDeflections(const ViewerState& state, int e) {
+  const common::ElementRecord& element = state.elements[e];
+  return mechanics::ClampedBeamTable(element.length(),
+                                     mechanics::ElementRigidityOf(element, state.materials, state.sections).ei);
+}
+
 void RecordEnergy(std::vector<float>& energies, int e, double energy) {
   if (e < 1 || static_cast<std::size_t>(e) >= energies.size()) return;
   energies[static_cast<std::size_t>(e)] = static_cast<float>(energy);

@@ -60,11 +60,10 @@ bool ElementShown(const ViewerState& state, const ViewState& view, int e);
 // outside 1..n is refused. The target is left alone on every failure.
 common::Result ReadInverseColumn(const ViewerState& state, int column, int n, std::vector<double>& target);
 
-// The deflections of the element held at both ends under a unit force at
-// each sample, and the moment line of a point moment (mechanics/sample_lines).
-inline mechanics::SampleTable UnitLoadDeflections(double length, double ei) {
-  return mechanics::ClampedBeamTable(length, ei);
-}
+// The deflections of element e held at both ends under a unit force at each
+// sample (its length and E I), as the solver's table.
+mechanics::SampleTable UnitLoadDeflections(const ViewerState& state, int e);
+// The moment line of a point moment on a simply supported span.
 using mechanics::JumpLine;
 
 }  // namespace revuzavi

@@ -233,9 +233,7 @@ double FrameUnit(const ViewerState& viewer) { return 0.01 * std::max(SpanX(viewe
 int DrawFrame(Canvas& c, const FrameOptions& options) {
   const plat::Pen frame_pen{plat::PS_SOLID, c.viewer.line_width < 1 ? 0 : c.viewer.line_width, plat::Rgb(0, 0, 0)};
   const plat::Pen previous = c.dc.SelectPen(frame_pen);
-  c.picture.end_dots = true;
   DrawElements(c, options, frame_pen);
-  c.picture.end_dots = false;
   c.dc.SelectPen(frame_pen);
   DrawNodes(c);
   c.dc.SelectPen(previous);

@@ -113,9 +113,12 @@ void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int k
   const int escapement = EscapementOf(angle);
   const int height = static_cast<int>(c.viewer.text_scale * kTextHeight);
   const plat::Font previous = dc.SelectFont(MakeRotatedFont(dc, "ARIAL", height, 0, 0, escapement, true));
-  const int mode = dc.SetBkMode(plat::TRANSPARENT);
+  // Labels of kinds 1, 2 and 4 cover what lies under them; other kinds are
+  // transparent and the only ones moved across their direction.
+  const bool plain = kind != 1 && kind != kGreenText && kind != kRedText;
+  const int mode = dc.SetBkMode(plain ? plat::TRANSPARENT : plat::OPAQUE);
   const unsigned align = dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
-  const plat::ColorRef colour = dc.SetTextColor(KindColour(kind == 1 ? 0 : kind));
+  const plat::ColorRef colour = dc.SetTextColor(KindColour(kind == kBlueText ? 0 : kind));
   TextShift shift;
   if (centred) {
     const int o = c.view.label_offset;
@@ -135,6 +138,7 @@ void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int k
       }
     }
   }
+  if (!plain) shift.across = 0.0;
   const PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, shift);
   dc.TextOut(placed.reference.x, placed.reference.y, text);
   TextBox box;

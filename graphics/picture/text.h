@@ -30,8 +30,10 @@ void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kin
                    double angle);
 
 // A label at world point (x, y), "ARIAL" at text scale x 80, turned by
-// `angle`; `centred` moves it onto the point (see the label offset of the
-// views). Kind 4 red, 2 green, others black. Its box goes to the text-box
+// `angle`; `centred` moves it onto the point along its direction and, for
+// kinds other than 1, 2 and 4, across it (see the label offset of the views).
+// Kind 4 red and 2 green, both like kind 1 (black) on an opaque background;
+// other kinds black on a transparent one. Its box goes to the text-box
 // table with `kind_word` and `tag` while the table has room. Nothing when the
 // text scale is 0.
 void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int kind, double angle, int tag,

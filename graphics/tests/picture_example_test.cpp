@@ -194,6 +194,8 @@ TEST_F(Beam2, TheSwitchesOfThePicturesCurves) {
   const double e_modulus = state.materials[element.material()].modulus();
   EXPECT_DOUBLE_EQ(v.ei, static_cast<double>(e_modulus) * section.inertia());
   EXPECT_DOUBLE_EQ(v.ea, static_cast<double>(e_modulus) * section.area());
+  const mechanics::SampleTable g = UnitLoadDeflections(state, 1);
+  EXPECT_FLOAT_EQ(g(26, 26), static_cast<float>(std::pow(v.length, 3) / (192.0 * v.ei)));
 
   const mechanics::ElementCurves ends =
       mechanics::EndDisplacementCurves(v.local, v.length, mechanics::Rigidity{v.ea, v.ei});

@@ -139,7 +139,7 @@ TEST(DrawValueText, TheMiddleOfAHorizontalTextLiesOnThePoint) {
 TEST(DrawRotatedText, TheBoxOfEveryTextUpToTheThousandth) {
   Picture p;
   Canvas c = p.canvas();
-  for (int i = 1; i <= 1001; ++i) DrawRotatedText(c, 1.0, 2.0, "M", 1, 0.0, i, 7, true);
+  for (int i = 1; i <= 1001; ++i) DrawRotatedText(c, 1.0, 2.0, "M", 0, 0.0, i, 7, true);
   EXPECT_EQ(p.dc.ops().size(), 1001u);  // the 1001st is drawn
   ASSERT_EQ(p.picture.text_boxes.count(), 1000);
   const TextBox& box = p.picture.text_boxes[1000];
@@ -148,6 +148,14 @@ TEST(DrawRotatedText, TheBoxOfEveryTextUpToTheThousandth) {
   // Centred: the box's middle is the point.
   EXPECT_NEAR((box.corners[0].x + box.corners[2].x) / 2.0, 500.0, 1.0);
   EXPECT_NEAR((box.corners[0].y + box.corners[2].y) / 2.0, 1000.0, 1.0);
+  EXPECT_EQ(p.dc.ops()[0].bk_mode, plat::TRANSPARENT);
+  // Kinds 1, 2 and 4: opaque, moved along their direction only.
+  p.dc.Clear();
+  DrawRotatedText(c, 1.0, 2.0, "M", kRedText, 0.0, 0, 7, true);
+  ASSERT_EQ(p.dc.ops().size(), 1u);
+  EXPECT_EQ(p.dc.ops()[0].bk_mode, plat::OPAQUE);
+  EXPECT_EQ(p.dc.ops()[0].text_color, plat::Rgb(200, 0, 0));
+  EXPECT_EQ(p.dc.ops()[0].origin.y, p.dc.LPtoDP(plat::Point{500, 1000}).y);
   p.dc.Clear();
   const WorldPoint moved = DrawRubberBand(c, p.picture.text_boxes, 110, 120, 1000, 100, 100);
   ASSERT_EQ(p.dc.ops().size(), 1u);
