@@ -10,6 +10,9 @@
 namespace revuzavi {
 namespace {
 
+// The diagram unit grows no further: an empty diagram world stays empty.
+constexpr int kLargestUnit = 100000000;
+
 struct Available {
   int width = 0, height = 0;
 };
@@ -87,7 +90,8 @@ void WritePlotWindow(Canvas& c, double a, double b, double cc, double d) {
 int DefineWorld(PictureState& picture, int index, float x1, float y1, float x2, float y2) {
   if (x1 == x2) x2 = x1 + 1.0f;
   if (y1 == y2) y2 = y1 + 1.0f;
-  if (x1 == x2 || y1 == y2 || index < 0 || index >= kWorldCount) {
+  const bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+  if (!finite || x1 == x2 || y1 == y2 || index < 0 || index >= kWorldCount) {
     char text[256];
     std::snprintf(text, sizeof text, "x1 = %.2f y1 = %.2f x2 = %.2f y2 = %.2f", static_cast<double>(x1),
                   static_cast<double>(y1), static_cast<double>(x2), static_cast<double>(y2));
@@ -149,8 +153,10 @@ void SetViewport(Canvas& c, int client_width, int client_height, const PictureMa
     if (width >= 500) {
       if (width <= 1920000 && height >= -19200000 && height <= 19200000) break;
       v = std::max(1, v / 10);
-    } else {
+    } else if (v < kLargestUnit) {
       v = 10 * std::max(1, v);
+    } else {
+      break;  // an empty world: no unit makes it wide
     }
   }
   c.picture.diagram_unit = v;

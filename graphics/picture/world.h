@@ -8,7 +8,7 @@ namespace revuzavi {
 
 // Stores world `index` (0..4) from x1 to x2 and y1 to y2; an empty range is
 // widened by 1. Bounds still equal (x1 + 1 = x1 in single precision) or an
-// index outside 0..4 show "x1 = ... y2 = ..." in a box titled "Error in
+// index outside 0..4 or a bound that is not a finite number show "x1 = ... y2 = ..." in a box titled "Error in
 // DefineWorld" and store nothing: 0. Else 1.
 int DefineWorld(PictureState& picture, int index, float x1, float y1, float x2, float y2);
 

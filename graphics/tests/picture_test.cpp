@@ -46,7 +46,8 @@ TEST(DefineWorld, AnEmptyRangeIsWidenedAndABadIndexIsRefusedWithItsMessage) {
   EXPECT_EQ(DefineWorld(picture, 5, 0, 0, 2, 2), 0);
   // 1e9 + 1 is 1e9 in single precision: the bounds stay equal.
   EXPECT_EQ(DefineWorld(picture, 2, 1e9f, 0, 1e9f, 2), 0);
-  ASSERT_EQ(boxes.shown().size(), 2u);
+  EXPECT_EQ(DefineWorld(picture, 2, 0, 0, std::nanf(""), 2), 0);
+  ASSERT_EQ(boxes.shown().size(), 3u);
   EXPECT_EQ(boxes.shown()[0].caption, "Error in DefineWorld");
   EXPECT_EQ(boxes.shown()[0].text, "x1 = 0.00 y1 = 0.00 x2 = 2.00 y2 = 2.00");
   EXPECT_EQ(picture.worlds[2].x2, 0.0f);
@@ -64,6 +65,15 @@ TEST(SetViewport, TheDiagramUnitAndTheMapping) {
   EXPECT_EQ(p.dc.GetWindowOrg().y, -5000);
   // The diagram's top lies above its bottom on the device.
   EXPECT_LT(p.dc.LPtoDP(plat::Point{0, 5000}).y, p.dc.LPtoDP(plat::Point{0, -5000}).y);
+}
+
+TEST(SetViewport, AnEmptyWorldLeavesTheUnitBoundedAndTheMappingAsItWas) {
+  Picture p;
+  Canvas c = p.canvas();
+  SetViewport(c, 1000, 700, PictureMargins{});
+  SetClipRegion(c, 1000, 700, PictureMargins{});
+  EXPECT_GE(p.picture.diagram_unit, 1);
+  EXPECT_EQ(p.picture.pixel_step(), 1);
 }
 
 TEST(SetClipRegion, TheFrameWorldIsMappedZUpWhateverTheAngleByteHolds) {
@@ -295,10 +305,16 @@ TEST(ReadInverseColumn, TheColumnOrTheReasonWhyNot) {
   EXPECT_EQ(target, (std::vector<double>{-1.0, 4, 5, 6}));
   for (int column : {0, 4}) EXPECT_FALSE(ReadInverseColumn(state, column, 3, target).ok()) << column;
 
+  double not_finite[9] = {1, 2, 3, 4, std::nan(""), 6, 7, 8, 9};
+  ASSERT_TRUE(plat::WriteBlock(path, not_finite, sizeof not_finite));
+  EXPECT_TRUE(ReadInverseColumn(state, 1, 3, target).ok());
+  EXPECT_FALSE(ReadInverseColumn(state, 2, 3, target).ok());
+  EXPECT_EQ(target, (std::vector<double>{-1.0, 1, 2, 3}));
+
   ASSERT_TRUE(plat::WriteBlock(path, inverse, 8 * sizeof(double)));
   r = ReadInverseColumn(state, 1, 3, target);
   EXPECT_EQ(r.text(), "The file " + path + " is damaged: it does not hold the 3 x 3 matrix of this frame.");
-  EXPECT_EQ(target, (std::vector<double>{-1.0, 4, 5, 6}));
+  EXPECT_EQ(target, (std::vector<double>{-1.0, 1, 2, 3}));
 }
 
 }  // namespace
