@@ -3,25 +3,16 @@
 #include <array>
 #include <sstream>
 
+#include "common/trim.h"
 #include "platform/text_file.h"
 
 namespace common {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string TrimEnd(std::string text) {
-  while (!text.empty() && IsBlank(text.back())) text.pop_back();
-  return text;
-}
-
-}  // namespace
 
 PrinterSettings ReadPrinterSettingsFile(const std::string& path) {
   PrinterSettings settings;
   const auto lines = plat::ReadLines(path);
   if (!lines || lines->empty()) return settings;
-  if (std::string face = TrimEnd((*lines)[0]); !face.empty()) settings.font_face = std::move(face);
+  if (std::string face = TrimTrailingWhiteSpace((*lines)[0]); !face.empty()) settings.font_face = std::move(face);
   std::string rest;
   for (std::size_t i = 1; i < lines->size(); ++i) rest += (*lines)[i] + "\n";
   std::istringstream words(rest);

@@ -2,26 +2,19 @@
 
 #include <algorithm>
 
+#include "common/trim.h"
 #include "platform/text_file.h"
 #include "shell/settings/settings_names.h"
 
 namespace quentaris {
-namespace {
-
-std::string TrimEnd(std::string text) {
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.pop_back();
-  return text;
-}
-
-}  // namespace
 
 PositionList ReadPositionList(const std::string& path) {
   PositionList list;
   const auto lines = plat::ReadLines(path);
   if (!lines) return list;
   for (std::size_t i = 0; i < lines->size() && list.entries.size() < kMaxListedPositions; i += 2) {
-    PositionList::Entry entry{TrimEnd((*lines)[i]), {}};
-    if (i + 1 < lines->size()) entry.data_path = TrimEnd((*lines)[i + 1]);
+    PositionList::Entry entry{common::TrimTrailingWhiteSpace((*lines)[i]), {}};
+    if (i + 1 < lines->size()) entry.data_path = common::TrimTrailingWhiteSpace((*lines)[i + 1]);
     list.entries.push_back(std::move(entry));
   }
   return list;

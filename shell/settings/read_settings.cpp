@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "shell/settings/position_list.h"
 #include "shell/settings/settings_names.h"
+#include "shell/settings/write_settings.h"
 
 namespace quentaris {
 namespace {
@@ -38,7 +39,7 @@ void ReadDataPath(ShellState& state) {
   state.data_path = settings_path;
   state.data_path_is_settings_folder = true;
   // A settings folder that cannot be written leaves the default in memory; the next start tries again.
-  (void)common::WriteTextBlock(state.SettingsPath(kDataPathFile), state.data_path);
+  (void)WriteDataPathSetting(state);
 }
 
 int ReadPenWidth(const ShellState& state) {

@@ -6,6 +6,7 @@
 
 #include "common/settings_files.h"
 #include "shell/settings/position_files.h"
+#include "shell/settings/write_settings.h"
 #include "shell/tests/shell_test_files.h"
 
 namespace quentaris {
@@ -73,6 +74,20 @@ TEST(ReadSettings, TheExtensionFile) {
     EXPECT_EQ(state.position_folder, c.folder) << c.extr.c_str();
     EXPECT_EQ(state.has_position(), !c.name.empty());
   }
+}
+
+TEST(WriteSettings, PositionAndDataPathAreReadBack) {
+  ShellState state;
+  ReadSettings(state);
+  state.position_name = "Hall";
+  state.position_ext = ".Hall";
+  state.data_path = "/e/data/";
+  ASSERT_TRUE(WritePositionSetting(state));
+  ASSERT_TRUE(WriteDataPathSetting(state));
+  EXPECT_EQ(FileText(SettingsFolder() + "/EXTR"), Block(".Hall"));
+  ShellState read;
+  ReadSettings(read);
+  EXPECT_EQ(read.position_folder, "/e/data/SDIRHall/");
 }
 
 TEST(ReadSettings, TheSettingsFolderAsDataPathIsFlagged) {
