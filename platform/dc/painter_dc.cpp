@@ -41,15 +41,40 @@ QPainter::CompositionMode CompositionFor(int rop) {
   }
 }
 
-// Dash patterns in pixels for thin pens, in pen widths for wide ones; the
-// longer of the two wins so that patterns grow smoothly with the width.
+Qt::PenCapStyle QtCap(int end_cap) {
+  switch (end_cap) {
+    case PS_ENDCAP_FLAT: return Qt::FlatCap;
+    case PS_ENDCAP_SQUARE: return Qt::SquareCap;
+    default: return Qt::RoundCap;
+  }
+}
+
+Qt::PenJoinStyle QtJoin(int join) {
+  switch (join) {
+    case PS_JOIN_BEVEL: return Qt::BevelJoin;
+    case PS_JOIN_MITER: return Qt::SvgMiterJoin;  // a bevel beyond the limit, as GDI
+    default: return Qt::RoundJoin;
+  }
+}
+
+// A wide geometric pen has its own caps and joins (GDI's miter limit: a
+// miter at most 10 pen widths long, inner to outer corner, else a bevel); a
+// cosmetic one has round caps when solid and wide, else flat ends. Dash
+// patterns in pixels for thin pens, in pen widths for wide ones; the longer
+// of the two wins so that patterns grow smoothly with the width.
 QPen MakeQPen(const DevicePen& pen) {
   if (pen.style == PS_NULL) return QPen(Qt::NoPen);
   QPen qpen(ToQColor(pen.color));
   const bool thin = pen.width <= 1;
   qpen.setWidth(thin ? 0 : pen.width);
-  qpen.setJoinStyle(Qt::RoundJoin);
-  qpen.setCapStyle(thin || pen.style != PS_SOLID ? Qt::FlatCap : Qt::RoundCap);
+  if (pen.geometric && !thin) {
+    qpen.setJoinStyle(QtJoin(pen.join));
+    qpen.setMiterLimit(10);
+    qpen.setCapStyle(QtCap(pen.end_cap));
+  } else {
+    qpen.setJoinStyle(Qt::RoundJoin);
+    qpen.setCapStyle(thin || pen.style != PS_SOLID ? Qt::FlatCap : Qt::RoundCap);
+  }
   QList<qreal> pixels, widths;
   switch (pen.style) {
     case PS_DASH: pixels = {18, 6}; widths = {3, 1}; break;
