@@ -7,10 +7,10 @@ bool InTable(int n) { return n >= 1 && n <= kLabelCapacity; }
 
 }  // namespace
 
-LabelPosition LabelPositionTable::Place(int n, float x, float y) {
-  if (!InTable(n)) return LabelPosition{x, y, 0};
+LabelPosition LabelPositionTable::Place(int n, float x, float z) {
+  if (!InTable(n)) return LabelPosition{x, z, 0};
   LabelPosition& entry = entries_[static_cast<std::size_t>(n - 1)];
-  if (entry.used == 0) entry = LabelPosition{x, y, 1};
+  if (entry.placed == 0) entry = LabelPosition{x, z, 1};
   return entry;
 }
 
@@ -18,9 +18,9 @@ LabelPosition LabelPositionTable::At(int n) const {
   return InTable(n) ? entries_[static_cast<std::size_t>(n - 1)] : LabelPosition{};
 }
 
-bool LabelPositionTable::Move(int n, float x, float y) {
+bool LabelPositionTable::Move(int n, float x, float z) {
   if (!InTable(n)) return false;
-  entries_[static_cast<std::size_t>(n - 1)] = LabelPosition{x, y, 1};
+  entries_[static_cast<std::size_t>(n - 1)] = LabelPosition{x, z, 1};
   return true;
 }
 

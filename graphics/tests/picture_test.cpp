@@ -177,18 +177,18 @@ TEST(DrawRotatedText, TheBoxOfEveryTextUpToTheThousandth) {
 
 TEST(LabelPositionTable, AThousandPlacesAreKeptAndFurtherLabelsAreNotRemembered) {
   LabelPositionTable table;
-  EXPECT_EQ(table.Place(1, 1.0f, 2.0f).used, 1);
+  EXPECT_EQ(table.Place(1, 1.0f, 2.0f).placed, 1);
   EXPECT_EQ(table.Place(1, 5.0f, 5.0f).x, 1.0f);  // the first place is kept
   EXPECT_TRUE(table.Move(1, 3.0f, 4.0f));
   EXPECT_EQ(table.Place(1, 5.0f, 5.0f).x, 3.0f);
-  EXPECT_EQ(table.Place(1000, 6.0f, 6.0f).used, 1);
+  EXPECT_EQ(table.Place(1000, 6.0f, 6.0f).placed, 1);
   const LabelPosition beyond = table.Place(1001, 7.0f, 8.0f);
-  EXPECT_EQ(beyond.used, 0);
+  EXPECT_EQ(beyond.placed, 0);
   EXPECT_EQ(beyond.x, 7.0f);
   EXPECT_FALSE(table.Move(1001, 1.0f, 1.0f));
   EXPECT_FALSE(table.Move(0, 1.0f, 1.0f));
   table.Clear();
-  EXPECT_EQ(table.At(1).used, 0);
+  EXPECT_EQ(table.At(1).placed, 0);
 }
 
 TEST(DrawLine, WritesItsHpglInsideThePlotWindow) {
