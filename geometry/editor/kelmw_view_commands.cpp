@@ -1,6 +1,7 @@
 // The commands of the geometry editor's view: the position (New, Open,
 // Store, Store as), End, printing, the picture to the clipboard, graphical
 // input, the grid, the auxiliary lines and the keys help.
+#include "common/dialogs/manual.h"
 #include "geometry/editor/editor_commands.h"
 #include "geometry/editor/editor_dialogs.h"
 #include "geometry/editor/editor_ids.h"
@@ -13,8 +14,9 @@
 
 namespace kelmf {
 
-// The keys help page, beside the program.
+// The keys help page and the manual, beside the program.
 inline constexpr const char* kKeysHelpPage = "KELMFKEYS.HTM";
+inline constexpr const char* kManualDocument = "KELMF.PDF";
 
 void CKELMWView::MapCommands() {
   MapCommand(ids::kNew, [this] { OnNew(); });
@@ -27,6 +29,7 @@ void CKELMWView::MapCommands() {
   MapCommand(ids::kGraphicalInput, [this] { OnGraphicalInput(); });
   MapCommand(ids::kGrid, [this] { OnGrid(); });
   MapCommand(ids::kKeysHelp, [this] { OnKeysHelp(); });
+  MapCommand(ids::kManual, [] { (void)common::OpenManual(kManualDocument); });
   MapCommand(ids::kAuxLines, [this] {
     session().view.aux_lines = !session().view.aux_lines;
     Invalidate();

@@ -177,3 +177,24 @@ TEST(PositionCommands, EscapeWithTheGridOnEndsGraphicalInputThenTheGrid) {
 
 }  // namespace
 }  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+TEST(PositionCommands, AboutShowsTheAboutBoxAndF1TheManual) {
+  Editor editor(testing::TestPosition());
+  plat::testing::DialogScript script;
+  script.PressNext(plat::IDOK);
+  editor.Command(ids::kAbout);
+  ASSERT_EQ(script.shown().size(), 1u);
+  EXPECT_EQ(script.shown()[0].caption, "About KELMF");
+  // No manual beside the test program: F1 reaches the manual command, which says so.
+  plat::testing::PressKey(editor.view(), plat::VK_F1);
+  plat::testing::PumpMessages();
+  ASSERT_EQ(script.shown().size(), 2u);
+  EXPECT_EQ(script.shown()[1].caption, "Attention");
+  EXPECT_EQ(script.shown()[1].text, "File KELMF.PDF not found!");
+}
+
+}  // namespace
+}  // namespace kelmf
