@@ -198,3 +198,58 @@ TEST(PositionCommands, AboutShowsTheAboutBoxAndF1TheManual) {
 
 }  // namespace
 }  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+TEST(PositionCommands, StoreAsAsksAgainWhenTheFolderCannotBeMade) {
+  const common::Position position = testing::TestPosition();
+  Editor editor(position);
+  ASSERT_TRUE(plat::WriteBlock(position.data_path() + "SDIRB", "x", 1));  // a file where the folder would go
+  plat::testing::DialogScript script;
+  script.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::SetItemText(d, dlg::kPosition, "B");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  script.OnNextDialog([](plat::Dialog& d) {
+    EXPECT_EQ(plat::testing::ItemText(d, dlg::kPosition), "B");
+    plat::testing::Press(d, plat::IDCANCEL);
+  });
+  editor.Command(ids::kStoreAs);
+  ASSERT_EQ(script.shown().size(), 3u);
+  EXPECT_EQ(script.shown()[1].caption, "Error");
+  EXPECT_EQ(script.shown()[1].text, "Directory " + position.data_path() + "SDIRB cannot be generated!");
+  EXPECT_EQ(editor.session().position.ext(), ".12");
+  EXPECT_EQ(editor.Title(), "Position 12");
+}
+
+TEST(PositionCommands, NewKeepsTheFrameWhenItsEchoCannotBeWritten) {
+  const common::Position position = testing::TestPosition();
+  Editor editor(position);
+  editor.session().model.elements.Append(testing::MakeElement({0, 0, 4, 0}));
+  editor.session().model.editor.model_changed = true;
+  ASSERT_TRUE(plat::MakeFolder(position.TextFile("ECHO_G")));  // a folder where the echo goes
+  editor.boxes.Answer(plat::IDYES);
+  editor.Command(ids::kNew);
+  EXPECT_NE(editor.Boxes().find(position.TextFile("ECHO_G")), std::string::npos) << editor.Boxes();
+  EXPECT_EQ(editor.session().model.elements.count(), 1);
+  EXPECT_EQ(editor.session().position.ext(), ".12");
+}
+
+TEST(PositionCommands, OpenKeepsTheFrameWhenThePositionCannotBeLoaded) {
+  const common::Position start = testing::ExamplePosition("PORTAL");
+  Editor editor(start, true);
+  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(editor.session().settings, "DPATH"),
+                                     start.data_path()));
+  plat::testing::DialogScript script;
+  script.AnswerFolder(start.data_path() + "SDIRGONE");  // no such folder: nothing can be written there
+  editor.Command(ids::kOpen);
+  EXPECT_EQ(editor.session().position.ext(), ".PORTAL");
+  EXPECT_EQ(editor.session().model.elements.count(), 3);
+  EXPECT_EQ(editor.Title(), "Position PORTAL");
+  ASSERT_GE(script.shown().size(), 2u);
+  EXPECT_EQ(script.shown()[1].text, "The file " + start.data_path() + "SDIRGONE/TEST.GONE cannot be stored!");
+}
+
+}  // namespace
+}  // namespace kelmf
