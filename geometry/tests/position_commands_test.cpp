@@ -253,3 +253,31 @@ TEST(PositionCommands, OpenKeepsTheFrameWhenThePositionCannotBeLoaded) {
 
 }  // namespace
 }  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+TEST(PositionCommands, StoreOfANewFrameAsksForItsNameFirst) {
+  const common::Position position = testing::TestPosition();
+  Editor editor(position);
+  editor.boxes.Answer(plat::IDYES);
+  editor.Command(ids::kNew);
+  ASSERT_EQ(editor.session().position.ext(), ".NEW");
+  editor.Command(ids::kGraphicalInput);
+  plat::testing::Click(editor.view(), {300, 300});
+  plat::testing::Click(editor.view(), {500, 300});
+  plat::testing::DialogScript script;
+  script.OnNextDialog([](plat::Dialog& d) {
+    EXPECT_EQ(plat::testing::ItemText(d, dlg::kPosition), "NEW");
+    plat::testing::SetItemText(d, dlg::kPosition, "C3");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kStore);
+  EXPECT_EQ(editor.session().position.ext(), ".C3");
+  EXPECT_EQ(editor.Title(), "Position C3");
+  EXPECT_TRUE(plat::FileExists(position.data_path() + "SDIRC3/ECHO_G.C3.TXT"));
+  EXPECT_FALSE(editor.quit.code());  // one bar without supports is a mechanism
+}
+
+}  // namespace
+}  // namespace kelmf
