@@ -128,6 +128,8 @@ bool NewCommand(EditorSession& editor, plat::Window* owner) {
   ClearFrame(editor.model);
   NewFrameReset(editor);
   editor.position = common::Position(editor.position.data_path(), common::PositionExt(kNewName));
+  // End writes the new frame's echo there; a folder that cannot be made is reported by Store.
+  (void)common::EnsurePositionFolder(editor.position);
   WriteExtr(editor);
   editor.view.marked_point.reset();
   editor.view.zoom_active = false;

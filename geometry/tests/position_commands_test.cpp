@@ -53,6 +53,15 @@ TEST(PositionCommands, NewAfterADrawnElementAsksToSaveAndWritesTheEcho) {
   editor.boxes.Answer(plat::IDNO);
   editor.Command(ids::kNew);
   EXPECT_EQ(editor.Boxes(), "Erase\tSave changes?\nNew frame\tNew frame ? Erase screen?\n");
+
+  // End keeps a frame drawn after New in the folder of "NEW".
+  editor.Command(ids::kGraphicalInput);
+  plat::testing::Click(editor.view(), {300, 300});
+  plat::testing::Click(editor.view(), {500, 300});
+  editor.Command(ids::kEnd);
+  EXPECT_EQ(editor.quit.code(), 1);
+  EXPECT_NE(testing::ReadAll(position.data_path() + "SDIRNEW/ECHO_G.NEW.TXT").find("ELEMENTS\r\n1\r\n"),
+            std::string::npos);
 }
 
 TEST(PositionCommands, CancelOfSaveChangesKeepsTheFrame) {
