@@ -101,10 +101,8 @@ bool CKELMWView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
   const bool forward = delta > 0;
   if (Held(plat::VK_MENU)) {
     int& pen = editor.model.editor.pen_width;
-    const int before = pen;
     if (forward && pen < kMaxPen) ++pen;
     if (!forward && pen >= 1) --pen;
-    (void)before;
     (void)WritePenWidth(editor.model.editor, editor.settings);
   } else if ((flags & plat::MK_CONTROL) && (flags & plat::MK_SHIFT)) {
     view.font_factor = BoundFactor(forward ? view.font_factor * kFontStep : view.font_factor / kFontStep);
