@@ -1,5 +1,6 @@
 // Keys and the wheel in the geometry editor's view: the keyboard zoom, Space
 // and Escape, the Ctrl constraint, and the wheel's factors and pen width.
+#include "geometry/app/show_messages.h"
 #include "geometry/editor/editor_ids.h"
 #include "geometry/editor/graphic_input.h"
 #include "geometry/editor/kelmw_view.h"
@@ -103,7 +104,9 @@ bool CKELMWView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
     int& pen = editor.model.editor.pen_width;
     if (forward && pen < kMaxPen) ++pen;
     if (!forward && pen >= 1) --pen;
-    (void)WritePenWidth(editor.model.editor, editor.settings);
+    if (common::Result written = WritePenWidth(editor.model.editor, editor.settings); !written) {
+      ShowMessages({written});
+    }
   } else if ((flags & plat::MK_CONTROL) && (flags & plat::MK_SHIFT)) {
     view.font_factor = BoundFactor(forward ? view.font_factor * kFontStep : view.font_factor / kFontStep);
   } else if (flags & plat::MK_SHIFT) {

@@ -7,6 +7,7 @@
 #include "geometry/app/show_messages.h"
 #include "geometry/editor/editor_commands.h"
 #include "geometry/editor/editor_dialogs.h"
+#include "geometry/model/model_files.h"
 #include "geometry/position/load_position_files.h"
 #include "platform/dialogs/folder_dialog.h"
 #include "platform/files.h"
@@ -32,8 +33,10 @@ bool StartsWithSdir(const std::string& name) {
   return true;
 }
 
+// The shell learns the position from EXTR; a write that fails is reported.
 void WriteExtr(const EditorSession& editor) {
-  (void)common::WriteTextBlock(common::JoinSettingsPath(editor.settings, "EXTR"), editor.position.ext());
+  const std::string path = common::JoinSettingsPath(editor.settings, "EXTR");
+  if (!common::WriteTextBlock(path, editor.position.ext())) ShowMessages({CannotStore(path)});
 }
 
 // The position of a chosen folder: data path + "SDIR" + name, nothing deeper.

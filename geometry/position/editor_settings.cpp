@@ -6,6 +6,7 @@
 
 #include "common/position/file_names.h"
 #include "common/settings_files.h"
+#include "geometry/model/model_files.h"
 #include "platform/binary_io.h"
 
 namespace kelmf {
@@ -38,12 +39,9 @@ void ReadEditorSettings(EditorState& editor, const common::SettingsContext& sett
   ReadNumbers(common::JoinSettingsPath(settings, "FANGEN"), editor.fangen);
 }
 
-}  // namespace kelmf
-
-namespace kelmf {
-
-bool WritePenWidth(const EditorState& editor, const common::SettingsContext& settings) {
-  return common::WriteInt32File(common::JoinSettingsPath(settings, common::file_names::kPenWidth), editor.pen_width);
+common::Result WritePenWidth(const EditorState& editor, const common::SettingsContext& settings) {
+  const std::string path = common::JoinSettingsPath(settings, common::file_names::kPenWidth);
+  return common::WriteInt32File(path, editor.pen_width) ? common::Result::Ok() : CannotStore(path);
 }
 
 }  // namespace kelmf

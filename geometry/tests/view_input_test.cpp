@@ -255,6 +255,14 @@ TEST(ViewInput, AltWheelKeepsThePenWidthWithinZeroToTen) {
   }
 }
 
+TEST(ViewInput, APenWidthThatCannotBeKeptIsReported) {
+  ViewEditor editor(testing::TestPosition());
+  const std::string kelmrdb = common::JoinSettingsPath(editor.session().settings, "KELMRDB");
+  ASSERT_TRUE(plat::MakeFolder(kelmrdb));  // a folder where the file goes
+  plat::testing::Wheel(editor.view(), 120, plat::testing::kAlt, {500, 400});
+  EXPECT_NE(editor.Boxes().find(kelmrdb), std::string::npos) << editor.Boxes();
+}
+
 TEST(ViewInput, CtrlKeepsTheRubberLineHorizontalOrVertical) {
   struct Case {
     plat::Point mouse, want;
