@@ -126,6 +126,20 @@ TEST_F(Beam2Diagrams, NormalForceOfTemperatureAndPrestress) {
       EXPECT_NEAR(state.elements[e].min_normal_force(), k.smallest, 1e-3) << k.load_case;
       EXPECT_NEAR(state.elements[e].max_normal_force(), k.largest, 1e-3) << k.load_case;
     }
+    // Not fixed, the scale is fitted once: the largest force a tenth of the drawing's span off the axis.
+    if (k.n != 0.0) {
+      DiagramScale fitting{1.0f, false};
+      DrawNormalForceDiagram(c, state.elements, fitting, DiagramOptions{});
+      const common::DrawingExtents& x = state.extents;
+      const double span = std::max(x.xmax() - x.xmin(), x.zmax() - x.zmin());
+      EXPECT_TRUE(fitting.fitted);
+      EXPECT_NEAR(fitting.value * 500.0, 0.1 * span, 1e-4 * span);
+      DiagramScale fixed{1.0f, false};
+      DiagramOptions options;
+      options.scale_fixed = true;
+      DrawNormalForceDiagram(c, state.elements, fixed, options);
+      EXPECT_EQ(fixed.value, 1.0f);
+    }
     // The reanalysis's computation without drawing keeps the same extremes.
     state.elements[1].set_min_normal_force(0.0f);
     ComputeNormalForceCurves(state, view);
