@@ -22,21 +22,6 @@
 namespace revuzavi {
 namespace {
 
-std::vector<float> Floats(const std::string& path) {
-  const std::string bytes = testing::ReadBytes(path);
-  std::vector<float> v(bytes.size() / sizeof(float));
-  if (!v.empty()) std::memcpy(v.data(), bytes.data(), v.size() * sizeof(float));
-  return v;
-}
-
-void MapFrame(Canvas& c, float margin) {
-  const common::DrawingExtents& e = c.viewer.extents;
-  ASSERT_EQ(DefineWorld(c.picture, kFrameWorld, e.xmin() - margin, e.zmin() - margin, e.xmax() + margin,
-                        e.zmax() + margin),
-            1);
-  SetClipRegion(c, c.dc.GetDeviceCaps(plat::HORZRES), c.dc.GetDeviceCaps(plat::VERTRES), PictureMargins{});
-}
-
 std::vector<std::string> Texts(const plat::RecordingDc& dc) {
   std::vector<std::string> texts;
   for (const plat::DeviceOp& op : dc.ops()) {
@@ -45,17 +30,10 @@ std::vector<std::string> Texts(const plat::RecordingDc& dc) {
   return texts;
 }
 
-template <const char* kName>
-class ComputedExample : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { position_ = new common::Position(testing::ComputedExample(kName)); }
-  static void TearDownTestSuite() { delete position_; }
-  static inline common::Position* position_ = nullptr;
-};
 constexpr char kPortal[] = "PORTAL";
 constexpr char kBeam2[] = "BEAM2";
-using PortalDiagrams = ComputedExample<kPortal>;
-using Beam2Diagrams = ComputedExample<kBeam2>;
+using PortalDiagrams = testing::ComputedExampleTest<kPortal>;
+using Beam2Diagrams = testing::ComputedExampleTest<kBeam2>;
 
 // The viewer's file of a picture and the solver's of the same curve.
 struct FilePair {
@@ -69,11 +47,8 @@ TEST_F(Beam2Diagrams, TheViewersCurveFilesAreTheSolvers) {
   for (int k = 1; k <= first.diary.count(); ++k) {
     const int lc = first.diary.load_case(k);
     ViewerState state = testing::ViewerOn(*position_, lc);
-    ViewState view;
-    PictureState picture;
-    plat::RecordingDc dc;
-    Canvas c{state, view, picture, dc};
-    MapFrame(c, 1.0f);
+    testing::RecordedPicture recorded(state, 1.0f);
+    Canvas& c = recorded.canvas;
     DiagramScale scale;
     EXPECT_EQ(DrawNormalForceDiagram(c, state.elements, scale, DiagramOptions{}), 2);
     EXPECT_EQ(DrawMomentDiagram(c, scale, DiagramOptions{}), 2);
@@ -81,9 +56,9 @@ TEST_F(Beam2Diagrams, TheViewersCurveFilesAreTheSolvers) {
     for (int e = 1; e <= 2; ++e) {
       for (const FilePair f : {FilePair{'N', 'N'}, FilePair{'M', 'M'}, FilePair{'S', 'V'}}) {
         const std::string name = std::string(1, f.viewer) + std::to_string(e) + common::CurrentLoadCaseText(lc);
-        const std::vector<float> viewer = Floats(position_->FolderFile(name));
+        const std::vector<float> viewer = testing::Floats(position_->FolderFile(name));
         const std::vector<float> solver =
-            Floats(position_->File(std::string(1, f.solver) + common::CurrentLoadCaseText(lc) + "E" + std::to_string(e)));
+            testing::Floats(position_->File(std::string(1, f.solver) + common::CurrentLoadCaseText(lc) + "E" + std::to_string(e)));
         ASSERT_EQ(viewer.size(), 51u) << name;
         ASSERT_EQ(solver.size(), 51u) << name;
         for (std::size_t i = 0; i < 51; ++i) {
@@ -92,8 +67,8 @@ TEST_F(Beam2Diagrams, TheViewersCurveFilesAreTheSolvers) {
       }
     }
     if (lc == 1) {
-      const std::vector<float> m = Floats(position_->FolderFile("M1" + common::CurrentLoadCaseText(1)));
-      const std::vector<float> s = Floats(position_->FolderFile("S1" + common::CurrentLoadCaseText(1)));
+      const std::vector<float> m = testing::Floats(position_->FolderFile("M1" + common::CurrentLoadCaseText(1)));
+      const std::vector<float> s = testing::Floats(position_->FolderFile("S1" + common::CurrentLoadCaseText(1)));
       EXPECT_NEAR(m[50], -44.94, 0.005);
       EXPECT_NEAR(s[0], 22.51, 0.005);
     }
@@ -111,16 +86,13 @@ TEST_F(Beam2Diagrams, NormalForceOfTemperatureAndPrestress) {
   for (const Case k : {Case{3, 0.0, 1e10f, -1e10f}, Case{4, -500.0, -500.0f, -500.0f}}) {
     ViewerState state = testing::ViewerOn(*position_, k.load_case);
     ASSERT_EQ(state.current_load_case, k.load_case);
-    ViewState view;
-    PictureState picture;
-    plat::RecordingDc dc;
-    Canvas c{state, view, picture, dc};
-    MapFrame(c, 1.0f);
+    testing::RecordedPicture recorded(state, 1.0f);
+    Canvas& c = recorded.canvas;
     DiagramScale scale;
     DrawNormalForceDiagram(c, state.elements, scale, DiagramOptions{});
     for (int e = 1; e <= 2; ++e) {
       const std::vector<float> n =
-          Floats(position_->FolderFile("N" + std::to_string(e) + common::CurrentLoadCaseText(k.load_case)));
+          testing::Floats(position_->FolderFile("N" + std::to_string(e) + common::CurrentLoadCaseText(k.load_case)));
       ASSERT_EQ(n.size(), 51u);
       for (float v : n) EXPECT_NEAR(v, k.n, 1e-3) << "load case " << k.load_case << " element " << e;
       EXPECT_NEAR(state.elements[e].min_normal_force(), k.smallest, 1e-3) << k.load_case;
@@ -142,7 +114,7 @@ TEST_F(Beam2Diagrams, NormalForceOfTemperatureAndPrestress) {
     }
     // The reanalysis's computation without drawing keeps the same extremes.
     state.elements[1].set_min_normal_force(0.0f);
-    ComputeNormalForceCurves(state, view);
+    ComputeNormalForceCurves(state, recorded.view);
     EXPECT_NEAR(state.elements[1].min_normal_force(), k.smallest, 1e-3);
   }
 }
@@ -157,7 +129,7 @@ void SavePicture(const common::Position& position, Picture kind, const std::stri
   {
     plat::PainterDc dc(bitmap);
     Canvas c{state, view, picture, dc};
-    MapFrame(c, 2.0f);
+    testing::MapFrame(c, 2.0f);
     DiagramScale scale{scale_value, true};
     const int drawn = kind == Picture::kNormalForce ? DrawNormalForceDiagram(c, state.elements, scale, DiagramOptions{})
                       : kind == Picture::kMoment    ? DrawMomentDiagram(c, scale, DiagramOptions{})
@@ -173,20 +145,17 @@ void SavePicture(const common::Position& position, Picture kind, const std::stri
 
 TEST_F(Beam2Diagrams, MomentOnTheTensionSide) {
   ViewerState state = testing::ViewerOn(*position_, 1);
-  ViewState view;
-  PictureState picture;
-  plat::RecordingDc dc;
-  Canvas c{state, view, picture, dc};
-  MapFrame(c, 2.0f);
+  testing::RecordedPicture recorded(state, 2.0f);
+  Canvas& c = recorded.canvas;
   DiagramScale scale{0.02f, true};
   DrawMomentDiagram(c, scale, DiagramOptions{});
-  const std::vector<std::string> texts = Texts(dc);
+  const std::vector<std::string> texts = Texts(recorded.dc);
   EXPECT_NE(std::find(texts.begin(), texts.end(), "-44.94 kNm"), texts.end());
   // Element 1's largest moment (sagging) lies below the beam (z < 0), the smallest over the middle
   // support above it.
-  EXPECT_LT(picture.labels.moment.At(1).z, 0.0f);
-  EXPECT_GT(picture.labels.moment.At(2).z, 0.0f);
-  EXPECT_NEAR(picture.labels.moment.At(2).x, 6.0f, 1.0f);
+  EXPECT_LT(recorded.picture.labels.moment.At(1).z, 0.0f);
+  EXPECT_GT(recorded.picture.labels.moment.At(2).z, 0.0f);
+  EXPECT_NEAR(recorded.picture.labels.moment.At(2).x, 6.0f, 1.0f);
   SavePicture(*position_, Picture::kMoment, "BEAM2_moment.png", 0.02f);
 }
 

@@ -23,13 +23,6 @@ namespace {
 
 using zedir::testing::SolverFixture;
 
-std::vector<float> Floats(const std::string& path) {
-  const std::string bytes = testing::ReadBytes(path);
-  std::vector<float> v(bytes.size() / sizeof(float));
-  if (!v.empty()) std::memcpy(v.data(), bytes.data(), v.size() * sizeof(float));
-  return v;
-}
-
 // The beam solved under the load case 1 of `files` and read as the viewer starts on it.
 ViewerState SolvedBeam(SolverFixture& f, const zedir::testing::LoadCaseFiles& files) {
   const common::Result solved = f.SolveWithResults(files);
@@ -118,7 +111,7 @@ TEST(ShearDiagram, SimplySupportedBeam) {
     DiagramScale scale{0.02f, true};
     const std::vector<std::string> texts =
         TextsOf(state, ViewState{}, picture, [&](Canvas& c) { DrawShearDiagram(c, scale, DiagramOptions{}); });
-    const std::vector<float> v = Floats(ElementCurveFileName(state, 'S', 1));
+    const std::vector<float> v = testing::Floats(ElementCurveFileName(state, 'S', 1));
     ASSERT_EQ(v.size(), 51u);
     EXPECT_NEAR(v[0], 30.0f, 1e-3f);
     EXPECT_NEAR(v[25], 0.0f, 1e-3f);
@@ -190,7 +183,7 @@ TEST(UnitDislocationLines, MomentIsMinusEIWSecondAndShearItsSlope) {
     PictureState picture;
     DiagramScale scale{1e-6f, true};
     TextsOf(state, view, picture, [&](Canvas& c) { DrawMomentDiagram(c, scale, green); });
-    const std::vector<float> drawn = Floats(ElementCurveFileName(state, 'M', 1));
+    const std::vector<float> drawn = testing::Floats(ElementCurveFileName(state, 'M', 1));
     ASSERT_EQ(drawn.size(), 51u);
     for (int i = 1; i <= 51; ++i) {
       EXPECT_NEAR(drawn[static_cast<std::size_t>(i - 1)], k.m(i), 1e-5 * largest) << k.green << " " << i;
