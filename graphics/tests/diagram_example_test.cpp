@@ -119,10 +119,11 @@ TEST_F(Beam2Diagrams, NormalForceOfTemperatureAndPrestress) {
   }
 }
 
-// A diagram of load case 1 on a bitmap, for the eye.
+// A diagram of a load case on a bitmap, for the eye.
 enum class Picture { kNormalForce, kMoment, kShear };
-void SavePicture(const common::Position& position, Picture kind, const std::string& file, float scale_value) {
-  ViewerState state = testing::ViewerOn(position, 1);
+void SavePicture(const common::Position& position, int load_case, Picture kind, const std::string& file,
+                 float scale_value) {
+  ViewerState state = testing::ViewerOn(position, load_case);
   ViewState view;
   PictureState picture;
   plat::Bitmap bitmap(1200, 800);
@@ -156,15 +157,17 @@ TEST_F(Beam2Diagrams, MomentOnTheTensionSide) {
   EXPECT_LT(recorded.picture.labels.moment.At(1).z, 0.0f);
   EXPECT_GT(recorded.picture.labels.moment.At(2).z, 0.0f);
   EXPECT_NEAR(recorded.picture.labels.moment.At(2).x, 6.0f, 1.0f);
-  SavePicture(*position_, Picture::kMoment, "BEAM2_moment.png", 0.02f);
+  SavePicture(*position_, 1, Picture::kMoment, "BEAM2_moment.png", 0.02f);
+  SavePicture(*position_, 2, Picture::kMoment, "BEAM2_2_moment.png", 0.05f);
+  SavePicture(*position_, 2, Picture::kShear, "BEAM2_2_shear.png", 0.05f);
 }
 
 TEST_F(PortalDiagrams, DrawnOnABitmap) {
   ViewerState state = testing::ViewerOn(*position_, 1);
   EXPECT_EQ(state.elements.count(), 3);
-  SavePicture(*position_, Picture::kMoment, "PORTAL_moment.png", 0.03f);
-  SavePicture(*position_, Picture::kNormalForce, "PORTAL_normal_force.png", 0.03f);
-  SavePicture(*position_, Picture::kShear, "PORTAL_shear.png", 0.03f);
+  SavePicture(*position_, 1, Picture::kMoment, "PORTAL_moment.png", 0.03f);
+  SavePicture(*position_, 1, Picture::kNormalForce, "PORTAL_normal_force.png", 0.03f);
+  SavePicture(*position_, 1, Picture::kShear, "PORTAL_shear.png", 0.03f);
 }
 
 }  // namespace
