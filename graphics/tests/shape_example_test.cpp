@@ -1,0 +1,94 @@
+// The deflected shapes of the PORTAL and ARCH examples computed by the real programs: the frame
+// stands upright and deflects the way its loads push it; the pictures are saved for the eye.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "graphics/diagrams/deflected_shape.h"
+#include "graphics/picture/element_values.h"
+#include "graphics/picture/frame.h"
+#include "graphics/tests/computed_example.h"
+#include "platform/dc/bitmap.h"
+#include "platform/dc/painter_dc.h"
+#include "platform/testing/testing.h"
+
+namespace revuzavi {
+namespace {
+
+constexpr char kPortal[] = "PORTAL";
+constexpr char kArch[] = "ARCH";
+using PortalShapes = testing::ComputedExampleTest<kPortal>;
+using ArchShapes = testing::ComputedExampleTest<kArch>;
+
+// A scale that draws the largest displacement of the load case `drawn` metres long.
+DeflectionOptions ScaledTo(const ViewerState& state, double drawn) {
+  double largest = 1e-12;
+  for (int d = 1; d <= state.equation_count(); ++d) {
+    largest = std::max(largest, std::fabs(state.displacements[static_cast<std::size_t>(d)]));
+  }
+  DeflectionOptions o;
+  o.shape.scale = drawn / largest;
+  return o;
+}
+
+// The frame and its deflected shape on a bitmap, saved as `file` in the test's folder (and in
+// SUITE_KEEP_PICTURES when that is set).
+void SaveShape(const common::Position& position, int load_case, const std::string& file) {
+  ViewerState state = testing::ViewerOn(position, load_case);
+  ASSERT_TRUE(state.results_present) << file;
+  ViewState view;
+  PictureState picture;
+  plat::Bitmap bitmap(1200, 800);
+  {
+    plat::PainterDc dc(bitmap);
+    Canvas c{state, view, picture, dc};
+    testing::MapFrame(c, 2.0f);
+    DrawFrame(c, FrameOptions{});
+    EXPECT_EQ(DrawDeflectedShape(c, ScaledTo(state, 1.0)), state.elements.count());
+  }
+  EXPECT_TRUE(bitmap.Save(plat::testing::TestFolder() + file).ok());
+  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+    EXPECT_TRUE(bitmap.Save(std::string(keep) + "/" + file).ok());
+  }
+}
+
+// Where sample k of element e is drawn, moved from its place on the axis.
+WorldPoint DrawnMove(const ViewerState& state, int e, int k) {
+  const ViewState view;
+  PictureState picture;
+  plat::RecordingDc dc;
+  const Canvas c{state, view, picture, dc};
+  const mechanics::ElementCurves curves = PictureElementCurves(state, view, e, PictureCurveSwitches{});
+  return ShapeOf(c, e, curves.u, curves.w, ScaledTo(state, 1.0).shape).offset[static_cast<std::size_t>(k - 1)];
+}
+
+TEST_F(PortalShapes, RoofLoadPushesTheBeamDownAndWindPushesTheFrameRight) {
+  SaveShape(*position_, 1, "PORTAL_deflection_1.png");
+  SaveShape(*position_, 2, "PORTAL_deflection_2.png");
+  const ViewerState roof = testing::ViewerOn(*position_, 1);
+  EXPECT_LT(DrawnMove(roof, 2, 26).y, -0.5) << "the middle of the roof beam goes down";
+  const ViewerState wind = testing::ViewerOn(*position_, 2);
+  EXPECT_GT(DrawnMove(wind, 2, 1).x, 0.5) << "the roof moves along the wind";
+  EXPECT_GT(DrawnMove(wind, 2, 51).x, 0.5);
+  EXPECT_NEAR(DrawnMove(wind, 1, 1).x, 0.0, 0.01) << "the clamped foot stays (a spring of the support stiffness)";
+}
+
+TEST_F(ArchShapes, SnowPushesTheCrownDown) {
+  SaveShape(*position_, 1, "ARCH_deflection_1.png");
+  const ViewerState snow = testing::ViewerOn(*position_, 1);
+  // The crown is the highest node.
+  int crown = 1;
+  for (int n = 2; n <= snow.nodes.count(); ++n) {
+    if (snow.nodes[n].z() > snow.nodes[crown].z()) crown = n;
+  }
+  int e = 1;
+  while (e <= snow.elements.count() && snow.elements[e].node_b() != crown) ++e;
+  ASSERT_LE(e, snow.elements.count());
+  EXPECT_LT(DrawnMove(snow, e, 51).y, -0.1) << "element " << e << " ends at the crown " << crown;
+}
+
+}  // namespace
+}  // namespace revuzavi
