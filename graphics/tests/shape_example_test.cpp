@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,10 +11,7 @@
 #include "graphics/picture/element_values.h"
 #include "graphics/picture/frame.h"
 #include "graphics/tests/computed_example.h"
-#include "platform/dc/bitmap.h"
-#include "platform/dc/painter_dc.h"
 #include "platform/dc/recording_dc.h"
-#include "platform/testing/testing.h"
 
 namespace revuzavi {
 namespace {
@@ -36,38 +32,22 @@ DeflectionOptions ScaledTo(const ViewerState& state, double drawn) {
   return o;
 }
 
-// The frame and its deflected shape on a bitmap, saved as `file` in the test's folder (and in
-// SUITE_KEEP_PICTURES when that is set).
+// The frame and its deflected shape on a bitmap, saved as `file`; returns the labels.
 std::vector<std::string> SaveShape(const common::Position& position, int load_case, const std::string& file,
                                    bool horizontal_only = false) {
   ViewerState state = testing::ViewerOn(position, load_case);
   EXPECT_TRUE(state.results_present) << file;
-  ViewState view;
-  PictureState picture;
-  plat::Bitmap bitmap(1200, 800);
-  {
-    plat::PainterDc dc(bitmap);
-    Canvas c{state, view, picture, dc};
-    testing::MapFrame(c, 2.0f);
-    DrawFrame(c, FrameOptions{});
-    DeflectionOptions o = ScaledTo(state, 1.0);
-    o.shape.horizontal_only = horizontal_only;
-    EXPECT_EQ(DrawDeflectedShape(c, o), state.elements.count());
-  }
-  // The labels as a recording has them.
-  plat::RecordingDc recording;
-  Canvas c{state, view, picture, recording};
-  testing::MapFrame(c, 2.0f);
   DeflectionOptions o = ScaledTo(state, 1.0);
   o.shape.horizontal_only = horizontal_only;
-  DrawDeflectedShape(c, o);
+  testing::SaveBitmapPicture(state, file, 2.0f, [&](Canvas& c) {
+    DrawFrame(c, FrameOptions{});
+    EXPECT_EQ(DrawDeflectedShape(c, o), state.elements.count());
+  });
+  testing::RecordedPicture recorded(state, 2.0f);
+  DrawDeflectedShape(recorded.canvas, o);
   std::vector<std::string> texts;
-  for (const plat::DeviceOp& op : recording.ops()) {
+  for (const plat::DeviceOp& op : recorded.dc.ops()) {
     if (op.kind == plat::DeviceOp::Kind::kText) texts.push_back(op.text);
-  }
-  EXPECT_TRUE(bitmap.Save(plat::testing::TestFolder() + file).ok());
-  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
-    EXPECT_TRUE(bitmap.Save(std::string(keep) + "/" + file).ok());
   }
   return texts;
 }

@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "Quon/tests/support/solver_fixture.h"
-#include "common/position/file_names.h"
-#include "common/records/record_files.h"
 #include "graphics/diagrams/deflected_shape.h"
 #include "graphics/diagrams/eigenmode.h"
 #include "graphics/diagrams/element_curve_file.h"
 #include "graphics/picture/element_values.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/solved_beam.h"
 #include "platform/dc/recording_dc.h"
 
 namespace revuzavi {
@@ -24,21 +23,8 @@ using zedir::testing::LoadCaseFiles;
 using zedir::testing::SolverFixture;
 using T = common::PointLoadRecord;
 
-ViewerState SolvedBeam(SolverFixture& f, const LoadCaseFiles& files) {
-  const common::Result solved = f.SolveWithResults(files);
-  EXPECT_TRUE(solved.ok()) << solved.text();
-  common::LoadCaseDiary diary;
-  diary.set_count(1);
-  diary.set_load_case(1, 1);
-  EXPECT_TRUE(common::WriteBlockRecord(f.pos.File(common::file_names::kDiary), diary));
-  return testing::ViewerOn(f.pos.position(), 1);
-}
-
-LoadCaseFiles UniformLoad(const SolverFixture& f, float q) {
-  LoadCaseFiles files;
-  files.line_loads.Append(zedir::testing::StoredLineLoad(f.model, 1, 'Y', q, q));
-  return files;
-}
+using testing::SolvedBeam;
+using testing::UniformLoad;
 
 // A point load of `kind` on element 1 at a: a force across it, or a moment, kink or jump.
 LoadCaseFiles PointOnBeam(std::uint8_t kind, float a, float value) {
@@ -71,6 +57,17 @@ DeflectionOptions Scaled(double scale) {
   DeflectionOptions o;
   o.shape.scale = scale;
   return o;
+}
+
+// Checks that the "W" file of element 1 holds the end part of its displacements alone; returns it.
+mechanics::ElementCurves EndPartOnly(const ViewerState& state) {
+  const ElementValues v = ElementValuesAlong(state, 1);
+  const mechanics::ElementCurves ends =
+      mechanics::EndDisplacementCurves(v.local, v.length, mechanics::Rigidity{v.ea, v.ei});
+  const std::vector<float> w = testing::Floats(ElementCurveFileName(state, 'W', 1));
+  EXPECT_EQ(w.size(), 51u);
+  for (std::size_t i = 0; i < w.size(); ++i) EXPECT_FLOAT_EQ(w[i], static_cast<float>(ends.w(static_cast<int>(i) + 1))) << i;
+  return ends;
 }
 
 TEST(DeflectedShape, CurveFilesAndLabelsAreTheSolvers) {
@@ -146,12 +143,7 @@ TEST(DeflectedShape, WithoutLoadsOnlyTheEndDisplacements) {
   DeflectionOptions o = Scaled(100.0);
   o.without_loads = true;
   DrawDeflectedShape(r.c(), o);
-  const ElementValues v = ElementValuesAlong(state, 1);
-  const mechanics::ElementCurves ends =
-      mechanics::EndDisplacementCurves(v.local, v.length, mechanics::Rigidity{v.ea, v.ei});
-  const std::vector<float> w = testing::Floats(ElementCurveFileName(state, 'W', 1));
-  ASSERT_EQ(w.size(), 51u);
-  for (int k = 1; k <= 51; ++k) EXPECT_FLOAT_EQ(w[static_cast<std::size_t>(k - 1)], static_cast<float>(ends.w(k))) << k;
+  const mechanics::ElementCurves ends = EndPartOnly(state);
   EXPECT_GT(std::fabs(ends.w(26) - 5.2734e-3), 1e-3) << "the load's own part is left out";
 }
 
@@ -338,12 +330,7 @@ TEST(Eigenmode, ModesOfEvAndEigv) {
   ASSERT_TRUE(ReadEigenmode(state, 1, values).ok());
   Recorded r(state);
   EXPECT_EQ(DrawEigenmode(r.c(), Scaled(10.0)), 2);
-  const ElementValues v = ElementValuesAlong(state, 1);
-  const mechanics::ElementCurves ends =
-      mechanics::EndDisplacementCurves(v.local, v.length, mechanics::Rigidity{v.ea, v.ei});
-  const std::vector<float> w = testing::Floats(ElementCurveFileName(state, 'W', 1));
-  ASSERT_EQ(w.size(), 51u);
-  for (int k = 1; k <= 51; ++k) EXPECT_FLOAT_EQ(w[static_cast<std::size_t>(k - 1)], static_cast<float>(ends.w(k))) << k;
+  EndPartOnly(state);
 }
 
 TEST(SupportDofShape, LabelOfTheSupportAndArrows) {
