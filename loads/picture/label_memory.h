@@ -8,18 +8,12 @@
 #include <vector>
 
 #include "common/records/capacities.h"
+#include "common/records/label_position.h"
 #include "platform/dc/gdi_types.h"
 
 namespace pundf::picture {
 
-// A label's place in metres (x and the user's vertical z); `placed` is 0 until
-// the label is first drawn at its default place.
-struct LabelPosition {
-  float x = 0.0f;
-  float z = 0.0f;
-  std::int32_t placed = 0;
-};
-static_assert(sizeof(LabelPosition) == 12);
+using common::LabelPosition;
 
 // Kinds of LabelBox.
 inline constexpr int kTemperatureLabel = 2;
