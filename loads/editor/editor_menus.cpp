@@ -45,10 +45,15 @@ plat::Menu EditorMenu() {
   view.AppendMenu(plat::MF_SEPARATOR);
   view.AppendMenu(plat::MF_POPUP, std::move(looks), "&Application look");
 
+  plat::Menu help = plat::Menu::Popup();
+  help.AppendMenu(plat::MF_STRING, ids::kManual, "&Manual");
+  help.AppendMenu(plat::MF_STRING, ids::kAbout, "&About PUNDF...");
+
   plat::Menu bar;
   bar.AppendMenu(plat::MF_POPUP, std::move(load_case), "&Load case");
   bar.AppendMenu(plat::MF_POPUP, std::move(loads), "L&oads");
   bar.AppendMenu(plat::MF_POPUP, std::move(view), "&View");
+  bar.AppendMenu(plat::MF_POPUP, std::move(help), "&Help");
   return bar;
 }
 

@@ -9,7 +9,7 @@
 
 namespace pundf {
 
-// "&Load case", "&Loads" and "&View".
+// "&Load case", "L&oads", "&View" and "&Help".
 plat::Menu EditorMenu();
 // Ctrl+N, Ctrl+O, Ctrl+S and Escape.
 plat::AcceleratorTable EditorAccelerators();

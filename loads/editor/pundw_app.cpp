@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/dialogs/about_dialog.h"
+#include "common/dialogs/manual.h"
 #include "loads/app/command_line.h"
 #include "loads/app/pundf_app.h"
 #include "loads/editor/editor_ids.h"
@@ -27,11 +29,20 @@ bool NobodyCanEnd() {
   return plat::MessagesUnattended() && (script == nullptr || *script == '\0');
 }
 
+// The suite's manual, in the program's folder.
+constexpr const char* kManualDocument = "QUENTARIS.PDF";
+
 void Show(const common::Result& message) { plat::MessageBox(message.text(), message.caption(), plat::MB_OK); }
 
 }  // namespace
 
-CPUNDWApp::CPUNDWApp() : plat::WinApp("PUNDW") {}
+CPUNDWApp::CPUNDWApp() : plat::WinApp("PUNDW") {
+  MapCommand(ids::kAbout, [this] {
+    common::AboutDialog about("PUNDF", {}, GetMainWnd());
+    about.DoModal();
+  });
+  MapCommand(ids::kManual, [] { common::OpenManual(kManualDocument); });
+}
 
 CPUNDWApp::~CPUNDWApp() { DestroyWindows(); }
 

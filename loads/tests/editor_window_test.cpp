@@ -36,7 +36,7 @@ TEST(LoadEditorWindow, OpensTheLoadCaseMaximisedWithItsBars) {
   CMainFrame& frame = editor.frame();
   EXPECT_TRUE(frame.IsZoomed());
   EXPECT_EQ(editor.Title(), "Position PORTAL  LC 2");
-  EXPECT_EQ(plat::testing::MenuBarTexts(frame), (std::vector<std::string>{"&Load case", "L&oads", "&View"}));
+  EXPECT_EQ(plat::testing::MenuBarTexts(frame), (std::vector<std::string>{"&Load case", "L&oads", "&View", "&Help"}));
   ASSERT_EQ(frame.tool_bar().GetCount(), 7);
   plat::testing::IdleUpdate(frame);
   for (const plat::UINT id : {ids::kNew, ids::kStore, ids::kPrint, ids::kPrintPreview, ids::kCopyToClipboard}) {
@@ -53,6 +53,20 @@ TEST(LoadEditorWindow, OpensTheLoadCaseMaximisedWithItsBars) {
   const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
   ASSERT_TRUE(plat::MakeFolder(snapshots));
   EXPECT_TRUE(plat::testing::WindowPixels(frame).Save(snapshots + "pundf-window.png").ok());
+}
+
+TEST(LoadEditorWindow, AboutBoxAndManual) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  plat::testing::ProcessRecorder processes;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  editor.dialogs.PressNext(plat::IDOK);
+  editor.Command(ids::kAbout);
+  EXPECT_EQ(editor.dialogs.Captions(), (std::vector<std::string>{"About PUNDF"}));
+  editor.Command(ids::kManual);
+  EXPECT_EQ(editor.Boxes(), "Attention\tFile QUENTARIS.PDF not found!\n");
+  EXPECT_TRUE(processes.calls().empty());
+  EXPECT_FALSE(editor.quit.code());
 }
 
 TEST(LoadEditorWindow, TheWheelZoomsWidensThePenAndScalesTheLabels) {
