@@ -12,6 +12,7 @@
 #include "loads/editor/load_case_commands.h"
 #include "loads/tests/editor_fixture.h"
 #include "platform/files.h"
+#include "platform/print/picture.h"
 #include "platform/print/tests/pdf_reading.h"
 #include "platform/testing/frame_testing.h"
 #include "platform/window/handle_number.h"
@@ -53,6 +54,14 @@ TEST(LoadEditorWindow, OpensTheLoadCaseMaximisedWithItsBars) {
   const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
   ASSERT_TRUE(plat::MakeFolder(snapshots));
   EXPECT_TRUE(plat::testing::WindowPixels(frame).Save(snapshots + "pundf-window.png").ok());
+
+  // The picture as the view shows it goes to the clipboard.
+  editor.Command(ids::kCopyToClipboard);
+  const plat::Bitmap copied = plat::GetClipboardImage();
+  plat::Rect client;
+  editor.view().GetClientRect(&client);
+  EXPECT_EQ(copied.width(), client.Width());
+  EXPECT_EQ(copied.height(), client.Height());
 }
 
 TEST(LoadEditorWindow, AboutBoxAndManual) {
