@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "common/dialogs/application_looks.h"
 #include "common/settings.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/editor/editor_menus.h"
@@ -24,14 +25,7 @@ constexpr int kPickCursorTop = 50;
 }  // namespace
 
 CMainFrame::CMainFrame() {
-  MapCommandRange(ids::kFirstLook, ids::kLastLook, [](plat::UINT id) {
-    plat::WaitCursor wait;
-    if (plat::WinApp* app = plat::WinApp::Get()) app->SetApplicationLook(static_cast<int>(id));
-  });
-  MapUpdateRange(ids::kFirstLook, ids::kLastLook, [](plat::CmdUI& ui) {
-    const plat::WinApp* app = plat::WinApp::Get();
-    ui.SetCheck(app && app->GetApplicationLook() == static_cast<int>(ui.id()) ? 1 : 0);
-  });
+  common::MapApplicationLooks(*this, ids::kFirstLook, ids::kLastLook);
   MapCommand(ids::kFrameSwitch, [this] {
     if (EditorSession* s = Session()) s->display.frame_switch = !s->display.frame_switch;
   });
@@ -56,7 +50,7 @@ void CMainFrame::WriteHandleFile() {
 int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   WriteHandleFile();
   if (plat::FrameWnd::OnCreate(create) == -1) return -1;
-  if (plat::WinApp* app = plat::WinApp::Get()) app->SetApplicationLook(app->GetApplicationLook());
+  common::ApplyStoredLook();
   if (!tool_bar_.Create(this)) return -1;
   tool_bar_.SetButtons(EditorToolButtons());
   if (!status_bar_.Create(this)) return -1;
