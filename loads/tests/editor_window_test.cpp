@@ -15,6 +15,7 @@
 #include "platform/print/picture.h"
 #include "platform/print/tests/pdf_reading.h"
 #include "platform/testing/frame_testing.h"
+#include "platform/window/cursor.h"
 #include "platform/window/handle_number.h"
 #include "platform/window/virtual_keys.h"
 
@@ -132,6 +133,31 @@ TEST(LoadEditorWindow, TheWheelZoomsWidensThePenAndScalesTheLabels) {
   editor.Command(ids::kFillSwitch);
   EXPECT_TRUE(s.display.element_numbers);
   EXPECT_TRUE(s.display.filled_bands);
+}
+
+TEST(LoadEditorWindow, PickModesLooksAndTheSideButton) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  const DisplayState& display = editor.session().display;
+  editor.frame().status_bar().SetPaneText(0, "picking");
+  editor.Command(ids::kPointPick);
+  EXPECT_TRUE(display.point_pick);
+  EXPECT_EQ(editor.frame().status_bar().GetPaneText(0), "");  // WM_USER+15
+  EXPECT_NE(plat::LoadCursor(ids::kPickCursor), nullptr);
+  editor.Command(ids::kPointPick);
+  editor.Command(ids::kLinePick);
+  EXPECT_FALSE(display.point_pick);
+  EXPECT_TRUE(display.line_pick);
+  plat::testing::IdleUpdate(editor.frame());
+
+  editor.Command(217);
+  EXPECT_EQ(editor.app.GetApplicationLook(), 217);
+
+  plat::testing::MouseDown(editor.view(), plat::Point{10, 10}, plat::testing::MouseButton::kX1);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(editor.quit.code(), 1);
+  EXPECT_EQ(editor.Boxes(), "");
 }
 
 TEST(NewLoadCaseNumber, OneAboveTheLargestElseTheSmallestFree) {

@@ -78,6 +78,30 @@ TEST(SaveDialog, OkAndEndStoresStartsTheSolverAndEnds) {
   EXPECT_NE(call.program.find("ZEDIR"), std::string::npos);
 }
 
+TEST(SaveDialog, AStoreUnderAnotherNumberCarriesTemperaturesAndPrestress) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  struct Case {
+    const char* from;
+    const char* as;
+    const char* file;
+  };
+  for (const Case& c : {Case{"3", "9", "TEMPELEMENTS"}, Case{"4", "8", "PRESTRESS"}, Case{"3", "9", "LKNOTENR"}}) {
+    SCOPED_TRACE(c.file);
+    plat::testing::ProcessRecorder processes;
+    OpenedEditor editor;
+    ASSERT_TRUE(editor.Open(EditorCommandLine(position, c.from)));
+    editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+      plat::testing::SetItemText(d, CDiaStore::kNumberEdit, c.as);
+      plat::testing::Press(d, plat::IDOK);
+    });
+    editor.Command(ids::kStore);
+    const std::string stored = ReadAll(position.LoadCaseFile(c.file, std::stoi(c.as)));
+    EXPECT_FALSE(stored.empty());
+    EXPECT_EQ(stored, ReadAll(position.LoadCaseFile(c.file, std::stoi(c.from))));
+    EXPECT_FALSE(editor.quit.code());
+  }
+}
+
 TEST(SaveDialog, OkStoresAndWithoutTheInverseEndsAfterTheStore) {
   const common::Position position = ExampleWithLoadCases("BEAM2");
   ASSERT_TRUE(plat::RemoveFile(position.File("INVERSE")));
