@@ -26,6 +26,15 @@ constexpr int kPickCursorTop = 50;
 
 CMainFrame::CMainFrame() {
   common::MapApplicationLooks(*this, ids::kFirstLook, ids::kLastLook);
+  // The load commands show what the load case holds.
+  MapUpdate(ids::kGravity, [this](plat::CmdUI& ui) { ui.SetCheck(Params() && Params()->gravity_flag() ? 1 : 0); });
+  MapUpdate(ids::kFloorLoad, [this](plat::CmdUI& ui) {
+    const common::LoadCaseParams* p = Params();
+    const bool generated = p && (p->generated_flag() || p->editor_flag_338() || p->editor_flag_339());
+    ui.SetCheck(generated && !p->gravity_flag() ? 1 : 0);
+  });
+  MapUpdate(ids::kTemperature,
+            [this](plat::CmdUI& ui) { ui.SetCheck(Params() && Params()->temperature_flag() ? 1 : 0); });
   MapCommand(ids::kFrameSwitch, [this] {
     if (EditorSession* s = Session()) s->display.frame_switch = !s->display.frame_switch;
   });
@@ -38,6 +47,11 @@ CMainFrame::CMainFrame() {
 EditorSession* CMainFrame::Session() {
   auto* doc = dynamic_cast<CPUNDWDoc*>(GetActiveDocument());
   return doc ? &doc->session() : nullptr;
+}
+
+const common::LoadCaseParams* CMainFrame::Params() {
+  const EditorSession* s = Session();
+  return s ? &s->model.load_case.params : nullptr;
 }
 
 void CMainFrame::WriteHandleFile() {

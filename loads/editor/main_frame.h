@@ -3,6 +3,7 @@
 // bar with the mouse's coordinates, the application looks, the pick cursor,
 // maximised; its close box runs the End command. Its handle is written to
 // HANDLEPUNDWPLATTE in the settings folder.
+#include "common/records/load_case_params.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/status_bar.h"
 #include "platform/frames/tool_bar.h"
@@ -30,6 +31,7 @@ class CMainFrame : public plat::FrameWnd {
 
  private:
   EditorSession* Session();
+  const common::LoadCaseParams* Params();
   void WriteHandleFile();
   void ShowMouseCoordinates();
 

@@ -151,6 +151,16 @@ TEST(LoadEditorWindow, PickModesLooksAndTheSideButton) {
   EXPECT_TRUE(display.line_pick);
   plat::testing::IdleUpdate(editor.frame());
 
+  // The check marks follow the load case; the commands stay greyed until their dialogs come.
+  editor.session().model.load_case.params.set_temperature_flag(1);
+  for (const auto& item : plat::testing::OpenMenuBarPopup(editor.frame(), 1)) {
+    if (item.id == ids::kTemperature || item.id == ids::kGravity) {
+      EXPECT_EQ(item.checked, item.id == ids::kTemperature) << item.text;
+      EXPECT_FALSE(item.enabled) << item.text;
+    }
+  }
+  editor.session().model.load_case.params.set_temperature_flag(0);
+
   editor.Command(217);
   EXPECT_EQ(editor.app.GetApplicationLook(), 217);
 
