@@ -51,9 +51,12 @@ std::string LoadCaseResult(const ViewerState& state, const char* base, std::stri
 }  // namespace
 
 common::FileStatus ReadDisplacementVector(ViewerState& state, std::string_view load_case_text) {
+  return ReadDisplacementFile(state, LoadCaseResult(state, fn::kDisplacements, load_case_text));
+}
+
+common::FileStatus ReadDisplacementFile(ViewerState& state, const std::string& path) {
   std::vector<double> u;
-  common::FileStatus status =
-      ReadValues(LoadCaseResult(state, fn::kDisplacements, load_case_text), kVectorSlots, u);
+  common::FileStatus status = ReadValues(path, kVectorSlots, u);
   if (status.ok()) state.displacements = std::move(u);
   return status;
 }
