@@ -21,7 +21,8 @@ IterationResult Iterate(const mechanics::Matrix& inverse, const Modification& mo
   for (const ModifiedElement& e : modification.elements) qmax = std::max(qmax, std::fabs(e.q));
   const double omega = 1.0 / (1.0 + qmax);
 
-  std::vector<double> previous(static_cast<std::size_t>(n) + 1, 0.0);
+  // The relaxation mixes in the previous iterate: at the start the displacements given.
+  std::vector<double> previous(u.begin(), u.begin() + n + 1);
   std::vector<double> r(static_cast<std::size_t>(n) + 1, 0.0);
   std::vector<double> w(static_cast<std::size_t>(n) + 1, 0.0);
   std::vector<std::array<double, 6>> ends(modification.elements.size());
@@ -63,6 +64,9 @@ IterationResult Iterate(const mechanics::Matrix& inverse, const Modification& mo
     result.error = error;
 
     if (error <= eps) {
+      // The relaxed iterate lags at the dofs outside the modification; K^-1 (f - Delta K u) of the
+      // converged modified dofs does not.
+      std::copy(w.begin() + 1, w.begin() + n + 1, u.begin() + 1);
       result.converged = true;
       return result;
     }

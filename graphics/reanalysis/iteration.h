@@ -19,12 +19,13 @@ struct IterationResult {
   int divergences = 0;
 };
 
-// Iterates from u (n + 1 slots, the displacements of the stored frame), which holds the last
-// iterate on return. Each iteration takes r = f - sum q_e K_e u_e - sum c S u_d and
-// w = K^-1 r; with qmax > 0, u = (qmax u_prev + w) / (1 + qmax), else u = w. The error is the
-// sum of the changes of the picked elements' end displacements and of the picked nodes'
-// displacements. Converged when the error is not above eps; stopped after more than
-// kMostDivergences iterations whose error grew, at an error that is not finite, or at the limit.
+// Iterates from u (n + 1 slots, the displacements of the stored frame). Each iteration takes
+// r = f - sum q_e K_e u_e - sum c S u_d and w = K^-1 r; with qmax > 0,
+// u = (qmax u_prev + w) / (1 + qmax), u_prev the iterate before (at first the u given), else
+// u = w. The error is the sum of the changes of the picked elements' end displacements and of the
+// picked nodes' displacements. Converged when the error is not above eps: u is then the last w.
+// Stopped after more than kMostDivergences iterations whose error grew, at an error that is not
+// finite, or at the limit, u holding the last iterate.
 IterationResult Iterate(const mechanics::Matrix& inverse, const Modification& modification, double support_stiffness,
                         const std::vector<double>& f, std::vector<double>& u, double eps, int limit);
 
