@@ -83,7 +83,7 @@ common::Result SolveDirect(const mechanics::Matrix& inverse, const Modification&
     for (int b = 1; b <= m; ++b) force += delta(a, b) * y[b];
     terms.push_back(InverseTerm{d, force});
   }
-  SubtractInverseColumns(inverse, terms, u);
+  SubtractInverseColumns(inverse, terms, u, ParallelThreads(inverse.size()));
   return common::Result::Ok();
 }
 

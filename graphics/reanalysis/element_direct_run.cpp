@@ -32,7 +32,7 @@ common::Result SolveModifiedElementDirect(ViewerState& state, ReanalysisState& r
   std::vector<InverseTerm> terms;
   for (std::size_t a = 0; a < 6; ++a) terms.push_back(InverseTerm{modified.dofs[a], q * forces[a]});
   std::fill(state.displacements.begin(), state.displacements.end(), 0.0);
-  SubtractInverseColumns(state.inverse_rows, terms, state.displacements);
+  SubtractInverseColumns(state.inverse_rows, terms, state.displacements, ParallelThreads(state.equation_count()));
   return common::Result::Ok();
 }
 

@@ -8,6 +8,10 @@
 
 namespace revuzavi {
 
+// The threads for a loop over n equations: 1 for a small frame, where starting threads costs
+// more than they save, else mechanics::ThreadsToUse().
+int ParallelThreads(int n);
+
 // One column of K^-1 with its factor.
 struct InverseTerm {
   int dof = 0;
@@ -16,9 +20,9 @@ struct InverseTerm {
 
 // u[i] -= sum over the terms of factor K^-1[dof][i], i = 1..n (u holds at least n + 1 slots).
 void SubtractInverseColumns(const mechanics::Matrix& inverse, const std::vector<InverseTerm>& terms,
-                            std::vector<double>& u);
+                            std::vector<double>& u, int threads);
 
 // w[i] = row i of K^-1 times r, i = 1..n (r and w 1-based with n + 1 slots).
-void InverseTimes(const mechanics::Matrix& inverse, const std::vector<double>& r, std::vector<double>& w);
+void InverseTimes(const mechanics::Matrix& inverse, const std::vector<double>& r, std::vector<double>& w, int threads);
 
 }  // namespace revuzavi

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graphics/reanalysis/inverse_products.h"
+#include "mechanics/thread_count.h"
 
 namespace revuzavi {
 namespace {
@@ -20,6 +21,7 @@ IterationResult Iterate(const mechanics::Matrix& inverse, const Modification& mo
   double qmax = 0.0;
   for (const ModifiedElement& e : modification.elements) qmax = std::max(qmax, std::fabs(e.q));
   const double omega = 1.0 / (1.0 + qmax);
+  const int threads = ParallelThreads(n);
 
   // The relaxation mixes in the previous iterate: at the start the displacements given.
   std::vector<double> previous(u.begin(), u.begin() + n + 1);
@@ -43,9 +45,9 @@ IterationResult Iterate(const mechanics::Matrix& inverse, const Modification& mo
     }
     for (std::size_t k = 0; k < nodes.size(); ++k) nodes[k] = u[static_cast<std::size_t>(modification.node_dofs[k])];
 
-    InverseTimes(inverse, r, w);
+    InverseTimes(inverse, r, w, threads);
     if (qmax > 0.0) {
-#pragma omp parallel for schedule(static)
+#pragma omp parallel for schedule(static) num_threads(threads)
       for (int i = 1; i <= n; ++i) {
         const std::size_t s = static_cast<std::size_t>(i);
         u[s] = omega * (qmax * previous[s] + w[s]);
@@ -71,7 +73,8 @@ IterationResult Iterate(const mechanics::Matrix& inverse, const Modification& mo
       return result;
     }
     if (!std::isfinite(error) || result.iterations >= limit) return result;
-    if (std::fabs(error) > std::fabs(last) && ++result.divergences > kMostDivergences) return result;
+    // A mechanism's iterates grow by the same step: an error that does not shrink counts.
+    if (std::fabs(error) >= std::fabs(last) && ++result.divergences > kMostDivergences) return result;
     last = error;
   }
 }

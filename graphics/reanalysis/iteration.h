@@ -24,7 +24,7 @@ struct IterationResult {
 // u = (qmax u_prev + w) / (1 + qmax), u_prev the iterate before (at first the u given), else
 // u = w. The error is the sum of the changes of the picked elements' end displacements and of the
 // picked nodes' displacements. Converged when the error is not above eps: u is then the last w.
-// Stopped after more than kMostDivergences iterations whose error grew, at an error that is not
+// Stopped after more than kMostDivergences iterations whose error did not shrink, at an error that is not
 // finite, or at the limit, u holding the last iterate.
 IterationResult Iterate(const mechanics::Matrix& inverse, const Modification& modification, double support_stiffness,
                         const std::vector<double>& f, std::vector<double>& u, double eps, int limit);
