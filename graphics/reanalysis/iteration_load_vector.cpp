@@ -5,6 +5,7 @@
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "graphics/fem/element_load_vector.h"
+#include "graphics/model/file_outcomes.h"
 #include "graphics/model/model_checks.h"
 #include "graphics/model/read_results.h"
 #include "graphics/reanalysis/reanalysis_messages.h"
@@ -23,10 +24,7 @@ common::Outcome<std::set<int>> SettledEquations(const ViewerState& state) {
   auto read = common::ReadTable<common::NodeRefTable>(path);
   if (read.status.damaged()) return UnusableFile(path, read.status);
   if (auto problem = CheckSupportNodes(read.table, state.nodes.count())) {
-    common::FileStatus damaged;
-    damaged.state = plat::TableState::kDamaged;
-    damaged.problem = *problem;
-    return UnusableFile(path, damaged);
+    return UnusableFile(path, DamagedStatus(*problem));
   }
   const common::NodeRefTable& supports = read.status.missing() ? state.supports : read.table;
   for (const mechanics::SettledComponent& c : mechanics::SettledComponents(supports, state.nodes)) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/position/file_names.h"
+#include "graphics/model/file_outcomes.h"
 #include "graphics/model/model_checks.h"
 #include "graphics/model/read_results.h"
 #include "graphics/reanalysis/reanalysis_files.h"
@@ -14,13 +15,6 @@
 namespace revuzavi {
 namespace fn = common::file_names;
 namespace {
-
-common::FileStatus Damaged(std::string problem) {
-  common::FileStatus status;
-  status.state = plat::TableState::kDamaged;
-  status.problem = std::move(problem);
-  return status;
-}
 
 std::string CopyOrOwn(const ViewerState& state, const char* copy, const char* own, int i) {
   return i > 0 ? StepFile(state.position, copy, i) : state.position.File(own);
@@ -54,7 +48,7 @@ common::FileStatus ReadNodeCopy(ViewerState& state, StepTable& steps, int i) {
   auto read = common::detail::ToTable<common::NodeTable>(common::detail::ReadUncounted(
       path, head, common::NodeRecord::kSize, common::NodeTable::kCapacity, count));
   if (!read.status.ok()) return read.status;
-  if (auto problem = CheckNodeEquations(read.table, state.equation_count())) return Damaged(*problem);
+  if (auto problem = CheckNodeEquations(read.table, state.equation_count())) return DamagedStatus(*problem);
   std::int32_t entry = 0;
   if (i > 0 && !plat::ReadBlock(path, &entry, sizeof entry)) entry = 0;
   steps.node_count(i) = entry;
@@ -71,7 +65,7 @@ common::FileStatus ReadElementCopy(ViewerState& state, int i) {
   if (!read.status.ok()) return read.status;
   if (auto problem = CheckElementIndices(read.table, state.nodes.count(), state.materials.count(),
                                          state.sections.count(), state.equation_count())) {
-    return Damaged(*problem);
+    return DamagedStatus(*problem);
   }
   if (i <= 0) {
     for (common::ElementRecord& element : read.table.used()) {
@@ -89,7 +83,7 @@ common::FileStatus ReadElementCopy(ViewerState& state, int i) {
 common::FileStatus ReadNodeRefCopy(ViewerState& state, int i) {
   auto read = common::ReadTable<common::NodeRefTable>(CopyOrOwn(state, kSupportCopyFile, fn::kSupports, i));
   if (!read.status.ok()) return read.status;
-  if (auto problem = CheckSupportNodes(read.table, state.nodes.count())) return Damaged(*problem);
+  if (auto problem = CheckSupportNodes(read.table, state.nodes.count())) return DamagedStatus(*problem);
   state.supports = std::move(read.table);
   state.params.set_support_count(static_cast<std::int16_t>(state.supports.count()));
   return read.status;

@@ -236,12 +236,7 @@ TEST(PickList, RoomForOneHundredWithoutRepeats) {
 
 TEST(Scales, ReadsTheFiveValuesAndFallsBackWithoutThem) {
   Viewer v;
-  std::byte bytes[20];
-  const float floats[3] = {0.25f, 1e-6f, 1e-8f};
-  const std::int32_t limits[2] = {40, 70};
-  std::memcpy(bytes, floats, sizeof floats);
-  std::memcpy(bytes + 12, limits, sizeof limits);
-  ASSERT_TRUE(plat::WriteBlock(v.FolderFile("Scales"), bytes, sizeof bytes));
+  v.WriteScales(0.25f, 1e-6f, 1e-8f, 40, 70);
   ScalesParams scales;
   ReadScales(v.state, scales);
   EXPECT_EQ(v.state.scales_factor, 0.25f);

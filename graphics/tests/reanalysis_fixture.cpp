@@ -47,10 +47,11 @@ SolvedViewer::SolvedViewer(const zedir::testing::FrameBuilder& frame, const zedi
   ReadScales(state, run.scales);
 }
 
-void SolvedViewer::WriteScales(float k) const {
+void SolvedViewer::WriteScales(float k, float element_eps, float node_eps, std::int32_t element_limit,
+                               std::int32_t node_limit) const {
   std::byte bytes[20];
-  const float floats[3] = {k, 1e-7f, 1e-9f};
-  const std::int32_t limits[2] = {100000, 500000};
+  const float floats[3] = {k, element_eps, node_eps};
+  const std::int32_t limits[2] = {element_limit, node_limit};
   std::memcpy(bytes, floats, sizeof floats);
   std::memcpy(bytes + 12, limits, sizeof limits);
   ASSERT_TRUE(plat::WriteBlock(FolderFile("Scales"), bytes, sizeof bytes));

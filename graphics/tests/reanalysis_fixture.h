@@ -1,6 +1,7 @@
 #pragma once
 // A load case solved by the solver and read by the viewer, for the reanalysis tests; and the
 // dense solutions of the modified frames to check the reanalysis against.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,9 @@ class SolvedViewer {
   // (the defaults, with the given k) as the viewer does.
   SolvedViewer(const zedir::testing::FrameBuilder& frame, const zedir::testing::LoadCaseFiles& files, float k = 0.0f);
 
-  // "Scales" with k and the default bounds and limits.
-  void WriteScales(float k) const;
+  // "Scales": k, the bounds of element and node runs and their iteration limits.
+  void WriteScales(float k, float element_eps = 1e-7f, float node_eps = 1e-9f, std::int32_t element_limit = 100000,
+                   std::int32_t node_limit = 500000) const;
   std::string File(const std::string& base) const { return solver.pos.File(base); }
   std::string FolderFile(const std::string& name) const { return solver.pos.position().FolderFile(name); }
   int n() const { return state.equation_count(); }

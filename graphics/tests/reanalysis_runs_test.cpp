@@ -155,12 +155,7 @@ TEST(IterateModifiedStiffness, DivergenceStopsWithTheMessageAndKeepsWhatWasBefor
 // A limit reached with the error above eps is no result either.
 TEST(IterateModifiedStiffness, IterationLimitReachedIsNoResult) {
   SolvedViewer v(zedir::testing::TwoSpans(), UniformLoad(zedir::testing::TwoSpans().Build(), {1}), 0.5f);
-  std::byte bytes[20];
-  const float floats[3] = {0.5f, 1e-12f, 1e-12f};
-  const std::int32_t limits[2] = {3, 3};
-  std::memcpy(bytes, floats, sizeof floats);
-  std::memcpy(bytes + 12, limits, sizeof limits);
-  ASSERT_TRUE(plat::WriteBlock(v.FolderFile("Scales"), bytes, sizeof bytes));
+  v.WriteScales(0.5f, 1e-12f, 1e-12f, 3, 3);
   v.run.method = ReanalysisState::kIterative;
   v.run.picked_elements.Add(2);
   const std::vector<double> before = v.state.displacements;
