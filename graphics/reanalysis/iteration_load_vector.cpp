@@ -38,7 +38,7 @@ common::Outcome<std::set<int>> SettledEquations(const ViewerState& state) {
 common::Outcome<std::vector<double>> IterationLoadVector(ViewerState& state, const Modification& modification) {
   const int n = state.equation_count();
   const std::string rhsg = state.position.FolderFile(std::string(fn::kLoadVector) + state.current_load_case_text);
-  if (const common::FileStatus read = ReadRightHandSide(state, state.current_load_case_text); read.damaged()) {
+  if (const common::FileStatus read = ReadRightHandSide(state, state.current_load_case_text); !read.ok()) {
     return UnusableFile(rhsg, read);
   }
   std::vector<double> f(state.right_hand_side.begin(), state.right_hand_side.begin() + n + 1);

@@ -12,8 +12,8 @@ namespace revuzavi {
 
 // f (n + 1 slots) from RHSG into state.right_hand_side and, at every settled equation d of a load
 // case with settlements, (K u - RHSG)[d] with K from MATRIXORI and u = UT8 (state.displacements
-// as read). Fails, naming the file, when RHSG, the load case's LKNOTENR or MATRIXORI is damaged,
-// or MATRIXORI is missing where settlements need it.
+// as read). Fails, naming the file, when RHSG is missing or damaged, the load case's LKNOTENR is
+// damaged, or MATRIXORI is missing or damaged where settlements need it.
 common::Outcome<std::vector<double>> IterationLoadVector(ViewerState& state, const Modification& modification);
 
 }  // namespace revuzavi

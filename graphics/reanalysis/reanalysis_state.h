@@ -7,6 +7,10 @@
 
 namespace revuzavi {
 
+// The elements a person can pick in the views ("Max %i elements can be picked"); the report
+// appends more.
+inline constexpr int kMostPickedInViews = 20;
+
 // A 1-based list of picked element or node numbers, without repeats, with room for `kRoom`.
 class PickList {
  public:

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/fem/element_load_vector.h"
 #include "graphics/fem/element_matrices.h"
 #include "graphics/reanalysis/inverse_products.h"
 #include "graphics/reanalysis/reanalysis.h"
@@ -125,6 +126,48 @@ TEST(IterateModifiedStiffness, IterativeRemovalSwitchesTheElementOffAndTakesItsL
   std::smatch match;
   ASSERT_TRUE(std::regex_match(text, match, lines)) << text;
   EXPECT_EQ(std::stoi(match[1]), v.run.iteration_count);
+}
+
+// The direct method with span 2 removed (0.01 K_e kept so that the system stays regular): its
+// 20 kN leave the frame with it, as in the iterative method.
+TEST(IterateModifiedStiffness, DirectRemovalTakesTheElementsLoadsAway) {
+  const zedir::testing::FrameModel model = testing::ThreeSpans().Build();
+  LoadCaseFiles lc = UniformLoad(model, {1, 3});
+  lc.point_loads.Append(zedir::testing::ForceAcross(2, 3.0f, 20.0f));
+  SolvedViewer v(testing::ThreeSpans(), lc, 0.0f);
+  v.run.picked_elements.Add(2);
+  int step = 1;
+  const common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, step);
+  ASSERT_TRUE(result.ok()) << result.text();
+  std::vector<double> f = LoadVector(v);
+  const mechanics::Vector own = ElementLoadVector(v.state, 2);
+  for (int i = 1; i <= v.n(); ++i) f[static_cast<std::size_t>(i)] -= own[i];
+  EXPECT_GT(std::fabs(own[v.state.elements[2].dof(2)]), 9.0);
+  const std::vector<double> reference = testing::DenseSolution(v, {{2, 0.01}}, {}, f);
+  ExpectClose(v.state.displacements, reference, v.n(), 1e-5 * testing::Largest(reference, v.n()));
+}
+
+// The settling forces come from MATRIXORI: without it the run says so and computes nothing.
+TEST(IterateModifiedStiffness, SettlementsWithoutStiffnessMatrixAreRefused) {
+  const zedir::testing::FrameModel model = zedir::testing::TwoSpans().Build();
+  LoadCaseFiles lc = UniformLoad(model, {1});
+  common::NodeRefRecord settled;
+  settled.set_node(2);
+  settled.set_settlement(2, 0.01f);
+  settled.set_settled(1);
+  lc.settlements.Append(settled);
+  SolvedViewer v(zedir::testing::TwoSpans(), lc, 1.0f);
+  ASSERT_TRUE(plat::RemoveFile(v.File("MATRIXORI")));
+  v.run.method = ReanalysisState::kIterative;
+  v.run.picked_elements.Add(1);
+  const std::vector<double> before = v.state.displacements;
+  int step = 1;
+  const common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, step);
+  ASSERT_FALSE(result.ok());
+  EXPECT_EQ(result.text(), "The file " + v.File("MATRIXORI") + " is missing.");
+  EXPECT_EQ(v.state.displacements, before);
+  EXPECT_EQ(v.state.elements[1].stiffness_factor(), -1.0f);
+  EXPECT_FALSE(plat::FileExists(v.File("UCT81")));
 }
 
 // The only element of a cantilever removed: K + Delta K is singular at the free node.
