@@ -1,6 +1,7 @@
 #include "common/print_scales_file.h"
 
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -31,11 +32,42 @@ std::optional<PrintScales> ReadPrintScalesFile(const std::string& path) {
   return s;
 }
 
-bool WritePrintScalesFile(const std::string& path, const PrintScales& scales) {
+namespace {
+
+constexpr std::size_t kFactorOffset = PrintScales::kSize;
+
+// Puts `head` over the start of the file, keeping what the file holds beyond it.
+bool WriteOverStart(const std::string& path, const std::vector<std::byte>& head) {
   std::vector<std::byte> bytes = plat::ReadWholeFile(path).value_or(std::vector<std::byte>{});
-  if (bytes.size() < PrintScales::kSize) bytes.resize(PrintScales::kSize);
-  std::memcpy(bytes.data(), scales.bytes().data(), PrintScales::kSize);
+  if (bytes.size() < head.size()) bytes.resize(head.size());
+  std::memcpy(bytes.data(), head.data(), head.size());
   return plat::WriteBlock(path, bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+bool WritePrintScalesFile(const std::string& path, const PrintScales& scales) {
+  return WriteOverStart(path, std::vector<std::byte>(scales.bytes().begin(), scales.bytes().end()));
+}
+
+PrintScalesSettings ReadPrintScalesSettings(const std::string& path) {
+  PrintScalesSettings settings;
+  const auto bytes = plat::ReadWholeFile(path);
+  if (!bytes || bytes->size() < PrintScales::kSize) return settings;
+  std::memcpy(settings.block.bytes().data(), bytes->data(), PrintScales::kSize);
+  if (bytes->size() >= kFactorOffset + sizeof(float)) {
+    float factor = 1.0f;
+    std::memcpy(&factor, bytes->data() + kFactorOffset, sizeof factor);
+    if (std::isfinite(factor)) settings.second_factor = factor;
+  }
+  return settings;
+}
+
+bool WritePrintScalesSettings(const std::string& path, const PrintScalesSettings& settings) {
+  std::vector<std::byte> head(settings.block.bytes().begin(), settings.block.bytes().end());
+  head.resize(kFactorOffset + sizeof(float));
+  std::memcpy(head.data() + kFactorOffset, &settings.second_factor, sizeof(float));
+  return WriteOverStart(path, head);
 }
 
 }  // namespace common

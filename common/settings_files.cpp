@@ -32,19 +32,36 @@ std::optional<std::string> ReadTextLine(const std::string& path) {
   return line;
 }
 
+std::optional<std::string> ReadFirstLine(const std::string& path) {
+  plat::LineReader reader(path);
+  if (!reader.is_open()) return std::nullopt;
+  std::string line;
+  if (!reader.Next(line)) return std::string();
+  return line;
+}
+
 bool WriteTextLine(const std::string& path, std::string_view text) {
   return plat::WriteBlock(path, text.data(), text.size());
 }
 
-std::optional<std::int32_t> ReadInt32File(const std::string& path) {
-  std::int32_t value = 0;
+namespace {
+
+template <class T>
+std::optional<T> ReadNumberFile(const std::string& path) {
+  T value = 0;
   if (!plat::ReadBlock(path, &value, sizeof value)) return std::nullopt;
   return value;
 }
 
-bool WriteInt32File(const std::string& path, std::int32_t value) {
-  return plat::WriteBlock(path, &value, sizeof value);
-}
+}  // namespace
+
+std::optional<std::int32_t> ReadInt32File(const std::string& path) { return ReadNumberFile<std::int32_t>(path); }
+
+bool WriteInt32File(const std::string& path, std::int32_t value) { return plat::WriteBlock(path, &value, sizeof value); }
+
+std::optional<std::int16_t> ReadInt16File(const std::string& path) { return ReadNumberFile<std::int16_t>(path); }
+
+bool WriteInt16File(const std::string& path, std::int16_t value) { return plat::WriteBlock(path, &value, sizeof value); }
 
 int ReadPenWidthFile(const std::string& path) {
   const auto width = ReadInt32File(path);

@@ -7,18 +7,22 @@
 #include <cstdlib>
 
 #include "platform/hooks.h"
+#include "platform/script/script_run.h"
 
 namespace plat {
 
 struct Application::Impl {
   Impl(int& argc, char** argv) : app(argc, argv) {}
   QApplication app;
+  std::unique_ptr<ScriptRun> script;  // goes before the window system
 };
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
   std::setlocale(LC_NUMERIC, "C");
   // A program ends by WM_QUIT (or its exit code), never because a window went.
   QApplication::setQuitOnLastWindowClosed(false);
+  // With PLAT_SCRIPT the program runs its script unattended.
+  impl_->script = StartScriptRun(argc > 0 ? argv[0] : nullptr);
 }
 
 Application::~Application() {

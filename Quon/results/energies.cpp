@@ -6,21 +6,14 @@
 
 #include "Quon/elements/element_data.h"
 #include "Quon/results/result_files.h"
+#include "mechanics/model/element_energy.h"
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
 
 namespace zedir {
 
 double ElementEnergy(const Run& run, int e) {
-  const mechanics::ElementMatrix k = ElementStiffnessOf(run, e);
-  const std::array<int, 6> equations = ElementEquations(run, e);
-  std::array<double, 7> q{};  // 1-based like the element matrix
-  for (std::size_t i = 1; i <= 6; ++i) q[i] = run.displacements[static_cast<std::size_t>(equations[i - 1])];
-  double energy = 0.0;
-  for (int i = 1; i <= 6; ++i) {
-    for (int j = 1; j <= 6; ++j) energy += q[static_cast<std::size_t>(i)] * k(i, j) * q[static_cast<std::size_t>(j)];
-  }
-  return 0.5 * energy;
+  return mechanics::ElementEnergyOf(run.elements[e], run.nodes, run.materials, run.sections, run.displacements);
 }
 
 std::string EnergiesText(const std::vector<float>& energies) {

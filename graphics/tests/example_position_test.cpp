@@ -12,32 +12,14 @@
 #include "common/position/position.h"
 #include "graphics/fem/element_load_vector.h"
 #include "graphics/startup/startup_data.h"
+#include "graphics/tests/computed_example.h"
 #include "platform/binary_io.h"
 #include "platform/testing/testing.h"
 
 namespace revuzavi {
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  const auto bytes = plat::ReadWholeFile(path);
-  if (!bytes) return {};
-  return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-}
-
-// BEAM2 from the installed examples, stored and computed in the test's data folder.
-common::Position ComputedBeam2() {
-  common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
-  EXPECT_TRUE(common::EnsurePositionFolder(position));
-  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
-    const std::string text = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + echo + ".BEAM2.TXT");
-    EXPECT_FALSE(text.empty()) << echo;
-    EXPECT_TRUE(plat::WriteBlock(position.TextFile(echo), text.data(), text.size()));
-  }
-  const auto run = plat::testing::RunProgram("compute-position", {position.data_path(), position.name()});
-  EXPECT_EQ(run.exit_code, 0) << run.start_error;
-  EXPECT_EQ(run.messages, "");
-  return position;
-}
+using testing::ReadBytes;
 
 std::vector<double> Rhsg(const common::Position& position, int load_case) {
   const std::string bytes =
@@ -58,7 +40,7 @@ std::vector<double> ElementLoads(const ViewerState& state) {
 }
 
 TEST(ElementLoadVector, ElementLoadsOfBeam2AddUpToTheSolversLoadVector) {
-  const common::Position position = ComputedBeam2();
+  const common::Position position = testing::ComputedExample("BEAM2");
   const std::vector<double> rhsg05 = {0, 0, -4746.81, -356.00, -1582.27, 9493.63, 356.00, 1582.27, 4746.81};
   ASSERT_EQ(Rhsg(position, 5).size(), rhsg05.size());
   for (int load_case : {5, 3}) {
