@@ -5,6 +5,7 @@
 // its end to the view and leaves the displacements of the modified frame in state.displacements
 // and in the step's copy UCT8<step>. A failure returns the message for the view to show.
 #include "common/result.h"
+#include "graphics/picture/picture_state.h"
 #include "graphics/reanalysis/reanalysis_state.h"
 #include "graphics/state/viewer_state.h"
 
@@ -30,8 +31,13 @@ common::Result SolveModifiedNodesDirect(ViewerState& state, ReanalysisState& run
 
 // Esc: deletes ForcesFPlus, the RHSGElM files of the picked elements and the working copies of
 // steps 0..max(1, run.step_count); clears the picks, the step table and the element marks; reads
-// UT8, NODES, ELEMENTS and LKNOTENR again and tells the view to clear its picture flags. Fails,
-// naming it, when one of the files read is damaged (its table stays as it was).
-common::Result ResetModifications(ViewerState& state, ReanalysisState& run, ReanalysisView& view);
+// UT8, NODES, ELEMENTS and LKNOTENR again, clears the label positions and tells the view to clear
+// its picture flags. Fails, naming it, when one of the files read is damaged (its table stays as
+// it was).
+common::Result ResetModifications(ViewerState& state, ReanalysisState& run, PictureState& picture,
+                                  ReanalysisView& view);
+
+// Empties the label-position tables of the pictures: the next drawing places its labels afresh.
+void ClearLabelPositions(PictureState& picture);
 
 }  // namespace revuzavi

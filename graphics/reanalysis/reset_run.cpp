@@ -29,7 +29,10 @@ void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run) {
 
 }  // namespace
 
-common::Result ResetModifications(ViewerState& state, ReanalysisState& run, ReanalysisView& view) {
+void ClearLabelPositions(PictureState& picture) { picture.labels.Clear(); }
+
+common::Result ResetModifications(ViewerState& state, ReanalysisState& run, PictureState& picture,
+                                  ReanalysisView& view) {
   DeleteWorkingCopies(state, run);
   run.picked_elements.Clear();
   run.picked_nodes.Clear();
@@ -53,6 +56,7 @@ common::Result ResetModifications(ViewerState& state, ReanalysisState& run, Rean
   run.steps.node_count(0) = 0;
   note(state.position.File(fn::kElements), ReadElementCopy(state, 0));
   note(state.position.File(fn::kSupports), ReadNodeRefCopy(state, 0));
+  ClearLabelPositions(picture);
   view.ClearPictureFlags();
   return result;
 }

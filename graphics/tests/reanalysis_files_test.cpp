@@ -162,7 +162,13 @@ TEST(ResetModifications, DeletesTheWorkingFilesAndReadsTheLoadCaseAgain) {
   v.state.elements[1].set_own_stiffness_flag(1);
   v.state.nodes[2].set_changed_support(2, -1.0f);
 
-  ASSERT_TRUE(ResetModifications(v.state, v.run, v.view).ok());
+  PictureState picture;
+  picture.labels.moment.Place(3, 1.0f, 2.0f);
+  picture.labels.deflection.Place(1000, 4.0f, 5.0f);
+  ASSERT_EQ(picture.labels.moment.At(3).placed, 1);
+  ASSERT_TRUE(ResetModifications(v.state, v.run, picture, v.view).ok());
+  EXPECT_EQ(picture.labels.moment.At(3).placed, 0);
+  EXPECT_EQ(picture.labels.deflection.At(1000).placed, 0);
   for (const std::string& path : made) EXPECT_FALSE(plat::FileExists(path)) << path;
   EXPECT_TRUE(plat::FileExists(v.File("ELEMENTS")));
   EXPECT_TRUE(plat::FileExists(v.File("NODES")));
