@@ -37,6 +37,17 @@ LoadCaseFiles UniformLoad(const zedir::testing::FrameModel& model, const std::ve
   return lc;
 }
 
+// The two spans with q 10 on the elements given and the middle support settled by 0.01.
+LoadCaseFiles MiddleSupportSettled(const std::vector<int>& loaded) {
+  LoadCaseFiles lc = UniformLoad(zedir::testing::TwoSpans().Build(), loaded);
+  common::NodeRefRecord settled;
+  settled.set_node(2);
+  settled.set_settlement(2, 0.01f);
+  settled.set_settled(1);
+  lc.settlements.Append(settled);
+  return lc;
+}
+
 // The bending moment at the start of element e (hogging negative) from its end displacements and
 // factor k: -k (K_e u_e)[3].
 double MomentAtStart(const SolvedViewer& v, int e, double k) {
@@ -149,14 +160,7 @@ TEST(IterateModifiedStiffness, DirectRemovalTakesTheElementsLoadsAway) {
 
 // The settling forces come from MATRIXORI: without it the run says so and computes nothing.
 TEST(IterateModifiedStiffness, SettlementsWithoutStiffnessMatrixAreRefused) {
-  const zedir::testing::FrameModel model = zedir::testing::TwoSpans().Build();
-  LoadCaseFiles lc = UniformLoad(model, {1});
-  common::NodeRefRecord settled;
-  settled.set_node(2);
-  settled.set_settlement(2, 0.01f);
-  settled.set_settled(1);
-  lc.settlements.Append(settled);
-  SolvedViewer v(zedir::testing::TwoSpans(), lc, 1.0f);
+  SolvedViewer v(zedir::testing::TwoSpans(), MiddleSupportSettled({1}), 1.0f);
   ASSERT_TRUE(plat::RemoveFile(v.File("MATRIXORI")));
   v.run.method = ReanalysisState::kIterative;
   v.run.picked_elements.Add(1);
@@ -215,14 +219,7 @@ TEST(IterateModifiedStiffness, IterationLimitReachedIsNoResult) {
 
 // RHSG holds no settling forces: the run adds them, so an unchanged element gives UT8 back.
 TEST(IterateModifiedStiffness, SettlementLoadCaseUnchangedGivesUt8Back) {
-  const zedir::testing::FrameModel model = zedir::testing::TwoSpans().Build();
-  LoadCaseFiles lc = UniformLoad(model, {1, 2});
-  common::NodeRefRecord settled;
-  settled.set_node(2);
-  settled.set_settlement(2, 0.01f);
-  settled.set_settled(1);
-  lc.settlements.Append(settled);
-  SolvedViewer v(zedir::testing::TwoSpans(), lc, 1.0f);
+  SolvedViewer v(zedir::testing::TwoSpans(), MiddleSupportSettled({1, 2}), 1.0f);
   v.run.method = ReanalysisState::kIterative;
   v.run.picked_elements.Add(1);
   int step = 1;
