@@ -86,13 +86,17 @@ common::FileStatus ReadInverseRows(ViewerState& state) {
   if (!bytes) return common::FileStatus{};
   const std::size_t expected = static_cast<std::size_t>(n) * static_cast<std::size_t>(n) * sizeof(double);
   if (bytes->size() != expected) {
-    return DamagedStatus("it holds " + std::to_string(bytes->size()) + " bytes instead of " + std::to_string(expected) +
-                   " for " + std::to_string(n) + " equations");
+    return DamagedStatus("it holds " + std::to_string(bytes->size()) + " bytes instead of " +
+                         std::to_string(expected) + " for " + std::to_string(n) + " equations");
   }
   mechanics::Matrix inverse(n);
   for (int r = 1; r <= n; ++r) {
-    std::memcpy(inverse.row(r) + 1, bytes->data() + static_cast<std::size_t>(r - 1) * n * sizeof(double),
+    double* row = inverse.row(r) + 1;
+    std::memcpy(row, bytes->data() + static_cast<std::size_t>(r - 1) * n * sizeof(double),
                 static_cast<std::size_t>(n) * sizeof(double));
+    if (!std::all_of(row, row + n, [](double v) { return std::isfinite(v); })) {
+      return DamagedStatus("it holds a number that is not finite");
+    }
   }
   state.inverse_rows = std::move(inverse);
   return Read();

@@ -25,7 +25,8 @@ common::FileStatus ReadRightHandSide(ViewerState& state, std::string_view load_c
 int ReadEnergies(ViewerState& state);
 
 // INVERSE (n x n doubles, row r = column r) into state.inverse_rows. A file of
-// another size than 8 n^2 bytes is damaged; the rows are unchanged unless read.
+// another size than 8 n^2 bytes, or with a number that is not finite, is
+// damaged; the rows are unchanged unless read.
 common::FileStatus ReadInverseRows(ViewerState& state);
 
 }  // namespace revuzavi

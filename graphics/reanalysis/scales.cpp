@@ -17,7 +17,7 @@ void ReadScales(ViewerState& state, ScalesParams& scales) {
   const bool read = plat::ReadBlock(state.position.FolderFile(kReanalysisScalesFile), bytes.data(), bytes.size());
   std::memcpy(floats, bytes.data(), sizeof floats);
   std::memcpy(limits, bytes.data() + sizeof floats, sizeof limits);
-  const bool usable = read && std::isfinite(floats[0]) && floats[1] > 0.0f && std::isfinite(floats[1]) &&
+  const bool usable = read && floats[0] >= 0.0f && std::isfinite(floats[0]) && floats[1] > 0.0f && std::isfinite(floats[1]) &&
                       floats[2] > 0.0f && std::isfinite(floats[2]);
   if (usable) {
     scales = ScalesParams{floats[1], floats[2], limits[0], limits[1]};

@@ -7,8 +7,8 @@
 namespace revuzavi {
 
 // Reads the file into state.scales_factor (k, the ScalesFactor of the runs) and scales (the
-// rest). A file that is missing, short or holds a number that is not finite or an eps that is
-// not above 0 gives k 0, the default bounds and the limit 50000 for both kinds of run.
+// rest). A file that is missing, short, or holds a number that is not finite, a negative k or an
+// eps that is not above 0 gives k 0, the default bounds and the limit 50000 for both kinds of run.
 void ReadScales(ViewerState& state, ScalesParams& scales);
 
 }  // namespace revuzavi

@@ -251,11 +251,19 @@ TEST(Scales, ReadsTheFiveValuesAndFallsBackWithoutThem) {
   EXPECT_EQ(scales.element_limit, 40);
   EXPECT_EQ(scales.node_limit, 70);
 
-  ASSERT_TRUE(plat::RemoveFile(v.FolderFile("Scales")));
-  ReadScales(v.state, scales);
-  EXPECT_EQ(v.state.scales_factor, 0.0f);
-  EXPECT_EQ(scales.element_limit, 50000);
-  EXPECT_EQ(scales.node_limit, 50000);
+  // Missing, or with a negative k: k 0 and the limit 50000.
+  for (const bool missing : {true, false}) {
+    if (missing) {
+      ASSERT_TRUE(plat::RemoveFile(v.FolderFile("Scales")));
+    } else {
+      v.WriteScales(-1.0f);
+    }
+    v.state.scales_factor = 0.5f;
+    ReadScales(v.state, scales);
+    EXPECT_EQ(v.state.scales_factor, 0.0f);
+    EXPECT_EQ(scales.element_limit, 50000);
+    EXPECT_EQ(scales.node_limit, 50000);
+  }
 }
 
 }  // namespace

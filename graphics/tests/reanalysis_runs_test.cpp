@@ -4,6 +4,7 @@
 #include <omp.h>
 
 #include <cmath>
+#include <limits>
 #include <regex>
 #include <string>
 #include <vector>
@@ -319,15 +320,20 @@ TEST(IterateModifiedStiffness, InverseReadBeforeStaysWhileTheFileIsUnchangedOrGo
   SolvedViewer v(zedir::testing::TwoSpans(), UniformLoad(zedir::testing::TwoSpans().Build(), {1}), 0.5f);
   v.run.picked_elements.Add(2);
   int step = 1;
-  // Never read and not 8 n^2 bytes: the message, nothing computed.
+  // Never read and not 8 n^2 bytes, or with a number that is not finite: the message, nothing
+  // computed.
   const std::vector<double> whole = zedir::testing::FileDoubles(v.File("INVERSE"));
-  ASSERT_TRUE(plat::WriteBlock(v.File("INVERSE"), whole.data(), 8 * (whole.size() - 1)));
-  common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, step);
-  ASSERT_FALSE(result.ok());
-  EXPECT_EQ(result.text(),
-            "The inverse stiffness matrix is missing. Open the program Frame in the main menu of the program and "
-            "click on save!");
-  EXPECT_EQ(step, 1);
+  std::vector<double> infinite = whole;
+  infinite[4] = std::numeric_limits<double>::infinity();
+  for (const std::vector<double>& damaged : {std::vector<double>(whole.begin(), whole.end() - 1), infinite}) {
+    ASSERT_TRUE(plat::WriteBlock(v.File("INVERSE"), damaged.data(), 8 * damaged.size()));
+    const common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, step);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.text(),
+              "The inverse stiffness matrix is missing. Open the program Frame in the main menu of the program and "
+              "click on save!");
+    EXPECT_EQ(step, 1);
+  }
 
   ASSERT_TRUE(plat::WriteBlock(v.File("INVERSE"), whole.data(), 8 * whole.size()));
   ASSERT_TRUE(IterateModifiedStiffness(v.state, v.run, v.view, step).ok());
