@@ -16,8 +16,8 @@ namespace revuzavi {
 // case (UT8). Nothing is computed without a usable INVERSE or UT8.
 common::Result SolveModifiedElementDirect(ViewerState& state, ReanalysisState& run, int e);
 
-// The run over the picked elements and nodes with the parameters of "Scales", directly or
-// iteratively by run.method. Picked elements whose k is still -1 get the factor; removed ones
+// The run over the picked elements and nodes with the parameters of "Scales", directly (one small
+// system of the elements' dofs and the changed support directions) or iteratively by run.method. Picked elements whose k is still -1 get the factor; removed ones
 // (k < 1e-8) are switched off unless the view shows removed elements. On success writes
 // UCT8<step>, Picked, PickedNodes, ForcesFPlus and, iterating, ErrorListIteration.txt, then
 // increments step and redraws. A run that does not converge (more than 100 divergent
