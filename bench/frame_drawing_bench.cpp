@@ -10,26 +10,12 @@
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/node_rebuild.h"
+#include "geometry/model/ordinary_element.h"
 #include "platform/application.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 
 namespace {
-
-common::ElementRecord Bar(float xa, float za, float xb, float zb) {
-  common::ElementRecord e;
-  e.set_xa(xa);
-  e.set_ya(0.0f - za);
-  e.set_za(za);
-  e.set_xb(xb);
-  e.set_yb(0.0f - zb);
-  e.set_zb(zb);
-  e.set_material(1);
-  e.set_cross_section(1);
-  e.set_compression_flag(1);
-  e.set_tension_flag(1);
-  return e;
-}
 
 kelmf::FrameModel Frame(const std::vector<common::ElementRecord>& bars) {
   kelmf::FrameModel model;
@@ -57,8 +43,8 @@ kelmf::FrameModel StoreyFrame() {
   std::vector<common::ElementRecord> bars;
   for (int s = 0; s < 20; ++s) {
     const float z = 3.0f * static_cast<float>(s);
-    for (int p = 0; p < 3; ++p) bars.push_back(Bar(5.0f * p, z, 5.0f * p, z + 3.0f));
-    for (int p = 0; p < 2; ++p) bars.push_back(Bar(5.0f * p, z + 3.0f, 5.0f * (p + 1), z + 3.0f));
+    for (int p = 0; p < 3; ++p) bars.push_back(kelmf::OrdinaryElement(5.0f * p, z, 5.0f * p, z + 3.0f));
+    for (int p = 0; p < 2; ++p) bars.push_back(kelmf::OrdinaryElement(5.0f * p, z + 3.0f, 5.0f * (p + 1), z + 3.0f));
   }
   return Frame(bars);
 }
@@ -66,7 +52,7 @@ kelmf::FrameModel StoreyFrame() {
 // 100 separate bars of 4 m, 2 m apart.
 kelmf::FrameModel ClampedBars() {
   std::vector<common::ElementRecord> bars;
-  for (int c = 0; c < 100; ++c) bars.push_back(Bar(2.0f * c, 0.0f, 2.0f * c, 4.0f));
+  for (int c = 0; c < 100; ++c) bars.push_back(kelmf::OrdinaryElement(2.0f * c, 0.0f, 2.0f * c, 4.0f));
   return Frame(bars);
 }
 

@@ -17,6 +17,7 @@ inline constexpr UINT kPrint = plat::ID_FILE_PRINT;             // 57607
 inline constexpr UINT kDimensionsListing = 32891;
 inline constexpr UINT kDimensionsButton = 32905;
 inline constexpr UINT kEnd = plat::ID_APP_EXIT;  // 57665
+inline constexpr UINT kAbout = plat::ID_APP_ABOUT;  // 57664
 // View menu.
 inline constexpr UINT kAuxLines = 317;
 inline constexpr UINT kFont = 32838;

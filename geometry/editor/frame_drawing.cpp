@@ -136,7 +136,7 @@ bool Zeichnen(plat::Dc& dc, FrameModel& model, ViewState& view, PenSet& pens, co
   DrawCoordinateSymbol(picture);
   if (view.extents_valid) DrawDimensions(picture, extents);
   view.picking_tolerance = PixelsToLogical(view.mapping, 4.0) / scale;
-  if (view.grid_tool) DrawGrid(picture);
+  if (view.grid_tool || view.aux_lines) DrawGrid(picture);
 
   drawing::DrawElements(picture, model);
   drawing::DrawNodes(picture, model);

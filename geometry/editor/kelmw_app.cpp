@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/dialogs/about_dialog.h"
 #include "geometry/app/command_line.h"
 #include "geometry/app/show_messages.h"
 #include "geometry/editor/drawing_cursor.h"
 #include "geometry/editor/editor_commands.h"
+#include "geometry/editor/editor_ids.h"
 #include "geometry/editor/editor_menus.h"
 #include "geometry/editor/kelmw_doc.h"
 #include "geometry/editor/kelmw_view.h"
@@ -34,6 +36,10 @@ bool NobodyCanEnd() {
 
 CKELMWApp::CKELMWApp() : plat::WinApp("KELMWF") {
   MapCommand(plat::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+  MapCommand(ids::kAbout, [this] {
+    common::AboutDialog about("KELMF", {}, GetMainWnd());
+    about.DoModal();
+  });
 }
 
 CKELMWApp::~CKELMWApp() { DestroyWindows(); }

@@ -6,32 +6,20 @@
 #include "geometry/editor/editor_ids.h"
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/editor/kelmw_doc.h"
-#include "platform/clock.h"
+#include "geometry/editor/view_marks.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/print/print_types.h"
 #include "platform/print/printer_dc.h"
-#include "platform/window/virtual_keys.h"
 
 namespace kelmf {
 namespace {
 
 // The size of the page head's text, tenths of a point.
 constexpr int kPositionLineFont = 120;
-// Two Escapes within this time end the editor.
-constexpr std::int64_t kDoubleEscapeMs = 1000;
 
 }  // namespace
 
-CKELMWView::CKELMWView() {
-  MapCommand(ids::kStore, [this] { OnStore(); });
-  MapCommand(ids::kPrint, [this] { OnFilePrint(); });
-  MapCommand(ids::kEnd, [this] { OnEnd(); });
-  MapCommand(ids::kAuxLines, [this] {
-    session().view.aux_lines = !session().view.aux_lines;
-    Invalidate();
-  });
-  MapUpdate(ids::kAuxLines, [this](plat::CmdUI& ui) { ui.SetCheck(session().view.aux_lines ? 1 : 0); });
-}
+CKELMWView::CKELMWView() { MapCommands(); }
 
 EditorSession& CKELMWView::session() { return static_cast<CKELMWDoc*>(GetDocument())->session(); }
 
@@ -43,9 +31,33 @@ void CKELMWView::Finish(std::optional<int> quit_code) {
   }
 }
 
-void CKELMWView::OnStore() { Finish(StoreCommand(session())); }
+void CKELMWView::OnStore() {
+  if (session().position.ext() == common::PositionExt("NEW")) {
+    OnStoreAs();
+  }
+  Finish(StoreCommand(session()));
+}
 
 void CKELMWView::OnEnd() { Finish(EndCommand(session())); }
+
+int CKELMWView::OnCreate(const plat::CREATESTRUCT& create) {
+  if (plat::View::OnCreate(create) == -1) return -1;
+  ViewState& view = session().view;
+  view.mechanism_factor = 1.0;
+  view.current_command = ids::kDialogInput;
+  {
+    const auto dc = GetDC();
+    const int ppi = dc ? dc->GetDeviceCaps(plat::LOGPIXELSY) : 96;
+    view_font_ = plat::Font{"ARIAL", -(8 * ppi / 72)};
+  }
+  if (!hint_.Create(plat::WS_CHILD | plat::WS_BORDER | plat::ES_READONLY, plat::Rect{0, 0, 10, 10}, this,
+                    kHintEdit)) {
+    return -1;
+  }
+  hint_.SetFont(&view_font_);
+  hint_.ShowWindow(plat::SW_HIDE);
+  return 0;
+}
 
 void CKELMWView::OnDraw(plat::Dc& dc) {
   EditorSession& editor = session();
@@ -56,6 +68,17 @@ void CKELMWView::OnDraw(plat::Dc& dc) {
   GetClientRect(&client);
   Zeichnen(dc, editor.model, editor.view, editor.pens, DrawAreaOf(dc, client));
   dc.SelectPen(plat::StockPen(plat::NULL_PEN));
+  if (dc.IsPrinting()) return;
+  // The marks over the picture are drawn again, so that their next drawing takes them away.
+  const ViewState& view = editor.view;
+  const int saved = dc.SaveDC();
+  dc.SetMapMode(plat::MM_TEXT);
+  dc.SetWindowOrg(0, 0);
+  dc.SetViewportOrg(0, 0);
+  if (view.crosshair.x >= 0) DrawCrosshair(dc, view.crosshair);
+  if (view.rubber_line_drawn) DrawRubberLine(dc, view.anchor, view.rubber_point);
+  if (view.rectangle_drawn) DrawRubberRectangle(dc, view.anchor, view.rubber_point);
+  dc.RestoreDC(saved);
 }
 
 void CKELMWView::OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) {
@@ -80,6 +103,8 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       OnEnd();
       return 0;
     case ids::kEraseCrosshair:
+      EraseCrosshair();
+      return 0;
     case ids::kNothing130:
     case ids::kNothing92:
       return 0;
@@ -90,31 +115,9 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
 
 void CKELMWView::OnXButtonDown(plat::UINT, plat::UINT, plat::Point) { OnEnd(); }
 
-void CKELMWView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
-  if (vk == plat::VK_ESCAPE) {
-    OnEscape();
-    return;
-  }
-  session().view.escape_count = 0;
-  plat::View::OnKeyDown(vk, repeat, flags);
-}
-
-void CKELMWView::OnEscape() {
-  ViewState& view = session().view;
-  if (view.zoom_active) {
-    view.zoom_active = false;
-    Invalidate();
-    return;
-  }
-  const std::int64_t now = plat::ElapsedMilliseconds();
-  if (view.escape_count == 1) {
-    view.escape_count = 0;
-    if (now - view.escape_ms < kDoubleEscapeMs) OnEnd();
-    return;
-  }
-  view.escape_count = 1;
-  view.escape_ms = now;
+void CKELMWView::OnCaptureChanged(plat::Window* window) {
   Invalidate();
+  plat::View::OnCaptureChanged(window);
 }
 
 }  // namespace kelmf

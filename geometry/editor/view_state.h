@@ -71,6 +71,27 @@ struct ViewState {
   plat::Point mouse_logical;
   // The view's status text, for pane 0 of the status bar (WM_USER+1001).
   std::string status_text;
+
+  // ---- Mouse input of the view ----
+  // The current click point and the previous point of the polyline, metres.
+  plat::PointD click_point;
+  plat::PointD previous_point;
+  // The rubber band: its anchor and its current point in pixels.
+  plat::Point anchor;
+  plat::Point rubber_point;
+  bool rubber_band = false;
+  bool rectangle_drawn = false;
+  bool rubber_line_drawn = false;
+  // The crosshair in pixels; (-1, -1) when none is drawn.
+  plat::Point crosshair{-1, -1};
+  // Ctrl held: the rubber line keeps to a horizontal or vertical.
+  bool ctrl_held = false;
+  // "Do not ask again" of the delete confirmation.
+  bool delete_without_asking = false;
+  // Elements drawn by the mouse since graphical input was switched on.
+  int drawn_count = 0;
+  // Where the Input panel opens next (a right click outside graphical input), screen pixels.
+  std::optional<plat::Point> panel_point;
 };
 
 }  // namespace kelmf

@@ -11,6 +11,7 @@
 #include "geometry/model/element_writer.h"
 #include "geometry/model/model_files.h"
 #include "geometry/tests/drawing_fixture.h"
+#include "geometry/tests/editor_fixture.h"
 #include "geometry/tests/frame_builder.h"
 #include "geometry/tests/position_fixture.h"
 #include "platform/frames/view.h"
@@ -23,42 +24,13 @@
 #include "platform/window/virtual_keys.h"
 
 namespace kelmf {
+using testing::CommandLine;
+using testing::OpenedEditor;
+using testing::ReadAll;
+
 namespace {
 
 using testing::GeometryMarker;
-
-std::string CommandLine(const common::Position& position, bool rebuild = false) {
-  return position.ext() + " @" + position.data_path() + (rebuild ? " @G" : "");
-}
-
-// The editor opened on a position, with its boxes answered and WM_QUIT caught.
-struct OpenedEditor {
-  plat::testing::MessageBoxScript boxes;
-  plat::testing::QuitCatcher quit;
-  CKELMWApp app;
-
-  bool Open(const std::string& command_line) {
-    if (!app.Open(command_line)) return false;
-    plat::testing::PumpMessages();
-    return true;
-  }
-  CMainFrame& frame() { return *app.main_frame(); }
-  EditorSession& session() { return *app.session(); }
-  void Command(plat::UINT id) {
-    frame().SendMessage(plat::WM_COMMAND, id);
-    plat::testing::PumpMessages();
-  }
-  std::string Boxes() const {
-    std::string all;
-    for (const auto& box : boxes.shown()) all += box.caption + "\t" + box.text + "\n";
-    return all;
-  }
-};
-
-std::string ReadAll(const std::string& path) {
-  const auto bytes = plat::ReadWholeFile(path);
-  return bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : std::string();
-}
 
 bool WriteAll(const std::string& path, std::string_view text) { return plat::WriteBlock(path, text.data(), text.size()); }
 

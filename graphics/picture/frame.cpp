@@ -21,13 +21,6 @@ const plat::ColorRef kLightGrey = plat::Rgb(200, 200, 200);
 double SpanX(const ViewerState& v) { return static_cast<double>(v.extents.xmax()) - v.extents.xmin(); }
 double SpanZ(const ViewerState& v) { return static_cast<double>(v.extents.zmax()) - v.extents.zmin(); }
 
-// The angle a label along (dx, dz) is written at (clockwise as seen).
-double LabelAngle(double dx, double dz, double l) {
-  if (std::fabs(dz) / l < 0.01) return 0.0;
-  if (std::fabs(dx) / l < 0.01) return kPi / 2;
-  return std::atan2(-dz, dx);
-}
-
 struct Anchor {
   double x = 0.0, z = 0.0, angle = 0.0;
 };
@@ -227,6 +220,12 @@ void HingeCircle(Canvas& c, const common::ElementRecord& element, bool at_start,
 }
 
 }  // namespace
+
+double LabelAngle(double dx, double dz, double l) {
+  if (std::fabs(dz) / l < 0.01) return 0.0;
+  if (std::fabs(dx) / l < 0.01) return kPi / 2;
+  return std::atan2(-dz, dx);
+}
 
 double FrameUnit(const ViewerState& viewer) { return 0.01 * std::max(SpanX(viewer), SpanZ(viewer)); }
 

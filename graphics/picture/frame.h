@@ -27,6 +27,10 @@ void DrawRigidJoints(Canvas& c);
 // `font_height` tenths of a point.
 void DrawDimensions(Canvas& c, int font_height);
 
+// The angle a label along (dx, dz) of length l is written at (clockwise as
+// seen): 0 for a nearly horizontal line, pi / 2 for a nearly vertical one.
+double LabelAngle(double dx, double dz, double l);
+
 // The size of the support symbols: 0.01 of the larger span of the extents.
 double FrameUnit(const ViewerState& viewer);
 

@@ -82,6 +82,10 @@ struct PictureState {
   TextBoxTable text_boxes;
   LabelTables labels;
 
+  // 2 while the normal-force or the energy picture is drawn; the moment and
+  // shear pictures leave it to their caller.
+  int diagram_kind = 0;
+
   int pen_index = 0;         // the pen of the table selected last
   bool end_dots = false;     // DrawWorldLine marks both ends
   float hinge_offset = 0.1f; // how far a hinge circle sits from its node

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "graphics/picture/world.h"
 #include "graphics/startup/startup_data.h"
 #include "platform/binary_io.h"
 #include "platform/testing/testing.h"
@@ -12,6 +15,21 @@ std::string ReadBytes(const std::string& path) {
   const auto bytes = plat::ReadWholeFile(path);
   if (!bytes) return {};
   return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+}
+
+std::vector<float> Floats(const std::string& path) {
+  const std::string bytes = ReadBytes(path);
+  std::vector<float> v(bytes.size() / sizeof(float));
+  if (!v.empty()) std::memcpy(v.data(), bytes.data(), v.size() * sizeof(float));
+  return v;
+}
+
+void MapFrame(Canvas& c, float margin) {
+  const common::DrawingExtents& e = c.viewer.extents;
+  ASSERT_EQ(DefineWorld(c.picture, kFrameWorld, e.xmin() - margin, e.zmin() - margin, e.xmax() + margin,
+                        e.zmax() + margin),
+            1);
+  SetClipRegion(c, c.dc.GetDeviceCaps(plat::HORZRES), c.dc.GetDeviceCaps(plat::VERTRES), PictureMargins{});
 }
 
 common::Position ComputedExample(const std::string& name) {

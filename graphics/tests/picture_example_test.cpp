@@ -21,22 +21,6 @@
 namespace revuzavi {
 namespace {
 
-std::vector<float> Floats(const std::string& path) {
-  const std::string bytes = testing::ReadBytes(path);
-  std::vector<float> v(bytes.size() / sizeof(float));
-  if (!v.empty()) std::memcpy(v.data(), bytes.data(), v.size() * sizeof(float));
-  return v;
-}
-
-// The frame world of the extents and a margin around them mapped on the device.
-void MapFrame(Canvas& c, float margin = 0.0f) {
-  const common::DrawingExtents& e = c.viewer.extents;
-  ASSERT_EQ(DefineWorld(c.picture, kFrameWorld, e.xmin() - margin, e.zmin() - margin, e.xmax() + margin,
-                        e.zmax() + margin),
-            1);
-  SetClipRegion(c, c.dc.GetDeviceCaps(plat::HORZRES), c.dc.GetDeviceCaps(plat::VERTRES), PictureMargins{});
-}
-
 std::vector<std::string> TextsIn(const plat::RecordingDc& dc, plat::ColorRef colour) {
   std::vector<std::string> texts;
   for (const plat::DeviceOp& op : dc.ops()) {
@@ -57,18 +41,10 @@ int CallsNear(const plat::RecordingDc& dc, plat::DeviceOp::Kind kind, plat::Poin
   return n;
 }
 
-// An example computed once for all tests of its suite.
-template <const char* kName>
-class ComputedExample : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { position_ = new common::Position(testing::ComputedExample(kName)); }
-  static void TearDownTestSuite() { delete position_; }
-  static inline common::Position* position_ = nullptr;
-};
 constexpr char kPortal[] = "PORTAL";
 constexpr char kBeam2[] = "BEAM2";
-using PortalFrame = ComputedExample<kPortal>;
-using Beam2 = ComputedExample<kBeam2>;
+using PortalFrame = testing::ComputedExampleTest<kPortal>;
+using Beam2 = testing::ComputedExampleTest<kBeam2>;
 
 TEST_F(PortalFrame, LabelsAndSupportSymbols) {
   ViewerState state = testing::ViewerOn(*position_, 0);
@@ -77,7 +53,7 @@ TEST_F(PortalFrame, LabelsAndSupportSymbols) {
   PictureState picture;
   plat::RecordingDc dc;
   Canvas c{state, view, picture, dc};
-  MapFrame(c);
+  testing::MapFrame(c);
   FrameOptions options;
   options.labels = true;
   EXPECT_EQ(DrawFrame(c, options), 3);
@@ -121,7 +97,7 @@ TEST_F(PortalFrame, DrawnOnABitmap) {
   {
     plat::PainterDc dc(bitmap);
     Canvas c{state, view, picture, dc};
-    MapFrame(c, 1.0f);
+    testing::MapFrame(c, 1.0f);
     FrameOptions options;
     options.labels = true;
     DrawFrame(c, options);
@@ -134,7 +110,7 @@ TEST_F(PortalFrame, DrawnOnABitmap) {
   // The frame is drawn: black pixels on the left column, at x = 0.
   plat::RecordingDc recording;
   Canvas c{state, view, picture, recording};
-  MapFrame(c, 1.0f);
+  testing::MapFrame(c, 1.0f);
   const plat::Point middle = recording.LPtoDP(plat::Point{0, 2 * state.drawing_scale});
   EXPECT_EQ(bitmap.Pixel(middle.x, middle.y), plat::Rgb(0, 0, 0));
 }
@@ -142,7 +118,7 @@ TEST_F(PortalFrame, DrawnOnABitmap) {
 TEST_F(Beam2, EnergiesAreTheSolvers) {
   ViewerState state = testing::ViewerOn(*position_, 1);
   ASSERT_EQ(state.current_load_case, 1);
-  const std::vector<float> energies = Floats(position_->LoadCaseFile("ENERGIES", 1));
+  const std::vector<float> energies = testing::Floats(position_->LoadCaseFile("ENERGIES", 1));
   ASSERT_EQ(energies.size(), 3u);
   std::vector<float> recorded(3, 0.0f);
   for (int e = 1; e <= 2; ++e) {
@@ -173,7 +149,7 @@ TEST_F(Beam2, ComposedCurvesAreTheSolversFiles) {
       for (std::size_t f = 0; f < 5; ++f) {
         const std::string name = std::string(1, files[f].letter) + common::CurrentLoadCaseText(lc) + "E" +
                                  std::to_string(e);
-        const std::vector<float> solver = Floats(position_->File(name));
+        const std::vector<float> solver = testing::Floats(position_->File(name));
         ASSERT_EQ(solver.size(), 51u) << name;
         for (int i = 1; i <= 51; ++i) {
           const double s = solver[static_cast<std::size_t>(i - 1)];
