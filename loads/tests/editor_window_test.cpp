@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "common/records/record_files.h"
 #include "common/settings.h"
 #include "common/settings_files.h"
+#include "loads/editor/change_test.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/editor/load_case_commands.h"
 #include "loads/tests/editor_fixture.h"
@@ -168,6 +170,47 @@ TEST(LoadEditorWindow, PickModesLooksAndTheSideButton) {
   plat::testing::PumpMessages();
   EXPECT_EQ(editor.quit.code(), 1);
   EXPECT_EQ(editor.Boxes(), "");
+}
+
+TEST(ChangeTest, EveryByteOfThePlBlockAndEveryTableCounts) {
+  EditorSession s;
+  common::LoadCaseParams& params = s.model.load_case.params;
+  params.set_title("AB");
+  TakeSavedCopy(s);
+  EXPECT_FALSE(LoadCaseChanged(s));
+  params.set_title("BA");  // the same bytes in another order
+  EXPECT_TRUE(LoadCaseChanged(s));
+  TakeSavedCopy(s);
+  params.bytes()[399] = std::byte{1};
+  EXPECT_TRUE(LoadCaseChanged(s));
+  TakeSavedCopy(s);
+
+  // A table changed by a dialog's OK: its labels are placed anew.
+  s.model.editor.labels.line_loads[1].placed = 1;
+  LoadsChanged(s);
+  EXPECT_TRUE(LoadCaseChanged(s));
+  EXPECT_EQ(s.model.editor.labels.line_loads[1].placed, 0);
+  TakeSavedCopy(s);
+  EXPECT_FALSE(LoadCaseChanged(s));
+}
+
+TEST(LoadEditorSettingsFile, ValuesNotAboveZeroOrNotFiniteTakeTheirDefaults) {
+  const common::SettingsContext settings = common::SettingsContext::Discover();
+  LoadEditorSettings stored;
+  stored.set_gamma(std::numeric_limits<float>::quiet_NaN());
+  stored.set_covering(-1.0f);
+  stored.set_text_size(2.0f);
+  stored.set_load_scale(0.0f);
+  stored.set_global_zoom(std::numeric_limits<float>::infinity());
+  stored.bytes()[100] = std::byte{7};  // kept as it is
+  ASSERT_TRUE(WriteLoadEditorSettings(settings, stored));
+  const LoadEditorSettings read = ReadLoadEditorSettings(settings);
+  EXPECT_EQ(read.gamma(), 25.0f);
+  EXPECT_EQ(read.covering(), 1.5f);
+  EXPECT_EQ(read.text_size(), 2.0f);
+  EXPECT_EQ(read.load_scale(), 1.0f);
+  EXPECT_EQ(read.global_zoom(), 1.0f);
+  EXPECT_EQ(read.bytes()[100], std::byte{7});
 }
 
 TEST(NewLoadCaseNumber, OneAboveTheLargestElseTheSmallestFree) {

@@ -25,15 +25,19 @@ TEST(SaveDialog, OffersNumberOneAndADefaultTitleAndStopChangesNothing) {
   params.set_title("");
   const common::LoadCaseParams before = params;
   std::string number, title;
+  std::size_t typed = 0;
   editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
     number = plat::testing::ItemText(d, CDiaStore::kNumberEdit);
     title = plat::testing::ItemText(d, CDiaStore::kTitleEdit);
+    plat::testing::TypeInto(d, CDiaStore::kTitleEdit, std::string(90, 'x'));
+    typed = plat::testing::ItemText(d, CDiaStore::kTitleEdit).size();
     plat::testing::Press(d, plat::IDCANCEL);
   });
   editor.Command(ids::kStore);
   EXPECT_EQ(editor.dialogs.Captions(), (std::vector<std::string>{"Save load case"}));
   EXPECT_EQ(number, "1");
   EXPECT_EQ(title, "Load case 1");
+  EXPECT_EQ(typed, 81u);  // the title field holds 81 characters
   EXPECT_TRUE(params == before);
   EXPECT_FALSE(plat::FileExists(position.LoadCaseFile("PL", 6)));
   EXPECT_FALSE(editor.quit.code());
