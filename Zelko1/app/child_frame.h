@@ -8,6 +8,9 @@ class CChildFrame : public plat::MDIChildWnd {
  public:
   CChildFrame();
 
+  // Always maximised.
+  void ActivateFrame(int cmd_show = -1) override;
+
  protected:
   void OnShowWindow(bool show, plat::UINT status) override;
 
