@@ -1,7 +1,6 @@
 #include "Zelko1/listing/print_lines.h"
 
-#include <fstream>
-#include <iterator>
+#include "platform/binary_io.h"
 
 namespace zevril {
 namespace {
@@ -35,11 +34,9 @@ PrintLineTable SplitPrintLines(std::span<const char> bytes) {
 
 bool LoadPrintFile(const std::string& path, PrintLineTable& table) {
   table.lines.clear();
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) return false;
-  table = SplitPrintLines(bytes);
+  const auto bytes = plat::ReadWholeFile(path);
+  if (!bytes) return false;
+  table = SplitPrintLines(std::span(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
   return true;
 }
 

@@ -62,7 +62,6 @@ int PrintPage(const ZevrilState& state, PrintJob& job, int page, plat::Dc& dc) {
     options.page_number = job.first_number + page - 1;
   } else {
     options.page_number = job.next_number++;
-    ++job.pages_printed;
   }
   return DrawPage(state, options, dc);
 }

@@ -14,7 +14,6 @@ struct PrintJob {
   int lines_per_page = 1;
   int first_number = 0;  // the number of page 1
   int next_number = 0;   // the number of the next page printed
-  int pages_printed = 0;
 };
 
 // "Courier New" of `points` on a device of `dpi_y` dots per inch.

@@ -32,11 +32,24 @@ std::string PreparePosition(int lines) {
   return folder;
 }
 
+// ZEVRIL started as the shell starts it, printing a listing of the position
+// into out.pdf of the test folder.
+struct ShellStart {
+  std::string folder;
+  std::string pdf = plat::testing::TestFolder() + "out.pdf";
+  plat::testing::ProgramRun run;
+
+  explicit ShellStart(int lines, const std::string& listing = "D1.TXT") : folder(PreparePosition(lines)) {
+    plat::testing::PrintToPdf print_to(pdf);
+    run = plat::testing::RunProgram("ZEVRIL", {folder + listing, "/p"});
+  }
+};
+
 TEST(ZevrilProgram, PrintsAListingOnNumberedPagesAndEnds) {
-  const std::string folder = PreparePosition(113);
-  const std::string pdf = plat::testing::TestFolder() + "out.pdf";
-  plat::testing::PrintToPdf print_to(pdf);
-  const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D1.TXT", "/p"});
+  const ShellStart start(113);
+  const std::string& folder = start.folder;
+  const std::string& pdf = start.pdf;
+  const auto& run = start.run;
   EXPECT_EQ(run.exit_code, 0) << run.messages;
   EXPECT_EQ(run.messages, "");
   ASSERT_EQ(plat::testing::PdfPages(pdf).size(), 3u);
@@ -56,24 +69,18 @@ TEST(ZevrilProgram, PrintsAListingOnNumberedPagesAndEnds) {
 }
 
 TEST(ZevrilProgram, TwoFullPages) {
-  const std::string folder = PreparePosition(112);
-  const std::string pdf = plat::testing::TestFolder() + "out.pdf";
-  plat::testing::PrintToPdf print_to(pdf);
-  const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D1.TXT", "/p"});
-  EXPECT_EQ(run.exit_code, 0) << run.messages;
-  EXPECT_EQ(plat::testing::PdfPages(pdf).size(), 2u);
-  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x07\x00", 2));
+  const ShellStart start(112);
+  EXPECT_EQ(start.run.exit_code, 0) << start.run.messages;
+  EXPECT_EQ(plat::testing::PdfPages(start.pdf).size(), 2u);
+  EXPECT_EQ(ReadAll(start.folder + "FSEITE"), std::string("\x07\x00", 2));
 }
 
 TEST(ZevrilProgram, AMissingListingIsNamedAndNothingPrints) {
-  const std::string folder = PreparePosition(1);
-  const std::string pdf = plat::testing::TestFolder() + "out.pdf";
-  plat::testing::PrintToPdf print_to(pdf);
-  const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D7.TXT", "/p"});
-  EXPECT_NE(run.exit_code, 0);
-  EXPECT_EQ(run.messages, "ZEVRIL\tThe file " + folder + "D7.TXT cannot be read.\n");
-  EXPECT_FALSE(plat::FileExists(pdf));
-  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x05\x00", 2));
+  const ShellStart start(1, "D7.TXT");
+  EXPECT_NE(start.run.exit_code, 0);
+  EXPECT_EQ(start.run.messages, "ZEVRIL\tThe file " + start.folder + "D7.TXT cannot be read.\n");
+  EXPECT_FALSE(plat::FileExists(start.pdf));
+  EXPECT_EQ(ReadAll(start.folder + "FSEITE"), std::string("\x05\x00", 2));
 }
 
 TEST(ZevrilProgram, APersonSetsTheFirstPage) {
