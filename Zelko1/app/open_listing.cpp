@@ -6,9 +6,10 @@
 namespace zevril {
 
 plat::FileDialog ApplicationOpenDialog(plat::Window* owner) {
-  // The listings D1 .. D999, with or without their ".TXT".
+  // The listings D1 .. D999, with or without their ".TXT" (a "|" cannot
+  // stand in the entry's text: it separates the entries).
   return plat::FileDialog(true, {}, {}, plat::OFN_HIDEREADONLY | plat::OFN_FILEMUSTEXIST,
-                          "d? | d?? | d???|d?;d??;d???;d?.txt;d??.txt;d???.txt||", owner);
+                          "d?, d??, d???|d?;d??;d???;d?.txt;d??.txt;d???.txt||", owner);
 }
 
 plat::FileDialog ViewOpenDialog(plat::Window* owner) {

@@ -47,5 +47,9 @@ TEST(PrintLines, LoadingReplacesTheTableAndAMissingFileEmptiesIt) {
   EXPECT_EQ(table.count(), 0);
 }
 
+TEST(PrintLines, TheTableHasNoLimit) {
+  EXPECT_EQ(SplitPrintLines(testing::NumberedLines(18000)).count(), 18000);
+}
+
 }  // namespace
 }  // namespace zevril

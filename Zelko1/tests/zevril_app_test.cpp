@@ -4,6 +4,7 @@
 
 #include "Zelko1/app/dia_kopf.h"
 #include "Zelko1/app/main_frame.h"
+#include "Zelko1/app/open_listing.h"
 #include "Zelko1/app/zelko1_app.h"
 #include "Zelko1/app/zelko1_view.h"
 #include "Zelko1/app/zevril_ids.h"
@@ -94,6 +95,15 @@ TEST(ZevrilWindow, TheViewsOpenDialogLoadsAShorterListing) {
   z.dialogs.AnswerFile(listing.folder + "GONE");
   z.view().OnFileOpen();
   EXPECT_EQ(z.app.state().table.count(), 3);
+}
+
+TEST(ZevrilWindow, TheApplicationsOpenDialogShowsTheListings) {
+  const std::string folder = plat::testing::TestFolder();
+  for (const char* name : {"D1", "D12.TXT", "d123.txt", "LIST.TXT", "D1234.TXT"}) {
+    ASSERT_TRUE(WriteAll(folder + name, "x\r\n"));
+  }
+  const plat::FileDialog dialog = ApplicationOpenDialog(nullptr);
+  EXPECT_EQ(dialog.FilesShown(folder), (std::vector<std::string>{"D1", "D12.TXT", "d123.txt"}));
 }
 
 TEST(ZevrilWindow, PrintingTwiceNumbersOnAndAPreviewChangesNothing) {
