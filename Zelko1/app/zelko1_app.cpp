@@ -119,7 +119,7 @@ void CZelko1App::PrintDirect(const std::string& file) {
   auto* view = doc && !doc->GetViews().empty() ? dynamic_cast<CZelko1View*>(doc->GetViews().front()) : nullptr;
   if (view == nullptr) return;
   view->OnFilePrintDirect();
-  if (!view->counter_failed()) start_exit_ = 0;
+  if (!view->print_failed()) start_exit_ = 0;
 }
 
 bool CZelko1App::Open(std::string_view command_line) {

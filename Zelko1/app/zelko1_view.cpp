@@ -84,11 +84,13 @@ void CZelko1View::OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) {
   PrintPage(state_, JobOf(info), info.current_page, dc);
 }
 
-void CZelko1View::OnEndPrinting(plat::PrinterDc&, plat::PrintInfo& info) {
+void CZelko1View::OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) {
   printing_ = false;
   if (info.preview) return;
-  const common::Result stored = EndPrintJob(state_, print_job_);
-  counter_failed_ = !stored.ok();
+  // A job that failed (the printing says why) printed no page to count.
+  const bool completed = dc.LastError().empty();
+  const common::Result stored = EndPrintJob(state_, print_job_, completed);
+  print_failed_ = !completed || !stored.ok();
   ShowFailure(stored);
 }
 

@@ -17,8 +17,8 @@ class CZelko1View : public plat::View {
   // 32771: the header dialog; OK stores the page counter.
   void OnEditHeader();
 
-  // The page counter of the last print could not be stored.
-  bool counter_failed() const { return counter_failed_; }
+  // The last print failed, or its page counter could not be stored.
+  bool print_failed() const { return print_failed_; }
 
  protected:
   void OnDraw(plat::Dc& dc) override;
@@ -37,7 +37,7 @@ class CZelko1View : public plat::View {
   PrintJob print_job_;
   PrintJob preview_job_;
   bool printing_ = false;
-  bool counter_failed_ = false;
+  bool print_failed_ = false;
 };
 
 // Every view of the program shows the listing anew.

@@ -66,8 +66,8 @@ int PrintPage(const ZevrilState& state, PrintJob& job, int page, plat::Dc& dc) {
   return DrawPage(state, options, dc);
 }
 
-common::Result EndPrintJob(ZevrilState& state, const PrintJob& job) {
-  if (job.preview) return common::Result::Ok();
+common::Result EndPrintJob(ZevrilState& state, const PrintJob& job, bool completed) {
+  if (job.preview || !completed) return common::Result::Ok();
   state.page_counter = job.next_number;
   return StorePageCounter(state, true);
 }

@@ -31,8 +31,8 @@ bool PageFollows(const ZevrilState& state, const PrintJob& job, int page);
 // the other, a preview shows each page with the number it will get.
 // Returns the lines drawn.
 int PrintPage(const ZevrilState& state, PrintJob& job, int page, plat::Dc& dc);
-// After a print the counter holds the next page, stored in FSEITE and
-// FSEITE.TXT; a preview changes nothing.
-common::Result EndPrintJob(ZevrilState& state, const PrintJob& job);
+// After a print that `completed` the counter holds the next page, stored in
+// FSEITE and FSEITE.TXT; a preview or a failed job changes nothing.
+common::Result EndPrintJob(ZevrilState& state, const PrintJob& job, bool completed);
 
 }  // namespace zevril

@@ -32,7 +32,7 @@ RecordedJob RunJob(ZevrilState& state, bool preview = false) {
     }
     recorded.font_height = dc.ops().back().font.height;
   }
-  recorded.stored = EndPrintJob(state, job).ok();
+  recorded.stored = EndPrintJob(state, job, true).ok();
   return recorded;
 }
 

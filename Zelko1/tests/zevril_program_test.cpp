@@ -83,6 +83,16 @@ TEST(ZevrilProgram, AMissingListingIsNamedAndNothingPrints) {
   EXPECT_EQ(ReadAll(start.folder + "FSEITE"), std::string("\x05\x00", 2));
 }
 
+TEST(ZevrilProgram, AFailedPrintCountsNoPage) {
+  const std::string folder = PreparePosition(10);
+  plat::testing::PrintToPdf print_to(plat::testing::TestFolder() + "MISSING/out.pdf");
+  const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D1.TXT", "/p"});
+  EXPECT_NE(run.exit_code, 0);
+  EXPECT_EQ(run.messages.rfind(" \tPrinting failed: ", 0), 0u) << run.messages;
+  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x05\x00", 2));
+  EXPECT_FALSE(plat::FileExists(folder + "FSEITE.TXT"));
+}
+
 TEST(ZevrilProgram, APersonSetsTheFirstPage) {
   const std::string folder = PreparePosition(30);
   const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "ZEVRIL", {folder + "D1.TXT"},
