@@ -10,7 +10,6 @@
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/node_rebuild.h"
-#include "platform/application.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 
@@ -90,11 +89,3 @@ BENCHMARK(BM_StoreyFrame20x3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClampedBars100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

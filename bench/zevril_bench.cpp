@@ -9,7 +9,6 @@
 
 #include "Zelko1/listing/print_lines.h"
 #include "Zelko1/page/page_form.h"
-#include "platform/application.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 
@@ -61,11 +60,3 @@ void BM_PaintFirstPage(benchmark::State& state) {
 BENCHMARK(BM_PaintFirstPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
