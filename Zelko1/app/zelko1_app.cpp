@@ -1,7 +1,6 @@
 #include "Zelko1/app/zelko1_app.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "Zelko1/app/child_frame.h"
 #include "Zelko1/app/command_line.h"
@@ -14,18 +13,12 @@
 #include "common/dialogs/about_dialog.h"
 #include "platform/frames/doc_template.h"
 #include "platform/message_box.h"
+#include "platform/script/script_run.h"
 
 namespace zevril {
 namespace {
 
 constexpr int kFailedStart = 1;
-
-// Boxes go to the PLAT_MESSAGES file and no script plays the person: the
-// window would wait for nobody.
-bool NobodyCanAct() {
-  const char* script = std::getenv("PLAT_SCRIPT");
-  return plat::MessagesUnattended() && (script == nullptr || *script == '\0');
-}
 
 }  // namespace
 
@@ -98,7 +91,7 @@ bool CZelko1App::InitInstance() {
   }
   frame->ShowWindow(plat::SW_SHOWMAXIMIZED);
   frame->UpdateWindow();
-  if (NobodyCanAct()) {
+  if (plat::NobodyPlaysThePerson()) {
     std::fprintf(stderr, "ZEVRIL shows the listing and waits for a person; an unattended run prints with /p\n");
     plat::PostQuitMessage(97);
   }
