@@ -93,6 +93,13 @@ TEST(ZevrilProgram, AFailedPrintCountsNoPage) {
   EXPECT_FALSE(plat::FileExists(folder + "FSEITE.TXT"));
 }
 
+TEST(ZevrilProgram, AWindowThatNobodyCanUseEndsAtOnce) {
+  const std::string folder = PreparePosition(10);
+  const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D1.TXT"});
+  EXPECT_EQ(run.exit_code, 97);
+  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x05\x00", 2));
+}
+
 TEST(ZevrilProgram, APersonSetsTheFirstPage) {
   const std::string folder = PreparePosition(30);
   const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "ZEVRIL", {folder + "D1.TXT"},
