@@ -10,6 +10,7 @@
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/node_rebuild.h"
+#include "platform/application.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 
