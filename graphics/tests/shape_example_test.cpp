@@ -90,5 +90,49 @@ TEST_F(ArchShapes, SnowPushesTheCrownDown) {
   EXPECT_LT(DrawnMove(snow, e, 51).y, -0.1) << "element " << e << " ends at the crown " << crown;
 }
 
+// The unit displacement of the hinged foot: the inverse column of its vertical equation times
+// the support's spring, as the Green-function picture of a support loads it.
+TEST_F(PortalShapes, UnitDisplacementOfTheHingedFoot) {
+  ViewerState state = testing::ViewerOn(*position_, 1);
+  const int n = state.equation_count();
+  int index = 0;
+  for (std::size_t i = 0; i < state.support_dofs.size(); ++i) {
+    if (state.support_dofs[i].node == 4 && state.support_dofs[i].direction == SupportDof::kZ) {
+      index = static_cast<int>(i) + 1;
+    }
+  }
+  ASSERT_NE(index, 0);
+  const SupportDof entry = state.support_dofs[static_cast<std::size_t>(index - 1)];
+  ASSERT_TRUE(ReadInverseColumn(state, entry.dof, n, state.displacements).ok());
+  const double spring = static_cast<double>(state.nodes[4].support(2)) * state.params.support_stiffness();
+  for (int d = 1; d <= n; ++d) state.displacements[static_cast<std::size_t>(d)] *= spring;
+  EXPECT_NEAR(state.displacements[static_cast<std::size_t>(entry.dof)], 1.0, 0.02);
+
+  SupportShapeOptions o;
+  o.shape.scale = 0.5;
+  o.arrows = true;
+  o.support_index = index;
+  testing::SaveBitmapPicture(state, "PORTAL_unit_foot.png", 2.0f, [&](Canvas& c) {
+    DrawFrame(c, FrameOptions{});
+    EXPECT_EQ(DrawSupportDofShape(c, o), 3);
+    DrawUnitDisplacementMarker(c, 4, entry.dof, 1.0, 2);
+  });
+  testing::RecordedPicture recorded(state, 2.0f);
+  DrawSupportDofShape(recorded.canvas, o);
+  std::vector<std::string> texts;
+  for (const plat::DeviceOp& op : recorded.dc.ops()) {
+    if (op.kind == plat::DeviceOp::Kind::kText) texts.push_back(op.text);
+  }
+  EXPECT_EQ(texts, std::vector<std::string>{"1.00"});
+  // The foot is drawn moved down by half a metre, the label above it.
+  const LabelPosition at = recorded.picture.labels.deflection.At(1);
+  EXPECT_NEAR(at.x, 6.0, 0.01);
+  EXPECT_NEAR(at.z, -0.5 + 0.1, 0.01);
+  const mechanics::ElementCurves column = PictureElementCurves(state, recorded.view, 3, PictureCurveSwitches{false, false});
+  const WorldPoint foot = ShapeOf(recorded.canvas, 3, column.u, column.w, o.shape).Drawn(51);
+  EXPECT_NEAR(foot.x, 6.0, 0.01);
+  EXPECT_NEAR(foot.y, -0.5, 0.01) << "the column's curve ends at the moved foot";
+}
+
 }  // namespace
 }  // namespace revuzavi

@@ -117,6 +117,19 @@ TEST(DeflectedShape, CurveFilesAndLabelsAreTheSolvers) {
   }
 }
 
+TEST(DeflectedShape, ALabelAtTheListedSample) {
+  SolverFixture f(zedir::testing::SimpleBeam());
+  ViewerState state = SolvedBeam(f, UniformLoad(f, 10.0f));
+  Recorded r(state);
+  r.picture.view.label_samples = {0, 13};
+  DrawDeflectedShape(r.c(), Scaled(100.0));
+  std::vector<std::string> texts;
+  for (const plat::DeviceOp* op : r.Texts()) texts.push_back(op->text);
+  // q x (l^3 - 2 l x^2 + x^3) / 24 EI at x = 1.44.
+  EXPECT_EQ(texts, (std::vector<std::string>{"5.27", "3.64"}));
+  EXPECT_NEAR(r.c().picture.labels.deflection.At(2).x, 1.44, 1e-5);
+}
+
 TEST(DeflectedShape, TransverseJumpOfTheSimpleBeam) {
   SolverFixture f(zedir::testing::SimpleBeam());
   const double d = 0.004;
