@@ -185,20 +185,20 @@ void DrawUnitDisplacementMarker(Canvas& c, int node, int dof, double size, int l
   if (node < 1 || node > c.viewer.nodes.count()) return;
   if (!(std::fabs(size) >= c.viewer.params.tolerance())) size = 1.0;
   const common::NodeRecord& n = c.viewer.nodes[node];
+  const bool along_x = dof >= 1 && dof == n.dof_u(), along_z = dof >= 1 && dof == n.dof_v();
+  const bool rotation = dof >= 1 && HasRotation(n, dof);
+  if (!along_x && !along_z && !rotation) return;
   const double x = n.x(), z = n.z(), l = 0.3 * size;
   DrawNodeMark(c, 0, x, z);
-  double tx = x, tz = z;
-  if (dof >= 1 && dof == n.dof_u()) {
-    tx = x + l;
+  double tx = x + l, tz = z + l;
+  if (along_x) {
+    tz = z;
     DrawArrow(c, x, z, tx, tz);
-  } else if (dof >= 1 && dof == n.dof_v()) {
-    tz = z - l;
+  } else if (along_z) {
+    tx = x, tz = z - l;
     DrawArrow(c, x, z, tx, tz);
-  } else if (dof >= 1 && HasRotation(n, dof)) {
-    DrawRotationMark(c, x, z, l);
-    tx = x + l, tz = z + l;
   } else {
-    return;
+    DrawRotationMark(c, x, z, l);
   }
   DrawValueText(c, tx, tz, std::to_string(label_number - 1), 0, 1.0, 0.0);
 }

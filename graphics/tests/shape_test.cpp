@@ -377,34 +377,44 @@ TEST(SupportDofShape, LabelOfTheSupportAndArrows) {
   EXPECT_EQ(texts[0]->text, "0.98");
 }
 
-TEST(UnitDisplacementMarker, ArrowsAndTheLabelNumber) {
+TEST(UnitDisplacementMarker, ArrowsArcAndTheLabelNumber) {
   SolverFixture f(zedir::testing::SimpleBeam());
   ViewerState state = SolvedBeam(f, UniformLoad(f, 10.0f));
   struct Case {
     int dof;
-    int dx, dy;  // the direction of the arrow on the device
+    double size;
+    double tip_x, tip_z;  // metres from node 1; an arc when both are 0
   };
-  const Case cases[] = {{1, 1, 0}, {2, 0, 1}};
+  const Case cases[] = {
+      {1, 2.0, 0.6, 0.0},   // to the right, 0.3 of the size
+      {2, 2.0, 0.0, -0.6},  // down, z up
+      {2, 0.0, 0.0, -0.3},  // a size of 0 counts as 1
+      {3, 1.0, 0.0, 0.0},   // the rotation
+  };
   for (const Case& k : cases) {
     Recorded r(state);
-    DrawUnitDisplacementMarker(r.c(), 1, k.dof, 2.0, 5);
+    DrawUnitDisplacementMarker(r.c(), 1, k.dof, k.size, 5);
     const std::vector<const plat::DeviceOp*> texts = r.Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0]->text, "4");
-    const plat::Point node = r.picture.dc.LPtoDP(plat::Point{0, 0});
-    bool found = false;
+    const plat::Dc& dc = r.picture.dc;
+    const plat::Point node = dc.LPtoDP(plat::Point{0, 0});
+    int arrows = 0, arcs = 0;
     for (const plat::DeviceOp& op : r.picture.dc.ops()) {
+      if (op.call == std::string("Polyline") && op.points.size() > 10) ++arcs;
       if (op.call != std::string("LineTo") || op.points.size() < 2 || op.points[0] != node) continue;
-      const plat::Point tip = op.points[1];
-      found = (tip.x - node.x) * k.dx > 0 || (tip.y - node.y) * k.dy > 0;
-      if (found) break;
+      const plat::Point tip = dc.LPtoDP(plat::Point{r.c().Logical(k.tip_x), r.c().Logical(k.tip_z)});
+      arrows += std::abs(op.points[1].x - tip.x) <= 1 && std::abs(op.points[1].y - tip.y) <= 1;
     }
-    EXPECT_TRUE(found) << "dof " << k.dof;
+    const bool arc = k.tip_x == 0.0 && k.tip_z == 0.0;
+    EXPECT_EQ(arrows, arc ? 0 : 1) << "dof " << k.dof << " size " << k.size;
+    EXPECT_EQ(arcs, arc ? 1 : 0) << "dof " << k.dof;
   }
   Recorded none(state);
   DrawUnitDisplacementMarker(none.c(), 0, 1, 1.0, 5);
   DrawUnitDisplacementMarker(none.c(), 9, 1, 1.0, 5);
-  EXPECT_TRUE(none.picture.dc.ops().empty());
+  DrawUnitDisplacementMarker(none.c(), 1, 5, 1.0, 5);
+  EXPECT_TRUE(none.picture.dc.ops().empty()) << "no node, or a dof that is not the node's";
 }
 
 }  // namespace
