@@ -16,9 +16,6 @@ namespace {
 // The smallest label value written; below it the label is empty.
 constexpr double kSmallestLabel = 0.01;
 
-// The records' y times this is the drawn z.
-double VerticalSign(const ViewerState& state) { return state.params.vertical_sign() > 0 ? 1.0 : -1.0; }
-
 // Entry `dof` of a vector, 0 for an equation it does not hold.
 double EntryOf(const std::vector<double>& vector, int dof) {
   return dof >= 1 && static_cast<std::size_t>(dof) < vector.size() ? vector[static_cast<std::size_t>(dof)] : 0.0;

@@ -16,12 +16,6 @@ namespace {
 constexpr int kShapePen = 2;
 constexpr int kLastSample = mechanics::kSamples;
 
-// The records' y times this is the drawn z.
-double VerticalSign(const ViewerState& state) {
-  const int sign = state.params.vertical_sign();
-  return sign > 0 ? 1.0 : -1.0;
-}
-
 // The sample of the largest magnitude, the first of equal ones.
 int LargestSample(const std::array<double, 51>& values) {
   int best = 1;
@@ -62,6 +56,8 @@ LabelledValues LabelledOf(const Canvas& c, int e, const mechanics::ElementCurves
 }
 
 }  // namespace
+
+double VerticalSign(const ViewerState& state) { return state.params.vertical_sign() > 0 ? 1.0 : -1.0; }
 
 WorldPoint ShapePoints::Drawn(int k) const {
   const WorldPoint a = axis[static_cast<std::size_t>(k - 1)], d = offset[static_cast<std::size_t>(k - 1)];

@@ -27,6 +27,9 @@ struct ShapePoints {
   WorldPoint Drawn(int k) const;
 };
 
+// The records' y times this is the drawn z: the frame's vertical sign, -1 when it holds 0.
+double VerticalSign(const ViewerState& state);
+
 // The value a component picture labels at sample k: the global horizontal
 // (cs U - sn W) or vertical (sn U + cs W, along the records' y) displacement.
 double ComponentValue(const ViewerState& state, int e, const mechanics::CurveLine& u, const mechanics::CurveLine& w,

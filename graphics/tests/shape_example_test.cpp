@@ -32,6 +32,14 @@ DeflectionOptions ScaledTo(const ViewerState& state, double drawn) {
   return o;
 }
 
+std::vector<std::string> TextsOf(const plat::RecordingDc& dc) {
+  std::vector<std::string> texts;
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind == plat::DeviceOp::Kind::kText) texts.push_back(op.text);
+  }
+  return texts;
+}
+
 // The frame and its deflected shape on a bitmap, saved as `file`; returns the labels.
 std::vector<std::string> SaveShape(const common::Position& position, int load_case, const std::string& file,
                                    bool horizontal_only = false) {
@@ -45,11 +53,7 @@ std::vector<std::string> SaveShape(const common::Position& position, int load_ca
   });
   testing::RecordedPicture recorded(state, 2.0f);
   DrawDeflectedShape(recorded.canvas, o);
-  std::vector<std::string> texts;
-  for (const plat::DeviceOp& op : recorded.dc.ops()) {
-    if (op.kind == plat::DeviceOp::Kind::kText) texts.push_back(op.text);
-  }
-  return texts;
+  return TextsOf(recorded.dc);
 }
 
 // Where sample k of element e is drawn, moved from its place on the axis.
@@ -119,11 +123,7 @@ TEST_F(PortalShapes, UnitDisplacementOfTheHingedFoot) {
   });
   testing::RecordedPicture recorded(state, 2.0f);
   DrawSupportDofShape(recorded.canvas, o);
-  std::vector<std::string> texts;
-  for (const plat::DeviceOp& op : recorded.dc.ops()) {
-    if (op.kind == plat::DeviceOp::Kind::kText) texts.push_back(op.text);
-  }
-  EXPECT_EQ(texts, std::vector<std::string>{"1.00"});
+  EXPECT_EQ(TextsOf(recorded.dc), std::vector<std::string>{"1.00"});
   // The foot is drawn moved down by half a metre, the label above it.
   const LabelPosition at = recorded.picture.labels.deflection.At(1);
   EXPECT_NEAR(at.x, 6.0, 0.01);
