@@ -44,6 +44,11 @@ std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0);
 // decides when the program waits for a person.
 bool ScriptRunning();
 
+// True when message boxes go to the PLAT_MESSAGES file and no script plays
+// the person (PLAT_SCRIPT unset): nobody can ever end a program's window, so
+// a window program ends at once with kScriptWaitsForPerson instead of waiting.
+bool NobodyCanEndTheWindow();
+
 // While a program waits for a child it started (a waited start whose windows
 // stay painted and disabled), the script's next step and its watchdog wait
 // too. Pauses nest; each PauseScript is matched by one ResumeScript.

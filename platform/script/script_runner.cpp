@@ -71,6 +71,11 @@ void ResumeScript() {
 bool ScriptPaused() { return pause_depth > 0; }
 bool ScriptRunning() { return script_runs > 0; }
 
+bool NobodyCanEndTheWindow() {
+  const char* script = std::getenv("PLAT_SCRIPT");
+  return MessagesUnattended() && (script == nullptr || *script == '\0');
+}
+
 std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0) {
   const char* folder_text = std::getenv("PLAT_SCRIPT");
   if (!folder_text || !*folder_text) return nullptr;
