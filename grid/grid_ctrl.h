@@ -263,6 +263,9 @@ class CGridCtrl : public plat::Window {
   virtual void PrintPageHeader(plat::Dc& dc, plat::PrintInfo& info);
   virtual void PrintPageFooter(plat::Dc& dc, plat::PrintInfo& info);
   virtual bool MakeDragBitmap(plat::Bitmap* picture, plat::Point* hot_spot);
+  // A drag of the selected cells, started by moving the pointer with the
+  // button down on a selected cell.
+  virtual void StartCellDrag();
   virtual void HeadingColumnClicked(const CCellID& cell);
   virtual void HeadingRowClicked(const CCellID& cell);
   virtual plat::Window* OpenCellEditor(const plat::Rect& rect, plat::DWORD style, UINT id, int row, int col,

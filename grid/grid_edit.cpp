@@ -5,8 +5,9 @@
 namespace grid {
 
 void CGridCtrl::BeginCellEdit(int row, int col, UINT ch, EditStart start) {
+  if (!IsValid(row, col)) return;
   ScrollCellIntoView(row, col);
-  if (!editable_ || !IsValid(row, col) || !CellIsVisible(row, col)) return;
+  if (!editable_ || !CellIsVisible(row, col)) return;
   if (GetItemState(row, col) & kStateReadOnly) return;
   plat::Rect rect;
   if (!GetCellRect(row, col, &rect)) return;

@@ -173,6 +173,7 @@ void CGridCtrl::OnMouseMove(UINT flags, plat::Point point) {
           InvertResizeLine(last_mouse_point_, true);
           InvertResizeLine(point, true);
           break;
+        case kMousePrepareDrag: StartCellDrag(); break;
         default: break;
       }
     }

@@ -19,5 +19,6 @@ void CGridCtrl::PrintHeadingRow(plat::Dc&, plat::PrintInfo&) {}
 void CGridCtrl::PrintPageHeader(plat::Dc&, plat::PrintInfo&) {}
 void CGridCtrl::PrintPageFooter(plat::Dc&, plat::PrintInfo&) {}
 bool CGridCtrl::MakeDragBitmap(plat::Bitmap*, plat::Point*) { return false; }
+void CGridCtrl::StartCellDrag() {}
 
 }  // namespace grid
