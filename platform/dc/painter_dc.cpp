@@ -11,6 +11,7 @@
 #include <string>
 #include <tuple>
 
+#include "platform/dc/device_font_cache.h"
 #include "platform/dc/qt_bitmap.h"
 #include "platform/dc/qt_fonts.h"
 
@@ -98,25 +99,47 @@ QImage CheckerTexture() {
   return texture;
 }
 
-using FontKey = std::tuple<std::string, int, int, int, bool, bool, bool>;
-
 }  // namespace
 
 struct PainterDc::Impl {
+  explicit Impl(QPaintDevice* d) : device(d), fonts(d) {}
+
   QPaintDevice* device = nullptr;
   QPainter painter;
   Rect surface;
   Rect touched;
-  std::map<FontKey, QtDeviceFont> fonts;
+  // Escapement does not change the measures; one entry serves all angles.
+  DeviceFontCache fonts;
+  // The clip the painter has now: each call sets only what differs from the
+  // last one, instead of saving and restoring the painter around every call.
+  std::optional<Rect> clip;
 
-  const QtDeviceFont& FontFor(const DeviceFont& font) {
-    // Escapement does not change the measures; one entry serves all angles.
-    FontKey key{font.face, font.height, font.width, font.weight, font.italic, font.underline,
-                font.strike_out};
-    auto it = fonts.find(key);
-    if (it == fonts.end()) it = fonts.emplace(key, MakeQtDeviceFont(font, device)).first;
-    return it->second;
+  CachedDeviceFont& FontFor(const DeviceFont& font) { return fonts.For(font); }
+
+  // A clip that cuts nothing of `ink` (device pixels) need not be set: the
+  // painter keeps its clip when that cuts nothing of it either.
+  void SetClipAround(const std::optional<Rect>& wanted, const Rect& ink) {
+    const auto holds = [&](const std::optional<Rect>& c) {
+      return !c || (c->left <= ink.left && c->top <= ink.top && ink.right <= c->right && ink.bottom <= c->bottom);
+    };
+    if (!holds(wanted)) {
+      SetClip(wanted);
+    } else if (!holds(clip)) {
+      SetClip(std::nullopt);
+    }
   }
+
+  void SetClip(const std::optional<Rect>& wanted) {
+    if (wanted == clip) return;
+    if (wanted) {
+      painter.setClipRect(ToQRect(*wanted));
+    } else {
+      painter.setClipping(false);
+    }
+    clip = wanted;
+  }
+
+  void DrawText(const DeviceOp& op);
 
   // Fills a shape's interior with a brush; a hatch's gaps take the background
   // colour when the background mode is OPAQUE.
@@ -144,8 +167,7 @@ PainterDc::PainterDc(Bitmap& bitmap, const DeviceCaps& caps)
     : PainterDc(static_cast<QPaintDevice&>(QtImage(bitmap)), caps) {}
 
 PainterDc::PainterDc(QPaintDevice& device, const DeviceCaps& caps)
-    : Dc(caps), impl_(std::make_unique<Impl>()) {
-  impl_->device = &device;
+    : Dc(caps), impl_(std::make_unique<Impl>(&device)) {
   impl_->surface = {0, 0, caps.horz_res, caps.vert_res};
   if (device.width() > 0 && device.height() > 0 && impl_->painter.begin(&device)) {
     impl_->painter.setRenderHint(QPainter::Antialiasing, false);
@@ -163,11 +185,11 @@ QPainter& PainterDc::painter() { return impl_->painter; }
 Rect PainterDc::TouchedRect() const { return impl_->touched; }
 
 TextMetrics PainterDc::MeasureFont(const DeviceFont& font) {
-  return impl_->FontFor(font).metrics;
+  return impl_->FontFor(font).font().metrics;
 }
 
 int PainterDc::MeasureText(const DeviceFont& font, std::string_view text) {
-  return QtTextWidth(impl_->FontFor(font), text);
+  return impl_->FontFor(font).TextWidth(text);
 }
 
 void PainterDc::Render(const DeviceOp& op) {
@@ -182,8 +204,7 @@ void PainterDc::Render(const DeviceOp& op) {
   if (visible.IsEmpty()) return;
   impl_->touched = UnionRects(impl_->touched, IntersectRects(op.bounds, visible));
 
-  p.save();
-  if (op.clip) p.setClipRect(ToQRect(*op.clip));
+  if (op.kind != DeviceOp::Kind::kText) impl_->SetClip(op.clip);
   p.setCompositionMode(uses_rop ? CompositionFor(op.rop2) : QPainter::CompositionMode_SourceOver);
   const QPen pen = MakeQPen(op.pen);
 
@@ -238,22 +259,48 @@ void PainterDc::Render(const DeviceOp& op) {
       }
       break;
     }
-    case DeviceOp::Kind::kText: {
-      const QtDeviceFont& font = impl_->FontFor(op.font);
-      p.translate(op.origin.x, op.origin.y);
-      p.rotate(-op.font.escapement / 10.0);
-      if (op.bk_mode == OPAQUE) {
-        p.fillRect(QRectF(0, -op.ascent, op.text_width, op.ascent + op.descent),
-                   ToQColor(op.bk_color));
-      }
-      p.scale(font.x_scale, 1.0);
-      p.setFont(font.font);
-      p.setPen(ToQColor(op.text_color));
-      p.drawText(QPointF(0, 0), QStringFromCp1252(op.text));
-      break;
-    }
+    case DeviceOp::Kind::kText: impl_->DrawText(op); break;
   }
-  p.restore();
+}
+
+// Clips are set for each call (Render); text drawn from its glyphs sets one
+// only where it would cut them.
+void PainterDc::Impl::DrawText(const DeviceOp& op) {
+  QPainter& p = painter;
+  CachedDeviceFont& cached = FontFor(op.font);
+  const QtDeviceFont& font = cached.font();
+  // Upright, unstretched and undecorated text is drawn from its laid-out glyphs.
+  const QList<QGlyphRun>* glyphs = op.font.escapement == 0 && font.x_scale == 1.0 && !op.font.underline &&
+                                           !op.font.strike_out
+                                       ? cached.Glyphs(op.text)
+                                       : nullptr;
+  if (glyphs) {
+    const QRect ink = cached.InkBounds(op.text)->translated(op.origin.x, op.origin.y);
+    Rect covered{ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1};
+    if (op.bk_mode == OPAQUE) {
+      covered = UnionRects(covered, Rect{op.origin.x, op.origin.y - op.ascent, op.origin.x + op.text_width,
+                                         op.origin.y + op.descent});
+    }
+    SetClipAround(op.clip, covered);
+    if (op.bk_mode == OPAQUE) {
+      p.fillRect(QRectF(op.origin.x, op.origin.y - op.ascent, op.text_width, op.ascent + op.descent),
+                 ToQColor(op.bk_color));
+    }
+    p.setPen(ToQColor(op.text_color));
+    for (const QGlyphRun& run : *glyphs) p.drawGlyphRun(QPointF(op.origin.x, op.origin.y), run);
+    return;
+  }
+  SetClip(op.clip);
+  p.translate(op.origin.x, op.origin.y);
+  p.rotate(-op.font.escapement / 10.0);
+  if (op.bk_mode == OPAQUE) {
+    p.fillRect(QRectF(0, -op.ascent, op.text_width, op.ascent + op.descent), ToQColor(op.bk_color));
+  }
+  p.scale(font.x_scale, 1.0);
+  p.setFont(font.font);
+  p.setPen(ToQColor(op.text_color));
+  p.drawText(QPointF(0, 0), QStringFromCp1252(op.text));
+  p.resetTransform();
 }
 
 }  // namespace plat
