@@ -90,5 +90,31 @@ TEST(GridPaint, APrinterGetsNoFocusSelectionOrFill) {
   }
 }
 
+TEST(GridPaint, ACellsImageIsDrawnBeforeItsText) {
+  GridFixture f;
+  f.MakeFixtureA();
+  const std::vector<plat::Bitmap> images{plat::Bitmap(6, 4, plat::Rgb(255, 0, 0))};
+  f.grid.SetImageList(&images);
+  GridItem item;
+  item.row = 1;
+  item.col = 1;
+  item.mask = kMaskText | kMaskImage;
+  item.text = "x";
+  item.image = 0;
+  ASSERT_TRUE(f.grid.SetItem(&item));
+  plat::RecordingDc dc;
+  plat::Rect rect;
+  ASSERT_TRUE(f.grid.GetCellRect(1, 1, &rect));
+  ASSERT_TRUE(f.grid.DrawCell(dc, 1, 1, rect, false));
+  int red = 0;
+  int text_x = -1;
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind == plat::DeviceOp::Kind::kText) text_x = op.origin.x;
+    if (op.kind != plat::DeviceOp::Kind::kText && op.brush.color == plat::Rgb(255, 0, 0)) ++red;
+  }
+  EXPECT_GT(red, 0);
+  EXPECT_EQ(text_x, rect.left + f.grid.GetMargin() + 6 + f.grid.GetMargin() + 1);
+}
+
 }  // namespace
 }  // namespace grid::test
