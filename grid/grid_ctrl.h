@@ -328,6 +328,7 @@ class CGridCtrl : public plat::Window {
   // click in `clicked`; -1 for none.
   int DividerRow(plat::Point point) const;
   int DividerColumn(plat::Point point) const;
+  void StartResize(plat::Point point, bool column);
   // The 2-pixel line that follows a resize, drawn by inverting (again: gone).
   void InvertResizeLine(plat::Point point, bool vertical);
   void ShowTitleTip(plat::Point point);

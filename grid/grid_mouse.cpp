@@ -74,6 +74,25 @@ void CGridCtrl::InvertResizeLine(plat::Point point, bool vertical) {
   }
 }
 
+// A resize starts at a divider: the line follows the pointer, which stays
+// right of (below) the resized column's left (row's top) edge.
+void CGridCtrl::StartResize(plat::Point point, bool column) {
+  mouse_mode_ = column ? kMouseSizingColumn : kMouseSizingRow;
+  resize_index_ = column ? DividerColumn(point) : DividerRow(point);
+  InvertResizeLine(point, column);
+  plat::Point origin;
+  CellTopLeftPoint(column ? 0 : std::max(resize_index_, 0), column ? std::max(resize_index_, 0) : 0, &origin);
+  plat::Rect confine;
+  GetClientRect(&confine);
+  if (column) {
+    confine.left = origin.x;
+  } else {
+    confine.top = origin.y;
+  }
+  ClientToScreen(&confine);
+  plat::ClipCursor(&confine);
+}
+
 // ---- Buttons ----
 
 void CGridCtrl::OnLButtonDown(UINT flags, plat::Point point) {
@@ -106,30 +125,8 @@ void CGridCtrl::OnLButtonDown(UINT flags, plat::Point point) {
   }
 
   SetCapture();
-  if (mouse_mode_ == kMouseOverRowDivider) {
-    mouse_mode_ = kMouseSizingRow;
-    resize_index_ = DividerRow(point);
-    InvertResizeLine(point, false);
-    plat::Point top;
-    CellTopLeftPoint(std::max(resize_index_, 0), 0, &top);
-    plat::Rect confine;
-    GetClientRect(&confine);
-    confine.top = top.y;
-    ClientToScreen(&confine);
-    plat::ClipCursor(&confine);
-    return;
-  }
-  if (mouse_mode_ == kMouseOverColumnDivider) {
-    mouse_mode_ = kMouseSizingColumn;
-    resize_index_ = DividerColumn(point);
-    InvertResizeLine(point, true);
-    plat::Point left;
-    CellTopLeftPoint(0, std::max(resize_index_, 0), &left);
-    plat::Rect confine;
-    GetClientRect(&confine);
-    confine.left = left.x;
-    ClientToScreen(&confine);
-    plat::ClipCursor(&confine);
+  if (mouse_mode_ == kMouseOverRowDivider || mouse_mode_ == kMouseOverColumnDivider) {
+    StartResize(point, mouse_mode_ == kMouseOverColumnDivider);
     return;
   }
 
