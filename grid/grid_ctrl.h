@@ -4,6 +4,10 @@
 // the left, lays them out by row heights and column widths in client pixels,
 // and scrolls the non-fixed part by whole rows and columns with the window's
 // own scroll bars (positions are pixel offsets into the non-fixed part).
+// The user moves the focus cell and selects blocks, rows, columns or all
+// cells with the mouse, resizes rows and columns at the headings' dividers
+// and edits a cell in place (CInPlaceEdit); the owner (else the parent) hears
+// of it by WM_NOTIFY (GridNotifyInfo, GridEditInfo) and WM_COMMAND.
 //
 // A dialog attaches the grid with plat::Dialog::AttachToPlaceholder, then sets
 // the counts, texts and widths and calls StretchColumnsToWidth. What a program
