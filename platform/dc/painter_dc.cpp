@@ -7,6 +7,8 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
+#include <functional>
+#include <vector>
 #include <map>
 #include <string>
 #include <tuple>
@@ -140,6 +142,9 @@ struct PainterDc::Impl {
   }
 
   void DrawText(const DeviceOp& op);
+  // Draws text of `covered` pixels as if clipped to `wanted`; false when it
+  // cannot do so without setting the clip.
+  bool DrawKeepingOutside(const std::optional<Rect>& wanted, const Rect& covered, const std::function<void()>& draw);
 
   // Fills a shape's interior with a brush; a hatch's gaps take the background
   // colour when the background mode is OPAQUE.
@@ -263,6 +268,63 @@ void PainterDc::Render(const DeviceOp& op) {
   }
 }
 
+// A clip costs the raster engine a pass over every line of the surface. On an
+// image, text that a clip cuts only at its edges is drawn unclipped instead,
+// with the few pixels outside the clip put back afterwards: the same pixels.
+bool PainterDc::Impl::DrawKeepingOutside(const std::optional<Rect>& wanted, const Rect& covered,
+                                         const std::function<void()>& draw) {
+  constexpr int kSpare = 2;     // pixels kept beyond the glyphs' boxes
+  constexpr int kMostKept = 1024;
+  if (!wanted || device->devType() != QInternal::Image) return false;
+  auto* image = static_cast<QImage*>(device);
+  if (image->depth() != 32) return false;
+  const Rect area = IntersectRects(
+      Rect{covered.left - kSpare, covered.top - kSpare, covered.right + kSpare, covered.bottom + kSpare}, surface);
+  const Rect& c = *wanted;
+  if (area.IsEmpty()) return false;
+  // The parts of the area outside the clip: above, below, left and right of it.
+  const int middle_top = std::clamp(c.top, area.top, area.bottom);
+  const int middle_bottom = std::clamp(c.bottom, area.top, area.bottom);
+  const Rect parts[4] = {
+      Rect{area.left, area.top, area.right, middle_top},
+      Rect{area.left, middle_bottom, area.right, area.bottom},
+      Rect{area.left, middle_top, std::clamp(c.left, area.left, area.right), middle_bottom},
+      Rect{std::clamp(c.right, area.left, area.right), middle_top, area.right, middle_bottom},
+  };
+  int count = 0;
+  for (const Rect& part : parts) {
+    if (!part.IsEmpty()) count += part.Width() * part.Height();
+  }
+  if (count > kMostKept) return false;
+  std::vector<QRgb> kept;
+  kept.reserve(static_cast<std::size_t>(count));
+  for (const Rect& part : parts) {
+    if (part.IsEmpty()) continue;
+    for (int y = part.top; y < part.bottom; ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y));
+      kept.insert(kept.end(), line + part.left, line + part.right);
+    }
+  }
+  // Unclipped, unless the painter's clip stays clear of the area.
+  const auto clear_of = [&](const std::optional<Rect>& clip) {
+    return !clip || (clip->left <= area.left && clip->top <= area.top && area.right <= clip->right &&
+                     area.bottom <= clip->bottom);
+  };
+  if (!clear_of(clip)) SetClip(std::nullopt);
+  draw();
+  // The painter draws straight into the image's pixels (begin() detached it).
+  std::size_t at = 0;
+  for (const Rect& part : parts) {
+    if (part.IsEmpty()) continue;
+    for (int y = part.top; y < part.bottom; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(const_cast<uchar*>(image->constScanLine(y)));
+      std::copy_n(kept.begin() + static_cast<std::ptrdiff_t>(at), part.Width(), line + part.left);
+      at += static_cast<std::size_t>(part.Width());
+    }
+  }
+  return true;
+}
+
 // Clips are set for each call (Render); text drawn from its glyphs sets one
 // only where it would cut them.
 void PainterDc::Impl::DrawText(const DeviceOp& op) {
@@ -281,13 +343,18 @@ void PainterDc::Impl::DrawText(const DeviceOp& op) {
       covered = UnionRects(covered, Rect{op.origin.x, op.origin.y - op.ascent, op.origin.x + op.text_width,
                                          op.origin.y + op.descent});
     }
-    SetClipAround(op.clip, covered);
-    if (op.bk_mode == OPAQUE) {
-      p.fillRect(QRectF(op.origin.x, op.origin.y - op.ascent, op.text_width, op.ascent + op.descent),
-                 ToQColor(op.bk_color));
+    const auto draw = [&] {
+      if (op.bk_mode == OPAQUE) {
+        p.fillRect(QRectF(op.origin.x, op.origin.y - op.ascent, op.text_width, op.ascent + op.descent),
+                   ToQColor(op.bk_color));
+      }
+      p.setPen(ToQColor(op.text_color));
+      for (const QGlyphRun& run : *glyphs) p.drawGlyphRun(QPointF(op.origin.x, op.origin.y), run);
+    };
+    if (!DrawKeepingOutside(op.clip, covered, draw)) {
+      SetClipAround(op.clip, covered);
+      draw();
     }
-    p.setPen(ToQColor(op.text_color));
-    for (const QGlyphRun& run : *glyphs) p.drawGlyphRun(QPointF(op.origin.x, op.origin.y), run);
     return;
   }
   SetClip(op.clip);
