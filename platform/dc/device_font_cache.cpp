@@ -1,5 +1,6 @@
 #include "platform/dc/device_font_cache.h"
 
+#include <QCoreApplication>
 #include <QPaintDevice>
 #include <QTextLayout>
 #include <QTextLine>
@@ -13,6 +14,12 @@ namespace {
 // Bounds of the caches: a program shows a few fonts and a few thousand texts.
 constexpr std::size_t kMaxTexts = 8192;
 constexpr std::size_t kMaxFonts = 64;
+
+// The fonts of image surfaces, shared by the Dcs of this thread.
+DeviceFontCache::Map& SharedFonts() {
+  thread_local DeviceFontCache::Map shared;
+  return shared;
+}
 
 }  // namespace
 
@@ -84,8 +91,14 @@ CachedDeviceFont::Laid* CachedDeviceFont::Lay(std::string_view text) {
 
 DeviceFontCache::DeviceFontCache(QPaintDevice* device) : device_(device), map_(&own_) {
   if (device && device->devType() == QInternal::Image) {
-    thread_local Map shared;
-    map_ = &shared;
+    map_ = &SharedFonts();
+    // Qt's fonts go before the application object: the user-interface
+    // thread's shared fonts go with it.
+    static const bool released_with_application = [] {
+      if (QCoreApplication::instance()) qAddPostRoutine([] { SharedFonts().clear(); });
+      return true;
+    }();
+    (void)released_with_application;
   }
 }
 

@@ -55,6 +55,9 @@ class CachedDeviceFont {
 // (same resolution, same fonts), the Dc's own for other devices.
 class DeviceFontCache {
  public:
+  using Key = std::tuple<std::string, int, int, int, bool, bool, bool, int, int>;
+  using Map = std::map<Key, std::shared_ptr<CachedDeviceFont>>;
+
   explicit DeviceFontCache(QPaintDevice* device);
   CachedDeviceFont& For(const DeviceFont& font);
 
@@ -62,14 +65,11 @@ class DeviceFontCache {
   // The font asked for last and its entry (most calls ask for the same).
   DeviceFont last_font_;
   CachedDeviceFont* last_ = nullptr;
-  using Key = std::tuple<std::string, int, int, int, bool, bool, bool, int, int>;
-  using Map = std::map<Key, std::shared_ptr<CachedDeviceFont>>;
-
   QPaintDevice* device_;
   Map own_;
   Map* map_;
   // The entries this Dc uses stay alive when the shared map is trimmed.
-  std::map<Key, std::shared_ptr<CachedDeviceFont>> held_;
+  Map held_;
 };
 
 }  // namespace plat
