@@ -215,10 +215,15 @@ void PainterDc::Render(const DeviceOp& op) {
 
   switch (op.kind) {
     case DeviceOp::Kind::kPolyline: {
-      QPolygon line;
-      for (const Point& pt : op.points) line << QPoint(pt.x, pt.y);
       p.setPen(pen);
       p.setBrush(Qt::NoBrush);
+      // One thin solid segment: the line drawer's own path, the same pixels.
+      if (op.points.size() == 2 && op.points[0] != op.points[1] && op.pen.style == PS_SOLID && op.pen.width <= 1) {
+        p.drawLine(QLine(op.points[0].x, op.points[0].y, op.points[1].x, op.points[1].y));
+        break;
+      }
+      QPolygon line;
+      for (const Point& pt : op.points) line << QPoint(pt.x, pt.y);
       p.drawPolyline(line);
       break;
     }

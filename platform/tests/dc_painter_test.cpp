@@ -342,6 +342,35 @@ TEST(DcPainter, OpaqueTextFillsItsCell) {
   EXPECT_EQ(b.Pixel(9, 6), Rgb(0, 255, 0));
 }
 
+TEST(DcPainter, AThinLineDrawsTheSamePixelsAsQtsPolyline) {
+  const QLine lines[] = {QLine(5, 5, 60, 5),   QLine(60, 8, 5, 8),   QLine(10, 10, 10, 50), QLine(12, 50, 12, 10),
+                         QLine(20, 12, 70, 40), QLine(70, 45, 20, 15), QLine(30, 55, 31, 20), QLine(40, 40, 40, 40)};
+  for (int rop : {R2_COPYPEN, R2_NOT}) {
+    Bitmap b(80, 60);
+    {
+      PainterDc dc(b);
+      dc.SetROP2(rop);
+      dc.SelectPen(Pen{PS_SOLID, 0, Rgb(200, 30, 10)});
+      for (const QLine& l : lines) {
+        dc.MoveTo(l.x1(), l.y1());
+        dc.LineTo(l.x2(), l.y2());
+      }
+    }
+    QImage reference(80, 60, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    QPainter painter(&reference);
+    QPen pen(QColor(200, 30, 10));
+    pen.setWidth(0);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    if (rop == R2_NOT) painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const QLine& l : lines) painter.drawPolyline(QPolygon({l.p1(), l.p2()}));
+    painter.end();
+    EXPECT_EQ(QtImage(b), reference) << "rop " << rop;
+  }
+}
+
 // What Qt's own drawText makes of a text at a baseline point, clipped.
 QImage DrawnByQt(const DeviceFont& font, const char* text, ColorRef color, const QRect& clip, int x, int y) {
   QImage image(220, 60, QImage::Format_RGB32);
