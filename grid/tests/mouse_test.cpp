@@ -131,6 +131,38 @@ TEST(GridMouse, AButtonHeldBelowTheGridScrollsByTheHostsKeysAndExtendsTheSelecti
   EXPECT_FALSE(plat::testing::HasTimer(f.grid, kAutoScrollTimer));
 }
 
+TEST(GridMouse, ADoubleClickFitsTheColumnAtADividerAndEditsACell) {
+  MouseFixture f;
+  f.grid.SetItemText(0, 1, "a rather long heading");
+  MouseFixture reference;
+  reference.grid.SetItemText(0, 1, "a rather long heading");
+  ASSERT_TRUE(reference.grid.FitColumnWidth(1));
+  plat::testing::MouseMove(f.grid, {88, 10});
+  plat::testing::DoubleClick(f.grid, {88, 10});
+  ASSERT_TRUE(plat::testing::PumpMessages());
+  EXPECT_EQ(f.grid.GetColumnWidth(1), reference.grid.GetColumnWidth(1));
+  EXPECT_NE(f.grid.GetColumnWidth(1), 50);
+
+  f.grid.SetFocus();
+  f.grid.SetColumnWidth(1, 50);
+  plat::testing::DoubleClick(f.grid, {95, 55});
+  ASSERT_TRUE(plat::testing::PumpMessages());
+  ASSERT_NE(f.grid.GetDlgItem(kCellEditorId), nullptr);
+  EXPECT_EQ(f.grid.GetFocusCell(), CCellID(2, 2));
+}
+
+TEST(GridMouse, WithDragAndDropAClickOnTheSelectionThatStartsNoDragClearsIt) {
+  MouseFixture f;
+  f.grid.SetDragAndDrop(true);
+  f.ClickAt({45, 35});
+  f.ClickAt({95, 55}, plat::testing::kShift);
+  ASSERT_EQ(SelectionOf(f.grid), "(1,1)(1,2)(2,1)(2,2)");
+  plat::testing::MouseDown(f.grid, {45, 35});
+  EXPECT_EQ(f.grid.GetMouseMode(), kMousePrepareDrag);
+  plat::testing::MouseUp(f.grid, {45, 35});
+  EXPECT_EQ(SelectionOf(f.grid), "");
+}
+
 TEST(GridMouse, TheGridAsksForArrowsCharactersAndTabWhenItHandlesTab) {
   MouseFixture f;
   EXPECT_EQ(f.grid.SendMessage(plat::WM_GETDLGCODE), 131);
