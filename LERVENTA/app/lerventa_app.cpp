@@ -85,7 +85,7 @@ bool CLerventaApp::InitInstance() {
     OnFileNew();
   }
   if (GetMainWnd() == nullptr) return false;
-  if (plat::NobodyCanEndTheWindow()) {
+  if (plat::NobodyPlaysThePerson()) {
     std::fprintf(stderr, "LERVENTA shows its page until a person closes it, and nobody can in an unattended "
                          "run without PLAT_SCRIPT\n");
     plat::PostQuitMessage(plat::kScriptWaitsForPerson);

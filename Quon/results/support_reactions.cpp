@@ -8,6 +8,7 @@
 #include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
 #include "mechanics/assembly.h"
+#include "mechanics/model/stiffness_matrix_file.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
@@ -41,17 +42,9 @@ void WriteSupportValues(const Run& run) {
 
 common::Result ReadOriginalStiffness(const Run& run, mechanics::Matrix& k) {
   const std::string path = run.position.File(kOriginalStiffnessFile);
-  const int n = run.equation_count();
-  k = mechanics::Matrix(n);
-  const std::size_t expected = k.valueCount() * sizeof(double);
-  const std::optional<std::int64_t> size = plat::FileSize(path);
-  if (!size) return FileMissing(path);
-  if (static_cast<std::uint64_t>(*size) != expected) {
-    return FileDamaged(path, "it holds " + std::to_string(*size) + " bytes, not the " + std::to_string(expected) +
-                                 " of " + std::to_string(n) + " equations");
-  }
-  if (!plat::ReadBlock(path, k.data(), expected)) return FileMissing(path);
-  for (int i = 1; i <= n; ++i) k.row(i)[0] = 0.0;
+  const common::FileStatus status = mechanics::ReadStiffnessMatrix(path, run.equation_count(), k);
+  if (status.missing()) return FileMissing(path);
+  if (status.damaged()) return FileDamaged(path, status.problem);
   return common::Result::Ok();
 }
 

@@ -11,6 +11,7 @@
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "mechanics/factored_system.h"
+#include "mechanics/model/settled_equations.h"
 #include "platform/binary_io.h"
 
 namespace zedir {
@@ -58,16 +59,9 @@ common::Result ReadSupportDisplacements(Run& run) {
     run.supports = std::move(read.table);
     run.params.set_support_count(static_cast<std::int16_t>(run.supports.count()));
   }
-  for (const common::NodeRefRecord& support : run.supports.used()) {
-    if (support.settled() == 0) continue;
-    const common::NodeRecord& node = run.nodes[support.node()];
-    const int dofs[3] = {node.dof_u(), node.dof_v(), NodeRotation(node)};
-    for (int d = 1; d <= 3; ++d) {
-      const double value = support.settlement(d);
-      if (!(std::fabs(value) > kSmallestSettlement)) continue;
-      run.settlements.dofs.push_back(dofs[d - 1]);
-      run.settlements.values.push_back(value);
-    }
+  for (const mechanics::SettledComponent& c : mechanics::SettledComponents(run.supports, run.nodes)) {
+    run.settlements.dofs.push_back(c.dof);
+    run.settlements.values.push_back(c.value);
   }
   return common::Result::Ok();
 }

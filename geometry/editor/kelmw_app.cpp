@@ -1,7 +1,6 @@
 #include "geometry/editor/kelmw_app.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "common/dialogs/about_dialog.h"
 #include "geometry/app/command_line.h"
@@ -86,10 +85,10 @@ bool CKELMWApp::InitInstance() {
   frame->OnUpdateFrameTitle(false);
   frame->ShowWindow(plat::SW_SHOWMAXIMIZED);
   frame->UpdateWindow();
-  if (plat::NobodyCanEndTheWindow()) {
+  if (plat::NobodyPlaysThePerson()) {
     std::fprintf(stderr, "KELMF waits for Store or End, and nobody can choose them in an unattended run "
                          "without PLAT_SCRIPT\n");
-    plat::PostQuitMessage(plat::kScriptWaitsForPerson);
+    plat::PostQuitMessage(97);
   }
   return true;
 }

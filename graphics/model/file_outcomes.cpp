@@ -1,6 +1,7 @@
 #include "graphics/model/file_outcomes.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace revuzavi {
 
@@ -20,11 +21,15 @@ common::ReadOutcome EndIfDamaged(const std::string& path, const common::FileStat
   return common::ReadOutcome::Ok();
 }
 
-common::ReadOutcome DamagedEnd(const std::string& path, const std::string& problem) {
+common::FileStatus DamagedStatus(std::string problem) {
   common::FileStatus status;
   status.state = plat::TableState::kDamaged;
-  status.problem = problem;
-  return EndIfDamaged(path, status);
+  status.problem = std::move(problem);
+  return status;
+}
+
+common::ReadOutcome DamagedEnd(const std::string& path, const std::string& problem) {
+  return EndIfDamaged(path, DamagedStatus(problem));
 }
 
 }  // namespace revuzavi

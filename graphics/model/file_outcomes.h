@@ -17,6 +17,9 @@ common::ReadOutcome ExitIfFileMissing(const std::string& path);
 // Ok unless the status is damaged; then "The file <path> is damaged: ..." ends the program.
 common::ReadOutcome EndIfDamaged(const std::string& path, const common::FileStatus& status);
 
+// The status of a damaged file with its problem.
+common::FileStatus DamagedStatus(std::string problem);
+
 // "The file <path> is damaged: <problem>." ends the program.
 common::ReadOutcome DamagedEnd(const std::string& path, const std::string& problem);
 

@@ -8,18 +8,12 @@
 #include <vector>
 
 #include "common/position/file_names.h"
+#include "graphics/model/file_outcomes.h"
 #include "platform/binary_io.h"
 
 namespace revuzavi {
 namespace fn = common::file_names;
 namespace {
-
-common::FileStatus Damaged(std::string problem) {
-  common::FileStatus status;
-  status.state = plat::TableState::kDamaged;
-  status.problem = std::move(problem);
-  return status;
-}
 
 common::FileStatus Read() {
   common::FileStatus status;
@@ -34,12 +28,12 @@ common::FileStatus ReadValues(const std::string& path, std::size_t count, std::v
   if (!bytes) return common::FileStatus{};
   const std::size_t size = count * sizeof(T);
   if (bytes->size() < size) {
-    return Damaged("it holds " + std::to_string(bytes->size()) + " bytes instead of " + std::to_string(size));
+    return DamagedStatus("it holds " + std::to_string(bytes->size()) + " bytes instead of " + std::to_string(size));
   }
   values.assign(count, T{});
   if (size > 0) std::memcpy(values.data(), bytes->data(), size);
   if (!std::all_of(values.begin(), values.end(), [](T v) { return std::isfinite(v); })) {
-    return Damaged("it holds a number that is not finite");
+    return DamagedStatus("it holds a number that is not finite");
   }
   return Read();
 }
@@ -51,9 +45,12 @@ std::string LoadCaseResult(const ViewerState& state, const char* base, std::stri
 }  // namespace
 
 common::FileStatus ReadDisplacementVector(ViewerState& state, std::string_view load_case_text) {
+  return ReadDisplacementFile(state, LoadCaseResult(state, fn::kDisplacements, load_case_text));
+}
+
+common::FileStatus ReadDisplacementFile(ViewerState& state, const std::string& path) {
   std::vector<double> u;
-  common::FileStatus status =
-      ReadValues(LoadCaseResult(state, fn::kDisplacements, load_case_text), kVectorSlots, u);
+  common::FileStatus status = ReadValues(path, kVectorSlots, u);
   if (status.ok()) state.displacements = std::move(u);
   return status;
 }
@@ -89,13 +86,17 @@ common::FileStatus ReadInverseRows(ViewerState& state) {
   if (!bytes) return common::FileStatus{};
   const std::size_t expected = static_cast<std::size_t>(n) * static_cast<std::size_t>(n) * sizeof(double);
   if (bytes->size() != expected) {
-    return Damaged("it holds " + std::to_string(bytes->size()) + " bytes instead of " + std::to_string(expected) +
-                   " for " + std::to_string(n) + " equations");
+    return DamagedStatus("it holds " + std::to_string(bytes->size()) + " bytes instead of " +
+                         std::to_string(expected) + " for " + std::to_string(n) + " equations");
   }
   mechanics::Matrix inverse(n);
   for (int r = 1; r <= n; ++r) {
-    std::memcpy(inverse.row(r) + 1, bytes->data() + static_cast<std::size_t>(r - 1) * n * sizeof(double),
+    double* row = inverse.row(r) + 1;
+    std::memcpy(row, bytes->data() + static_cast<std::size_t>(r - 1) * n * sizeof(double),
                 static_cast<std::size_t>(n) * sizeof(double));
+    if (!std::all_of(row, row + n, [](double v) { return std::isfinite(v); })) {
+      return DamagedStatus("it holds a number that is not finite");
+    }
   }
   state.inverse_rows = std::move(inverse);
   return Read();

@@ -201,6 +201,17 @@ StoreReport WriteLoadCaseFiles(LoadModel& model) {
     const std::string path = pos.LoadCaseFile(fn::kSupports, number);
     Written(common::WriteTable(path, lc.settlements), path, report);
   }
+  // The dialogs change the temperatures and the prestress in memory: they are
+  // written under the number stored, with the load case's other files.
+  if (p.temperature_flag() != 0) {
+    const std::string path = pos.LoadCaseFile(fn::kTemperatures, number);
+    Written(common::WriteRecords(path, lc.temperatures), path, report);
+  }
+  if (p.prestress_flag() != 0) {
+    p.set_prestress_count(static_cast<std::int16_t>(lc.prestress.count()));
+    const std::string path = pos.LoadCaseFile(fn::kPrestress, number);
+    Written(common::WritePrestressFile(path, lc.prestress), path, report);
+  }
   const std::string params = pos.LoadCaseFile(fn::kLoadCaseParams, number);
   Written(common::WriteBlockRecord(params, p), params, report);
   return report;

@@ -44,10 +44,9 @@ std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0);
 // decides when the program waits for a person.
 bool ScriptRunning();
 
-// True when message boxes go to the PLAT_MESSAGES file and no script plays
-// the person (PLAT_SCRIPT unset): nobody can ever end a program's window, so
-// a window program ends at once with kScriptWaitsForPerson instead of waiting.
-bool NobodyCanEndTheWindow();
+// Message boxes go to the PLAT_MESSAGES file and no PLAT_SCRIPT plays the
+// person: a window that waits for a person would wait for nobody.
+bool NobodyPlaysThePerson();
 
 // While a program waits for a child it started (a waited start whose windows
 // stay painted and disabled), the script's next step and its watchdog wait

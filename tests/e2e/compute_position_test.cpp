@@ -19,17 +19,14 @@
 #include "common/records/model_tables.h"
 #include "common/records/record_files.h"
 #include "platform/binary_io.h"
+#include "tests/e2e/file_bytes.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/testing/testing.h"
 
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  const auto bytes = plat::ReadWholeFile(path);
-  if (!bytes) return {};
-  return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-}
+using e2e::ReadBytes;
 
 template <class T>
 std::vector<T> ReadValues(const std::string& path) {
