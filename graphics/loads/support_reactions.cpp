@@ -76,8 +76,11 @@ double ArrowSize(const ViewerState& state, double largest) {
 int DrawSupportReactions(Canvas& c, const std::vector<float>& reactions, const ReactionOptions& o) {
   const ViewerState& s = c.viewer;
   const double sigma = VerticalSign(s);
-  double largest = 0.0;
-  for (std::size_t q = 1; q < reactions.size(); ++q) largest = std::max(largest, std::fabs(double{reactions[q]}));
+  double largest = 0.0;  // of the forces: the arrows' measure
+  for (const common::NodeRecord& node : s.nodes.used()) {
+    const NodeDofs d = DofsOf(node);
+    largest = std::max({largest, std::fabs(At(reactions, d.dof[0])), std::fabs(At(reactions, d.dof[1]))});
+  }
   const double size = ArrowSize(s, largest);
   int counter = 0, drawn = 0;
   for (int n = 1; n <= s.nodes.count(); ++n) {

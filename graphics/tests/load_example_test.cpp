@@ -12,6 +12,7 @@
 #include "graphics/loads/distributed_loads.h"
 #include "graphics/loads/load_arrows.h"
 #include "graphics/loads/point_loads.h"
+#include "graphics/loads/recomputed_reactions.h"
 #include "graphics/loads/support_reactions.h"
 #include "graphics/model/read_results.h"
 #include "graphics/picture/frame.h"
@@ -105,6 +106,41 @@ TEST_F(Beam2Loads, ReactionsHaveKlagersValuesAndPointUp) {
     EXPECT_LT(a.dy, 0) << "a support pushes the loaded beam up";
   }
   SaveLoadPicture(*position_, 1, "BEAM2_loads_1.png");
+}
+
+TEST_F(Beam2Loads, RecomputedReactionsAreKlagers) {
+  // Load cases with loads, support settlements, self weight and dislocations.
+  for (int lc = 1; lc <= 5; ++lc) {
+    ViewerState state = testing::ViewerOn(*position_, lc);
+    const std::vector<float> klager = KlagerOf(state);
+    auto recomputed = RecomputedReactions(state);
+    ASSERT_TRUE(recomputed) << lc;
+    ASSERT_EQ(recomputed->size(), klager.size());
+    for (std::size_t q = 1; q < klager.size(); ++q) {
+      EXPECT_NEAR((*recomputed)[q], klager[q], 1e-4 * (1.0 + std::fabs(klager[q]))) << "load case " << lc << " eq " << q;
+    }
+  }
+  // A picked element makes the picture take the recomputed path: the same texts and arrows.
+  ViewerState state = testing::ViewerOn(*position_, 1);
+  ViewState view;
+  view.picked_elements = {1};
+  auto reactions = ReactionsToDraw(state, view, false);
+  ASSERT_TRUE(reactions);
+  const Drawn recomputed = Recorded(state, [&](Canvas& c) { DrawSupportReactions(c, *reactions, {}); });
+  const Drawn klager = Recorded(state, [&](Canvas& c) { DrawSupportReactions(c, KlagerOf(state), {}); });
+  EXPECT_EQ(recomputed.texts, (std::vector<std::string>{"22.51 kN", "74.98 kN", "22.51 kN"}));
+  EXPECT_EQ(recomputed.texts, klager.texts);
+  ASSERT_EQ(recomputed.arrows.size(), klager.arrows.size());
+  for (std::size_t i = 0; i < klager.arrows.size(); ++i) {
+    EXPECT_EQ(recomputed.arrows[i].tip, klager.arrows[i].tip);
+    EXPECT_EQ(recomputed.arrows[i].dy, klager.arrows[i].dy);
+  }
+}
+
+TEST_F(Beam2Loads, ReactionsNeedTheirFiles) {
+  ViewerState state = testing::ViewerOn(*position_, 1);
+  state.current_load_case = 9;  // a load case that was never computed
+  EXPECT_FALSE(ReactionsToDraw(state, ViewState{}, false)) << "no KLAGER, no reactions";
 }
 
 TEST_F(Beam2Loads, NodalLoadsOfTheLoadVector) {
