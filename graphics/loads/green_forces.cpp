@@ -11,6 +11,7 @@
 #include "graphics/loads/load_arrows.h"
 #include "graphics/model/file_outcomes.h"
 #include "graphics/picture/element_values.h"
+#include "graphics/picture/text.h"
 #include "mechanics/model/green_coefficients.h"
 #include "platform/binary_io.h"
 
@@ -103,6 +104,12 @@ common::Result ComputeGreenDisplacements(ViewerState& state, const ViewState& vi
   return common::Result::Ok();
 }
 
+common::Result ComputeGreenForces(ViewerState& state, ViewState& view, int e, int kind, std::string& sums_text) {
+  if (e < 1 || e > state.elements.count()) return GreenDisplacements(state, e, kind, state.displacements);
+  view.green = GreenPoint{e, 0.5f * state.elements[e].length(), 25, kind};
+  return ComputeGreenDisplacements(state, view, sums_text);
+}
+
 int DrawGreenReaction(Canvas& c, bool at_point) {
   const ViewerState& s = c.viewer;
   const int e = c.view.green.element, kind = c.view.green.kind;
@@ -125,6 +132,32 @@ int DrawGreenReaction(Canvas& c, bool at_point) {
     ++drawn;
   }
   return drawn;
+}
+
+int DrawInfluenceReactions(Canvas& c, const std::vector<InfluenceAction>& actions, std::string& sums_text) {
+  sums_text.clear();
+  const double size = 0.04 * FrameSize(c.viewer);
+  int number = 0;
+  for (const InfluenceAction& a : actions) {
+    const bool moment = a.direction != 'X' && a.direction != 'Y';
+    if (moment) {
+      DrawMomentArc(c, a.x, a.z, size / 2, 0.75 * size, 0.0, kPi / 2, a.value < 0.0);
+    } else {
+      const double sign = a.value < 0.0 ? -1.0 : 1.0;
+      DrawTurnedArrow(c, a.x, a.z, a.direction == 'X' ? sign : 0.0, a.direction == 'Y' ? sign : 0.0, size / 4, size,
+                      true);
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, moment ? "%.3E kNm " : "%.3E kN ", a.value);
+    const LabelPosition at = c.picture.labels.loads.Place(++number, static_cast<float>(a.x + 0.5 * size),
+                                                          static_cast<float>(a.z + size));
+    DrawRotatedText(c, at.x, at.z, text, kRedText, 0.0, number, 4, true);
+    char sum[64];
+    std::snprintf(sum, sizeof sum, "%s%.3E", a.direction == 'X' ? ", Fx = " : a.direction == 'Y' ? ", Fy = " : " = ",
+                  a.value);
+    sums_text += sum;
+  }
+  return number;
 }
 
 int DrawGreenDisplacements(Canvas& c) {

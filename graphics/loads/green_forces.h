@@ -32,6 +32,10 @@ common::Result GreenDisplacements(const ViewerState& state, int e, int kind, std
 // (blank, then the sums of NODDISPGFELM when it can be read), state.displacements the field.
 common::Result ComputeGreenDisplacements(ViewerState& state, const ViewState& view, std::string& sums_text);
 
+// The element-function view's choice: element e's case `kind` becomes the current Green
+// function (at the element's middle) and is computed as ComputeGreenDisplacements does.
+common::Result ComputeGreenForces(ViewerState& state, ViewState& view, int e, int kind, std::string& sums_text);
+
 // The unit action of the current Green function on its element, as two opposite actions at 0.85
 // and 1.15 times p along the element (p its half length, or the views' Green position with
 // `at_point`): forces as arrows, moments as arcs. Returns the number of actions drawn.
@@ -40,5 +44,20 @@ int DrawGreenReaction(Canvas& c, bool at_point);
 // The field held in the displacements drawn as the Green-function curve with the unit action on
 // its element. Returns the number of elements drawn.
 int DrawGreenDisplacements(Canvas& c);
+// The same picture for the Green function the element-function view made current.
+inline int DrawGreenForces(Canvas& c) { return DrawGreenDisplacements(c); }
+
+// A unit action of the influence picture: a force along x ('X') or z ('Y'), or a moment ('M'),
+// at (x, z) with its value.
+struct InfluenceAction {
+  double x = 0.0, z = 0.0;
+  char direction = 'X';
+  double value = 0.0;
+};
+
+// Each action drawn (arrow or arc) with its value "%.3E kN " or "%.3E kNm " in red at its place
+// of the load label table; `sums_text` is emptied, then gets ", Fx = ", ", Fy = " or " = " and
+// the value of each. Returns the number drawn.
+int DrawInfluenceReactions(Canvas& c, const std::vector<InfluenceAction>& actions, std::string& sums_text);
 
 }  // namespace revuzavi

@@ -37,14 +37,15 @@ void MakeArrowShape(PictureState& picture, double half_width, double length) {
   for (int i = 0; i < 8; ++i) SetCurvePoint(picture, i + 1, xs[i], ys[i]);
 }
 
-WorldPoint DrawTurnedArrow(Canvas& c, double x, double z, double dx, double dz, double half_width,
-                           double length) {
+WorldPoint DrawTurnedArrow(Canvas& c, double x, double z, double dx, double dz, double half_width, double length,
+                           bool red) {
   PictureState& p = c.picture;
   MakeArrowShape(p, half_width, length);
   for (int i = 1; i <= 8; ++i) {
     WorldPoint& q = p.curve_points[static_cast<std::size_t>(i)];
     q = Turned(q.x, q.y, dx, dz, x, z);
   }
+  if (red) p.sign_words[1] = -1;  // the outline's colour goes on from the first point
   DrawFilledPolygon(c);
   return Turned(0.0, length, dx, dz, x, z);
 }

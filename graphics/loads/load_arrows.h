@@ -17,9 +17,10 @@ double FrameSize(const ViewerState& state);
 void MakeArrowShape(PictureState& picture, double half_width, double length);
 
 // The template turned so that it points along unit vector (dx, dz), moved to
-// (x, z) and filled. Returns the middle of the shaft's far end.
-WorldPoint DrawTurnedArrow(Canvas& c, double x, double z, double dx, double dz, double half_width,
-                           double length);
+// (x, z) and filled, outlined in black or, with `red`, in red. Returns the middle of the shaft's
+// far end.
+WorldPoint DrawTurnedArrow(Canvas& c, double x, double z, double dx, double dz, double half_width, double length,
+                           bool red = false);
 
 // A force `value` (kN) along +x (horizontal) or +z, its tip at (x, z) and
 // pointing the way the force acts: e = |value| size / 2, the head e long and
