@@ -160,8 +160,7 @@ int DrawInfluenceReactions(Canvas& c, const std::vector<InfluenceAction>& action
   return number;
 }
 
-int DrawGreenDisplacements(Canvas& c) {
-  GreenCurveOptions o;
+int DrawGreenDisplacements(Canvas& c, GreenCurveOptions o) {
   o.at_point = false;  // the unit action at the element's middle
   const int drawn = DrawGreenFunctionCurve(c, o);
   DrawGreenReaction(c, false);

@@ -9,6 +9,7 @@
 
 #include "common/records/record_files.h"
 #include "common/result.h"
+#include "graphics/diagrams/deflected_shape.h"
 #include "graphics/picture/canvas.h"
 
 namespace revuzavi {
@@ -41,11 +42,11 @@ common::Result ComputeGreenForces(ViewerState& state, ViewState& view, int e, in
 // `at_point`): forces as arrows, moments as arcs. Returns the number of actions drawn.
 int DrawGreenReaction(Canvas& c, bool at_point);
 
-// The field held in the displacements drawn as the Green-function curve with the unit action on
-// its element. Returns the number of elements drawn.
-int DrawGreenDisplacements(Canvas& c);
+// The field held in the displacements drawn as the Green-function curve (`o`, its unit action
+// at the element's middle) with the unit action on its element. Returns the elements drawn.
+int DrawGreenDisplacements(Canvas& c, GreenCurveOptions o);
 // The same picture for the Green function the element-function view made current.
-inline int DrawGreenForces(Canvas& c) { return DrawGreenDisplacements(c); }
+inline int DrawGreenForces(Canvas& c, const GreenCurveOptions& o) { return DrawGreenDisplacements(c, o); }
 
 // A unit action of the influence picture: a force along x ('X') or z ('Y'), or a moment ('M'),
 // at (x, z) with its value.

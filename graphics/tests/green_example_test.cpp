@@ -2,6 +2,7 @@
 // wrote, and the fields the viewer combines from the inverse with the solver's weights.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -52,6 +53,30 @@ TEST_F(Beam2Green, SumsTextOfTheSolversRecord) {
   EXPECT_TRUE(ReadGreenSums(state, 1, blocks).damaged());
   ASSERT_TRUE(ComputeGreenDisplacements(state, view, sums));
   EXPECT_EQ(sums, " ");
+}
+
+// The field of each case of element 1 with its unit action, saved for the eye.
+TEST_F(Beam2Green, PicturesOfTheSixCases) {
+  for (int kind = 1; kind <= 6; ++kind) {
+    ViewerState state = testing::ViewerOn(*position_, 1);
+    ViewState view;
+    std::string sums;
+    ASSERT_TRUE(ComputeGreenForces(state, view, 1, kind, sums));
+    EXPECT_EQ(view.green.element, 1);
+    EXPECT_EQ(view.green.kind, kind);
+    EXPECT_EQ(sums.empty(), kind == 4 || kind == 5) << kind;
+    testing::RecordedPicture recorded(state, 2.0f);
+    recorded.view = view;
+    EXPECT_EQ(DrawGreenReaction(recorded.canvas, false), 2);
+    testing::SaveBitmapPicture(state, "BEAM2_green_" + std::to_string(kind) + ".png", 2.0f, [&](Canvas& c) {
+      Canvas drawn{c.viewer, view, c.picture, c.dc};
+      double largest = 1e-12;
+      for (double u : state.displacements) largest = std::max(largest, std::fabs(u));
+      GreenCurveOptions o;
+      o.shape.scale = 1.0 / largest;
+      EXPECT_EQ(DrawGreenForces(drawn, o), 2);
+    });
+  }
 }
 
 TEST_F(Beam2Green, FieldsAreTheInverseTimesTheUnitActionsForces) {
