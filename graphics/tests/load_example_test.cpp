@@ -164,6 +164,13 @@ TEST_F(Beam2Loads, PointLoadsSelfWeightAndDislocations) {
   EXPECT_GT(f.arrows[2].dx, 0) << "an 'X' load acts to the right";
   SaveLoadPicture(*position_, 2, "BEAM2_loads_2.png");
 
+  // While the views mark new loads, those above the first new one go without their text.
+  ViewState marking;
+  marking.new_loads = true;
+  marking.first_new_load = 2;
+  EXPECT_EQ(PointLoadText(marking, forces.point_loads[2], 2), "F2  5.00 kN");
+  EXPECT_EQ(PointLoadText(marking, forces.point_loads[3], 3), "");
+
   ViewerState weight = testing::ViewerOn(*position_, 4);
   ASSERT_NE(weight.load_case_params.gravity_flag(), 0);
   const Drawn w = Recorded(weight, [](Canvas& c) { EXPECT_EQ(DrawSelfWeight(c), 2); });
