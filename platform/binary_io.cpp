@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace plat {
 namespace {
@@ -56,6 +57,7 @@ std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::si
 }
 
 bool WriteBlock(const std::string& path, const void* data, std::size_t size) {
+  if (detail::WriteFailsNow()) return false;
   if (size > 0 && OverwriteSameSize(path, data, size)) return true;
   File f(OpenForReplace(path));
   if (!f) return false;
@@ -64,10 +66,7 @@ bool WriteBlock(const std::string& path, const void* data, std::size_t size) {
 }
 
 bool AppendBlock(const std::string& path, const void* data, std::size_t size) {
-  File f = Open(path, "ab");
-  if (!f) return false;
-  bool ok = size == 0 || std::fwrite(data, 1, size, f.get()) == size;
-  return std::fclose(f.release()) == 0 && ok;
+  return AppendWhole(path, data, size);
 }
 
 TableFile ReadTableFile(const std::string& path, std::size_t record_size, int capacity) {
@@ -100,7 +99,7 @@ bool WriteTableFile(const std::string& path, std::size_t record_size, int count,
   const std::int16_t n = static_cast<std::int16_t>(count);
   std::memcpy(data.data(), &n, 2);
   if (count > 0) std::memcpy(data.data() + 2, records.data(), static_cast<std::size_t>(count) * record_size);
-  return WriteBlock(path, data.data(), data.size());
+  return ReplaceWholeFile(path, data.data(), data.size());
 }
 
 }  // namespace plat
