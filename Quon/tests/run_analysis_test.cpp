@@ -215,21 +215,5 @@ TEST_F(RunAnalysisTest, LockFileWithoutALivingHolderIsTakenOver) {
   EXPECT_FALSE(plat::FileExists(path));
 }
 
-TEST(PositionLock, OneHolderAtATime) {
-  const std::string path = plat::testing::TestFolder() + "LOCK";
-  common::PositionLock a, b;
-  EXPECT_EQ(a.TryAcquire(path), common::PositionLock::Attempt::kHeld);
-  EXPECT_EQ(b.TryAcquire(path), common::PositionLock::Attempt::kBusy);
-  EXPECT_FALSE(b.held());
-  common::PositionLock moved = std::move(a);
-  EXPECT_FALSE(a.held());
-  EXPECT_EQ(b.TryAcquire(path), common::PositionLock::Attempt::kBusy);
-  moved.Release();
-  EXPECT_FALSE(plat::FileExists(path));
-  EXPECT_EQ(b.TryAcquire(path), common::PositionLock::Attempt::kHeld);
-  EXPECT_EQ(plat::ReadWholeFile(path)->size(), std::to_string(::getpid()).size());
-  EXPECT_EQ(a.TryAcquire(plat::testing::TestFolder() + "missing/LOCK"), common::PositionLock::Attempt::kUnavailable);
-}
-
 }  // namespace
 }  // namespace zedir

@@ -2,15 +2,21 @@
 // stored-geometry marker, and the stores that must not count as done.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include <string>
 #include <vector>
 
+#include "common/position/position_lock.h"
 #include "geometry/check/check_report.h"
 #include "geometry/position/load_position_files.h"
 #include "geometry/position/store_position.h"
 #include "geometry/tests/check_fixture.h"
 #include "geometry/tests/position_fixture.h"
 #include "platform/binary_io.h"
+#include "platform/files.h"
 #include "platform/testing/write_faults.h"
 #include "platform/text_file.h"
 
@@ -193,6 +199,25 @@ TEST(StorePosition, AFailingWriteAtAnyStepLosesNothing) {
     }
   }
   EXPECT_GT(failed, 10);
+}
+
+// The store takes the position's lock: it waits while another program holds it.
+TEST(StorePosition, WaitsForThePositionLock) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  FrameModel model = Started(position);
+  common::PositionLock other;
+  ASSERT_EQ(other.TryAcquire(position.File(common::kPositionLockFile)), common::PositionLock::Attempt::kHeld);
+  std::atomic<bool> released{false};
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    released = true;
+    other.Release();
+  });
+  const CheckReport report = StorePosition(model, position, TestSettings());
+  release.join();
+  EXPECT_TRUE(released) << "the store ended while another program held the lock";
+  EXPECT_TRUE(report.stored());
+  EXPECT_FALSE(plat::FileExists(position.File(common::kPositionLockFile)));
 }
 
 }  // namespace
