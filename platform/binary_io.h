@@ -16,7 +16,7 @@ bool ReadBlock(const std::string& path, void* data, std::size_t size);
 // Reads up to `size` bytes; the number read, or nullopt when the file cannot be opened.
 std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::size_t size);
 // Replaces the file with the bytes given (a file of the same size is written over in place): the
-// fast rewrite of a file that a run writes afresh. Files that no program can compute again go
+// fast rewrite of a file that a run writes afresh. A file that cannot be written whole is removed. Files that no program can compute again go
 // through ReplaceWholeFile (whole_file.h).
 bool WriteBlock(const std::string& path, const void* data, std::size_t size);
 // Appends whole or not at all (AppendWhole).

@@ -23,7 +23,9 @@ bool WriteNewFile(const std::string& path, const void* data, std::size_t size, S
 
 // Replaces `path` whole: the bytes go to WorkFileOf(path) and then take the name (with Sync::kYes
 // by an atomic rename over the old file; otherwise the old name is freed first, which keeps a
-// rewritten file's data in the cache). False, with the old file untouched, when anything fails.
+// rewritten file's data in the cache). A small record (at most a page) that keeps its size is
+// written over in place by one write instead, which a kill cannot cut. False, with the old file
+// untouched, when anything fails.
 bool ReplaceWholeFile(const std::string& path, const void* data, std::size_t size, Sync sync = Sync::kNo);
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes, Sync sync = Sync::kNo);
 
@@ -34,6 +36,9 @@ bool AppendWhole(const std::string& path, const void* data, std::size_t size);
 namespace detail {
 // Counts one file write of the process; true when plat::testing's switch makes this one fail.
 bool WriteFailsNow();
+// Writes over a regular file that holds exactly `size` bytes, where it lies: no new file and no
+// truncation. False, with nothing written, for any other file.
+bool OverwriteSameSize(const std::string& path, const void* data, std::size_t size);
 }  // namespace detail
 
 }  // namespace plat

@@ -131,7 +131,9 @@ TEST(ComputePositionProgram, FullDiskLosesNothingAndSaysSo) {
   EXPECT_NE(run.exit_code, 0);
   EXPECT_NE(run.messages.find("compute-position\t"), std::string::npos) << run.messages;
   const auto now = plat::testing::SnapshotFolder(position.folder());
-  EXPECT_EQ(plat::testing::FilesNotWhole(before, before, now, InverseFiles(position)), "");
+  auto rewritten = before;  // a store that begins takes back the mark of a stored geometry
+  rewritten["GEOMETRY" + position.ext()] = std::string(4, '\0');
+  EXPECT_EQ(plat::testing::FilesNotWhole(before, rewritten, now, InverseFiles(position)), "");
   EXPECT_EQ(now.at("ECHO_G" + position.ext() + ".TXT"), before.at("ECHO_G" + position.ext() + ".TXT"));
   EXPECT_EQ(now.at("ECHO_L" + position.ext() + ".TXT"), before.at("ECHO_L" + position.ext() + ".TXT"));
 
