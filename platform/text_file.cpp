@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <utility>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/whole_file.h"
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace plat {
 
