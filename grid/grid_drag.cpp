@@ -45,7 +45,7 @@ plat::DROPEFFECT CGridCtrl::OnDragOver(const plat::DataObject& data, std::uint32
     return plat::DROPEFFECT_NONE;
   }
   if (GetItemState(cell.row, cell.col) & kStateReadOnly) return plat::DROPEFFECT_NONE;
-  if (cell == drop_target_) return EffectOf(key_state);
+  if (cell == drop_target_ && (GetItemState(cell.row, cell.col) & kStateDropTarget)) return EffectOf(key_state);
   OnDragLeave();
   drop_target_ = cell;
   SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) | kStateDropTarget);
