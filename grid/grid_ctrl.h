@@ -427,7 +427,7 @@ class CGridCtrl : public plat::Window {
   // One past the last row printed: the host's count within the grid's rows.
   int PrintRowLimit() const;
   // The grid lines of one printed cell (rect as the cells are drawn).
-  void PrintCellLines(plat::Dc& dc, int row, int col, const plat::Rect& rect, bool first_row) const;
+  void PrintCellLines(plat::Dc& dc, int row, int col, const plat::Rect& rect) const;
   // Draws rows [first, end) across all columns from y = 0 on.
   void PrintRows(plat::Dc& dc, int first, int end, bool headings);
 

@@ -144,30 +144,31 @@ void CGridCtrl::PrintRows(plat::Dc& dc, int first, int end, bool headings) {
       } else {
         DrawCell(dc, row, col, rect, false);
       }
-      PrintCellLines(dc, row, col, rect, row == first);
+      PrintCellLines(dc, row, col, rect);
       x = rect.right;
     }
     y = bottom;
   }
 }
 
-void CGridCtrl::PrintCellLines(plat::Dc& dc, int row, int col, const plat::Rect& rect, bool first_row) const {
+void CGridCtrl::PrintCellLines(plat::Dc& dc, int row, int col, const plat::Rect& rect) const {
   if (grid_lines_ == kGridLinesBoth || grid_lines_ == kGridLinesHorizontal) {
     const int from = col == 0 ? rect.left : rect.left - 1;
     dc.MoveTo(from, rect.bottom);
-    dc.LineTo(rect.right + 1, rect.bottom);
+    dc.LineTo(rect.right, rect.bottom);
     if (row == 0) {
       dc.MoveTo(from, rect.top);
-      dc.LineTo(rect.right + 1, rect.top);
+      dc.LineTo(rect.right, rect.top);
     }
   }
   if (grid_lines_ == kGridLinesBoth || grid_lines_ == kGridLinesVertical) {
-    const int from = first_row ? rect.top : rect.top - 1;
+    // Up to the line above; the first row of a page joins the headings' bottom line.
+    const int from = row == 0 ? rect.top : rect.top - 1;
     dc.MoveTo(rect.right, from);
-    dc.LineTo(rect.right, rect.bottom + 1);
+    dc.LineTo(rect.right, rect.bottom);
     if (col == 0) {
       dc.MoveTo(rect.left, from);
-      dc.LineTo(rect.left, rect.bottom + 1);
+      dc.LineTo(rect.left, rect.bottom);
     }
   }
 }
