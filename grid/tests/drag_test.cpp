@@ -85,6 +85,28 @@ TEST_P(DragOfTwoCells, MovesOrWithCtrlCopiesThemWithinTheGrid) {
 
 INSTANTIATE_TEST_SUITE_P(MoveAndCopy, DragOfTwoCells, ::testing::Bool());
 
+TEST(GridDrag, PressingOnTheSelectionAndMovingDragsItElsewhere) {
+  GridFixture f;
+  f.MakeFixtureA();
+  f.grid.SetDragAndDrop(true);
+  ASSERT_TRUE(f.grid.drop_target().Register(&f.grid));
+  f.grid.SetItemText(1, 1, "a");
+  f.grid.SetItemText(2, 1, "b");
+  plat::testing::Click(f.grid, {45, 35});
+  plat::testing::Click(f.grid, {45, 55}, plat::testing::MouseButton::kLeft, plat::testing::kShift);
+  ASSERT_TRUE(plat::testing::PumpMessages());
+  ASSERT_EQ(SelectionOf(f.grid), "(1,1)(2,1)");
+  plat::testing::DragScript script({{&f.grid, plat::Point{60, 80}}});  // onto (3,1)
+  plat::testing::MouseDown(f.grid, {45, 35});
+  ASSERT_EQ(f.grid.GetMouseMode(), kMousePrepareDrag);
+  plat::testing::MouseMove(f.grid, {47, 37}, plat::MK_LBUTTON);
+  EXPECT_EQ(script.runs(), 1);
+  EXPECT_EQ(f.grid.GetMouseMode(), kMouseNothing);
+  plat::testing::MouseUp(f.grid, {60, 80});
+  const char* expected[] = {"", "", "a", "b"};
+  for (int r = 1; r <= 4; ++r) EXPECT_EQ(f.grid.GetItemText(r, 1), expected[r - 1]) << r;
+}
+
 TEST(GridDrag, NothingStartsWithDragAndDropOffOrNothingSelected) {
   GridFixture f;
   f.MakeFixtureA();
