@@ -8,6 +8,9 @@
 // cells with the mouse, resizes rows and columns at the headings' dividers
 // and edits a cell in place (CInPlaceEdit); the owner (else the parent) hears
 // of it by WM_NOTIFY (GridNotifyInfo, GridEditInfo) and WM_COMMAND.
+// Cell text goes through the clipboard (copy, cut, paste) and by drag and
+// drop (drop_target(), registered by the dialog); the grid prints itself as a
+// paged table (Print) and writes itself as a comma-separated text (Save).
 //
 // A dialog attaches the grid with plat::Dialog::AttachToPlaceholder, then sets
 // the counts, texts and widths and calls StretchColumnsToWidth. What a program
