@@ -1,6 +1,6 @@
 #include "shell/positions/echo_copies.h"
 
-#include <cctype>
+#include <strings.h>
 
 #include "common/position/position.h"
 #include "platform/binary_io.h"
@@ -11,19 +11,11 @@
 namespace quentaris {
 namespace {
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
-
 // Replaces every occurrence of `from` (ignoring case) by `to`; true when there was one.
 bool ReplaceIgnoringCase(std::string& text, std::string_view from, std::string_view to) {
   bool replaced = false;
   for (std::size_t at = 0; at + from.size() <= text.size();) {
-    if (SameLetters(std::string_view(text).substr(at, from.size()), from)) {
+    if (::strncasecmp(text.data() + at, from.data(), from.size()) == 0) {
       text.replace(at, from.size(), to);
       at += to.size();
       replaced = true;

@@ -40,7 +40,7 @@ class PositionDialogsTest : public ::testing::Test {
     state_.settings = common::SettingsContext::Discover();
     state_.data_path = plat::testing::TestFolder() + "d/";
     state_.position_name = "A1";
-    state_.positions.entries = {{"My_pos", "/e"}, {"A1", state_.data_path_without_slash()}};
+    state_.positions.entries = {{"My_pos", state_.data_path_without_slash()}, {"A1", "/e"}};
     ASSERT_TRUE(main_.Create("main", plat::WS_VISIBLE, plat::Rect{0, 0, 300, 200}));
   }
 
@@ -63,7 +63,7 @@ TEST_F(PositionDialogsTest, NewPositionTurnsBlanksIntoUnderscores) {
   EXPECT_EQ(state_.position_folder, state_.data_path + "SDIRMy_pos/");
   const std::string data = state_.data_path_without_slash();
   EXPECT_EQ(FileText(SettingsFolder() + "/LISTP.TXT"),
-            "My_pos\r\n" + data + "\r\nMy_pos\r\n/e\r\nA1\r\n" + data + "\r\n");
+            "My_pos\r\n" + data + "\r\nMy_pos\r\n" + data + "\r\nA1\r\n/e\r\n");  // the duplicate is kept
   EXPECT_TRUE(state_.positions.changed);
   plat::testing::PumpMessages();
   EXPECT_EQ(main_.posted, std::vector<plat::UINT>{plat::WM_USER + 2005});
