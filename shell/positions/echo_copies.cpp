@@ -35,6 +35,19 @@ std::string FindFile(const std::string& path) {
 
 bool Exists(const std::string& path) { return plat::FileExists(path) || plat::FolderExists(path); }
 
+EchoCopy TargetExists(const std::string& source, const std::string& target) {
+  return EchoCopy{source, target, EchoCopy::Outcome::kTargetExists,
+                  common::Result::Fail("The file " + target + " exists already; it was not replaced.", "Error")};
+}
+
+// A copy not made because a target of the position exists.
+EchoCopy NotCopied(const std::string& source, const std::string& target) {
+  if (Exists(target)) return TargetExists(FindFile(source), target);
+  return EchoCopy{FindFile(source), target, EchoCopy::Outcome::kSkipped,
+                  common::Result::Fail("The file " + source + " was not copied: the position holds echo files already.",
+                                       "Error")};
+}
+
 }  // namespace
 
 EchoCopy CopyEchoFile(const std::string& source, const std::string& target, ExistingTarget existing) {
@@ -44,11 +57,7 @@ EchoCopy CopyEchoFile(const std::string& source, const std::string& target, Exis
     copy.message = common::Result::Fail("The file " + copy.source + " is missing", "Error");
     return copy;
   }
-  if (existing == ExistingTarget::kKeep && Exists(target)) {
-    copy.outcome = EchoCopy::Outcome::kTargetExists;
-    copy.message = common::Result::Fail("The file " + target + " exists already; it was not replaced.", "Error");
-    return copy;
-  }
+  if (existing == ExistingTarget::kKeep && Exists(target)) return TargetExists(copy.source, target);
   const auto bytes = plat::ReadWholeFile(copy.source);
   if (!bytes) {
     copy.outcome = EchoCopy::Outcome::kFailed;
@@ -90,13 +99,20 @@ EchoFilesCopy CopyEchoFilesToPosition(const std::string& data_path, std::string_
     return result;
   }
   const std::string geometry = Unquoted(source);
-  result.geometry = CopyEchoFile(geometry, position.TextFile("ECHO_G"), existing);
-
   const std::size_t slash = geometry.rfind('/');
   const std::size_t name_start = slash == std::string::npos ? 0 : slash + 1;
-  if (const auto load_name = LoadEchoName(std::string_view(geometry).substr(name_start))) {
-    result.load = CopyEchoFile(geometry.substr(0, name_start) + *load_name, position.TextFile("ECHO_L"), existing);
+  const auto load_name = LoadEchoName(std::string_view(geometry).substr(name_start));
+  const std::string load = load_name ? geometry.substr(0, name_start) + *load_name : std::string();
+  const std::string geometry_target = position.TextFile("ECHO_G");
+  const std::string load_target = position.TextFile("ECHO_L");
+
+  if (existing == ExistingTarget::kKeep && (Exists(geometry_target) || (load_name && Exists(load_target)))) {
+    result.geometry = NotCopied(geometry, geometry_target);
+    if (load_name) result.load = NotCopied(load, load_target);
+    return result;
   }
+  result.geometry = CopyEchoFile(geometry, geometry_target, existing);
+  if (load_name) result.load = CopyEchoFile(load, load_target, existing);
   return result;
 }
 

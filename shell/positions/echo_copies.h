@@ -16,7 +16,13 @@ enum class ExistingTarget {
 
 // One copy and how it went.
 struct EchoCopy {
-  enum class Outcome { kCopied, kSourceMissing, kTargetExists, kFailed };
+  enum class Outcome {
+    kCopied,
+    kSourceMissing,
+    kTargetExists,
+    kSkipped,  // not tried: the other echo file's target exists, and a position changes whole or not at all
+    kFailed,
+  };
   std::string source;  // as found (the case of its name may differ from the one asked for)
   std::string target;
   Outcome outcome = Outcome::kFailed;
@@ -44,7 +50,8 @@ struct EchoFilesCopy {
 // Makes <data path>SDIR<name>/, copies the source (its text between the first pair of double
 // quotes when it holds any) to ECHO_G.<name>.TXT there and the file of LoadEchoName beside the
 // source to ECHO_L.<name>.TXT. A missing source and an existing target are reported in the copy's
-// outcome; an existing target is replaced only with ExistingTarget::kReplace.
+// outcome; an existing target is replaced only with ExistingTarget::kReplace, and without it no
+// copy is made while either target exists.
 EchoFilesCopy CopyEchoFilesToPosition(const std::string& data_path, std::string_view source, std::string_view name,
                                       ExistingTarget existing = ExistingTarget::kKeep);
 

@@ -62,25 +62,41 @@ TEST_F(EchoCopiesTest, TheLoadEchoName) {
 
 TEST_F(EchoCopiesTest, AnExistingTargetIsReportedNotReplaced) {
   PutFile(x_ + "ECHO_G.P1.TXT", "new");
+  PutFile(x_ + "ECHO_L.P1.TXT", "loads");
   PutFile(data_ + "SDIRP1/ECHO_G.P1.TXT", "old");
   EchoFilesCopy copy = CopyEchoFilesToPosition(data_, x_ + "ECHO_G.P1.TXT", "P1");
   EXPECT_EQ(copy.geometry.outcome, EchoCopy::Outcome::kTargetExists);
   EXPECT_EQ(copy.geometry.message.text(),
             "The file " + data_ + "SDIRP1/ECHO_G.P1.TXT exists already; it was not replaced.");
   EXPECT_EQ(FileText(data_ + "SDIRP1/ECHO_G.P1.TXT"), "old");
-  ASSERT_TRUE(copy.load.has_value());
-  EXPECT_EQ(copy.load->outcome, EchoCopy::Outcome::kSourceMissing);
-  EXPECT_EQ(copy.load->message.text(), "The file " + x_ + "ECHO_L.P1.TXT is missing");
+  ASSERT_TRUE(copy.load.has_value());  // the position changes whole or not at all
+  EXPECT_EQ(copy.load->outcome, EchoCopy::Outcome::kSkipped);
+  EXPECT_EQ(FileText(data_ + "SDIRP1/ECHO_L.P1.TXT"), "(missing)");
 
   copy = CopyEchoFilesToPosition(data_, x_ + "ECHO_G.P1.TXT", "P1", ExistingTarget::kReplace);
   EXPECT_TRUE(copy.geometry.copied());
   EXPECT_EQ(FileText(data_ + "SDIRP1/ECHO_G.P1.TXT"), "new");
+  EXPECT_EQ(FileText(data_ + "SDIRP1/ECHO_L.P1.TXT"), "loads");
+
+  // Only the load echo's target exists: the geometry echo is not copied either.
+  PutFile(x_ + "ECHO_G.P2.TXT", "new");
+  PutFile(data_ + "SDIRP2/ECHO_L.P2.TXT", "old");
+  copy = CopyEchoFilesToPosition(data_, x_ + "ECHO_G.P2.TXT", "P2");
+  EXPECT_EQ(copy.geometry.outcome, EchoCopy::Outcome::kSkipped);
+  EXPECT_EQ(copy.load->outcome, EchoCopy::Outcome::kTargetExists);
+  EXPECT_EQ(FileText(data_ + "SDIRP2/ECHO_G.P2.TXT"), "(missing)");
 }
 
 TEST_F(EchoCopiesTest, MissingSourcesAndBadNamesAreReported) {
   EchoFilesCopy copy = CopyEchoFilesToPosition(data_, x_ + "NONE.A1", "A1");
   EXPECT_EQ(copy.geometry.outcome, EchoCopy::Outcome::kSourceMissing);
   EXPECT_FALSE(copy.load.has_value());  // no load echo name: the geometry is not taken twice
+
+  PutFile(x_ + "ECHO_G.P3.TXT", "g");
+  copy = CopyEchoFilesToPosition(data_, x_ + "ECHO_G.P3.TXT", "P3");
+  EXPECT_TRUE(copy.geometry.copied());
+  EXPECT_EQ(copy.load->outcome, EchoCopy::Outcome::kSourceMissing);
+  EXPECT_EQ(copy.load->message.text(), "The file " + x_ + "ECHO_L.P3.TXT is missing");
 
   PutFile(x_ + "ECHO_G.P1.TXT", "g");
   copy = CopyEchoFilesToPosition(data_, x_ + "ECHO_G.P1.TXT", "A/B");
