@@ -56,6 +56,7 @@ void ResetListings(const common::Position& position, FolderCleaner& cleaner, Res
   const std::string list_path = position.FolderFile(common::kOutputListFile);
   if (const auto lines = plat::ReadLines(list_path)) {
     std::optional<std::string> geometry_line, loads_line;
+    std::vector<std::string> listings;
     for (const std::string& line : *lines) {
       const auto listing = ListingOfLine(line);
       if (!listing) continue;
@@ -65,9 +66,7 @@ void ResetListings(const common::Position& position, FolderCleaner& cleaner, Res
       } else if (number == 2) {
         loads_line = line;
       } else {
-        cleaner.RemoveJoinedFile({*listing});
-        cleaner.RemoveJoinedFile({*listing, ".TXT"});
-        cleaner.RemoveJoinedFile({*listing, ".PDF"});
+        listings.push_back(*listing);
       }
     }
     std::string kept;
@@ -77,7 +76,14 @@ void ResetListings(const common::Position& position, FolderCleaner& cleaner, Res
       if (line) writer.Write(*line + "\n");
     }
     writer.Close();
-    if (!ReplaceFileWhole(list_path, kept)) report.problems.push_back(CannotStore(list_path));
+    // The list first: a listing goes only when the list no longer names it.
+    if (!ReplaceFileWhole(list_path, kept)) {
+      report.problems.push_back(CannotStore(list_path));
+      return;
+    }
+    for (const std::string& listing : listings) {
+      for (std::string_view extension : {"", ".TXT", ".PDF"}) cleaner.RemoveJoinedFile({listing, extension});
+    }
   }
   if (!common::WritePageCounter(position, common::kFirstCounterValue)) {
     report.problems.push_back(CannotStore(position.FolderFile(common::kPageCounterFile)));

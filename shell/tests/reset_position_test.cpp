@@ -172,13 +172,20 @@ TEST_F(ResetPositionTest, DamagedCountsAreNamedAndTheirStepsSkipped) {
   }
 }
 
-TEST_F(ResetPositionTest, AHistoryThatCannotBeWrittenStaysAndIsNamed) {
-  const std::string before = Text("TTABLE");
-  ASSERT_TRUE(plat::MakeFolder(folder_ + "TTABLE~"));
-  const ResetReport report = ResetPosition(position_, true);
-  ASSERT_EQ(report.problems.size(), 1u);
-  EXPECT_EQ(report.problems[0].text(), "The file " + folder_ + "TTABLE cannot be stored!");
-  EXPECT_EQ(Text("TTABLE"), before);
+TEST_F(ResetPositionTest, AListThatCannotBeWrittenStaysAndIsNamed) {
+  for (std::string file : {"TTABLE", "FILES"}) {
+    SetUp();
+    const std::string before = Text(file);
+    ASSERT_TRUE(plat::MakeFolder(folder_ + file + "~"));  // the work file cannot be made
+    const ResetReport report = ResetPosition(position_, true);
+    ASSERT_EQ(report.problems.size(), 1u) << file;
+    EXPECT_EQ(report.problems[0].text(), "The file " + folder_ + file + " cannot be stored!");
+    EXPECT_EQ(Text(file), before);
+    plat::RemoveFile(folder_ + file + "~");
+  }
+  // The listings FILES still names stay, and so does their counter.
+  for (const char* name : {"D3.TXT", "D4.TXT", "D4.PDF"}) EXPECT_TRUE(Has(name)) << name;
+  EXPECT_EQ(Text("LASTD"), std::string("\x04\x00", 2));
 }
 
 TEST_F(ResetPositionTest, AMissingFolderIsNoAccess) {
