@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "shell/files/replace_file.h"
 #include "shell/positions/position_name.h"
+#include "platform/whole_file.h"
 
 namespace quentaris {
 namespace {
@@ -65,7 +66,7 @@ EchoCopy CopyEchoFile(const std::string& source, const std::string& target, Exis
     return copy;
   }
   const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-  if (!ReplaceFileWhole(target, text, SyncToDisk::kYes)) {
+  if (!plat::ReplaceWholeFile(target, text, plat::Sync::kYes)) {
     copy.outcome = EchoCopy::Outcome::kFailed;
     copy.message = CannotStore(target);
   }

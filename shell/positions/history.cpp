@@ -5,6 +5,7 @@
 #include "platform/binary_io.h"
 #include "platform/clock.h"
 #include "shell/files/replace_file.h"
+#include "platform/whole_file.h"
 
 namespace quentaris {
 
@@ -51,7 +52,7 @@ bool WriteHistory(const std::string& path, const std::vector<common::HistoryReco
   for (const common::HistoryRecord& record : records) {
     bytes.append(reinterpret_cast<const char*>(record.bytes().data()), record.kSize);
   }
-  return ReplaceFileWhole(path, bytes);
+  return plat::ReplaceWholeFile(path, bytes);
 }
 
 }  // namespace quentaris

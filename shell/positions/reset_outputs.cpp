@@ -7,6 +7,7 @@
 #include "common/settings_files.h"
 #include "platform/text_file.h"
 #include "shell/files/replace_file.h"
+#include "platform/whole_file.h"
 
 namespace quentaris {
 namespace {
@@ -77,7 +78,7 @@ void ResetListings(const common::Position& position, FolderCleaner& cleaner, Res
     }
     writer.Close();
     // The list first: a listing goes only when the list no longer names it.
-    if (!ReplaceFileWhole(list_path, kept)) {
+    if (!plat::ReplaceWholeFile(list_path, kept)) {
       report.problems.push_back(CannotStore(list_path));
       return;
     }

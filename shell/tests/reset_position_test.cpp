@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <set>
 
 #include "common/records/frame_params.h"
 #include "common/records/load_case_diary.h"
 #include "shell/positions/history.h"
 #include "shell/positions/reset_outputs.h"
+#include "platform/testing/write_faults.h"
 #include "shell/tests/shell_test_files.h"
 
 namespace quentaris {
@@ -173,19 +176,31 @@ TEST_F(ResetPositionTest, DamagedCountsAreNamedAndTheirStepsSkipped) {
 }
 
 TEST_F(ResetPositionTest, AListThatCannotBeWrittenStaysAndIsNamed) {
-  for (std::string file : {"TTABLE", "FILES"}) {
+  // Each write of the reset fails in turn; where it was TTABLE's or FILES' the list keeps its old
+  // bytes and is named, and a FILES that could not be written keeps the listings it names.
+  plat::testing::FailFileWrite(0);  // counts the writes of one whole reset
+  ResetPosition(position_, true);
+  const long writes = plat::testing::FileWritesSoFar();
+  std::set<std::string> named;
+  for (long n = 1; n <= writes; ++n) {
     SetUp();
-    const std::string before = Text(file);
-    ASSERT_TRUE(plat::MakeFolder(folder_ + file + "~"));  // the work file cannot be made
-    const ResetReport report = ResetPosition(position_, true);
-    ASSERT_EQ(report.problems.size(), 1u) << file;
-    EXPECT_EQ(report.problems[0].text(), "The file " + folder_ + file + " cannot be stored!");
-    EXPECT_EQ(Text(file), before);
-    plat::RemoveFile(folder_ + file + "~");
+    const std::map<std::string, std::string> before = {{"TTABLE", Text("TTABLE")}, {"FILES", Text("FILES")}};
+    ResetReport report;
+    {
+      plat::testing::FailingFileWrite fail(n);
+      report = ResetPosition(position_, true);
+    }
+    for (const auto& [file, bytes] : before) {
+      if (report.problems.size() != 1 || report.problems[0].text() != "The file " + folder_ + file + " cannot be stored!")
+        continue;
+      named.insert(file);
+      EXPECT_EQ(Text(file), bytes) << file;
+      if (file != "FILES") continue;
+      for (const char* name : {"D3.TXT", "D4.TXT", "D4.PDF"}) EXPECT_TRUE(Has(name)) << name;
+      EXPECT_EQ(Text("LASTD"), std::string("\x04\x00", 2));
+    }
   }
-  // The listings FILES still names stay, and so does their counter.
-  for (const char* name : {"D3.TXT", "D4.TXT", "D4.PDF"}) EXPECT_TRUE(Has(name)) << name;
-  EXPECT_EQ(Text("LASTD"), std::string("\x04\x00", 2));
+  EXPECT_EQ(named, (std::set<std::string>{"TTABLE", "FILES"}));
 }
 
 TEST_F(ResetPositionTest, AMissingFolderIsNoAccess) {
