@@ -19,12 +19,12 @@ std::string CDiaPage::NumberingPath() const { return state_.position_folder + co
 
 void CDiaPage::BuildLayout(plat::DialogLayout& layout) {
   auto top = layout.Row();
-  auto numbering = top.Group("Numbering");
-  numbering.RadioButton("&Page ___", 1003, true);
-  numbering.RadioButton("S&heet ___", 1004);
-  numbering.RadioButton("Sheet ___  Pa&ge ___", 1006);
-  numbering.RadioButton("Sheet ___  P&age ", 1007);
-  numbering.RadioButton("Page ___  Shee&t", 1025);
+  auto numbering = top.Group("&Numbering");
+  numbering.RadioButton("Page ___", 1003, true);
+  numbering.RadioButton("Sheet ___", 1004);
+  numbering.RadioButton("Sheet ___  Page ___", 1006);
+  numbering.RadioButton("Sheet ___  Page ", 1007);
+  numbering.RadioButton("Page ___  Sheet", 1025);
   auto right = top.Column();
   auto numbers = right.Form();
   numbers.Field("Number first &page:").EditBox(1000, 0x0080, 6);
