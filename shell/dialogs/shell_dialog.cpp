@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "common/text_to_float.h"
+#include "platform/dialogs/data_exchange.h"
 #include "platform/process.h"
 #include "platform/text_file.h"
 
@@ -20,6 +22,12 @@ std::string ReadVersionLine(std::size_t max_chars) {
   const auto lines = plat::ReadLines(plat::ProgramFolder() + kVersionFile);
   if (!lines || lines->empty()) return {};
   return (*lines)[0].substr(0, max_chars);
+}
+
+double FieldToDouble(const std::string& text) {
+  double value = 0;
+  if (plat::ParseDialogDouble(text, &value)) return value;
+  return common::TextToFloat(text);
 }
 
 std::int16_t FieldToInt16(std::string_view text) {

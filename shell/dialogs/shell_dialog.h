@@ -23,5 +23,8 @@ inline constexpr const char* kVersionFile = "VERSION.QUENTARIS";
 // An integer typed into a field as the files keep it: leading blanks, a sign
 // and digits (anything else ends it; none gives 0), then its low 16 bits.
 std::int16_t FieldToInt16(std::string_view text);
+// A number typed with a decimal point or comma, read as TextToFloat reads it
+// but kept in double precision; 0 when there is none.
+double FieldToDouble(const std::string& text);
 
 }  // namespace quentaris
