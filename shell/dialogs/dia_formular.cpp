@@ -13,17 +13,13 @@ using Field = common::PageHeader::Field;
 struct FieldControl {
   Field field;
   plat::UINT id;
-  const char* label;
 };
 
 // In the order of the file, which is the order of the tab stops.
 constexpr FieldControl kControls[] = {
-    {Field::kAuthor, 1000, "&Verfasser:"},        {Field::kProgram, 1001, "&Programm:"},
-    {Field::kBuilding, 1002, "Bau&werk:"},        {Field::kPart, 1005, "Bau&teil:"},
-    {Field::kBlock, 1008, "B&lock:"},             {Field::kProcess, 1009, "V&organg:"},
-    {Field::kFileNumber, 1034, "&ASB NR.:"},      {Field::kArchiveNumber, 1035, "Archi&v-Nr.:"},
-    {Field::kDate, 1036, "&Datum:"},              {Field::kFirstPage, 1037, "&Erste Seite:"},
-    {Field::kFontSize, 1011, "&Schriftgr\xF6\xDF" "e:"},
+    {Field::kAuthor, 1000},     {Field::kProgram, 1001},     {Field::kBuilding, 1002},      {Field::kPart, 1005},
+    {Field::kBlock, 1008},      {Field::kProcess, 1009},     {Field::kFileNumber, 1034},    {Field::kArchiveNumber, 1035},
+    {Field::kDate, 1036},       {Field::kFirstPage, 1037},   {Field::kFontSize, 1011},
 };
 
 constexpr std::size_t kVersionChars = 249;
@@ -35,7 +31,7 @@ CDiaFormular::CDiaFormular(const ShellState& state, plat::Window* owner)
 
 void CDiaFormular::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
-  for (const FieldControl& c : kControls) form.Field(c.label).EditBox(c.id, 0x0080, 40);
+  for (const FieldControl& c : kControls) form.Field(common::PageHeaderLabel(c.field)).EditBox(c.id, 0x0080, 40);
   auto buttons = layout.Row();
   buttons.Stretch();
   buttons.DefPushButton("OK", kDiaFormularOk);

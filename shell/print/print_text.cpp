@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/dc/selected_font.h"
 #include "platform/print/print_dialog.h"
 #include "platform/text_file.h"
 #include "shell/files/file_messages.h"
@@ -39,7 +40,7 @@ std::unique_ptr<plat::PrinterDc> ChoosePrinter() {
 class ListingJob {
  public:
   ListingJob(plat::PrinterDc& dc, const common::PrinterSettings& settings)
-      : dc_(dc), font_(dc, ListingFont(settings, dc.GetDeviceCaps(plat::LOGPIXELSY))) {
+      : dc_(dc), font_(dc, PrinterSettingsFont(settings, dc.GetDeviceCaps(plat::LOGPIXELSY))) {
     dc_.SetMapMode(plat::MM_TEXT);
     dc_.SetBkMode(plat::OPAQUE);
     started_ = dc_.StartDoc(kPrintDocumentName) > 0;
@@ -77,7 +78,7 @@ class ListingJob {
   }
 
   plat::PrinterDc& dc_;
-  FontScope font_;
+  plat::SelectedFont font_;
   bool started_ = false;
   bool failed_ = false;
 };

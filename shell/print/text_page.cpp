@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "common/page/listing_font.h"
+
 namespace quentaris {
 namespace {
 
@@ -18,13 +20,10 @@ std::string Join(const std::vector<std::string>& lines, std::size_t first, std::
 
 }  // namespace
 
-plat::Font ListingFont(const common::PrinterSettings& settings, int dpi_y) {
+plat::Font PrinterSettingsFont(const common::PrinterSettings& settings, int dpi_y) {
   int points = Number(settings.font_size);
   if (points < 1 || points > 10000) points = points < 1 ? kDefaultPrintPoints : 10000;
-  plat::Font font;
-  font.face = "Courier New";
-  font.height = -(points * dpi_y / 72);
-  return font;
+  return common::ListingFont(points, dpi_y);
 }
 
 plat::Rect ListingArea(const common::PrinterSettings& settings, const plat::Dc& dc) {

@@ -16,7 +16,7 @@ inline constexpr int kDefaultPrintPoints = 10;
 
 // The font of printed listings for DRUCKER1.INI's size on a device of `dpi_y`;
 // a size below 1 point prints in 10.
-plat::Font ListingFont(const common::PrinterSettings& settings, int dpi_y);
+plat::Font PrinterSettingsFont(const common::PrinterSettings& settings, int dpi_y);
 
 // The printable area less the margins (whole millimetres of pixels each; a
 // margin below 1 counts as 1).
@@ -34,18 +34,5 @@ std::size_t LinesThatFit(plat::Dc& dc, const std::vector<std::string>& lines, st
 // the area is clipped to it.
 void DrawLines(plat::Dc& dc, const std::vector<std::string>& lines, std::size_t first, std::size_t count,
                const plat::Rect& area);
-
-// Selects a font for its lifetime.
-class FontScope {
- public:
-  FontScope(plat::Dc& dc, const plat::Font& font) : dc_(dc), old_(dc.SelectFont(font)) {}
-  ~FontScope() { dc_.SelectFont(old_); }
-  FontScope(const FontScope&) = delete;
-  FontScope& operator=(const FontScope&) = delete;
-
- private:
-  plat::Dc& dc_;
-  plat::Font old_;
-};
 
 }  // namespace quentaris

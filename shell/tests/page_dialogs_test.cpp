@@ -19,33 +19,19 @@ namespace {
 using testing::FileText;
 using testing::PutFile;
 using testing::PutSetting;
+using testing::SaveSnapshot;
 using testing::SettingsFolder;
 
-class PageDialogsTest : public ::testing::Test {
+class PageDialogsTest : public testing::PositionTest {
  protected:
   void SetUp() override {
     setenv("TZ", "UTC", 1);
     tzset();
-    ASSERT_TRUE(plat::MakeFolder(SettingsFolder()));
-    state_.settings = common::SettingsContext::Discover();
-    state_.data_path = plat::testing::TestFolder() + "data/";
-    state_.position_name = "Halle";
-    state_.position_ext = ".Halle";
-    state_.position_folder = state_.data_path + "SDIRHalle/";
-    ASSERT_TRUE(plat::MakeFolder(state_.position_folder));
+    PositionTest::SetUp();
   }
-  std::string Setting(const std::string& name) const { return FileText(SettingsFolder() + "/" + name); }
-  std::string InPosition(const std::string& name) const { return FileText(state_.position_folder + name); }
 
-  ShellState state_;
   plat::testing::DialogScript script_;
 };
-
-void SaveSnapshot(plat::Dialog& dialog, const std::string& name) {
-  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
-  ASSERT_TRUE(plat::MakeFolder(snapshots));
-  EXPECT_TRUE(plat::testing::WindowPixels(dialog).Save(snapshots + name).ok());
-}
 
 TEST_F(PageDialogsTest, PageFormWritesTheFourFiles) {
   plat::testing::FakeClock clock(1796731200);

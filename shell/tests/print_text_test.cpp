@@ -35,21 +35,13 @@ int Count(const std::string& text, const std::string& word) {
   return n;
 }
 
-class PrintTextTest : public ::testing::Test {
+class PrintTextTest : public testing::PositionTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(plat::MakeFolder(SettingsFolder()));
-    state_.settings = common::SettingsContext::Discover();
-    state_.data_path = plat::testing::TestFolder() + "data/";
-    state_.position_name = "Halle";
-    state_.position_ext = ".Halle";
-    state_.position_folder = state_.data_path + "SDIRHalle/";
-    ASSERT_TRUE(plat::MakeFolder(state_.position_folder));
+    PositionTest::SetUp();
     pdf_ = plat::testing::TestFolder() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".pdf";
   }
-  std::string InPosition(const std::string& name) const { return FileText(state_.position_folder + name); }
 
-  ShellState state_;
   std::string pdf_;
   plat::testing::MessageBoxScript boxes_;
 };

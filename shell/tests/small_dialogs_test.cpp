@@ -23,30 +23,15 @@ namespace {
 using testing::FileText;
 using testing::PutFile;
 using testing::PutSetting;
+using testing::SaveSnapshot;
 using testing::SettingsFolder;
 
-class SmallDialogsTest : public ::testing::Test {
+class SmallDialogsTest : public testing::PositionTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(plat::MakeFolder(SettingsFolder()));
-    state_.settings = common::SettingsContext::Discover();
-    state_.data_path = plat::testing::TestFolder() + "data/";
-    state_.position_name = "Halle";
-    state_.position_ext = ".Halle";
-    state_.position_folder = state_.data_path + "SDIRHalle/";
-    ASSERT_TRUE(plat::MakeFolder(state_.position_folder));
-  }
-  std::string Pscala() const { return FileText(SettingsFolder() + "/PSCALA"); }
+  std::string Pscala() const { return Setting("PSCALA"); }
 
-  ShellState state_;
   plat::testing::DialogScript script_;
 };
-
-void SaveSnapshot(plat::Dialog& dialog, const std::string& name) {
-  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
-  ASSERT_TRUE(plat::MakeFolder(snapshots));
-  EXPECT_TRUE(plat::testing::WindowPixels(dialog).Save(snapshots + name).ok());
-}
 
 template <class T>
 T At(const std::string& bytes, std::size_t offset) {
