@@ -37,6 +37,7 @@ bool CDiaREdit::OnInitDialog() {
     text += oem_ ? plat::Cp850ToCp1252((*lines)[i]) : (*lines)[i];
   }
   editor_.SetDefaultCharFormat(plat::CharFormat{});
+  editor_.SetLimitText(0);  // the whole file, however long
   editor_.SetWindowText(text);
   editor_.SetModify(false);
   SetWindowText(path_);

@@ -123,6 +123,7 @@ bool PrintTextFile(const ShellState& state, const std::string& path) {
 }
 
 bool PrintTextFiles(const ShellState& state, const std::vector<int>& outputs) {
+  if (state.position_folder.empty()) return false;
   std::unique_ptr<plat::PrinterDc> dc = ChoosePrinter();
   if (!dc) return false;
   const int heading_count = common::ReadHeadingCountFile(state.SettingsPath(common::kHeadingCountFile));
@@ -186,6 +187,7 @@ bool PrintTextFiles(const ShellState& state, const std::vector<int>& outputs) {
 }
 
 bool PrintTextFilesToFile(const ShellState& state, const std::string& name, const std::vector<int>& outputs) {
+  if (state.position_folder.empty()) return false;
   const std::string target = state.position_folder + name;
   plat::TextWriter out(target);
   if (out.is_open()) {

@@ -143,6 +143,24 @@ TEST_F(TextEditorTest, OneTypedLetterAsksAndYesWritesTheText) {
   EXPECT_EQ(FileText(path_), "first\r\nsecondx\r\n");
 }
 
+TEST_F(TextEditorTest, ALongFileIsEditedWhole) {
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += std::string(60, 'a' + i % 26) + "\r\n";
+  PutFile(path_, text);
+  boxes_.Answer(plat::IDYES);
+  script_.OnNextDialog([&](plat::Dialog& d) {
+    plat::Window* editor = d.GetDlgItem(kREditText);
+    editor->SetFocus();
+    plat::testing::PressKey(*editor, plat::VK_END, plat::testing::kCtrl);
+    plat::testing::TypeText(*editor, "z");
+    plat::testing::PressKey(d, plat::VK_ESCAPE);
+  });
+  CDiaREdit dialog(path_);
+  dialog.DoModal();
+  text.insert(text.size() - 2, "z");
+  EXPECT_EQ(FileText(path_), text);
+}
+
 TEST_F(TextEditorTest, DeleteCountsAsAChangeAndNoKeepsTheFile) {
   PutFile(path_, "abc\r\n");
   boxes_.Answer(plat::IDNO);
