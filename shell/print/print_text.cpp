@@ -123,7 +123,7 @@ bool PrintTextFile(const ShellState& state, const std::string& path) {
 }
 
 bool PrintTextFiles(const ShellState& state, const std::vector<int>& outputs) {
-  if (state.position_folder.empty()) return false;
+  if (state.position_folder.empty() || outputs.empty()) return false;
   std::unique_ptr<plat::PrinterDc> dc = ChoosePrinter();
   if (!dc) return false;
   const int heading_count = common::ReadHeadingCountFile(state.SettingsPath(common::kHeadingCountFile));

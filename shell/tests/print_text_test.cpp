@@ -73,6 +73,15 @@ TEST_F(PrintTextTest, LinesTallerThanThePageGoOneAPageAndTheJobEnds) {
   EXPECT_EQ(plat::testing::PdfPages(pdf_).size(), 2u);
 }
 
+TEST_F(PrintTextTest, AnEmptyFilePrintsNoPageAndNoFailure) {
+  PutFile(state_.position_folder + "LIST.TXT", "");
+  {
+    plat::testing::PrintToPdf print_to(pdf_);
+    EXPECT_TRUE(PrintTextFile(state_, state_.position_folder + "LIST.TXT"));
+  }
+  EXPECT_TRUE(boxes_.shown().empty());
+}
+
 TEST_F(PrintTextTest, AFontSizeBelowOnePrintsInTenPoints) {
   PutSetting("DRUCKER1.INI", "Courier New\r\n0\r\n0\r\n10\r\n");
   PutFile(state_.position_folder + "LIST.TXT", Lines("L", 73));
@@ -115,7 +124,10 @@ TEST_F(PrintTextTest, OutputsGetHeadingsAndNumberedPages) {
 
 TEST_F(PrintTextTest, ALongOutputRunsOnWithTheSheetOnEveryPage) {
   PutFile(state_.position_folder + "D1", Lines("X", 150));
-  PutFile(state_.position_folder + "PAGENR", std::string("\x01\x00\x05\x00\x02\x00\x00\x00", 8));
+  PutFile(state_.position_folder + "PAGENR", std::string("\x01\x00\x05\x00\x02\x00\x01\x00", 8));
+  setenv("TZ", "UTC", 1);
+  tzset();
+  plat::testing::FakeClock clock(1796731200);
   {
     plat::testing::PrintToPdf print_to(pdf_);
     EXPECT_TRUE(PrintTextFiles(state_, {1}));
@@ -127,6 +139,7 @@ TEST_F(PrintTextTest, ALongOutputRunsOnWithTheSheetOnEveryPage) {
     const std::string text = plat::testing::PdfPageText(pdf_, static_cast<int>(page));
     lines += Count(text, "X");
     EXPECT_NE(text.find("Sheet 5"), std::string::npos) << text;
+    EXPECT_NE(text.find("08.12.2026"), std::string::npos) << text;
     EXPECT_NE(text.find("Page " + std::to_string(page)), std::string::npos) << text;
   }
   EXPECT_EQ(lines, 150);
