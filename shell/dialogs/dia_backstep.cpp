@@ -8,7 +8,7 @@
 namespace quentaris {
 
 CDiaBackstep::CDiaBackstep(common::Position position, plat::Window* owner)
-    : SideButtonDialog(kTemplateId, "Reset position " + position.name(), owner), position_(std::move(position)) {}
+    : ShellDialog(kTemplateId, "Reset position " + position.name(), owner), position_(std::move(position)) {}
 
 void CDiaBackstep::BuildLayout(plat::DialogLayout& layout) {
   layout.CheckBox("Delete also the output-files D3, D4, ... (text files).", kDeleteOutputsCheck);

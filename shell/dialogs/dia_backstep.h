@@ -2,12 +2,12 @@
 // "Reset position <name>": OK deletes the results of the position (ResetPosition), with the text
 // listings and pictures when the box is checked, and shows what could not be done.
 #include "common/position/position.h"
-#include "shell/dialogs/side_button_dialog.h"
+#include "shell/dialogs/shell_dialog.h"
 #include "shell/positions/reset_position.h"
 
 namespace quentaris {
 
-class CDiaBackstep : public SideButtonDialog {
+class CDiaBackstep : public ShellDialog {
  public:
   static constexpr plat::UINT kTemplateId = 142;
   static constexpr plat::UINT kDeleteOutputsCheck = 1023;

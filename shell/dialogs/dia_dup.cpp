@@ -8,7 +8,7 @@
 namespace quentaris {
 
 CDiaDup::CDiaDup(std::string actual, plat::Window* owner)
-    : SideButtonDialog(kTemplateId, "Duplicate a position", owner), new_name(actual + "A"), actual_(std::move(actual)) {}
+    : ShellDialog(kTemplateId, "Duplicate a position", owner), new_name(actual + "A"), actual_(std::move(actual)) {}
 
 void CDiaDup::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
@@ -23,7 +23,7 @@ void CDiaDup::BuildLayout(plat::DialogLayout& layout) {
 }
 
 bool CDiaDup::OnInitDialog() {
-  SideButtonDialog::OnInitDialog();
+  ShellDialog::OnInitDialog();
   GotoDlgCtrl(GetDlgItem(kNewEdit));
   return false;
 }
@@ -47,7 +47,7 @@ bool CDiaDup::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
     EndDialog(kOtherPosition);
     return true;
   }
-  return SideButtonDialog::OnCommand(wParam, lParam);
+  return ShellDialog::OnCommand(wParam, lParam);
 }
 
 }  // namespace quentaris

@@ -4,11 +4,11 @@
 // which the caller lets the user pick the source elsewhere.
 #include <string>
 
-#include "shell/dialogs/side_button_dialog.h"
+#include "shell/dialogs/shell_dialog.h"
 
 namespace quentaris {
 
-class CDiaDup : public SideButtonDialog {
+class CDiaDup : public ShellDialog {
  public:
   static constexpr plat::UINT kTemplateId = 153;
   static constexpr plat::UINT kActualEdit = 1000;

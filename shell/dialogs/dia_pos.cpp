@@ -9,7 +9,7 @@
 namespace quentaris {
 
 CDiaPos::CDiaPos(ShellState& state, plat::Window* main_window, plat::Window* owner)
-    : SideButtonDialog(kTemplateId, "New Position", owner), state_(state), main_window_(main_window) {}
+    : ShellDialog(kTemplateId, "New Position", owner), state_(state), main_window_(main_window) {}
 
 void CDiaPos::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
@@ -19,7 +19,7 @@ void CDiaPos::BuildLayout(plat::DialogLayout& layout) {
 }
 
 bool CDiaPos::OnInitDialog() {
-  SideButtonDialog::OnInitDialog();
+  ShellDialog::OnInitDialog();
   GotoDlgCtrl(GetDlgItem(kNameEdit));
   return false;
 }

@@ -4,7 +4,7 @@
 // kPositionListChanged to the main window. Making its folder and writing EXTR is the caller's.
 #include <string>
 
-#include "shell/dialogs/side_button_dialog.h"
+#include "shell/dialogs/shell_dialog.h"
 #include "shell/state/shell_state.h"
 
 namespace quentaris {
@@ -12,7 +12,7 @@ namespace quentaris {
 // Posted to the main window when the position list changed: it refills its position box.
 inline constexpr plat::UINT kPositionListChanged = plat::WM_USER + 2005;
 
-class CDiaPos : public SideButtonDialog {
+class CDiaPos : public ShellDialog {
  public:
   static constexpr plat::UINT kTemplateId = 104;
   static constexpr plat::UINT kNameEdit = 1000;

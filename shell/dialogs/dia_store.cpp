@@ -6,7 +6,7 @@
 namespace quentaris {
 
 CDiaStore::CDiaStore(StoreMode mode, ArchiveCopyReport report, plat::Window* owner)
-    : SideButtonDialog(kTemplateId, mode == StoreMode::kSave ? "Saved data" : "Load", owner),
+    : ShellDialog(kTemplateId, mode == StoreMode::kSave ? "Saved data" : "Load", owner),
       mode_(mode),
       report_(std::move(report)) {}
 
@@ -16,7 +16,7 @@ void CDiaStore::BuildLayout(plat::DialogLayout& layout) {
 }
 
 bool CDiaStore::OnInitDialog() {
-  SideButtonDialog::OnInitDialog();
+  ShellDialog::OnInitDialog();
   auto* list = static_cast<plat::ListBox*>(GetDlgItem(kList));
   for (const std::string& line : report_.lines) list->AddString(line);
   return true;

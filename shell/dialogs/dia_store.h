@@ -2,7 +2,7 @@
 // "Store input ": lists what a copy of the echo texts did, in the store to an archive ("Saved
 // data") or the load from one ("Load"). The caller runs the copy (archive_store.h) and shows its
 // report here.
-#include "shell/dialogs/side_button_dialog.h"
+#include "shell/dialogs/shell_dialog.h"
 #include "shell/positions/archive_store.h"
 
 namespace quentaris {
@@ -12,7 +12,7 @@ enum class StoreMode {
   kLoad = 2,  // an archive into a position
 };
 
-class CDiaStore : public SideButtonDialog {
+class CDiaStore : public ShellDialog {
  public:
   static constexpr plat::UINT kTemplateId = 155;
   static constexpr plat::UINT kList = 1015;
