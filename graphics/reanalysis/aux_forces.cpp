@@ -50,10 +50,13 @@ void AddAuxForces(const ViewerState& state, const common::PointLoadRecord& recor
 
 // Column j: w = K^-1 F_j of record j's unit dislocation, then the force at every record's point
 // with the dislocation's own line on its element.
-void FillColumn(ViewerState& state, const ViewState& view, const ReleaseSet& releases, int j, ReleaseRows& rows) {
+common::Result FillColumn(ViewerState& state, const ViewState& view, const ReleaseSet& releases, int j,
+                          ReleaseRows& rows) {
   const common::PointLoadRecord& source = ReleaseRecord(state, releases, j);
   const UnitForces unit = UnitDislocationForces(state, source);
-  (void)WriteAuxForces(state, source, unit);
+  if (!WriteAuxForces(state, source, unit)) {
+    return common::Result::Fail("The file " + AuxForcesFile(state, source) + " cannot be written.", "Error");
+  }
   const int n = state.equation_count();
   std::vector<double> r(static_cast<std::size_t>(n) + 1, 0.0);
   for (int k = 0; k < 6; ++k) {
@@ -76,28 +79,34 @@ void FillColumn(ViewerState& state, const ViewState& view, const ReleaseSet& rel
     rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] =
         ReleasedForce(state, green, options, ReleaseRecord(state, releases, i));
   }
+  return common::Result::Ok();
 }
 
 template <class Takes>
-void FillColumns(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows,
-                 Takes takes) {
+common::Result FillColumns(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows,
+                           Takes takes) {
   for (int j = 0; j < releases.records(); ++j) {
-    if (takes(ReleaseRecord(state, releases, j))) FillColumn(state, view, releases, j, rows);
+    if (!takes(ReleaseRecord(state, releases, j))) continue;
+    if (common::Result filled = FillColumn(state, view, releases, j, rows); !filled) return filled;
   }
+  return common::Result::Ok();
 }
 
 }  // namespace
 
-void ComputeAuxForcesM(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows) {
-  FillColumns(state, view, releases, rows, [](const common::PointLoadRecord& r) { return IsKinkRecord(r); });
+common::Result ComputeAuxForcesM(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
+                             ReleaseRows& rows) {
+  return FillColumns(state, view, releases, rows, [](const common::PointLoadRecord& r) { return IsKinkRecord(r); });
 }
 
-void ComputeAuxForcesV(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows) {
-  FillColumns(state, view, releases, rows, [](const common::PointLoadRecord& r) { return !IsKinkRecord(r); });
+common::Result ComputeAuxForcesV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
+                             ReleaseRows& rows) {
+  return FillColumns(state, view, releases, rows, [](const common::PointLoadRecord& r) { return !IsKinkRecord(r); });
 }
 
-void ComputeAuxForcesMV(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows) {
-  FillColumns(state, view, releases, rows, [](const common::PointLoadRecord&) { return true; });
+common::Result ComputeAuxForcesMV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
+                             ReleaseRows& rows) {
+  return FillColumns(state, view, releases, rows, [](const common::PointLoadRecord&) { return true; });
 }
 
 void ApplyAuxForcesMV(const ViewerState& state, const ReleaseSet& releases, std::vector<double>& f) {

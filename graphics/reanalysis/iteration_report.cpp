@@ -47,10 +47,15 @@ common::Result WriteIterationReport(ViewerState& state, ReanalysisState& run, Pi
   common::Result stopped = common::Result::Ok();
   while (b > 0) {
     ClearLabelPositions(picture);
+    const common::ElementRecord before = state.elements[b];
+    const int picks = run.picked_elements.count();
     run.picked_elements.Add(b);
     RemoveElement(state.elements[b]);
     stopped = IterateModifiedStiffness(state, run, out, step);
     if (!stopped) {
+      // The displacements stay those of the last result: so does the element.
+      state.elements[b] = before;
+      run.picked_elements.Truncate(picks);
       page.Printf("%s\n", stopped.caption().c_str());
       break;
     }

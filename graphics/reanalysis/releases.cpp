@@ -139,7 +139,7 @@ common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewSt
     load_case_forces[static_cast<std::size_t>(i)] = ReleasedForce(state, plain, DiagramOptions{}, ReleaseRecord(state, set, i));
   }
   ReleaseRows rows(static_cast<std::size_t>(m), std::vector<double>(static_cast<std::size_t>(m), 0.0));
-  ComputeAuxForcesMV(state, plain, set, rows);
+  if (common::Result filled = ComputeAuxForcesMV(state, plain, set, rows); !filled) return undo.Restore(filled);
   SetPointLoadCount(state, own + m);
 
   std::vector<double> sizes;
@@ -153,6 +153,11 @@ common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewSt
 }
 
 }  // namespace
+
+void DropReleases(ViewerState& state, ReleaseSet& releases) {
+  if (releases.count() > 0) SetPointLoadCount(state, releases.own_point_loads);
+  releases = ReleaseSet{};
+}
 
 common::Result DrawInfluenceM(ViewerState& state, ReanalysisState& run, const ViewState& view, ReanalysisView& out,
                               int e, int type) {

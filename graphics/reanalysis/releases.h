@@ -41,10 +41,14 @@ using ReleaseRows = std::vector<std::vector<double>>;
 // (ComputeAuxForcesMV): writes its FAUXF<i> or FAUXV<i> (six {int32 dof, float force} of the
 // unit dislocation, i the release number) and fills its column of rows (rows has one entry per
 // record, each as long). Needs the inverse in state.inverse_rows; state.displacements is used as
-// the work vector and left holding the last unit solution.
-void ComputeAuxForcesM(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows);
-void ComputeAuxForcesV(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows);
-void ComputeAuxForcesMV(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows);
+// the work vector and left holding the last unit solution. Fails, naming it, when a FAUX file
+// cannot be written (the forces would be left out of the displacements).
+common::Result ComputeAuxForcesM(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
+                                 ReleaseRows& rows);
+common::Result ComputeAuxForcesV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
+                                 ReleaseRows& rows);
+common::Result ComputeAuxForcesMV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
+                                  ReleaseRows& rows);
 
 // f (n + 1 slots) gets y times the forces of the FAUX file of every release record (y its byte
 // 40): ApplyAuxForcesMV adds those of the cuts' records, ApplyAuxForces those of the others and
@@ -53,5 +57,8 @@ void ApplyAuxForcesMV(const ViewerState& state, const ReleaseSet& releases, std:
 // The load vector of the load case with the forces of all releases; state.displacements becomes
 // K^-1 times it. Fails, with the displacements as they were, without the inverse or load vector.
 common::Result ApplyAuxForces(ViewerState& state, ReanalysisState& run);
+
+// Esc: the releases leave the frame; the point-load count is the load case's own again.
+void DropReleases(ViewerState& state, ReleaseSet& releases);
 
 }  // namespace revuzavi

@@ -12,6 +12,7 @@
 #include "graphics/diagrams/force_diagrams.h"
 #include "graphics/reanalysis/inverse_in_memory.h"
 #include "graphics/reanalysis/iteration_report.h"
+#include "graphics/reanalysis/reanalysis.h"
 #include "graphics/reanalysis/releases.h"
 #include "graphics/tests/reanalysis_fixture.h"
 #include "platform/binary_io.h"
@@ -105,7 +106,7 @@ TEST(AuxForces, UnitKinkAndJumpOfABeamOfFiveAreSelfEquilibrated) {
   v.state.point_loads.Append(kink);
   v.state.point_loads.Append(jump);
   ReleaseRows rows(2, std::vector<double>(2, 0.0));
-  ComputeAuxForcesMV(v.state, ViewState{}, set, rows);
+  ASSERT_TRUE(ComputeAuxForcesMV(v.state, ViewState{}, set, rows).ok());
 
   struct Case {
     const char* file;
@@ -256,6 +257,29 @@ TEST(DrawInfluence, SingularReleaseSystemChangesNothing) {
   EXPECT_EQ(v.state.displacements, u);
 }
 
+TEST(DrawInfluence, EscapeDropsTheReleases) {
+  SolvedViewer v(zedir::testing::FixedBeam(), ForceAt2m(), 0.0f);
+  ASSERT_TRUE(DrawInfluenceMV(v.state, v.run, ViewState{}, v.view, 1, kInMiddle).ok());
+  ASSERT_EQ(v.state.point_loads.count(), 3);
+  PictureState picture;
+  ASSERT_TRUE(ResetModifications(v.state, v.run, picture, v.view).ok());
+  EXPECT_EQ(v.state.point_loads.count(), 1);
+  EXPECT_EQ(v.state.load_case_params.point_load_count(), 1);
+  EXPECT_EQ(v.run.releases.count(), 0);
+  EXPECT_NEAR(std::fabs(Shear(v, 1, 2)), 5.185, 1e-3);
+}
+
+TEST(DrawInfluence, AnAuxForcesFileThatCannotBeWrittenChangesNothing) {
+  SolvedViewer v(zedir::testing::FixedBeam(), ForceAt2m(), 0.0f);
+  ASSERT_TRUE(plat::MakeFolder(v.File("FAUXF1")));
+  const std::vector<double> u = v.state.displacements;
+  const common::Result added = DrawInfluenceM(v.state, v.run, ViewState{}, v.view, 1, kInMiddle);
+  EXPECT_EQ(added.text(), "The file " + v.File("FAUXF1") + " cannot be written.");
+  EXPECT_EQ(v.state.point_loads.count(), 1);
+  EXPECT_EQ(v.run.releases.count(), 0);
+  EXPECT_EQ(v.state.displacements, u);
+}
+
 TEST(IterationReport, WithoutACompressedElementThePageHoldsElementZero) {
   SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
   ASSERT_FALSE(plat::FileExists(v.FolderFile("LASTD")));
@@ -272,7 +296,9 @@ TEST(IterationReport, WithoutACompressedElementThePageHoldsElementZero) {
   EXPECT_EQ(step, 0);
 }
 
-TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
+// A panel of 4 by 3, pinned at its feet, with two diagonals that take no compression (byte 128
+// = 0: elements 4 and 5), pushed to the right at its top-left corner.
+zedir::testing::FrameBuilder BracedPanel() {
   zedir::testing::FrameBuilder f;
   f.AddNode(0, 0, 1, 1);
   f.AddNode(4, 0, 1, 1);
@@ -283,11 +309,23 @@ TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
   f.AddElement(3, 4);
   f.AddElement(1, 4);
   f.AddElement(2, 3);
+  return f;
+}
+
+LoadCaseFiles PushAtTheTop() {
   LoadCaseFiles lc;
   lc.point_loads.Append(zedir::testing::NodeLoad(3, 10.0f, 0.0f));
-  SolvedViewer v(f, lc);
+  return lc;
+}
+
+void DiagonalsTakeNoCompression(SolvedViewer& v) {
   v.state.elements[4].set_compression_flag(0);
   v.state.elements[5].set_compression_flag(0);
+}
+
+TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
+  SolvedViewer v(BracedPanel(), PushAtTheTop());
+  DiagonalsTakeNoCompression(v);
   v.run.method = ReanalysisState::kDirect;
   PictureState picture;
   int step = 0;
@@ -302,6 +340,36 @@ TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
   EXPECT_EQ(v.state.elements[5].stiffness_factor(), 0.0f);
   EXPECT_EQ(v.state.elements[4].switched_off_flag(), 0);
   EXPECT_TRUE(v.run.picked_elements.Contains(5));
+}
+
+TEST(IterationReport, AStoppedRunEndsThePageWithItsCaption) {
+  SolvedViewer v(BracedPanel(), PushAtTheTop());
+  v.WriteScales(0.0f, 1e-30f, 1e-9f, 1);
+  DiagonalsTakeNoCompression(v);
+  v.run.method = ReanalysisState::kIterative;
+  PictureState picture;
+  int step = 0;
+  const common::Result report =
+      WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+  ASSERT_FALSE(report.ok());
+  EXPECT_EQ(v.solver.FolderText("D3.TXT"), "Compression in element 5, " + report.caption() + "\r\n");
+  EXPECT_NE(report.caption().find("Stop after"), std::string::npos) << report.caption();
+  EXPECT_NE(v.solver.FolderText("FILES").find("D3"), std::string::npos);
+  EXPECT_EQ(v.state.elements[5].switched_off_flag(), 0);
+  EXPECT_FALSE(v.run.picked_elements.Contains(5));
+}
+
+TEST(IterationReport, WithoutAPageNumberNothingIsWritten) {
+  SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
+  ASSERT_TRUE(plat::MakeFolder(v.FolderFile("LASTD")));
+  PictureState picture;
+  int step = 0;
+  const common::Result report =
+      WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+  EXPECT_FALSE(report.ok());
+  EXPECT_NE(report.text().find(v.FolderFile("LASTD")), std::string::npos) << report.text();
+  EXPECT_FALSE(plat::FileExists(v.FolderFile("D3.TXT")));
+  EXPECT_FALSE(plat::FileExists(v.FolderFile("FILES")));
 }
 
 }  // namespace
