@@ -107,6 +107,25 @@ bool SolveSizes(const ReleaseRows& rows, const std::vector<double>& load_case_fo
   return true;
 }
 
+// The moment queries of the release system write the elements' "M" curve files with unit
+// solutions: they are written again with the curves of the frame as it now stands.
+void RewriteMomentFiles(const ViewerState& state, const ViewState& plain, const ReleaseSet& set, int e) {
+  std::vector<float> table;
+  (void)QueryMomentValue(state, plain, DiagramOptions{}, e, 0, 0, table);
+  for (int r = 0; r < set.records(); ++r) {
+    (void)QueryMomentValue(state, plain, DiagramOptions{}, ReleaseRecord(state, set, r).element(), 0, 0, table);
+  }
+}
+
+// The forces the releases release under the load case alone (displacements UT8, no release records).
+std::vector<double> LoadCaseForces(const ViewerState& state, const ViewState& plain, const ReleaseSet& set) {
+  std::vector<double> forces(static_cast<std::size_t>(set.records()), 0.0);
+  for (int i = 0; i < set.records(); ++i) {
+    forces[static_cast<std::size_t>(i)] = ReleasedForce(state, plain, DiagramOptions{}, ReleaseRecord(state, set, i));
+  }
+  return forces;
+}
+
 common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewState& view, ReanalysisView& out, int e,
                           int type, ReleaseKind kind) {
   ReadScales(state, run.scales);
@@ -134,20 +153,24 @@ common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewSt
   plain.reanalysis_mode = false;
   plain.green = GreenPoint{};
   const int m = set.records();
-  std::vector<double> load_case_forces(static_cast<std::size_t>(m), 0.0);
-  for (int i = 0; i < m; ++i) {
-    load_case_forces[static_cast<std::size_t>(i)] = ReleasedForce(state, plain, DiagramOptions{}, ReleaseRecord(state, set, i));
-  }
+  const std::vector<double> load_case_forces = LoadCaseForces(state, plain, set);
   ReleaseRows rows(static_cast<std::size_t>(m), std::vector<double>(static_cast<std::size_t>(m), 0.0));
-  if (common::Result filled = ComputeAuxForcesMV(state, plain, set, rows); !filled) return undo.Restore(filled);
+  const common::Result filled = ComputeAuxForcesMV(state, plain, set, rows);
   SetPointLoadCount(state, own + m);
-
+  common::Result solved = filled;
   std::vector<double> sizes;
-  if (!SolveSizes(rows, load_case_forces, state.scales_factor, sizes)) {
-    return undo.Restore(common::Result::Fail("The system of the releases is singular.", "Error"));
+  if (solved && !SolveSizes(rows, load_case_forces, state.scales_factor, sizes)) {
+    solved = common::Result::Fail("The system of the releases is singular.", "Error");
   }
-  for (int i = 0; i < m; ++i) ReleaseRecord(state, set, i).set_value(static_cast<float>(sizes[static_cast<std::size_t>(i)]));
-  if (common::Result applied = ApplyAuxForces(state, run); !applied) return undo.Restore(applied);
+  if (solved) {
+    for (int i = 0; i < m; ++i) {
+      ReleaseRecord(state, set, i).set_value(static_cast<float>(sizes[static_cast<std::size_t>(i)]));
+    }
+    solved = ApplyAuxForces(state, run);
+  }
+  if (!solved) (void)undo.Restore(solved);
+  RewriteMomentFiles(state, plain, run.releases, e);
+  if (!solved) return solved;
   out.Redraw();
   return common::Result::Ok();
 }

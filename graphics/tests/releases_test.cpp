@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/position/output_list.h"
+#include "graphics/diagrams/element_curve_file.h"
 #include "graphics/diagrams/force_diagrams.h"
 #include "graphics/reanalysis/inverse_in_memory.h"
 #include "graphics/reanalysis/iteration_report.h"
@@ -152,6 +153,11 @@ TEST(DrawInfluence, MomentReleaseInTheMiddleScalesTheMomentThere) {
     EXPECT_NEAR(Moment(v, 1, 0), c.ends, 1e-4 * 45) << "k " << c.k;
     EXPECT_NEAR(Moment(v, 1, 1), c.ends, 1e-4 * 45) << "k " << c.k;
     EXPECT_EQ(v.view.redrawn, 1);
+    // The element's moment file holds the moments drawn, not those of a unit release.
+    float m[51] = {};
+    ASSERT_TRUE(plat::ReadBlock(ElementCurveFileName(v.state, 'M', 1), m, sizeof m));
+    EXPECT_NEAR(m[25], c.middle, 1e-4 * 45);
+    EXPECT_NEAR(m[0], c.ends, 1e-4 * 45);
   }
 }
 
