@@ -286,13 +286,17 @@ TEST(DrawInfluence, AnAuxForcesFileThatCannotBeWrittenChangesNothing) {
   EXPECT_EQ(v.state.displacements, u);
 }
 
+// The report that follows compression, with the view's step counter.
+common::Result FollowCompression(SolvedViewer& v, int& step) {
+  PictureState picture;
+  return WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+}
+
 TEST(IterationReport, WithoutACompressedElementThePageHoldsElementZero) {
   SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
   ASSERT_FALSE(plat::FileExists(v.FolderFile("LASTD")));
-  PictureState picture;
   int step = 4;
-  const common::Result report =
-      WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+  const common::Result report = FollowCompression(v, step);
   ASSERT_TRUE(report.ok()) << report.text();
   EXPECT_EQ(common::ReadPageCounter(v.state.position).value, 3);
   EXPECT_EQ(v.solver.FolderText("D3.TXT"), "Compression in element 0, ");
@@ -333,10 +337,8 @@ TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
   SolvedViewer v(BracedPanel(), PushAtTheTop());
   DiagonalsTakeNoCompression(v);
   v.run.method = ReanalysisState::kDirect;
-  PictureState picture;
   int step = 0;
-  const common::Result report =
-      WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+  const common::Result report = FollowCompression(v, step);
   ASSERT_TRUE(report.ok()) << report.text();
   const std::string page = v.solver.FolderText("D3.TXT");
   // The load pushes the top-left corner to the right: the diagonal from it down to the right is compressed.
@@ -353,10 +355,8 @@ TEST(IterationReport, AStoppedRunEndsThePageWithItsCaption) {
   v.WriteScales(0.0f, 1e-30f, 1e-9f, 1);
   DiagonalsTakeNoCompression(v);
   v.run.method = ReanalysisState::kIterative;
-  PictureState picture;
   int step = 0;
-  const common::Result report =
-      WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+  const common::Result report = FollowCompression(v, step);
   ASSERT_FALSE(report.ok());
   EXPECT_EQ(v.solver.FolderText("D3.TXT"), "Compression in element 5, " + report.caption() + "\r\n");
   EXPECT_NE(report.caption().find("Stop after"), std::string::npos) << report.caption();
@@ -368,10 +368,8 @@ TEST(IterationReport, AStoppedRunEndsThePageWithItsCaption) {
 TEST(IterationReport, WithoutAPageNumberNothingIsWritten) {
   SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
   ASSERT_TRUE(plat::MakeFolder(v.FolderFile("LASTD")));
-  PictureState picture;
   int step = 0;
-  const common::Result report =
-      WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+  const common::Result report = FollowCompression(v, step);
   EXPECT_FALSE(report.ok());
   EXPECT_NE(report.text().find(v.FolderFile("LASTD")), std::string::npos) << report.text();
   EXPECT_FALSE(plat::FileExists(v.FolderFile("D3.TXT")));
