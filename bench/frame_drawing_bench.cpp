@@ -76,11 +76,3 @@ BENCHMARK(BM_StoreyFrame20x3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClampedBars100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -11,7 +11,6 @@
 #include "loads/model/read_geometry.h"
 #include "loads/model/whole_element_load.h"
 #include "loads/picture/draw_load_case.h"
-#include "platform/application.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 
@@ -131,11 +130,3 @@ void BM_DrawLargestLoadPicture(benchmark::State& state) {
 BENCHMARK(BM_DrawLargestLoadPicture)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -42,6 +42,10 @@ plat::LRESULT CGridCtrl::WindowProc(UINT message, plat::WPARAM wParam, plat::LPA
 
 bool CGridCtrl::PreTranslateMessage(plat::MSG* msg) {
   if (msg->message == plat::WM_CHAR) msg->wParam = host_->TranslateChar(*this, static_cast<UINT>(msg->wParam));
+  // A key hides a shown title tip and goes on to the grid.
+  if ((msg->message == plat::WM_KEYDOWN || msg->message == plat::WM_SYSKEYDOWN) && title_tip_.IsWindowVisible()) {
+    title_tip_.Hide();
+  }
   return Window::PreTranslateMessage(msg);
 }
 

@@ -4,6 +4,10 @@
 // the left, lays them out by row heights and column widths in client pixels,
 // and scrolls the non-fixed part by whole rows and columns with the window's
 // own scroll bars (positions are pixel offsets into the non-fixed part).
+// The user moves the focus cell and selects blocks, rows, columns or all
+// cells with the mouse, resizes rows and columns at the headings' dividers
+// and edits a cell in place (CInPlaceEdit); the owner (else the parent) hears
+// of it by WM_NOTIFY (GridNotifyInfo, GridEditInfo) and WM_COMMAND.
 //
 // A dialog attaches the grid with plat::Dialog::AttachToPlaceholder, then sets
 // the counts, texts and widths and calls StretchColumnsToWidth. What a program
@@ -22,6 +26,7 @@
 #include "grid/grid_colours.h"
 #include "grid/grid_host.h"
 #include "grid/grid_notify.h"
+#include "grid/title_tip.h"
 #include "platform/clipboard/data_object.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/dc.h"
@@ -37,6 +42,31 @@ inline constexpr int kGridLinesNone = 0;
 inline constexpr int kGridLinesHorizontal = 1;
 inline constexpr int kGridLinesVertical = 2;
 inline constexpr int kGridLinesBoth = 3;
+
+// The mouse modes: what a held button does.
+inline constexpr int kMouseNothing = 0;
+inline constexpr int kMouseSelectAll = 1;
+inline constexpr int kMouseSelectColumns = 2;
+inline constexpr int kMouseSelectRows = 3;
+inline constexpr int kMouseSelectCells = 4;
+inline constexpr int kMouseOverRowDivider = 6;
+inline constexpr int kMouseSizingRow = 7;
+inline constexpr int kMouseOverColumnDivider = 8;
+inline constexpr int kMouseSizingColumn = 9;
+inline constexpr int kMousePrepareEdit = 10;
+inline constexpr int kMousePrepareDrag = 11;
+inline constexpr int kMouseDragging = 12;
+
+// The auto-scroll timer that runs while the button selects cells.
+inline constexpr plat::UINT_PTR kAutoScrollTimer = 513;
+inline constexpr plat::UINT kAutoScrollMs = 25;
+// How near a divider (pixels) the pointer resizes.
+inline constexpr int kResizeCaptureRange = 3;
+
+// How an edit starts: by a key or a click (the text stays and is selected), or
+// by a character typed into the grid (it replaces the text, unless it is
+// Space, Backspace or Enter).
+enum class EditStart { kKey, kTyped };
 
 class CGridCtrl : public plat::Window {
  public:
@@ -170,6 +200,17 @@ class CGridCtrl : public plat::Window {
   // Keeps the current selection as the previous selection.
   void KeepSelectionAsPrevious();
   void ClearPreviousSelection() { previous_selection_.clear(); }
+  // Selects the block (clearing the cells outside it, keeping the previous
+  // selection); (-1, -1, -1, -1) clears. `redraw_now` redraws the changed
+  // cells at once, otherwise they are marked for painting.
+  void SelectCellRange(int min_row, int min_col, int max_row, int max_col, bool redraw_now = true);
+  // The bounding block of the selection; invalid when nothing is selected.
+  CellRange SelectedCellRange() const;
+  // By the mouse mode: all cells, whole columns, whole rows or a block from
+  // the anchor to `cell`.
+  void ExtendSelectionTo(const CCellID& cell);
+  // Whole rows from the anchor's row to `row`; the host hears of it.
+  void SelectRowsTo(int row, int col);
   // Sends WM_NOTIFY with GridNotifyInfo to the owner (else the parent); its answer.
   plat::LRESULT NotifyOwner(int row, int col, int code);
 
@@ -218,18 +259,29 @@ class CGridCtrl : public plat::Window {
   virtual void OnBeginPrinting(plat::Dc& dc, plat::PrintInfo& info);
   virtual void OnPrint(plat::Dc& dc, plat::PrintInfo& info);
   virtual void OnEndPrinting(plat::Dc& dc, plat::PrintInfo& info);
-  virtual void BeginCellEdit(int row, int col, UINT ch);
+  // Opens the in-place editor over the cell (made visible first) unless the
+  // grid is not editable or the cell is read-only; `ch` is the key or the
+  // character that started it.
+  virtual void BeginCellEdit(int row, int col, UINT ch, EditStart start = EditStart::kKey);
   virtual void PrintHeadingRow(plat::Dc& dc, plat::PrintInfo& info);
   virtual void PrintPageHeader(plat::Dc& dc, plat::PrintInfo& info);
   virtual void PrintPageFooter(plat::Dc& dc, plat::PrintInfo& info);
   virtual bool MakeDragBitmap(plat::Bitmap* picture, plat::Point* hot_spot);
+  // A drag of the selected cells, started by moving the pointer with the
+  // button down on a selected cell.
+  virtual void StartCellDrag();
   virtual void HeadingColumnClicked(const CCellID& cell);
   virtual void HeadingRowClicked(const CCellID& cell);
   virtual plat::Window* OpenCellEditor(const plat::Rect& rect, plat::DWORD style, UINT id, int row, int col,
-                                       std::string_view text, UINT ch);
+                                       std::string_view text, UINT ch, EditStart start);
   virtual void OnDraw(plat::Dc& dc);
   virtual bool DrawFixedCell(plat::Dc& dc, int row, int col, plat::Rect rect, bool erase);
   virtual bool DrawCell(plat::Dc& dc, int row, int col, plat::Rect rect, bool erase);
+
+  // Fills the background of the clip box (headings, cells and the area outside them).
+  void EraseBkgnd(plat::Dc& dc);
+  // The clipped-text tip (created when first needed).
+  CTitleTip& title_tip() { return title_tip_; }
 
   plat::LRESULT WindowProc(UINT message, plat::WPARAM wParam, plat::LPARAM lParam) override;
   bool PreTranslateMessage(plat::MSG* msg) override;
@@ -243,6 +295,17 @@ class CGridCtrl : public plat::Window {
   void OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
   void OnXButtonDown(UINT flags, UINT button, plat::Point point) override;
   bool OnNotify(plat::WPARAM wParam, plat::LPARAM lParam, plat::LRESULT* result) override;
+  void OnPaint(plat::Dc& dc) override;
+  bool OnEraseBkgnd(plat::Dc& dc) override;
+  void OnLButtonDown(UINT flags, plat::Point point) override;
+  void OnMouseMove(UINT flags, plat::Point point) override;
+  void OnLButtonUp(UINT flags, plat::Point point) override;
+  void OnLButtonDblClk(UINT flags, plat::Point point) override;
+  bool OnSetCursor(plat::Window* window, UINT hit_test, UINT message) override;
+  void OnCaptureChanged(plat::Window* window) override;
+  UINT OnGetDlgCode() override;
+  void OnChar(UINT ch, UINT repeat, UINT flags) override;
+  void OnTimer(plat::UINT_PTR id) override;
   // WM_SETFONT: takes the font's description for the grid and every cell and
   // measures the margin and the default sizes in it.
   virtual void OnSetFont(const plat::Font* font, bool redraw);
@@ -261,6 +324,18 @@ class CGridCtrl : public plat::Window {
   // One pass of UpdateScrollRanges; false when a bar that came or went
   // changed the client area.
   bool SetScrollRangesOnce();
+
+  void DrawCellImage(plat::Dc& dc, int image, plat::Rect& rect) const;
+  // The divider mode (6, 8 or 0) of a pointer with no button down, with its cursor.
+  void HoverOverDividers(plat::Point point);
+  // The row (column) whose bottom (right) divider lies at the point of a
+  // click in `clicked`; -1 for none.
+  int DividerRow(plat::Point point) const;
+  int DividerColumn(plat::Point point) const;
+  void StartResize(plat::Point point, bool column);
+  // The 2-pixel line that follows a resize, drawn by inverting (again: gone).
+  void InvertResizeLine(plat::Point point, bool vertical);
+  void ShowTitleTip(plat::Point point);
 
   void RefreshLayout();
   bool FitToText(std::vector<int>& extents, int index, bool row);
@@ -311,6 +386,10 @@ class CGridCtrl : public plat::Window {
   int wheel_lines_ = 3;
   std::set<CCellID> selected_;
   std::set<CCellID> previous_selection_;
+  plat::Point mouse_down_point_;
+  plat::Point last_mouse_point_;
+  int resize_index_ = -1;  // the row or column a resize changes
+  CTitleTip title_tip_;
   int sort_ascending_ = 1;
   int sort_column_ = -1;
 

@@ -148,12 +148,4 @@ bool CGridCtrl::InvalidateCellArea(const CCellID& cell) {
   return true;
 }
 
-bool CGridCtrl::RepaintCell(int row, int col, plat::Dc*) { return InvalidateCellArea(CCellID(row, col)); }
-
-bool CGridCtrl::RepaintColumn(int col) {
-  bool all = true;
-  for (int row = 0; row < GetRowCount(); ++row) all = RepaintCell(row, col) && all;
-  return all;
-}
-
 }  // namespace grid

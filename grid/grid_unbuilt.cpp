@@ -1,5 +1,4 @@
-// Members whose work comes with the grid's painting, selection, editing,
-// clipboard and printing. Until then each does nothing and reports failure, so
+// Members whose work comes with the grid's clipboard and printing. Until then each does nothing and reports failure, so
 // that programs and derived grids already reach them through the virtual table.
 #include "grid/grid_ctrl.h"
 
@@ -13,22 +12,13 @@ void CGridCtrl::OnEditCopy() {}
 void CGridCtrl::OnEditPaste() {}
 void CGridCtrl::InsertRowAtFocus() {}
 void CGridCtrl::DeleteRowAtFocus() {}
-void CGridCtrl::SelectAll() {}
 void CGridCtrl::OnBeginPrinting(plat::Dc&, plat::PrintInfo&) {}
 void CGridCtrl::OnPrint(plat::Dc&, plat::PrintInfo&) {}
 void CGridCtrl::OnEndPrinting(plat::Dc&, plat::PrintInfo&) {}
-void CGridCtrl::BeginCellEdit(int, int, UINT) {}
 void CGridCtrl::PrintHeadingRow(plat::Dc&, plat::PrintInfo&) {}
 void CGridCtrl::PrintPageHeader(plat::Dc&, plat::PrintInfo&) {}
 void CGridCtrl::PrintPageFooter(plat::Dc&, plat::PrintInfo&) {}
 bool CGridCtrl::MakeDragBitmap(plat::Bitmap*, plat::Point*) { return false; }
-void CGridCtrl::HeadingColumnClicked(const CCellID&) {}
-void CGridCtrl::HeadingRowClicked(const CCellID&) {}
-plat::Window* CGridCtrl::OpenCellEditor(const plat::Rect&, plat::DWORD, UINT, int, int, std::string_view, UINT) {
-  return nullptr;
-}
-void CGridCtrl::OnDraw(plat::Dc&) {}
-bool CGridCtrl::DrawFixedCell(plat::Dc&, int, int, plat::Rect, bool) { return false; }
-bool CGridCtrl::DrawCell(plat::Dc&, int, int, plat::Rect, bool) { return false; }
+void CGridCtrl::StartCellDrag() {}
 
 }  // namespace grid

@@ -1,7 +1,6 @@
 #include "geometry/editor/kelmw_app.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "common/dialogs/about_dialog.h"
 #include "geometry/app/command_line.h"
@@ -15,6 +14,7 @@
 #include "geometry/editor/main_frame.h"
 #include "platform/frames/doc_template.h"
 #include "platform/message_box.h"
+#include "platform/script/script_run.h"
 
 namespace kelmf {
 namespace {
@@ -24,13 +24,6 @@ constexpr plat::UINT kTemplateId = 128;
 
 // Suffix and data path longer than the fields that held them.
 constexpr std::size_t kMaxPart = 240;
-
-// Boxes go to the PLAT_MESSAGES file and no script plays the person: nobody
-// can ever press Store or End.
-bool NobodyCanEnd() {
-  const char* script = std::getenv("PLAT_SCRIPT");
-  return plat::MessagesUnattended() && (script == nullptr || *script == '\0');
-}
 
 }  // namespace
 
@@ -92,7 +85,7 @@ bool CKELMWApp::InitInstance() {
   frame->OnUpdateFrameTitle(false);
   frame->ShowWindow(plat::SW_SHOWMAXIMIZED);
   frame->UpdateWindow();
-  if (NobodyCanEnd()) {
+  if (plat::NobodyPlaysThePerson()) {
     std::fprintf(stderr, "KELMF waits for Store or End, and nobody can choose them in an unattended run "
                          "without PLAT_SCRIPT\n");
     plat::PostQuitMessage(97);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/dialogs/application_looks.h"
 #include "geometry/editor/editor_ids.h"
 #include "geometry/editor/editor_menus.h"
 #include "geometry/editor/kelmw_doc.h"
@@ -23,14 +24,7 @@ std::string Metres(const char* format, double a, double b = 0.0) {
 }  // namespace
 
 CMainFrame::CMainFrame() {
-  MapCommandRange(ids::kFirstLook, ids::kLastLook, [](plat::UINT id) {
-    plat::WaitCursor wait;
-    if (plat::WinApp* app = plat::WinApp::Get()) app->SetApplicationLook(static_cast<int>(id));
-  });
-  MapUpdateRange(ids::kFirstLook, ids::kLastLook, [](plat::CmdUI& ui) {
-    const plat::WinApp* app = plat::WinApp::Get();
-    ui.SetCheck(app && app->GetApplicationLook() == static_cast<int>(ui.id()) ? 1 : 0);
-  });
+  common::MapApplicationLooks(*this, ids::kFirstLook, ids::kLastLook);
   MapUpdate(ids::kGraphicalInput, [this](plat::CmdUI& ui) {
     const EditorSession* s = Session();
     ui.SetCheck(s && s->view.graphical_input ? 1 : 0);
@@ -48,7 +42,7 @@ EditorSession* CMainFrame::Session() {
 
 int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   if (plat::FrameWnd::OnCreate(create) == -1) return -1;
-  if (plat::WinApp* app = plat::WinApp::Get()) app->SetApplicationLook(app->GetApplicationLook());
+  common::ApplyStoredLook();
   if (!tool_bar_.Create(this)) return -1;
   tool_bar_.SetWindowText("Standard");
   tool_bar_.SetButtons(EditorToolButtons());

@@ -17,6 +17,11 @@ bool NoteTaker::OnNotify(plat::WPARAM, plat::LPARAM lParam, plat::LRESULT* resul
   return true;
 }
 
+bool NoteTaker::OnCommand(plat::WPARAM wParam, plat::LPARAM) {
+  notes.push_back({kCommandNote, static_cast<int>(plat::LOWORD(wParam)), -1});
+  return true;
+}
+
 plat::LRESULT LoggingGrid::WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
   if (message == plat::WM_VSCROLL || message == plat::WM_HSCROLL) scrolls.push_back({message, plat::LOWORD(wParam)});
   return CGridCtrl::WindowProc(message, wParam, lParam);
@@ -25,6 +30,34 @@ plat::LRESULT LoggingGrid::WindowProc(plat::UINT message, plat::WPARAM wParam, p
 void LoggingGrid::OnChar(plat::UINT ch, plat::UINT repeat, plat::UINT flags) {
   chars.push_back(ch);
   CGridCtrl::OnChar(ch, repeat, flags);
+}
+
+bool RecordingHost::KeyDown(CGridCtrl&, plat::UINT vk, plat::UINT, plat::UINT) {
+  log.push_back("key " + std::to_string(vk));
+  return true;
+}
+
+void RecordingHost::EndEdit(CGridCtrl& grid, const GridEditInfo& info) {
+  log.push_back("end " + info.item.text + " " + std::to_string(info.item.data));
+  GridHost::EndEdit(grid, info);
+}
+
+bool RecordingHost::IsSwitchCell(const CGridCtrl&, int, int col) const { return col == 3; }
+
+void RecordingHost::RowsSelected(CGridCtrl&, int row, int col) {
+  log.push_back("rows " + std::to_string(row) + " " + std::to_string(col));
+}
+
+void RecordingHost::EditorKeyTyped(CGridCtrl&, plat::UINT vk) { log.push_back("typed " + std::to_string(vk)); }
+
+bool RecordingHost::UpperCaseEditor(const CGridCtrl&) const { return upper; }
+
+std::string SelectionOf(const CGridCtrl& grid) {
+  std::string text;
+  for (const CCellID& cell : grid.GetSelectedCells()) {
+    text += "(" + std::to_string(cell.row) + "," + std::to_string(cell.col) + ")";
+  }
+  return text;
 }
 
 plat::Rect ClientOf(const plat::Window& window) {

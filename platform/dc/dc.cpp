@@ -361,8 +361,10 @@ void Dc::DrawTextLine(const char* call, Point reference, unsigned align, std::st
 
   // Along the baseline (u) and towards the ascent (n), y pointing down.
   const double angle = op.font.escapement * std::numbers::pi / 1800.0;
-  const double ux = std::cos(angle), uy = -std::sin(angle);
-  const double nx = -std::sin(angle), ny = -std::cos(angle);
+  const double sine = op.font.escapement == 0 ? 0.0 : std::sin(angle);
+  const double cosine = op.font.escapement == 0 ? 1.0 : std::cos(angle);
+  const double ux = cosine, uy = -sine;
+  const double nx = -sine, ny = -cosine;
   double along = 0;
   if ((align & TA_CENTER) == TA_CENTER) {
     along = -op.text_width / 2.0;

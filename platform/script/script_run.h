@@ -44,6 +44,10 @@ std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0);
 // decides when the program waits for a person.
 bool ScriptRunning();
 
+// Message boxes go to the PLAT_MESSAGES file and no PLAT_SCRIPT plays the
+// person: a window that waits for a person would wait for nobody.
+bool NobodyPlaysThePerson();
+
 // While a program waits for a child it started (a waited start whose windows
 // stay painted and disabled), the script's next step and its watchdog wait
 // too. Pauses nest; each PauseScript is matched by one ResumeScript.

@@ -71,6 +71,11 @@ void ResumeScript() {
 bool ScriptPaused() { return pause_depth > 0; }
 bool ScriptRunning() { return script_runs > 0; }
 
+bool NobodyPlaysThePerson() {
+  const char* script = std::getenv("PLAT_SCRIPT");
+  return MessagesUnattended() && (script == nullptr || *script == '\0');
+}
+
 std::unique_ptr<ScriptRun> StartScriptRun(const char* argv0) {
   const char* folder_text = std::getenv("PLAT_SCRIPT");
   if (!folder_text || !*folder_text) return nullptr;
@@ -118,6 +123,7 @@ bool ScriptRunner::Idle() const {
 }
 
 void ScriptRunner::Tick() {
+  if (step_pending_) return;
   // Events handled inside a step's act (not a modal loop it opened) are part of that act.
   if (!running_.empty() && LoopLevel() <= running_.back().loop_level) return;
   const std::int64_t now = clock_.elapsed();
@@ -156,7 +162,15 @@ void ScriptRunner::Tick() {
   }
   busy_ms_ = 0;
   quiet_ms_ = 0;
-  RunStep(next_++);
+  // The step runs outside this timer's slot: Qt fires no timer again inside
+  // its own slot, so a modal loop that the step's act opens (a dialog behind a
+  // key's accelerator) would never see the next tick.
+  step_pending_ = true;
+  const std::size_t index = next_++;
+  QTimer::singleShot(0, &timer_, [this, index] {
+    step_pending_ = false;
+    RunStep(index);
+  });
 }
 
 void ScriptRunner::RunStep(std::size_t index) {

@@ -58,6 +58,7 @@ class ScriptRunner final : public ScriptRun {
   std::int64_t quiet_ms_ = 0;      // no message handled for this long
   std::int64_t busy_ms_ = 0;       // the next step waited this long for idleness
   std::int64_t wait_until_ms_ = 0;  // a "wait" step's end
+  bool step_pending_ = false;       // a step is queued to run
   std::uint64_t last_dispatched_ = 0;
   hooks::DialogHandler dialogs_;
   hooks::DialogHandler* previous_dialogs_;

@@ -7,16 +7,13 @@
 
 #include "common/position/position.h"
 #include "platform/binary_io.h"
+#include "tests/e2e/file_bytes.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
 
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  const auto bytes = plat::ReadWholeFile(path);
-  if (!bytes) return {};
-  return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-}
+using e2e::ReadBytes;
 
 struct Example {
   std::string name;

@@ -11,6 +11,7 @@
 #include "platform/dialogs/dialog.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/dialogs/file_dialog.h"
+#include "platform/frames/accelerators.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/view.h"
 #include "platform/frames/win_app.h"
@@ -141,7 +142,7 @@ class ScriptTestApp : public plat::WinApp {
   bool InitInstance() override {
     plat::Menu file = plat::Menu::Popup();
     file.AppendMenu(plat::MF_STRING, kStore, "&Store\tCtrl+S");
-    file.AppendMenu(plat::MF_STRING, kDialog, "&Dialog");
+    file.AppendMenu(plat::MF_STRING, kDialog, "&Dialog\tCtrl+D");
     file.AppendMenu(plat::MF_STRING, kLocked, "&Locked");
     file.AppendMenu(plat::MF_STRING, kOpen, "&Open");
     file.AppendMenu(plat::MF_STRING, kSize, "Si&ze");
@@ -153,6 +154,7 @@ class ScriptTestApp : public plat::WinApp {
     frame->auto_delete = true;
     const plat::Rect place{40, 40, 520, 400};
     if (!frame->Create("Script test", plat::WS_OVERLAPPEDWINDOW, place, nullptr, bar, &context)) return false;
+    frame->SetAccelerators(plat::AcceleratorTable({{plat::FVIRTKEY | plat::FCONTROL, 'D', kDialog}}));
     SetMainWnd(frame);
     frame->ShowWindow(maximised ? plat::SW_SHOWMAXIMIZED : plat::SW_SHOW);
     return true;

@@ -53,6 +53,15 @@ TEST(ScriptRunTest, StepsActAsAPersonAndTheProgramEndsByItsMenu) {
   EXPECT_EQ("frame " + std::to_string(image.width()) + " " + std::to_string(image.height()), run.notes.back());
 }
 
+TEST(ScriptRunTest, ADialogThatAKeysAcceleratorOpensTakesTheNextSteps) {
+  const std::vector<std::string> steps{"key Ctrl+D", "set 1000 7", "press 1", "close"};
+  const ScriptedRun run = RunScripted(Joined(steps));
+  EXPECT_EQ(run.exit_code, 0) << run.log_text();
+  EXPECT_EQ(run.log, Oks(steps));
+  ASSERT_FALSE(run.notes.empty());
+  EXPECT_EQ(run.notes[0], "dialog 1 7");
+}
+
 TEST(ScriptRunTest, CommonDialogsTakeTheNextStepAsTheirAnswer) {
   const std::string file = testing::TestFolder() + "two words.txt";
   std::ofstream(file) << "x";
