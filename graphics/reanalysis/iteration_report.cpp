@@ -18,6 +18,10 @@ void WriteElementLine(plat::TextWriter& page, int sense, int e) {
   page.Printf(sense == kFollowTension ? "Tension in element %i, " : "Compression in element %i, ", e);
 }
 
+common::Result CannotWrite(const std::string& path) {
+  return common::Result::Fail("The file " + path + " cannot be written.", "Error");
+}
+
 void RemoveElement(common::ElementRecord& element) {
   element.set_modified_flag(1);
   element.set_switched_off_flag(1);
@@ -28,14 +32,13 @@ void RemoveElement(common::ElementRecord& element) {
 
 common::Result WriteIterationReport(ViewerState& state, ReanalysisState& run, PictureState& picture,
                                     const ViewState& view, ReanalysisView& out, int& step, int sense) {
-  const common::PageCount page_number = common::AdvancePageCounter(state.position);
+  const common::PageCount page_number = common::NextPage(state.position);
   if (!page_number.status.ok()) {
     return UnusableFile(state.position.FolderFile(common::kPageCounterFile), page_number.status);
   }
-  const std::string label = common::PageLabel(page_number.value);
-  const std::string path = common::PageFile(state.position, label);
-  plat::TextWriter page(path);
-  if (!page.is_open()) return common::Result::Fail("The file " + path + " cannot be written.", "Error");
+  std::string text;
+  plat::TextWriter page;
+  page.OpenText(text);
 
   step = 0;
   run.iteration_count = 0;
@@ -68,12 +71,17 @@ common::Result WriteIterationReport(ViewerState& state, ReanalysisState& run, Pi
     b = NextElement(state, sense);
     if (b > 0) WriteElementLine(page, sense, b);
   }
-  if (!page.Close()) return common::Result::Fail("The file " + path + " cannot be written.", "Error");
+  (void)page.Close();
+  // The page, then LASTD naming it, then its line in FILES.
+  const std::string label = common::PageLabel(page_number.value);
+  const std::string path = common::PageFile(state.position, label);
+  if (!plat::WriteTextFile(path, text)) return CannotWrite(path);
+  if (!common::WritePageCounter(state.position, page_number.value)) {
+    return CannotWrite(state.position.FolderFile(common::kPageCounterFile));
+  }
   if (!common::AppendOutputList(state.position,
                                 common::LoadCasePageEntry(label, state.current_load_case, "    Iterations "))) {
-    return common::Result::Fail("The file " + state.position.FolderFile(common::kOutputListFile) +
-                                    " cannot be written.",
-                                "Error");
+    return CannotWrite(state.position.FolderFile(common::kOutputListFile));
   }
   return stopped;
 }

@@ -16,8 +16,10 @@ inline constexpr int kFollowTension = 1;
 // Writes the page with the sense kFollowCompression or kFollowTension. Each removed element is
 // picked, marked modified and switched off with k = 0, and the frame is reanalysed with
 // IterateModifiedStiffness; a run without a result ends the page with its stop caption and is
-// returned after the page is listed, its element left as it was. Fails, writing nothing, when LASTD gives no page number or
-// the page cannot be created.
+// returned after the page is listed, its element left as it was. The page is written whole, then
+// LASTD names it, then FILES lists it. Fails, naming the file: without a page number from LASTD
+// (nothing written), or when the page, LASTD or FILES cannot be written (LASTD never names a page
+// that is not there).
 common::Result WriteIterationReport(ViewerState& state, ReanalysisState& run, PictureState& picture,
                                     const ViewState& view, ReanalysisView& out, int& step, int sense);
 

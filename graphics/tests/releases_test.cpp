@@ -376,5 +376,15 @@ TEST(IterationReport, WithoutAPageNumberNothingIsWritten) {
   EXPECT_FALSE(plat::FileExists(v.FolderFile("FILES")));
 }
 
+TEST(IterationReport, APageThatCannotBeWrittenIsNotCounted) {
+  SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
+  ASSERT_TRUE(plat::MakeFolder(v.FolderFile("D3.TXT")));
+  int step = 0;
+  const common::Result report = FollowCompression(v, step);
+  EXPECT_EQ(report.text(), "The file " + v.FolderFile("D3.TXT") + " cannot be written.");
+  EXPECT_EQ(common::ReadPageCounter(v.state.position).value, 2);
+  EXPECT_FALSE(plat::FileExists(v.FolderFile("FILES")));
+}
+
 }  // namespace
 }  // namespace revuzavi
