@@ -49,6 +49,7 @@ common::Result WriteIterationReport(ViewerState& state, ReanalysisState& run, Pi
   WriteElementLine(page, sense, b);
   common::Result stopped = common::Result::Ok();
   while (b > 0) {
+    ++run.step_count;  // Esc deletes the working copies of the steps counted
     ClearLabelPositions(picture);
     const common::ElementRecord before = state.elements[b];
     const int picks = run.picked_elements.count();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -286,17 +287,17 @@ TEST(DrawInfluence, AnAuxForcesFileThatCannotBeWrittenChangesNothing) {
   EXPECT_EQ(v.state.displacements, u);
 }
 
-// The report that follows compression, with the view's step counter.
-common::Result FollowCompression(SolvedViewer& v, int& step) {
+// The report with the view's step counter.
+common::Result Report(SolvedViewer& v, int& step, int sense = kFollowCompression) {
   PictureState picture;
-  return WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, kFollowCompression);
+  return WriteIterationReport(v.state, v.run, picture, ViewState{}, v.view, step, sense);
 }
 
 TEST(IterationReport, WithoutACompressedElementThePageHoldsElementZero) {
   SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
   ASSERT_FALSE(plat::FileExists(v.FolderFile("LASTD")));
   int step = 4;
-  const common::Result report = FollowCompression(v, step);
+  const common::Result report = Report(v, step);
   ASSERT_TRUE(report.ok()) << report.text();
   EXPECT_EQ(common::ReadPageCounter(v.state.position).value, 3);
   EXPECT_EQ(v.solver.FolderText("D3.TXT"), "Compression in element 0, ");
@@ -338,7 +339,7 @@ TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
   DiagonalsTakeNoCompression(v);
   v.run.method = ReanalysisState::kDirect;
   int step = 0;
-  const common::Result report = FollowCompression(v, step);
+  const common::Result report = Report(v, step);
   ASSERT_TRUE(report.ok()) << report.text();
   const std::string page = v.solver.FolderText("D3.TXT");
   // The load pushes the top-left corner to the right: the diagonal from it down to the right is compressed.
@@ -348,6 +349,24 @@ TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
   EXPECT_EQ(v.state.elements[5].stiffness_factor(), 0.0f);
   EXPECT_EQ(v.state.elements[4].switched_off_flag(), 0);
   EXPECT_TRUE(v.run.picked_elements.Contains(5));
+  EXPECT_EQ(step, 1);
+  EXPECT_EQ(v.run.step_count, 1);
+  EXPECT_TRUE(plat::FileExists(v.File("UCT80")));
+}
+
+TEST(IterationReport, FollowsTensionIteratively) {
+  SolvedViewer v(BracedPanel(), PushAtTheTop());
+  v.state.elements[4].set_tension_flag(0);
+  v.state.elements[5].set_tension_flag(0);
+  v.run.method = ReanalysisState::kIterative;
+  int step = 0;
+  const common::Result report = Report(v, step, kFollowTension);
+  ASSERT_TRUE(report.ok()) << report.text();
+  const std::string page = v.solver.FolderText("D3.TXT");
+  EXPECT_TRUE(std::regex_match(page, std::regex("Tension in element 4, Number of iterations = [1-9][0-9]* \r\n")))
+      << page;
+  EXPECT_EQ(v.state.elements[4].switched_off_flag(), 1);
+  EXPECT_EQ(v.state.elements[5].switched_off_flag(), 0);
 }
 
 TEST(IterationReport, AStoppedRunEndsThePageWithItsCaption) {
@@ -356,7 +375,7 @@ TEST(IterationReport, AStoppedRunEndsThePageWithItsCaption) {
   DiagonalsTakeNoCompression(v);
   v.run.method = ReanalysisState::kIterative;
   int step = 0;
-  const common::Result report = FollowCompression(v, step);
+  const common::Result report = Report(v, step);
   ASSERT_FALSE(report.ok());
   EXPECT_EQ(v.solver.FolderText("D3.TXT"), "Compression in element 5, " + report.caption() + "\r\n");
   EXPECT_NE(report.caption().find("Stop after"), std::string::npos) << report.caption();
@@ -369,7 +388,7 @@ TEST(IterationReport, WithoutAPageNumberNothingIsWritten) {
   SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
   ASSERT_TRUE(plat::MakeFolder(v.FolderFile("LASTD")));
   int step = 0;
-  const common::Result report = FollowCompression(v, step);
+  const common::Result report = Report(v, step);
   EXPECT_FALSE(report.ok());
   EXPECT_NE(report.text().find(v.FolderFile("LASTD")), std::string::npos) << report.text();
   EXPECT_FALSE(plat::FileExists(v.FolderFile("D3.TXT")));
@@ -380,7 +399,7 @@ TEST(IterationReport, APageThatCannotBeWrittenIsNotCounted) {
   SolvedViewer v(zedir::testing::FixedBeam(), UniformLoad(zedir::testing::FixedBeam().Build()));
   ASSERT_TRUE(plat::MakeFolder(v.FolderFile("D3.TXT")));
   int step = 0;
-  const common::Result report = FollowCompression(v, step);
+  const common::Result report = Report(v, step);
   EXPECT_EQ(report.text(), "The file " + v.FolderFile("D3.TXT") + " cannot be written.");
   EXPECT_EQ(common::ReadPageCounter(v.state.position).value, 2);
   EXPECT_FALSE(plat::FileExists(v.FolderFile("FILES")));
