@@ -28,6 +28,6 @@ struct GreenSums {
 std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e);
 
 // Writes NODDISPGFELM (skipped when it cannot be created).
-void NodalDisplacementGreenFunctions(const Run& run);
+common::Result NodalDisplacementGreenFunctions(const Run& run);
 
 }  // namespace zedir

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "Quon/elements/node_rotation.h"
 #include "Quon/results/result_files.h"
 #include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
@@ -30,13 +29,18 @@ mechanics::Vector Product(const mechanics::Matrix& k, const std::vector<double>&
   return forces;
 }
 
-void WriteSupportValues(const Run& run) {
-  plat::WriteBlock(run.position.LoadCaseFile(kDisplacementCopyFile, run.load_case), run.displacements.data(),
-                   run.displacements.size() * sizeof(double));
-  plat::WriteBlock(run.position.LoadCaseFile(kReactionsFile, run.load_case), run.support_reactions.data() + 1,
-                   (run.support_reactions.size() - 1) * sizeof(float));
-  plat::WriteTextFile(run.position.FolderFile(std::string(kReactionTextFile) + run.load_case_text + ".TXT"),
-                      SupportForcesText(run.nodal_forces));
+common::Result WriteSupportValues(const Run& run) {
+  const std::string copy = run.position.LoadCaseFile(kDisplacementCopyFile, run.load_case);
+  if (!plat::WriteBlock(copy, run.displacements.data(), run.displacements.size() * sizeof(double))) {
+    return CannotStore(copy);
+  }
+  const std::string reactions = run.position.LoadCaseFile(kReactionsFile, run.load_case);
+  if (!plat::WriteBlock(reactions, run.support_reactions.data() + 1,
+                        (run.support_reactions.size() - 1) * sizeof(float))) {
+    return CannotStore(reactions);
+  }
+  const std::string text = run.position.FolderFile(std::string(kReactionTextFile) + run.load_case_text + ".TXT");
+  return Stored(plat::WriteTextFile(text, SupportForcesText(run.nodal_forces)), text);
 }
 
 }  // namespace
@@ -73,8 +77,7 @@ common::Result ComputeSupportReactions(Run& run) {
       [&](int q) { return run.nodal_forces[q] - run.load_vector[q] + settling[q]; });
   run.support_reactions = mechanics::ReactionVector(reactions, n);
   for (const mechanics::SupportReaction& r : reactions) run.nodal_forces[r.dof] = r.value;
-  WriteSupportValues(run);
-  return common::Result::Ok();
+  return WriteSupportValues(run);
 }
 
 }  // namespace zedir
