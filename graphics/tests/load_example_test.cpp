@@ -81,7 +81,7 @@ std::vector<float> KlagerOf(const ViewerState& state) {
 void SaveLoadPicture(const common::Position& position, int lc, const std::string& file) {
   ViewerState state = testing::ViewerOn(position, lc);
   const std::vector<float> reactions = KlagerOf(state);
-  testing::SaveBitmapPicture(state, file, 2.0f, [&](Canvas& c) {
+  testing::SaveBitmapPicture(state, file, 3.0f, [&](Canvas& c) {
     DrawFrame(c, FrameOptions{});
     if (state.load_case_params.gravity_flag() != 0) DrawSelfWeight(c);
     DrawLineLoads(c, true);
@@ -89,7 +89,7 @@ void SaveLoadPicture(const common::Position& position, int lc, const std::string
     DrawSupportReactions(c, reactions, ReactionOptions{});
   });
   ASSERT_TRUE(ReadRightHandSide(state, state.current_load_case_text).ok());
-  testing::SaveBitmapPicture(state, "nodal_" + file, 2.0f, [&](Canvas& c) {
+  testing::SaveBitmapPicture(state, "nodal_" + file, 3.0f, [&](Canvas& c) {
     DrawFrame(c, FrameOptions{});
     DrawNodalLoads(c, state.right_hand_side);
   });
