@@ -95,7 +95,7 @@ TEST_F(Beam2Test, TwoElementsTheirNumbersAndTheWidth) {
   ASSERT_EQ(frame.elements.count(), 2);
 
   plat::RecordingDc dc;
-  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc));
+  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc).has_value());
   ASSERT_TRUE(WriteGraphicsMarker(*position_));
   EXPECT_EQ(FileText(marker), std::string("\x01\x00\x00\x00", 4));
 
@@ -121,7 +121,7 @@ TEST_F(PortalTest, StandsUprightWithTurnedColumnNumbers) {
   (void)ReadFrameFiles(*position_, frame);
   ASSERT_EQ(frame.elements.count(), 3);
   plat::RecordingDc dc;
-  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc));
+  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc).has_value());
   const auto lines = Lines(dc);
   ASSERT_GE(lines.size(), 3u);
   int lowest_beam = -1;
@@ -158,7 +158,7 @@ TEST(FramePicture, APositionWithoutParamrDrawsNothingAndLeavesNoMarker) {
   FrameData frame;
   EXPECT_EQ(ReadFrameFiles(position, frame).graphics_marker, 0);
   plat::RecordingDc dc;
-  EXPECT_FALSE(DrawFramePicture(frame, ScreenOptions(dc), dc));
+  EXPECT_FALSE(DrawFramePicture(frame, ScreenOptions(dc), dc).has_value());
   EXPECT_TRUE(dc.ops().empty());
   EXPECT_FALSE(plat::FileExists(position.File("GRAFIKGO")));
 }
@@ -191,7 +191,7 @@ int FilledEllipses(const plat::RecordingDc& dc) {
 TEST(FramePicture, ASupportAndAHingedEndAtTheNode) {
   const FrameData frame = HingedBeam();
   plat::RecordingDc dc;
-  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc));
+  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc).has_value());
   const auto& ops = dc.ops();
   EXPECT_EQ(std::count_if(ops.begin(), ops.end(),
                           [](const plat::DeviceOp& op) { return op.kind == plat::DeviceOp::Kind::kPolygon; }),
@@ -212,7 +212,7 @@ TEST(FramePicture, NodeNumbersOutsideTheTableSkipSupportAndHingeWork) {
   frame.nodes[1].set_end_count(400);  // the list never reads past its ten places
   frame.nodes[1].set_mixed_hinges(1);
   plat::RecordingDc dc;
-  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc));
+  ASSERT_TRUE(DrawFramePicture(frame, ScreenOptions(dc), dc).has_value());
   EXPECT_EQ(FilledEllipses(dc), 0);
 }
 
@@ -226,7 +226,7 @@ TEST(FramePicture, ADamagedNodesIsNamedOnceAndDrawsNothing) {
   EXPECT_FALSE(read.problem.ok());
   EXPECT_NE(read.problem.text().find(position.File("NODES")), std::string::npos) << read.problem.text();
   plat::RecordingDc dc;
-  EXPECT_FALSE(DrawFramePicture(frame, ScreenOptions(dc), dc));
+  EXPECT_FALSE(DrawFramePicture(frame, ScreenOptions(dc), dc).has_value());
   EXPECT_TRUE(dc.ops().empty());
 }
 

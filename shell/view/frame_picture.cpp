@@ -291,10 +291,11 @@ FrameWindow FrameWorldWindow(const common::DrawingExtents& extents, double pictu
   return w;
 }
 
-bool DrawFramePicture(const FrameData& frame, const FramePictureOptions& options, plat::Dc& dc) {
-  if (!frame.params_read || frame.damaged) return false;
+std::optional<plat::Mapping> DrawFramePicture(const FrameData& frame, const FramePictureOptions& options,
+                                              plat::Dc& dc) {
+  if (!frame.params_read || frame.damaged) return std::nullopt;
   const FrameWindow window = FrameWorldWindow(frame.extents, options.picture_factor);
-  if (window.left == window.right || window.bottom == window.top) return false;
+  if (window.left == window.right || window.bottom == window.top) return std::nullopt;
   const double u = frame.units_per_metre;
   const int saved = dc.SaveDC();
   MapWindow(dc, window, u, options);
@@ -310,8 +311,9 @@ bool DrawFramePicture(const FrameData& frame, const FramePictureOptions& options
   DrawHinges(p);
   DrawRigidJoints(p);
   DrawOriginAndDimensions(p, window, options.text_size);
+  const plat::Mapping mapping = dc.mapping();
   dc.RestoreDC(saved);
-  return true;
+  return mapping;
 }
 
 }  // namespace quentaris

@@ -2,6 +2,8 @@
 // The frame picture of the shell's main view: elements with their numbers,
 // supports, hinges, rigid joints, the origin with its axes and the overall
 // width and height, z up.
+#include <optional>
+
 #include "platform/dc/dc.h"
 #include "shell/view/frame_data.h"
 
@@ -20,8 +22,11 @@ struct FramePictureOptions {
 FramePictureOptions PictureArea(const plat::Dc& dc, const plat::Rect& client);
 
 // Draws the frame (nothing without PARAMR or from a damaged NODES or
-// ELEMENTS, or when the world window is empty). False when nothing was drawn.
-bool DrawFramePicture(const FrameData& frame, const FramePictureOptions& options, plat::Dc& dc);
+// ELEMENTS, or when the world window is empty) and leaves the context as it
+// was. The mapping it drew with (logical units: metres x units per metre), or
+// nothing when nothing was drawn.
+std::optional<plat::Mapping> DrawFramePicture(const FrameData& frame, const FramePictureOptions& options,
+                                              plat::Dc& dc);
 
 // The world window of the picture in metres, as drawn: x1, z1, x2, z2.
 struct FrameWindow {
