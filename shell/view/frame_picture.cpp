@@ -299,7 +299,8 @@ std::optional<plat::Mapping> DrawFramePicture(const FrameData& frame, const Fram
   const double u = frame.units_per_metre;
   const int saved = dc.SaveDC();
   MapWindow(dc, window, u, options);
-  const double pixel = PixelsToLogical(dc, 1.0);
+  // A pixel of the screen: as large on a printed page, whose own pixels are much smaller.
+  const double pixel = PixelsToLogical(dc, std::max(dc.GetDeviceCaps(plat::LOGPIXELSX), 1) / 96.0);
   const common::DrawingExtents& e = frame.extents;
   const double larger = std::max(std::fabs(static_cast<double>(e.xmax()) - e.xmin()),
                                  std::fabs(static_cast<double>(e.zmax()) - e.zmin()));
