@@ -94,12 +94,6 @@ bool DefineWorldFromCorners(plat::Dc& dc, ViewState& view, const DrawArea& area,
   return true;
 }
 
-double PixelsToLogical(const plat::Mapping& mapping, double pixels) {
-  const plat::PointD a = mapping.ToLogical(plat::PointD{0.0, 0.0});
-  const plat::PointD b = mapping.ToLogical(plat::PointD{pixels, pixels});
-  return std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y));
-}
-
 plat::PointD DeviceToWorld(const ViewState& view, int drawing_scale, plat::Point device) {
   const plat::PointD logical =
       view.mapping.ToLogical(plat::PointD{static_cast<double>(device.x), static_cast<double>(device.y)});

@@ -1,6 +1,7 @@
 #pragma once
 // The world window of the geometry editor: metres mapped isotropically onto
 // the view or the printed page, z up, at DrawingScale logical units per metre.
+#include "common/pixel_size.h"
 #include "common/records/drawing_extents.h"
 #include "geometry/editor/view_state.h"
 #include "platform/dc/dc.h"
@@ -42,9 +43,7 @@ void SetUpExtentsMapping(plat::Dc& dc, ViewState& view, const DrawArea& area, in
 bool DefineWorldFromCorners(plat::Dc& dc, ViewState& view, const DrawArea& area, int drawing_scale, int font_size,
                             const WorldBox& corners, double margin = 1.0);
 
-// The largest of `pixels` device pixels along x and along y in logical units
-// of the mapping.
-double PixelsToLogical(const plat::Mapping& mapping, double pixels);
+using common::PixelsToLogical;
 
 // A device point of the last mapping in metres.
 plat::PointD DeviceToWorld(const ViewState& view, int drawing_scale, plat::Point device);

@@ -216,6 +216,69 @@ TEST(FramePicture, NodeNumbersOutsideTheTableSkipSupportAndHingeWork) {
   EXPECT_EQ(FilledEllipses(dc), 0);
 }
 
+// A column 1 (0,0)-(0,4) hinged at its top and a beam 2 (0,4)-(6,4) rigid
+// there: node 2 is a joint of mixed ends listing both.
+FrameData MixedJoint() {
+  FrameData frame;
+  frame.params_read = true;
+  frame.extents = common::DrawingExtents::Box(0, 0, 6, 4);
+  frame.units_per_metre = UnitsPerMetre(frame.extents);
+  frame.nodes.SetCount(3);
+  frame.nodes[1].set_support(3, 1.0f);
+  frame.nodes[2].set_z(4.0f);
+  frame.nodes[2].set_mixed_hinges(1);
+  frame.nodes[2].set_end_count(2);
+  frame.nodes[2].set_element(1, 1);
+  frame.nodes[2].set_element(2, 2);
+  frame.nodes[3].set_x(6.0f);
+  frame.nodes[3].set_z(4.0f);
+  frame.nodes[3].set_support(2, 1.0f);
+  frame.elements.SetCount(2);
+  const float ends[2][4] = {{0, 0, 0, 4}, {0, 4, 6, 4}};
+  for (int k = 1; k <= 2; ++k) {
+    common::ElementRecord& e = frame.elements[k];
+    e.set_xa(ends[k - 1][0]);
+    e.set_za(ends[k - 1][1]);
+    e.set_xb(ends[k - 1][2]);
+    e.set_zb(ends[k - 1][3]);
+    e.set_node_a(static_cast<std::int16_t>(k == 1 ? 1 : 2));
+    e.set_node_b(static_cast<std::int16_t>(k == 1 ? 2 : 3));
+  }
+  frame.elements[1].set_hinge_b(1);
+  return frame;
+}
+
+TEST(FramePicture, AtAJointOfMixedEndsTheHingeLiesOnTheElementAndTheRigidEndGetsAStroke) {
+  const FrameData frame = MixedJoint();
+  plat::RecordingDc dc;
+  const std::optional<plat::Mapping> mapping = DrawFramePicture(frame, ScreenOptions(dc), dc);
+  ASSERT_TRUE(mapping.has_value());
+  const double u = frame.units_per_metre;
+  const auto device = [&](double x, double z) { return mapping->ToDevice(plat::PointD{x * u, z * u}); };
+  const plat::PointD hinge = device(0.0, 3.95);  // 0.05 m down the column from the joint
+  int circles = 0;
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind != plat::DeviceOp::Kind::kEllipse || op.brush.style != plat::BS_SOLID) continue;
+    ++circles;
+    EXPECT_NEAR((op.rect.left + op.rect.right) / 2.0, hinge.x, 1.0);
+    EXPECT_NEAR((op.rect.top + op.rect.bottom) / 2.0, hinge.y, 1.0);
+  }
+  EXPECT_EQ(circles, 1);
+  const plat::PointD joint = device(0.0, 4.0);
+  const plat::PointD stroke_end = device(0.2, 4.0);
+  bool stroke = false;
+  for (const plat::DeviceOp* op : Lines(dc)) {
+    const plat::Point a = op->points.front();
+    const plat::Point b = op->points.back();
+    if (std::abs(a.x - joint.x) <= 1 && std::abs(a.y - joint.y) <= 1 && std::abs(b.x - stroke_end.x) <= 1 &&
+        std::abs(b.y - stroke_end.y) <= 1) {
+      stroke = true;
+    }
+  }
+  EXPECT_TRUE(stroke) << dc.Text();
+  SaveSnapshot(frame, "quentaris-frame-joint.png");
+}
+
 TEST(FramePicture, ADamagedNodesIsNamedOnceAndDrawsNothing) {
   const common::Position position = FreshPosition("DAMAGED");
   ASSERT_TRUE(plat::WriteBlock(position.File("PARAMR"), std::string(744, '\0').data(), 744));

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <string>
 
+#include "common/pixel_size.h"
 #include "common/rotated_font.h"
 
 namespace quentaris {
@@ -258,12 +259,6 @@ void MapWindow(plat::Dc& dc, const FrameWindow& w, double u, const FramePictureO
   dc.SetWindowOrg(Logical(w.left * u), Logical(w.bottom * u));
 }
 
-double PixelsToLogical(const plat::Dc& dc, double pixels) {
-  const plat::PointD a = dc.DeviceToLogical(plat::PointD{0.0, 0.0});
-  const plat::PointD b = dc.DeviceToLogical(plat::PointD{pixels, pixels});
-  return std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y));
-}
-
 }  // namespace
 
 FramePictureOptions PictureArea(const plat::Dc& dc, const plat::Rect& client) {
@@ -300,7 +295,7 @@ std::optional<plat::Mapping> DrawFramePicture(const FrameData& frame, const Fram
   const int saved = dc.SaveDC();
   MapWindow(dc, window, u, options);
   // A pixel of the screen: as large on a printed page, whose own pixels are much smaller.
-  const double pixel = PixelsToLogical(dc, std::max(dc.GetDeviceCaps(plat::LOGPIXELSX), 1) / 96.0);
+  const double pixel = common::PixelsToLogical(dc.mapping(), std::max(dc.GetDeviceCaps(plat::LOGPIXELSX), 1) / 96.0);
   const common::DrawingExtents& e = frame.extents;
   const double larger = std::max(std::fabs(static_cast<double>(e.xmax()) - e.xmin()),
                                  std::fabs(static_cast<double>(e.zmax()) - e.zmin()));
