@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "common/dialogs/manual.h"
 #include "common/rotated_font.h"
 #include "platform/frames/command_ids.h"
 #include "platform/frames/frame_wnd.h"
@@ -20,6 +21,8 @@
 namespace quentaris {
 namespace {
 
+constexpr const char* kManualDocument = "QUENTARIS.PDF";
+
 // Shows the data-path advice once the paint is over.
 constexpr plat::UINT kShowAdviceMessage = plat::WM_USER + 346;
 
@@ -31,6 +34,7 @@ CPView::CPView(ShellState& state) : state_(state) {
   for (plat::UINT id : {plat::ID_FILE_PRINT, plat::ID_FILE_PRINT_DIRECT, plat::ID_FILE_PRINT_PREVIEW}) {
     MapCommand(id, [this, id] { OnPrintCommand(id); });
   }
+  MapCommand(plat::ID_HELP, [] { (void)common::OpenManual(kManualDocument); });
 }
 
 int CPView::OnCreate(const plat::CREATESTRUCT& create) {

@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/print/picture.h"
 #include "platform/testing/testing.h"
+#include "shell/settings/read_settings.h"
 #include "shell/tests/frame_example.h"
 #include "shell/tests/shell_test_files.h"
 
@@ -291,6 +292,25 @@ TEST(FramePicture, ADamagedNodesIsNamedOnceAndDrawsNothing) {
   plat::RecordingDc dc;
   EXPECT_FALSE(DrawFramePicture(frame, ScreenOptions(dc), dc).has_value());
   EXPECT_TRUE(dc.ops().empty());
+}
+
+TEST(LoadPosition, ReadsTheFrameOfThePositionAndNamesADamagedElements) {
+  ShellState state;
+  ReadSettings(state);
+  state.data_path = plat::testing::TestFolder() + "data/";
+  state.position_name = "F";
+  const common::Position position = FreshPosition("F");
+  ASSERT_TRUE(plat::WriteBlock(position.File("PARAMR"), std::string(744, '\0').data(), 744));
+  ASSERT_TRUE(LoadPosition(state).ok());
+  EXPECT_TRUE(state.frame.params_read);
+  EXPECT_EQ(state.frame.extents.xmax(), 50.0f) << "no EXTENSIOR: 0, 0, 50, 30";
+  EXPECT_EQ(state.frame.units_per_metre, 50);
+
+  const std::string elements = std::string("\x65\x00", 2);  // claims 101 elements
+  ASSERT_TRUE(plat::WriteBlock(position.File("ELEMENTS"), elements.data(), elements.size()));
+  const common::Result damaged = LoadPosition(state);
+  EXPECT_NE(damaged.text().find(position.File("ELEMENTS")), std::string::npos) << damaged.text();
+  EXPECT_TRUE(state.frame.damaged);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/frames/win_app.h"
 #include "platform/print/picture.h"
 #include "platform/print/tests/pdf_reading.h"
+#include "platform/testing/frame_testing.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
 #include "platform/window/virtual_keys.h"
@@ -243,6 +244,41 @@ TEST_F(ViewWindowTest, TheDataPathAdviceIsShownOnceWhenTheDataPathIsTheSettingsF
     frame_.reset();
     PumpMessages();
   }
+}
+
+TEST_F(ViewWindowTest, TheMouseOverThePictureGivesItsPlaceInMetres) {
+  Open();
+  view_->Invalidate();
+  view_->UpdateWindow();
+  plat::Rect client;
+  view_->GetClientRect(&client);
+  // The picture (6 x 4 m) lies centred in the client.
+  const int posts = frame_->Posted(kMouseCoordinatesMessage);
+  plat::testing::MouseMove(*view_, {client.right / 2, client.bottom / 2});
+  PumpMessages();
+  EXPECT_EQ(frame_->Posted(kMouseCoordinatesMessage), posts + 1);
+  EXPECT_NEAR(view_->mouse_world().x, 3.0, 0.05);
+  EXPECT_NEAR(view_->mouse_world().y, 2.0, 0.05);
+}
+
+TEST_F(ViewWindowTest, TheContextMenuOffersCutAndCopy) {
+  Open();
+  plat::testing::PopupMenuScript menus;
+  view_->SendMessage(plat::WM_CONTEXTMENU, 0, 0);
+  PumpMessages();
+  ASSERT_EQ(menus.shown().size(), 1u);
+  std::vector<plat::UINT> ids;
+  for (const plat::testing::ShownMenuItem& item : menus.shown()[0]) ids.push_back(item.id);
+  EXPECT_EQ(ids, (std::vector<plat::UINT>{plat::ID_EDIT_CUT, plat::ID_EDIT_COPY}));
+}
+
+TEST_F(ViewWindowTest, CloseSaysNoFrame) {
+  Open();
+  plat::testing::MessageBoxScript boxes;
+  view_->SendMessage(plat::WM_CLOSE, 0, 0);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "No frame");
+  EXPECT_EQ(boxes.shown()[0].caption, "Attention");
 }
 
 TEST_F(ViewWindowTest, TheTitleNamesThePosition) {
