@@ -9,8 +9,6 @@
 namespace quentaris {
 namespace {
 
-constexpr const char* kGraphicsMarker = "GRAFIKGO";
-
 // The table of the file, or an empty one and the failure naming the file.
 template <class Tab>
 common::Result ReadFrameTable(const std::string& path, Tab& table) {
@@ -60,7 +58,7 @@ FrameFilesRead ReadFrameFiles(const common::Position& position, FrameData& frame
   if (extents.status.ok() && FiniteExtents(extents.record)) frame.extents = extents.record;
   frame.units_per_metre = UnitsPerMetre(frame.extents);
 
-  const std::string marker = position.File(kGraphicsMarker);
+  const std::string marker = position.File(names::kGraphicsRequest);
   frame.graphics_requested = plat::FileExists(marker);
   if (frame.graphics_requested) {
     (void)plat::RemoveFile(marker);
@@ -70,7 +68,7 @@ FrameFilesRead ReadFrameFiles(const common::Position& position, FrameData& frame
 }
 
 bool WriteGraphicsMarker(const common::Position& position) {
-  return common::WriteInt32File(position.File(kGraphicsMarker), 1);
+  return common::WriteInt32File(position.File(common::file_names::kGraphicsRequest), 1);
 }
 
 }  // namespace quentaris

@@ -16,7 +16,9 @@ constexpr double kMaxLogical = 1.0e9;  // GDI keeps coordinates in 32-bit intege
 constexpr int kLabelSize = 68;
 const plat::ColorRef kBlack = plat::Rgb(0, 0, 0);
 
-int Logical(double value) { return static_cast<int>(std::clamp(value, -kMaxLogical, kMaxLogical)); }
+int Logical(double value) {
+  return std::isfinite(value) ? static_cast<int>(std::clamp(value, -kMaxLogical, kMaxLogical)) : 0;
+}
 
 struct Painter {
   plat::Dc& dc;
@@ -58,6 +60,7 @@ Direction DirectionOf(const common::ElementRecord& e) {
   const double dx = static_cast<double>(e.xb()) - e.xa();
   const double dz = static_cast<double>(e.zb()) - e.za();
   const double length = std::max(std::hypot(dx, dz), 0.1);
+  if (!std::isfinite(length)) return {};
   return {dx / length, dz / length, length};
 }
 
