@@ -54,7 +54,8 @@ void BM_PaintShellFramePicture(benchmark::State& state) {
     image.Fill(plat::Rgb(255, 255, 255));
     state.ResumeTiming();
     plat::PainterDc dc(image);
-    const quentaris::FramePictureOptions options = quentaris::PictureArea(dc, plat::Rect{0, 0, 1920, 1080});
+    quentaris::FramePictureOptions options;
+    options.room = common::PictureRoomOf(dc, plat::Rect{0, 0, 1920, 1080});
     benchmark::DoNotOptimize(quentaris::DrawFramePicture(frame, options, dc));
   }
 }

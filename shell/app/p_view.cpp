@@ -45,7 +45,8 @@ int CPView::OnCreate(const plat::CREATESTRUCT& create) {
 
 void CPView::DrawPicture(plat::Dc& dc, const plat::Rect& client) {
   dc.SetBkMode(plat::TRANSPARENT);
-  FramePictureOptions options = PictureArea(dc, client);
+  FramePictureOptions options;
+  options.room = common::PictureRoomOf(dc, client);
   options.pen_width = state_.pen_width;
   options.picture_factor = state_.picture_factor;
   const double text_factor = state_.print_scales.block.text_scale();

@@ -58,14 +58,17 @@ std::vector<const plat::DeviceOp*> Lines(const plat::RecordingDc& dc) {
   return lines;
 }
 
-FramePictureOptions ScreenOptions(const plat::Dc& dc) { return PictureArea(dc, plat::Rect{0, 0, 1000, 700}); }
+FramePictureOptions ScreenOptions(const plat::Dc& dc) {
+  FramePictureOptions options;
+  options.room = common::PictureRoomOf(dc, plat::Rect{0, 0, 1000, 700});
+  return options;
+}
 
 void SaveSnapshot(const FrameData& frame, const std::string& name) {
   const std::string folder = plat::testing::BinFolder() + "../snapshots/";
   ASSERT_TRUE(plat::MakeFolder(folder));
   const plat::Bitmap picture = plat::RenderPicture(1000, 700, [&](plat::Dc& dc) {
-    FramePictureOptions options = PictureArea(dc, plat::Rect{0, 0, 1000, 700});
-    DrawFramePicture(frame, options, dc);
+    DrawFramePicture(frame, ScreenOptions(dc), dc);
   });
   EXPECT_TRUE(picture.Save(folder + name).ok());
 }

@@ -8,6 +8,7 @@
 
 #include "common/pixel_size.h"
 #include "common/rotated_font.h"
+#include "common/world_mapping.h"
 
 namespace quentaris {
 namespace {
@@ -23,10 +24,10 @@ int Logical(double value) {
 struct Painter {
   plat::Dc& dc;
   const FrameData& frame;
-  double u;          // logical units per metre
-  double pixel;      // one device pixel in logical units
-  double symbol;     // the symbol size: 3 pixels at least
-  double bar;        // 1 % of the larger extent, logical units
+  double u;       // logical units per metre
+  double pixel;   // one device pixel in logical units
+  double symbol;  // the symbol size: 3 pixels at least
+  double bar;     // 1 % of the larger extent, logical units
 
   plat::Point At(double x, double z) const { return {Logical(x * u), Logical(z * u)}; }
   void Line(double xa, double za, double xb, double zb) {
@@ -243,39 +244,7 @@ void DrawOriginAndDimensions(Painter& p, const FrameWindow& window, int text_siz
   p.dc.SetBkMode(old_mode);
 }
 
-// Maps the window (metres x u) isotropically onto the picture's room, z up.
-void MapWindow(plat::Dc& dc, const FrameWindow& w, double u, const FramePictureOptions& options) {
-  dc.SetMapMode(plat::MM_ISOTROPIC);
-  dc.SetWindowExt(std::max(1, Logical((w.right - w.left) * u)), std::max(1, Logical((w.top - w.bottom) * u)));
-  dc.SetViewportExt(std::max(options.width, 1), -std::max(options.height, 1));
-  const plat::Size v = dc.GetViewportExt();
-  int ox = 0;
-  int oy = 0;
-  if (dc.IsPrinting()) {
-    ox = (dc.GetDeviceCaps(plat::HORZRES) - v.cx) / 2;
-    oy = (dc.GetDeviceCaps(plat::VERTRES) - v.cy) / 2;
-  } else {
-    ox = (options.client.left + options.client.right - v.cx) / 2;
-    oy = (options.client.top + options.client.bottom - v.cy) / 2;
-  }
-  dc.SetViewportOrg(ox, oy);
-  dc.SetWindowOrg(Logical(w.left * u), Logical(w.bottom * u));
-}
-
 }  // namespace
-
-FramePictureOptions PictureArea(const plat::Dc& dc, const plat::Rect& client) {
-  FramePictureOptions options;
-  options.client = client;
-  if (dc.IsPrinting()) {
-    options.width = static_cast<int>(dc.GetDeviceCaps(plat::HORZRES) * 0.8);
-    options.height = static_cast<int>(dc.GetDeviceCaps(plat::VERTRES) * 0.8);
-  } else {
-    options.width = static_cast<int>((client.right - client.left) * 0.9);
-    options.height = static_cast<int>((client.bottom - client.top) * 0.9);
-  }
-  return options;
-}
 
 FrameWindow FrameWorldWindow(const common::DrawingExtents& extents, double picture_factor) {
   const double s = picture_factor > 0.0 && std::isfinite(picture_factor) ? 1.0 / picture_factor : 1.0;
@@ -296,7 +265,9 @@ std::optional<plat::Mapping> DrawFramePicture(const FrameData& frame, const Fram
   if (window.left == window.right || window.bottom == window.top) return std::nullopt;
   const double u = frame.units_per_metre;
   const int saved = dc.SaveDC();
-  MapWindow(dc, window, u, options);
+  common::MapWorldWindow(dc, window.left * u, window.bottom * u, (window.right - window.left) * u,
+                         (window.top - window.bottom) * u,
+                         options.room);
   // A pixel of the screen: as large on a printed page, whose own pixels are much smaller.
   const double pixel = common::PixelsToLogical(dc.mapping(), std::max(dc.GetDeviceCaps(plat::LOGPIXELSX), 1) / 96.0);
   const common::DrawingExtents& e = frame.extents;
