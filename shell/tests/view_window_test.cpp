@@ -11,6 +11,7 @@
 #include "platform/dc/bitmap.h"
 #include "platform/frames/command_ids.h"
 #include "platform/frames/frame_wnd.h"
+#include "platform/files.h"
 #include "platform/frames/win_app.h"
 #include "platform/print/picture.h"
 #include "platform/print/tests/pdf_reading.h"
@@ -286,6 +287,17 @@ TEST_F(ViewWindowTest, TheTitleNamesThePosition) {
   view_->Invalidate();
   view_->UpdateWindow();
   EXPECT_EQ(frame_->GetWindowText(), " Position PORTAL");
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::testing::WindowPixels(*frame_).Save(snapshots + "quentaris-view.png").ok());
+}
+
+TEST_F(ViewWindowTest, SpaceSwitchesThePictureOffAndOn) {
+  Open();
+  plat::testing::PressKey(*view_, plat::VK_SPACE);
+  EXPECT_FALSE(state_.picture_on);
+  plat::testing::PressKey(*view_, plat::VK_SPACE);
+  EXPECT_TRUE(state_.picture_on);
 }
 
 }  // namespace

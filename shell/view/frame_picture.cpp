@@ -219,7 +219,7 @@ std::string Metres(double value) {
   return text;
 }
 
-void DrawOriginAndDimensions(Painter& p, const FrameWindow& window, int text_size) {
+void DrawOriginAndDimensions(Painter& p, int text_size) {
   const double px = p.pixel;
   p.Circle(0.0, 0.0, 5.0 * px);
   Arrow(p, 55 * px, 0, 35 * px, 0, 0, 6 * px);
@@ -236,9 +236,10 @@ void DrawOriginAndDimensions(Painter& p, const FrameWindow& window, int text_siz
     p.dc.SetTextAlign(old_align);
   }
   if (height > 0.1) {
-    const unsigned old_align = p.dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
-    p.dc.TextOut(Logical(std::max<double>(e.xmax(), window.right) * p.u + 17 * px),
-                 Logical((e.zmin() + e.zmax()) / 2.0 * p.u), Metres(height));
+    // Turned to read upwards, so that it fits the margin beside the picture.
+    p.dc.SelectFont(common::CreateRotatedFont(p.dc, text_size, 900));
+    const unsigned old_align = p.dc.SetTextAlign(plat::TA_CENTER | plat::TA_TOP);
+    p.dc.TextOut(Logical(e.xmax() * p.u + 17 * px), Logical((e.zmin() + e.zmax()) / 2.0 * p.u), Metres(height));
     p.dc.SetTextAlign(old_align);
   }
   p.dc.SetBkMode(old_mode);
@@ -280,7 +281,7 @@ std::optional<plat::Mapping> DrawFramePicture(const FrameData& frame, const Fram
   DrawSupports(p);
   DrawHinges(p);
   DrawRigidJoints(p);
-  DrawOriginAndDimensions(p, window, options.text_size);
+  DrawOriginAndDimensions(p, options.text_size);
   const plat::Mapping mapping = dc.mapping();
   dc.RestoreDC(saved);
   return mapping;
