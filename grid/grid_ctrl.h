@@ -8,6 +8,9 @@
 // cells with the mouse, resizes rows and columns at the headings' dividers
 // and edits a cell in place (CInPlaceEdit); the owner (else the parent) hears
 // of it by WM_NOTIFY (GridNotifyInfo, GridEditInfo) and WM_COMMAND.
+// Cell text goes through the clipboard (copy, cut, paste) and by drag and
+// drop (drop_target(), registered by the dialog); the grid prints itself as a
+// paged table (Print) and writes itself as a comma-separated text (Save).
 //
 // A dialog attaches the grid with plat::Dialog::AttachToPlaceholder, then sets
 // the counts, texts and widths and calls StretchColumnsToWidth. What a program
@@ -15,6 +18,7 @@
 //
 // Cell rectangles from GetCellRect include their right and bottom pixels: a
 // cell of width 50 at x 40 runs from 40 to 89.
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -24,6 +28,7 @@
 #include "grid/cell_id.h"
 #include "grid/grid_cell.h"
 #include "grid/grid_colours.h"
+#include "grid/grid_drop_target.h"
 #include "grid/grid_host.h"
 #include "grid/grid_notify.h"
 #include "grid/title_tip.h"
@@ -247,12 +252,20 @@ class CGridCtrl : public plat::Window {
 
   // ---- Members programs may override (every caller inside the grid reaches
   // them through the virtual table) ----
-  virtual std::shared_ptr<plat::DataObject> CutSelection();
+  // The selected cells' text (tab between columns, line feed between rows,
+  // a blank for an empty selected cell); nullptr without a selection.
   virtual std::shared_ptr<plat::DataObject> CopySelectionToData();
+  // Empties the selected cells that are not read-only (editable grids only).
+  virtual void CutSelection();
+  // Writes the data's text into the cells from (row, col) on: a line per row,
+  // fields split at runs of tabs and commas, trimmed; read-only cells and cells
+  // outside the grid are skipped. False when nothing could be pasted.
   virtual bool PasteDataAtCell(int row, int col, const plat::DataObject& data);
   virtual void OnEditCut();
   virtual void OnEditCopy();
   virtual void OnEditPaste();
+  // Shift the texts of columns 1 to the last down (up) by one row from the
+  // focus row; column 0 and the clipboard stay. The host hears of it.
   virtual void InsertRowAtFocus();
   virtual void DeleteRowAtFocus();
   virtual void SelectAll();
@@ -266,7 +279,6 @@ class CGridCtrl : public plat::Window {
   virtual void PrintHeadingRow(plat::Dc& dc, plat::PrintInfo& info);
   virtual void PrintPageHeader(plat::Dc& dc, plat::PrintInfo& info);
   virtual void PrintPageFooter(plat::Dc& dc, plat::PrintInfo& info);
-  virtual bool MakeDragBitmap(plat::Bitmap* picture, plat::Point* hot_spot);
   // A drag of the selected cells, started by moving the pointer with the
   // button down on a selected cell.
   virtual void StartCellDrag();
@@ -277,6 +289,26 @@ class CGridCtrl : public plat::Window {
   virtual void OnDraw(plat::Dc& dc);
   virtual bool DrawFixedCell(plat::Dc& dc, int row, int col, plat::Rect rect, bool erase);
   virtual bool DrawCell(plat::Dc& dc, int row, int col, plat::Rect rect, bool erase);
+
+  // ---- Drag and drop (the drop target forwards here) ----
+  // The effect a drop at the client point would have: none unless drag and
+  // drop is on, the grid editable, text offered and the cell under the point
+  // an editable non-fixed one; copy with Ctrl, else move.
+  plat::DROPEFFECT OnDragEnter(const plat::DataObject& data, std::uint32_t key_state, plat::Point point);
+  plat::DROPEFFECT OnDragOver(const plat::DataObject& data, std::uint32_t key_state, plat::Point point);
+  void OnDragLeave();
+  // The drop target a dialog registers for the grid (CGridDropTarget::Register).
+  CGridDropTarget& drop_target() { return ole_drop_target_; }
+
+  // ---- Printing and the text file ----
+  // Prints the rows before the host's PrintRowCount after the print dialog.
+  void Print();
+  // Writes row 0 and then every row as a line of texts joined by ","; a file
+  // that cannot be written gets a message box and false.
+  bool Save(const std::string& path);
+  // The first row of every printed page, then one past the last printed row
+  // (OnBeginPrinting sets them).
+  const std::vector<int>& PrintPageFirstRows() const { return print_page_rows_; }
 
   // Fills the background of the clip box (headings, cells and the area outside them).
   void EraseBkgnd(plat::Dc& dc);
@@ -394,6 +426,25 @@ class CGridCtrl : public plat::Window {
   int sort_column_ = -1;
 
   bool updating_scroll_ranges_ = false;
+
+  // One past the last row printed: the host's count within the grid's rows.
+  int PrintRowLimit() const;
+  // The grid lines of one printed cell (rect as the cells are drawn).
+  void PrintCellLines(plat::Dc& dc, int row, int col, const plat::Rect& rect) const;
+  // Draws rows [first, end) across all columns from y = 0 on.
+  void PrintRows(plat::Dc& dc, int first, int end, bool headings);
+
+  CGridDropTarget ole_drop_target_;
+  // Print metrics, kept from OnBeginPrinting to OnEndPrinting.
+  int print_char_width_ = 0;
+  int print_char_height_ = 0;
+  int print_usable_height_ = 0;
+  int print_page_width_ = 0;   // logical
+  int print_page_height_ = 0;  // logical
+  int printer_width_ = 0;      // device pixels
+  int printer_height_ = 0;
+  plat::Font printer_font_;
+  std::vector<int> print_page_rows_;
 };
 
 }  // namespace grid

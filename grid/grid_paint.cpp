@@ -140,7 +140,8 @@ bool CGridCtrl::DrawFixedCell(plat::Dc& dc, int row, int col, plat::Rect rect, b
   }
   dc.SetTextColor(cell->text_colour != kDefaultColour ? cell->text_colour : colours_.fixed_text);
   const int saved = dc.SaveDC();
-  const bool in_focus_line = IsValid(focus_) && (focus_.row == row || focus_.col == col);
+  // A printed page shows no focus.
+  const bool in_focus_line = !dc.IsPrinting() && IsValid(focus_) && (focus_.row == row || focus_.col == col);
   plat::Font font = cell->font;
   if (in_focus_line) font.weight = plat::FW_SEMIBOLD;
   dc.SelectFont(font);

@@ -30,6 +30,6 @@ std::array<std::array<float, 6>, kGreenCases> GreenCoefficients(const common::El
 std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e);
 
 // Writes NODDISPGFELM (skipped when it cannot be created).
-void NodalDisplacementGreenFunctions(const Run& run);
+common::Result NodalDisplacementGreenFunctions(const Run& run);
 
 }  // namespace zedir

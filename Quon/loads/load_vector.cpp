@@ -89,12 +89,12 @@ void AddLineLoads(const Run& run, mechanics::Vector& f) {
   }
 }
 
-void WriteLoadVectorFiles(const Run& run) {
+common::Result WriteLoadVectorFiles(const Run& run) {
   const mechanics::Vector& f = run.load_vector;
-  plat::WriteTextFile(run.position.FolderFile(std::string(kLoadTextFile) + run.load_case_text + ".TXT"),
-                      LoadVectorText(f));
-  plat::WriteBlock(run.position.FolderFile(std::string(kLoadVectorFile) + run.load_case_text), f.data() + 1,
-                   static_cast<std::size_t>(f.size()) * sizeof(double));
+  const std::string text = run.position.FolderFile(std::string(kLoadTextFile) + run.load_case_text + ".TXT");
+  if (!plat::WriteTextFile(text, LoadVectorText(f))) return CannotStore(text);
+  const std::string values = run.position.FolderFile(std::string(kLoadVectorFile) + run.load_case_text);
+  return Stored(plat::WriteBlock(values, f.data() + 1, static_cast<std::size_t>(f.size()) * sizeof(double)), values);
 }
 
 }  // namespace
@@ -107,8 +107,7 @@ common::Result BuildLoadVector(Run& run) {
   if (common::Result failed = AddPrestress(run, run.load_vector); !failed) return failed;
   AddPointLoads(run, run.load_vector);
   AddLineLoads(run, run.load_vector);
-  WriteLoadVectorFiles(run);
-  return common::Result::Ok();
+  return WriteLoadVectorFiles(run);
 }
 
 }  // namespace zedir

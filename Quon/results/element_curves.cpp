@@ -58,7 +58,7 @@ common::Result WriteElementCurves(Run& run) {
     const char* w = written.data() + static_cast<std::size_t>(e - 1) * kCurvesPerElement;
     run.element_results[static_cast<std::size_t>(e)].written = {w[0] != 0, w[1] != 0, w[2] != 0, w[3] != 0, w[4] != 0};
   }
-  return common::Result::Ok();
+  return FirstUnwritten(files, written);
 }
 
 }  // namespace zedir

@@ -7,6 +7,7 @@
 #include "Quon/elements/element_data.h"
 #include "Quon/results/result_files.h"
 #include "mechanics/model/element_energy.h"
+#include "Quon/run/messages.h"
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
 
@@ -26,7 +27,7 @@ std::string EnergiesText(const std::vector<float>& energies) {
   return text;
 }
 
-void WriteEnergies(Run& run) {
+common::Result WriteEnergies(Run& run) {
   const int m = run.elements.count();
   run.energies.assign(static_cast<std::size_t>(m) + 1, 0.0f);
   float largest = 0.0f;
@@ -36,10 +37,10 @@ void WriteEnergies(Run& run) {
     largest = std::max(largest, energy);
   }
   run.energies[0] = largest;
-  plat::WriteBlock(run.position.LoadCaseFile(kEnergiesFile, run.load_case), run.energies.data(),
-                   run.energies.size() * sizeof(float));
-  plat::WriteTextFile(run.position.FolderFile(std::string(kEnergiesFile) + run.load_case_text + ".TXT"),
-                      EnergiesText(run.energies));
+  const std::string values = run.position.LoadCaseFile(kEnergiesFile, run.load_case);
+  if (!plat::WriteBlock(values, run.energies.data(), run.energies.size() * sizeof(float))) return CannotStore(values);
+  const std::string text = run.position.FolderFile(std::string(kEnergiesFile) + run.load_case_text + ".TXT");
+  return Stored(plat::WriteTextFile(text, EnergiesText(run.energies)), text);
 }
 
 }  // namespace zedir

@@ -13,7 +13,7 @@ namespace zedir {
 double ElementEnergy(const Run& run, int e);
 
 // Fills run.energies and writes both files (one that cannot be created is skipped).
-void WriteEnergies(Run& run);
+common::Result WriteEnergies(Run& run);
 
 // "%2i Energy = %.3E" for entry 0, then every element.
 std::string EnergiesText(const std::vector<float>& energies);

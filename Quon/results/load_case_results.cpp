@@ -9,8 +9,7 @@ namespace zedir {
 common::Result ComputeLoadCaseResults(Run& run) {
   if (common::Result failed = ComputeSupportReactions(run); !failed) return failed;
   if (common::Result failed = WriteElementCurves(run); !failed) return failed;
-  WriteEnergies(run);
-  return common::Result::Ok();
+  return WriteEnergies(run);
 }
 
 }  // namespace zedir

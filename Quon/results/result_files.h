@@ -45,5 +45,7 @@ struct SampleLineFile {
 // file (finding, opening and dating it) is the cost of the many small result files, and it runs
 // side by side for different files. Entry k is 1 when file k was written.
 std::vector<char> WriteSampleLines(std::span<const SampleLineFile> files);
+// CannotStore of the first file that `written` (of WriteSampleLines) marks as not written.
+common::Result FirstUnwritten(std::span<const SampleLineFile> files, const std::vector<char>& written);
 
 }  // namespace zedir

@@ -29,13 +29,18 @@ mechanics::Vector Product(const mechanics::Matrix& k, const std::vector<double>&
   return forces;
 }
 
-void WriteSupportValues(const Run& run) {
-  plat::WriteBlock(run.position.LoadCaseFile(kDisplacementCopyFile, run.load_case), run.displacements.data(),
-                   run.displacements.size() * sizeof(double));
-  plat::WriteBlock(run.position.LoadCaseFile(kReactionsFile, run.load_case), run.support_reactions.data() + 1,
-                   (run.support_reactions.size() - 1) * sizeof(float));
-  plat::WriteTextFile(run.position.FolderFile(std::string(kReactionTextFile) + run.load_case_text + ".TXT"),
-                      SupportForcesText(run.nodal_forces));
+common::Result WriteSupportValues(const Run& run) {
+  const std::string copy = run.position.LoadCaseFile(kDisplacementCopyFile, run.load_case);
+  if (!plat::WriteBlock(copy, run.displacements.data(), run.displacements.size() * sizeof(double))) {
+    return CannotStore(copy);
+  }
+  const std::string reactions = run.position.LoadCaseFile(kReactionsFile, run.load_case);
+  if (!plat::WriteBlock(reactions, run.support_reactions.data() + 1,
+                        (run.support_reactions.size() - 1) * sizeof(float))) {
+    return CannotStore(reactions);
+  }
+  const std::string text = run.position.FolderFile(std::string(kReactionTextFile) + run.load_case_text + ".TXT");
+  return Stored(plat::WriteTextFile(text, SupportForcesText(run.nodal_forces)), text);
 }
 
 }  // namespace
@@ -88,8 +93,7 @@ common::Result ComputeSupportReactions(Run& run) {
   for (int q = 1; q <= n; ++q) {
     if (supported[static_cast<std::size_t>(q)]) run.nodal_forces[q] = reactions[q];
   }
-  WriteSupportValues(run);
-  return common::Result::Ok();
+  return WriteSupportValues(run);
 }
 
 }  // namespace zedir

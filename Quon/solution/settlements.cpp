@@ -17,8 +17,8 @@
 namespace zedir {
 namespace {
 
-void WriteMatrix(const std::string& path, const mechanics::Matrix& m) {
-  plat::WriteBlock(path, m.data(), m.valueCount() * sizeof(double));
+common::Result WriteMatrix(const std::string& path, const mechanics::Matrix& m) {
+  return Stored(plat::WriteBlock(path, m.data(), m.valueCount() * sizeof(double)), path);
 }
 
 // The first row whose pivot is no usable part of m, or 0.
@@ -33,7 +33,7 @@ int SmallPivotRow(const mechanics::Matrix& m, const mechanics::Matrix& factors) 
   return 0;
 }
 
-void WriteSupportSprings(const Run& run) {
+common::Result WriteSupportSprings(const Run& run) {
   const Settlements& s = run.settlements;
   const std::int32_t m = s.count();
   std::vector<std::byte> bytes(sizeof m + static_cast<std::size_t>(m) * sizeof(float));
@@ -43,7 +43,8 @@ void WriteSupportSprings(const Run& run) {
     const float spring = 1.0f / static_cast<float>(run.inverse(d, d)) - run.params.support_stiffness();
     std::memcpy(bytes.data() + sizeof m + static_cast<std::size_t>(k) * sizeof(float), &spring, sizeof spring);
   }
-  plat::WriteBlock(run.position.LoadCaseFile(kSupportSpringFile, run.load_case), bytes.data(), bytes.size());
+  const std::string path = run.position.LoadCaseFile(kSupportSpringFile, run.load_case);
+  return Stored(plat::WriteBlock(path, bytes.data(), bytes.size()), path);
 }
 
 }  // namespace
@@ -68,9 +69,9 @@ common::Result ReadSupportDisplacements(Run& run) {
 
 common::Result SolveSupportYields(const mechanics::Matrix& m, std::vector<double>& b, const std::string& matrix_file,
                                   const std::string& factors_file) {
-  WriteMatrix(matrix_file, m);
+  if (common::Result failed = WriteMatrix(matrix_file, m); !failed) return failed;
   const mechanics::FactoredSystem system(m, mechanics::PivotRule::kLargest);
-  WriteMatrix(factors_file, system.factors());
+  if (common::Result failed = WriteMatrix(factors_file, system.factors()); !failed) return failed;
   int singular = system.singularRow();
   if (singular == 0) singular = SmallPivotRow(m, system.factors());
   if (singular != 0) return common::Result::Fail(mechanics::SingularityText(singular), kFailureCaption);
@@ -97,8 +98,7 @@ common::Result SupportDisplacementForces(Run& run) {
     return singular;
   }
   for (int k = 0; k < m; ++k) run.load_vector[s.dofs[static_cast<std::size_t>(k)]] += s.forces[static_cast<std::size_t>(k)];
-  WriteSupportSprings(run);
-  return common::Result::Ok();
+  return WriteSupportSprings(run);
 }
 
 }  // namespace zedir

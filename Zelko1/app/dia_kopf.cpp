@@ -14,21 +14,20 @@ using Field = common::PageHeader::Field;
 struct FieldControl {
   Field field;
   plat::UINT id;
-  const char* label;
 };
 
 // In the order of the tab stops.
 constexpr FieldControl kControls[] = {
-    {Field::kAuthor, kAuthorEdit, "&Verfasser:"},
-    {Field::kProgram, kProgramEdit, "&Programm:"},
-    {Field::kBuilding, kBuildingEdit, "Bau&werk:"},
-    {Field::kFileNumber, kFileNumberEdit, "&ASB NR.:"},
-    {Field::kDate, kDateEdit, "&Datum:"},
-    {Field::kPart, kPartEdit, "Bau&teil:"},
-    {Field::kBlock, kBlockEdit, "B&lock:"},
-    {Field::kProcess, kProcessEdit, "V&organg:"},
-    {Field::kArchiveNumber, kArchiveNumberEdit, "Archi&v-Nr.:"},
-    {Field::kFirstPage, kFirstPageEdit, "&Erste Seite:"},
+    {Field::kAuthor, kAuthorEdit},
+    {Field::kProgram, kProgramEdit},
+    {Field::kBuilding, kBuildingEdit},
+    {Field::kFileNumber, kFileNumberEdit},
+    {Field::kDate, kDateEdit},
+    {Field::kPart, kPartEdit},
+    {Field::kBlock, kBlockEdit},
+    {Field::kProcess, kProcessEdit},
+    {Field::kArchiveNumber, kArchiveNumberEdit},
+    {Field::kFirstPage, kFirstPageEdit},
 };
 
 }  // namespace
@@ -37,7 +36,7 @@ CDiaKopf::CDiaKopf(plat::Window* owner) : Dialog(kDiaKopfTemplate, "Kopf- und Fu
 
 void CDiaKopf::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
-  for (const FieldControl& c : kControls) form.Field(c.label).EditBox(c.id, 0x0080, 40);
+  for (const FieldControl& c : kControls) form.Field(common::PageHeaderLabel(c.field)).EditBox(c.id, 0x0080, 40);
   layout.OkCancel("OK", "Abbrechen");
 }
 

@@ -1,33 +1,23 @@
 #include "Zelko1/page/print_job.h"
 
 #include "Zelko1/page/page_counter.h"
+#include "common/page/listing_font.h"
 #include "platform/dc/gdi_types.h"
+#include "platform/dc/selected_font.h"
 
 namespace zevril {
 namespace {
 
-// Selects the printing font for its lifetime.
-class PrintFontScope {
+// The printing font for its lifetime.
+class PrintFontScope : public plat::SelectedFont {
  public:
   PrintFontScope(const ZevrilState& state, plat::Dc& dc)
-      : dc_(dc), old_(dc.SelectFont(PrintFont(state.page.font_size, dc.GetDeviceCaps(plat::LOGPIXELSY)))) {}
-  ~PrintFontScope() { dc_.SelectFont(old_); }
-  PrintFontScope(const PrintFontScope&) = delete;
-  PrintFontScope& operator=(const PrintFontScope&) = delete;
-
- private:
-  plat::Dc& dc_;
-  plat::Font old_;
+      : SelectedFont(dc, PrintFont(state.page.font_size, dc.GetDeviceCaps(plat::LOGPIXELSY))) {}
 };
 
 }  // namespace
 
-plat::Font PrintFont(int points, int dpi_y) {
-  plat::Font font;
-  font.face = "Courier New";
-  font.height = -(dpi_y * points / 72);
-  return font;
-}
+plat::Font PrintFont(int points, int dpi_y) { return common::ListingFont(points, dpi_y); }
 
 int PrintLinesPerPage(const ZevrilState& state, plat::Dc& dc) {
   PrintFontScope font(state, dc);

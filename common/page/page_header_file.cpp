@@ -48,4 +48,11 @@ bool WriteAuthorFile(const std::string& path, const std::string& author) {
   return WriteStrings(path, std::array<std::string, 1>{author});
 }
 
+const char* PageHeaderLabel(PageHeader::Field field) {
+  static constexpr const char* kLabels[PageHeader::kFieldCount] = {
+      "&Verfasser:", "&Programm:", "Bau&werk:",    "Bau&teil:",     "B&lock:",          "V&organg:",
+      "&ASB NR.:",   "Archi&v-Nr.:", "&Datum:", "&Erste Seite:", "&Schriftgr\xF6\xDF" "e:"};
+  return field >= 0 && field < PageHeader::kFieldCount ? kLabels[field] : "";
+}
+
 }  // namespace common

@@ -42,6 +42,9 @@ struct PageHeaderRead {
   PageHeaderState state = PageHeaderState::kMissing;
 };
 
+// The label of a field in the page form dialogs, with its mnemonic.
+const char* PageHeaderLabel(PageHeader::Field field);
+
 // A file whose strings run past its end is damaged: its fields read empty,
 // as when the file is missing. Bytes after the eleventh string are ignored.
 PageHeaderRead ReadPageHeaderFile(const std::string& path);

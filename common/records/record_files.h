@@ -1,7 +1,8 @@
 #pragma once
 // Reading and writing the position's record files: table files (int16 count,
 // then records), record files without a count, single blocks, and PRESTRESS
-// (int32 count, then entries). A read never goes past the table or the file;
+// (int32 count, then entries). Every write replaces the file whole or not at
+// all (plat::ReplaceWholeFile): a failed one leaves the old file. A read never goes past the table or the file;
 // a count beyond the capacity or beyond the records present marks the file as
 // damaged, and the caller reports it (CheckFile) instead of computing with it.
 #include <cstddef>
@@ -13,6 +14,7 @@
 #include "common/records/load_tables.h"
 #include "common/result.h"
 #include "platform/binary_io.h"
+#include "platform/whole_file.h"
 
 namespace common {
 
@@ -109,7 +111,7 @@ template <class R>
 }
 template <class R>
 bool WriteBlockRecord(const std::string& path, const R& record) {
-  return plat::WriteBlock(path, record.bytes().data(), R::kSize);
+  return plat::ReplaceWholeFile(path, record.bytes().data(), R::kSize);
 }
 
 // PRESTRESS with the count of the file.

@@ -1,6 +1,7 @@
 #include "geometry/app/store_from_echo.h"
 
 #include "common/position/position.h"
+#include "common/position/position_lock.h"
 #include "common/settings.h"
 #include "geometry/app/show_messages.h"
 #include "geometry/echo/echo_file.h"
@@ -19,12 +20,18 @@ int StoreFromEcho(const std::string& data_path, const std::string& name) {
     return 1;
   }
   const common::SettingsContext settings = common::SettingsContext::Discover();
+  // The rebuild of the model files and the store under one hold of the position's lock.
+  common::PositionLock lock;
+  if (common::Result held = common::HoldPositionLock(lock, position); !held) {
+    ShowMessages({held});
+    return 1;
+  }
   FrameModel model;
   const LoadReport load = LoadPositionFiles(model, position, settings, true);
   ShowMessages(load.messages);
   if (load.ends_program || !load.rebuilt_from_echo) return 1;
 
-  const CheckReport store = StorePosition(model, position, settings);
+  const CheckReport store = StorePositionLocked(model, position, settings);
   ShowMessages(store.messages);
   return store.stored() ? 0 : 1;
 }

@@ -61,6 +61,17 @@ struct StepTable {
   void Clear();
 };
 
+// The releases inserted into the loaded frame: their records follow the load case's own point
+// loads, one per moment or shear release and two (the kink, then the jump) per cut.
+struct ReleaseSet {
+  int own_point_loads = 0;  // the load case's own point-load count while releases exist
+  int moments = 0;
+  int shears = 0;
+  int cuts = 0;
+  int count() const { return moments + shears + cuts; }
+  int records() const { return moments + shears + 2 * cuts; }
+};
+
 struct ReanalysisState {
   enum Method : int { kDirect = 0, kIterative = 1 };
   int method = kDirect;
@@ -76,6 +87,7 @@ struct ReanalysisState {
   double first_error = 0.0;
   double last_error = 0.0;
   InverseStamp inverse;
+  ReleaseSet releases;
 };
 
 // The view's side of a run.

@@ -5,6 +5,7 @@
 #include "common/position/file_names.h"
 #include "graphics/reanalysis/reanalysis_files.h"
 #include "graphics/reanalysis/reanalysis_messages.h"
+#include "graphics/reanalysis/releases.h"
 #include "graphics/reanalysis/working_copies.h"
 #include "platform/files.h"
 
@@ -45,6 +46,7 @@ common::Result ResetModifications(ViewerState& state, ReanalysisState& run, Pict
     element.set_own_stiffness_flag(0);
     element.set_stiffness_factor(-1.0f);
   }
+  DropReleases(state, run.releases);
 
   // Every file is read; the first damaged one is reported.
   common::Result result = common::Result::Ok();

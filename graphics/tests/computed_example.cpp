@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "graphics/picture/world.h"
 #include "graphics/startup/startup_data.h"
 #include "platform/binary_io.h"
+#include "platform/dc/bitmap.h"
+#include "platform/dc/painter_dc.h"
 #include "platform/testing/testing.h"
 
 namespace revuzavi::testing {
@@ -30,6 +33,23 @@ void MapFrame(Canvas& c, float margin) {
                         e.zmax() + margin),
             1);
   SetClipRegion(c, c.dc.GetDeviceCaps(plat::HORZRES), c.dc.GetDeviceCaps(plat::VERTRES), PictureMargins{});
+}
+
+void SaveBitmapPicture(ViewerState& state, const std::string& file, float margin,
+                       const std::function<void(Canvas&)>& draw) {
+  ViewState view;
+  PictureState picture;
+  plat::Bitmap bitmap(1200, 800);
+  {
+    plat::PainterDc dc(bitmap);
+    Canvas c{state, view, picture, dc};
+    MapFrame(c, margin);
+    draw(c);
+  }
+  EXPECT_TRUE(bitmap.Save(plat::testing::TestFolder() + file).ok());
+  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+    EXPECT_TRUE(bitmap.Save(std::string(keep) + "/" + file).ok());
+  }
 }
 
 common::Position ComputedExample(const std::string& name) {

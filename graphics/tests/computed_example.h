@@ -3,6 +3,7 @@
 // test's data folder, and read into a viewer state.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,12 @@ struct RecordedPicture {
   Canvas canvas;
 };
 
+
+// A picture drawn by `draw` on a 1200 x 800 bitmap with the frame world and `margin` mapped,
+// saved as `file` in the test's folder and, for a look at it, in the folder SUITE_KEEP_PICTURES
+// names when it is set.
+void SaveBitmapPicture(ViewerState& state, const std::string& file, float margin,
+                       const std::function<void(Canvas&)>& draw);
 
 // The example `name` ("BEAM2", "PORTAL") computed by compute-position.
 common::Position ComputedExample(const std::string& name);

@@ -124,24 +124,13 @@ enum class Picture { kNormalForce, kMoment, kShear };
 void SavePicture(const common::Position& position, int load_case, Picture kind, const std::string& file,
                  float scale_value) {
   ViewerState state = testing::ViewerOn(position, load_case);
-  ViewState view;
-  PictureState picture;
-  plat::Bitmap bitmap(1200, 800);
-  {
-    plat::PainterDc dc(bitmap);
-    Canvas c{state, view, picture, dc};
-    testing::MapFrame(c, 2.0f);
+  testing::SaveBitmapPicture(state, file, 2.0f, [&](Canvas& c) {
     DiagramScale scale{scale_value, true};
     const int drawn = kind == Picture::kNormalForce ? DrawNormalForceDiagram(c, state.elements, scale, DiagramOptions{})
                       : kind == Picture::kMoment    ? DrawMomentDiagram(c, scale, DiagramOptions{})
                                                     : DrawShearDiagram(c, scale, DiagramOptions{});
     EXPECT_EQ(drawn, state.elements.count());
-  }
-  EXPECT_TRUE(bitmap.Save(plat::testing::TestFolder() + file).ok());
-  // A folder to keep the picture in for a look at it.
-  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
-    EXPECT_TRUE(bitmap.Save(std::string(keep) + "/" + file).ok());
-  }
+  });
 }
 
 TEST_F(Beam2Diagrams, MomentOnTheTensionSide) {

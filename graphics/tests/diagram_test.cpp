@@ -9,13 +9,12 @@
 #include <vector>
 
 #include "Quon/tests/support/solver_fixture.h"
-#include "common/position/file_names.h"
-#include "common/records/record_files.h"
 #include "graphics/diagrams/element_curve_file.h"
 #include "graphics/diagrams/force_diagrams.h"
 #include "graphics/diagrams/unit_dislocation_lines.h"
 #include "graphics/picture/world.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/solved_beam.h"
 #include "platform/dc/recording_dc.h"
 
 namespace revuzavi {
@@ -23,22 +22,8 @@ namespace {
 
 using zedir::testing::SolverFixture;
 
-// The beam solved under the load case 1 of `files` and read as the viewer starts on it.
-ViewerState SolvedBeam(SolverFixture& f, const zedir::testing::LoadCaseFiles& files) {
-  const common::Result solved = f.SolveWithResults(files);
-  EXPECT_TRUE(solved.ok()) << solved.text();
-  common::LoadCaseDiary diary;
-  diary.set_count(1);
-  diary.set_load_case(1, 1);
-  EXPECT_TRUE(common::WriteBlockRecord(f.pos.File(common::file_names::kDiary), diary));
-  return testing::ViewerOn(f.pos.position(), 1);
-}
-
-zedir::testing::LoadCaseFiles UniformLoad(const SolverFixture& f, float q) {
-  zedir::testing::LoadCaseFiles files;
-  files.line_loads.Append(zedir::testing::StoredLineLoad(f.model, 1, 'Y', q, q));
-  return files;
-}
+using testing::SolvedBeam;
+using testing::UniformLoad;
 
 // A picture on a recording device; returns its texts.
 template <typename Draw>

@@ -22,6 +22,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
+#include "platform/whole_file.h"
 
 namespace pundf {
 namespace fn = common::file_names;
@@ -131,23 +132,31 @@ void WriteEcho(const LoadModel& model, int number, StoreReport& report) {
   if (entry.found) {
     if (auto r = ReplaceLoadEchoCase(model, number); !r) report.messages.push_back(r);
   } else {
-    if (!TextFileExists(model.pending_texts, echo)) {
+    // The new entry goes into the text held in memory (here when no rebuild holds it), which then
+    // replaces the echo text whole.
+    PendingTexts own;
+    PendingTexts* texts = model.pending_texts ? model.pending_texts : &own;
+    if (!TextFileExists(texts, echo)) {
       plat::TextWriter header;
-      OpenTextFile(header, model.pending_texts, echo, plat::TextWriter::Mode::kReplace);
+      OpenTextFile(header, texts, echo, plat::TextWriter::Mode::kReplace);
       header.Write("LOAD CASES\n");
-      Written(Finish(header), echo, report);
+      Finish(header);
     }
     plat::TextWriter file;
-    OpenTextFile(file, model.pending_texts, echo, plat::TextWriter::Mode::kAppend);
+    OpenTextFile(file, texts, echo, plat::TextWriter::Mode::kAppend);
     WriteLoadEchoCase(file, model, number);
-    Written(Finish(file), echo, report);
+    Finish(file);
+    if (texts == &own && !WriteHeldEchoText(pos, *own.Held(echo))) {
+      Written(false, echo, report);
+      return;
+    }
   }
   // The copy without the position's extension in its name.
   const std::string copy = pos.FolderFile("ECHO_L.TXT");
   if (const std::string* held = model.pending_texts ? model.pending_texts->Held(echo) : nullptr) {
     model.pending_texts->Set(copy, *held);
-  } else if (plat::FileExists(echo)) {
-    Written(plat::CopyFile(echo, copy, true), copy, report);
+  } else if (auto bytes = plat::ReadWholeFile(echo)) {
+    Written(plat::ReplaceWholeFile(copy, bytes->data(), bytes->size()), copy, report);
   }
 }
 

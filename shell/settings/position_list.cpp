@@ -20,12 +20,14 @@ PositionList ReadPositionList(const std::string& path) {
   return list;
 }
 
-bool WritePositionList(ShellState& state) {
+bool WritePositionList(ShellState& state, Duplicates duplicates) {
   const PositionList::Entry current{state.position_name, state.data_path_without_slash()};
   auto& entries = state.positions.entries;
   entries.insert(entries.begin(), current);
   if (entries.size() > kMaxListedPositions) entries.resize(kMaxListedPositions);
-  entries.erase(std::remove(entries.begin() + 1, entries.end(), current), entries.end());
+  if (duplicates == Duplicates::kDrop) {
+    entries.erase(std::remove(entries.begin() + 1, entries.end(), current), entries.end());
+  }
   state.positions.changed = true;
 
   std::string text;

@@ -13,8 +13,14 @@ inline constexpr std::size_t kMaxListedPositions = 20;
 // a name without a path line has an empty path. Empty when the file is missing.
 PositionList ReadPositionList(const std::string& path);
 
+enum class Duplicates {
+  kDrop,  // the current position's other entries go
+  kKeep,  // the new-position dialog keeps them
+};
+
 // Puts the current position first (the oldest of 20 falls off), then drops
-// its other entries, and rewrites LISTP.TXT; false when the file cannot be written.
-bool WritePositionList(ShellState& state);
+// its other entries unless told to keep them, and rewrites LISTP.TXT; false
+// when the file cannot be written.
+bool WritePositionList(ShellState& state, Duplicates duplicates = Duplicates::kDrop);
 
 }  // namespace quentaris

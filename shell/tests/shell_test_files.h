@@ -8,6 +8,8 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/window_testing.h"
+#include "shell/state/shell_state.h"
 
 namespace quentaris::testing {
 
@@ -27,6 +29,31 @@ inline std::string FileText(const std::string& path) {
   const auto bytes = plat::ReadWholeFile(path);
   if (!bytes) return "(missing)";
   return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+}
+
+// A test with the settings folder and the position "Halle" (its folder made).
+class PositionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(plat::MakeFolder(SettingsFolder()));
+    state_.settings = common::SettingsContext::Discover();
+    state_.data_path = plat::testing::TestFolder() + "data/";
+    state_.position_name = "Halle";
+    state_.position_ext = ".Halle";
+    state_.position_folder = state_.data_path + "SDIRHalle/";
+    ASSERT_TRUE(plat::MakeFolder(state_.position_folder));
+  }
+  std::string Setting(const std::string& name) const { return FileText(SettingsFolder() + "/" + name); }
+  std::string InPosition(const std::string& name) const { return FileText(state_.position_folder + name); }
+
+  ShellState state_;
+};
+
+// A window as the screen shows it, in the snapshots folder for the eye.
+inline void SaveSnapshot(plat::Window& window, const std::string& name) {
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::testing::WindowPixels(window).Save(snapshots + name).ok());
 }
 
 }  // namespace quentaris::testing

@@ -1,7 +1,8 @@
-#include "Quon/run/position_lock.h"
+#include "common/position/position_lock.h"
 
 #include <cerrno>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include <fcntl.h>
@@ -9,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace zedir {
+namespace common {
 namespace {
 
 // Whether the open file is still the one the path names: a holder that let go
@@ -72,4 +73,19 @@ void PositionLock::Release() {
   path_.clear();
 }
 
-}  // namespace zedir
+Result HoldPositionLock(PositionLock& lock, const Position& position, std::chrono::milliseconds wait,
+                        std::chrono::milliseconds poll) {
+  const std::string path = position.File(kPositionLockFile);
+  const auto end = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    if (lock.TryAcquire(path) != PositionLock::Attempt::kBusy) return Result::Ok();
+    if (std::chrono::steady_clock::now() >= end) {
+      return Result::Fail("Position " + position.name() + " is in use by another program (" + path +
+                              "). Nothing was changed; try again when it has ended.",
+                          "Error");
+    }
+    std::this_thread::sleep_for(poll);
+  }
+}
+
+}  // namespace common

@@ -1,11 +1,16 @@
 #pragma once
-// The lock that keeps two solver runs off one position: a file in the position
-// folder, held with an exclusive flock while a run works there and removed when
-// the run lets it go. The system drops the flock with its process, so a lock
+// The lock of a position: a file in the position folder, held with an
+// exclusive flock while a program changes or reads the position's model and
+// load files (KELMF's Store, PUNDF's rebuild "@G", a ZEDIR run) and removed
+// when it lets it go. The system drops the flock with its process, so a lock
 // file whose process is gone is stale and taken over at once.
+#include <chrono>
 #include <string>
 
-namespace zedir {
+#include "common/position/position.h"
+#include "common/result.h"
+
+namespace common {
 
 // The lock file of a position: position folder + "ZEDIRLOCK" + extension.
 inline constexpr const char* kPositionLockFile = "ZEDIRLOCK";
@@ -40,4 +45,13 @@ class PositionLock {
   std::string path_;
 };
 
-}  // namespace zedir
+// Takes the position's lock for a program that changes its files, trying again
+// every `poll` while another program holds it, for at most `wait`. A lock file
+// that cannot be made (a missing or read-only folder) leaves the work unlocked:
+// its own writes report what is wrong. Fails, naming the position, when the
+// lock stays busy.
+Result HoldPositionLock(PositionLock& lock, const Position& position,
+                        std::chrono::milliseconds wait = std::chrono::seconds(30),
+                        std::chrono::milliseconds poll = std::chrono::milliseconds(50));
+
+}  // namespace common

@@ -1,0 +1,75 @@
+#include "graphics/reanalysis/release_records.h"
+
+#include <vector>
+
+#include "graphics/reanalysis/reanalysis_files.h"
+#include "mechanics/model/element_own_loads.h"
+
+namespace revuzavi {
+
+const common::PointLoadRecord& ReleaseRecord(const ViewerState& state, const ReleaseSet& releases, int r) {
+  return state.point_loads[releases.own_point_loads + 1 + r];
+}
+
+common::PointLoadRecord& ReleaseRecord(ViewerState& state, const ReleaseSet& releases, int r) {
+  return state.point_loads[releases.own_point_loads + 1 + r];
+}
+
+bool IsKinkRecord(const common::PointLoadRecord& record) { return record.kind() == common::PointLoadRecord::kKink; }
+
+bool IsCutRecord(const ViewerState& state, const ReleaseSet& releases, int r) {
+  const int number = ReleaseRecord(state, releases, r).release_number();
+  for (int other : {r - 1, r + 1}) {
+    if (other >= 0 && other < releases.records() &&
+        ReleaseRecord(state, releases, other).release_number() == number) {
+      return true;
+    }
+  }
+  return false;
+}
+
+common::PointLoadRecord MakeReleaseRecord(const ViewerState& state, int e, int type, int number, std::uint8_t kind) {
+  const common::ElementRecord& element = state.elements[e];
+  const float length = element.length();
+  const float xi = type == 0 ? 0.1f : type == 1 ? length : 0.5f * length;
+  common::PointLoadRecord r;
+  r.set_kind(kind);
+  r.set_placement(common::PointLoadRecord::kOnElement);
+  r.set_element(static_cast<std::int16_t>(e));
+  r.set_release_position_type(static_cast<std::int16_t>(type));
+  r.set_release_number(static_cast<std::int16_t>(number));
+  r.set_distance(xi);
+  r.set_x(element.xa() + element.cosine() * xi);
+  r.set_z(element.za() + element.sine() * xi * static_cast<float>(state.vertical_sign));
+  r.set_value(1.0f);
+  return r;
+}
+
+std::string AuxForcesFile(const ViewerState& state, const common::PointLoadRecord& record) {
+  return StepFile(state.position, IsKinkRecord(record) ? "FAUXF" : "FAUXV", record.release_number());
+}
+
+UnitForces UnitDislocationForces(const ViewerState& state, const common::PointLoadRecord& record) {
+  const common::ElementRecord& element = state.elements[record.element()];
+  const double ei = mechanics::ElementRigidityOf(element, state.materials, state.sections).ei;
+  const mechanics::LoadAxes axes = mechanics::LoadAxesOf(element);
+  UnitForces u;
+  u.dofs = mechanics::ElementEquationsOf(element, state.nodes);
+  u.forces = IsKinkRecord(record) ? mechanics::KinkForces(axes, record.distance(), 1.0, ei)
+                                  : mechanics::TransverseDislocationForces(axes, 1.0, ei);
+  return u;
+}
+
+// The force a record releases, from the curves the moment or shear diagram composes with the
+// view's switches: its moment for a kink, its shear for a jump.
+double ReleasedForce(const ViewerState& state, const ViewState& view, const DiagramOptions& options,
+                     const common::PointLoadRecord& record) {
+  std::vector<float> table;
+  const bool queried =
+      IsKinkRecord(record)
+          ? QueryMomentValue(state, view, options, record.element(), record.release_position_type(), 0, table)
+          : QueryShearValue(state, view, options, record.element(), record.release_position_type(), 0, table);
+  return queried ? static_cast<double>(table[0]) : 0.0;
+}
+
+}  // namespace revuzavi
