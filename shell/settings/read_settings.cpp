@@ -6,6 +6,7 @@
 #include "shell/settings/position_list.h"
 #include "shell/settings/settings_names.h"
 #include "shell/settings/write_settings.h"
+#include "shell/view/frame_data.h"
 
 namespace quentaris {
 namespace {
@@ -63,6 +64,14 @@ common::Result ReadDiary(ShellState& state) {
   return common::Result::Ok();
 }
 
+common::Result ReadPositionFrame(ShellState& state) {
+  if (!state.has_position()) {
+    state.frame = FrameData{};
+    return common::Result::Ok();
+  }
+  return ReadFrameFiles(state.position(), state.frame).problem;
+}
+
 }  // namespace
 
 void ReadSettings(ShellState& state) {
@@ -83,7 +92,8 @@ common::Result LoadPosition(ShellState& state) {
   common::Result diary = ReadDiary(state);
   state.pen_width = ReadPenWidth(state);
   state.positions = ReadPositionList(state.SettingsPath(kPositionListFile));
-  return diary;
+  common::Result frame = ReadPositionFrame(state);
+  return diary.ok() ? frame : diary;
 }
 
 }  // namespace quentaris
