@@ -48,6 +48,8 @@ int ReadPenWidth(const ShellState& state) {
   return *width;
 }
 
+}  // namespace
+
 common::Result ReadDiary(ShellState& state) {
   state.diary = common::LoadCaseDiary{};
   if (!state.has_position()) return common::Result::Ok();
@@ -62,8 +64,6 @@ common::Result ReadDiary(ShellState& state) {
   state.diary = read.record;
   return common::Result::Ok();
 }
-
-}  // namespace
 
 void ReadSettings(ShellState& state) {
   state.settings = common::SettingsContext::Discover();
