@@ -80,12 +80,12 @@ class ShellGridTest : public ::testing::Test {
 };
 
 TEST_F(ShellGridTest, EnterCopiesTheCellAboveIntoAnEmptyCellFromRowTwoOn) {
-  Column1({"", "7", "", ""});
-  grid_.SetFocusCell(3, 1);
+  Column1({"7", "", "", ""});
+  grid_.SetFocusCell(2, 1);
   PressKey(grid_, plat::VK_RETURN);
-  EXPECT_EQ(grid_.GetItemText(3, 1), "7");
+  EXPECT_EQ(grid_.GetItemText(2, 1), "7");
   EXPECT_TRUE(grid_.GetModified());
-  EXPECT_EQ(Focus(), grid::CCellID(3, 2));  // on as Tab
+  EXPECT_EQ(Focus(), grid::CCellID(2, 2));  // on as Tab
 
   grid_.SetModified(false);
   grid_.SetItemText(1, 2, "");

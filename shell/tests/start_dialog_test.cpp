@@ -115,6 +115,27 @@ TEST_F(StartDialogTest, EnterInTheTableEditsAndStartWritesTheJob) {
   dialog.DestroyWindow();
 }
 
+TEST_F(StartDialogTest, EnterTypedInTheTableOpensTheEditorAndTheDialogStays) {
+  CDiaStart dialog(state_);
+  ASSERT_TRUE(dialog.Create());
+  ShellGrid& grid = dialog.grid();
+  grid.SetFocusCell(1, 1);
+  grid.SetFocus();
+  plat::testing::PressKey(grid, plat::VK_RETURN);
+  plat::testing::PumpMessages();
+  EXPECT_FALSE(dialog.Ended());
+  plat::Window* editor = plat::Window::GetFocus();
+  ASSERT_NE(editor, &grid);
+  EXPECT_EQ(editor->GetParent(), &grid);
+  plat::testing::TypeText(*editor, "5");
+  plat::testing::PressKey(*editor, plat::VK_RETURN);  // stored; on to the next row's cell
+  plat::testing::PumpMessages();
+  EXPECT_EQ(grid.GetItemText(1, 1), "5");
+  EXPECT_FALSE(dialog.Ended());
+  EXPECT_TRUE(starts_.calls().empty());
+  dialog.DestroyWindow();
+}
+
 TEST_F(StartDialogTest, TheSideButtonCancels) {
   CDiaStart dialog(state_);
   ASSERT_TRUE(dialog.Create());
