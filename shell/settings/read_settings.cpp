@@ -49,6 +49,8 @@ int ReadPenWidth(const ShellState& state) {
   return *width;
 }
 
+}  // namespace
+
 common::Result ReadDiary(ShellState& state) {
   state.diary = common::LoadCaseDiary{};
   if (!state.has_position()) return common::Result::Ok();
@@ -63,6 +65,8 @@ common::Result ReadDiary(ShellState& state) {
   state.diary = read.record;
   return common::Result::Ok();
 }
+
+namespace {
 
 common::Result ReadPositionFrame(ShellState& state) {
   if (!state.has_position()) {

@@ -18,4 +18,9 @@ void ReadSettings(ShellState& state);
 // empty and the result names it.
 common::Result LoadPosition(ShellState& state);
 
+// The position's DIARY into state.diary (zero when there is no position or
+// no file); a DIARY whose count is out of range is damaged: it reads as zero
+// and the result names it.
+common::Result ReadDiary(ShellState& state);
+
 }  // namespace quentaris
