@@ -27,6 +27,11 @@ int RunPundf(std::string_view command_line) {
     Show(start.message());
     if (start.ends_program()) return start.exit_code();
   }
+  // An echo text that is there but cannot be read must not leave the old load cases to be computed.
+  if (common::Result readable = CheckLoadEchoReadable(model.position); line->rebuild && !readable) {
+    Show(readable);
+    return -1;
+  }
   if (line->rebuild && CheckLoadEchoFile(model.position) && plat::FileExists(model.position.TextFile("ECHO_L"))) {
     for (const common::Result& message : RebuildAllLoadCases(model)) Show(message);
   }
