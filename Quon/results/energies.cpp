@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "Quon/elements/element_data.h"
+#include "Quon/results/finite_results.h"
 #include "Quon/results/result_files.h"
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
@@ -43,6 +44,7 @@ void WriteEnergies(Run& run) {
     largest = std::max(largest, energy);
   }
   run.energies[0] = largest;
+  if (!AllFinite(std::span<const float>(run.energies))) return;  // the caller reports the load case
   plat::WriteBlock(run.position.LoadCaseFile(kEnergiesFile, run.load_case), run.energies.data(),
                    run.energies.size() * sizeof(float));
   plat::WriteTextFile(run.position.FolderFile(std::string(kEnergiesFile) + run.load_case_text + ".TXT"),

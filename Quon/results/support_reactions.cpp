@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "Quon/elements/node_rotation.h"
+#include "Quon/results/finite_results.h"
 #include "Quon/results/result_files.h"
 #include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
@@ -94,6 +95,9 @@ common::Result ComputeSupportReactions(Run& run) {
   }
   for (int q = 1; q <= n; ++q) {
     if (supported[static_cast<std::size_t>(q)]) run.nodal_forces[q] = reactions[q];
+  }
+  if (!AllFinite(run.nodal_forces) || !AllFinite(std::span<const float>(run.support_reactions))) {
+    return ResultsNotFinite(run.load_case);
   }
   WriteSupportValues(run);
   return common::Result::Ok();

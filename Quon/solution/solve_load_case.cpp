@@ -1,12 +1,11 @@
 #include "Quon/solution/solve_load_case.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "Quon/loads/load_vector.h"
 #include "Quon/loads/state_line_files.h"
 #include "Quon/run/equation_listing.h"
-#include "Quon/run/messages.h"
+#include "Quon/results/finite_results.h"
 #include "Quon/solution/inverse_file.h"
 #include "Quon/solution/settlements.h"
 #include "platform/binary_io.h"
@@ -45,12 +44,7 @@ common::Result SolveLoadCase(Run& run, RunNotifier& notifier) {
     for (int column = 1; column <= columns; ++column) notifier.SettlementColumn(column, columns);
   }
   MultiplyByInverse(run.inverse, run.load_vector, run.displacements);
-  if (!std::all_of(run.displacements.begin(), run.displacements.end(), [](double u) { return std::isfinite(u); })) {
-    return common::Result::Fail("The solution of load case " + std::to_string(run.load_case) +
-                                    " is not finite: its loads or the frame are beyond what can be computed. Its "
-                                    "pages are not written.",
-                                kFailureCaption);
-  }
+  if (!AllFinite(std::span<const double>(run.displacements))) return ResultsNotFinite(run.load_case);
   plat::WriteBlock(run.position.LoadCaseFile(kDisplacementFile, run.load_case), run.displacements.data(),
                    run.displacements.size() * sizeof(double));
   plat::WriteTextFile(run.position.FolderFile(std::string(kSolutionTextFile) + run.load_case_text + ".TXT"),

@@ -104,21 +104,40 @@ TEST(DamagedInput, FilesThatCannotBeComputedWithAreNamed) {
   }
 }
 
-// Finite input whose solution overflows: the load case fails with a message,
-// writes no displacements and no page.
-TEST(DamagedInput, ASolutionThatIsNotFiniteWritesNoPage) {
-  SolverFixture solver(testing::SimpleBeam());
-  const std::string inverse = solver.pos.File("INVERSE");
-  for (std::size_t k = 0; k < 36; ++k) Patch(inverse, 8 * k, 1e300);
-  LoadCaseFiles lc;
-  lc.point_loads.Append(testing::ForceAcross(1, 3.0f, 3e38f));
-  const common::Result result = solver.ComputePass(lc);
-  EXPECT_EQ(result.text(),
-            "The solution of load case 1 is not finite: its loads or the frame are beyond what can be computed. Its "
-            "pages are not written.");
-  EXPECT_FALSE(plat::FileExists(solver.pos.LoadCaseFile("UT8", 1)));
-  EXPECT_FALSE(plat::FileExists(solver.pos.position().FolderFile("D3.TXT")));
-  EXPECT_EQ(PageWithNonFinite(solver.pos.position().folder()), "");
+// Finite input whose results overflow: the load case fails with a message and
+// writes no page; neither its displacements nor its curves hold an infinity.
+TEST(DamagedInput, ResultsThatAreNotFiniteWriteNoPage) {
+  struct Case {
+    const char* what;
+    std::function<void(SolverFixture&, LoadCaseFiles&)> input;
+  };
+  const Case cases[] = {
+      {"an inverse of huge values",
+       [](SolverFixture& s, LoadCaseFiles& lc) {
+         for (std::size_t k = 0; k < 36; ++k) Patch(s.pos.File("INVERSE"), 8 * k, 1e300);
+         lc.point_loads.Append(testing::ForceAcross(1, 3.0f, 3e38f));
+       }},
+      {"a line load whose axial part overflows the curves",
+       [](SolverFixture& s, LoadCaseFiles& lc) {
+         lc.line_loads.Append(testing::StoredLineLoad(s.model, 1, 'Y', 5.0f, 5.0f));
+         lc.line_loads[1].set_axial_at_start(6.1e37f);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SolverFixture solver(testing::SimpleBeam());
+    LoadCaseFiles lc;
+    c.input(solver, lc);
+    const common::Result result = solver.ComputePass(lc);
+    EXPECT_EQ(result.text(),
+              "The results of load case 1 are not finite: its loads or the frame are beyond what can be computed. "
+              "Its pages are not written.");
+    EXPECT_FALSE(plat::FileExists(solver.pos.position().FolderFile("D3.TXT")));
+    EXPECT_EQ(PageWithNonFinite(solver.pos.position().folder()), "");
+    for (char letter : {'U', 'W', 'M', 'V', 'N'}) {
+      for (float v : solver.Curve(letter, 1)) EXPECT_TRUE(std::isfinite(v)) << letter;
+    }
+  }
 }
 
 }  // namespace

@@ -7,9 +7,25 @@
 #include "geometry/position/load_old_data.h"
 #include "geometry/position/load_position_files.h"
 #include "geometry/position/store_position.h"
+#include "platform/binary_io.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 
 namespace kelmf {
+namespace {
+
+// Puts the echo text's bytes from before the store back, written beside and
+// renamed over it, when the store changed them.
+void RestoreEchoText(const std::string& path, const std::vector<std::byte>& before) {
+  if (plat::ReadWholeFile(path) == before) return;
+  const std::string beside = path + ".RESTORE";
+  if (plat::WriteBlock(beside, before.data(), before.size()) && plat::RenameFile(beside, path)) return;
+  plat::RemoveFile(beside);
+  plat::MessageBox("The echo text " + path + " cannot be put back as it was before the store.", "Error",
+                   plat::MB_OK);
+}
+
+}  // namespace
 
 int StoreFromEcho(const std::string& data_path, const std::string& name) {
   const common::Position position(data_path, common::PositionExt(name));
@@ -24,8 +40,10 @@ int StoreFromEcho(const std::string& data_path, const std::string& name) {
   ShowMessages(load.messages);
   if (load.ends_program || !load.rebuilt_from_echo) return 1;
 
+  const std::optional<std::vector<std::byte>> typed = plat::ReadWholeFile(EchoFilePath(position));
   const CheckReport store = StorePosition(model, position, settings);
   ShowMessages(store.messages);
+  if (!store.stored() && typed) RestoreEchoText(EchoFilePath(position), *typed);
   return store.stored() ? 0 : 1;
 }
 

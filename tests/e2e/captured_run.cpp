@@ -50,7 +50,8 @@ CapturedRun RunCaptured(const std::string& name, const std::vector<std::string>&
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + run.signal;
   if (const auto bytes = plat::ReadWholeFile(err_path)) {
     run.stderr_text.assign(reinterpret_cast<const char*>(bytes->data()), bytes->size());
   }

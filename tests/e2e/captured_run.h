@@ -8,7 +8,8 @@
 namespace e2e {
 
 struct CapturedRun {
-  int exit_code = -1;   // 128 + signal when killed; -1 when it could not start
+  int exit_code = -1;      // 128 + signal when killed; -1 when it could not start
+  int signal = 0;          // the signal that ended it, 0 when it exited
   bool timed_out = false;  // killed after the time limit
   std::string stderr_text;
 };
