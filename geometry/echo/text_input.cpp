@@ -89,6 +89,19 @@ common::Result CheckNumbers(const Lines& lines, const std::array<common::echo::C
   return common::Result::Ok();
 }
 
+// The numbers computed from the text (lengths, directions, EA, EI) fit the
+// floats of ELEMENTS too.
+common::Result CheckElementNumbers(const FrameModel& model) {
+  for (int e = 1; e <= model.elements.count(); ++e) {
+    if (common::FirstNonFiniteNumber(model.elements[e])) {
+      return common::Result::Fail("Input error: element " + std::to_string(e) +
+                                      " gives numbers too large for the files (its length, EA or EI).",
+                                  "Error");
+    }
+  }
+  return common::Result::Ok();
+}
+
 // Every number of the text fits the float it is stored in.
 common::Result CheckTextNumbers(const common::echo::EchoText& text) {
   namespace columns = echo::columns;
@@ -128,7 +141,8 @@ common::Result Convert(FrameModel& model, const common::echo::EchoText& text) {
   model.params.set_element_result_file_count(0);
   if (common::Result rebuilt = RebuildTopology(model); !rebuilt) return rebuilt;
   ComputeElementGeometry(model);
-  return FillElementStiffness(model);
+  if (common::Result stiffness = FillElementStiffness(model); !stiffness) return stiffness;
+  return CheckElementNumbers(model);
 }
 
 }  // namespace

@@ -303,6 +303,8 @@ TEST(ConvertTextInput, ANumberBeyondAFloatIsAnInputErrorNamingItsLine) {
        "1234567890123456789012345678901234567890"},
       {"2 5.00 0.00  0.0000E+00", "2 5.00 0.00  1E+99", "1E+99"},
       {"1 0.00 0.00  1.0000E+00", "1 0.00 1e39  1.0000E+00", "1E39"},
+      // Numbers that fit, whose EA (E times A) does not.
+      {"1 0.300 0.500 1.5000E-01 3.1250E-03", "1 0.300 0.500 3E+38 3.1250E-03", ""},
   };
   for (const auto& c : cases) {
     std::string text = kSmallFrame;
@@ -317,8 +319,10 @@ TEST(ConvertTextInput, ANumberBeyondAFloatIsAnInputErrorNamingItsLine) {
     }
     ASSERT_FALSE(result.ok()) << c.to;
     const std::string line = text.substr(text.find(c.to), text.find('\n', text.find(c.to)) - text.find(c.to));
-    EXPECT_EQ(result.text(),
-              std::string("Input error: the number ") + c.number + " in the line \"" + line + "\" is too large.");
+    EXPECT_EQ(result.text(), *c.number ? std::string("Input error: the number ") + c.number + " in the line \"" +
+                                             line + "\" is too large."
+                                       : std::string("Input error: element 1 gives numbers too large for the "
+                                                     "files (its length, EA or EI)."));
     EXPECT_EQ(model.elements.count(), 0) << c.to;
     EXPECT_FALSE(plat::FileExists(position.folder() + "ELEMENTS.12")) << c.to;
   }
