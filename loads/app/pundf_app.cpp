@@ -28,7 +28,8 @@ int RunPundf(std::string_view command_line) {
     if (start.ends_program()) return start.exit_code();
   }
   // An echo text that is there but cannot be read must not leave the old load cases to be computed.
-  if (common::Result readable = CheckLoadEchoReadable(model.position); line->rebuild && !readable) {
+  if (common::Result readable = line->rebuild ? CheckLoadEchoReadable(model.position) : common::Result::Ok();
+      !readable) {
     Show(readable);
     return -1;
   }

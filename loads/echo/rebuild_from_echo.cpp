@@ -56,6 +56,14 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
     messages.push_back(echo.failure());
     return messages;
   }
+  // A load case whose "LC" line the rebuild cannot read would be lost with the rewritten text.
+  if (const auto line = LineOfNoLoadCase(*echo)) {
+    messages.push_back(common::Result::Fail("The echo text " + path + " is not rebuilt: its line " +
+                                                std::to_string(*line + 1) + " \"" + echo->text.lines[*line] +
+                                                "\" belongs to no load case.",
+                                            "Error"));
+    return messages;
+  }
   if (echo->cut()) messages.push_back(TooLargeMessage(path));
   if (!plat::RemoveFile(path)) {
     messages.push_back(common::Result::Fail("Error on deleting the file ECHO_L" + pos.ext() + ".TXT", "Error"));

@@ -17,7 +17,9 @@ namespace pundf {
 // Nothing of the master copy is lost: an entry that cannot be rebuilt, and the
 // entries beyond the first 6000 lines, are written back into the echo text as
 // they stand (and, numbered 1..99, listed in D2LOG, so that a later store
-// replaces them). An echo text that cannot be removed stops the rebuild before
+// replaces them). A text with a line of no load case (LineOfNoLoadCase: "LC 0",
+// text before the first entry) is named with that line and left untouched:
+// nothing is rebuilt. An echo text that cannot be removed stops the rebuild before
 // anything is written ("Error on deleting the file ECHO_L<ext>.TXT").
 std::vector<common::Result> RebuildAllLoadCases(LoadModel& model);
 
