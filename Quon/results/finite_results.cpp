@@ -10,7 +10,8 @@
 namespace zedir {
 
 bool AllFinite(std::span<const double> values) {
-  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; });
+  return std::all_of(values.begin(), values.end(),
+                     [](double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; });
 }
 
 bool AllFinite(std::span<const float> values) {

@@ -290,7 +290,9 @@ common::NodeRecord NodeOf(std::initializer_list<int> equations) {
   const std::vector<int> d(equations);
   node.set_dof_u(static_cast<std::int16_t>(d[0]));
   node.set_dof_v(static_cast<std::int16_t>(d[1]));
-  for (std::size_t k = 2; k < d.size(); ++k) node.set_rotation_dof(static_cast<int>(k) - 1, static_cast<std::int16_t>(d[k]));
+  for (std::size_t k = 2; k < d.size(); ++k) {
+    node.set_rotation_dof(static_cast<int>(k) - 1, static_cast<std::int16_t>(d[k]));
+  }
   node.set_dof_count(static_cast<std::int16_t>(d.size()));
   return node;
 }

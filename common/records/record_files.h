@@ -3,7 +3,8 @@
 // then records), record files without a count, single blocks, and PRESTRESS
 // (int32 count, then entries). A read never goes past the table or the file;
 // a count beyond the capacity or beyond the records present, or a number that
-// is not finite where a record keeps its numbers, marks the file as damaged, and the caller reports it (CheckFile) instead of computing with it.
+// is not finite where a record keeps its numbers, marks the file as damaged,
+// and the caller reports it (CheckFile) instead of computing with it.
 #include <cstddef>
 #include <cstring>
 #include <span>
