@@ -3,25 +3,54 @@
 #include <cmath>
 
 namespace common {
+namespace {
 
-plat::Font CreateRotatedFont(plat::Dc& dc, int size, int angle) {
+int Rounded(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+}  // namespace
+
+plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontSpec& spec) {
+  double ppi_x = dc.GetDeviceCaps(plat::LOGPIXELSX);
+  double ppi_y = dc.GetDeviceCaps(plat::LOGPIXELSY);
+  if (!spec.logical_pixels) {
+    const int horz_size = dc.GetDeviceCaps(plat::HORZSIZE);
+    const int vert_size = dc.GetDeviceCaps(plat::VERTSIZE);
+    if (horz_size > 0) ppi_x = dc.GetDeviceCaps(plat::HORZRES) * 25.4 / horz_size;
+    if (vert_size > 0) ppi_y = dc.GetDeviceCaps(plat::VERTRES) * 25.4 / vert_size;
+  }
   const int saved = dc.SaveDC();
   dc.SetGraphicsMode(plat::GM_ADVANCED);
   dc.SetWorldTransform(plat::XForm{});
   dc.SetViewportOrg(0, 0);
   dc.SetWindowOrg(0, 0);
-  const double device_height = size * double(dc.GetDeviceCaps(plat::LOGPIXELSY)) / 72.0;
-  const plat::PointD logical = dc.DeviceToLogical(plat::PointD{0.0, device_height});
+  const plat::PointD logical =
+      dc.DeviceToLogical(plat::PointD{spec.width * ppi_x / 72.0, spec.size * ppi_y / 72.0});
   dc.RestoreDC(saved);
 
   plat::Font font;
-  font.face = "ARIAL";
-  font.height = -static_cast<int>(std::floor(std::fabs(logical.y) / 10.0 + 0.5));
+  font.face = spec.face;
+  font.height = -Rounded(std::fabs(logical.y) / 10.0);
   font.width = 0;
-  font.weight = plat::FW_DONTCARE;
-  font.escapement = angle;
-  font.orientation = angle;
+  font.weight = (spec.style & 1) != 0 ? plat::FW_BOLD : plat::FW_DONTCARE;
+  font.italic = (spec.style & 2) != 0;
+  font.underline = (spec.style & 4) != 0;
+  font.strike_out = (spec.style & 8) != 0;
+  font.escapement = spec.angle;
+  font.orientation = spec.angle;
+  if (spec.width != 0 && logical.y != 0.0) {
+    const plat::Font previous = dc.SelectFont(font);
+    const int average = dc.GetTextMetrics().ave_char_width;
+    dc.SelectFont(previous);
+    font.width = Rounded(std::fabs(logical.x) * average / std::fabs(logical.y));
+  }
   return font;
+}
+
+plat::Font CreateRotatedFont(plat::Dc& dc, int size, int angle) {
+  RotatedFontSpec spec;
+  spec.size = size;
+  spec.angle = angle;
+  return CreateRotatedFont(dc, spec);
 }
 
 }  // namespace common

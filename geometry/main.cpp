@@ -1,8 +1,4 @@
 // KELMF, the geometry input of the plane-frame suite.
-#include "geometry/app/kelmf_app.h"
-#include "platform/application.h"
+#include "geometry/editor/kelmw_app.h"
 
-int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
-  return kelmf::RunKelmf(plat::CommandLineText(argc, argv));
-}
+int main(int argc, char** argv) { return kelmf::RunKelmfWindow(argc, argv); }

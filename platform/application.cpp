@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/hooks.h"
+#include "platform/script/script_run.h"
 
 namespace plat {
 namespace {
@@ -35,12 +36,15 @@ struct Application::Impl {
   Impl(int& argc, char** argv) : runtime_folder(ProvideRuntimeFolder()), app(argc, argv) {}
   bool runtime_folder;  // before the application, which looks for it
   QApplication app;
+  std::unique_ptr<ScriptRun> script;  // goes before the window system
 };
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
   std::setlocale(LC_NUMERIC, "C");
   // A program ends by WM_QUIT (or its exit code), never because a window went.
   QApplication::setQuitOnLastWindowClosed(false);
+  // With PLAT_SCRIPT the program runs its script unattended.
+  impl_->script = StartScriptRun(argc > 0 ? argv[0] : nullptr);
 }
 
 Application::~Application() {

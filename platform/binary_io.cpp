@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace plat {
 namespace {
@@ -20,17 +21,6 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 File Open(const std::string& path, const char* mode) { return File(std::fopen(path.c_str(), mode)); }
 
-// Writes over a regular file that holds exactly `size` bytes, where it lies: no new file and no
-// truncation, a few microseconds where creating a file can take a millisecond. False, with
-// nothing written, for any other file.
-bool OverwriteSameSize(const std::string& path, const void* data, std::size_t size) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st;
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) == size;
-  if (ok) ok = ::pwrite(fd, data, size, 0) == static_cast<ssize_t>(size);
-  return ::close(fd) == 0 && ok;
-}
 }  // namespace
 
 std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path) {
@@ -56,18 +46,18 @@ std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::si
 }
 
 bool WriteBlock(const std::string& path, const void* data, std::size_t size) {
-  if (size > 0 && OverwriteSameSize(path, data, size)) return true;
+  if (detail::WriteFailsNow()) return false;
+  if (size > 0 && detail::OverwriteSameSize(path, data, size)) return true;
   File f(OpenForReplace(path));
   if (!f) return false;
   bool ok = size == 0 || std::fwrite(data, 1, size, f.get()) == size;
-  return std::fclose(f.release()) == 0 && ok;
+  ok = std::fclose(f.release()) == 0 && ok;
+  if (!ok) ::unlink(path.c_str());  // no cut file stays behind
+  return ok;
 }
 
 bool AppendBlock(const std::string& path, const void* data, std::size_t size) {
-  File f = Open(path, "ab");
-  if (!f) return false;
-  bool ok = size == 0 || std::fwrite(data, 1, size, f.get()) == size;
-  return std::fclose(f.release()) == 0 && ok;
+  return AppendWhole(path, data, size);
 }
 
 TableFile ReadTableFile(const std::string& path, std::size_t record_size, int capacity) {
@@ -100,7 +90,7 @@ bool WriteTableFile(const std::string& path, std::size_t record_size, int count,
   const std::int16_t n = static_cast<std::int16_t>(count);
   std::memcpy(data.data(), &n, 2);
   if (count > 0) std::memcpy(data.data() + 2, records.data(), static_cast<std::size_t>(count) * record_size);
-  return WriteBlock(path, data.data(), data.size());
+  return ReplaceWholeFile(path, data.data(), data.size());
 }
 
 }  // namespace plat

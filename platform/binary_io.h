@@ -15,8 +15,11 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path);
 bool ReadBlock(const std::string& path, void* data, std::size_t size);
 // Reads up to `size` bytes; the number read, or nullopt when the file cannot be opened.
 std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::size_t size);
-// Replaces the file with the bytes given (a file of the same size is written over in place).
+// Replaces the file with the bytes given (a file of the same size is written over in place): the
+// fast rewrite of a file that a run writes afresh. A file that cannot be written whole is removed. Files that no program can compute again go
+// through ReplaceWholeFile (whole_file.h).
 bool WriteBlock(const std::string& path, const void* data, std::size_t size);
+// Appends whole or not at all (AppendWhole).
 bool AppendBlock(const std::string& path, const void* data, std::size_t size);
 
 enum class TableState {
@@ -34,7 +37,7 @@ struct TableFile {
 
 // Reads a table file; never reads past `capacity` records or past the end of the file.
 TableFile ReadTableFile(const std::string& path, std::size_t record_size, int capacity);
-// Writes the int16 count followed by `count` records from `records`.
+// Writes the int16 count followed by `count` records from `records`, replacing the file whole.
 bool WriteTableFile(const std::string& path, std::size_t record_size, int count,
                     std::span<const std::byte> records);
 

@@ -34,7 +34,7 @@ std::optional<std::int64_t> FileSize(const std::string& path) {
 std::optional<std::int64_t> FileTime(const std::string& path) {
   struct stat st;
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-  return static_cast<std::int64_t>(st.st_mtim.tv_sec);
+  return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
 }
 
 bool RemoveFile(const std::string& path) {

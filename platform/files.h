@@ -12,7 +12,8 @@ namespace plat {
 bool FileExists(const std::string& path);    // a regular file
 bool FolderExists(const std::string& path);  // a directory
 std::optional<std::int64_t> FileSize(const std::string& path);
-// Modification time in seconds since 1970 (64-bit).
+// Modification time in nanoseconds since 1970 (64-bit), so that two writes
+// within one second compare as ordered (the later one strictly greater).
 std::optional<std::int64_t> FileTime(const std::string& path);
 bool RemoveFile(const std::string& path);
 // Opens a file for writing anew ("wb"). A writable file of that name is removed first, so that the

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -149,6 +150,17 @@ int MessageBox(std::string_view text, std::string_view caption, unsigned flags) 
     return DefaultAnswer(flags);
   }
   return ShowBox(text, caption, flags);
+}
+
+void FileErrorBox(std::string_view path, FileAccess access, int error_number) {
+  std::string text = "The file ";
+  text += path;
+  text += access == FileAccess::kCreate ? " could not be created." : " could not be opened.";
+  if (error_number != 0) {
+    text += "\n";
+    text += std::strerror(error_number);
+  }
+  MessageBox(text, " ", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Beep() {

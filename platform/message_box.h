@@ -41,6 +41,12 @@ bool MessagesUnattended();
 // The answer a box with these flags gives when nobody presses a button.
 int DefaultAnswer(unsigned flags);
 
+// Which way a file failed to open: for reading, or to be created for writing.
+enum class FileAccess { kRead, kCreate };
+// The message box of a file that could not be opened or created, naming it and
+// the system's reason (`error_number`, an errno value; 0 for none).
+void FileErrorBox(std::string_view path, FileAccess access, int error_number = 0);
+
 // A short system sound.
 void Beep();
 

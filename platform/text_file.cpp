@@ -1,9 +1,14 @@
 #include "platform/text_file.h"
 
 #include <cstdio>
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace plat {
 
@@ -61,12 +66,25 @@ bool TextWriter::Open(const std::string& path, Mode mode) {
   Close();
   failed_ = false;
   last_was_cr_ = false;
-  file_ = mode == Mode::kAppend ? std::fopen(path.c_str(), "ab") : OpenForReplace(path);
-  return file_ != nullptr;
+  if (mode == Mode::kReplace) {
+    file_ = OpenForReplace(path);
+    return file_ != nullptr;
+  }
+  if (mode == Mode::kAppend) {  // made when missing, as an append always did; written at Close
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    ::close(fd);
+  }
+  whole_.clear();
+  whole_path_ = path;
+  whole_mode_ = mode;
+  text_ = &whole_;
+  return true;
 }
 
 bool TextWriter::OpenText(std::string& out) {
   Close();
+  whole_path_.clear();
   failed_ = false;
   last_was_cr_ = false;
   text_ = &out;
@@ -144,10 +162,20 @@ bool TextWriter::Close() {
   if (text_) {
     Flush();
     text_ = nullptr;
+    if (!whole_path_.empty()) {
+      const std::string path = std::exchange(whole_path_, std::string());
+      if (!failed_) {
+        failed_ = !(whole_mode_ == Mode::kAppend
+                        ? AppendWhole(path, whole_.data(), whole_.size())
+                        : ReplaceWholeFile(path, whole_, whole_mode_ == Mode::kReplaceSynced ? Sync::kYes : Sync::kNo));
+      }
+      whole_.clear();
+    }
     return !failed_;
   }
   if (!file_) return !failed_;
   Flush();
+  if (detail::WriteFailsNow()) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
   return !failed_;

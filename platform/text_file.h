@@ -36,7 +36,12 @@ class LineReader {
 // The one writer of text files: every "\n" becomes CR LF (a "\r\n" stays as it is).
 class TextWriter {
  public:
-  enum class Mode { kReplace, kAppend };
+  enum class Mode {
+    kReplace,        // the fast rewrite of a file that a run writes afresh (a listing page)
+    kAppend,         // appended at Close, whole or not at all (AppendWhole)
+    kReplaceWhole,   // replaced at Close, whole or not at all (ReplaceWholeFile)
+    kReplaceSynced,  // the same, synced to disk before it takes the name: the echo texts
+  };
   TextWriter() = default;
   TextWriter(const std::string& path, Mode mode = Mode::kReplace) { Open(path, mode); }
   ~TextWriter();
@@ -51,7 +56,7 @@ class TextWriter {
   void Write(std::string_view text);
   void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void VPrintf(const char* format, va_list args);
-  // Flushes and closes; false when any write failed.
+  // Flushes and closes (and writes a file held for Close); false when any write failed.
   bool Close();
 
  private:
@@ -59,6 +64,9 @@ class TextWriter {
   std::FILE* file_ = nullptr;
   std::string* text_ = nullptr;
   std::string buffer_;
+  std::string whole_;      // the bytes of a file written at Close
+  std::string whole_path_;  // that file, empty when none
+  Mode whole_mode_ = Mode::kReplace;
   bool last_was_cr_ = false;
   bool failed_ = false;
 };

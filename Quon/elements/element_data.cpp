@@ -1,29 +1,23 @@
 #include "Quon/elements/element_data.h"
 
+#include "mechanics/model/element_own_loads.h"
+
 namespace zedir {
 
 mechanics::Rigidity ElementRigidity(const Run& run, int e) {
-  const common::ElementRecord& element = run.elements[e];
-  const common::CrossSectionRecord& section = run.sections[element.cross_section()];
-  return mechanics::RigidityOf(run.materials[element.material()].modulus(), section.area(), section.inertia());
+  return mechanics::ElementRigidityOf(run.elements[e], run.materials, run.sections);
 }
 
 mechanics::ElementMatrix ElementStiffnessOf(const Run& run, int e) {
-  const common::ElementRecord& element = run.elements[e];
-  return mechanics::ElementStiffness(ElementRigidity(run, e),
-                                     mechanics::DirectionOfEnds(element.xa(), element.ya(), element.xb(), element.yb()));
+  return mechanics::ElementStiffnessOf(run.elements[e], run.materials, run.sections);
 }
 
 mechanics::LoadAxes ElementLoadAxes(const Run& run, int e) {
-  const common::ElementRecord& element = run.elements[e];
-  return mechanics::LoadAxes{element.length(), element.cosine(), element.sine()};
+  return mechanics::LoadAxesOf(run.elements[e]);
 }
 
 std::array<int, 6> ElementEquations(const Run& run, int e) {
-  const common::ElementRecord& element = run.elements[e];
-  const common::NodeRecord& a = run.nodes[element.node_a()];
-  const common::NodeRecord& b = run.nodes[element.node_b()];
-  return {a.dof_u(), a.dof_v(), element.dof(3), b.dof_u(), b.dof_v(), element.dof(6)};
+  return mechanics::ElementEquationsOf(run.elements[e], run.nodes);
 }
 
 mechanics::SampleTable ClampedBeamTableOf(const Run& run, int e) {

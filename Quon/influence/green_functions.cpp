@@ -6,6 +6,7 @@
 #include "Quon/elements/element_data.h"
 #include "Quon/influence/influence_terms.h"
 #include "Quon/results/writer_threads.h"
+#include "Quon/run/messages.h"
 #include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
 
@@ -67,7 +68,7 @@ std::array<std::array<float, 6>, kGreenCases> GreenCoefficients(const common::El
 
 std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e) { return SumsOf(run, e, CountedNodes(run)); }
 
-void NodalDisplacementGreenFunctions(const Run& run) {
+common::Result NodalDisplacementGreenFunctions(const Run& run) {
   const int m = run.elements.count();
   const std::vector<NodeEquations> counted = CountedNodes(run);
   std::vector<float> blocks(static_cast<std::size_t>(std::max(m, 0)) * kGreenCases * 4, 0.0f);
@@ -84,8 +85,8 @@ void NodalDisplacementGreenFunctions(const Run& run) {
       }
     }
   });
-  plat::WriteBlock(run.position.LoadCaseFile(kGreenDisplacementFile, run.load_case), blocks.data(),
-                   blocks.size() * sizeof(float));
+  const std::string path = run.position.LoadCaseFile(kGreenDisplacementFile, run.load_case);
+  return Stored(plat::WriteBlock(path, blocks.data(), blocks.size() * sizeof(float)), path);
 }
 
 }  // namespace zedir

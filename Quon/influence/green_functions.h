@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "Quon/run/run.h"
+#include "common/position/file_names.h"
 
 namespace zedir {
 
-inline constexpr const char* kGreenDisplacementFile = "NODDISPGFELM";
+inline constexpr const char* kGreenDisplacementFile = common::file_names::kGreenDisplacements;
 inline constexpr int kGreenCases = 6;
 
 struct GreenSums {
@@ -29,6 +30,6 @@ std::array<std::array<float, 6>, kGreenCases> GreenCoefficients(const common::El
 std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e);
 
 // Writes NODDISPGFELM (skipped when it cannot be created).
-void NodalDisplacementGreenFunctions(const Run& run);
+common::Result NodalDisplacementGreenFunctions(const Run& run);
 
 }  // namespace zedir

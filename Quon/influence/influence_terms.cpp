@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Quon/elements/node_rotation.h"
+#include "Quon/run/messages.h"
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
 
@@ -30,10 +31,12 @@ float GuardedQuotient(float numerator, float denominator) {
   return std::isfinite(quotient) ? quotient : 0.0f;
 }
 
-void WriteInfluenceFiles(const Run& run, std::string_view trace, std::string_view text, std::string_view values_file,
-                         const std::vector<double>& values) {
-  plat::WriteTextFile(run.position.FolderFile(std::string(trace) + run.load_case_text + ".TXT"), text);
-  plat::WriteBlock(run.position.LoadCaseFile(values_file, run.load_case), values.data(), values.size() * sizeof(double));
+common::Result WriteInfluenceFiles(const Run& run, std::string_view trace, std::string_view text,
+                                   std::string_view values_file, const std::vector<double>& values) {
+  const std::string trace_file = run.position.FolderFile(std::string(trace) + run.load_case_text + ".TXT");
+  if (!plat::WriteTextFile(trace_file, text)) return CannotStore(trace_file);
+  const std::string values_path = run.position.LoadCaseFile(values_file, run.load_case);
+  return Stored(plat::WriteBlock(values_path, values.data(), values.size() * sizeof(double)), values_path);
 }
 
 }  // namespace zedir

@@ -30,7 +30,7 @@ float GuardedQuotient(float numerator, float denominator);
 
 // Writes the trace text as <trace><lc>.TXT and the values as doubles to <values_file><lc><ext>;
 // a file that cannot be created is skipped.
-void WriteInfluenceFiles(const Run& run, std::string_view trace, std::string_view text, std::string_view values_file,
-                         const std::vector<double>& values);
+common::Result WriteInfluenceFiles(const Run& run, std::string_view trace, std::string_view text,
+                                   std::string_view values_file, const std::vector<double>& values);
 
 }  // namespace zedir

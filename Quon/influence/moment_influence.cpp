@@ -56,7 +56,7 @@ std::string EndMomentTrace(const Run& run, const std::vector<EndMomentTerms>& te
   return text;
 }
 
-void MomentInfluence(const Run& run) {
+common::Result MomentInfluence(const Run& run) {
   const int m = run.elements.count();
   std::vector<EndMomentTerms> terms;
   terms.reserve(static_cast<std::size_t>(m));
@@ -67,7 +67,7 @@ void MomentInfluence(const Run& run) {
     moments.push_back(static_cast<double>(terms.back().x1));
     moments.push_back(static_cast<double>(terms.back().x2));
   }
-  WriteInfluenceFiles(run, kEndMomentTraceFile, EndMomentTrace(run, terms), kEndMomentInfluenceFile, moments);
+  return WriteInfluenceFiles(run, kEndMomentTraceFile, EndMomentTrace(run, terms), kEndMomentInfluenceFile, moments);
 }
 
 }  // namespace zedir

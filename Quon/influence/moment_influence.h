@@ -28,6 +28,6 @@ EndMomentTerms EndMomentTermsOf(const Run& run, int e);
 std::string EndMomentTrace(const Run& run, const std::vector<EndMomentTerms>& terms);
 
 // Writes FLEXM and AFPLUSM (a file that cannot be created is skipped).
-void MomentInfluence(const Run& run);
+common::Result MomentInfluence(const Run& run);
 
 }  // namespace zedir

@@ -58,7 +58,7 @@ std::string NormalForceTrace(const Run& run, const std::vector<NormalForceTerms>
   return text;
 }
 
-void NormalForceInfluence(const Run& run) {
+common::Result NormalForceInfluence(const Run& run) {
   const int m = run.elements.count();
   std::vector<NormalForceTerms> terms;
   terms.reserve(static_cast<std::size_t>(m));
@@ -68,7 +68,7 @@ void NormalForceInfluence(const Run& run) {
     terms.push_back(NormalForceTermsOf(run, e));
     fplus.push_back(static_cast<double>(terms.back().fplus));
   }
-  WriteInfluenceFiles(run, kNormalForceTraceFile, NormalForceTrace(run, terms), kNormalForceInfluenceFile, fplus);
+  return WriteInfluenceFiles(run, kNormalForceTraceFile, NormalForceTrace(run, terms), kNormalForceInfluenceFile, fplus);
 }
 
 }  // namespace zedir

@@ -34,6 +34,6 @@ NormalForceTerms NormalForceTermsOf(const Run& run, int e);
 std::string NormalForceTrace(const Run& run, const std::vector<NormalForceTerms>& terms);
 
 // Writes FLEXN and AFPLUSN (a file that cannot be created is skipped).
-void NormalForceInfluence(const Run& run);
+common::Result NormalForceInfluence(const Run& run);
 
 }  // namespace zedir

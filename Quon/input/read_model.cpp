@@ -20,16 +20,15 @@ common::Result ReadRequiredTable(const std::string& path, int claimed, Tab& tabl
   return common::Result::Ok();
 }
 
-// A table that is created with its default record when missing. The default
-// holds in memory also when the file cannot be written.
+// A table that is created with its default record when missing; a file that
+// cannot be written fails.
 template <class Tab>
 common::Result ReadDefaultedTable(const std::string& path, const typename Tab::Record& fallback, Tab& table) {
   auto read = common::ReadTable<Tab>(path);
   if (read.status.missing()) {
     table.Clear();
     table.Append(fallback);
-    common::WriteTable(path, table);
-    return common::Result::Ok();
+    return Stored(common::WriteTable(path, table), path);
   }
   if (common::Result damaged = common::CheckFile(path, read.status); !damaged) return damaged;
   table = std::move(read.table);
@@ -69,7 +68,7 @@ common::Result ReadModelFiles(Run& run) {
   if (common::Result failed = ReadTables(run); !failed) return Abandon(run, failed);
   const std::string params_path = run.position.File(common::file_names::kFrameParams);
   if (common::Result missing = RequireFile(params_path); !missing) return Abandon(run, missing);
-  common::WriteBlockRecord(params_path, run.params);
+  if (!common::WriteBlockRecord(params_path, run.params)) return Abandon(run, CannotStore(params_path));
   return Abandon(run, CheckModelIndices(run));
 }
 

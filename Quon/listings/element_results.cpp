@@ -12,9 +12,7 @@ namespace {
 // The next page with `text` and its line in FILES.
 common::Result WritePage(Run& run, const std::string& text, const char* contents) {
   if (common::Result failed = UpdateLastD(run); !failed) return Abandon(run, failed);
-  plat::WriteTextFile(run.page_file, text);
-  common::AppendOutputList(run.position, common::LoadCasePageEntry(run.page_label, run.load_case, contents));
-  return common::Result::Ok();
+  return StorePage(run, text, common::LoadCasePageEntry(run.page_label, run.load_case, contents));
 }
 
 }  // namespace

@@ -16,9 +16,8 @@ inline constexpr const char* kDisplacementPageContents = "    Nodal Displacement
 // "LC <lc>" for a job of fewer than 2 entries, else "LC <lc> = <entry> of <count>".
 std::string ProgressText(const Run& run);
 
-// Two pages, each numbered by UpdateLastD: a page that cannot be created is skipped while its
-// FILES line is still appended; FILES that cannot be opened gets no line. A page counter that
-// cannot hand out a page ends the run.
+// Two pages, each numbered by UpdateLastD and stored by StorePage. A page counter that cannot
+// hand out a page ends the run; so does a page, LASTD or FILES that cannot be stored.
 common::Result WriteLoadCasePages(Run& run);
 
 // The results, the pages, and, when the run works from a job, the progress text.

@@ -2,17 +2,27 @@
 
 #include "Quon/run/messages.h"
 #include "common/position/output_list.h"
+#include "platform/text_file.h"
 
 namespace zedir {
 
 common::Result UpdateLastD(Run& run) {
-  const common::PageCount page = common::AdvancePageCounter(run.position);
+  const common::PageCount page = common::NextPage(run.position);
   const std::string path = run.position.FolderFile(common::kPageCounterFile);
   if (page.status.missing()) return FileMissing(path);
   if (common::Result damaged = common::CheckFile(path, page.status); !damaged) return damaged;
   run.page_label = common::PageLabel(page.value);
   run.page_file = common::PageFile(run.position, run.page_label);
+  run.page_number = page.value;
   return common::Result::Ok();
+}
+
+common::Result StorePage(Run& run, const std::string& text, const std::string& entry) {
+  if (!plat::WriteTextFile(run.page_file, text)) return CannotStore(run.page_file);
+  if (!common::WritePageCounter(run.position, run.page_number)) {
+    return CannotStore(run.position.FolderFile(common::kPageCounterFile));
+  }
+  return Stored(common::AppendOutputList(run.position, entry), run.position.FolderFile(common::kOutputListFile));
 }
 
 }  // namespace zedir

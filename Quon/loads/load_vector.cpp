@@ -8,6 +8,7 @@
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "mechanics/element_loads.h"
+#include "mechanics/model/element_own_loads.h"
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
 
@@ -27,10 +28,9 @@ void AddTemperatures(Run& run, mechanics::Vector& f) {
     if (load.loaded() == 0) continue;
     common::CrossSectionRecord& section = run.sections[run.elements[e].cross_section()];
     section.set_height(TemperatureHeight(section.height()));
-    const mechanics::Rigidity rigidity = ElementRigidity(run, e);
     AddToElement(run, e,
-                 mechanics::TemperatureForces(ElementLoadAxes(run, e), alpha, load.uniform_t(), load.delta_t(),
-                                              rigidity.ea, rigidity.ei, section.height()),
+                 mechanics::TemperatureLoadForces(run.elements[e], ElementRigidity(run, e), section.height(), alpha,
+                                                  load),
                  f);
   }
 }
@@ -55,28 +55,7 @@ common::Result AddPrestress(const Run& run, mechanics::Vector& f) {
 
 void AddElementPointLoad(const Run& run, const common::PointLoadRecord& load, mechanics::Vector& f) {
   const int e = load.element();
-  const mechanics::LoadAxes axes = ElementLoadAxes(run, e);
-  const mechanics::Rigidity rigidity = ElementRigidity(run, e);
-  const double a = load.distance();
-  switch (load.kind()) {
-    case common::PointLoadRecord::kForce:
-      AddToElement(run, e, mechanics::PointForceForces(axes, a, load.force_normal(), load.force_along()), f);
-      break;
-    case common::PointLoadRecord::kMoment:
-      AddToElement(run, e, mechanics::PointMomentForces(axes, a, load.kind_value()), f);
-      break;
-    case common::PointLoadRecord::kKink:
-      AddToElement(run, e, mechanics::KinkForces(axes, a, load.value(), rigidity.ei), f);
-      break;
-    case common::PointLoadRecord::kVerticalDislocation:
-      AddToElement(run, e, mechanics::TransverseDislocationForces(axes, load.value(), rigidity.ei), f);
-      break;
-    case common::PointLoadRecord::kHorizontalDislocation:
-      AddToElement(run, e, mechanics::AxialDislocationForces(axes, load.value(), rigidity.ea), f);
-      break;
-    default:
-      break;  // no such kind: nothing
-  }
+  AddToElement(run, e, mechanics::ElementPointLoadForces(run.elements[e], ElementRigidity(run, e), load), f);
 }
 
 void AddPointLoads(const Run& run, mechanics::Vector& f) {
@@ -110,17 +89,15 @@ void AddLineLoads(const Run& run, mechanics::Vector& f) {
   }
 }
 
-void WriteLoadVectorFiles(const Run& run) {
+common::Result WriteLoadVectorFiles(const Run& run) {
   const mechanics::Vector& f = run.load_vector;
-  plat::WriteTextFile(run.position.FolderFile(std::string(kLoadTextFile) + run.load_case_text + ".TXT"),
-                      LoadVectorText(f));
-  plat::WriteBlock(run.position.FolderFile(std::string(kLoadVectorFile) + run.load_case_text), f.data() + 1,
-                   static_cast<std::size_t>(f.size()) * sizeof(double));
+  const std::string text = run.position.FolderFile(std::string(kLoadTextFile) + run.load_case_text + ".TXT");
+  if (!plat::WriteTextFile(text, LoadVectorText(f))) return CannotStore(text);
+  const std::string values = run.position.FolderFile(std::string(kLoadVectorFile) + run.load_case_text);
+  return Stored(plat::WriteBlock(values, f.data() + 1, static_cast<std::size_t>(f.size()) * sizeof(double)), values);
 }
 
 }  // namespace
-
-float TemperatureHeight(float height) { return height < 0.01f ? 0.1f : height; }
 
 std::string LoadVectorText(const mechanics::Vector& f) { return EquationListing(f, "rhs[%2i] = %.2lf\n"); }
 
@@ -130,8 +107,7 @@ common::Result BuildLoadVector(Run& run) {
   if (common::Result failed = AddPrestress(run, run.load_vector); !failed) return failed;
   AddPointLoads(run, run.load_vector);
   AddLineLoads(run, run.load_vector);
-  WriteLoadVectorFiles(run);
-  return common::Result::Ok();
+  return WriteLoadVectorFiles(run);
 }
 
 }  // namespace zedir

@@ -10,7 +10,7 @@
 
 namespace zedir {
 
-void WriteStateLines(const Run& run) {
+common::Result WriteStateLines(const Run& run) {
   std::vector<SampleLineFile> files;
   for (int i = 1; i <= run.line_loads.count(); ++i) {
     const mechanics::StateLines lines = mechanics::FixedEndStateLines(LineLoadOnElementOf(run, run.line_loads[i]));
@@ -27,7 +27,7 @@ void WriteStateLines(const Run& run) {
     files.push_back({SourceLineFile(run, kNormalSourceLine, k, e), lines.n.Rounded()});
     files.push_back({SourceLineFile(run, kShearSourceLine, k, e), lines.v.Rounded()});
   }
-  WriteSampleLines(files);
+  return FirstUnwritten(files, WriteSampleLines(files));
 }
 
 }  // namespace zedir

@@ -7,6 +7,6 @@
 
 namespace zedir {
 
-void WriteStateLines(const Run& run);
+common::Result WriteStateLines(const Run& run);
 
 }  // namespace zedir

@@ -10,6 +10,7 @@
 #include "Quon/results/writer_threads.h"
 #include "Quon/run/messages.h"
 #include "mechanics/curves/element_curves.h"
+#include "mechanics/model/element_curves_of.h"
 #include "mechanics/thread_count.h"
 
 namespace zedir {
@@ -18,34 +19,14 @@ namespace {
 constexpr int kCurvesPerElement = 5;
 constexpr int kParallelElements = 16;  // below this many elements, one thread
 
-mechanics::EndValues EndValuesOf(const ElementData& d) {
-  return {d.axial_a, d.transverse_a, d.rotation_a, d.axial_b, d.transverse_b, d.rotation_b};
-}
-
-void AddTemperature(const Run& run, int e, const mechanics::Rigidity& rigidity, mechanics::ElementCurves& c) {
-  if (run.load_case_params.temperature_flag() == 0 || e > run.temperatures.count()) return;
-  const common::TemperatureLoadRecord& load = run.temperatures[e];
-  if (load.loaded() == 0) return;
-  const float h = TemperatureHeight(run.sections[run.elements[e].cross_section()].height());
-  c += mechanics::TemperatureCurves(run.load_case_params.alpha_t(), load.uniform_t(), load.delta_t(), h, rigidity);
-}
-
 }  // namespace
 
 mechanics::ElementCurves ElementCurvesOf(const Run& run, int e) {
-  const ElementData d = GatherElementData(run, e);
-  const mechanics::Rigidity rigidity{d.ea, d.ei};
-  mechanics::ElementCurves c = mechanics::EndDisplacementCurves(EndValuesOf(d), d.length, rigidity);
-  for (const common::PointLoadRecord& load : run.point_loads.used()) {
-    if (IsElementPointLoad(load) && load.element() == e) {
-      c += mechanics::PointLoadCurves(PointLoadOnElementOf(load), d.length, rigidity);
-    }
-  }
-  for (const common::LineLoadRecord& load : run.line_loads.used()) {
-    if (load.element() == e) c += mechanics::LineLoadCurves(LineLoadOnElementOf(run, load), rigidity);
-  }
-  AddTemperature(run, e, rigidity, c);
-  return c;
+  const mechanics::ElementCurveModel model{
+      {run.elements, run.nodes, run.materials, run.sections, run.load_case_params, run.temperatures, run.point_loads},
+      run.line_loads,
+      run.displacements};
+  return mechanics::ComposeElementCurves(model, e);
 }
 
 common::Result WriteElementCurves(Run& run) {
@@ -79,7 +60,7 @@ common::Result WriteElementCurves(Run& run) {
     const char* w = written.data() + static_cast<std::size_t>(e - 1) * kCurvesPerElement;
     run.element_results[static_cast<std::size_t>(e)].written = {w[0] != 0, w[1] != 0, w[2] != 0, w[3] != 0, w[4] != 0};
   }
-  return common::Result::Ok();
+  return FirstUnwritten(files, written);
 }
 
 }  // namespace zedir

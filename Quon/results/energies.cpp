@@ -7,21 +7,15 @@
 #include "Quon/elements/element_data.h"
 #include "Quon/results/finite_results.h"
 #include "Quon/results/result_files.h"
+#include "mechanics/model/element_energy.h"
+#include "Quon/run/messages.h"
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
 
 namespace zedir {
 
 double ElementEnergy(const Run& run, int e) {
-  const mechanics::ElementMatrix k = ElementStiffnessOf(run, e);
-  const std::array<int, 6> equations = ElementEquations(run, e);
-  std::array<double, 7> q{};  // 1-based like the element matrix
-  for (std::size_t i = 1; i <= 6; ++i) q[i] = run.displacements[static_cast<std::size_t>(equations[i - 1])];
-  double energy = 0.0;
-  for (int i = 1; i <= 6; ++i) {
-    for (int j = 1; j <= 6; ++j) energy += q[static_cast<std::size_t>(i)] * k(i, j) * q[static_cast<std::size_t>(j)];
-  }
-  return 0.5 * energy;
+  return mechanics::ElementEnergyOf(run.elements[e], run.nodes, run.materials, run.sections, run.displacements);
 }
 
 std::string EnergiesText(const std::vector<float>& energies) {
@@ -34,7 +28,7 @@ std::string EnergiesText(const std::vector<float>& energies) {
   return text;
 }
 
-void WriteEnergies(Run& run) {
+common::Result WriteEnergies(Run& run) {
   const int m = run.elements.count();
   run.energies.assign(static_cast<std::size_t>(m) + 1, 0.0f);
   float largest = 0.0f;
@@ -44,11 +38,11 @@ void WriteEnergies(Run& run) {
     largest = std::max(largest, energy);
   }
   run.energies[0] = largest;
-  if (!AllFinite(std::span<const float>(run.energies))) return;  // the caller reports the load case
-  plat::WriteBlock(run.position.LoadCaseFile(kEnergiesFile, run.load_case), run.energies.data(),
-                   run.energies.size() * sizeof(float));
-  plat::WriteTextFile(run.position.FolderFile(std::string(kEnergiesFile) + run.load_case_text + ".TXT"),
-                      EnergiesText(run.energies));
+  if (!AllFinite(std::span<const float>(run.energies))) return ResultsNotFinite(run.load_case);
+  const std::string values = run.position.LoadCaseFile(kEnergiesFile, run.load_case);
+  if (!plat::WriteBlock(values, run.energies.data(), run.energies.size() * sizeof(float))) return CannotStore(values);
+  const std::string text = run.position.FolderFile(std::string(kEnergiesFile) + run.load_case_text + ".TXT");
+  return Stored(plat::WriteTextFile(text, EnergiesText(run.energies)), text);
 }
 
 }  // namespace zedir

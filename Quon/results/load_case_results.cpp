@@ -2,7 +2,6 @@
 
 #include "Quon/results/element_curves.h"
 #include "Quon/results/energies.h"
-#include "Quon/results/finite_results.h"
 #include "Quon/results/support_reactions.h"
 
 namespace zedir {
@@ -10,9 +9,7 @@ namespace zedir {
 common::Result ComputeLoadCaseResults(Run& run) {
   if (common::Result failed = ComputeSupportReactions(run); !failed) return failed;
   if (common::Result failed = WriteElementCurves(run); !failed) return failed;
-  WriteEnergies(run);
-  if (!AllFinite(std::span<const float>(run.energies))) return ResultsNotFinite(run.load_case);
-  return common::Result::Ok();
+  return WriteEnergies(run);
 }
 
 }  // namespace zedir

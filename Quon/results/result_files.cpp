@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "Quon/results/writer_threads.h"
+#include "Quon/run/messages.h"
 #include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
 
@@ -44,6 +45,13 @@ std::vector<char> WriteSampleLines(std::span<const SampleLineFile> files) {
   // others.
   DrainOnHelpers(files.size() >= kParallelFiles ? mechanics::ThreadsToUse() : 1, write);
   return written;
+}
+
+common::Result FirstUnwritten(std::span<const SampleLineFile> files, const std::vector<char>& written) {
+  for (std::size_t k = 0; k < files.size() && k < written.size(); ++k) {
+    if (!written[k]) return CannotStore(files[k].path);
+  }
+  return common::Result::Ok();
 }
 
 }  // namespace zedir

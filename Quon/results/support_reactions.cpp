@@ -9,6 +9,7 @@
 #include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
 #include "mechanics/assembly.h"
+#include "mechanics/model/stiffness_matrix_file.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
@@ -29,30 +30,27 @@ mechanics::Vector Product(const mechanics::Matrix& k, const std::vector<double>&
   return forces;
 }
 
-void WriteSupportValues(const Run& run) {
-  plat::WriteBlock(run.position.LoadCaseFile(kDisplacementCopyFile, run.load_case), run.displacements.data(),
-                   run.displacements.size() * sizeof(double));
-  plat::WriteBlock(run.position.LoadCaseFile(kReactionsFile, run.load_case), run.support_reactions.data() + 1,
-                   (run.support_reactions.size() - 1) * sizeof(float));
-  plat::WriteTextFile(run.position.FolderFile(std::string(kReactionTextFile) + run.load_case_text + ".TXT"),
-                      SupportForcesText(run.nodal_forces));
+common::Result WriteSupportValues(const Run& run) {
+  const std::string copy = run.position.LoadCaseFile(kDisplacementCopyFile, run.load_case);
+  if (!plat::WriteBlock(copy, run.displacements.data(), run.displacements.size() * sizeof(double))) {
+    return CannotStore(copy);
+  }
+  const std::string reactions = run.position.LoadCaseFile(kReactionsFile, run.load_case);
+  if (!plat::WriteBlock(reactions, run.support_reactions.data() + 1,
+                        (run.support_reactions.size() - 1) * sizeof(float))) {
+    return CannotStore(reactions);
+  }
+  const std::string text = run.position.FolderFile(std::string(kReactionTextFile) + run.load_case_text + ".TXT");
+  return Stored(plat::WriteTextFile(text, SupportForcesText(run.nodal_forces)), text);
 }
 
 }  // namespace
 
 common::Result ReadOriginalStiffness(const Run& run, mechanics::Matrix& k) {
   const std::string path = run.position.File(kOriginalStiffnessFile);
-  const int n = run.equation_count();
-  k = mechanics::Matrix(n);
-  const std::size_t expected = k.valueCount() * sizeof(double);
-  const std::optional<std::int64_t> size = plat::FileSize(path);
-  if (!size) return FileMissing(path);
-  if (static_cast<std::uint64_t>(*size) != expected) {
-    return FileDamaged(path, "it holds " + std::to_string(*size) + " bytes, not the " + std::to_string(expected) +
-                                 " of " + std::to_string(n) + " equations");
-  }
-  if (!plat::ReadBlock(path, k.data(), expected)) return FileMissing(path);
-  for (int i = 1; i <= n; ++i) k.row(i)[0] = 0.0;
+  const common::FileStatus status = mechanics::ReadStiffnessMatrix(path, run.equation_count(), k);
+  if (status.missing()) return FileMissing(path);
+  if (status.damaged()) return FileDamaged(path, status.problem);
   return common::Result::Ok();
 }
 
@@ -99,8 +97,7 @@ common::Result ComputeSupportReactions(Run& run) {
   if (!AllFinite(run.nodal_forces) || !AllFinite(std::span<const float>(run.support_reactions))) {
     return ResultsNotFinite(run.load_case);
   }
-  WriteSupportValues(run);
-  return common::Result::Ok();
+  return WriteSupportValues(run);
 }
 
 }  // namespace zedir

@@ -23,6 +23,13 @@ std::string IndexProblem(std::string_view what, long long value, int count);
 // "<what> <k>: ", the record an input error is about.
 std::string RecordRef(std::string_view what, int k);
 
+// "The file <path> cannot be stored!": a write that failed. Such a failure ends
+// the run (a full disk or a read-only folder stops every later pass as well).
+common::Result CannotStore(std::string_view path);
+bool IsCannotStore(const common::Result& result);
+// Success when `written`, else CannotStore(path).
+common::Result Stored(bool written, std::string_view path);
+
 // The caption of every failure of a run.
 inline constexpr const char* kFailureCaption = "Error";
 

@@ -62,6 +62,7 @@ struct Run {
   std::string load_case_text;   // CurrentLoadCaseText, "0%d"
   std::string page_label;       // "D%d" of the listing page in work (of the next one before any is written)
   std::string page_file;        // its file, position folder + label + ".TXT"
+  int page_number = 0;          // its number, written into LASTD once the page is there
 
   // The model.
   common::FrameParams params;

@@ -7,7 +7,7 @@
 #include "Quon/input/find_position.h"
 #include "Quon/input/setup_run.h"
 #include "Quon/run/compute_load_case.h"
-#include "Quon/run/position_lock.h"
+#include "common/position/position_lock.h"
 
 namespace zedir {
 namespace {
@@ -25,11 +25,11 @@ bool StoppedWithin(std::stop_token stop, std::chrono::milliseconds time) {
 // checks report what is wrong with the folder. The wait is told again every
 // second, so that the window that watches the run sees it alive. False when
 // stopped.
-bool HoldPosition(PositionLock& lock, const Run& run, RunNotifier& notifier, std::stop_token stop) {
-  const std::string path = run.position.File(kPositionLockFile);
+bool HoldPosition(common::PositionLock& lock, const Run& run, RunNotifier& notifier, std::stop_token stop) {
+  const std::string path = run.position.File(common::kPositionLockFile);
   if (lock.held() && lock.path() == path) return true;
   constexpr int kPollsBetweenTexts = 1000 / kLockPollMilliseconds;
-  for (int polls = 0; lock.TryAcquire(path) == PositionLock::Attempt::kBusy; ++polls) {
+  for (int polls = 0; lock.TryAcquire(path) == common::PositionLock::Attempt::kBusy; ++polls) {
     if (polls % kPollsBetweenTexts == 0) notifier.StatusText(LockWaitText(run.position_name));
     if (StoppedWithin(stop, std::chrono::milliseconds(kLockPollMilliseconds))) return false;
   }
@@ -61,7 +61,7 @@ std::string LockWaitText(const std::string& position_name) {
 RunReport RunAnalysis(Run& run, const common::SettingsContext& settings, RunNotifier& notifier,
                       std::stop_token stop) {
   RunReport report;
-  PositionLock lock;
+  common::PositionLock lock;
   for (;;) {
     if (stop.stop_requested()) {
       report.stopped = true;

@@ -2,11 +2,12 @@
 // The inverse stiffness matrix of the position, INVERSE: n x n doubles, column
 // by column, exactly 8 n^2 bytes (K^-1 is symmetric: column r is also row r).
 #include "Quon/run/run.h"
+#include "common/position/file_names.h"
 #include "common/result.h"
 
 namespace zedir {
 
-inline constexpr const char* kInverseFile = "INVERSE";
+inline constexpr const char* kInverseFile = common::file_names::kInverse;
 
 // "The inverse stiffness matrix is not found. Click on the button Frame in the
 // main menu and store the shape!"

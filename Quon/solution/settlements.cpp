@@ -11,13 +11,14 @@
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "mechanics/factored_system.h"
+#include "mechanics/model/settled_equations.h"
 #include "platform/binary_io.h"
 
 namespace zedir {
 namespace {
 
-void WriteMatrix(const std::string& path, const mechanics::Matrix& m) {
-  plat::WriteBlock(path, m.data(), m.valueCount() * sizeof(double));
+common::Result WriteMatrix(const std::string& path, const mechanics::Matrix& m) {
+  return Stored(plat::WriteBlock(path, m.data(), m.valueCount() * sizeof(double)), path);
 }
 
 // The first row whose pivot is no usable part of m, or 0.
@@ -32,7 +33,7 @@ int SmallPivotRow(const mechanics::Matrix& m, const mechanics::Matrix& factors) 
   return 0;
 }
 
-void WriteSupportSprings(const Run& run) {
+common::Result WriteSupportSprings(const Run& run) {
   const Settlements& s = run.settlements;
   const std::int32_t m = s.count();
   std::vector<std::byte> bytes(sizeof m + static_cast<std::size_t>(m) * sizeof(float));
@@ -42,7 +43,8 @@ void WriteSupportSprings(const Run& run) {
     const float spring = 1.0f / static_cast<float>(run.inverse(d, d)) - run.params.support_stiffness();
     std::memcpy(bytes.data() + sizeof m + static_cast<std::size_t>(k) * sizeof(float), &spring, sizeof spring);
   }
-  plat::WriteBlock(run.position.LoadCaseFile(kSupportSpringFile, run.load_case), bytes.data(), bytes.size());
+  const std::string path = run.position.LoadCaseFile(kSupportSpringFile, run.load_case);
+  return Stored(plat::WriteBlock(path, bytes.data(), bytes.size()), path);
 }
 
 }  // namespace
@@ -58,25 +60,18 @@ common::Result ReadSupportDisplacements(Run& run) {
     run.supports = std::move(read.table);
     run.params.set_support_count(static_cast<std::int16_t>(run.supports.count()));
   }
-  for (const common::NodeRefRecord& support : run.supports.used()) {
-    if (support.settled() == 0) continue;
-    const common::NodeRecord& node = run.nodes[support.node()];
-    const int dofs[3] = {node.dof_u(), node.dof_v(), NodeRotation(node)};
-    for (int d = 1; d <= 3; ++d) {
-      const double value = support.settlement(d);
-      if (!(std::fabs(value) > kSmallestSettlement)) continue;
-      run.settlements.dofs.push_back(dofs[d - 1]);
-      run.settlements.values.push_back(value);
-    }
+  for (const mechanics::SettledComponent& c : mechanics::SettledComponents(run.supports, run.nodes)) {
+    run.settlements.dofs.push_back(c.dof);
+    run.settlements.values.push_back(c.value);
   }
   return common::Result::Ok();
 }
 
 common::Result SolveSupportYields(const mechanics::Matrix& m, std::vector<double>& b, const std::string& matrix_file,
                                   const std::string& factors_file) {
-  WriteMatrix(matrix_file, m);
+  if (common::Result failed = WriteMatrix(matrix_file, m); !failed) return failed;
   const mechanics::FactoredSystem system(m, mechanics::PivotRule::kLargest);
-  WriteMatrix(factors_file, system.factors());
+  if (common::Result failed = WriteMatrix(factors_file, system.factors()); !failed) return failed;
   int singular = system.singularRow();
   if (singular == 0) singular = SmallPivotRow(m, system.factors());
   if (singular != 0) return common::Result::Fail(mechanics::SingularityText(singular), kFailureCaption);
@@ -103,8 +98,7 @@ common::Result SupportDisplacementForces(Run& run) {
     return singular;
   }
   for (int k = 0; k < m; ++k) run.load_vector[s.dofs[static_cast<std::size_t>(k)]] += s.forces[static_cast<std::size_t>(k)];
-  WriteSupportSprings(run);
-  return common::Result::Ok();
+  return WriteSupportSprings(run);
 }
 
 }  // namespace zedir

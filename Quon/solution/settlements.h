@@ -7,11 +7,12 @@
 #include "Quon/run/run.h"
 #include "common/result.h"
 #include "mechanics/dense_matrix.h"
+#include "mechanics/model/settled_equations.h"
 
 namespace zedir {
 
 // A settlement up to this size is no prescribed displacement.
-inline constexpr double kSmallestSettlement = 1e-5;
+using mechanics::kSmallestSettlement;
 // A pivot of M up to this fraction of M's largest entry marks M as singular.
 inline constexpr double kSmallestYieldPivot = 1e-10;
 

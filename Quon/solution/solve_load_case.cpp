@@ -6,6 +6,7 @@
 #include "Quon/loads/state_line_files.h"
 #include "Quon/run/equation_listing.h"
 #include "Quon/results/finite_results.h"
+#include "Quon/run/messages.h"
 #include "Quon/solution/inverse_file.h"
 #include "Quon/solution/settlements.h"
 #include "platform/binary_io.h"
@@ -33,7 +34,7 @@ common::Result SolveLoadCase(Run& run) {
 }
 
 common::Result SolveLoadCase(Run& run, RunNotifier& notifier) {
-  WriteStateLines(run);
+  if (common::Result failed = WriteStateLines(run); !failed) return failed;
   if (common::Result failed = ReadInverse(run); !failed) return failed;
   if (common::Result failed = BuildLoadVector(run); !failed) return failed;
   run.settlements = Settlements{};
@@ -45,11 +46,12 @@ common::Result SolveLoadCase(Run& run, RunNotifier& notifier) {
   }
   MultiplyByInverse(run.inverse, run.load_vector, run.displacements);
   if (!AllFinite(std::span<const double>(run.displacements))) return ResultsNotFinite(run.load_case);
-  plat::WriteBlock(run.position.LoadCaseFile(kDisplacementFile, run.load_case), run.displacements.data(),
-                   run.displacements.size() * sizeof(double));
-  plat::WriteTextFile(run.position.FolderFile(std::string(kSolutionTextFile) + run.load_case_text + ".TXT"),
-                      SolutionText(run.displacements, run.equation_count()));
-  return common::Result::Ok();
+  const std::string solution = run.position.LoadCaseFile(kDisplacementFile, run.load_case);
+  if (!plat::WriteBlock(solution, run.displacements.data(), run.displacements.size() * sizeof(double))) {
+    return CannotStore(solution);
+  }
+  const std::string text = run.position.FolderFile(std::string(kSolutionTextFile) + run.load_case_text + ".TXT");
+  return Stored(plat::WriteTextFile(text, SolutionText(run.displacements, run.equation_count())), text);
 }
 
 }  // namespace zedir

@@ -7,11 +7,12 @@
 
 #include "Quon/run/notifier.h"
 #include "Quon/run/run.h"
+#include "common/position/file_names.h"
 #include "common/result.h"
 
 namespace zedir {
 
-inline constexpr const char* kDisplacementFile = "UT8";
+inline constexpr const char* kDisplacementFile = common::file_names::kDisplacements;
 inline constexpr const char* kSolutionTextFile = "MATH_SOL";
 
 // Writes the state lines of the loads between element ends, reads INVERSE,

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Quon/app/run_messages.h"
-#include "Quon/run/position_lock.h"
+#include "common/position/position_lock.h"
 #include "Quon/tests/support/solver_fixture.h"
 #include "common/records/record_files.h"
 #include "platform/controls/progress.h"
@@ -135,7 +135,7 @@ TEST_F(QuonDlgTest, StopEndsTheRunAfterThePassInWork) {
   EXPECT_EQ(dialog.report().computed, 1);
   EXPECT_EQ(dialog.ExitCode(), 0);
   EXPECT_TRUE(fixture.Ut8(5).empty());
-  EXPECT_FALSE(plat::FileExists(fixture.pos.File(kPositionLockFile)));
+  EXPECT_FALSE(plat::FileExists(fixture.pos.File(common::kPositionLockFile)));
 }
 
 TEST_F(QuonDlgTest, DialogThatClosesWhileTheWorkerWaitsLetsItEnd) {
@@ -147,7 +147,7 @@ TEST_F(QuonDlgTest, DialogThatClosesWhileTheWorkerWaitsLetsItEnd) {
     dialog.DoModal();
     EXPECT_FALSE(dialog.GetSafeHwnd());
   }  // the worker has ended here: its sends to the gone window returned at once
-  EXPECT_FALSE(plat::FileExists(fixture.pos.File(kPositionLockFile)));
+  EXPECT_FALSE(plat::FileExists(fixture.pos.File(common::kPositionLockFile)));
   EXPECT_TRUE(fixture.Ut8(5).empty());
   EXPECT_TRUE(boxes.boxes.empty());
 }

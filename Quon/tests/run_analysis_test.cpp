@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "Quon/run/position_lock.h"
+#include "common/position/position_lock.h"
 #include "Quon/tests/support/recording_notifier.h"
 #include "Quon/tests/support/safe_notifier.h"
 #include "Quon/tests/support/solver_fixture.h"
@@ -35,7 +35,7 @@ class RunAnalysisTest : public ::testing::Test {
     zedir::Run run;
     return RunAnalysis(run, fixture.pos.settings(), notifier, stop);
   }
-  std::string LockFile() const { return fixture.pos.File(kPositionLockFile); }
+  std::string LockFile() const { return fixture.pos.File(common::kPositionLockFile); }
 
   testing::SolverFixture fixture;
 };
@@ -148,8 +148,8 @@ TEST_F(RunAnalysisTest, StopRequestEndsTheRunAfterThePassInWork) {
 
 TEST_F(RunAnalysisTest, SecondRunWaitsForTheFirst) {
   fixture.pos.WriteJob({2, 5, 7});
-  PositionLock first;
-  ASSERT_EQ(first.TryAcquire(LockFile()), PositionLock::Attempt::kHeld);
+  common::PositionLock first;
+  ASSERT_EQ(first.TryAcquire(LockFile()), common::PositionLock::Attempt::kHeld);
 
   testing::SafeNotifier notifier;
   RunReport report;
@@ -174,8 +174,8 @@ TEST_F(RunAnalysisTest, SecondRunWaitsForTheFirst) {
 
 TEST_F(RunAnalysisTest, StopWhileWaitingForTheLock) {
   fixture.pos.WriteJob({2});
-  PositionLock first;
-  ASSERT_EQ(first.TryAcquire(LockFile()), PositionLock::Attempt::kHeld);
+  common::PositionLock first;
+  ASSERT_EQ(first.TryAcquire(LockFile()), common::PositionLock::Attempt::kHeld);
   std::stop_source stop;
   testing::SafeNotifier notifier;
   notifier.on_status = [&](const std::string& text) {
@@ -213,22 +213,6 @@ TEST_F(RunAnalysisTest, LockFileWithoutALivingHolderIsTakenOver) {
   EXPECT_EQ(report.computed, 1);
   EXPECT_FALSE(notifier.Saw(LockWaitText("7")));
   EXPECT_FALSE(plat::FileExists(path));
-}
-
-TEST(PositionLock, OneHolderAtATime) {
-  const std::string path = plat::testing::TestFolder() + "LOCK";
-  PositionLock a, b;
-  EXPECT_EQ(a.TryAcquire(path), PositionLock::Attempt::kHeld);
-  EXPECT_EQ(b.TryAcquire(path), PositionLock::Attempt::kBusy);
-  EXPECT_FALSE(b.held());
-  PositionLock moved = std::move(a);
-  EXPECT_FALSE(a.held());
-  EXPECT_EQ(b.TryAcquire(path), PositionLock::Attempt::kBusy);
-  moved.Release();
-  EXPECT_FALSE(plat::FileExists(path));
-  EXPECT_EQ(b.TryAcquire(path), PositionLock::Attempt::kHeld);
-  EXPECT_EQ(plat::ReadWholeFile(path)->size(), std::to_string(::getpid()).size());
-  EXPECT_EQ(a.TryAcquire(plat::testing::TestFolder() + "missing/LOCK"), PositionLock::Attempt::kUnavailable);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/binary_io.h"
 #include "platform/text_file.h"
+#include "platform/whole_file.h"
 
 namespace common {
 namespace {
@@ -25,13 +26,13 @@ PageCount ReadPageCounter(const Position& position) {
 
 bool WritePageCounter(const Position& position, int value) {
   const auto stored = static_cast<std::int16_t>(value);
-  return plat::WriteBlock(position.FolderFile(kPageCounterFile), &stored, sizeof stored);
+  return plat::ReplaceWholeFile(position.FolderFile(kPageCounterFile), &stored, sizeof stored);
 }
 
-PageCount AdvancePageCounter(const Position& position) {
+PageCount NextPage(const Position& position) {
   PageCount count = ReadPageCounter(position);
   if (count.status.missing()) {
-    WritePageCounter(position, kFirstCounterValue);
+    if (!WritePageCounter(position, kFirstCounterValue)) return count;
     count = ReadPageCounter(position);
   }
   if (!count.status.ok()) return count;
@@ -44,7 +45,12 @@ PageCount AdvancePageCounter(const Position& position) {
                                                             " is the last one there is")};
   }
   ++count.value;
-  WritePageCounter(position, count.value);
+  return count;
+}
+
+PageCount AdvancePageCounter(const Position& position) {
+  PageCount count = NextPage(position);
+  if (count.status.ok() && !WritePageCounter(position, count.value)) return PageCount{};
   return count;
 }
 

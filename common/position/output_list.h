@@ -26,10 +26,13 @@ PageCount ReadPageCounter(const Position& position);
 // Writes LASTD (value 0..32767); false when it cannot be written.
 bool WritePageCounter(const Position& position, int value);
 
-// Hands out the next page: a missing LASTD is created holding 2, then its value is read, raised
-// by 1 and written back. The result holds the new value, or why there is none: LASTD missing
-// after its creation, or damaged (shorter than an int16, negative, or at 32767 with no number
-// left).
+// The next page: a missing LASTD is created holding 2, then its value is read and raised by 1.
+// The result holds the new value, or why there is none: LASTD missing after its creation (or not
+// creatable), or damaged (shorter than an int16, negative, or at 32767 with no number left).
+// LASTD keeps its value: the caller writes the new one once the page is written, so that LASTD
+// never names a page that is not there.
+PageCount NextPage(const Position& position);
+// NextPage, written back at once; missing when it cannot be written.
 PageCount AdvancePageCounter(const Position& position);
 
 // "D<n>".

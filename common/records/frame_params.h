@@ -18,6 +18,9 @@ class FrameParams : public ByteRecord<744> {
   static constexpr std::size_t kTitleWidth = 360;
   static constexpr std::size_t kTitleMaxLength = 240;  // what the editors accept
 
+  // Entries of the results viewer's list of supported degrees of freedom.
+  std::int16_t support_dof_count() const { return At<std::int16_t, 6>(); }
+  void set_support_dof_count(std::int16_t v) { SetAt<std::int16_t, 6>(v); }
   // Number of equations n (at most 1000); 0 means no frame for the solver.
   std::int16_t equation_count() const { return At<std::int16_t, 38>(); }
   void set_equation_count(std::int16_t v) { SetAt<std::int16_t, 38>(v); }
@@ -62,6 +65,9 @@ class FrameParams : public ByteRecord<744> {
   void set_model_constant_496(double v) { SetAt<double, 496>(v); }
   double tolerance() const { return At<double, 512>(); }
   void set_tolerance(double v) { SetAt<double, 512>(v); }
+  // Set to 1.0 by the results viewer when it reads the frame.
+  double viewer_factor_656() const { return At<double, 656>(); }
+  void set_viewer_factor_656(double v) { SetAt<double, 656>(v); }
   // Modulus of elasticity of a new material [kN/m2].
   double default_modulus() const { return At<double, 536>(); }
   void set_default_modulus(double v) { SetAt<double, 536>(v); }

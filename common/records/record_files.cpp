@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace common {
 namespace {
@@ -98,7 +99,7 @@ FileStatus ReadBlock(const std::string& path, std::byte* data, std::size_t size)
 bool WriteBytes(const std::string& path, const std::vector<std::byte>& head, std::span<const std::byte> records) {
   std::vector<std::byte> data(head);
   data.insert(data.end(), records.begin(), records.end());
-  return plat::WriteBlock(path, data.data(), data.size());
+  return plat::ReplaceWholeFile(path, data.data(), data.size());
 }
 
 }  // namespace detail

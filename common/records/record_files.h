@@ -1,10 +1,12 @@
 #pragma once
 // Reading and writing the position's record files: table files (int16 count,
 // then records), record files without a count, single blocks, and PRESTRESS
-// (int32 count, then entries). A read never goes past the table or the file;
-// a count beyond the capacity or beyond the records present, or a number that
-// is not finite where a record keeps its numbers, marks the file as damaged,
-// and the caller reports it (CheckFile) instead of computing with it.
+// (int32 count, then entries). Every write replaces the file whole or not at
+// all (plat::ReplaceWholeFile): a failed one leaves the old file. A read never
+// goes past the table or the file; a count beyond the capacity or beyond the
+// records present, or a number that is not finite where a record keeps its
+// numbers, marks the file as damaged, and the caller reports it (CheckFile)
+// instead of computing with it.
 #include <cstddef>
 #include <cstring>
 #include <span>
@@ -15,6 +17,7 @@
 #include "common/records/number_runs.h"
 #include "common/result.h"
 #include "platform/binary_io.h"
+#include "platform/whole_file.h"
 
 namespace common {
 
@@ -124,7 +127,7 @@ template <class R>
 }
 template <class R>
 bool WriteBlockRecord(const std::string& path, const R& record) {
-  return plat::WriteBlock(path, record.bytes().data(), R::kSize);
+  return plat::ReplaceWholeFile(path, record.bytes().data(), R::kSize);
 }
 
 // PRESTRESS with the count of the file.

@@ -8,6 +8,7 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/write_faults.h"
 
 namespace {
 
@@ -98,6 +99,25 @@ TEST(PageCounter, CounterWithoutANumberLeftIsDamaged) {
   const std::int16_t last = 32766;
   ASSERT_TRUE(plat::WriteBlock(pos.FolderFile("LASTD"), &last, 2));
   EXPECT_EQ(common::AdvancePageCounter(pos).value, 32767);
+}
+
+// A counter that cannot be written keeps its old value: no run is left with an empty LASTD.
+TEST(PageCounter, FailedWriteKeepsTheOldCounter) {
+  const common::Position pos(plat::testing::TestFolder(), ".7");
+  ASSERT_TRUE(common::EnsurePositionFolder(pos));
+  ASSERT_TRUE(common::WritePageCounter(pos, 5));
+  {
+    plat::testing::FailingFileWrite fail(1);
+    EXPECT_FALSE(common::WritePageCounter(pos, 6));
+  }
+  EXPECT_EQ(Counter(pos), 5);
+  {
+    plat::testing::FailingFileWrite fail(1);
+    EXPECT_TRUE(common::AdvancePageCounter(pos).status.missing()) << "no page handed out";
+  }
+  EXPECT_EQ(Counter(pos), 5);
+  EXPECT_EQ(common::NextPage(pos).value, 6);
+  EXPECT_EQ(Counter(pos), 5) << "NextPage leaves LASTD as it is";
 }
 
 TEST(PageCounter, CounterThatCannotBeCreatedIsMissing) {

@@ -17,6 +17,7 @@
 #include "common/records/load_case_diary.h"
 #include "common/records/load_case_params.h"
 #include "common/records/node_record.h"
+#include "common/records/print_scales.h"
 #include "common/records/node_ref_record.h"
 #include "common/records/note_record.h"
 #include "common/records/point_load_record.h"
@@ -84,6 +85,7 @@ void CheckFields(const std::vector<FieldCase<R>>& cases) {
 
 TEST(RecordLayout, FrameParams) {
   CheckFields<common::FrameParams>({
+      FIELD(6, support_dof_count, kI16),
       FIELD(38, equation_count, kI16),
       FIELD(40, equation_word, kI16),
       FIELD(52, arc_setting, kI16),
@@ -99,6 +101,7 @@ TEST(RecordLayout, FrameParams) {
       FIELD(496, model_constant_496, kD),
       FIELD(512, tolerance, kD),
       FIELD(536, default_modulus, kD),
+      FIELD(656, viewer_factor_656, kD),
       FIELD(665, editor_flag, kU8),
       FIELD(667, model_option_667, kU8),
       FIELD(668, exchange_flag, kU8),
@@ -118,6 +121,13 @@ TEST(RecordLayout, FrameParams) {
       FIELD(702, support_count, kI16),
       FIELD(704, support_stiffness, kF),
       FIELD(716, model_constant_716, kF),
+  });
+}
+
+TEST(RecordLayout, PrintScales) {
+  CheckFields<common::PrintScales>({
+      FIELD(80, text_scale, kD),
+      FIELD(92, pen_factor, kF),
   });
 }
 

@@ -31,7 +31,7 @@ common::Result Stored(bool written, const std::string& path) {
 }
 
 common::Result WriteEchoText(const std::string& path, FrameModel& model, const common::Position& position) {
-  plat::TextWriter out(path);
+  plat::TextWriter out(path, plat::TextWriter::Mode::kReplaceSynced);  // the master copy
   if (!out.is_open()) return CannotStore(path);
   WriteEchoSections(out, model, position.name());
   return Stored(out.Close(), path);
@@ -54,7 +54,9 @@ void CountTables(FrameModel& model) {
 common::Result CreateOutputList(const common::Position& position) {
   const std::string path = position.FolderFile(kOutputList);
   if (plat::FileExists(path)) return common::Result::Ok();
-  return Stored(plat::WriteTextFile(path, kOutputListLine), path);
+  plat::TextWriter out(path, plat::TextWriter::Mode::kReplaceWhole);
+  out.Write(kOutputListLine);
+  return Stored(out.Close(), path);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ common::Result GenerateBeam(FrameModel& model, const common::Position& position)
   if (common::Result numbered = NumberAndSupportGround(trial); !numbered) return RefuseAndFlag(model, numbered);
   model = std::move(trial);
   WriteElementsNodesListing(position.FolderFile("ELEMENTSNODES.TXT"), model);
-  return WriteGeneratedFrame(model, position, true);
+  return WriteGeneratedFrame(model, position);
 }
 
 }  // namespace kelmf

@@ -57,7 +57,7 @@ common::Result GenerateArc(FrameModel& model, int n, double radius, double angle
   auto frame = ChainFrame(model, points);
   if (!frame) return frame.failure();
   model = std::move(*frame);
-  return WriteGeneratedFrame(model, position, true);
+  return WriteGeneratedFrame(model, position);
 }
 
 common::Result GenerateParabola(FrameModel& model, const ParabolaInput& input, const common::Position& position) {
@@ -78,7 +78,7 @@ common::Result GenerateParabola(FrameModel& model, const ParabolaInput& input, c
   if (!frame) return frame.failure();
   model = std::move(*frame);
   model.parabola = input;
-  return WriteGeneratedFrame(model, position, true);
+  return WriteGeneratedFrame(model, position);
 }
 
 }  // namespace kelmf

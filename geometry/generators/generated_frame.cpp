@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/position/limit_messages.h"
+#include "geometry/check/inverse_files.h"
 #include "geometry/generators/generator_files.h"
 #include "geometry/model/bar_geometry.h"
 #include "geometry/model/drawing_extents.h"
@@ -69,10 +70,11 @@ common::Result RefuseAndFlag(FrameModel& model, common::Result failure) {
   return failure;
 }
 
-common::Result WriteGeneratedFrame(FrameModel& model, const common::Position& position, bool geometry_marker) {
+common::Result WriteGeneratedFrame(FrameModel& model, const common::Position& position) {
   common::Result extents = WriteDrawingExtents(model, position);
   common::Result topology = WriteTopologyFiles(model, position);
-  common::Result marker = geometry_marker ? WriteGeometryMarker(1, position) : common::Result::Ok();
+  DeleteInverseFiles(position);
+  common::Result marker = WriteGeometryMarker(0, position);
   return FirstFailure({extents, topology, marker});
 }
 

@@ -32,9 +32,10 @@ common::Result InputError(const std::string& text);
 common::Result RefuseAndFlag(FrameModel& model, common::Result failure);
 
 // The files of a generated frame whose nodes are numbered: "ELEMENTS",
-// "EXTENSIOR" (also kept as the model extents), "NODES", "LKNOTENR" and, when
-// `geometry_marker`, "GEOMETRY" with 1. Every file is tried; the first failure
-// is returned.
-common::Result WriteGeneratedFrame(FrameModel& model, const common::Position& position, bool geometry_marker);
+// "EXTENSIOR" (also kept as the model extents), "NODES", "LKNOTENR"; the
+// inverse of the former frame (INVERSE, FLEXDIA, FLEXMAX) removed and
+// "GEOMETRY" 0: a generated frame is not checked until Store. Every file is
+// tried; the first failure is returned.
+common::Result WriteGeneratedFrame(FrameModel& model, const common::Position& position);
 
 }  // namespace kelmf

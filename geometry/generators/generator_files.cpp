@@ -4,6 +4,7 @@
 
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
+#include "common/settings_files.h"
 #include "geometry/model/model_files.h"
 #include "platform/binary_io.h"
 
@@ -56,7 +57,7 @@ common::Result WriteArcInput(const ArcInput& input, const common::Position& posi
 
 common::Result WriteGeometryMarker(std::int32_t value, const common::Position& position) {
   const std::string path = position.File(common::file_names::kGeometryMarker);
-  return plat::WriteBlock(path, &value, sizeof value) ? common::Result::Ok() : CannotStore(path);
+  return common::WriteInt32File(path, value) ? common::Result::Ok() : CannotStore(path);
 }
 
 }  // namespace kelmf

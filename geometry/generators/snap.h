@@ -3,6 +3,7 @@
 // entered by clicks join exactly.
 #include <cstdint>
 
+#include "common/segment_box.h"
 #include "geometry/model/frame_model.h"
 
 namespace kelmf {
@@ -13,18 +14,9 @@ struct ClickPoint {
   float z = 0.0f;
 };
 
-// A box in model coordinates, min <= max.
-struct SnapBox {
-  float xmin = 0.0f, zmin = 0.0f, xmax = 0.0f, zmax = 0.0f;
-};
-
-// Whether the line through (x1, z1) and (x2, z2) meets a side of `box`, tested
-// bottom, right, top, left. A line with |x2 - x1| <= eps counts as having the
-// slope 1e6, as do the vertical sides; a line parallel to a side counts as
-// meeting it at its first corner (xmin for the horizontal sides, zmin for the
-// right side, zmax for the left side). Intersections are rounded to float and
-// compared with the bounds included.
-bool SegmentMeetsBox(float x1, float z1, float x2, float z2, const SnapBox& box, double eps);
+// A box in model coordinates, min <= max, and whether a line meets it.
+using SnapBox = common::SegmentBox;
+using common::SegmentMeetsBox;
 
 // With d = 1.2 sqrt(2 r^2) for the pick radius r, the elements are searched
 // from the last to the first for one whose x and z ranges come within d of

@@ -81,7 +81,7 @@ common::Result GenerateStoreyFrame(FrameModel& model, const common::Position& po
   if (built) built = NumberAndSupportGround(trial);
   if (!built) return RefuseAndFlag(model, built);
   model = std::move(trial);
-  return WriteGeneratedFrame(model, position, false);
+  return WriteGeneratedFrame(model, position);
 }
 
 }  // namespace kelmf

@@ -6,6 +6,7 @@
 
 #include "common/position/file_names.h"
 #include "common/settings_files.h"
+#include "geometry/model/model_files.h"
 #include "platform/binary_io.h"
 
 namespace kelmf {
@@ -36,6 +37,11 @@ void ReadEditorSettings(EditorState& editor, const common::SettingsContext& sett
   editor.fangen[0] = 0.05f;
   editor.fangen[1] = 1.0f;
   ReadNumbers(common::JoinSettingsPath(settings, "FANGEN"), editor.fangen);
+}
+
+common::Result WritePenWidth(const EditorState& editor, const common::SettingsContext& settings) {
+  const std::string path = common::JoinSettingsPath(settings, common::file_names::kPenWidth);
+  return common::WriteInt32File(path, editor.pen_width) ? common::Result::Ok() : CannotStore(path);
 }
 
 }  // namespace kelmf

@@ -1,5 +1,6 @@
 #pragma once
 // The settings of the geometry editor in the settings folder.
+#include "common/result.h"
 #include "common/settings.h"
 #include "geometry/model/frame_model.h"
 
@@ -10,5 +11,8 @@ namespace kelmf {
 // 1). Numbers are read as text in the "C" locale, separated by white space; a
 // number that is missing or does not read keeps its default.
 void ReadEditorSettings(EditorState& editor, const common::SettingsContext& settings);
+
+// Writes the pen width into KELMRDB (an int32); a failure names the file.
+common::Result WritePenWidth(const EditorState& editor, const common::SettingsContext& settings);
 
 }  // namespace kelmf

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/position/file_names.h"
+#include "common/position/position_lock.h"
 #include "common/settings_files.h"
 #include "geometry/check/flexibility_diagonal.h"
 #include "geometry/check/inverse_files.h"
@@ -28,6 +29,18 @@ CheckReport Stopped(common::Result failure, const common::Position& position) {
 
 CheckReport StorePosition(FrameModel& model, const common::Position& position,
                           const common::SettingsContext& settings) {
+  common::PositionLock lock;
+  if (common::Result held = common::HoldPositionLock(lock, position); !held) {
+    CheckReport report;
+    report.Show(std::move(held));
+    report.result = kModelCheckFailed;
+    return report;
+  }
+  return StorePositionLocked(model, position, settings);
+}
+
+CheckReport StorePositionLocked(FrameModel& model, const common::Position& position,
+                                const common::SettingsContext& settings) {
   if (!common::EnsurePositionFolder(position)) {
     return Stopped(common::Result::Fail("Directory " + position.folder() + " cannot be generated!", "Error"),
                    position);

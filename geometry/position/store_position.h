@@ -21,7 +21,13 @@ namespace kelmf {
 // model now) and the result is kModelCheckFailed. A "GEOMETRY" that cannot be
 // written is shown and the result is kModelCheckFailed too, so that the store
 // never counts as done without its marker.
+//
+// The store holds the position's lock (common::PositionLock) while it works; a
+// lock that stays busy is shown and nothing is written.
 CheckReport StorePosition(FrameModel& model, const common::Position& position,
                           const common::SettingsContext& settings);
+// The same for a caller that holds the position's lock already.
+CheckReport StorePositionLocked(FrameModel& model, const common::Position& position,
+                                const common::SettingsContext& settings);
 
 }  // namespace kelmf

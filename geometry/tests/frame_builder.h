@@ -6,6 +6,7 @@
 #include "common/position/model_defaults.h"
 #include "common/position/position.h"
 #include "geometry/model/frame_model.h"
+#include "geometry/model/ordinary_element.h"
 #include "platform/testing/testing.h"
 
 namespace kelmf::testing {
@@ -17,19 +18,9 @@ struct Bar {
 };
 
 inline common::ElementRecord MakeElement(const Bar& bar) {
-  common::ElementRecord e;
-  e.set_xa(bar.xa);
-  e.set_ya(0.0f - bar.za);
-  e.set_za(bar.za);
-  e.set_xb(bar.xb);
-  e.set_yb(0.0f - bar.zb);
-  e.set_zb(bar.zb);
+  common::ElementRecord e = OrdinaryElement(bar.xa, bar.za, bar.xb, bar.zb);
   e.set_hinge_a(bar.hinge_a);
   e.set_hinge_b(bar.hinge_b);
-  e.set_material(1);
-  e.set_cross_section(1);
-  e.set_compression_flag(1);
-  e.set_tension_flag(1);
   return e;
 }
 

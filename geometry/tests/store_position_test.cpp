@@ -2,9 +2,14 @@
 // stored-geometry marker, and the stores that must not count as done.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include <string>
 #include <vector>
 
+#include "common/position/position_lock.h"
 #include "geometry/app/store_from_echo.h"
 #include "geometry/check/check_report.h"
 #include "geometry/position/load_position_files.h"
@@ -14,6 +19,7 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/write_faults.h"
 #include "platform/text_file.h"
 
 namespace kelmf {
@@ -164,6 +170,72 @@ TEST(StorePosition, AMarkerThatCannotBeWrittenLeavesTheStoreUndone) {
   EXPECT_EQ(report.result, kModelCheckFailed);
   EXPECT_TRUE(Shows(report, position.File("GEOMETRY")));
   EXPECT_TRUE(plat::FileExists(position.File("INVERSE")));  // the inverse of the model stored
+}
+
+}  // namespace
+}  // namespace kelmf
+
+namespace kelmf {
+namespace {
+
+// A write that fails at any step of the Store is reported, and every file of the position is then
+// the one from before or the new one, whole: the loop puts the failing write at every step.
+TEST(StorePosition, AFailingWriteAtAnyStepLosesNothing) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  FrameModel model = Started(position);
+  {
+    FrameModel first = model;
+    ASSERT_TRUE(StorePosition(first, position, TestSettings()).stored());
+  }
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(position.folder());
+  // A changed model: new ELEMENTS, PARAMR, echo text ...
+  for (int k = 1; k <= model.materials.count(); ++k) model.materials[k].set_modulus(20000000.0f + 1000000.0f * k);
+  plat::testing::FolderFiles after;
+  {
+    FrameModel changed = model;
+    ASSERT_TRUE(StorePosition(changed, position, TestSettings()).stored());
+    after = plat::testing::SnapshotFolder(position.folder());
+  }
+  ASSERT_TRUE(before.at("ELEMENTS.PORTAL") != after.at("ELEMENTS.PORTAL"));
+  ASSERT_TRUE(before.at("ECHO_G.PORTAL.TXT") != after.at("ECHO_G.PORTAL.TXT"));
+  int failed = 0;
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE("failing write " + std::to_string(n));
+    plat::testing::RestoreFolder(position.folder(), before);
+    FrameModel changed = model;
+    plat::testing::FailingFileWrite fail(n);
+    const CheckReport report = StorePosition(changed, position, TestSettings());
+    if (plat::testing::FileWritesSoFar() < n) break;  // every write of the store went through
+    const plat::testing::FolderFiles now = plat::testing::SnapshotFolder(position.folder());
+    EXPECT_EQ(plat::testing::FilesNotWhole(before, after, now, {"INVERSE.PORTAL", "FLEXDIA.PORTAL", "FLEXMAX.PORTAL"}),
+              "");
+    if (report.stored()) {
+      EXPECT_EQ(now, after) << "a store that counts as done is whole";  // (EXTR of the settings is skipped silently)
+    } else {
+      ++failed;
+      EXPECT_FALSE(report.messages.empty()) << "a store that fails says so";
+    }
+  }
+  EXPECT_GT(failed, 10);
+}
+
+// The store takes the position's lock: it waits while another program holds it.
+TEST(StorePosition, WaitsForThePositionLock) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  FrameModel model = Started(position);
+  common::PositionLock other;
+  ASSERT_EQ(other.TryAcquire(position.File(common::kPositionLockFile)), common::PositionLock::Attempt::kHeld);
+  std::atomic<bool> released{false};
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    released = true;
+    other.Release();
+  });
+  const CheckReport report = StorePosition(model, position, TestSettings());
+  release.join();
+  EXPECT_TRUE(released) << "the store ended while another program held the lock";
+  EXPECT_TRUE(report.stored());
+  EXPECT_FALSE(plat::FileExists(position.File(common::kPositionLockFile)));
 }
 
 }  // namespace

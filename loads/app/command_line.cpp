@@ -21,6 +21,7 @@ int LeadingNumber(const std::string& text) {
 std::optional<CommandLine> ParseCommandLine(std::string_view text) {
   auto parts = common::SplitCommandLine(text);
   if (!parts || parts->suffix.empty() || parts->data_path.empty()) return std::nullopt;
+  if (parts->suffix.size() > kMaxCommandPart || parts->data_path.size() > kMaxCommandPart) return std::nullopt;
   CommandLine line;
   line.ext = std::move(parts->suffix);
   line.data_path = std::move(parts->data_path);

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of the load input: ".12 @/data/ @3" or ".12 @/data/ @G".
 #include <optional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,9 @@ struct CommandLine {
 // without its last character (the blank); the data path is the text between
 // the first and a second "@" without its last character, or all the text
 // after the first "@"; the third part follows the second "@". nullopt (missing
-// input) for a text without "@", or with an empty suffix or data path.
+// input) for a text without "@", with an empty suffix or data path, or with
+// one longer than kMaxCommandPart (the settings files EXTR and DPATH hold 240).
+inline constexpr std::size_t kMaxCommandPart = 240;
 std::optional<CommandLine> ParseCommandLine(std::string_view text);
 
 // The message of a missing or unusable command line.

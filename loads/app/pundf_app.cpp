@@ -1,5 +1,6 @@
 #include "loads/app/pundf_app.h"
 
+#include "common/position/position_lock.h"
 #include "loads/app/command_line.h"
 #include "loads/echo/rebuild_from_echo.h"
 #include "loads/manage/check_load_echo_file.h"
@@ -34,7 +35,17 @@ int RunPundf(std::string_view command_line) {
     return -1;
   }
   if (line->rebuild && CheckLoadEchoFile(model.position) && plat::FileExists(model.position.TextFile("ECHO_L"))) {
-    for (const common::Result& message : RebuildAllLoadCases(model)) Show(message);
+    common::PositionLock lock;
+    if (common::Result held = common::HoldPositionLock(lock, model.position); !held) {
+      Show(held);
+      return -1;
+    }
+    bool failed = false;
+    for (const common::Result& message : RebuildAllLoadCases(model)) {
+      Show(message);
+      failed = failed || message.caption() == "Error";
+    }
+    if (failed) return -1;  // an error is never reported as success
   }
   return 0;
 }

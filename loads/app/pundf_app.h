@@ -6,15 +6,17 @@ namespace pundf {
 
 // Runs PUNDF for its joined command line and returns the exit code; every
 // message goes through plat::MessageBox.
-// - No usable command line: "Command line: .POS @PathDta\ " ("Missing
-//   Input"), exit code -1.
+// - No usable command line, or a suffix or data path over 240 characters:
+//   "Command line: .POS @PathDta\ " ("Missing Input"), exit code -1.
 // - The start-up (LoadPositionData); a failure that ends the program gives its
 //   message and exit code.
 // - "@G": when ECHO_L<ext>.TXT is there, every load case is rebuilt from it
-//   (RebuildAllLoadCases) and TIMELW written; the program ends with exit code
-//   0 without a window, with or without the echo text.
-// - Otherwise the program ends after the start-up with exit code 0: the load
-//   editor's window is not part of this program yet.
+//   (RebuildAllLoadCases) and TIMELW written, under the position's lock; the
+//   program ends without a window, with exit code 0, or -1 after a message
+//   captioned "Error" (a lock that stays busy, an echo text without a load
+//   case, a file that cannot be written).
+// - Otherwise the program ends after the start-up with exit code 0; PUNDF
+//   runs its window (loads/editor/) for such a command line instead.
 int RunPundf(std::string_view command_line);
 
 }  // namespace pundf

@@ -9,6 +9,7 @@
 #include "loads/echo/load_echo_entries.h"
 #include "loads/store/pending_texts.h"
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace pundf {
 namespace {
@@ -128,18 +129,14 @@ common::Result DeleteError(const common::Position& pos, bool removing) {
       "Error");
 }
 
-// Writes the bytes of the echo text to ENEW, removes the echo text and gives ENEW its name.
+// Writes the bytes of the echo text to ENEW, synced to disk, and gives ENEW the echo text's name
+// in one rename: the old text stays until the new one is whole.
 common::Result ReplaceEchoBytes(const common::Position& pos, const std::string& bytes, bool removing) {
   const std::string work = pos.FolderFile("ENEW");
-  std::FILE* file = plat::OpenForReplace(work);
-  if (!file) return OpenError(removing);
-  const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (std::fclose(file) != 0 || !written) {
+  const std::string echo = pos.TextFile("ECHO_L");
+  if (!plat::WriteNewFile(work, bytes.data(), bytes.size(), plat::Sync::kYes)) return OpenError(removing);
+  if (plat::FolderExists(echo) || !plat::RenameFile(work, echo)) {
     plat::RemoveFile(work);
-    return OpenError(removing);
-  }
-  if (!plat::MoveOntoFreedName(work, pos.TextFile("ECHO_L"))) {
-    if (plat::FileExists(pos.TextFile("ECHO_L"))) plat::RemoveFile(work);  // else ENEW keeps the only text
     return DeleteError(pos, removing);
   }
   return common::Result::Ok();

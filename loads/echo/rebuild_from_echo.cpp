@@ -11,6 +11,7 @@
 #include "loads/store/pending_texts.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace pundf {
 namespace {
@@ -38,7 +39,7 @@ void WriteHeldTexts(const common::Position& pos, const PendingTexts& pending, st
       written = WriteHeldEchoText(pos, bytes);
     } else if (path == pos.FolderFile("D2.TXT")) {
       written = WriteHeldListing(pos, bytes);
-    } else if (!plat::WriteBlock(path, bytes.data(), bytes.size())) {
+    } else if (!plat::ReplaceWholeFile(path, bytes)) {
       written = common::Result::Fail("The file " + path + " cannot be written.", "Error");
     }
     if (!written) messages.push_back(written);
@@ -47,6 +48,12 @@ void WriteHeldTexts(const common::Position& pos, const PendingTexts& pending, st
 
 }  // namespace
 
+common::Result NoLoadCaseMessage(const std::string& path) {
+  return common::Result::Fail("No load case (a line \"LC <number>\") was found in the file " + path +
+                                  ". The file stays as it is; no load case was stored.",
+                              "Error");
+}
+
 std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
   std::vector<common::Result> messages;
   const common::Position& pos = model.position;
@@ -54,6 +61,10 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
   auto echo = ReadLoadEchoFile(path);
   if (!echo) {
     messages.push_back(echo.failure());
+    return messages;
+  }
+  if (echo->entries.empty()) {
+    messages.push_back(NoLoadCaseMessage(path));
     return messages;
   }
   // A load case whose "LC" line the rebuild cannot read would be lost with the rewritten text.
@@ -65,12 +76,10 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
     return messages;
   }
   if (echo->cut()) messages.push_back(TooLargeMessage(path));
-  if (!plat::RemoveFile(path)) {
-    messages.push_back(common::Result::Fail("Error on deleting the file ECHO_L" + pos.ext() + ".TXT", "Error"));
-    return messages;
-  }
-  // The echo text and the listing are held while the load cases are stored, and written at the end.
+  // The echo text and the listing are held while the load cases are stored, and written at the
+  // end; the echo text on disk stays as it is until its new text is whole.
   PendingTexts pending;
+  pending.HoldMissing(path);
   model.pending_texts = &pending;
   for (std::size_t k = 1; k <= echo->readable; ++k) {
     StoreReport report = RebuildLoadCase(model, *echo, k);

@@ -336,10 +336,6 @@ void BuildLoadCase(Builder& b) {
   if (!b.problem) ReadPrestress(b);
 }
 
-void WriteOrReport(bool ok, const std::string& path, StoreReport& report) {
-  if (!ok) report.messages.push_back(common::Result::Fail("The file " + path + " cannot be written.", "Error"));
-}
-
 }  // namespace
 
 StoreReport RebuildLoadCase(LoadModel& model, const LoadEchoText& echo, std::size_t k) {
@@ -383,17 +379,6 @@ StoreReport RebuildLoadCase(LoadModel& model, const LoadEchoText& echo, std::siz
     return report;
   }
 
-  const LoadCase& lc = model.load_case;
-  const common::Position& pos = model.position;
-  // Written before the store, whose listing reads PRESTRESS.
-  if (lc.params.temperature_flag() != 0) {
-    const std::string path = pos.LoadCaseFile(fn::kTemperatures, found.number);
-    WriteOrReport(common::WriteRecords(path, lc.temperatures), path, report);
-  }
-  if (lc.params.prestress_flag() != 0) {
-    const std::string path = pos.LoadCaseFile(fn::kPrestress, found.number);
-    WriteOrReport(common::WritePrestressFile(path, lc.prestress), path, report);
-  }
   StoreReport stored = StoreLoadCase(model);
   report.refused = stored.refused;
   for (auto& message : stored.messages) report.messages.push_back(std::move(message));

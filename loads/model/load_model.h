@@ -26,6 +26,7 @@
 #include "common/records/load_tables.h"
 #include "common/records/model_tables.h"
 #include "common/settings.h"
+#include "loads/picture/label_memory.h"
 
 namespace pundf {
 
@@ -69,6 +70,8 @@ struct EditorState {
   common::LoadCaseParams saved;
   // The picture's value per element 1..element count (slot 0 unused).
   std::array<std::int32_t, common::kMaxElements + 1> element_marks{};
+  // Where the load picture's labels stand and what it drew last.
+  picture::LabelMemory labels;
 };
 
 struct LoadModel {

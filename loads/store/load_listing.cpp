@@ -242,7 +242,10 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
       for (k = NextSection(*lines, k, following); k < n; ++k) WriteLine(out, (*lines)[k]);
     }
   }
-  if (!out.Close()) return open_error;
+  if (!out.Close()) {
+    if (!pending) plat::RemoveFile(work);  // no half-written work file stays
+    return open_error;
+  }
   if (pending) {
     pending->Set(listing, std::move(held));
   } else if (!plat::MoveOntoFreedName(work, listing)) {

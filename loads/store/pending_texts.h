@@ -6,6 +6,7 @@
 // files at once.
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,12 +21,16 @@ class PendingTexts {
   const std::string* Held(const std::string& path) const;
   // Holds `bytes` as the whole file.
   void Set(const std::string& path, std::string bytes);
+  // Takes the file as missing until it is held (a rebuild writes it anew); the file on disk stays.
+  void HoldMissing(const std::string& path);
+  bool HeldMissing(const std::string& path) const { return missing_.contains(path); }
   // The text of a held file to append to: the file's bytes on disk first (none when it is missing).
   std::string& ForAppend(const std::string& path);
   const std::map<std::string, std::string>& files() const { return files_; }
 
  private:
   std::map<std::string, std::string> files_;
+  std::set<std::string> missing_;
 };
 
 // Opens `writer` on the file as plat::TextWriter::Open does, or on its held text: replacing

@@ -22,6 +22,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
+#include "platform/whole_file.h"
 
 namespace pundf {
 namespace fn = common::file_names;
@@ -131,23 +132,31 @@ void WriteEcho(const LoadModel& model, int number, StoreReport& report) {
   if (entry.found) {
     if (auto r = ReplaceLoadEchoCase(model, number); !r) report.messages.push_back(r);
   } else {
-    if (!TextFileExists(model.pending_texts, echo)) {
+    // The new entry goes into the text held in memory (here when no rebuild holds it), which then
+    // replaces the echo text whole.
+    PendingTexts own;
+    PendingTexts* texts = model.pending_texts ? model.pending_texts : &own;
+    if (!TextFileExists(texts, echo)) {
       plat::TextWriter header;
-      OpenTextFile(header, model.pending_texts, echo, plat::TextWriter::Mode::kReplace);
+      OpenTextFile(header, texts, echo, plat::TextWriter::Mode::kReplace);
       header.Write("LOAD CASES\n");
-      Written(Finish(header), echo, report);
+      Finish(header);
     }
     plat::TextWriter file;
-    OpenTextFile(file, model.pending_texts, echo, plat::TextWriter::Mode::kAppend);
+    OpenTextFile(file, texts, echo, plat::TextWriter::Mode::kAppend);
     WriteLoadEchoCase(file, model, number);
-    Written(Finish(file), echo, report);
+    Finish(file);
+    if (texts == &own && !WriteHeldEchoText(pos, *own.Held(echo))) {
+      Written(false, echo, report);
+      return;
+    }
   }
   // The copy without the position's extension in its name.
   const std::string copy = pos.FolderFile("ECHO_L.TXT");
   if (const std::string* held = model.pending_texts ? model.pending_texts->Held(echo) : nullptr) {
     model.pending_texts->Set(copy, *held);
-  } else if (plat::FileExists(echo)) {
-    Written(plat::CopyFile(echo, copy, true), copy, report);
+  } else if (auto bytes = plat::ReadWholeFile(echo)) {
+    Written(plat::ReplaceWholeFile(copy, bytes->data(), bytes->size()), copy, report);
   }
 }
 
@@ -204,6 +213,17 @@ StoreReport WriteLoadCaseFiles(LoadModel& model) {
   if (p.settlement_flag() != 0) {
     const std::string path = pos.LoadCaseFile(fn::kSupports, number);
     Written(common::WriteTable(path, lc.settlements), path, report);
+  }
+  // The dialogs change the temperatures and the prestress in memory: they are
+  // written under the number stored, with the load case's other files.
+  if (p.temperature_flag() != 0) {
+    const std::string path = pos.LoadCaseFile(fn::kTemperatures, number);
+    Written(common::WriteRecords(path, lc.temperatures), path, report);
+  }
+  if (p.prestress_flag() != 0) {
+    p.set_prestress_count(static_cast<std::int16_t>(lc.prestress.count()));
+    const std::string path = pos.LoadCaseFile(fn::kPrestress, number);
+    Written(common::WritePrestressFile(path, lc.prestress), path, report);
   }
   const std::string params = pos.LoadCaseFile(fn::kLoadCaseParams, number);
   Written(common::WriteBlockRecord(params, p), params, report);

@@ -17,6 +17,7 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/write_faults.h"
 
 namespace pundf {
 namespace {
@@ -264,6 +265,56 @@ TEST(RebuildAllLoadCases, TextBeyond6000LinesIsKeptAndNamed) {
   // Load case 1 (its title is the first filler line) was rebuilt; load case 2 kept as it stood.
   EXPECT_EQ(DiaryNumbers(model.position), (std::vector<int>{1}));
   EXPECT_EQ(testing::ReadText(path), "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\nfiller\r\n" + rest);
+}
+
+// An echo text in which no entry is found is kept as it is, with a message naming it, and nothing
+// of the position changes: the load cases stored before stay as they are.
+TEST(RebuildAllLoadCases, TextWithoutAnEntryIsKeptAndNamed) {
+  struct Case {
+    const char* what;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"UTF-16", std::string("\xff\xfeL\0C\0 \0001\0\r\0\n\0", 14)},
+      {"CR-only line ends", "LOAD CASES\rLC 1\r0 0 1\rTITLE\rone\r"},
+      {"lower case", "LOAD CASES\r\nlc 1\r\n0 0 1\r\nTITLE\r\none\r\n"},
+      {"a lone NUL", std::string(1, '\0')},
+      {"empty", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LoadModel model = testing::LoadedModel(testing::HingedPortal());
+    const std::string folder = model.position.folder();
+    const std::string path = model.position.TextFile("ECHO_L");
+    // A load case stored before.
+    const std::string stored = "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\none\r\n";
+    ASSERT_TRUE(plat::WriteBlock(path, stored.data(), stored.size()));
+    Rebuild(model);
+    ASSERT_TRUE(plat::WriteBlock(path, c.text.data(), c.text.size()));
+    const auto before = plat::testing::SnapshotFolder(folder);
+
+    const auto messages = RebuildAllLoadCases(model);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text(), "No load case (a line \"LC <number>\") was found in the file " + path +
+                                      ". The file stays as it is; no load case was stored.");
+    EXPECT_EQ(messages[0].caption(), "Error");
+    EXPECT_TRUE(plat::testing::SnapshotFolder(folder) == before) << "nothing changed";
+    plat::RemoveFile(path);
+  }
+}
+
+// The rebuild writes the new echo text whole before it takes the old one's place: where it cannot
+// be written, the old text stays.
+TEST(RebuildAllLoadCases, EchoTextThatCannotBeWrittenStaysAsItWas) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  const std::string text = "LOAD CASES\r\nLC 1\r\n0   0 1\r\nTITLE\r\none\r\n";
+  const std::string path = model.position.TextFile("ECHO_L");
+  ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
+  ASSERT_TRUE(plat::MakeFolder(model.position.FolderFile("ENEW")));  // the work file's place
+  const auto messages = RebuildAllLoadCases(model);
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages[0].text(), "Error on opening files ECHO_L and ENEW in LWRITE.C");
+  EXPECT_EQ(testing::ReadText(path), text);
 }
 
 }  // namespace

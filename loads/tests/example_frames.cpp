@@ -134,7 +134,6 @@ void SetTemperature(LoadModel& model, float t, double delta_t, double alpha_t) {
     r.set_alpha_t(static_cast<float>(alpha_t));
     r.set_loaded(1);
   }
-  ASSERT_TRUE(common::WriteRecords(model.position.LoadCaseFile(fn::kTemperatures, lc.number()), lc.temperatures));
 }
 
 void Settle(LoadModel& model, int support, float u, float v, float phi) {
@@ -158,7 +157,6 @@ void SetPrestress(LoadModel& model, const std::vector<std::pair<int, float>>& en
   }
   lc.params.set_prestress_flag(1);
   lc.params.set_prestress_count(static_cast<std::int16_t>(lc.prestress.count()));
-  ASSERT_TRUE(common::WritePrestressFile(model.position.LoadCaseFile(fn::kPrestress, lc.number()), lc.prestress));
 }
 
 void Store(LoadModel& model) {

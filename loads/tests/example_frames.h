@@ -37,7 +37,7 @@ common::PointLoadRecord LoadOnElement(const Geometry& g, int kind, int element, 
 common::NoteRecord NoteOf(const std::string& text);
 
 // The load cases of an example, each made in model.load_case as the editor
-// does (the temperature and prestress dialogs' files written) and stored.
+// does (temperatures and prestress in memory, written by the store) and stored.
 void StoreExampleLoadCases(const std::string& name, LoadModel& model);
 
 // A load case begun as the save dialog leaves it: number, title, origin 1.

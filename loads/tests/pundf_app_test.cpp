@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 
 #include "common/position/file_names.h"
+#include "common/position/position_lock.h"
 #include "common/settings_files.h"
 #include "loads/app/command_line.h"
 #include "loads/tests/example_frames.h"
 #include "loads/tests/frame_fixture.h"
+#include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
 
@@ -38,6 +43,12 @@ TEST(ParseCommandLine, SuffixDataPathAndThirdPart) {
       {"@/data/", false, "", "", false, 0},
       {".A1 @", false, "", "", false, 0},
   };
+  const std::string long_path = "/" + std::string(238, 'd') + "/";
+  for (const auto& [text, usable] : {std::pair{".A1 @" + long_path, true}, {".A1 @" + long_path + "x/", false},
+                                     {"." + std::string(239, 'P') + " @/d/", true},
+                                     {"." + std::string(240, 'P') + " @/d/", false}}) {
+    EXPECT_EQ(ParseCommandLine(text).has_value(), usable) << text.size();
+  }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     const auto line = ParseCommandLine(c.text);
@@ -74,6 +85,42 @@ TEST(PundfProgram, RebuildsEveryLoadCaseFromTheEchoTextAndEnds) {
   EXPECT_EQ(common::ReadInt32File(pos.FolderFile("TIMELW")), 0);
   EXPECT_EQ(testing::ReadText(pos.TextFile("ECHO_L")),
             testing::ReadText(plat::testing::SourceFolder() + "examples/ECHO_L.BEAM2.TXT"));
+}
+
+// The rebuild takes the position's lock: it waits while another program holds it.
+TEST(PundfProgram, RebuildWaitsForThePositionLock) {
+  const LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());
+  const common::Position& pos = model.position;
+  ASSERT_TRUE(plat::CopyFile(plat::testing::SourceFolder() + "examples/ECHO_L.BEAM2.TXT", pos.TextFile("ECHO_L"), true));
+  common::PositionLock other;
+  ASSERT_EQ(other.TryAcquire(pos.File(common::kPositionLockFile)), common::PositionLock::Attempt::kHeld);
+  std::atomic<bool> released{false};
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_FALSE(plat::FileExists(pos.File(fn::kDiary))) << "nothing is stored while the lock is held";
+    released = true;
+    other.Release();
+  });
+  const ProgramRun run = RunPundf({pos.ext(), "@" + pos.data_path(), "@G"});
+  release.join();
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.messages, "");
+  EXPECT_TRUE(released);
+  EXPECT_TRUE(plat::FileExists(pos.File(fn::kDiary)));
+}
+
+// An echo text without a load case is an error: its message, and an exit code that says so.
+TEST(PundfProgram, RebuildOfATextWithoutALoadCaseEndsWithFailure) {
+  const LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());
+  const common::Position& pos = model.position;
+  const std::string text = "LOAD CASES\r\nlc 1\r\n";
+  ASSERT_TRUE(plat::WriteBlock(pos.TextFile("ECHO_L"), text.data(), text.size()));
+  const ProgramRun run = RunPundf({pos.ext(), "@" + pos.data_path(), "@G"});
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.messages, "Error\tNo load case (a line \"LC <number>\") was found in the file " + pos.TextFile("ECHO_L") +
+                              ". The file stays as it is; no load case was stored.\n");
+  EXPECT_EQ(testing::ReadText(pos.TextFile("ECHO_L")), text);
+  EXPECT_FALSE(plat::FileExists(pos.File(fn::kDiary)));
 }
 
 TEST(PundfProgram, RebuildWithoutEchoTextEndsWithoutWritingAnything) {
@@ -115,11 +162,11 @@ TEST(PundfProgram, RebuildOfAnUnreadableEchoTextNamesItAndFails) {
   }
 }
 
-TEST(PundfProgram, StartsAndEndsWithoutItsWindow) {
+TEST(PundfProgram, AnUnattendedWindowThatNobodyCanEndEndsAtOnce) {
   LoadModel model = testing::LoadedModel(testing::HingedPortal());
   testing::StoreExampleLoadCases("PORTAL", model);
   const ProgramRun run = RunPundf({model.position.ext(), "@" + model.position.data_path(), "@2"});
-  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.exit_code, 97);
   EXPECT_EQ(run.messages, "");
 }
 

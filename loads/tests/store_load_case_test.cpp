@@ -12,6 +12,7 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/write_faults.h"
 
 namespace pundf {
 namespace {
@@ -233,6 +234,46 @@ TEST(StoreLoadCase, FileThatCannotBeWrittenIsReported) {
     // The rest of the store went on.
     EXPECT_TRUE(plat::FileExists(model.position.FolderFile("D2.TXT")));
   }
+}
+
+// A write that fails at any step of a load case's store is reported, and every file of the
+// position is then the one from before or the new one, whole.
+TEST(StoreLoadCase, AFailingWriteAtAnyStepLosesNothing) {
+  plat::testing::FakeClock clock(1700000000);
+  LoadModel model = testing::LoadedModel(testing::PortalFrame());
+  const std::string folder = model.position.folder();
+  SetNumber(model, 3, "first");
+  model.load_case.line_loads.Append(testing::WholeLoad(model.geometry, 2, 'Y', 10.0f, 10.0f));
+  ASSERT_TRUE(StoreLoadCase(model).ok());
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(folder);
+  model.load_case.params.set_title("second");
+  model.load_case.line_loads.Append(testing::WholeLoad(model.geometry, 1, 'X', 2.0f, 2.0f));
+  plat::testing::FolderFiles after;
+  {
+    LoadModel changed = model;
+    const auto report = StoreLoadCase(changed);
+    ASSERT_TRUE(report.ok() && report.messages.empty());
+    after = plat::testing::SnapshotFolder(folder);
+  }
+  ASSERT_TRUE(before.at("ECHO_L.T.TXT") != after.at("ECHO_L.T.TXT"));
+  int failed = 0;
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE("failing write " + std::to_string(n));
+    plat::testing::RestoreFolder(folder, before);
+    LoadModel changed = model;
+    plat::testing::FailingFileWrite fail(n);
+    const auto report = StoreLoadCase(changed);
+    if (plat::testing::FileWritesSoFar() < n) break;  // every write of the store went through
+    const plat::testing::FolderFiles now = plat::testing::SnapshotFolder(folder);
+    EXPECT_EQ(plat::testing::FilesNotWhole(before, after, now), "");
+    ASSERT_TRUE(report.ok()) << report.refused.text();
+    if (report.messages.empty()) {
+      EXPECT_TRUE(now == after) << "a store without a message is whole";
+    } else {
+      ++failed;
+    }
+  }
+  EXPECT_GT(failed, 5);
 }
 
 }  // namespace

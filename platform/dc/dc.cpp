@@ -12,8 +12,16 @@ namespace {
 // ask the font engine for glyphs of millions of pixels).
 constexpr int kMaxFontPixels = 10000;
 
-// The pixels a set of points touches with a pen of the given width.
-Rect BoundsOf(std::span<const Point> points, int pen_width) {
+// How far a pen's stroke may reach beyond its points: half its width; a
+// geometric pen's square caps up to its width, its miter joins up to five
+// widths (GDI's miter limit).
+int PenReach(const DevicePen& pen) {
+  if (!pen.geometric) return pen.width / 2;
+  return pen.join == PS_JOIN_MITER ? 5 * pen.width : pen.width;
+}
+
+// The pixels a set of points touches with a stroke reaching that far beyond them.
+Rect BoundsOf(std::span<const Point> points, int reach) {
   if (points.empty()) return {};
   Rect r{points[0].x, points[0].y, points[0].x, points[0].y};
   for (const Point& p : points) {
@@ -22,7 +30,7 @@ Rect BoundsOf(std::span<const Point> points, int pen_width) {
     r.right = std::max(r.right, p.x);
     r.bottom = std::max(r.bottom, p.y);
   }
-  const int grow = pen_width / 2 + 2;
+  const int grow = reach + 2;
   return {r.left - grow, r.top - grow, r.right + grow, r.bottom + grow};
 }
 
@@ -185,7 +193,15 @@ Rect Dc::DeviceRect(int left, int top, int right, int bottom) const {
 
 DevicePen Dc::ResolvePen() const {
   DevicePen pen;
-  pen.style = state_.pen.style;
+  pen.style = state_.pen.style & PS_STYLE_MASK;
+  pen.geometric = (state_.pen.style & PS_TYPE_MASK) == PS_GEOMETRIC;
+  if (pen.geometric) {
+    // Bits of no known cap or join count as the defaults (round).
+    const int cap = state_.pen.style & PS_ENDCAP_MASK;
+    const int join = state_.pen.style & PS_JOIN_MASK;
+    pen.end_cap = cap == PS_ENDCAP_SQUARE || cap == PS_ENDCAP_FLAT ? cap : PS_ENDCAP_ROUND;
+    pen.join = join == PS_JOIN_BEVEL || join == PS_JOIN_MITER ? join : PS_JOIN_ROUND;
+  }
   pen.color = state_.pen.color;
   pen.width = state_.pen.width == 0
                   ? 1
@@ -234,7 +250,7 @@ Point Dc::MoveTo(int x, int y) { return std::exchange(state_.position, Point{x, 
 bool Dc::LineTo(int x, int y) {
   DeviceOp op = MakeOp(DeviceOp::Kind::kPolyline, "LineTo");
   op.points = {LPtoDP(state_.position), LPtoDP(Point{x, y})};
-  op.bounds = BoundsOf(op.points, op.pen.width);
+  op.bounds = BoundsOf(op.points, PenReach(op.pen));
   state_.position = {x, y};
   Render(op);
   return true;
@@ -245,7 +261,7 @@ bool Dc::PointsOp(DeviceOp::Kind kind, const char* call, std::span<const Point> 
   DeviceOp op = MakeOp(kind, call);
   op.points.reserve(points.size());
   for (const Point& p : points) op.points.push_back(LPtoDP(p));
-  op.bounds = BoundsOf(op.points, op.pen.width);
+  op.bounds = BoundsOf(op.points, PenReach(op.pen));
   Render(op);
   return true;
 }
@@ -262,7 +278,7 @@ bool Dc::Shape(DeviceOp::Kind kind, const char* call, int left, int top, int rig
   DeviceOp op = MakeOp(kind, call);
   op.rect = DeviceRect(left, top, right, bottom);
   const Point corners[2] = {{op.rect.left, op.rect.top}, {op.rect.right, op.rect.bottom}};
-  op.bounds = BoundsOf(corners, op.pen.width);
+  op.bounds = BoundsOf(corners, PenReach(op.pen));
   Render(op);
   return true;
 }
@@ -289,7 +305,7 @@ void Dc::EdgeLine(Point from, Point to, ColorRef color) {
   op.pen = DevicePen{PS_SOLID, 1, color};
   op.rop2 = R2_COPYPEN;
   op.points = {from, to};
-  op.bounds = BoundsOf(op.points, 1);
+  op.bounds = BoundsOf(op.points, 0);
   Render(op);
 }
 
@@ -345,8 +361,10 @@ void Dc::DrawTextLine(const char* call, Point reference, unsigned align, std::st
 
   // Along the baseline (u) and towards the ascent (n), y pointing down.
   const double angle = op.font.escapement * std::numbers::pi / 1800.0;
-  const double ux = std::cos(angle), uy = -std::sin(angle);
-  const double nx = -std::sin(angle), ny = -std::cos(angle);
+  const double sine = op.font.escapement == 0 ? 0.0 : std::sin(angle);
+  const double cosine = op.font.escapement == 0 ? 1.0 : std::cos(angle);
+  const double ux = cosine, uy = -sine;
+  const double nx = -sine, ny = -cosine;
   double along = 0;
   if ((align & TA_CENTER) == TA_CENTER) {
     along = -op.text_width / 2.0;
@@ -372,7 +390,7 @@ void Dc::DrawTextLine(const char* call, Point reference, unsigned align, std::st
                             RoundCoordinate(op.origin.y + spans[i] * uy + heights[j] * ny)};
     }
   }
-  op.bounds = BoundsOf(corners, std::max(4, m.height / 2));
+  op.bounds = BoundsOf(corners, std::max(4, m.height / 2) / 2);
   Render(op);
 }
 

@@ -78,7 +78,16 @@ int Dc::DrawText(std::string_view raw_text, Rect& rect, unsigned format) {
     }
     return x;
   };
-  auto width = [&](const std::string& line) { return pieces(line, nullptr); };
+  // The last line measured is asked for again (ellipsis, alignment).
+  std::string measured;
+  int measured_width = -1;
+  auto width = [&](const std::string& line) {
+    if (measured_width < 0 || line != measured) {
+      measured_width = pieces(line, nullptr);
+      measured = line;
+    }
+    return measured_width;
+  };
 
   std::vector<Line> lines;
   if (single) {

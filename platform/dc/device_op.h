@@ -11,11 +11,16 @@
 
 namespace plat {
 
-// A pen on the device: width in pixels (at least 1).
+// A pen on the device: width in pixels (at least 1). A geometric pen keeps
+// its end cap and join; a cosmetic one has round caps and joins when wide and
+// solid, flat ends otherwise.
 struct DevicePen {
-  int style = PS_SOLID;
+  int style = PS_SOLID;  // PS_SOLID .. PS_NULL, without the other bits
   int width = 1;
   ColorRef color = Rgb(0, 0, 0);
+  bool geometric = false;
+  int end_cap = PS_ENDCAP_ROUND;  // PS_ENDCAP_ROUND, PS_ENDCAP_SQUARE or PS_ENDCAP_FLAT
+  int join = PS_JOIN_ROUND;       // PS_JOIN_ROUND, PS_JOIN_BEVEL or PS_JOIN_MITER
   friend bool operator==(const DevicePen&, const DevicePen&) = default;
 };
 

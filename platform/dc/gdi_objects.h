@@ -9,7 +9,9 @@
 namespace plat {
 
 struct Pen {
-  int style = PS_SOLID;  // PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL
+  // PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL; with
+  // PS_GEOMETRIC also a PS_ENDCAP_ and a PS_JOIN_ bit.
+  int style = PS_SOLID;
   int width = 0;         // logical units; 0 draws one device pixel wide
   ColorRef color = Rgb(0, 0, 0);
   friend bool operator==(const Pen&, const Pen&) = default;

@@ -68,6 +68,21 @@ inline constexpr int PS_DOT = 2;
 inline constexpr int PS_DASHDOT = 3;
 inline constexpr int PS_DASHDOTDOT = 4;
 inline constexpr int PS_NULL = 5;
+inline constexpr int PS_STYLE_MASK = 0x0000000F;
+// Pen types, end caps and joins (ExtCreatePen's bits beside the style). A
+// geometric pen draws its width with the caps and joins asked for; a cosmetic
+// pen ignores them.
+inline constexpr int PS_COSMETIC = 0x00000000;
+inline constexpr int PS_GEOMETRIC = 0x00010000;
+inline constexpr int PS_TYPE_MASK = 0x000F0000;
+inline constexpr int PS_ENDCAP_ROUND = 0x00000000;
+inline constexpr int PS_ENDCAP_SQUARE = 0x00000100;
+inline constexpr int PS_ENDCAP_FLAT = 0x00000200;
+inline constexpr int PS_ENDCAP_MASK = 0x00000F00;
+inline constexpr int PS_JOIN_ROUND = 0x00000000;
+inline constexpr int PS_JOIN_BEVEL = 0x00001000;
+inline constexpr int PS_JOIN_MITER = 0x00002000;
+inline constexpr int PS_JOIN_MASK = 0x0000F000;
 
 // Brush styles and hatches.
 inline constexpr int BS_SOLID = 0;

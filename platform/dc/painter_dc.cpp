@@ -7,10 +7,13 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
+#include <functional>
+#include <vector>
 #include <map>
 #include <string>
 #include <tuple>
 
+#include "platform/dc/device_font_cache.h"
 #include "platform/dc/qt_bitmap.h"
 #include "platform/dc/qt_fonts.h"
 
@@ -41,15 +44,40 @@ QPainter::CompositionMode CompositionFor(int rop) {
   }
 }
 
-// Dash patterns in pixels for thin pens, in pen widths for wide ones; the
-// longer of the two wins so that patterns grow smoothly with the width.
+Qt::PenCapStyle QtCap(int end_cap) {
+  switch (end_cap) {
+    case PS_ENDCAP_FLAT: return Qt::FlatCap;
+    case PS_ENDCAP_SQUARE: return Qt::SquareCap;
+    default: return Qt::RoundCap;
+  }
+}
+
+Qt::PenJoinStyle QtJoin(int join) {
+  switch (join) {
+    case PS_JOIN_BEVEL: return Qt::BevelJoin;
+    case PS_JOIN_MITER: return Qt::SvgMiterJoin;  // a bevel beyond the limit, as GDI
+    default: return Qt::RoundJoin;
+  }
+}
+
+// A wide geometric pen has its own caps and joins (GDI's miter limit: a
+// miter at most 10 pen widths long, inner to outer corner, else a bevel); a
+// cosmetic one has round caps when solid and wide, else flat ends. Dash
+// patterns in pixels for thin pens, in pen widths for wide ones; the longer
+// of the two wins so that patterns grow smoothly with the width.
 QPen MakeQPen(const DevicePen& pen) {
   if (pen.style == PS_NULL) return QPen(Qt::NoPen);
   QPen qpen(ToQColor(pen.color));
   const bool thin = pen.width <= 1;
   qpen.setWidth(thin ? 0 : pen.width);
-  qpen.setJoinStyle(Qt::RoundJoin);
-  qpen.setCapStyle(thin || pen.style != PS_SOLID ? Qt::FlatCap : Qt::RoundCap);
+  if (pen.geometric && !thin) {
+    qpen.setJoinStyle(QtJoin(pen.join));
+    qpen.setMiterLimit(10);
+    qpen.setCapStyle(QtCap(pen.end_cap));
+  } else {
+    qpen.setJoinStyle(Qt::RoundJoin);
+    qpen.setCapStyle(thin || pen.style != PS_SOLID ? Qt::FlatCap : Qt::RoundCap);
+  }
   QList<qreal> pixels, widths;
   switch (pen.style) {
     case PS_DASH: pixels = {18, 6}; widths = {3, 1}; break;
@@ -98,25 +126,50 @@ QImage CheckerTexture() {
   return texture;
 }
 
-using FontKey = std::tuple<std::string, int, int, int, bool, bool, bool>;
-
 }  // namespace
 
 struct PainterDc::Impl {
+  explicit Impl(QPaintDevice* d) : device(d), fonts(d) {}
+
   QPaintDevice* device = nullptr;
   QPainter painter;
   Rect surface;
   Rect touched;
-  std::map<FontKey, QtDeviceFont> fonts;
+  // Escapement does not change the measures; one entry serves all angles.
+  DeviceFontCache fonts;
+  // The clip the painter has now: each call sets only what differs from the
+  // last one, instead of saving and restoring the painter around every call.
+  std::optional<Rect> clip;
 
-  const QtDeviceFont& FontFor(const DeviceFont& font) {
-    // Escapement does not change the measures; one entry serves all angles.
-    FontKey key{font.face, font.height, font.width, font.weight, font.italic, font.underline,
-                font.strike_out};
-    auto it = fonts.find(key);
-    if (it == fonts.end()) it = fonts.emplace(key, MakeQtDeviceFont(font, device)).first;
-    return it->second;
+  CachedDeviceFont& FontFor(const DeviceFont& font) { return fonts.For(font); }
+
+  // A clip that cuts nothing of `ink` (device pixels) need not be set: the
+  // painter keeps its clip when that cuts nothing of it either.
+  void SetClipAround(const std::optional<Rect>& wanted, const Rect& ink) {
+    const auto holds = [&](const std::optional<Rect>& c) {
+      return !c || (c->left <= ink.left && c->top <= ink.top && ink.right <= c->right && ink.bottom <= c->bottom);
+    };
+    if (!holds(wanted)) {
+      SetClip(wanted);
+    } else if (!holds(clip)) {
+      SetClip(std::nullopt);
+    }
   }
+
+  void SetClip(const std::optional<Rect>& wanted) {
+    if (wanted == clip) return;
+    if (wanted) {
+      painter.setClipRect(ToQRect(*wanted));
+    } else {
+      painter.setClipping(false);
+    }
+    clip = wanted;
+  }
+
+  void DrawText(const DeviceOp& op);
+  // Draws text of `covered` pixels as if clipped to `wanted`; false when it
+  // cannot do so without setting the clip.
+  bool DrawKeepingOutside(const std::optional<Rect>& wanted, const Rect& covered, const std::function<void()>& draw);
 
   // Fills a shape's interior with a brush; a hatch's gaps take the background
   // colour when the background mode is OPAQUE.
@@ -144,8 +197,7 @@ PainterDc::PainterDc(Bitmap& bitmap, const DeviceCaps& caps)
     : PainterDc(static_cast<QPaintDevice&>(QtImage(bitmap)), caps) {}
 
 PainterDc::PainterDc(QPaintDevice& device, const DeviceCaps& caps)
-    : Dc(caps), impl_(std::make_unique<Impl>()) {
-  impl_->device = &device;
+    : Dc(caps), impl_(std::make_unique<Impl>(&device)) {
   impl_->surface = {0, 0, caps.horz_res, caps.vert_res};
   if (device.width() > 0 && device.height() > 0 && impl_->painter.begin(&device)) {
     impl_->painter.setRenderHint(QPainter::Antialiasing, false);
@@ -163,11 +215,11 @@ QPainter& PainterDc::painter() { return impl_->painter; }
 Rect PainterDc::TouchedRect() const { return impl_->touched; }
 
 TextMetrics PainterDc::MeasureFont(const DeviceFont& font) {
-  return impl_->FontFor(font).metrics;
+  return impl_->FontFor(font).font().metrics;
 }
 
 int PainterDc::MeasureText(const DeviceFont& font, std::string_view text) {
-  return QtTextWidth(impl_->FontFor(font), text);
+  return impl_->FontFor(font).TextWidth(text);
 }
 
 void PainterDc::Render(const DeviceOp& op) {
@@ -182,17 +234,21 @@ void PainterDc::Render(const DeviceOp& op) {
   if (visible.IsEmpty()) return;
   impl_->touched = UnionRects(impl_->touched, IntersectRects(op.bounds, visible));
 
-  p.save();
-  if (op.clip) p.setClipRect(ToQRect(*op.clip));
+  if (op.kind != DeviceOp::Kind::kText) impl_->SetClip(op.clip);
   p.setCompositionMode(uses_rop ? CompositionFor(op.rop2) : QPainter::CompositionMode_SourceOver);
   const QPen pen = MakeQPen(op.pen);
 
   switch (op.kind) {
     case DeviceOp::Kind::kPolyline: {
-      QPolygon line;
-      for (const Point& pt : op.points) line << QPoint(pt.x, pt.y);
       p.setPen(pen);
       p.setBrush(Qt::NoBrush);
+      // One thin solid segment: the line drawer's own path, the same pixels.
+      if (op.points.size() == 2 && op.points[0] != op.points[1] && op.pen.style == PS_SOLID && op.pen.width <= 1) {
+        p.drawLine(QLine(op.points[0].x, op.points[0].y, op.points[1].x, op.points[1].y));
+        break;
+      }
+      QPolygon line;
+      for (const Point& pt : op.points) line << QPoint(pt.x, pt.y);
       p.drawPolyline(line);
       break;
     }
@@ -238,22 +294,110 @@ void PainterDc::Render(const DeviceOp& op) {
       }
       break;
     }
-    case DeviceOp::Kind::kText: {
-      const QtDeviceFont& font = impl_->FontFor(op.font);
-      p.translate(op.origin.x, op.origin.y);
-      p.rotate(-op.font.escapement / 10.0);
-      if (op.bk_mode == OPAQUE) {
-        p.fillRect(QRectF(0, -op.ascent, op.text_width, op.ascent + op.descent),
-                   ToQColor(op.bk_color));
-      }
-      p.scale(font.x_scale, 1.0);
-      p.setFont(font.font);
-      p.setPen(ToQColor(op.text_color));
-      p.drawText(QPointF(0, 0), QStringFromCp1252(op.text));
-      break;
+    case DeviceOp::Kind::kText: impl_->DrawText(op); break;
+  }
+}
+
+// A clip costs the raster engine a pass over every line of the surface. On an
+// image, text that a clip cuts only at its edges is drawn unclipped instead,
+// with the few pixels outside the clip put back afterwards: the same pixels.
+bool PainterDc::Impl::DrawKeepingOutside(const std::optional<Rect>& wanted, const Rect& covered,
+                                         const std::function<void()>& draw) {
+  constexpr int kSpare = 2;     // pixels kept beyond the glyphs' boxes
+  constexpr int kMostKept = 1024;
+  if (!wanted || device->devType() != QInternal::Image) return false;
+  auto* image = static_cast<QImage*>(device);
+  if (image->depth() != 32) return false;
+  const Rect area = IntersectRects(
+      Rect{covered.left - kSpare, covered.top - kSpare, covered.right + kSpare, covered.bottom + kSpare}, surface);
+  const Rect& c = *wanted;
+  if (area.IsEmpty()) return false;
+  // The parts of the area outside the clip: above, below, left and right of it.
+  const int middle_top = std::clamp(c.top, area.top, area.bottom);
+  const int middle_bottom = std::clamp(c.bottom, area.top, area.bottom);
+  const Rect parts[4] = {
+      Rect{area.left, area.top, area.right, middle_top},
+      Rect{area.left, middle_bottom, area.right, area.bottom},
+      Rect{area.left, middle_top, std::clamp(c.left, area.left, area.right), middle_bottom},
+      Rect{std::clamp(c.right, area.left, area.right), middle_top, area.right, middle_bottom},
+  };
+  int count = 0;
+  for (const Rect& part : parts) {
+    if (!part.IsEmpty()) count += part.Width() * part.Height();
+  }
+  if (count > kMostKept) return false;
+  std::vector<QRgb> kept;
+  kept.reserve(static_cast<std::size_t>(count));
+  for (const Rect& part : parts) {
+    if (part.IsEmpty()) continue;
+    for (int y = part.top; y < part.bottom; ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y));
+      kept.insert(kept.end(), line + part.left, line + part.right);
     }
   }
-  p.restore();
+  // Unclipped, unless the painter's clip stays clear of the area.
+  const auto clear_of = [&](const std::optional<Rect>& clip) {
+    return !clip || (clip->left <= area.left && clip->top <= area.top && area.right <= clip->right &&
+                     area.bottom <= clip->bottom);
+  };
+  if (!clear_of(clip)) SetClip(std::nullopt);
+  draw();
+  // The painter draws straight into the image's pixels (begin() detached it).
+  std::size_t at = 0;
+  for (const Rect& part : parts) {
+    if (part.IsEmpty()) continue;
+    for (int y = part.top; y < part.bottom; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(const_cast<uchar*>(image->constScanLine(y)));
+      std::copy_n(kept.begin() + static_cast<std::ptrdiff_t>(at), part.Width(), line + part.left);
+      at += static_cast<std::size_t>(part.Width());
+    }
+  }
+  return true;
+}
+
+// Clips are set for each call (Render); text drawn from its glyphs sets one
+// only where it would cut them.
+void PainterDc::Impl::DrawText(const DeviceOp& op) {
+  QPainter& p = painter;
+  CachedDeviceFont& cached = FontFor(op.font);
+  const QtDeviceFont& font = cached.font();
+  // Upright, unstretched and undecorated text is drawn from its laid-out glyphs.
+  const QList<QGlyphRun>* glyphs = op.font.escapement == 0 && font.x_scale == 1.0 && !op.font.underline &&
+                                           !op.font.strike_out
+                                       ? cached.Glyphs(op.text)
+                                       : nullptr;
+  if (glyphs) {
+    const QRect ink = cached.InkBounds(op.text)->translated(op.origin.x, op.origin.y);
+    Rect covered{ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1};
+    if (op.bk_mode == OPAQUE) {
+      covered = UnionRects(covered, Rect{op.origin.x, op.origin.y - op.ascent, op.origin.x + op.text_width,
+                                         op.origin.y + op.descent});
+    }
+    const auto draw = [&] {
+      if (op.bk_mode == OPAQUE) {
+        p.fillRect(QRectF(op.origin.x, op.origin.y - op.ascent, op.text_width, op.ascent + op.descent),
+                   ToQColor(op.bk_color));
+      }
+      p.setPen(ToQColor(op.text_color));
+      for (const QGlyphRun& run : *glyphs) p.drawGlyphRun(QPointF(op.origin.x, op.origin.y), run);
+    };
+    if (!DrawKeepingOutside(op.clip, covered, draw)) {
+      SetClipAround(op.clip, covered);
+      draw();
+    }
+    return;
+  }
+  SetClip(op.clip);
+  p.translate(op.origin.x, op.origin.y);
+  p.rotate(-op.font.escapement / 10.0);
+  if (op.bk_mode == OPAQUE) {
+    p.fillRect(QRectF(0, -op.ascent, op.text_width, op.ascent + op.descent), ToQColor(op.bk_color));
+  }
+  p.scale(font.x_scale, 1.0);
+  p.setFont(font.font);
+  p.setPen(ToQColor(op.text_color));
+  p.drawText(QPointF(0, 0), QStringFromCp1252(op.text));
+  p.resetTransform();
 }
 
 }  // namespace plat

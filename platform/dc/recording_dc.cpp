@@ -45,9 +45,15 @@ const char* RopName(int rop) {
   return rop >= R2_BLACK && rop <= R2_WHITE ? names[rop] : "?";
 }
 
+// A geometric pen names its end cap and join: pen(solid,20,#000000,flat,miter).
 std::string PenText(const DevicePen& pen) {
-  return std::string("pen(") + PenStyleName(pen.style) + "," + std::to_string(pen.width) + "," +
-         Hex(pen.color) + ")";
+  std::string text = std::string("pen(") + PenStyleName(pen.style) + "," + std::to_string(pen.width) + "," +
+                     Hex(pen.color);
+  if (pen.geometric) {
+    text += pen.end_cap == PS_ENDCAP_FLAT ? ",flat" : pen.end_cap == PS_ENDCAP_SQUARE ? ",square" : ",round";
+    text += pen.join == PS_JOIN_MITER ? ",miter" : pen.join == PS_JOIN_BEVEL ? ",bevel" : ",round";
+  }
+  return text + ")";
 }
 
 std::string BrushText(const Brush& brush) {

@@ -36,6 +36,7 @@ class RecordingDc final : public Dc {
 
 // One call as a line of text, for example
 //   LineTo pen(solid,1,#000000) [10,20 30,40]
+//   LineTo pen(solid,20,#000000,flat,miter) [10,20 30,40]   (a geometric pen)
 //   TextOut font("ARIAL",-11,w0,esc-300,400) color #000000 transparent at 100,200 "Hello"
 // The raster operation is named when it is not R2_COPYPEN, the clip when set.
 std::string Describe(const DeviceOp& op);

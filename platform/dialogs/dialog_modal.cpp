@@ -9,6 +9,7 @@
 #include "platform/dialogs/dialog_frame.h"
 #include "platform/dialogs/nobody_answers.h"
 #include "platform/hooks.h"
+#include "platform/script/script_run.h"
 #include "platform/text_codec.h"
 #include "platform/window/window_state.h"
 
@@ -57,7 +58,7 @@ void Dialog::RunModalLoop() {
   QTimer watchdog;
   std::uint64_t handled = detail::DispatchedMessageCount();
   int idle_seconds = 0;
-  if (detail::UnattendedRun() && !detail::HasDisplay()) {
+  if (detail::UnattendedRun() && !detail::HasDisplay() && !ScriptRunning()) {
     QObject::connect(&watchdog, &QTimer::timeout, [&] {
       const std::uint64_t now = detail::DispatchedMessageCount();
       idle_seconds = now == handled ? idle_seconds + 1 : 0;

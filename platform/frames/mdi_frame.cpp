@@ -90,6 +90,7 @@ void MDIFrameWnd::ChildDestroyed(MDIChildWnd* child) {
   const bool was_active = !z_order_.empty() && z_order_.front() == h;
   std::erase(created_, h);
   std::erase(z_order_, h);
+  if (activated_ == h) activated_ = nullptr;
   if (closing_ || !was_active) return;
   if (MDIChildWnd* next = MDIGetActive()) {
     Activated(nullptr, next);
@@ -105,14 +106,15 @@ void MDIFrameWnd::MDIActivate(MDIChildWnd* child) {
   auto it = std::find(z_order_.begin(), z_order_.end(), h);
   if (it == z_order_.end()) return;
   MDIChildWnd* old = MDIGetActive();
-  if (old == child) {
+  if (old == child && activated_ == h) {
     Window* focus = GetFocus();
     if (focus != child && !child->IsChild(focus)) child->SetFocus();
     return;
   }
   z_order_.erase(it);
   z_order_.insert(z_order_.begin(), h);
-  Activated(old, child);
+  // The first child is in front from its making on, but not yet activated.
+  Activated(old == child ? nullptr : old, child);
 }
 
 void MDIFrameWnd::MDINext() {
@@ -131,6 +133,7 @@ void MDIFrameWnd::MDIPrev() {
 
 void MDIFrameWnd::Activated(MDIChildWnd* old, MDIChildWnd* now) {
   const HWND now_handle = now ? now->GetSafeHwnd() : nullptr;
+  activated_ = now_handle;
   if (now) {
     now->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (old && old->IsMaximized()) {

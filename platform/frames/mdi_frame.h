@@ -88,6 +88,7 @@ class MDIFrameWnd : public FrameWnd {
   std::unique_ptr<MDIClient> client_;
   std::vector<HWND> z_order_;   // the children, front first
   std::vector<HWND> created_;   // the children in the order they were made
+  HWND activated_ = nullptr;    // the child last told of its activation
   bool closing_ = false;        // the frame's window goes
 };
 

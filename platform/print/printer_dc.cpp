@@ -23,6 +23,11 @@ std::unique_ptr<PrinterDc> PrinterDc::ForPreview() {
                                      settings.orientation);
 }
 
+std::unique_ptr<PrinterDc> PrinterDc::ForPdfFile(const std::string& path, int orientation) {
+  PrintDestination pdf{PrintDestination::Kind::kPdf, path};
+  return std::make_unique<PrinterDc>(std::make_unique<PrintTarget>(ApplicationPrinter(), pdf), orientation);
+}
+
 PrinterDc::PrinterDc(std::unique_ptr<PrintTarget> target, int orientation)
     : Dc(target->Caps(orientation)),
       target_(std::move(target)),

@@ -38,6 +38,11 @@ class PrinterDc final : public Dc {
   static std::unique_ptr<PrinterDc> ForDefaultPrinter();
   // The pages of the application's printer, drawn for a print preview.
   static std::unique_ptr<PrinterDc> ForPreview();
+  // A document into the PDF file `path`, without a dialog, on the paper of
+  // the application's printer (A4 unless one was chosen), starting in
+  // `orientation`. EndDoc writes the file (replacing one of that name);
+  // nothing is written when the document is aborted or has no page.
+  static std::unique_ptr<PrinterDc> ForPdfFile(const std::string& path, int orientation = DMORIENT_PORTRAIT);
 
   // A target of platform/ (see print_target.h), starting in an orientation.
   PrinterDc(std::unique_ptr<PrintTarget> target, int orientation);

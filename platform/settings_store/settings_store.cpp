@@ -203,6 +203,13 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+// Replaces the settings file whole or not at all.
+bool WriteWhole(const std::string& path, const std::vector<Section>& sections) {
+  TextWriter out(path, TextWriter::Mode::kReplaceWhole);
+  out.Write(Format(sections));
+  return out.Close();
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore() : path_(SettingsFolderPath() + "/REGISTRY.INI") {}
@@ -247,12 +254,7 @@ bool SettingsStore::Write(std::string_view key, std::string_view name, const std
     line.data = value->data;
     section->lines.push_back(std::move(line));
   }
-  const std::string temporary = path_ + ".new";
-  if (!WriteTextFile(temporary, Format(sections))) {
-    RemoveFile(temporary);
-    return false;
-  }
-  return RenameFile(temporary, path_);
+  return WriteWhole(path_, sections);
 }
 
 std::optional<std::string> SettingsStore::GetString(std::string_view key, std::string_view name) const {
@@ -297,12 +299,7 @@ bool SettingsStore::DeleteKey(std::string_view key) {
   FileLock lock(path_);
   std::vector<Section> sections = Parse(path_);
   std::erase_if(sections, [&](const Section& s) { return !s.key.empty() && Below(s.key, k); });
-  const std::string temporary = path_ + ".new";
-  if (!WriteTextFile(temporary, Format(sections))) {
-    RemoveFile(temporary);
-    return false;
-  }
-  return RenameFile(temporary, path_);
+  return WriteWhole(path_, sections);
 }
 
 bool SettingsStore::KeyExists(std::string_view key) const {

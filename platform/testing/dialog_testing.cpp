@@ -141,6 +141,10 @@ std::string ItemText(Dialog& dialog, UINT id) { return dialog.GetDlgItemText(id)
 bool Press(Dialog& dialog, UINT id) {
   Window* button = dialog.GetDlgItem(id);
   if (!button || !button->IsWindowVisible() || !button->IsWindowEnabled()) return false;
+  // A click gives the button the focus first (the field left may check its text).
+  const HWND hwnd = button->GetSafeHwnd();
+  button->SetFocus();
+  if (!IsWindow(hwnd) || !button->IsWindowVisible() || !button->IsWindowEnabled()) return false;
   button->SendMessage(BM_CLICK);
   return true;
 }

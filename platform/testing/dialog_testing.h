@@ -86,8 +86,9 @@ void TypeInto(Dialog& dialog, UINT id, std::string_view text);
 // Sets a control's text at once (WM_SETTEXT).
 void SetItemText(Dialog& dialog, UINT id, std::string_view text);
 std::string ItemText(Dialog& dialog, UINT id);
-// Presses a button (BM_CLICK); false when there is no such button or it is
-// hidden or disabled, as a person could not press it then.
+// Presses a button as a click does: it takes the focus, then BM_CLICK. False
+// when there is no such button or it is hidden or disabled, as a person could
+// not press it then.
 bool Press(Dialog& dialog, UINT id);
 // Clicks a check box or radio button until its check is `checked`.
 bool SetChecked(Dialog& dialog, UINT id, bool checked);

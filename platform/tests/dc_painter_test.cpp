@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <QImage>
+#include <QPainter>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -339,6 +340,91 @@ TEST(DcPainter, OpaqueTextFillsItsCell) {
   }
   EXPECT_EQ(b.Pixel(11, 6), Rgb(0, 0, 255));
   EXPECT_EQ(b.Pixel(9, 6), Rgb(0, 255, 0));
+}
+
+TEST(DcPainter, AThinLineDrawsTheSamePixelsAsQtsPolyline) {
+  const QLine lines[] = {QLine(5, 5, 60, 5),   QLine(60, 8, 5, 8),   QLine(10, 10, 10, 50), QLine(12, 50, 12, 10),
+                         QLine(20, 12, 70, 40), QLine(70, 45, 20, 15), QLine(30, 55, 31, 20), QLine(40, 40, 40, 40)};
+  for (int rop : {R2_COPYPEN, R2_NOT}) {
+    Bitmap b(80, 60);
+    {
+      PainterDc dc(b);
+      dc.SetROP2(rop);
+      dc.SelectPen(Pen{PS_SOLID, 0, Rgb(200, 30, 10)});
+      for (const QLine& l : lines) {
+        dc.MoveTo(l.x1(), l.y1());
+        dc.LineTo(l.x2(), l.y2());
+      }
+    }
+    QImage reference(80, 60, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    QPainter painter(&reference);
+    QPen pen(QColor(200, 30, 10));
+    pen.setWidth(0);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    if (rop == R2_NOT) painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const QLine& l : lines) painter.drawPolyline(QPolygon({l.p1(), l.p2()}));
+    painter.end();
+    EXPECT_EQ(QtImage(b), reference) << "rop " << rop;
+  }
+}
+
+// What Qt's own drawText makes of a text at a baseline point, clipped.
+QImage DrawnByQt(const DeviceFont& font, const char* text, ColorRef color, const QRect& clip, int x, int y) {
+  QImage image(220, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setClipRect(clip);
+  painter.setFont(MakeQtDeviceFont(font, &image).font);
+  painter.setPen(QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+  painter.drawText(QPointF(x, y), QStringFromCp1252(text));
+  return image;
+}
+
+TEST(DcPainter, TextDrawsTheSamePixelsAsQtAtEveryPaintAndClip) {
+  struct Case {
+    const char* face;
+    int height;
+    int weight;
+    bool italic;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"ARIAL", -12, 400, false, "1.000E+00"},       {"ARIAL", -12, 600, false, "Support y [m]"},
+      {"ARIAL", -17, 700, true, "\xe4\xf6\xfc\xdf \x80 fifl"}, {"Courier New", -13, 400, false, "x = 12.5"},
+      {"Times New Roman", -15, 400, true, "Wave ffi"},
+  };
+  const QRect clips[] = {QRect(0, 0, 220, 60), QRect(20, 10, 60, 30), QRect(0, 0, 41, 60)};
+  for (int paint = 0; paint < 2; ++paint) {  // a second Dc reuses what the first laid out
+    for (const Case& c : cases) {
+      for (const QRect& clip : clips) {
+        Bitmap b(220, 60);
+        {
+          PainterDc dc(b);
+          Font font;
+          font.face = c.face;
+          font.height = c.height;
+          font.weight = c.weight;
+          font.italic = c.italic;
+          dc.SelectFont(font);
+          dc.SetBkMode(TRANSPARENT);
+          dc.SetTextColor(Rgb(20, 40, 160));
+          dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+          dc.SelectClipRect(Rect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
+          dc.TextOut(7, 30, c.text);
+        }
+        DeviceFont font;
+        font.face = c.face;
+        font.height = c.height;
+        font.weight = c.weight;
+        font.italic = c.italic;
+        EXPECT_EQ(QtImage(b), DrawnByQt(font, c.text, Rgb(20, 40, 160), clip, 7, 30))
+            << c.text << " in " << c.face << ", clip " << clip.left() << "," << clip.top() << " paint " << paint;
+      }
+    }
+  }
 }
 
 TEST(DcPainter, BitmapSavesAsBmpAndJpg) {

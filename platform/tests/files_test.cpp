@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <ctime>
+#include <thread>
+
 #include "platform/binary_io.h"
 #include "platform/testing/testing.h"
 
@@ -58,6 +62,24 @@ TEST(Files, CopyRenameRemoveAndList) {
   EXPECT_TRUE(plat::RemoveFile(dir + "B.TXT"));
   EXPECT_FALSE(plat::RemoveFile(dir + "B.TXT"));
   EXPECT_EQ(plat::FindCaseInsensitive(dir, "a.txt"), dir + "A.TXT");
+}
+
+// Two writes 10 ms apart are ordered, also within one second; the value is
+// nanoseconds of the wall clock.
+TEST(Files, FileTimeOrdersWritesWithinOneSecond) {
+  const std::string dir = plat::testing::TestFolder();
+  ASSERT_TRUE(plat::WriteBlock(dir + "PL01.A1", "a", 1));
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_TRUE(plat::WriteBlock(dir + "TEXTLINE01.A1", "b", 1));
+  const auto first = plat::FileTime(dir + "PL01.A1");
+  const auto second = plat::FileTime(dir + "TEXTLINE01.A1");
+  ASSERT_TRUE(first && second);
+  EXPECT_GT(*second, *first);
+  EXPECT_NEAR(static_cast<double>(*second) / 1e9, static_cast<double>(std::time(nullptr)), 5.0);
+
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_TRUE(plat::WriteBlock(dir + "PL01.A1", "c", 1));  // rewritten: later again
+  EXPECT_GT(*plat::FileTime(dir + "PL01.A1"), *second);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/process.h"
 #include "platform/testing/testing.h"
@@ -21,6 +23,16 @@ TEST(MessageBox, ScriptAnswersAndLogs) {
   EXPECT_EQ(script.shown()[0].text, "Delete position 12?");
   EXPECT_EQ(script.shown()[0].caption, "Attention");
   EXPECT_EQ(script.shown()[0].flags, plat::MB_YESNO | plat::MB_ICONQUESTION);
+}
+
+TEST(MessageBox, FileErrorNamesTheFileAndTheReason) {
+  plat::testing::MessageBoxScript script;
+  plat::FileErrorBox("/no/such/Material.A1", plat::FileAccess::kCreate, ENOENT);
+  plat::FileErrorBox("Material.A1", plat::FileAccess::kRead);
+  ASSERT_EQ(script.shown().size(), 2u);
+  EXPECT_EQ(script.shown()[0].text,
+            "The file /no/such/Material.A1 could not be created.\n" + std::string(std::strerror(ENOENT)));
+  EXPECT_EQ(script.shown()[1].text, "The file Material.A1 could not be opened.");
 }
 
 TEST(MessageBox, DefaultAnswers) {

@@ -174,6 +174,14 @@ bool HtmlView::Navigate(std::string_view address) {
   return true;
 }
 
+void HtmlView::ShowHtml(std::string_view html) {
+  if (!browser_) return;
+  browser_->clear();
+  browser_->setHtml(QString::fromStdString(Cp1252ToUtf8(html)));
+  location_.clear();
+  OnDocumentComplete(location_);
+}
+
 std::string HtmlView::GetLocationURL() const { return location_; }
 
 std::string HtmlView::GetLocationName() const {

@@ -29,6 +29,9 @@ class HtmlView : public View {
   // Shows a page: a path (absolute, or relative to the current folder) or a
   // file:// address. False when it cannot be shown.
   bool Navigate(std::string_view address);
+  // Shows a page given as its HTML text (Windows-1252), a page of the
+  // program's own that is no file: GetLocationURL is empty then.
+  void ShowHtml(std::string_view html);
   // The path of the page shown (empty when none).
   std::string GetLocationURL() const;
   // The page's title.

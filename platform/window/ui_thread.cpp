@@ -49,8 +49,14 @@ bool PostToUiThread(std::function<void()> call) {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app) return false;
   auto mark = std::make_shared<PendingMark>();
+  // The call counts as queued until it starts: a modal loop it runs waits for no one.
   QMetaObject::invokeMethod(
-      app, [call = std::move(call), mark] { call(); }, Qt::QueuedConnection);
+      app,
+      [call = std::move(call), mark]() mutable {
+        mark.reset();
+        call();
+      },
+      Qt::QueuedConnection);
   return true;
 }
 

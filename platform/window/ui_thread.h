@@ -19,7 +19,7 @@ bool HasApplication();
 // False when there is no application object.
 bool PostToUiThread(std::function<void()> call);
 
-// The calls queued and neither run nor dropped yet.
+// The calls queued and neither started nor dropped yet.
 int PendingUiCalls();
 
 // The end of a call that another thread waits for. Finished once: by the call's

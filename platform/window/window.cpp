@@ -11,6 +11,7 @@
 #include "platform/text_codec.h"
 #include "platform/window/host_widget.h"
 #include "platform/window/input_tracking.h"
+#include "platform/window/system_changes.h"
 #include "platform/window/ui_thread.h"
 #include "platform/window/window_registry.h"
 #include "platform/window/window_state.h"
@@ -162,6 +163,7 @@ bool Window::CreateEx(DWORD ex_style, std::string_view title, DWORD style, const
   }
   widget->LayoutFrame();  // a hidden widget hears of its size only when shown
   hwnd_ = detail::RegisterWindow(this);
+  detail::WatchSystemChanges();
   if (parent) parent->state_->children.push_back(this);
 
   CREATESTRUCT create{parent, rect, style, id, std::string(title), ex_style};

@@ -17,6 +17,7 @@ struct Entry {
 struct Table {
   std::mutex mutex;
   std::unordered_map<HWND, Entry> entries;
+  std::unordered_map<std::uint32_t, HWND> by_number;  // HandleNumber of each live window
   std::uintptr_t next = 0x10000;
 };
 
@@ -30,9 +31,13 @@ Table& TheTable() {
 HWND RegisterWindow(Window* window) {
   Table& t = TheTable();
   std::lock_guard<std::mutex> lock(t.mutex);
-  t.next += 0x10;
+  // Handles are never reused; their 32-bit numbers are unique among the live windows.
+  do {
+    t.next += 0x10;
+  } while (static_cast<std::uint32_t>(t.next) == 0 || t.by_number.contains(static_cast<std::uint32_t>(t.next)));
   HWND hwnd = reinterpret_cast<HWND>(t.next);
   t.entries[hwnd].window = window;
+  t.by_number[HandleNumber(hwnd)] = hwnd;
   return hwnd;
 }
 
@@ -45,6 +50,7 @@ void UnregisterWindow(HWND hwnd) {
     if (it == t.entries.end()) return;
     waiting = std::move(it->second.waiting_sends);
     t.entries.erase(it);
+    t.by_number.erase(HandleNumber(hwnd));
   }
   for (auto& w : waiting) {
     if (auto c = w.lock()) c->Abandon();
@@ -57,6 +63,27 @@ Window* LookupWindow(HWND hwnd) {
   std::lock_guard<std::mutex> lock(t.mutex);
   auto it = t.entries.find(hwnd);
   return it == t.entries.end() ? nullptr : it->second.window;
+}
+
+std::vector<HWND> LiveHandles() {
+  Table& t = TheTable();
+  std::vector<HWND> handles;
+  {
+    std::lock_guard<std::mutex> lock(t.mutex);
+    handles.reserve(t.entries.size());
+    for (const auto& [hwnd, entry] : t.entries) handles.push_back(hwnd);
+  }
+  std::sort(handles.begin(), handles.end(), [](HWND a, HWND b) {
+    return reinterpret_cast<std::uintptr_t>(a) < reinterpret_cast<std::uintptr_t>(b);
+  });
+  return handles;
+}
+
+HWND LiveHandleOfNumber(std::uint32_t number) {
+  Table& t = TheTable();
+  std::lock_guard<std::mutex> lock(t.mutex);
+  auto it = t.by_number.find(number);
+  return it == t.by_number.end() ? nullptr : it->second;
 }
 
 bool AddWaitingSend(HWND hwnd, const std::shared_ptr<Completion>& completion) {

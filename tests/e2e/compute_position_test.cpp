@@ -19,17 +19,19 @@
 #include "common/records/model_tables.h"
 #include "common/records/record_files.h"
 #include "platform/binary_io.h"
+#include "tests/e2e/file_bytes.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/testing/testing.h"
+#include "tests/e2e/e2e_positions.h"
 
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  const auto bytes = plat::ReadWholeFile(path);
-  if (!bytes) return {};
-  return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-}
+using e2e::ComputedExample;
+using e2e::ComputePosition;
+using e2e::ExampleText;
+using e2e::PositionWithEchoes;
+using e2e::ReadBytes;
 
 template <class T>
 std::vector<T> ReadValues(const std::string& path) {
@@ -37,35 +39,6 @@ std::vector<T> ReadValues(const std::string& path) {
   std::vector<T> values(bytes.size() / sizeof(T));
   if (!values.empty()) std::memcpy(values.data(), bytes.data(), values.size() * sizeof(T));
   return values;
-}
-
-// The position `name` in the test's data folder, its folder holding `echo_g` and `echo_l` as the echo texts.
-common::Position PositionWithEchoes(const std::string& name, const std::string& echo_g, const std::string& echo_l) {
-  common::Position position(plat::testing::TestFolder() + "data/", "." + name);
-  EXPECT_TRUE(common::EnsurePositionFolder(position));
-  EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_G"), echo_g.data(), echo_g.size()));
-  EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_L"), echo_l.data(), echo_l.size()));
-  return position;
-}
-
-std::string ExampleText(const std::string& kind, const std::string& name) {
-  return ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + kind + "." + name + ".TXT");
-}
-
-plat::testing::ProgramRun ComputePosition(const common::Position& position) {
-  auto run = plat::testing::RunProgram("compute-position", {position.data_path(), position.name()});
-  EXPECT_NE(run.exit_code, -2) << run.start_error;
-  return run;
-}
-
-// An example position installed beside the programs, computed in the test's data folder.
-common::Position ComputedExample(const std::string& name) {
-  const common::Position position =
-      PositionWithEchoes(name, ExampleText("ECHO_G", name), ExampleText("ECHO_L", name));
-  const auto run = ComputePosition(position);
-  EXPECT_EQ(run.exit_code, 0) << name;
-  EXPECT_EQ(run.messages, "") << name;
-  return position;
 }
 
 std::vector<int> DiaryLoadCases(const common::Position& position) {

@@ -25,6 +25,7 @@
 #include "platform/files.h"
 #include "platform/testing/testing.h"
 #include "tests/e2e/captured_run.h"
+#include "tests/e2e/file_bytes.h"
 #include "tests/support/position_road.h"
 
 namespace {
@@ -32,10 +33,7 @@ namespace {
 constexpr const char* kExample = "PORTAL";
 constexpr double kRunSeconds = 60.0;  // a run that takes longer hangs
 
-std::string ReadBytes(const std::string& path) {
-  const auto bytes = plat::ReadWholeFile(path);
-  return bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : std::string();
-}
+using e2e::ReadBytes;
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
   return plat::WriteBlock(path, bytes.data(), bytes.size());

@@ -11,7 +11,9 @@
 #include "common/records/record_files.h"
 #include "common/settings_files.h"
 #include "geometry/app/store_from_echo.h"
+#include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/text_file.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 
@@ -19,6 +21,9 @@ namespace support {
 namespace {
 
 constexpr const char* kCaption = "compute-position";
+
+// " Its messages: <texts>", or nothing without messages.
+std::string Told(const std::string& messages) { return messages.empty() ? "" : " Its messages: " + messages; }
 
 // The size of the PLAT_MESSAGES file: a step that grows it left a message.
 long MessagesSize() {
@@ -29,6 +34,22 @@ long MessagesSize() {
 }
 
 common::Result Fail(std::string text) { return common::Result::Fail(std::move(text), kCaption); }
+
+// The texts of the messages added to the PLAT_MESSAGES file after its first `from` bytes, one a
+// line, without their captions.
+std::string MessagesSince(long from) {
+  const char* log = std::getenv("PLAT_MESSAGES");
+  const auto bytes = log && *log ? plat::ReadWholeFile(log) : std::nullopt;
+  if (!bytes || static_cast<long>(bytes->size()) <= from) return {};
+  std::string texts;
+  const std::string added(reinterpret_cast<const char*>(bytes->data()) + from, bytes->size() - static_cast<std::size_t>(from));
+  for (const std::string& line : plat::SplitLines(added)) {
+    const std::size_t tab = line.find('\t');
+    if (!texts.empty()) texts += '\n';
+    texts += tab == std::string::npos ? line : line.substr(tab + 1);
+  }
+  return texts;
+}
 
 }  // namespace
 
@@ -44,8 +65,11 @@ common::Result WritePositionSettings(const common::SettingsContext& settings, co
 common::Result StoreGeometry(const common::Position& position) {
   const long before = MessagesSize();
   const int code = kelmf::StoreFromEcho(position.data_path(), position.name());
-  if (code != 0) return Fail("The geometry of position " + position.name() + " was not stored.");
-  if (MessagesSize() != before) return Fail("Storing the geometry of position " + position.name() + " gave a message.");
+  const std::string messages = MessagesSince(before);
+  if (code != 0) return Fail("The geometry of position " + position.name() + " was not stored." + Told(messages));
+  if (!messages.empty()) {
+    return Fail("Storing the geometry of position " + position.name() + " gave a message: " + messages);
+  }
   return common::Result::Ok();
 }
 
@@ -69,8 +93,9 @@ common::Result RunSuiteProgram(const std::string& name, const std::vector<std::s
   std::string error;
   const auto code = plat::RunAndWait(plat::SiblingProgram(name), args, {}, &error);
   if (!code) return Fail(name + " could not be started: " + error);
-  if (*code != 0) return Fail(name + " ended with exit code " + std::to_string(*code) + ".");
-  if (MessagesSize() != before) return Fail(name + " gave a message.");
+  const std::string messages = MessagesSince(before);
+  if (*code != 0) return Fail(name + " ended with exit code " + std::to_string(*code) + "." + Told(messages));
+  if (!messages.empty()) return Fail(name + " gave a message: " + messages);
   return common::Result::Ok();
 }
 

@@ -22,8 +22,8 @@ common::Result StoreGeometry(const common::Position& position);
 common::Result WriteJobOfDiary(const common::Position& position);
 
 // Runs a sibling program of the suite and waits for it. It fails when the
-// program cannot start, ends with an exit code other than 0, or adds a line to
-// the PLAT_MESSAGES file.
+// program cannot start, adds a line to the PLAT_MESSAGES file (the failure
+// holds the messages' texts) or ends with an exit code other than 0.
 common::Result RunSuiteProgram(const std::string& name, const std::vector<std::string>& args);
 
 // PUNDF with "@G" on the position: every load case rebuilt from ECHO_L.

@@ -93,6 +93,13 @@ class MdiFrameTest : public ::testing::Test {
   std::vector<MultiDocTemplate*> templates;
 };
 
+TEST_F(MdiFrameTest, TheOnlyChildShowsItsMenu) {
+  ASSERT_NE(templates[1]->OpenDocumentFile({}), nullptr);
+  PumpMessages();
+  EXPECT_EQ(ActiveKind(), "text");
+  EXPECT_EQ(MenuBarTexts(*main), (std::vector<std::string>{"&Window", "&Load cases", "&Results"}));
+}
+
 TEST_F(MdiFrameTest, MenuBarFollowsTheActiveChild) {
   EXPECT_EQ(MenuBarTexts(*main), (std::vector<std::string>{"&Window", "&Help"}));
   OpenThree();

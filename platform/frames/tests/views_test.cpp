@@ -213,6 +213,14 @@ TEST_F(HtmlViewTest, PagesThatAreNoFilesAreReported) {
   EXPECT_NE(view->GetPageText().find("cannot be shown"), std::string::npos);
 }
 
+TEST_F(HtmlViewTest, ShowsAPageGivenAsText) {
+  ASSERT_TRUE(view->Navigate(WritePage(TestFolder(), "A.HTM", "<html><body>file page</body></html>")));
+  view->ShowHtml("<html><head><title>Own</title></head><body><h1>Gr\xFC\xDF" "e</h1></body></html>");
+  EXPECT_EQ(view->GetLocationURL(), "");
+  EXPECT_EQ(view->GetLocationName(), "Own");
+  EXPECT_EQ(view->GetPageText(), "Gr\xFC\xDF" "e");
+}
+
 TEST_F(HtmlViewTest, FollowsLinksAndGoesBack) {
   const std::string a = WritePage(TestFolder(), "A.HTM", "<html><body><a href=\"B.HTM\">next</a></body></html>");
   const std::string b = WritePage(TestFolder(), "B.HTM", "<html><head><title>Second</title></head><body>two</body></html>");

@@ -1,0 +1,119 @@
+// The real ZEVRIL as the shell starts it ("<file> /p" with PLAT_PRINT_TO_PDF),
+// and a session of a person in its window.
+#include <gtest/gtest.h>
+
+#include "Zelko1/tests/zevril_files.h"
+#include "common/page/page_counter_files.h"
+#include "common/settings.h"
+#include "platform/files.h"
+#include "platform/print/tests/pdf_reading.h"
+#include "platform/script/script_testing.h"
+#include "platform/testing/testing.h"
+
+namespace zevril {
+namespace {
+
+using testing::ReadAll;
+
+int Count(const std::string& text, const std::string& word) {
+  int n = 0;
+  for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+  return n;
+}
+
+// A position folder named by FKPFAD, FSEITE 5, no FKOPF, a listing of `lines` lines.
+std::string PreparePosition(int lines) {
+  const std::string folder = plat::testing::TestFolder() + "SDIRA1/";
+  EXPECT_TRUE(plat::MakeFolder(folder));
+  EXPECT_TRUE(testing::WriteAll(folder + "D1.TXT", testing::NumberedLines(lines)));
+  EXPECT_TRUE(common::WritePageCounterFile(folder + "FSEITE", 5));
+  const common::SettingsContext settings = common::SettingsContext::Discover();
+  EXPECT_TRUE(common::WritePageHeaderPathFile(common::JoinSettingsPath(settings, common::kPageHeaderPathFile), folder));
+  return folder;
+}
+
+// ZEVRIL started as the shell starts it, printing a listing of the position
+// into out.pdf of the test folder.
+struct ShellStart {
+  std::string folder;
+  std::string pdf = plat::testing::TestFolder() + "out.pdf";
+  plat::testing::ProgramRun run;
+
+  explicit ShellStart(int lines, const std::string& listing = "D1.TXT") : folder(PreparePosition(lines)) {
+    plat::testing::PrintToPdf print_to(pdf);
+    run = plat::testing::RunProgram("ZEVRIL", {folder + listing, "/p"});
+  }
+};
+
+TEST(ZevrilProgram, PrintsAListingOnNumberedPagesAndEnds) {
+  const ShellStart start(113);
+  const std::string& folder = start.folder;
+  const std::string& pdf = start.pdf;
+  const auto& run = start.run;
+  EXPECT_EQ(run.exit_code, 0) << run.messages;
+  EXPECT_EQ(run.messages, "");
+  ASSERT_EQ(plat::testing::PdfPages(pdf).size(), 3u);
+  // Courier New of 10 points is 94 pixels high on the PDF printer: 56 lines a page.
+  const std::string page1 = plat::testing::PdfPageText(pdf, 1);
+  EXPECT_EQ(Count(page1, "LINE "), 56);
+  const std::string page3 = plat::testing::PdfPageText(pdf, 3);
+  EXPECT_EQ(Count(page3, "LINE "), 1);
+  EXPECT_NE(page3.find("LINE 113"), std::string::npos);
+  for (int page = 1; page <= 3; ++page) {
+    const std::string text = plat::testing::PdfPageText(pdf, page);
+    EXPECT_NE(text.find("SEITE:"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n" + std::to_string(4 + page) + "\n"), std::string::npos) << text;
+  }
+  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x08\x00", 2));
+  EXPECT_EQ(ReadAll(folder + "FSEITE.TXT"), "8");
+}
+
+TEST(ZevrilProgram, TwoFullPages) {
+  const ShellStart start(112);
+  EXPECT_EQ(start.run.exit_code, 0) << start.run.messages;
+  EXPECT_EQ(plat::testing::PdfPages(start.pdf).size(), 2u);
+  EXPECT_EQ(ReadAll(start.folder + "FSEITE"), std::string("\x07\x00", 2));
+}
+
+TEST(ZevrilProgram, AMissingListingIsNamedAndNothingPrints) {
+  const ShellStart start(1, "D7.TXT");
+  EXPECT_NE(start.run.exit_code, 0);
+  EXPECT_EQ(start.run.messages, "ZEVRIL\tThe file " + start.folder + "D7.TXT cannot be read.\n");
+  EXPECT_FALSE(plat::FileExists(start.pdf));
+  EXPECT_EQ(ReadAll(start.folder + "FSEITE"), std::string("\x05\x00", 2));
+}
+
+TEST(ZevrilProgram, AFailedPrintCountsNoPage) {
+  const std::string folder = PreparePosition(10);
+  plat::testing::PrintToPdf print_to(plat::testing::TestFolder() + "MISSING/out.pdf");
+  const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D1.TXT", "/p"});
+  EXPECT_NE(run.exit_code, 0);
+  EXPECT_EQ(run.messages.rfind(" \tPrinting failed: ", 0), 0u) << run.messages;
+  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x05\x00", 2));
+  EXPECT_FALSE(plat::FileExists(folder + "FSEITE.TXT"));
+}
+
+TEST(ZevrilProgram, AWindowThatNobodyCanUseEndsAtOnce) {
+  const std::string folder = PreparePosition(10);
+  const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D1.TXT"});
+  EXPECT_EQ(run.exit_code, 97);
+  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x05\x00", 2));
+}
+
+TEST(ZevrilProgram, APersonSetsTheFirstPage) {
+  const std::string folder = PreparePosition(30);
+  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "ZEVRIL", {folder + "D1.TXT"},
+                                            "view-size 700 990\n"
+                                            "snapshot zevril-window.png\n"
+                                            "menu Bearbeiten\n"
+                                            "set 1000 Ing. Muster\n"
+                                            "set 1009 20\n"
+                                            "press 1\n"
+                                            "snapshot zevril-header.png\n"
+                                            "close\n");
+  EXPECT_EQ(run.exit_code, 0) << run.log_text() << run.messages;
+  EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x14\x00", 2));
+}
+
+}  // namespace
+}  // namespace zevril

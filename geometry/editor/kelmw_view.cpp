@@ -1,0 +1,123 @@
+#include "geometry/editor/kelmw_view.h"
+
+#include <cmath>
+
+#include "geometry/editor/editor_commands.h"
+#include "geometry/editor/editor_ids.h"
+#include "geometry/editor/frame_drawing.h"
+#include "geometry/editor/kelmw_doc.h"
+#include "geometry/editor/view_marks.h"
+#include "platform/frames/frame_wnd.h"
+#include "platform/print/print_types.h"
+#include "platform/print/printer_dc.h"
+
+namespace kelmf {
+namespace {
+
+// The size of the page head's text, tenths of a point.
+constexpr int kPositionLineFont = 120;
+
+}  // namespace
+
+CKELMWView::CKELMWView() { MapCommands(); }
+
+EditorSession& CKELMWView::session() { return static_cast<CKELMWDoc*>(GetDocument())->session(); }
+
+void CKELMWView::Finish(std::optional<int> quit_code) {
+  if (quit_code) {
+    plat::PostQuitMessage(*quit_code);
+  } else {
+    Invalidate();
+  }
+}
+
+void CKELMWView::OnStore() {
+  if (session().position.ext() == common::PositionExt("NEW")) {
+    OnStoreAs();
+  }
+  Finish(StoreCommand(session()));
+}
+
+void CKELMWView::OnEnd() { Finish(EndCommand(session())); }
+
+int CKELMWView::OnCreate(const plat::CREATESTRUCT& create) {
+  if (plat::View::OnCreate(create) == -1) return -1;
+  ViewState& view = session().view;
+  view.mechanism_factor = 1.0;
+  view.current_command = ids::kDialogInput;
+  {
+    const auto dc = GetDC();
+    const int ppi = dc ? dc->GetDeviceCaps(plat::LOGPIXELSY) : 96;
+    view_font_ = plat::Font{"ARIAL", -(8 * ppi / 72)};
+  }
+  if (!hint_.Create(plat::WS_CHILD | plat::WS_BORDER | plat::ES_READONLY, plat::Rect{0, 0, 10, 10}, this,
+                    kHintEdit)) {
+    return -1;
+  }
+  hint_.SetFont(&view_font_);
+  hint_.ShowWindow(plat::SW_HIDE);
+  return 0;
+}
+
+void CKELMWView::OnDraw(plat::Dc& dc) {
+  EditorSession& editor = session();
+  if (dc.IsPrinting()) {
+    DrawPositionLine(dc, editor.position.name(), editor.model.params.title(), kPositionLineFont);
+  }
+  plat::Rect client;
+  GetClientRect(&client);
+  Zeichnen(dc, editor.model, editor.view, editor.pens, DrawAreaOf(dc, client));
+  dc.SelectPen(plat::StockPen(plat::NULL_PEN));
+  if (dc.IsPrinting()) return;
+  // The marks over the picture are drawn again, so that their next drawing takes them away.
+  const ViewState& view = editor.view;
+  const int saved = dc.SaveDC();
+  dc.SetMapMode(plat::MM_TEXT);
+  dc.SetWindowOrg(0, 0);
+  dc.SetViewportOrg(0, 0);
+  if (view.crosshair.x >= 0) DrawCrosshair(dc, view.crosshair);
+  if (view.rubber_line_drawn) DrawRubberLine(dc, view.anchor, view.rubber_point);
+  if (view.rectangle_drawn) DrawRubberRectangle(dc, view.anchor, view.rubber_point);
+  dc.RestoreDC(saved);
+}
+
+void CKELMWView::OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) {
+  const EditorSession& editor = session();
+  double wide = 0.0;
+  double high = 0.0;
+  if (editor.view.zoom_active) {
+    wide = std::fabs(editor.view.zoom.x2 - editor.view.zoom.x1);
+    high = std::fabs(editor.view.zoom.z2 - editor.view.zoom.z1);
+  } else {
+    const common::DrawingExtents& e = editor.model.extents;
+    wide = std::fabs(double(e.xmax()) - e.xmin());
+    high = std::fabs(double(e.zmax()) - e.zmin());
+  }
+  dc.SetOrientation(wide > high ? plat::DMORIENT_LANDSCAPE : plat::DMORIENT_PORTRAIT);
+  plat::View::OnPrepareDC(dc, info);
+}
+
+plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
+  switch (message) {
+    case ids::kEndFromFrame:
+      OnEnd();
+      return 0;
+    case ids::kEraseCrosshair:
+      EraseCrosshair();
+      return 0;
+    case ids::kNothing130:
+    case ids::kNothing92:
+      return 0;
+    default:
+      return plat::View::WindowProc(message, wParam, lParam);
+  }
+}
+
+void CKELMWView::OnXButtonDown(plat::UINT, plat::UINT, plat::Point) { OnEnd(); }
+
+void CKELMWView::OnCaptureChanged(plat::Window* window) {
+  Invalidate();
+  plat::View::OnCaptureChanged(window);
+}
+
+}  // namespace kelmf

@@ -1,0 +1,18 @@
+#include "graphics/fem/element_load_vector.h"
+
+#include "mechanics/model/element_own_loads.h"
+
+namespace revuzavi {
+
+mechanics::Vector ElementLoadVector(const ViewerState& state, int e) {
+  mechanics::Vector f(state.equation_count());
+  const common::ElementRecord& element = state.elements[e];
+  if (element.stiffness_factor() > 1e-5f || element.own_stiffness_flag() != 0) return f;
+  const mechanics::ElementLoadModel model{state.elements,         state.nodes,        state.materials,
+                                          state.sections,         state.load_case_params, state.temperatures,
+                                          state.point_loads};
+  mechanics::AddElementOwnLoads(model, e, f);
+  return f;
+}
+
+}  // namespace revuzavi

@@ -1,0 +1,186 @@
+#include "graphics/picture/text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+#include <string>
+
+#include "common/rotated_font.h"
+
+namespace revuzavi {
+namespace {
+
+constexpr int kTextHeight = 80;
+constexpr double kPi = std::numbers::pi;
+
+plat::ColorRef KindColour(int kind) {
+  switch (kind) {
+    case kBlueText: return plat::Rgb(0, 0, 200);
+    case kRedText: return plat::Rgb(200, 0, 0);
+    case kGreenText: return plat::Rgb(0, 200, 0);
+    default: return plat::Rgb(0, 0, 0);
+  }
+}
+
+// How a text sits around its point, in device pixels along and across the
+// text (across: towards the glyphs' feet).
+struct TextShift {
+  double along = 0.0;
+  double across = 0.0;
+};
+
+struct PlacedText {
+  plat::Point reference;  // logical, start of the baseline
+  std::array<plat::Point, 4> corners{};
+};
+
+// Places a text of the selected font whose reference (baseline start) lies at
+// the logical point moved back by the shift.
+PlacedText Place(plat::Dc& dc, plat::Point at, std::string_view text, int escapement, const TextShift& shift) {
+  const plat::Size extent = dc.GetTextExtent(text);
+  const plat::PointD o = dc.LogicalToDevice(plat::PointD{0.0, 0.0});
+  const plat::PointD e = dc.LogicalToDevice(plat::PointD{double(extent.cx), double(extent.cy)});
+  const double width = std::fabs(e.x - o.x), height = std::fabs(e.y - o.y);
+  const double turn = escapement / 1800.0 * kPi;
+  const double ax = std::cos(turn), ay = -std::sin(turn);  // along the baseline, device
+  const double dx = std::sin(turn), dy = std::cos(turn);   // towards the feet, device
+  const plat::PointD p = dc.LogicalToDevice(plat::PointD{double(at.x), double(at.y)});
+  const double along = shift.along * width, across = shift.across * height;
+  const plat::PointD ref{p.x - ax * along + dx * across, p.y - ay * along + dy * across};
+  auto logical = [&](double x, double y) {
+    const plat::PointD l = dc.DeviceToLogical(plat::PointD{x, y});
+    return plat::Point{static_cast<int>(std::lround(l.x)), static_cast<int>(std::lround(l.y))};
+  };
+  PlacedText placed;
+  placed.reference = logical(ref.x, ref.y);
+  placed.corners = {logical(ref.x, ref.y), logical(ref.x + ax * width, ref.y + ay * width),
+                    logical(ref.x + ax * width - dx * height, ref.y + ay * width - dy * height),
+                    logical(ref.x - dx * height, ref.y - dy * height)};
+  return placed;
+}
+
+bool TextsOff(const Canvas& c) { return c.viewer.text_scale == 0.0f && !c.view.force_texts; }
+
+double AngleDistance(double angle, double to) { return std::fabs(angle - to); }
+
+bool Near(double angle, std::initializer_list<double> targets) {
+  for (double t : targets) {
+    if (AngleDistance(angle, t) <= 0.1) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+plat::Font MakeRotatedFont(plat::Dc& dc, std::string_view face, int height, int width, int style, int escapement,
+                           bool logical_pixels) {
+  common::RotatedFontSpec spec;
+  spec.face = std::string(face);
+  spec.size = height;
+  spec.width = width;
+  spec.style = style;
+  spec.angle = escapement;
+  spec.logical_pixels = logical_pixels;
+  return common::CreateRotatedFont(dc, spec);
+}
+
+int EscapementOf(double angle) { return static_cast<int>(-angle / (2.0 * kPi) * 3600.0); }
+
+void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kind, double height_factor,
+                   double angle) {
+  if (TextsOff(c)) return;
+  plat::Dc& dc = c.dc;
+  const int escapement = EscapementOf(angle);
+  const int height = static_cast<int>(c.viewer.text_scale * kTextHeight * height_factor);
+  const plat::Font previous = dc.SelectFont(MakeRotatedFont(dc, "ARIAL", height, 0, 0, escapement, true));
+  const int mode = dc.SetBkMode(plat::TRANSPARENT);
+  const unsigned align = dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
+  const plat::ColorRef colour = dc.SetTextColor(KindColour(kind));
+  const PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, {0.5, 0.0});
+  dc.TextOut(placed.reference.x, placed.reference.y, text);
+  dc.SetTextColor(colour);
+  dc.SetTextAlign(align);
+  dc.SetBkMode(mode);
+  dc.SelectFont(previous);
+}
+
+void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int kind, double angle, int tag,
+                     int kind_word, bool centred) {
+  if (c.viewer.text_scale == 0.0f) return;
+  plat::Dc& dc = c.dc;
+  const int escapement = EscapementOf(angle);
+  const int height = static_cast<int>(c.viewer.text_scale * kTextHeight);
+  const plat::Font previous = dc.SelectFont(MakeRotatedFont(dc, "ARIAL", height, 0, 0, escapement, true));
+  // Labels of kinds 1, 2 and 4 cover what lies under them; other kinds are
+  // transparent and the only ones moved across their direction.
+  const bool plain = kind != 1 && kind != kGreenText && kind != kRedText;
+  const int mode = dc.SetBkMode(plain ? plat::TRANSPARENT : plat::OPAQUE);
+  const unsigned align = dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
+  const plat::ColorRef colour = dc.SetTextColor(KindColour(kind == kBlueText ? 0 : kind));
+  TextShift shift;
+  if (centred) {
+    const int o = c.view.label_offset;
+    if (o == 0) {
+      shift = {0.5, 0.5};
+    } else {
+      // The offset in pixels of the text's height.
+      const plat::Size extent = dc.GetTextExtent(text);
+      const double across = extent.cy != 0 ? double(o) / extent.cy : 0.0;
+      const double along = extent.cx != 0 ? double(o) / extent.cx : 0.0;
+      if (Near(angle, {0.0, kPi, -kPi})) {
+        shift = {0.5, across};
+      } else if (Near(angle, {kPi / 2, -kPi / 2, 3 * kPi / 2, -3 * kPi / 2})) {
+        shift = {0.5 + along, 0.0};
+      } else {
+        shift = {0.5 + along, across};
+      }
+    }
+  }
+  if (!plain) shift.across = 0.0;
+  const PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, shift);
+  dc.TextOut(placed.reference.x, placed.reference.y, text);
+  TextBox box;
+  box.corners = placed.corners;
+  box.kind = kind_word;
+  box.tag = tag;
+  c.picture.text_boxes.Add(box);
+  dc.SetTextColor(colour);
+  dc.SetTextAlign(align);
+  dc.SetBkMode(mode);
+  dc.SelectFont(previous);
+}
+
+void DrawLegendText(Canvas& c, std::string_view text, double x_fraction, double y_fraction) {
+  plat::Dc& dc = c.dc;
+  const int saved = dc.SaveDC();
+  dc.SetMapMode(plat::MM_TEXT);
+  dc.SetViewportOrg(0, 0);
+  dc.SetWindowOrg(0, 0);
+  dc.SelectFont(MakeRotatedFont(dc, "ARIAL", kTextHeight, 0, 0, 1, true));
+  const plat::Point at = dc.DPtoLP(plat::Point{static_cast<int>(dc.GetDeviceCaps(plat::HORZRES) * x_fraction),
+                                               static_cast<int>(dc.GetDeviceCaps(plat::VERTRES) * y_fraction)});
+  dc.TextOut(at.x, at.y, text);
+  dc.RestoreDC(saved);
+}
+
+WorldPoint DrawRubberBand(Canvas& c, const TextBoxTable& boxes, int mouse_x, int mouse_y, int b, int start_x,
+                          int start_y) {
+  if (b < 1 || b > boxes.count()) return WorldPoint{};
+  plat::Dc& dc = c.dc;
+  const int saved = dc.SaveDC();
+  dc.SetROP2(plat::R2_NOT);
+  const TextBox& box = boxes[b];
+  const int mx = mouse_x - start_x, my = mouse_y - start_y;
+  std::array<plat::Point, 5> outline{};
+  for (std::size_t i = 0; i < 4; ++i) outline[i] = plat::Point{box.corners[i].x + mx, box.corners[i].y + my};
+  outline[4] = outline[0];
+  dc.Polyline(outline);
+  dc.RestoreDC(saved);
+  const double scale = std::max(1, c.scale());
+  return WorldPoint{static_cast<float>((outline[0].x + outline[2].x) / 2.0 / scale),
+                    static_cast<float>((outline[0].y + outline[2].y) / 2.0 / scale)};
+}
+
+}  // namespace revuzavi

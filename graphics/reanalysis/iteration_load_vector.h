@@ -1,0 +1,19 @@
+#pragma once
+// The load vector of the iterative reanalysis: RHSG of the load case, plus the forces that
+// moved its settled supports (RHSG holds none of them), less the own loads of the picked
+// elements that are removed. For an unchanged frame K^-1 f gives UT8 back.
+#include <vector>
+
+#include "common/result.h"
+#include "graphics/reanalysis/modification.h"
+#include "graphics/state/viewer_state.h"
+
+namespace revuzavi {
+
+// f (n + 1 slots) from RHSG into state.right_hand_side and, at every settled equation d of a load
+// case with settlements, (K u - RHSG)[d] with K from MATRIXORI and u = UT8 (state.displacements
+// as read). Fails, naming the file, when RHSG is missing or damaged, the load case's LKNOTENR is
+// damaged, or MATRIXORI is missing or damaged where settlements need it.
+common::Outcome<std::vector<double>> IterationLoadVector(ViewerState& state, const Modification& modification);
+
+}  // namespace revuzavi

@@ -1,0 +1,115 @@
+#include "graphics/reanalysis/reanalysis.h"
+
+#include <utility>
+
+#include "common/position/file_names.h"
+#include "graphics/fem/element_load_vector.h"
+#include "graphics/reanalysis/direct_solution.h"
+#include "graphics/reanalysis/inverse_in_memory.h"
+#include "graphics/reanalysis/iteration.h"
+#include "graphics/reanalysis/iteration_load_vector.h"
+#include "graphics/reanalysis/reanalysis_files.h"
+#include "graphics/reanalysis/reanalysis_messages.h"
+#include "graphics/reanalysis/run_files.h"
+#include "graphics/reanalysis/scales.h"
+#include "graphics/reanalysis/working_copies.h"
+#include "platform/files.h"
+
+namespace revuzavi {
+namespace {
+
+// The element records and displacements of before a run, put back when it gives no result.
+class RunUndo {
+ public:
+  explicit RunUndo(ViewerState& state) : state_(state), elements_(state.elements), displacements_(state.displacements) {}
+  common::Result Restore(common::Result failure) {
+    state_.elements = std::move(elements_);
+    state_.displacements = std::move(displacements_);
+    return failure;
+  }
+
+ private:
+  ViewerState& state_;
+  common::ElementTable elements_;
+  std::vector<double> displacements_;
+};
+
+// The picked elements get the factor when they have none, and removed ones are switched off.
+void MarkPickedElements(ViewerState& state, const ReanalysisState& run) {
+  for (int e : run.picked_elements.items()) {
+    if (e < 1 || e > state.elements.count()) continue;
+    common::ElementRecord& element = state.elements[e];
+    if (element.stiffness_factor() == -1.0f) element.set_stiffness_factor(state.scales_factor);
+    if (!run.show_removed && element.stiffness_factor() < 1e-8f) element.set_switched_off_flag(1);
+  }
+}
+
+// The nodal loads of the removed elements' own loads (n + 1 slots).
+std::vector<double> RemovedOwnLoads(const ViewerState& state, const Modification& modification) {
+  const int n = state.equation_count();
+  std::vector<double> loads(static_cast<std::size_t>(n) + 1, 0.0);
+  for (const ModifiedElement& element : modification.elements) {
+    const mechanics::Vector own = ElementLoadVector(state, element.element);
+    for (int i = 1; i <= n; ++i) loads[static_cast<std::size_t>(i)] += own[i];
+  }
+  return loads;
+}
+
+// The iterative run; the failure when it gives no result.
+common::Result IterateRun(ViewerState& state, ReanalysisState& run, ReanalysisView& view,
+                          const Modification& modification) {
+  auto f = IterationLoadVector(state, modification);
+  if (!f) return f.failure();
+  const bool nodes = !run.picked_nodes.empty();
+  const IterationResult result =
+      Iterate(state.inverse_rows, modification, state.params.support_stiffness(), *f, state.displacements,
+              nodes ? run.scales.node_eps : run.scales.element_eps, nodes ? run.scales.node_limit : run.scales.element_limit);
+  run.iteration_count = result.iterations;
+  run.first_error = result.first_error;
+  run.last_error = result.error;
+  if (!result.converged) {
+    view.OnRunEnded();
+    return NoConvergence(result.divergences, result.error);
+  }
+  return common::Result::Ok();
+}
+
+}  // namespace
+
+common::Result IterateModifiedStiffness(ViewerState& state, ReanalysisState& run, ReanalysisView& view, int& step) {
+  (void)plat::RemoveFile(state.position.FolderFile(kIterationErrorFile));
+  ReadScales(state, run.scales);
+  if (!EnsureInverse(state, run.inverse)) return InverseMissingForRun();
+
+  RunUndo undo(state);
+  MarkPickedElements(state, run);
+  if (const common::FileStatus read = ReadDisplacementCopy(state, 0); !read.ok()) {
+    return undo.Restore(UnusableFile(
+        state.position.LoadCaseFile(common::file_names::kDisplacements, state.current_load_case), read));
+  }
+  const Modification modification = ModificationOf(state, run);
+  const bool iterative = run.method == ReanalysisState::kIterative;
+  if (iterative) {
+    if (common::Result failed = IterateRun(state, run, view, modification); !failed) return undo.Restore(failed);
+  } else {
+    if (common::Result failed = SolveDirect(state.inverse_rows, modification, state.params.support_stiffness(),
+                                            RemovedOwnLoads(state, modification), state.displacements,
+                                            state.position);
+        !failed) {
+      return undo.Restore(failed);
+    }
+    run.iteration_count = 0;
+  }
+
+  view.OnRunEnded();
+  if (!run.picked_elements.empty()) (void)WritePicked(state, run.picked_elements);
+  if (!run.picked_nodes.empty()) (void)WritePickedNodes(state, run.picked_nodes);
+  (void)WriteDisplacementCopy(state, step);
+  if (iterative) (void)WriteIterationErrors(state, run.iteration_count, run.first_error, run.last_error);
+  (void)WriteForcesFPlus(state, modification);
+  ++step;
+  view.Redraw();
+  return common::Result::Ok();
+}
+
+}  // namespace revuzavi

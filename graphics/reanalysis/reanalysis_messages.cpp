@@ -1,0 +1,36 @@
+#include "graphics/reanalysis/reanalysis_messages.h"
+
+#include <cstdio>
+
+namespace revuzavi {
+
+common::Result InverseMissingForElement() {
+  return common::Result::Fail(
+      "Inverse stiffness matrix not found. Open the program Frame in the main menu and click on save!", "OK");
+}
+
+common::Result InverseMissingForRun() {
+  return common::Result::Fail(
+      "The inverse stiffness matrix is missing. Open the program Frame in the main menu of the program and click on "
+      "save!",
+      "OK");
+}
+
+common::Result InverseMissingForNodes() {
+  return common::Result::Fail(
+      "The inverse stiffness matrix is missing. Click on the button Frame in the main menu and click then on Save!",
+      "OK");
+}
+
+common::Result NoConvergence(int divergences, double error) {
+  char caption[96];
+  std::snprintf(caption, sizeof caption, "Stop after %i divergent loops, error = %.2E", divergences, error);
+  return common::Result::Fail("No convergence, K + Delta K probably singular", caption);
+}
+
+common::Result UnusableFile(const std::string& path, const common::FileStatus& status) {
+  if (status.damaged()) return common::CheckFile(path, status);
+  return common::Result::Fail("The file " + path + " is missing.", "Error");
+}
+
+}  // namespace revuzavi

@@ -1,0 +1,64 @@
+#include "graphics/reanalysis/reanalysis.h"
+
+#include <algorithm>
+
+#include "common/position/file_names.h"
+#include "graphics/reanalysis/reanalysis_files.h"
+#include "graphics/reanalysis/reanalysis_messages.h"
+#include "graphics/reanalysis/working_copies.h"
+#include "platform/files.h"
+
+namespace revuzavi {
+namespace fn = common::file_names;
+namespace {
+
+void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run) {
+  const common::Position& position = state.position;
+  (void)plat::RemoveFile(position.FolderFile(kForcesFPlusFile));
+  for (int e : run.picked_elements.items()) {
+    (void)plat::RemoveFile(
+        position.FolderFile(kRemovedLoadsFile + std::to_string(e) + state.current_load_case_text));
+  }
+  for (int i = 0; i <= std::max(1, run.step_count); ++i) {
+    if (i > 0) (void)plat::RemoveFile(StepFile(position, kDisplacementCopyFile, i));
+    (void)plat::RemoveFile(StepFile(position, kNodeCopyFile, i));
+    (void)plat::RemoveFile(StepFile(position, kElementCopyFile, i));
+    (void)plat::RemoveFile(StepFile(position, kSupportCopyFile, i));
+  }
+}
+
+}  // namespace
+
+void ClearLabelPositions(PictureState& picture) { picture.labels.Clear(); }
+
+common::Result ResetModifications(ViewerState& state, ReanalysisState& run, PictureState& picture,
+                                  ReanalysisView& view) {
+  DeleteWorkingCopies(state, run);
+  run.picked_elements.Clear();
+  run.picked_nodes.Clear();
+  run.steps.Clear();
+  run.iteration_count = 0;
+  run.first_error = run.last_error = 0.0;
+  for (common::ElementRecord& element : state.elements.used()) {
+    element.set_modified_flag(0);
+    element.set_switched_off_flag(0);
+    element.set_own_stiffness_flag(0);
+    element.set_stiffness_factor(-1.0f);
+  }
+
+  // Every file is read; the first damaged one is reported.
+  common::Result result = common::Result::Ok();
+  auto note = [&result](const std::string& path, const common::FileStatus& status) {
+    if (result.ok() && status.damaged()) result = common::CheckFile(path, status);
+  };
+  note(state.position.LoadCaseFile(fn::kDisplacements, state.current_load_case), ReadDisplacementCopy(state, 0));
+  note(state.position.File(fn::kNodes), ReadNodeCopy(state, run.steps, 0));
+  run.steps.node_count(0) = 0;
+  note(state.position.File(fn::kElements), ReadElementCopy(state, 0));
+  note(state.position.File(fn::kSupports), ReadNodeRefCopy(state, 0));
+  ClearLabelPositions(picture);
+  view.ClearPictureFlags();
+  return result;
+}
+
+}  // namespace revuzavi

@@ -1,0 +1,101 @@
+#include "graphics/startup/startup_data.h"
+
+#include <algorithm>
+#include <new>
+
+#include "common/position/file_names.h"
+#include "common/records/record_files.h"
+#include "graphics/model/file_outcomes.h"
+#include "graphics/model/read_load_case_files.h"
+#include "graphics/model/read_model_files.h"
+#include "graphics/model/read_results.h"
+#include "graphics/settings/graphics_settings_file.h"
+#include "graphics/settings/print_scales.h"
+#include "graphics/settings/small_settings_files.h"
+#include "loads/manage/load_position_data.h"
+
+namespace revuzavi {
+namespace {
+
+void Call(const std::function<void()>& operation) {
+  if (operation) operation();
+}
+
+common::ReadOutcome ReadDiary(ViewerState& state) {
+  const std::string path = state.position.File(common::file_names::kDiary);
+  auto read = common::ReadBlockRecord<common::LoadCaseDiary>(path);
+  if (auto end = EndIfDamaged(path, read.status); !end.ok()) return end;
+  if (!read.record.has_valid_count()) {
+    return DamagedEnd(path, "it claims " + std::to_string(read.record.count()) + " load cases, at most " +
+                                std::to_string(common::LoadCaseDiary::kMaxEntries) + " are possible");
+  }
+  state.diary = read.record;
+  return common::ReadOutcome::Ok();
+}
+
+// The load case and the results of the load case shown.
+common::ReadOutcome ReadLoadCaseShown(ViewerState& state, const FreeTextOperations& texts) {
+  if (auto r = ReadLoadCaseFiles(state); !r.ok()) return r;
+  state.energies_present = ReadEnergies(state) == 1;
+  Call(texts.read);
+  std::fill(state.displacements.begin(), state.displacements.end(), 0.0);
+  const common::FileStatus u = ReadDisplacementVector(state, state.current_load_case_text);
+  if (u.damaged()) {
+    return EndIfDamaged(state.position.LoadCaseFile(common::file_names::kDisplacements, state.current_load_case), u);
+  }
+  state.results_present = u.ok();
+  state.no_results = !u.ok();
+  return common::ReadOutcome::Ok();
+}
+
+common::ReadOutcome MakeInverseRows(ViewerState& state) {
+  try {
+    state.inverse_rows = mechanics::Matrix(state.equation_count());
+  } catch (const std::bad_alloc&) {
+    return common::ReadOutcome::Fatal(
+        common::Result::Fail("Not enough memory for the inverse stiffness matrix of " +
+                                 std::to_string(state.equation_count()) + " equations.",
+                             "Error"),
+        -1);
+  }
+  return common::ReadOutcome::Ok();
+}
+
+}  // namespace
+
+common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& request, const FreeTextOperations& texts) {
+  state.position = common::Position(request.data_path, request.ext);
+  state.settings = common::SettingsContext::Discover();
+  if (state.position_open) {
+    state.saving = true;
+    Call(texts.save);
+  }
+  state.load_case_marks.fill(0);
+  state.diary = common::LoadCaseDiary{};
+  if (auto r = ReadDiary(state); !r.ok()) return r;
+
+  state.start_load_case = request.start_load_case;
+  state.current_load_case = pundf::LoadCaseToShow(state.diary, request.start_load_case);
+  state.current_load_case_text = common::CurrentLoadCaseText(state.current_load_case);
+
+  if (auto r = ReadModelFiles(state); !r.ok()) return r;
+  if (auto r = ReadLoadCaseShown(state, texts); !r.ok()) return r;
+
+  ReadPrintScales(state);
+  ReadGraphicsSettings(state);
+  ReadReanalysisScales(state);
+  ReadPageCounters(state);
+  state.line_width = 1;
+  state.saving = false;
+  state.position_open = true;
+
+  if (auto r = MakeInverseRows(state); !r.ok()) return r;
+  const common::FileStatus f = ReadRightHandSide(state, state.current_load_case_text);
+  if (f.damaged()) {
+    return EndIfDamaged(
+        state.position.FolderFile(std::string(common::file_names::kLoadVector) + state.current_load_case_text), f);
+  }
+  return common::ReadOutcome::Ok();
+}
+
+}  // namespace revuzavi

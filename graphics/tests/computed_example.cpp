@@ -1,0 +1,77 @@
+#include "graphics/tests/computed_example.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "graphics/picture/world.h"
+#include "graphics/startup/startup_data.h"
+#include "platform/binary_io.h"
+#include "platform/dc/bitmap.h"
+#include "platform/dc/painter_dc.h"
+#include "platform/testing/testing.h"
+
+namespace revuzavi::testing {
+
+std::string ReadBytes(const std::string& path) {
+  const auto bytes = plat::ReadWholeFile(path);
+  if (!bytes) return {};
+  return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+}
+
+std::vector<float> Floats(const std::string& path) {
+  const std::string bytes = ReadBytes(path);
+  std::vector<float> v(bytes.size() / sizeof(float));
+  if (!v.empty()) std::memcpy(v.data(), bytes.data(), v.size() * sizeof(float));
+  return v;
+}
+
+void MapFrame(Canvas& c, float margin) {
+  const common::DrawingExtents& e = c.viewer.extents;
+  ASSERT_EQ(DefineWorld(c.picture, kFrameWorld, e.xmin() - margin, e.zmin() - margin, e.xmax() + margin,
+                        e.zmax() + margin),
+            1);
+  SetClipRegion(c, c.dc.GetDeviceCaps(plat::HORZRES), c.dc.GetDeviceCaps(plat::VERTRES), PictureMargins{});
+}
+
+void SaveBitmapPicture(ViewerState& state, const std::string& file, float margin,
+                       const std::function<void(Canvas&)>& draw) {
+  ViewState view;
+  PictureState picture;
+  plat::Bitmap bitmap(1200, 800);
+  {
+    plat::PainterDc dc(bitmap);
+    Canvas c{state, view, picture, dc};
+    MapFrame(c, margin);
+    draw(c);
+  }
+  EXPECT_TRUE(bitmap.Save(plat::testing::TestFolder() + file).ok());
+  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+    EXPECT_TRUE(bitmap.Save(std::string(keep) + "/" + file).ok());
+  }
+}
+
+common::Position ComputedExample(const std::string& name) {
+  common::Position position(plat::testing::TestFolder() + "data/", "." + name);
+  EXPECT_TRUE(common::EnsurePositionFolder(position));
+  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
+    const std::string text = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + echo + "." + name + ".TXT");
+    EXPECT_FALSE(text.empty()) << echo;
+    EXPECT_TRUE(plat::WriteBlock(position.TextFile(echo), text.data(), text.size()));
+  }
+  const auto run = plat::testing::RunProgram("compute-position", {position.data_path(), position.name()});
+  EXPECT_EQ(run.exit_code, 0) << run.start_error;
+  EXPECT_EQ(run.messages, "");
+  return position;
+}
+
+ViewerState ViewerOn(const common::Position& position, int load_case) {
+  ViewerState state;
+  const common::ReadOutcome r =
+      StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case}, FreeTextOperations{});
+  EXPECT_TRUE(r.ok()) << r.message().text();
+  return state;
+}
+
+}  // namespace revuzavi::testing

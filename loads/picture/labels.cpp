@@ -1,0 +1,145 @@
+#include "loads/picture/labels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "platform/dc/mapping.h"
+
+namespace pundf::picture {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr int kLabelHeight = 80;
+
+bool Near(double angle, double target) { return std::fabs(angle - target) < 0.1; }
+
+// Draws the text at its placement, with a transparent background.
+void DrawPlaced(plat::Dc& dc, const TextPlacement& placement, std::string_view text) {
+  dc.SetBkMode(plat::TRANSPARENT);
+  dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
+  dc.TextOut(placement.start.x, placement.start.y, text);
+}
+
+// The placement of a text in `font` centred on the world point.
+TextPlacement PlaceAt(Picture& picture, std::string_view text, double x, double z, const plat::Font& font) {
+  picture.dc.SelectFont(font);
+  return PlaceText(picture.dc, plat::PointD{picture.scale * x, picture.scale * z}, text, font.escapement);
+}
+
+// A text in `font` centred on the world point, measured by the context as it
+// draws (one measure fewer than PlaceText: for texts whose box is not kept).
+void DrawCentred(Picture& picture, std::string_view text, double x, double z, const plat::Font& font) {
+  plat::Dc& dc = picture.dc;
+  dc.SelectFont(font);
+  const plat::TextMetrics tm = dc.GetTextMetrics();
+  const double lift = 0.5 * dc.mapping().DeviceLengthY(tm.ascent - tm.descent);
+  const double turn = font.escapement * kPi / 1800.0;
+  const plat::PointD c = dc.LogicalToDevice(plat::PointD{picture.scale * x, picture.scale * z});
+  // The baseline's middle lies half the text's height under the centre, across the text.
+  const plat::PointD baseline = dc.DeviceToLogical({c.x + lift * std::sin(turn), c.y + lift * std::cos(turn)});
+  dc.SetBkMode(plat::TRANSPARENT);
+  dc.SetTextAlign(plat::TA_CENTER | plat::TA_BASELINE);
+  dc.TextOut(plat::RoundCoordinate(baseline.x), plat::RoundCoordinate(baseline.y), text);
+}
+
+bool MeetsPlaced(const LabelMemory& labels, const plat::Rect& r) {
+  return std::any_of(labels.placed_rects.begin(), labels.placed_rects.end(),
+                     [&](const plat::Rect& kept) { return !plat::IntersectRects(kept, r).IsEmpty(); });
+}
+
+}  // namespace
+
+double SegmentAngle(double dx, double dy) {
+  if (std::fabs(dx) >= 0.01 && std::fabs(dy) >= 0.01) return std::atan2(dy, dx);
+  return std::fabs(dx) < std::fabs(dy) ? kPi / 2 : 0.0;
+}
+
+double FoldedAngle(double angle) {
+  if (angle > 0.99 * kPi) angle -= kPi;
+  if (angle > kPi / 2) angle -= kPi;
+  if (angle < -kPi / 2) angle += kPi;
+  return angle;
+}
+
+int Escapement(double angle) {
+  return std::isfinite(angle) ? static_cast<int>(std::lround(-angle * 1800.0 / kPi)) : 0;
+}
+
+plat::Font TextFont(double height, double angle) {
+  plat::Font font;
+  font.face = "ARIAL";
+  font.height = std::isfinite(height) ? std::clamp(static_cast<int>(std::lround(height)), 1, 1000000) : kLabelHeight;
+  font.escapement = Escapement(angle);
+  font.orientation = font.escapement;
+  return font;
+}
+
+plat::Font LabelFont(const PictureView& view, double angle) { return TextFont(kLabelHeight * view.text_size, angle); }
+
+plat::PointD LabelCentre(int scale, double x, double z, double angle, int offset) {
+  plat::PointD c{scale * x, scale * z};
+  if (offset == 0 || Near(angle, 0) || Near(angle, kPi) || Near(angle, -kPi)) return c;
+  c.x += offset;
+  const bool upright = Near(angle, kPi / 2) || Near(angle, -kPi / 2) || Near(angle, 1.5 * kPi) ||
+                       Near(angle, -1.5 * kPi);
+  if (!upright) c.y += offset;
+  return c;
+}
+
+TextPlacement PlaceText(plat::Dc& dc, plat::PointD centre, std::string_view text, int escapement) {
+  const plat::Mapping& m = dc.mapping();
+  const plat::Size extent = dc.GetTextExtent(text);
+  const plat::TextMetrics tm = dc.GetTextMetrics();
+  const double width = m.DeviceLengthX(extent.cx);
+  const double ascent = m.DeviceLengthY(tm.ascent);
+  const double descent = m.DeviceLengthY(tm.descent);
+  // Along the baseline (u) and towards the ascent (n) on the device, y down.
+  const double turn = escapement * kPi / 1800.0;
+  const double ux = std::cos(turn), uy = -std::sin(turn);
+  const double nx = -std::sin(turn), ny = -std::cos(turn);
+  const plat::PointD c = dc.LogicalToDevice(centre);
+  const double lift = 0.5 * (ascent - descent);
+  const plat::PointD start{c.x - 0.5 * width * ux - lift * nx, c.y - 0.5 * width * uy - lift * ny};
+  auto device = [&](double along, double up) {
+    return plat::Point{plat::RoundCoordinate(start.x + along * ux + up * nx),
+                       plat::RoundCoordinate(start.y + along * uy + up * ny)};
+  };
+  TextPlacement p;
+  p.corners = {device(0, -descent), device(width, -descent), device(width, ascent), device(0, ascent)};
+  const plat::PointD logical_start = dc.DeviceToLogical(start);
+  p.start = {plat::RoundCoordinate(logical_start.x), plat::RoundCoordinate(logical_start.y)};
+  auto [min_x, max_x] = std::minmax({p.corners[0].x, p.corners[1].x, p.corners[2].x, p.corners[3].x});
+  auto [min_y, max_y] = std::minmax({p.corners[0].y, p.corners[1].y, p.corners[2].y, p.corners[3].y});
+  p.bounds = {min_x, min_y, max_x, max_y};
+  return p;
+}
+
+void DrawLoadLabel(Picture& picture, int kind, int index, double x, double z, double angle, std::string_view text) {
+  picture.dc.SelectFont(LabelFont(picture.view, angle));
+  const plat::PointD centre = LabelCentre(picture.scale, x, z, angle, picture.view.label_offset);
+  const TextPlacement placement = PlaceText(picture.dc, centre, text, Escapement(angle));
+  DrawPlaced(picture.dc, placement, text);
+  auto& boxes = picture.labels.boxes;
+  if (static_cast<int>(boxes.size()) < LabelMemory::kMaxBoxes) boxes.push_back({kind, index, placement.corners});
+}
+
+void DrawTurnedText(Picture& picture, std::string_view text, double x, double z, const plat::Font& font) {
+  DrawCentred(picture, text, x, z, font);
+}
+
+void DrawPointText(Picture& picture, std::string_view text, double x, double z, double angle) {
+  if (static_cast<int>(picture.labels.placed_rects.size()) >= LabelMemory::kMaxPlacedRects) return;
+  DrawCentred(picture, text, x, z, LabelFont(picture.view, angle));
+}
+
+void DrawBoxedText(Picture& picture, std::string_view text, double x, double z, double angle) {
+  auto& placed = picture.labels.placed_rects;
+  if (static_cast<int>(placed.size()) >= LabelMemory::kMaxPlacedRects) return;
+  const TextPlacement placement = PlaceAt(picture, text, x, z, LabelFont(picture.view, angle));
+  if (MeetsPlaced(picture.labels, placement.bounds)) return;
+  placed.push_back(placement.bounds);
+  DrawPlaced(picture.dc, placement, text);
+}
+
+}  // namespace pundf::picture

@@ -1,0 +1,21 @@
+#pragma once
+// The current position and data path from the settings files, and the files
+// of the position that the main view shows.
+#include "common/result.h"
+#include "shell/state/shell_state.h"
+
+namespace quentaris {
+
+// Finds (and creates) the settings folder; reads EXTR and DPATH and derives
+// the position folder. A missing EXTR is the position "0"; an empty one means
+// no position. A missing or empty DPATH makes the settings folder the data
+// path and is written so.
+void ReadSettings(ShellState& state);
+
+// Re-derives the position from the state and reads, for the main view:
+// PSCALA (on the first call only), the position's DIARY, PRDB and the
+// position list. A DIARY whose count is out of range is damaged: it reads as
+// empty and the result names it.
+common::Result LoadPosition(ShellState& state);
+
+}  // namespace quentaris

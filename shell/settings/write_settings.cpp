@@ -1,0 +1,16 @@
+#include "shell/settings/write_settings.h"
+
+#include "common/settings_files.h"
+#include "shell/settings/settings_names.h"
+
+namespace quentaris {
+
+bool WritePositionSetting(const ShellState& state) {
+  return common::WriteTextBlock(state.SettingsPath(kPositionFile), state.position_ext);
+}
+
+bool WriteDataPathSetting(const ShellState& state) {
+  return common::WriteTextBlock(state.SettingsPath(kDataPathFile), state.data_path);
+}
+
+}  // namespace quentaris

@@ -1,0 +1,109 @@
+// The real PUNDF under a script: a computed position's load case 1 stored
+// again as load case 7 with its own title, the solver started for it, and the
+// editor ended with Escape.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/position/position.h"
+#include "platform/binary_io.h"
+#include "tests/e2e/file_bytes.h"
+#include "platform/files.h"
+#include "platform/script/script_testing.h"
+#include "platform/testing/testing.h"
+
+namespace {
+
+using e2e::ReadBytes;
+
+template <class T>
+T ValueAt(const std::string& bytes, std::size_t offset) {
+  T value{};
+  if (offset + sizeof(T) <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof(T));
+  return value;
+}
+
+// Whether FILES lists a result page of load case `lc`.
+bool ListsResultsOf(const common::Position& position, int lc) {
+  std::istringstream lines(ReadBytes(position.FolderFile("FILES")));
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.size() < 48) continue;
+    if (std::atoi(line.substr(24, 18).c_str()) == lc && line.find("Results", 42) != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
+  common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
+  ASSERT_TRUE(common::EnsurePositionFolder(position));
+  for (const char* kind : {"ECHO_G", "ECHO_L"}) {
+    const std::string echo = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + kind + ".BEAM2.TXT");
+    ASSERT_FALSE(echo.empty()) << kind;
+    ASSERT_TRUE(plat::WriteBlock(position.TextFile(kind), echo.data(), echo.size()));
+  }
+  const auto computed = plat::testing::RunProgram("compute-position", {position.data_path(), "BEAM2"});
+  ASSERT_EQ(computed.exit_code, 0) << computed.start_error << computed.messages;
+  const std::string echo_lines = [&] {
+    // Load case 1's line loads as the echo text holds them.
+    const std::string all = ReadBytes(position.TextFile("ECHO_L"));
+    const std::size_t from = all.find("LINELOADS\r\n");
+    const std::size_t to = all.find("LC 2\r\n");
+    return from == std::string::npos || to == std::string::npos ? std::string() : all.substr(from, to - from);
+  }();
+  ASSERT_FALSE(echo_lines.empty());
+
+  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "PUNDF", {".BEAM2", "@" + position.data_path()},
+                                            "snapshot start.png\n"
+                                            "key Ctrl+S\n"
+                                            "set 1000 7\n"
+                                            "set 1001 Copy of load case 1\n"
+                                            "press 1\n"
+                                            "key Escape\n");
+  EXPECT_EQ(run.exit_code, 1) << run.log_text();
+  ASSERT_EQ(run.log.size(), 6u) << run.log_text();
+  for (const std::string& line : run.log) EXPECT_EQ(line.substr(line.size() - 4), ": ok") << line;
+  EXPECT_EQ(run.messages, "");
+
+  const std::string pl = ReadBytes(position.LoadCaseFile("PL", 7));
+  ASSERT_EQ(pl.size(), 400u);
+  EXPECT_EQ(ValueAt<std::int16_t>(pl, 14), 2);
+  EXPECT_EQ(ValueAt<std::int16_t>(pl, 30), 2);
+  EXPECT_EQ(ReadBytes(position.LoadCaseFile("LLOAD", 7)), ReadBytes(position.LoadCaseFile("LLOAD", 1)));
+  const std::string diary = ReadBytes(position.File("DIARY"));
+  ASSERT_EQ(ValueAt<std::int16_t>(diary, 0), 6);
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(ValueAt<std::int16_t>(diary, 2 + 2 * k), k <= 5 ? k : 7) << k;
+  const std::string echo = ReadBytes(position.TextFile("ECHO_L"));
+  const std::string tail = "LC 7\r\n0 2 1\r\nTITLE\r\nCopy of load case 1\r\n" + echo_lines;
+  ASSERT_GE(echo.size(), tail.size());
+  EXPECT_EQ(echo.substr(echo.size() - tail.size()), tail);
+  const std::string batch = ReadBytes(position.File("BATCH"));
+  ASSERT_EQ(batch.size(), 1820u);
+  EXPECT_EQ(batch.substr(0, 4), std::string("\x01\x00\x00\x07", 4));
+  EXPECT_EQ(batch.find_first_not_of('\0', 4), std::string::npos);
+
+  // ZEDIR runs on its own; its lock goes and FILES lists the results of 7.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while ((plat::FileExists(position.File("ZEDIRLOCK")) || !ListsResultsOf(position, 7)) &&
+         std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_TRUE(ListsResultsOf(position, 7));
+  const std::string moments = ReadBytes(position.File("M07E1"));
+  ASSERT_EQ(moments.size(), 51 * sizeof(float));
+  EXPECT_NEAR(ValueAt<float>(moments, 50 * sizeof(float)), -44.94, 0.05);
+  const std::string start = ReadBytes(plat::testing::TestFolder() + "start.png");
+  EXPECT_EQ(start.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_GT(start.size(), 2000u);
+  // For the eye.
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "start.png", snapshots + "pundf-script-start.png", true));
+}
+
+}  // namespace
