@@ -44,15 +44,16 @@ long EnvNumber(const char* name, long fallback) {
   return text && *text ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-// Whether the text holds "nan" or "inf" as a word of its own (any case).
+// Whether the text holds "nan" or "inf" as a word of its own (any case), as
+// printf writes them; "infinity" is a word of the pages' own sentences (a pole
+// at infinity).
 bool HoldsNonFinite(const std::string& text) {
   auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
   for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
     std::string word = text.substr(i, 3);
     for (char& c : word) c = static_cast<char>(c | 0x20);
     if (word != "nan" && word != "inf") continue;
-    if ((i == 0 || !letter(text[i - 1])) && (i + 3 == text.size() || !letter(text[i + 3]) ||
-                                             text.compare(i, 8, "infinity") == 0)) {
+    if ((i == 0 || !letter(text[i - 1])) && (i + 3 == text.size() || !letter(text[i + 3]))) {
       return true;
     }
   }
