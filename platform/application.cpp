@@ -2,17 +2,39 @@
 
 #include <QApplication>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "platform/hooks.h"
 #include "platform/script/script_run.h"
 
 namespace plat {
+namespace {
+
+// Qt warns on stderr when XDG_RUNTIME_DIR is not set and then takes /tmp/runtime-<user>. The
+// program gives it that folder itself, so that an unattended run prints only its own messages.
+bool ProvideRuntimeFolder() {
+  if (const char* set = std::getenv("XDG_RUNTIME_DIR"); set && *set) return true;
+  const char* tmp = std::getenv("TMPDIR");
+  const std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/runtime-" + std::to_string(getuid());
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  struct stat st{};
+  if (lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid()) return false;
+  if ((st.st_mode & 0777) != 0700 && chmod(folder.c_str(), 0700) != 0) return false;
+  return setenv("XDG_RUNTIME_DIR", folder.c_str(), 1) == 0;
+}
+
+}  // namespace
 
 struct Application::Impl {
-  Impl(int& argc, char** argv) : app(argc, argv) {}
+  Impl(int& argc, char** argv) : runtime_folder(ProvideRuntimeFolder()), app(argc, argv) {}
+  bool runtime_folder;  // before the application, which looks for it
   QApplication app;
   std::unique_ptr<ScriptRun> script;  // goes before the window system
 };

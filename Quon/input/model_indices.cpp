@@ -48,6 +48,10 @@ common::Result CheckElements(const Run& run) {
     for (int k = 1; k <= 6; ++k) {
       if (!InRange(element.dof(k), n)) return InputError(path, record + IndexProblem("equation", element.dof(k), n));
     }
+    // Every element curve divides by it; the model check never stores an element without one.
+    if (!(element.length() > 0.0f)) {
+      return FileDamaged(path, "element " + std::to_string(e) + " has a length that is not greater than 0");
+    }
   }
   return common::Result::Ok();
 }

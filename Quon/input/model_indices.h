@@ -9,7 +9,8 @@
 
 namespace zedir {
 
-// Success, or an input error naming the file, the record and the index.
+// Success, or an input error naming the file, the record and the index; an
+// element without a length greater than 0 marks ELEMENTS as damaged.
 common::Result CheckModelIndices(const Run& run);
 
 // The node numbers of support records (of the geometry or of a load case's

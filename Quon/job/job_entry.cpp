@@ -27,6 +27,10 @@ std::optional<JobCursor> NextJobEntry(const common::SolverJob& job, JobCursor cu
 
 common::Result CheckJob(const std::string& path, const common::SolverJob& job) {
   if (job.count() < 0) return FileDamaged(path, "its count " + std::to_string(job.count()) + " is negative");
+  if (job.count() > common::SolverJob::kMaxReadEntries) {
+    return FileDamaged(path, "its count " + std::to_string(job.count()) + " is beyond the " +
+                                 std::to_string(common::SolverJob::kMaxReadEntries) + " entries it holds");
+  }
   if (!NextJobEntry(job, JobCursor{})) {
     return common::Result::Fail("The solver job " + path + " holds no load case to compute.", kFailureCaption);
   }

@@ -22,8 +22,9 @@ int UsableEntryCount(const common::SolverJob& job);
 // further entry to compute.
 std::optional<JobCursor> NextJobEntry(const common::SolverJob& job, JobCursor cursor);
 
-// Success, or the failure of a job file that cannot be walked (a negative count,
-// no load case at all); `path` names the file.
+// Success, or the failure of a job file that cannot be walked (a negative count
+// or one beyond the 100 entries: damaged; no load case at all); `path` names
+// the file.
 common::Result CheckJob(const std::string& path, const common::SolverJob& job);
 
 }  // namespace zedir

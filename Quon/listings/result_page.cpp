@@ -135,7 +135,7 @@ std::string DisplacementPageText(const Run& run) {
   std::string text;
   AppendFormat(text, "LC %i\n\n", run.load_case);
   AppendFormat(text, "Nodal displacements u, v, tan phi in load case %i\n\n", run.load_case);
-  text += DisplacementsByNode(run.displacements, run.equation_count(), false);
+  text += DisplacementsOfNodes(run.displacements, run.equation_count(), run.nodes);
   text += "\n";
   return text;
 }

@@ -5,6 +5,7 @@
 #include "Quon/elements/element_data.h"
 #include "Quon/loads/element_load_inputs.h"
 #include "Quon/loads/load_vector.h"
+#include "Quon/results/finite_results.h"
 #include "Quon/results/result_files.h"
 #include "Quon/results/writer_threads.h"
 #include "Quon/run/messages.h"
@@ -53,6 +54,7 @@ common::Result WriteElementCurves(Run& run) {
       }
     }
   });
+  if (!AllFinite(run.element_results)) return ResultsNotFinite(run.load_case);
   const std::vector<char> written = WriteSampleLines(files);
   for (int e = 1; e <= m; ++e) {
     const char* w = written.data() + static_cast<std::size_t>(e - 1) * kCurvesPerElement;

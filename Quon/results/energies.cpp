@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "Quon/elements/element_data.h"
+#include "Quon/results/finite_results.h"
 #include "Quon/results/result_files.h"
 #include "mechanics/model/element_energy.h"
 #include "Quon/run/messages.h"
@@ -37,6 +38,7 @@ common::Result WriteEnergies(Run& run) {
     largest = std::max(largest, energy);
   }
   run.energies[0] = largest;
+  if (!AllFinite(std::span<const float>(run.energies))) return ResultsNotFinite(run.load_case);
   const std::string values = run.position.LoadCaseFile(kEnergiesFile, run.load_case);
   if (!plat::WriteBlock(values, run.energies.data(), run.energies.size() * sizeof(float))) return CannotStore(values);
   const std::string text = run.position.FolderFile(std::string(kEnergiesFile) + run.load_case_text + ".TXT");

@@ -12,7 +12,9 @@ namespace zedir {
 // 0.5 q^T K q with q the six end displacements of element e in global axes.
 double ElementEnergy(const Run& run, int e);
 
-// Fills run.energies and writes both files (one that cannot be created is skipped).
+// Fills run.energies and writes both files; the first that cannot be stored is
+// reported. Energies that are not all finite are reported (ResultsNotFinite)
+// and not written.
 common::Result WriteEnergies(Run& run);
 
 // "%2i Energy = %.3E" for entry 0, then every element.

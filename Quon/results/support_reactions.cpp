@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "Quon/results/finite_results.h"
 #include "Quon/results/result_files.h"
 #include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
@@ -77,6 +78,9 @@ common::Result ComputeSupportReactions(Run& run) {
       [&](int q) { return run.nodal_forces[q] - run.load_vector[q] + settling[q]; });
   run.support_reactions = mechanics::ReactionVector(reactions, n);
   for (const mechanics::SupportReaction& r : reactions) run.nodal_forces[r.dof] = r.value;
+  if (!AllFinite(run.nodal_forces) || !AllFinite(std::span<const float>(run.support_reactions))) {
+    return ResultsNotFinite(run.load_case);
+  }
   return WriteSupportValues(run);
 }
 

@@ -1,5 +1,6 @@
 #include "Quon/solution/inverse_file.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <new>
@@ -20,8 +21,11 @@ common::Result ReadInverse(Run& run) {
   const std::string path = run.position.File(kInverseFile);
   const std::size_t row_bytes = static_cast<std::size_t>(n) * sizeof(double);
   const auto size = plat::FileSize(path);
-  if (!size || static_cast<std::uint64_t>(*size) != row_bytes * static_cast<std::size_t>(n)) {
-    return Abandon(run, InverseMissing());
+  if (!size) return Abandon(run, InverseMissing());
+  const std::uint64_t expected = row_bytes * static_cast<std::size_t>(n);
+  if (static_cast<std::uint64_t>(*size) != expected) {
+    return Abandon(run, FileDamaged(path, "it holds " + std::to_string(*size) + " bytes, the " + std::to_string(n) +
+                                              " equations need " + std::to_string(expected)));
   }
   try {
     if (run.inverse.size() != n) run.inverse = mechanics::Matrix(n);
@@ -38,7 +42,13 @@ common::Result ReadInverse(Run& run) {
                static_cast<std::size_t>(n);
   }
   std::fclose(file);
-  if (!complete) return Abandon(run, InverseMissing());
+  if (!complete) return Abandon(run, FileDamaged(path, "it cannot be read whole"));
+  for (int r = 1; r <= n; ++r) {
+    const double* row = run.inverse.row(r) + 1;
+    for (int c = 0; c < n; ++c) {
+      if (!std::isfinite(row[c])) return Abandon(run, FileDamaged(path, "it holds a value that is not finite"));
+    }
+  }
   return common::Result::Ok();
 }
 

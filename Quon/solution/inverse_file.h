@@ -13,9 +13,10 @@ inline constexpr const char* kInverseFile = common::file_names::kInverse;
 // main menu and store the shape!"
 common::Result InverseMissing();
 
-// Reads INVERSE into run.inverse. A missing file, or one that does not hold
-// exactly 8 n^2 bytes (an inversion that stopped early, another model), fails
-// with InverseMissing and ends the run.
+// Reads INVERSE into run.inverse. A missing file fails with InverseMissing; one
+// that does not hold exactly 8 n^2 bytes (an inversion that stopped early,
+// another model), cannot be read whole or holds a value that is not finite is
+// damaged (named). Either ends the run.
 common::Result ReadInverse(Run& run);
 
 }  // namespace zedir

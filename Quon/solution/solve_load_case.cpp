@@ -5,6 +5,7 @@
 #include "Quon/loads/load_vector.h"
 #include "Quon/loads/state_line_files.h"
 #include "Quon/run/equation_listing.h"
+#include "Quon/results/finite_results.h"
 #include "Quon/run/messages.h"
 #include "Quon/solution/inverse_file.h"
 #include "Quon/solution/settlements.h"
@@ -44,6 +45,7 @@ common::Result SolveLoadCase(Run& run, RunNotifier& notifier) {
     for (int column = 1; column <= columns; ++column) notifier.SettlementColumn(column, columns);
   }
   MultiplyByInverse(run.inverse, run.load_vector, run.displacements);
+  if (!AllFinite(std::span<const double>(run.displacements))) return ResultsNotFinite(run.load_case);
   const std::string solution = run.position.LoadCaseFile(kDisplacementFile, run.load_case);
   if (!plat::WriteBlock(solution, run.displacements.data(), run.displacements.size() * sizeof(double))) {
     return CannotStore(solution);

@@ -17,7 +17,8 @@ inline constexpr const char* kSolutionTextFile = "MATH_SOL";
 
 // Writes the state lines of the loads between element ends, reads INVERSE,
 // builds the load vector, adds the forces of the settlements when the load case
-// has them, and forms and writes the displacements. The notifier hears of each
+// has them, and forms and writes the displacements. Displacements that are not
+// all finite fail the load case before anything of its results is written. The notifier hears of each
 // column of the settlement system once it is factored.
 common::Result SolveLoadCase(Run& run, RunNotifier& notifier);
 common::Result SolveLoadCase(Run& run);

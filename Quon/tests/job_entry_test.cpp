@@ -81,6 +81,13 @@ TEST(JobEntry, JobsThatCannotBeWalkedAreRefused) {
   EXPECT_TRUE(CheckJob("/d/SDIR7/BATCH.7", Job(1, {{3, 0}})).ok());
   common::Result negative = CheckJob("/d/SDIR7/BATCH.7", Job(-1, {{3, 0}}));
   EXPECT_EQ(negative.text(), "The file /d/SDIR7/BATCH.7 is damaged: its count -1 is negative.");
+  std::vector<Entry> hundred(100, Entry{3, 0});
+  EXPECT_TRUE(CheckJob("/d/SDIR7/BATCH.7", Job(100, hundred)).ok());
+  for (const int count : {101, 32767}) {
+    EXPECT_EQ(CheckJob("/d/SDIR7/BATCH.7", Job(count, hundred)).text(),
+              "The file /d/SDIR7/BATCH.7 is damaged: its count " + std::to_string(count) +
+                  " is beyond the 100 entries it holds.");
+  }
   common::Result empty = CheckJob("/d/SDIR7/BATCH.7", Job(2, {{0, 0}, {0, 0}}));
   EXPECT_EQ(empty.text(), "The solver job /d/SDIR7/BATCH.7 holds no load case to compute.");
 }

@@ -276,18 +276,46 @@ TEST(ResultPage, DamagedPageCounterEndsTheRun) {
   EXPECT_FALSE(plat::FileExists(solver.pos.position().FolderFile("FILES")));
 }
 
-TEST(DisplacementPage, NodesOfThreeEquations) {
+// A node with the equations u, v and its rotations.
+common::NodeRecord NodeOf(std::initializer_list<int> equations) {
+  common::NodeRecord node;
+  const std::vector<int> d(equations);
+  node.set_dof_u(static_cast<std::int16_t>(d[0]));
+  node.set_dof_v(static_cast<std::int16_t>(d[1]));
+  for (std::size_t k = 2; k < d.size(); ++k) {
+    node.set_rotation_dof(static_cast<int>(k) - 1, static_cast<std::int16_t>(d[k]));
+  }
+  node.set_dof_count(static_cast<std::int16_t>(d.size()));
+  return node;
+}
+
+// The lines follow the node of each equation: a hinged node lists both of its
+// rotations, and no node is invented from a count of three.
+TEST(DisplacementPage, EquationsGroupedByTheirNodes) {
   zedir::Run run;
   run.load_case = 3;
   for (int d = 1; d <= 7; ++d) run.displacements[static_cast<std::size_t>(d)] = d * 1e-3;
   run.displacements[5] = -0.0123;
-  const std::string head = "LC 3\n\nNodal displacements u, v, tan phi in load case 3\n\nNode 1\n";
-  const std::string first_six =
-      "1    1.0000E-03\n2    2.0000E-03\n3    3.0000E-03\n\nNode 2\n4    4.0000E-03\n5    -1.2300E-02\n6    6.0000E-03\n";
+  const std::string head = "LC 3\n\nNodal displacements u, v, tan phi in load case 3\n\n";
+  run.nodes.Append(NodeOf({1, 2, 3}));
+  run.nodes.Append(NodeOf({4, 5, 6}));
   run.params.set_equation_count(6);
-  EXPECT_EQ(DisplacementPageText(run), head + first_six + "\n");
-  run.params.set_equation_count(7);
-  EXPECT_EQ(DisplacementPageText(run), head + first_six + "\nNode 3\n7    7.0000E-03\n\n");
+  EXPECT_EQ(DisplacementPageText(run),
+            head + "Node 1\n1    1.0000E-03\n2    2.0000E-03\n3    3.0000E-03\n\n"
+                   "Node 2\n4    4.0000E-03\n5    -1.2300E-02\n6    6.0000E-03\n\n");
+
+  // Three nodes, the middle one hinged: 1 2 3 | 4 5 6 7 | 8 9 10 -> equation 7 stays with node 2.
+  run.nodes.Clear();
+  run.nodes.Append(NodeOf({1, 2, 3}));
+  run.nodes.Append(NodeOf({4, 5, 6, 7}));
+  run.nodes.Append(NodeOf({8, 9, 10}));
+  for (int d = 8; d <= 10; ++d) run.displacements[static_cast<std::size_t>(d)] = d * 1e-3;
+  run.params.set_equation_count(10);
+  const std::string page = DisplacementPageText(run);
+  EXPECT_NE(page.find("Node 2\n4    4.0000E-03\n5    -1.2300E-02\n6    6.0000E-03\n7    7.0000E-03\n\nNode 3\n8    "),
+            std::string::npos)
+      << page;
+  EXPECT_EQ(page.find("Node 4"), std::string::npos) << page;
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "common/echo/card_reader.h"
 
+#include <cfloat>
+#include <cmath>
+
 #include "common/echo/fields.h"
 #include "common/echo/number_reader.h"
 
@@ -21,6 +24,21 @@ Column ReadColumn(std::string_view field, ColumnKind kind) {
 const Column& Card::operator[](std::size_t i) const {
   static const Column kEmpty;
   return i < columns_.size() ? columns_[i] : kEmpty;
+}
+
+std::optional<std::string> Card::FirstUnfitNumber() const {
+  for (const Column& column : columns_) {
+    if (!std::isfinite(column.real) || std::fabs(column.real) > FLT_MAX) {
+      const auto first = column.text.find_first_not_of(' ');
+      const auto last = column.text.find_last_not_of(' ');
+      return column.text.substr(first, last - first + 1);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string UnfitNumberProblem(std::string_view number, std::string_view line) {
+  return "the number " + std::string(number) + " in the line \"" + std::string(line) + "\" is too large";
 }
 
 Card ReadCard(std::string_view line, std::span<const ColumnKind> kinds) {

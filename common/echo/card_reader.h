@@ -1,5 +1,6 @@
 #pragma once
 // The card reader: one data line of an echo text read into typed columns.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ class Card {
   std::size_t size() const { return columns_.size(); }
   // The number of fields the line held (before the surplus check).
   std::size_t field_count() const { return field_count_; }
+  // The text of the first number column whose value is not finite or does not
+  // fit a float (the records' type), nullopt when every value fits.
+  std::optional<std::string> FirstUnfitNumber() const;
 
  private:
   std::vector<Column> columns_;
@@ -45,6 +49,11 @@ class Card {
 // check (DropSurplusFields); field i fills column i through ReadColumn, and a
 // missing field reads as the text "0". Fields beyond the columns are not used.
 Card ReadCard(std::string_view line, std::span<const ColumnKind> kinds);
+
+// The input error of a line that holds a number beyond a float: "the number
+// <text> in the line "<line>" is too large", for the caller to put in its own
+// message.
+std::string UnfitNumberProblem(std::string_view number, std::string_view line);
 
 // The count of a count line (the line after a section keyword): the line read
 // as one kWhole column. 'n = 3' -> 3, '3 materials' -> 3, '1e2' -> 1, '-4' -> 4,

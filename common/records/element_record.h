@@ -4,11 +4,15 @@
 #include <cstdint>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class ElementRecord : public ByteRecord<148> {
  public:
+  // The numbers computed with: coordinates, direction terms, length and angle;
+  // normal-force limits; stiffness factor, EA, EI.
+  static constexpr NumberRun kNumberRuns[] = {{20, 14}, {88, 2}, {136, 3}};
   // Working flags: 0 in ELEMENTS; the results viewer marks a modified (0) and a
   // switched-off (4) element, and one whose own EA and EI hold (16).
   std::int32_t modified_flag() const { return At<std::int32_t, 0>(); }

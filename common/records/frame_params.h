@@ -7,11 +7,14 @@
 #include <string_view>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class FrameParams : public ByteRecord<744> {
  public:
+  // The numbers computed with: the support stiffness.
+  static constexpr NumberRun kNumberRuns[] = {{704, 1}};
   static constexpr std::size_t kTitleWidth = 360;
   static constexpr std::size_t kTitleMaxLength = 240;  // what the editors accept
 

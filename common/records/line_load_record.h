@@ -5,11 +5,14 @@
 #include <cstdint>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class LineLoadRecord : public ByteRecord<372> {
  public:
+  // The numbers computed with: points, stretch and values; the equivalent forces and the linear components.
+  static constexpr NumberRun kNumberRuns[] = {{0, 14}, {168, 32}};
   // Start and end of the loaded stretch: x, y upward, the user's z.
   float x1() const { return At<float, 0>(); }
   void set_x1(float v) { SetAt<float, 0>(v); }

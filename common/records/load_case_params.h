@@ -6,11 +6,14 @@
 #include <string_view>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class LoadCaseParams : public ByteRecord<400> {
  public:
+  // The numbers computed with: uniform load, temperature, gravity values; uniform T, wind, snow.
+  static constexpr NumberRun kNumberRuns[] = {{292, 5, true}, {360, 3}};
   static constexpr std::size_t kTextWidth = 162;
   static constexpr std::size_t kTitleWidth = 82;
   static constexpr std::size_t kTitleMaxLength = 81;

@@ -4,11 +4,14 @@
 #include <cstdint>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class NodeRecord : public ByteRecord<204> {
  public:
+  // The numbers computed with: point and support values.
+  static constexpr NumberRun kNumberRuns[] = {{8, 9}};
   static constexpr int kMaxRotations = 21;
   static constexpr int kMaxElements = 10;
 

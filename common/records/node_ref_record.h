@@ -5,11 +5,14 @@
 #include <cstdint>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class NodeRefRecord : public ByteRecord<32> {
  public:
+  // The numbers computed with: settlements and support values.
+  static constexpr NumberRun kNumberRuns[] = {{4, 6}};
   std::int16_t node() const { return At<std::int16_t, 0>(); }
   void set_node(std::int16_t v) { SetAt<std::int16_t, 0>(v); }
 

@@ -4,11 +4,14 @@
 #include <cstdint>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class PointLoadRecord : public ByteRecord<100> {
  public:
+  // The numbers computed with: point, scaled copy, distance, value and components.
+  static constexpr NumberRun kNumberRuns[] = {{0, 3}, {20, 1}, {36, 7}};
   enum Kind : std::uint8_t { kForce = 0, kMoment = 1, kKink = 2, kVerticalDislocation = 4, kHorizontalDislocation = 5 };
   enum Placement : std::int16_t { kAtNode = 1, kOnElement = 2 };
 

@@ -2,9 +2,11 @@
 // Reading and writing the position's record files: table files (int16 count,
 // then records), record files without a count, single blocks, and PRESTRESS
 // (int32 count, then entries). Every write replaces the file whole or not at
-// all (plat::ReplaceWholeFile): a failed one leaves the old file. A read never goes past the table or the file;
-// a count beyond the capacity or beyond the records present marks the file as
-// damaged, and the caller reports it (CheckFile) instead of computing with it.
+// all (plat::ReplaceWholeFile): a failed one leaves the old file. A read never
+// goes past the table or the file; a count beyond the capacity or beyond the
+// records present, or a number that is not finite where a record keeps its
+// numbers, marks the file as damaged, and the caller reports it (CheckFile)
+// instead of computing with it.
 #include <cstddef>
 #include <cstring>
 #include <span>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "common/records/load_tables.h"
+#include "common/records/number_runs.h"
 #include "common/result.h"
 #include "platform/binary_io.h"
 #include "platform/whole_file.h"
@@ -64,6 +67,17 @@ void TerminateTexts(R& record) {
   if constexpr (requires { record.TerminateTexts(); }) record.TerminateTexts();
 }
 
+// A record read whole whose numbers are not all finite marks the file as
+// damaged (the first problem found stays); `where` names the record.
+template <class R>
+void CheckNumbers(const R& record, const std::string& where, FileStatus& status) {
+  if (status.damaged()) return;
+  if (const auto at = FirstNonFiniteNumber(record)) {
+    status.state = plat::TableState::kDamaged;
+    status.problem = where + " holds a number that is not finite at byte " + std::to_string(*at);
+  }
+}
+
 template <class Tab>
 TableRead<Tab> ToTable(RawRecords raw) {
   TableRead<Tab> read;
@@ -74,6 +88,7 @@ TableRead<Tab> ToTable(RawRecords raw) {
     auto& record = read.table[k];
     std::memcpy(record.bytes().data(), raw.bytes.data() + static_cast<std::size_t>(k - 1) * size, size);
     TerminateTexts(record);
+    CheckNumbers(record, "record " + std::to_string(k), read.status);
   }
   return read;
 }
@@ -107,6 +122,7 @@ template <class R>
   BlockRead<R> read;
   read.status = detail::ReadBlock(path, read.record.bytes().data(), R::kSize);
   detail::TerminateTexts(read.record);
+  if (read.status.ok()) detail::CheckNumbers(read.record, "it", read.status);
   return read;
 }
 template <class R>

@@ -3,11 +3,14 @@
 #include <cstdint>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class CrossSectionRecord : public ByteRecord<140> {
  public:
+  // The numbers computed with: b, h; I, A and the further value.
+  static constexpr NumberRun kNumberRuns[] = {{84, 2}, {96, 3}};
   float width() const { return At<float, 84>(); }
   void set_width(float v) { SetAt<float, 84>(v); }
   float height() const { return At<float, 88>(); }
@@ -28,6 +31,8 @@ static_assert(sizeof(CrossSectionRecord) == 140);
 
 class MaterialRecord : public ByteRecord<112> {
  public:
+  // The numbers computed with: E and the second value.
+  static constexpr NumberRun kNumberRuns[] = {{84, 2}};
   // Modulus of elasticity E [kN/m2].
   float modulus() const { return At<float, 84>(); }
   void set_modulus(float v) { SetAt<float, 84>(v); }

@@ -3,11 +3,14 @@
 #include <cstdint>
 
 #include "common/records/byte_record.h"
+#include "common/records/number_runs.h"
 
 namespace common {
 
 class TemperatureLoadRecord : public ByteRecord<16> {
  public:
+  // The numbers computed with: T, delta T, alpha T.
+  static constexpr NumberRun kNumberRuns[] = {{0, 3}};
   // Uniform temperature change [K].
   float uniform_t() const { return At<float, 0>(); }
   void set_uniform_t(float v) { SetAt<float, 0>(v); }

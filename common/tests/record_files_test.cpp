@@ -4,8 +4,13 @@
 
 #include <cstdint>
 #include <cstring>
+#include <limits>
+#include <optional>
 #include <vector>
 
+#include "common/records/frame_params.h"
+#include "common/records/load_case_params.h"
+#include "common/records/load_tables.h"
 #include "common/records/model_tables.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
@@ -49,6 +54,67 @@ TEST(RecordFiles, NodesFileCutOffInItsThirdRecordIsDamaged) {
   EXPECT_TRUE(read.table[3] == common::NodeRecord());
   EXPECT_EQ(common::CheckFile(path, read.status).text(),
             "The file " + path + " is damaged: it claims 3 records and holds 2.");
+}
+
+// A number that is not finite where a record keeps the numbers computed with
+// marks its file as damaged, naming the record and the byte.
+TEST(RecordFiles, ANonFiniteNumberMarksTheFileAsDamaged) {
+  std::vector<std::byte> data = NodesFile(3, 3);
+  const float inf = std::numeric_limits<float>::infinity();
+  std::memcpy(data.data() + 2 + 204 + 20, &inf, 4);  // record 2, support in x
+  const std::string path = Write("NODES.12", data);
+  auto read = common::ReadTable<common::NodeTable>(path);
+  EXPECT_TRUE(read.status.damaged());
+  EXPECT_EQ(common::CheckFile(path, read.status).text(),
+            "The file " + path + " is damaged: record 2 holds a number that is not finite at byte 20.");
+
+  common::FrameParams params;
+  params.Set<float>(704, std::numeric_limits<float>::quiet_NaN());
+  const std::string paramr = plat::testing::TestFolder() + "PARAMR.12";
+  ASSERT_TRUE(common::WriteBlockRecord(paramr, params));
+  const auto block = common::ReadBlockRecord<common::FrameParams>(paramr);
+  EXPECT_EQ(common::CheckFile(paramr, block.status).text(),
+            "The file " + paramr + " is damaged: it holds a number that is not finite at byte 704.");
+}
+
+// Where each record keeps its numbers: a NaN there is found at its byte, a NaN
+// in bytes nobody computes with is not.
+TEST(RecordFiles, TheNumbersOfEachRecord) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  auto at = [nan](auto record, std::size_t offset) {
+    record.template Set<float>(offset, nan);
+    return common::FirstNonFiniteNumber(record);
+  };
+  struct Case {
+    const char* record;
+    std::optional<std::size_t> found;
+    std::optional<std::size_t> expected;
+  };
+  const Case cases[] = {
+      {"element x a", at(common::ElementRecord(), 20), 20},
+      {"element angle", at(common::ElementRecord(), 72), 72},
+      {"element byte 76", at(common::ElementRecord(), 76), std::nullopt},
+      {"element EI", at(common::ElementRecord(), 144), 144},
+      {"node changed support 3", at(common::NodeRecord(), 40), 40},
+      {"node byte 44", at(common::NodeRecord(), 44), std::nullopt},
+      {"line load normal b", at(common::LineLoadRecord(), 52), 52},
+      {"line load byte 56", at(common::LineLoadRecord(), 56), std::nullopt},
+      {"line load last resultant position", at(common::LineLoadRecord(), 292), 292},
+      {"temperature alpha", at(common::TemperatureLoadRecord(), 8), 8},
+      {"temperature byte 12", at(common::TemperatureLoadRecord(), 12), std::nullopt},
+      {"point load kind value", at(common::PointLoadRecord(), 60), 60},
+      {"point load byte 12", at(common::PointLoadRecord(), 12), std::nullopt},
+      {"cross section A", at(common::CrossSectionRecord(), 100), 100},
+      {"material E", at(common::MaterialRecord(), 84), 84},
+      {"support settlement 1", at(common::NodeRefRecord(), 4), 4},
+      {"prestress force", at(common::PrestressEntry(), 4), 4},
+      {"frame params 708", at(common::FrameParams(), 708), std::nullopt},
+      {"load case snow", at(common::LoadCaseParams(), 368), 368},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.found, c.expected) << c.record;
+  common::LoadCaseParams params;
+  params.Set<double>(324, std::numeric_limits<double>::infinity());
+  EXPECT_EQ(common::FirstNonFiniteNumber(params), std::optional<std::size_t>(324));
 }
 
 TEST(RecordFiles, OtherDamagedCounts) {

@@ -8,9 +8,24 @@
 #include "geometry/position/load_old_data.h"
 #include "geometry/position/load_position_files.h"
 #include "geometry/position/store_position.h"
+#include "platform/binary_io.h"
+#include "platform/files.h"
+#include "platform/whole_file.h"
 #include "platform/message_box.h"
 
 namespace kelmf {
+namespace {
+
+// Puts the echo text's bytes from before the store back, replaced whole and
+// synced, when the store changed them.
+void RestoreEchoText(const std::string& path, const std::vector<std::byte>& before) {
+  if (plat::ReadWholeFile(path) == before) return;
+  if (plat::ReplaceWholeFile(path, before.data(), before.size(), plat::Sync::kYes)) return;
+  plat::MessageBox("The echo text " + path + " cannot be put back as it was before the store.", "Error",
+                   plat::MB_OK);
+}
+
+}  // namespace
 
 int StoreFromEcho(const std::string& data_path, const std::string& name) {
   const common::Position position(data_path, common::PositionExt(name));
@@ -31,8 +46,10 @@ int StoreFromEcho(const std::string& data_path, const std::string& name) {
   ShowMessages(load.messages);
   if (load.ends_program || !load.rebuilt_from_echo) return 1;
 
+  const std::optional<std::vector<std::byte>> typed = plat::ReadWholeFile(EchoFilePath(position));
   const CheckReport store = StorePositionLocked(model, position, settings);
   ShowMessages(store.messages);
+  if (!store.stored() && typed) RestoreEchoText(EchoFilePath(position), *typed);
   return store.stored() ? 0 : 1;
 }
 

@@ -11,7 +11,9 @@ namespace kelmf {
 // Every message goes through plat::MessageBox. Returns 0 when the geometry was
 // stored (GEOMETRY = 1); 1 after the message of a missing or empty echo text,
 // of a load that failed or did not rebuild the model, or of a store that did
-// not complete (a mechanism: "Singularity in row %d", and no INVERSE).
+// not complete (a mechanism: "Singularity in row %d", and no INVERSE). The
+// echo text is the input of this store: one that does not complete leaves it
+// as it was typed (the store's rewrite of it is undone).
 int StoreFromEcho(const std::string& data_path, const std::string& name);
 
 }  // namespace kelmf

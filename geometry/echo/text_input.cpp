@@ -1,10 +1,12 @@
 #include "geometry/echo/text_input.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "common/echo/card_reader.h"
 #include "common/position/file_names.h"
 #include "common/position/model_defaults.h"
 #include "common/records/capacities.h"
@@ -75,7 +77,47 @@ common::Result ReadSupports(FrameModel& model, const Lines& node_lines, const Li
   return common::Result::Ok();
 }
 
+// An input error for the first line of the section whose numbers do not all
+// fit the floats of the records.
+template <std::size_t N>
+common::Result CheckNumbers(const Lines& lines, const std::array<common::echo::ColumnKind, N>& kinds) {
+  for (std::string_view line : lines.value_or(std::vector<std::string_view>{})) {
+    if (const auto number = common::echo::ReadCard(line, kinds).FirstUnfitNumber()) {
+      return common::Result::Fail("Input error: " + common::echo::UnfitNumberProblem(*number, line) + ".", "Error");
+    }
+  }
+  return common::Result::Ok();
+}
+
+// The numbers computed from the text (lengths, directions, EA, EI) fit the
+// floats of ELEMENTS too.
+common::Result CheckElementNumbers(const FrameModel& model) {
+  for (int e = 1; e <= model.elements.count(); ++e) {
+    if (common::FirstNonFiniteNumber(model.elements[e])) {
+      return common::Result::Fail("Input error: element " + std::to_string(e) +
+                                      " gives numbers too large for the files (its length, EA or EI).",
+                                  "Error");
+    }
+  }
+  return common::Result::Ok();
+}
+
+// Every number of the text fits the float it is stored in.
+common::Result CheckTextNumbers(const common::echo::EchoText& text) {
+  namespace columns = echo::columns;
+  const auto parabola = LineAfterKeyword(text, echo::kParabolaSection);
+  return FirstFailure(
+      {CheckNumbers(CountedSection(text, echo::kMaterialSection, common::kMaxMaterials), columns::kMaterial),
+       CheckNumbers(CountedSection(text, echo::kCrossSectionSection, common::kMaxCrossSections),
+                    columns::kCrossSection),
+       CheckNumbers(CountedSection(text, echo::kElementSection, common::kMaxElements), columns::kElement),
+       CheckNumbers(CountedSection(text, echo::kNodeSection, common::kMaxNodes), columns::kNode),
+       CheckNumbers(CountedSection(text, echo::kSupportSection, common::kMaxSupports), columns::kSupport),
+       CheckNumbers(parabola ? Lines(std::vector<std::string_view>{*parabola}) : Lines(), columns::kParabola)});
+}
+
 common::Result Convert(FrameModel& model, const common::echo::EchoText& text) {
+  if (common::Result numbers = CheckTextNumbers(text); !numbers) return numbers;
   model.params.set_vertical_sign(-1);
   ReadTitle(model, text);
   if (Lines lines = CountedSection(text, echo::kMaterialSection, common::kMaxMaterials)) {
@@ -99,7 +141,8 @@ common::Result Convert(FrameModel& model, const common::echo::EchoText& text) {
   model.params.set_element_result_file_count(0);
   if (common::Result rebuilt = RebuildTopology(model); !rebuilt) return rebuilt;
   ComputeElementGeometry(model);
-  return FillElementStiffness(model);
+  if (common::Result stiffness = FillElementStiffness(model); !stiffness) return stiffness;
+  return CheckElementNumbers(model);
 }
 
 }  // namespace

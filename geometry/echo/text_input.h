@@ -25,7 +25,9 @@ namespace kelmf {
 // Counts beyond the limits are cut without a message; a section ends at the
 // next keyword line whatever its count says. A support entry whose node is
 // not in the NODES section, an element whose material or cross section does
-// not exist, or a failed node rebuild is an input error: the message is
+// not exist, a number that is not finite or does not fit a float (the line
+// named), an element whose length, EA or EI does not fit a float, or a failed
+// node rebuild is an input error: the message is
 // returned and neither the model nor any file changes. A file that cannot be
 // written is reported after all have been tried.
 common::Result ConvertTextInput(FrameModel& model, const common::echo::EchoText& text,

@@ -288,6 +288,46 @@ TEST(ConvertTextInput, AnElementOfAMissingMaterialChangesNothing) {
   EXPECT_EQ(model.elements.count(), 0);
 }
 
+// A number beyond a float in any section refuses the text, naming the line;
+// the model and its files stay as they were.
+TEST(ConvertTextInput, ANumberBeyondAFloatIsAnInputErrorNamingItsLine) {
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* number;
+  } cases[] = {
+      {"1 30000000.00 0.200000", "1 1E+99 0.200000", nullptr},  // kDecimal: read as 1, no exponent
+      {"1 0.300 0.500 1.5000E-01 3.1250E-03", "1 0.300 0.500 1E+99 3.1250E-03", "1E+99"},
+      {"1 0.300 0.500 1.5000E-01 3.1250E-03", "1 0.300 0.500 1.5000E-01 1e999", "1E999"},
+      {"1 0.00 0.00 5.00 0.00 0 0 1 1 1 1", "1 0.00 0.00 1234567890123456789012345678901234567890 0.00 0 0 1 1 1 1",
+       "1234567890123456789012345678901234567890"},
+      {"2 5.00 0.00  0.0000E+00", "2 5.00 0.00  1E+99", "1E+99"},
+      {"1 0.00 0.00  1.0000E+00", "1 0.00 1e39  1.0000E+00", "1E39"},
+      // Numbers that fit, whose EA (E times A) does not.
+      {"1 0.300 0.500 1.5000E-01 3.1250E-03", "1 0.300 0.500 3E+38 3.1250E-03", ""},
+  };
+  for (const auto& c : cases) {
+    std::string text = kSmallFrame;
+    text.replace(text.find(c.from), std::string(c.from).size(), c.to);
+    const common::Position position = TestPosition();
+    plat::RemoveFile(position.folder() + "ELEMENTS.12");
+    FrameModel model = StartModel();
+    const common::Result result = RebuildFromBytes(model, position, text);
+    if (!c.number) {
+      EXPECT_TRUE(result.ok()) << c.to << ": " << result.text();
+      continue;
+    }
+    ASSERT_FALSE(result.ok()) << c.to;
+    const std::string line = text.substr(text.find(c.to), text.find('\n', text.find(c.to)) - text.find(c.to));
+    EXPECT_EQ(result.text(), *c.number ? std::string("Input error: the number ") + c.number + " in the line \"" +
+                                             line + "\" is too large."
+                                       : std::string("Input error: element 1 gives numbers too large for the "
+                                                     "files (its length, EA or EI)."));
+    EXPECT_EQ(model.elements.count(), 0) << c.to;
+    EXPECT_FALSE(plat::FileExists(position.folder() + "ELEMENTS.12")) << c.to;
+  }
+}
+
 TEST(ReadEchoLines, ReadsThePositionFolderOnly) {
   const common::Position position = TestPosition();
   ASSERT_EQ(EchoFileName(position), "ECHO_G.12.TXT");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/position/position_lock.h"
+#include "geometry/app/store_from_echo.h"
 #include "geometry/check/check_report.h"
 #include "geometry/position/load_position_files.h"
 #include "geometry/position/store_position.h"
@@ -17,6 +18,7 @@
 #include "geometry/tests/position_fixture.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/testing/testing.h"
 #include "platform/testing/write_faults.h"
 #include "platform/text_file.h"
 
@@ -128,6 +130,22 @@ TEST(StorePosition, AMechanismIsNotStored) {
   const CheckReport report = StorePosition(model, position, TestSettings());
   EXPECT_GT(report.result, 0);
   EXPECT_TRUE(Shows(report, "Singularity in row " + std::to_string(report.result)));
+  ExpectNoInverse(position);
+  EXPECT_EQ(GeometryMarker(position), 0);
+}
+
+// A store from the echo text that does not complete leaves the text exactly as
+// typed: its comments and its spelling of numbers stay.
+TEST(StoreFromEcho, AMechanismLeavesTheEchoTextAsTyped) {
+  const common::Position position = testing::ExamplePosition("BEAM2");
+  const std::string typed =
+      "TITLE\nA beam that slides\nMATERIAL\n1\n1 30000000 0.2\nCROSSECTIONS\n1\n1 0.3 0.5 1.5E-01 3.125E-03\n"
+      "ELEMENTS\n1\n1 0 0 5 0 0 0 1 1\nNODES\n2\n1 0 0 0 1 0\n2 5 0 0 1 0\n; nothing holds it along x\n";
+  ASSERT_TRUE(plat::WriteBlock(position.TextFile("ECHO_G"), typed.data(), typed.size()));
+  plat::testing::MessageBoxScript boxes;
+  EXPECT_EQ(StoreFromEcho(position.data_path(), position.name()), 1);
+  EXPECT_EQ(ReadBytes(position.TextFile("ECHO_G")), typed);
+  EXPECT_FALSE(plat::FileExists(position.TextFile("ECHO_G") + ".RESTORE"));
   ExpectNoInverse(position);
   EXPECT_EQ(GeometryMarker(position), 0);
 }

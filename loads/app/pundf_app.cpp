@@ -28,6 +28,12 @@ int RunPundf(std::string_view command_line) {
     Show(start.message());
     if (start.ends_program()) return start.exit_code();
   }
+  // An echo text that is there but cannot be read must not leave the old load cases to be computed.
+  if (common::Result readable = line->rebuild ? CheckLoadEchoReadable(model.position) : common::Result::Ok();
+      !readable) {
+    Show(readable);
+    return -1;
+  }
   if (line->rebuild && CheckLoadEchoFile(model.position) && plat::FileExists(model.position.TextFile("ECHO_L"))) {
     common::PositionLock lock;
     if (common::Result held = common::HoldPositionLock(lock, model.position); !held) {

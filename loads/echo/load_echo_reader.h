@@ -2,6 +2,7 @@
 // Reading the load echo text: its lines with their kinds and the entries of
 // its load cases.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ struct LoadEchoText {
 // length; only line ends are stripped) and finds its entries. A missing file:
 // " The file <path> does not exist" (caption "Hint").
 common::Outcome<LoadEchoText> ReadLoadEchoFile(const std::string& path);
+
+// The first line (0-based) that a rebuild would lose because it belongs to no
+// load case: a line before the first entry other than "LOAD CASES" and blank
+// lines, or an "LC" line that starts no entry (its number 0 or none) and is no
+// title line. nullopt when every line has its entry.
+std::optional<std::size_t> LineOfNoLoadCase(const LoadEchoText& echo);
 
 // "The file <path> is too large, not all LC have been read." (caption "Hint").
 common::Result TooLargeMessage(const std::string& path);

@@ -67,6 +67,14 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
     messages.push_back(NoLoadCaseMessage(path));
     return messages;
   }
+  // A load case whose "LC" line the rebuild cannot read would be lost with the rewritten text.
+  if (const auto line = LineOfNoLoadCase(*echo)) {
+    messages.push_back(common::Result::Fail("The echo text " + path + " is not rebuilt: its line " +
+                                                std::to_string(*line + 1) + " \"" + echo->text.lines[*line] +
+                                                "\" belongs to no load case.",
+                                            "Error"));
+    return messages;
+  }
   if (echo->cut()) messages.push_back(TooLargeMessage(path));
   // The echo text and the listing are held while the load cases are stored, and written at the
   // end; the echo text on disk stays as it is until its new text is whole.

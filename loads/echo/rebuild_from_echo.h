@@ -21,7 +21,9 @@ namespace pundf {
 // replaces them). The old echo text stays in place until the new one is written
 // whole; it then takes the old one's name. An echo text with no entry at all
 // (no "LC" line that reads) is left untouched and nothing is stored: the one
-// message is NoLoadCaseMessage.
+// message is NoLoadCaseMessage. A text with a line of no load case
+// (LineOfNoLoadCase: "LC 0", text before the first entry) is named with that
+// line and left untouched as well: nothing is rebuilt.
 std::vector<common::Result> RebuildAllLoadCases(LoadModel& model);
 
 // "No load case (a line "LC <number>") was found in the file <path>. The file

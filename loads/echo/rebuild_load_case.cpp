@@ -65,6 +65,17 @@ struct Builder {
         "Load case " + std::to_string(number) + " of " + path + ": " + text + ".", "Hint"));
   }
 
+  // A data line read as a card; nullopt, with the problem set, when one of its
+  // numbers does not fit the float it is stored in.
+  std::optional<common::echo::Card> Read(const std::string& line, std::span<const ColumnKind> kinds) {
+    common::echo::Card card = common::echo::ReadCard(line, kinds);
+    if (const auto number = card.FirstUnfitNumber()) {
+      problem = common::echo::UnfitNumberProblem(*number, line);
+      return std::nullopt;
+    }
+    return card;
+  }
+
   // A table count from the entry's count line, cut to the table's slots.
   int Capped(int count, int capacity, const char* what) {
     if (count <= capacity) return count;
@@ -124,7 +135,9 @@ void ReadLineLoads(Builder& b, int count) {
   const std::size_t loads = b.entry.DataLines(*at + 1, 2 * static_cast<std::size_t>(count)) / 2;
   for (std::size_t i = 0; i < loads && !b.problem; ++i) {
     const int n = static_cast<int>(i) + 1;
-    const auto card = common::echo::ReadCard(b.entry.line(*at + 2 + 2 * i), kKinds);
+    const auto read = b.Read(b.entry.line(*at + 2 + 2 * i), kKinds);
+    if (!read) return;
+    const auto& card = *read;
     const int e = card[0].whole;
     if (e < 1 || e > b.geometry.element_count()) {
       b.problem = Beyond("line load", n, "element", e, b.geometry.element_count());
@@ -166,7 +179,9 @@ void ReadPointLoads(Builder& b, int count) {
   const std::size_t loads = b.entry.DataLines(*at + 1, 2 * static_cast<std::size_t>(count)) / 2;
   for (std::size_t i = 0; i < loads && !b.problem; ++i) {
     const int n = static_cast<int>(i) + 1;
-    const auto card = common::echo::ReadCard(b.entry.line(*at + 2 + 2 * i), kKinds);
+    const auto read = b.Read(b.entry.line(*at + 2 + 2 * i), kKinds);
+    if (!read) return;
+    const auto& card = *read;
     const int node = card[1].whole, e = card[2].whole;
     if (node > g.node_count()) {
       b.problem = Beyond("point load", n, "node", node, g.node_count());
@@ -205,9 +220,11 @@ void ReadPointLoads(Builder& b, int count) {
   }
 }
 
-double ValueOf(const std::string& line) {
+std::optional<double> ValueOf(Builder& b, const std::string& line) {
   static constexpr ColumnKind kKinds[] = {ColumnKind::kReal};
-  return common::echo::ReadCard(line, kKinds)[0].real;
+  const auto card = b.Read(line, kKinds);
+  if (!card) return std::nullopt;
+  return (*card)[0].real;
 }
 
 void ReadTemperature(Builder& b) {
@@ -216,7 +233,11 @@ void ReadTemperature(Builder& b) {
   const std::size_t lines = b.entry.DataLines(*at + 1, 3);
   if (lines == 0) return;
   double values[3] = {0.0, 0.0, 0.0};
-  for (std::size_t k = 0; k < lines; ++k) values[k] = ValueOf(b.entry.line(*at + 1 + k));
+  for (std::size_t k = 0; k < lines; ++k) {
+    const auto value = ValueOf(b, b.entry.line(*at + 1 + k));
+    if (!value) return;
+    values[k] = *value;
+  }
   auto& p = b.lc.params;
   p.set_uniform_temperature(common::echo::ToFloat(values[0]));
   p.set_delta_t(values[1]);
@@ -251,7 +272,9 @@ void ReadSettlements(Builder& b) {
                                           ColumnKind::kReal};
   auto& supports = b.lc.settlements;
   for (std::size_t k = 0; k < section->lines; ++k) {
-    const auto card = common::echo::ReadCard(b.entry.line(section->first + k), kKinds);
+    const auto read = b.Read(b.entry.line(section->first + k), kKinds);
+    if (!read) return;
+    const auto& card = *read;
     const int i = card[0].whole;
     if (i < 1 || i > supports.count()) {
       b.problem = "settlement " + std::to_string(k + 1) + " names support " + std::to_string(i) +
@@ -272,7 +295,9 @@ void ReadPrestress(Builder& b) {
   if (!section) return;
   static constexpr ColumnKind kKinds[] = {ColumnKind::kWhole, ColumnKind::kReal};
   for (std::size_t k = 0; k < section->lines; ++k) {
-    const auto card = common::echo::ReadCard(b.entry.line(section->first + k), kKinds);
+    const auto read = b.Read(b.entry.line(section->first + k), kKinds);
+    if (!read) return;
+    const auto& card = *read;
     const int e = card[0].whole;
     if (e < 1 || e > b.geometry.element_count()) {
       b.problem = Beyond("prestress entry", static_cast<int>(k) + 1, "element", e, b.geometry.element_count());
@@ -298,9 +323,10 @@ void BuildLoadCase(Builder& b) {
   if (const auto at = b.entry.Find(kEchoTitle); at && *at + 1 < b.entry.size()) p.set_title(b.entry.line(*at + 1));
   if (const auto at = b.entry.Find(kEchoGravity); at && b.entry.DataLines(*at + 1, 1) == 1) {
     static constexpr ColumnKind kKinds[] = {ColumnKind::kReal, ColumnKind::kReal};
-    const auto card = common::echo::ReadCard(b.entry.line(*at + 1), kKinds);
-    p.set_gamma(card[0].real);
-    p.set_covering(card[1].real);
+    const auto card = b.Read(b.entry.line(*at + 1), kKinds);
+    if (!card) return;
+    p.set_gamma((*card)[0].real);
+    p.set_covering((*card)[1].real);
     p.set_gravity_flag(1);
   }
   ReadLineLoads(b, lines);

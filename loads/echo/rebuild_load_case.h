@@ -29,7 +29,8 @@ namespace pundf {
 // - PRESTRESS: the entries in PL's count and in the PRESTRESS file.
 // Counts beyond a table's 100 slots read the first 100 (with a message). An
 // entry numbered outside 1..99, a load naming a node, element or support that
-// the frame lacks, or a force without a direction, refuses the load case with a
+// the frame lacks, a force without a direction, or a number that is not finite
+// or does not fit a float (its line named), refuses the load case with a
 // message naming the echo text; nothing is written then.
 StoreReport RebuildLoadCase(LoadModel& model, const LoadEchoText& echo, std::size_t k);
 

@@ -29,4 +29,11 @@ bool CheckLoadEchoFile(const common::Position& position) {
   return true;
 }
 
+common::Result CheckLoadEchoReadable(const common::Position& position) {
+  const std::string path = position.TextFile("ECHO_L");
+  const bool present = plat::FileExists(path) || plat::FolderExists(path);
+  if (!present || Opens(path)) return common::Result::Ok();
+  return common::Result::Fail("The file " + path + " cannot be read.", "Error");
+}
+
 }  // namespace pundf

@@ -21,6 +21,13 @@ Problem CheckLineLoads(const common::LineLoadTable& loads, const Geometry& geome
 Problem CheckSettlements(const common::NodeRefTable& settlements, const Geometry& geometry);
 Problem CheckPrestress(const common::PrestressTable& prestress, const Geometry& geometry);
 
+// Every number the files of the load case would hold is finite: the PL block,
+// the point loads, the line loads as stored (`file_line_loads`: integrated,
+// with the gravity loads), the temperatures, settlements and prestress. A load
+// too large for the floats of the files ("line load 2 holds a number too large
+// for the files") is refused, never written as an infinity.
+Problem CheckFiniteNumbers(const LoadCase& lc, const common::LineLoadTable& file_line_loads);
+
 // "The file <path> is damaged: <problem>." with the caption "Error".
 common::Result DamagedFile(const std::string& path, const std::string& problem);
 

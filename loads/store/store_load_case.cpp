@@ -175,6 +175,10 @@ StoreReport WriteLoadCaseFiles(LoadModel& model) {
     report.refused = line_loads.failure();
     return report;
   }
+  if (Problem problem = CheckFiniteNumbers(lc, *line_loads)) {
+    report.refused = Refusal(number, *problem);
+    return report;
+  }
   const common::Position& pos = model.position;
   common::LoadCaseParams& p = lc.params;
   const int users = lc.line_loads.count();

@@ -216,6 +216,40 @@ TEST(RebuildAllLoadCases, EntryOfNoLoadCaseNumberStaysUnlogged) {
   EXPECT_FALSE(plat::FileExists(model.position.LoadCaseFile(fn::kLoadCaseParams, 1)));
 }
 
+// Lines that belong to no load case (an "LC" line whose number reads 0, text
+// before the first entry) would be lost by the rewrite: the text is named with
+// the line and nothing is rebuilt.
+TEST(RebuildAllLoadCases, ALineOfNoLoadCaseLeavesEverythingAsItWas) {
+  struct Case {
+    const char* text;
+    const char* line;
+    int number;
+  } cases[] = {
+      {"LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\none\r\nLC 0\r\n0 0 1\r\nTITLE\r\nzero\r\n", "LC 0", 6},
+      {"LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\none\r\nLC\r\n0 0 1\r\n", "LC", 6},
+      {"LOAD CASES\r\n0 0 1\r\nTITLE\r\nlost\r\nLC 2\r\n0 0 1\r\nTITLE\r\ntwo\r\n", "0 0 1", 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    LoadModel model = testing::LoadedModel(testing::HingedPortal());
+    const std::string path = model.position.TextFile("ECHO_L");
+    ASSERT_TRUE(plat::WriteBlock(path, c.text, std::strlen(c.text)));
+    const auto messages = RebuildAllLoadCases(model);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text(), "The echo text " + path + " is not rebuilt: its line " + std::to_string(c.number) +
+                                      " \"" + c.line + "\" belongs to no load case.");
+    EXPECT_EQ(messages[0].caption(), "Error");
+    EXPECT_EQ(testing::ReadText(path), c.text);
+    EXPECT_FALSE(plat::FileExists(model.position.File(fn::kDiary)));
+    EXPECT_FALSE(plat::FileExists(model.position.FolderFile("TIMELW")));
+  }
+  // A title that reads "LC 0", blank lines and the header before the first entry are no such lines.
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  const std::string text = "\r\nLOAD CASES\r\n\r\nLC 1\r\n0 0 1\r\nTITLE\r\nLC 0\r\n";
+  ASSERT_TRUE(plat::WriteBlock(model.position.TextFile("ECHO_L"), text.data(), text.size()));
+  EXPECT_TRUE(RebuildAllLoadCases(model).empty());
+}
+
 TEST(RebuildAllLoadCases, TextBeyond6000LinesIsKeptAndNamed) {
   LoadModel model = testing::LoadedModel(testing::HingedPortal());
   std::string text = "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\n";

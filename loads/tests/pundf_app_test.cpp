@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <thread>
 
 #include "common/position/file_names.h"
@@ -128,6 +131,35 @@ TEST(PundfProgram, RebuildWithoutEchoTextEndsWithoutWritingAnything) {
   EXPECT_EQ(run.messages, "");
   EXPECT_FALSE(plat::FileExists(pos.FolderFile("TIMELW")));
   EXPECT_FALSE(plat::FileExists(pos.File(fn::kDiary)));
+}
+
+// An echo text that cannot be read (a folder in its place, a file without read
+// permission) is named and stops the rebuild: the old load cases stay unread.
+TEST(PundfProgram, RebuildOfAnUnreadableEchoTextNamesItAndFails) {
+  for (const bool folder : {true, false}) {
+    SCOPED_TRACE(folder ? "folder" : "no read permission");
+    const LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());
+    const common::Position& pos = model.position;
+    const std::string path = pos.TextFile("ECHO_L");
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+    if (folder) {
+      ASSERT_TRUE(plat::MakeFolder(path));
+    } else {
+      ASSERT_TRUE(plat::CopyFile(plat::testing::SourceFolder() + "examples/ECHO_L.BEAM2.TXT", path, true));
+      ASSERT_EQ(chmod(path.c_str(), 0), 0);
+      if (std::FILE* f = std::fopen(path.c_str(), "rb")) {  // root reads it anyway
+        std::fclose(f);
+        continue;
+      }
+    }
+    const ProgramRun run = RunPundf({pos.ext(), "@" + pos.data_path(), "@G"});
+    EXPECT_EQ(run.exit_code, 255);
+    EXPECT_EQ(run.messages, "Error\tThe file " + path + " cannot be read.\n");
+    EXPECT_FALSE(plat::FileExists(pos.FolderFile("TIMELW")));
+    EXPECT_FALSE(plat::FileExists(pos.File(fn::kDiary)));
+    EXPECT_TRUE(folder ? plat::FolderExists(path) : plat::FileExists(path));
+  }
 }
 
 TEST(PundfProgram, AnUnattendedWindowThatNobodyCanEndEndsAtOnce) {

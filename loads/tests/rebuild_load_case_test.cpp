@@ -264,6 +264,17 @@ TEST(RebuildLoadCase, IndexOutOfRangeRefusesTheLoadCase) {
        "line load 1 lies on element 0, the frame has 3 elements"},
       {"0 0 0\nTITLE\n\nSETTLEMENT\n1\n3 0.1 0 0\n", "settlement 1 names support 3, the frame has 2 supports"},
       {"0 0 0\nTITLE\n\nPRESTRESS\n1\n7 100\n", "prestress entry 1 lies on element 7, the frame has 3 elements"},
+      // Numbers beyond a float never reach the records.
+      {"1 0 0\nTITLE\n\nPOINTLOADS\n1 x\nE 2 0 0 1E+99 X\n",
+       "the number 1E+99 in the line \"E 2 0 0 1E+99 X\" is too large"},
+      {"0 1 0\nTITLE\n\nLINELOADS\n1 x\n1 1 0 0 0 0 0 0 1e999 1 Y\n",
+       "the number 1E999 in the line \"1 1 0 0 0 0 0 0 1e999 1 Y\" is too large"},
+      {"0 0 0\nTITLE\n\nGRAVITYLOAD\n1234567890123456789012345678901234567890 0\n",
+       "the number 1234567890123456789012345678901234567890 in the line "
+       "\"1234567890123456789012345678901234567890 0\" is too large"},
+      {"0 0 0\nTITLE\n\nTEMPERATURE\n10\n1E+39\n1.2E-05\n", "the number 1E+39 in the line \"1E+39\" is too large"},
+      {"0 0 0\nTITLE\n\nSETTLEMENT\n1\n2 0 1E+99 0\n", "the number 1E+99 in the line \"2 0 1E+99 0\" is too large"},
+      {"0 0 0\nTITLE\n\nPRESTRESS\n1\n2 1E+99\n", "the number 1E+99 in the line \"2 1E+99\" is too large"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.problem);

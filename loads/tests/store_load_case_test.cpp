@@ -187,6 +187,19 @@ TEST(StoreLoadCase, RefusesWhatItCannotStoreAndWritesNothing) {
          m.load_case.params.set_gravity_flag(1);
        },
        "Element 2 has cross section 3, the frame has 1 cross sections: no gravity load."},
+      // Typed values that fit a float, whose integrated forces do not.
+      {"a line load too large for the files",
+       [](LoadModel& m) {
+         m.load_case.line_loads.Append(testing::WholeLoad(m.geometry, 1, 'Y', 1, 1));
+         m.load_case.line_loads.Append(testing::WholeLoad(m.geometry, 2, 'Y', 3e38f, 3e38f));
+       },
+       "Load case 1 cannot be stored: line load 2 holds a number too large for the files."},
+      {"a gravity load too large for the files",
+       [](LoadModel& m) {
+         m.load_case.params.set_gamma(1e300);
+         m.load_case.params.set_gravity_flag(1);
+       },
+       "Load case 1 cannot be stored: line load 1 holds a number too large for the files."},
       {"number 0", [](LoadModel& m) { SetNumber(m, 0); },
        "Load case 0 cannot be stored: load cases are numbered 1 to 99."},
   };

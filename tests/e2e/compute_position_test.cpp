@@ -336,6 +336,23 @@ TEST(ComputePositionProgram, FailingStepIsReported) {
   EXPECT_NE(run.messages.find("The geometry of position BAD was not stored."), std::string::npos) << run.messages;
 }
 
+// A load echo text that cannot be read (a folder in its place) stops the road
+// with its name; the load cases computed before are not computed again.
+TEST(ComputePositionProgram, AnUnreadableLoadEchoStopsTheRoad) {
+  const common::Position position = ComputedExample("BEAM2");
+  const std::string echo_l = position.TextFile("ECHO_L");
+  ASSERT_TRUE(plat::RemoveFile(echo_l));
+  ASSERT_TRUE(plat::MakeFolder(echo_l));
+  const std::string files = ReadBytes(position.FolderFile("FILES"));
+  const std::string lastd = ReadBytes(position.FolderFile("LASTD"));
+  const auto run = ComputePosition(position);
+  EXPECT_NE(run.exit_code, 0);
+  EXPECT_NE(run.messages.find("Error\tThe file " + echo_l + " cannot be read.\n"), std::string::npos) << run.messages;
+  EXPECT_EQ(ReadBytes(position.FolderFile("FILES")), files);
+  EXPECT_EQ(ReadBytes(position.FolderFile("LASTD")), lastd);
+  EXPECT_TRUE(plat::FolderExists(echo_l));
+}
+
 common::Result WriteJob(const common::Position& position, const std::vector<int>& load_cases) {
   auto job = common::MakeSolverJob(load_cases);
   if (!job) return job.failure();

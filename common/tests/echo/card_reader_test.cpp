@@ -173,4 +173,30 @@ TEST(CardReader, LongFieldsAndManyFieldsAreReadWhole) {
   EXPECT_EQ(element[10].whole, 111);
 }
 
+// Numbers beyond the float range are found; the limit itself, an underflow to 0
+// and the whole columns (cut at the int's limit) fit.
+TEST(CardReader, NumbersThatDoNotFitAFloat) {
+  struct Case {
+    const char* line;
+    const char* unfit;  // nullptr: every number fits
+  } cases[] = {
+      {"1 0 0 3.4E+38 0 0", nullptr},
+      {"1 0 0 -3.4E+38 0 0", nullptr},
+      {"1 0 0 1e-999 0 0", nullptr},
+      {"99999999999999 0 0 0 0 0", nullptr},
+      {"1 0 0 3.5E+38 0 0", "3.5E+38"},
+      {"1 0 0 0 -1E+39 0", "-1E+39"},
+      {"1 1e999 0 0 0 0", "1E999"},
+      {"1 0 0 0 0 1234567890123456789012345678901234567890", "1234567890123456789012345678901234567890"},
+  };
+  for (const auto& c : cases) {
+    const auto unfit = ReadCard(c.line, kNode).FirstUnfitNumber();
+    if (c.unfit == nullptr) {
+      EXPECT_FALSE(unfit) << c.line;
+    } else {
+      EXPECT_EQ(unfit.value_or("(fits)"), c.unfit) << c.line;
+    }
+  }
+}
+
 }  // namespace
