@@ -38,22 +38,27 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 bool EnsureDataPath(const std::string& path, AskedBy asked_by) {
   if (plat::FolderExists(path)) return true;
-  const std::vector<std::string> parts = PartsOf(path);
   if (path.empty() || path.front() != '/') {
+    const std::vector<std::string> parts = PartsOf(path);
     const std::string drive = parts.empty() ? path : parts.front();
     Fail(asked_by, "Drive " + drive + " not available!", "Drive " + drive + " does not exist!");
     return false;
   }
-  std::string reached;
-  for (const std::string& part : parts) {
-    reached += "/" + part;
-    if (plat::FolderExists(reached)) continue;
-    if (plat::FileExists(reached) || !plat::MakeFolder(reached) || !plat::FolderExists(reached)) {
-      Fail(asked_by, "Path " + reached + " cannot be generated!", "Folder " + reached + " cannot be generated!");
-      return false;
-    }
+  if (const std::string failed = MakeFolderLevels(path); !failed.empty()) {
+    Fail(asked_by, "Path " + failed + " cannot be generated!", "Folder " + failed + " cannot be generated!");
+    return false;
   }
   return true;
+}
+
+std::string MakeFolderLevels(std::string_view path) {
+  std::string reached;
+  for (const std::string& part : PartsOf(path)) {
+    reached += "/" + part;
+    if (plat::FolderExists(reached)) continue;
+    if (plat::FileExists(reached) || !plat::MakeFolder(reached) || !plat::FolderExists(reached)) return reached;
+  }
+  return {};
 }
 
 std::string DataPathRefusal(std::string_view path) {

@@ -15,6 +15,10 @@ enum class AskedBy { kOkButton, kEnterKey };
 // "Error" names the part reached so far, and the result is false.
 bool EnsureDataPath(const std::string& path, AskedBy asked_by);
 
+// Makes the absolute folder `path` level by level. Empty when it exists
+// afterwards; else the path of the level that could not be made.
+std::string MakeFolderLevels(std::string_view path);
+
 // The most a data path may hold (DPATH keeps 240 characters with its final "/").
 inline constexpr std::size_t kMaxDataPath = 239;
 // Empty when `path` can be a data path; else the message that refuses it
