@@ -150,6 +150,7 @@ TEST_F(DataPathDialogsTest, DupTreeTakesTheNameAfterSdir) {
     ASSERT_TRUE(plat::testing::SelectTreePath(d, CDiaDupTree::kTree, tmp_ + "/d/Plain"));
     EXPECT_EQ(ItemText(d, CDiaDupTree::kOldEdit), "Beam2");  // a folder without SDIR changes nothing
     for (const auto& control : plat::testing::ControlsOf(d)) EXPECT_TRUE(control.visible) << control.id;
+    testing::SaveSnapshot(d, "quentaris-copy-position-tree.png");
     Press(d, plat::IDOK);
   });
   CDiaDupTree dialog(state_.data_path_without_slash());
@@ -174,6 +175,7 @@ TEST_F(DataPathDialogsTest, PathDialogRefusesInvalidFoldersAndOffersToMakeMissin
     EXPECT_FALSE(d.Ended());
     EXPECT_FALSE(plat::FolderExists(tmp_ + "/n1"));
     for (const auto& control : plat::testing::ControlsOf(d)) EXPECT_TRUE(control.visible) << control.id;
+    testing::SaveSnapshot(d, "quentaris-folder-with-edit.png");
     script_.AnswerBox(plat::IDYES);
     Press(d, plat::IDOK);
   });
