@@ -322,23 +322,12 @@ LRESULT FolderTree::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       GetClientRect(&client);
       const int page = std::max(1, client.bottom / RowHeight());
       const int n = static_cast<int>(Rows().size());
-      int top = top_;
-      if (message == WM_MOUSEWHEEL) {
-        top -= 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-      } else {
-        switch (LOWORD(wParam)) {
-          case SB_LINEUP: --top; break;
-          case SB_LINEDOWN: ++top; break;
-          case SB_PAGEUP: top -= page; break;
-          case SB_PAGEDOWN: top += page; break;
-          case SB_THUMBTRACK:
-          case SB_THUMBPOSITION: top = HIWORD(wParam); break;
-          case SB_TOP: top = 0; break;
-          case SB_BOTTOM: top = n; break;
-          default: return 0;
-        }
-      }
-      top_ = std::clamp(top, 0, std::max(0, n - page));
+      const std::optional<int> top =
+          message == WM_VSCROLL
+              ? ScrolledTopLine(wParam, top_, page, n)
+              : std::clamp(top_ - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA, 0, std::max(0, n - page));
+      if (!top) return 0;
+      top_ = *top;
       UpdateScrollBar();
       Invalidate();
       return message == WM_MOUSEWHEEL ? 1 : 0;

@@ -28,8 +28,7 @@ bool CDiaDupTree::OnInitDialog() {
 }
 
 bool CDiaDupTree::OnNotify(plat::WPARAM wParam, plat::LPARAM lParam, plat::LRESULT* result) {
-  const auto* header = reinterpret_cast<const plat::NMHDR*>(lParam);
-  if (header && header->idFrom == kTree && (header->code == plat::TVN_SELCHANGED || header->code == plat::NM_DBLCLK)) {
+  if (TreeSelectionNotified(lParam, kTree)) {
     TakeSelectedFolder();
     *result = 0;
     return true;

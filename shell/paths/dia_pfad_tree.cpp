@@ -38,8 +38,7 @@ bool CDiaPfadTree::OnInitDialog() {
 }
 
 bool CDiaPfadTree::OnNotify(plat::WPARAM wParam, plat::LPARAM lParam, plat::LRESULT* result) {
-  const auto* header = reinterpret_cast<const plat::NMHDR*>(lParam);
-  if (header && header->idFrom == kTree && (header->code == plat::TVN_SELCHANGED || header->code == plat::NM_DBLCLK)) {
+  if (TreeSelectionNotified(lParam, kTree)) {
     const std::string path = tree_.GetSelectedPath();
     if (!path.empty()) SetDlgItemText(kPathEdit, path);
     *result = 0;

@@ -44,8 +44,7 @@ bool CPathDialog::OnInitDialog() {
 }
 
 bool CPathDialog::OnNotify(plat::WPARAM wParam, plat::LPARAM lParam, plat::LRESULT* result) {
-  const auto* header = reinterpret_cast<const plat::NMHDR*>(lParam);
-  if (header && header->idFrom == kTree && header->code == plat::TVN_SELCHANGED) {
+  if (TreeSelectionNotified(lParam, kTree)) {
     const std::string path = tree_.GetSelectedPath();
     SetDlgItemText(kPathEdit, path);
     SetDlgItemText(kStatus, common::FolderStatusText(path));
