@@ -186,7 +186,8 @@ TEST_F(DataPathDialogsTest, PathDialogRefusesInvalidFoldersAndOffersToMakeMissin
   const auto& shown = script_.shown();
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[1].text, "The folder:\n\n/x/a|b\n\nis invalid. Please reenter.");
-  EXPECT_EQ(shown[2].text, "The folder:\n\n" + tmp_ + "/n1/n2\n\ndoes not exist. Do you want the folder to be created?");
+  EXPECT_EQ(shown[2].text, "The folder:\n\n" + tmp_ +
+                                "/n1/n2\n\ndoes not exist. Do you want the folder to be created?");
   EXPECT_EQ(shown[3].text, shown[2].text);
 }
 
