@@ -12,19 +12,17 @@
 
 #include "Quon/run/run.h"
 #include "common/position/file_names.h"
+#include "mechanics/model/green_coefficients.h"
 
 namespace zedir {
 
 inline constexpr const char* kGreenDisplacementFile = common::file_names::kGreenDisplacements;
-inline constexpr int kGreenCases = 6;
+using mechanics::kGreenCases;
+using mechanics::GreenCoefficients;
 
 struct GreenSums {
   float h = 0, v = 0, r = 0;
 };
-
-// The coefficients of the columns u, v, rotation at the start node, then at the end node, of case
-// k = 1..6 (index k - 1), from the element record's direction, length, EA and EI.
-std::array<std::array<float, 6>, kGreenCases> GreenCoefficients(const common::ElementRecord& element);
 
 // The sums of the six cases of element e.
 std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e);

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <optional>
 
-#include "Quon/elements/node_rotation.h"
 #include "Quon/results/result_files.h"
 #include "Quon/run/equation_listing.h"
 #include "Quon/run/messages.h"
 #include "mechanics/assembly.h"
 #include "mechanics/model/stiffness_matrix_file.h"
+#include "mechanics/model/support_reactions.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
@@ -71,28 +71,12 @@ common::Result ComputeSupportReactions(Run& run) {
     settling[s.dofs[static_cast<std::size_t>(c)]] += s.forces[static_cast<std::size_t>(c)];
   }
 
-  run.support_reactions.assign(static_cast<std::size_t>(n) + 1, 0.0f);
-  const double stiffness = run.params.support_stiffness();
-  mechanics::Vector reactions(n);
-  std::vector<bool> supported(static_cast<std::size_t>(n) + 1, false);
-  for (const common::NodeRecord& node : run.nodes.used()) {
-    const int dofs[3] = {node.dof_u(), node.dof_v(), NodeRotation(node)};
-    for (int d = 1; d <= 3; ++d) {
-      const int q = dofs[d - 1];
-      if (q < 1 || q > n) continue;
-      const double spring = mechanics::SupportSpring(node.support(d), stiffness);
-      if (!(spring > 0.0) && settling[q] == 0.0) continue;
-      const double u = run.displacements[static_cast<std::size_t>(q)];
-      // The load vector holds f plus the settling forces.
-      const double reaction = spring * u - (run.nodal_forces[q] - run.load_vector[q]) - settling[q];
-      supported[static_cast<std::size_t>(q)] = true;
-      reactions[q] = reaction;
-      run.support_reactions[static_cast<std::size_t>(q)] = static_cast<float>(d == 1 ? -reaction : reaction);
-    }
-  }
-  for (int q = 1; q <= n; ++q) {
-    if (supported[static_cast<std::size_t>(q)]) run.nodal_forces[q] = reactions[q];
-  }
+  // The load vector holds f plus the settling forces: K u - f = nodal forces - load vector + settling.
+  const std::vector<mechanics::SupportReaction> reactions = mechanics::SupportReactionsOf(
+      run.nodes, n, run.displacements, run.params.support_stiffness(), [&](int q) { return settling[q] != 0.0; },
+      [&](int q) { return run.nodal_forces[q] - run.load_vector[q] + settling[q]; });
+  run.support_reactions = mechanics::ReactionVector(reactions, n);
+  for (const mechanics::SupportReaction& r : reactions) run.nodal_forces[r.dof] = r.value;
   return WriteSupportValues(run);
 }
 

@@ -14,6 +14,7 @@ inline constexpr const char* kDofs = "DOFSK";  // no count: one record per equat
 inline constexpr const char* kExtents = "EXTENSIOR";
 inline constexpr const char* kPoleExtents = "EXTENSIOPOLESR";
 inline constexpr const char* kGeometryMarker = "GEOMETRY";  // int32
+inline constexpr const char* kGraphicsRequest = "GRAFIKGO";  // int32 1: the shell shows the frame
 inline constexpr const char* kPenWidth = "KELMRDB";         // int32, in the settings folder
 
 // The load cases.

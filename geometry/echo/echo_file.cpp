@@ -20,7 +20,6 @@ namespace {
 constexpr const char* kEchoBase = "ECHO_G";
 constexpr const char* kEchoEditName = "ECHO_G.TMP.TXT";
 constexpr const char* kDimensionListing = "D1.TXT";
-constexpr const char* kGraphicsRequest = "GRAFIKGO";
 constexpr const char* kDofList = "DOFSK";
 constexpr const char* kOutputList = "FILES";
 // The output list's line of the dimension listing.
@@ -38,7 +37,7 @@ common::Result WriteEchoText(const std::string& path, FrameModel& model, const c
 }
 
 common::Result WriteGraphicsRequest(const common::Position& position) {
-  const std::string path = position.File(kGraphicsRequest);
+  const std::string path = position.File(common::file_names::kGraphicsRequest);
   const std::int32_t show = 1;
   return Stored(plat::WriteBlock(path, &show, sizeof show), path);
 }

@@ -94,15 +94,6 @@ common::DrawingExtents ShownExtents(const FrameModel& model) {
 
 }  // namespace
 
-DrawArea DrawAreaOf(const plat::Dc& dc, const plat::Rect& client) {
-  if (dc.IsPrinting()) {
-    return DrawArea{client, static_cast<int>(0.8 * dc.GetDeviceCaps(plat::HORZRES)),
-                    static_cast<int>(0.8 * dc.GetDeviceCaps(plat::VERTRES))};
-  }
-  return DrawArea{client, static_cast<int>(0.9 * (client.right - client.left)),
-                  static_cast<int>(0.9 * (client.bottom - client.top))};
-}
-
 bool Zeichnen(plat::Dc& dc, FrameModel& model, ViewState& view, PenSet& pens, const DrawArea& area) {
   const common::DrawingExtents extents = ShownExtents(model);
   if (!view.zoom_active) model.editor.view_extents = extents;

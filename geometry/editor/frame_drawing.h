@@ -21,6 +21,6 @@ bool Zeichnen(plat::Dc& dc, FrameModel& model, ViewState& view, PenSet& pens, co
 
 // The drawing area of a client rectangle: 0.9 of it on the screen, 0.8 of
 // the page (HORZRES x VERTRES) on a printer.
-DrawArea DrawAreaOf(const plat::Dc& dc, const plat::Rect& client);
+inline DrawArea DrawAreaOf(const plat::Dc& dc, const plat::Rect& client) { return common::PictureRoomOf(dc, client); }
 
 }  // namespace kelmf

@@ -5,41 +5,19 @@
 #include <cstdio>
 
 #include "common/rotated_font.h"
+#include "common/world_mapping.h"
 #include "platform/message_box.h"
 
 namespace kelmf {
 namespace {
-
-// GDI keeps extents in 32-bit integers: a window of a few metres at any scale
-// fits, a huge one is limited rather than wrapped.
-constexpr double kMaxExtent = 1.0e9;
-
-int LimitedExtent(double value) { return static_cast<int>(std::clamp(value, 1.0, kMaxExtent)); }
-
-int Truncated(double value) { return static_cast<int>(std::clamp(value, -kMaxExtent, kMaxExtent)); }
 
 void MapWindow(plat::Dc& dc, ViewState& view, const DrawArea& area, const WorldBox& shown, int drawing_scale,
                double window_scale, int font_size) {
   const double d = drawing_scale;
   view.world_defined = true;
   view.mapped = shown;
-  dc.SetMapMode(plat::MM_ISOTROPIC);
-  dc.SetWindowExt(LimitedExtent((shown.x2 - shown.x1) * d * window_scale),
-                  LimitedExtent((shown.z2 - shown.z1) * d * window_scale));
-  // z points up: the viewport's height is negative and its origin the bottom.
-  dc.SetViewportExt(std::max(area.width, 1), -std::max(area.height, 1));
-  const plat::Size v = dc.GetViewportExt();
-  int ox = 0;
-  int oy = 0;
-  if (dc.IsPrinting()) {
-    ox = (dc.GetDeviceCaps(plat::HORZRES) - v.cx) / 2;
-    oy = (v.cy + dc.GetDeviceCaps(plat::VERTRES)) / 2;
-  } else {
-    ox = (area.client.right - v.cx - area.client.left) / 2;
-    oy = (v.cy - area.client.top + area.client.bottom) / 2;
-  }
-  dc.SetViewportOrg(ox, oy - v.cy);
-  dc.SetWindowOrg(Truncated(shown.x1 * d), Truncated(shown.z1 * d));
+  common::MapWorldWindow(dc, shown.x1 * d, shown.z1 * d, (shown.x2 - shown.x1) * d * window_scale,
+                         (shown.z2 - shown.z1) * d * window_scale, area);
   dc.SelectFont(common::CreateRotatedFont(dc, font_size, 0));
   view.mapping = dc.mapping();
   view.marker_half_size = std::max(1, static_cast<int>(PixelsToLogical(view.mapping, 3.0)) + 1);
@@ -92,12 +70,6 @@ bool DefineWorldFromCorners(plat::Dc& dc, ViewState& view, const DrawArea& area,
   if (!DefineWorld(view, cx - hx, cz - hz, cx + hx, cz + hz)) return false;
   SetUpMapping(dc, view, area, drawing_scale, font_size);
   return true;
-}
-
-double PixelsToLogical(const plat::Mapping& mapping, double pixels) {
-  const plat::PointD a = mapping.ToLogical(plat::PointD{0.0, 0.0});
-  const plat::PointD b = mapping.ToLogical(plat::PointD{pixels, pixels});
-  return std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y));
 }
 
 plat::PointD DeviceToWorld(const ViewState& view, int drawing_scale, plat::Point device) {

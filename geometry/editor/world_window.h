@@ -1,7 +1,9 @@
 #pragma once
 // The world window of the geometry editor: metres mapped isotropically onto
 // the view or the printed page, z up, at DrawingScale logical units per metre.
+#include "common/pixel_size.h"
 #include "common/records/drawing_extents.h"
+#include "common/world_mapping.h"
 #include "geometry/editor/view_state.h"
 #include "platform/dc/dc.h"
 
@@ -19,11 +21,7 @@ bool DefineWorld(ViewState& view, double x1, double z1, double x2, double z2);
 
 // Where the picture goes: the client rectangle and the drawing area in pixels
 // (0.9 of the client on the screen, 0.8 of the page on a printer).
-struct DrawArea {
-  plat::Rect client;
-  int width = 0;
-  int height = 0;
-};
+using DrawArea = common::PictureRoom;
 
 // Prepares `dc` for drawing the world window: MM_ISOTROPIC, window extent
 // (mapped span x scale x window scale), the drawing area centred in the
@@ -42,9 +40,7 @@ void SetUpExtentsMapping(plat::Dc& dc, ViewState& view, const DrawArea& area, in
 bool DefineWorldFromCorners(plat::Dc& dc, ViewState& view, const DrawArea& area, int drawing_scale, int font_size,
                             const WorldBox& corners, double margin = 1.0);
 
-// The largest of `pixels` device pixels along x and along y in logical units
-// of the mapping.
-double PixelsToLogical(const plat::Mapping& mapping, double pixels);
+using common::PixelsToLogical;
 
 // A device point of the last mapping in metres.
 plat::PointD DeviceToWorld(const ViewState& view, int drawing_scale, plat::Point device);

@@ -56,11 +56,15 @@ struct LabelTables {
   LabelPositionTable normal_force;
   LabelPositionTable moment;
   LabelPositionTable shear;
+  LabelPositionTable reactions;  // support reactions and nodal loads
+  LabelPositionTable loads;      // line loads
   void Clear() {
     deflection.Clear();
     normal_force.Clear();
     moment.Clear();
     shear.Clear();
+    reactions.Clear();
+    loads.Clear();
   }
 };
 

@@ -14,9 +14,7 @@
 
 namespace revuzavi {
 namespace fn = common::file_names;
-namespace {
 
-// The settled equations of the load case shown: its own LKNOTENR when present, else the frame's.
 common::Outcome<std::set<int>> SettledEquations(const ViewerState& state) {
   std::set<int> dofs;
   if (state.load_case_params.settlement_flag() == 0) return dofs;
@@ -32,8 +30,6 @@ common::Outcome<std::set<int>> SettledEquations(const ViewerState& state) {
   }
   return dofs;
 }
-
-}  // namespace
 
 common::Outcome<std::vector<double>> IterationLoadVector(ViewerState& state, const Modification& modification) {
   const int n = state.equation_count();

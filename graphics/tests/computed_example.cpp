@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "graphics/picture/world.h"
 #include "graphics/startup/startup_data.h"
@@ -52,8 +53,23 @@ void SaveBitmapPicture(ViewerState& state, const std::string& file, float margin
   }
 }
 
+std::string SuiteFolder() {
+  std::string templ = (std::filesystem::temp_directory_path() / "suite-example-XXXXXX").string();
+  const char* made = mkdtemp(templ.data());
+  EXPECT_NE(made, nullptr) << "cannot create a scratch folder";
+  if (made == nullptr) return {};
+  // The programs' settings too: a suite's set-up runs before any test has its own.
+  const std::string folder = std::string(made) + "/";
+  std::filesystem::create_directory(folder + "xdg");
+  setenv("XDG_DATA_HOME", (folder + "xdg").c_str(), 1);
+  return folder;
+}
+
 common::Position ComputedExample(const std::string& name) {
-  common::Position position(plat::testing::TestFolder() + "data/", "." + name);
+  // Outside a test (a suite's set-up) the example gets a folder of its own, never one of the
+  // working folder that other test programs running beside it would share.
+  const std::string folder = plat::testing::TestFolder().empty() ? SuiteFolder() : plat::testing::TestFolder();
+  common::Position position(folder + "data/", "." + name);
   EXPECT_TRUE(common::EnsurePositionFolder(position));
   for (const char* echo : {"ECHO_G", "ECHO_L"}) {
     const std::string text = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + echo + "." + name + ".TXT");

@@ -3,6 +3,7 @@
 // test's data folder, and read into a viewer state.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,7 +50,11 @@ template <const char* kName>
 class ComputedExampleTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { position_ = new common::Position(ComputedExample(kName)); }
-  static void TearDownTestSuite() { delete position_; }
+  static void TearDownTestSuite() {
+    std::error_code ec;
+    std::filesystem::remove_all(std::filesystem::path(position_->data_path()).parent_path().parent_path(), ec);
+    delete position_;
+  }
   static inline common::Position* position_ = nullptr;
 };
 

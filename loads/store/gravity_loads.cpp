@@ -4,6 +4,7 @@
 
 #include "common/records/capacities.h"
 #include "loads/model/whole_element_load.h"
+#include "mechanics/model/gravity_load.h"
 
 namespace pundf {
 
@@ -12,8 +13,7 @@ common::Result TooManyLineLoads() {
 }
 
 double GravityLoadPerMetre(const Geometry& geometry, int e, const common::LoadCaseParams& params) {
-  const float area = geometry.cross_sections[geometry.elements[e].cross_section()].area();
-  return static_cast<double>(area) * params.gamma() + params.covering();
+  return mechanics::GravityLoadPerMetre(geometry.cross_sections[geometry.elements[e].cross_section()], params);
 }
 
 common::Outcome<common::LineLoadTable> GravityLoads(const Geometry& geometry, const common::LoadCaseParams& params,

@@ -6,6 +6,7 @@
 #include "shell/settings/position_list.h"
 #include "shell/settings/settings_names.h"
 #include "shell/settings/write_settings.h"
+#include "shell/view/frame_data.h"
 
 namespace quentaris {
 namespace {
@@ -48,6 +49,8 @@ int ReadPenWidth(const ShellState& state) {
   return *width;
 }
 
+}  // namespace
+
 common::Result ReadDiary(ShellState& state) {
   state.diary = common::LoadCaseDiary{};
   if (!state.has_position()) return common::Result::Ok();
@@ -61,6 +64,16 @@ common::Result ReadDiary(ShellState& state) {
   if (common::Result damaged = common::CheckFile(path, read.status); !damaged) return damaged;
   state.diary = read.record;
   return common::Result::Ok();
+}
+
+namespace {
+
+common::Result ReadPositionFrame(ShellState& state) {
+  if (!state.has_position()) {
+    state.frame = FrameData{};
+    return common::Result::Ok();
+  }
+  return ReadFrameFiles(state.position(), state.frame).problem;
 }
 
 }  // namespace
@@ -83,7 +96,8 @@ common::Result LoadPosition(ShellState& state) {
   common::Result diary = ReadDiary(state);
   state.pen_width = ReadPenWidth(state);
   state.positions = ReadPositionList(state.SettingsPath(kPositionListFile));
-  return diary;
+  common::Result frame = ReadPositionFrame(state);
+  return diary.ok() ? frame : diary;
 }
 
 }  // namespace quentaris

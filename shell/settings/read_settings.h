@@ -13,9 +13,14 @@ namespace quentaris {
 void ReadSettings(ShellState& state);
 
 // Re-derives the position from the state and reads, for the main view:
-// PSCALA (on the first call only), the position's DIARY, PRDB and the
-// position list. A DIARY whose count is out of range is damaged: it reads as
+// PSCALA (on the first call only), the position's DIARY, PRDB, the
+// position list and the frame files of the picture (ReadFrameFiles). A DIARY whose count is out of range is damaged: it reads as
 // empty and the result names it.
 common::Result LoadPosition(ShellState& state);
+
+// The position's DIARY into state.diary (zero when there is no position or
+// no file); a DIARY whose count is out of range is damaged: it reads as zero
+// and the result names it.
+common::Result ReadDiary(ShellState& state);
 
 }  // namespace quentaris

@@ -8,8 +8,10 @@
 #include "common/position/position.h"
 #include "common/print_scales_file.h"
 #include "common/records/load_case_diary.h"
+#include "common/records/load_case_params.h"
 #include "common/records/record_files.h"
 #include "common/settings.h"
+#include "shell/view/frame_data.h"
 
 namespace quentaris {
 
@@ -42,6 +44,13 @@ struct ShellState {
   common::LoadCaseDiary diary;  // zero when the position has none
   int pen_width = 1;            // PRDB, 0..10
   PositionList positions;
+
+  // The main view's frame picture (ReadFrameFiles) and what steers it.
+  FrameData frame;
+  float picture_factor = 1.0f;       // the picture's zoom for this run
+  common::LoadCaseParams load_case;  // the current load case's PL block
+  bool picture_on = true;
+  std::string start_file;            // a dropped echo file to rebuild from
 
   bool has_position() const { return !position_name.empty(); }
   common::Position position() const { return common::Position(data_path, position_ext); }

@@ -1,16 +1,24 @@
 // KELMF run unattended by a script: elements drawn with the mouse on a stored
-// position and stored; the ways of ending it from the keyboard.
+// position and stored; the ways of ending it from the keyboard; a position
+// rebuilt from its echo text, stored, ended by the close box and printed.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "common/position/position.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/print/tests/pdf_reading.h"
 #include "platform/script/script_testing.h"
 #include "platform/testing/testing.h"
+#include "tests/e2e/e2e_positions.h"
 
 namespace {
 
@@ -18,6 +26,14 @@ std::string ReadBytes(const std::string& path) {
   const auto bytes = plat::ReadWholeFile(path);
   if (!bytes) return "<missing " + path + ">";
   return std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+}
+
+// A file of the test folder kept under <build>/test-artifacts for a person to look at.
+void KeepArtifact(const std::string& name) {
+  std::error_code ec;
+  std::filesystem::create_directories(E2E_ARTIFACT_DIR, ec);
+  std::filesystem::copy_file(plat::testing::TestFolder() + name, std::string(E2E_ARTIFACT_DIR) + "/kelmf-" + name,
+                             std::filesystem::copy_options::overwrite_existing, ec);
 }
 
 // BEAM2 stored by store-position under the test's data folder.
@@ -31,9 +47,13 @@ common::Position StoredBeam() {
   return position;
 }
 
-plat::testing::ScriptedProgramRun RunKelmf(const common::Position& position, const std::string& script) {
-  return plat::testing::RunScript(plat::testing::BinFolder() + "KELMF", {position.ext(), "@" + position.data_path()},
-                                  script, {{"PLAT_SCRIPT_IDLE_S", "10"}});
+// KELMF on the position as the shell starts it; `rebuild` adds "@G".
+plat::testing::ScriptedProgramRun RunKelmf(const common::Position& position, const std::string& script,
+                                           bool rebuild = false, std::map<std::string, std::string> env = {}) {
+  std::vector<std::string> args{position.ext(), "@" + position.data_path()};
+  if (rebuild) args.push_back("@G");
+  env.emplace("PLAT_SCRIPT_IDLE_S", "10");
+  return plat::testing::RunScript(plat::testing::BinFolder() + "KELMF", args, script, env);
 }
 
 TEST(KelmfScript, ElementsDrawnWithTheMouseAreStored) {
@@ -72,6 +92,104 @@ TEST(KelmfScript, TwoEscapesOrTheKeyXEndTheEditor) {
     const auto run = RunKelmf(position, script);
     EXPECT_EQ(run.exit_code, 1) << script << run.log_text() << run.messages;
   }
+}
+
+// The example PORTAL in a folder that holds nothing but its echo text.
+common::Position PortalEchoOnly() {
+  common::Position position(plat::testing::TestFolder() + "data/", ".PORTAL");
+  EXPECT_TRUE(common::EnsurePositionFolder(position));
+  const std::string echo = e2e::ExampleText("ECHO_G", "PORTAL");
+  EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_G"), echo.data(), echo.size()));
+  return position;
+}
+
+// The dark pixels of each row and each column of a snapshot, the window's border left out.
+struct DarkCounts {
+  std::vector<int> rows;
+  std::vector<int> columns;
+};
+
+DarkCounts CountDark(const QImage& image) {
+  constexpr int kBorder = 5;
+  DarkCounts counts{std::vector<int>(image.height()), std::vector<int>(image.width())};
+  for (int y = kBorder; y < image.height() - kBorder; ++y) {
+    for (int x = kBorder; x < image.width() - kBorder; ++x) {
+      if (qGray(image.pixel(x, y)) < 100) {
+        ++counts.rows[y];
+        ++counts.columns[x];
+      }
+    }
+  }
+  return counts;
+}
+
+int CountAtLeast(const std::vector<int>& counts, int least) {
+  return static_cast<int>(std::count_if(counts.begin(), counts.end(), [least](int n) { return n >= least; }));
+}
+
+// The shell's rebuild start: "@G" makes the model files from the echo text,
+// the window shows the frame, and Store checks it, writes it and ends the program.
+common::Position StoredPortal() {
+  const common::Position position = PortalEchoOnly();
+  const auto run = RunKelmf(position, "view-size 1000 800\nsnapshot portal.png\nmenu Position/Store\n", true);
+  EXPECT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
+  EXPECT_EQ(run.messages, "");
+  KeepArtifact("portal.png");
+  return position;
+}
+
+TEST(KelmfScript, APositionRebuiltFromItsEchoIsShownAndStored) {
+  const common::Position position = StoredPortal();
+  const QImage snapshot(QString::fromStdString(plat::testing::TestFolder() + "portal.png"));
+  ASSERT_FALSE(snapshot.isNull());
+  EXPECT_GE(snapshot.width(), 1000);
+  EXPECT_GE(snapshot.height(), 800);
+  // In the 1000 x 800 view at 150 pixels a metre: the 900-pixel beam and the two 600-pixel piers.
+  const DarkCounts dark = CountDark(snapshot);
+  EXPECT_EQ(CountAtLeast(dark.rows, 850), 1);
+  EXPECT_EQ(CountAtLeast(dark.columns, 550), 2);
+  EXPECT_EQ(ReadBytes(position.File("GEOMETRY")), std::string("\x01\x00\x00\x00", 4));
+  EXPECT_EQ(plat::FileSize(position.File("INVERSE")), 1152);  // 12 equations
+  const std::string params = ReadBytes(position.File("PARAMR"));
+  ASSERT_EQ(params.size(), 744u);
+  float support_stiffness = 0;
+  std::memcpy(&support_stiffness, params.data() + 704, 4);
+  EXPECT_EQ(support_stiffness, 5580000.0f);  // 31000000 kN/m2 times 0.18 m2
+  EXPECT_EQ(ReadBytes(position.TextFile("ECHO_G")), e2e::ExampleText("ECHO_G", "PORTAL"));
+}
+
+// Started again without "@G" and closed at once: the frame is rebuilt from the same
+// echo text, so the solver's inverse and every model file stay as stored.
+TEST(KelmfScript, TheCloseBoxEndsAStoredPositionAndLeavesItsFiles) {
+  const common::Position position = StoredPortal();
+  const char* const kept[] = {"INVERSE", "FLEXDIA", "FLEXMAX",  "PARAMR",   "ELEMENTS",
+                              "NODES",   "LKNOTENR", "CROSS",   "MATR",     "EXTENSIOR"};
+  std::map<std::string, std::string> before;
+  for (const char* base : kept) before[base] = ReadBytes(position.File(base));
+  ASSERT_EQ(before["INVERSE"].size(), 1152u);
+  const std::string echo = ReadBytes(position.TextFile("ECHO_G"));
+  const auto run = RunKelmf(position, "close\n");
+  EXPECT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
+  EXPECT_EQ(run.messages, "");
+  EXPECT_EQ(ReadBytes(position.TextFile("ECHO_G")), echo);
+  for (const auto& [base, bytes] : before) EXPECT_TRUE(ReadBytes(position.File(base)) == bytes) << base;
+  EXPECT_TRUE(plat::FileExists(position.File("GEOMETRY")));  // the shell's test for a frame
+}
+
+// The frame is wider than high: one landscape page under the position line.
+TEST(KelmfScript, PrintsTheStoredFrameOnOneLandscapePage) {
+  const common::Position position = StoredPortal();
+  const std::string pdf = plat::testing::TestFolder() + "portal.pdf";
+  const auto run = RunKelmf(position, "menu Position/Print...\nclose\n", false, {{"PLAT_PRINT_TO_PDF", pdf}});
+  EXPECT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
+  EXPECT_EQ(run.messages, "");
+  KeepArtifact("portal.pdf");
+  const auto pages = plat::testing::PdfPages(pdf);
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_GT(pages[0].width, pages[0].height);
+  const std::string text = plat::testing::PdfPageText(pdf, 1);
+  EXPECT_NE(text.find("Pos. PORTAL"), std::string::npos) << text;
+  EXPECT_NE(text.find("Portal frame 6 m x 4 m, left foot clamped, right foot hinged"), std::string::npos) << text;
 }
 
 }  // namespace
