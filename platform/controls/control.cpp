@@ -1,5 +1,6 @@
 #include "platform/controls/control.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -75,6 +76,21 @@ char MnemonicOf(std::string_view text) {
     ++i;
   }
   return 0;
+}
+
+std::optional<int> ScrolledTopLine(WPARAM wParam, int top, int page, int count) {
+  switch (LOWORD(wParam)) {
+    case SB_LINEUP: --top; break;
+    case SB_LINEDOWN: ++top; break;
+    case SB_PAGEUP: top -= page; break;
+    case SB_PAGEDOWN: top += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: top = HIWORD(wParam); break;
+    case SB_TOP: top = 0; break;
+    case SB_BOTTOM: top = count; break;
+    default: return std::nullopt;
+  }
+  return std::clamp(top, 0, std::max(0, count - page));
 }
 
 }  // namespace plat

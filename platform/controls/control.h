@@ -37,6 +37,10 @@ class Control : public Window {
   Bitmap scratch_{1, 1};  // where text is measured outside painting
 };
 
+// The first line a control that scrolls by lines shows after WM_VSCROLL with
+// `wParam`, clamped to 0..count - page; nullopt for a code that moves nothing.
+std::optional<int> ScrolledTopLine(WPARAM wParam, int top, int page, int count);
+
 // The colour of a dialog's face, on which statics, buttons and group boxes are drawn.
 ColorRef DialogFaceColor();
 

@@ -481,20 +481,9 @@ LRESULT ListBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KEYDOWN: KeyDown(static_cast<UINT>(wParam)); return 0;
     case WM_VSCROLL: {
-      const int page = VisibleCount();
-      int top = top_;
-      switch (LOWORD(wParam)) {
-        case SB_LINEUP: --top; break;
-        case SB_LINEDOWN: ++top; break;
-        case SB_PAGEUP: top -= page; break;
-        case SB_PAGEDOWN: top += page; break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: top = HIWORD(wParam); break;
-        case SB_TOP: top = 0; break;
-        case SB_BOTTOM: top = n; break;
-        default: return 0;
-      }
-      top_ = std::clamp(top, 0, std::max(0, n - page));
+      const std::optional<int> top = ScrolledTopLine(wParam, top_, VisibleCount(), n);
+      if (!top) return 0;
+      top_ = *top;
       UpdateScrollBar();
       Invalidate();
       return 0;

@@ -2,6 +2,7 @@
 
 #include "platform/controls/button.h"
 #include "platform/controls/combo_box.h"
+#include "platform/controls/folder_tree.h"
 #include "platform/controls/list_box.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/file_dialog.h"
@@ -196,6 +197,48 @@ bool DoubleClickItem(Dialog& dialog, UINT id, int index) {
   Rect item;
   list->GetItemRect(index, &item);
   DoubleClick(*list, Point{item.left + 2, item.top + 1});
+  return true;
+}
+
+namespace {
+
+// Opens the folders above `path` as a person would and shows its item.
+FolderTree* ReachTreePath(Dialog& dialog, UINT id, std::string_view path) {
+  auto* tree = dynamic_cast<FolderTree*>(dialog.GetDlgItem(id));
+  if (!tree || path.empty() || path.front() != '/') return nullptr;
+  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+  std::vector<std::string_view> above;
+  if (path != "/") above.push_back("/");
+  for (std::size_t end = path.find('/', 1); end != std::string_view::npos; end = path.find('/', end + 1)) {
+    above.push_back(path.substr(0, end));
+  }
+  for (const std::string_view folder : above) {
+    if (tree->IsExpanded(folder)) continue;
+    tree->EnsureVisible(folder);
+    const std::optional<Rect> box = tree->ButtonRect(folder);
+    if (!box) return nullptr;
+    Click(*tree, Point{(box->left + box->right) / 2, (box->top + box->bottom) / 2});
+    if (!tree->IsExpanded(folder)) return nullptr;
+  }
+  tree->EnsureVisible(path);
+  return tree->ItemRect(path) ? tree : nullptr;
+}
+
+}  // namespace
+
+bool SelectTreePath(Dialog& dialog, UINT id, std::string_view path) {
+  FolderTree* tree = ReachTreePath(dialog, id, path);
+  if (!tree) return false;
+  const Rect item = *tree->ItemRect(path);
+  Click(*tree, Point{item.left + 3, (item.top + item.bottom) / 2});
+  return true;
+}
+
+bool DoubleClickTreePath(Dialog& dialog, UINT id, std::string_view path) {
+  FolderTree* tree = ReachTreePath(dialog, id, path);
+  if (!tree) return false;
+  const Rect item = *tree->ItemRect(path);
+  DoubleClick(*tree, Point{item.left + 3, (item.top + item.bottom) / 2});
   return true;
 }
 

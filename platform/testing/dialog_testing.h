@@ -99,6 +99,12 @@ bool Choose(Dialog& dialog, UINT id, int index);
 // Double-clicks an entry of a list box (LBN_DBLCLK follows).
 bool DoubleClickItem(Dialog& dialog, UINT id, int index);
 
+// In a folder tree: expands each folder above `path` by a click on its box
+// and clicks the item (SelectTreePath) or double-clicks it (NM_DBLCLK
+// follows). False when there is no such tree or a part of the path is missing.
+bool SelectTreePath(Dialog& dialog, UINT id, std::string_view path);
+bool DoubleClickTreePath(Dialog& dialog, UINT id, std::string_view path);
+
 // A control of a dialog: its id, window, whether it is shown and where it
 // lies in the dialog's client area.
 struct ControlInfo {
