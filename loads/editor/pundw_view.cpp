@@ -10,6 +10,7 @@
 #include "loads/editor/wheel.h"
 #include "loads/picture/draw_load_case.h"
 #include "loads/picture/title_block.h"
+#include "loads/tables/load_table_dialogs.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/print/picture.h"
 #include "platform/print/print_types.h"
@@ -41,6 +42,8 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kPrint, [this] { OnFilePrint(); });
   MapCommand(ids::kPrintPreview, [this] { OnFilePrintPreview(); });
   MapCommand(ids::kCopyToClipboard, [this] { OnCopyToClipboard(); });
+  MapCommand(ids::kLineLoads, [this] { OnTable(false); });
+  MapCommand(ids::kPointLoads, [this] { OnTable(true); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
   MapCommand(ids::kFillSwitch, [this] {
@@ -99,6 +102,19 @@ void CPUNDWView::OnDraw(plat::Dc& dc) {
   if (dc.IsPrinting()) return;
   if (drawn) screen_mapping_ = dc.mapping();
   if (editor.first_draw) PostMessage(kEchoCheck);
+}
+
+void CPUNDWView::OnTable(bool point_loads) {
+  EditorSession& s = session();
+  int result = plat::IDCANCEL;
+  if (point_loads) {
+    tables::CDiaPunkt3 dialog(s, table_state_, this);
+    result = dialog.DoModal();
+  } else {
+    tables::CDiaLin3 dialog(s, table_state_, this);
+    result = dialog.DoModal();
+  }
+  if (result == plat::IDOK) Invalidate();
 }
 
 void CPUNDWView::OnEchoCheck() {
