@@ -44,6 +44,8 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kCopyToClipboard, [this] { OnCopyToClipboard(); });
   MapCommand(ids::kLineLoads, [this] { OnTable(false); });
   MapCommand(ids::kPointLoads, [this] { OnTable(true); });
+  MapCommand(ids::kSettlements, [this] { OnSupportTable(false); });
+  MapCommand(ids::kPrestressing, [this] { OnSupportTable(true); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
   MapCommand(ids::kFillSwitch, [this] {
@@ -112,6 +114,19 @@ void CPUNDWView::OnTable(bool point_loads) {
     result = dialog.DoModal();
   } else {
     tables::CDiaLin3 dialog(s, table_state_, this);
+    result = dialog.DoModal();
+  }
+  if (result == plat::IDOK) Invalidate();
+}
+
+void CPUNDWView::OnSupportTable(bool prestress) {
+  EditorSession& s = session();
+  int result = plat::IDCANCEL;
+  if (prestress) {
+    tables::CDiaPrestress dialog(s, table_state_, this);
+    result = dialog.DoModal();
+  } else {
+    tables::CDiaYield3 dialog(s, table_state_, this);
     result = dialog.DoModal();
   }
   if (result == plat::IDOK) Invalidate();

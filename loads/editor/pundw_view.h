@@ -41,6 +41,8 @@ class CPUNDWView : public plat::View {
   void TogglePick(bool point_loads);
   // The line-load (false) or point-load table of the load case.
   void OnTable(bool point_loads);
+  // The settlement (false) or prestress table of the load case.
+  void OnSupportTable(bool prestress);
   void OnCopyToClipboard();
 
   // The mapping of the last drawing on the screen, for the mouse's coordinates.

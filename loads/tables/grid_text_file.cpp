@@ -22,19 +22,18 @@ std::vector<std::string> SplitLine(std::string_view line, int cols) {
 CellTexts ReadGridText(std::string_view text, int rows, int cols) {
   CellTexts cells;
   if (rows <= 0 || cols <= 0) return cells;
-  std::string_view first;
   std::size_t pos = 0;
-  int line_number = 0;
+  bool first = true;
   while (pos < text.size() && static_cast<int>(cells.size()) < rows) {
     std::size_t end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(pos, end - pos);
     pos = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line_number == 0) first = line;
-    const bool heading_copy = line_number == 1 && line == first;
-    ++line_number;
-    if (heading_copy) continue;
+    if (first) {
+      first = false;
+      continue;
+    }
     cells.push_back(SplitLine(line, cols));
   }
   return cells;

@@ -8,9 +8,9 @@
 namespace pundf::tables {
 
 // Reads whole lines (any length) into at most `rows` rows of `cols` cells.
-// The first line is row 0; a second line equal to it is the saved copy of the
-// heading row and is passed over. Fields past the last column belong to it
-// (a note with commas stays whole). Line ends "\n" and "\r\n".
+// The first line (the heading the grid writes before its rows) is skipped;
+// the next fill rows 0, 1, ... Fields past the last column belong to it (a
+// note with commas stays whole). Line ends "\n" and "\r\n".
 CellTexts ReadGridText(std::string_view text, int rows, int cols);
 
 }  // namespace pundf::tables

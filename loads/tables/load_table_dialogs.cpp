@@ -3,6 +3,7 @@
 #include "loads/editor/change_test.h"
 #include "loads/tables/line_load_rows.h"
 #include "loads/tables/point_load_rows.h"
+#include "loads/tables/support_rows.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf::tables {
@@ -85,6 +86,61 @@ bool CDiaPunkt3::OpensEmpty() { return session_.model.load_case.point_loads.empt
 
 std::optional<Refusal> CDiaPunkt3::TakeRows(const CellTexts& cells) {
   auto refusal = ReadPointLoads(cells, session_.model.geometry, session_.model.load_case);
+  if (!refusal) LoadsChanged(session_);
+  return refusal;
+}
+
+// ---- Settlements ----
+
+CDiaYield3::CDiaYield3(EditorSession& session, TableState& state, plat::Window* owner)
+    : TableDialog(
+          [&] {
+            auto setup = TableSetup(session, 190, "Settlements", kSettlementColumns, kNoTableMode,
+                                    "St\xC3\xBCtzensenkungen");
+            setup.stop_button = true;
+            return setup;
+          }(),
+          state, owner),
+      session_(session) {}
+
+void CDiaYield3::AddHelp(plat::DialogLayout& layout) {
+  layout.Text("Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete\nCtrl + I = Insert row\nCtrl + L = Delete row");
+}
+
+void CDiaYield3::SetColumnKinds(TableState&) {}  // every data column a number
+
+CellTexts CDiaYield3::OpeningCells() { return SettlementCells(session_.model.load_case, kTableRows); }
+
+std::optional<Refusal> CDiaYield3::TakeRows(const CellTexts& cells) {
+  auto refusal = ReadSettlements(cells, session_.model.load_case);
+  if (!refusal) LoadsChanged(session_);
+  return refusal;
+}
+
+// ---- Prestress ----
+
+CDiaPrestress::CDiaPrestress(EditorSession& session, TableState& state, plat::Window* owner)
+    : TableDialog(
+          [&] {
+            auto setup = TableSetup(session, 325, "Prestressing", kPrestressColumns, kNoTableMode, "");
+            setup.stop_button = true;
+            setup.print_and_files = false;
+            return setup;
+          }(),
+          state, owner),
+      session_(session) {}
+
+void CDiaPrestress::AddHelp(plat::DialogLayout&) {}
+
+void CDiaPrestress::SetColumnKinds(TableState& state) {
+  state.SetKind(1, 3);
+  state.SetKind(2, 2);
+}
+
+CellTexts CDiaPrestress::OpeningCells() { return PrestressCells(session_.model.load_case, kTableRows); }
+
+std::optional<Refusal> CDiaPrestress::TakeRows(const CellTexts& cells) {
+  auto refusal = ReadPrestress(cells, session_.model.geometry, session_.model.load_case);
   if (!refusal) LoadsChanged(session_);
   return refusal;
 }

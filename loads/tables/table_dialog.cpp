@@ -28,11 +28,14 @@ void TableDialog::BuildLayout(plat::DialogLayout& layout) {
   help.Stretch();
   auto buttons = layout.Row();
   buttons.PushButton("&OK", kOkButton);
-  buttons.PushButton("&Print", kPrintButton);
-  plat::Button& save = buttons.PushButton("", kSaveTextButton, plat::BS_BITMAP);
-  save.SetBitmap(&save_icon_);
-  plat::Button& load = buttons.PushButton("", kLoadTextButton, plat::BS_BITMAP);
-  load.SetBitmap(&load_icon_);
+  if (setup_.stop_button) buttons.PushButton("&Stop", plat::IDCANCEL);
+  if (setup_.print_and_files) {
+    buttons.PushButton("&Print", kPrintButton);
+    plat::Button& save = buttons.PushButton("", kSaveTextButton, plat::BS_BITMAP);
+    save.SetBitmap(&save_icon_);
+    plat::Button& load = buttons.PushButton("", kLoadTextButton, plat::BS_BITMAP);
+    load.SetBitmap(&load_icon_);
+  }
   buttons.Stretch();
 }
 
@@ -145,7 +148,11 @@ void TableDialog::EditFocusCell() {
 }
 
 bool TableDialog::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
-  switch (plat::LOWORD(wParam)) {
+  const plat::UINT id = plat::LOWORD(wParam);
+  if (!setup_.print_and_files && (id == kPrintButton || id == kSaveTextButton || id == kLoadTextButton)) {
+    return plat::Dialog::OnCommand(wParam, lParam);
+  }
+  switch (id) {
     case kOkButton: OnTableOk(); return true;
     case kPrintButton: OnPrint(); return true;
     case kSaveTextButton: OnSaveText(); return true;

@@ -36,6 +36,9 @@ class TableDialog : public plat::Dialog {
     std::string text_name;
     std::string extension;
     std::string folder;
+    // "&Stop" (IDCANCEL) beside OK; Print and the text file buttons.
+    bool stop_button = false;
+    bool print_and_files = true;
   };
 
   TableDialog(Setup setup, TableState& state, plat::Window* owner);

@@ -3,6 +3,9 @@
 
 #include "loads/tables/line_load_rows.h"
 #include "loads/tables/point_load_rows.h"
+#include "loads/tables/support_rows.h"
+#include "loads/tables/grid_text_file.h"
+#include "loads/tests/example_frames.h"
 #include "loads/tests/frame_fixture.h"
 
 namespace pundf::tables {
@@ -174,6 +177,75 @@ TEST(PointLoadTable, CellsShowTheLoads) {
   const CellTexts cells = PointLoadCells(p.lc, 101);
   EXPECT_EQ(cells[1], (Row{"1", "F", "2", "", "", "10.00", "X", "at the corner"}));
   EXPECT_EQ(cells[2], (Row{"2", "H", "", "2", "3.00", "1.00", "0", ""}));
+}
+
+CellTexts Rows(const std::vector<Row>& rows, int cols) {
+  CellTexts cells(101, Row(static_cast<std::size_t>(cols)));
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t c = 0; c < rows[r].size(); ++c) cells[r + 1][c + 1] = rows[r][c];
+  }
+  return cells;
+}
+
+TEST(SettlementTable, RowsGoToTheSupportOfTheirNodeAndOnlyRealSettlementsCount) {
+  const Geometry g = testing::HingedPortal();  // support 1 at node 1, support 2 at node 4
+  LoadCase lc = EmptyLoadCase(g, 3);
+  lc.settlements[1].set_settlement(1, 0.5f);  // a cleared cell reads as 0
+  const CellTexts opened = SettlementCells(lc, 101);
+  EXPECT_EQ(opened[1], (Row{"1", "1", "0.500", "0.000", "0.000"}));
+  EXPECT_EQ(opened[2], (Row{"2", "4", "0.000", "0.000", "0.000"}));
+  ASSERT_FALSE(ReadSettlements(Rows({{"4", "", "0,02", ""}, {"1", "", "0.0005", ""}}, 5), lc));
+  EXPECT_FLOAT_EQ(lc.settlements[2].settlement(2), 0.02f);
+  EXPECT_EQ(lc.settlements[2].settled(), 1);
+  EXPECT_EQ(lc.settlements[2].bytes()[31], std::byte{1});
+  EXPECT_FLOAT_EQ(lc.settlements[1].settlement(2), 0.0005f);
+  EXPECT_FLOAT_EQ(lc.settlements[1].settlement(1), 0.0f);
+  EXPECT_EQ(lc.settlements[1].settled(), 0);
+  EXPECT_EQ(lc.settlements[1].node(), 1);
+  EXPECT_EQ(lc.settlements[2].node(), 4);
+  EXPECT_EQ(lc.params.settled_support_count(), 1);
+  EXPECT_EQ(lc.params.settlement_flag(), 1);
+}
+
+TEST(SettlementTable, ANodeWithoutSupportOrTwiceOrMissingRefuses) {
+  const Geometry g = testing::HingedPortal();
+  for (const Row& row : {Row{"2", "", "0.1", ""}, Row{"4", "", "0.2", ""}, Row{"", "", "0.1", ""}}) {
+    LoadCase lc = EmptyLoadCase(g, 3);
+    const auto refusal = ReadSettlements(Rows({{"4", "", "0.1", ""}, row}, 5), lc);
+    ASSERT_TRUE(refusal) << row[0];
+    EXPECT_EQ(refusal->row, 2);
+    EXPECT_EQ(lc.params.settlement_flag(), 0);
+    EXPECT_FLOAT_EQ(lc.settlements[2].settlement(2), 0.0f);
+  }
+}
+
+TEST(PrestressTable, EveryRowWithElementAndForceIsAnEntry) {
+  Portal p;
+  CellTexts cells = Rows({{"2", "8,000E+02"}, {"3", ""}}, 3);
+  cells[5][1] = "1";
+  cells[5][2] = "5";
+  ASSERT_FALSE(ReadPrestress(cells, p.g, p.lc));
+  ASSERT_EQ(p.lc.prestress.count(), 2);
+  const auto bytes = p.lc.prestress[1].bytes();
+  const std::vector<unsigned> expected = {0x02, 0, 0, 0, 0, 0, 0x48, 0x44};
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(static_cast<unsigned>(bytes[i]), expected[i]) << i;
+  EXPECT_EQ(p.lc.prestress[2].element(), 1);
+  EXPECT_EQ(p.lc.params.prestress_count(), 2);
+  EXPECT_EQ(p.lc.params.prestress_flag(), 1);
+  EXPECT_EQ(PrestressCells(p.lc, 101)[1], (Row{"1", "2", "8.00E+02"}));
+  const auto refusal = ReadPrestress(Rows({{"4", "1"}}, 3), p.g, p.lc);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(p.lc.prestress.count(), 2);
+}
+
+TEST(GridTextFile, SkipsTheFirstLineAndReadsWholeLinesIntoTheGrid) {
+  const std::string long_note(3000, 'n');
+  const std::string text = "A,B,C\r\nA,B,C\r\n1,x,y\n2,p," + long_note + ",more\n3,a,b\n4,c,d\n";
+  const CellTexts cells = ReadGridText(text, 3, 3);
+  ASSERT_EQ(cells.size(), 3u);
+  EXPECT_EQ(cells[0], (Row{"A", "B", "C"}));
+  EXPECT_EQ(cells[1], (Row{"1", "x", "y"}));
+  EXPECT_EQ(cells[2], (Row{"2", "p", long_note + ",more"}));
 }
 
 }  // namespace
