@@ -1,6 +1,8 @@
 // The line-load and point-load table dialogs in the load editor.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "loads/editor/change_test.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tables/load_table_dialogs.h"
@@ -22,7 +24,9 @@ Row GridRow(tables::TableDialog& d, int row) {
   return cells;
 }
 
+// Types over a row's cells; an editor open in the grid ends first.
 void SetRow(tables::TableDialog& d, int row, const Row& texts) {
+  d.grid().SetFocus();
   for (std::size_t c = 0; c < texts.size(); ++c) d.grid().SetItemText(row, static_cast<int>(c) + 1, texts[c]);
 }
 
@@ -120,6 +124,78 @@ TEST(TableDialogs, PrintCoversTheFilledRows) {
   EXPECT_EQ(plat::testing::PdfPages(pdf).size(), 1u);
   const std::string text = plat::testing::PdfPageText(pdf, 1);
   EXPECT_NE(text.find("wind on the left col"), std::string::npos) << text;
+}
+
+// Stores the load case under its number (the solver's start is recorded, not run).
+void StoreAs(OpenedEditor& editor, const std::string& number) {
+  editor.dialogs.OnNextDialog([number](plat::Dialog& d) {
+    plat::testing::SetItemText(d, 1000, number);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kStore);
+}
+
+TEST(TableDialogs, SettlementsGoToTheSupportOfTheirNodeAndAreStored) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  plat::testing::ProcessRecorder processes;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "3")));
+  Row first, second;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& dialog) {
+    auto& d = dynamic_cast<tables::TableDialog&>(dialog);
+    // The rows in the other order, as a loaded text file may have them.
+    SetRow(d, 1, {"4", "", "0,02", ""});
+    SetRow(d, 2, {"1", "", "0.0005", ""});
+    plat::testing::Press(d, tables::kOkButton);
+  });
+  editor.Command(ids::kSettlements);
+  editor.dialogs.OnNextDialog([&](plat::Dialog& dialog) {
+    auto& d = dynamic_cast<tables::TableDialog&>(dialog);
+    first = GridRow(d, 1);
+    second = GridRow(d, 2);
+    plat::testing::Press(d, plat::IDCANCEL);
+  });
+  editor.Command(ids::kSettlements);
+  EXPECT_EQ(first, (Row{"1", "1", "0.000", "0.001", "0.000"}));
+  EXPECT_EQ(second, (Row{"2", "4", "0.000", "0.020", "0.000"}));
+  StoreAs(editor, "3");
+  const std::string supports = testing::ReadAll(position.LoadCaseFile("LKNOTENR", 3));
+  ASSERT_EQ(supports.size(), 2u + 2 * 32u);
+  const std::string support2 = supports.substr(2 + 32, 32);
+  float v = 0;
+  std::memcpy(&v, support2.data() + 8, 4);
+  EXPECT_FLOAT_EQ(v, 0.02f);
+  EXPECT_EQ(support2[31], 1);
+  EXPECT_EQ(supports[2 + 31], 0);
+  const std::string pl = testing::ReadAll(position.LoadCaseFile("PL", 3));
+  ASSERT_EQ(pl.size(), 400u);
+  EXPECT_EQ(pl[34], 1);
+  EXPECT_EQ(pl[347], 1);
+}
+
+TEST(TableDialogs, PrestressOfANewCaseIsStored) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  plat::testing::ProcessRecorder processes;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  editor.Command(ids::kNew);
+  const int number = editor.session().model.load_case.number();
+  editor.dialogs.OnNextDialog([&](plat::Dialog& dialog) {
+    auto& d = dynamic_cast<tables::TableDialog&>(dialog);
+    SetRow(d, 1, {"2", "8,000E+02"});
+    SetRow(d, 2, {"3", ""});
+    plat::testing::Press(d, tables::kOkButton);
+  });
+  editor.Command(ids::kPrestressing);
+  EXPECT_EQ(editor.dialogs.Captions(), (std::vector<std::string>{"Prestressing"}));
+  EXPECT_EQ(editor.session().model.load_case.prestress.count(), 1);
+  StoreAs(editor, std::to_string(number));
+  const std::string pl = testing::ReadAll(position.LoadCaseFile("PL", number));
+  ASSERT_EQ(pl.size(), 400u);
+  EXPECT_EQ(pl[36], 1);
+  EXPECT_EQ(pl[353], 1);
+  EXPECT_EQ(testing::ReadAll(position.LoadCaseFile("PRESTRESS", number)),
+            std::string("\x01\x00\x00\x00\x02\x00\x00\x00\x00\x00\x48\x44", 12));
 }
 
 }  // namespace
