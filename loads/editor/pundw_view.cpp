@@ -42,10 +42,10 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kPrint, [this] { OnFilePrint(); });
   MapCommand(ids::kPrintPreview, [this] { OnFilePrintPreview(); });
   MapCommand(ids::kCopyToClipboard, [this] { OnCopyToClipboard(); });
-  MapCommand(ids::kLineLoads, [this] { OnTable(false); });
-  MapCommand(ids::kPointLoads, [this] { OnTable(true); });
-  MapCommand(ids::kSettlements, [this] { OnSupportTable(false); });
-  MapCommand(ids::kPrestressing, [this] { OnSupportTable(true); });
+  MapCommand(ids::kLineLoads, [this] { OnTable<tables::CDiaLin3>(); });
+  MapCommand(ids::kPointLoads, [this] { OnTable<tables::CDiaPunkt3>(); });
+  MapCommand(ids::kSettlements, [this] { OnTable<tables::CDiaYield3>(); });
+  MapCommand(ids::kPrestressing, [this] { OnTable<tables::CDiaPrestress>(); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
   MapCommand(ids::kFillSwitch, [this] {
@@ -106,30 +106,10 @@ void CPUNDWView::OnDraw(plat::Dc& dc) {
   if (editor.first_draw) PostMessage(kEchoCheck);
 }
 
-void CPUNDWView::OnTable(bool point_loads) {
-  EditorSession& s = session();
-  int result = plat::IDCANCEL;
-  if (point_loads) {
-    tables::CDiaPunkt3 dialog(s, table_state_, this);
-    result = dialog.DoModal();
-  } else {
-    tables::CDiaLin3 dialog(s, table_state_, this);
-    result = dialog.DoModal();
-  }
-  if (result == plat::IDOK) Invalidate();
-}
-
-void CPUNDWView::OnSupportTable(bool prestress) {
-  EditorSession& s = session();
-  int result = plat::IDCANCEL;
-  if (prestress) {
-    tables::CDiaPrestress dialog(s, table_state_, this);
-    result = dialog.DoModal();
-  } else {
-    tables::CDiaYield3 dialog(s, table_state_, this);
-    result = dialog.DoModal();
-  }
-  if (result == plat::IDOK) Invalidate();
+template <class TableDialog>
+void CPUNDWView::OnTable() {
+  TableDialog dialog(session(), table_state_, this);
+  if (dialog.DoModal() == plat::IDOK) Invalidate();
 }
 
 void CPUNDWView::OnEchoCheck() {

@@ -39,10 +39,9 @@ class CPUNDWView : public plat::View {
   void Finish(std::optional<int> quit_code);
   void OnEchoCheck();
   void TogglePick(bool point_loads);
-  // The line-load (false) or point-load table of the load case.
-  void OnTable(bool point_loads);
-  // The settlement (false) or prestress table of the load case.
-  void OnSupportTable(bool prestress);
+  // One of the load case's tables, modal; the picture follows its OK.
+  template <class TableDialog>
+  void OnTable();
   void OnCopyToClipboard();
 
   // The mapping of the last drawing on the screen, for the mouse's coordinates.

@@ -7,6 +7,7 @@
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf::tables {
+namespace {
 
 TableDialog::Setup TableSetup(const EditorSession& session, plat::UINT template_id, std::string caption, int cols,
                               int mode, std::string text_name) {
@@ -21,46 +22,26 @@ TableDialog::Setup TableSetup(const EditorSession& session, plat::UINT template_
   return setup;
 }
 
-// ---- Line loads ----
+TableDialog::Setup WithStop(TableDialog::Setup setup, bool print_and_files) {
+  setup.stop_button = true;
+  setup.print_and_files = print_and_files;
+  return setup;
+}
 
-CDiaLin3::CDiaLin3(EditorSession& session, TableState& state, plat::Window* owner)
-    : TableDialog(TableSetup(session, 182, "Line loads", kLineLoadColumns, kLineLoadMode, "Line loads"), state,
-                  owner),
-      session_(session) {}
+constexpr const char* kKeyHelp =
+    "Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete\nCtrl + I = Insert row\nCtrl + L = Delete row";
 
-void CDiaLin3::AddHelp(plat::DialogLayout& layout) {
+void LineLoadHelp(plat::DialogLayout& layout) {
   layout.Text("Beg. = Start");
   layout.Text("End = End");
   layout.Text("no entries S/E = full length");
   layout.Text("Direction = X, Y, N or T\nN = Normal, T = Tangential");
-  layout.Text("Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete\nCtrl + I = Insert row\nCtrl + L = Delete row");
+  layout.Text(kKeyHelp);
   layout.Text("Enter-key copies from\ncell above if cell is\nempty.");
   layout.Text("F5 copies down");
 }
 
-void CDiaLin3::SetColumnKinds(TableState& state) {
-  const int kinds[kLineLoadColumns] = {0, 3, 1, 1, 2, 2, 7, 0};
-  for (int c = 1; c < kLineLoadColumns; ++c) state.SetKind(c, kinds[c]);
-}
-
-CellTexts CDiaLin3::OpeningCells() { return LineLoadCells(session_.model.load_case, kTableRows); }
-
-bool CDiaLin3::OpensEmpty() { return session_.model.load_case.line_loads.empty(); }
-
-std::optional<Refusal> CDiaLin3::TakeRows(const CellTexts& cells) {
-  auto refusal = ReadLineLoads(cells, session_.model.geometry, session_.model.load_case);
-  if (!refusal) LoadsChanged(session_);
-  return refusal;
-}
-
-// ---- Point loads ----
-
-CDiaPunkt3::CDiaPunkt3(EditorSession& session, TableState& state, plat::Window* owner)
-    : TableDialog(TableSetup(session, 184, "Point loads", kPointLoadColumns, kPointLoadMode, "Punktlasten"), state,
-                  owner),
-      session_(session) {}
-
-void CDiaPunkt3::AddHelp(plat::DialogLayout& layout) {
+void PointLoadHelp(plat::DialogLayout& layout) {
   auto loads = layout.Group("Point loads");
   loads.Text("Art :");
   loads.Text("F = Force [kN]");
@@ -75,74 +56,70 @@ void CDiaPunkt3::AddHelp(plat::DialogLayout& layout) {
       "Input: \n\nNode number if nodal load.\n\nelse element number and distance to the left node of the element");
 }
 
-void CDiaPunkt3::SetColumnKinds(TableState& state) {
-  const int kinds[kPointLoadColumns] = {0, 6, 3, 3, 1, 2, 7, 0};
-  for (int c = 1; c < kPointLoadColumns; ++c) state.SetKind(c, kinds[c]);
+void KeyHelp(plat::DialogLayout& layout) { layout.Text(kKeyHelp); }
+void NoHelp(plat::DialogLayout&) {}
+
+const TableRules kLineLoads{
+    {3, 1, 1, 2, 2, 7, 0}, LineLoadHelp, LineLoadCells,
+    [](const CellTexts& cells, LoadModel& m) { return ReadLineLoads(cells, m.geometry, m.load_case); },
+    [](const LoadCase& lc) { return lc.line_loads.empty(); }};
+
+const TableRules kPointLoads{
+    {6, 3, 3, 1, 2, 7, 0}, PointLoadHelp, PointLoadCells,
+    [](const CellTexts& cells, LoadModel& m) { return ReadPointLoads(cells, m.geometry, m.load_case); },
+    [](const LoadCase& lc) { return lc.point_loads.empty(); }};
+
+const TableRules kSettlements{
+    {}, KeyHelp, SettlementCells, [](const CellTexts& cells, LoadModel& m) { return ReadSettlements(cells, m.load_case); },
+    [](const LoadCase&) { return false; }};
+
+const TableRules kPrestress{
+    {3, 2}, NoHelp, PrestressCells,
+    [](const CellTexts& cells, LoadModel& m) { return ReadPrestress(cells, m.geometry, m.load_case); },
+    [](const LoadCase&) { return true; }};
+
+}  // namespace
+
+LoadTableDialog::LoadTableDialog(EditorSession& session, TableState& state, plat::Window* owner, Setup setup,
+                                 TableRules rules)
+    : TableDialog(std::move(setup), state, owner), session_(session), rules_(std::move(rules)) {}
+
+void LoadTableDialog::AddHelp(plat::DialogLayout& layout) { rules_.add_help(layout); }
+
+void LoadTableDialog::SetColumnKinds(TableState& state) {
+  for (std::size_t i = 0; i < rules_.kinds.size(); ++i) state.SetKind(static_cast<int>(i) + 1, rules_.kinds[i]);
 }
 
-CellTexts CDiaPunkt3::OpeningCells() { return PointLoadCells(session_.model.load_case, kTableRows); }
+CellTexts LoadTableDialog::OpeningCells() { return rules_.opening(session_.model.load_case, kTableRows); }
 
-bool CDiaPunkt3::OpensEmpty() { return session_.model.load_case.point_loads.empty(); }
+bool LoadTableDialog::OpensEmpty() { return rules_.opens_empty(session_.model.load_case); }
 
-std::optional<Refusal> CDiaPunkt3::TakeRows(const CellTexts& cells) {
-  auto refusal = ReadPointLoads(cells, session_.model.geometry, session_.model.load_case);
+std::optional<Refusal> LoadTableDialog::TakeRows(const CellTexts& cells) {
+  auto refusal = rules_.take(cells, session_.model);
   if (!refusal) LoadsChanged(session_);
   return refusal;
 }
 
-// ---- Settlements ----
+CDiaLin3::CDiaLin3(EditorSession& session, TableState& state, plat::Window* owner)
+    : LoadTableDialog(session, state, owner,
+                      TableSetup(session, 182, "Line loads", kLineLoadColumns, kLineLoadMode, "Line loads"),
+                      kLineLoads) {}
+
+CDiaPunkt3::CDiaPunkt3(EditorSession& session, TableState& state, plat::Window* owner)
+    : LoadTableDialog(session, state, owner,
+                      TableSetup(session, 184, "Point loads", kPointLoadColumns, kPointLoadMode, "Punktlasten"),
+                      kPointLoads) {}
 
 CDiaYield3::CDiaYield3(EditorSession& session, TableState& state, plat::Window* owner)
-    : TableDialog(
-          [&] {
-            auto setup = TableSetup(session, 190, "Settlements", kSettlementColumns, kNoTableMode,
-                                    "St\xC3\xBCtzensenkungen");
-            setup.stop_button = true;
-            return setup;
-          }(),
-          state, owner),
-      session_(session) {}
-
-void CDiaYield3::AddHelp(plat::DialogLayout& layout) {
-  layout.Text("Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete\nCtrl + I = Insert row\nCtrl + L = Delete row");
-}
-
-void CDiaYield3::SetColumnKinds(TableState&) {}  // every data column a number
-
-CellTexts CDiaYield3::OpeningCells() { return SettlementCells(session_.model.load_case, kTableRows); }
-
-std::optional<Refusal> CDiaYield3::TakeRows(const CellTexts& cells) {
-  auto refusal = ReadSettlements(cells, session_.model.load_case);
-  if (!refusal) LoadsChanged(session_);
-  return refusal;
-}
-
-// ---- Prestress ----
+    : LoadTableDialog(session, state, owner,
+                      WithStop(TableSetup(session, 190, "Settlements", kSettlementColumns, kNoTableMode,
+                                          "St\xC3\xBCtzensenkungen"),
+                               true),
+                      kSettlements) {}
 
 CDiaPrestress::CDiaPrestress(EditorSession& session, TableState& state, plat::Window* owner)
-    : TableDialog(
-          [&] {
-            auto setup = TableSetup(session, 325, "Prestressing", kPrestressColumns, kNoTableMode, "");
-            setup.stop_button = true;
-            setup.print_and_files = false;
-            return setup;
-          }(),
-          state, owner),
-      session_(session) {}
-
-void CDiaPrestress::AddHelp(plat::DialogLayout&) {}
-
-void CDiaPrestress::SetColumnKinds(TableState& state) {
-  state.SetKind(1, 3);
-  state.SetKind(2, 2);
-}
-
-CellTexts CDiaPrestress::OpeningCells() { return PrestressCells(session_.model.load_case, kTableRows); }
-
-std::optional<Refusal> CDiaPrestress::TakeRows(const CellTexts& cells) {
-  auto refusal = ReadPrestress(cells, session_.model.geometry, session_.model.load_case);
-  if (!refusal) LoadsChanged(session_);
-  return refusal;
-}
+    : LoadTableDialog(session, state, owner,
+                      WithStop(TableSetup(session, 325, "Prestressing", kPrestressColumns, kNoTableMode, ""), false),
+                      kPrestress) {}
 
 }  // namespace pundf::tables

@@ -39,8 +39,8 @@ bool ListsResultsOf(const common::Position& position, int lc) {
   return false;
 }
 
-TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
-  common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
+// BEAM2 from its echo texts in the test folder, computed by compute-position.
+void ComputeBeam2(const common::Position& position) {
   ASSERT_TRUE(common::EnsurePositionFolder(position));
   for (const char* kind : {"ECHO_G", "ECHO_L"}) {
     const std::string echo = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + kind + ".BEAM2.TXT");
@@ -49,6 +49,12 @@ TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
   }
   const auto computed = plat::testing::RunProgram("compute-position", {position.data_path(), "BEAM2"});
   ASSERT_EQ(computed.exit_code, 0) << computed.start_error << computed.messages;
+}
+
+TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
+  const common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
+  ComputeBeam2(position);
+  if (HasFatalFailure()) return;
   const std::string echo_lines = [&] {
     // Load case 1's line loads as the echo text holds them.
     const std::string all = ReadBytes(position.TextFile("ECHO_L"));
@@ -109,15 +115,9 @@ TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
 // A new load case: a point load typed into the point-load table, stored with
 // a title, computed by ZEDIR.
 TEST(PundfWindow, APointLoadTypedIntoTheTableIsStoredAndComputed) {
-  common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
-  ASSERT_TRUE(common::EnsurePositionFolder(position));
-  for (const char* kind : {"ECHO_G", "ECHO_L"}) {
-    const std::string echo = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + kind + ".BEAM2.TXT");
-    ASSERT_FALSE(echo.empty()) << kind;
-    ASSERT_TRUE(plat::WriteBlock(position.TextFile(kind), echo.data(), echo.size()));
-  }
-  const auto computed = plat::testing::RunProgram("compute-position", {position.data_path(), "BEAM2"});
-  ASSERT_EQ(computed.exit_code, 0) << computed.start_error << computed.messages;
+  const common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
+  ComputeBeam2(position);
+  if (HasFatalFailure()) return;
 
   const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "PUNDF", {".BEAM2", "@" + position.data_path()},
                                             "key Ctrl+N\n"
