@@ -1,6 +1,7 @@
 #include "loads/tables/cell_texts.h"
 
 #include <charconv>
+#include <cstdio>
 
 
 namespace pundf::tables {
@@ -26,6 +27,19 @@ std::optional<int> CellInteger(std::string_view text) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size() || text.front() == '-') return std::nullopt;
   return value;
+}
+
+CellTexts EmptyTable(int rows, std::vector<std::string> heading) {
+  CellTexts cells(static_cast<std::size_t>(std::max(rows, 1)), std::vector<std::string>(heading.size()));
+  cells[0] = std::move(heading);
+  for (int r = 1; r < rows; ++r) cells[static_cast<std::size_t>(r)][0] = std::to_string(r);
+  return cells;
+}
+
+std::string FormatNumber(const char* format, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
 }
 
 Refusal RefuseCell(int row, int col, const std::string& what, const std::string& value, const std::string& why) {

@@ -26,6 +26,13 @@ struct Refusal {
 // A whole number of digits only ("12"); nullopt for anything else.
 std::optional<int> CellInteger(std::string_view text);
 
+// `rows` rows of as many cells as `heading` has: row 0 the heading, column 0
+// the row numbers 1.., the rest empty.
+CellTexts EmptyTable(int rows, std::vector<std::string> heading);
+
+// A number as printf's `format` writes it ("%.2f", "%5.2E").
+std::string FormatNumber(const char* format, double value);
+
 // "Row r: <what> <value> ..." for a refusal.
 Refusal RefuseCell(int row, int col, const std::string& what, const std::string& value, const std::string& why);
 

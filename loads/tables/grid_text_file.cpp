@@ -9,7 +9,8 @@ std::vector<std::string> SplitLine(std::string_view line, int cols) {
   std::size_t start = 0;
   while (col < cols) {
     const std::size_t comma = col == cols - 1 ? std::string_view::npos : line.find(',', start);
-    cells[static_cast<std::size_t>(col)] = std::string(line.substr(start, comma == std::string_view::npos ? line.size() - start : comma - start));
+    const std::size_t length = comma == std::string_view::npos ? line.size() - start : comma - start;
+    cells[static_cast<std::size_t>(col)] = std::string(line.substr(start, length));
     if (comma == std::string_view::npos) break;
     start = comma + 1;
     ++col;

@@ -1,22 +1,11 @@
 #include "loads/tables/line_load_rows.h"
 
 #include <cctype>
-#include <cstdio>
 
 #include "common/text_to_float.h"
 #include "loads/model/whole_element_load.h"
 
 namespace pundf::tables {
-namespace {
-
-std::string Format(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
-}  // namespace
-
 std::optional<float> DistanceOnElement(float distance, float length) {
   constexpr float kRounding = 0.006f;
   if (distance < -kRounding || distance > length + kRounding) return std::nullopt;
@@ -24,20 +13,19 @@ std::optional<float> DistanceOnElement(float distance, float length) {
 }
 
 CellTexts LineLoadCells(const LoadCase& load_case, int rows) {
-  CellTexts cells(static_cast<std::size_t>(std::max(rows, 1)), std::vector<std::string>(kLineLoadColumns));
-  cells[0] = {"Nr.", "Element", "Start [m]", "End [m]", "Value A", "Value B", "Direction", "Notes"};
-  for (int r = 1; r < rows; ++r) cells[static_cast<std::size_t>(r)][0] = std::to_string(r);
+  CellTexts cells =
+      EmptyTable(rows, {"Nr.", "Element", "Start [m]", "End [m]", "Value A", "Value B", "Direction", "Notes"});
   const int count = std::min(load_case.line_loads.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     const common::LineLoadRecord& load = load_case.line_loads[k];
     auto& row = cells[static_cast<std::size_t>(k)];
     row[1] = std::to_string(load.element());
     if (load.whole_element() != 1) {
-      row[2] = Format("%.2f", load.xa());
-      row[3] = Format("%.2f", load.xb());
+      row[2] = FormatNumber("%.2f", load.xa());
+      row[3] = FormatNumber("%.2f", load.xb());
     }
-    row[4] = Format("%.2f", load.value_a());
-    row[5] = Format("%.2f", load.value_b());
+    row[4] = FormatNumber("%.2f", load.value_a());
+    row[5] = FormatNumber("%.2f", load.value_b());
     row[6] = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(load.direction()))));
     row[7] = load_case.line_notes[k].text();
   }

@@ -70,7 +70,8 @@ const TableRules kPointLoads{
     [](const LoadCase& lc) { return lc.point_loads.empty(); }};
 
 const TableRules kSettlements{
-    {}, KeyHelp, SettlementCells, [](const CellTexts& cells, LoadModel& m) { return ReadSettlements(cells, m.load_case); },
+    {}, KeyHelp, SettlementCells,
+    [](const CellTexts& cells, LoadModel& m) { return ReadSettlements(cells, m.load_case); },
     [](const LoadCase&) { return false; }};
 
 const TableRules kPrestress{

@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 
 #include "common/text_to_float.h"
 #include "loads/model/point_load_values.h"
@@ -33,20 +32,12 @@ std::uint8_t KindOf(char letter) {
   }
 }
 
-std::string Fixed2(float value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(value));
-  return text;
-}
-
 char Upper(char ch) { return static_cast<char>(std::toupper(static_cast<unsigned char>(ch))); }
 
 }  // namespace
 
 CellTexts PointLoadCells(const LoadCase& load_case, int rows) {
-  CellTexts cells(static_cast<std::size_t>(std::max(rows, 1)), std::vector<std::string>(kPointLoadColumns));
-  cells[0] = {"Nr.", "Type", "Node", "Element", "Left Distance", "Size", "Direction", "Notes"};
-  for (int r = 1; r < rows; ++r) cells[static_cast<std::size_t>(r)][0] = std::to_string(r);
+  CellTexts cells = EmptyTable(rows, {"Nr.", "Type", "Node", "Element", "Left Distance", "Size", "Direction", "Notes"});
   const int count = std::min(load_case.point_loads.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     const PL& load = load_case.point_loads[k];
@@ -55,9 +46,9 @@ CellTexts PointLoadCells(const LoadCase& load_case, int rows) {
     if (load.node() >= 1) row[2] = std::to_string(load.node());
     if (load.element() >= 1) {
       row[3] = std::to_string(load.element());
-      row[4] = Fixed2(load.distance());
+      row[4] = FormatNumber("%.2f", load.distance());
     }
-    row[5] = Fixed2(load.value());
+    row[5] = FormatNumber("%.2f", load.value());
     row[6] = std::string(1, load.direction());
     row[7] = load_case.point_notes[k].text();
   }

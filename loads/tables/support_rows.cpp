@@ -1,26 +1,12 @@
 #include "loads/tables/support_rows.h"
 
 #include <cmath>
-#include <cstdio>
 #include <set>
 
 #include "common/text_to_float.h"
 
 namespace pundf::tables {
 namespace {
-
-std::string Format(const char* format, float value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, static_cast<double>(value));
-  return text;
-}
-
-CellTexts EmptyRows(int rows, std::vector<std::string> heading) {
-  CellTexts cells(static_cast<std::size_t>(std::max(rows, 1)), std::vector<std::string>(heading.size()));
-  cells[0] = std::move(heading);
-  for (int r = 1; r < rows; ++r) cells[static_cast<std::size_t>(r)][0] = std::to_string(r);
-  return cells;
-}
 
 // The support of `node` (slot 1..count), 0 for none.
 int SupportOfNode(const common::NodeRefTable& supports, int node) {
@@ -33,13 +19,13 @@ int SupportOfNode(const common::NodeRefTable& supports, int node) {
 }  // namespace
 
 CellTexts SettlementCells(const LoadCase& load_case, int rows) {
-  CellTexts cells = EmptyRows(rows, {"Row", "Nodes", "ux [m]", "uy [m]", "phi [tan]"});
+  CellTexts cells = EmptyTable(rows, {"Row", "Nodes", "ux [m]", "uy [m]", "phi [tan]"});
   const int count = std::min(load_case.settlements.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     const common::NodeRefRecord& support = load_case.settlements[k];
     auto& row = cells[static_cast<std::size_t>(k)];
     row[1] = std::to_string(support.node());
-    for (int d = 1; d <= 3; ++d) row[static_cast<std::size_t>(d) + 1] = Format("%.3f", support.settlement(d));
+    for (int d = 1; d <= 3; ++d) row[static_cast<std::size_t>(d) + 1] = FormatNumber("%.3f", support.settlement(d));
   }
   return cells;
 }
@@ -78,12 +64,12 @@ std::optional<Refusal> ReadSettlements(const CellTexts& cells, LoadCase& load_ca
 }
 
 CellTexts PrestressCells(const LoadCase& load_case, int rows) {
-  CellTexts cells = EmptyRows(rows, {"Nr.", "Element", "Force"});
+  CellTexts cells = EmptyTable(rows, {"Nr.", "Element", "Force"});
   const int count = std::min(load_case.prestress.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     auto& row = cells[static_cast<std::size_t>(k)];
     row[1] = std::to_string(load_case.prestress[k].element());
-    row[2] = Format("%5.2E", load_case.prestress[k].force());
+    row[2] = FormatNumber("%5.2E", load_case.prestress[k].force());
   }
   return cells;
 }

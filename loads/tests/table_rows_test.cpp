@@ -13,8 +13,9 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-CellTexts Table(const std::vector<Row>& rows) {
-  CellTexts cells(101, Row(8));
+// Rows from 1 on, their cells from column 1 on, in a 101-row table.
+CellTexts Rows(const std::vector<Row>& rows, int cols = 8) {
+  CellTexts cells(101, Row(static_cast<std::size_t>(cols)));
   for (std::size_t r = 0; r < rows.size(); ++r) {
     for (std::size_t c = 0; c < rows[r].size(); ++c) cells[r + 1][c + 1] = rows[r][c];
   }
@@ -28,7 +29,7 @@ struct Portal {
 
 TEST(LineLoadTable, OkBuildsTheRecordsFromTheCells) {
   Portal p;
-  const CellTexts cells = Table({{"2", "", "", "10", "10", "y", "beam"},
+  const CellTexts cells = Rows({{"2", "", "", "10", "10", "y", "beam"},
                                  {"2", "1,5", "4.5", "2", "4", "Y"},
                                  {"1", "1", "", "3", "3", "X"},
                                  {"3", "", "", "5", "", "X"},
@@ -62,7 +63,7 @@ TEST(LineLoadTable, OkBuildsTheRecordsFromTheCells) {
 
 TEST(LineLoadTable, EmptyStartWithAnEndStartsAtTheElementsStart) {
   Portal p;
-  ASSERT_FALSE(ReadLineLoads(Table({{"2", "", "3", "1", "1", "Y"}}), p.g, p.lc));
+  ASSERT_FALSE(ReadLineLoads(Rows({{"2", "", "3", "1", "1", "Y"}}), p.g, p.lc));
   EXPECT_EQ(p.lc.line_loads[1].whole_element(), 0);
   EXPECT_FLOAT_EQ(p.lc.line_loads[1].xa(), 0.0f);
   EXPECT_FLOAT_EQ(p.lc.line_loads[1].x1(), 0.0f);
@@ -81,7 +82,7 @@ TEST(LineLoadTable, ABadRowRefusesTheWholeTable) {
   for (const Case& c : cases) {
     Portal p;
     p.lc.line_loads.Append(testing::WholeLoad(p.g, 1, 'X', 1.5f, 1.5f));
-    const auto refusal = ReadLineLoads(Table({{"2", "", "", "1", "1", "Y"}, c.row}), p.g, p.lc);
+    const auto refusal = ReadLineLoads(Rows({{"2", "", "", "1", "1", "Y"}, c.row}), p.g, p.lc);
     ASSERT_TRUE(refusal) << c.row[0];
     EXPECT_EQ(refusal->row, 2);
     EXPECT_EQ(refusal->col, c.col);
@@ -106,7 +107,7 @@ TEST(LineLoadTable, CellsShowTheLoads) {
 
 TEST(PointLoadTable, OkBuildsTheRecordsFromTheCells) {
   Portal p;
-  const CellTexts cells = Table({{"F", "2", "", "", "10", "x"},
+  const CellTexts cells = Rows({{"F", "2", "", "", "10", "x"},
                                  {"f", "", "2", "3", "20", "Y"},
                                  {"K", "", "1", "2", "8", "N"},
                                  {"H", "", "2", "3", "", ""},
@@ -161,7 +162,7 @@ TEST(PointLoadTable, ABadRowRefusesTheWholeTable) {
                         {{"F", "", "", "", "5", "X"}, 2, "Row 2"}};
   for (const Case& c : cases) {
     Portal p;
-    const auto refusal = ReadPointLoads(Table({{"F", "2", "", "", "10", "X"}, c.row}), p.g, p.lc);
+    const auto refusal = ReadPointLoads(Rows({{"F", "2", "", "", "10", "X"}, c.row}), p.g, p.lc);
     ASSERT_TRUE(refusal) << c.row[1];
     EXPECT_EQ(refusal->row, 2);
     EXPECT_EQ(refusal->col, c.col) << c.row[1];
@@ -172,19 +173,11 @@ TEST(PointLoadTable, ABadRowRefusesTheWholeTable) {
 
 TEST(PointLoadTable, CellsShowTheLoads) {
   Portal p;
-  const CellTexts in = Table({{"F", "2", "", "", "10", "X", "at the corner"}, {"H", "", "2", "3", "", ""}});
+  const CellTexts in = Rows({{"F", "2", "", "", "10", "X", "at the corner"}, {"H", "", "2", "3", "", ""}});
   ASSERT_FALSE(ReadPointLoads(in, p.g, p.lc));
   const CellTexts cells = PointLoadCells(p.lc, 101);
   EXPECT_EQ(cells[1], (Row{"1", "F", "2", "", "", "10.00", "X", "at the corner"}));
   EXPECT_EQ(cells[2], (Row{"2", "H", "", "2", "3.00", "1.00", "0", ""}));
-}
-
-CellTexts Rows(const std::vector<Row>& rows, int cols) {
-  CellTexts cells(101, Row(static_cast<std::size_t>(cols)));
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (std::size_t c = 0; c < rows[r].size(); ++c) cells[r + 1][c + 1] = rows[r][c];
-  }
-  return cells;
 }
 
 TEST(SettlementTable, RowsGoToTheSupportOfTheirNodeAndOnlyRealSettlementsCount) {
