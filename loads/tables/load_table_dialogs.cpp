@@ -22,6 +22,11 @@ TableDialog::Setup TableSetup(const EditorSession& session, plat::UINT template_
   return setup;
 }
 
+TableDialog::Setup WithNotes(TableDialog::Setup setup) {
+  setup.wide_column = setup.cols - 1;
+  return setup;
+}
+
 TableDialog::Setup WithStop(TableDialog::Setup setup, bool print_and_files) {
   setup.stop_button = true;
   setup.print_and_files = print_and_files;
@@ -103,12 +108,13 @@ std::optional<Refusal> LoadTableDialog::TakeRows(const CellTexts& cells) {
 
 CDiaLin3::CDiaLin3(EditorSession& session, TableState& state, plat::Window* owner)
     : LoadTableDialog(session, state, owner,
-                      TableSetup(session, 182, "Line loads", kLineLoadColumns, kLineLoadMode, "Line loads"),
+                      WithNotes(TableSetup(session, 182, "Line loads", kLineLoadColumns, kLineLoadMode, "Line loads")),
                       kLineLoads) {}
 
 CDiaPunkt3::CDiaPunkt3(EditorSession& session, TableState& state, plat::Window* owner)
     : LoadTableDialog(session, state, owner,
-                      TableSetup(session, 184, "Point loads", kPointLoadColumns, kPointLoadMode, "Punktlasten"),
+                      WithNotes(
+                          TableSetup(session, 184, "Point loads", kPointLoadColumns, kPointLoadMode, "Punktlasten")),
                       kPointLoads) {}
 
 CDiaYield3::CDiaYield3(EditorSession& session, TableState& state, plat::Window* owner)

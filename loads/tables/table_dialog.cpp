@@ -22,7 +22,7 @@ TableDialog::~TableDialog() { state_.mode = kNoTableMode; }
 
 void TableDialog::BuildLayout(plat::DialogLayout& layout) {
   auto body = layout.Row();
-  body.Grid(kGridId, 620, 400);
+  body.Grid(kGridId, 700, 400);
   auto help = body.Column();
   AddHelp(help);
   help.Stretch();
@@ -50,6 +50,17 @@ bool TableDialog::OnInitDialog() {
   grid_.SetFixedColumnCount(1);
   grid_.SetColumnWidth(0, grid_.GetColumnWidth(0) / 2);
   grid_.StretchColumnsToWidth();
+  if (setup_.wide_column > 0) {
+    // The other data columns give a quarter of their width to the wide one.
+    int gained = 0;
+    for (int c = 1; c < setup_.cols; ++c) {
+      if (c == setup_.wide_column) continue;
+      const int give = grid_.GetColumnWidth(c) / 4;
+      grid_.SetColumnWidth(c, grid_.GetColumnWidth(c) - give);
+      gained += give;
+    }
+    grid_.SetColumnWidth(setup_.wide_column, grid_.GetColumnWidth(setup_.wide_column) + gained);
+  }
   state_.Reset(setup_.cols);
   SetColumnKinds(state_);
   SetCells(OpeningCells());

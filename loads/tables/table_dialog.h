@@ -39,6 +39,9 @@ class TableDialog : public plat::Dialog {
     // "&Stop" (IDCANCEL) beside OK; Print and the text file buttons.
     bool stop_button = false;
     bool print_and_files = true;
+    // A column that takes a quarter of the other data columns' widths (the
+    // notes), -1 for none.
+    int wide_column = -1;
   };
 
   TableDialog(Setup setup, TableState& state, plat::Window* owner);
