@@ -10,6 +10,7 @@
 #include "loads/editor/wheel.h"
 #include "loads/picture/draw_load_case.h"
 #include "loads/picture/title_block.h"
+#include "loads/tables/load_table_dialogs.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/print/picture.h"
 #include "platform/print/print_types.h"
@@ -41,6 +42,10 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kPrint, [this] { OnFilePrint(); });
   MapCommand(ids::kPrintPreview, [this] { OnFilePrintPreview(); });
   MapCommand(ids::kCopyToClipboard, [this] { OnCopyToClipboard(); });
+  MapCommand(ids::kLineLoads, [this] { OnTable<tables::CDiaLin3>(); });
+  MapCommand(ids::kPointLoads, [this] { OnTable<tables::CDiaPunkt3>(); });
+  MapCommand(ids::kSettlements, [this] { OnTable<tables::CDiaYield3>(); });
+  MapCommand(ids::kPrestressing, [this] { OnTable<tables::CDiaPrestress>(); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
   MapCommand(ids::kFillSwitch, [this] {
@@ -99,6 +104,12 @@ void CPUNDWView::OnDraw(plat::Dc& dc) {
   if (dc.IsPrinting()) return;
   if (drawn) screen_mapping_ = dc.mapping();
   if (editor.first_draw) PostMessage(kEchoCheck);
+}
+
+template <class TableDialog>
+void CPUNDWView::OnTable() {
+  TableDialog dialog(session(), table_state_, this);
+  if (dialog.DoModal() == plat::IDOK) Invalidate();
 }
 
 void CPUNDWView::OnEchoCheck() {

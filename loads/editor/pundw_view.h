@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "loads/editor/editor_session.h"
+#include "loads/tables/table_state.h"
 #include "platform/dc/mapping.h"
 #include "platform/frames/view.h"
 
@@ -38,10 +39,15 @@ class CPUNDWView : public plat::View {
   void Finish(std::optional<int> quit_code);
   void OnEchoCheck();
   void TogglePick(bool point_loads);
+  // One of the load case's tables, modal; the picture follows its OK.
+  template <class TableDialog>
+  void OnTable();
   void OnCopyToClipboard();
 
   // The mapping of the last drawing on the screen, for the mouse's coordinates.
   std::optional<plat::Mapping> screen_mapping_;
+  // The column kinds, links and mode of the table open.
+  tables::TableState table_state_;
 };
 
 }  // namespace pundf

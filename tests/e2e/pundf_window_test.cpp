@@ -39,8 +39,8 @@ bool ListsResultsOf(const common::Position& position, int lc) {
   return false;
 }
 
-TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
-  common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
+// BEAM2 from its echo texts in the test folder, computed by compute-position.
+void ComputeBeam2(const common::Position& position) {
   ASSERT_TRUE(common::EnsurePositionFolder(position));
   for (const char* kind : {"ECHO_G", "ECHO_L"}) {
     const std::string echo = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + kind + ".BEAM2.TXT");
@@ -49,6 +49,12 @@ TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
   }
   const auto computed = plat::testing::RunProgram("compute-position", {position.data_path(), "BEAM2"});
   ASSERT_EQ(computed.exit_code, 0) << computed.start_error << computed.messages;
+}
+
+TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
+  const common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
+  ComputeBeam2(position);
+  if (HasFatalFailure()) return;
   const std::string echo_lines = [&] {
     // Load case 1's line loads as the echo text holds them.
     const std::string all = ReadBytes(position.TextFile("ECHO_L"));
@@ -104,6 +110,76 @@ TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
   const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
   ASSERT_TRUE(plat::MakeFolder(snapshots));
   EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "start.png", snapshots + "pundf-script-start.png", true));
+}
+
+// A new load case: a point load typed into the point-load table, stored with
+// a title, computed by ZEDIR.
+TEST(PundfWindow, APointLoadTypedIntoTheTableIsStoredAndComputed) {
+  const common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
+  ComputeBeam2(position);
+  if (HasFatalFailure()) return;
+
+  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "PUNDF", {".BEAM2", "@" + position.data_path()},
+                                            "key Ctrl+N\n"
+                                            "command 32774\n"
+                                            "type F\n"
+                                            "key Right\n"
+                                            "key Right\n"
+                                            "type 1\n"
+                                            "key Right\n"
+                                            "type 3\n"
+                                            "key Right\n"
+                                            "type 10\n"
+                                            "key Right\n"
+                                            "type Y\n"
+                                            "key Down\n"
+                                            "snapshot table.png\n"
+                                            "press 1027\n"
+                                            "key Ctrl+S\n"
+                                            "set 1001 Point load at mid-span\n"
+                                            "press 1\n"
+                                            "key Escape\n");
+  EXPECT_EQ(run.exit_code, 1) << run.log_text();
+  for (const std::string& line : run.log) EXPECT_EQ(line.substr(line.size() - 4), ": ok") << line;
+  EXPECT_EQ(run.messages, "");
+
+  const std::string src = ReadBytes(position.LoadCaseFile("SRC_L", 6));
+  ASSERT_EQ(src.size(), 100u);
+  EXPECT_FLOAT_EQ(ValueAt<float>(src, 0), 3.0f);
+  EXPECT_FLOAT_EQ(ValueAt<float>(src, 4), 0.0f);
+  EXPECT_FLOAT_EQ(ValueAt<float>(src, 36), 3.0f);
+  EXPECT_FLOAT_EQ(ValueAt<float>(src, 40), 10.0f);
+  EXPECT_FLOAT_EQ(ValueAt<float>(src, 44), 0.0f);
+  EXPECT_FLOAT_EQ(ValueAt<float>(src, 48), 10.0f);
+  EXPECT_FLOAT_EQ(ValueAt<float>(src, 52), 10.0f);
+  EXPECT_EQ(ValueAt<std::uint8_t>(src, 76), 0);
+  EXPECT_EQ(ValueAt<std::int16_t>(src, 82), 1);
+  EXPECT_EQ(ValueAt<std::int16_t>(src, 94), 2);
+  EXPECT_EQ(ValueAt<char>(src, 96), 'Y');
+  const std::string echo = ReadBytes(position.TextFile("ECHO_L"));
+  const std::string tail =
+      "LC 6\r\n1 0 1\r\nTITLE\r\nPoint load at mid-span\r\nPOINTLOADS\r\n1 \r\nE 0 1    3.000   10.000 Y\r\n";
+  ASSERT_GE(echo.size(), tail.size());
+  EXPECT_EQ(echo.substr(echo.size() - tail.size()), tail);
+  const std::string batch = ReadBytes(position.File("BATCH"));
+  EXPECT_EQ(batch.substr(0, 4), std::string("\x01\x00\x00\x06", 4));
+
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while ((plat::FileExists(position.File("ZEDIRLOCK")) || !ListsResultsOf(position, 6)) &&
+         std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_TRUE(ListsResultsOf(position, 6));
+  const std::string moments = ReadBytes(position.File("M06E1"));
+  ASSERT_EQ(moments.size(), 51 * sizeof(float));
+  EXPECT_NEAR(ValueAt<float>(moments, 50 * sizeof(float)), -5.619, 0.01);  // rigid supports: -5.625
+  const std::string reactions = ReadBytes(position.LoadCaseFile("KLAGER", 6));
+  EXPECT_NEAR(ValueAt<float>(reactions, 1 * sizeof(float)), 4.063, 0.005);
+  EXPECT_NEAR(ValueAt<float>(reactions, 4 * sizeof(float)), 6.873, 0.005);
+  EXPECT_NEAR(ValueAt<float>(reactions, 7 * sizeof(float)), -0.937, 0.005);
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "table.png", snapshots + "pundf-script-point-table.png", true));
 }
 
 }  // namespace
