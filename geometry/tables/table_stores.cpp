@@ -10,6 +10,7 @@
 #include "common/text_to_float.h"
 #include "geometry/check/inverse_files.h"
 #include "geometry/generators/generator_files.h"
+#include "geometry/model/bar_geometry.h"
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/node_rebuild.h"
@@ -56,7 +57,44 @@ common::Result AfterModelFilesChanged(const common::Position& position) {
   return WriteGeometryMarker(0, position);
 }
 
+std::string Fixed2(float v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(v));
+  return text;
+}
+
 }  // namespace
+
+common::ElementRecord ElementOfRow(const std::vector<std::string>& row) {
+  common::ElementRecord e;
+  if (row.size() < 10) return e;
+  e.set_xa(Number(row[0]));
+  e.set_za(Number(row[1]));
+  e.set_ya(UpwardY(e.za()));
+  e.set_xb(Number(row[2]));
+  e.set_zb(Number(row[3]));
+  e.set_yb(UpwardY(e.zb()));
+  e.set_material(Integer(row[4]));
+  e.set_cross_section(Integer(row[5]));
+  e.set_compression_flag(Integer(row[6]));
+  e.set_tension_flag(Integer(row[7]));
+  e.set_hinge_a(Integer(row[8]));
+  e.set_hinge_b(Integer(row[9]));
+  return e;
+}
+
+std::vector<std::string> RowOfElement(const common::ElementRecord& e) {
+  return {Fixed2(e.xa()),
+          Fixed2(e.za()),
+          Fixed2(e.xb()),
+          Fixed2(e.zb()),
+          std::to_string(e.material()),
+          std::to_string(e.cross_section()),
+          std::to_string(e.compression_flag()),
+          std::to_string(e.tension_flag()),
+          std::to_string(e.hinge_a()),
+          std::to_string(e.hinge_b())};
+}
 
 common::Result StoreElementTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
   const int used = CountTableRows(cells) ? *CountTableRows(cells) : 0;
@@ -68,21 +106,7 @@ common::Result StoreElementTable(FrameModel& model, const common::Position& posi
   next.elements.Clear();
   next.params.set_vertical_sign(-1);
   for (int r = 1; r <= *count; ++r) {
-    const auto& row = cells[static_cast<std::size_t>(r - 1)];
-    common::ElementRecord e;
-    e.set_xa(Number(row[0]));
-    e.set_za(Number(row[1]));
-    e.set_ya(-e.za());
-    e.set_xb(Number(row[2]));
-    e.set_zb(Number(row[3]));
-    e.set_yb(-e.zb());
-    e.set_material(Integer(row[4]));
-    e.set_cross_section(Integer(row[5]));
-    e.set_compression_flag(Integer(row[6]));
-    e.set_tension_flag(Integer(row[7]));
-    e.set_hinge_a(Integer(row[8]));
-    e.set_hinge_b(Integer(row[9]));
-    next.elements.Append(e);
+    next.elements.Append(ElementOfRow(cells[static_cast<std::size_t>(r - 1)]));
   }
   next.params.set_element_count(static_cast<std::int16_t>(*count));
   next.params.SetAt<std::int16_t, 4>(1);
@@ -157,7 +181,7 @@ common::Result StoreNodeTable(FrameModel& model, const common::Position& positio
     n.set_x(Number(row[0]));
     if (!row[1].empty()) {
       n.set_z(Number(row[1]));
-      n.set_y(n.z() * mirror);
+      n.set_y(mirror < 0.0f ? UpwardY(n.z()) : n.z() * mirror);
     }
     common::NodeRefRecord ref;
     bool supported = false;

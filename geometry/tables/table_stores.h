@@ -8,6 +8,11 @@
 
 namespace kelmf {
 
+// One element row (xa, ya, xb, yb, material, section, C, T, hinge a, hinge
+// b; the y columns are the vertical z) and back, as the table shows it.
+common::ElementRecord ElementOfRow(const std::vector<std::string>& row);
+std::vector<std::string> RowOfElement(const common::ElementRecord& e);
+
 // Elements (columns xa, ya, xb, yb, material, section, C, T, hinge a, hinge b;
 // ya and yb are the vertical z): the element table, the nodes rebuilt, the
 // drawing extents, the inverse files removed and GEOMETRY 0.
