@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "geometry/tables/table_text.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/message_box.h"
 
@@ -35,7 +36,17 @@ void CTableDialog::BuildLayout(plat::DialogLayout& layout) {
   auto buttons = layout.Row();
   buttons.DefPushButton("&OK", table_ids::kOk);
   buttons.PushButton("&Stop", table_ids::kStop);
+  const TableTextButtons& text = shape_.text_buttons;
+  if (text.print != 0) buttons.PushButton("&Print", text.print);
+  if (text.export_text != 0) buttons.PushButton("Export...", text.export_text);
+  if (text.import_text != 0) buttons.PushButton("Import...", text.import_text);
   AddButtons(buttons);
+}
+
+void CTableDialog::PrintTable() {
+  state_.print_row_count = FirstEmptyGridRow(grid_);
+  grid_.Print();
+  state_.print_row_count = 0;
 }
 
 bool CTableDialog::OnInitDialog() {
@@ -101,6 +112,22 @@ bool CTableDialog::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
   if (plat::LOWORD(wParam) == table_ids::kOk && plat::HIWORD(wParam) == plat::BN_CLICKED && lParam != 0) {
     StoreTable();
     return true;
+  }
+  const TableTextButtons& text = shape_.text_buttons;
+  const plat::UINT id = plat::LOWORD(wParam);
+  if (lParam != 0 && id != 0) {
+    if (id == text.print) {
+      PrintTable();
+      return true;
+    }
+    if (id == text.export_text) {
+      ExportTableText(grid_, text.base, position_, this);
+      return true;
+    }
+    if (id == text.import_text) {
+      if (ImportTableText(grid_, text.base, text.filter, position_, this)) state_.table_imported = true;
+      return true;
+    }
   }
   return plat::Dialog::OnCommand(wParam, lParam);
 }

@@ -32,6 +32,16 @@ struct TableColumn {
   int kind;  // character kind of the table input
 };
 
+// The print, export and import buttons of a table (0: none) and the file
+// name and filter of its text.
+struct TableTextButtons {
+  plat::UINT print = 0;
+  plat::UINT export_text = 0;
+  plat::UINT import_text = 0;
+  std::string base;
+  std::string filter;
+};
+
 struct TableShape {
   plat::UINT template_id;
   std::string caption;
@@ -39,6 +49,7 @@ struct TableShape {
   int data_rows;
   std::vector<TableColumn> columns;  // column 0 is the row number
   std::vector<std::string> notes;    // the key hints beside the table
+  TableTextButtons text_buttons = {};
 };
 
 class CTableDialog : public plat::Dialog {
@@ -52,6 +63,8 @@ class CTableDialog : public plat::Dialog {
   TableCells Cells() const;
   // OK: stores the table; a refusal is shown and keeps the dialog open.
   bool StoreTable();
+  // Print: the rows up to the first empty one.
+  void PrintTable();
 
  protected:
   void BuildLayout(plat::DialogLayout& layout) override;

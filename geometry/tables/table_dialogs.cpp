@@ -28,7 +28,8 @@ TableShape ElementShape() {
            {"C", 3}, {"T", 3}, {"H left", 3}, {"H right", 3}},
           Notes({"Click on the leftmost column\n to see the point!", "0 = No", "1 = Yes",
                  "C = Compression, 0 = No, 1 = Yes", "T = Tension, 0 = No, 1 = Yes",
-                 "Rearrange = avoid upside down elements"})};
+                 "Rearrange = avoid upside down elements"}),
+          {1035, 1037, 1038, "Elements", "Elements* | Elements*.*"}};
 }
 
 TableShape NodeShape() {
@@ -46,7 +47,8 @@ TableShape SectionShape() {
 TableShape MaterialShape() {
   return {2100, "Material", GridTable::kMaterials, common::kMaxMaterials,
           {{"", 0}, {"Nr.", 10}, {"E-Modulus [kN/m2]", 2}},
-          Notes({})};
+          Notes({}),
+          {1095, 1031, 1035, "Material", "Material | Material.*"}};
 }
 
 std::string Int(int v) { return std::to_string(v); }
