@@ -7,6 +7,7 @@
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/editor/kelmw_doc.h"
 #include "geometry/editor/view_marks.h"
+#include "grid/grid_notify.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/print/print_types.h"
 #include "platform/print/printer_dc.h"
@@ -57,6 +58,7 @@ int CKELMWView::OnCreate(const plat::CREATESTRUCT& create) {
                     kHintEdit)) {
     return -1;
   }
+  session().tables.mark_listener = this;
   hint_.SetFont(&view_font_);
   hint_.ShowWindow(plat::SW_HIDE);
   return 0;
@@ -111,6 +113,15 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
     case panel_ids::kOpenElements:
     case kOpenElementsFromParabola:
       OpenElementsTable();
+      return 0;
+    case plat::WM_DESTROY:
+      elements_table_.reset();
+      panel_.reset();
+      if (GetDocument() != nullptr) session().tables.mark_listener = nullptr;
+      return plat::View::WindowProc(message, wParam, lParam);
+    case grid::GridMsgRowsSelected:
+      session().view.marked_point = session().tables.marked_point;
+      Invalidate();
       return 0;
     case table_ids::kTableClosed:
       OnTableClosed(wParam);

@@ -6,6 +6,10 @@
 
 #include "platform/dc/gdi_types.h"
 
+namespace plat {
+class Window;
+}
+
 namespace kelmf {
 
 // ActiveGridTable: the table whose own steps the grid runs. Every table has an
@@ -28,8 +32,10 @@ struct GridInputState {
   bool table_changed = false;
   // A key or an edit changed a cell since the table was filled.
   bool input_typed = false;
-  // GridMarkX/Y: the point of the row whose heading was clicked, metres.
+  // GridMarkX/Y: the point (x, vertical z) of the row whose heading was
+  // clicked, metres; the window told of it (the view) by GridMsgRowsSelected.
   std::optional<plat::PointD> marked_point;
+  plat::Window* mark_listener = nullptr;
   // GridPrintRowCount: one past the last row printing covers; 0 prints all.
   int print_row_count = 0;
   // Imported from a text file since the table opened.

@@ -10,6 +10,7 @@
 #include "grid/grid_notify.h"
 #include "platform/window/input_state.h"
 #include "platform/window/virtual_keys.h"
+#include "platform/window/window.h"
 
 namespace kelmf {
 namespace {
@@ -240,6 +241,18 @@ bool KelmfGridHost::UpperCaseEditor(const CGridCtrl& grid) const {
 
 int KelmfGridHost::PrintRowCount(const CGridCtrl& grid) const {
   return state_.print_row_count > 0 ? state_.print_row_count : grid.GetRowCount();
+}
+
+void KelmfGridHost::RowsSelected(CGridCtrl& grid, int row, int) {
+  const GridTable table = state_.active_table;
+  if (table != GridTable::kNodes && table != GridTable::kElements && table != GridTable::kStoreyFrame) return;
+  if (!grid.IsValid(row, 2) || row < grid.GetFixedRowCount() || Empty(grid, row, 1)) {
+    state_.marked_point.reset();
+  } else {
+    state_.marked_point = plat::PointD{common::TextToFloat(grid.GetItemText(row, 1)),
+                                       common::TextToFloat(grid.GetItemText(row, 2))};
+  }
+  if (state_.mark_listener != nullptr) state_.mark_listener->PostMessage(grid::GridMsgRowsSelected, 1, 0);
 }
 
 void KelmfGridHost::EditorKeyTyped(CGridCtrl&, plat::UINT) { state_.input_typed = true; }

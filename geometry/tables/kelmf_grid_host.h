@@ -19,6 +19,8 @@ class KelmfGridHost : public grid::GridHost {
   bool UpperCaseEditor(const grid::CGridCtrl& grid) const override;
   int PrintRowCount(const grid::CGridCtrl& grid) const override;
   void EditorKeyTyped(grid::CGridCtrl& grid, plat::UINT vk) override;
+  // A row heading of the nodes or elements table: its point becomes the marked one.
+  void RowsSelected(grid::CGridCtrl& grid, int row, int col) override;
 
   // The key handler with the modifier state given (tests and the end of an edit).
   void HandleKey(grid::CGridCtrl& grid, plat::UINT vk, bool ctrl, bool shift);

@@ -2,7 +2,9 @@
 // panel's focus, its requests, and the elements table it opens once.
 #include <gtest/gtest.h>
 
+#include "common/position/model_defaults.h"
 #include "geometry/editor/editor_ids.h"
+#include "geometry/tables/table_stores.h"
 #include "geometry/editor/input_panel.h"
 #include "geometry/editor/kelmw_view.h"
 #include "geometry/tests/editor_fixture.h"
@@ -61,6 +63,25 @@ TEST(InputPanel, OpensWithTheFocusOnTitleAndOpensTheElementsTableOnce) {
   panel->SendMessage(plat::WM_COMMAND, plat::IDCANCEL, 0);
   plat::testing::PumpMessages();
   EXPECT_EQ(editor.view().panel(), nullptr);
+}
+
+TEST(InputPanel, ARowHeadingOfTheNodesMarksItsPoint) {
+  const common::Position position = testing::TestPosition();
+  Editor editor(position);
+  EditorSession& session = editor.session();
+  if (session.model.materials.empty()) session.model.materials.Append(common::DefaultMaterial());
+  TableCells cells(100, std::vector<std::string>(10));
+  cells[0] = {"0", "0", "4", "0", "1", "1", "1", "1", "0", "0"};
+  cells[1] = {"4", "0", "4", "3", "1", "1", "1", "1", "0", "0"};
+  ASSERT_TRUE(StoreElementTable(session.model, position, cells).ok());
+  CDiaKnoten nodes(session.model, position, session.tables, &editor.view());
+  ASSERT_TRUE(nodes.Create());
+  plat::Rect heading;
+  ASSERT_TRUE(nodes.grid().GetCellRect(3, 0, &heading));
+  plat::testing::Click(nodes.grid(), {heading.left + 5, heading.top + 3});
+  plat::testing::PumpMessages();
+  ASSERT_TRUE(session.view.marked_point.has_value());
+  EXPECT_EQ(*session.view.marked_point, (plat::PointD{4.0, 3.0}));
 }
 
 TEST(InputPanel, AnswersToRequests) {
