@@ -73,6 +73,7 @@ bool CTableDialog::OnInitDialog() {
   plat::Dialog::OnInitDialog();
   grid_.SetFocus();
   grid_.SetFocusCell(1, 1);
+  if (EditsOnOpen()) grid_.BeginCellEdit(1, 1, 0);
   return false;
 }
 

@@ -77,6 +77,8 @@ class CTableDialog : public plat::Dialog {
   // The table's rows from the model, and the model from the checked cells.
   virtual void Fill() = 0;
   virtual common::Result Store(const TableCells& cells) = 0;
+  // Whether editing starts at row 1, column 1 when the table opens.
+  virtual bool EditsOnOpen() const { return false; }
   // Buttons of the table beyond OK and Stop.
   virtual void AddButtons(plat::DialogLayout&) {}
 

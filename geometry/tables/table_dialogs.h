@@ -25,6 +25,7 @@ class CDiaElemente : public CTableDialog {
   void Fill() override;
   common::Result Store(const TableCells& cells) override;
   void AddButtons(plat::DialogLayout& layout) override;
+  bool EditsOnOpen() const override { return true; }
   bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
 };
 
@@ -60,6 +61,7 @@ class CDiaMaterial : public CTableDialog {
   CDiaMaterial(FrameModel& model, common::Position position, GridInputState& state, plat::Window* owner = nullptr);
 
  protected:
+  bool EditsOnOpen() const override { return model_.params.editor_state() == 0; }
   void Fill() override;
   common::Result Store(const TableCells& cells) override;
 };
