@@ -1,10 +1,10 @@
 #include "geometry/tables/kelmf_grid_host.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "common/text_to_float.h"
 #include "geometry/tables/cell_chars.h"
+#include "geometry/tables/cell_format.h"
 #include "geometry/tables/concrete_moduli.h"
 #include "grid/grid_ctrl.h"
 #include "grid/grid_notify.h"
@@ -17,12 +17,6 @@ namespace {
 
 using grid::CCellID;
 using grid::CGridCtrl;
-
-std::string Format(const char* format, double v) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, v);
-  return text;
-}
 
 void SetCell(CGridCtrl& grid, int row, int col, const std::string& text) {
   grid.SetItemText(row, col, text);
@@ -167,15 +161,15 @@ void KelmfGridHost::TableStep(CGridCtrl& grid, int row, int col, CCellID& focus)
       if (col != 1) return;
       const auto modulus =
           ModulusOfClassText(grid.GetItemText(row, 1), params_.material_input_flag() != 0, params_);
-      if (modulus) SetCell(grid, row, 2, Format("%.3E", *modulus));
+      if (modulus) SetCell(grid, row, 2, FormatCell("%.3E", *modulus));
       return;
     }
     case GridTable::kCrossSections: {
       if (col != 2 || grid.GetColumnCount() < 5) return;
       const double b = common::TextToFloat(grid.GetItemText(row, 1));
       const double h = common::TextToFloat(grid.GetItemText(row, 2));
-      SetCell(grid, row, 3, Format("%.4E", b * h));
-      SetCell(grid, row, 4, Format("%.4E", b * h * h * h / 12.0));
+      SetCell(grid, row, 3, FormatCell("%.4E", b * h));
+      SetCell(grid, row, 4, FormatCell("%.4E", b * h * h * h / 12.0));
       // On from column 4, as Return from there goes.
       focus = row + 1 < rows ? CCellID(row + 1, grid.GetFixedColumnCount()) : CCellID(row, 4);
       return;
@@ -183,7 +177,7 @@ void KelmfGridHost::TableStep(CGridCtrl& grid, int row, int col, CCellID& focus)
     case GridTable::kContinuousBeam: {
       if (Empty(grid, row, col) || row + 1 >= rows || grid.GetRowCount() < 2) return;
       const double span = common::TextToFloat(grid.GetItemText(1, 1));
-      SetCell(grid, row + 1, 1, Format("%.2f", (row + 1) * span));
+      SetCell(grid, row + 1, 1, FormatCell("%.2f", (row + 1) * span));
       focus = CCellID(row + 1, 1);
       return;
     }

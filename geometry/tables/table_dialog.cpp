@@ -1,18 +1,10 @@
 #include "geometry/tables/table_dialog.h"
 
-#include <cstdio>
-
 #include "geometry/tables/table_text.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/message_box.h"
 
 namespace kelmf {
-
-std::string FormatCell(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 CTableDialog::CTableDialog(TableShape shape, FrameModel& model, common::Position position, GridInputState& state,
                            plat::Window* owner)

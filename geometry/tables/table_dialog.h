@@ -10,6 +10,7 @@
 #include "common/position/position.h"
 #include "common/result.h"
 #include "geometry/model/frame_model.h"
+#include "geometry/tables/cell_format.h"
 #include "geometry/tables/grid_input_state.h"
 #include "geometry/tables/kelmf_grid_host.h"
 #include "geometry/tables/table_cells.h"
@@ -93,8 +94,5 @@ class CTableDialog : public plat::Dialog {
   KelmfGridHost host_;
   grid::CGridCtrl grid_;
 };
-
-// "%.2f", "%i", ... of one value.
-std::string FormatCell(const char* format, double value);
 
 }  // namespace kelmf

@@ -14,6 +14,7 @@
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/node_rebuild.h"
+#include "geometry/tables/cell_format.h"
 
 namespace kelmf {
 namespace {
@@ -57,12 +58,6 @@ common::Result AfterModelFilesChanged(const common::Position& position) {
   return WriteGeometryMarker(0, position);
 }
 
-std::string Fixed2(float v) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(v));
-  return text;
-}
-
 }  // namespace
 
 common::ElementRecord ElementOfRow(const std::vector<std::string>& row) {
@@ -84,10 +79,10 @@ common::ElementRecord ElementOfRow(const std::vector<std::string>& row) {
 }
 
 std::vector<std::string> RowOfElement(const common::ElementRecord& e) {
-  return {Fixed2(e.xa()),
-          Fixed2(e.za()),
-          Fixed2(e.xb()),
-          Fixed2(e.zb()),
+  return {FormatCell("%.2f", e.xa()),
+          FormatCell("%.2f", e.za()),
+          FormatCell("%.2f", e.xb()),
+          FormatCell("%.2f", e.zb()),
           std::to_string(e.material()),
           std::to_string(e.cross_section()),
           std::to_string(e.compression_flag()),

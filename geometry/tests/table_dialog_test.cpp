@@ -5,6 +5,7 @@
 #include "common/position/model_defaults.h"
 #include "geometry/tables/table_dialogs.h"
 #include "geometry/tests/position_fixture.h"
+#include "geometry/tests/tables_fixture.h"
 #include "grid/grid_notify.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
@@ -13,15 +14,6 @@
 
 namespace kelmf {
 namespace {
-
-common::Position FreshPosition(const std::string& name) {
-  common::Position position(plat::testing::TestFolder() + "dialogs/", "." + name);
-  EXPECT_TRUE(common::EnsurePositionFolder(position));
-  for (const char* f : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "MATR", "GEOMETRY", "EXTENSIOR"}) {
-    plat::RemoveFile(position.File(f));
-  }
-  return position;
-}
 
 void Type(grid::CGridCtrl& grid, const std::string& text) {
   plat::Window* editor = grid.GetDlgItem(grid::kCellEditorId);
@@ -41,7 +33,7 @@ void ClickOk(plat::Dialog& dialog) {
 }
 
 TEST(TableDialogs, ElementsTypedAndStored) {
-  const common::Position position = FreshPosition("DEL");
+  const common::Position position = testing::FreshTablePosition("DEL");
   FrameModel model;
   model.materials.Append(common::DefaultMaterial());
   GridInputState state;
@@ -68,7 +60,7 @@ TEST(TableDialogs, ElementsTypedAndStored) {
 }
 
 TEST(TableDialogs, ARefusedTableKeepsTheDialogOpen) {
-  const common::Position position = FreshPosition("DREF");
+  const common::Position position = testing::FreshTablePosition("DREF");
   FrameModel model;
   GridInputState state;
   plat::testing::MessageBoxScript boxes;
@@ -83,7 +75,7 @@ TEST(TableDialogs, ARefusedTableKeepsTheDialogOpen) {
 }
 
 TEST(TableDialogs, RearrangeTurnsTheElementAndStores) {
-  const common::Position position = FreshPosition("DRE");
+  const common::Position position = testing::FreshTablePosition("DRE");
   FrameModel model;
   model.materials.Append(common::DefaultMaterial());
   GridInputState state;
@@ -100,7 +92,7 @@ TEST(TableDialogs, RearrangeTurnsTheElementAndStores) {
 }
 
 TEST(TableDialogs, NewTablesShowTheDefaults) {
-  const common::Position position = FreshPosition("DDEF");
+  const common::Position position = testing::FreshTablePosition("DDEF");
   FrameModel model;
   GridInputState state;
   {
@@ -124,7 +116,7 @@ TEST(TableDialogs, NewTablesShowTheDefaults) {
 }
 
 TEST(TableDialogs, NodeFactorForATargetStiffness) {
-  const common::Position position = FreshPosition("DKN");
+  const common::Position position = testing::FreshTablePosition("DKN");
   FrameModel model;
   GridInputState state;
   plat::testing::MessageBoxScript boxes;

@@ -15,6 +15,7 @@
 #include "geometry/tables/kelmf_grid_host.h"
 #include "geometry/tables/table_stores.h"
 #include "geometry/tests/position_fixture.h"
+#include "geometry/tests/tables_fixture.h"
 #include "grid/grid_ctrl.h"
 #include "grid/grid_notify.h"
 #include "platform/files.h"
@@ -178,16 +179,6 @@ TEST(TableInput, CopyKeys) {
   EXPECT_EQ(f.At(3, 2), "7");
 }
 
-// A fresh position folder under the test folder.
-common::Position FreshPosition(const std::string& name) {
-  common::Position position(plat::testing::TestFolder() + "tables/", "." + name);
-  EXPECT_TRUE(common::EnsurePositionFolder(position));
-  for (const char* f : {"ELEMENTS", "NODES", "LKNOTENR", "CROSS", "MATR", "GEOMETRY", "EXTENSIOR", "INVERSE"}) {
-    plat::RemoveFile(position.File(f));
-  }
-  return position;
-}
-
 TableCells Rows(std::vector<std::vector<std::string>> rows, int width, int total) {
   for (auto& r : rows) r.resize(static_cast<std::size_t>(width));
   rows.resize(static_cast<std::size_t>(total), std::vector<std::string>(static_cast<std::size_t>(width)));
@@ -195,7 +186,7 @@ TableCells Rows(std::vector<std::vector<std::string>> rows, int width, int total
 }
 
 TEST(TableStores, ElementsStoreTheFrame) {
-  const common::Position position = FreshPosition("TEL");
+  const common::Position position = testing::FreshTablePosition("TEL");
   std::ofstream(position.File("INVERSE")) << "xxxxxxxx";
   ASSERT_TRUE(plat::FileExists(position.File("INVERSE")));
   FrameModel model;
@@ -218,7 +209,7 @@ TEST(TableStores, ElementsStoreTheFrame) {
 }
 
 TEST(TableStores, RefusedTablesChangeNothing) {
-  const common::Position position = FreshPosition("TREF");
+  const common::Position position = testing::FreshTablePosition("TREF");
   struct Case {
     TableCells cells;
     const char* message;
@@ -239,7 +230,7 @@ TEST(TableStores, RefusedTablesChangeNothing) {
 }
 
 TEST(TableStores, SectionsAndMaterials) {
-  const common::Position position = FreshPosition("TSM");
+  const common::Position position = testing::FreshTablePosition("TSM");
   FrameModel model;
   ASSERT_TRUE(StoreCrossSectionTable(model, position, Rows({{"0.2", "0.4", "8.0000E-02", "1.0667E-03"}}, 4, 50)).ok());
   EXPECT_EQ(model.cross_sections.count(), 1);
@@ -255,7 +246,7 @@ TEST(TableStores, SectionsAndMaterials) {
 }
 
 TEST(TableStores, NodesAndSupports) {
-  const common::Position position = FreshPosition("TND");
+  const common::Position position = testing::FreshTablePosition("TND");
   FrameModel model;
   model.params.set_vertical_sign(-1);
   const common::Result stored =
