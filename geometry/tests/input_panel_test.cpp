@@ -9,6 +9,8 @@
 #include "geometry/editor/kelmw_view.h"
 #include "geometry/tests/editor_fixture.h"
 #include "geometry/tests/position_fixture.h"
+#include "platform/files.h"
+#include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
 
 namespace kelmf {
@@ -47,6 +49,9 @@ TEST(InputPanel, OpensWithTheFocusOnTitleAndOpensTheElementsTableOnce) {
   EXPECT_TRUE(panel->panel_open());
   EXPECT_EQ(plat::Window::GetFocus(), panel->GetDlgItem(panel_ids::kTitle));
   EXPECT_EQ(panel->tips().GetToolCount(), 5);
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::testing::WindowPixels(*panel).Save(snapshots + "kelmf-input-panel.png").ok());
 
   panel->SendMessage(panel_ids::kPanelRequest, 12);
   plat::testing::PumpMessages();

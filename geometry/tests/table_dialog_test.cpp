@@ -112,6 +112,9 @@ TEST(TableDialogs, NewTablesShowTheDefaults) {
   CDiaKnoten nodes(model, position, state);
   ASSERT_TRUE(nodes.Create());
   EXPECT_EQ(nodes.grid().GetRowCount(), 202);
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::testing::WindowPixels(nodes).Save(snapshots + "kelmf-nodes-table.png").ok());
   EXPECT_EQ(state.active_table, GridTable::kNodes);
 }
 
