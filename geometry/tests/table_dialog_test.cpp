@@ -59,6 +59,32 @@ TEST(TableDialogs, ElementsTypedAndStored) {
   EXPECT_EQ(state.active_table, GridTable::kNone);
 }
 
+TEST(TableDialogs, ResizingGrowsTheGridAndKeepsTheButtonsAtTheEdges) {
+  const common::Position position = testing::FreshTablePosition("DSZ");
+  FrameModel model;
+  GridInputState state;
+  CDiaMaterial dialog(model, position, state);
+  ASSERT_TRUE(dialog.Create());
+  auto rect_of = [&](plat::UINT id) {
+    plat::Rect r;
+    dialog.GetDlgItem(id)->GetWindowRect(&r);
+    dialog.ScreenToClient(&r);
+    return r;
+  };
+  const plat::Rect grid_before = rect_of(table_ids::kGrid);
+  const plat::Rect ok_before = rect_of(table_ids::kOk);
+  plat::Rect window;
+  dialog.GetWindowRect(&window);
+  dialog.MoveWindow(window.left, window.top, window.Width() + 100, window.Height() + 80);
+  ASSERT_TRUE(plat::testing::PumpMessages());
+  const plat::Rect grid_after = rect_of(table_ids::kGrid);
+  EXPECT_EQ(grid_after.left, grid_before.left);
+  EXPECT_EQ(grid_after.top, grid_before.top);
+  EXPECT_GT(grid_after.Width(), grid_before.Width());
+  EXPECT_EQ(grid_after.Height(), grid_before.Height() + 80);
+  EXPECT_EQ(rect_of(table_ids::kOk).top, ok_before.top + 80);
+}
+
 TEST(TableDialogs, ARefusedTableKeepsTheDialogOpen) {
   const common::Position position = testing::FreshTablePosition("DREF");
   FrameModel model;
