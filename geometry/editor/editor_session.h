@@ -8,6 +8,7 @@
 #include "geometry/editor/view_state.h"
 #include "geometry/editor/world_drawing.h"
 #include "geometry/model/frame_model.h"
+#include "geometry/tables/grid_input_state.h"
 
 namespace kelmf {
 
@@ -20,6 +21,8 @@ struct EditorSession {
   FrameModel model;
   ViewState view;
   PenSet pens;
+  // The open table of the grid dialogs and its values.
+  GridInputState tables;
 };
 
 }  // namespace kelmf

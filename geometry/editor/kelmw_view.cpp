@@ -7,15 +7,19 @@
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/editor/kelmw_doc.h"
 #include "geometry/editor/view_marks.h"
+#include "grid/grid_notify.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/print/print_types.h"
 #include "platform/print/printer_dc.h"
+#include "platform/window/system_metrics.h"
 
 namespace kelmf {
 namespace {
 
 // The size of the page head's text, tenths of a point.
 constexpr int kPositionLineFont = 120;
+// Posted by the parabola generator: opens the elements table.
+constexpr plat::UINT kOpenElementsFromParabola = plat::WM_USER + 135;
 
 }  // namespace
 
@@ -54,6 +58,7 @@ int CKELMWView::OnCreate(const plat::CREATESTRUCT& create) {
                     kHintEdit)) {
     return -1;
   }
+  session().tables.mark_listener = this;
   hint_.SetFont(&view_font_);
   hint_.ShowWindow(plat::SW_HIDE);
   return 0;
@@ -105,12 +110,74 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
     case ids::kEraseCrosshair:
       EraseCrosshair();
       return 0;
+    case panel_ids::kOpenElements:
+    case kOpenElementsFromParabola:
+      OpenElementsTable();
+      return 0;
+    case plat::WM_DESTROY:
+      elements_table_.reset();
+      panel_.reset();
+      if (GetDocument() != nullptr) session().tables.mark_listener = nullptr;
+      return plat::View::WindowProc(message, wParam, lParam);
+    case grid::GridMsgRowsSelected:
+      session().view.marked_point = session().tables.marked_point;
+      Invalidate();
+      return 0;
+    case table_ids::kTableClosed:
+      OnTableClosed(wParam);
+      return 0;
+    case panel_ids::kPanelClosing:
+      OnPanelClosing();
+      return 0;
     case ids::kNothing130:
     case ids::kNothing92:
       return 0;
     default:
       return plat::View::WindowProc(message, wParam, lParam);
   }
+}
+
+void CKELMWView::OnDialogInput() {
+  EditorSession& editor = session();
+  editor.view.graphical_input = false;
+  editor.view.line_state = 0;
+  editor.view.rubber_band = true;
+  SetInputDefaults(editor.model.params);
+  if (editor.model.params.At<std::uint8_t, 680>() != 0) return;
+  if (panel_ && panel_->GetSafeHwnd() != nullptr) {
+    panel_->ShowWindow(plat::SW_SHOW);
+    return;
+  }
+  panel_ = std::make_unique<CDiaMain>(editor, this);
+  panel_->Remember(editor.view.panel_point.value_or(
+      plat::Point{plat::GetSystemMetrics(plat::SM_CXFRAME),
+                  plat::GetSystemMetrics(plat::SM_CYCAPTION) + plat::GetSystemMetrics(plat::SM_CYFRAME) +
+                      plat::GetSystemMetrics(plat::SM_CYMENU) + plat::GetSystemMetrics(plat::SM_CYICON)}));
+  panel_->Create(this);
+}
+
+void CKELMWView::OpenElementsTable() {
+  if (elements_table_ && elements_table_->GetSafeHwnd() != nullptr) {
+    elements_table_->ShowWindow(plat::SW_SHOW);
+    return;
+  }
+  EditorSession& editor = session();
+  elements_table_ = std::make_unique<CDiaElemente>(editor.model, editor.position, editor.tables, this);
+  elements_table_->Create(this);
+}
+
+void CKELMWView::OnTableClosed(plat::WPARAM how) {
+  elements_table_.reset();
+  session().view.status_text.clear();
+  if (how == table_ids::kStored && panel_ && panel_->GetSafeHwnd() != nullptr) {
+    panel_->PostMessage(panel_ids::kPanelRequest, 1);
+  }
+  Invalidate();
+}
+
+void CKELMWView::OnPanelClosing() {
+  panel_.reset();
+  session().view.status_text.clear();
 }
 
 void CKELMWView::OnXButtonDown(plat::UINT, plat::UINT, plat::Point) { OnEnd(); }

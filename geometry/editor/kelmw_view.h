@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "geometry/editor/editor_session.h"
+#include "geometry/editor/input_panel.h"
+#include "geometry/tables/table_dialogs.h"
 #include "platform/controls/edit.h"
 #include "platform/frames/view.h"
 
@@ -27,6 +29,12 @@ class CKELMWView : public plat::View {
   void OnStore();
   // End ("x", the X button, the close box): the echo text, then the program ends.
   void OnEnd();
+  // "&Dialog Input": the model defaults, then the Input panel (made once).
+  void OnDialogInput();
+  // The modeless elements table (made once while it is open).
+  void OpenElementsTable();
+  CDiaMain* panel() { return panel_.get(); }
+  CDiaElemente* elements_table() { return elements_table_.get(); }
   // The hint edit of graphical input (shown while it is on).
   plat::Edit& hint() { return hint_; }
 
@@ -82,6 +90,12 @@ class CKELMWView : public plat::View {
   // Posts WM_QUIT when a command ends the program, else redraws.
   void Finish(std::optional<int> quit_code);
 
+  // A table or the panel closed (WM_USER+116, WM_USER+91).
+  void OnTableClosed(plat::WPARAM how);
+  void OnPanelClosing();
+
+  std::unique_ptr<CDiaMain> panel_;
+  std::unique_ptr<CDiaElemente> elements_table_;
   plat::Edit hint_;
   plat::Font view_font_;
 };

@@ -28,6 +28,7 @@ void CKELMWView::MapCommands() {
   MapCommand(ids::kCopyToClipboard, [this] { OnCopyToClipboard(); });
   MapCommand(ids::kGraphicalInput, [this] { OnGraphicalInput(); });
   MapCommand(ids::kGrid, [this] { OnGrid(); });
+  MapCommand(ids::kDialogInput, [this] { OnDialogInput(); });
   MapCommand(ids::kKeysHelp, [this] { OnKeysHelp(); });
   MapCommand(ids::kManual, [] { (void)common::OpenManual(kManualDocument); });
   MapCommand(ids::kAuxLines, [this] {

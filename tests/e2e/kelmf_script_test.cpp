@@ -193,3 +193,46 @@ TEST(KelmfScript, PrintsTheStoredFrameOnOneLandscapePage) {
 }
 
 }  // namespace
+
+namespace {
+
+// A new position T1 typed into the tables of the Input panel and stored.
+TEST(KelmfScript, AFrameTypedIntoTheTablesIsStored) {
+  common::Position position(plat::testing::TestFolder() + "data/", ".T1");
+  ASSERT_TRUE(common::EnsurePositionFolder(position));
+  const auto run = RunKelmf(position,
+                            "command 32817\n"
+                            "press 312\n"
+                            "type 0\nkey Return\ntype 0\nkey Return\ntype 4\nkey Return\ntype 0\nkey Return\n"
+                            "key Return\nkey Return\nkey Return\nkey Return\n"
+                            "type 4\nkey Return\ntype 3\nkey Return\n"
+                            "press 1002\n"
+                            "press 313\n"
+                            "key Right\nkey Right\n"
+                            "type 1\nkey Return\ntype 1\nkey Return\ntype 1\nkey Return\n"
+                            "press 1002\n"
+                            "command 57603\n");
+  ASSERT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
+  const std::string echo = ReadBytes(position.TextFile("ECHO_G"));
+  EXPECT_NE(echo.find("\r\n1 0.00 0.00 4.00 0.00 0 0 1 1 1 1\r\n"), std::string::npos) << echo;
+  EXPECT_NE(echo.find("\r\n2 4.00 0.00 4.00 3.00 0 0 1 1 1 1\r\n"), std::string::npos) << echo;
+  EXPECT_NE(echo.find("SUPPORTS\r\n1\r\n1 1.000000 1.000000 1.000000\r\n"), std::string::npos) << echo;
+  const std::string params = ReadBytes(position.File("PARAMR"));
+  ASSERT_EQ(params.size(), 744u);
+  auto int16_at = [&](std::size_t at) {
+    std::int16_t v = 0;
+    std::memcpy(&v, params.data() + at, 2);
+    return v;
+  };
+  EXPECT_EQ(int16_at(38), 9);
+  EXPECT_EQ(int16_at(128), 2);
+  EXPECT_EQ(int16_at(130), 3);
+  EXPECT_EQ(int16_at(702), 1);
+  float base = 0.0f;
+  std::memcpy(&base, params.data() + 704, 4);
+  EXPECT_FLOAT_EQ(base, 2136000.0f);
+  EXPECT_EQ(plat::FileSize(position.File("INVERSE")), 648);
+  EXPECT_EQ(ReadBytes(position.File("GEOMETRY")), std::string("\x01\x00\x00\x00", 4));
+}
+
+}  // namespace

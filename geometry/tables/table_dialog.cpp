@@ -1,0 +1,128 @@
+#include "geometry/tables/table_dialog.h"
+
+#include "geometry/tables/table_text.h"
+#include "platform/dialogs/dialog_layout.h"
+#include "platform/message_box.h"
+
+namespace kelmf {
+
+CTableDialog::CTableDialog(TableShape shape, FrameModel& model, common::Position position, GridInputState& state,
+                           plat::Window* owner)
+    : plat::Dialog(shape.template_id, shape.caption, owner),
+      shape_(std::move(shape)),
+      owner_(owner),
+      model_(model),
+      position_(std::move(position)),
+      state_(state),
+      host_(state, model.params) {}
+
+CTableDialog::~CTableDialog() {
+  if (GetSafeHwnd() != nullptr) DestroyWindow();
+}
+
+void CTableDialog::BuildLayout(plat::DialogLayout& layout) {
+  auto body = layout.Row();
+  body.Grid(table_ids::kGrid, 60 * static_cast<int>(shape_.columns.size()) + 40, 300);
+  auto side = body.Column();
+  for (const std::string& note : shape_.notes) side.Text(note);
+  auto buttons = layout.Row();
+  buttons.DefPushButton("&OK", table_ids::kOk);
+  buttons.PushButton("&Stop", table_ids::kStop);
+  const TableTextButtons& text = shape_.text_buttons;
+  if (text.print != 0) buttons.PushButton("&Print", text.print);
+  if (text.export_text != 0) buttons.PushButton("Export...", text.export_text);
+  if (text.import_text != 0) buttons.PushButton("Import...", text.import_text);
+  AddButtons(buttons);
+}
+
+void CTableDialog::PrintTable() {
+  state_.print_row_count = FirstEmptyGridRow(grid_);
+  grid_.Print();
+  state_.print_row_count = 0;
+}
+
+bool CTableDialog::OnInitDialog() {
+  AttachToPlaceholder(table_ids::kGrid, grid_);
+  grid_.SetHost(&host_);
+  grid_.SetRowCount(shape_.data_rows + 1);
+  grid_.SetColumnCount(static_cast<int>(shape_.columns.size()));
+  grid_.SetFixedRowCount(1);
+  grid_.SetFixedColumnCount(1);
+  grid_.SetEditable(true);
+  grid_.SetTextBkColor(plat::Rgb(255, 255, 224));
+  state_.active_table = shape_.table;
+  state_.column_kinds.clear();
+  state_.table_changed = false;
+  state_.table_imported = false;
+  for (std::size_t c = 0; c < shape_.columns.size(); ++c) {
+    grid_.SetItemText(0, static_cast<int>(c), shape_.columns[c].header);
+    state_.column_kinds.push_back(shape_.columns[c].kind);
+  }
+  for (int r = 1; r <= shape_.data_rows; ++r) grid_.SetItemText(r, 0, std::to_string(r));
+  Fill();
+  grid_.SetModified(false);
+  grid_.StretchColumnsToWidth();
+  plat::Dialog::OnInitDialog();
+  grid_.SetFocus();
+  grid_.SetFocusCell(1, 1);
+  if (EditsOnOpen()) grid_.BeginCellEdit(1, 1, 0);
+  return false;
+}
+
+TableCells CTableDialog::Cells() const {
+  return ReadTableCells(grid_, static_cast<int>(shape_.columns.size()) - 1);
+}
+
+void CTableDialog::SetRow(int row, const std::vector<std::string>& texts) {
+  for (std::size_t c = 0; c < texts.size(); ++c) grid_.SetItemText(row, static_cast<int>(c) + 1, texts[c]);
+}
+
+bool CTableDialog::StoreTable() {
+  const common::Result stored = Store(Cells());
+  if (!stored.ok()) {
+    plat::MessageBox(stored.text(), stored.caption());
+    return false;
+  }
+  Close(table_ids::kStored);
+  return true;
+}
+
+void CTableDialog::Close(plat::WPARAM how) {
+  state_.active_table = GridTable::kNone;
+  state_.marked_point.reset();
+  EndDialog(how == table_ids::kStored ? plat::IDOK : plat::IDCANCEL);
+  if (owner_ != nullptr && !IsModal()) owner_->PostMessage(table_ids::kTableClosed, how, 0);
+}
+
+void CTableDialog::OnOK() {
+  const grid::CCellID focus = grid_.GetFocusCell();
+  if (grid_.IsValid(focus)) grid_.BeginCellEdit(focus.row, focus.col, 0);
+}
+
+void CTableDialog::OnCancel() { Close(table_ids::kStopped); }
+
+bool CTableDialog::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
+  if (plat::LOWORD(wParam) == table_ids::kOk && plat::HIWORD(wParam) == plat::BN_CLICKED && lParam != 0) {
+    StoreTable();
+    return true;
+  }
+  const TableTextButtons& text = shape_.text_buttons;
+  const plat::UINT id = plat::LOWORD(wParam);
+  if (lParam != 0 && id != 0) {
+    if (id == text.print) {
+      PrintTable();
+      return true;
+    }
+    if (id == text.export_text) {
+      ExportTableText(grid_, text.base, position_, this);
+      return true;
+    }
+    if (id == text.import_text) {
+      if (ImportTableText(grid_, text.base, text.filter, position_, this)) state_.table_imported = true;
+      return true;
+    }
+  }
+  return plat::Dialog::OnCommand(wParam, lParam);
+}
+
+}  // namespace kelmf

@@ -1,0 +1,218 @@
+#include "geometry/tables/table_stores.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "common/position/file_names.h"
+#include "common/records/capacities.h"
+#include "common/text_to_float.h"
+#include "geometry/check/inverse_files.h"
+#include "geometry/generators/generator_files.h"
+#include "geometry/model/bar_geometry.h"
+#include "geometry/model/drawing_extents.h"
+#include "geometry/model/model_files.h"
+#include "geometry/model/node_rebuild.h"
+#include "geometry/tables/cell_format.h"
+
+namespace kelmf {
+namespace {
+
+std::string Formatted(const char* format, int a, int b = 0) {
+  char text[160];
+  std::snprintf(text, sizeof text, format, a, b);
+  return text;
+}
+
+common::Result Refuse(const std::string& text) { return common::Result::Fail(text, "Error"); }
+
+float Number(const std::string& text) { return common::TextToFloat(text); }
+
+// A plain decimal integer (leading blanks skipped); 0 when there is none, and
+// clamped to the 16-bit range the records hold.
+std::int16_t Integer(const std::string& text) {
+  std::size_t i = text.find_first_not_of(' ');
+  if (i == std::string::npos) return 0;
+  long value = 0;
+  const char* first = text.data() + i;
+  std::from_chars(first, text.data() + text.size(), value);
+  return static_cast<std::int16_t>(std::clamp<long>(value, -32768, 32767));
+}
+
+// Rows counted without gaps, none beyond `limit`, each with its first
+// `required` cells filled.
+common::Outcome<int> CheckRows(const TableCells& cells, int limit, int required, const std::string& limit_text,
+                               const char* incomplete) {
+  common::Outcome<int> count = CountTableRows(cells);
+  if (!count) return count;
+  if (*count > limit) return Refuse(limit_text);
+  for (int r = 1; r <= *count; ++r) {
+    if (!RowComplete(cells[static_cast<std::size_t>(r - 1)], required)) return Refuse(Formatted(incomplete, r));
+  }
+  return count;
+}
+
+common::Result AfterModelFilesChanged(const common::Position& position) {
+  DeleteInverseFiles(position);
+  return WriteGeometryMarker(0, position);
+}
+
+}  // namespace
+
+common::ElementRecord ElementOfRow(const std::vector<std::string>& row) {
+  common::ElementRecord e;
+  if (row.size() < 10) return e;
+  e.set_xa(Number(row[0]));
+  e.set_za(Number(row[1]));
+  e.set_ya(UpwardY(e.za()));
+  e.set_xb(Number(row[2]));
+  e.set_zb(Number(row[3]));
+  e.set_yb(UpwardY(e.zb()));
+  e.set_material(Integer(row[4]));
+  e.set_cross_section(Integer(row[5]));
+  e.set_compression_flag(Integer(row[6]));
+  e.set_tension_flag(Integer(row[7]));
+  e.set_hinge_a(Integer(row[8]));
+  e.set_hinge_b(Integer(row[9]));
+  return e;
+}
+
+std::vector<std::string> RowOfElement(const common::ElementRecord& e) {
+  return {FormatCell("%.2f", e.xa()),
+          FormatCell("%.2f", e.za()),
+          FormatCell("%.2f", e.xb()),
+          FormatCell("%.2f", e.zb()),
+          std::to_string(e.material()),
+          std::to_string(e.cross_section()),
+          std::to_string(e.compression_flag()),
+          std::to_string(e.tension_flag()),
+          std::to_string(e.hinge_a()),
+          std::to_string(e.hinge_b())};
+}
+
+common::Result StoreElementTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
+  const int used = CountTableRows(cells) ? *CountTableRows(cells) : 0;
+  common::Outcome<int> count = CheckRows(cells, common::kMaxElements, 10,
+                                         Formatted("Too many elements %i, max = %i", used, common::kMaxElements),
+                                         "Element %i is incomplete.");
+  if (!count) return count.failure();
+  FrameModel next = model;
+  next.elements.Clear();
+  next.params.set_vertical_sign(-1);
+  for (int r = 1; r <= *count; ++r) {
+    next.elements.Append(ElementOfRow(cells[static_cast<std::size_t>(r - 1)]));
+  }
+  next.params.set_element_count(static_cast<std::int16_t>(*count));
+  next.params.SetAt<std::int16_t, 4>(1);
+  next.params.set_arc_setting(1);
+  next.params.set_editor_state(1);
+  if (common::Result rebuilt = RebuildNodes(next, position); !rebuilt) return rebuilt;
+  common::Result extents = WriteDrawingExtents(next, position);
+  model = std::move(next);
+  model.editor.model_changed = true;
+  return FirstFailure({extents, AfterModelFilesChanged(position)});
+}
+
+common::Result StoreCrossSectionTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
+  common::Outcome<int> count =
+      CheckRows(cells, common::kMaxCrossSections, 4,
+                Formatted("Too many cross sections, max = %i", common::kMaxCrossSections), "Cross section %i is incomplete.");
+  if (!count) return count.failure();
+  common::CrossSectionTable table;
+  for (int r = 1; r <= *count; ++r) {
+    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    common::CrossSectionRecord s = r <= model.cross_sections.count() ? model.cross_sections[r] : common::CrossSectionRecord{};
+    s.set_number(static_cast<std::int16_t>(r));
+    s.set_width(Number(row[0]));
+    s.set_height(Number(row[1]));
+    s.set_area(Number(row[2]));
+    s.set_inertia(Number(row[3]));
+    table.Append(s);
+  }
+  model.cross_sections = table;
+  model.params.set_cross_section_count(static_cast<std::int16_t>(*count));
+  model.editor.model_changed = true;
+  common::Result written = StoreTable(position.File(common::file_names::kCrossSections), model.cross_sections);
+  return FirstFailure({written, AfterModelFilesChanged(position)});
+}
+
+common::Result StoreMaterialTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
+  common::Outcome<int> count = CheckRows(cells, common::kMaxMaterials, 2,
+                                         Formatted("Too many materials, max = %i", common::kMaxMaterials),
+                                         "Material %i is incomplete.");
+  if (!count) return count.failure();
+  common::MaterialTable table;
+  for (int r = 1; r <= *count; ++r) {
+    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    common::MaterialRecord m;
+    m.set_number(Integer(row[0]));
+    m.set_modulus(Number(row[1]));
+    m.set_second_value(0.0f);
+    table.Append(m);
+  }
+  model.materials = table;
+  model.params.set_material_count(static_cast<std::int16_t>(*count));
+  model.params.set_material_input_flag(0);
+  model.params.set_material_input_flag_686(0);
+  if (*count > 0) model.params.set_default_modulus(model.materials[1].modulus());
+  model.params.set_model_constant_496(0.0);
+  model.editor.model_changed = true;
+  common::Result written = StoreTable(position.File(common::file_names::kMaterials), model.materials);
+  return FirstFailure({written, AfterModelFilesChanged(position)});
+}
+
+common::Result StoreNodeTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
+  common::Outcome<int> count = CheckRows(cells, common::kMaxNodes, 1,
+                                         Formatted("Too many nodes, max = %i", common::kMaxNodes), "Node %i has no x.");
+  if (!count) return count.failure();
+  common::NodeTable nodes = model.nodes;
+  common::NodeRefTable supports;
+  const float mirror = model.params.vertical_sign();
+  for (int r = 1; r <= *count; ++r) {
+    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    common::NodeRecord& n = nodes[r];
+    n.set_number(static_cast<std::int16_t>(r));
+    n.set_x(Number(row[0]));
+    if (!row[1].empty()) {
+      n.set_z(Number(row[1]));
+      n.set_y(mirror < 0.0f ? UpwardY(n.z()) : n.z() * mirror);
+    }
+    common::NodeRefRecord ref;
+    bool supported = false;
+    for (int d = 1; d <= 3; ++d) {  // u, v, phi
+      const float k = std::fabs(Number(row[static_cast<std::size_t>(1 + d)]));
+      n.set_support(d, k);
+      n.set_support_flag(d, k > 0.0f ? 1 : 0);
+      if (k > 0.0f) {
+        supported = true;
+        ref.set_support(d, k);
+        ref.set_support_flag(d, 1);
+      }
+    }
+    if (supported) {
+      ref.set_node(static_cast<std::int16_t>(r));
+      if (!supports.Append(ref)) return Refuse(Formatted("Too many supports, max = %i", common::kMaxSupports));
+    }
+  }
+  nodes.SetCount(*count);
+  model.nodes = nodes;
+  model.supports = supports;
+  model.params.set_node_count(static_cast<std::int16_t>(*count));
+  model.params.set_support_count(static_cast<std::int16_t>(supports.count()));
+  model.params.set_support_stiffness(static_cast<float>(BaseStiffness(model)));
+  model.editor.model_changed = true;
+  common::Result n = StoreTable(position.File(common::file_names::kNodes), model.nodes);
+  common::Result s = StoreTable(position.File(common::file_names::kSupports), model.supports);
+  return FirstFailure({n, s, AfterModelFilesChanged(position)});
+}
+
+double BaseStiffness(const FrameModel& model) {
+  double e = 0.0;
+  for (const auto& m : model.materials.used()) e = std::max(e, static_cast<double>(m.modulus()));
+  double a = 0.0;
+  for (const auto& s : model.cross_sections.used()) a = std::max(a, static_cast<double>(s.area()));
+  return e * a;
+}
+
+}  // namespace kelmf
