@@ -6,6 +6,7 @@
 // .jpg, .bmp (1000 x 700 unless given) or .pdf (one A4 landscape page with the
 // position's page head). Exit 0 when the file is written, else 1 with a line
 // on stderr.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -165,6 +166,14 @@ std::optional<Failure> PrintPage(ViewerState& state, ViewState& view, PictureReq
   const int w = dc->GetDeviceCaps(plat::HORZRES), h = dc->GetDeviceCaps(plat::VERTRES);
   request.client_width = w;
   request.client_height = h;
+  // The page is printed whole: the plot box is the frame with a fifth of its size around it.
+  const common::DrawingExtents& x = state.extents;
+  const float room = 0.2f * std::max(x.xmax() - x.xmin(), x.zmax() - x.zmin());
+  request.plot_box_mode = 1;
+  request.plot_box[0] = WorldPoint{x.xmin() - room, x.zmin() - room};
+  request.plot_box[1] = WorldPoint{x.xmax() + room, x.zmin() - room};
+  request.plot_box[2] = WorldPoint{x.xmax() + room, x.zmax() + room};
+  request.plot_box[3] = WorldPoint{x.xmin() - room, x.zmax() + room};
   PictureState picture;
   PictureMemory memory;
   DrawPicture(state, view, picture, memory, request, *dc);
