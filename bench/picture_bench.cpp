@@ -1,0 +1,103 @@
+// A full redraw of a result picture of the viewer on the largest frame (100 clamped columns, every
+// kind of load, load case 1 computed in process): DrawPicture on a 1000 x 700 bitmap through the
+// painter, the curve files written. The target is under 16 ms for the moment picture and for the
+// deflected shape.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "Quon/input/setup_run.h"
+#include "Quon/run/compute_load_case.h"
+#include "Quon/run/notifier.h"
+#include "Quon/run/run.h"
+#include "Quon/tests/support/stiffness_fixture.h"
+#include "Quon/tests/support/test_position.h"
+#include "bench/column_frame.h"
+#include "bench/column_frame_loads.h"
+#include "graphics/compose/draw_picture.h"
+#include "graphics/model/read_load_case_files.h"
+#include "graphics/model/read_model_files.h"
+#include "graphics/model/read_results.h"
+#include "platform/dc/bitmap.h"
+#include "platform/dc/painter_dc.h"
+
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 700;
+
+// The position with load case 1 computed by the solver, and the viewer's state of it.
+class Position {
+ public:
+  Position() {
+    std::string templ = (std::filesystem::temp_directory_path() / "picture-bench-XXXXXX").string();
+    root_ = std::string(mkdtemp(templ.data())) + "/";
+    zedir::testing::TestPosition pos(root_);
+    const zedir::testing::FrameModel model = bench::ClampedColumns().Build();
+    pos.WriteModel(model);
+    zedir::testing::WriteMatrixFiles(pos.position(), model);
+    pos.WriteJob({1});
+    pos.WriteLoadCase(1, bench::EveryKindOfLoad(model, 1));
+    zedir::RunNotifier notifier;
+    zedir::Run run;
+    ok_ = zedir::SetupRun(run, pos.settings(), notifier) && zedir::ComputeLoadCase(run, notifier);
+
+    state_.position = pos.position();
+    state_.settings = pos.settings();
+    ok_ = ok_ && ReadModelFiles(state_).ok();
+    state_.current_load_case = 1;
+    state_.current_load_case_text = common::CurrentLoadCaseText(1);
+    ok_ = ok_ && ReadLoadCaseFiles(state_).ok() && ReadDisplacementVector(state_, "01").ok();
+    state_.results_present = ok_;
+  }
+  ~Position() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+  bool ok() const { return ok_; }
+  const revuzavi::ViewerState& state() const { return state_; }
+
+ private:
+  std::string root_;
+  bool ok_ = false;
+  revuzavi::ViewerState state_;
+};
+
+const Position& Folder() {
+  static const Position position;
+  return position;
+}
+
+void Redraw(benchmark::State& bm, revuzavi::PictureRequest request) {
+  if (!Folder().ok()) bm.SkipWithError("the position could not be made");
+  revuzavi::ViewerState state = Folder().state();
+  revuzavi::ViewState view;
+  revuzavi::PictureState picture;
+  revuzavi::PictureMemory memory;
+  request.client_width = kWidth;
+  request.client_height = kHeight;
+  plat::Bitmap bitmap(kWidth, kHeight);
+  for (auto _ : bm) {
+    plat::PainterDc dc(bitmap);
+    picture.labels.Clear();
+    revuzavi::DrawPicture(state, view, picture, memory, request, dc);
+  }
+}
+
+void BM_MomentPicture(benchmark::State& bm) {
+  revuzavi::PictureRequest request;
+  request.moments = true;
+  Redraw(bm, request);
+}
+BENCHMARK(BM_MomentPicture)->Unit(benchmark::kMillisecond);
+
+void BM_DeflectedShape(benchmark::State& bm) {
+  revuzavi::PictureRequest request;
+  request.deflection = true;
+  Redraw(bm, request);
+}
+BENCHMARK(BM_DeflectedShape)->Unit(benchmark::kMillisecond);
+
+}  // namespace
