@@ -4,10 +4,6 @@
 // deflected shape.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
 #include "Quon/input/setup_run.h"
 #include "Quon/run/compute_load_case.h"
 #include "Quon/run/notifier.h"
@@ -16,10 +12,8 @@
 #include "Quon/tests/support/test_position.h"
 #include "bench/column_frame.h"
 #include "bench/column_frame_loads.h"
+#include "bench/viewer_position.h"
 #include "graphics/compose/draw_picture.h"
-#include "graphics/model/read_load_case_files.h"
-#include "graphics/model/read_model_files.h"
-#include "graphics/model/read_results.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 
@@ -31,10 +25,8 @@ constexpr int kHeight = 700;
 // The position with load case 1 computed by the solver, and the viewer's state of it.
 class Position {
  public:
-  Position() {
-    std::string templ = (std::filesystem::temp_directory_path() / "picture-bench-XXXXXX").string();
-    root_ = std::string(mkdtemp(templ.data())) + "/";
-    zedir::testing::TestPosition pos(root_);
+  Position() : folder_("picture-bench") {
+    zedir::testing::TestPosition pos(folder_.root());
     const zedir::testing::FrameModel model = bench::ClampedColumns().Build();
     pos.WriteModel(model);
     zedir::testing::WriteMatrixFiles(pos.position(), model);
@@ -44,23 +36,14 @@ class Position {
     zedir::Run run;
     ok_ = zedir::SetupRun(run, pos.settings(), notifier) && zedir::ComputeLoadCase(run, notifier);
 
-    state_.position = pos.position();
-    state_.settings = pos.settings();
-    ok_ = ok_ && ReadModelFiles(state_).ok();
-    state_.current_load_case = 1;
-    state_.current_load_case_text = common::CurrentLoadCaseText(1);
-    ok_ = ok_ && ReadLoadCaseFiles(state_).ok() && ReadDisplacementVector(state_, "01").ok();
+    ok_ = ok_ && bench::ReadViewerLoadCase1(pos, state_);
     state_.results_present = ok_;
-  }
-  ~Position() {
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
   }
   bool ok() const { return ok_; }
   const revuzavi::ViewerState& state() const { return state_; }
 
  private:
-  std::string root_;
+  bench::ScratchFolder folder_;
   bool ok_ = false;
   revuzavi::ViewerState state_;
 };

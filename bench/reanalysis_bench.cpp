@@ -17,9 +17,7 @@
 #include "Quon/tests/support/stiffness_fixture.h"
 #include "Quon/tests/support/test_position.h"
 #include "bench/column_frame.h"
-#include "graphics/model/read_load_case_files.h"
-#include "graphics/model/read_model_files.h"
-#include "graphics/model/read_results.h"
+#include "bench/viewer_position.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "loads/integration/line_load_integration.h"
 #include "platform/binary_io.h"
@@ -53,10 +51,8 @@ zedir::testing::LoadCaseFiles LoadCase(const zedir::testing::FrameModel& model) 
 // The position with its inverse and load case 1 solved, and the viewer's state of it.
 class Position {
  public:
-  Position() {
-    std::string templ = (std::filesystem::temp_directory_path() / "reanalysis-bench-XXXXXX").string();
-    root_ = std::string(mkdtemp(templ.data())) + "/";
-    zedir::testing::TestPosition pos(root_);
+  Position() : folder_("reanalysis-bench") {
+    zedir::testing::TestPosition pos(folder_.root());
     const zedir::testing::FrameModel model = bench::ClampedColumns().Build();
     pos.WriteModel(model);
     zedir::testing::WriteMatrixFiles(pos.position(), model);
@@ -66,12 +62,7 @@ class Position {
     zedir::Run run;
     ok_ = zedir::SetupRun(run, pos.settings(), notifier) && zedir::SolveLoadCase(run);
 
-    state_.position = pos.position();
-    state_.settings = pos.settings();
-    ok_ = ok_ && ReadModelFiles(state_).ok();
-    state_.current_load_case = 1;
-    state_.current_load_case_text = common::CurrentLoadCaseText(1);
-    ok_ = ok_ && ReadLoadCaseFiles(state_).ok() && ReadDisplacementVector(state_, "01").ok();
+    ok_ = ok_ && bench::ReadViewerLoadCase1(pos, state_);
 
     std::byte bytes[20];
     const float floats[3] = {0.5f, 1e-7f, 1e-9f};
@@ -81,15 +72,11 @@ class Position {
     ok_ = ok_ && plat::WriteBlock(state_.position.FolderFile("Scales"), bytes, sizeof bytes);
     state_.scales_factor = 0.5f;
   }
-  ~Position() {
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
-  }
   bool ok() const { return ok_; }
   const revuzavi::ViewerState& state() const { return state_; }
 
  private:
-  std::string root_;
+  bench::ScratchFolder folder_;
   bool ok_ = false;
   revuzavi::ViewerState state_;
 };
