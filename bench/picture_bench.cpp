@@ -4,13 +4,6 @@
 // deflected shape.
 #include <benchmark/benchmark.h>
 
-#include "Quon/input/setup_run.h"
-#include "Quon/run/compute_load_case.h"
-#include "Quon/run/notifier.h"
-#include "Quon/run/run.h"
-#include "Quon/tests/support/stiffness_fixture.h"
-#include "Quon/tests/support/test_position.h"
-#include "bench/column_frame.h"
 #include "bench/column_frame_loads.h"
 #include "bench/viewer_position.h"
 #include "graphics/compose/draw_picture.h"
@@ -22,34 +15,11 @@ namespace {
 constexpr int kWidth = 1000;
 constexpr int kHeight = 700;
 
-// The position with load case 1 computed by the solver, and the viewer's state of it.
-class Position {
- public:
-  Position() : folder_("picture-bench") {
-    zedir::testing::TestPosition pos(folder_.root());
-    const zedir::testing::FrameModel model = bench::ClampedColumns().Build();
-    pos.WriteModel(model);
-    zedir::testing::WriteMatrixFiles(pos.position(), model);
-    pos.WriteJob({1});
-    pos.WriteLoadCase(1, bench::EveryKindOfLoad(model, 1));
-    zedir::RunNotifier notifier;
-    zedir::Run run;
-    ok_ = zedir::SetupRun(run, pos.settings(), notifier) && zedir::ComputeLoadCase(run, notifier);
-
-    ok_ = ok_ && bench::ReadViewerLoadCase1(pos, state_);
-    state_.results_present = ok_;
-  }
-  bool ok() const { return ok_; }
-  const revuzavi::ViewerState& state() const { return state_; }
-
- private:
-  bench::ScratchFolder folder_;
-  bool ok_ = false;
-  revuzavi::ViewerState state_;
-};
-
-const Position& Folder() {
-  static const Position position;
+// Load case 1 computed by the solver with all its files.
+const bench::SolvedColumns& Folder() {
+  static const bench::SolvedColumns position("picture-bench", [](const zedir::testing::FrameModel& model) {
+    return bench::EveryKindOfLoad(model, 1);
+  }, true);
   return position;
 }
 

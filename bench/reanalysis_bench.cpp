@@ -48,22 +48,11 @@ zedir::testing::LoadCaseFiles LoadCase(const zedir::testing::FrameModel& model) 
   return files;
 }
 
-// The position with its inverse and load case 1 solved, and the viewer's state of it.
-class Position {
+// The position with its inverse and load case 1 solved, the viewer's state of it and its
+// reanalysis scales.
+class Position : public bench::SolvedColumns {
  public:
-  Position() : folder_("reanalysis-bench") {
-    zedir::testing::TestPosition pos(folder_.root());
-    const zedir::testing::FrameModel model = bench::ClampedColumns().Build();
-    pos.WriteModel(model);
-    zedir::testing::WriteMatrixFiles(pos.position(), model);
-    pos.WriteJob({1});
-    pos.WriteLoadCase(1, LoadCase(model));
-    zedir::RunNotifier notifier;
-    zedir::Run run;
-    ok_ = zedir::SetupRun(run, pos.settings(), notifier) && zedir::SolveLoadCase(run);
-
-    ok_ = ok_ && bench::ReadViewerLoadCase1(pos, state_);
-
+  Position() : SolvedColumns("reanalysis-bench", LoadCase, false) {
     std::byte bytes[20];
     const float floats[3] = {0.5f, 1e-7f, 1e-9f};
     const std::int32_t limits[2] = {100000, 500000};
@@ -72,13 +61,6 @@ class Position {
     ok_ = ok_ && plat::WriteBlock(state_.position.FolderFile("Scales"), bytes, sizeof bytes);
     state_.scales_factor = 0.5f;
   }
-  bool ok() const { return ok_; }
-  const revuzavi::ViewerState& state() const { return state_; }
-
- private:
-  bench::ScratchFolder folder_;
-  bool ok_ = false;
-  revuzavi::ViewerState state_;
 };
 
 const Position& Folder() {
