@@ -17,6 +17,7 @@
 #include "graphics/model/read_results.h"
 #include "graphics/picture/element_values.h"
 #include "graphics/picture/frame.h"
+#include "graphics/picture/lines.h"
 #include "graphics/picture/pens.h"
 #include "graphics/picture/text.h"
 #include "graphics/picture/world.h"
@@ -43,6 +44,53 @@ void DrawNodeLabels(Canvas& c, bool details) {
   }
 }
 
+// "Delta T = ", "T = " or both, for an element's temperature load.
+std::string TemperatureText(const common::TemperatureLoadRecord& t) {
+  const double uniform = t.uniform_t(), delta = t.delta_t();
+  char text[96];
+  if (std::fabs(uniform) < 0.01) {
+    std::snprintf(text, sizeof text, "Delta T = %.2f", delta);
+  } else if (std::fabs(delta) < 0.01) {
+    std::snprintf(text, sizeof text, "T = %.2lf", uniform);
+  } else {
+    std::snprintf(text, sizeof text, "T = %.2lf Delta T = %.2f", uniform, delta);
+  }
+  return text;
+}
+
+// The temperature of each loaded element above its middle.
+void DrawTemperatureLabels(Canvas& c) {
+  const ViewerState& v = c.viewer;
+  const double rise = std::max(0.01 * (static_cast<double>(v.extents.zmax()) - v.extents.zmin()), 0.15);
+  const int count = std::min(v.temperatures.count(), v.elements.count());
+  for (int e = 1; e <= count; ++e) {
+    if (v.temperatures[e].loaded() == 0) continue;
+    const common::ElementRecord& element = v.elements[e];
+    const double x = 0.5 * (static_cast<double>(element.xa()) + element.xb());
+    const double z = 0.5 * (static_cast<double>(element.za()) + element.zb()) + rise;
+    DrawRotatedText(c, x, z, TemperatureText(v.temperatures[e]), 1, 0.0, 2, 1, false);
+  }
+}
+
+// Each prestressed element's axis in the prestress pen with its force.
+void DrawPrestress(Canvas& c) {
+  const ViewerState& v = c.viewer;
+  SelectPen(c, -1);
+  for (int k = 1; k <= v.prestress.count(); ++k) {
+    const common::PrestressEntry& entry = v.prestress[k];
+    if (entry.element() < 1 || entry.element() > v.elements.count()) continue;
+    const common::ElementRecord& element = v.elements[entry.element()];
+    DrawWorldLine(c, element.xa(), element.za(), element.xb(), element.zb());
+  }
+  SelectPen(c, 0);
+  // The forces over every axis drawn.
+  for (int k = 1; k <= v.prestress.count(); ++k) {
+    const common::PrestressEntry& entry = v.prestress[k];
+    if (entry.element() < 1 || entry.element() > v.elements.count()) continue;
+    DrawPrestressLabel(c, v.elements[entry.element()], entry.force());
+  }
+}
+
 // The loads of the load case, or only the joints when a picture of another kind is asked for.
 void DrawLoadsOrJoints(Canvas& c, const PictureRequest& r) {
   const bool loads = !r.geometry_details && !r.nodal_loads && !r.eigenmode && !r.AnyGreen();
@@ -51,6 +99,8 @@ void DrawLoadsOrJoints(Canvas& c, const PictureRequest& r) {
     if (p.gravity_flag() != 0) DrawSelfWeight(c);
     if (p.user_line_load_count() > 0) DrawLineLoads(c, true);
     if (p.point_load_count() > 0) DrawPointLoads(c);
+    if (p.temperature_flag() != 0) DrawTemperatureLabels(c);
+    if (p.prestress_flag() != 0) DrawPrestress(c);
   }
   DrawHinges(c);
   DrawRigidJoints(c);

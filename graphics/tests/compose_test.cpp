@@ -2,7 +2,9 @@
 // loads when nothing else is asked for, the export of a picture and the three page heads on a PDF page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,19 @@ TEST_F(Beam2, WithoutResultsTheFrameWithItsLoads) {
   Compose(state, moments, m);
   EXPECT_TRUE(HasTextEndingIn(Texts(m.dc), "kNm"));
   EXPECT_GT(moments.scales.moment, 0.0f);
+}
+
+// Load case 3 of BEAM2 heats both spans, load case 4 prestresses them.
+TEST_F(Beam2, TemperatureAndPrestressLabels) {
+  for (const auto& [lc, label] : {std::pair<int, std::string>{3, "T = 10.00 Delta T = 20.00"},
+                                  std::pair<int, std::string>{4, "5.000E+02 kN"}}) {
+    ViewerState state = testing::ViewerOn(*position_, lc);
+    PictureRequest request;
+    Composed c;
+    Compose(state, request, c);
+    const std::vector<std::string> texts = Texts(c.dc);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), label), 2) << lc;
+  }
 }
 
 TEST(PictureList, CaptionAndColumns) {
