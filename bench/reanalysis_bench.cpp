@@ -17,9 +17,7 @@
 #include "Quon/tests/support/stiffness_fixture.h"
 #include "Quon/tests/support/test_position.h"
 #include "bench/column_frame.h"
-#include "graphics/model/read_load_case_files.h"
-#include "graphics/model/read_model_files.h"
-#include "graphics/model/read_results.h"
+#include "bench/viewer_position.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "loads/integration/line_load_integration.h"
 #include "platform/binary_io.h"
@@ -50,29 +48,11 @@ zedir::testing::LoadCaseFiles LoadCase(const zedir::testing::FrameModel& model) 
   return files;
 }
 
-// The position with its inverse and load case 1 solved, and the viewer's state of it.
-class Position {
+// The position with its inverse and load case 1 solved, the viewer's state of it and its
+// reanalysis scales.
+class Position : public bench::SolvedColumns {
  public:
-  Position() {
-    std::string templ = (std::filesystem::temp_directory_path() / "reanalysis-bench-XXXXXX").string();
-    root_ = std::string(mkdtemp(templ.data())) + "/";
-    zedir::testing::TestPosition pos(root_);
-    const zedir::testing::FrameModel model = bench::ClampedColumns().Build();
-    pos.WriteModel(model);
-    zedir::testing::WriteMatrixFiles(pos.position(), model);
-    pos.WriteJob({1});
-    pos.WriteLoadCase(1, LoadCase(model));
-    zedir::RunNotifier notifier;
-    zedir::Run run;
-    ok_ = zedir::SetupRun(run, pos.settings(), notifier) && zedir::SolveLoadCase(run);
-
-    state_.position = pos.position();
-    state_.settings = pos.settings();
-    ok_ = ok_ && ReadModelFiles(state_).ok();
-    state_.current_load_case = 1;
-    state_.current_load_case_text = common::CurrentLoadCaseText(1);
-    ok_ = ok_ && ReadLoadCaseFiles(state_).ok() && ReadDisplacementVector(state_, "01").ok();
-
+  Position() : SolvedColumns("reanalysis-bench", LoadCase, false) {
     std::byte bytes[20];
     const float floats[3] = {0.5f, 1e-7f, 1e-9f};
     const std::int32_t limits[2] = {100000, 500000};
@@ -81,17 +61,6 @@ class Position {
     ok_ = ok_ && plat::WriteBlock(state_.position.FolderFile("Scales"), bytes, sizeof bytes);
     state_.scales_factor = 0.5f;
   }
-  ~Position() {
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
-  }
-  bool ok() const { return ok_; }
-  const revuzavi::ViewerState& state() const { return state_; }
-
- private:
-  std::string root_;
-  bool ok_ = false;
-  revuzavi::ViewerState state_;
 };
 
 const Position& Folder() {

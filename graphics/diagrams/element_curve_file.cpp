@@ -1,6 +1,6 @@
 #include "graphics/diagrams/element_curve_file.h"
 
-#include <cstdio>
+#include "platform/whole_file.h"
 
 namespace revuzavi {
 
@@ -10,10 +10,10 @@ std::string ElementCurveFileName(const ViewerState& state, char letter, int e) {
 
 bool WriteElementCurveFile(const ViewerState& state, char letter, int e, const mechanics::CurveLine& values) {
   const mechanics::SampleLine line = values.Rounded();
-  std::FILE* f = std::fopen(ElementCurveFileName(state, letter, e).c_str(), "wb");
-  if (f == nullptr) return false;
-  const bool whole = std::fwrite(line.data(), sizeof(float), mechanics::kSamples, f) == mechanics::kSamples;
-  return std::fclose(f) == 0 && whole;
+  // Written over in place when it keeps its size: a truncated and rewritten file is flushed to
+  // disk at its close, which made a redraw of a large frame wait on the disk.
+  return plat::ReplaceWholeFile(ElementCurveFileName(state, letter, e), line.data(),
+                                sizeof(float) * mechanics::kSamples);
 }
 
 }  // namespace revuzavi

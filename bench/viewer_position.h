@@ -1,0 +1,81 @@
+#pragma once
+// The viewer's state of load case 1 of a benchmark position solved in a scratch folder.
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "Quon/input/setup_run.h"
+#include "Quon/run/compute_load_case.h"
+#include "Quon/run/notifier.h"
+#include "Quon/run/run.h"
+#include "Quon/solution/solve_load_case.h"
+#include "Quon/tests/support/stiffness_fixture.h"
+#include "bench/column_frame.h"
+
+#include "Quon/tests/support/test_position.h"
+#include "graphics/model/read_load_case_files.h"
+#include "graphics/model/read_model_files.h"
+#include "graphics/model/read_results.h"
+#include "graphics/state/viewer_state.h"
+
+namespace bench {
+
+// A fresh folder under the temporary folder, removed with the object.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& stem) {
+    std::string templ = (std::filesystem::temp_directory_path() / (stem + "-XXXXXX")).string();
+    root_ = std::string(mkdtemp(templ.data())) + "/";
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::string& root() const { return root_; }
+
+ private:
+  std::string root_;
+};
+
+// The model, load case 1 and its displacements read into `state` as the viewer reads them.
+inline bool ReadViewerLoadCase1(const zedir::testing::TestPosition& pos, revuzavi::ViewerState& state) {
+  state.position = pos.position();
+  state.settings = pos.settings();
+  if (!revuzavi::ReadModelFiles(state).ok()) return false;
+  state.current_load_case = 1;
+  state.current_load_case_text = common::CurrentLoadCaseText(1);
+  return revuzavi::ReadLoadCaseFiles(state).ok() && revuzavi::ReadDisplacementVector(state, "01").ok();
+}
+
+// The largest frame with its inverse and load case 1 of `load_case`, solved (the displacements
+// alone, or with every result file of the load case), and the viewer's state of it.
+class SolvedColumns {
+ public:
+  using LoadCaseOf = std::function<zedir::testing::LoadCaseFiles(const zedir::testing::FrameModel&)>;
+  SolvedColumns(const std::string& stem, const LoadCaseOf& load_case, bool all_results) : folder_(stem) {
+    zedir::testing::TestPosition pos(folder_.root());
+    const zedir::testing::FrameModel model = ClampedColumns().Build();
+    pos.WriteModel(model);
+    zedir::testing::WriteMatrixFiles(pos.position(), model);
+    pos.WriteJob({1});
+    pos.WriteLoadCase(1, load_case(model));
+    zedir::RunNotifier notifier;
+    zedir::Run run;
+    ok_ = zedir::SetupRun(run, pos.settings(), notifier) &&
+          (all_results ? zedir::ComputeLoadCase(run, notifier).ok() : zedir::SolveLoadCase(run).ok());
+    ok_ = ok_ && ReadViewerLoadCase1(pos, state_);
+    state_.results_present = ok_;
+  }
+  bool ok() const { return ok_; }
+  const revuzavi::ViewerState& state() const { return state_; }
+
+ protected:
+  ScratchFolder folder_;
+  bool ok_ = false;
+  revuzavi::ViewerState state_;
+};
+
+}  // namespace bench

@@ -1,0 +1,295 @@
+#include "graphics/compose/draw_picture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "graphics/diagrams/deflected_shape.h"
+#include "graphics/diagrams/eigenmode.h"
+#include "graphics/diagrams/force_diagrams.h"
+#include "graphics/loads/distributed_loads.h"
+#include "graphics/loads/green_forces.h"
+#include "graphics/loads/load_arrows.h"
+#include "graphics/loads/point_loads.h"
+#include "graphics/loads/recomputed_reactions.h"
+#include "graphics/loads/support_reactions.h"
+#include "graphics/model/read_results.h"
+#include "graphics/picture/element_values.h"
+#include "graphics/picture/frame.h"
+#include "graphics/picture/lines.h"
+#include "graphics/picture/pens.h"
+#include "graphics/picture/text.h"
+#include "graphics/picture/world.h"
+#include "graphics/settings/small_settings_files.h"
+
+namespace revuzavi {
+namespace {
+
+constexpr int kDimensionFontHeight = 80;
+
+void DrawNodeLabels(Canvas& c, bool details) {
+  if (!(c.viewer.text_scale > 0.0f)) return;
+  for (int n = 1; n <= c.viewer.nodes.count(); ++n) {
+    const common::NodeRecord& node = c.viewer.nodes[n];
+    char text[96];
+    if (details) {
+      std::snprintf(text, sizeof text, "N %i  %.2f/%.2f", n, static_cast<double>(node.x()),
+                    static_cast<double>(node.z()));
+    } else {
+      std::snprintf(text, sizeof text, "N %i", n);
+    }
+    const double x = node.x() + 0.1, z = node.z() + 0.1;
+    DrawRotatedText(c, 0.99 * x, 0.99 * z, text, 1, 0.0, n, 1, false);
+  }
+}
+
+// "Delta T = ", "T = " or both, for an element's temperature load.
+std::string TemperatureText(const common::TemperatureLoadRecord& t) {
+  const double uniform = t.uniform_t(), delta = t.delta_t();
+  char text[96];
+  if (std::fabs(uniform) < 0.01) {
+    std::snprintf(text, sizeof text, "Delta T = %.2f", delta);
+  } else if (std::fabs(delta) < 0.01) {
+    std::snprintf(text, sizeof text, "T = %.2lf", uniform);
+  } else {
+    std::snprintf(text, sizeof text, "T = %.2lf Delta T = %.2f", uniform, delta);
+  }
+  return text;
+}
+
+// The temperature of each loaded element above its middle.
+void DrawTemperatureLabels(Canvas& c) {
+  const ViewerState& v = c.viewer;
+  const double rise = std::max(0.01 * (static_cast<double>(v.extents.zmax()) - v.extents.zmin()), 0.15);
+  const int count = std::min(v.temperatures.count(), v.elements.count());
+  for (int e = 1; e <= count; ++e) {
+    if (v.temperatures[e].loaded() == 0) continue;
+    const common::ElementRecord& element = v.elements[e];
+    const double x = 0.5 * (static_cast<double>(element.xa()) + element.xb());
+    const double z = 0.5 * (static_cast<double>(element.za()) + element.zb()) + rise;
+    DrawRotatedText(c, x, z, TemperatureText(v.temperatures[e]), 1, 0.0, 2, 1, false);
+  }
+}
+
+// Each prestressed element's axis in the prestress pen with its force.
+void DrawPrestress(Canvas& c) {
+  const ViewerState& v = c.viewer;
+  SelectPen(c, -1);
+  for (int k = 1; k <= v.prestress.count(); ++k) {
+    const common::PrestressEntry& entry = v.prestress[k];
+    if (entry.element() < 1 || entry.element() > v.elements.count()) continue;
+    const common::ElementRecord& element = v.elements[entry.element()];
+    DrawWorldLine(c, element.xa(), element.za(), element.xb(), element.zb());
+  }
+  SelectPen(c, 0);
+  // The forces over every axis drawn.
+  for (int k = 1; k <= v.prestress.count(); ++k) {
+    const common::PrestressEntry& entry = v.prestress[k];
+    if (entry.element() < 1 || entry.element() > v.elements.count()) continue;
+    DrawPrestressLabel(c, v.elements[entry.element()], entry.force());
+  }
+}
+
+// The loads of the load case, or only the joints when a picture of another kind is asked for.
+void DrawLoadsOrJoints(Canvas& c, const PictureRequest& r) {
+  const bool loads = !r.geometry_details && !r.nodal_loads && !r.eigenmode && !r.AnyGreen();
+  if (loads) {
+    const common::LoadCaseParams& p = c.viewer.load_case_params;
+    if (p.gravity_flag() != 0) DrawSelfWeight(c);
+    if (p.user_line_load_count() > 0) DrawLineLoads(c, true);
+    if (p.point_load_count() > 0) DrawPointLoads(c);
+    if (p.temperature_flag() != 0) DrawTemperatureLabels(c);
+    if (p.prestress_flag() != 0) DrawPrestress(c);
+  }
+  DrawHinges(c);
+  DrawRigidJoints(c);
+  if (!loads && r.geometry_details) DrawDimensions(c, kDimensionFontHeight);
+}
+
+// A scale kept from the request, else fitted by the diagram and handed back.
+DiagramScale ScaleOf(float remembered) { return DiagramScale{remembered, remembered > 0.0f}; }
+
+// The moment and shear pictures are not fitted by their diagrams: without a
+// remembered scale the largest value is drawn a tenth of the frame's size off its axis.
+DiagramScale FittedScale(const ViewerState& state, const ViewState& view, float remembered, bool moment) {
+  if (remembered > 0.0f) return ScaleOf(remembered);
+  double largest = 0.0;
+  for (int e = 1; e <= state.elements.count(); ++e) {
+    if (!ElementShown(state, view, e)) continue;
+    const mechanics::ElementCurves curves = PictureElementCurves(state, view, e, PictureCurveSwitches{});
+    const mechanics::CurveLine& line = moment ? curves.m : curves.v;
+    for (int k = 1; k <= mechanics::kSamples; ++k) largest = std::max(largest, std::fabs(line(k)));
+  }
+  const double scale = largest > 1e-9 ? 0.1 * FrameSize(state) / largest : 1.0;
+  return DiagramScale{static_cast<float>(scale), true};
+}
+
+// Drawn metres per metre of displacement: the remembered scale, else the largest
+// displacement drawn as 0.1 of the frame's size.
+double DisplacementScale(const ViewerState& state, PictureRequest& r) {
+  if (r.scales.displacement > 0.0f) return r.scales.displacement;
+  double largest = 0.0;
+  for (int i = 1; i <= state.equation_count(); ++i) largest = std::max(largest, std::fabs(state.displacements[i]));
+  const double scale = largest > 0.0 ? 0.1 * FrameSize(state) / largest : 1.0;
+  r.scales.displacement = static_cast<float>(scale);
+  return scale;
+}
+
+void DrawForceDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
+  DiagramOptions o;
+  if (r.normal_forces) {
+    DiagramScale s = ScaleOf(r.scales.normal_force);
+    DrawNormalForceDiagram(c, state.elements, s, o);
+    r.scales.normal_force = s.value;
+  } else if (r.moments) {
+    DiagramScale s = FittedScale(state, c.view, r.scales.moment, true);
+    DrawMomentDiagram(c, s, o);
+    r.scales.moment = s.value;
+  } else if (r.shear_forces) {
+    DiagramScale s = FittedScale(state, c.view, r.scales.shear, false);
+    DrawShearDiagram(c, s, o);
+    r.scales.shear = s.value;
+  }
+}
+
+void DrawSupportReactionsOf(Canvas& c, ViewerState& state) {
+  const auto reactions = ReactionsToDraw(state, c.view, false);
+  if (reactions.ok()) DrawSupportReactions(c, reactions.value(), ReactionOptions{});
+}
+
+// The node carrying equation d gets its mark, arrow or arc and the number.
+void DrawDofMarker(Canvas& c, int d) {
+  const int node = NodeOfEquation(c.viewer, d);
+  if (node > 0) DrawUnitDisplacementMarker(c, node, d, 0.5 / 0.3, d + 1);
+}
+
+// Step 11: the Green and influence pictures; true when one was drawn.
+bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, PictureRequest& r) {
+  const int n = state.equation_count();
+  GreenCurveOptions green;
+  green.shape.scale = DisplacementScale(state, r);
+  if (r.influence) {
+    if (memory.influence_column != r.influence_column) {
+      if (!ReadInverseColumn(state, r.influence_column, n, state.displacements).ok()) return true;
+      memory.influence_column = r.influence_column;
+      memory.support_column = 0;
+      r.scales.displacement = 0.0f;
+      green.shape.scale = DisplacementScale(state, r);
+    }
+    c.picture.labels.Clear();
+    DeflectionOptions o;
+    o.shape.scale = green.shape.scale;
+    o.without_loads = true;
+    o.unit_dof = r.influence_column;
+    DrawDeflectedShape(c, o);
+    return true;
+  }
+  if (r.green_family_1) {
+    DrawGreenDisplacements(c, green);
+    DrawGreenReaction(c, green.at_point);
+    return true;
+  }
+  if (r.green_family_2) {
+    DrawGreenForces(c, green);
+    return true;
+  }
+  if (r.support_green) {
+    if (r.support_dof_index < 1 || r.support_dof_index > static_cast<int>(state.support_dofs.size())) return true;
+    const SupportDof& entry = state.support_dofs[static_cast<std::size_t>(r.support_dof_index - 1)];
+    if (memory.support_column != entry.dof) {
+      if (!ReadInverseColumn(state, entry.dof, n, state.displacements).ok()) return true;
+      memory.support_column = entry.dof;
+      memory.influence_column = 0;
+      const float support = state.nodes[entry.node].support(entry.direction);
+      if (support > 0.0f) {
+        const double factor = static_cast<double>(support) * state.params.support_stiffness();
+        for (int i = 1; i <= n; ++i) state.displacements[i] *= factor;
+      }
+    }
+    SupportShapeOptions o;
+    o.shape.scale = 1.0;
+    o.support_index = r.support_dof_index;
+    DrawSupportDofShape(c, o);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void RefreshRememberedScales(const ViewerState& state, PictureMemory& memory, PictureRequest& request) {
+  if (request.scales_given) return;
+  if (memory.scales_load_case == state.current_load_case && request.scales_read) return;
+  const auto f = ReadRememberedScales(state, state.current_load_case);
+  memory.scales_load_case = state.current_load_case;
+  request.scales_read = f.has_value();
+  if (!f) return;
+  PictureScales& s = request.scales;
+  s.moment = (*f)[0];
+  s.shear = (*f)[1];
+  s.normal_force = (*f)[2];
+  s.fourth = (*f)[3];
+  for (std::size_t k = 0; k < 4; ++k) s.further[k] = (*f)[4 + k];
+  s.displacement = (*f)[8];
+}
+
+int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, PictureMemory& memory,
+                PictureRequest& request, plat::Dc& dc) {
+  if (state.saving) return 0;
+  picture.StartPicture();
+  Canvas c{state, view, picture, dc};
+  SelectPen(c, 0);
+  RefreshRememberedScales(state, memory, request);
+
+  SetPlotWorld(c, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
+               request.margins);
+  request.world = picture.worlds[kFrameWorld];
+
+  // A Green picture may draw the picked elements as the others.
+  std::vector<int> picked;
+  const bool unpick = request.hide_picks && (request.green_family_1 || request.green_family_2);
+  if (unpick) picked.swap(view.picked_elements);
+
+  if (!request.energies_off) ReadEnergies(state);
+  FrameOptions frame;
+  frame.details = request.geometry_details;
+  frame.labels = request.element_labels;
+  frame.energies = view.element_energy_display;
+  DrawFrame(c, frame);
+  if (unpick) view.picked_elements.swap(picked);
+
+  if (request.energies) {
+    state.energies[0] = 0.0f;
+    DiagramScale s = ScaleOf(request.scales.fourth);
+    DiagramOptions o;
+    o.scale_fixed = s.fitted;
+    DrawEnergyBand(c, state.elements, state.energies, s, o);
+    return 0;
+  }
+  if (request.node_labels) DrawNodeLabels(c, request.geometry_details);
+  DrawLoadsOrJoints(c, request);
+
+  if (DrawGreenPictures(c, state, memory, request)) {
+    // the Green pictures end with the marker
+  } else if (state.results_present || request.AnyResult()) {
+    if (request.eigenmode) {
+      DeflectionOptions o;
+      o.shape.scale = DisplacementScale(state, request);
+      DrawEigenmode(c, o);
+      return 0;
+    }
+    if (request.deflection) {
+      DeflectionOptions o;
+      o.shape.scale = DisplacementScale(state, request);
+      DrawDeflectedShape(c, o);
+    }
+    DrawForceDiagram(c, state, request);
+    if (request.nodal_loads) DrawNodalLoads(c, state.right_hand_side);
+    if (!request.AnyResult() && request.support_reactions) DrawSupportReactionsOf(c, state);
+  }
+  if (request.dof_marker && request.marked_dof > 0) DrawDofMarker(c, request.marked_dof);
+  return 0;
+}
+
+}  // namespace revuzavi
