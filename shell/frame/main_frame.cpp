@@ -113,7 +113,7 @@ void CMainFrame::BuildRibbon() {
   styles.AppendMenu(plat::MF_STRING, plat::ID_VIEW_APPLOOK_WINDOWS_7, "Windows &7");
   plat::Menu main = plat::Menu::Popup();
   main.AppendMenu(plat::MF_STRING, plat::ID_FILE_NEW, "&Neu");
-  main.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "\xC3\x96" "ff&nen...");
+  main.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "\xD6" "ff&nen...");
   main.AppendMenu(plat::MF_STRING, plat::ID_FILE_SAVE, "&Speichern");
   main.AppendMenu(plat::MF_STRING, plat::ID_FILE_SAVE_AS, "Speichern &unter...");
   main.AppendMenu(plat::MF_SEPARATOR);
