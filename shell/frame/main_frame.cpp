@@ -7,9 +7,12 @@
 
 #include "common/dialogs/manual.h"
 #include "common/position/file_names.h"
+#include "common/records/capacities.h"
+#include "common/records/record_files.h"
 #include "common/settings_files.h"
 #include "platform/dialogs/common_dialog.h"
 #include "platform/dialogs/folder_dialog.h"
+#include "platform/frames/app_look.h"
 #include "platform/frames/view.h"
 #include "platform/frames/win_app.h"
 #include "platform/message_box.h"
@@ -89,6 +92,7 @@ CMainFrame::CMainFrame(ShellState& state, std::string start_folder)
 int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   if (plat::FrameWnd::OnCreate(create) == -1) return -1;
   if (!ribbon_.Create(this) || !status_.Create(this)) return -1;
+  if (plat::WinApp* app = plat::WinApp::Get()) plat::ApplyApplicationLook(app->GetApplicationLook());
   BuildRibbon();
   const plat::UINT panes[] = {plat::ID_SEPARATOR, plat::ID_SEPARATOR, plat::ID_SEPARATOR, plat::ID_SEPARATOR,
                               plat::ID_SEPARATOR};
@@ -417,6 +421,15 @@ void CMainFrame::OnLecture() {
   if (!opened) plat::MessageBox(opened.text(), kLectureDocument, plat::MB_OK | plat::MB_ICONINFORMATION);
 }
 
+void CMainFrame::ReadLoadCaseBlock(plat::WPARAM number) {
+  if (number == 0 || number > static_cast<plat::WPARAM>(common::kMaxLoadCases) || !state_.has_position()) return;
+  const int load_case = static_cast<int>(number);
+  const std::string path = state_.position().LoadCaseFile(common::file_names::kLoadCaseParams, load_case);
+  auto read = common::ReadBlockRecord<common::LoadCaseParams>(path);
+  if (!read.status.ok()) return;
+  state_.load_case = read.record;
+}
+
 bool CMainFrame::TypedCaseKept(plat::HWND target) const {
   if (auto* edit = dynamic_cast<plat::RibbonEdit*>(ribbon_.FindByID(ids::kDataPathEdit))) {
     plat::Window* control = edit->GetControl();
@@ -463,6 +476,10 @@ plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       OnRebuildFromEcho();
       return 0;
     case kLoadCaseMessage:
+      ReadLoadCaseBlock(wParam);
+      state_.frame.params_read = true;
+      RepaintView();
+      return 0;
     case kLoadCaseMessage + 1:
     case kLoadCaseMessage + 2:
     case kLoadCaseMessage + 3:

@@ -96,6 +96,8 @@ class CMainFrame : public plat::FrameWnd {
   void OnPickedFolder(const std::string& folder);
   // KELMF waited for, then the settings and the position read again.
   void RunKelmfAndReread();
+  // The PL block of a load case (WM_USER+50) into the state; 0 or a missing file keeps it.
+  void ReadLoadCaseBlock(plat::WPARAM number);
   bool TypedCaseKept(plat::HWND target) const;
 
   ShellState& state_;

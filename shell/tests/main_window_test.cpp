@@ -129,6 +129,16 @@ TEST_F(MainWindowTest, SideButtonStepsThroughTheCategories) {
   EXPECT_EQ(shown, (std::vector<std::string>{"Tools", "Inst", "Start"}));
 }
 
+TEST_F(MainWindowTest, SideButtonCancelsAModalDialog) {
+  dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::Click(d, plat::Point{20, 20}, plat::testing::MouseButton::kX1);
+  });
+  Command(ids::kCompute);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].result, plat::IDCANCEL);
+  EXPECT_FALSE(dialogs.shown()[0].left_open);
+}
+
 TEST_F(MainWindowTest, ProgramsStartWithThePositionsCommandLine) {
   const std::string program_folder = plat::ProgramFolder();
   Command(ids::kFrame);
