@@ -129,6 +129,16 @@ TEST_F(MainWindowTest, SideButtonStepsThroughTheCategories) {
   EXPECT_EQ(shown, (std::vector<std::string>{"Tools", "Inst", "Start"}));
 }
 
+TEST_F(MainWindowTest, StatusBarShowsCoordinatesAndTheLookIsKept) {
+  EXPECT_EQ(plat::testing::PaneTextShown(frame->status_bar(), 0), kStatusText);
+  EXPECT_EQ(plat::testing::PaneTextShown(frame->status_bar(), 1), "Coordinates");
+  frame->SendMessage(plat::WM_USER + 1);
+  EXPECT_EQ(plat::testing::PaneTextShown(frame->status_bar(), 1), "0.00  0.00");
+  Command(plat::ID_VIEW_APPLOOK_OFF_2007_BLACK);
+  EXPECT_EQ(app.GetApplicationLook(), static_cast<int>(plat::ID_VIEW_APPLOOK_OFF_2007_BLACK));
+  Command(plat::ID_VIEW_APPLOOK_OFF_2007_BLUE);
+}
+
 TEST_F(MainWindowTest, SideButtonCancelsAModalDialog) {
   dialogs.OnNextDialog([](plat::Dialog& d) {
     plat::testing::Click(d, plat::Point{20, 20}, plat::testing::MouseButton::kX1);
