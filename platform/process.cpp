@@ -9,7 +9,13 @@
 #include <filesystem>
 #include <thread>
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <chrono>
+
 #include "platform/hooks.h"
+#include "platform/script/script_run.h"
+#include "platform/window/window.h"
 
 extern char** environ;
 
@@ -88,6 +94,39 @@ std::optional<int> RunAndWait(const std::string& program, const std::vector<std:
     }
   }
   return ExitCodeOf(status);
+}
+
+std::optional<int> RunAndWaitPainted(Window* owner, const std::string& program,
+                                     const std::vector<std::string>& args, const std::string& folder,
+                                     std::string* error) {
+  ScriptPauseScope pause;
+  if (hooks::process) return RunAndWait(program, args, folder, error);
+  pid_t pid = 0;
+  int rc = Spawn(program, args, folder, &pid);
+  if (rc != 0) {
+    if (error) *error = std::strerror(rc);
+    return std::nullopt;
+  }
+  // The owner takes no input while the child runs, but still paints.
+  bool reenable = owner && owner->GetSafeHwnd() && owner->IsWindowEnabled();
+  if (reenable) owner->EnableWindow(false);
+  std::optional<int> code;
+  for (;;) {
+    int status = 0;
+    pid_t done = waitpid(pid, &status, WNOHANG);
+    if (done == pid) {
+      code = ExitCodeOf(status);
+      break;
+    }
+    if (done < 0 && errno != EINTR) {
+      if (error) *error = std::strerror(errno);
+      break;
+    }
+    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (reenable && owner->GetSafeHwnd()) owner->EnableWindow(true);
+  return code;
 }
 
 common::Result OpenDocument(const std::string& path) {

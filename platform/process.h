@@ -9,6 +9,8 @@
 
 namespace plat {
 
+class Window;
+
 // Starts a program without waiting for it. On failure the result carries the
 // system's error text. An empty folder keeps the current folder.
 common::Result StartDetached(const std::string& program, const std::vector<std::string>& args,
@@ -17,6 +19,13 @@ common::Result StartDetached(const std::string& program, const std::vector<std::
 // or nullopt with the system's error text in *error when it cannot start.
 std::optional<int> RunAndWait(const std::string& program, const std::vector<std::string>& args,
                               const std::string& folder = {}, std::string* error = nullptr);
+// Starts a program and waits for it while the program stays alive: `owner`
+// (may be null) is disabled, paints and posted messages are handled until
+// the child ends, then the owner is enabled again. A running script waits
+// meanwhile. Answers as RunAndWait does.
+std::optional<int> RunAndWaitPainted(Window* owner, const std::string& program,
+                                     const std::vector<std::string>& args, const std::string& folder = {},
+                                     std::string* error = nullptr);
 // Opens a document or folder with the desktop's association.
 common::Result OpenDocument(const std::string& path);
 
