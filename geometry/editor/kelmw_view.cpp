@@ -122,6 +122,9 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       session().view.marked_point = session().tables.marked_point;
       Invalidate();
       return 0;
+    case panel_ids::kOpenTitle:
+      OnTitle();
+      return 0;
     case table_ids::kTableClosed:
       OnTableClosed(wParam);
       return 0;
