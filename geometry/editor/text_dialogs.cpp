@@ -48,7 +48,9 @@ bool CDiaEcho::OnInitDialog() {
   text_.SetWindowText(FileText(path_));
   text_changed_ = false;
   text_written_ = false;
-  return true;
+  GotoDlgCtrl(&text_);
+  text_.SetSel(0, 0);  // the caret at the start, nothing selected
+  return false;
 }
 
 void CDiaEcho::OnOK() {
@@ -113,7 +115,9 @@ bool CDiaText::OnInitDialog() {
     text += "\r\n";
   }
   text_.SetWindowText(text);
-  return true;
+  GotoDlgCtrl(&text_);
+  text_.SetSel(0, 0);
+  return false;
 }
 
 // ---- Font ----
