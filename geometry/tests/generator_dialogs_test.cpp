@@ -97,6 +97,7 @@ TEST(GeneratorDialogs, BeamProposesEqualSpansAndGeneratesFromTheTable) {
   EXPECT_EQ(read.spans[2].x_end(), 7.5f);
   EXPECT_EQ((model.params.At<std::uint8_t, 665>()), 1);
   EXPECT_EQ((model.params.At<std::int16_t, 696>()), -1);
+  EXPECT_EQ(testing::GeometryMarker(position), 0);
 }
 
 TEST(GeneratorDialogs, RefusedSpansChangeNothing) {
@@ -269,6 +270,8 @@ TEST(GeneratorDialogs, ArcFromThePanel) {
   EXPECT_EQ(stored.right_angle(), 0.0f);
   EXPECT_EQ(stored.segments(), 4);
   EXPECT_EQ((session.model.params.At<std::uint8_t, 691>()), 1);
+  EXPECT_EQ(testing::GeometryMarker(position), 0);
+  EXPECT_FALSE(plat::FileExists(position.File("INVERSE")));
 }
 
 TEST(GeneratorDialogs, ParabolaFromThePanelOpensTheElementsTable) {
