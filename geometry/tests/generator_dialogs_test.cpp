@@ -38,28 +38,9 @@ TableCells Column(std::vector<std::vector<std::string>> rows, int width) {
   return cells;
 }
 
-void TypeAtFocus(grid::CGridCtrl& grid, const std::string& text) {
-  plat::Window* editor = grid.GetDlgItem(grid::kCellEditorId);
-  if (editor == nullptr) {
-    grid.BeginCellEdit(grid.GetFocusCell().row, grid.GetFocusCell().col, 0);
-    editor = grid.GetDlgItem(grid::kCellEditorId);
-  }
-  ASSERT_NE(editor, nullptr);
-  plat::testing::TypeText(*editor, text);
-  plat::testing::PressKey(*editor, plat::VK_RETURN);
-  ASSERT_TRUE(plat::testing::PumpMessages());
-}
-
-void ClickOk(plat::Dialog& dialog) {
-  dialog.SendMessage(plat::WM_COMMAND, table_ids::kOk,
-                     reinterpret_cast<plat::LPARAM>(dialog.GetDlgItem(table_ids::kOk)));
-}
-
-void SaveSnapshot(plat::Window& window, const std::string& name) {
-  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
-  ASSERT_TRUE(plat::MakeFolder(snapshots));
-  EXPECT_TRUE(plat::testing::WindowPixels(window).Save(snapshots + name).ok());
-}
+using testing::ClickTableOk;
+using testing::SaveSnapshot;
+using testing::TypeInGrid;
 
 TEST(GeneratorDialogs, BeamProposesEqualSpansAndGeneratesFromTheTable) {
   const common::Position position = testing::FreshTablePosition("GBEAM");
@@ -70,8 +51,8 @@ TEST(GeneratorDialogs, BeamProposesEqualSpansAndGeneratesFromTheTable) {
   ASSERT_TRUE(dialog.Create());
   ASSERT_TRUE(plat::testing::PumpMessages());
   EXPECT_EQ(state.active_table, GridTable::kContinuousBeam);
-  TypeAtFocus(dialog.grid(), "4");
-  TypeAtFocus(dialog.grid(), "");
+  TypeInGrid(dialog.grid(), "4");
+  TypeInGrid(dialog.grid(), "");
   EXPECT_EQ(dialog.grid().GetItemText(2, 1), "8.00");
   EXPECT_EQ(dialog.grid().GetItemText(3, 1), "12.00");
   EXPECT_EQ(dialog.grid().GetItemText(4, 1), "");
@@ -79,7 +60,7 @@ TEST(GeneratorDialogs, BeamProposesEqualSpansAndGeneratesFromTheTable) {
 
   dialog.grid().SetItemText(2, 1, "7,5");
   dialog.grid().SetItemText(3, 1, "12.3");
-  ClickOk(dialog);
+  ClickTableOk(dialog);
   EXPECT_TRUE(dialog.Ended());
   ASSERT_EQ(model.elements.count(), 3);
   const float ends[][2] = {{0.0f, 4.0f}, {4.0f, 7.5f}, {7.5f, 12.3f}};
@@ -173,19 +154,19 @@ TEST(GeneratorDialogs, StoreyGridTakesDecimalHeightsAndKeepsItsRowsOnRefusal) {
   ASSERT_TRUE(dialog.Create());
   ASSERT_TRUE(plat::testing::PumpMessages());
   EXPECT_EQ(state.active_table, GridTable::kStoreyFrame);
-  TypeAtFocus(dialog.grid(), "3,5");
+  TypeInGrid(dialog.grid(), "3,5");
   dialog.grid().SetItemText(1, 2, "1");
   dialog.grid().SetItemText(1, 3, "4");
   SaveSnapshot(dialog, "kelmf-storey-frame.png");
   {
     plat::testing::MessageBoxScript boxes;
-    ClickOk(dialog);
+    ClickTableOk(dialog);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "2 piers and more make a frame");
   }
   EXPECT_FALSE(dialog.Ended());
   dialog.grid().SetItemText(1, 2, "3");
-  ClickOk(dialog);
+  ClickTableOk(dialog);
   EXPECT_TRUE(dialog.Ended());
   ASSERT_EQ(model.storeys.count(), 1);
   EXPECT_EQ(model.storeys[1].height(), 3.5f);
@@ -217,7 +198,10 @@ TEST(GeneratorDialogs, CountsOutsideTheLimitsAreRefusedBeforeConversion) {
 struct Editor : testing::OpenedEditor {
   explicit Editor(const common::Position& position) { EXPECT_TRUE(Open(testing::CommandLine(position))); }
   CKELMWView& view() { return static_cast<CKELMWView&>(*frame().GetActiveView()); }
+  // The panel shown, material 1 and cross section 1 there for the generators.
   CDiaMain& panel() {
+    if (session().model.materials.empty()) session().model.materials.Append(common::DefaultMaterial());
+    if (session().model.cross_sections.empty()) session().model.cross_sections.Append(common::DefaultCrossSection());
     Command(ids::kDialogInput);
     return *view().panel();
   }
@@ -245,8 +229,6 @@ TEST(GeneratorDialogs, ArcFromThePanel) {
   plat::RemoveFile(position.File("BOGEN"));
   Editor editor(position);
   EditorSession& session = editor.session();
-  if (session.model.materials.empty()) session.model.materials.Append(common::DefaultMaterial());
-  if (session.model.cross_sections.empty()) session.model.cross_sections.Append(common::DefaultCrossSection());
   CDiaMain& panel = editor.panel();
   plat::testing::DialogScript script;
   ArcFields shown;
@@ -278,8 +260,6 @@ TEST(GeneratorDialogs, ParabolaFromThePanelOpensTheElementsTable) {
   const common::Position position = testing::TestPosition();
   Editor editor(position);
   EditorSession& session = editor.session();
-  if (session.model.materials.empty()) session.model.materials.Append(common::DefaultMaterial());
-  if (session.model.cross_sections.empty()) session.model.cross_sections.Append(common::DefaultCrossSection());
   CDiaMain& panel = editor.panel();
   plat::testing::DialogScript script;
   script.OnNextDialog([&](plat::Dialog& d) {
@@ -301,8 +281,6 @@ TEST(GeneratorDialogs, AStoreyFrameFromThePanelHoldsItsGroundNodes) {
   plat::RemoveFile(position.File("RAHMENDAT"));
   Editor editor(position);
   EditorSession& session = editor.session();
-  if (session.model.materials.empty()) session.model.materials.Append(common::DefaultMaterial());
-  if (session.model.cross_sections.empty()) session.model.cross_sections.Append(common::DefaultCrossSection());
   CDiaMain& panel = editor.panel();
   plat::testing::DialogScript script;
   script.OnNextDialog([&](plat::Dialog& d) {
@@ -313,7 +291,7 @@ TEST(GeneratorDialogs, AStoreyFrameFromThePanelHoldsItsGroundNodes) {
     table.grid().SetItemText(2, 1, "3");
     table.grid().SetItemText(2, 2, "2");
     table.grid().SetItemText(2, 3, "4");
-    ClickOk(d);
+    ClickTableOk(d);
   });
   ClickButton(panel, panel_ids::kFrame);
   ASSERT_EQ(session.model.elements.count(), 8);

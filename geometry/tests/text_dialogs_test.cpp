@@ -8,6 +8,7 @@
 #include "geometry/editor/text_dialogs.h"
 #include "geometry/tests/editor_fixture.h"
 #include "geometry/tests/position_fixture.h"
+#include "geometry/tests/tables_fixture.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/testing/dialog_testing.h"
@@ -23,11 +24,7 @@ struct Editor : testing::OpenedEditor {
   CKELMWView& view() { return static_cast<CKELMWView&>(*frame().GetActiveView()); }
 };
 
-void SaveSnapshot(plat::Window& window, const std::string& name) {
-  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
-  ASSERT_TRUE(plat::MakeFolder(snapshots));
-  EXPECT_TRUE(plat::testing::WindowPixels(window).Save(snapshots + name).ok());
-}
+using testing::SaveSnapshot;
 
 TEST(TextDialogs, EchoUnchangedLeavesTheFileAndAnEditedTitleRebuildsTheFrame) {
   const common::Position position = testing::ExamplePosition("PORTAL");
