@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "common/text_to_float.h"
+#include "geometry/tables/cell_format.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/data_exchange.h"
 #include "platform/dialogs/dialog_layout.h"
@@ -14,11 +14,7 @@ namespace {
 
 constexpr int kMaxGeneratedElements = 100;
 
-std::string Fixed2(double v) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", v);
-  return text;
-}
+std::string Fixed2(double v) { return FormatCell("%.2f", v); }
 
 common::Result CountError(const char* what) {
   return common::Result::Fail(std::string(what) + " must be a whole number from 1 to 100.", "Error");

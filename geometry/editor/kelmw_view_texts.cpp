@@ -9,6 +9,7 @@
 #include "geometry/editor/text_dialogs.h"
 #include "geometry/position/load_old_data.h"
 #include "geometry/position/load_position_files.h"
+#include "geometry/tables/cell_format.h"
 #include "platform/message_box.h"
 
 namespace kelmf {
@@ -54,9 +55,7 @@ void CKELMWView::OnListing(bool menu_variant) {
 void CKELMWView::OnFont() {
   ViewState& view = session().view;
   CDiaFont dialog(this);
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", view.font_factor);
-  dialog.text = text;
+  dialog.text = FormatCell("%.2f", view.font_factor);
   if (dialog.DoModal() != plat::IDOK) return;
   view.font_factor = dialog.size;
   Invalidate();
