@@ -63,7 +63,9 @@ TableShape SpanShape() {
 TableShape StoreyShape() {
   return {314, "Frame", GridTable::kStoreyFrame, kGeneratorTableRows,
           {{"Floor", 0}, {"Floor height [m]", 2}, {"Number of columns", 3}, {"Spacing [m]", 2}},
-          {"Enter-key\ncopies from row above"}};
+          {"Enter-key\ncopies from row above"},
+          {},
+          120};
 }
 
 std::string Int(int v) { return std::to_string(v); }

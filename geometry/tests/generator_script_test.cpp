@@ -16,16 +16,16 @@ namespace kelmf {
 namespace {
 
 // Cells of the storey grid by their place in the grid: rows 30, 50 (and 70
-// to leave the last cell), columns 100, 170 and 235.
+// to leave the last cell), columns 185, 310 and 435.
 constexpr const char* kTwoStoreys =
     "command 32817\n"
     "press 1042\n"
     "set 1000 Two storeys\n"
     "press 1\n"
     "press 311\n"
-    "click-in 1001 100 30\ntype 3,5\nclick-in 1001 170 30\ntype 3\nclick-in 1001 235 30\ntype 4\n"
-    "click-in 1001 100 50\ntype 3\nclick-in 1001 170 50\ntype 2\nclick-in 1001 235 50\ntype 4\n"
-    "click-in 1001 100 70\n"
+    "click-in 1001 185 30\ntype 3,5\nclick-in 1001 310 30\ntype 3\nclick-in 1001 435 30\ntype 4\n"
+    "click-in 1001 185 50\ntype 3\nclick-in 1001 310 50\ntype 2\nclick-in 1001 435 50\ntype 4\n"
+    "click-in 1001 185 70\n"
     "press 1002\n"
     "command 57603\n";
 
