@@ -1,6 +1,12 @@
 #include "geometry/editor/input_panel.h"
 
+#include "geometry/editor/editor_commands.h"
+#include "geometry/editor/generator_dialogs.h"
+#include "geometry/generators/curve_generators.h"
+#include "geometry/generators/generator_files.h"
+#include "geometry/generators/storey_frame_generator.h"
 #include "geometry/tables/table_dialogs.h"
+#include "platform/message_box.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace kelmf {
@@ -108,12 +114,68 @@ void CDiaMain::OpenSupports() {
   if (view_ != nullptr) view_->Invalidate();
 }
 
+void CDiaMain::Redraw() {
+  if (view_ != nullptr) view_->Invalidate();
+}
+
+namespace {
+void Report(const common::Result& result) {
+  if (!result.ok()) plat::MessageBox(result.text(), result.caption());
+}
+}  // namespace
+
+void CDiaMain::OpenBeam() {
+  CDiaDLT dialog(session_.model, session_.position, session_.tables, this);
+  if (dialog.DoModal() == plat::IDOK) Redraw();
+}
+
+// The dialog has checked and stored the storeys; a refused frame changes
+// nothing and is reported.
+void CDiaMain::OpenStoreyFrame() {
+  CDiaRahmen dialog(session_.model, session_.position, session_.tables, this);
+  if (dialog.DoModal() != plat::IDOK) return;
+  Report(GenerateStoreyFrame(session_.model, session_.position));
+  Redraw();
+}
+
+void CDiaMain::OpenArc() {
+  CDiaBogen dialog(this);
+  dialog.fields = FieldsOfArc(ReadArcInput(session_.position));
+  if (dialog.DoModal() != plat::IDOK) return;
+  const common::Outcome<ArcInput> arc = ArcOfFields(dialog.fields);
+  if (!arc) return Report(arc.failure());
+  (void)WriteArcInput(*arc, session_.position);
+  const common::Result generated =
+      GenerateArc(session_.model, arc->segments(), arc->radius(), arc->left_angle(), arc->right_angle(),
+                  session_.position);
+  if (!generated) return Report(generated);
+  session_.model.params.set_arc_marker(1);
+  Post(table_ids::kTableClosed, table_ids::kStored);
+}
+
+void CDiaMain::OpenParabola() {
+  DiaParabola dialog(this);
+  dialog.fields = FieldsOfParabola(session_.model.parabola);
+  if (dialog.DoModal() != plat::IDOK) return;
+  const common::Outcome<ParabolaInput> parabola = ParabolaOfFields(dialog.fields);
+  if (!parabola) return Report(parabola.failure());
+  const common::Result generated = GenerateParabola(session_.model, *parabola, session_.position);
+  if (!generated) return Report(generated);
+  ResetExtents(session_);
+  Redraw();
+  Post(panel_ids::kOpenElementsFromParabola, 1);
+}
+
 bool CDiaMain::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
   if (lParam == 0 || plat::HIWORD(wParam) != plat::BN_CLICKED) return plat::Dialog::OnCommand(wParam, lParam);
   switch (plat::LOWORD(wParam)) {
     case panel_ids::kMaterial: OpenMaterials(); return true;
     case panel_ids::kCrossSections: OpenCrossSections(); return true;
     case panel_ids::kSupports: OpenSupports(); return true;
+    case panel_ids::kContinuousBeam: OpenBeam(); return true;
+    case panel_ids::kFrame: OpenStoreyFrame(); return true;
+    case panel_ids::kArc: OpenArc(); return true;
+    case panel_ids::kParabola: OpenParabola(); return true;
     case panel_ids::kElements: Post(panel_ids::kOpenElements, 1); return true;
     case panel_ids::kTitle:
       title_requested_ = true;

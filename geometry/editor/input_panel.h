@@ -24,6 +24,7 @@ inline constexpr plat::UINT kPanelClosing = plat::WM_USER + 91;
 inline constexpr plat::UINT kOpenElements = plat::WM_USER + 93;
 inline constexpr plat::UINT kPanelRequest = plat::WM_USER + 107;
 inline constexpr plat::UINT kOpenTitle = plat::WM_USER + 109;
+inline constexpr plat::UINT kOpenElementsFromParabola = plat::WM_USER + 135;
 }  // namespace panel_ids
 
 // The model defaults the panel opens with, while E of material 1 (FrameParams
@@ -58,6 +59,11 @@ class CDiaMain : public plat::Dialog {
   void OpenMaterials();
   void OpenCrossSections();
   void OpenSupports();
+  void OpenBeam();
+  void OpenStoreyFrame();
+  void OpenArc();
+  void OpenParabola();
+  void Redraw();
 
   EditorSession& session_;
   plat::Window* view_;

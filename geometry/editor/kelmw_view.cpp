@@ -19,7 +19,6 @@ namespace {
 // The size of the page head's text, tenths of a point.
 constexpr int kPositionLineFont = 120;
 // Posted by the parabola generator: opens the elements table.
-constexpr plat::UINT kOpenElementsFromParabola = plat::WM_USER + 135;
 
 }  // namespace
 
@@ -111,7 +110,7 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       EraseCrosshair();
       return 0;
     case panel_ids::kOpenElements:
-    case kOpenElementsFromParabola:
+    case panel_ids::kOpenElementsFromParabola:
       OpenElementsTable();
       return 0;
     case plat::WM_DESTROY:
@@ -122,6 +121,9 @@ plat::LRESULT CKELMWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
     case grid::GridMsgRowsSelected:
       session().view.marked_point = session().tables.marked_point;
       Invalidate();
+      return 0;
+    case panel_ids::kOpenTitle:
+      OnTitle();
       return 0;
     case table_ids::kTableClosed:
       OnTableClosed(wParam);

@@ -84,6 +84,14 @@ class CKELMWView : public plat::View {
   void OnGraphicalInput();
   void OnGrid();
   void OnKeysHelp();
+  // ---- Texts (kelmw_view_texts.cpp) ----
+  // The echo text shown for editing; an edited text rebuilds the frame.
+  void OnEcho();
+  // The dimension listing D1; variant A (the menu) or B (the toolbar).
+  void OnListing(bool menu_variant);
+  void OnFont();
+  // The project title (WM_USER+109 of the panel).
+  void OnTitle();
   void ShowHint(bool show);
   void SetPositionTitle();
 

@@ -30,6 +30,10 @@ void CKELMWView::MapCommands() {
   MapCommand(ids::kGrid, [this] { OnGrid(); });
   MapCommand(ids::kDialogInput, [this] { OnDialogInput(); });
   MapCommand(ids::kKeysHelp, [this] { OnKeysHelp(); });
+  MapCommand(ids::kEcho, [this] { OnEcho(); });
+  MapCommand(ids::kDimensionsListing, [this] { OnListing(true); });
+  MapCommand(ids::kDimensionsButton, [this] { OnListing(false); });
+  MapCommand(ids::kFont, [this] { OnFont(); });
   MapCommand(ids::kManual, [] { (void)common::OpenManual(kManualDocument); });
   MapCommand(ids::kAuxLines, [this] {
     session().view.aux_lines = !session().view.aux_lines;

@@ -22,7 +22,7 @@ CTableDialog::~CTableDialog() {
 
 void CTableDialog::BuildLayout(plat::DialogLayout& layout) {
   auto body = layout.Row();
-  body.Grid(table_ids::kGrid, 60 * static_cast<int>(shape_.columns.size()) + 40, 300);
+  body.Grid(table_ids::kGrid, shape_.column_width * static_cast<int>(shape_.columns.size()) + 40, 300);
   auto side = body.Column();
   for (const std::string& note : shape_.notes) side.Text(note);
   auto buttons = layout.Row();

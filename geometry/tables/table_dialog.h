@@ -51,6 +51,7 @@ struct TableShape {
   std::vector<TableColumn> columns;  // column 0 is the row number
   std::vector<std::string> notes;    // the key hints beside the table
   TableTextButtons text_buttons = {};
+  int column_width = 60;  // of each grid column as laid out [pixels]
 };
 
 class CTableDialog : public plat::Dialog {

@@ -3,6 +3,7 @@
 #include "common/position/model_defaults.h"
 #include "common/records/capacities.h"
 #include "common/text_to_float.h"
+#include "geometry/generators/generator_files.h"
 #include "geometry/model/bar_geometry.h"
 #include "geometry/tables/table_stores.h"
 #include "platform/controls/edit.h"
@@ -49,6 +50,22 @@ TableShape MaterialShape() {
           {{"", 0}, {"Nr.", 10}, {"E-Modulus [kN/m2]", 2}},
           Notes({}),
           {1095, 1031, 1035, "Material", "Material | Material.*"}};
+}
+
+TableShape SpanShape() {
+  return {313, "Continuous beam", GridTable::kContinuousBeam, kGeneratorTableRows,
+          {{"Span", 0}, {"x [m]", 2}},
+          {"x = end of span\n\nincreasing:\n\nx = 4.0\nx = 7.5\nx = 12.3 ...",
+           "Equal spans:\nEnter span one,\nthen Return for each further span"}};
+}
+
+// Heights and spacings take decimals ("3,5"); the number of piers is whole.
+TableShape StoreyShape() {
+  return {314, "Frame", GridTable::kStoreyFrame, kGeneratorTableRows,
+          {{"Floor", 0}, {"Floor height [m]", 2}, {"Number of columns", 3}, {"Spacing [m]", 2}},
+          {"Enter-key\ncopies from row above"},
+          {},
+          120};
 }
 
 std::string Int(int v) { return std::to_string(v); }
@@ -162,5 +179,32 @@ void CDiaMaterial::Fill() {
 }
 
 common::Result CDiaMaterial::Store(const TableCells& cells) { return StoreMaterialTable(model_, position_, cells); }
+
+// ---- Continuous beam ----
+
+CDiaDLT::CDiaDLT(FrameModel& model, common::Position position, GridInputState& state, plat::Window* owner)
+    : CTableDialog(SpanShape(), model, std::move(position), state, owner) {}
+
+void CDiaDLT::Fill() {
+  (void)ReadSpanFile(model_, position_);
+  for (int r = 1; r <= model_.spans.count(); ++r) SetRow(r, {FormatCell("%6.2f", model_.spans[r].x_end())});
+}
+
+common::Result CDiaDLT::Store(const TableCells& cells) { return StoreSpanTable(model_, position_, cells); }
+
+// ---- Storey frame ----
+
+CDiaRahmen::CDiaRahmen(FrameModel& model, common::Position position, GridInputState& state, plat::Window* owner)
+    : CTableDialog(StoreyShape(), model, std::move(position), state, owner) {}
+
+void CDiaRahmen::Fill() {
+  (void)ReadStoreyFile(model_, position_);
+  for (int r = 1; r <= model_.storeys.count(); ++r) {
+    const StoreyRecord& s = model_.storeys[r];
+    SetRow(r, {FormatCell("%.3f", s.height()), Int(s.piers()), FormatCell("%.3f", s.spacing())});
+  }
+}
+
+common::Result CDiaRahmen::Store(const TableCells& cells) { return StoreStoreyTable(model_, position_, cells); }
 
 }  // namespace kelmf

@@ -67,3 +67,28 @@ class CDiaMaterial : public CTableDialog {
 };
 
 }  // namespace kelmf
+
+namespace kelmf {
+
+// "Continuous beam": the x of every span end; OK generates the beam.
+class CDiaDLT : public CTableDialog {
+ public:
+  CDiaDLT(FrameModel& model, common::Position position, GridInputState& state, plat::Window* owner = nullptr);
+
+ protected:
+  void Fill() override;
+  common::Result Store(const TableCells& cells) override;
+};
+
+// "Frame": height, number of piers and spacing of every storey; OK stores
+// the checked table, the Input panel generates the frame.
+class CDiaRahmen : public CTableDialog {
+ public:
+  CDiaRahmen(FrameModel& model, common::Position position, GridInputState& state, plat::Window* owner = nullptr);
+
+ protected:
+  void Fill() override;
+  common::Result Store(const TableCells& cells) override;
+};
+
+}  // namespace kelmf

@@ -9,6 +9,7 @@
 #include "common/records/capacities.h"
 #include "common/text_to_float.h"
 #include "geometry/check/inverse_files.h"
+#include "geometry/generators/beam_generator.h"
 #include "geometry/generators/generator_files.h"
 #include "geometry/model/bar_geometry.h"
 #include "geometry/model/drawing_extents.h"
@@ -213,6 +214,62 @@ double BaseStiffness(const FrameModel& model) {
   double a = 0.0;
   for (const auto& s : model.cross_sections.used()) a = std::max(a, static_cast<double>(s.area()));
   return e * a;
+}
+
+}  // namespace kelmf
+
+namespace kelmf {
+
+common::Result StoreSpanTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
+  common::Outcome<int> count = CountTableRows(cells);
+  if (!count) return count.failure();
+  FrameModel trial = model;
+  trial.spans.Clear();
+  for (int r = 1; r <= *count && r <= kGeneratorTableRows; ++r) {
+    SpanRecord span;
+    span.set_number(r);
+    span.set_x_end(Number(cells[static_cast<std::size_t>(r - 1)][0]));
+    trial.spans.Append(span);
+  }
+  trial.params.set_span_count(static_cast<std::int16_t>(trial.spans.count()));
+  if (*count > 0) {
+    trial.params.set_editor_flag(1);
+    trial.params.set_vertical_sign(-1);
+  }
+  if (common::Result generated = GenerateBeam(trial, position); !generated) return generated;
+  model = std::move(trial);
+  return WriteSpanFile(model, position);
+}
+
+common::Result StoreStoreyTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
+  auto refuse = [&model](const std::string& text) {
+    model.editor.storey_frame_error = 1;
+    return Refuse(text);
+  };
+  common::Outcome<int> count = CountTableRows(cells);
+  if (!count) return refuse(count.failure().text());
+  StoreyTable table;
+  int elements = 0;
+  for (int r = 1; r <= *count; ++r) {
+    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    if (r > kMaxStoreys) return refuse(Formatted("Too many floors, max = %i", kMaxStoreys));
+    if (!RowComplete(row, 3)) return refuse(Formatted("Floor %i: height, number of columns and spacing are needed.", r));
+    const int piers = Integer(row[1]);
+    if (piers > kMaxPiers) return refuse(Formatted("Too many piers %i, max = %i", r, kMaxPiers));
+    if (piers < 2) return refuse("2 piers and more make a frame");
+    elements += 2 * piers - 1;
+    if (elements > common::kMaxElements) return refuse(Formatted("Too many elements, max = %i", common::kMaxElements));
+    StoreyRecord storey;
+    storey.set_number(r);
+    storey.set_height(Number(row[0]));
+    storey.set_piers(piers);
+    storey.set_spacing(Number(row[2]));
+    table.Append(storey);
+  }
+  model.storeys = table;
+  model.params.set_storey_count(static_cast<std::int16_t>(table.count()));
+  model.editor.storey_frame_error = 0;
+  return WriteStoreyFile(model, position);
 }
 
 }  // namespace kelmf

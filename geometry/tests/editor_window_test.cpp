@@ -51,7 +51,7 @@ TEST(EditorWindow, OpensThePositionInAMaximisedFrameWithItsBars) {
   plat::testing::IdleUpdate(frame);
   EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kStore));
   EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kPrint));
-  EXPECT_FALSE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kDimensionsButton));  // not there yet
+  EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kDimensionsButton));
   EXPECT_FALSE(plat::testing::ToolButtonPressed(frame.tool_bar(), ids::kGrid));
   editor.session().view.grid_tool = true;
   editor.session().view.graphical_input = true;

@@ -15,22 +15,8 @@
 namespace kelmf {
 namespace {
 
-void Type(grid::CGridCtrl& grid, const std::string& text) {
-  plat::Window* editor = grid.GetDlgItem(grid::kCellEditorId);
-  if (editor == nullptr) {
-    grid.BeginCellEdit(grid.GetFocusCell().row, grid.GetFocusCell().col, 0);
-    editor = grid.GetDlgItem(grid::kCellEditorId);
-  }
-  ASSERT_NE(editor, nullptr);
-  plat::testing::TypeText(*editor, text);
-  plat::testing::PressKey(*editor, plat::VK_RETURN);
-  ASSERT_TRUE(plat::testing::PumpMessages());
-}
-
-void ClickOk(plat::Dialog& dialog) {
-  dialog.SendMessage(plat::WM_COMMAND, table_ids::kOk,
-                     reinterpret_cast<plat::LPARAM>(dialog.GetDlgItem(table_ids::kOk)));
-}
+using testing::ClickTableOk;
+using testing::TypeInGrid;
 
 TEST(TableDialogs, ElementsTypedAndStored) {
   const common::Position position = testing::FreshTablePosition("DEL");
@@ -42,14 +28,14 @@ TEST(TableDialogs, ElementsTypedAndStored) {
   ASSERT_TRUE(plat::testing::PumpMessages());
   EXPECT_EQ(state.active_table, GridTable::kElements);
   EXPECT_EQ(dialog.grid().GetRowCount(), 101);
-  for (const char* v : {"0", "0", "4", "0", "", "", "", "", "4", "3"}) Type(dialog.grid(), v);
+  for (const char* v : {"0", "0", "4", "0", "", "", "", "", "4", "3"}) TypeInGrid(dialog.grid(), v);
   EXPECT_EQ(dialog.grid().GetItemText(2, 5), "1");
 
   const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
   ASSERT_TRUE(plat::MakeFolder(snapshots));
   EXPECT_TRUE(plat::testing::WindowPixels(dialog).Save(snapshots + "kelmf-elements-table.png").ok());
 
-  ClickOk(dialog);
+  ClickTableOk(dialog);
   EXPECT_TRUE(dialog.Ended());
   ASSERT_EQ(model.elements.count(), 2);
   EXPECT_EQ(model.elements[2].xa(), 4.0f);
@@ -93,7 +79,7 @@ TEST(TableDialogs, ARefusedTableKeepsTheDialogOpen) {
   CDiaElemente dialog(model, position, state);
   ASSERT_TRUE(dialog.Create());
   dialog.grid().SetItemText(2, 1, "3");
-  ClickOk(dialog);
+  ClickTableOk(dialog);
   EXPECT_FALSE(dialog.Ended());
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0].text, "Row 2 follows an empty row.");

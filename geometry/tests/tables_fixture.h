@@ -1,13 +1,17 @@
 #pragma once
 // What the table tests share: a position folder of their own without the
-// frame's files.
+// frame's files, typing into a grid, OK of a table, snapshots.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "common/position/position.h"
+#include "geometry/tables/table_dialog.h"
+#include "grid/grid_notify.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/window_testing.h"
+#include "platform/window/virtual_keys.h"
 
 namespace kelmf::testing {
 
@@ -18,6 +22,32 @@ inline common::Position FreshTablePosition(const std::string& name) {
     plat::RemoveFile(position.File(f));
   }
   return position;
+}
+
+// Types `text` at the grid's focus cell (editing it when no editor is
+// open) and ends with Return.
+inline void TypeInGrid(grid::CGridCtrl& grid, const std::string& text) {
+  plat::Window* editor = grid.GetDlgItem(grid::kCellEditorId);
+  if (editor == nullptr) {
+    grid.BeginCellEdit(grid.GetFocusCell().row, grid.GetFocusCell().col, 0);
+    editor = grid.GetDlgItem(grid::kCellEditorId);
+  }
+  ASSERT_NE(editor, nullptr);
+  plat::testing::TypeText(*editor, text);
+  plat::testing::PressKey(*editor, plat::VK_RETURN);
+  ASSERT_TRUE(plat::testing::PumpMessages());
+}
+
+inline void ClickTableOk(plat::Dialog& dialog) {
+  dialog.SendMessage(plat::WM_COMMAND, table_ids::kOk,
+                     reinterpret_cast<plat::LPARAM>(dialog.GetDlgItem(table_ids::kOk)));
+}
+
+// The window's picture as snapshots/<name> beside the test programs.
+inline void SaveSnapshot(plat::Window& window, const std::string& name) {
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::testing::WindowPixels(window).Save(snapshots + name).ok());
 }
 
 }  // namespace kelmf::testing
