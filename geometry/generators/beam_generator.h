@@ -10,7 +10,7 @@ namespace kelmf {
 // the end of span i (model.spans). The elements replace the frame; the nodes are
 // numbered afresh and every node of the beam is held in x and vertically (the
 // earlier supports are gone). Writes "ELEMENTSNODES.TXT", "ELEMENTS",
-// "EXTENSIOR", "NODES", "LKNOTENR" and "GEOMETRY" (1).
+// "EXTENSIOR", "NODES", "LKNOTENR" and "GEOMETRY" (0, the inverse files deleted: only a Store checks the frame).
 // Refused, changing nothing: more than 30 spans ("Too many spans, max = 30",
 // the editor's error flag set), a first span end below 0.00001 ("Zero length of
 // field 1"), span ends that do not increase, a span shorter than 0.05 m.

@@ -12,7 +12,7 @@ namespace kelmf {
 // theta_k, x = R cos theta_k, z = R sin theta_k. Sets the vertical-axis sign to
 // -1; the elements replace the frame and the nodes are rebuilt (supports stay
 // with their points). Writes "ELEMENTS", "EXTENSIOR", "NODES", "LKNOTENR" and
-// "GEOMETRY" (1).
+// "GEOMETRY" (0, the inverse files deleted: only a Store checks the frame).
 // Refused, changing nothing: n < 1, n > 100 ("Too many elements, max = 100",
 // the editor's error flag set), R not above 0, an angle that is no number, and
 // elements shorter than 0.05 m (equal angles among them).
