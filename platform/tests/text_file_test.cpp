@@ -7,6 +7,7 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/write_faults.h"
 
 namespace {
 
@@ -83,6 +84,56 @@ TEST(TextWriter, WholeTextOverAFileOfTheSameSize) {
   auto bytes = plat::ReadWholeFile(path);
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()), "xy\r\nzw\r\n");
+}
+
+std::string FileText(const std::string& path) {
+  auto bytes = plat::ReadWholeFile(path);
+  return bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : "<missing>";
+}
+
+// A page written afresh over an older one: longer, shorter, none before; the file holds exactly
+// the new text.
+TEST(TextWriter, PageWrittenOverAnOlderOneOfAnySize) {
+  struct Case {
+    const char* before;  // nullptr: no file
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {nullptr, "new\n", "new\r\n"},
+      {"a much longer old page\r\n", "short\n", "short\r\n"},
+      {"x\r\n", "grown page\nof two lines\n", "grown page\r\nof two lines\r\n"},
+      {"old page\r\n", "", ""},
+  };
+  const std::string path = plat::testing::TestFolder() + "D3.TXT";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    plat::RemoveFile(path);
+    if (c.before) ASSERT_TRUE(plat::WriteBlock(path, c.before, std::strlen(c.before)));
+    plat::TextWriter writer;
+    ASSERT_TRUE(writer.Open(path));
+    writer.Write(c.text);
+    ASSERT_TRUE(writer.Close());
+    EXPECT_EQ(FileText(path), c.expected);
+  }
+}
+
+TEST(TextWriter, PageThatCannotBeWrittenIsNotLeftCut) {
+  const std::string path = plat::testing::TestFolder() + "D4.TXT";
+  ASSERT_TRUE(plat::WriteBlock(path, "an older and longer page\r\n", 26));
+  {
+    plat::testing::FailingFileWrite fail(1);
+    plat::TextWriter writer;
+    ASSERT_TRUE(writer.Open(path));
+    writer.Write("new\n");
+    EXPECT_FALSE(writer.Close());
+  }
+  EXPECT_FALSE(plat::FileExists(path));
+  // A folder in the page's place fails at once and stays.
+  const std::string folder = plat::testing::TestFolder() + "D5.TXT";
+  ASSERT_TRUE(plat::MakeFolder(folder));
+  plat::TextWriter writer;
+  EXPECT_FALSE(writer.Open(folder));
+  EXPECT_TRUE(plat::FolderExists(folder));
 }
 
 TEST(TextWriter, LineEndsAcrossWrites) {
