@@ -108,7 +108,9 @@ TEST(TextWriter, PageWrittenOverAnOlderOneOfAnySize) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     plat::RemoveFile(path);
-    if (c.before) ASSERT_TRUE(plat::WriteBlock(path, c.before, std::strlen(c.before)));
+    if (c.before) {
+      ASSERT_TRUE(plat::WriteBlock(path, c.before, std::strlen(c.before)));
+    }
     plat::TextWriter writer;
     ASSERT_TRUE(writer.Open(path));
     writer.Write(c.text);
