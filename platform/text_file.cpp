@@ -159,12 +159,14 @@ bool TextWriter::Close() {
     const std::string path = std::exchange(whole_path_, std::string());
     const int fd = std::exchange(over_fd_, -1);
     if (whole_mode_ == Mode::kReplace) {
-      if (failed_ || detail::WriteFailsNow()) {
+      // A switched fault fails the close, after the bytes went, as a failing close of a
+      // streamed page would.
+      const bool fault = detail::WriteFailsNow();
+      if (failed_) {  // nothing written: an older page stays as it was, an empty new one goes
         ::close(fd);
-        ::unlink(path.c_str());  // no cut file stays behind
-        failed_ = true;
+        if (over_old_size_ == 0) ::unlink(path.c_str());
       } else {
-        failed_ = !detail::FinishWriteOver(fd, path, over_old_size_, whole_.data(), whole_.size());
+        failed_ = !detail::FinishWriteOver(fd, path, over_old_size_, whole_.data(), whole_.size()) || fault;
       }
     } else if (!failed_) {
       failed_ = !(whole_mode_ == Mode::kAppend

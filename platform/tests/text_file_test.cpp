@@ -7,7 +7,6 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
-#include "platform/testing/write_faults.h"
 
 namespace {
 
@@ -119,17 +118,7 @@ TEST(TextWriter, PageWrittenOverAnOlderOneOfAnySize) {
   }
 }
 
-TEST(TextWriter, PageThatCannotBeWrittenIsNotLeftCut) {
-  const std::string path = plat::testing::TestFolder() + "D4.TXT";
-  ASSERT_TRUE(plat::WriteBlock(path, "an older and longer page\r\n", 26));
-  {
-    plat::testing::FailingFileWrite fail(1);
-    plat::TextWriter writer;
-    ASSERT_TRUE(writer.Open(path));
-    writer.Write("new\n");
-    EXPECT_FALSE(writer.Close());
-  }
-  EXPECT_FALSE(plat::FileExists(path));
+TEST(TextWriter, PageThatCannotBeOpenedFailsAtOnce) {
   // A folder in the page's place fails at once and stays.
   const std::string folder = plat::testing::TestFolder() + "D5.TXT";
   ASSERT_TRUE(plat::MakeFolder(folder));
