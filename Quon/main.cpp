@@ -3,6 +3,6 @@
 #include "platform/application.h"
 
 int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
+  plat::Application app(argc, argv, plat::Attended::kUnattended);  // started by a job, never by a person
   return zedir::CQuonApp().InitInstance();
 }

@@ -9,14 +9,21 @@
 // into a fresh position folder (every file created) and into one computed before (every file
 // written over). BM_InProcess...: the same steps as library calls in this process, so that the
 // programs' own work shows without their starts; BM_ZedirJob: the solver's run alone.
+// BM_Floor...: the file system's own cost beside the road, in the same run on the same disk: as
+// many files of the road's sizes, written by plain open/write/close into a fresh folder (create)
+// and over themselves in place (overwrite). What a fresh folder costs the road, fresh - steady,
+// compares with what it costs plain code, create - overwrite.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Quon/run/notifier.h"
@@ -151,12 +158,28 @@ class Folder {
     return count;
   }
 
+  // A new empty folder for the floor's files (moved aside as Fresh does, never removed here).
+  std::string NewFloorFolder() const {
+    const std::string folder = root_ + "floor-" + std::to_string(++floors_) + "/";
+    ::mkdir(folder.c_str(), 0755);
+    return folder;
+  }
+  // The sizes of the files of the position folder (after a road).
+  std::vector<std::size_t> FileSizes() const {
+    std::vector<std::size_t> sizes;
+    for (const auto& entry : std::filesystem::directory_iterator(position_.folder())) {
+      if (entry.is_regular_file()) sizes.push_back(static_cast<std::size_t>(entry.file_size()));
+    }
+    return sizes;
+  }
+
   const common::Position& position() const { return position_; }
   const common::SettingsContext& settings() const { return settings_; }
 
  private:
   std::string root_;
   mutable int moved_aside_ = 0;
+  mutable int floors_ = 0;
   common::Position position_;
   common::SettingsContext settings_;
 };
@@ -211,6 +234,53 @@ void BM_RoadSteady(benchmark::State& state) { Steady<RoadByPrograms>(state); }
 void BM_InProcessFresh(benchmark::State& state) { Fresh<RoadInProcess>(state); }
 void BM_InProcessSteady(benchmark::State& state) { Steady<RoadInProcess>(state); }
 
+// The road's file sizes, from a road into a fresh folder.
+const std::vector<std::size_t>& RoadFileSizes() {
+  static const std::vector<std::size_t> sizes = [] {
+    const Folder& folder = TheFolder();
+    folder.Fresh();
+    return RoadByPrograms(folder) ? folder.FileSizes() : std::vector<std::size_t>();
+  }();
+  return sizes;
+}
+
+// Writes one file of each size into `folder` by plain calls: created (O_CREAT | O_TRUNC) or
+// written over in place (pwrite into the file as it is).
+bool WriteFloor(const std::string& folder, const std::vector<std::size_t>& sizes, bool create) {
+  static const std::vector<char> bytes(1 << 20, 'x');
+  for (std::size_t k = 0; k < sizes.size(); ++k) {
+    const std::string path = folder + "F" + std::to_string(k);
+    const int fd = ::open(path.c_str(), create ? O_WRONLY | O_CREAT | O_TRUNC : O_WRONLY, 0644);
+    if (fd < 0) return false;
+    const std::size_t size = std::min(sizes[k], bytes.size());
+    const bool ok = ::pwrite(fd, bytes.data(), size, 0) == static_cast<ssize_t>(size);
+    if (::close(fd) != 0 || !ok) return false;
+  }
+  return true;
+}
+
+void BM_FloorCreate(benchmark::State& state) {
+  const std::vector<std::size_t>& sizes = RoadFileSizes();
+  if (sizes.empty()) state.SkipWithError("the road failed");
+  for (auto _ : state) {
+    state.PauseTiming();
+    const std::string folder = TheFolder().NewFloorFolder();
+    state.ResumeTiming();
+    if (!WriteFloor(folder, sizes, true)) state.SkipWithError("a file failed");
+  }
+  state.counters["files"] = static_cast<double>(sizes.size());
+}
+
+void BM_FloorOverwrite(benchmark::State& state) {
+  const std::vector<std::size_t>& sizes = RoadFileSizes();
+  const std::string folder = TheFolder().NewFloorFolder();
+  if (sizes.empty() || !WriteFloor(folder, sizes, true)) state.SkipWithError("the first floor failed");
+  for (auto _ : state) {
+    if (!WriteFloor(folder, sizes, false)) state.SkipWithError("a file failed");
+  }
+  state.counters["files"] = static_cast<double>(sizes.size());
+}
+
 // The solver's run alone over a position computed before.
 void BM_ZedirJob(benchmark::State& state) {
   const Folder& folder = TheFolder();
@@ -236,6 +306,8 @@ void BM_RebuildLoadCases(benchmark::State& state) {
 
 BENCHMARK(BM_RoadFresh)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_RoadSteady)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_FloorCreate)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_FloorOverwrite)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_InProcessFresh)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_InProcessSteady)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_ZedirJob)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);

@@ -39,7 +39,8 @@ struct Application::Impl {
   std::unique_ptr<ScriptRun> script;  // goes before the window system
 };
 
-Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
+Application::Application(int& argc, char** argv, Attended attended)
+    : impl_((PrepareDisplay(attended), std::make_unique<Impl>(argc, argv))) {
   std::setlocale(LC_NUMERIC, "C");
   // A program ends by WM_QUIT (or its exit code), never because a window went.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -3,12 +3,15 @@
 #include <memory>
 #include <string>
 
+#include "platform/display_choice.h"
+
 namespace plat {
 
 class Application {
  public:
-  // Creates the Qt application; afterwards LC_NUMERIC is "C" again.
-  Application(int& argc, char** argv);
+  // Creates the Qt application; afterwards LC_NUMERIC is "C" again. Without a display an
+  // unattended program draws offscreen and one that needs a person ends (PrepareDisplay).
+  Application(int& argc, char** argv, Attended attended = Attended::kPerson);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;

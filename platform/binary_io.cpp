@@ -1,6 +1,7 @@
 #include "platform/binary_io.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -45,15 +46,44 @@ std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::si
   return std::fread(data, 1, size, f.get());
 }
 
-bool WriteBlock(const std::string& path, const void* data, std::size_t size) {
-  if (detail::WriteFailsNow()) return false;
-  if (size > 0 && detail::OverwriteSameSize(path, data, size)) return true;
-  File f(OpenForReplace(path));
-  if (!f) return false;
-  bool ok = size == 0 || std::fwrite(data, 1, size, f.get()) == size;
-  ok = std::fclose(f.release()) == 0 && ok;
+namespace detail {
+
+int OpenToWriteOver(const std::string& path, std::int64_t& old_size) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  old_size = st.st_size;
+  return fd;
+}
+
+bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, const void* data, std::size_t size) {
+  const char* p = static_cast<const char*>(data);
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < size;) {
+    const ssize_t n = ::pwrite(fd, p + done, size - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  // Cut a longer old file to the new length, after the write: never to nothing first (ext4 writes
+  // the data of a file cut to nothing out at close).
+  if (ok && old_size > static_cast<std::int64_t>(size)) ok = ::ftruncate(fd, static_cast<off_t>(size)) == 0;
+  ok = ::close(fd) == 0 && ok;
   if (!ok) ::unlink(path.c_str());  // no cut file stays behind
   return ok;
+}
+
+}  // namespace detail
+
+bool WriteBlock(const std::string& path, const void* data, std::size_t size) {
+  if (detail::WriteFailsNow()) return false;
+  std::int64_t old_size = 0;
+  const int fd = detail::OpenToWriteOver(path, old_size);
+  return fd >= 0 && detail::FinishWriteOver(fd, path, old_size, data, size);
 }
 
 bool AppendBlock(const std::string& path, const void* data, std::size_t size) {

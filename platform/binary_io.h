@@ -15,12 +15,20 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path);
 bool ReadBlock(const std::string& path, void* data, std::size_t size);
 // Reads up to `size` bytes; the number read, or nullopt when the file cannot be opened.
 std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::size_t size);
-// Replaces the file with the bytes given (a file of the same size is written over in place): the
-// fast rewrite of a file that a run writes afresh. A file that cannot be written whole is removed. Files that no program can compute again go
-// through ReplaceWholeFile (whole_file.h).
+// Writes a result file that a run writes afresh: one open (made when missing, never probed
+// first), the bytes written over from the start, the file cut to their length. A file that cannot
+// be written whole is removed. Files that no program can compute again go through
+// ReplaceWholeFile (whole_file.h).
 bool WriteBlock(const std::string& path, const void* data, std::size_t size);
 // Appends whole or not at all (AppendWhole).
 bool AppendBlock(const std::string& path, const void* data, std::size_t size);
+
+namespace detail {
+// WriteBlock in two steps: the file opened (or made) with its old size, -1 when it cannot be or
+// is no regular file; then the bytes written over, the file cut and closed (removed on failure).
+int OpenToWriteOver(const std::string& path, std::int64_t& old_size);
+bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, const void* data, std::size_t size);
+}  // namespace detail
 
 enum class TableState {
   kOk,       // count and records agree and fit the table

@@ -66,11 +66,10 @@ bool TextWriter::Open(const std::string& path, Mode mode) {
   Close();
   failed_ = false;
   last_was_cr_ = false;
-  if (mode == Mode::kReplace) {
-    file_ = OpenForReplace(path);
-    return file_ != nullptr;
-  }
-  if (mode == Mode::kAppend) {  // made when missing, as an append always did; written at Close
+  if (mode == Mode::kReplace) {  // opened now, so that a file that cannot be written shows at once
+    over_fd_ = detail::OpenToWriteOver(path, over_old_size_);
+    if (over_fd_ < 0) return false;
+  } else if (mode == Mode::kAppend) {  // made when missing, as an append always did; written at Close
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     ::close(fd);
@@ -147,37 +146,35 @@ void TextWriter::VPrintf(const char* format, va_list args) {
 }
 
 void TextWriter::Flush() {
-  if (buffer_.empty()) return;
-  if (text_) {
-    text_->append(buffer_);
-    buffer_.clear();
-    return;
-  }
-  if (!file_) return;
-  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+  if (buffer_.empty() || !text_) return;
+  text_->append(buffer_);
   buffer_.clear();
 }
 
 bool TextWriter::Close() {
-  if (text_) {
-    Flush();
-    text_ = nullptr;
-    if (!whole_path_.empty()) {
-      const std::string path = std::exchange(whole_path_, std::string());
-      if (!failed_) {
-        failed_ = !(whole_mode_ == Mode::kAppend
-                        ? AppendWhole(path, whole_.data(), whole_.size())
-                        : ReplaceWholeFile(path, whole_, whole_mode_ == Mode::kReplaceSynced ? Sync::kYes : Sync::kNo));
-      }
-      whole_.clear();
-    }
-    return !failed_;
-  }
-  if (!file_) return !failed_;
+  if (!text_) return !failed_;
   Flush();
-  if (detail::WriteFailsNow()) failed_ = true;
-  if (std::fclose(file_) != 0) failed_ = true;
-  file_ = nullptr;
+  text_ = nullptr;
+  if (!whole_path_.empty()) {
+    const std::string path = std::exchange(whole_path_, std::string());
+    const int fd = std::exchange(over_fd_, -1);
+    if (whole_mode_ == Mode::kReplace) {
+      // A switched fault fails the close, after the bytes went, as a failing close of a
+      // streamed page would.
+      const bool fault = detail::WriteFailsNow();
+      if (failed_) {  // nothing written: an older page stays as it was, an empty new one goes
+        ::close(fd);
+        if (over_old_size_ == 0) ::unlink(path.c_str());
+      } else {
+        failed_ = !detail::FinishWriteOver(fd, path, over_old_size_, whole_.data(), whole_.size()) || fault;
+      }
+    } else if (!failed_) {
+      failed_ = !(whole_mode_ == Mode::kAppend
+                      ? AppendWhole(path, whole_.data(), whole_.size())
+                      : ReplaceWholeFile(path, whole_, whole_mode_ == Mode::kReplaceSynced ? Sync::kYes : Sync::kNo));
+    }
+    whole_.clear();
+  }
   return !failed_;
 }
 

@@ -2,6 +2,7 @@
 // Text files as the programs wrote them on Windows: every line ends in CR LF on
 // writing; readers accept CR LF, LF and a last line without an end.
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -52,7 +53,7 @@ class TextWriter {
   // Writes to the end of `out` instead of a file, with the same line ends; `out` outlives the
   // writing.
   bool OpenText(std::string& out);
-  bool is_open() const { return file_ != nullptr || text_ != nullptr; }
+  bool is_open() const { return text_ != nullptr; }
   void Write(std::string_view text);
   void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void VPrintf(const char* format, va_list args);
@@ -61,8 +62,9 @@ class TextWriter {
 
  private:
   void Flush();
-  std::FILE* file_ = nullptr;
   std::string* text_ = nullptr;
+  int over_fd_ = -1;              // kReplace: the file opened at Open, written over at Close
+  std::int64_t over_old_size_ = 0;
   std::string buffer_;
   std::string whole_;      // the bytes of a file written at Close
   std::string whole_path_;  // that file, empty when none

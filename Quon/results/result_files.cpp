@@ -7,6 +7,7 @@
 #include "Quon/run/messages.h"
 #include "mechanics/thread_count.h"
 #include "platform/binary_io.h"
+#include "platform/files.h"
 
 namespace zedir {
 
@@ -43,7 +44,10 @@ std::vector<char> WriteSampleLines(std::span<const SampleLineFile> files) {
   };
   // Helpers that block rather than spin while they wait, so that they leave the processors to
   // others.
-  DrainOnHelpers(files.size() >= kParallelFiles ? mechanics::ThreadsToUse() : 1, write);
+  // Files made new all wait for the one folder's lock: helpers beside each other would only spin
+  // on it. Files written over where they lie take the helpers.
+  const bool over = files.size() >= kParallelFiles && plat::FileExists(files.front().path);
+  DrainOnHelpers(over ? mechanics::ThreadsToUse() : 1, write);
   return written;
 }
 

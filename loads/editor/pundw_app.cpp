@@ -127,7 +127,7 @@ int RunPundfProgram(int argc, char** argv) {
   if (plat::MessagesUnattended()) {
     plat::UseProgramLocale();
   } else {
-    app.emplace(argc, argv);
+    app.emplace(argc, argv, line && line->rebuild ? plat::Attended::kUnattended : plat::Attended::kPerson);
   }
   return RunPundf(command_line);
 }

@@ -87,9 +87,12 @@ TEST(Blocks, WritingAgainReplacesTheWholeFile) {
   ASSERT_TRUE(plat::WriteBlock(path, "0123456789", 10));
   ASSERT_TRUE(plat::WriteBlock(path, "ab", 2));
   EXPECT_EQ(plat::FileSize(path), 2);
-  char buffer[4] = {};
+  char buffer[12] = {};
   EXPECT_EQ(plat::ReadUpTo(path, buffer, 4), 2u);
   EXPECT_EQ(std::string(buffer, 2), "ab");
+  ASSERT_TRUE(plat::WriteBlock(path, "ABCDEFGHIJK", 11));  // and grown again
+  EXPECT_EQ(plat::ReadUpTo(path, buffer, 12), 11u);
+  EXPECT_EQ(std::string(buffer, 11), "ABCDEFGHIJK");
   // A folder of that name is no file to replace.
   const std::string folder = plat::testing::TestFolder() + "SDIR1";
   ASSERT_TRUE(plat::MakeFolder(folder));

@@ -85,6 +85,48 @@ TEST(TextWriter, WholeTextOverAFileOfTheSameSize) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()), "xy\r\nzw\r\n");
 }
 
+std::string FileText(const std::string& path) {
+  auto bytes = plat::ReadWholeFile(path);
+  return bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : "<missing>";
+}
+
+// A page written afresh over an older one: longer, shorter, none before; the file holds exactly
+// the new text.
+TEST(TextWriter, PageWrittenOverAnOlderOneOfAnySize) {
+  struct Case {
+    const char* before;  // nullptr: no file
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {nullptr, "new\n", "new\r\n"},
+      {"a much longer old page\r\n", "short\n", "short\r\n"},
+      {"x\r\n", "grown page\nof two lines\n", "grown page\r\nof two lines\r\n"},
+      {"old page\r\n", "", ""},
+  };
+  const std::string path = plat::testing::TestFolder() + "D3.TXT";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    plat::RemoveFile(path);
+    if (c.before) {
+      ASSERT_TRUE(plat::WriteBlock(path, c.before, std::strlen(c.before)));
+    }
+    plat::TextWriter writer;
+    ASSERT_TRUE(writer.Open(path));
+    writer.Write(c.text);
+    ASSERT_TRUE(writer.Close());
+    EXPECT_EQ(FileText(path), c.expected);
+  }
+}
+
+TEST(TextWriter, PageThatCannotBeOpenedFailsAtOnce) {
+  // A folder in the page's place fails at once and stays.
+  const std::string folder = plat::testing::TestFolder() + "D5.TXT";
+  ASSERT_TRUE(plat::MakeFolder(folder));
+  plat::TextWriter writer;
+  EXPECT_FALSE(writer.Open(folder));
+  EXPECT_TRUE(plat::FolderExists(folder));
+}
+
 TEST(TextWriter, LineEndsAcrossWrites) {
   const std::string path = plat::testing::TestFolder() + "ends.txt";
   {

@@ -1,0 +1,32 @@
+#include "platform/display_choice.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/application.h"
+
+namespace plat {
+
+DisplayChoice ChooseDisplay(Attended attended, const std::function<const char*(const char*)>& env) {
+  auto set = [&](const char* name) {
+    const char* value = env(name);
+    return value != nullptr && *value != '\0';
+  };
+  if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) return DisplayChoice::kAsSet;
+  return attended == Attended::kUnattended ? DisplayChoice::kOffscreen : DisplayChoice::kNone;
+}
+
+void PrepareDisplay(Attended attended) {
+  switch (ChooseDisplay(attended, [](const char* name) { return std::getenv(name); })) {
+    case DisplayChoice::kAsSet:
+      return;
+    case DisplayChoice::kOffscreen:
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      return;
+    case DisplayChoice::kNone:
+      std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+      ExitProgram(1);
+  }
+}
+
+}  // namespace plat
