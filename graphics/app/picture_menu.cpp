@@ -1,5 +1,6 @@
 #include "graphics/app/picture_menu.h"
 
+#include "common/dialogs/application_looks.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/reanalysis/reanalysis_files.h"
 #include "platform/files.h"
@@ -27,16 +28,10 @@ plat::Menu FilePopup() {
 }
 
 plat::Menu ViewPopup() {
-  plat::Menu looks = plat::Menu::Popup();
-  looks.AppendMenu(plat::MF_STRING, 215, "Office 2007 (&Blue Style)");
-  looks.AppendMenu(plat::MF_STRING, 216, "Office 2007 (B&lack Style)");
-  looks.AppendMenu(plat::MF_STRING, 217, "Office 2007 (&Silver Style)");
-  looks.AppendMenu(plat::MF_STRING, 218, "Office 2007 (&Aqua Style)");
-  looks.AppendMenu(plat::MF_STRING, 219, "Win&dows 7");
   plat::Menu view = plat::Menu::Popup();
   view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_TOOLBAR, "&Toolbar");
   view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_STATUS_BAR, "&Status Bar");
-  view.AppendMenu(plat::MF_POPUP, std::move(looks), "&Application look");
+  view.AppendMenu(plat::MF_POPUP, common::ApplicationLooksPopup(), "&Application look");
   return view;
 }
 
