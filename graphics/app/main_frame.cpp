@@ -10,6 +10,7 @@
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
 #include "graphics/app/position_choice.h"
+#include "graphics/app/windows_dialog.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
 #include "graphics/startup/startup_data.h"
@@ -30,6 +31,7 @@ CMainFrame::CMainFrame(ViewerSession& session) : session_(session) {
   MapCommand(57634, [this] { MDITile(plat::MDITILE_VERTICAL); });
   MapCommand(57637, [this] { MDICascade(); });
   MapCommand(ids::kCloseAllButPicture, [this] { CloseAllButPicture(); });
+  MapCommand(ids::kWindows, [this] { WindowsDialog(*this).DoModal(); });
 }
 
 int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {

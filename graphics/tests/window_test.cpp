@@ -13,6 +13,7 @@
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
 #include "graphics/app/main_frame.h"
+#include "graphics/app/windows_dialog.h"
 #include "graphics/tests/computed_example.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
@@ -91,6 +92,15 @@ TEST_F(Beam2, FramesAreSizedByTheScreenAndNarrowOnlyOnce) {
   EXPECT_EQ(std::count(widths.begin(), widths.end(), ChildFrameSize(screen, 0, true).cx), 1);
   EXPECT_EQ(std::count(widths.begin(), widths.end(), ChildFrameSize(screen, 0, false).cx), 2);
 
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    EXPECT_EQ(d.SendDlgItemMessage(kWindowList, plat::LB_GETCOUNT), 3);
+    d.SendDlgItemMessage(kWindowList, plat::LB_SETCURSEL, 2);
+    d.SendMessage(plat::WM_COMMAND, kCloseWindow);
+    EXPECT_EQ(d.SendDlgItemMessage(kWindowList, plat::LB_GETCOUNT), 2);
+    d.EndDialog(plat::IDOK);
+  });
+  v.Command(ids::kWindows);
+  EXPECT_EQ(v.frame().GetMDIChildren().size(), 2u);
   v.Command(ids::kCloseAllButPicture);
   EXPECT_EQ(v.frame().GetMDIChildren().size(), 1u);
   EXPECT_EQ(v.frame().PictureFrame(), picture);
