@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "common/position/file_names.h"
+#include "common/settings.h"
 #include "graphics/app/child_frame.h"
+#include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_app.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
@@ -104,6 +106,22 @@ TEST_F(Beam2, FramesAreSizedByTheScreenAndNarrowOnlyOnce) {
   v.Command(ids::kCloseAllButPicture);
   EXPECT_EQ(v.frame().GetMDIChildren().size(), 1u);
   EXPECT_EQ(v.frame().PictureFrame(), picture);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, FontStoresTheFactorInPscala) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    d.SetDlgItemText(kChoiceEdit, "0,5");
+    d.SendMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  v.Command(ids::kFont);
+  const auto bytes = plat::ReadWholeFile(common::JoinSettingsPath(common::SettingsContext::Discover(), "PSCALA"));
+  ASSERT_TRUE(bytes && bytes->size() >= 100u);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()) + 80, 8),
+            std::string("\x00\x00\x00\x00\x00\x00\xE0\x3F", 8));
+  EXPECT_FLOAT_EQ(v.app.session().font_scale, 0.5f);
   v.app.ExitInstance();
 }
 
