@@ -3,6 +3,8 @@
 // picture window painted once. The target is under 0.3 s.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "bench/column_frame_loads.h"
 #include "bench/viewer_position.h"
 #include "graphics/app/graph_app.h"
@@ -22,6 +24,9 @@ void BM_StartToFirstPicture(benchmark::State& bm) {
   if (!Folder().ok()) bm.SkipWithError("the position could not be made");
   const common::Position& position = Folder().state().position;
   const std::string line = position.ext() + " @" + position.data_path() + " @1";
+  // The viewer's settings files go to a scratch folder, not to the user's.
+  const bench::ScratchFolder settings("viewer-start-settings");
+  setenv("XDG_DATA_HOME", settings.root().c_str(), 1);
   for (auto _ : bm) {
     plat::testing::QuitCatcher quit;
     revuzavi::CGRAPHApp app;
