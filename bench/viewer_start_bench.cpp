@@ -35,6 +35,11 @@ void BM_StartToFirstPicture(benchmark::State& bm) {
       break;
     }
     app.picture_view()->UpdateWindow();
+    const revuzavi::WorldBox& drawn = app.session().request.world;
+    if (drawn.x1 == drawn.x2) {
+      bm.SkipWithError("the picture was not painted");
+      break;
+    }
     bm.PauseTiming();
     app.ExitInstance();
     plat::testing::PumpMessages();
