@@ -20,4 +20,14 @@ void ApplyStoredLook() {
   if (plat::WinApp* app = plat::WinApp::Get()) app->SetApplicationLook(app->GetApplicationLook());
 }
 
+plat::Menu ApplicationLooksPopup() {
+  plat::Menu looks = plat::Menu::Popup();
+  looks.AppendMenu(plat::MF_STRING, 215, "Office 2007 (&Blue Style)");
+  looks.AppendMenu(plat::MF_STRING, 216, "Office 2007 (B&lack Style)");
+  looks.AppendMenu(plat::MF_STRING, 217, "Office 2007 (&Silver Style)");
+  looks.AppendMenu(plat::MF_STRING, 218, "Office 2007 (&Aqua Style)");
+  looks.AppendMenu(plat::MF_STRING, 219, "Win&dows 7");
+  return looks;
+}
+
 }  // namespace common

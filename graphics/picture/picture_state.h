@@ -58,6 +58,8 @@ struct LabelTables {
   LabelPositionTable shear;
   LabelPositionTable reactions;  // support reactions and nodal loads
   LabelPositionTable loads;      // line loads
+  LabelPositionTable point_loads;
+  LabelPositionTable temperatures;  // by element
   void Clear() {
     deflection.Clear();
     normal_force.Clear();
@@ -65,6 +67,8 @@ struct LabelTables {
     shear.Clear();
     reactions.Clear();
     loads.Clear();
+    point_loads.Clear();
+    temperatures.Clear();
   }
 };
 

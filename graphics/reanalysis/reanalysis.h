@@ -29,6 +29,9 @@ common::Result IterateModifiedStiffness(ViewerState& state, ReanalysisState& run
 // PickedNodes and UCT8<step>, increments step and redraws. Ok without picked nodes.
 common::Result SolveModifiedNodesDirect(ViewerState& state, ReanalysisState& run, ReanalysisView& view, int& step);
 
+// Removes the working copies of steps 0..max(1, steps) and the files of a modification.
+void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run);
+
 // Esc: deletes ForcesFPlus, the RHSGElM files of the picked elements and the working copies of
 // steps 0..max(1, run.step_count); clears the picks, the step table and the element marks; reads
 // UT8, NODES, ELEMENTS and LKNOTENR again, clears the label positions and tells the view to clear

@@ -11,8 +11,6 @@
 
 namespace revuzavi {
 namespace fn = common::file_names;
-namespace {
-
 void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run) {
   const common::Position& position = state.position;
   (void)plat::RemoveFile(position.FolderFile(kForcesFPlusFile));
@@ -27,8 +25,6 @@ void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run) {
     (void)plat::RemoveFile(StepFile(position, kSupportCopyFile, i));
   }
 }
-
-}  // namespace
 
 void ClearLabelPositions(PictureState& picture) { picture.labels.Clear(); }
 

@@ -1,5 +1,6 @@
 #include "loads/editor/editor_menus.h"
 
+#include "common/dialogs/application_looks.h"
 #include "loads/editor/editor_ids.h"
 #include "platform/window/virtual_keys.h"
 
@@ -31,19 +32,13 @@ plat::Menu EditorMenu() {
   loads.AppendMenu(plat::MF_SEPARATOR);
   loads.AppendMenu(plat::MF_STRING, ids::kInfo, "&Info");
 
-  plat::Menu looks = plat::Menu::Popup();
-  looks.AppendMenu(plat::MF_STRING, 215, "Office 2007 (&Blue Style)");
-  looks.AppendMenu(plat::MF_STRING, 216, "Office 2007 (B&lack Style)");
-  looks.AppendMenu(plat::MF_STRING, 217, "Office 2007 (&Silver Style)");
-  looks.AppendMenu(plat::MF_STRING, 218, "Office 2007 (&Aqua Style)");
-  looks.AppendMenu(plat::MF_STRING, 219, "Win&dows 7");
 
   plat::Menu view = plat::Menu::Popup();
   view.AppendMenu(plat::MF_STRING, ids::kLinePick, "Line loads");
   view.AppendMenu(plat::MF_STRING, ids::kPointPick, "Einzelkr\xE4" "fte");
   view.AppendMenu(plat::MF_STRING, ids::kFillSwitch, "Filled load bands");
   view.AppendMenu(plat::MF_SEPARATOR);
-  view.AppendMenu(plat::MF_POPUP, std::move(looks), "&Application look");
+  view.AppendMenu(plat::MF_POPUP, common::ApplicationLooksPopup(), "&Application look");
 
   plat::Menu help = plat::Menu::Popup();
   help.AppendMenu(plat::MF_STRING, ids::kManual, "&Manual");

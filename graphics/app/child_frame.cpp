@@ -1,0 +1,64 @@
+#include "graphics/app/child_frame.h"
+
+#include <cstring>
+#include <string>
+
+#include "common/position/file_names.h"
+#include "common/records/print_scales.h"
+#include "common/settings.h"
+#include "graphics/app/font_dialog.h"
+#include "graphics/app/graph_ids.h"
+#include "platform/binary_io.h"
+#include "platform/frames/view.h"
+#include "platform/window/system_metrics.h"
+
+namespace revuzavi {
+
+plat::Size ChildFrameSize(int screen_width, int screen_height, bool narrow) {
+  return plat::Size{static_cast<int>(screen_width / (narrow ? 1.8 : 1.2)), static_cast<int>(screen_height / 1.2)};
+}
+
+bool StoreFontScale(const common::SettingsContext& settings, double scale) {
+  const std::string path = common::JoinSettingsPath(settings, common::file_names::kPrintScales);
+  constexpr std::size_t kAt = 80;
+  std::vector<std::byte> bytes;
+  if (auto read = plat::ReadWholeFile(path); read && read->size() >= sizeof(common::PrintScales)) {
+    bytes = std::move(*read);
+  } else {
+    const common::PrintScales block = common::PrintScales::Default();
+    bytes.assign(reinterpret_cast<const std::byte*>(&block), reinterpret_cast<const std::byte*>(&block) + sizeof block);
+  }
+  std::memcpy(bytes.data() + kAt, &scale, sizeof scale);
+  return plat::WriteBlock(path, bytes.data(), bytes.size());
+}
+
+CChildFrame::CChildFrame(ViewerSession& session) : session_(session) {
+  MapCommand(ids::kFont, [this] { OnFont(); });
+}
+
+bool CChildFrame::PreCreateWindow(plat::CREATESTRUCT& create) {
+  if (!plat::MDIChildWnd::PreCreateWindow(create)) return false;
+  const plat::Size size = ChildFrameSize(plat::GetSystemMetrics(plat::SM_CXSCREEN),
+                                         plat::GetSystemMetrics(plat::SM_CYSCREEN), session_.narrow_next_frame);
+  session_.narrow_next_frame = false;
+  create.rect.right = create.rect.left + size.cx;
+  create.rect.bottom = create.rect.top + size.cy;
+  return true;
+}
+
+// The caption is the title alone (the views set it), without the document's.
+void CChildFrame::OnUpdateFrameTitle(bool) {
+  if (!GetTitle().empty()) SetWindowText(GetTitle());
+}
+
+void CChildFrame::OnFont() {
+  CDiaFont dialog(session_.font_scale, this);
+  if (dialog.DoModal() != plat::IDOK) return;
+  session_.font_scale = static_cast<float>(dialog.size());
+  session_.state.print_scales.set_text_scale(dialog.size());
+  session_.state.text_scale = session_.font_scale;
+  StoreFontScale(session_.state.settings, dialog.size());
+  if (plat::View* view = GetActiveView()) view->Invalidate();
+}
+
+}  // namespace revuzavi

@@ -1,0 +1,34 @@
+#pragma once
+// Resource and command numbers of the results viewer.
+#include "platform/window/messages.h"
+
+namespace revuzavi::ids {
+
+inline constexpr unsigned kMainFrame = 128;
+inline constexpr unsigned kPictureTemplate = 130;
+
+inline constexpr unsigned kReset = 350;
+inline constexpr unsigned kFrame = 316;
+inline constexpr unsigned kNextLoadCase = 32813;
+inline constexpr unsigned kPreviousLoadCase = 32814;
+inline constexpr unsigned kChooseLoadCase = 32801;
+inline constexpr unsigned kDisplacements = 315;
+inline constexpr unsigned kNormalForces = 314;
+inline constexpr unsigned kShearForces = 313;
+inline constexpr unsigned kMoments = 32874;
+inline constexpr unsigned kEnergy = 346;
+inline constexpr unsigned kFlex = 347;
+inline constexpr unsigned kNodes = 32984;
+inline constexpr unsigned kForcesFPlus = 322;
+
+inline constexpr unsigned kFont = 32788;
+inline constexpr unsigned kCloseAllButPicture = 32969;
+inline constexpr unsigned kWindows = 131;
+inline constexpr unsigned kLookFirst = 205;
+inline constexpr unsigned kLookLast = 219;
+
+inline constexpr unsigned kStatusTexts = plat::WM_USER + 1;
+inline constexpr unsigned kNoResults = plat::WM_USER + 25;  // 1049
+inline constexpr unsigned kNothing = plat::WM_USER + 59;
+
+}  // namespace revuzavi::ids

@@ -1,0 +1,144 @@
+#include "graphics/app/main_frame.h"
+
+#include "common/dialogs/application_looks.h"
+#include "common/dialogs/folder_dialog.h"
+#include "common/position/file_names.h"
+#include "common/position/position.h"
+#include "graphics/app/free_texts.h"
+#include "graphics/app/graph_ids.h"
+#include "graphics/app/graph_view.h"
+#include "graphics/app/picture_menu.h"
+#include "graphics/app/report.h"
+#include "graphics/app/position_choice.h"
+#include "graphics/app/windows_dialog.h"
+#include "graphics/reanalysis/reanalysis.h"
+#include "graphics/settings/small_settings_files.h"
+#include "graphics/startup/startup_data.h"
+#include "platform/files.h"
+#include "platform/frames/command_ids.h"
+#include "platform/message_box.h"
+
+namespace revuzavi {
+
+CMainFrame::CMainFrame(ViewerSession& session) : session_(session) {
+  common::MapApplicationLooks(*this, ids::kLookFirst, ids::kLookLast);
+  MapCommand(plat::ID_FILE_NEW, [this] { OnNew(); });
+  MapUpdate(plat::ID_FILE_NEW, [this](plat::CmdUI& ui) {
+    plat::MDIChildWnd* active = MDIGetActive();
+    ui.Enable(active == nullptr || active != PictureFrame());
+  });
+  MapCommand(plat::ID_FILE_OPEN, [this] { OnLoadPosition(); });
+  MapCommand(57634, [this] { MDITile(plat::MDITILE_VERTICAL); });
+  MapCommand(57637, [this] { MDICascade(); });
+  MapCommand(ids::kCloseAllButPicture, [this] { CloseAllButPicture(); });
+  MapCommand(ids::kWindows, [this] { WindowsDialog(*this).DoModal(); });
+}
+
+int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
+  if (plat::MDIFrameWnd::OnCreate(create) == -1) return -1;
+  common::ApplyStoredLook();
+  if (!tool_bar_.Create(this)) return -1;
+  tool_bar_.SetWindowText("Standard");
+  tool_bar_.SetButtons(MainToolButtons());
+  if (!status_bar_.Create(this)) return -1;
+  const plat::UINT panes[] = {plat::ID_SEPARATOR, plat::ID_SEPARATOR, plat::ID_SEPARATOR, plat::ID_INDICATOR_CAPS,
+                              plat::ID_INDICATOR_NUM};
+  if (!status_bar_.SetIndicators(panes)) return -1;
+  return 0;
+}
+
+void CMainFrame::OnShowWindow(bool show, plat::UINT status) {
+  plat::MDIFrameWnd::OnShowWindow(show, status);
+  if (!show || maximising_ || IsZoomed()) return;
+  maximising_ = true;
+  ShowWindow(plat::SW_SHOWMAXIMIZED);
+  maximising_ = false;
+}
+
+plat::MDIChildWnd* CMainFrame::PictureFrame() const {
+  for (plat::MDIChildWnd* child : GetMDIChildren()) {
+    if (dynamic_cast<CGRAPHView*>(child->GetActiveView()) != nullptr) return child;
+  }
+  return nullptr;
+}
+
+void CMainFrame::OnNew() {
+  if (plat::MDIChildWnd* picture = PictureFrame()) MDIActivate(picture);
+}
+
+void CMainFrame::CloseAllButPicture() {
+  plat::MDIChildWnd* picture = PictureFrame();
+  for (plat::MDIChildWnd* child : GetMDIChildren()) {
+    if (child != picture) child->PostMessage(plat::WM_CLOSE);
+  }
+}
+
+void CMainFrame::OnLoadPosition() {
+  const std::string& data_path = session_.state.position.data_path();
+  const std::string start = data_path.size() > 1 ? data_path.substr(0, data_path.size() - 1) : data_path;
+  for (;;) {
+    common::FolderDialog dialog(start, "Pfad + Position", this);
+    if (dialog.DoModal() != plat::IDOK) return;
+    const auto chosen = PositionOfFolder(dialog.GetFolderPath());
+    if (!chosen) {
+      plat::MessageBox(data_path, "No folder with a position!", plat::MB_OK);
+      continue;
+    }
+    const std::string frame_file =
+        common::BuildFileName(common::PositionFolder(chosen->data_path, chosen->ext), common::file_names::kFrameParams,
+                              chosen->ext);
+    if (!plat::FileExists(frame_file)) {
+      plat::MessageBox("No frame. No file " + frame_file, " ", plat::MB_OK);
+      continue;
+    }
+    OpenPosition(chosen->data_path, chosen->ext);
+    return;
+  }
+}
+
+bool CMainFrame::OpenPosition(const std::string& data_path, const std::string& ext) {
+  ShowFailure(ResetModifications(session_.state, session_.run, session_.picture, session_.reanalysis_view));
+  WritePageNumber(session_.state, ScalesOf(session_.request.scales));
+  CloseAllButPicture();
+  FreeTextOperations texts;
+  texts.save = [this] { SaveFreeTexts(session_.state, session_.picture.labels); };
+  texts.read = [this] { ReadFreeTexts(session_.state, session_.picture.labels); };
+  const common::ReadOutcome read = StartupData(session_.state, StartupRequest{data_path, ext, 0}, texts);
+  session_.state.saving = false;
+  session_.picture.labels.Clear();
+  session_.memory.scales_load_case = -1;
+  session_.request.scales_read = false;
+  if (!read.ok()) {
+    plat::MessageBox(read.message().text(), read.message().caption(), plat::MB_OK);
+    if (read.ends_program()) plat::PostQuitMessage(read.exit_code());
+    return false;
+  }
+  plat::MDIChildWnd* picture = PictureFrame();
+  EnablePictureMenu(session_.state, picture);
+  if (picture != nullptr) {
+    if (plat::View* view = picture->GetActiveView()) {
+      view->OnInitialUpdate();
+      view->Invalidate();
+    }
+  }
+  return true;
+}
+
+plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
+  switch (message) {
+    case ids::kNoResults:
+      plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
+      return 0;
+    case ids::kStatusTexts:
+    case ids::kNothing:
+    case plat::WM_USER + 13:
+    case plat::WM_USER + 18:
+    case plat::WM_USER + 22:
+    case plat::WM_USER + 30:
+      return 0;
+    default:
+      return plat::MDIFrameWnd::WindowProc(message, wParam, lParam);
+  }
+}
+
+}  // namespace revuzavi

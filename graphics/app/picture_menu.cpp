@@ -1,0 +1,134 @@
+#include "graphics/app/picture_menu.h"
+
+#include "common/dialogs/application_looks.h"
+#include "graphics/app/graph_ids.h"
+#include "graphics/reanalysis/reanalysis_files.h"
+#include "platform/files.h"
+#include "platform/frames/command_ids.h"
+#include "platform/frames/mdi_frame.h"
+#include "platform/window/virtual_keys.h"
+
+namespace revuzavi {
+namespace {
+
+constexpr int kPictureItems = 13;
+constexpr int kEnergyItem = 9;
+constexpr int kFirstResultItem = 5;
+constexpr int kForcesFPlusItem = 12;
+
+plat::Menu FilePopup() {
+  plat::Menu file = plat::Menu::Popup();
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_NEW, "&New");
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "&Load a position...");
+  file.AppendMenu(plat::MF_SEPARATOR);
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_SETUP, "P&rint setup...");
+  file.AppendMenu(plat::MF_SEPARATOR);
+  file.AppendMenu(plat::MF_STRING, plat::ID_APP_EXIT, "E&xit");
+  return file;
+}
+
+plat::Menu ViewPopup() {
+  plat::Menu view = plat::Menu::Popup();
+  view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_TOOLBAR, "&Toolbar");
+  view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_STATUS_BAR, "&Status Bar");
+  view.AppendMenu(plat::MF_POPUP, common::ApplicationLooksPopup(), "&Application look");
+  return view;
+}
+
+plat::Menu WindowPopup() {
+  plat::Menu window = plat::Menu::Popup();
+  window.AppendMenu(plat::MF_STRING, 57634, "&Tile\tCtrl+C");
+  window.AppendMenu(plat::MF_STRING, 57637, "&Cascade\tCtrl+V");
+  window.AppendMenu(plat::MF_STRING, ids::kCloseAllButPicture, "Close all but the picture");
+  window.AppendMenu(plat::MF_STRING, ids::kWindows, "&Windows...");
+  window.AppendMenu(plat::MF_SEPARATOR);
+  window.AppendMenu(plat::MF_STRING, ids::kFont, "&Font ...");
+  return window;
+}
+
+plat::Menu HelpPopup() {
+  plat::Menu help = plat::Menu::Popup();
+  help.AppendMenu(plat::MF_STRING, plat::ID_APP_ABOUT, "&About REVUZAVI...");
+  return help;
+}
+
+}  // namespace
+
+plat::Menu MainMenu() {
+  plat::Menu bar;
+  bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
+  bar.AppendMenu(plat::MF_POPUP, ViewPopup(), "&View");
+  bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
+  return bar;
+}
+
+plat::Menu PictureMenu() {
+  plat::Menu bar;
+  bar.AppendMenu(plat::MF_STRING, ids::kReset, "<");
+  bar.AppendMenu(plat::MF_STRING, ids::kFrame, "&Frame");
+  bar.AppendMenu(plat::MF_STRING, ids::kNextLoadCase, "LC +");
+  bar.AppendMenu(plat::MF_STRING, ids::kPreviousLoadCase, "LC -");
+  bar.AppendMenu(plat::MF_STRING, ids::kChooseLoadCase, "LC");
+  bar.AppendMenu(plat::MF_STRING, ids::kDisplacements, "&Displacements");
+  bar.AppendMenu(plat::MF_STRING, ids::kNormalForces, "&Normal forces");
+  bar.AppendMenu(plat::MF_STRING, ids::kShearForces, "&Shear forces");
+  bar.AppendMenu(plat::MF_STRING, ids::kMoments, "&Moments");
+  bar.AppendMenu(plat::MF_STRING, ids::kEnergy, "Energy");
+  bar.AppendMenu(plat::MF_STRING, ids::kFlex, "Flex");
+  bar.AppendMenu(plat::MF_STRING, ids::kNodes, "&Nodes");
+  bar.AppendMenu(plat::MF_STRING, ids::kForcesFPlus, "Forces f+");
+  bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
+  bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
+  bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
+  return bar;
+}
+
+plat::AcceleratorTable MainAccelerators() {
+  return plat::AcceleratorTable({
+      {plat::FVIRTKEY | plat::FCONTROL, 'C', 57634},
+      {plat::FVIRTKEY | plat::FCONTROL, plat::VK_INSERT, 57634},
+      {plat::FVIRTKEY | plat::FCONTROL, 'V', 57637},
+      {plat::FVIRTKEY | plat::FSHIFT, plat::VK_INSERT, 57637},
+  });
+}
+
+std::vector<plat::ToolButton> MainToolButtons() {
+  return {{plat::ID_FILE_OPEN, "Load a position"},
+          {0},
+          {ids::kNextLoadCase, "LC +"},
+          {ids::kPreviousLoadCase, "LC -"},
+          {0},
+          {plat::ID_APP_ABOUT, "About"}};
+}
+
+std::vector<bool> PictureMenuEnabling(const ViewerState& state) {
+  std::vector<bool> enabled(kPictureItems, true);
+  enabled[kEnergyItem] = state.energies_present;
+  if (state.no_results) {
+    for (int i = kFirstResultItem; i < kPictureItems; ++i) enabled[static_cast<std::size_t>(i)] = false;
+  } else {
+    enabled[kForcesFPlusItem] = plat::FileExists(state.position.FolderFile(kForcesFPlusFile));
+  }
+  return enabled;
+}
+
+void EnablePictureMenu(const ViewerState& state, plat::FrameWnd* picture_frame) {
+  auto* child = dynamic_cast<plat::MDIChildWnd*>(picture_frame);
+  if (child == nullptr) return;
+  plat::Menu* menu = child->GetSharedMenu();
+  const std::vector<bool> enabled = PictureMenuEnabling(state);
+  for (std::size_t i = 0; i < enabled.size(); ++i) {
+    menu->EnableMenuItem(static_cast<plat::UINT>(i), plat::MF_BYPOSITION | (enabled[i] ? plat::MF_ENABLED : plat::MF_GRAYED));
+  }
+  if (plat::MDIFrameWnd* main = child->GetMDIFrame()) main->DrawMenuBar();
+}
+
+bool DiaryHolds(const common::LoadCaseDiary& diary, int lc) {
+  const int count = diary.has_valid_count() ? diary.count() : 0;
+  for (int k = 1; k <= count; ++k) {
+    if (diary.load_case(k) == lc) return true;
+  }
+  return false;
+}
+
+}  // namespace revuzavi

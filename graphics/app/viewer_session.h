@@ -1,0 +1,27 @@
+#pragma once
+// What the windows of the results viewer share: the position and its load
+// case shown, the picture state with the label places, the reanalysis run,
+// the drawing's request and memory, and the marks the frames read.
+#include "graphics/compose/picture_request.h"
+#include "graphics/picture/picture_state.h"
+#include "graphics/picture/view_state.h"
+#include "graphics/reanalysis/reanalysis_state.h"
+#include "graphics/state/viewer_state.h"
+
+namespace revuzavi {
+
+struct ViewerSession {
+  ViewerState state;
+  ViewState view;
+  PictureState picture;
+  PictureMemory memory;
+  PictureRequest request;
+  ReanalysisState run;
+  ReanalysisView reanalysis_view;
+  float font_scale = 1.0f;
+  // Set before a text or element-plot window opens beside the picture: the
+  // one frame opened next is narrow.
+  bool narrow_next_frame = false;
+};
+
+}  // namespace revuzavi
