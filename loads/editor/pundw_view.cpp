@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "loads/dialogs/generated_load_commands.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/editor/echo_question.h"
 #include "loads/editor/load_case_commands.h"
@@ -46,6 +47,12 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kPointLoads, [this] { OnTable<tables::CDiaPunkt3>(); });
   MapCommand(ids::kSettlements, [this] { OnTable<tables::CDiaYield3>(); });
   MapCommand(ids::kPrestressing, [this] { OnTable<tables::CDiaPrestress>(); });
+  MapCommand(ids::kLateralLoad, [this] {
+    if (OnLateralLoad(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kSnow, [this] {
+    if (OnSnowLoad(session(), this)) Finish(std::nullopt);
+  });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
   MapCommand(ids::kFillSwitch, [this] {
