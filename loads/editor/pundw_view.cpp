@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/generated_load_commands.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/editor/echo_question.h"
@@ -53,6 +54,7 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kSnow, [this] {
     if (OnSnowLoad(session(), this)) Finish(std::nullopt);
   });
+  MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
   MapCommand(ids::kFillSwitch, [this] {

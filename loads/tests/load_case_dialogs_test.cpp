@@ -3,10 +3,12 @@
 
 #include <cstring>
 
+#include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_magnitude.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
 #include "platform/binary_io.h"
+#include "platform/files.h"
 
 namespace pundf {
 namespace {
@@ -14,6 +16,13 @@ namespace {
 using testing::EditorCommandLine;
 using testing::ExampleWithLoadCases;
 using testing::OpenedEditor;
+using testing::ReadAll;
+
+void SaveSnapshot(plat::Dialog& d, const std::string& name) {
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::testing::WindowPixels(d).Save(snapshots + name + ".png").ok());
+}
 
 float FloatAt(const std::vector<std::byte>& bytes, std::size_t offset) {
   float v = 0.0f;
@@ -30,6 +39,7 @@ TEST(GeneratedLoads, LateralLoadOffersFiveAndStoresOneLoadOnTheLeftColumn) {
   std::string shown;
   editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
     shown = plat::testing::ItemText(d, CDiaMagnitude::kValueEdit);
+    SaveSnapshot(d, "pundf-lateral-load");
     plat::testing::SetItemText(d, CDiaMagnitude::kValueEdit, "1,5");
     plat::testing::Press(d, plat::IDOK);
   });
@@ -67,6 +77,35 @@ TEST(GeneratedLoads, SnowStopChangesNothing) {
   EXPECT_EQ(editor.dialogs.Captions(), (std::vector<std::string>{"Snow"}));
   EXPECT_EQ(shown, "  1.0");
   EXPECT_TRUE(model.load_case.params == before);
+}
+
+TEST(InfoPage, WrittenToInfotextAndShownForTheUniformAndTheGravityCase) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  const std::string common_lines =
+      "Position: BEAM2\r\nTitle: Point loads and a partial trapezoidal load\r\nLC 2\r\n";
+  struct Case {
+    const char* number;
+    std::string load_line;
+  };
+  for (const Case& c : {Case{"2", "Uniform load = 0.00 kN/m\r\n"},
+                        Case{"4", "LC Gravity load  gamma = 25.00 kN/m3, floor covering = 1.50 kN/m\r\n"}}) {
+    OpenedEditor editor;
+    ASSERT_TRUE(editor.Open(EditorCommandLine(position, c.number)));
+    std::string shown;
+    editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+      shown = plat::testing::ItemText(d, CDiaInfo::kTextEdit);
+      if (std::string(c.number) == "2") SaveSnapshot(d, "pundf-info");
+      plat::testing::Press(d, plat::IDCANCEL);
+    });
+    editor.Command(ids::kInfo);
+    const std::string written = ReadAll(position.FolderFile("INFOTEXT"));
+    EXPECT_EQ(shown, written);
+    EXPECT_NE(written.find("LC " + std::string(c.number) + "\r\n" + c.load_line), std::string::npos) << written;
+    if (std::string(c.number) == "2") {
+      EXPECT_EQ(written, common_lines + c.load_line + "Line loads = 3, max = 100 per LC\r\n" +
+                             "Point loads = 5, max = 100 per LC\r\n");
+    }
+  }
 }
 
 }  // namespace
