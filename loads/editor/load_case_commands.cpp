@@ -3,13 +3,16 @@
 #include <cstdio>
 
 #include "common/position/file_names.h"
+#include "loads/dialogs/dia_lf.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/save_sequence.h"
+#include "loads/manage/delete_load_cases.h"
 #include "loads/manage/reset_load_case.h"
 #include "loads/model/diary.h"
 #include "loads/model/read_load_case.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/window/cursor.h"
 
 namespace pundf {
 namespace {
@@ -119,6 +122,30 @@ Quit StepLoadCase(EditorSession& session, plat::Window* owner, bool up) {
                            name, number);
   }
   return std::nullopt;
+}
+
+void DeleteChosenLoadCases(EditorSession& session, plat::Window* owner) {
+  LoadModel& model = session.model;
+  const std::string lcdel = model.position.File("LCDEL");
+  // Marks left by an earlier run would delete what nobody chose now.
+  plat::RemoveFile(lcdel);
+  CDiaLF dialog(model.diary, lcdel, owner);
+  if (dialog.DoModal() != plat::IDOK) return;
+  std::vector<common::Result> messages;
+  {
+    plat::WaitCursor wait;
+    messages = DeleteLoadCases(model);
+  }
+  for (const common::Result& m : messages) plat::MessageBox(m.text(), m.caption(), plat::MB_OK);
+  if (FindInDiary(model.diary, model.load_case.number()) != 0) return;
+  if (model.diary.has_valid_count() && model.diary.count() > 0) {
+    OpenCase(session, model.diary.load_case(1));
+  } else {
+    EmptyCase(session, 1);
+    model.editor.new_case = true;
+    TakeSavedCopy(session);
+  }
+  session.title = LoadCaseTitle(session);
 }
 
 }  // namespace pundf

@@ -37,4 +37,8 @@ Quit NewLoadCase(EditorSession& session, plat::Window* owner);
 // diary; a number without its PL shows empty with the title "... is not defined.".
 Quit StepLoadCase(EditorSession& session, plat::Window* owner, bool up);
 
+// Delete: the load cases chosen in "Load cases" deleted; when the one shown is
+// gone, the diary's first is opened (an empty diary: a new load case 1).
+void DeleteChosenLoadCases(EditorSession& session, plat::Window* owner);
+
 }  // namespace pundf

@@ -54,6 +54,10 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kSnow, [this] {
     if (OnSnowLoad(session(), this)) Finish(std::nullopt);
   });
+  MapCommand(ids::kDelete, [this] {
+    DeleteChosenLoadCases(session(), this);
+    Finish(std::nullopt);
+  });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });

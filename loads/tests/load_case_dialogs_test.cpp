@@ -4,10 +4,12 @@
 #include <cstring>
 
 #include "loads/dialogs/dia_info.h"
+#include "loads/dialogs/dia_lf.h"
 #include "loads/dialogs/dia_magnitude.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
 #include "platform/binary_io.h"
+#include "platform/controls/list_box.h"
 #include "platform/files.h"
 
 namespace pundf {
@@ -106,6 +108,76 @@ TEST(InfoPage, WrittenToInfotextAndShownForTheUniformAndTheGravityCase) {
                              "Point loads = 5, max = 100 per LC\r\n");
     }
   }
+}
+
+common::LoadCaseDiary DiaryOf(std::initializer_list<int> numbers) {
+  common::LoadCaseDiary diary;
+  int k = 0;
+  for (int n : numbers) diary.set_load_case(++k, static_cast<std::int16_t>(n));
+  diary.set_count(static_cast<std::int16_t>(k));
+  return diary;
+}
+
+std::string Hex(const std::string& bytes) {
+  std::string hex;
+  for (unsigned char c : bytes) {
+    char two[4];
+    std::snprintf(two, sizeof two, "%02X ", c);
+    hex += two;
+  }
+  return hex;
+}
+
+// Runs "Load cases" on `diary` with the lines `chosen` selected; the LCDEL written ("" when none).
+std::string DeleteDialogWrites(const common::LoadCaseDiary& diary, std::vector<int> chosen,
+                               std::vector<std::string>* lines = nullptr) {
+  plat::testing::DialogScript script;
+  const std::string lcdel = plat::testing::TestFolder() + "LCDEL.T";
+  plat::RemoveFile(lcdel);
+  CDiaLF dialog(diary, lcdel, nullptr);
+  script.OnNextDialog([&](plat::Dialog& d) {
+    auto* list = dynamic_cast<plat::ListBox*>(d.GetDlgItem(CDiaLF::kList));
+    ASSERT_NE(list, nullptr);
+    for (int i = 0; lines != nullptr && i < list->GetCount(); ++i) lines->push_back(list->GetText(i));
+    for (int i : chosen) list->SetSel(i);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  EXPECT_EQ(dialog.DoModal(), plat::IDOK);
+  return ReadAll(lcdel);
+}
+
+TEST(DeleteDialog, MarksTheChosenLoadCasesAndWritesNothingWithoutAChoice) {
+  const common::LoadCaseDiary diary = DiaryOf({1, 2, 5});
+  std::vector<std::string> lines;
+  EXPECT_EQ(Hex(DeleteDialogWrites(diary, {2}, &lines)), "01 00 01 00 00 00 ");
+  EXPECT_EQ(lines, (std::vector<std::string>{" 1", " 2", " 5"}));
+  EXPECT_EQ(Hex(DeleteDialogWrites(diary, {0, 2})), "00 00 01 00 00 00 ");
+  EXPECT_EQ(DeleteDialogWrites(diary, {}), "");
+}
+
+TEST(DeleteDialog, DeletingTheCaseShownOpensTheFirstLeft) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    SaveSnapshot(d, "pundf-delete-load-cases");
+    auto* list = dynamic_cast<plat::ListBox*>(d.GetDlgItem(CDiaLF::kList));
+    ASSERT_NE(list, nullptr);
+    list->SetSel(1);
+    list->SetSel(3);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kDelete);
+  const common::LoadCaseDiary& diary = editor.session().model.diary;
+  ASSERT_EQ(diary.count(), 3);
+  EXPECT_EQ(diary.load_case(1), 1);
+  EXPECT_EQ(diary.load_case(2), 3);
+  EXPECT_EQ(diary.load_case(3), 5);
+  EXPECT_EQ(editor.session().model.load_case.number(), 1);
+  EXPECT_EQ(editor.Title(), "Position BEAM2  LC 1");
+  EXPECT_FALSE(plat::FileExists(position.LoadCaseFile("PL", 2)));
+  EXPECT_FALSE(plat::FileExists(position.LoadCaseFile("PL", 4)));
+  EXPECT_EQ(editor.Boxes(), "");
 }
 
 }  // namespace
