@@ -4,6 +4,7 @@
 
 #include "common/position/file_names.h"
 #include "loads/dialogs/dia_lf.h"
+#include "loads/dialogs/dia_nr_lf.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/save_sequence.h"
 #include "loads/manage/delete_load_cases.h"
@@ -121,6 +122,23 @@ Quit StepLoadCase(EditorSession& session, plat::Window* owner, bool up) {
                               : "Position %s  A load case %i is not defined.",
                            name, number);
   }
+  return std::nullopt;
+}
+
+Quit OpenLoadCase(EditorSession& session, plat::Window* owner) {
+  if (Quit quit = AskToSave(session, owner, false).quit) return quit;
+  LoadModel& model = session.model;
+  const int current = model.load_case.number() == 0 ? 1 : model.load_case.number();
+  CDiaNrLF dialog(model.diary, current, owner);
+  if (dialog.DoModal() != plat::IDOK) return std::nullopt;
+  const int number = dialog.chosen();
+  if (plat::FileExists(model.position.LoadCaseFile(common::file_names::kLoadCaseParams, number))) {
+    OpenCase(session, number);
+  } else {
+    model.load_case.params.set_load_case(static_cast<std::int16_t>(number));
+    model.load_case.params.set_load_case_text(common::CurrentLoadCaseText(number));
+  }
+  session.title = LoadCaseTitle(session);
   return std::nullopt;
 }
 

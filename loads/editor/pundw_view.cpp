@@ -54,6 +54,7 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kSnow, [this] {
     if (OnSnowLoad(session(), this)) Finish(std::nullopt);
   });
+  MapCommand(ids::kOpen, [this] { Finish(OpenLoadCase(session(), this)); });
   MapCommand(ids::kDelete, [this] {
     DeleteChosenLoadCases(session(), this);
     Finish(std::nullopt);

@@ -6,9 +6,11 @@
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_lf.h"
 #include "loads/dialogs/dia_magnitude.h"
+#include "loads/dialogs/dia_nr_lf.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
 #include "platform/binary_io.h"
+#include "platform/controls/combo_box.h"
 #include "platform/controls/list_box.h"
 #include "platform/files.h"
 
@@ -178,6 +180,56 @@ TEST(DeleteDialog, DeletingTheCaseShownOpensTheFirstLeft) {
   EXPECT_FALSE(plat::FileExists(position.LoadCaseFile("PL", 2)));
   EXPECT_FALSE(plat::FileExists(position.LoadCaseFile("PL", 4)));
   EXPECT_EQ(editor.Boxes(), "");
+}
+
+TEST(OpenDialog, OffersTheDiaryRefusesOutOfRangeAndReadsTheChosenCase) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "3")));
+  editor.session().model.diary = DiaryOf({1, 3, 5});
+  std::vector<std::string> items;
+  std::string text;
+  bool dropped = false, stayed = false;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    SaveSnapshot(d, "pundf-open-load-case");
+    auto* combo = dynamic_cast<plat::ComboBox*>(d.GetDlgItem(CDiaNrLF::kCaseCombo));
+    ASSERT_NE(combo, nullptr);
+    for (int i = 0; i < combo->GetCount(); ++i) items.push_back(combo->GetLBText(i));
+    text = combo->GetWindowText();
+    dropped = combo->GetDroppedState();
+    combo->ShowDropDown(false);
+    combo->SetWindowText("100");
+    plat::testing::Press(d, plat::IDOK);
+    stayed = !d.Ended();
+    combo->SetWindowText("5");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kOpen);
+  EXPECT_EQ(items, (std::vector<std::string>{"1", "3", "5"}));
+  EXPECT_EQ(text, "3");
+  EXPECT_TRUE(dropped);
+  EXPECT_TRUE(stayed);
+  EXPECT_NE(editor.Boxes().find("\tPlease enter an integer between 1 and 99.\n"), std::string::npos) << editor.Boxes();
+  EXPECT_EQ(editor.session().model.load_case.number(), 5);
+  EXPECT_EQ(editor.Title(), "Position BEAM2  LC 5");
+}
+
+TEST(OpenDialog, AChangedLoadCaseIsOfferedForSavingFirst) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "3")));
+  editor.session().model.load_case.params.set_uniform_load(2.5);
+  editor.dialogs.AnswerBox(plat::IDNO);
+  editor.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::SetItemText(d, CDiaNrLF::kCaseCombo, "1");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kOpen);
+  const auto& shown = editor.dialogs.shown();
+  ASSERT_GE(shown.size(), 2u);
+  EXPECT_EQ(shown[0].text, "Save load case?");
+  EXPECT_EQ(shown[1].caption, "Enter LC number");
+  EXPECT_EQ(editor.session().model.load_case.number(), 1);
 }
 
 }  // namespace
