@@ -18,7 +18,8 @@ void Show(const common::Result& message) { plat::MessageBox(message.text(), mess
 // A magnitude below 0.01 is offered as `fallback`.
 float Offered(float value, float fallback) { return std::fabs(value) < 0.01f ? fallback : value; }
 
-// Stores the generated load case at once; its loads changed either way.
+}  // namespace
+
 void StoreGenerated(EditorSession& session) {
   LoadsChanged(session);
   StoreReport stored;
@@ -35,6 +36,8 @@ void StoreGenerated(EditorSession& session) {
   TakeSavedCopy(session);
   session.title = LoadCaseTitle(session);
 }
+
+namespace {
 
 template <class Dialog, class Generate>
 bool OnGenerated(EditorSession& session, plat::Window* owner, float shown, Generate generate) {

@@ -6,6 +6,9 @@
 
 namespace pundf {
 
+// Stores a load case whose loads were just generated and shows what the store said.
+void StoreGenerated(EditorSession& session);
+
 // True when the loads changed (the view repaints).
 bool OnLateralLoad(EditorSession& session, plat::Window* owner);
 bool OnSnowLoad(EditorSession& session, plat::Window* owner);

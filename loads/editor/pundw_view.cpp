@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "loads/dialogs/dia_eigen.h"
 #include "loads/dialogs/dia_info.h"
+#include "loads/dialogs/dia_p.h"
 #include "loads/dialogs/generated_load_commands.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/editor/echo_question.h"
@@ -58,6 +60,12 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kDelete, [this] {
     DeleteChosenLoadCases(session(), this);
     Finish(std::nullopt);
+  });
+  MapCommand(ids::kGravity, [this] {
+    if (OnGravityLoad(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kFloorLoad, [this] {
+    if (OnFloorLoad(session(), this)) Finish(std::nullopt);
   });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });

@@ -3,10 +3,14 @@
 
 #include <cstring>
 
+#include "loads/dialogs/dia_eigen.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_lf.h"
 #include "loads/dialogs/dia_magnitude.h"
+#include "loads/editor/change_test.h"
+#include "common/settings.h"
 #include "loads/dialogs/dia_nr_lf.h"
+#include "loads/dialogs/dia_p.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
 #include "platform/binary_io.h"
@@ -230,6 +234,73 @@ TEST(OpenDialog, AChangedLoadCaseIsOfferedForSavingFirst) {
   EXPECT_EQ(shown[0].text, "Save load case?");
   EXPECT_EQ(shown[1].caption, "Enter LC number");
   EXPECT_EQ(editor.session().model.load_case.number(), 1);
+}
+
+TEST(GravityDialog, OffersTheDefaultsOrTheCaseAndKeepsTheValuesInMpundw1) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "4")));
+  EditorSession& session = editor.session();
+  const std::string mpundw1 = common::JoinSettingsPath(session.model.settings, kLoadEditorSettingsFile);
+  common::LoadCaseParams& p = session.model.load_case.params;
+  std::string gamma, covering;
+  const auto read_and = [&](plat::UINT button) {
+    editor.dialogs.OnNextDialog([&gamma, &covering, button](plat::Dialog& d) {
+      gamma = plat::testing::ItemText(d, DIA_EIGEN::kGammaEdit);
+      covering = plat::testing::ItemText(d, DIA_EIGEN::kCoveringEdit);
+      if (button == DIA_EIGEN::kDelete) plat::testing::Press(d, button);
+      plat::testing::Press(d, button == DIA_EIGEN::kDelete ? plat::IDOK : button);
+    });
+    editor.Command(ids::kGravity);
+  };
+  read_and(plat::IDOK);
+  EXPECT_EQ(gamma, "25,00");
+  EXPECT_EQ(covering, "1,50");
+  EXPECT_EQ(p.gravity_flag(), 1);
+  const auto settings = plat::ReadWholeFile(mpundw1);
+  ASSERT_TRUE(settings);
+  EXPECT_EQ(settings->size(), 144u);
+  EXPECT_FLOAT_EQ(FloatAt(*settings, 0), 25.0f);
+  EXPECT_FLOAT_EQ(FloatAt(*settings, 4), 1.5f);
+
+  read_and(DIA_EIGEN::kDelete);
+  EXPECT_EQ(p.gravity_flag(), 0);
+  EXPECT_EQ(p.gamma(), 0.0);
+  EXPECT_EQ(p.covering(), 0.0);
+  EXPECT_TRUE(LoadCaseChanged(session));
+
+  plat::RemoveFile(mpundw1);
+  read_and(plat::IDCANCEL);
+  EXPECT_EQ(gamma, "25.0");
+  EXPECT_EQ(covering, "1.5");
+  EXPECT_EQ(p.gravity_flag(), 0);
+}
+
+TEST(FloorLoadDialog, OffersTenFiltersLettersAndStoresTheBeamLoads) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+  LoadModel& model = editor.session().model;
+  model.load_case.params.set_uniform_load(0.0);
+  std::string shown, typed;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    SaveSnapshot(d, "pundf-floor-load");
+    shown = plat::testing::ItemText(d, CDIA_P::kValueEdit);
+    plat::testing::SetItemText(d, CDIA_P::kValueEdit, "");
+    plat::testing::TypeInto(d, CDIA_P::kValueEdit, "x7,5e");
+    typed = plat::testing::ItemText(d, CDIA_P::kValueEdit);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kFloorLoad);
+  EXPECT_EQ(shown, "10,00");
+  EXPECT_EQ(typed, "7,5");
+  ASSERT_EQ(model.load_case.line_loads.count(), 1);
+  EXPECT_EQ(model.load_case.line_loads[1].element(), 2);
+  EXPECT_FLOAT_EQ(model.load_case.line_loads[1].value_a(), 7.5f);
+  const auto stored = plat::ReadWholeFile(position.LoadCaseFile("PL", 1));
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(static_cast<int>((*stored)[28]), 2);
+  EXPECT_FALSE(LoadCaseChanged(editor.session()));
 }
 
 }  // namespace
