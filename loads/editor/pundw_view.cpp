@@ -5,6 +5,7 @@
 #include "loads/dialogs/dia_eigen.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_p.h"
+#include "loads/dialogs/dia_titel.h"
 #include "loads/dialogs/generated_load_commands.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/editor/echo_question.h"
@@ -66,6 +67,10 @@ CPUNDWView::CPUNDWView() {
   });
   MapCommand(ids::kFloorLoad, [this] {
     if (OnFloorLoad(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kTitle, [this] {
+    CDiaTitel dialog(session().model.load_case.params.title(), this);
+    if (dialog.DoModal() == plat::IDOK) session().model.load_case.params.set_title(dialog.title());
   });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });

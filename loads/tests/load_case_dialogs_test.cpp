@@ -11,6 +11,7 @@
 #include "common/settings.h"
 #include "loads/dialogs/dia_nr_lf.h"
 #include "loads/dialogs/dia_p.h"
+#include "loads/dialogs/dia_titel.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
 #include "platform/binary_io.h"
@@ -301,6 +302,27 @@ TEST(FloorLoadDialog, OffersTenFiltersLettersAndStoresTheBeamLoads) {
   ASSERT_TRUE(stored);
   EXPECT_EQ(static_cast<int>((*stored)[28]), 2);
   EXPECT_FALSE(LoadCaseChanged(editor.session()));
+}
+
+TEST(TitleDialog, OffersTheTitleAndKeepsTheOneTypedUntilTheStore) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+  std::string shown, typed;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    shown = plat::testing::ItemText(d, CDiaTitel::kTitleEdit);
+    plat::testing::SetItemText(d, CDiaTitel::kTitleEdit, "");
+    plat::testing::TypeInto(d, CDiaTitel::kTitleEdit, std::string(85, 'x'));
+    typed = plat::testing::ItemText(d, CDiaTitel::kTitleEdit);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  const auto pl_before = ReadAll(position.LoadCaseFile("PL", 2));
+  editor.Command(ids::kTitle);
+  EXPECT_EQ(shown, "Point loads and a partial trapezoidal load");
+  EXPECT_EQ(typed, std::string(79, 'x'));
+  EXPECT_EQ(editor.session().model.load_case.params.title(), std::string(79, 'x'));
+  EXPECT_TRUE(LoadCaseChanged(editor.session()));
+  EXPECT_EQ(ReadAll(position.LoadCaseFile("PL", 2)), pl_before);
 }
 
 }  // namespace
