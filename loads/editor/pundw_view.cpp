@@ -5,6 +5,7 @@
 #include "loads/dialogs/dia_eigen.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_p.h"
+#include "loads/dialogs/dia_text.h"
 #include "loads/dialogs/dia_titel.h"
 #include "loads/dialogs/generated_load_commands.h"
 #include "loads/editor/editor_ids.h"
@@ -72,6 +73,7 @@ CPUNDWView::CPUNDWView() {
     CDiaTitel dialog(session().model.load_case.params.title(), this);
     if (dialog.DoModal() == plat::IDOK) session().model.load_case.params.set_title(dialog.title());
   });
+  MapCommand(ids::kListing, [this] { ShowLoadListing(session().model, this); });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });

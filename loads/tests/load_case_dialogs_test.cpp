@@ -11,6 +11,7 @@
 #include "common/settings.h"
 #include "loads/dialogs/dia_nr_lf.h"
 #include "loads/dialogs/dia_p.h"
+#include "loads/dialogs/dia_text.h"
 #include "loads/dialogs/dia_titel.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
@@ -323,6 +324,28 @@ TEST(TitleDialog, OffersTheTitleAndKeepsTheOneTypedUntilTheStore) {
   EXPECT_EQ(editor.session().model.load_case.params.title(), std::string(79, 'x'));
   EXPECT_TRUE(LoadCaseChanged(editor.session()));
   EXPECT_EQ(ReadAll(position.LoadCaseFile("PL", 2)), pl_before);
+}
+
+TEST(Listing, ShowsD2TxtCaptionedWithItsPathElseSaysItIsMissing) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  const std::string d2 = position.FolderFile("D2.TXT");
+  std::string caption, text;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    SaveSnapshot(d, "pundf-listing");
+    caption = d.GetWindowText();
+    text = plat::testing::ItemText(d, CDiaText::kText);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kListing);
+  EXPECT_EQ(caption, d2);
+  EXPECT_NE(text.find("LC 2 Point loads and a partial trapezoidal load\r\n"), std::string::npos) << text.substr(0, 400);
+
+  ASSERT_TRUE(plat::RemoveFile(d2));
+  plat::RemoveFile(position.FolderFile("D2"));
+  editor.Command(ids::kListing);
+  EXPECT_EQ(editor.Boxes(), "Missing file D2.TXT\tNo load case stored\n");
 }
 
 }  // namespace
