@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "loads/dialogs/dia_copy.h"
 #include "loads/dialogs/dia_eigen.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_p.h"
@@ -74,6 +75,11 @@ CPUNDWView::CPUNDWView() {
     if (dialog.DoModal() == plat::IDOK) session().model.load_case.params.set_title(dialog.title());
   });
   MapCommand(ids::kListing, [this] { ShowLoadListing(session().model, this); });
+  for (const plat::UINT id : {ids::kCopy, ids::kCopyAlso}) {
+    MapCommand(id, [this] {
+      if (OnCopyLoadCase(session(), this)) Finish(std::nullopt);
+    });
+  }
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });

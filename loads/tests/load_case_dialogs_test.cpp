@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "loads/dialogs/dia_copy.h"
 #include "loads/dialogs/dia_eigen.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_lf.h"
@@ -346,6 +347,63 @@ TEST(Listing, ShowsD2TxtCaptionedWithItsPathElseSaysItIsMissing) {
   plat::RemoveFile(position.FolderFile("D2"));
   editor.Command(ids::kListing);
   EXPECT_EQ(editor.Boxes(), "Missing file D2.TXT\tNo load case stored\n");
+}
+
+TEST(CopyDialog, OffersThePositionWithoutItsAAndKeepsTheSourceInOlcpick) {
+  const common::Position p12a(plat::testing::TestFolder() + "data/", ".P12A");
+  ASSERT_TRUE(common::EnsurePositionFolder(p12a));
+  plat::testing::DialogScript script;
+  std::vector<std::string> shown;
+  script.OnNextDialog([&](plat::Dialog& d) {
+    SaveSnapshot(d, "pundf-copy-load-case");
+    for (plat::UINT id : {CDiaCopy::kPositionEdit, CDiaCopy::kPathEdit, CDiaCopy::kShiftXEdit, CDiaCopy::kShiftYEdit,
+                          CDiaCopy::kFactorEdit}) {
+      shown.push_back(plat::testing::ItemText(d, id));
+    }
+    plat::testing::SetItemText(d, CDiaCopy::kFactorEdit, "2,5");
+    plat::testing::Press(d, CDiaCopy::kOk);
+  });
+  CDiaCopy dialog(p12a, nullptr);
+  ASSERT_EQ(dialog.DoModal(), plat::IDOK);
+  EXPECT_EQ(shown, (std::vector<std::string>{"P12", p12a.data_path(), "0.0", "0.0", "1.0"}));
+  EXPECT_FLOAT_EQ(dialog.factor, 2.5f);
+  const std::string kept = ReadAll(p12a.File("OLCPICK"));
+  ASSERT_EQ(kept.size(), 482u);
+  EXPECT_EQ(kept.substr(0, 4), std::string("P12\0", 4));
+  EXPECT_EQ(std::string(kept.c_str() + 241), p12a.data_path());
+
+  CDiaCopy again(p12a, nullptr);
+  EXPECT_EQ(again.position_name, "P12");
+  EXPECT_EQ(again.data_path, p12a.data_path());
+}
+
+TEST(CopyDialog, AddsTheSourceLoadsTimesTheFactorOrSaysTheSourceIsMissing) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  editor.Command(ids::kNew);
+  const auto copy = [&](const char* number) {
+    editor.dialogs.OnNextDialog([number](plat::Dialog& d) {
+      plat::testing::SetItemText(d, CDiaCopy::kPositionEdit, "BEAM2");
+      plat::testing::SetItemText(d, CDiaCopy::kCaseEdit, number);
+      plat::testing::SetItemText(d, CDiaCopy::kFactorEdit, "2");
+      plat::testing::SetChecked(d, CDiaCopy::kAddCheck, true);
+      plat::testing::Press(d, CDiaCopy::kOk);
+    });
+    editor.Command(ids::kCopy);
+  };
+  copy("9");
+  const LoadCase& lc = editor.session().model.load_case;
+  EXPECT_EQ(editor.Boxes(),
+            "Load case does not exist!\tThe file " + position.LoadCaseFile("PL", 9) + "is missing\n");
+  EXPECT_EQ(lc.point_loads.count(), 0);
+  copy("2");
+  ASSERT_EQ(lc.point_loads.count(), 5);
+  EXPECT_FLOAT_EQ(lc.point_loads[1].value(), 40.0f);
+  ASSERT_EQ(lc.line_loads.count(), 3);
+  EXPECT_FLOAT_EQ(lc.line_loads[1].value_a(), 8.0f);
+  EXPECT_FLOAT_EQ(lc.line_loads[1].value_b(), 16.0f);
+  EXPECT_TRUE(LoadCaseChanged(editor.session()));
 }
 
 }  // namespace
