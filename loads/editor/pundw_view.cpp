@@ -4,6 +4,7 @@
 
 #include "loads/dialogs/dia_copy.h"
 #include "loads/dialogs/dia_eigen.h"
+#include "loads/dialogs/dia_import.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_p.h"
 #include "loads/dialogs/dia_text.h"
@@ -80,6 +81,9 @@ CPUNDWView::CPUNDWView() {
       if (OnCopyLoadCase(session(), this)) Finish(std::nullopt);
     });
   }
+  MapCommand(ids::kImport, [this] {
+    if (OnImportLineLoads(session(), this)) Finish(std::nullopt);
+  });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });

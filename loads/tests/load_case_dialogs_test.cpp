@@ -5,6 +5,7 @@
 
 #include "loads/dialogs/dia_copy.h"
 #include "loads/dialogs/dia_eigen.h"
+#include "loads/dialogs/dia_import.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_lf.h"
 #include "loads/dialogs/dia_magnitude.h"
@@ -404,6 +405,56 @@ TEST(CopyDialog, AddsTheSourceLoadsTimesTheFactorOrSaysTheSourceIsMissing) {
   EXPECT_FLOAT_EQ(lc.line_loads[1].value_a(), 8.0f);
   EXPECT_FLOAT_EQ(lc.line_loads[1].value_b(), 16.0f);
   EXPECT_TRUE(LoadCaseChanged(editor.session()));
+}
+
+// Import of `lines` with value `value` into a new load case of BEAM2.
+struct Imported {
+  std::string boxes;
+  std::vector<common::LineLoadRecord> loads;
+};
+Imported ImportIntoNewCase(const std::string& lines, const char* value) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  const std::string list = plat::testing::TestFolder() + "lines.txt";
+  EXPECT_TRUE(plat::WriteBlock(list, lines.data(), lines.size()));
+  OpenedEditor editor;
+  EXPECT_TRUE(editor.Open(EditorCommandLine(position)));
+  editor.Command(ids::kNew);
+  editor.dialogs.AnswerFile(list);
+  editor.dialogs.OnNextDialog([value](plat::Dialog& d) {
+    SaveSnapshot(d, "pundf-import");
+    plat::testing::SetItemText(d, CDiaImport::kValueEdit, value);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kImport);
+  Imported out{editor.Boxes(), {}};
+  const auto& loads = editor.session().model.load_case.line_loads;
+  for (int k = 1; k <= loads.count(); ++k) out.loads.push_back(loads[k]);
+  return out;
+}
+
+TEST(ImportDialog, MatchesEachLineToItsElementAndNamesTheRest) {
+  const Imported got = ImportIntoNewCase("0 0 6 0\n7.5 0 10.5 0\n0 5 6 5\n", "3");
+  ASSERT_EQ(got.loads.size(), 2u);
+  EXPECT_EQ(got.loads[0].element(), 1);
+  EXPECT_EQ(got.loads[0].whole_element(), 1);
+  EXPECT_EQ(got.loads[1].element(), 2);
+  EXPECT_EQ(got.loads[1].whole_element(), 0);
+  EXPECT_FLOAT_EQ(got.loads[1].xa(), 1.5f);
+  EXPECT_FLOAT_EQ(got.loads[1].xb(), 4.5f);
+  for (const auto& load : got.loads) {
+    EXPECT_EQ(load.direction(), 'Y');
+    EXPECT_FLOAT_EQ(load.value_a(), 3.0f);
+    EXPECT_FLOAT_EQ(load.value_b(), 3.0f);
+  }
+  EXPECT_EQ(got.boxes, "Import\tThese lines lie on no element and were left out:\n0 5 6 5\n");
+}
+
+TEST(ImportDialog, StopsAtOneHundredLineLoads) {
+  std::string lines;
+  for (int i = 0; i < 101; ++i) lines += "0 0 6 0\n";
+  const Imported got = ImportIntoNewCase(lines, "1");
+  EXPECT_EQ(got.loads.size(), 100u);
+  EXPECT_EQ(got.boxes, "Import\tA load case holds 100 line loads: 1 lines were left out.\n");
 }
 
 }  // namespace
