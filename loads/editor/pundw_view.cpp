@@ -7,6 +7,7 @@
 #include "loads/dialogs/dia_import.h"
 #include "loads/dialogs/dia_info.h"
 #include "loads/dialogs/dia_p.h"
+#include "loads/dialogs/dia_temp.h"
 #include "loads/dialogs/dia_text.h"
 #include "loads/dialogs/dia_titel.h"
 #include "loads/dialogs/generated_load_commands.h"
@@ -83,6 +84,9 @@ CPUNDWView::CPUNDWView() {
   }
   MapCommand(ids::kImport, [this] {
     if (OnImportLineLoads(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kTemperature, [this] {
+    if (OnTemperature(session(), this)) Finish(std::nullopt);
   });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });

@@ -13,6 +13,7 @@
 #include "common/settings.h"
 #include "loads/dialogs/dia_nr_lf.h"
 #include "loads/dialogs/dia_p.h"
+#include "loads/dialogs/dia_temp.h"
 #include "loads/dialogs/dia_text.h"
 #include "loads/dialogs/dia_titel.h"
 #include "loads/editor/editor_ids.h"
@@ -455,6 +456,71 @@ TEST(ImportDialog, StopsAtOneHundredLineLoads) {
   const Imported got = ImportIntoNewCase(lines, "1");
   EXPECT_EQ(got.loads.size(), 100u);
   EXPECT_EQ(got.boxes, "Import\tA load case holds 100 line loads: 1 lines were left out.\n");
+}
+
+std::vector<std::string> TemperatureTexts(plat::Dialog& d) {
+  return {plat::testing::ItemText(d, CDiaTemp::kUniformEdit), plat::testing::ItemText(d, CDiaTemp::kDeltaEdit),
+          plat::testing::ItemText(d, CDiaTemp::kAlphaEdit)};
+}
+
+TEST(TemperatureDialog, ShowsTheCaseWithDecimalCommas) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "3")));
+  std::vector<std::string> shown;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    SaveSnapshot(d, "pundf-temperature");
+    shown = TemperatureTexts(d);
+    plat::testing::Press(d, plat::IDCANCEL);
+  });
+  editor.Command(ids::kTemperature);
+  EXPECT_EQ(shown, (std::vector<std::string>{"1,500E+01", "0,00", "1,000E-05"}));
+}
+
+TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+  editor.Command(ids::kNew);
+  LoadCase& lc = editor.session().model.load_case;
+  std::vector<std::string> shown;
+  std::string typed;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    shown = TemperatureTexts(d);
+    plat::testing::SetItemText(d, CDiaTemp::kUniformEdit, "");
+    plat::testing::TypeInto(d, CDiaTemp::kUniformEdit, "1x0");
+    typed = plat::testing::ItemText(d, CDiaTemp::kUniformEdit);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kTemperature);
+  EXPECT_EQ(shown, (std::vector<std::string>{"0.0", "0.0", "1.2E-5"}));
+  EXPECT_EQ(typed, "10");
+  EXPECT_EQ(lc.params.temperature_flag(), 1);
+  EXPECT_FLOAT_EQ(lc.params.uniform_temperature(), 10.0f);
+  ASSERT_EQ(lc.temperatures.count(), 3);
+  for (const auto& t : lc.temperatures.used()) {
+    EXPECT_FLOAT_EQ(t.uniform_t(), 10.0f);
+    EXPECT_FLOAT_EQ(t.delta_t(), 0.0f);
+    EXPECT_FLOAT_EQ(t.alpha_t(), 1.2e-5f);
+    EXPECT_EQ(t.loaded(), 1);
+  }
+
+  // An element of its own keeps every element as it is.
+  lc.temperatures[2].set_uniform_t(30.0f);
+  editor.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::SetItemText(d, CDiaTemp::kUniformEdit, "20");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kTemperature);
+  EXPECT_FLOAT_EQ(lc.params.uniform_temperature(), 20.0f);
+  EXPECT_FLOAT_EQ(lc.temperatures[1].uniform_t(), 10.0f);
+  EXPECT_FLOAT_EQ(lc.temperatures[2].uniform_t(), 30.0f);
+
+  editor.dialogs.PressNext(CDiaTemp::kDelete);
+  editor.Command(ids::kTemperature);
+  EXPECT_EQ(lc.params.temperature_flag(), 0);
+  EXPECT_EQ(lc.params.uniform_temperature(), 0.0f);
+  EXPECT_EQ(lc.params.alpha_t(), 0.0);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// "LC Temperature": the uniform temperature T, the difference Delta T between
+// the faces and the coefficient alpha_T of the load case; "&Delete" takes the
+// temperature load away.
+#include <string>
+
+#include "loads/editor/editor_session.h"
+#include "platform/dialogs/dialog.h"
+
+namespace pundf {
+
+struct TemperatureValues {
+  float uniform_t = 0.0f;
+  float delta_t = 0.0f;
+  float alpha_t = 0.0f;
+};
+
+class CDiaTemp : public plat::Dialog {
+ public:
+  static constexpr plat::UINT kTemplateId = 148;
+  static constexpr plat::UINT kUniformEdit = 1014;
+  static constexpr plat::UINT kDeltaEdit = 1000;
+  static constexpr plat::UINT kAlphaEdit = 1001;
+  static constexpr plat::UINT kDelete = 1006;
+
+  // Offers the load case's values when its temperature flag is set, else "0.0", "0.0", "1.2E-5".
+  CDiaTemp(const common::LoadCaseParams& params, plat::Window* owner);
+
+  // After OK: the values typed, and whether "&Delete" closed the dialog.
+  const TemperatureValues& values() const { return values_; }
+  bool deleted() const { return deleted_; }
+
+ protected:
+  void BuildLayout(plat::DialogLayout& layout) override;
+  bool OnInitDialog() override;
+  bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
+  void OnOK() override;
+
+ private:
+  std::string uniform_, delta_, alpha_;
+  TemperatureValues values_;
+  bool deleted_ = false;
+};
+
+// The command Temperature: on OK the load case's values and flag, and, while
+// no element carries a temperature of its own, every element the values.
+// True when the load case changed.
+bool OnTemperature(EditorSession& session, plat::Window* owner);
+
+}  // namespace pundf
