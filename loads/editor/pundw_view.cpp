@@ -12,6 +12,7 @@
 #include "loads/dialogs/dia_titel.h"
 #include "loads/dialogs/generated_load_commands.h"
 #include "loads/editor/editor_ids.h"
+#include "loads/editor/change_test.h"
 #include "loads/editor/echo_question.h"
 #include "loads/editor/load_case_commands.h"
 #include "loads/editor/pundw_doc.h"
@@ -88,6 +89,7 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kTemperature, [this] {
     if (OnTemperature(session(), this)) Finish(std::nullopt);
   });
+  MapCommand(ids::kPickMode, [this] { OnPickMode(); });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
@@ -175,6 +177,9 @@ plat::LRESULT CPUNDWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
     case ids::kEndFromFrame:
       OnEnd();
       return 0;
+    case ids::kEndPick:
+      EndPickMode();
+      return 0;
     case kEchoCheck:
       OnEchoCheck();
       return 0;
@@ -240,6 +245,27 @@ void CPUNDWView::TogglePick(bool point_loads) {
   }
   picture::ClearPickMarks(session().model.editor.labels);
   if (!point_loads) Invalidate();
+}
+
+void CPUNDWView::OnPickMode() {
+  if (session().display.pick_mode) return;
+  picture::ClearPickMarks(session().model.editor.labels);
+  session().display.pick_mode = true;
+  TakeSavedCopy(session());
+  if (!pick_window_) {
+    pick_window_ = std::make_unique<CDiaDelete>(this);
+    pick_window_->Create(this);
+  }
+}
+
+void CPUNDWView::EndPickMode() {
+  if (pick_window_) {
+    pick_window_->DestroyWindow();
+    pick_window_.reset();
+  }
+  session().display.pick_mode = false;
+  picture::ClearPickMarks(session().model.editor.labels);
+  Invalidate();
 }
 
 void CPUNDWView::OnCopyToClipboard() { plat::SetClipboardImage(plat::ShownPicture(*this)); }

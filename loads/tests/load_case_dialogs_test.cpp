@@ -523,5 +523,20 @@ TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
   EXPECT_EQ(lc.params.alpha_t(), 0.0);
 }
 
+TEST(PickMode, OpensItsWindowAndTheEndMessageClosesIt) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+  editor.session().model.load_case.params.set_uniform_load(1.0);
+  editor.Command(ids::kPickMode);
+  EXPECT_TRUE(editor.session().display.pick_mode);
+  EXPECT_FALSE(LoadCaseChanged(editor.session()));  // the saved copy was taken
+  editor.view().PostMessage(ids::kEndPick, 2);
+  plat::testing::PumpMessages();
+  EXPECT_FALSE(editor.session().display.pick_mode);
+  editor.Command(ids::kPickMode);
+  EXPECT_TRUE(editor.session().display.pick_mode);
+}
+
 }  // namespace
 }  // namespace pundf
