@@ -12,7 +12,7 @@
 namespace pundf {
 
 DIA_EIGEN::DIA_EIGEN(std::string gamma, std::string covering, plat::Window* owner)
-    : plat::Dialog(kTemplateId, "Gravity load", owner),
+    : DeletableDialog(kTemplateId, "Gravity load", owner, false),
       gamma_text_(std::move(gamma)),
       covering_text_(std::move(covering)) {}
 
@@ -35,14 +35,6 @@ bool DIA_EIGEN::OnInitDialog() {
   KeepOnly(*this, kCoveringEdit, kPlainNumberChars);
   GotoDlgCtrl(GetDlgItem(kCoveringEdit));
   return false;
-}
-
-bool DIA_EIGEN::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
-  if (plat::LOWORD(wParam) == kDelete) {
-    deleted_ = true;
-    return true;
-  }
-  return plat::Dialog::OnCommand(wParam, lParam);
 }
 
 void DIA_EIGEN::OnOK() {

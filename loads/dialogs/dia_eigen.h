@@ -2,29 +2,26 @@
 // "Gravity load": the specific weight [kN/m3] and the floor covering [kN/m] of
 // the load case's gravity load; "&Delete" takes it away.
 #include "loads/editor/editor_session.h"
-#include "platform/dialogs/dialog.h"
+#include "loads/dialogs/deletable_dialog.h"
 
 namespace pundf {
 
-class DIA_EIGEN : public plat::Dialog {
+class DIA_EIGEN : public DeletableDialog {
  public:
   static constexpr plat::UINT kTemplateId = 1300;
   static constexpr plat::UINT kGammaEdit = 1000;
   static constexpr plat::UINT kCoveringEdit = 1001;
-  static constexpr plat::UINT kDelete = 1006;
 
   // The texts offered for the two values.
   DIA_EIGEN(std::string gamma, std::string covering, plat::Window* owner);
 
-  // After OK: the values typed, and whether "&Delete" was pressed.
+  // After OK: the values typed.
   float gamma() const { return gamma_; }
   float covering() const { return covering_; }
-  bool deleted() const { return deleted_; }
 
  protected:
   void BuildLayout(plat::DialogLayout& layout) override;
   bool OnInitDialog() override;
-  bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
   void OnOK() override;
 
  private:
@@ -32,7 +29,6 @@ class DIA_EIGEN : public plat::Dialog {
   std::string covering_text_;
   float gamma_ = 0.0f;
   float covering_ = 0.0f;
-  bool deleted_ = false;
 };
 
 // The command Gravity load; true when the load case changed.

@@ -11,7 +11,7 @@
 namespace pundf {
 
 CDIA_P::CDIA_P(double value, plat::Window* owner)
-    : plat::Dialog(kTemplateId, "Line load", owner), value_(static_cast<float>(value)) {}
+    : DeletableDialog(kTemplateId, "Line load", owner, false), value_(static_cast<float>(value)) {}
 
 void CDIA_P::BuildLayout(plat::DialogLayout& layout) {
   layout.Form().Field("Value [kN/m]").EditBox(kValueEdit, 0x0080, 10);
@@ -28,14 +28,6 @@ bool CDIA_P::OnInitDialog() {
   KeepOnly(*this, kValueEdit, kPlainNumberChars);
   GotoDlgCtrl(GetDlgItem(kValueEdit));
   return false;
-}
-
-bool CDIA_P::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
-  if (plat::LOWORD(wParam) == kDelete) {
-    deleted_ = true;
-    return true;
-  }
-  return plat::Dialog::OnCommand(wParam, lParam);
 }
 
 void CDIA_P::OnOK() {

@@ -21,7 +21,10 @@ bool ElementsCarryTemperatures(const common::TemperatureTable& table) {
 }  // namespace
 
 CDiaTemp::CDiaTemp(const common::LoadCaseParams& params, plat::Window* owner)
-    : plat::Dialog(kTemplateId, "LC Temperature", owner), uniform_("0.0"), delta_("0.0"), alpha_("1.2E-5") {
+    : DeletableDialog(kTemplateId, "LC Temperature", owner, true),
+      uniform_("0.0"),
+      delta_("0.0"),
+      alpha_("1.2E-5") {
   if (params.temperature_flag() != 0) {
     delta_ = CommaNumber("%.2f", params.delta_t());
     alpha_ = CommaNumber("%.3E", params.alpha_t());
@@ -49,15 +52,6 @@ bool CDiaTemp::OnInitDialog() {
   for (plat::UINT id : {kUniformEdit, kDeltaEdit, kAlphaEdit}) KeepOnly(*this, id, kExponentNumberChars);
   GotoDlgCtrl(GetDlgItem(kDeltaEdit));
   return false;
-}
-
-bool CDiaTemp::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
-  if (plat::LOWORD(wParam) == kDelete) {
-    deleted_ = true;
-    OnOK();
-    return true;
-  }
-  return plat::Dialog::OnCommand(wParam, lParam);
 }
 
 void CDiaTemp::OnOK() {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "loads/editor/editor_session.h"
-#include "platform/dialogs/dialog.h"
+#include "loads/dialogs/deletable_dialog.h"
 
 namespace pundf {
 
@@ -15,31 +15,27 @@ struct TemperatureValues {
   float alpha_t = 0.0f;
 };
 
-class CDiaTemp : public plat::Dialog {
+class CDiaTemp : public DeletableDialog {
  public:
   static constexpr plat::UINT kTemplateId = 148;
   static constexpr plat::UINT kUniformEdit = 1014;
   static constexpr plat::UINT kDeltaEdit = 1000;
   static constexpr plat::UINT kAlphaEdit = 1001;
-  static constexpr plat::UINT kDelete = 1006;
 
   // Offers the load case's values when its temperature flag is set, else "0.0", "0.0", "1.2E-5".
   CDiaTemp(const common::LoadCaseParams& params, plat::Window* owner);
 
-  // After OK: the values typed, and whether "&Delete" closed the dialog.
+  // After OK: the values typed.
   const TemperatureValues& values() const { return values_; }
-  bool deleted() const { return deleted_; }
 
  protected:
   void BuildLayout(plat::DialogLayout& layout) override;
   bool OnInitDialog() override;
-  bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
   void OnOK() override;
 
  private:
   std::string uniform_, delta_, alpha_;
   TemperatureValues values_;
-  bool deleted_ = false;
 };
 
 // The command Temperature: on OK the load case's values and flag, and, while

@@ -18,6 +18,7 @@
 #include "loads/dialogs/dia_titel.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
+#include "loads/tests/frame_fixture.h"
 #include "platform/binary_io.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/list_box.h"
@@ -28,6 +29,7 @@ namespace {
 
 using testing::EditorCommandLine;
 using testing::ExampleWithLoadCases;
+using testing::DiaryOf;
 using testing::OpenedEditor;
 using testing::ReadAll;
 
@@ -119,14 +121,6 @@ TEST(InfoPage, WrittenToInfotextAndShownForTheUniformAndTheGravityCase) {
                              "Point loads = 5, max = 100 per LC\r\n");
     }
   }
-}
-
-common::LoadCaseDiary DiaryOf(std::initializer_list<int> numbers) {
-  common::LoadCaseDiary diary;
-  int k = 0;
-  for (int n : numbers) diary.set_load_case(++k, static_cast<std::int16_t>(n));
-  diary.set_count(static_cast<std::int16_t>(k));
-  return diary;
 }
 
 std::string Hex(const std::string& bytes) {
