@@ -5,6 +5,7 @@
 #include "common/text_to_float.h"
 #include "loads/dialogs/number_fields.h"
 #include "loads/editor/change_test.h"
+#include "loads/tables/load_table_dialogs.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf {
@@ -18,13 +19,33 @@ bool ElementsCarryTemperatures(const common::TemperatureTable& table) {
   return false;
 }
 
+// The load case's values and temperature flag.
+void TakeValues(common::LoadCaseParams& params, const TemperatureValues& v) {
+  params.set_delta_t(v.delta_t);
+  params.set_alpha_t(v.alpha_t);
+  params.set_uniform_temperature(v.uniform_t);
+  params.set_temperature_flag(1);
+}
+
+// While no element carries a temperature of its own, every element gets the values.
+void FillElementsUnlessSet(common::TemperatureTable& table, const TemperatureValues& v) {
+  if (ElementsCarryTemperatures(table)) return;
+  for (auto& t : table.used()) {
+    t.set_uniform_t(v.uniform_t);
+    t.set_delta_t(v.delta_t);
+    t.set_alpha_t(v.alpha_t);
+    t.set_loaded(1);
+  }
+}
+
 }  // namespace
 
-CDiaTemp::CDiaTemp(const common::LoadCaseParams& params, plat::Window* owner)
+CDiaTemp::CDiaTemp(const common::LoadCaseParams& params, Single single, plat::Window* owner)
     : DeletableDialog(kTemplateId, "LC Temperature", owner, true),
       uniform_("0.0"),
       delta_("0.0"),
-      alpha_("1.2E-5") {
+      alpha_("1.2E-5"),
+      single_(std::move(single)) {
   if (params.temperature_flag() != 0) {
     delta_ = CommaNumber("%.2f", params.delta_t());
     alpha_ = CommaNumber("%.3E", params.alpha_t());
@@ -41,6 +62,7 @@ void CDiaTemp::BuildLayout(plat::DialogLayout& layout) {
   buttons.DefPushButton("OK", plat::IDOK);
   buttons.PushButton("Stop", plat::IDCANCEL);
   buttons.PushButton("&Delete", kDelete);
+  buttons.PushButton("Single", kSingle);
 }
 
 bool CDiaTemp::OnInitDialog() {
@@ -54,16 +76,34 @@ bool CDiaTemp::OnInitDialog() {
   return false;
 }
 
-void CDiaTemp::OnOK() {
+void CDiaTemp::ReadValues() {
   values_.uniform_t = common::TextToFloat(GetDlgItemText(kUniformEdit));
   values_.delta_t = common::TextToFloat(GetDlgItemText(kDeltaEdit));
   values_.alpha_t = common::TextToFloat(GetDlgItemText(kAlphaEdit));
+}
+
+void CDiaTemp::OnOK() {
+  ReadValues();
   plat::Dialog::OnOK();
 }
 
-bool OnTemperature(EditorSession& session, plat::Window* owner) {
+bool CDiaTemp::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
+  if (plat::LOWORD(wParam) != kSingle) return DeletableDialog::OnCommand(wParam, lParam);
+  ReadValues();
+  if (single_) single_(values_, this);
+  return true;
+}
+
+bool OnTemperature(EditorSession& session, tables::TableState& table_state, plat::Window* owner) {
   LoadCase& lc = session.model.load_case;
-  CDiaTemp dialog(lc.params, owner);
+  CDiaTemp dialog(lc.params,
+                  [&session, &table_state, &lc](const TemperatureValues& v, plat::Window* parent) {
+                    TakeValues(lc.params, v);
+                    FillElementsUnlessSet(lc.temperatures, v);
+                    tables::CDiaTemp3 single(session, table_state, parent);
+                    single.DoModal();
+                  },
+                  owner);
   if (dialog.DoModal() != plat::IDOK) return false;
   if (dialog.deleted()) {
     lc.params.set_delta_t(0.0);
@@ -72,19 +112,8 @@ bool OnTemperature(EditorSession& session, plat::Window* owner) {
     lc.params.set_temperature_flag(0);
   } else {
     const TemperatureValues& v = dialog.values();
-    if (!ElementsCarryTemperatures(lc.temperatures)) {
-      for (int e = 1; e <= lc.temperatures.count(); ++e) {
-        auto& t = lc.temperatures[e];
-        t.set_uniform_t(v.uniform_t);
-        t.set_delta_t(v.delta_t);
-        t.set_alpha_t(v.alpha_t);
-        t.set_loaded(1);
-      }
-    }
-    lc.params.set_delta_t(v.delta_t);
-    lc.params.set_alpha_t(v.alpha_t);
-    lc.params.set_uniform_temperature(v.uniform_t);
-    lc.params.set_temperature_flag(1);
+    FillElementsUnlessSet(lc.temperatures, v);
+    TakeValues(lc.params, v);
   }
   LoadsChanged(session);
   return true;

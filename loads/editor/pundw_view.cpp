@@ -87,7 +87,7 @@ CPUNDWView::CPUNDWView() {
     if (OnImportLineLoads(session(), this)) Finish(std::nullopt);
   });
   MapCommand(ids::kTemperature, [this] {
-    if (OnTemperature(session(), this)) Finish(std::nullopt);
+    if (OnTemperature(session(), table_state_, this)) Finish(std::nullopt);
   });
   MapCommand(ids::kPickMode, [this] { OnPickMode(); });
   MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });

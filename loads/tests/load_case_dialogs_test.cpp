@@ -19,6 +19,7 @@
 #include "loads/editor/editor_ids.h"
 #include "loads/tests/editor_fixture.h"
 #include "loads/tests/frame_fixture.h"
+#include "loads/tables/load_table_dialogs.h"
 #include "platform/binary_io.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/list_box.h"
@@ -515,6 +516,40 @@ TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
   EXPECT_EQ(lc.params.temperature_flag(), 0);
   EXPECT_EQ(lc.params.uniform_temperature(), 0.0f);
   EXPECT_EQ(lc.params.alpha_t(), 0.0);
+}
+
+TEST(TemperatureDialog, SingleOpensTheElementTableAndItsValuesStay) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+  editor.Command(ids::kNew);
+  LoadCase& lc = editor.session().model.load_case;
+  std::string alpha, caption;
+  editor.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::SetItemText(d, CDiaTemp::kUniformEdit, "10");
+    plat::testing::Press(d, CDiaTemp::kSingle);
+    plat::testing::SetItemText(d, CDiaTemp::kUniformEdit, "20");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.dialogs.OnNextDialog([&](plat::Dialog& dialog) {
+    auto& d = dynamic_cast<tables::TableDialog&>(dialog);
+    SaveSnapshot(d, "pundf-element-temperatures");
+    caption = d.GetWindowText();
+    alpha = plat::testing::ItemText(d, tables::CDiaTemp3::kAlphaEdit);
+    tables::CellTexts cells = d.Cells();
+    cells[2][1] = "30";
+    d.SetCells(cells);
+    d.OnTableOk();
+  });
+  editor.Command(ids::kTemperature);
+  EXPECT_EQ(caption, "Temperature");
+  EXPECT_EQ(alpha, "1.20E-05");
+  EXPECT_EQ(lc.params.temperature_flag(), 1);
+  EXPECT_FLOAT_EQ(lc.params.uniform_temperature(), 20.0f);
+  EXPECT_FLOAT_EQ(lc.temperatures[2].uniform_t(), 30.0f);
+  EXPECT_EQ(lc.temperatures[2].loaded(), 1);
+  EXPECT_FLOAT_EQ(lc.temperatures[1].uniform_t(), 10.0f);  // filled from the values when Single opened
+  EXPECT_FLOAT_EQ(lc.temperatures[3].uniform_t(), 10.0f);
 }
 
 TEST(PickMode, OpensItsWindowAndTheEndMessageClosesIt) {
