@@ -18,6 +18,7 @@ struct DisplayState {
   bool filled_bands = false;    // command 32812
   bool line_pick = false;       // command 32788
   bool point_pick = false;      // command 32793
+  bool pick_mode = false;       // command 32825, ended by WM_USER+11
   bool frame_switch = false;    // command 32816, cleared by New and stepping
   plat::Point mouse_logical;    // the last mouse point in the picture's logical units
   bool mouse_mapped = false;    // a drawing set the mapping that mouse_logical uses

@@ -3,13 +3,17 @@
 #include <cstdio>
 
 #include "common/position/file_names.h"
+#include "loads/dialogs/dia_lf.h"
+#include "loads/dialogs/dia_nr_lf.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/save_sequence.h"
+#include "loads/manage/delete_load_cases.h"
 #include "loads/manage/reset_load_case.h"
 #include "loads/model/diary.h"
 #include "loads/model/read_load_case.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/window/cursor.h"
 
 namespace pundf {
 namespace {
@@ -119,6 +123,47 @@ Quit StepLoadCase(EditorSession& session, plat::Window* owner, bool up) {
                            name, number);
   }
   return std::nullopt;
+}
+
+Quit OpenLoadCase(EditorSession& session, plat::Window* owner) {
+  if (Quit quit = AskToSave(session, owner, false).quit) return quit;
+  LoadModel& model = session.model;
+  const int current = model.load_case.number() == 0 ? 1 : model.load_case.number();
+  CDiaNrLF dialog(model.diary, current, owner);
+  if (dialog.DoModal() != plat::IDOK) return std::nullopt;
+  const int number = dialog.chosen();
+  if (plat::FileExists(model.position.LoadCaseFile(common::file_names::kLoadCaseParams, number))) {
+    OpenCase(session, number);
+  } else {
+    model.load_case.params.set_load_case(static_cast<std::int16_t>(number));
+    model.load_case.params.set_load_case_text(common::CurrentLoadCaseText(number));
+  }
+  session.title = LoadCaseTitle(session);
+  return std::nullopt;
+}
+
+void DeleteChosenLoadCases(EditorSession& session, plat::Window* owner) {
+  LoadModel& model = session.model;
+  const std::string lcdel = model.position.File("LCDEL");
+  // Marks left by an earlier run would delete what nobody chose now.
+  plat::RemoveFile(lcdel);
+  CDiaLF dialog(model.diary, lcdel, owner);
+  if (dialog.DoModal() != plat::IDOK) return;
+  std::vector<common::Result> messages;
+  {
+    plat::WaitCursor wait;
+    messages = DeleteLoadCases(model);
+  }
+  for (const common::Result& m : messages) plat::MessageBox(m.text(), m.caption(), plat::MB_OK);
+  if (FindInDiary(model.diary, model.load_case.number()) != 0) return;
+  if (model.diary.has_valid_count() && model.diary.count() > 0) {
+    OpenCase(session, model.diary.load_case(1));
+  } else {
+    EmptyCase(session, 1);
+    model.editor.new_case = true;
+    TakeSavedCopy(session);
+  }
+  session.title = LoadCaseTitle(session);
 }
 
 }  // namespace pundf

@@ -37,4 +37,12 @@ Quit NewLoadCase(EditorSession& session, plat::Window* owner);
 // diary; a number without its PL shows empty with the title "... is not defined.".
 Quit StepLoadCase(EditorSession& session, plat::Window* owner, bool up);
 
+// Open: the change test, then "Enter LC number"; a number with its PL file is
+// read, one without becomes the number of the loads shown.
+Quit OpenLoadCase(EditorSession& session, plat::Window* owner);
+
+// Delete: the load cases chosen in "Load cases" deleted; when the one shown is
+// gone, the diary's first is opened (an empty diary: a new load case 1).
+void DeleteChosenLoadCases(EditorSession& session, plat::Window* owner);
+
 }  // namespace pundf

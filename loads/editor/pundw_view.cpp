@@ -2,7 +2,17 @@
 
 #include <cmath>
 
+#include "loads/dialogs/dia_copy.h"
+#include "loads/dialogs/dia_eigen.h"
+#include "loads/dialogs/dia_import.h"
+#include "loads/dialogs/dia_info.h"
+#include "loads/dialogs/dia_p.h"
+#include "loads/dialogs/dia_temp.h"
+#include "loads/dialogs/dia_text.h"
+#include "loads/dialogs/dia_titel.h"
+#include "loads/dialogs/generated_load_commands.h"
 #include "loads/editor/editor_ids.h"
+#include "loads/editor/change_test.h"
 #include "loads/editor/echo_question.h"
 #include "loads/editor/load_case_commands.h"
 #include "loads/editor/pundw_doc.h"
@@ -46,6 +56,41 @@ CPUNDWView::CPUNDWView() {
   MapCommand(ids::kPointLoads, [this] { OnTable<tables::CDiaPunkt3>(); });
   MapCommand(ids::kSettlements, [this] { OnTable<tables::CDiaYield3>(); });
   MapCommand(ids::kPrestressing, [this] { OnTable<tables::CDiaPrestress>(); });
+  MapCommand(ids::kLateralLoad, [this] {
+    if (OnLateralLoad(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kSnow, [this] {
+    if (OnSnowLoad(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kOpen, [this] { Finish(OpenLoadCase(session(), this)); });
+  MapCommand(ids::kDelete, [this] {
+    DeleteChosenLoadCases(session(), this);
+    Finish(std::nullopt);
+  });
+  MapCommand(ids::kGravity, [this] {
+    if (OnGravityLoad(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kFloorLoad, [this] {
+    if (OnFloorLoad(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kTitle, [this] {
+    CDiaTitel dialog(session().model.load_case.params.title(), this);
+    if (dialog.DoModal() == plat::IDOK) session().model.load_case.params.set_title(dialog.title());
+  });
+  MapCommand(ids::kListing, [this] { ShowLoadListing(session().model, this); });
+  for (const plat::UINT id : {ids::kCopy, ids::kCopyAlso}) {
+    MapCommand(id, [this] {
+      if (OnCopyLoadCase(session(), this)) Finish(std::nullopt);
+    });
+  }
+  MapCommand(ids::kImport, [this] {
+    if (OnImportLineLoads(session(), this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kTemperature, [this] {
+    if (OnTemperature(session(), table_state_, this)) Finish(std::nullopt);
+  });
+  MapCommand(ids::kPickMode, [this] { OnPickMode(); });
+  MapCommand(ids::kInfo, [this] { ShowLoadCaseInfo(session().model, this); });
   MapCommand(ids::kLinePick, [this] { TogglePick(false); });
   MapCommand(ids::kPointPick, [this] { TogglePick(true); });
   MapCommand(ids::kFillSwitch, [this] {
@@ -132,6 +177,9 @@ plat::LRESULT CPUNDWView::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
     case ids::kEndFromFrame:
       OnEnd();
       return 0;
+    case ids::kEndPick:
+      EndPickMode();
+      return 0;
     case kEchoCheck:
       OnEchoCheck();
       return 0;
@@ -197,6 +245,27 @@ void CPUNDWView::TogglePick(bool point_loads) {
   }
   picture::ClearPickMarks(session().model.editor.labels);
   if (!point_loads) Invalidate();
+}
+
+void CPUNDWView::OnPickMode() {
+  if (session().display.pick_mode) return;
+  picture::ClearPickMarks(session().model.editor.labels);
+  session().display.pick_mode = true;
+  TakeSavedCopy(session());
+  if (!pick_window_) {
+    pick_window_ = std::make_unique<CDiaDelete>(this);
+    pick_window_->Create(this);
+  }
+}
+
+void CPUNDWView::EndPickMode() {
+  if (pick_window_) {
+    pick_window_->DestroyWindow();
+    pick_window_.reset();
+  }
+  session().display.pick_mode = false;
+  picture::ClearPickMarks(session().model.editor.labels);
+  Invalidate();
 }
 
 void CPUNDWView::OnCopyToClipboard() { plat::SetClipboardImage(plat::ShownPicture(*this)); }

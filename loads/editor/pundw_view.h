@@ -2,8 +2,10 @@
 // The view of the load editor: the load picture of the load case being
 // edited, the commands New, Store and End, the steps through the load cases,
 // the wheel, the pick modes, printing and the copy to the clipboard.
+#include <memory>
 #include <optional>
 
+#include "loads/dialogs/dia_delete.h"
 #include "loads/editor/editor_session.h"
 #include "loads/tables/table_state.h"
 #include "platform/dc/mapping.h"
@@ -43,11 +45,15 @@ class CPUNDWView : public plat::View {
   template <class TableDialog>
   void OnTable();
   void OnCopyToClipboard();
+  void OnPickMode();
+  void EndPickMode();
 
   // The mapping of the last drawing on the screen, for the mouse's coordinates.
   std::optional<plat::Mapping> screen_mapping_;
   // The column kinds, links and mode of the table open.
   tables::TableState table_state_;
+  // The window of the pick mode, while it is on.
+  std::unique_ptr<CDiaDelete> pick_window_;
 };
 
 }  // namespace pundf

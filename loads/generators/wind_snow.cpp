@@ -131,6 +131,17 @@ void GenerateWindLoadCase(LoadModel& model, float value) {
   Generate(model, MakeWindLoads(model.geometry), 'X', [value](int) { return value; });
 }
 
+void GenerateFloorLoadCase(LoadModel& model, float value) {
+  model.load_case.params.set_uniform_load(value);
+  std::vector<Strip> beams;
+  for (int e = 1; e <= model.geometry.element_count(); ++e) {
+    const auto& el = model.geometry.elements[e];
+    const float c = el.cosine();
+    if (std::fabs(c) >= 0.1f && std::fabs(el.sine() / c) < 1.0f) beams.push_back(Strip{0.0f, 0.0f, e});
+  }
+  Generate(model, beams, 'Y', [value](int) { return value; });
+}
+
 void GenerateSnowLoadCase(LoadModel& model, float value) {
   model.load_case.params.set_snow_value(value);
   const Geometry& g = model.geometry;

@@ -35,6 +35,10 @@ std::vector<Strip> MakeSnowLoads(const Geometry& geometry);
 // "Load case <n>", origin 2, gravity off, the generated flag set, the value kept
 // in PL byte 364 (wind) or 368 (snow). The caller stores the load case.
 void GenerateWindLoadCase(LoadModel& model, float value);
+// The floor load: every element at least 0.1 in cosine and flatter than 45
+// degrees (|sine / cosine| < 1) gets 'Y' with A = B = value; the value kept
+// as the load case's uniform load (PL byte 292). Otherwise as above.
+void GenerateFloorLoadCase(LoadModel& model, float value);
 void GenerateSnowLoadCase(LoadModel& model, float value);
 
 }  // namespace pundf

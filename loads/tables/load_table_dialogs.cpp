@@ -4,6 +4,8 @@
 #include "loads/tables/line_load_rows.h"
 #include "loads/tables/point_load_rows.h"
 #include "loads/tables/support_rows.h"
+#include "loads/tables/temperature_rows.h"
+#include "common/text_to_float.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf::tables {
@@ -61,6 +63,10 @@ void PointLoadHelp(plat::DialogLayout& layout) {
       "Input: \n\nNode number if nodal load.\n\nelse element number and distance to the left node of the element");
 }
 
+void AlphaField(plat::DialogLayout& layout) {
+  layout.Form().Field("Temerpature coefficient alpha_T").EditBox(CDiaTemp3::kAlphaEdit, 0x0080, 12);
+}
+
 void KeyHelp(plat::DialogLayout& layout) { layout.Text(kKeyHelp); }
 void NoHelp(plat::DialogLayout&) {}
 
@@ -83,6 +89,11 @@ const TableRules kPrestress{
     {3, 2}, NoHelp, PrestressCells,
     [](const CellTexts& cells, LoadModel& m) { return ReadPrestress(cells, m.geometry, m.load_case); },
     [](const LoadCase&) { return true; }};
+
+const TableRules kTemperatures{
+    {}, AlphaField, TemperatureCells,
+    [](const CellTexts& cells, LoadModel& m) { return ReadTemperatures(cells, m.load_case); },
+    [](const LoadCase&) { return false; }};
 
 }  // namespace
 
@@ -128,5 +139,24 @@ CDiaPrestress::CDiaPrestress(EditorSession& session, TableState& state, plat::Wi
     : LoadTableDialog(session, state, owner,
                       WithStop(TableSetup(session, 325, "Prestressing", kPrestressColumns, kNoTableMode, ""), false),
                       kPrestress) {}
+
+CDiaTemp3::CDiaTemp3(EditorSession& session, TableState& state, plat::Window* owner)
+    : LoadTableDialog(session, state, owner,
+                      WithStop(TableSetup(session, 2020, "Temperature", kTemperatureColumns, kNoTableMode,
+                                          "Wandbewegungen"),
+                               true),
+                      kTemperatures),
+      session_(session) {}
+
+bool CDiaTemp3::OnInitDialog() {
+  const bool result = LoadTableDialog::OnInitDialog();
+  SetDlgItemText(kAlphaEdit, FormatNumber("%.2E", session_.model.load_case.params.alpha_t()));
+  return result;
+}
+
+std::optional<Refusal> CDiaTemp3::TakeRows(const CellTexts& cells) {
+  session_.model.load_case.params.set_alpha_t(common::TextToFloat(GetDlgItemText(kAlphaEdit)));
+  return LoadTableDialog::TakeRows(cells);
+}
 
 }  // namespace pundf::tables

@@ -56,4 +56,19 @@ class CDiaPrestress : public LoadTableDialog {
   CDiaPrestress(EditorSession& session, TableState& state, plat::Window* owner);
 };
 
+// The element temperatures "Temperature": the coefficient alpha_T above the
+// grid, read into the load case before the rows.
+class CDiaTemp3 : public LoadTableDialog {
+ public:
+  static constexpr plat::UINT kAlphaEdit = 1000;
+  CDiaTemp3(EditorSession& session, TableState& state, plat::Window* owner);
+
+ protected:
+  bool OnInitDialog() override;
+  std::optional<Refusal> TakeRows(const CellTexts& cells) override;
+
+ private:
+  EditorSession& session_;
+};
+
 }  // namespace pundf::tables

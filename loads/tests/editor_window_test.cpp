@@ -43,12 +43,10 @@ TEST(LoadEditorWindow, OpensTheLoadCaseMaximisedWithItsBars) {
   EXPECT_EQ(plat::testing::MenuBarTexts(frame), (std::vector<std::string>{"&Load case", "L&oads", "&View", "&Help"}));
   ASSERT_EQ(frame.tool_bar().GetCount(), 7);
   plat::testing::IdleUpdate(frame);
-  for (const plat::UINT id : {ids::kNew, ids::kStore, ids::kPrint, ids::kPrintPreview, ids::kCopyToClipboard}) {
+  for (const plat::UINT id :
+       {ids::kNew, ids::kOpen, ids::kStore, ids::kListing, ids::kPrint, ids::kPrintPreview, ids::kCopyToClipboard}) {
     EXPECT_TRUE(plat::testing::ToolButtonEnabled(frame.tool_bar(), id)) << id;
   }
-  // The dialogs of Open and the listing are not there yet.
-  EXPECT_FALSE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kOpen));
-  EXPECT_FALSE(plat::testing::ToolButtonEnabled(frame.tool_bar(), ids::kListing));
   EXPECT_EQ(common::ReadInt32File(SettingsFile("HANDLEPUNDWPLATTE")), plat::HandleToLong(frame.GetSafeHwnd()));
   EXPECT_EQ(plat::FileSize(SettingsFile("HANDLEPUNDWPLATTE")), 4);
   EXPECT_EQ(editor.Boxes(), "");
@@ -153,12 +151,12 @@ TEST(LoadEditorWindow, PickModesLooksAndTheSideButton) {
   EXPECT_TRUE(display.line_pick);
   plat::testing::IdleUpdate(editor.frame());
 
-  // The check marks follow the load case; the commands stay greyed until their dialogs come.
+  // The check marks follow the load case.
   editor.session().model.load_case.params.set_temperature_flag(1);
   for (const auto& item : plat::testing::OpenMenuBarPopup(editor.frame(), 1)) {
     if (item.id == ids::kTemperature || item.id == ids::kGravity) {
       EXPECT_EQ(item.checked, item.id == ids::kTemperature) << item.text;
-      EXPECT_FALSE(item.enabled) << item.text;
+      EXPECT_TRUE(item.enabled) << item.text;
     }
   }
   editor.session().model.load_case.params.set_temperature_flag(0);

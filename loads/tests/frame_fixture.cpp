@@ -109,4 +109,12 @@ std::string ReadText(const std::string& path) {
   return std::string(reinterpret_cast<const char*>(data->data()), data->size());
 }
 
+common::LoadCaseDiary DiaryOf(std::initializer_list<int> numbers) {
+  common::LoadCaseDiary diary;
+  int k = 0;
+  for (int n : numbers) diary.set_load_case(++k, static_cast<std::int16_t>(n));
+  diary.set_count(static_cast<std::int16_t>(k));
+  return diary;
+}
+
 }  // namespace pundf::testing

@@ -1,6 +1,7 @@
 #pragma once
 // Small frames for the tests of the load input, in memory and as the model
 // files of a position in the test's own folder.
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,8 @@ LoadModel ReadModel(const common::Position& position);
 common::LineLoadRecord WholeLoad(const Geometry& geometry, int e, char direction, float a, float b);
 
 std::string ReadText(const std::string& path);
+
+// A diary of these load-case numbers, in this order.
+common::LoadCaseDiary DiaryOf(std::initializer_list<int> numbers);
 
 }  // namespace pundf::testing

@@ -28,14 +28,7 @@ namespace pundf {
 namespace {
 namespace fn = common::file_names;
 using common::PointLoadRecord;
-
-common::LoadCaseDiary DiaryOf(std::initializer_list<int> numbers) {
-  common::LoadCaseDiary diary;
-  int k = 0;
-  for (int n : numbers) diary.set_load_case(++k, static_cast<std::int16_t>(n));
-  diary.set_count(static_cast<std::int16_t>(k));
-  return diary;
-}
+using testing::DiaryOf;
 
 TEST(LoadCaseToShow, TheAskedLoadCaseWhenTheDiaryHoldsIt) {
   struct Case {

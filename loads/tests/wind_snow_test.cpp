@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -166,6 +167,35 @@ TEST(WindAndSnow, LoadCasesOfTheCommands) {
   EXPECT_EQ(lc.line_loads[1].value_b(), 5.0f);
   EXPECT_EQ(lc.params.wind_value(), 5.0f);
 
+  ASSERT_TRUE(StoreLoadCase(model).ok());
+  EXPECT_EQ(model.diary.origin(1), 2);
+}
+
+TEST(WindAndSnow, FloorLoadLiesOnTheBeamsFlatterThan45Degrees) {
+  const float c30 = 4.0f * std::cos(0.5236f), s30 = 4.0f * std::sin(0.5236f);
+  const float c60 = 4.0f * std::cos(1.0472f), s60 = 4.0f * std::sin(1.0472f);
+  const Geometry g = MakeGeometry({Bar{{0, 0}, {0, 3}},        // column
+                                   Bar{{0, 3}, {6, 3}},        // beam
+                                   Bar{{10, 0}, {10 + c30, s30}},  // 30 degrees
+                                   Bar{{20, 0}, {23, 3}},      // 45 degrees
+                                   Bar{{30, 0}, {30 + c60, s60}}});  // 60 degrees
+  LoadModel model = testing::LoadedModel(g);
+  model.load_case = EmptyLoadCase(model.geometry, 3);
+  model.load_case.params.set_gravity_flag(1);
+  GenerateFloorLoadCase(model, 10.0f);
+  const LoadCase& lc = model.load_case;
+  ASSERT_EQ(lc.line_loads.count(), 2);
+  for (int k : {1, 2}) {
+    EXPECT_EQ(lc.line_loads[k].element(), k == 1 ? 2 : 3);
+    EXPECT_EQ(lc.line_loads[k].direction(), 'Y');
+    EXPECT_EQ(lc.line_loads[k].value_a(), 10.0f);
+    EXPECT_EQ(lc.line_loads[k].value_b(), 10.0f);
+    EXPECT_EQ(lc.line_loads[k].whole_element(), 1);
+  }
+  EXPECT_EQ(lc.params.title(), "Load case 3");
+  EXPECT_EQ(lc.params.origin(), 2);
+  EXPECT_EQ(lc.params.gravity_flag(), 0);
+  EXPECT_EQ(lc.params.uniform_load(), 10.0);
   ASSERT_TRUE(StoreLoadCase(model).ok());
   EXPECT_EQ(model.diary.origin(1), 2);
 }

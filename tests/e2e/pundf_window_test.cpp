@@ -39,21 +39,31 @@ bool ListsResultsOf(const common::Position& position, int lc) {
   return false;
 }
 
-// BEAM2 from its echo texts in the test folder, computed by compute-position.
-void ComputeBeam2(const common::Position& position) {
+// An example position from its echo texts in the test folder, computed by compute-position.
+void ComputeExample(const common::Position& position, const std::string& name) {
   ASSERT_TRUE(common::EnsurePositionFolder(position));
   for (const char* kind : {"ECHO_G", "ECHO_L"}) {
-    const std::string echo = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + kind + ".BEAM2.TXT");
+    const std::string echo = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + kind + "." + name + ".TXT");
     ASSERT_FALSE(echo.empty()) << kind;
     ASSERT_TRUE(plat::WriteBlock(position.TextFile(kind), echo.data(), echo.size()));
   }
-  const auto computed = plat::testing::RunProgram("compute-position", {position.data_path(), "BEAM2"});
+  const auto computed = plat::testing::RunProgram("compute-position", {position.data_path(), name});
   ASSERT_EQ(computed.exit_code, 0) << computed.start_error << computed.messages;
+}
+
+// Waits until ZEDIR has left and FILES lists the results of load case `lc`.
+bool WaitForResults(const common::Position& position, int lc) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while ((plat::FileExists(position.File("ZEDIRLOCK")) || !ListsResultsOf(position, lc)) &&
+         std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return ListsResultsOf(position, lc);
 }
 
 TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
   const common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
-  ComputeBeam2(position);
+  ComputeExample(position, "BEAM2");
   if (HasFatalFailure()) return;
   const std::string echo_lines = [&] {
     // Load case 1's line loads as the echo text holds them.
@@ -94,12 +104,7 @@ TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
   EXPECT_EQ(batch.find_first_not_of('\0', 4), std::string::npos);
 
   // ZEDIR runs on its own; its lock goes and FILES lists the results of 7.
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while ((plat::FileExists(position.File("ZEDIRLOCK")) || !ListsResultsOf(position, 7)) &&
-         std::chrono::steady_clock::now() < until) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  ASSERT_TRUE(ListsResultsOf(position, 7));
+  ASSERT_TRUE(WaitForResults(position, 7));
   const std::string moments = ReadBytes(position.File("M07E1"));
   ASSERT_EQ(moments.size(), 51 * sizeof(float));
   EXPECT_NEAR(ValueAt<float>(moments, 50 * sizeof(float)), -44.94, 0.05);
@@ -112,11 +117,54 @@ TEST(PundfWindow, StoresACopyOfLoadCaseOneAsSevenAndStartsTheSolver) {
   EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "start.png", snapshots + "pundf-script-start.png", true));
 }
 
+// A new load case of snow on the arch, stored by the command and again by Save, computed by ZEDIR.
+TEST(PundfWindow, SnowOnTheArchIsStoredAndComputed) {
+  const common::Position position(plat::testing::TestFolder() + "data/", ".ARCH");
+  ComputeExample(position, "ARCH");
+  if (HasFatalFailure()) return;
+
+  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "PUNDF", {".ARCH", "@" + position.data_path()},
+                                            "key Ctrl+N\n"
+                                            "command 312\n"
+                                            "set 1000 2,0\n"
+                                            "press 1\n"
+                                            "key Ctrl+S\n"
+                                            "press 1\n"
+                                            "key Escape\n");
+  EXPECT_EQ(run.exit_code, 1) << run.log_text();
+  for (const std::string& line : run.log) EXPECT_EQ(line.substr(line.size() - 4), ": ok") << line;
+  EXPECT_EQ(run.messages, "");
+
+  const std::string loads = ReadBytes(position.LoadCaseFile("LLOAD", 4));
+  ASSERT_EQ(loads.size(), 8u * 372u);
+  const double expected[] = {0.3893, 1.1129, 1.6617, 1.9618, 1.9618, 1.6617, 1.1129, 0.3893};
+  for (int k = 0; k < 8; ++k) {
+    const std::size_t at = 372u * static_cast<std::size_t>(k);
+    EXPECT_EQ(ValueAt<std::int16_t>(loads, at + 152), k + 1);
+    EXPECT_EQ(ValueAt<char>(loads, at + 166), 'Y');
+    EXPECT_EQ(ValueAt<std::uint8_t>(loads, at + 370), 1);
+    EXPECT_NEAR(ValueAt<float>(loads, at + 32), expected[k], 0.0001) << k;
+    EXPECT_NEAR(ValueAt<float>(loads, at + 44), expected[k], 0.0001) << k;
+  }
+  EXPECT_FLOAT_EQ(ValueAt<float>(ReadBytes(position.LoadCaseFile("PL", 4)), 368), 2.0f);
+  const std::string echo = ReadBytes(position.TextFile("ECHO_L"));
+  const std::size_t lc4 = echo.find("LC 4\r\n0 8 1\r\n");
+  ASSERT_NE(lc4, std::string::npos) << echo;
+  EXPECT_NE(echo.find("\r\n1 1    0.000    0.000    0.760   -3.830    0.000    0.000    0.389    0.389 Y\r\n", lc4),
+            std::string::npos)
+      << echo.substr(lc4);
+
+  ASSERT_TRUE(WaitForResults(position, 4));
+  const std::string reactions = ReadBytes(position.LoadCaseFile("KLAGER", 4));
+  EXPECT_NEAR(ValueAt<float>(reactions, 1 * sizeof(float)), 20.0, 0.01);
+  EXPECT_NEAR(ValueAt<float>(reactions, 25 * sizeof(float)), 20.0, 0.01);
+}
+
 // A new load case: a point load typed into the point-load table, stored with
 // a title, computed by ZEDIR.
 TEST(PundfWindow, APointLoadTypedIntoTheTableIsStoredAndComputed) {
   const common::Position position(plat::testing::TestFolder() + "data/", ".BEAM2");
-  ComputeBeam2(position);
+  ComputeExample(position, "BEAM2");
   if (HasFatalFailure()) return;
 
   const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "PUNDF", {".BEAM2", "@" + position.data_path()},
@@ -164,12 +212,7 @@ TEST(PundfWindow, APointLoadTypedIntoTheTableIsStoredAndComputed) {
   const std::string batch = ReadBytes(position.File("BATCH"));
   EXPECT_EQ(batch.substr(0, 4), std::string("\x01\x00\x00\x06", 4));
 
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while ((plat::FileExists(position.File("ZEDIRLOCK")) || !ListsResultsOf(position, 6)) &&
-         std::chrono::steady_clock::now() < until) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  ASSERT_TRUE(ListsResultsOf(position, 6));
+  ASSERT_TRUE(WaitForResults(position, 6));
   const std::string moments = ReadBytes(position.File("M06E1"));
   ASSERT_EQ(moments.size(), 51 * sizeof(float));
   EXPECT_NEAR(ValueAt<float>(moments, 50 * sizeof(float)), -5.619, 0.01);  // rigid supports: -5.625
