@@ -65,7 +65,7 @@ bool CPApp::InitInstance() {
   frame->OnUpdateFrameTitle(false);
   frame->ShowWindow(plat::SW_SHOW);
   frame->UpdateWindow();
-  if (has_start_file_) frame->PostMessage(kEchoDroppedMessage);
+  if (has_start_file_) frame->PostMessage(kEchoDroppedMessage, 1);
   return true;
 }
 
