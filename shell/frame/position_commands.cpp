@@ -201,7 +201,8 @@ void CMainFrame::OnClone() {
     ShowNoFrameAfterRebuild();
     return;
   }
-  const std::string done = load_copy.copied() ? "Frame and load cases have been reinstalled" : "Frame has been reinstalled";
+  const std::string done =
+      load_copy.copied() ? "Frame and load cases have been reinstalled" : "Frame has been reinstalled";
   plat::MessageBox(Formatted("Pos %s %s", new_name, done), "Check load cases, save load cases and start computation",
                    plat::MB_OK);
 }

@@ -193,7 +193,8 @@ TEST_F(EchoCommandsTest, SavePositionStoresTheEchoFilesAndCancelKeepsTheFolder) 
   });
   Command(ids::kSavePosition);
   for (const char* echo : {"ECHO_G", "ECHO_L"}) {
-    EXPECT_EQ(FileText("T/" + std::string(echo) + ".BEAM2.TXT"), FileText("D/SDIRBEAM2/" + std::string(echo) + ".BEAM2.TXT"));
+    const std::string file = std::string(echo) + ".BEAM2.TXT";
+    EXPECT_EQ(FileText("T/" + file), FileText("D/SDIRBEAM2/" + file));
   }
   const std::string kept = FileText(state().SettingsPath("ARCHIVEPATHSAVE"));
   EXPECT_EQ(kept.rfind(archive, 0), 0u);
