@@ -14,6 +14,7 @@
 namespace quentaris {
 
 CPApp::CPApp() : plat::WinApp("QUENTARIS") {
+  MapCommand(plat::ID_APP_EXIT, [this] { OnAppExit(); });
   MapCommand(plat::ID_APP_ABOUT, [this] {
     common::AboutDialog about("QUENTARIS", {}, GetMainWnd());
     about.DoModal();
