@@ -101,6 +101,8 @@ class CMainFrame : public plat::FrameWnd {
   // The echo files of `source` copied into the position `name`, which becomes
   // the current one (EXTR written); false after a message.
   bool CopyEchoFilesIn(const std::string& source, const std::string& name, bool* load_copied);
+  // KELMF and PUNDF "@G", then the position read again; false after "No frame".
+  bool RebuildAndReread();
   void OnPickedFolder(const std::string& folder);
   // KELMF waited for, then the settings and the position read again.
   void RunKelmfAndReread();

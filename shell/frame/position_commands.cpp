@@ -82,6 +82,15 @@ bool CMainFrame::CopyEchoFilesIn(const std::string& source, const std::string& n
   return true;
 }
 
+bool CMainFrame::RebuildAndReread() {
+  RepaintView();
+  const bool frame = RebuildFromEchoFiles(state_, this);
+  ReadPositionAgain();
+  FillPositionCombo();
+  if (!frame) ShowNoFrameAfterRebuild();
+  return frame;
+}
+
 void CMainFrame::OnLoadFromArchive() {
   const std::string examples =
       common::ReadFirstLine(state_.SettingsPath("PATHEXEMP")).value_or(plat::ProgramFolder() + "EXAMPLES/");
@@ -101,14 +110,7 @@ void CMainFrame::OnLoadFromArchive() {
   bool load_copied = false;
   if (!CopyEchoFilesIn(picked, name, &load_copied)) return;
   ShowIfFailed(AppendHistoryRecord(state_.position_folder, Formatted("Frame generated from file %s.", picked)));
-  RepaintView();
-  const bool frame = RebuildFromEchoFiles(state_, this);
-  ReadPositionAgain();
-  FillPositionCombo();
-  if (!frame) {
-    ShowNoFrameAfterRebuild();
-    return;
-  }
+  if (!RebuildAndReread()) return;
   plat::MessageBox(load_copied ? "Frame and loads have been reinstalled." : "Frame has been reinstalled.", kReady,
                    plat::MB_OK);
 }
@@ -126,14 +128,7 @@ void CMainFrame::OnRebuildFromEcho(bool started_with_file) {
   bool load_copied = false;
   if (!CopyEchoFilesIn(source, name, &load_copied)) return;
   WritePositionList(state_);
-  RepaintView();
-  const bool frame = RebuildFromEchoFiles(state_, this);
-  ReadPositionAgain();
-  FillPositionCombo();
-  if (!frame) {
-    ShowNoFrameAfterRebuild();
-    return;
-  }
+  if (!RebuildAndReread()) return;
   if (started_with_file && !echo_named) {
     CDiaStart start(state_, this);
     start.DoModal();
@@ -193,14 +188,7 @@ void CMainFrame::OnClone() {
     ribbon_.SetActiveCategory(0);
     return;
   }
-  RepaintView();
-  const bool frame = RebuildFromEchoFiles(state_, this);
-  ReadPositionAgain();
-  FillPositionCombo();
-  if (!frame) {
-    ShowNoFrameAfterRebuild();
-    return;
-  }
+  if (!RebuildAndReread()) return;
   const std::string done =
       load_copy.copied() ? "Frame and load cases have been reinstalled" : "Frame has been reinstalled";
   plat::MessageBox(Formatted("Pos %s %s", new_name, done), "Check load cases, save load cases and start computation",

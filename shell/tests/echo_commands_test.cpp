@@ -28,15 +28,7 @@ namespace fs = std::filesystem;
 using plat::hooks::ProcessCall;
 using plat::testing::PumpMessages;
 using testing::FileText;
-
-class InTestFolder {
- public:
-  InTestFolder() : previous_(fs::current_path()) { fs::current_path(plat::testing::TestFolder()); }
-  ~InTestFolder() { fs::current_path(previous_); }
-
- private:
-  fs::path previous_;
-};
+using testing::InTestFolder;
 
 std::string Examples() { return plat::testing::BinFolder() + "EXAMPLES/"; }
 
