@@ -176,6 +176,9 @@ void CMainFrame::MapCommands() {
   MapCommand(ids::kPositionCombo, [this] { OnPositionCombo(); });
   MapCommand(plat::ID_FILE_OPEN, [this] { OnOpen(); });
   MapCommand(ids::kReset, [this] { OnReset(); });
+  MapCommand(ids::kSavePosition, [this] { OnSavePosition(); });
+  MapCommand(ids::kLoadFromArchive, [this] { OnLoadFromArchive(); });
+  MapCommand(ids::kClone, [this] { OnClone(); });
   MapCommand(ids::kDelete, [this] { OnDelete(); });
   MapCommand(ids::kFrame, [this] { OnFrame(); });
   MapCommand(ids::kLoad, [this] { OnLoad(); });
@@ -473,7 +476,7 @@ plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
     case plat::WM_USER + 39:
       return 0;
     case kEchoDroppedMessage:
-      OnRebuildFromEcho();
+      OnRebuildFromEcho(wParam != 0);
       return 0;
     case kLoadCaseMessage:
       ReadLoadCaseBlock(wParam);

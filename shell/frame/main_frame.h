@@ -77,8 +77,9 @@ class CMainFrame : public plat::FrameWnd {
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
   plat::LRESULT WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) override;
-  // A position rebuilt from the echo file in state.start_file (WM_USER+41).
-  virtual void OnRebuildFromEcho() {}
+  // A position rebuilt from the echo file in state.start_file (WM_USER+41);
+  // `started_with_file` when it was the program's argument.
+  void OnRebuildFromEcho(bool started_with_file);
 
  private:
   void BuildRibbon();
@@ -93,6 +94,15 @@ class CMainFrame : public plat::FrameWnd {
   void OnGraphics();
   void OnDataPath();
   void OnLecture();
+  // Save position, Load from Archive and Clone (position_commands.cpp).
+  void OnSavePosition();
+  void OnLoadFromArchive();
+  void OnClone();
+  // The echo files of `source` copied into the position `name`, which becomes
+  // the current one (EXTR written); false after a message.
+  bool CopyEchoFilesIn(const std::string& source, const std::string& name, bool* load_copied);
+  // KELMF and PUNDF "@G", then the position read again; false after "No frame".
+  bool RebuildAndReread();
   void OnPickedFolder(const std::string& folder);
   // KELMF waited for, then the settings and the position read again.
   void RunKelmfAndReread();

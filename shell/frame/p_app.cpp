@@ -14,6 +14,7 @@
 namespace quentaris {
 
 CPApp::CPApp() : plat::WinApp("QUENTARIS") {
+  MapCommand(plat::ID_APP_EXIT, [this] { OnAppExit(); });
   MapCommand(plat::ID_APP_ABOUT, [this] {
     common::AboutDialog about("QUENTARIS", {}, GetMainWnd());
     about.DoModal();
@@ -65,7 +66,7 @@ bool CPApp::InitInstance() {
   frame->OnUpdateFrameTitle(false);
   frame->ShowWindow(plat::SW_SHOW);
   frame->UpdateWindow();
-  if (has_start_file_) frame->PostMessage(kEchoDroppedMessage);
+  if (has_start_file_) frame->PostMessage(kEchoDroppedMessage, 1);
   return true;
 }
 

@@ -31,16 +31,7 @@ namespace fs = std::filesystem;
 using plat::hooks::ProcessCall;
 using plat::testing::PumpMessages;
 using testing::FileText;
-
-// The test's folder is the current one while it runs, so that "D/" is its data path.
-class InTestFolder {
- public:
-  InTestFolder() : previous_(fs::current_path()) { fs::current_path(plat::testing::TestFolder()); }
-  ~InTestFolder() { fs::current_path(previous_); }
-
- private:
-  fs::path previous_;
-};
+using testing::InTestFolder;
 
 // BEAM2 computed by the real programs under the data path "D/".
 void ComputeBeam() {

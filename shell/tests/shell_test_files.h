@@ -2,6 +2,7 @@
 // Small helpers of the shell's tests: the test's settings folder and files in it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,18 @@
 #include "shell/state/shell_state.h"
 
 namespace quentaris::testing {
+
+// The test's folder is the current one while it lives, so that "D/" is a data path in it.
+class InTestFolder {
+ public:
+  InTestFolder() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(plat::testing::TestFolder());
+  }
+  ~InTestFolder() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
+};
 
 inline std::string SettingsFolder() { return plat::testing::TestFolder() + "xdg/QUENTARIS"; }
 

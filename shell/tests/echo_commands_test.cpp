@@ -1,0 +1,199 @@
+// The main window's commands that copy echo texts and rebuild a position:
+// Load from Archive, a dropped or given echo file, Clone and Save position.
+// KELMF's success stands as the GEOMETRY 1 that the test writes first.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "common/settings_files.h"
+#include "platform/process.h"
+#include "platform/testing/dialog_testing.h"
+#include "platform/testing/testing.h"
+#include "platform/testing/window_testing.h"
+#include "shell/app/p_view.h"
+#include "shell/dialogs/dia_dup.h"
+#include "shell/frame/main_frame.h"
+#include "shell/frame/p_app.h"
+#include "shell/paths/path_dialog.h"
+#include "shell/positions/history.h"
+#include "shell/settings/position_list.h"
+#include "shell/settings/read_settings.h"
+#include "shell/tests/shell_test_files.h"
+
+namespace quentaris {
+namespace {
+
+namespace fs = std::filesystem;
+using plat::hooks::ProcessCall;
+using plat::testing::PumpMessages;
+using testing::FileText;
+using testing::InTestFolder;
+
+std::string Examples() { return plat::testing::BinFolder() + "EXAMPLES/"; }
+
+// The frame KELMF is taken to have stored (1) or refused (0).
+void WriteGeometry(const std::string& name, int value) {
+  fs::create_directories("D/SDIR" + name);
+  ASSERT_TRUE(common::WriteInt32File("D/SDIR" + name + "/GEOMETRY." + name, value));
+}
+
+class EchoCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories("D/SDIRBEAM2");
+    for (const char* echo : {"ECHO_G", "ECHO_L"}) {
+      fs::copy_file(Examples() + echo + ".BEAM2.TXT", std::string("D/SDIRBEAM2/") + echo + ".BEAM2.TXT",
+                    fs::copy_options::overwrite_existing);
+    }
+    WriteGeometry("BEAM2", 1);
+    ShellState settings;
+    ReadSettings(settings);
+    ASSERT_TRUE(common::WriteTextBlock(settings.SettingsPath("EXTR"), ".BEAM2"));
+    ASSERT_TRUE(common::WriteTextBlock(settings.SettingsPath("DPATH"), "D/"));
+    ASSERT_TRUE(app.Open(""));
+    frame = app.main_frame();
+    ASSERT_NE(frame, nullptr);
+    PumpMessages();
+  }
+  ShellState& state() { return app.state(); }
+  void Command(plat::UINT id) {
+    frame->SendMessage(plat::WM_COMMAND, id);
+    PumpMessages();
+  }
+  std::string Setting(const char* name) { return common::ReadTextBlock(state().SettingsPath(name)).value_or("?"); }
+  // The waited starts of KELMF and PUNDF with "@G" on the position.
+  void ExpectRebuildStarts(const std::string& name, std::size_t count) {
+    ASSERT_EQ(processes.calls().size(), count);
+    const char* programs[] = {"KELMF", "PUNDF"};
+    for (std::size_t i = 0; i < count; ++i) {
+      EXPECT_EQ(processes.calls()[i].kind, ProcessCall::Kind::kRunAndWait);
+      EXPECT_EQ(processes.calls()[i].program, plat::ProgramFolder() + programs[i]);
+      EXPECT_EQ(processes.calls()[i].args, (std::vector<std::string>{"." + name, "@D/", "@G"}));
+    }
+  }
+  const plat::testing::ShownDialog& LastShown() { return dialogs.shown().back(); }
+
+  InTestFolder here;
+  plat::testing::ProcessRecorder processes;
+  plat::testing::DialogScript dialogs;
+  CPApp app;
+  CMainFrame* frame = nullptr;
+};
+
+TEST_F(EchoCommandsTest, LoadFromArchiveRebuildsTheExample) {
+  const std::string picked = Examples() + "ECHO_G.PORTAL.TXT";
+  WriteGeometry("PORTAL", 1);
+  dialogs.AnswerFile(picked);
+  Command(ids::kLoadFromArchive);
+  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
+    EXPECT_EQ(FileText(std::string("D/SDIRPORTAL/") + echo + ".PORTAL.TXT"),
+              FileText(Examples() + echo + ".PORTAL.TXT"));
+  }
+  EXPECT_EQ(common::ReadFirstLine(state().SettingsPath("PATHEXEMP")), Examples());
+  EXPECT_EQ(Setting("EXTR"), ".PORTAL");
+  EXPECT_EQ(ReadHistory("D/SDIRPORTAL/TTABLE").back().text(), "Frame generated from file " + picked + ".");
+  ExpectRebuildStarts("PORTAL", 2);
+  EXPECT_EQ(LastShown().text, "Frame and loads have been reinstalled.");
+  EXPECT_EQ(LastShown().caption, "Ready");
+
+  // Again: asked first; No changes nothing.
+  const std::size_t shown = dialogs.shown().size();
+  dialogs.AnswerFile(picked);
+  dialogs.AnswerBox(plat::IDNO);
+  Command(ids::kLoadFromArchive);
+  ASSERT_EQ(dialogs.shown().size(), shown + 2);
+  EXPECT_EQ(LastShown().text, "Overwrite the exsisting position PORTAL ?");
+  EXPECT_EQ(LastShown().caption, "Position exists");
+  EXPECT_EQ(processes.calls().size(), 2u);
+}
+
+TEST_F(EchoCommandsTest, LoadFromArchiveWithoutAStoredFrameStartsNoPundf) {
+  WriteGeometry("PORTAL", 0);
+  dialogs.AnswerFile(Examples() + "ECHO_G.PORTAL.TXT");
+  Command(ids::kLoadFromArchive);
+  ExpectRebuildStarts("PORTAL", 1);
+  EXPECT_EQ(LastShown().text, "No frame");
+  EXPECT_EQ(LastShown().caption, "Attention");
+}
+
+TEST_F(EchoCommandsTest, LoadFromArchiveRefusesAFileWithoutAPositionName) {
+  for (const char* name : {"ECHO_G.TXT", "echo_g..txt", "ECHO_G.X.DAT"}) {
+    std::ofstream(name) << "x";
+    dialogs.AnswerFile(plat::testing::TestFolder() + name);
+    Command(ids::kLoadFromArchive);
+    EXPECT_EQ(LastShown().caption, "Error") << name;
+  }
+  EXPECT_TRUE(processes.calls().empty());
+  EXPECT_EQ(Setting("EXTR"), ".BEAM2");
+}
+
+TEST_F(EchoCommandsTest, DroppedAcadFileBecomesAPositionOrOpensTheStartDialog) {
+  fs::create_directory("x");
+  std::ofstream("x/ACADGEO.A1") << "geometry";
+  std::ofstream("x/ACADLAST.A1") << "loads";
+  WriteGeometry("A1", 1);
+  for (const plat::WPARAM started_with_file : {0, 1}) {
+    state().start_file = plat::testing::TestFolder() + "x/ACADGEO.A1";
+    if (started_with_file) dialogs.AnswerBox(plat::IDYES);
+    frame->SendMessage(kEchoDroppedMessage, started_with_file);
+    PumpMessages();
+    EXPECT_EQ(FileText("D/SDIRA1/ECHO_G.A1.TXT"), "geometry");
+    EXPECT_EQ(FileText("D/SDIRA1/ECHO_L.A1.TXT"), "loads");
+    EXPECT_EQ(Setting("EXTR"), ".A1");
+    EXPECT_EQ(ReadPositionList(state().SettingsPath("LISTP.TXT")).entries.at(0).name, "A1");
+    if (started_with_file) {
+      EXPECT_EQ(LastShown().template_id, 134u);
+    } else {
+      ExpectRebuildStarts("A1", 2);
+      EXPECT_EQ(LastShown().text, "Frame and load cases have been reinstalled.");
+      EXPECT_EQ(LastShown().caption, "Ready");
+    }
+  }
+  EXPECT_EQ(processes.calls().size(), 4u);
+}
+
+TEST_F(EchoCommandsTest, CloneWithTheRebuildBoxRebuildsTheCopy) {
+  WriteGeometry("BEAM2A", 1);
+  dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::SetChecked(d, CDiaDup::kFastCopyCheck, true);
+    d.PostMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  Command(ids::kClone);
+  EXPECT_EQ(FileText("D/SDIRBEAM2A/ECHO_G.BEAM2A.TXT"), FileText("D/SDIRBEAM2/ECHO_G.BEAM2.TXT"));
+  EXPECT_EQ(ReadHistory("D/SDIRBEAM2A/TTABLE").back().text(), "Frame duplicated (Original Pos. BEAM2)");
+  ExpectRebuildStarts("BEAM2A", 2);
+  EXPECT_EQ(LastShown().text, "Pos BEAM2A Frame and load cases have been reinstalled");
+  EXPECT_EQ(LastShown().caption, "Check load cases, save load cases and start computation");
+}
+
+TEST_F(EchoCommandsTest, CloneWithoutTheBoxWaitsForKelmf) {
+  dialogs.PressNext(plat::IDOK);
+  Command(ids::kClone);
+  EXPECT_EQ(Setting("EXTR"), ".BEAM2A");
+  ASSERT_EQ(processes.calls().size(), 1u);
+  EXPECT_EQ(processes.calls()[0].kind, ProcessCall::Kind::kRunAndWait);
+  EXPECT_EQ(processes.calls()[0].args, (std::vector<std::string>{".BEAM2A", "@D/"}));
+}
+
+TEST_F(EchoCommandsTest, SavePositionStoresTheEchoFilesAndCancelKeepsTheFolder) {
+  fs::create_directory("T");
+  const std::string archive = plat::testing::TestFolder() + "T";
+  dialogs.OnNextDialog([archive](plat::Dialog& d) {
+    d.SetDlgItemText(CPathDialog::kPathEdit, archive);
+    d.PostMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  Command(ids::kSavePosition);
+  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
+    const std::string file = std::string(echo) + ".BEAM2.TXT";
+    EXPECT_EQ(FileText("T/" + file), FileText("D/SDIRBEAM2/" + file));
+  }
+  const std::string kept = FileText(state().SettingsPath("ARCHIVEPATHSAVE"));
+  EXPECT_EQ(kept.rfind(archive, 0), 0u);
+  dialogs.PressNext(plat::IDCANCEL);
+  Command(ids::kSavePosition);
+  EXPECT_EQ(FileText(state().SettingsPath("ARCHIVEPATHSAVE")), kept);
+}
+
+}  // namespace
+}  // namespace quentaris
