@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/settings_files.h"
+#include "platform/dc/dc.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -54,6 +55,12 @@ void CDiaTexte::BuildLayout(plat::DialogLayout& layout) {
 
 bool CDiaTexte::OnInitDialog() {
   ShellDialog::OnInitDialog();
+  {
+    const auto dc = GetDC();
+    const int ppi = dc ? dc->GetDeviceCaps(plat::LOGPIXELSY) : 96;
+    list_font_ = plat::Font{"Courier New", -(9 * ppi / 72)};
+  }
+  list_.SetFont(&list_font_);
   Fill();
   return false;
 }
@@ -63,6 +70,11 @@ void CDiaTexte::Fill() {
   const int screen = plat::GetSystemMetrics(plat::SM_CYSCREEN);
   for (const TextsLine& line : FillTextsLines(state_.position_folder)) list_.AddLine(line.colour, line.text);
   if (screen > kTallScreen) list_.SetItemHeight(0, static_cast<int>(18 * (0.8 * screen / 1200.0)));
+  // The last page of lines in view, as a full list shows it.
+  plat::Rect client;
+  list_.GetClientRect(&client);
+  const int visible = std::max(1, client.Height() / std::max(1, list_.GetItemHeight(0)));
+  list_.SetTopIndex(std::max(0, list_.GetCount() - visible));
   if (list_.GetCount() > 0) list_.SetSel(list_.GetCount() - 1, true);
   list_.SetFocus();
 }

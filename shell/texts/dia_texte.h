@@ -55,6 +55,7 @@ class CDiaTexte : public ShellDialog {
   ShellState& state_;
   plat::Window* view_;
   CXListBox list_;
+  plat::Font list_font_;
 };
 
 }  // namespace quentaris
