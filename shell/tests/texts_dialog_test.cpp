@@ -14,6 +14,7 @@
 #include "platform/hooks.h"
 #include "platform/process.h"
 #include "platform/testing/dialog_testing.h"
+#include "platform/testing/window_testing.h"
 #include "platform/window/messages.h"
 #include "shell/dialogs/dia_formular.h"
 #include "shell/paths/path_dialog.h"
@@ -242,6 +243,9 @@ TEST(XListBox, LinesCarryTheirColoursAndCopyTheirTexts) {
 
 TEST_F(TextsDialogTest, ListCommandsCopyClearAndSelect) {
   Open();
+  plat::testing::WindowPixels(List());  // drawing measures the widest line
+  EXPECT_GT(List().widest_line(), 0);
+  EXPECT_EQ(List().GetHorizontalExtent(), List().widest_line() + List().widest_line() / 32);
   List().SendMessage(plat::WM_COMMAND, kListSelectAll, 0);
   EXPECT_EQ(List().GetSelCount(), List().GetCount());
   List().SetSel(-1, false);
@@ -250,6 +254,7 @@ TEST_F(TextsDialogTest, ListCommandsCopyClearAndSelect) {
   EXPECT_EQ(plat::GetClipboardText().value_or(""), List().LineText(2) + "\n");
   List().SendMessage(plat::WM_COMMAND, kListClear, 0);
   EXPECT_EQ(List().GetCount(), 0);
+  EXPECT_EQ(List().GetHorizontalExtent(), 0);
 }
 
 TEST(ShellFileOp, CopiesIntoOneFolderOrPairwise) {

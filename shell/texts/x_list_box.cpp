@@ -111,6 +111,12 @@ void CXListBox::CopySelected() {
   plat::SetClipboardText(XListCopyText(texts));
 }
 
+void CXListBox::ResetContent() {
+  plat::ListBox::ResetContent();
+  widest_ = 0;
+  SetHorizontalExtent(0);
+}
+
 void CXListBox::SelectAll() { SetSel(-1, true); }
 
 bool CXListBox::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
@@ -120,7 +126,6 @@ bool CXListBox::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
       return true;
     case kListClear:
       ResetContent();
-      widest_ = 0;
       return true;
     case kListSelectAll:
       SelectAll();
@@ -162,7 +167,11 @@ void CXListBox::DrawItem(plat::DRAWITEMSTRUCT& item) {
     dc.SetTextColor(text_colour);
     const std::string text = ExpandTabs(XListLineText(stored), tab_width_);
     dc.TextOut(rect.left + kTextMargin, rect.top, text);
-    widest_ = std::max(widest_, dc.GetTextExtent(text).cx + plat::GetSystemMetrics(plat::SM_CXVSCROLL));
+    const int width = dc.GetTextExtent(text).cx + plat::GetSystemMetrics(plat::SM_CXVSCROLL);
+    if (width > widest_) {
+      widest_ = width;
+      SetHorizontalExtent(widest_ + widest_ / 32);
+    }
   }
   if ((item.itemState & plat::ODS_FOCUS) != 0) dc.DrawFocusRect(item.rcItem);
 }

@@ -45,6 +45,8 @@ class CXListBox : public plat::ListBox {
   // The widest line drawn so far, in pixels.
   int widest_line() const { return widest_; }
 
+  // Removes all lines and the horizontal extent.
+  void ResetContent();
   void CopySelected();
   void SelectAll();
 
