@@ -12,6 +12,7 @@
 #include "platform/testing/window_testing.h"
 #include "shell/app/p_view.h"
 #include "shell/tests/shell_test_files.h"
+#include "shell/tests/view_frame.h"
 #include "shell/texts/dia_texte.h"
 
 namespace quentaris {
@@ -25,14 +26,7 @@ class TextsViewTest : public testing::PositionTest {
     testing::PositionTest::SetUp();
     testing::PutFile(state_.position_folder + "FILES", common::LoadCasePageEntry("D3", 1, "    Results ") + "\r\n");
     frame_ = std::make_unique<plat::FrameWnd>();
-    plat::CreateContext context;
-    context.new_view = [this] { return new CPView(state_); };
-    ASSERT_TRUE(frame_->Create("QUENTARIS", plat::WS_OVERLAPPEDWINDOW, plat::Rect{0, 0, 800, 600}, nullptr,
-                               plat::Menu(), &context));
-    app_.SetMainWnd(frame_.get());
-    frame_->InitialUpdateFrame(nullptr, true);
-    PumpMessages();
-    view_ = dynamic_cast<CPView*>(frame_->GetActiveView());
+    view_ = testing::OpenView(*frame_, state_, app_);
     ASSERT_NE(view_, nullptr);
   }
   void TearDown() override {

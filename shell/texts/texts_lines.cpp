@@ -6,6 +6,7 @@
 #include "common/text_to_float.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
+#include "shell/files/numbered_name.h"
 
 namespace quentaris {
 namespace {
@@ -50,15 +51,8 @@ std::string LeadingRun(const std::string& line, std::string_view allowed) {
   return name.substr(0, end);
 }
 
-std::optional<int> NumberAfterLetter(const std::string& name) {
-  if (name.size() < 2 || name.size() > 6) return std::nullopt;
-  int number = 0;
-  for (std::size_t i = 1; i < name.size(); ++i) {
-    if (name[i] < '0' || name[i] > '9') return std::nullopt;
-    number = number * 10 + (name[i] - '0');
-  }
-  return number;
-}
+// Listing and picture numbers: up to five digits.
+std::optional<int> NumberOf(const std::string& name) { return NumberAfterLetter(name, 5); }
 
 }  // namespace
 
@@ -70,17 +64,17 @@ std::string TextsLineName(const std::string& line) {
 
 std::string ListingName(const std::string& line) {
   const std::string name = LeadingRun(line, "D0123456789");
-  return NumberAfterLetter(name) && name[0] == 'D' ? name : std::string();
+  return NumberOf(name) && name[0] == 'D' ? name : std::string();
 }
 
 std::string PictureName(const std::string& line) {
   const std::string name = LeadingRun(line, "GD0123456789");
-  return NumberAfterLetter(name) && name[0] == 'G' ? name : std::string();
+  return NumberOf(name) && name[0] == 'G' ? name : std::string();
 }
 
-std::optional<int> ListingNumber(const std::string& line) { return NumberAfterLetter(ListingName(line)); }
+std::optional<int> ListingNumber(const std::string& line) { return NumberOf(ListingName(line)); }
 
-std::optional<int> PictureNumber(const std::string& line) { return NumberAfterLetter(PictureName(line)); }
+std::optional<int> PictureNumber(const std::string& line) { return NumberOf(PictureName(line)); }
 
 std::string PictureExtension(const std::string& line) {
   if (line.find(".jpg") != std::string::npos) return ".jpg";
