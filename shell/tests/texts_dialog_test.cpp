@@ -3,6 +3,7 @@
 // small dialogs of the texts dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "common/position/output_list.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/controls/list_box.h"
+#include "platform/dc/recording_dc.h"
 #include "platform/dialogs/data_exchange.h"
 #include "platform/hooks.h"
 #include "platform/process.h"
@@ -255,6 +257,50 @@ TEST_F(TextsDialogTest, ListCommandsCopyClearAndSelect) {
   List().SendMessage(plat::WM_COMMAND, kListClear, 0);
   EXPECT_EQ(List().GetCount(), 0);
   EXPECT_EQ(List().GetHorizontalExtent(), 0);
+}
+
+TEST_F(TextsDialogTest, GutterNumbersTheLinesRightAligned) {
+  Open();
+  List().EnableLineNumbers(true);
+  plat::RecordingDc dc;
+  plat::DRAWITEMSTRUCT item;
+  item.itemID = 11;
+  item.hDC = &dc;
+  item.rcItem = plat::Rect{0, 30, 400, 45};
+  List().AddLine(9, "x");
+  List().AddLine(9, "y");
+  List().AddLine(9, "z");
+  List().DrawItem(item);
+  // Five "9" of 6 pixels and 6 more; "12" (12 pixels) ends 2 pixels inside.
+  const std::string text = dc.Text();
+  EXPECT_NE(text.find("FillRect brush(solid,#F5F5F5) rect(0,30,36,45)"), std::string::npos) << text;
+  EXPECT_NE(text.find("color #505050 transparent at 22,40 \"12\""), std::string::npos) << text;
+  EXPECT_NE(text.find("FillRect brush(solid,#C6C6C6) rect(36,30,400,45)"), std::string::npos) << text;
+  EXPECT_NE(text.find("color #000000 transparent at 38,40 \"z\""), std::string::npos) << text;
+}
+
+TEST_F(TextsDialogTest, AddedLinesGoToTheLogFile) {
+  Open();
+  const std::string log = plat::testing::TestFolder() + "texts.log";
+  List().SetLogFile(log);
+  List().AddLine(1, "first\nline");
+  List().AddLine(1, "");
+  const std::string text = FileText(log);
+  EXPECT_EQ(text.substr(20, 1), "[");
+  EXPECT_EQ(text.substr(text.size() - 14), "] first line\r\n");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
+}
+
+TEST_F(TextsDialogTest, FailedShowKeepsTheViewersCaption) {
+  Open();
+  processes_.FailNext("No application opens it.");
+  processes_.FailNext("No application opens it.");
+  dialog_->ShowLine(2);
+  dialog_->ShowLine(8);
+  ASSERT_EQ(script_.shown().size(), 2u);
+  EXPECT_EQ(script_.shown()[0].caption, "TEXTS.EXE");
+  EXPECT_EQ(script_.shown()[1].caption, "EXPLORER.EXE");
+  EXPECT_EQ(script_.shown()[0].text, "No application opens it.");
 }
 
 TEST(ShellFileOp, CopiesIntoOneFolderOrPairwise) {
