@@ -271,6 +271,8 @@ TEST_F(TextsDialogTest, GutterNumbersTheLinesRightAligned) {
   List().AddLine(9, "y");
   List().AddLine(9, "z");
   List().DrawItem(item);
+  plat::testing::WindowPixels(*dialog_);  // the gutter below the lines is painted too
+  testing::SaveSnapshot(*dialog_, "quentaris-texts-numbered.png");
   // Five "9" of 6 pixels and 6 more; "12" (12 pixels) ends 2 pixels inside.
   const std::string text = dc.Text();
   EXPECT_NE(text.find("FillRect brush(solid,#F5F5F5) rect(0,30,36,45)"), std::string::npos) << text;

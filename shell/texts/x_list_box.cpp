@@ -139,6 +139,16 @@ int CXListBox::GutterWidth(plat::Dc& dc) const {
   return line_numbers_ ? dc.GetTextExtent(std::string(gutter_digits_, '9')).cx + kGutterPadding : 0;
 }
 
+void CXListBox::OnPaint(plat::Dc& dc) {
+  plat::ListBox::OnPaint(dc);
+  if (!line_numbers_) return;
+  // The gutter runs on below the last line.
+  plat::Rect client;
+  GetClientRect(&client);
+  const int below = (GetCount() - GetTopIndex()) * GetItemHeight(0);
+  if (below < client.bottom) dc.FillRect(plat::Rect{0, below, GutterWidth(dc), client.bottom}, plat::Brush::Solid(gutter_colour_));
+}
+
 void CXListBox::DrawItem(plat::DRAWITEMSTRUCT& item) {
   if (item.hDC == nullptr) return;
   plat::Dc& dc = *item.hDC;

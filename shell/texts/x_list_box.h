@@ -54,6 +54,7 @@ class CXListBox : public plat::ListBox {
 
  protected:
   bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
+  void OnPaint(plat::Dc& dc) override;
 
  private:
   void AppendToLog(std::string_view text) const;
