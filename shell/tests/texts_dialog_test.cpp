@@ -14,6 +14,7 @@
 #include "platform/dc/recording_dc.h"
 #include "platform/dialogs/data_exchange.h"
 #include "platform/hooks.h"
+#include "platform/print/tests/pdf_reading.h"
 #include "platform/process.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/window_testing.h"
@@ -143,6 +144,21 @@ TEST_F(TextsDialogTest, PrintThroughZevrilWaitsForEachJobInListOrder) {
   script_.OnNextDialog([](plat::Dialog& d) { Press(d, plat::IDCANCEL); });
   dialog_->PrintThroughZevril();
   EXPECT_EQ(processes_.calls().size(), 2u);
+}
+
+TEST_F(TextsDialogTest, PrintAsksForThePageAndPrintsTheSelectedListings) {
+  Open();
+  Select({"D4", "D3", "G1"});
+  const std::string pdf = plat::testing::TestFolder() + "texts.pdf";
+  script_.OnNextDialog([](plat::Dialog& d) { Press(d, plat::IDOK); });
+  {
+    plat::testing::PrintToPdf print_to(pdf);
+    dialog_->PrintSelected();
+  }
+  ASSERT_EQ(plat::testing::PdfPages(pdf).size(), 2u);
+  EXPECT_NE(plat::testing::PdfPageText(pdf, 1).find("Listing 3"), std::string::npos);
+  EXPECT_NE(plat::testing::PdfPageText(pdf, 2).find("Listing 4"), std::string::npos);
+  EXPECT_TRUE(List().GetSelItems().empty());
 }
 
 TEST_F(TextsDialogTest, PrintToFileWritesTheSelectedListings) {
