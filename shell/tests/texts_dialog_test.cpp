@@ -321,6 +321,18 @@ TEST_F(TextsDialogTest, FailedShowKeepsTheViewersCaption) {
   EXPECT_EQ(script_.shown()[0].text, "No application opens it.");
 }
 
+TEST_F(TextsDialogTest, SdirOpensTheFolderAndHelpTheTextsPage) {
+  Open();
+  Press(*dialog_, kTextsSdir);
+  Press(*dialog_, kTextsHelp);
+  ASSERT_EQ(processes_.calls().size(), 2u);
+  EXPECT_EQ(processes_.calls()[0].kind, Kind::kOpenDocument);
+  EXPECT_EQ(processes_.calls()[0].program, Folder());
+  EXPECT_EQ(processes_.calls()[1].kind, Kind::kStartDetached);
+  EXPECT_EQ(processes_.calls()[1].program, plat::SiblingProgram("LERVENTA"));
+  EXPECT_EQ(processes_.calls()[1].args, std::vector<std::string>{"TEXTE.HTM"});
+}
+
 TEST(ShellFileOp, CopiesIntoOneFolderOrPairwise) {
   const std::string folder = plat::testing::TestFolder();
   PutFile(folder + "a.txt", "A");
