@@ -101,6 +101,10 @@ int ListBox::GetItemHeight(int index) const {
       const_cast<ListBox*>(this)->SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(static_cast<std::int64_t>(index))));
 }
 int ListBox::GetCaretIndex() const { return static_cast<int>(const_cast<ListBox*>(this)->SendMessage(LB_GETCARETINDEX)); }
+void ListBox::SetHorizontalExtent(int extent) { SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(std::max(0, extent))); }
+int ListBox::GetHorizontalExtent() const {
+  return static_cast<int>(const_cast<ListBox*>(this)->SendMessage(LB_GETHORIZONTALEXTENT));
+}
 
 // ---- Lines ----
 
@@ -180,7 +184,43 @@ void ListBox::EnsureVisible(int index) {
   Invalidate();
 }
 
+void ListBox::UpdateHorizontalBar() {
+  if (!(GetStyle() & WS_HSCROLL)) return;
+  Rect client;
+  GetClientRect(&client);
+  left_ = std::clamp(left_, 0, std::max(0, horizontal_extent_ - client.right));
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = std::max(0, horizontal_extent_ - 1);
+  info.nPage = static_cast<UINT>(std::max(0, client.right));
+  info.nPos = left_;
+  SetScrollInfo(SB_HORZ, info);
+}
+
+// Sideways by a few pixels a line, by the client's width a page.
+LRESULT ListBox::OnHScroll(WPARAM wParam) {
+  constexpr int kColumn = 8;
+  Rect client;
+  GetClientRect(&client);
+  int left = left_;
+  switch (LOWORD(wParam)) {
+    case SB_LINEUP: left -= kColumn; break;
+    case SB_LINEDOWN: left += kColumn; break;
+    default: {
+      const std::optional<int> moved = ScrolledTopLine(wParam, left_, client.right, horizontal_extent_);
+      if (!moved) return 0;
+      left = *moved;
+    }
+  }
+  left_ = left;
+  UpdateHorizontalBar();
+  Invalidate();
+  return 0;
+}
+
 void ListBox::UpdateScrollBar() {
+  UpdateHorizontalBar();
   if (!(GetStyle() & WS_VSCROLL)) return;
   SCROLLINFO info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -495,6 +535,13 @@ LRESULT ListBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     }
     case WM_SIZE: UpdateScrollBar(); return 0;
+    case WM_HSCROLL: return OnHScroll(wParam);
+    case LB_SETHORIZONTALEXTENT:
+      horizontal_extent_ = static_cast<int>(wParam);
+      UpdateHorizontalBar();
+      Invalidate();
+      return 0;
+    case LB_GETHORIZONTALEXTENT: return horizontal_extent_;
     default: return Control::DefWindowProc(message, wParam, lParam);
   }
 }
@@ -532,7 +579,7 @@ void ListBox::OnPaint(Dc& dc) {
                      (focused_ && i == caret_ ? ODS_FOCUS : 0) | (IsWindowEnabled() ? 0 : ODS_DISABLED);
     draw.hwndItem = GetSafeHwnd();
     draw.hDC = &dc;
-    draw.rcItem = Rect{0, y, client.right, y + h};
+    draw.rcItem = Rect{-left_, y, std::max(client.right, horizontal_extent_) - left_, y + h};
     draw.itemData = items_[static_cast<std::size_t>(i)].data;
     const int saved = dc.SaveDC();
     const bool by_parent = OwnerDrawn() && parent &&

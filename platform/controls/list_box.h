@@ -48,6 +48,8 @@ inline constexpr UINT LB_GETTOPINDEX = 0x018E;
 inline constexpr UINT LB_FINDSTRING = 0x018F;
 inline constexpr UINT LB_GETSELCOUNT = 0x0190;
 inline constexpr UINT LB_GETSELITEMS = 0x0191;  // wParam: room; lParam: int array
+inline constexpr UINT LB_GETHORIZONTALEXTENT = 0x0193;
+inline constexpr UINT LB_SETHORIZONTALEXTENT = 0x0194;  // wParam: width in pixels a WS_HSCROLL list scrolls over
 inline constexpr UINT LB_SETTOPINDEX = 0x0197;
 inline constexpr UINT LB_GETITEMRECT = 0x0198;  // lParam: Rect*
 inline constexpr UINT LB_GETITEMDATA = 0x0199;
@@ -124,6 +126,8 @@ class ListBox : public Control {
   int SetItemHeight(int index, int height);
   int GetItemHeight(int index) const;
   int GetCaretIndex() const;
+  void SetHorizontalExtent(int extent);
+  int GetHorizontalExtent() const;
 
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -156,6 +160,8 @@ class ListBox : public Control {
   void MoveCaret(int index, bool by_user);
   void EnsureVisible(int index);
   void UpdateScrollBar();
+  void UpdateHorizontalBar();
+  LRESULT OnHScroll(WPARAM wParam);
   void UserChanged();
   void Click(Point point, UINT flags);
   void KeyDown(UINT vk);
@@ -165,6 +171,8 @@ class ListBox : public Control {
   int anchor_ = -1;
   int top_ = 0;
   int fixed_height_ = 0;  // LB_SETITEMHEIGHT for all lines (0: from the font)
+  int horizontal_extent_ = 0;  // pixels the lines span sideways (LB_SETHORIZONTALEXTENT)
+  int left_ = 0;               // pixels scrolled sideways
   bool focused_ = false;
 };
 

@@ -15,6 +15,7 @@
 #include "platform/window/input_state.h"
 #include "platform/window/virtual_keys.h"
 #include "shell/programs/start_graphics.h"
+#include "shell/texts/dia_texte.h"
 #include "shell/view/frame_picture.h"
 #include "shell/view/view_actions.h"
 
@@ -35,6 +36,10 @@ CPView::CPView(ShellState& state) : state_(state) {
     MapCommand(id, [this, id] { OnPrintCommand(id); });
   }
   MapCommand(plat::ID_HELP, [] { (void)common::OpenManual(kManualDocument); });
+}
+
+CPView::~CPView() {
+  if (texts_) texts_->DestroyWindow();
 }
 
 int CPView::OnCreate(const plat::CREATESTRUCT& create) {
@@ -189,6 +194,18 @@ void CPView::OnClose() {
 plat::LRESULT CPView::WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
   if (message == kShowAdviceMessage) {
     ShowAdvice();
+    return 0;
+  }
+  if (message == kShowTextsMessage) {
+    // A fresh list each time.
+    if (texts_) texts_->DestroyWindow();
+    texts_ = std::make_unique<CDiaTexte>(state_, this);
+    if (!texts_->Create(this)) texts_.reset();
+    return 0;
+  }
+  if (message == kCloseTextsMessage) {
+    if (texts_) texts_->DestroyWindow();
+    texts_.reset();
     return 0;
   }
   return plat::View::WindowProc(message, wParam, lParam);

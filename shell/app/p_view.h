@@ -3,6 +3,7 @@
 // zoomed by the wheel, load cases stepped by the arrow keys, the results
 // viewer started by a right click, dropped echo files taken, the picture
 // printed (and copied to the clipboard).
+#include <memory>
 #include <optional>
 
 #include "platform/frames/view.h"
@@ -23,9 +24,15 @@ inline constexpr const char* kDataPathAdvice =
     "Advice: Click on Path Data and choose a shorter folder as your Path Data. The Path Data is the root directory "
     "of the single positions!\n\nThe current path\n\n %s \n\nis not easy accessible.\n ";
 
+class CDiaTexte;
+
 class CPView : public plat::View {
  public:
   explicit CPView(ShellState& state);
+  ~CPView() override;
+
+  // The texts dialog while it is open, else null.
+  CDiaTexte* texts() { return texts_.get(); }
 
   // The mouse's last position in metres (valid once the picture was drawn).
   plat::PointD mouse_world() const { return mouse_world_; }
@@ -56,6 +63,7 @@ class CPView : public plat::View {
   std::optional<plat::Mapping> screen_mapping_;
   plat::PointD mouse_world_;
   bool advice_pending_ = true;
+  std::unique_ptr<CDiaTexte> texts_;
 };
 
 }  // namespace quentaris

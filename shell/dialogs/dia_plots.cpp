@@ -10,6 +10,7 @@
 #include "platform/frames/menu.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
+#include "shell/files/numbered_name.h"
 
 namespace quentaris {
 namespace {
@@ -27,13 +28,8 @@ std::string PlotName(const std::string& line) {
 }
 
 std::optional<int> PlotNumber(const std::string& name) {
-  if (name.size() < 2 || name.size() > 10) return std::nullopt;
-  int number = 0;
-  for (std::size_t i = 1; i < name.size(); ++i) {
-    if (name[i] < '0' || name[i] > '9') return std::nullopt;
-    number = number * 10 + (name[i] - '0');
-  }
-  if (number > INT16_MAX - 1) return std::nullopt;  // NEXTPLOT holds 16 bits
+  const std::optional<int> number = NumberAfterLetter(name, 9);
+  if (!number || *number > INT16_MAX - 1) return std::nullopt;  // NEXTPLOT holds 16 bits
   return number;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/frames/status_bar.h"
 #include "platform/ribbon/ribbon_bar.h"
 #include "shell/state/shell_state.h"
+#include "shell/texts/dia_texte.h"  // kShowTextsMessage
 
 namespace quentaris {
 
@@ -48,7 +49,6 @@ inline constexpr plat::UINT kLecture = 310;
 inline constexpr plat::UINT kPickedFolderMessage = plat::WM_USER + 40;
 inline constexpr plat::UINT kLoadCaseMessage = plat::WM_USER + 50;
 inline constexpr plat::UINT kRepaintMessage = plat::WM_USER + 2000;
-inline constexpr plat::UINT kShowTextsMessage = plat::WM_USER + 345;
 
 inline constexpr const char* kStatusText = "Space bar = View on/off";
 inline constexpr const char* kKeysPage = "TASTATUR.HTM";

@@ -22,6 +22,7 @@
 #include "shell/app/p_view.h"
 #include "shell/settings/read_settings.h"
 #include "shell/tests/shell_test_files.h"
+#include "shell/tests/view_frame.h"
 
 namespace quentaris {
 namespace {
@@ -82,14 +83,7 @@ class ViewWindowTest : public ::testing::Test {
   }
   void Open() {
     frame_ = std::make_unique<MainFrame>();
-    plat::CreateContext context;
-    context.new_view = [this] { return new CPView(state_); };
-    ASSERT_TRUE(frame_->Create("QUENTARIS", plat::WS_OVERLAPPEDWINDOW, plat::Rect{0, 0, 800, 600}, nullptr,
-                               plat::Menu(), &context));
-    app_.SetMainWnd(frame_.get());
-    frame_->InitialUpdateFrame(nullptr, true);
-    PumpMessages();
-    view_ = dynamic_cast<CPView*>(frame_->GetActiveView());
+    view_ = testing::OpenView(*frame_, state_, app_);
     ASSERT_NE(view_, nullptr);
   }
   void TearDown() override {

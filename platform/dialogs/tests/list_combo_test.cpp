@@ -158,5 +158,59 @@ TEST(ComboBoxTest, KeysAndTheDroppedListChooseLines) {
   EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
+// A list that records where its lines are drawn.
+class WideList : public ListBox {
+ public:
+  std::vector<int> lefts;
+  void DrawItem(DRAWITEMSTRUCT& item) override {
+    lefts.push_back(item.rcItem.left);
+    ListBox::DrawItem(item);
+  }
+};
+
+class WideListDialog : public Dialog {
+ public:
+  WideListDialog() : Dialog(100, "Wide") {}
+  WideList list;
+
+ protected:
+  void BuildLayout(DialogLayout& layout) override {
+    layout.List(kDrawn, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_HSCROLL | WS_BORDER, 20, 3, &list);
+    layout.OkCancel();
+  }
+  bool OnInitDialog() override {
+    list.AddString("a long line");
+    return Dialog::OnInitDialog();
+  }
+};
+
+TEST(ListBoxTest, HorizontalExtentScrollsTheLinesSideways) {
+  DialogScript script;
+  script.OnNextDialog([](Dialog& d) {
+    auto& dialog = static_cast<WideListDialog&>(d);
+    WideList& list = dialog.list;
+    Rect client;
+    list.GetClientRect(&client);
+    list.SetHorizontalExtent(client.right + 30);
+    EXPECT_EQ(list.GetHorizontalExtent(), client.right + 30);
+    list.SendMessage(WM_HSCROLL, SB_LINEDOWN);
+    list.lefts.clear();
+    WindowPixels(list);
+    ASSERT_FALSE(list.lefts.empty());
+    EXPECT_EQ(list.lefts.back(), -8);
+    list.SendMessage(WM_HSCROLL, SB_BOTTOM);
+    list.lefts.clear();
+    WindowPixels(list);
+    EXPECT_EQ(list.lefts.back(), -30);  // no further than the extent
+    list.SetHorizontalExtent(0);
+    list.lefts.clear();
+    WindowPixels(list);
+    EXPECT_EQ(list.lefts.back(), 0);
+    Press(d, IDOK);
+  });
+  WideListDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+}
+
 }  // namespace
 }  // namespace plat::test
