@@ -1,5 +1,6 @@
 #include "graphics/app/graph_view.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "graphics/app/font_dialog.h"
@@ -12,6 +13,9 @@
 #include "graphics/settings/small_settings_files.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
+#include "platform/message_box.h"
+#include "platform/window/input_state.h"
+#include "platform/window/virtual_keys.h"
 
 namespace revuzavi {
 namespace {
@@ -20,8 +24,20 @@ bool ModificationUnderWay(const ReanalysisState& run) {
   return !run.picked_elements.empty() || !run.picked_nodes.empty() || run.step_count > 0 || run.releases.count() > 0;
 }
 
+constexpr const char* kNoResultsText = "No results for this load case";
+
+bool Held(int vk) { return plat::GetKeyState(vk) < 0; }
+
 void PostToMainWindow(plat::UINT message) {
   if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(message);
+}
+
+// Every diagram scale 0.1 until MEMSCALEGLF1 of the load case is read.
+PictureScales DefaultScales() {
+  PictureScales s;
+  s.moment = s.shear = s.normal_force = s.fourth = s.displacement = 0.1f;
+  s.further.fill(0.1f);
+  return s;
 }
 
 }  // namespace
@@ -38,6 +54,12 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kNextLoadCase, [this] { OnStepLoadCase(kStepForward); });
   MapCommand(ids::kPreviousLoadCase, [this] { OnStepLoadCase(kStepBack); });
   MapCommand(ids::kChooseLoadCase, [this] { OnChooseLoadCase(); });
+  MapCommand(ids::kDisplacements, [this] { OnDiagram(DiagramKind::kDisplacements); });
+  MapCommand(ids::kNormalForces, [this] { OnDiagram(DiagramKind::kNormalForces); });
+  MapCommand(ids::kMoments, [this] { OnDiagram(DiagramKind::kMoments); });
+  MapCommand(ids::kShearForces, [this] { OnDiagram(DiagramKind::kShearForces); });
+  MapCommand(ids::kFrame, [this] { OnFrame(); });
+  MapCommand(ids::kReset, [this] { OnResetPicture(); });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
@@ -46,7 +68,10 @@ int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
   r = PictureRequest{};
   r.node_labels = true;
   r.element_labels = true;
+  r.scales = DefaultScales();
   session_.memory.scales_load_case = -1;
+  controls_ = PictureControls{};
+  ReadViewSettings(session_.state);
   return 0;
 }
 
@@ -71,8 +96,181 @@ void CGRAPHView::OnDraw(plat::Dc& dc) {
   PictureRequest& r = session_.request;
   r.client_width = client.Width();
   r.client_height = client.Height();
-  r.margins = PictureMargins{r.client_width / 20, r.client_height / 20, r.client_width / 10, r.client_height / 10};
+  // The general factor shrinks the picture inside wider margins.
+  const double f = controls_.factor;
+  const int mx = static_cast<int>(r.client_width / 20 + r.client_width * (1.0 - 1.0 / f) / 2.0);
+  const int my = static_cast<int>(r.client_height / 20 + r.client_height * (1.0 - 1.0 / f) / 2.0);
+  r.margins = PictureMargins{mx, my, mx + r.client_width / 20, my + r.client_height / 20};
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
+  const std::string title = PictureTitle(session_.state, r);
+  dc.SetBkMode(plat::TRANSPARENT);
+  dc.TextOut(r.client_width / 40, r.client_height / 100, title);
+}
+
+void CGRAPHView::OnDiagram(DiagramKind kind) {
+  PictureRequest& r = session_.request;
+  if (r.eigenmode) return;
+  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.influence)) return;
+  if (!LoadCaseHasResults(session_.state) && !ModificationUnderWay(session_.run)) {
+    plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
+    return;
+  }
+  CloseHint();
+  SetDiagramKind(r, kind);
+  if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::OnFrame() {
+  CloseHint();
+  SetDiagramKind(session_.request, DiagramKind::kFrame);
+  Invalidate();
+}
+
+void CGRAPHView::OnResetPicture() {
+  CloseHint();
+  PictureRequest& r = session_.request;
+  SetDiagramKind(r, DiagramKind::kFrame);
+  r.node_labels = true;
+  r.element_labels = true;
+  controls_ = PictureControls{};
+  ResetModification();
+  Invalidate();
+}
+
+std::string CGRAPHView::HintText() const { return hint_ ? hint_->GetWindowText() : std::string(); }
+
+void CGRAPHView::ShowHint(const std::string& text) {
+  CloseHint();
+  hint_ = std::make_unique<plat::Edit>();
+  const int width = static_cast<int>(text.size()) * 8 + 40;
+  if (!hint_->Create(plat::WS_VISIBLE | plat::ES_READONLY, plat::Rect{0, 0, width, 24}, this, kHintId)) {
+    hint_.reset();
+    return;
+  }
+  hint_->SetWindowText(text);
+}
+
+void CGRAPHView::CloseHint() {
+  if (!hint_) return;
+  hint_->DestroyWindow();
+  hint_.reset();
+}
+
+void CGRAPHView::OnOnlyValues(bool x) {
+  bool& own = x ? controls_.only_x : controls_.only_y;
+  own = !own;
+  if (own) {
+    (x ? controls_.only_y : controls_.only_x) = false;
+    ShowHint(x ? "Values in X-direction, X = on/off" : "Values in Y-direction, Y = on/off");
+    session_.status_text = x ? "x-key has been pressed, only x-values" : "y-key has been pressed, only y-values";
+    PostToMainWindow(ids::kStatusTexts);
+  } else {
+    CloseHint();
+  }
+  session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::OnStepKey(int code) {
+  PictureRequest& r = session_.request;
+  if (Held(plat::VK_CONTROL)) {
+    controls_.factor = code == kStepForward ? ShrunkFactor(controls_.factor) : GrownFactor(controls_.factor);
+    Invalidate();
+    return;
+  }
+  if (r.eigenmode) {
+    const int n = std::max(1, session_.state.equation_count());
+    r.eigenmode_number = std::clamp(r.eigenmode_number + (code == kStepForward ? 1 : -1), 1, n);
+    Invalidate();
+    return;
+  }
+  OnStepLoadCase(code);
+  PostToMainWindow(plat::WM_USER + 18);
+}
+
+void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
+  const bool hint_was_open = static_cast<bool>(hint_);
+  CloseHint();
+  PictureRequest& r = session_.request;
+  if (vk == 'A') controls_.wheel_alternative = true;
+  if (Held(plat::VK_CONTROL) && (vk == plat::VK_ADD || vk == plat::VK_SUBTRACT)) {
+    controls_.factor = vk == plat::VK_ADD ? ShrunkFactor(controls_.factor) : GrownFactor(controls_.factor);
+    Invalidate();
+    return;
+  }
+  if (r.deflection) controls_.displacement_option = !controls_.displacement_option;
+  switch (vk) {
+    case 'E': r.element_labels = !r.element_labels; break;
+    case 'K': r.node_labels = !r.node_labels; break;
+    case 'Z': controls_.numbers = true; break;
+    case 'M': OnDiagram(DiagramKind::kMoments); return;
+    case 'N': OnDiagram(DiagramKind::kNormalForces); return;
+    case 'S': OnDiagram(DiagramKind::kShearForces); return;
+    case 'D': OnDiagram(DiagramKind::kDisplacements); return;
+    case 'X': OnOnlyValues(true); return;
+    case 'Y': OnOnlyValues(false); return;
+    case plat::VK_UP: OnStepKey(kStepForward); return;
+    case plat::VK_DOWN: OnStepKey(kStepBack); return;
+    case plat::VK_ESCAPE: OnEscape(); return;
+    default:
+      if (!hint_was_open) plat::View::OnKeyDown(vk, repeat, flags);
+      return;
+  }
+  Invalidate();
+}
+
+void CGRAPHView::OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
+  controls_.wheel_alternative = false;
+  plat::View::OnKeyUp(vk, repeat, flags);
+}
+
+bool CGRAPHView::PreTranslateMessage(plat::MSG* msg) {
+  if ((msg->message == plat::WM_KEYDOWN || msg->message == plat::WM_KEYUP) && msg->wParam == '1') {
+    controls_.wheel_step = msg->message == plat::WM_KEYDOWN ? 2 : 1;
+  }
+  return plat::View::PreTranslateMessage(msg);
+}
+
+bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) {
+  (void)flags;
+  (void)point;
+  if (delta == 0) return true;
+  const bool up = delta > 0;
+  PictureRequest& r = session_.request;
+  if (Held(plat::VK_MENU)) {
+    WheelLineWidths(session_.state, r, up);
+  } else if (!WheelDiagramScale(r, controls_.wheel_step, up)) {
+    return true;
+  } else {
+    session_.picture.labels.Clear();
+    WriteScales();
+  }
+  Invalidate();
+  return true;
+}
+
+void CGRAPHView::OnEscape() {
+  PictureRequest& r = session_.request;
+  if (controls_.only_x || controls_.only_y) {
+    controls_.only_x = controls_.only_y = false;
+    session_.picture.labels.Clear();
+    Invalidate();
+    return;
+  }
+  if (ModificationUnderWay(session_.run)) {
+    ResetModification();
+    Invalidate();
+    return;
+  }
+  (void)r;
+  EndProgram();
+}
+
+void CGRAPHView::EndProgram() {
+  WritePageNumber(session_.state, ScalesOf(session_.request.scales));
+  DeleteWorkingCopies(session_.state, session_.run);
+  plat::PostQuitMessage(0);
 }
 
 void CGRAPHView::WriteScales() {

@@ -2,8 +2,13 @@
 // The picture window of the results viewer: the result picture of the load
 // case shown, the steps through the load cases (32813, 32814, 32801) and the
 // end of the program when it is closed.
+#include <memory>
+#include <string>
+
+#include "graphics/app/picture_controls.h"
 #include "graphics/app/viewer_session.h"
 #include "graphics/settings/small_settings_files.h"
+#include "platform/controls/edit.h"
 #include "platform/frames/view.h"
 
 namespace revuzavi {
@@ -19,12 +24,31 @@ class CGRAPHView : public plat::View {
   void OnStepLoadCase(int code);
   // 32801: the load case chosen in CDiaLF.
   void OnChooseLoadCase();
+  // 315, 314, 32874, 313 and their keys: one result diagram of the load case.
+  void OnDiagram(DiagramKind kind);
+  // 316: the frame picture on/off.
+  void OnFrame();
+  // 350: every picture switch off, the factor 1.
+  void OnResetPicture();
+
+  const PictureControls& controls() const { return controls_; }
+  // The picture as the screen shows it, on any device context.
+  void DrawOn(plat::Dc& dc) { OnDraw(dc); }
+  // The hint box's text, empty when it is closed.
+  std::string HintText() const;
+
+  // The hint box's control id.
+  static constexpr plat::UINT kHintId = 1224;
 
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
   void OnInitialUpdate() override;
   void OnDraw(plat::Dc& dc) override;
   void OnDestroy() override;
+  void OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
+  void OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
+  bool OnMouseWheel(plat::UINT flags, short delta, plat::Point point) override;
+  bool PreTranslateMessage(plat::MSG* msg) override;
 
  private:
   // After a switch: labels placed afresh, the caption, the menu and a repaint;
@@ -34,8 +58,17 @@ class CGRAPHView : public plat::View {
   // Resets a modification under way.
   void ResetModification();
   void WriteScales();
+  void ShowHint(const std::string& text);
+  void CloseHint();
+  void OnEscape();
+  void OnOnlyValues(bool x);
+  void OnStepKey(int code);
+  // Writes the page number and scales, deletes the working copies, ends the program.
+  void EndProgram();
 
   ViewerSession& session_;
+  PictureControls controls_;
+  std::unique_ptr<plat::Edit> hint_;
 };
 
 

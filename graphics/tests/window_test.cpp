@@ -26,6 +26,9 @@
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
 #include "platform/window/system_metrics.h"
+#include "platform/window/virtual_keys.h"
+#include "platform/dc/recording_dc.h"
+#include "graphics/settings/small_settings_files.h"
 
 namespace revuzavi {
 namespace {
@@ -51,6 +54,29 @@ struct OpenedViewer {
   bool Greyed(int position) {
     plat::Menu* menu = frame().PictureFrame()->GetSharedMenu();
     return (menu->GetMenuState(static_cast<plat::UINT>(position), plat::MF_BYPOSITION) & plat::MF_GRAYED) != 0;
+  }
+  CGRAPHView& view() { return *dynamic_cast<CGRAPHView*>(frame().PictureFrame()->GetActiveView()); }
+  void Key(int vk, unsigned mods = 0) {
+    plat::testing::PressKey(view(), vk, mods);
+    plat::testing::PumpMessages();
+  }
+  void Wheel(int delta, unsigned mods = 0) {
+    plat::testing::Wheel(view(), delta, mods);
+    plat::testing::PumpMessages();
+  }
+  // The texts of the picture as the screen shows it.
+  std::vector<std::string> Texts() {
+    plat::RecordingDc dc;
+    view().DrawOn(dc);
+    std::vector<std::string> texts;
+    for (const plat::DeviceOp& op : dc.ops()) {
+      if (!op.text.empty()) texts.push_back(op.text);
+    }
+    return texts;
+  }
+  bool Shows(const std::string& piece) {
+    const std::vector<std::string> texts = Texts();
+    return std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return t.find(piece) != std::string::npos; });
   }
   plat::Rect FrameRect(plat::MDIChildWnd* child) {
     plat::Rect r;
@@ -122,6 +148,123 @@ TEST_F(Beam2, FontStoresTheFactorInPscala) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()) + 80, 8),
             std::string("\x00\x00\x00\x00\x00\x00\xE0\x3F", 8));
   EXPECT_FLOAT_EQ(v.app.session().font_scale, 0.5f);
+  v.app.ExitInstance();
+}
+
+std::string FirstBytes(const std::string& path, std::size_t n) {
+  const auto bytes = plat::ReadWholeFile(path);
+  if (!bytes || bytes->size() < n) return {};
+  return std::string(reinterpret_cast<const char*>(bytes->data()), n);
+}
+
+TEST_F(Beam2, DiagramKeysTitleAndPictureFactor) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('D');
+  EXPECT_TRUE(v.Shows("Displacements [mm]"));
+  v.Key(plat::VK_NUMPAD4);
+  EXPECT_TRUE(v.app.session().request.deflection);
+  v.Key(plat::VK_ADD);
+  EXPECT_TRUE(v.app.session().request.node_labels);
+  for (int i = 0; i < 20; ++i) v.Key(plat::VK_SUBTRACT, plat::testing::kCtrl);
+  EXPECT_GT(v.view().controls().factor, 30.0);
+  for (int i = 0; i < 40; ++i) v.Key(plat::VK_ADD, plat::testing::kCtrl);
+  EXPECT_EQ(v.view().controls().factor, 1.0);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, MomentsAndTheWheelScaleThem) {
+  const std::string scales = position_->File(std::string(kRememberedScalesFile) + "1");
+  plat::RemoveFile(scales);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  EXPECT_TRUE(v.Shows("-44.94 kNm"));
+  EXPECT_TRUE(v.Shows("25.33 kNm"));
+  EXPECT_TRUE(v.Shows("Moments"));
+  v.Wheel(120);
+  EXPECT_EQ(FirstBytes(scales, 4), std::string("\x9A\x99\x19\x3E", 4));
+  EXPECT_TRUE(v.Shows("-44.94 kNm"));
+  v.Wheel(-120);
+  plat::testing::KeyDown(v.view(), '1');
+  v.Wheel(120);
+  plat::testing::KeyUp(v.view(), '1');
+  EXPECT_EQ(FirstBytes(scales, 4), std::string("\x9A\x99\x99\x3E", 4));
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, AltWheelStepsTheLineWidthsWithinTheirBounds) {
+  const std::string widths = common::JoinSettingsPath(common::SettingsContext::Discover(), kLineWidthsFile);
+  struct Case {
+    bool moments;
+    std::int32_t frame, diagram;
+    int delta;
+    std::int32_t frame_after, diagram_after;
+  } cases[] = {
+      {false, 5, 1, -120, 3, 1},     {false, 3, 1, -120, 3, 1},     {false, 4, 1, -120, 2, 1},
+      {false, 910, 1, 120, 912, 1},  {false, 912, 1, 120, 912, 1},  {true, 1, 510, 120, 1, 512},
+      {true, 1, 512, 120, 1, 512},
+  };
+  for (const Case& c : cases) {
+    const std::int32_t seeded[2] = {c.frame, c.diagram};
+    ASSERT_TRUE(plat::WriteBlock(widths, seeded, sizeof seeded));
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 1));
+    if (c.moments) v.Key('M');
+    v.Wheel(c.delta, plat::testing::kAlt);
+    std::int32_t after[2] = {};
+    EXPECT_TRUE(plat::ReadBlock(widths, after, sizeof after));
+    EXPECT_EQ(after[0], c.frame_after) << c.frame;
+    EXPECT_EQ(after[1], c.diagram_after) << c.diagram;
+    v.app.ExitInstance();
+  }
+  ASSERT_TRUE(plat::RemoveFile(widths));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Wheel(120, plat::testing::kAlt);
+  v.Wheel(120, plat::testing::kAlt);
+  EXPECT_EQ(FirstBytes(widths, 8), std::string("\x05\0\0\0\x01\0\0\0", 8));
+  v.app.ExitInstance();
+  plat::RemoveFile(widths);
+}
+
+TEST_F(Beam2, ALoadCaseWithoutResultsKeepsTheFramePicture) {
+  const std::string ut803 = position_->LoadCaseFile(common::file_names::kDisplacements, 3);
+  const auto kept = plat::ReadWholeFile(ut803);
+  ASSERT_TRUE(kept && plat::RemoveFile(ut803));
+  {
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 3));
+    EXPECT_TRUE(v.Shows("Position BEAM2 Temperature and settlement  LC 3 of 5 (no results)"));
+    plat::testing::MessageBoxScript boxes;
+    v.Key('M');
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "No results for this load case");
+    EXPECT_EQ(boxes.shown()[0].caption, "OK");
+    EXPECT_FALSE(v.app.session().request.AnyResult());
+    v.app.ExitInstance();
+  }
+  EXPECT_TRUE(plat::WriteBlock(ut803, kept->data(), kept->size()));
+}
+
+TEST_F(Beam2, OnlyXShowsItsHintAndStatusAndAnyKeyClosesTheHint) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('X');
+  EXPECT_EQ(v.view().HintText(), "Values in X-direction, X = on/off");
+  EXPECT_NE(v.view().GetDlgItem(CGRAPHView::kHintId), nullptr);
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "x-key has been pressed, only x-values");
+  v.Key('Q');
+  EXPECT_EQ(v.view().HintText(), "");
+  EXPECT_TRUE(v.view().controls().only_x);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, EscapeEndsTheProgram) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_EQ(v.quit.code(), 0);
   v.app.ExitInstance();
 }
 

@@ -1,0 +1,53 @@
+#pragma once
+// The picture window's own switches beside the drawing request: the general
+// picture factor, the wheel's step value, the only-x/only-y values, and the
+// rules by which keys, commands and the wheel change the request.
+#include <string>
+
+#include "graphics/compose/picture_request.h"
+#include "graphics/state/viewer_state.h"
+
+namespace revuzavi {
+
+struct PictureControls {
+  double factor = 1.0;             // the general picture factor, never below 1
+  int wheel_step = 1;              // 2 while the key "1" is held down
+  bool wheel_alternative = false;  // while A is held down
+  bool only_x = false;
+  bool only_y = false;
+  bool numbers = false;
+  bool displacement_option = false;  // flipped by every key in the displacement picture
+};
+
+// The diagram kinds of the drawing: 0 frame, 1 displacements, 2 normal forces, 3 moments, 4 shear forces.
+enum class DiagramKind { kFrame = 0, kDisplacements = 1, kNormalForces = 2, kMoments = 3, kShearForces = 4 };
+
+// Switches every result picture off and the one of `kind` on.
+void SetDiagramKind(PictureRequest& request, DiagramKind kind);
+
+// The picture name of the title ("" for the frame).
+std::string PictureName(const PictureRequest& request);
+
+// "Position %s %s  LC %i of %i  %s", or "... (no results)" without results.
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request);
+
+// Ctrl+numpad plus: divided by 1.2 while above 1, never below 1. Minus: times 1.2.
+double ShrunkFactor(double factor);
+double GrownFactor(double factor);
+
+// A line width stepped by 2 on an Alt+wheel notch: down only while above 3,
+// up only while at most `upper`.
+int SteppedLineWidth(int width, bool up, int upper);
+
+// Alt+wheel: the diagram line width while a result picture is shown, else the
+// frame line width; GRAPHRDB is written.
+void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up);
+
+// A plain wheel notch on the shown diagram: its scale ÷/× 1.5 × step (the
+// displacement scale in the displacement picture). False when no diagram is shown.
+bool WheelDiagramScale(PictureRequest& request, int step, bool up);
+
+// UT8 of the current load case can be opened.
+bool LoadCaseHasResults(const ViewerState& state);
+
+}  // namespace revuzavi
