@@ -101,7 +101,9 @@ void CGRAPHView::OnDraw(plat::Dc& dc) {
   const int mx = static_cast<int>(r.client_width / 20 + r.client_width * (1.0 - 1.0 / f) / 2.0);
   const int my = static_cast<int>(r.client_height / 20 + r.client_height * (1.0 - 1.0 / f) / 2.0);
   r.margins = PictureMargins{mx, my, mx + r.client_width / 20, my + r.client_height / 20};
+  const int saved = dc.SaveDC();
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
+  dc.RestoreDC(saved);  // the title in device pixels
   const std::string title = PictureTitle(session_.state, r);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(r.client_width / 40, r.client_height / 100, title);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -182,6 +183,9 @@ TEST_F(Beam2, MomentsAndTheWheelScaleThem) {
   EXPECT_TRUE(v.Shows("-44.94 kNm"));
   EXPECT_TRUE(v.Shows("25.33 kNm"));
   EXPECT_TRUE(v.Shows("Moments"));
+  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+    EXPECT_TRUE(plat::testing::WindowPixels(v.view()).Save(std::string(keep) + "/picture_view_moments.png").ok());
+  }
   v.Wheel(120);
   EXPECT_EQ(FirstBytes(scales, 4), std::string("\x9A\x99\x19\x3E", 4));
   EXPECT_TRUE(v.Shows("-44.94 kNm"));
