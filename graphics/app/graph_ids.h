@@ -20,6 +20,7 @@ inline constexpr unsigned kEnergy = 346;
 inline constexpr unsigned kFlex = 347;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
+inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keyboards without it
 
 inline constexpr unsigned kFont = 32788;
 inline constexpr unsigned kCloseAllButPicture = 32969;

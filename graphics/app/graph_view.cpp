@@ -13,6 +13,7 @@
 #include "graphics/settings/small_settings_files.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
+#include "platform/dc/recording_dc.h"
 #include "platform/message_box.h"
 #include "platform/window/input_state.h"
 #include "platform/window/virtual_keys.h"
@@ -60,6 +61,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kShearForces, [this] { OnDiagram(DiagramKind::kShearForces); });
   MapCommand(ids::kFrame, [this] { OnFrame(); });
   MapCommand(ids::kReset, [this] { OnResetPicture(); });
+  MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
@@ -120,6 +122,25 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
   CloseHint();
   SetDiagramKind(r, kind);
   if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::OnFitDiagrams() {
+  if (!session_.request.AnyResult()) return;
+  plat::Rect client;
+  GetClientRect(&client);
+  bool changed = false;
+  for (int round = 0; round < 8; ++round) {  // the diagrams shrink towards their axes
+    plat::RecordingDc dc;
+    OnDraw(dc);
+    const double excess = DrawnExcess(dc.ops(), client.Width(), client.Height());
+    if (excess <= 1.0) break;
+    DivideDiagramScales(session_.request, excess);
+    changed = true;
+  }
+  if (!changed) return;
+  session_.picture.labels.Clear();
+  WriteScales();
   Invalidate();
 }
 
@@ -215,6 +236,7 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
     case plat::VK_UP: OnStepKey(kStepForward); return;
     case plat::VK_DOWN: OnStepKey(kStepBack); return;
     case plat::VK_ESCAPE: OnEscape(); return;
+    case plat::VK_OEM_102: OnFitDiagrams(); return;
     default:
       if (!hint_was_open) plat::View::OnKeyDown(vk, repeat, flags);
       return;

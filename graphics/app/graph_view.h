@@ -28,6 +28,9 @@ class CGRAPHView : public plat::View {
   void OnDiagram(DiagramKind kind);
   // 316: the frame picture on/off.
   void OnFrame();
+  // The key left of Y and the menu's Fit: the diagram scales made smaller
+  // until the drawing lies inside the window; the labels placed anew.
+  void OnFitDiagrams();
   // 350: every picture switch off, the factor 1.
   void OnResetPicture();
 

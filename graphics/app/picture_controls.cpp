@@ -1,5 +1,7 @@
 #include "graphics/app/picture_controls.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "common/position/file_names.h"
@@ -77,6 +79,24 @@ bool WheelDiagramScale(PictureRequest& request, int step, bool up) {
   const float by = 1.5f * static_cast<float>(step);
   *scale = up ? *scale * by : *scale / by;
   return true;
+}
+
+double DrawnExcess(const std::vector<plat::DeviceOp>& ops, int w, int h) {
+  if (w <= 0 || h <= 0) return 1.0;
+  const double cx = w / 2.0, cy = h / 2.0;
+  double ratio = 1.0;
+  for (const plat::DeviceOp& op : ops) {
+    if (op.kind != plat::DeviceOp::Kind::kPolyline && op.kind != plat::DeviceOp::Kind::kPolygon) continue;
+    for (const plat::Point& p : op.points) {
+      ratio = std::max({ratio, std::fabs(p.x - cx) / cx, std::fabs(p.y - cy) / cy});
+    }
+  }
+  return std::min(ratio, 1000.0);
+}
+
+void DivideDiagramScales(PictureRequest& r, double ratio) {
+  const float by = static_cast<float>(ratio);
+  for (float* s : {&r.scales.displacement, &r.scales.moment, &r.scales.normal_force, &r.scales.shear}) *s /= by;
 }
 
 bool LoadCaseHasResults(const ViewerState& state) {

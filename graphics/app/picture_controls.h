@@ -3,9 +3,11 @@
 // picture factor, the wheel's step value, the only-x/only-y values, and the
 // rules by which keys, commands and the wheel change the request.
 #include <string>
+#include <vector>
 
 #include "graphics/compose/picture_request.h"
 #include "graphics/state/viewer_state.h"
+#include "platform/dc/device_op.h"
 
 namespace revuzavi {
 
@@ -46,6 +48,14 @@ void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up)
 // A plain wheel notch on the shown diagram: its scale ÷/× 1.5 × step (the
 // displacement scale in the displacement picture). False when no diagram is shown.
 bool WheelDiagramScale(PictureRequest& request, int step, bool up);
+
+// By how much the drawn lines exceed the w x h window: the largest ratio, on
+// any side, of the drawing's reach from the window's centre to the window's;
+// 1 when all lies inside, at most 1000.
+double DrawnExcess(const std::vector<plat::DeviceOp>& ops, int w, int h);
+
+// The displacement, moment, normal-force and shear scales divided by `ratio`.
+void DivideDiagramScales(PictureRequest& request, double ratio);
 
 // UT8 of the current load case can be opened.
 bool LoadCaseHasResults(const ViewerState& state);

@@ -77,6 +77,7 @@ plat::Menu PictureMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kFlex, "Flex");
   bar.AppendMenu(plat::MF_STRING, ids::kNodes, "&Nodes");
   bar.AppendMenu(plat::MF_STRING, ids::kForcesFPlus, "Forces f+");
+  bar.AppendMenu(plat::MF_STRING, ids::kFitDiagrams, "Fit");
   bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");

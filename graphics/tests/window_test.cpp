@@ -197,6 +197,32 @@ TEST_F(Beam2, MomentsAndTheWheelScaleThem) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, FitBringsEveryDiagramStripInsideTheWindow) {
+  RememberedScales seeded = ScalesOf(PictureScales{});
+  for (int k = 1; k <= 9; ++k) seeded.set_field(k, 0.1f);
+  seeded.set_field(1, 10.0f);
+  const std::string scales = position_->File(std::string(kRememberedScalesFile) + "1");
+  ASSERT_TRUE(plat::WriteBlock(scales, seeded.bytes().data(), RememberedScales::kSize));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  v.view().SendMessage(plat::WM_KEYDOWN, plat::VK_OEM_102);  // the key on a European keyboard
+  plat::Rect client;
+  v.view().GetClientRect(&client);
+  plat::RecordingDc dc;
+  v.view().DrawOn(dc);
+  for (const plat::DeviceOp& op : dc.ops()) {
+    for (const plat::Point& p : op.points) {
+      EXPECT_TRUE(p.x >= 0 && p.x <= client.Width() && p.y >= 0 && p.y <= client.Height()) << p.x << "," << p.y;
+    }
+  }
+  const float fitted = v.app.session().request.scales.moment;
+  EXPECT_LT(fitted, 10.0f);
+  v.Command(ids::kFitDiagrams);
+  EXPECT_EQ(v.app.session().request.scales.moment, fitted);
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, AltWheelStepsTheLineWidthsWithinTheirBounds) {
   const std::string widths = common::JoinSettingsPath(common::SettingsContext::Discover(), kLineWidthsFile);
   struct Case {
