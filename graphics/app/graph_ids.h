@@ -22,6 +22,11 @@ inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
 inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keyboards without it
 
+inline constexpr unsigned kExport = 33086;
+inline constexpr unsigned kHelp = 33089;
+inline constexpr unsigned kSensitivityHelp = 352;
+inline constexpr unsigned kRKeyHelp = 353;
+
 inline constexpr unsigned kFont = 32788;
 inline constexpr unsigned kCloseAllButPicture = 32969;
 inline constexpr unsigned kWindows = 131;

@@ -13,7 +13,10 @@
 #include "graphics/settings/small_settings_files.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
+#include "graphics/compose/export_picture.h"
+#include "platform/dc/painter_dc.h"
 #include "platform/dc/recording_dc.h"
+#include "platform/process.h"
 #include "platform/message_box.h"
 #include "platform/window/input_state.h"
 #include "platform/window/virtual_keys.h"
@@ -62,6 +65,10 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kFrame, [this] { OnFrame(); });
   MapCommand(ids::kReset, [this] { OnResetPicture(); });
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
+  MapCommand(ids::kExport, [this] { OnExport(); });
+  MapCommand(ids::kHelp, [this] { OnHelp("REVUZAVI.pdf"); });
+  MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
+  MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
@@ -142,6 +149,32 @@ void CGRAPHView::OnFitDiagrams() {
   session_.picture.labels.Clear();
   WriteScales();
   Invalidate();
+}
+
+void CGRAPHView::OnExport() {
+  plat::Rect client;
+  GetClientRect(&client);
+  plat::Bitmap picture(std::max(1, client.Width()), std::max(1, client.Height()));
+  {
+    plat::PainterDc dc(picture);
+    OnDraw(dc);
+  }
+  const plat::FrameWnd* frame = GetParentFrame();
+  const std::string title = frame != nullptr ? frame->GetWindowText() : std::string();
+  std::string stored;
+  const common::Result exported = ExportPicture(session_.state, picture, title, stored);
+  if (!exported.ok()) {
+    ShowFailure(exported);
+    return;
+  }
+  session_.status_text = "Figure stored as file " + stored;
+  PostToMainWindow(ids::kStatusTexts);
+}
+
+void CGRAPHView::OnHelp(const char* document) {
+  if (plat::OpenDocument(plat::ProgramFolder() + document).ok()) return;
+  const common::Result started = plat::StartDetached(plat::SiblingProgram("LERVENTA"), {document});
+  if (!started.ok()) plat::MessageBox(started.text(), std::string("LERVENTA.EXE ") + document, plat::MB_OK);
 }
 
 void CGRAPHView::OnFrame() {

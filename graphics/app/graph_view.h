@@ -31,6 +31,10 @@ class CGRAPHView : public plat::View {
   // The key left of Y and the menu's Fit: the diagram scales made smaller
   // until the drawing lies inside the window; the labels placed anew.
   void OnFitDiagrams();
+  // 33086: the picture to the clipboard and the numbered image file.
+  void OnExport();
+  // 33089, 352, 353: the help document from the program folder, else LERVENTA with it.
+  void OnHelp(const char* document);
   // 350: every picture switch off, the factor 1.
   void OnResetPicture();
 

@@ -21,6 +21,7 @@ plat::Menu FilePopup() {
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_NEW, "&New");
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "&Load a position...");
   file.AppendMenu(plat::MF_SEPARATOR);
+  file.AppendMenu(plat::MF_STRING, ids::kExport, "Clipboard");
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_SETUP, "P&rint setup...");
   file.AppendMenu(plat::MF_SEPARATOR);
   file.AppendMenu(plat::MF_STRING, plat::ID_APP_EXIT, "E&xit");
@@ -48,6 +49,10 @@ plat::Menu WindowPopup() {
 
 plat::Menu HelpPopup() {
   plat::Menu help = plat::Menu::Popup();
+  help.AppendMenu(plat::MF_STRING, ids::kHelp, "&Help");
+  help.AppendMenu(plat::MF_STRING, ids::kSensitivityHelp, "Sensitivity");
+  help.AppendMenu(plat::MF_STRING, ids::kRKeyHelp, "R-key");
+  help.AppendMenu(plat::MF_SEPARATOR);
   help.AppendMenu(plat::MF_STRING, plat::ID_APP_ABOUT, "&About REVUZAVI...");
   return help;
 }

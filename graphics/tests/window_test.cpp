@@ -28,6 +28,8 @@
 #include "platform/testing/window_testing.h"
 #include "platform/window/system_metrics.h"
 #include "platform/window/virtual_keys.h"
+#include "platform/process.h"
+#include "platform/hooks.h"
 #include "platform/dc/recording_dc.h"
 #include "graphics/settings/small_settings_files.h"
 
@@ -287,6 +289,31 @@ TEST_F(Beam2, OnlyXShowsItsHintAndStatusAndAnyKeyClosesTheHint) {
   v.Key('Q');
   EXPECT_EQ(v.view().HintText(), "");
   EXPECT_TRUE(v.view().controls().only_x);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, HelpFallsBackToLerventa) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::ProcessRecorder processes;
+  processes.FailNext("no viewer for PDF");
+  v.Command(ids::kHelp);
+  ASSERT_EQ(processes.calls().size(), 2u);
+  EXPECT_EQ(processes.calls()[0].kind, plat::hooks::ProcessCall::Kind::kOpenDocument);
+  EXPECT_EQ(processes.calls()[1].program, plat::SiblingProgram("LERVENTA"));
+  EXPECT_EQ(processes.calls()[1].args, std::vector<std::string>{"REVUZAVI.pdf"});
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, ExportStoresTheNumberedPicture) {
+  plat::RemoveFile(position_->File("CLIP"));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  v.Command(ids::kExport);
+  EXPECT_EQ(testing::ReadBytes(position_->FolderFile("G1.jpg")).substr(0, 3), "\xff\xd8\xff");
+  EXPECT_EQ(FirstBytes(position_->File("CLIP"), 4), std::string("\x01\0\0\0", 4));
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "Figure stored as file G1.jpg");
   v.app.ExitInstance();
 }
 
