@@ -24,6 +24,7 @@ inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keybo
 
 inline constexpr unsigned kExport = 33086;
 inline constexpr unsigned kHelp = 33089;
+inline constexpr unsigned kPrintRun = 1085;
 inline constexpr unsigned kSensitivityHelp = 352;
 inline constexpr unsigned kRKeyHelp = 353;
 

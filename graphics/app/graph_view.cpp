@@ -14,6 +14,8 @@
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
 #include "graphics/compose/export_picture.h"
+#include "graphics/compose/page_heads.h"
+#include "platform/frames/command_ids.h"
 #include "platform/dc/painter_dc.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/process.h"
@@ -34,6 +36,15 @@ bool Held(int vk) { return plat::GetKeyState(vk) < 0; }
 
 void PostToMainWindow(plat::UINT message) {
   if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(message);
+}
+
+// "Position %s %s LC %i of %i   1 cm = %.2f m" of a printed page.
+std::string PrintedTitle(const ViewerState& state) {
+  const int count = state.diary.has_valid_count() ? state.diary.count() : 0;
+  char tail[96];
+  std::snprintf(tail, sizeof tail, " LC %i of %i   1 cm = %.2f m", state.current_load_case, count,
+                state.drawing_scale / 100.0);
+  return "Position " + state.position.name() + " " + state.load_case_params.title() + tail;
 }
 
 // Every diagram scale 0.1 until MEMSCALEGLF1 of the load case is read.
@@ -66,6 +77,10 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kReset, [this] { OnResetPicture(); });
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
+  MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
+  MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
+  MapCommand(plat::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+  MapCommand(ids::kPrintRun, [this] { OnPrintRun(); });
   MapCommand(ids::kHelp, [this] { OnHelp("REVUZAVI.pdf"); });
   MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
   MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
@@ -99,23 +114,68 @@ void CGRAPHView::ShowTitle() {
 }
 
 void CGRAPHView::OnDraw(plat::Dc& dc) {
-  if (session_.state.saving) return;
   plat::Rect client;
   GetClientRect(&client);
+  DrawView(dc, client.Width(), client.Height(), false);
+}
+
+void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
+  if (session_.state.saving) return;
   PictureRequest& r = session_.request;
-  r.client_width = client.Width();
-  r.client_height = client.Height();
-  // The general factor shrinks the picture inside wider margins.
+  r.client_width = width;
+  r.client_height = height;
+  // The general factor shrinks the picture inside wider margins; a page keeps
+  // its top for the head.
   const double f = controls_.factor;
-  const int mx = static_cast<int>(r.client_width / 20 + r.client_width * (1.0 - 1.0 / f) / 2.0);
-  const int my = static_cast<int>(r.client_height / 20 + r.client_height * (1.0 - 1.0 / f) / 2.0);
-  r.margins = PictureMargins{mx, my, mx + r.client_width / 20, my + r.client_height / 20};
+  const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / f) / 2.0);
+  const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / f) / 2.0);
+  r.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
   const int saved = dc.SaveDC();
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
   dc.RestoreDC(saved);  // the title in device pixels
-  const std::string title = PictureTitle(session_.state, r);
+  std::string title = PictureTitle(session_.state, r);
+  if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
-  dc.TextOut(r.client_width / 40, r.client_height / 100, title);
+  dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
+}
+
+void CGRAPHView::OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) {
+  plat::View::OnPrepareDC(dc, info);
+  const common::DrawingExtents& e = session_.state.extents;
+  const bool wide = e.xmax() - e.xmin() > e.zmax() - e.zmin();
+  dc.SetOrientation(wide ? plat::DMORIENT_LANDSCAPE : plat::DMORIENT_PORTRAIT);
+}
+
+void CGRAPHView::OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) {
+  (void)info;
+  DrawStyledPageHead(session_.state, session_.view, dc, session_.state.page_number);
+  DrawView(dc, dc.GetDeviceCaps(plat::HORZRES), dc.GetDeviceCaps(plat::VERTRES), true);
+}
+
+void CGRAPHView::OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) {
+  plat::View::OnEndPrinting(dc, info);
+  session_.picture.labels.Clear();  // the screen places its labels anew
+  if (info.preview) return;
+  ++session_.state.page_number;
+  if (print_run_) PostMessage(plat::WM_COMMAND, ids::kPrintRun);
+}
+
+void CGRAPHView::OnPrintRun() {
+  if (!print_run_) {
+    print_run_ = true;
+    print_run_first_ = session_.state.current_load_case;
+    OnFilePrintDirect();
+    return;
+  }
+  const LoadCaseStep next = StepLoadCaseList(session_.state.diary, session_.state.current_load_case, kStepForward);
+  WriteScales();
+  if (next.result != 1) {
+    print_run_ = false;
+    AfterSwitch(SwitchLoadCase(session_.state, session_.picture.labels, print_run_first_) == 0);
+    return;
+  }
+  AfterSwitch(SwitchLoadCase(session_.state, session_.picture.labels, next.load_case) == 0);
+  OnFilePrintDirect();
 }
 
 void CGRAPHView::OnDiagram(DiagramKind kind) {

@@ -35,6 +35,9 @@ class CGRAPHView : public plat::View {
   void OnExport();
   // 33089, 352, 353: the help document from the program folder, else LERVENTA with it.
   void OnHelp(const char* document);
+  // 1085: a print run over the diary's load cases, one page each, from the
+  // load case shown; the run ends after the last and returns to its first.
+  void OnPrintRun();
   // 350: every picture switch off, the factor 1.
   void OnResetPicture();
 
@@ -56,6 +59,9 @@ class CGRAPHView : public plat::View {
   void OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
   bool OnMouseWheel(plat::UINT flags, short delta, plat::Point point) override;
   bool PreTranslateMessage(plat::MSG* msg) override;
+  void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
+  void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
+  void OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) override;
 
  private:
   // After a switch: labels placed afresh, the caption, the menu and a repaint;
@@ -65,6 +71,8 @@ class CGRAPHView : public plat::View {
   // Resets a modification under way.
   void ResetModification();
   void WriteScales();
+  // The picture and its title on a width x height device area.
+  void DrawView(plat::Dc& dc, int width, int height, bool printing);
   void ShowHint(const std::string& text);
   void CloseHint();
   void OnEscape();
@@ -76,6 +84,8 @@ class CGRAPHView : public plat::View {
   ViewerSession& session_;
   PictureControls controls_;
   std::unique_ptr<plat::Edit> hint_;
+  bool print_run_ = false;
+  int print_run_first_ = 0;  // the load case the run started at
 };
 
 

@@ -21,6 +21,9 @@ plat::Menu FilePopup() {
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_NEW, "&New");
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "&Load a position...");
   file.AppendMenu(plat::MF_SEPARATOR);
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT, "&Print...");
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_PREVIEW, "Print pre&view");
+  file.AppendMenu(plat::MF_STRING, ids::kPrintRun, "Print all load cases");
   file.AppendMenu(plat::MF_STRING, ids::kExport, "Clipboard");
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_SETUP, "P&rint setup...");
   file.AppendMenu(plat::MF_SEPARATOR);

@@ -30,6 +30,7 @@
 #include "platform/window/virtual_keys.h"
 #include "platform/process.h"
 #include "platform/hooks.h"
+#include "platform/print/tests/pdf_reading.h"
 #include "platform/dc/recording_dc.h"
 #include "graphics/settings/small_settings_files.h"
 
@@ -315,6 +316,29 @@ TEST_F(Beam2, ExportStoresTheNumberedPicture) {
   EXPECT_EQ(FirstBytes(position_->File("CLIP"), 4), std::string("\x01\0\0\0", 4));
   EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "Figure stored as file G1.jpg");
   v.app.ExitInstance();
+}
+
+TEST_F(Beam2, PrintRunPrintsEveryLoadCaseOnItsPageAndReturns) {
+  plat::RemoveFile(position_->File(kPageNumberFile));
+  const std::string base = plat::testing::TestFolder() + "run.pdf";
+  plat::testing::PrintToPdf to_pdf(base);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Command(ids::kPrintRun);
+  plat::testing::PumpMessages();
+  for (int k = 1; k <= 5; ++k) {
+    const std::string pdf = k == 1 ? base : plat::testing::TestFolder() + "run-" + std::to_string(k) + ".pdf";
+    const std::vector<plat::testing::PdfPageSize> pages = plat::testing::PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u) << pdf;
+    EXPECT_GT(pages[0].width, pages[0].height) << pdf;
+    const std::string text = plat::testing::PdfPageText(pdf, 1);
+    EXPECT_NE(text.find("Position BEAM2"), std::string::npos) << text;
+    EXPECT_NE(text.find("LC " + std::to_string(k) + " of 5"), std::string::npos) << text;
+    EXPECT_NE(text.find("Page " + std::to_string(k)), std::string::npos) << text;
+  }
+  EXPECT_EQ(v.app.session().state.current_load_case, 1);
+  v.app.ExitInstance();
+  EXPECT_EQ(FirstBytes(position_->File(kPageNumberFile), 4), std::string("\x06\0\0\0", 4));
 }
 
 TEST_F(Beam2, EscapeEndsTheProgram) {
