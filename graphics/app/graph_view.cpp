@@ -77,6 +77,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kReset, [this] { OnResetPicture(); });
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
+  MapCommand(ids::kEigen, [this] { OnEigen(); });
   MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
   MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
   MapCommand(plat::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
@@ -133,7 +134,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   const int saved = dc.SaveDC();
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
   dc.RestoreDC(saved);  // the title in device pixels
-  std::string title = PictureTitle(session_.state, r);
+  std::string title = PictureTitle(session_.state, r, mode_values_);
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
@@ -237,6 +238,46 @@ void CGRAPHView::OnHelp(const char* document) {
   if (!started.ok()) plat::MessageBox(started.text(), std::string("LERVENTA.EXE ") + document, plat::MB_OK);
 }
 
+bool CGRAPHView::ShowMode(int number) {
+  ModeValues values = mode_values_;
+  const common::Result read = ReadEigenmode(session_.state, number, values);
+  if (!read.ok()) return false;
+  mode_values_ = values;
+  session_.request.eigenmode_number = number;
+  return true;
+}
+
+void CGRAPHView::OnEigen() {
+  ResetModification();
+  ModeValues values;
+  const common::Result read = ReadEigenmode(session_.state, 1, values);
+  if (!read.ok()) {
+    ShowFailure(read);
+    return;
+  }
+  CloseHint();
+  SetDiagramKind(session_.request, DiagramKind::kFrame);
+  session_.request.eigenmode = true;
+  session_.request.eigenmode_number = 1;
+  mode_values_ = values;
+  Invalidate();
+}
+
+void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
+  (void)window;
+  (void)point;
+  if (session_.request.eigenmode) OnStepKey(kStepForward);
+}
+
+bool CGRAPHView::LeaveSpecialPicture() {
+  PictureRequest& r = session_.request;
+  if (!r.eigenmode && !r.AnyGreen()) return false;
+  SetDiagramKind(r, DiagramKind::kFrame);
+  SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
+  Invalidate();
+  return true;
+}
+
 void CGRAPHView::OnFrame() {
   CloseHint();
   SetDiagramKind(session_.request, DiagramKind::kFrame);
@@ -297,8 +338,8 @@ void CGRAPHView::OnStepKey(int code) {
   }
   if (r.eigenmode) {
     const int n = std::max(1, session_.state.equation_count());
-    r.eigenmode_number = std::clamp(r.eigenmode_number + (code == kStepForward ? 1 : -1), 1, n);
-    Invalidate();
+    const int next = std::clamp(r.eigenmode_number + (code == kStepForward ? 1 : -1), 1, n);
+    if (next != r.eigenmode_number && ShowMode(next)) Invalidate();
     return;
   }
   OnStepLoadCase(code);
@@ -368,7 +409,7 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
-  PictureRequest& r = session_.request;
+  if (LeaveSpecialPicture()) return;
   if (controls_.only_x || controls_.only_y) {
     controls_.only_x = controls_.only_y = false;
     session_.picture.labels.Clear();
@@ -380,7 +421,6 @@ void CGRAPHView::OnEscape() {
     Invalidate();
     return;
   }
-  (void)r;
   EndProgram();
 }
 

@@ -38,6 +38,8 @@ class CGRAPHView : public plat::View {
   // 1085: a print run over the diary's load cases, one page each, from the
   // load case shown; the run ends after the last and returns to its first.
   void OnPrintRun();
+  // 351: the eigenmode picture from its first mode.
+  void OnEigen();
   // 350: every picture switch off, the factor 1.
   void OnResetPicture();
 
@@ -59,6 +61,8 @@ class CGRAPHView : public plat::View {
   void OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
   bool OnMouseWheel(plat::UINT flags, short delta, plat::Point point) override;
   bool PreTranslateMessage(plat::MSG* msg) override;
+  // The right button's one action: the next value in the eigenmode picture.
+  void OnContextMenu(plat::Window* window, plat::Point point) override;
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) override;
@@ -77,6 +81,10 @@ class CGRAPHView : public plat::View {
   void CloseHint();
   void OnEscape();
   void OnOnlyValues(bool x);
+  // The eigenmode `number`; false (the mode shown stays) when it cannot be read.
+  bool ShowMode(int number);
+  // Esc out of a Green's-function or eigenmode picture: UT8 read again, the frame.
+  bool LeaveSpecialPicture();
   void OnStepKey(int code);
   // Writes the page number and scales, deletes the working copies, ends the program.
   void EndProgram();
@@ -84,6 +92,7 @@ class CGRAPHView : public plat::View {
   ViewerSession& session_;
   PictureControls controls_;
   std::unique_ptr<plat::Edit> hint_;
+  ModeValues mode_values_;
   bool print_run_ = false;
   int print_run_first_ = 0;  // the load case the run started at
 };

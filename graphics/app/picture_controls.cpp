@@ -42,7 +42,13 @@ std::string PictureName(const PictureRequest& r) {
   return "";
 }
 
-std::string PictureTitle(const ViewerState& state, const PictureRequest& request) {
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode) {
+  if (request.eigenmode) {
+    char line[160];
+    std::snprintf(line, sizeof line, " eigen-value %i/%i = %.4E  min = %.4E  max = %.4E  Up-key, down-key, Esc",
+                  request.eigenmode_number, state.equation_count(), mode.mode, mode.first, mode.last);
+    return "Position " + state.position.name() + line;
+  }
   const int count = state.diary.has_valid_count() ? state.diary.count() : 0;
   const std::string head = "Position " + state.position.name() + " " + state.load_case_params.title();
   char tail[64];

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graphics/compose/picture_request.h"
+#include "graphics/diagrams/eigenmode.h"
 #include "graphics/state/viewer_state.h"
 #include "platform/dc/device_op.h"
 
@@ -30,8 +31,9 @@ void SetDiagramKind(PictureRequest& request, DiagramKind kind);
 // The picture name of the title ("" for the frame).
 std::string PictureName(const PictureRequest& request);
 
-// "Position %s %s  LC %i of %i  %s", or "... (no results)" without results.
-std::string PictureTitle(const ViewerState& state, const PictureRequest& request);
+// "Position %s %s  LC %i of %i  %s", or "... (no results)" without results;
+// in the eigenmode picture the mode's line with its eigenvalues.
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode);
 
 // Ctrl+numpad plus: divided by 1.2 while above 1, never below 1. Minus: times 1.2.
 double ShrunkFactor(double factor);
