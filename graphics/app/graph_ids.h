@@ -19,6 +19,7 @@ inline constexpr unsigned kMoments = 32874;
 inline constexpr unsigned kEnergy = 346;
 inline constexpr unsigned kFlex = 347;
 inline constexpr unsigned kEigen = 351;
+inline constexpr unsigned kNodeGreen = 318;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
 inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keyboards without it

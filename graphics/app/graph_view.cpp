@@ -31,6 +31,7 @@ bool ModificationUnderWay(const ReanalysisState& run) {
 }
 
 constexpr const char* kNoResultsText = "No results for this load case";
+constexpr const char* kNextValueHint = "Up key or right mouse button is next value";
 
 bool Held(int vk) { return plat::GetKeyState(vk) < 0; }
 
@@ -78,6 +79,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
+  MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
   MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
   MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
   MapCommand(plat::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
@@ -263,10 +265,29 @@ void CGRAPHView::OnEigen() {
   Invalidate();
 }
 
+void CGRAPHView::OnNodeGreen() {
+  ResetModification();
+  CDiaStartNodeGF dialog(session_.state.nodes.count(), GetParentFrame());
+  if (dialog.DoModal() != plat::IDOK) return;
+  const int node = dialog.node();
+  if (node == 0) {
+    plat::MessageBox("Wrong input", "?", plat::MB_OK);
+    return;
+  }
+  const int dof = session_.state.nodes[node].dof_u();
+  if (dof < 1 || dof > session_.state.equation_count()) return;
+  PictureRequest& r = session_.request;
+  SetDiagramKind(r, DiagramKind::kFrame);
+  r.influence = true;
+  r.influence_column = dof;
+  ShowHint(kNextValueHint);
+  Invalidate();
+}
+
 void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
   (void)window;
   (void)point;
-  if (session_.request.eigenmode) OnStepKey(kStepForward);
+  if (session_.request.eigenmode || session_.request.influence) OnStepKey(kStepForward);
 }
 
 bool CGRAPHView::LeaveSpecialPicture() {
@@ -334,6 +355,15 @@ void CGRAPHView::OnStepKey(int code) {
   if (Held(plat::VK_CONTROL)) {
     controls_.factor = code == kStepForward ? ShrunkFactor(controls_.factor) : GrownFactor(controls_.factor);
     Invalidate();
+    return;
+  }
+  if (r.influence) {
+    const int next = std::clamp(r.influence_column + (code == kStepForward ? 1 : -1), 1,
+                                std::max(1, session_.state.equation_count()));
+    if (next != r.influence_column) {
+      r.influence_column = next;
+      Invalidate();
+    }
     return;
   }
   if (r.eigenmode) {

@@ -38,6 +38,8 @@ class CGRAPHView : public plat::View {
   // 1085: a print run over the diary's load cases, one page each, from the
   // load case shown; the run ends after the last and returns to its first.
   void OnPrintRun();
+  // 318: the Green's function of a node's first degree of freedom.
+  void OnNodeGreen();
   // 351: the eigenmode picture from its first mode.
   void OnEigen();
   // 350: every picture switch off, the factor 1.

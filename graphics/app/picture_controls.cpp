@@ -43,6 +43,7 @@ std::string PictureName(const PictureRequest& r) {
 }
 
 std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode) {
+  if (request.influence) return NodeGreenTitle(state, request.influence_column);
   if (request.eigenmode) {
     char line[160];
     std::snprintf(line, sizeof line, " eigen-value %i/%i = %.4E  min = %.4E  max = %.4E  Up-key, down-key, Esc",
@@ -59,6 +60,23 @@ std::string PictureTitle(const ViewerState& state, const PictureRequest& request
   std::snprintf(tail, sizeof tail, "  LC %i of %i", state.current_load_case, count);
   const std::string name = PictureName(request);
   return name.empty() ? head + tail : head + tail + "  " + name;
+}
+
+std::string NodeGreenTitle(const ViewerState& state, int dof) {
+  for (int k = 1; k <= state.nodes.count(); ++k) {
+    const common::NodeRecord& node = state.nodes[k];
+    const char* what = nullptr;
+    if (node.dof_u() == dof) what = "ux";
+    if (node.dof_v() == dof) what = "uy";
+    for (int j = 1; j <= std::min<int>(node.rotation_count(), common::NodeRecord::kMaxRotations); ++j) {
+      if (node.rotation_dof(j) == dof) what = "tan phi";
+    }
+    if (what == nullptr) continue;
+    char title[80];
+    std::snprintf(title, sizeof title, "%s at Node %i  (DOF  %i) Units [mm]", what, k, dof);
+    return title;
+  }
+  return "";
 }
 
 double ShrunkFactor(double factor) { return factor > 1.0 ? std::max(1.0, factor / 1.2) : factor; }

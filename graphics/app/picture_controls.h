@@ -35,6 +35,10 @@ std::string PictureName(const PictureRequest& request);
 // in the eigenmode picture the mode's line with its eigenvalues.
 std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode);
 
+// "ux at Node %i  (DOF  %i) Units [mm]" (uy, tan phi) of the equation `dof`;
+// empty when no node holds it.
+std::string NodeGreenTitle(const ViewerState& state, int dof);
+
 // Ctrl+numpad plus: divided by 1.2 while above 1, never below 1. Minus: times 1.2.
 double ShrunkFactor(double factor);
 double GrownFactor(double factor);

@@ -370,6 +370,36 @@ TEST_F(Beam2, EigenmodesStepWithUpAndTheRightButtonAndEscLeavesThem) {
   plat::RemoveFile(position_->File("EIGV"));
 }
 
+TEST_F(Beam2, NodeGreenFunctionChecksItsNodeStepsItsDofsAndEscLeavesIt) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::QuitCatcher quit;
+  const std::vector<double> ut8 = v.app.session().state.displacements;
+  plat::testing::MessageBoxScript boxes;
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    d.SetDlgItemText(kChoiceEdit, "0");
+    d.SendMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  v.Command(ids::kNodeGreen);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Wrong input");
+  EXPECT_EQ(boxes.shown()[0].caption, "?");
+  EXPECT_FALSE(v.app.session().request.influence);
+  v.dialogs.PressNext(plat::IDOK);
+  v.Command(ids::kNodeGreen);
+  EXPECT_TRUE(v.Shows("ux at Node 1  (DOF  1) Units [mm]"));
+  EXPECT_EQ(v.view().HintText(), "Up key or right mouse button is next value");
+  for (int i = 0; i < 3; ++i) v.Key(plat::VK_UP);
+  EXPECT_TRUE(v.Shows("ux at Node 2  (DOF  4) Units [mm]"));
+  for (int i = 0; i < 5; ++i) v.Key(plat::VK_DOWN);
+  EXPECT_TRUE(v.Shows("ux at Node 1  (DOF  1) Units [mm]"));
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_FALSE(quit.code().has_value());
+  EXPECT_FALSE(v.app.session().request.AnyResult());
+  EXPECT_EQ(v.app.session().state.displacements, ut8);
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, EscapeEndsTheProgram) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
