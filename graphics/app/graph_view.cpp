@@ -428,6 +428,12 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
   PictureRequest& r = session_.request;
   if (Held(plat::VK_MENU)) {
     WheelLineWidths(session_.state, r, up);
+  } else if (r.eigenmode) {
+    const float by = 2.5f * static_cast<float>(controls_.wheel_step);
+    r.scales.displacement = up ? r.scales.displacement * by : r.scales.displacement / by;
+  } else if (Held(plat::VK_SHIFT)) {  // the text grows as the wheel turns towards the user
+    session_.state.text_scale = up ? session_.state.text_scale / 1.1f : session_.state.text_scale * 1.1f;
+    session_.picture.labels.Clear();
   } else if (!WheelDiagramScale(r, controls_.wheel_step, up)) {
     return true;
   } else {

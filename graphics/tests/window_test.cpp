@@ -186,6 +186,10 @@ TEST_F(Beam2, MomentsAndTheWheelScaleThem) {
   EXPECT_TRUE(v.Shows("-44.94 kNm"));
   EXPECT_TRUE(v.Shows("25.33 kNm"));
   EXPECT_TRUE(v.Shows("Moments"));
+  const float text_scale = v.app.session().state.text_scale;
+  v.Wheel(-120, plat::testing::kShift);
+  EXPECT_FLOAT_EQ(v.app.session().state.text_scale, text_scale * 1.1f);
+  v.Wheel(120, plat::testing::kShift);
   if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
     EXPECT_TRUE(plat::testing::WindowPixels(v.view()).Save(std::string(keep) + "/picture_view_moments.png").ok());
   }
@@ -359,6 +363,9 @@ TEST_F(Beam2, EigenmodesStepWithUpAndTheRightButtonAndEscLeavesThem) {
   plat::testing::PumpMessages();
   EXPECT_TRUE(v.Shows("eigen-value 2/9"));
   EXPECT_TRUE(dialogs.shown().empty());
+  const float scale = v.app.session().request.scales.displacement;
+  v.Wheel(120);
+  EXPECT_FLOAT_EQ(v.app.session().request.scales.displacement, scale * 2.5f);
   for (int i = 0; i < 10; ++i) v.Key(plat::VK_UP);
   EXPECT_TRUE(v.Shows("eigen-value 9/9 = 9.0000E+01"));
   v.Key(plat::VK_ESCAPE);
