@@ -67,6 +67,20 @@ void ChoiceDialog::OnOK() {
   plat::Dialog::OnOK();
 }
 
+CDiaStartNodeGF::CDiaStartNodeGF(int node_count, plat::Window* owner)
+    : ChoiceDialog(324, "Green's function of a node", "&Node", [node_count] {
+        std::vector<std::string> entries;
+        for (int k = 1; k <= node_count; ++k) entries.push_back(std::to_string(k));
+        return entries;
+      }(), "1", owner),
+      node_count_(node_count) {}
+
+int CDiaStartNodeGF::node() const {
+  const auto n = ChoiceNumber(chosen());
+  if (!n || *n != static_cast<int>(*n) || *n < 1 || *n > node_count_) return 0;
+  return static_cast<int>(*n);
+}
+
 CDiaFont::CDiaFont(double size, plat::Window* owner)
     : ChoiceDialog(132, "Fonts", "&Size", FontEntries(), [size] {
         char text[32];

@@ -40,6 +40,17 @@ class ChoiceDialog : public plat::Dialog {
 };
 
 // 132 "Fonts": 0.0 .. 2.0 in steps of 0.1; the factor stays when the choice is no number.
+// The node of the node Green's function (324): the node numbers to pick, "1" typed.
+class CDiaStartNodeGF : public ChoiceDialog {
+ public:
+  CDiaStartNodeGF(int node_count, plat::Window* owner);
+  // After OK: the node, or 0 when the text is not one of 1..count.
+  int node() const;
+
+ private:
+  int node_count_;
+};
+
 class CDiaFont : public ChoiceDialog {
  public:
   CDiaFont(double size, plat::Window* owner);

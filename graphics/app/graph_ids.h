@@ -18,8 +18,17 @@ inline constexpr unsigned kShearForces = 313;
 inline constexpr unsigned kMoments = 32874;
 inline constexpr unsigned kEnergy = 346;
 inline constexpr unsigned kFlex = 347;
+inline constexpr unsigned kEigen = 351;
+inline constexpr unsigned kNodeGreen = 318;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
+inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keyboards without it
+
+inline constexpr unsigned kExport = 33086;
+inline constexpr unsigned kHelp = 33089;
+inline constexpr unsigned kPrintRun = 1085;
+inline constexpr unsigned kSensitivityHelp = 352;
+inline constexpr unsigned kRKeyHelp = 353;
 
 inline constexpr unsigned kFont = 32788;
 inline constexpr unsigned kCloseAllButPicture = 32969;

@@ -1,5 +1,6 @@
 #include "graphics/app/graph_view.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "graphics/app/font_dialog.h"
@@ -12,6 +13,15 @@
 #include "graphics/settings/small_settings_files.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
+#include "graphics/compose/export_picture.h"
+#include "graphics/compose/page_heads.h"
+#include "platform/frames/command_ids.h"
+#include "platform/dc/painter_dc.h"
+#include "platform/dc/recording_dc.h"
+#include "platform/process.h"
+#include "platform/message_box.h"
+#include "platform/window/input_state.h"
+#include "platform/window/virtual_keys.h"
 
 namespace revuzavi {
 namespace {
@@ -20,8 +30,30 @@ bool ModificationUnderWay(const ReanalysisState& run) {
   return !run.picked_elements.empty() || !run.picked_nodes.empty() || run.step_count > 0 || run.releases.count() > 0;
 }
 
+constexpr const char* kNoResultsText = "No results for this load case";
+constexpr const char* kNextValueHint = "Up key or right mouse button is next value";
+
+bool Held(int vk) { return plat::GetKeyState(vk) < 0; }
+
 void PostToMainWindow(plat::UINT message) {
   if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(message);
+}
+
+// "Position %s %s LC %i of %i   1 cm = %.2f m" of a printed page.
+std::string PrintedTitle(const ViewerState& state) {
+  const int count = state.diary.has_valid_count() ? state.diary.count() : 0;
+  char tail[96];
+  std::snprintf(tail, sizeof tail, " LC %i of %i   1 cm = %.2f m", state.current_load_case, count,
+                state.drawing_scale / 100.0);
+  return "Position " + state.position.name() + " " + state.load_case_params.title() + tail;
+}
+
+// Every diagram scale 0.1 until MEMSCALEGLF1 of the load case is read.
+PictureScales DefaultScales() {
+  PictureScales s;
+  s.moment = s.shear = s.normal_force = s.fourth = s.displacement = 0.1f;
+  s.further.fill(0.1f);
+  return s;
 }
 
 }  // namespace
@@ -38,6 +70,23 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kNextLoadCase, [this] { OnStepLoadCase(kStepForward); });
   MapCommand(ids::kPreviousLoadCase, [this] { OnStepLoadCase(kStepBack); });
   MapCommand(ids::kChooseLoadCase, [this] { OnChooseLoadCase(); });
+  MapCommand(ids::kDisplacements, [this] { OnDiagram(DiagramKind::kDisplacements); });
+  MapCommand(ids::kNormalForces, [this] { OnDiagram(DiagramKind::kNormalForces); });
+  MapCommand(ids::kMoments, [this] { OnDiagram(DiagramKind::kMoments); });
+  MapCommand(ids::kShearForces, [this] { OnDiagram(DiagramKind::kShearForces); });
+  MapCommand(ids::kFrame, [this] { OnFrame(); });
+  MapCommand(ids::kReset, [this] { OnResetPicture(); });
+  MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
+  MapCommand(ids::kExport, [this] { OnExport(); });
+  MapCommand(ids::kEigen, [this] { OnEigen(); });
+  MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
+  MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
+  MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
+  MapCommand(plat::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+  MapCommand(ids::kPrintRun, [this] { OnPrintRun(); });
+  MapCommand(ids::kHelp, [this] { OnHelp("REVUZAVI.pdf"); });
+  MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
+  MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
@@ -46,7 +95,10 @@ int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
   r = PictureRequest{};
   r.node_labels = true;
   r.element_labels = true;
+  r.scales = DefaultScales();
   session_.memory.scales_load_case = -1;
+  controls_ = PictureControls{};
+  ReadViewSettings(session_.state);
   return 0;
 }
 
@@ -65,14 +117,353 @@ void CGRAPHView::ShowTitle() {
 }
 
 void CGRAPHView::OnDraw(plat::Dc& dc) {
-  if (session_.state.saving) return;
   plat::Rect client;
   GetClientRect(&client);
+  DrawView(dc, client.Width(), client.Height(), false);
+}
+
+void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
+  if (session_.state.saving) return;
   PictureRequest& r = session_.request;
-  r.client_width = client.Width();
-  r.client_height = client.Height();
-  r.margins = PictureMargins{r.client_width / 20, r.client_height / 20, r.client_width / 10, r.client_height / 10};
+  r.client_width = width;
+  r.client_height = height;
+  // The general factor shrinks the picture inside wider margins; a page keeps
+  // its top for the head.
+  const double f = controls_.factor;
+  const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / f) / 2.0);
+  const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / f) / 2.0);
+  r.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
+  const int saved = dc.SaveDC();
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
+  dc.RestoreDC(saved);  // the title in device pixels
+  std::string title = PictureTitle(session_.state, r, mode_values_);
+  if (printing) title = PrintedTitle(session_.state);
+  dc.SetBkMode(plat::TRANSPARENT);
+  dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
+}
+
+void CGRAPHView::OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) {
+  plat::View::OnPrepareDC(dc, info);
+  const common::DrawingExtents& e = session_.state.extents;
+  const bool wide = e.xmax() - e.xmin() > e.zmax() - e.zmin();
+  dc.SetOrientation(wide ? plat::DMORIENT_LANDSCAPE : plat::DMORIENT_PORTRAIT);
+}
+
+void CGRAPHView::OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) {
+  (void)info;
+  DrawStyledPageHead(session_.state, session_.view, dc, session_.state.page_number);
+  DrawView(dc, dc.GetDeviceCaps(plat::HORZRES), dc.GetDeviceCaps(plat::VERTRES), true);
+}
+
+void CGRAPHView::OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) {
+  plat::View::OnEndPrinting(dc, info);
+  session_.picture.labels.Clear();  // the screen places its labels anew
+  if (info.preview) return;
+  ++session_.state.page_number;
+  if (print_run_) PostMessage(plat::WM_COMMAND, ids::kPrintRun);
+}
+
+void CGRAPHView::OnPrintRun() {
+  if (!print_run_) {
+    print_run_ = true;
+    print_run_first_ = session_.state.current_load_case;
+    OnFilePrintDirect();
+    return;
+  }
+  const LoadCaseStep next = StepLoadCaseList(session_.state.diary, session_.state.current_load_case, kStepForward);
+  WriteScales();
+  if (next.result != 1) {
+    print_run_ = false;
+    AfterSwitch(SwitchLoadCase(session_.state, session_.picture.labels, print_run_first_) == 0);
+    return;
+  }
+  AfterSwitch(SwitchLoadCase(session_.state, session_.picture.labels, next.load_case) == 0);
+  OnFilePrintDirect();
+}
+
+void CGRAPHView::OnDiagram(DiagramKind kind) {
+  PictureRequest& r = session_.request;
+  if (r.eigenmode) return;
+  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.influence)) return;
+  if (!LoadCaseHasResults(session_.state) && !ModificationUnderWay(session_.run)) {
+    plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
+    return;
+  }
+  CloseHint();
+  SetDiagramKind(r, kind);
+  if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::OnFitDiagrams() {
+  if (!session_.request.AnyResult()) return;
+  plat::Rect client;
+  GetClientRect(&client);
+  bool changed = false;
+  for (int round = 0; round < 8; ++round) {  // the diagrams shrink towards their axes
+    plat::RecordingDc dc;
+    OnDraw(dc);
+    const double excess = DrawnExcess(dc.ops(), client.Width(), client.Height());
+    if (excess <= 1.0) break;
+    DivideDiagramScales(session_.request, excess);
+    changed = true;
+  }
+  if (!changed) return;
+  session_.picture.labels.Clear();
+  WriteScales();
+  Invalidate();
+}
+
+void CGRAPHView::OnExport() {
+  plat::Rect client;
+  GetClientRect(&client);
+  plat::Bitmap picture(std::max(1, client.Width()), std::max(1, client.Height()));
+  {
+    plat::PainterDc dc(picture);
+    OnDraw(dc);
+  }
+  const plat::FrameWnd* frame = GetParentFrame();
+  const std::string title = frame != nullptr ? frame->GetWindowText() : std::string();
+  std::string stored;
+  const common::Result exported = ExportPicture(session_.state, picture, title, stored);
+  if (!exported.ok()) {
+    ShowFailure(exported);
+    return;
+  }
+  session_.status_text = "Figure stored as file " + stored;
+  PostToMainWindow(ids::kStatusTexts);
+}
+
+void CGRAPHView::OnHelp(const char* document) {
+  if (plat::OpenDocument(plat::ProgramFolder() + document).ok()) return;
+  const common::Result started = plat::StartDetached(plat::SiblingProgram("LERVENTA"), {document});
+  if (!started.ok()) plat::MessageBox(started.text(), std::string("LERVENTA.EXE ") + document, plat::MB_OK);
+}
+
+bool CGRAPHView::ShowMode(int number) {
+  ModeValues values = mode_values_;
+  const common::Result read = ReadEigenmode(session_.state, number, values);
+  if (!read.ok()) return false;
+  mode_values_ = values;
+  session_.request.eigenmode_number = number;
+  return true;
+}
+
+void CGRAPHView::OnEigen() {
+  ResetModification();
+  ModeValues values;
+  const common::Result read = ReadEigenmode(session_.state, 1, values);
+  if (!read.ok()) {
+    ShowFailure(read);
+    return;
+  }
+  CloseHint();
+  SetDiagramKind(session_.request, DiagramKind::kFrame);
+  session_.request.eigenmode = true;
+  session_.request.eigenmode_number = 1;
+  mode_values_ = values;
+  Invalidate();
+}
+
+void CGRAPHView::OnNodeGreen() {
+  ResetModification();
+  CDiaStartNodeGF dialog(session_.state.nodes.count(), GetParentFrame());
+  if (dialog.DoModal() != plat::IDOK) return;
+  const int node = dialog.node();
+  if (node == 0) {
+    plat::MessageBox("Wrong input", "?", plat::MB_OK);
+    return;
+  }
+  const int dof = session_.state.nodes[node].dof_u();
+  if (dof < 1 || dof > session_.state.equation_count()) return;
+  PictureRequest& r = session_.request;
+  SetDiagramKind(r, DiagramKind::kFrame);
+  r.influence = true;
+  r.influence_column = dof;
+  ShowHint(kNextValueHint);
+  Invalidate();
+}
+
+void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
+  (void)window;
+  (void)point;
+  if (session_.request.eigenmode || session_.request.influence) OnStepKey(kStepForward);
+}
+
+bool CGRAPHView::LeaveSpecialPicture() {
+  PictureRequest& r = session_.request;
+  if (!r.eigenmode && !r.AnyGreen()) return false;
+  SetDiagramKind(r, DiagramKind::kFrame);
+  SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
+  Invalidate();
+  return true;
+}
+
+void CGRAPHView::OnFrame() {
+  CloseHint();
+  SetDiagramKind(session_.request, DiagramKind::kFrame);
+  Invalidate();
+}
+
+void CGRAPHView::OnResetPicture() {
+  CloseHint();
+  PictureRequest& r = session_.request;
+  SetDiagramKind(r, DiagramKind::kFrame);
+  r.node_labels = true;
+  r.element_labels = true;
+  controls_ = PictureControls{};
+  ResetModification();
+  Invalidate();
+}
+
+std::string CGRAPHView::HintText() const { return hint_ ? hint_->GetWindowText() : std::string(); }
+
+void CGRAPHView::ShowHint(const std::string& text) {
+  CloseHint();
+  hint_ = std::make_unique<plat::Edit>();
+  const int width = static_cast<int>(text.size()) * 8 + 40;
+  if (!hint_->Create(plat::WS_VISIBLE | plat::ES_READONLY, plat::Rect{0, 0, width, 24}, this, kHintId)) {
+    hint_.reset();
+    return;
+  }
+  hint_->SetWindowText(text);
+}
+
+void CGRAPHView::CloseHint() {
+  if (!hint_) return;
+  hint_->DestroyWindow();
+  hint_.reset();
+}
+
+void CGRAPHView::OnOnlyValues(bool x) {
+  bool& own = x ? controls_.only_x : controls_.only_y;
+  own = !own;
+  if (own) {
+    (x ? controls_.only_y : controls_.only_x) = false;
+    ShowHint(x ? "Values in X-direction, X = on/off" : "Values in Y-direction, Y = on/off");
+    session_.status_text = x ? "x-key has been pressed, only x-values" : "y-key has been pressed, only y-values";
+    PostToMainWindow(ids::kStatusTexts);
+  } else {
+    CloseHint();
+  }
+  session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::OnStepKey(int code) {
+  PictureRequest& r = session_.request;
+  if (Held(plat::VK_CONTROL)) {
+    controls_.factor = code == kStepForward ? ShrunkFactor(controls_.factor) : GrownFactor(controls_.factor);
+    Invalidate();
+    return;
+  }
+  if (r.influence) {
+    const int next = std::clamp(r.influence_column + (code == kStepForward ? 1 : -1), 1,
+                                std::max(1, session_.state.equation_count()));
+    if (next != r.influence_column) {
+      r.influence_column = next;
+      Invalidate();
+    }
+    return;
+  }
+  if (r.eigenmode) {
+    const int n = std::max(1, session_.state.equation_count());
+    const int next = std::clamp(r.eigenmode_number + (code == kStepForward ? 1 : -1), 1, n);
+    if (next != r.eigenmode_number && ShowMode(next)) Invalidate();
+    return;
+  }
+  OnStepLoadCase(code);
+  PostToMainWindow(plat::WM_USER + 18);
+}
+
+void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
+  const bool hint_was_open = static_cast<bool>(hint_);
+  CloseHint();
+  PictureRequest& r = session_.request;
+  if (vk == 'A') controls_.wheel_alternative = true;
+  if (Held(plat::VK_CONTROL) && (vk == plat::VK_ADD || vk == plat::VK_SUBTRACT)) {
+    controls_.factor = vk == plat::VK_ADD ? ShrunkFactor(controls_.factor) : GrownFactor(controls_.factor);
+    Invalidate();
+    return;
+  }
+  if (r.deflection) controls_.displacement_option = !controls_.displacement_option;
+  switch (vk) {
+    case 'E': r.element_labels = !r.element_labels; break;
+    case 'K': r.node_labels = !r.node_labels; break;
+    case 'Z': controls_.numbers = true; break;
+    case 'M': OnDiagram(DiagramKind::kMoments); return;
+    case 'N': OnDiagram(DiagramKind::kNormalForces); return;
+    case 'S': OnDiagram(DiagramKind::kShearForces); return;
+    case 'D': OnDiagram(DiagramKind::kDisplacements); return;
+    case 'X': OnOnlyValues(true); return;
+    case 'Y': OnOnlyValues(false); return;
+    case plat::VK_UP: OnStepKey(kStepForward); return;
+    case plat::VK_DOWN: OnStepKey(kStepBack); return;
+    case plat::VK_ESCAPE: OnEscape(); return;
+    case plat::VK_OEM_102: OnFitDiagrams(); return;
+    default:
+      if (!hint_was_open) plat::View::OnKeyDown(vk, repeat, flags);
+      return;
+  }
+  Invalidate();
+}
+
+void CGRAPHView::OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
+  controls_.wheel_alternative = false;
+  plat::View::OnKeyUp(vk, repeat, flags);
+}
+
+bool CGRAPHView::PreTranslateMessage(plat::MSG* msg) {
+  if ((msg->message == plat::WM_KEYDOWN || msg->message == plat::WM_KEYUP) && msg->wParam == '1') {
+    controls_.wheel_step = msg->message == plat::WM_KEYDOWN ? 2 : 1;
+  }
+  return plat::View::PreTranslateMessage(msg);
+}
+
+bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) {
+  (void)flags;
+  (void)point;
+  if (delta == 0) return true;
+  const bool up = delta > 0;
+  PictureRequest& r = session_.request;
+  if (Held(plat::VK_MENU)) {
+    WheelLineWidths(session_.state, r, up);
+  } else if (r.eigenmode) {
+    const float by = 2.5f * static_cast<float>(controls_.wheel_step);
+    r.scales.displacement = up ? r.scales.displacement * by : r.scales.displacement / by;
+  } else if (Held(plat::VK_SHIFT)) {  // the text grows as the wheel turns towards the user
+    session_.state.text_scale = up ? session_.state.text_scale / 1.1f : session_.state.text_scale * 1.1f;
+    session_.picture.labels.Clear();
+  } else if (!WheelDiagramScale(r, controls_.wheel_step, up)) {
+    return true;
+  } else {
+    session_.picture.labels.Clear();
+    WriteScales();
+  }
+  Invalidate();
+  return true;
+}
+
+void CGRAPHView::OnEscape() {
+  if (LeaveSpecialPicture()) return;
+  if (controls_.only_x || controls_.only_y) {
+    controls_.only_x = controls_.only_y = false;
+    session_.picture.labels.Clear();
+    Invalidate();
+    return;
+  }
+  if (ModificationUnderWay(session_.run)) {
+    ResetModification();
+    Invalidate();
+    return;
+  }
+  EndProgram();
+}
+
+void CGRAPHView::EndProgram() {
+  WritePageNumber(session_.state, ScalesOf(session_.request.scales));
+  DeleteWorkingCopies(session_.state, session_.run);
+  plat::PostQuitMessage(0);
 }
 
 void CGRAPHView::WriteScales() {

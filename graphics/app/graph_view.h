@@ -2,8 +2,13 @@
 // The picture window of the results viewer: the result picture of the load
 // case shown, the steps through the load cases (32813, 32814, 32801) and the
 // end of the program when it is closed.
+#include <memory>
+#include <string>
+
+#include "graphics/app/picture_controls.h"
 #include "graphics/app/viewer_session.h"
 #include "graphics/settings/small_settings_files.h"
+#include "platform/controls/edit.h"
 #include "platform/frames/view.h"
 
 namespace revuzavi {
@@ -19,12 +24,50 @@ class CGRAPHView : public plat::View {
   void OnStepLoadCase(int code);
   // 32801: the load case chosen in CDiaLF.
   void OnChooseLoadCase();
+  // 315, 314, 32874, 313 and their keys: one result diagram of the load case.
+  void OnDiagram(DiagramKind kind);
+  // 316: the frame picture on/off.
+  void OnFrame();
+  // The key left of Y and the menu's Fit: the diagram scales made smaller
+  // until the drawing lies inside the window; the labels placed anew.
+  void OnFitDiagrams();
+  // 33086: the picture to the clipboard and the numbered image file.
+  void OnExport();
+  // 33089, 352, 353: the help document from the program folder, else LERVENTA with it.
+  void OnHelp(const char* document);
+  // 1085: a print run over the diary's load cases, one page each, from the
+  // load case shown; the run ends after the last and returns to its first.
+  void OnPrintRun();
+  // 318: the Green's function of a node's first degree of freedom.
+  void OnNodeGreen();
+  // 351: the eigenmode picture from its first mode.
+  void OnEigen();
+  // 350: every picture switch off, the factor 1.
+  void OnResetPicture();
+
+  const PictureControls& controls() const { return controls_; }
+  // The picture as the screen shows it, on any device context.
+  void DrawOn(plat::Dc& dc) { OnDraw(dc); }
+  // The hint box's text, empty when it is closed.
+  std::string HintText() const;
+
+  // The hint box's control id.
+  static constexpr plat::UINT kHintId = 1224;
 
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
   void OnInitialUpdate() override;
   void OnDraw(plat::Dc& dc) override;
   void OnDestroy() override;
+  void OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
+  void OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
+  bool OnMouseWheel(plat::UINT flags, short delta, plat::Point point) override;
+  bool PreTranslateMessage(plat::MSG* msg) override;
+  // The right button's one action: the next value in the eigenmode picture.
+  void OnContextMenu(plat::Window* window, plat::Point point) override;
+  void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
+  void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
+  void OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) override;
 
  private:
   // After a switch: labels placed afresh, the caption, the menu and a repaint;
@@ -34,8 +77,26 @@ class CGRAPHView : public plat::View {
   // Resets a modification under way.
   void ResetModification();
   void WriteScales();
+  // The picture and its title on a width x height device area.
+  void DrawView(plat::Dc& dc, int width, int height, bool printing);
+  void ShowHint(const std::string& text);
+  void CloseHint();
+  void OnEscape();
+  void OnOnlyValues(bool x);
+  // The eigenmode `number`; false (the mode shown stays) when it cannot be read.
+  bool ShowMode(int number);
+  // Esc out of a Green's-function or eigenmode picture: UT8 read again, the frame.
+  bool LeaveSpecialPicture();
+  void OnStepKey(int code);
+  // Writes the page number and scales, deletes the working copies, ends the program.
+  void EndProgram();
 
   ViewerSession& session_;
+  PictureControls controls_;
+  std::unique_ptr<plat::Edit> hint_;
+  ModeValues mode_values_;
+  bool print_run_ = false;
+  int print_run_first_ = 0;  // the load case the run started at
 };
 
 

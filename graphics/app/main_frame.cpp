@@ -130,6 +130,8 @@ plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
       return 0;
     case ids::kStatusTexts:
+      status_bar_.SetPaneText(2, session_.status_text);
+      return 0;
     case ids::kNothing:
     case plat::WM_USER + 13:
     case plat::WM_USER + 18:

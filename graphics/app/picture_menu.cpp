@@ -21,6 +21,10 @@ plat::Menu FilePopup() {
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_NEW, "&New");
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "&Load a position...");
   file.AppendMenu(plat::MF_SEPARATOR);
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT, "&Print...");
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_PREVIEW, "Print pre&view");
+  file.AppendMenu(plat::MF_STRING, ids::kPrintRun, "Print all load cases");
+  file.AppendMenu(plat::MF_STRING, ids::kExport, "Clipboard");
   file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_SETUP, "P&rint setup...");
   file.AppendMenu(plat::MF_SEPARATOR);
   file.AppendMenu(plat::MF_STRING, plat::ID_APP_EXIT, "E&xit");
@@ -48,6 +52,10 @@ plat::Menu WindowPopup() {
 
 plat::Menu HelpPopup() {
   plat::Menu help = plat::Menu::Popup();
+  help.AppendMenu(plat::MF_STRING, ids::kHelp, "&Help");
+  help.AppendMenu(plat::MF_STRING, ids::kSensitivityHelp, "Sensitivity");
+  help.AppendMenu(plat::MF_STRING, ids::kRKeyHelp, "R-key");
+  help.AppendMenu(plat::MF_SEPARATOR);
   help.AppendMenu(plat::MF_STRING, plat::ID_APP_ABOUT, "&About REVUZAVI...");
   return help;
 }
@@ -77,6 +85,9 @@ plat::Menu PictureMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kFlex, "Flex");
   bar.AppendMenu(plat::MF_STRING, ids::kNodes, "&Nodes");
   bar.AppendMenu(plat::MF_STRING, ids::kForcesFPlus, "Forces f+");
+  bar.AppendMenu(plat::MF_STRING, ids::kFitDiagrams, "Fit");
+  bar.AppendMenu(plat::MF_STRING, ids::kEigen, "Eigen");
+  bar.AppendMenu(plat::MF_STRING, ids::kNodeGreen, "GF-Nodes");
   bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");

@@ -2,6 +2,8 @@
 // What the windows of the results viewer share: the position and its load
 // case shown, the picture state with the label places, the reanalysis run,
 // the drawing's request and memory, and the marks the frames read.
+#include <string>
+
 #include "graphics/compose/picture_request.h"
 #include "graphics/picture/picture_state.h"
 #include "graphics/picture/view_state.h"
@@ -22,6 +24,8 @@ struct ViewerSession {
   // Set before a text or element-plot window opens beside the picture: the
   // one frame opened next is narrow.
   bool narrow_next_frame = false;
+  // The picture's text for status pane 2, shown on WM_USER+1.
+  std::string status_text;
 };
 
 }  // namespace revuzavi

@@ -39,6 +39,13 @@ void ReadPageCounters(ViewerState& state) {
   state.picture_counter = common::ReadInt32File(state.position.File(kPictureCounterFile)).value_or(0);
 }
 
+void ReadViewSettings(ViewerState& state) {
+  std::int32_t widths[2] = {};
+  if (!plat::ReadBlock(common::JoinSettingsPath(state.settings, kLineWidthsFile), widths, sizeof widths)) return;
+  state.line_width = std::clamp(widths[0], 0, 912);  // the wheel's bounds
+  state.second_line_width = std::clamp(widths[1], 0, 512);
+}
+
 bool WriteViewSettings(const ViewerState& state) {
   const std::int32_t widths[2] = {state.line_width, state.second_line_width};
   return plat::WriteBlock(common::JoinSettingsPath(state.settings, kLineWidthsFile), widths, sizeof widths);

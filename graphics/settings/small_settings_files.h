@@ -26,6 +26,8 @@ void ReadReanalysisScales(ViewerState& state);
 void ReadPageCounters(ViewerState& state);
 
 // GRAPHRDB: the two line widths; false when the file cannot be written.
+// Reading keeps the widths in the state when the file is missing or short.
+void ReadViewSettings(ViewerState& state);
 bool WriteViewSettings(const ViewerState& state);
 
 // MEMSCALEGLF1<lc>: twelve 4-byte fields. Fields 1..9 are the moment, shear,

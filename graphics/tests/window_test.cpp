@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,12 @@
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
 #include "platform/window/system_metrics.h"
+#include "platform/window/virtual_keys.h"
+#include "platform/process.h"
+#include "platform/hooks.h"
+#include "platform/print/tests/pdf_reading.h"
+#include "platform/dc/recording_dc.h"
+#include "graphics/settings/small_settings_files.h"
 
 namespace revuzavi {
 namespace {
@@ -51,6 +58,29 @@ struct OpenedViewer {
   bool Greyed(int position) {
     plat::Menu* menu = frame().PictureFrame()->GetSharedMenu();
     return (menu->GetMenuState(static_cast<plat::UINT>(position), plat::MF_BYPOSITION) & plat::MF_GRAYED) != 0;
+  }
+  CGRAPHView& view() { return *dynamic_cast<CGRAPHView*>(frame().PictureFrame()->GetActiveView()); }
+  void Key(int vk, unsigned mods = 0) {
+    plat::testing::PressKey(view(), vk, mods);
+    plat::testing::PumpMessages();
+  }
+  void Wheel(int delta, unsigned mods = 0) {
+    plat::testing::Wheel(view(), delta, mods);
+    plat::testing::PumpMessages();
+  }
+  // The texts of the picture as the screen shows it.
+  std::vector<std::string> Texts() {
+    plat::RecordingDc dc;
+    view().DrawOn(dc);
+    std::vector<std::string> texts;
+    for (const plat::DeviceOp& op : dc.ops()) {
+      if (!op.text.empty()) texts.push_back(op.text);
+    }
+    return texts;
+  }
+  bool Shows(const std::string& piece) {
+    const std::vector<std::string> texts = Texts();
+    return std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return t.find(piece) != std::string::npos; });
   }
   plat::Rect FrameRect(plat::MDIChildWnd* child) {
     plat::Rect r;
@@ -122,6 +152,267 @@ TEST_F(Beam2, FontStoresTheFactorInPscala) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()) + 80, 8),
             std::string("\x00\x00\x00\x00\x00\x00\xE0\x3F", 8));
   EXPECT_FLOAT_EQ(v.app.session().font_scale, 0.5f);
+  v.app.ExitInstance();
+}
+
+std::string FirstBytes(const std::string& path, std::size_t n) {
+  const auto bytes = plat::ReadWholeFile(path);
+  if (!bytes || bytes->size() < n) return {};
+  return std::string(reinterpret_cast<const char*>(bytes->data()), n);
+}
+
+TEST_F(Beam2, DiagramKeysTitleAndPictureFactor) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('D');
+  EXPECT_TRUE(v.Shows("Displacements [mm]"));
+  v.Key(plat::VK_NUMPAD4);
+  EXPECT_TRUE(v.app.session().request.deflection);
+  v.Key(plat::VK_ADD);
+  EXPECT_TRUE(v.app.session().request.node_labels);
+  for (int i = 0; i < 20; ++i) v.Key(plat::VK_SUBTRACT, plat::testing::kCtrl);
+  EXPECT_GT(v.view().controls().factor, 30.0);
+  for (int i = 0; i < 40; ++i) v.Key(plat::VK_ADD, plat::testing::kCtrl);
+  EXPECT_EQ(v.view().controls().factor, 1.0);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, MomentsAndTheWheelScaleThem) {
+  const std::string scales = position_->File(std::string(kRememberedScalesFile) + "1");
+  plat::RemoveFile(scales);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  EXPECT_TRUE(v.Shows("-44.94 kNm"));
+  EXPECT_TRUE(v.Shows("25.33 kNm"));
+  EXPECT_TRUE(v.Shows("Moments"));
+  const float text_scale = v.app.session().state.text_scale;
+  v.Wheel(-120, plat::testing::kShift);
+  EXPECT_FLOAT_EQ(v.app.session().state.text_scale, text_scale * 1.1f);
+  v.Wheel(120, plat::testing::kShift);
+  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+    EXPECT_TRUE(plat::testing::WindowPixels(v.view()).Save(std::string(keep) + "/picture_view_moments.png").ok());
+  }
+  v.Wheel(120);
+  EXPECT_EQ(FirstBytes(scales, 4), std::string("\x9A\x99\x19\x3E", 4));
+  EXPECT_TRUE(v.Shows("-44.94 kNm"));
+  v.Wheel(-120);
+  plat::testing::KeyDown(v.view(), '1');
+  v.Wheel(120);
+  plat::testing::KeyUp(v.view(), '1');
+  EXPECT_EQ(FirstBytes(scales, 4), std::string("\x9A\x99\x99\x3E", 4));
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, FitBringsEveryDiagramStripInsideTheWindow) {
+  RememberedScales seeded = ScalesOf(PictureScales{});
+  for (int k = 1; k <= 9; ++k) seeded.set_field(k, 0.1f);
+  seeded.set_field(1, 10.0f);
+  const std::string scales = position_->File(std::string(kRememberedScalesFile) + "1");
+  ASSERT_TRUE(plat::WriteBlock(scales, seeded.bytes().data(), RememberedScales::kSize));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  v.view().SendMessage(plat::WM_KEYDOWN, plat::VK_OEM_102);  // the key on a European keyboard
+  plat::Rect client;
+  v.view().GetClientRect(&client);
+  plat::RecordingDc dc;
+  v.view().DrawOn(dc);
+  for (const plat::DeviceOp& op : dc.ops()) {
+    for (const plat::Point& p : op.points) {
+      EXPECT_TRUE(p.x >= 0 && p.x <= client.Width() && p.y >= 0 && p.y <= client.Height()) << p.x << "," << p.y;
+    }
+  }
+  const float fitted = v.app.session().request.scales.moment;
+  EXPECT_LT(fitted, 10.0f);
+  v.Command(ids::kFitDiagrams);
+  EXPECT_EQ(v.app.session().request.scales.moment, fitted);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, AltWheelStepsTheLineWidthsWithinTheirBounds) {
+  const std::string widths = common::JoinSettingsPath(common::SettingsContext::Discover(), kLineWidthsFile);
+  struct Case {
+    bool moments;
+    std::int32_t frame, diagram;
+    int delta;
+    std::int32_t frame_after, diagram_after;
+  } cases[] = {
+      {false, 5, 1, -120, 3, 1},     {false, 3, 1, -120, 3, 1},     {false, 4, 1, -120, 2, 1},
+      {false, 910, 1, 120, 912, 1},  {false, 912, 1, 120, 912, 1},  {true, 1, 510, 120, 1, 512},
+      {true, 1, 512, 120, 1, 512},
+  };
+  for (const Case& c : cases) {
+    const std::int32_t seeded[2] = {c.frame, c.diagram};
+    ASSERT_TRUE(plat::WriteBlock(widths, seeded, sizeof seeded));
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 1));
+    if (c.moments) v.Key('M');
+    v.Wheel(c.delta, plat::testing::kAlt);
+    std::int32_t after[2] = {};
+    EXPECT_TRUE(plat::ReadBlock(widths, after, sizeof after));
+    EXPECT_EQ(after[0], c.frame_after) << c.frame;
+    EXPECT_EQ(after[1], c.diagram_after) << c.diagram;
+    v.app.ExitInstance();
+  }
+  ASSERT_TRUE(plat::RemoveFile(widths));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Wheel(120, plat::testing::kAlt);
+  v.Wheel(120, plat::testing::kAlt);
+  EXPECT_EQ(FirstBytes(widths, 8), std::string("\x05\0\0\0\x01\0\0\0", 8));
+  v.app.ExitInstance();
+  plat::RemoveFile(widths);
+}
+
+TEST_F(Beam2, ALoadCaseWithoutResultsKeepsTheFramePicture) {
+  const std::string ut803 = position_->LoadCaseFile(common::file_names::kDisplacements, 3);
+  const auto kept = plat::ReadWholeFile(ut803);
+  ASSERT_TRUE(kept && plat::RemoveFile(ut803));
+  {
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 3));
+    EXPECT_TRUE(v.Shows("Position BEAM2 Temperature and settlement  LC 3 of 5 (no results)"));
+    plat::testing::MessageBoxScript boxes;
+    v.Key('M');
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "No results for this load case");
+    EXPECT_EQ(boxes.shown()[0].caption, "OK");
+    EXPECT_FALSE(v.app.session().request.AnyResult());
+    v.app.ExitInstance();
+  }
+  EXPECT_TRUE(plat::WriteBlock(ut803, kept->data(), kept->size()));
+}
+
+TEST_F(Beam2, OnlyXShowsItsHintAndStatusAndAnyKeyClosesTheHint) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('X');
+  EXPECT_EQ(v.view().HintText(), "Values in X-direction, X = on/off");
+  EXPECT_NE(v.view().GetDlgItem(CGRAPHView::kHintId), nullptr);
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "x-key has been pressed, only x-values");
+  v.Key('Q');
+  EXPECT_EQ(v.view().HintText(), "");
+  EXPECT_TRUE(v.view().controls().only_x);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, HelpFallsBackToLerventa) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::ProcessRecorder processes;
+  processes.FailNext("no viewer for PDF");
+  v.Command(ids::kHelp);
+  ASSERT_EQ(processes.calls().size(), 2u);
+  EXPECT_EQ(processes.calls()[0].kind, plat::hooks::ProcessCall::Kind::kOpenDocument);
+  EXPECT_EQ(processes.calls()[1].program, plat::SiblingProgram("LERVENTA"));
+  EXPECT_EQ(processes.calls()[1].args, std::vector<std::string>{"REVUZAVI.pdf"});
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, ExportStoresTheNumberedPicture) {
+  plat::RemoveFile(position_->File("CLIP"));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  v.Command(ids::kExport);
+  EXPECT_EQ(testing::ReadBytes(position_->FolderFile("G1.jpg")).substr(0, 3), "\xff\xd8\xff");
+  EXPECT_EQ(FirstBytes(position_->File("CLIP"), 4), std::string("\x01\0\0\0", 4));
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "Figure stored as file G1.jpg");
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, PrintRunPrintsEveryLoadCaseOnItsPageAndReturns) {
+  plat::RemoveFile(position_->File(kPageNumberFile));
+  const std::string base = plat::testing::TestFolder() + "run.pdf";
+  plat::testing::PrintToPdf to_pdf(base);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Command(ids::kPrintRun);
+  plat::testing::PumpMessages();
+  for (int k = 1; k <= 5; ++k) {
+    const std::string pdf = k == 1 ? base : plat::testing::TestFolder() + "run-" + std::to_string(k) + ".pdf";
+    const std::vector<plat::testing::PdfPageSize> pages = plat::testing::PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u) << pdf;
+    EXPECT_GT(pages[0].width, pages[0].height) << pdf;
+    const std::string text = plat::testing::PdfPageText(pdf, 1);
+    EXPECT_NE(text.find("Position BEAM2"), std::string::npos) << text;
+    EXPECT_NE(text.find("LC " + std::to_string(k) + " of 5"), std::string::npos) << text;
+    EXPECT_NE(text.find("Page " + std::to_string(k)), std::string::npos) << text;
+  }
+  EXPECT_EQ(v.app.session().state.current_load_case, 1);
+  v.app.ExitInstance();
+  EXPECT_EQ(FirstBytes(position_->File(kPageNumberFile), 4), std::string("\x06\0\0\0", 4));
+}
+
+TEST_F(Beam2, EigenmodesStepWithUpAndTheRightButtonAndEscLeavesThem) {
+  std::vector<double> modes(81), values(9);
+  for (std::size_t i = 0; i < modes.size(); ++i) modes[i] = 0.001 * static_cast<double>(i % 9 + 1);
+  for (std::size_t i = 0; i < values.size(); ++i) values[i] = 10.0 * static_cast<double>(i + 1);
+  ASSERT_TRUE(plat::WriteBlock(position_->File("EV"), modes.data(), modes.size() * sizeof(double)));
+  ASSERT_TRUE(plat::WriteBlock(position_->File("EIGV"), values.data(), values.size() * sizeof(double)));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  ASSERT_EQ(v.app.session().state.equation_count(), 9);
+  plat::testing::QuitCatcher quit;  // after the start, which may see an earlier test's end
+  const std::vector<double> ut8 = v.app.session().state.displacements;
+  v.Command(ids::kEigen);
+  EXPECT_TRUE(v.Shows("eigen-value 1/9"));
+  plat::testing::DialogScript dialogs;
+  v.view().SendMessage(plat::WM_CONTEXTMENU, 0, 0);
+  plat::testing::PumpMessages();
+  EXPECT_TRUE(v.Shows("eigen-value 2/9"));
+  EXPECT_TRUE(dialogs.shown().empty());
+  const float scale = v.app.session().request.scales.displacement;
+  v.Wheel(120);
+  EXPECT_FLOAT_EQ(v.app.session().request.scales.displacement, scale * 2.5f);
+  for (int i = 0; i < 10; ++i) v.Key(plat::VK_UP);
+  EXPECT_TRUE(v.Shows("eigen-value 9/9 = 9.0000E+01"));
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_FALSE(quit.code().has_value());
+  EXPECT_FALSE(v.app.session().request.eigenmode);
+  EXPECT_EQ(v.app.session().state.displacements, ut8);
+  v.app.ExitInstance();
+  plat::RemoveFile(position_->File("EV"));
+  plat::RemoveFile(position_->File("EIGV"));
+}
+
+TEST_F(Beam2, NodeGreenFunctionChecksItsNodeStepsItsDofsAndEscLeavesIt) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::QuitCatcher quit;
+  const std::vector<double> ut8 = v.app.session().state.displacements;
+  plat::testing::MessageBoxScript boxes;
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    d.SetDlgItemText(kChoiceEdit, "0");
+    d.SendMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  v.Command(ids::kNodeGreen);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "Wrong input");
+  EXPECT_EQ(boxes.shown()[0].caption, "?");
+  EXPECT_FALSE(v.app.session().request.influence);
+  v.dialogs.PressNext(plat::IDOK);
+  v.Command(ids::kNodeGreen);
+  EXPECT_TRUE(v.Shows("ux at Node 1  (DOF  1) Units [mm]"));
+  EXPECT_EQ(v.view().HintText(), "Up key or right mouse button is next value");
+  for (int i = 0; i < 3; ++i) v.Key(plat::VK_UP);
+  EXPECT_TRUE(v.Shows("ux at Node 2  (DOF  4) Units [mm]"));
+  for (int i = 0; i < 5; ++i) v.Key(plat::VK_DOWN);
+  EXPECT_TRUE(v.Shows("ux at Node 1  (DOF  1) Units [mm]"));
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_FALSE(quit.code().has_value());
+  EXPECT_FALSE(v.app.session().request.AnyResult());
+  EXPECT_EQ(v.app.session().state.displacements, ut8);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, EscapeEndsTheProgram) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::QuitCatcher quit;
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_EQ(quit.code(), 0);
   v.app.ExitInstance();
 }
 

@@ -70,6 +70,30 @@ TEST(RevuzaviWindow, StepsThroughTheLoadCasesAndKeepsTheirTextsAndScales) {
   EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "a.png", snapshots + "revuzavi-beam2-lc2.png", true));
 }
 
+TEST(RevuzaviWindow, MomentsScaledExportedPrintedAndClosedWithEsc) {
+  const common::Position position = Computed(plat::testing::TestFolder() + "data/", "BEAM2");
+  if (HasFailure()) return;
+  const std::string pdf = plat::testing::TestFolder() + "out.pdf";
+  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "REVUZAVI",
+                                            {".BEAM2", "@" + position.data_path(), "@1"},
+                                            "key M\n"
+                                            "wheel 120\n"
+                                            "command 33086\n"
+                                            "command 57607\n"
+                                            "snapshot moments.png\n"
+                                            "key Escape\n",
+                                            {{"PLAT_PRINT_TO_PDF", pdf}});
+  EXPECT_EQ(run.exit_code, 0) << run.log_text();
+  ExpectAllOk(run, 6);
+  EXPECT_EQ(ReadBytes(position.FolderFile("G1.jpg")).substr(0, 3), "\xff\xd8\xff");
+  EXPECT_EQ(ReadBytes(position.File("CLIP")), std::string("\x01\x00\x00\x00", 4));
+  EXPECT_EQ(ReadBytes(position.File("ISEITE")), std::string("\x02\x00\x00\x00", 4));
+  EXPECT_TRUE(plat::FileExists(pdf));
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "moments.png", snapshots + "revuzavi-beam2-moments.png", true));
+}
+
 TEST(RevuzaviWindow, ALoadCaseWithoutResultsIsReportedOnce) {
   const common::Position position = Computed(plat::testing::TestFolder() + "data/", "BEAM2");
   if (HasFailure()) return;

@@ -1,0 +1,130 @@
+#include "graphics/app/picture_controls.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "common/position/file_names.h"
+#include "graphics/settings/small_settings_files.h"
+#include "platform/files.h"
+
+namespace revuzavi {
+namespace {
+
+constexpr int kFrameWidthUpper = 910;
+constexpr int kDiagramWidthUpper = 510;
+
+float* ShownScale(PictureRequest& r) {
+  if (r.moments) return &r.scales.moment;
+  if (r.shear_forces) return &r.scales.shear;
+  if (r.normal_forces) return &r.scales.normal_force;
+  if (r.deflection) return &r.scales.displacement;
+  return nullptr;
+}
+
+}  // namespace
+
+void SetDiagramKind(PictureRequest& r, DiagramKind kind) {
+  r.deflection = kind == DiagramKind::kDisplacements;
+  r.normal_forces = kind == DiagramKind::kNormalForces;
+  r.moments = kind == DiagramKind::kMoments;
+  r.shear_forces = kind == DiagramKind::kShearForces;
+  r.eigenmode = r.influence = r.support_green = r.green_family_1 = r.green_family_2 = false;
+  r.influence_reactions = r.rotations = r.modified_frame = false;
+  r.energies = false;
+}
+
+std::string PictureName(const PictureRequest& r) {
+  if (r.deflection) return "Displacements [mm]";
+  if (r.normal_forces) return "Normal forces [kN]";
+  if (r.moments) return "Moments";
+  if (r.shear_forces) return "Shear forces [kN]";
+  return "";
+}
+
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode) {
+  if (request.influence) return NodeGreenTitle(state, request.influence_column);
+  if (request.eigenmode) {
+    char line[160];
+    std::snprintf(line, sizeof line, " eigen-value %i/%i = %.4E  min = %.4E  max = %.4E  Up-key, down-key, Esc",
+                  request.eigenmode_number, state.equation_count(), mode.mode, mode.first, mode.last);
+    return "Position " + state.position.name() + line;
+  }
+  const int count = state.diary.has_valid_count() ? state.diary.count() : 0;
+  const std::string head = "Position " + state.position.name() + " " + state.load_case_params.title();
+  char tail[64];
+  if (state.no_results) {
+    std::snprintf(tail, sizeof tail, "  LC %i of %i (no results)", state.current_load_case, count);
+    return head + tail;
+  }
+  std::snprintf(tail, sizeof tail, "  LC %i of %i", state.current_load_case, count);
+  const std::string name = PictureName(request);
+  return name.empty() ? head + tail : head + tail + "  " + name;
+}
+
+std::string NodeGreenTitle(const ViewerState& state, int dof) {
+  for (int k = 1; k <= state.nodes.count(); ++k) {
+    const common::NodeRecord& node = state.nodes[k];
+    const char* what = nullptr;
+    if (node.dof_u() == dof) what = "ux";
+    if (node.dof_v() == dof) what = "uy";
+    for (int j = 1; j <= std::min<int>(node.rotation_count(), common::NodeRecord::kMaxRotations); ++j) {
+      if (node.rotation_dof(j) == dof) what = "tan phi";
+    }
+    if (what == nullptr) continue;
+    char title[80];
+    std::snprintf(title, sizeof title, "%s at Node %i  (DOF  %i) Units [mm]", what, k, dof);
+    return title;
+  }
+  return "";
+}
+
+double ShrunkFactor(double factor) { return factor > 1.0 ? std::max(1.0, factor / 1.2) : factor; }
+
+double GrownFactor(double factor) { return factor * 1.2; }
+
+int SteppedLineWidth(int width, bool up, int upper) {
+  if (up) return width <= upper ? width + 2 : width;
+  return width > 3 ? width - 2 : width;
+}
+
+void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up) {
+  if (request.AnyResult()) {
+    state.second_line_width = SteppedLineWidth(state.second_line_width, up, kDiagramWidthUpper);
+  } else {
+    state.line_width = SteppedLineWidth(state.line_width, up, kFrameWidthUpper);
+  }
+  (void)WriteViewSettings(state);  // unwritable: the widths hold for this run
+}
+
+bool WheelDiagramScale(PictureRequest& request, int step, bool up) {
+  float* scale = ShownScale(request);
+  if (scale == nullptr) return false;
+  const float by = 1.5f * static_cast<float>(step);
+  *scale = up ? *scale * by : *scale / by;
+  return true;
+}
+
+double DrawnExcess(const std::vector<plat::DeviceOp>& ops, int w, int h) {
+  if (w <= 0 || h <= 0) return 1.0;
+  const double cx = w / 2.0, cy = h / 2.0;
+  double ratio = 1.0;
+  for (const plat::DeviceOp& op : ops) {
+    if (op.kind != plat::DeviceOp::Kind::kPolyline && op.kind != plat::DeviceOp::Kind::kPolygon) continue;
+    for (const plat::Point& p : op.points) {
+      ratio = std::max({ratio, std::fabs(p.x - cx) / cx, std::fabs(p.y - cy) / cy});
+    }
+  }
+  return std::min(ratio, 1000.0);
+}
+
+void DivideDiagramScales(PictureRequest& r, double ratio) {
+  const float by = static_cast<float>(ratio);
+  for (float* s : {&r.scales.displacement, &r.scales.moment, &r.scales.normal_force, &r.scales.shear}) *s /= by;
+}
+
+bool LoadCaseHasResults(const ViewerState& state) {
+  return plat::FileExists(state.position.LoadCaseFile(common::file_names::kDisplacements, state.current_load_case));
+}
+
+}  // namespace revuzavi

@@ -1,0 +1,69 @@
+#pragma once
+// The picture window's own switches beside the drawing request: the general
+// picture factor, the wheel's step value, the only-x/only-y values, and the
+// rules by which keys, commands and the wheel change the request.
+#include <string>
+#include <vector>
+
+#include "graphics/compose/picture_request.h"
+#include "graphics/diagrams/eigenmode.h"
+#include "graphics/state/viewer_state.h"
+#include "platform/dc/device_op.h"
+
+namespace revuzavi {
+
+struct PictureControls {
+  double factor = 1.0;             // the general picture factor, never below 1
+  int wheel_step = 1;              // 2 while the key "1" is held down
+  bool wheel_alternative = false;  // while A is held down
+  bool only_x = false;
+  bool only_y = false;
+  bool numbers = false;
+  bool displacement_option = false;  // flipped by every key in the displacement picture
+};
+
+// The diagram kinds of the drawing: 0 frame, 1 displacements, 2 normal forces, 3 moments, 4 shear forces.
+enum class DiagramKind { kFrame = 0, kDisplacements = 1, kNormalForces = 2, kMoments = 3, kShearForces = 4 };
+
+// Switches every result picture off and the one of `kind` on.
+void SetDiagramKind(PictureRequest& request, DiagramKind kind);
+
+// The picture name of the title ("" for the frame).
+std::string PictureName(const PictureRequest& request);
+
+// "Position %s %s  LC %i of %i  %s", or "... (no results)" without results;
+// in the eigenmode picture the mode's line with its eigenvalues.
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode);
+
+// "ux at Node %i  (DOF  %i) Units [mm]" (uy, tan phi) of the equation `dof`;
+// empty when no node holds it.
+std::string NodeGreenTitle(const ViewerState& state, int dof);
+
+// Ctrl+numpad plus: divided by 1.2 while above 1, never below 1. Minus: times 1.2.
+double ShrunkFactor(double factor);
+double GrownFactor(double factor);
+
+// A line width stepped by 2 on an Alt+wheel notch: down only while above 3,
+// up only while at most `upper`.
+int SteppedLineWidth(int width, bool up, int upper);
+
+// Alt+wheel: the diagram line width while a result picture is shown, else the
+// frame line width; GRAPHRDB is written.
+void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up);
+
+// A plain wheel notch on the shown diagram: its scale ÷/× 1.5 × step (the
+// displacement scale in the displacement picture). False when no diagram is shown.
+bool WheelDiagramScale(PictureRequest& request, int step, bool up);
+
+// By how much the drawn lines exceed the w x h window: the largest ratio, on
+// any side, of the drawing's reach from the window's centre to the window's;
+// 1 when all lies inside, at most 1000.
+double DrawnExcess(const std::vector<plat::DeviceOp>& ops, int w, int h);
+
+// The displacement, moment, normal-force and shear scales divided by `ratio`.
+void DivideDiagramScales(PictureRequest& request, double ratio);
+
+// UT8 of the current load case can be opened.
+bool LoadCaseHasResults(const ViewerState& state);
+
+}  // namespace revuzavi
