@@ -37,7 +37,7 @@ common::Result ExportPicture(ViewerState& state, const plat::Bitmap& picture, st
   const common::Result saved = picture.Save(state.position.FolderFile(name));
   const bool counted = common::WriteInt32File(state.position.File(kPictureCounterFile), state.picture_counter);
   if (!saved) return saved;
-  const std::string line = PictureListLine(name, caption) + "\n";
+  const std::string line = PictureListLine(name, caption) + "\r\n";  // a text file: CR LF as every listing
   const std::string list = state.position.FolderFile(kPictureListFile);
   if (!plat::AppendWhole(list, line.data(), line.size())) {
     return common::Result::Fail("The picture list " + list + " cannot be written.", "Error");

@@ -140,8 +140,8 @@ TEST_F(Beam2, ExportedPicturesAreCountedAndListed) {
   EXPECT_EQ(testing::ReadBytes(state.position.File("CLIP")), std::string("\x0a\0\0\0", 4));
   const std::string list = testing::ReadBytes(state.position.FolderFile("GRAPHICFILES.TXT"));
   const std::string blanks(14, ' ');
-  EXPECT_EQ(list.substr(0, list.find('\n') + 1), blanks + "G1.jpg    Moments\n");
-  EXPECT_NE(list.find("\n" + blanks + "G10.jpg   Moments\n"), std::string::npos);
+  EXPECT_EQ(list.substr(0, list.find('\n') + 1), blanks + "G1.jpg    Moments\r\n");
+  EXPECT_NE(list.find("\n" + blanks + "G10.jpg   Moments\r\n"), std::string::npos);
   EXPECT_EQ(plat::GetClipboardImage().width(), 400);
 
   // The export format switch stores bitmaps.
