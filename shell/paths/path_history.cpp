@@ -15,7 +15,7 @@ std::vector<std::string> ReadPathHistory(const std::string& history) {
 
 bool WritePathHistory(const std::string& history, const std::string& temp, const std::vector<std::string>& paths) {
   std::string text;
-  for (const std::string& path : paths) text += path + "\n";
+  for (const std::string& path : paths) text += path + "\r\n";  // CR LF, as every text file of the suite
   if (!plat::WriteNewFile(temp, text.data(), text.size())) return false;
   if (plat::RenameFile(temp, history)) return true;
   plat::RemoveFile(temp);

@@ -1,6 +1,6 @@
 #pragma once
 // The history of data paths, PATHHIST.TXT in the settings folder: one path a
-// line, oldest first, each line ended by a line feed. A rewrite goes through
+// line, oldest first, each line ended by CR LF (read with any line end). A rewrite goes through
 // PATHTEMPX beside it, which then takes the history's name.
 #include <string>
 #include <vector>

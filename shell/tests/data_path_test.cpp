@@ -28,13 +28,13 @@ TEST_F(PathHistoryTest, AKnownPathLeavesTheFileAsItIs) {
 TEST_F(PathHistoryTest, ANewPathIsAppendedAndTheTempFileGoes) {
   PutFile(history_, "/d/a\r\n/d/b\n");
   ASSERT_TRUE(AddToPathHistory(history_, temp_, "/d/c"));
-  EXPECT_EQ(FileText(history_), "/d/a\n/d/b\n/d/c\n");
+  EXPECT_EQ(FileText(history_), "/d/a\r\n/d/b\r\n/d/c\r\n");
   EXPECT_FALSE(plat::FileExists(temp_));
 }
 
 TEST_F(PathHistoryTest, WithoutAFileTheHistoryIsOneLine) {
   ASSERT_TRUE(AddToPathHistory(history_, temp_, "/d/c"));
-  EXPECT_EQ(FileText(history_), "/d/c\n");
+  EXPECT_EQ(FileText(history_), "/d/c\r\n");
 }
 
 TEST_F(PathHistoryTest, LongLinesAreReadWhole) {
