@@ -9,10 +9,10 @@ int Rounded(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 }  // namespace
 
-plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontSpec& spec) {
+plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontRequest& request) {
   double ppi_x = dc.GetDeviceCaps(plat::LOGPIXELSX);
   double ppi_y = dc.GetDeviceCaps(plat::LOGPIXELSY);
-  if (!spec.logical_pixels) {
+  if (!request.logical_pixels) {
     const int horz_size = dc.GetDeviceCaps(plat::HORZSIZE);
     const int vert_size = dc.GetDeviceCaps(plat::VERTSIZE);
     if (horz_size > 0) ppi_x = dc.GetDeviceCaps(plat::HORZRES) * 25.4 / horz_size;
@@ -24,20 +24,20 @@ plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontSpec& spec) {
   dc.SetViewportOrg(0, 0);
   dc.SetWindowOrg(0, 0);
   const plat::PointD logical =
-      dc.DeviceToLogical(plat::PointD{spec.width * ppi_x / 72.0, spec.size * ppi_y / 72.0});
+      dc.DeviceToLogical(plat::PointD{request.width * ppi_x / 72.0, request.size * ppi_y / 72.0});
   dc.RestoreDC(saved);
 
   plat::Font font;
-  font.face = spec.face;
+  font.face = request.face;
   font.height = -Rounded(std::fabs(logical.y) / 10.0);
   font.width = 0;
-  font.weight = (spec.style & 1) != 0 ? plat::FW_BOLD : plat::FW_DONTCARE;
-  font.italic = (spec.style & 2) != 0;
-  font.underline = (spec.style & 4) != 0;
-  font.strike_out = (spec.style & 8) != 0;
-  font.escapement = spec.angle;
-  font.orientation = spec.angle;
-  if (spec.width != 0 && logical.y != 0.0) {
+  font.weight = (request.style & 1) != 0 ? plat::FW_BOLD : plat::FW_DONTCARE;
+  font.italic = (request.style & 2) != 0;
+  font.underline = (request.style & 4) != 0;
+  font.strike_out = (request.style & 8) != 0;
+  font.escapement = request.angle;
+  font.orientation = request.angle;
+  if (request.width != 0 && logical.y != 0.0) {
     const plat::Font previous = dc.SelectFont(font);
     const int average = dc.GetTextMetrics().ave_char_width;
     dc.SelectFont(previous);
@@ -47,10 +47,10 @@ plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontSpec& spec) {
 }
 
 plat::Font CreateRotatedFont(plat::Dc& dc, int size, int angle) {
-  RotatedFontSpec spec;
-  spec.size = size;
-  spec.angle = angle;
-  return CreateRotatedFont(dc, spec);
+  RotatedFontRequest request;
+  request.size = size;
+  request.angle = angle;
+  return CreateRotatedFont(dc, request);
 }
 
 }  // namespace common

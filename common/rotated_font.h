@@ -7,7 +7,7 @@
 namespace common {
 
 // What a rotated font is made from. Sizes are tenths of a point.
-struct RotatedFontSpec {
+struct RotatedFontRequest {
   std::string face = "ARIAL";
   int size = 0;    // height
   int width = 0;   // 0: the face's own proportion
@@ -23,7 +23,7 @@ struct RotatedFontSpec {
 // the context's extents (origins and world transform do not count). A width
 // w scales the face's average character width by |w'| / |h| (w' converted
 // alike). The context is left as it was; the caller selects the font.
-plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontSpec& spec);
+plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontRequest& request);
 
 // An "ARIAL" font of `size` tenths of a point turned by `angle` tenths of a
 // degree, LOGPIXELSY pixels per inch; width and weight are left to the face.

@@ -76,14 +76,14 @@ bool Near(double angle, std::initializer_list<double> targets) {
 
 plat::Font MakeRotatedFont(plat::Dc& dc, std::string_view face, int height, int width, int style, int escapement,
                            bool logical_pixels) {
-  common::RotatedFontSpec spec;
-  spec.face = std::string(face);
-  spec.size = height;
-  spec.width = width;
-  spec.style = style;
-  spec.angle = escapement;
-  spec.logical_pixels = logical_pixels;
-  return common::CreateRotatedFont(dc, spec);
+  common::RotatedFontRequest request;
+  request.face = std::string(face);
+  request.size = height;
+  request.width = width;
+  request.style = style;
+  request.angle = escapement;
+  request.logical_pixels = logical_pixels;
+  return common::CreateRotatedFont(dc, request);
 }
 
 int EscapementOf(double angle) { return static_cast<int>(-angle / (2.0 * kPi) * 3600.0); }
