@@ -62,7 +62,7 @@ TEST_F(DataPathDialogsTest, PfadTreeShowsThePathAndTheHistoryAndTakesATreeSelect
   CDiaPfadTree dialog(state_);
   ASSERT_EQ(dialog.DoModal(), plat::IDOK);
   EXPECT_EQ(dialog.chosen_path(), tmp_ + "/Data/Sub");
-  EXPECT_EQ(History(), "/d/a\n/d/b\n" + tmp_ + "/Data/Sub\n");
+  EXPECT_EQ(History(), "/d/a\r\n/d/b\r\n" + tmp_ + "/Data/Sub\r\n");
 }
 
 TEST_F(DataPathDialogsTest, ADoubleClickedHistoryEntryIsTakenAtOnce) {
@@ -88,7 +88,7 @@ TEST_F(DataPathDialogsTest, OkMakesANewPathAndRefusesAnAt) {
   EXPECT_FALSE(plat::FolderExists("/d/a@b"));
   EXPECT_EQ(dialog.chosen_path(), tmp_ + "/new/deep");
   EXPECT_TRUE(plat::FolderExists(tmp_ + "/new/deep"));
-  EXPECT_EQ(History(), tmp_ + "/new/deep\n");
+  EXPECT_EQ(History(), tmp_ + "/new/deep\r\n");
 }
 
 TEST_F(DataPathDialogsTest, EnterInTheEditGivesTheKeysMessages) {
@@ -126,7 +126,7 @@ TEST_F(DataPathDialogsTest, DeleteRemovesTheSelectedHistoryEntries) {
   });
   CDiaPfadTree dialog(state_);
   ASSERT_EQ(dialog.DoModal(), plat::IDCANCEL);
-  EXPECT_EQ(History(), "/d/c\n");
+  EXPECT_EQ(History(), "/d/c\r\n");
   EXPECT_FALSE(plat::FileExists(SettingsFolder() + "/PATHTEMPX"));
 }
 
