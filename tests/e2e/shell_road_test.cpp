@@ -1,6 +1,7 @@
 // The whole road through the real shell: QUENTARIS started with a geometry echo
 // file rebuilds the position (KELMF "@G" stored by its script, PUNDF "@G"),
-// then its Compute starts ZEDIR on every load case.
+// then its Compute starts ZEDIR on every load case, and its Texts dialog prints
+// the last listing through ZEVRIL.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include "common/settings_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/print/tests/pdf_reading.h"
 #include "platform/script/script_testing.h"
 #include "platform/testing/testing.h"
 #include "tests/e2e/e2e_positions.h"
@@ -33,7 +35,7 @@ bool WaitForSolver(const std::string& folder, std::chrono::seconds limit) {
   return false;
 }
 
-TEST(ShellRoad, EchoFileRebuiltByTheShellIsComputed) {
+TEST(ShellRoad, EchoFileRebuiltByTheShellIsComputedAndPrinted) {
   const std::string here = plat::testing::TestFolder();
   fs::current_path(here);  // the data path "D/" lies in the test's folder
   const common::SettingsContext settings = common::SettingsContext::Discover();
@@ -66,6 +68,25 @@ TEST(ShellRoad, EchoFileRebuiltByTheShellIsComputed) {
   for (int page = 1; page <= 12; ++page) {
     EXPECT_NE(files.find("D" + std::to_string(page)), std::string::npos) << page;
   }
+
+  // The Texts dialog opens with the last page (D12) selected; it goes through ZEVRIL.
+  const std::string pdf = here + "texts.pdf";
+  const auto print = plat::testing::RunScript(plat::testing::BinFolder() + "QUENTARIS", {},
+                                              "command 33807\npress 1011\nset 1037 1\nset 1011 10\npress 1010\n"
+                                              "command 57665\n",
+                                              {{"PLAT_SCRIPT_IDLE_S", "20"}, {"PLAT_PRINT_TO_PDF", pdf}});
+  EXPECT_EQ(print.exit_code, 0) << print.start_error << print.messages << print.log_text();
+  EXPECT_EQ(print.messages, "") << print.log_text();
+  ASSERT_EQ(plat::testing::PdfPages(pdf).size(), 1u) << print.log_text();
+  const std::string text = plat::testing::PdfPageText(pdf, 1);
+  for (const char* expected : {"PROGRAMM: QUENTARIS 22.54", "Nodal displacements u, v, tan phi in load case 5"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+  }
+  const std::size_t page_field = text.find("SEITE:");
+  ASSERT_NE(page_field, std::string::npos) << text;
+  EXPECT_NE(text.find("\n1\n", page_field), std::string::npos) << text;  // the page number under it
+  EXPECT_EQ(ReadBytes(folder + "FSEITE"), Bytes({2, 0}));
+  EXPECT_EQ(ReadBytes(folder + "FSEITE.TXT"), "2");
 }
 
 }  // namespace
