@@ -7,6 +7,7 @@
 #include "loads/editor/change_test.h"
 #include "loads/tables/load_table_dialogs.h"
 #include "platform/dialogs/dialog_layout.h"
+#include "platform/window/virtual_keys.h"
 
 namespace pundf {
 namespace {
@@ -85,6 +86,19 @@ void CDiaTemp::ReadValues() {
 void CDiaTemp::OnOK() {
   ReadValues();
   plat::Dialog::OnOK();
+}
+
+bool CDiaTemp::PreTranslateMessage(plat::MSG* msg) {
+  if (msg->message == plat::WM_KEYDOWN && msg->wParam == plat::VK_RETURN) {
+    plat::Window* next = nullptr;
+    if (msg->hwnd == GetDlgItem(kDeltaEdit)->GetSafeHwnd()) next = GetDlgItem(kAlphaEdit);
+    if (msg->hwnd == GetDlgItem(kAlphaEdit)->GetSafeHwnd()) next = GetDlgItem(plat::IDOK);
+    if (next) {
+      GotoDlgCtrl(next);
+      return true;
+    }
+  }
+  return DeletableDialog::PreTranslateMessage(msg);
 }
 
 bool CDiaTemp::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {

@@ -38,6 +38,8 @@ class CDiaTemp : public DeletableDialog {
   bool OnInitDialog() override;
   void OnOK() override;
   bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
+  // Enter steps from Delta T to alpha_T and from there to OK.
+  bool PreTranslateMessage(plat::MSG* msg) override;
 
  private:
   // The three edits read into values_.

@@ -22,8 +22,11 @@
 #include "loads/tables/load_table_dialogs.h"
 #include "platform/binary_io.h"
 #include "platform/controls/combo_box.h"
+#include "platform/controls/edit.h"
 #include "platform/controls/list_box.h"
 #include "platform/files.h"
+#include "platform/testing/window_testing.h"
+#include "platform/window/virtual_keys.h"
 
 namespace pundf {
 namespace {
@@ -516,6 +519,39 @@ TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
   EXPECT_EQ(lc.params.temperature_flag(), 0);
   EXPECT_EQ(lc.params.uniform_temperature(), 0.0f);
   EXPECT_EQ(lc.params.alpha_t(), 0.0);
+}
+
+TEST(TemperatureDialog, EnterStepsFromDeltaTToAlphaAndThenToOk) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+  editor.Command(ids::kNew);
+  LoadCase& lc = editor.session().model.load_case;
+  std::vector<plat::UINT> focused;
+  int alpha_start = -1, alpha_end = -1;
+  bool open_at_ok = false;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+    auto focus_id = [] { return plat::Window::GetFocus() ? plat::Window::GetFocus()->GetDlgCtrlID() : 0u; };
+    focused.push_back(focus_id());
+    plat::testing::SetItemText(d, CDiaTemp::kUniformEdit, "10");
+    plat::testing::PressKey(*d.GetDlgItem(CDiaTemp::kDeltaEdit), plat::VK_RETURN);
+    focused.push_back(focus_id());
+    static_cast<plat::Edit*>(d.GetDlgItem(CDiaTemp::kAlphaEdit))->GetSel(&alpha_start, &alpha_end);
+    plat::testing::PressKey(*d.GetDlgItem(CDiaTemp::kAlphaEdit), plat::VK_RETURN);
+    focused.push_back(focus_id());
+    open_at_ok = d.IsWindowVisible();
+    plat::testing::PressKey(*d.GetDlgItem(plat::IDOK), plat::VK_RETURN);
+  });
+  editor.Command(ids::kTemperature);
+  EXPECT_EQ(focused, (std::vector<plat::UINT>{CDiaTemp::kDeltaEdit, CDiaTemp::kAlphaEdit, plat::IDOK}));
+  EXPECT_EQ(alpha_start, 0);
+  EXPECT_EQ(alpha_end, 6);  // "1.2E-5" selected
+  EXPECT_TRUE(open_at_ok);
+  ASSERT_FALSE(editor.dialogs.shown().empty());
+  EXPECT_EQ(editor.dialogs.shown().back().result, plat::IDOK);
+  EXPECT_FALSE(editor.dialogs.shown().back().left_open);
+  EXPECT_EQ(lc.params.temperature_flag(), 1);
+  EXPECT_FLOAT_EQ(lc.params.uniform_temperature(), 10.0f);
 }
 
 TEST(TemperatureDialog, SingleOpensTheElementTableAndItsValuesStay) {
