@@ -76,6 +76,11 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kShearForces, [this] { OnDiagram(DiagramKind::kShearForces); });
   MapCommand(ids::kFrame, [this] { OnFrame(); });
   MapCommand(ids::kReset, [this] { OnResetPicture(); });
+  for (const plat::UINT id : {ids::kGreenArrows, ids::kExponential, ids::kNumbers, ids::kNodeNumbers,
+                              ids::kElementNumbers, ids::kOnlyX, ids::kOnlyY, ids::kRKey, ids::kStacked}) {
+    MapCommand(id, [this, id] { OnToggle(id); });
+    MapUpdate(id, [this, id](plat::CmdUI& ui) { ui.SetCheck(ToggleChecked(id) ? 1 : 0); });
+  }
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
@@ -333,6 +338,38 @@ void CGRAPHView::CloseHint() {
   if (!hint_) return;
   hint_->DestroyWindow();
   hint_.reset();
+}
+
+bool* CGRAPHView::ToggleFlag(plat::UINT id) {
+  switch (id) {
+    case ids::kGreenArrows: return &controls_.green_arrows;
+    case ids::kExponential: return &controls_.exponential;
+    case ids::kNumbers: return &controls_.numbers;
+    case ids::kNodeNumbers: return &session_.request.node_labels;
+    case ids::kElementNumbers: return &session_.request.element_labels;
+    case ids::kRKey: return &controls_.r_key;
+    case ids::kStacked: return &controls_.stacked;
+    default: return nullptr;
+  }
+}
+
+bool CGRAPHView::ToggleChecked(plat::UINT id) {
+  if (id == ids::kOnlyX) return controls_.only_x;
+  if (id == ids::kOnlyY) return controls_.only_y;
+  const bool* flag = ToggleFlag(id);
+  return flag != nullptr && *flag;
+}
+
+void CGRAPHView::OnToggle(plat::UINT id) {
+  if (id == ids::kOnlyX || id == ids::kOnlyY) {
+    OnOnlyValues(id == ids::kOnlyX);
+    return;
+  }
+  bool* flag = ToggleFlag(id);
+  if (flag == nullptr) return;
+  *flag = !*flag;
+  session_.picture.labels.Clear();
+  Invalidate();
 }
 
 void CGRAPHView::OnOnlyValues(bool x) {

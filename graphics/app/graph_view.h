@@ -88,6 +88,10 @@ class CGRAPHView : public plat::View {
   // Esc out of a Green's-function or eigenmode picture: UT8 read again, the frame.
   bool LeaveSpecialPicture();
   void OnStepKey(int code);
+  // The flag that a display toggle command flips; nullptr for 339 and 340.
+  bool* ToggleFlag(plat::UINT id);
+  void OnToggle(plat::UINT id);
+  bool ToggleChecked(plat::UINT id);
   // Writes the page number and scales, deletes the working copies, ends the program.
   void EndProgram();
 

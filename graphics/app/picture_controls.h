@@ -19,6 +19,10 @@ struct PictureControls {
   bool only_x = false;
   bool only_y = false;
   bool numbers = false;
+  bool green_arrows = false;  // Green's functions drawn with arrows
+  bool r_key = false;         // the R display
+  bool exponential = false;   // numbers in exponential format
+  bool stacked = false;       // numbers may be stacked
   bool displacement_option = false;  // flipped by every key in the displacement picture
 };
 

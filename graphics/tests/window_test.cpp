@@ -297,6 +297,36 @@ TEST_F(Beam2, OnlyXShowsItsHintAndStatusAndAnyKeyClosesTheHint) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, DisplayTogglesFlipOnTheirCommandsAndCheckTheirItems) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  const auto checked = [&](plat::UINT id) {
+    plat::CmdUI ui(id);
+    EXPECT_TRUE(plat::CommandTarget::DoUpdate(v.view(), ui)) << id;
+    return ui.check().value_or(-1);
+  };
+  struct Case {
+    plat::UINT id;
+    int at_start;
+  };
+  const Case cases[] = {{334, 0}, {335, 0}, {336, 0}, {337, 1}, {338, 1}, {339, 0}, {340, 0}, {354, 0}, {33077, 0}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(checked(c.id), c.at_start) << c.id;
+    v.Command(c.id);
+    EXPECT_EQ(checked(c.id), 1 - c.at_start) << c.id;
+    v.Command(c.id);
+    EXPECT_EQ(checked(c.id), c.at_start) << c.id;
+  }
+  v.Command(337);
+  EXPECT_FALSE(v.app.session().request.node_labels);
+  v.Command(339);
+  v.Command(340);  // only y switches only x off
+  EXPECT_EQ(checked(339), 0);
+  EXPECT_EQ(checked(340), 1);
+  EXPECT_EQ(v.view().HintText(), "Values in Y-direction, Y = on/off");
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, HelpFallsBackToLerventa) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
