@@ -81,6 +81,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
     MapCommand(id, [this, id] { OnToggle(id); });
     MapUpdate(id, [this, id](plat::CmdUI& ui) { ui.SetCheck(ToggleChecked(id) ? 1 : 0); });
   }
+  MapCommand(ids::kEnergy, [this] { OnEnergy(); });
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
@@ -142,6 +143,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
   dc.RestoreDC(saved);  // the title in device pixels
   std::string title = PictureTitle(session_.state, r, mode_values_);
+  if (r.energies) title = EnergyTitle(session_.state);
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
@@ -197,6 +199,13 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
   CloseHint();
   SetDiagramKind(r, kind);
   if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::OnEnergy() {
+  CloseHint();
+  ToggleEnergyPicture(session_.request, controls_.before_energy);
+  session_.picture.labels.Clear();
   Invalidate();
 }
 
@@ -427,6 +436,7 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
   switch (vk) {
     case 'E': r.element_labels = !r.element_labels; break;
     case 'K': r.node_labels = !r.node_labels; break;
+    case 'W': OnEnergy(); return;
     case 'Z': controls_.numbers = true; break;
     case 'M': OnDiagram(DiagramKind::kMoments); return;
     case 'N': OnDiagram(DiagramKind::kNormalForces); return;
@@ -482,6 +492,10 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
+  if (session_.request.energies) {
+    OnEnergy();
+    return;
+  }
   if (LeaveSpecialPicture()) return;
   if (controls_.only_x || controls_.only_y) {
     controls_.only_x = controls_.only_y = false;

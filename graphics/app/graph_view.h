@@ -26,6 +26,8 @@ class CGRAPHView : public plat::View {
   void OnChooseLoadCase();
   // 315, 314, 32874, 313 and their keys: one result diagram of the load case.
   void OnDiagram(DiagramKind kind);
+  // 346 and W: the element energies on/off.
+  void OnEnergy();
   // 316: the frame picture on/off.
   void OnFrame();
   // The key left of Y and the menu's Fit: the diagram scales made smaller

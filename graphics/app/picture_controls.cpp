@@ -79,6 +79,32 @@ std::string NodeGreenTitle(const ViewerState& state, int dof) {
   return "";
 }
 
+void ToggleEnergyPicture(PictureRequest& r, PictureRequest& saved) {
+  if (r.energies) {
+    r.energies = false;
+    r.deflection = saved.deflection;
+    r.normal_forces = saved.normal_forces;
+    r.shear_forces = saved.shear_forces;
+    r.moments = saved.moments;
+    r.influence = saved.influence;
+    r.green_family_2 = saved.green_family_2;
+    return;
+  }
+  saved = r;
+  r.deflection = r.normal_forces = r.shear_forces = r.moments = r.influence = r.green_family_2 = false;
+  r.node_labels = r.element_labels = true;
+  r.energies = true;
+}
+
+std::string EnergyTitle(const ViewerState& state) {
+  double total = 0.0;
+  const int count = std::min<int>(state.elements.count(), static_cast<int>(state.energies.size()) - 1);
+  for (int k = 1; k <= count; ++k) total += state.energies[static_cast<size_t>(k)];
+  char line[96];
+  std::snprintf(line, sizeof line, " Strain energies in frame elements,  Total =  %4.1E kNm", total);
+  return line;
+}
+
 double ShrunkFactor(double factor) { return factor > 1.0 ? std::max(1.0, factor / 1.2) : factor; }
 
 double GrownFactor(double factor) { return factor * 1.2; }

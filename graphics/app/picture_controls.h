@@ -24,6 +24,7 @@ struct PictureControls {
   bool exponential = false;   // numbers in exponential format
   bool stacked = false;       // numbers may be stacked
   bool displacement_option = false;  // flipped by every key in the displacement picture
+  PictureRequest before_energy;      // the picture switches the energy picture replaced
 };
 
 // The diagram kinds of the drawing: 0 frame, 1 displacements, 2 normal forces, 3 moments, 4 shear forces.
@@ -42,6 +43,14 @@ std::string PictureTitle(const ViewerState& state, const PictureRequest& request
 // "ux at Node %i  (DOF  %i) Units [mm]" (uy, tan phi) of the equation `dof`;
 // empty when no node holds it.
 std::string NodeGreenTitle(const ViewerState& state, int dof);
+
+// The energy picture on (the result switches kept in `saved`, nodes and
+// element numbers on) or off (the kept switches back).
+void ToggleEnergyPicture(PictureRequest& request, PictureRequest& saved);
+
+// " Strain energies in frame elements,  Total = " and the sum of the element
+// energies in kNm.
+std::string EnergyTitle(const ViewerState& state);
 
 // Ctrl+numpad plus: divided by 1.2 while above 1, never below 1. Minus: times 1.2.
 double ShrunkFactor(double factor);

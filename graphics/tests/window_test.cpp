@@ -327,6 +327,31 @@ TEST_F(Beam2, DisplayTogglesFlipOnTheirCommandsAndCheckTheirItems) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, EnergyPictureReplacesTheDiagramAndGivesItBack) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  v.Key('E');  // element numbers off
+  v.Key('W');
+  const PictureRequest& r = v.app.session().request;
+  EXPECT_TRUE(r.energies);
+  EXPECT_FALSE(r.moments);
+  EXPECT_TRUE(r.element_labels);
+  EXPECT_TRUE(v.Shows(" Strain energies in frame elements,  Total = "));
+  EXPECT_TRUE(v.Shows(" kNm"));
+  v.Command(346);
+  EXPECT_FALSE(r.energies);
+  EXPECT_TRUE(r.moments);
+  EXPECT_TRUE(v.Shows("Moments"));
+  v.Command(346);
+  plat::testing::QuitCatcher quit;  // after the start, which may see an earlier test's end
+  v.Key(plat::VK_ESCAPE);  // leaves the energy picture, not the program
+  EXPECT_FALSE(r.energies);
+  EXPECT_TRUE(r.moments);
+  EXPECT_FALSE(quit.code().has_value());
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, HelpFallsBackToLerventa) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
