@@ -142,7 +142,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   const int saved = dc.SaveDC();
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
   dc.RestoreDC(saved);  // the title in device pixels
-  std::string title = PictureTitle(session_.state, r, mode_values_);
+  std::string title = PictureTitle(session_.state, r, mode_values_, controls_.r_key);
   if (r.energies) title = EnergyTitle(session_.state);
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
@@ -437,6 +437,11 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
     case 'E': r.element_labels = !r.element_labels; break;
     case 'K': r.node_labels = !r.node_labels; break;
     case 'W': OnEnergy(); return;
+    case 'R':
+      if (controls_.r_key) return;
+      controls_.r_key = true;
+      session_.picture.labels.Clear();
+      break;
     case 'Z': controls_.numbers = true; break;
     case 'M': OnDiagram(DiagramKind::kMoments); return;
     case 'N': OnDiagram(DiagramKind::kNormalForces); return;

@@ -34,15 +34,16 @@ void SetDiagramKind(PictureRequest& r, DiagramKind kind) {
   r.energies = false;
 }
 
-std::string PictureName(const PictureRequest& r) {
-  if (r.deflection) return "Displacements [mm]";
+std::string PictureName(const PictureRequest& r, bool r_key) {
+  if (r.deflection) return r_key ? "Displacements [mm] (R-key Pressed!!) " : "Displacements [mm]";
   if (r.normal_forces) return "Normal forces [kN]";
   if (r.moments) return "Moments";
   if (r.shear_forces) return "Shear forces [kN]";
   return "";
 }
 
-std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode) {
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode,
+                         bool r_key) {
   if (request.influence) return NodeGreenTitle(state, request.influence_column);
   if (request.eigenmode) {
     char line[160];
@@ -58,7 +59,7 @@ std::string PictureTitle(const ViewerState& state, const PictureRequest& request
     return head + tail;
   }
   std::snprintf(tail, sizeof tail, "  LC %i of %i", state.current_load_case, count);
-  const std::string name = PictureName(request);
+  const std::string name = PictureName(request, r_key);
   return name.empty() ? head + tail : head + tail + "  " + name;
 }
 

@@ -33,12 +33,14 @@ enum class DiagramKind { kFrame = 0, kDisplacements = 1, kNormalForces = 2, kMom
 // Switches every result picture off and the one of `kind` on.
 void SetDiagramKind(PictureRequest& request, DiagramKind kind);
 
-// The picture name of the title ("" for the frame).
-std::string PictureName(const PictureRequest& request);
+// The picture name of the title ("" for the frame); the displacements name
+// the R display when it is on.
+std::string PictureName(const PictureRequest& request, bool r_key = false);
 
 // "Position %s %s  LC %i of %i  %s", or "... (no results)" without results;
 // in the eigenmode picture the mode's line with its eigenvalues.
-std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode);
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode,
+                         bool r_key = false);
 
 // "ux at Node %i  (DOF  %i) Units [mm]" (uy, tan phi) of the equation `dof`;
 // empty when no node holds it.

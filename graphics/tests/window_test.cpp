@@ -352,6 +352,21 @@ TEST_F(Beam2, EnergyPictureReplacesTheDiagramAndGivesItBack) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, RSwitchesTheRDisplayOnOnly) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('D');
+  v.Key('R');
+  EXPECT_TRUE(v.view().controls().r_key);
+  EXPECT_TRUE(v.Shows("Displacements [mm] (R-key Pressed!!) "));
+  v.Key('R');  // a second R leaves it on
+  EXPECT_TRUE(v.view().controls().r_key);
+  v.Command(ids::kRKey);  // the menu item switches it off
+  EXPECT_FALSE(v.view().controls().r_key);
+  EXPECT_FALSE(v.Shows("R-key"));
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, HelpFallsBackToLerventa) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
