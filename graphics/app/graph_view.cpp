@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
@@ -11,6 +13,7 @@
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
+#include "platform/frames/document.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
 #include "graphics/compose/export_picture.h"
@@ -207,6 +210,18 @@ void CGRAPHView::OnEnergy() {
   ToggleEnergyPicture(session_.request, controls_.before_energy);
   session_.picture.labels.Clear();
   Invalidate();
+}
+
+void CGRAPHView::ActivateNextPictureView() {
+  if (GetDocument() == nullptr) return;
+  std::vector<CGRAPHView*> pictures;
+  for (plat::View* view : GetDocument()->GetViews()) {
+    if (auto* picture = dynamic_cast<CGRAPHView*>(view)) pictures.push_back(picture);
+  }
+  const auto self = std::find(pictures.begin(), pictures.end(), this);
+  if (self == pictures.end()) return;
+  CGRAPHView* next = std::next(self) != pictures.end() ? *std::next(self) : pictures.front();
+  if (plat::FrameWnd* frame = next->GetParentFrame(); next != this && frame != nullptr) frame->ActivateFrame();
 }
 
 void CGRAPHView::OnFitDiagrams() {
@@ -449,6 +464,8 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
     case 'D': OnDiagram(DiagramKind::kDisplacements); return;
     case 'X': OnOnlyValues(true); return;
     case 'Y': OnOnlyValues(false); return;
+    case plat::VK_TAB: ActivateNextPictureView(); return;
+    case plat::VK_RETURN: return;  // closes the hint box only
     case plat::VK_UP: OnStepKey(kStepForward); return;
     case plat::VK_DOWN: OnStepKey(kStepBack); return;
     case plat::VK_ESCAPE: OnEscape(); return;

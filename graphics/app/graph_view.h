@@ -90,6 +90,8 @@ class CGRAPHView : public plat::View {
   // Esc out of a Green's-function or eigenmode picture: UT8 read again, the frame.
   bool LeaveSpecialPicture();
   void OnStepKey(int code);
+  // Tab: the frame of the document's next picture view, after the last the first.
+  void ActivateNextPictureView();
   // The flag that a display toggle command flips; nullptr for 339 and 340.
   bool* ToggleFlag(plat::UINT id);
   void OnToggle(plat::UINT id);

@@ -367,6 +367,26 @@ TEST_F(Beam2, RSwitchesTheRDisplayOnOnly) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, TabActivatesTheNextPictureViewAndAfterTheLastTheFirst) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::MDIChildWnd* first = v.frame().PictureFrame();
+  plat::DocTemplate* pictures = v.app.GetDocTemplate(0);
+  plat::FrameWnd* second = pictures->CreateNewFrame(v.view().GetDocument(), first);
+  ASSERT_NE(second, nullptr);
+  pictures->InitialUpdateFrame(second, v.view().GetDocument());
+  plat::testing::PumpMessages();
+  first->ActivateFrame();
+  plat::testing::PumpMessages();
+  ASSERT_EQ(v.frame().MDIGetActive(), first);
+  v.Key(plat::VK_TAB);
+  EXPECT_EQ(v.frame().MDIGetActive(), second);
+  plat::testing::PressKey(*second->GetActiveView(), plat::VK_TAB, 0);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(v.frame().MDIGetActive(), first);
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, HelpFallsBackToLerventa) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
