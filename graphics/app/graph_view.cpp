@@ -142,6 +142,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / f) / 2.0);
   const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / f) / 2.0);
   r.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
+  r.exponent_labels = controls_.exponential;
   const int saved = dc.SaveDC();
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
   dc.RestoreDC(saved);  // the title in device pixels

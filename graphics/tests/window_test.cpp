@@ -387,6 +387,22 @@ TEST_F(Beam2, TabActivatesTheNextPictureViewAndAfterTheLastTheFirst) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, ExponentialFormatWritesTheDisplacementLabelsWithExponents) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('D');
+  const auto exponents = [&] {
+    const std::vector<std::string> texts = v.Texts();
+    return std::count_if(texts.begin(), texts.end(), [](const std::string& t) {
+      return t.find("e-0") != std::string::npos || t.find("e+0") != std::string::npos;
+    });
+  };
+  EXPECT_EQ(exponents(), 0);
+  v.Command(ids::kExponential);
+  EXPECT_GT(exponents(), 0);
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, HelpFallsBackToLerventa) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
