@@ -22,6 +22,16 @@ inline constexpr unsigned kEigen = 351;
 inline constexpr unsigned kNodeGreen = 318;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
+// The display toggles.
+inline constexpr unsigned kGreenArrows = 334;
+inline constexpr unsigned kExponential = 335;
+inline constexpr unsigned kNumbers = 336;
+inline constexpr unsigned kNodeNumbers = 337;
+inline constexpr unsigned kElementNumbers = 338;
+inline constexpr unsigned kOnlyX = 339;
+inline constexpr unsigned kOnlyY = 340;
+inline constexpr unsigned kRKey = 354;
+inline constexpr unsigned kStacked = 33077;
 inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keyboards without it
 
 inline constexpr unsigned kExport = 33086;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
@@ -11,6 +13,7 @@
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
+#include "platform/frames/document.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
 #include "graphics/compose/export_picture.h"
@@ -76,6 +79,12 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kShearForces, [this] { OnDiagram(DiagramKind::kShearForces); });
   MapCommand(ids::kFrame, [this] { OnFrame(); });
   MapCommand(ids::kReset, [this] { OnResetPicture(); });
+  for (const plat::UINT id : {ids::kGreenArrows, ids::kExponential, ids::kNumbers, ids::kNodeNumbers,
+                              ids::kElementNumbers, ids::kOnlyX, ids::kOnlyY, ids::kRKey, ids::kStacked}) {
+    MapCommand(id, [this, id] { OnToggle(id); });
+    MapUpdate(id, [this, id](plat::CmdUI& ui) { ui.SetCheck(ToggleChecked(id) ? 1 : 0); });
+  }
+  MapCommand(ids::kEnergy, [this] { OnEnergy(); });
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
@@ -133,10 +142,12 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / f) / 2.0);
   const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / f) / 2.0);
   r.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
+  r.exponent_labels = controls_.exponential;
   const int saved = dc.SaveDC();
   DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
   dc.RestoreDC(saved);  // the title in device pixels
-  std::string title = PictureTitle(session_.state, r, mode_values_);
+  std::string title = PictureTitle(session_.state, r, mode_values_, controls_.r_key);
+  if (r.energies) title = EnergyTitle(session_.state);
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
@@ -193,6 +204,25 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
   SetDiagramKind(r, kind);
   if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
   Invalidate();
+}
+
+void CGRAPHView::OnEnergy() {
+  CloseHint();
+  ToggleEnergyPicture(session_.request, controls_.before_energy);
+  session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::ActivateNextPictureView() {
+  if (GetDocument() == nullptr) return;
+  std::vector<CGRAPHView*> pictures;
+  for (plat::View* view : GetDocument()->GetViews()) {
+    if (auto* picture = dynamic_cast<CGRAPHView*>(view)) pictures.push_back(picture);
+  }
+  const auto self = std::find(pictures.begin(), pictures.end(), this);
+  if (self == pictures.end()) return;
+  CGRAPHView* next = std::next(self) != pictures.end() ? *std::next(self) : pictures.front();
+  if (plat::FrameWnd* frame = next->GetParentFrame(); next != this && frame != nullptr) frame->ActivateFrame();
 }
 
 void CGRAPHView::OnFitDiagrams() {
@@ -335,6 +365,38 @@ void CGRAPHView::CloseHint() {
   hint_.reset();
 }
 
+bool* CGRAPHView::ToggleFlag(plat::UINT id) {
+  switch (id) {
+    case ids::kGreenArrows: return &controls_.green_arrows;
+    case ids::kExponential: return &controls_.exponential;
+    case ids::kNumbers: return &controls_.numbers;
+    case ids::kNodeNumbers: return &session_.request.node_labels;
+    case ids::kElementNumbers: return &session_.request.element_labels;
+    case ids::kRKey: return &controls_.r_key;
+    case ids::kStacked: return &controls_.stacked;
+    default: return nullptr;
+  }
+}
+
+bool CGRAPHView::ToggleChecked(plat::UINT id) {
+  if (id == ids::kOnlyX) return controls_.only_x;
+  if (id == ids::kOnlyY) return controls_.only_y;
+  const bool* flag = ToggleFlag(id);
+  return flag != nullptr && *flag;
+}
+
+void CGRAPHView::OnToggle(plat::UINT id) {
+  if (id == ids::kOnlyX || id == ids::kOnlyY) {
+    OnOnlyValues(id == ids::kOnlyX);
+    return;
+  }
+  bool* flag = ToggleFlag(id);
+  if (flag == nullptr) return;
+  *flag = !*flag;
+  session_.picture.labels.Clear();
+  Invalidate();
+}
+
 void CGRAPHView::OnOnlyValues(bool x) {
   bool& own = x ? controls_.only_x : controls_.only_y;
   own = !own;
@@ -390,6 +452,12 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
   switch (vk) {
     case 'E': r.element_labels = !r.element_labels; break;
     case 'K': r.node_labels = !r.node_labels; break;
+    case 'W': OnEnergy(); return;
+    case 'R':
+      if (controls_.r_key) return;
+      controls_.r_key = true;
+      session_.picture.labels.Clear();
+      break;
     case 'Z': controls_.numbers = true; break;
     case 'M': OnDiagram(DiagramKind::kMoments); return;
     case 'N': OnDiagram(DiagramKind::kNormalForces); return;
@@ -397,6 +465,8 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
     case 'D': OnDiagram(DiagramKind::kDisplacements); return;
     case 'X': OnOnlyValues(true); return;
     case 'Y': OnOnlyValues(false); return;
+    case plat::VK_TAB: ActivateNextPictureView(); return;
+    case plat::VK_RETURN: return;  // closes the hint box only
     case plat::VK_UP: OnStepKey(kStepForward); return;
     case plat::VK_DOWN: OnStepKey(kStepBack); return;
     case plat::VK_ESCAPE: OnEscape(); return;
@@ -445,6 +515,10 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
+  if (session_.request.energies) {
+    OnEnergy();
+    return;
+  }
   if (LeaveSpecialPicture()) return;
   if (controls_.only_x || controls_.only_y) {
     controls_.only_x = controls_.only_y = false;

@@ -26,6 +26,8 @@ class CGRAPHView : public plat::View {
   void OnChooseLoadCase();
   // 315, 314, 32874, 313 and their keys: one result diagram of the load case.
   void OnDiagram(DiagramKind kind);
+  // 346 and W: the element energies on/off.
+  void OnEnergy();
   // 316: the frame picture on/off.
   void OnFrame();
   // The key left of Y and the menu's Fit: the diagram scales made smaller
@@ -88,6 +90,12 @@ class CGRAPHView : public plat::View {
   // Esc out of a Green's-function or eigenmode picture: UT8 read again, the frame.
   bool LeaveSpecialPicture();
   void OnStepKey(int code);
+  // Tab: the frame of the document's next picture view, after the last the first.
+  void ActivateNextPictureView();
+  // The flag that a display toggle command flips; nullptr for 339 and 340.
+  bool* ToggleFlag(plat::UINT id);
+  void OnToggle(plat::UINT id);
+  bool ToggleChecked(plat::UINT id);
   // Writes the page number and scales, deletes the working copies, ends the program.
   void EndProgram();
 

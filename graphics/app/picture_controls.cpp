@@ -34,15 +34,16 @@ void SetDiagramKind(PictureRequest& r, DiagramKind kind) {
   r.energies = false;
 }
 
-std::string PictureName(const PictureRequest& r) {
-  if (r.deflection) return "Displacements [mm]";
+std::string PictureName(const PictureRequest& r, bool r_key) {
+  if (r.deflection) return r_key ? "Displacements [mm] (R-key Pressed!!) " : "Displacements [mm]";
   if (r.normal_forces) return "Normal forces [kN]";
   if (r.moments) return "Moments";
   if (r.shear_forces) return "Shear forces [kN]";
   return "";
 }
 
-std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode) {
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode,
+                         bool r_key) {
   if (request.influence) return NodeGreenTitle(state, request.influence_column);
   if (request.eigenmode) {
     char line[160];
@@ -58,7 +59,7 @@ std::string PictureTitle(const ViewerState& state, const PictureRequest& request
     return head + tail;
   }
   std::snprintf(tail, sizeof tail, "  LC %i of %i", state.current_load_case, count);
-  const std::string name = PictureName(request);
+  const std::string name = PictureName(request, r_key);
   return name.empty() ? head + tail : head + tail + "  " + name;
 }
 
@@ -77,6 +78,32 @@ std::string NodeGreenTitle(const ViewerState& state, int dof) {
     return title;
   }
   return "";
+}
+
+void ToggleEnergyPicture(PictureRequest& r, PictureRequest& saved) {
+  if (r.energies) {
+    r.energies = false;
+    r.deflection = saved.deflection;
+    r.normal_forces = saved.normal_forces;
+    r.shear_forces = saved.shear_forces;
+    r.moments = saved.moments;
+    r.influence = saved.influence;
+    r.green_family_2 = saved.green_family_2;
+    return;
+  }
+  saved = r;
+  r.deflection = r.normal_forces = r.shear_forces = r.moments = r.influence = r.green_family_2 = false;
+  r.node_labels = r.element_labels = true;
+  r.energies = true;
+}
+
+std::string EnergyTitle(const ViewerState& state) {
+  double total = 0.0;
+  const int count = std::min<int>(state.elements.count(), static_cast<int>(state.energies.size()) - 1);
+  for (int k = 1; k <= count; ++k) total += state.energies[static_cast<size_t>(k)];
+  char line[96];
+  std::snprintf(line, sizeof line, " Strain energies in frame elements,  Total =  %4.1E kNm", total);
+  return line;
 }
 
 double ShrunkFactor(double factor) { return factor > 1.0 ? std::max(1.0, factor / 1.2) : factor; }

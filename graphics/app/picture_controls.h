@@ -19,7 +19,12 @@ struct PictureControls {
   bool only_x = false;
   bool only_y = false;
   bool numbers = false;
+  bool green_arrows = false;  // Green's functions drawn with arrows
+  bool r_key = false;         // the R display
+  bool exponential = false;   // numbers in exponential format
+  bool stacked = false;       // numbers may be stacked
   bool displacement_option = false;  // flipped by every key in the displacement picture
+  PictureRequest before_energy;      // the picture switches the energy picture replaced
 };
 
 // The diagram kinds of the drawing: 0 frame, 1 displacements, 2 normal forces, 3 moments, 4 shear forces.
@@ -28,16 +33,26 @@ enum class DiagramKind { kFrame = 0, kDisplacements = 1, kNormalForces = 2, kMom
 // Switches every result picture off and the one of `kind` on.
 void SetDiagramKind(PictureRequest& request, DiagramKind kind);
 
-// The picture name of the title ("" for the frame).
-std::string PictureName(const PictureRequest& request);
+// The picture name of the title ("" for the frame); the displacements name
+// the R display when it is on.
+std::string PictureName(const PictureRequest& request, bool r_key = false);
 
 // "Position %s %s  LC %i of %i  %s", or "... (no results)" without results;
 // in the eigenmode picture the mode's line with its eigenvalues.
-std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode);
+std::string PictureTitle(const ViewerState& state, const PictureRequest& request, const ModeValues& mode,
+                         bool r_key = false);
 
 // "ux at Node %i  (DOF  %i) Units [mm]" (uy, tan phi) of the equation `dof`;
 // empty when no node holds it.
 std::string NodeGreenTitle(const ViewerState& state, int dof);
+
+// The energy picture on (the result switches kept in `saved`, nodes and
+// element numbers on) or off (the kept switches back).
+void ToggleEnergyPicture(PictureRequest& request, PictureRequest& saved);
+
+// " Strain energies in frame elements,  Total = " and the sum of the element
+// energies in kNm.
+std::string EnergyTitle(const ViewerState& state);
 
 // Ctrl+numpad plus: divided by 1.2 while above 1, never below 1. Minus: times 1.2.
 double ShrunkFactor(double factor);

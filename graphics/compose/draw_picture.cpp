@@ -282,6 +282,7 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
     if (request.deflection) {
       DeflectionOptions o;
       o.shape.scale = DisplacementScale(state, request);
+      o.exponent_labels = request.exponent_labels;
       DrawDeflectedShape(c, o);
     }
     DrawForceDiagram(c, state, request);

@@ -53,6 +53,8 @@ struct PictureRequest {
   bool support_reactions = false;
   bool nodal_loads = false;
 
+  bool exponent_labels = false;  // displacement labels in exponential format
+
   bool dof_marker = false;
   int marked_dof = 0;
 

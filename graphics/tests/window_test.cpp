@@ -297,6 +297,112 @@ TEST_F(Beam2, OnlyXShowsItsHintAndStatusAndAnyKeyClosesTheHint) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, DisplayTogglesFlipOnTheirCommandsAndCheckTheirItems) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  const auto checked = [&](plat::UINT id) {
+    plat::CmdUI ui(id);
+    EXPECT_TRUE(plat::CommandTarget::DoUpdate(v.view(), ui)) << id;
+    return ui.check().value_or(-1);
+  };
+  struct Case {
+    plat::UINT id;
+    int at_start;
+  };
+  const Case cases[] = {{334, 0}, {335, 0}, {336, 0}, {337, 1}, {338, 1}, {339, 0}, {340, 0}, {354, 0}, {33077, 0}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(checked(c.id), c.at_start) << c.id;
+    v.Command(c.id);
+    EXPECT_EQ(checked(c.id), 1 - c.at_start) << c.id;
+    v.Command(c.id);
+    EXPECT_EQ(checked(c.id), c.at_start) << c.id;
+  }
+  v.Command(337);
+  EXPECT_FALSE(v.app.session().request.node_labels);
+  v.Command(339);
+  v.Command(340);  // only y switches only x off
+  EXPECT_EQ(checked(339), 0);
+  EXPECT_EQ(checked(340), 1);
+  EXPECT_EQ(v.view().HintText(), "Values in Y-direction, Y = on/off");
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, EnergyPictureReplacesTheDiagramAndGivesItBack) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  v.Key('E');  // element numbers off
+  v.Key('W');
+  const PictureRequest& r = v.app.session().request;
+  EXPECT_TRUE(r.energies);
+  EXPECT_FALSE(r.moments);
+  EXPECT_TRUE(r.element_labels);
+  EXPECT_TRUE(v.Shows(" Strain energies in frame elements,  Total = "));
+  EXPECT_TRUE(v.Shows(" kNm"));
+  v.Command(346);
+  EXPECT_FALSE(r.energies);
+  EXPECT_TRUE(r.moments);
+  EXPECT_TRUE(v.Shows("Moments"));
+  v.Command(346);
+  plat::testing::QuitCatcher quit;  // after the start, which may see an earlier test's end
+  v.Key(plat::VK_ESCAPE);  // leaves the energy picture, not the program
+  EXPECT_FALSE(r.energies);
+  EXPECT_TRUE(r.moments);
+  EXPECT_FALSE(quit.code().has_value());
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, RSwitchesTheRDisplayOnOnly) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('D');
+  v.Key('R');
+  EXPECT_TRUE(v.view().controls().r_key);
+  EXPECT_TRUE(v.Shows("Displacements [mm] (R-key Pressed!!) "));
+  v.Key('R');  // a second R leaves it on
+  EXPECT_TRUE(v.view().controls().r_key);
+  v.Command(ids::kRKey);  // the menu item switches it off
+  EXPECT_FALSE(v.view().controls().r_key);
+  EXPECT_FALSE(v.Shows("R-key"));
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, TabActivatesTheNextPictureViewAndAfterTheLastTheFirst) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::MDIChildWnd* first = v.frame().PictureFrame();
+  plat::DocTemplate* pictures = v.app.GetDocTemplate(0);
+  plat::FrameWnd* second = pictures->CreateNewFrame(v.view().GetDocument(), first);
+  ASSERT_NE(second, nullptr);
+  pictures->InitialUpdateFrame(second, v.view().GetDocument());
+  plat::testing::PumpMessages();
+  first->ActivateFrame();
+  plat::testing::PumpMessages();
+  ASSERT_EQ(v.frame().MDIGetActive(), first);
+  v.Key(plat::VK_TAB);
+  EXPECT_EQ(v.frame().MDIGetActive(), second);
+  plat::testing::PressKey(*second->GetActiveView(), plat::VK_TAB, 0);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(v.frame().MDIGetActive(), first);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, ExponentialFormatWritesTheDisplacementLabelsWithExponents) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('D');
+  const auto exponents = [&] {
+    const std::vector<std::string> texts = v.Texts();
+    return std::count_if(texts.begin(), texts.end(), [](const std::string& t) {
+      return t.find("e-0") != std::string::npos || t.find("e+0") != std::string::npos;
+    });
+  };
+  EXPECT_EQ(exponents(), 0);
+  v.Command(ids::kExponential);
+  EXPECT_GT(exponents(), 0);
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, HelpFallsBackToLerventa) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
