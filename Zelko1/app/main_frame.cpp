@@ -5,7 +5,9 @@
 namespace zevril {
 
 CMainFrame::CMainFrame(ZevrilState& state, common::SettingsContext settings)
-    : state_(state), settings_(std::move(settings)) {}
+    : state_(state), settings_(std::move(settings)) {
+  SetStayMaximised(true);
+}
 
 int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   if (plat::MDIFrameWnd::OnCreate(create) == -1) return -1;
@@ -19,14 +21,6 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   status_bar_.SetPaneText(0, "Bereit");
   TakePageSettings(state_, LoadPageHeader(settings_));
   return 0;
-}
-
-void CMainFrame::OnShowWindow(bool show, plat::UINT status) {
-  plat::MDIFrameWnd::OnShowWindow(show, status);
-  if (!show || maximising_ || IsZoomed()) return;
-  maximising_ = true;
-  ShowWindow(plat::SW_SHOWMAXIMIZED);
-  maximising_ = false;
 }
 
 }  // namespace zevril

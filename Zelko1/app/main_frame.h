@@ -19,14 +19,12 @@ class CMainFrame : public plat::MDIFrameWnd {
 
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
-  void OnShowWindow(bool show, plat::UINT status) override;
 
  private:
   ZevrilState& state_;
   common::SettingsContext settings_;
   plat::ToolBar tool_bar_;
   plat::StatusBar status_bar_;
-  bool maximising_ = false;
 };
 
 }  // namespace zevril

@@ -24,6 +24,7 @@ std::string Metres(const char* format, double a, double b = 0.0) {
 }  // namespace
 
 CMainFrame::CMainFrame() {
+  SetStayMaximised(true);
   common::MapApplicationLooks(*this, ids::kFirstLook, ids::kLastLook);
   MapUpdate(ids::kGraphicalInput, [this](plat::CmdUI& ui) {
     const EditorSession* s = Session();
@@ -59,14 +60,6 @@ void CMainFrame::OnUpdateFrameTitle(bool) { SetWindowText(GetTitle()); }
 void CMainFrame::OnClose() {
   // The close box ends the editor as "&End" does; the view posts WM_QUIT.
   if (plat::View* view = GetActiveView()) view->SendMessage(ids::kEndFromFrame, 1);
-}
-
-void CMainFrame::OnShowWindow(bool show, plat::UINT status) {
-  plat::FrameWnd::OnShowWindow(show, status);
-  if (!show || maximising_ || IsZoomed()) return;
-  maximising_ = true;
-  ShowWindow(plat::SW_SHOWMAXIMIZED);
-  maximising_ = false;
 }
 
 bool CMainFrame::OverPicture(plat::Point client) const {

@@ -25,7 +25,6 @@ class CMainFrame : public plat::FrameWnd {
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
   void OnClose() override;
-  void OnShowWindow(bool show, plat::UINT status) override;
   bool OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) override;
   plat::LRESULT WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) override;
 
@@ -38,7 +37,6 @@ class CMainFrame : public plat::FrameWnd {
 
   plat::ToolBar tool_bar_;
   plat::StatusBar status_bar_;
-  bool maximising_ = false;
 };
 
 }  // namespace kelmf

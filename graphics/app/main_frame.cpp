@@ -21,6 +21,7 @@
 namespace revuzavi {
 
 CMainFrame::CMainFrame(ViewerSession& session) : session_(session) {
+  SetStayMaximised(true);
   common::MapApplicationLooks(*this, ids::kLookFirst, ids::kLookLast);
   MapCommand(plat::ID_FILE_NEW, [this] { OnNew(); });
   MapUpdate(plat::ID_FILE_NEW, [this](plat::CmdUI& ui) {
@@ -45,14 +46,6 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
                               plat::ID_INDICATOR_NUM};
   if (!status_bar_.SetIndicators(panes)) return -1;
   return 0;
-}
-
-void CMainFrame::OnShowWindow(bool show, plat::UINT status) {
-  plat::MDIFrameWnd::OnShowWindow(show, status);
-  if (!show || maximising_ || IsZoomed()) return;
-  maximising_ = true;
-  ShowWindow(plat::SW_SHOWMAXIMIZED);
-  maximising_ = false;
 }
 
 plat::MDIChildWnd* CMainFrame::PictureFrame() const {

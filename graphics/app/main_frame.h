@@ -26,7 +26,6 @@ class CMainFrame : public plat::MDIFrameWnd {
 
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
-  void OnShowWindow(bool show, plat::UINT status) override;
   plat::LRESULT WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) override;
 
  private:
@@ -38,7 +37,6 @@ class CMainFrame : public plat::MDIFrameWnd {
   ViewerSession& session_;
   plat::ToolBar tool_bar_;
   plat::StatusBar status_bar_;
-  bool maximising_ = false;
 };
 
 }  // namespace revuzavi

@@ -25,6 +25,7 @@ constexpr int kPickCursorTop = 50;
 }  // namespace
 
 CMainFrame::CMainFrame() {
+  SetStayMaximised(true);
   common::MapApplicationLooks(*this, ids::kFirstLook, ids::kLastLook);
   // The load commands show what the load case holds.
   MapUpdate(ids::kGravity, [this](plat::CmdUI& ui) { ui.SetCheck(Params() && Params()->gravity_flag() ? 1 : 0); });
@@ -81,15 +82,6 @@ void CMainFrame::OnClose() {
   // The close box ends the editor as "&End" does; the view posts WM_QUIT.
   if (EditorSession* s = Session()) WriteEditorSettings(*s);
   if (plat::View* view = GetActiveView()) view->SendMessage(ids::kEndFromFrame, 1);
-}
-
-void CMainFrame::OnShowWindow(bool show, plat::UINT status) {
-  plat::FrameWnd::OnShowWindow(show, status);
-  if (show && !maximising_ && !IsZoomed()) {
-    maximising_ = true;
-    ShowWindow(plat::SW_SHOWMAXIMIZED);
-    maximising_ = false;
-  }
 }
 
 bool CMainFrame::OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) {

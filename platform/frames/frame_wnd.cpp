@@ -414,6 +414,14 @@ void FrameWnd::OnInitMenuPopup(Menu* popup, UINT, bool system_menu) {
   }
 }
 
+void FrameWnd::OnShowWindow(bool show, UINT status) {
+  Window::OnShowWindow(show, status);
+  if (!show || !stay_maximised_ || maximising_ || IsZoomed()) return;
+  maximising_ = true;
+  ShowWindow(SW_SHOWMAXIMIZED);
+  maximising_ = false;
+}
+
 void FrameWnd::OnSize(UINT type, int cx, int cy) {
   Window::OnSize(type, cx, cy);
   RecalcLayout();

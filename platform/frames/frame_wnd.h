@@ -173,7 +173,11 @@ class FrameWnd : public Window, public CommandTarget {
   // Deleted when its window goes (frames made by a document template).
   bool auto_delete = false;
 
+  // Shown, the frame maximises itself (the programs' main windows always fill the screen).
+  void SetStayMaximised(bool on) { stay_maximised_ = on; }
+
  protected:
+  void OnShowWindow(bool show, UINT status) override;
   int OnCreate(const CREATESTRUCT& create) override;
   void OnSize(UINT type, int cx, int cy) override;
   // Closing the main window ends the program's message loop (after the window goes).
@@ -192,6 +196,8 @@ class FrameWnd : public Window, public CommandTarget {
   virtual std::vector<const AcceleratorTable*> ActiveAccelerators();
 
  private:
+  bool stay_maximised_ = false;
+  bool maximising_ = false;  // inside its own ShowWindow(SW_SHOWMAXIMIZED)
   friend class ControlBar;
   friend class DocTemplate;
   void AddControlBar(ControlBar* bar);
