@@ -2,6 +2,7 @@
 
 #include "grid/grid_ctrl.h"
 #include "grid/grid_notify.h"
+#include "platform/window/virtual_keys.h"
 
 namespace grid {
 
@@ -36,5 +37,15 @@ PasteReading GridHost::PasteReadAttempts(const CGridCtrl&) const { return PasteR
 bool GridHost::SideButton(CGridCtrl&, plat::UINT, plat::UINT, plat::Point) { return false; }
 
 std::string GridHost::ApplicationTitle(const CGridCtrl&) const { return std::string(); }
+
+bool KeyMovesOnAfterEdit(plat::UINT key) {
+  switch (key) {
+    case plat::VK_RETURN: case plat::VK_PRIOR: case plat::VK_NEXT: case plat::VK_END: case plat::VK_HOME:
+    case plat::VK_LEFT: case plat::VK_UP: case plat::VK_RIGHT: case plat::VK_DOWN: case plat::VK_F5:
+      return true;
+    default:
+      return false;
+  }
+}
 
 }  // namespace grid

@@ -62,4 +62,7 @@ class GridHost {
   virtual std::string ApplicationTitle(const CGridCtrl& grid) const;
 };
 
+// The keys that, ending an in-place edit, act in the grid and open the next edit (the editors' tables).
+bool KeyMovesOnAfterEdit(plat::UINT key);
+
 }  // namespace grid

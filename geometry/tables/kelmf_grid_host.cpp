@@ -25,16 +25,6 @@ void SetCell(CGridCtrl& grid, int row, int col, const std::string& text) {
 
 bool Empty(const CGridCtrl& grid, int row, int col) { return grid.GetItemText(row, col).empty(); }
 
-bool EndsWithKeyDown(plat::UINT key) {
-  switch (key) {
-    case plat::VK_RETURN: case plat::VK_PRIOR: case plat::VK_NEXT: case plat::VK_END: case plat::VK_HOME:
-    case plat::VK_LEFT: case plat::VK_UP: case plat::VK_RIGHT: case plat::VK_DOWN: case plat::VK_F5:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Rows a page of the grid shows, at least one.
 int PageRows(const CGridCtrl& grid) {
   const grid::CellRange visible = grid.FullyVisibleScrollableRange();
@@ -213,7 +203,7 @@ void KelmfGridHost::EndEdit(CGridCtrl& grid, const grid::GridEditInfo& info) {
   grid.SetItemText(row, col, text);
   grid.RepaintCell(row, col);
   grid.NotifyOwner(row, col, grid::GridNotifyEndEdit);
-  if (!EndsWithKeyDown(key)) return;
+  if (!grid::KeyMovesOnAfterEdit(key)) return;
   HandleKey(grid, key, false, false);
   const CCellID focus = grid.GetFocusCell();
   if (grid.IsValid(focus)) grid.BeginCellEdit(focus.row, focus.col, key);

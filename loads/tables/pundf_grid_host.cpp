@@ -17,17 +17,6 @@ std::string Upper(std::string text) {
   return text;
 }
 
-// Keys that, ending an edit, act in the grid and start the next edit.
-bool MovesOn(plat::UINT key) {
-  switch (key) {
-    case plat::VK_RETURN: case plat::VK_PRIOR: case plat::VK_NEXT: case plat::VK_END: case plat::VK_HOME:
-    case plat::VK_LEFT: case plat::VK_UP: case plat::VK_RIGHT: case plat::VK_DOWN: case plat::VK_F5:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 plat::UINT PundfGridHost::TranslateChar(grid::CGridCtrl&, plat::UINT ch) {
@@ -51,7 +40,7 @@ void PundfGridHost::EndEdit(grid::CGridCtrl& grid, const grid::GridEditInfo& inf
   grid.SetItemText(row, col, text);
   grid.RepaintCell(row, col);
   grid.NotifyOwner(row, col, grid::GridNotifyEndEdit);
-  if (MovesOn(key)) {
+  if (grid::KeyMovesOnAfterEdit(key)) {
     KeyDown(grid, key, 1, 0);
     const grid::CCellID focus = grid.GetFocusCell();
     if (grid.IsValid(focus)) grid.BeginCellEdit(focus.row, focus.col, key);
