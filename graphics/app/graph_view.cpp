@@ -317,7 +317,7 @@ void CGRAPHView::OnNodeGreen() {
 void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
   (void)window;
   (void)point;
-  if (session_.request.eigenmode || session_.request.influence) OnStepKey(kStepForward);
+  StepValuePicture(true);
 }
 
 bool CGRAPHView::LeaveSpecialPicture() {
@@ -412,28 +412,32 @@ void CGRAPHView::OnOnlyValues(bool x) {
   Invalidate();
 }
 
-void CGRAPHView::OnStepKey(int code) {
+bool CGRAPHView::StepValuePicture(bool next) {
   PictureRequest& r = session_.request;
+  if (r.influence) {
+    const int to = std::clamp(r.influence_column + (next ? 1 : -1), 1, std::max(1, session_.state.equation_count()));
+    if (to != r.influence_column) {
+      r.influence_column = to;
+      Invalidate();
+    }
+    return true;
+  }
+  if (r.eigenmode) {
+    const int n = std::max(1, session_.state.equation_count());
+    const int to = std::clamp(r.eigenmode_number + (next ? 1 : -1), 1, n);
+    if (to != r.eigenmode_number && ShowMode(to)) Invalidate();
+    return true;
+  }
+  return false;
+}
+
+void CGRAPHView::OnStepKey(int code) {
   if (Held(plat::VK_CONTROL)) {
     controls_.factor = code == kStepForward ? ShrunkFactor(controls_.factor) : GrownFactor(controls_.factor);
     Invalidate();
     return;
   }
-  if (r.influence) {
-    const int next = std::clamp(r.influence_column + (code == kStepForward ? 1 : -1), 1,
-                                std::max(1, session_.state.equation_count()));
-    if (next != r.influence_column) {
-      r.influence_column = next;
-      Invalidate();
-    }
-    return;
-  }
-  if (r.eigenmode) {
-    const int n = std::max(1, session_.state.equation_count());
-    const int next = std::clamp(r.eigenmode_number + (code == kStepForward ? 1 : -1), 1, n);
-    if (next != r.eigenmode_number && ShowMode(next)) Invalidate();
-    return;
-  }
+  if (StepValuePicture(code == kStepForward)) return;
   OnStepLoadCase(code);
   PostToMainWindow(plat::WM_USER + 18);
 }

@@ -90,6 +90,9 @@ class CGRAPHView : public plat::View {
   // Esc out of a Green's-function or eigenmode picture: UT8 read again, the frame.
   bool LeaveSpecialPicture();
   void OnStepKey(int code);
+  // The next or previous value of the Green's-function, flexibility and
+  // eigenmode pictures (Up, Down, the mouse buttons); false when none is shown.
+  bool StepValuePicture(bool next);
   // Tab: the frame of the document's next picture view, after the last the first.
   void ActivateNextPictureView();
   // The flag that a display toggle command flips; nullptr for 339 and 340.
