@@ -46,6 +46,15 @@ inline constexpr unsigned kWindows = 131;
 inline constexpr unsigned kLookFirst = 205;
 inline constexpr unsigned kLookLast = 219;
 
+// The text window: its template and menu, the main frame's commands that open it (D1, D2, the
+// listing of the load case shown) and the text window's own.
+inline constexpr unsigned kTextTemplate = 160;
+inline constexpr unsigned kTextDimensions = 32977;
+inline constexpr unsigned kTextLoadCases = 32979;
+inline constexpr unsigned kTextResults = 333;
+inline constexpr unsigned kTextViewDimensions = 32978;
+inline constexpr unsigned kTextViewResults = 32982;
+
 inline constexpr unsigned kStatusTexts = plat::WM_USER + 1;
 inline constexpr unsigned kNoResults = plat::WM_USER + 25;  // 1049
 inline constexpr unsigned kNothing = plat::WM_USER + 59;

@@ -31,6 +31,19 @@ plat::Menu FilePopup() {
   return file;
 }
 
+plat::Menu TextFilePopup() {
+  plat::Menu file = plat::Menu::Popup();
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "&Load a position...");
+  file.AppendMenu(plat::MF_SEPARATOR);
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT, "&Print...");
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT, "Print &directly");
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_PREVIEW, "Print pre&view");
+  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_SETUP, "P&rint setup...");
+  file.AppendMenu(plat::MF_SEPARATOR);
+  file.AppendMenu(plat::MF_STRING, plat::ID_APP_EXIT, "E&xit");
+  return file;
+}
+
 plat::Menu ViewPopup() {
   plat::Menu view = plat::Menu::Popup();
   view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_TOOLBAR, "&Toolbar");
@@ -94,6 +107,17 @@ plat::Menu PictureMenu() {
   return bar;
 }
 
+plat::Menu TextMenu() {
+  plat::Menu bar;
+  bar.AppendMenu(plat::MF_STRING, ids::kTextViewDimensions, "&Dimensions");
+  bar.AppendMenu(plat::MF_STRING, ids::kTextLoadCases, "&Load cases");
+  bar.AppendMenu(plat::MF_STRING, ids::kTextViewResults, "&Results");
+  bar.AppendMenu(plat::MF_POPUP, TextFilePopup(), "&File");
+  bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
+  bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
+  return bar;
+}
+
 plat::AcceleratorTable MainAccelerators() {
   return plat::AcceleratorTable({
       {plat::FVIRTKEY | plat::FCONTROL, 'C', 57634},
@@ -108,6 +132,10 @@ std::vector<plat::ToolButton> MainToolButtons() {
           {0},
           {ids::kNextLoadCase, "LC +"},
           {ids::kPreviousLoadCase, "LC -"},
+          {0},
+          {ids::kTextDimensions, "Dimensions"},
+          {ids::kTextLoadCases, "Load cases"},
+          {ids::kTextResults, "Results"},
           {0},
           {plat::ID_APP_ABOUT, "About"}};
 }
