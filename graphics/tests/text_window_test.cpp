@@ -15,6 +15,7 @@
 #include "graphics/app/main_frame.h"
 #include "graphics/app/text_results_view.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/viewer_in_process.h"
 #include "platform/binary_io.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/files.h"
@@ -56,22 +57,8 @@ class ReplacedFile {
   std::optional<std::vector<std::byte>> kept_;
 };
 
-struct TextViewer {
-  plat::testing::DialogScript dialogs;
-  plat::testing::QuitCatcher start_quit;  // the start may see an earlier test's end
-  CGRAPHApp app;
-
+struct TextViewer : testing::ViewerInProcess {
   ~TextViewer() { app.ExitInstance(); }
-  bool Open(const common::Position& position, int lc) {
-    const bool open = app.Open(position.ext() + " @" + position.data_path() + " @" + std::to_string(lc));
-    plat::testing::PumpMessages();
-    return open;
-  }
-  CMainFrame& frame() { return *app.main_frame(); }
-  void Command(plat::UINT id) {
-    frame().SendMessage(plat::WM_COMMAND, id);
-    plat::testing::PumpMessages();
-  }
   plat::MDIChildWnd* text_frame() { return frame().TextFrame(); }
   CD1View* text() {
     plat::MDIChildWnd* f = text_frame();

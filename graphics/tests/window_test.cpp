@@ -18,6 +18,7 @@
 #include "graphics/app/main_frame.h"
 #include "graphics/app/windows_dialog.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/viewer_in_process.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/frames/command_ids.h"
@@ -40,21 +41,7 @@ namespace {
 constexpr char kBeam2[] = "BEAM2";
 using Beam2 = testing::ComputedExampleTest<kBeam2>;
 
-struct OpenedViewer {
-  plat::testing::DialogScript dialogs;
-  plat::testing::QuitCatcher quit;
-  CGRAPHApp app;
-
-  bool Open(const common::Position& position, int lc) {
-    const bool open = app.Open(position.ext() + " @" + position.data_path() + " @" + std::to_string(lc));
-    plat::testing::PumpMessages();
-    return open;
-  }
-  CMainFrame& frame() { return *app.main_frame(); }
-  void Command(plat::UINT id) {
-    frame().SendMessage(plat::WM_COMMAND, id);
-    plat::testing::PumpMessages();
-  }
+struct OpenedViewer : testing::ViewerInProcess {
   bool Greyed(int position) {
     plat::Menu* menu = frame().PictureFrame()->GetSharedMenu();
     return (menu->GetMenuState(static_cast<plat::UINT>(position), plat::MF_BYPOSITION) & plat::MF_GRAYED) != 0;
