@@ -31,19 +31,6 @@ plat::Menu FilePopup() {
   return file;
 }
 
-plat::Menu TextFilePopup() {
-  plat::Menu file = plat::Menu::Popup();
-  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_OPEN, "&Load a position...");
-  file.AppendMenu(plat::MF_SEPARATOR);
-  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT, "&Print...");
-  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT, "Print &directly");
-  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_PREVIEW, "Print pre&view");
-  file.AppendMenu(plat::MF_STRING, plat::ID_FILE_PRINT_SETUP, "P&rint setup...");
-  file.AppendMenu(plat::MF_SEPARATOR);
-  file.AppendMenu(plat::MF_STRING, plat::ID_APP_EXIT, "E&xit");
-  return file;
-}
-
 plat::Menu ViewPopup() {
   plat::Menu view = plat::Menu::Popup();
   view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_TOOLBAR, "&Toolbar");
@@ -112,8 +99,17 @@ plat::Menu TextMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kTextViewDimensions, "&Dimensions");
   bar.AppendMenu(plat::MF_STRING, ids::kTextLoadCases, "&Load cases");
   bar.AppendMenu(plat::MF_STRING, ids::kTextViewResults, "&Results");
-  bar.AppendMenu(plat::MF_POPUP, TextFilePopup(), "&File");
-  bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
+  // The picture's own File items go; the text is printed directly too.
+  plat::Menu file = FilePopup();
+  file.DeleteMenu(ids::kPrintRun, plat::MF_BYCOMMAND);
+  file.DeleteMenu(ids::kExport, plat::MF_BYCOMMAND);
+  file.InsertMenu(plat::ID_FILE_PRINT_PREVIEW, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT,
+                  "Print &directly");
+  // Ctrl+C (57634) copies in the text: Tile has a command of its own here.
+  plat::Menu window = WindowPopup();
+  window.ModifyMenu(57634, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_WINDOW_TILE_VERT, "&Tile");
+  bar.AppendMenu(plat::MF_POPUP, std::move(file), "&File");
+  bar.AppendMenu(plat::MF_POPUP, std::move(window), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
   return bar;
 }

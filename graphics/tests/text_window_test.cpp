@@ -22,6 +22,7 @@
 #include "platform/frames/command_ids.h"
 #include "platform/print/tests/pdf_reading.h"
 #include "platform/testing/dialog_testing.h"
+#include "platform/testing/frame_testing.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
 #include "platform/text_file.h"
@@ -84,7 +85,8 @@ struct TextViewer : testing::ViewerInProcess {
 TEST_F(Beam2Text, ResultsShowTheListingOfTheLoadCaseAndOpenOnlyOneWindow) {
   TextViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
-  v.Command(ids::kTextResults);
+  ASSERT_TRUE(plat::testing::ClickToolButton(v.frame().tool_bar(), ids::kTextResults));
+  plat::testing::PumpMessages();
   ASSERT_NE(v.text(), nullptr);
   EXPECT_EQ(v.Caption(v.text_frame()), "D5");
   EXPECT_EQ(v.text()->GetText().substr(0, 4), "LC 2");
@@ -197,11 +199,18 @@ TEST_F(Beam2Text, CtrlCCopiesInTheTextWindowAndTilesElsewhere) {
   EXPECT_EQ(copied->substr(0, 4), "LC 1");
   EXPECT_EQ(v.Rect(v.frame().PictureFrame()), picture);
   EXPECT_EQ(v.Rect(v.text_frame()), text);
+  // The text window's Window menu still tiles.
+  ASSERT_TRUE(plat::testing::ChooseMenuItem(v.frame(), {"&Window", "&Tile"}));
+  plat::testing::PumpMessages();
+  EXPECT_NE(v.Rect(v.text_frame()), text);
+  EXPECT_EQ(plat::GetClipboardText(), copied);
 
   // In the picture window Ctrl+C arranges the windows.
+  v.frame().MDICascade();
+  const plat::Rect cascaded = v.Rect(v.frame().PictureFrame());
   v.frame().MDIActivate(v.frame().PictureFrame());
   v.Key(*v.frame().PictureFrame()->GetActiveView(), 'C', plat::testing::kCtrl);
-  EXPECT_NE(v.Rect(v.frame().PictureFrame()), picture);
+  EXPECT_NE(v.Rect(v.frame().PictureFrame()), cascaded);
 }
 
 TEST_F(Beam2Text, TheListingIsPrintedThroughTheTextView) {
