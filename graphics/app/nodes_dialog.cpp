@@ -1,5 +1,7 @@
 #include "graphics/app/nodes_dialog.h"
 
+#include <algorithm>
+
 #include "graphics/app/viewer_session.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/dialog_layout.h"
@@ -23,7 +25,9 @@ void CDiaKnotenR::BuildLayout(plat::DialogLayout& layout) {
   stiffness.EditBox(kBaseStiffnessEdit, plat::ES_AUTOHSCROLL | plat::ES_READONLY);
   stiffness.Text("kN/m (kNm)");
   stiffness.Stretch();
-  layout.Grid(kNodesGrid, 460, 320);
+  // Room for the rows up to about 16; more scroll.
+  const int rows = static_cast<int>(shown_.rows.size()) + 1;
+  layout.Grid(kNodesGrid, 460, std::clamp(rows * 22 + 8, 120, 380));
   layout.Text("To change a support, close dialog. In the main window press c-key and click on support");
   layout.OkCancel("OK", "Stop");
 }
