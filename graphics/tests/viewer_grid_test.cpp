@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
+#include "grid/tests/fixture.h"
 #include "platform/clipboard/clipboard.h"
 #include "platform/clipboard/data_object.h"
 #include "platform/testing/dialog_testing.h"
@@ -47,20 +47,6 @@ TEST(ViewerGridClasses, ClassesBelongToTheNonFixedColumns) {
   EXPECT_EQ(host.ColumnClass(9), 0);
 }
 
-// The owner hears the grid's notifications.
-class Owner : public plat::Window {
- public:
-  std::vector<std::array<int, 3>> notes;  // code, row, col
-
- protected:
-  bool OnNotify(plat::WPARAM, plat::LPARAM lParam, plat::LRESULT* result) override {
-    const auto* info = reinterpret_cast<const grid::GridNotifyInfo*>(lParam);
-    notes.push_back({static_cast<int>(info->hdr.code), info->row, info->col});
-    *result = 0;
-    return true;
-  }
-};
-
 // Six rows and six columns (one fixed each) of 20 by 50 pixels (the row
 // numbers 40); column 1 of class 1, column 2 of class 3, the others of class 2.
 class ViewerGridTest : public ::testing::Test {
@@ -91,28 +77,27 @@ class ViewerGridTest : public ::testing::Test {
     }
     return texts;
   }
-  // The editor that has the focus after typing `first` into the grid.
-  plat::Window* StartTyping(const char* first) {
-    plat::testing::TypeText(grid_, first);
+  // Types `text` at the focus cell (its first character opens the editor)
+  // and ends the edit with `key`.
+  void TypeAndEnd(const std::string& text, int key) {
+    plat::testing::TypeText(grid_, text.substr(0, 1));
     plat::Window* editor = plat::Window::GetFocus();
-    EXPECT_NE(editor, &grid_);
-    return editor;
+    ASSERT_NE(editor, &grid_);
+    plat::testing::TypeText(*editor, text.substr(1));
+    PressKey(*editor, key);
+    plat::testing::PumpMessages();
   }
 
-  Owner owner_;
+  grid::test::NoteTaker owner_;
   ViewerGrid grid_;
 };
 
 TEST_F(ViewerGridTest, TypedTextIsFilteredStoredAndToldToTheOwner) {
   grid_.SetFocusCell(1, 1);
-  plat::Window* editor = StartTyping("1");
-  ASSERT_NE(editor, &grid_);
-  plat::testing::TypeText(*editor, ",5.2");
-  PressKey(*editor, plat::VK_TAB);
-  plat::testing::PumpMessages();
+  TypeAndEnd("1,5.2", plat::VK_TAB);
   EXPECT_EQ(grid_.GetItemText(1, 1), "1.52");
   EXPECT_TRUE(grid_.GetModified());
-  EXPECT_EQ(owner_.notes.back(), (std::array<int, 3>{grid::GridNotifyEndEdit, 1, 1}));
+  EXPECT_EQ(owner_.notes.back(), (grid::test::Note{grid::GridNotifyEndEdit, 1, 1}));
   EXPECT_EQ(Focus(), CCellID(1, 1));  // Tab ends the edit without moving on
   EXPECT_EQ(plat::Window::GetFocus(), &grid_);
 }
@@ -120,11 +105,7 @@ TEST_F(ViewerGridTest, TypedTextIsFilteredStoredAndToldToTheOwner) {
 TEST_F(ViewerGridTest, AnEditEndedWithEscIsFilteredButLeavesTheModifiedFlagClear) {
   grid_.SetItemText(2, 1, "1,5");
   grid_.SetFocusCell(2, 1);
-  plat::Window* editor = StartTyping("7");
-  ASSERT_NE(editor, &grid_);
-  plat::testing::TypeText(*editor, "77");
-  PressKey(*editor, plat::VK_ESCAPE);
-  plat::testing::PumpMessages();
+  TypeAndEnd("777", plat::VK_ESCAPE);
   EXPECT_EQ(grid_.GetItemText(2, 1), "1.5");  // the text from before, filtered
   EXPECT_FALSE(grid_.GetModified());
 }
@@ -132,11 +113,7 @@ TEST_F(ViewerGridTest, AnEditEndedWithEscIsFilteredButLeavesTheModifiedFlagClear
 TEST_F(ViewerGridTest, DownEndsTheEditAndOpensItARowLower) {
   grid_.SetItemText(3, 2, "5");
   grid_.SetFocusCell(2, 2);
-  plat::Window* editor = StartTyping("1");
-  ASSERT_NE(editor, &grid_);
-  plat::testing::TypeText(*editor, "2a3");
-  PressKey(*editor, plat::VK_DOWN);
-  plat::testing::PumpMessages();
+  TypeAndEnd("12a3", plat::VK_DOWN);
   EXPECT_EQ(grid_.GetItemText(2, 2), "123");
   EXPECT_EQ(Focus(), CCellID(3, 2));
   plat::Window* next = plat::Window::GetFocus();
