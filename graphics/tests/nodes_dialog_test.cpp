@@ -155,6 +155,7 @@ TEST_F(NodesDialog, TheNodesCommandShowsTheStepsNodesInTheViewersGrid) {
   ASSERT_TRUE(app.Open(position_->ext() + " @" + position_->data_path() + " @1"));
   plat::testing::PumpMessages();
   app.session().run.current_step = 1;
+  EXPECT_TRUE(app.main_frame()->IsCommandEnabled(ids::kNodes));
   bool seen = false;
   dialogs.OnNextDialog([&](plat::Dialog& d) {
     auto& dialog = dynamic_cast<CDiaKnotenR&>(d);
