@@ -8,6 +8,7 @@
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/load_case_switch.h"
+#include "graphics/app/nodes_dialog.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
 #include "graphics/compose/draw_picture.h"
@@ -96,6 +97,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kHelp, [this] { OnHelp("REVUZAVI.pdf"); });
   MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
   MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
+  MapCommand(ids::kNodes, [this] { ShowNodesDialog(session_, this); });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
