@@ -10,6 +10,7 @@
 #include "graphics/app/load_case_switch.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
+#include "graphics/app/viewer_help.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
@@ -89,6 +90,11 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
   MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
+  MapCommand(ids::kElementGreen, [this] { OnElementGreen(); });
+  MapCommand(ids::kSupportGreen, [this] { OnSupportGreen(); });
+  MapCommand(ids::kGreenAnywhere, [this] { OnGreenAnywhere(); });
+  MapCommand(ids::kFlex, [this] { OnFlex(); });
+  MapCommand(ids::kShapeFunctions, [this] { OnShapeFunctions(); });
   MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
   MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
   MapCommand(plat::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
@@ -148,6 +154,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   dc.RestoreDC(saved);  // the title in device pixels
   std::string title = PictureTitle(session_.state, r, mode_values_, controls_.r_key);
   if (r.energies) title = EnergyTitle(session_.state);
+  if (const std::string green = GreenTitle(); !green.empty()) title = green;
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
@@ -195,12 +202,15 @@ void CGRAPHView::OnPrintRun() {
 void CGRAPHView::OnDiagram(DiagramKind kind) {
   PictureRequest& r = session_.request;
   if (r.eigenmode) return;
-  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.influence)) return;
+  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.green_family_1)) return;
   if (!LoadCaseHasResults(session_.state) && !ModificationUnderWay(session_.run)) {
     plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
     return;
   }
   CloseHint();
+  if (kind == DiagramKind::kDisplacements && (r.influence || r.support_green || r.shape_function)) {
+    SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
+  }
   SetDiagramKind(r, kind);
   if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
   Invalidate();
@@ -208,7 +218,10 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
 
 void CGRAPHView::OnEnergy() {
   CloseHint();
+  const bool from_any = session_.request.green_family_1 && !session_.request.energies;
   ToggleEnergyPicture(session_.request, controls_.before_energy);
+  if (!session_.request.energies && green_.energy_of_any) session_.request.green_family_1 = true;
+  green_.energy_of_any = session_.request.energies && from_any;
   session_.picture.labels.Clear();
   Invalidate();
 }
@@ -264,11 +277,7 @@ void CGRAPHView::OnExport() {
   PostToMainWindow(ids::kStatusTexts);
 }
 
-void CGRAPHView::OnHelp(const char* document) {
-  if (plat::OpenDocument(plat::ProgramFolder() + document).ok()) return;
-  const common::Result started = plat::StartDetached(plat::SiblingProgram("LERVENTA"), {document});
-  if (!started.ok()) plat::MessageBox(started.text(), std::string("LERVENTA.EXE ") + document, plat::MB_OK);
-}
+void CGRAPHView::OnHelp(const char* document) { OpenViewerHelp(document, document); }
 
 bool CGRAPHView::ShowMode(int number) {
   ModeValues values = mode_values_;
@@ -304,6 +313,7 @@ void CGRAPHView::OnNodeGreen() {
     plat::MessageBox("Wrong input", "?", plat::MB_OK);
     return;
   }
+  green_.flex_entry = 0;
   const int dof = session_.state.nodes[node].dof_u();
   if (dof < 1 || dof > session_.state.equation_count()) return;
   PictureRequest& r = session_.request;
@@ -317,13 +327,22 @@ void CGRAPHView::OnNodeGreen() {
 void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
   (void)window;
   (void)point;
-  StepValuePicture(true);
+  if (session_.request.shape_function) {
+    ShowShapeFunction(session_.request.shape_dof % std::max(1, session_.state.equation_count()) + 1);
+  } else if (session_.request.green_family_1) {
+    OnGreenAnywhere();
+  } else {
+    StepValuePicture(true);
+  }
 }
 
 bool CGRAPHView::LeaveSpecialPicture() {
   PictureRequest& r = session_.request;
   if (!r.eigenmode && !r.AnyGreen()) return false;
   SetDiagramKind(r, DiagramKind::kFrame);
+  green_.flex_entry = 0;
+  green_.any_armed = false;
+  r.scales_read = false;  // the load case's own scales again
   SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
   Invalidate();
   return true;
@@ -413,6 +432,7 @@ void CGRAPHView::OnOnlyValues(bool x) {
 }
 
 bool CGRAPHView::StepValuePicture(bool next) {
+  if (StepGreenPicture(next)) return true;
   PictureRequest& r = session_.request;
   if (r.influence) {
     const int to = std::clamp(r.influence_column + (next ? 1 : -1), 1, std::max(1, session_.state.equation_count()));
@@ -439,6 +459,7 @@ void CGRAPHView::OnStepKey(int code) {
   }
   if (StepValuePicture(code == kStepForward)) return;
   OnStepLoadCase(code);
+  RefreshShapeFunction();
   PostToMainWindow(plat::WM_USER + 18);
 }
 
@@ -519,6 +540,8 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
+  green_.any_armed = false;
+  if (LeaveShapeFunctions()) return;
   if (session_.request.energies) {
     OnEnergy();
     return;
