@@ -222,6 +222,9 @@ void CGRAPHView::OnEnergy() {
   ToggleEnergyPicture(session_.request, controls_.before_energy);
   if (!session_.request.energies && green_.energy_of_any) session_.request.green_family_1 = true;
   green_.energy_of_any = session_.request.energies && from_any;
+  if (green_.energy_of_any) ShowGreenEnergies();
+  if (session_.request.energies_off && !green_.energy_of_any) session_.request.scales_read = false;
+  session_.request.energies_off = green_.energy_of_any;
   session_.picture.labels.Clear();
   Invalidate();
 }
@@ -342,6 +345,7 @@ bool CGRAPHView::LeaveSpecialPicture() {
   SetDiagramKind(r, DiagramKind::kFrame);
   green_.flex_entry = 0;
   green_.any_armed = false;
+  session_.view.green = GreenPoint{};
   r.scales_read = false;  // the load case's own scales again
   SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
   Invalidate();
@@ -459,7 +463,6 @@ void CGRAPHView::OnStepKey(int code) {
   }
   if (StepValuePicture(code == kStepForward)) return;
   OnStepLoadCase(code);
-  RefreshShapeFunction();
   PostToMainWindow(plat::WM_USER + 18);
 }
 
@@ -526,6 +529,8 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
   } else if (r.eigenmode) {
     const float by = 2.5f * static_cast<float>(controls_.wheel_step);
     r.scales.displacement = up ? r.scales.displacement * by : r.scales.displacement / by;
+  } else if (WheelGreenScale(up)) {
+    // the scale of a Green's-function or flexibility picture
   } else if (Held(plat::VK_SHIFT)) {  // the text grows as the wheel turns towards the user
     session_.state.text_scale = up ? session_.state.text_scale / 1.1f : session_.state.text_scale * 1.1f;
     session_.picture.labels.Clear();
@@ -575,6 +580,7 @@ void CGRAPHView::AfterSwitch(bool failed) {
   if (failed) PostToMainWindow(ids::kNoResults);
   session_.picture.labels.Clear();
   session_.request.scales_read = false;
+  RefreshGreenField();
   ShowTitle();
   EnablePictureMenu(session_.state, GetParentFrame());
   Invalidate();

@@ -117,8 +117,20 @@ class CGRAPHView : public plat::View {
   bool LeaveShapeFunctions();
   // After a load-case step: RHSG of the new load case and the same unit displacement.
   void RefreshShapeFunction();
+  // After a load-case switch: the Green's-function field or unit displacement shown made again
+  // (the switch read the load case's displacements), with the picture's scale kept.
+  void RefreshGreenField();
+  // The field of the Green's function anywhere at `sample` (0..50) of element e; false after a message.
+  bool ComputeGreenAnywhere(int element, int sample);
   // Up, Down, the right button in the element, support and flexibility pictures; false when none is shown.
   bool StepGreenPicture(bool next);
+  // The energy picture of the Green's function anywhere: the element products of the function
+  // held with the load case's displacements.
+  void ShowGreenEnergies();
+  // A wheel notch on a Green's-function or flexibility picture: its scale; false when none is shown.
+  bool WheelGreenScale(bool up);
+  // The Green picture's scale `s` (0: fitted at the next drawing) after the load case's own are read.
+  void SetGreenScale(float s);
   // The title of the Green's-function, flexibility and shape-function pictures; empty for the others.
   std::string GreenTitle() const;
   // Tab: the frame of the document's next picture view, after the last the first.

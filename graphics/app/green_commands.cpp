@@ -7,10 +7,13 @@
 #include "graphics/app/green_dialogs.h"
 #include "graphics/app/load_case_switch.h"
 #include "graphics/app/report.h"
+#include "graphics/compose/draw_picture.h"
 #include "graphics/loads/green_forces.h"
 #include "graphics/model/read_results.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/message_box.h"
+#include "platform/window/input_state.h"
+#include "platform/window/virtual_keys.h"
 
 namespace revuzavi {
 namespace {
@@ -35,7 +38,7 @@ void CGRAPHView::OnElementGreen() {
     element = dialog.element();
   }
   if (!ShowElementGreen(element, GreenPoint::kU)) return;
-  session_.request.scales.displacement = 0.0f;  // fitted to the first kind
+  SetGreenScale(0.0f);  // fitted to the first kind
   ShowHint(kNextValueHint);
 }
 
@@ -65,6 +68,8 @@ void CGRAPHView::OnSupportGreen() {
   r.support_green = true;
   r.support_dof_index = 1;
   controls_.factor = 1.0;
+  session_.view.green = GreenPoint{};
+  SetGreenScale(1.0f);  // the unit displacement drawn as it is
   ShowHint(kNextValueHint);
   Invalidate();
 }
@@ -94,10 +99,7 @@ void CGRAPHView::OnGreenAnywhere() {
   }
 }
 
-bool CGRAPHView::SetGreenPoint(int element, int station) {
-  PictureRequest& r = session_.request;
-  if (!r.green_family_1 || element < 1 || element > session_.state.elements.count()) return false;
-  const int sample = std::clamp(station, 0, 50);
+bool CGRAPHView::ComputeGreenAnywhere(int element, int sample) {
   const double position = sample * 0.02 * session_.state.elements[element].length();
   const int kind = std::clamp(green_.any_number, 1, 6);
   const common::Result computed =
@@ -107,7 +109,14 @@ bool CGRAPHView::SetGreenPoint(int element, int station) {
     return false;
   }
   session_.view.green = GreenPoint{element, static_cast<float>(position), sample, kind};
-  r.scales.displacement = 0.0f;  // fitted to the new field
+  return true;
+}
+
+bool CGRAPHView::SetGreenPoint(int element, int station) {
+  PictureRequest& r = session_.request;
+  if (!r.green_family_1 || element < 1 || element > session_.state.elements.count()) return false;
+  if (!ComputeGreenAnywhere(element, std::clamp(station, 0, 50))) return false;
+  SetGreenScale(green_.any_scales[static_cast<std::size_t>(session_.view.green.kind)]);  // 0: fitted
   session_.picture.labels.Clear();
   Invalidate();
   return true;
@@ -128,6 +137,7 @@ void CGRAPHView::OnFlex() {
   CloseHint();
   SetDiagramKind(r, DiagramKind::kFrame);
   r.influence = true;
+  session_.view.green = GreenPoint{};
   ShowFlexEntry(1);
   ShowHint(kNextValueHint);
 }
@@ -152,6 +162,7 @@ void CGRAPHView::OnShapeFunctions() {
   CloseHint();
   SetDiagramKind(r, DiagramKind::kFrame);
   r.shape_function = true;
+  session_.view.green = GreenPoint{};
   ShowShapeFunction(1);
   ShowHint(kShapeHint);
 }
@@ -179,6 +190,27 @@ bool CGRAPHView::LeaveShapeFunctions() {
   return true;
 }
 
+void CGRAPHView::RefreshGreenField() {
+  PictureRequest& r = session_.request;
+  session_.memory.influence_column = session_.memory.support_column = 0;  // the columns read again
+  if (r.shape_function) {
+    RefreshShapeFunction();
+    return;
+  }
+  if (!r.green_family_1 && !r.green_family_2 && !r.support_green) return;
+  const float kept = r.scales.displacement;  // the picture's scale, not the load case's
+  RefreshRememberedScales(session_.state, session_.memory, r);
+  const GreenPoint& point = session_.view.green;
+  if (r.green_family_2) {
+    ShowElementGreen(point.element, point.kind);
+  } else if (r.green_family_1 && point.element >= 1 && point.element <= session_.state.elements.count()) {
+    ComputeGreenAnywhere(point.element, point.sample);
+  } else if (r.green_family_1) {
+    std::fill(session_.state.displacements.begin(), session_.state.displacements.end(), 0.0);
+  }
+  r.scales.displacement = kept;
+}
+
 void CGRAPHView::RefreshShapeFunction() {
   if (!session_.request.shape_function) return;
   const common::FileStatus read = ReadRightHandSide(session_.state, session_.state.current_load_case_text);
@@ -196,7 +228,7 @@ bool CGRAPHView::StepGreenPicture(bool next) {
     const GreenPoint& point = session_.view.green;
     const GreenKindStep step =
         StepElementGreenKind(session_.state, point.element, point.kind, r.scales.displacement, next);
-    if (ShowElementGreen(point.element, step.kind)) r.scales.displacement = step.scale;
+    if (ShowElementGreen(point.element, step.kind)) SetGreenScale(step.scale);
     return true;
   }
   if (r.support_green) {
@@ -213,6 +245,45 @@ bool CGRAPHView::StepGreenPicture(bool next) {
     return true;
   }
   return false;
+}
+
+void CGRAPHView::ShowGreenEnergies() {
+  ViewerState& state = session_.state;
+  const std::vector<double> g = state.displacements;
+  std::vector<double> u(g.size(), 0.0);
+  if (ReadDisplacementVector(state, state.current_load_case_text).ok()) u = state.displacements;
+  state.displacements = g;
+  const std::vector<float> products = GreenEnergyProducts(state, g, u);
+  std::fill(state.energies.begin(), state.energies.end(), 0.0f);
+  std::copy(products.begin(), products.end(), state.energies.begin());
+  RefreshRememberedScales(state, session_.memory, session_.request);
+  session_.request.scales.fourth = 0.0f;  // fitted to the products, the load case's scale read back after
+}
+
+void CGRAPHView::SetGreenScale(float s) {
+  RefreshRememberedScales(session_.state, session_.memory, session_.request);
+  session_.request.scales.displacement = s;
+}
+
+bool CGRAPHView::WheelGreenScale(bool up) {
+  PictureRequest& r = session_.request;
+  float& s = r.scales.displacement;
+  const float step = static_cast<float>(controls_.wheel_step);
+  if (r.influence && green_.flex_entry > 0) {
+    s = up ? s * 1.1f : s / 1.1f;
+  } else if (plat::GetKeyState(plat::VK_SHIFT) < 0 || plat::GetKeyState(plat::VK_CONTROL) < 0) {
+    return false;
+  } else if (r.influence || r.green_family_2) {  // the node and element functions grow faster than they shrink
+    s = up ? s * 2.5f * step : s / (1.5f * step);
+  } else if (r.support_green || r.green_family_1) {
+    s = up ? s * 1.5f * step : s / (1.5f * step);
+    const int kind = session_.view.green.kind;
+    if (r.green_family_1 && kind >= 1 && kind <= 6) green_.any_scales[static_cast<std::size_t>(kind)] = s;
+  } else {
+    return false;
+  }
+  session_.picture.labels.Clear();
+  return true;
 }
 
 std::string CGRAPHView::GreenTitle() const {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "graphics/fem/element_matrices.h"
 #include "graphics/picture/element_values.h"
 #include "graphics/settings/small_settings_files.h"
 #include "mechanics/element_loads.h"
@@ -139,6 +140,25 @@ std::string ShapeFunctionTitle(const ViewerState& state, int dof) {
   char title[64];
   std::snprintf(title, sizeof title, "  LC %i  Shape function of DOF %i", state.current_load_case, dof);
   return "Position " + state.position.name() + title;
+}
+
+std::vector<float> GreenEnergyProducts(const ViewerState& state, const std::vector<double>& g,
+                                       const std::vector<double>& u) {
+  const int count = state.elements.count();
+  std::vector<float> products(static_cast<std::size_t>(count) + 1, 0.0f);
+  const auto at = [](const std::vector<double>& v, int dof) {
+    return dof >= 1 && static_cast<std::size_t>(dof) < v.size() ? v[static_cast<std::size_t>(dof)] : 0.0;
+  };
+  for (int e = 1; e <= count; ++e) {
+    const common::ElementRecord& el = state.elements[e];
+    const mechanics::ElementMatrix k = ElementStiffness(state, e);
+    double product = 0.0;
+    for (int a = 1; a <= 6; ++a) {
+      for (int b = 1; b <= 6; ++b) product += at(g, el.dof(a)) * k(a, b) * at(u, el.dof(b));
+    }
+    products[static_cast<std::size_t>(e)] = static_cast<float>(product);
+  }
+  return products;
 }
 
 common::Result GreenDisplacementsAt(const ViewerState& state, int e, int kind, double position,

@@ -74,6 +74,12 @@ std::string ShapeFunctionTitle(const ViewerState& state, int dof);
 common::Result GreenDisplacementsAt(const ViewerState& state, int e, int kind, double position,
                                     std::vector<double>& u);
 
+// The energy picture of a Green's function g: per element e (1..count) the product g_e^T K_e u_e
+// of its stiffness with the end values of g and u at its equations (none where it has no
+// equation); entry 0 is 0.
+std::vector<float> GreenEnergyProducts(const ViewerState& state, const std::vector<double>& g,
+                                       const std::vector<double>& u);
+
 // What the picture window keeps of its Green's-function and flexibility pictures.
 struct GreenPictureState {
   std::string sums;             // the nodal sums of the element Green function shown
@@ -84,6 +90,7 @@ struct GreenPictureState {
   int any_number = -1;          // the Green's function anywhere: choice + 1; -1 after Cancel
   bool any_armed = false;       // the next Ctrl+click on an element sets its point
   bool energy_of_any = false;   // the energy picture came from the Green's function anywhere
+  std::array<float, 7> any_scales{};  // the scale of each function anywhere (1..6), 0 for none yet
 };
 
 }  // namespace revuzavi

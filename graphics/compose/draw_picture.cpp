@@ -195,9 +195,10 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
     DrawDeflectedShape(c, o);
     return true;
   }
-  if (r.green_family_1) {
-    DrawGreenDisplacements(c, green);
-    DrawGreenReaction(c, green.at_point);
+  if (r.green_family_1) {  // the unit action at the Green point
+    green.at_point = true;
+    DrawGreenFunctionCurve(c, green);
+    DrawGreenReaction(c, true);
     return true;
   }
   if (r.green_family_2) {
@@ -218,7 +219,7 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
       }
     }
     SupportShapeOptions o;
-    o.shape.scale = 1.0;
+    o.shape.scale = r.scales.displacement > 0.0f ? r.scales.displacement : 1.0;
     o.support_index = r.support_dof_index;
     DrawSupportDofShape(c, o);
     return true;

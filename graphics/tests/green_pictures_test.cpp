@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -20,6 +22,7 @@
 #include "graphics/settings/small_settings_files.h"
 #include "graphics/tests/computed_example.h"
 #include "platform/binary_io.h"
+#include "platform/dc/painter_dc.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/files.h"
 #include "platform/testing/dialog_testing.h"
@@ -318,6 +321,9 @@ TEST_F(Beam2Pictures, GreenAnywhereTakesItsFunctionAndPointAndItsEnergyLegend) {
   EXPECT_EQ(v.Field(), field);
   v.Key('W');
   EXPECT_TRUE(v.Shows("Strain energy products g^T K u (elementwise) between u and Green's function for M"));
+  const std::vector<float> products = GreenEnergyProducts(v.session().state, field, Viewer(*position_).Field());
+  EXPECT_EQ(std::vector<float>(v.session().state.energies.begin() + 1, v.session().state.energies.begin() + 3),
+            std::vector<float>(products.begin() + 1, products.end()));
   v.Key('W');
   EXPECT_TRUE(v.session().request.green_family_1);
   // The right button opens the dialog again; Cancel leaves the number -1.
@@ -325,6 +331,107 @@ TEST_F(Beam2Pictures, GreenAnywhereTakesItsFunctionAndPointAndItsEnergyLegend) {
   v.RightClick();
   EXPECT_EQ(v.view().green().any_number, -1);
   EXPECT_EQ(v.dialogs.shown().back().template_id, 348u);
+}
+
+TEST_F(Beam2Pictures, TheWheelScalesEachGreenPicture) {
+  struct Case {
+    plat::UINT command;
+    int delta;
+    float factor;
+  } cases[] = {
+      {ids::kElementGreen, 120, 2.5f}, {ids::kElementGreen, -120, 1.0f / 1.5f}, {ids::kSupportGreen, 120, 1.5f},
+      {ids::kSupportGreen, -120, 1.0f / 1.5f}, {ids::kFlex, 120, 1.1f},          {ids::kFlex, -120, 1.0f / 1.1f},
+  };
+  for (const Case& c : cases) {
+    Viewer v(*position_);
+    v.dialogs.OnNextDialog([](plat::Dialog& d) {
+      plat::testing::TypeInto(d, CDiaGreenElement::kElementEdit, "2");
+      plat::testing::Press(d, plat::IDOK);
+    });
+    v.Command(c.command);
+    const float s = v.GreenScale();
+    ASSERT_GT(s, 0.0f) << c.command;
+    const std::string remembered = testing::ReadBytes(position_->File(std::string(kRememberedScalesFile) + "1"));
+    plat::testing::Wheel(v.view(), c.delta, 0);
+    plat::testing::PumpMessages();
+    EXPECT_FLOAT_EQ(v.session().request.scales.displacement, s * c.factor) << c.command << " " << c.delta;
+    // The load case's own scales stay as they were.
+    EXPECT_EQ(testing::ReadBytes(position_->File(std::string(kRememberedScalesFile) + "1")), remembered);
+  }
+}
+
+TEST_F(Beam2Pictures, AnotherLoadCaseKeepsTheGreenFunctionAndItsScale) {
+  Viewer v(*position_);
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::TypeInto(d, CDiaGreenElement::kElementEdit, "2");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  v.Command(ids::kElementGreen);
+  const float s = v.GreenScale();
+  const std::vector<double> field = v.Field();
+  v.Command(ids::kNextLoadCase);
+  EXPECT_EQ(v.session().state.current_load_case, 2);
+  EXPECT_TRUE(v.session().request.green_family_2);
+  EXPECT_EQ(v.Field(), field);
+  EXPECT_FLOAT_EQ(v.GreenScale(), s);
+}
+
+// Over the elements the products add up to g^T K u = g^T f less the supports' springs' share.
+TEST_F(Beam2Pictures, GreenEnergyProductsAddUpToTheLoadVectorsWork) {
+  const ViewerState state = testing::ViewerOn(*position_, 1);
+  std::vector<double> g;
+  ASSERT_TRUE(GreenDisplacementsAt(state, 1, 2, 2.0, g));
+  const std::vector<double>& u = state.displacements;
+  const std::vector<float> products = GreenEnergyProducts(state, g, u);
+  ASSERT_EQ(products.size(), 3u);
+  EXPECT_EQ(products[0], 0.0f);
+  double elements = 0.0, work = 0.0;
+  for (std::size_t e = 1; e < products.size(); ++e) elements += products[e];
+  for (int i = 1; i <= state.equation_count(); ++i) work += g[static_cast<std::size_t>(i)] * state.right_hand_side[static_cast<std::size_t>(i)];
+  for (const SupportDof& d : state.support_dofs) {
+    const double k = static_cast<double>(state.nodes[d.node].support(d.direction)) * state.params.support_stiffness();
+    work -= g[static_cast<std::size_t>(d.dof)] * k * u[static_cast<std::size_t>(d.dof)];
+  }
+  EXPECT_NEAR(elements, work, 1e-4 * std::fabs(work));
+  EXPECT_GT(std::fabs(work), 0.0);
+}
+
+// Each picture as the window shows it, saved for the eye.
+TEST_F(Beam2Pictures, PicturesForTheEye) {
+  Viewer v(*position_);
+  auto save = [&](const std::string& file) {
+    plat::Bitmap bitmap(1000, 700);
+    {
+      plat::PainterDc dc(bitmap);
+      v.view().DrawOn(dc);
+    }
+    EXPECT_TRUE(bitmap.Save(plat::testing::TestFolder() + file).ok());
+    if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+      EXPECT_TRUE(bitmap.Save(std::string(keep) + "/" + file).ok());
+    }
+  };
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::TypeInto(d, CDiaGreenElement::kElementEdit, "1");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  v.Command(ids::kElementGreen);
+  v.Key(plat::VK_UP);
+  save("green_element_w.png");
+  v.Command(ids::kSupportGreen);
+  v.Key(plat::VK_UP);
+  save("green_support.png");
+  v.Command(ids::kFlex);
+  save("flexibility.png");
+  v.Command(ids::kShapeFunctions);
+  v.RightClick();
+  save("shape_function.png");
+  v.Key(plat::VK_ESCAPE);
+  v.dialogs.OnNextDialog([](plat::Dialog& d) { plat::testing::SetChecked(d, CDiaGreenAny::kFunctionIds[5], true); });
+  v.Command(ids::kGreenAnywhere);
+  v.view().SetGreenPoint(1, 15);
+  save("green_anywhere_m.png");
+  v.Key('W');
+  save("green_anywhere_energy.png");
 }
 
 // At the middle of an element the field anywhere is the solver's Green function.
