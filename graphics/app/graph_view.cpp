@@ -344,7 +344,6 @@ bool CGRAPHView::LeaveSpecialPicture() {
   if (!r.eigenmode && !r.AnyGreen()) return false;
   SetDiagramKind(r, DiagramKind::kFrame);
   green_.flex_entry = 0;
-  green_.any_armed = false;
   session_.view.green = GreenPoint{};
   r.scales_read = false;  // the load case's own scales again
   SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
@@ -545,7 +544,6 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
-  green_.any_armed = false;
   if (LeaveShapeFunctions()) return;
   if (session_.request.energies) {
     OnEnergy();

@@ -76,15 +76,14 @@ void CGRAPHView::OnSupportGreen() {
 
 void CGRAPHView::OnGreenAnywhere() {
   CDiaGreenAny dialog(green_.any_choice, green_.any_integral, GetParentFrame());
-  if (dialog.DoModal() != plat::IDOK) {
+  if (dialog.DoModal() != plat::IDOK) {  // no function: its picture ends
     green_.any_number = -1;
-    green_.any_armed = false;
+    if (session_.request.green_family_1) LeaveSpecialPicture();
     return;
   }
   green_.any_choice = dialog.choice();
   green_.any_integral = dialog.integral();
   green_.any_number = green_.any_choice + 1;
-  green_.any_armed = true;
   PictureRequest& r = session_.request;
   CloseHint();
   SetDiagramKind(r, DiagramKind::kFrame);

@@ -88,7 +88,6 @@ struct GreenPictureState {
   int any_choice = 0;           // the last choice of CDiaGreenAny, 0..5
   bool any_integral = false;
   int any_number = -1;          // the Green's function anywhere: choice + 1; -1 after Cancel
-  bool any_armed = false;       // the next Ctrl+click on an element sets its point
   bool energy_of_any = false;   // the energy picture came from the Green's function anywhere
   std::array<float, 7> any_scales{};  // the scale of each function anywhere (1..6), 0 for none yet
 };

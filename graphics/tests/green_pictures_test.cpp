@@ -25,6 +25,7 @@
 #include "platform/dc/painter_dc.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
@@ -330,6 +331,8 @@ TEST_F(Beam2Pictures, GreenAnywhereTakesItsFunctionAndPointAndItsEnergyLegend) {
   v.dialogs.PressNext(CDiaGreenAny::kCancel);
   v.RightClick();
   EXPECT_EQ(v.view().green().any_number, -1);
+  EXPECT_FALSE(v.session().request.green_family_1);
+  EXPECT_EQ(v.Field(), Viewer(*position_).Field());
   EXPECT_EQ(v.dialogs.shown().back().template_id, 348u);
 }
 
@@ -432,6 +435,24 @@ TEST_F(Beam2Pictures, PicturesForTheEye) {
   save("green_anywhere_m.png");
   v.Key('W');
   save("green_anywhere_energy.png");
+}
+
+TEST_F(Beam2Pictures, GreenAnywhereHelpOpensItsDocumentElseLerventa) {
+  Viewer v(*position_);
+  plat::testing::ProcessRecorder processes;
+  processes.FailNext("no viewer for PDF");
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::Press(d, CDiaGreenAny::kHelp);
+    EXPECT_FALSE(d.Ended());
+    plat::testing::Press(d, CDiaGreenAny::kCancel);
+  });
+  v.Command(ids::kGreenAnywhere);
+  ASSERT_EQ(processes.calls().size(), 2u);
+  EXPECT_EQ(processes.calls()[0].kind, plat::hooks::ProcessCall::Kind::kOpenDocument);
+  EXPECT_EQ(processes.calls()[0].program, plat::ProgramFolder() + "GREENINT.PDF");
+  EXPECT_EQ(processes.calls()[1].program, plat::SiblingProgram("LERVENTA"));
+  EXPECT_EQ(processes.calls()[1].args, std::vector<std::string>{"REVUZAVI.pdf"});
+  EXPECT_FALSE(v.session().request.green_family_1);
 }
 
 // At the middle of an element the field anywhere is the solver's Green function.
