@@ -21,6 +21,7 @@
 #include "graphics/loads/green_forces.h"
 #include "graphics/settings/small_settings_files.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/picture_texts.h"
 #include "platform/binary_io.h"
 #include "platform/dc/painter_dc.h"
 #include "platform/dc/recording_dc.h"
@@ -64,21 +65,8 @@ struct Viewer {
     view().SendMessage(plat::WM_CONTEXTMENU, 0, 0);
     plat::testing::PumpMessages();
   }
-  // The texts of the picture as the screen shows it.
-  std::vector<std::string> Texts() {
-    plat::RecordingDc dc;
-    view().DrawOn(dc);
-    std::vector<std::string> texts;
-    for (const plat::DeviceOp& op : dc.ops()) {
-      if (!op.text.empty()) texts.push_back(op.text);
-    }
-    return texts;
-  }
-  bool Shows(const std::string& piece) {
-    const std::vector<std::string> texts = Texts();
-    return std::any_of(texts.begin(), texts.end(),
-                       [&](const std::string& t) { return t.find(piece) != std::string::npos; });
-  }
+  std::vector<std::string> Texts() { return testing::PictureTexts(view()); }
+  bool Shows(const std::string& piece) { return testing::PictureShows(view(), piece); }
   // The displacements [0..n] held.
   std::vector<double> Field() {
     const std::vector<double>& u = session().state.displacements;
