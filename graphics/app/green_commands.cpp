@@ -10,6 +10,7 @@
 #include "graphics/compose/draw_picture.h"
 #include "graphics/loads/green_forces.h"
 #include "graphics/model/read_results.h"
+#include "graphics/picture/element_values.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/message_box.h"
 #include "platform/window/input_state.h"
@@ -20,6 +21,14 @@ namespace {
 
 constexpr const char* kNextValueHint = "Up key or right mouse button is next value";
 constexpr const char* kShapeHint = "Click on node, right mouse button = next, or click N, M, V";
+
+// The pictures drawn from INVERSE say why they cannot be drawn before they start.
+bool InverseColumnReadable(const ViewerState& state, int column) {
+  std::vector<double> values;
+  const common::Result read = ReadInverseColumn(state, column, state.equation_count(), values);
+  if (!read.ok()) ShowFailure(read);
+  return read.ok();
+}
 
 }  // namespace
 
@@ -62,6 +71,7 @@ bool CGRAPHView::ShowElementGreen(int element, int kind) {
 void CGRAPHView::OnSupportGreen() {
   ResetModification();
   if (session_.state.support_dofs.empty()) return;
+  if (!InverseColumnReadable(session_.state, session_.state.support_dofs.front().dof)) return;
   CloseHint();
   PictureRequest& r = session_.request;
   SetDiagramKind(r, DiagramKind::kFrame);
@@ -128,6 +138,7 @@ void CGRAPHView::OnFlex() {
     ShowFailure(read);
     return;
   }
+  if (!InverseColumnReadable(session_.state, entries.front().equation)) return;
   ResetModification();
   session_.run.picked_elements.Clear();
   session_.run.picked_nodes.Clear();

@@ -243,6 +243,26 @@ TEST_F(Beam2Pictures, DamagedOrMissingFlexmaxIsReportedAndNothingChanges) {
   ASSERT_TRUE(plat::WriteBlock(flexmax, good.data(), good.size()));
 }
 
+TEST_F(Beam2Pictures, PicturesOfTheInverseSayWhenItIsMissing) {
+  const std::string inverse = position_->File("INVERSE");
+  const std::string kept = testing::ReadBytes(inverse);
+  ASSERT_TRUE(plat::RemoveFile(inverse));
+  for (const plat::UINT command : {ids::kElementGreen, ids::kSupportGreen, ids::kFlex}) {
+    Viewer v(*position_);
+    v.Command(ids::kMoments);
+    v.dialogs.OnNextDialog([](plat::Dialog& d) {
+      plat::testing::TypeInto(d, CDiaGreenElement::kElementEdit, "1");
+      plat::testing::Press(d, plat::IDOK);
+    });
+    v.Command(command);
+    EXPECT_EQ(BoxTexts(v.dialogs), std::vector<std::string>{"REVUZAVI|The inverse stiffness matrix is missing. Open "
+                                                            "Frame in the main menu of the program and click on save!"})
+        << command;
+    EXPECT_TRUE(v.session().request.moments) << command;
+  }
+  ASSERT_TRUE(plat::WriteBlock(inverse, kept.data(), kept.size()));
+}
+
 TEST_F(Beam2Pictures, SupportGreenGoesRoundTheSupportedDofs) {
   Viewer v(*position_);
   v.Command(ids::kSupportGreen);
