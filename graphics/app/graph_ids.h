@@ -20,6 +20,10 @@ inline constexpr unsigned kEnergy = 346;
 inline constexpr unsigned kFlex = 347;
 inline constexpr unsigned kEigen = 351;
 inline constexpr unsigned kNodeGreen = 318;
+inline constexpr unsigned kElementGreen = 325;
+inline constexpr unsigned kSupportGreen = 327;
+inline constexpr unsigned kGreenAnywhere = 349;
+inline constexpr unsigned kShapeFunctions = 355;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
 // The display toggles.

@@ -11,6 +11,7 @@
 #include "graphics/app/nodes_dialog.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
+#include "graphics/app/viewer_help.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
@@ -90,6 +91,11 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
   MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
+  MapCommand(ids::kElementGreen, [this] { OnElementGreen(); });
+  MapCommand(ids::kSupportGreen, [this] { OnSupportGreen(); });
+  MapCommand(ids::kGreenAnywhere, [this] { OnGreenAnywhere(); });
+  MapCommand(ids::kFlex, [this] { OnFlex(); });
+  MapCommand(ids::kShapeFunctions, [this] { OnShapeFunctions(); });
   MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
   MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
   MapCommand(plat::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
@@ -150,6 +156,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   dc.RestoreDC(saved);  // the title in device pixels
   std::string title = PictureTitle(session_.state, r, mode_values_, controls_.r_key);
   if (r.energies) title = EnergyTitle(session_.state);
+  if (const std::string green = GreenTitle(); !green.empty()) title = green;
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
@@ -197,12 +204,15 @@ void CGRAPHView::OnPrintRun() {
 void CGRAPHView::OnDiagram(DiagramKind kind) {
   PictureRequest& r = session_.request;
   if (r.eigenmode) return;
-  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.influence)) return;
+  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.green_family_1)) return;
   if (!LoadCaseHasResults(session_.state) && !ModificationUnderWay(session_.run)) {
     plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
     return;
   }
   CloseHint();
+  if (kind == DiagramKind::kDisplacements && (r.influence || r.support_green || r.shape_function)) {
+    SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
+  }
   SetDiagramKind(r, kind);
   if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
   Invalidate();
@@ -210,7 +220,13 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
 
 void CGRAPHView::OnEnergy() {
   CloseHint();
+  const bool from_any = session_.request.green_family_1 && !session_.request.energies;
   ToggleEnergyPicture(session_.request, controls_.before_energy);
+  if (!session_.request.energies && green_.energy_of_any) session_.request.green_family_1 = true;
+  green_.energy_of_any = session_.request.energies && from_any;
+  if (green_.energy_of_any) ShowGreenEnergies();
+  if (session_.request.energies_off && !green_.energy_of_any) session_.request.scales_read = false;
+  session_.request.energies_off = green_.energy_of_any;
   session_.picture.labels.Clear();
   Invalidate();
 }
@@ -266,11 +282,7 @@ void CGRAPHView::OnExport() {
   PostToMainWindow(ids::kStatusTexts);
 }
 
-void CGRAPHView::OnHelp(const char* document) {
-  if (plat::OpenDocument(plat::ProgramFolder() + document).ok()) return;
-  const common::Result started = plat::StartDetached(plat::SiblingProgram("LERVENTA"), {document});
-  if (!started.ok()) plat::MessageBox(started.text(), std::string("LERVENTA.EXE ") + document, plat::MB_OK);
-}
+void CGRAPHView::OnHelp(const char* document) { OpenViewerHelp(document, document); }
 
 bool CGRAPHView::ShowMode(int number) {
   ModeValues values = mode_values_;
@@ -306,6 +318,7 @@ void CGRAPHView::OnNodeGreen() {
     plat::MessageBox("Wrong input", "?", plat::MB_OK);
     return;
   }
+  green_.flex_entry = 0;
   const int dof = session_.state.nodes[node].dof_u();
   if (dof < 1 || dof > session_.state.equation_count()) return;
   PictureRequest& r = session_.request;
@@ -319,13 +332,22 @@ void CGRAPHView::OnNodeGreen() {
 void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
   (void)window;
   (void)point;
-  StepValuePicture(true);
+  if (session_.request.shape_function) {
+    ShowShapeFunction(session_.request.shape_dof % std::max(1, session_.state.equation_count()) + 1);
+  } else if (session_.request.green_family_1) {
+    OnGreenAnywhere();
+  } else {
+    StepValuePicture(true);
+  }
 }
 
 bool CGRAPHView::LeaveSpecialPicture() {
   PictureRequest& r = session_.request;
   if (!r.eigenmode && !r.AnyGreen()) return false;
   SetDiagramKind(r, DiagramKind::kFrame);
+  green_.flex_entry = 0;
+  session_.view.green = GreenPoint{};
+  r.scales_read = false;  // the load case's own scales again
   SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
   Invalidate();
   return true;
@@ -415,6 +437,7 @@ void CGRAPHView::OnOnlyValues(bool x) {
 }
 
 bool CGRAPHView::StepValuePicture(bool next) {
+  if (StepGreenPicture(next)) return true;
   PictureRequest& r = session_.request;
   if (r.influence) {
     const int to = std::clamp(r.influence_column + (next ? 1 : -1), 1, std::max(1, session_.state.equation_count()));
@@ -507,6 +530,8 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
   } else if (r.eigenmode) {
     const float by = 2.5f * static_cast<float>(controls_.wheel_step);
     r.scales.displacement = up ? r.scales.displacement * by : r.scales.displacement / by;
+  } else if (WheelGreenScale(up)) {
+    // the scale of a Green's-function or flexibility picture
   } else if (Held(plat::VK_SHIFT)) {  // the text grows as the wheel turns towards the user
     session_.state.text_scale = up ? session_.state.text_scale / 1.1f : session_.state.text_scale * 1.1f;
     session_.picture.labels.Clear();
@@ -521,6 +546,7 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
+  if (LeaveShapeFunctions()) return;
   if (session_.request.energies) {
     OnEnergy();
     return;
@@ -554,6 +580,7 @@ void CGRAPHView::AfterSwitch(bool failed) {
   if (failed) PostToMainWindow(ids::kNoResults);
   session_.picture.labels.Clear();
   session_.request.scales_read = false;
+  RefreshGreenField();
   ShowTitle();
   EnablePictureMenu(session_.state, GetParentFrame());
   Invalidate();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "graphics/app/green_pictures.h"
 #include "graphics/app/picture_controls.h"
 #include "graphics/app/viewer_session.h"
 #include "graphics/settings/small_settings_files.h"
@@ -42,6 +43,22 @@ class CGRAPHView : public plat::View {
   void OnPrintRun();
   // 318: the Green's function of a node's first degree of freedom.
   void OnNodeGreen();
+  // 325: the Green's functions of an element (CDiaGreenElement), from kind 1.
+  void OnElementGreen();
+  // 327: the Green's function of the first supported degree of freedom.
+  void OnSupportGreen();
+  // 349: the Green's function anywhere of the function chosen in CDiaGreenAny.
+  void OnGreenAnywhere();
+  // The point of the Green's function anywhere (a Ctrl+click): station 0..50
+  // of element e; false when that picture is off or there is no such element.
+  bool SetGreenPoint(int element, int station);
+  // 347: the flexibilities of FLEXMAX from the largest.
+  void OnFlex();
+  // 355: the shape-function picture on/off.
+  void OnShapeFunctions();
+  // The unit displacement of equation `dof` in the shape-function picture; false when off or no such equation.
+  bool ShowShapeFunction(int dof);
+  const GreenPictureState& green() const { return green_; }
   // 351: the eigenmode picture from its first mode.
   void OnEigen();
   // 350: every picture switch off, the factor 1.
@@ -93,6 +110,29 @@ class CGRAPHView : public plat::View {
   // The next or previous value of the Green's-function, flexibility and
   // eigenmode pictures (Up, Down, the mouse buttons); false when none is shown.
   bool StepValuePicture(bool next);
+  // The element Green function of `kind`; false (a message shown) when it cannot be computed.
+  bool ShowElementGreen(int element, int kind);
+  void ShowFlexEntry(int k);
+  // Esc and 355 out of the shape-function picture: UT8 read again, the frame; false when it is off.
+  bool LeaveShapeFunctions();
+  // After a load-case step: RHSG of the new load case and the same unit displacement.
+  void RefreshShapeFunction();
+  // After a load-case switch: the Green's-function field or unit displacement shown made again
+  // (the switch read the load case's displacements), with the picture's scale kept.
+  void RefreshGreenField();
+  // The field of the Green's function anywhere at `sample` (0..50) of element e; false after a message.
+  bool ComputeGreenAnywhere(int element, int sample);
+  // Up, Down, the right button in the element, support and flexibility pictures; false when none is shown.
+  bool StepGreenPicture(bool next);
+  // The energy picture of the Green's function anywhere: the element products of the function
+  // held with the load case's displacements.
+  void ShowGreenEnergies();
+  // A wheel notch on a Green's-function or flexibility picture: its scale; false when none is shown.
+  bool WheelGreenScale(bool up);
+  // The Green picture's scale `s` (0: fitted at the next drawing) after the load case's own are read.
+  void SetGreenScale(float s);
+  // The title of the Green's-function, flexibility and shape-function pictures; empty for the others.
+  std::string GreenTitle() const;
   // Tab: the frame of the document's next picture view, after the last the first.
   void ActivateNextPictureView();
   // The flag that a display toggle command flips; nullptr for 339 and 340.
@@ -106,6 +146,7 @@ class CGRAPHView : public plat::View {
   PictureControls controls_;
   std::unique_ptr<plat::Edit> hint_;
   ModeValues mode_values_;
+  GreenPictureState green_;
   bool print_run_ = false;
   int print_run_first_ = 0;  // the load case the run started at
 };

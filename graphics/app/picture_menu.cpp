@@ -88,6 +88,10 @@ plat::Menu PictureMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kFitDiagrams, "Fit");
   bar.AppendMenu(plat::MF_STRING, ids::kEigen, "Eigen");
   bar.AppendMenu(plat::MF_STRING, ids::kNodeGreen, "GF-Nodes");
+  bar.AppendMenu(plat::MF_STRING, ids::kElementGreen, "GF-Elements");
+  bar.AppendMenu(plat::MF_STRING, ids::kSupportGreen, "GF-Supports");
+  bar.AppendMenu(plat::MF_STRING, ids::kGreenAnywhere, "GF-Anywhere");
+  bar.AppendMenu(plat::MF_STRING, ids::kShapeFunctions, "Shape functions");
   bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");

@@ -93,7 +93,7 @@ void DrawPrestress(Canvas& c) {
 
 // The loads of the load case, or only the joints when a picture of another kind is asked for.
 void DrawLoadsOrJoints(Canvas& c, const PictureRequest& r) {
-  const bool loads = !r.geometry_details && !r.nodal_loads && !r.eigenmode && !r.AnyGreen();
+  const bool loads = !r.geometry_details && !r.nodal_loads && !r.eigenmode && !r.AnyGreen() && !r.shape_function;
   if (loads) {
     const common::LoadCaseParams& p = c.viewer.load_case_params;
     if (p.gravity_flag() != 0) DrawSelfWeight(c);
@@ -167,6 +167,16 @@ void DrawDofMarker(Canvas& c, int d) {
 // Step 11: the Green and influence pictures; true when one was drawn.
 bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, PictureRequest& r) {
   const int n = state.equation_count();
+  if (r.shape_function) {  // a unit displacement: its largest value a tenth of the frame's size
+    DeflectionOptions o;
+    o.shape.scale = 0.1 * FrameSize(state);
+    o.without_loads = true;
+    o.unit_dof = r.shape_dof;
+    c.picture.labels.Clear();
+    DrawDeflectedShape(c, o);
+    DrawDofMarker(c, r.shape_dof);
+    return true;
+  }
   GreenCurveOptions green;
   green.shape.scale = DisplacementScale(state, r);
   if (r.influence) {
@@ -185,9 +195,10 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
     DrawDeflectedShape(c, o);
     return true;
   }
-  if (r.green_family_1) {
-    DrawGreenDisplacements(c, green);
-    DrawGreenReaction(c, green.at_point);
+  if (r.green_family_1) {  // the unit action at the Green point
+    green.at_point = true;
+    DrawGreenFunctionCurve(c, green);
+    DrawGreenReaction(c, true);
     return true;
   }
   if (r.green_family_2) {
@@ -208,7 +219,7 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
       }
     }
     SupportShapeOptions o;
-    o.shape.scale = 1.0;
+    o.shape.scale = r.scales.displacement > 0.0f ? r.scales.displacement : 1.0;
     o.support_index = r.support_dof_index;
     DrawSupportDofShape(c, o);
     return true;

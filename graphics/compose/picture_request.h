@@ -45,6 +45,8 @@ struct PictureRequest {
   int support_dof_index = 0;   // 1-based entry of the support dof list
   bool green_family_1 = false;  // Green displacements with the unit reaction
   bool green_family_2 = false;  // Green forces of the element-function view
+  bool shape_function = false;  // the unit displacement of one equation, held in the displacements
+  int shape_dof = 0;
   bool hide_picks = false;      // the picked elements are drawn unpicked in a Green picture
   bool influence_reactions = false;
   bool rotations = false;

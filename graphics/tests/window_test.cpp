@@ -19,6 +19,7 @@
 #include "graphics/app/windows_dialog.h"
 #include "graphics/tests/computed_example.h"
 #include "graphics/tests/viewer_in_process.h"
+#include "graphics/tests/picture_texts.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/frames/command_ids.h"
@@ -56,19 +57,8 @@ struct OpenedViewer : testing::ViewerInProcess {
     plat::testing::PumpMessages();
   }
   // The texts of the picture as the screen shows it.
-  std::vector<std::string> Texts() {
-    plat::RecordingDc dc;
-    view().DrawOn(dc);
-    std::vector<std::string> texts;
-    for (const plat::DeviceOp& op : dc.ops()) {
-      if (!op.text.empty()) texts.push_back(op.text);
-    }
-    return texts;
-  }
-  bool Shows(const std::string& piece) {
-    const std::vector<std::string> texts = Texts();
-    return std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return t.find(piece) != std::string::npos; });
-  }
+  std::vector<std::string> Texts() { return testing::PictureTexts(view()); }
+  bool Shows(const std::string& piece) { return testing::PictureShows(view(), piece); }
   plat::Rect FrameRect(plat::MDIChildWnd* child) {
     plat::Rect r;
     child->GetWindowRect(&r);
