@@ -712,7 +712,6 @@ bool CGRAPHView::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
   std::string text = hint_->GetWindowText();
   if (!text.empty() && static_cast<unsigned char>(text.back()) == 0xA7) {
     text.pop_back();
-    if (!text.empty() && static_cast<unsigned char>(text.back()) == 0xC2) text.pop_back();  // its UTF-8 lead byte
     hint_->SetWindowText(text);  // comes back here with the text as it was
     return true;
   }

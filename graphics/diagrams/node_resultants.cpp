@@ -25,17 +25,18 @@ std::string ResultantLabel(double u, double v, bool exponent_labels) {
 int DrawNodeResultants(Canvas& c, double scale, bool exponent_labels) {
   const ViewerState& s = c.viewer;
   const double sigma = VerticalSign(s);
+  const double above = 0.1 + LabelLineHeight(c);  // over the node's own label
   int drawn = 0;
   for (int n = 1; n <= s.nodes.count() && kFirstResultantLabel + n <= 1000; ++n) {
     const common::NodeRecord& node = s.nodes[n];
     if (node.dof_u() < 1 && node.dof_v() < 1) continue;
     const double u = Displacement(s, node.dof_u()), v = Displacement(s, node.dof_v());
     const std::string text = ResultantLabel(u, v, exponent_labels);
-    const double x = node.x() + u * scale, z = sigma * (node.y() + v * scale) + 0.1;
+    const double x = node.x() + u * scale + 0.1, z = sigma * (node.y() + v * scale) + above;
     const LabelPosition at =
         c.picture.labels.deflection.Place(kFirstResultantLabel + n, static_cast<float>(x), static_cast<float>(z));
     if (text.empty()) continue;
-    DrawRotatedText(c, at.x, at.z, text, kBlueText, 0.0, kFirstResultantLabel + n, c.picture.diagram_kind, true);
+    DrawRotatedText(c, at.x, at.z, text, kBlueText, 0.0, kFirstResultantLabel + n, c.picture.diagram_kind, false);
     ++drawn;
   }
   return drawn;

@@ -15,8 +15,9 @@ inline constexpr int kFirstResultantLabel = 500;
 // metres; empty below 0.01 mm.
 std::string ResultantLabel(double u, double v, bool exponent_labels);
 
-// Every node with a degree of freedom: its label at the node moved by its
-// displacements times `scale`, 0.1 higher. Returns the labels drawn.
+// Every node with a degree of freedom: its label one line above the node's
+// own label, both moved by the node's displacements times `scale`. Returns
+// the labels drawn.
 int DrawNodeResultants(Canvas& c, double scale, bool exponent_labels);
 
 }  // namespace revuzavi
