@@ -40,9 +40,10 @@ void CDiaSkalenGrafik::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
   for (const ScaleEdit& e : kEdits) form.Field(e.label).EditBox(e.id, 0x0080, 14);
   form.Field("Support reactions (Wheel)").EditBox(kReactions, 0x0080, 14);
-  layout.Text("Loading (Wheel)");
-  layout.Text("Model (Shift + Wheel)");
-  layout.Text("Font (Ctrl + Wheel)");
+  auto more = layout.Group("Also on the wheel");
+  more.Text("Loading (Wheel)");
+  more.Text("Model (Shift + Wheel)");
+  more.Text("Font (Ctrl + Wheel)");
   auto buttons = layout.Row();
   buttons.PushButton("Reset", kReset);
   buttons.Stretch();

@@ -70,11 +70,14 @@ std::vector<plat::DeviceOp> TextOps(OpenedViewer& v, const std::string& text) {
   return found;
 }
 
-void KeepPicture(OpenedViewer& v, const char* name) {
+// The window as the screen shows it, for a look, in the folder SUITE_KEEP_PICTURES names.
+void KeepWindow(plat::Window& window, const char* name) {
   if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
-    EXPECT_TRUE(plat::testing::WindowPixels(v.view()).Save(std::string(keep) + "/" + name).ok());
+    EXPECT_TRUE(plat::testing::WindowPixels(window).Save(std::string(keep) + "/" + name).ok());
   }
 }
+
+void KeepPicture(OpenedViewer& v, const char* name) { KeepWindow(v.view(), name); }
 
 TEST_F(Beam2, ScalesDialogShowsTheScalesAndKeepsWhatIsTyped) {
   SeedScales(*position_, 0.25f);
@@ -83,6 +86,7 @@ TEST_F(Beam2, ScalesDialogShowsTheScalesAndKeepsWhatIsTyped) {
   v.Key('M');
   plat::testing::MessageBoxScript boxes;
   v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    KeepWindow(d, "scales_dialog.png");
     EXPECT_EQ(d.Caption(), "Scales");
     EXPECT_EQ(d.GetDlgItemText(CDiaSkalenGrafik::kMoments), "2.5000E-01");
     EXPECT_EQ(d.GetDlgItemText(CDiaSkalenGrafik::kGeneral), "1.0000E-01");
@@ -119,6 +123,7 @@ TEST_F(Beam2, LineWidthDialogTakesOneToTenAndStoresIt) {
   ASSERT_TRUE(v.Open(*position_, 1));
   plat::testing::MessageBoxScript boxes;
   v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    KeepWindow(d, "line_width_dialog.png");
     EXPECT_EQ(d.GetDlgItemText(CDiaLines::kWidth), "1");
     d.SetDlgItemText(CDiaLines::kWidth, "11");
     d.SendMessage(plat::WM_COMMAND, plat::IDOK);
