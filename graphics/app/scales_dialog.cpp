@@ -85,10 +85,13 @@ void CDiaSkalenGrafik::OnOK() {
   PictureScales typed = scales_;
   for (std::size_t k = 0; k < 5; ++k) {
     double value = 0.0;
-    // A scale of 0 or below would draw nothing or turn the diagram over.
-    if (!plat::ParseDialogDouble(GetDlgItemText(ids[k]), &value) || !std::isfinite(value) || value <= 0.0 ||
-        value > 1e30) {
-      plat::MessageBox("Please enter a number above 0.", "Scales", plat::MB_OK | plat::MB_ICONEXCLAMATION);
+    const bool number = plat::ParseDialogDouble(GetDlgItemText(ids[k]), &value) && std::isfinite(value);
+    // A scale of 0 or below would draw nothing or turn the diagram over; a float holds up to about 3E+38.
+    const char* refusal = !number || value <= 0.0 ? "Please enter a number above 0."
+                          : value > 1e30          ? "Please enter a number below 1E+30."
+                                                  : nullptr;
+    if (refusal != nullptr) {
+      plat::MessageBox(refusal, "Scales", plat::MB_OK | plat::MB_ICONEXCLAMATION);
       if (plat::Window* edit = GetDlgItem(ids[k])) GotoDlgCtrl(edit);
       return;
     }

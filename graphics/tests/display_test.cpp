@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "graphics/app/picture_wheel.h"
 #include "graphics/app/scales_dialog.h"
 #include "graphics/compose/draw_picture.h"
+#include "graphics/loads/distributed_loads.h"
 #include "graphics/loads/recomputed_reactions.h"
 #include "graphics/loads/support_reactions.h"
 #include "graphics/settings/graphics_settings_file.h"
@@ -233,14 +235,13 @@ TEST_F(Beam2, AResultCommandGivesTheWheelBackToTheDiagram) {
   v.app.ExitInstance();
 }
 
-TEST_F(Beam2, TheReactionScaleLengthensTheReactionArrows) {
+TEST_F(Beam2, TheReactionAndLoadScalesLengthenTheirArrows) {
   ViewerState state = testing::ViewerOn(*position_, 1);
-  const auto reach = [&](double factor) {
+  // The height of the filled shapes drawn with `factor` in the view.
+  const auto reach = [&](double ViewState::*factor, double value, const std::function<int(Canvas&)>& draw) {
     testing::RecordedPicture p(state, 2.0f);
-    p.view.reaction_factor = factor;
-    const auto reactions = ReactionsToDraw(state, p.view, false);
-    EXPECT_TRUE(reactions.ok());
-    EXPECT_GT(DrawSupportReactions(p.canvas, reactions.value(), ReactionOptions{}), 0);
+    p.view.*factor = value;
+    EXPECT_GT(draw(p.canvas), 0);
     int low = 1 << 30, high = -(1 << 30);
     for (const plat::DeviceOp& op : p.dc.ops()) {
       if (op.kind != plat::DeviceOp::Kind::kPolygon) continue;
@@ -251,7 +252,20 @@ TEST_F(Beam2, TheReactionScaleLengthensTheReactionArrows) {
     }
     return high - low;
   };
-  EXPECT_NEAR(reach(2.0), 2.0 * reach(1.0), 2.0);
+  const auto reactions = [&](Canvas& c) {
+    const auto values = ReactionsToDraw(state, c.view, false);
+    return values.ok() ? DrawSupportReactions(c, values.value(), ReactionOptions{}) : 0;
+  };
+  const auto line_loads = [](Canvas& c) { return DrawLineLoads(c, false); };
+  struct Case {
+    const char* what;
+    double ViewState::*factor;
+    std::function<int(Canvas&)> draw;
+  } cases[] = {{"reactions", &ViewState::reaction_factor, reactions},
+               {"line loads", &ViewState::load_factor, line_loads}};
+  for (const Case& c : cases) {
+    EXPECT_NEAR(reach(c.factor, 2.0, c.draw), 2.0 * reach(c.factor, 1.0, c.draw), 3.0) << c.what;
+  }
 }
 
 TEST_F(Beam2, StackedNumbersShowTheLabelAtASharedNodeAboveTheOther) {
@@ -298,6 +312,7 @@ TEST_F(Beam2, DisplacementTogglesChangeWhatTheDeflectedShapeShows) {
   ASSERT_TRUE(v.Open(*position_, 1));
   v.Key('D');
   EXPECT_EQ(Count(v.Texts(), "2.49"), 2);
+  KeepPicture(v, "picture_view_displacements.png");
   for (const Case& c : cases) {
     v.Key(c.key);
     if (c.key != 'Q') v.Key('Q');  // the option back as it was
