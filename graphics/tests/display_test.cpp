@@ -16,6 +16,7 @@
 #include "common/settings.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/line_width_dialog.h"
+#include "graphics/app/picture_menu.h"
 #include "graphics/app/picture_wheel.h"
 #include "graphics/app/scales_dialog.h"
 #include "graphics/compose/draw_picture.h"
@@ -170,6 +171,27 @@ TEST_F(Beam2, ExponentialAndStackedNumbersAreKeptInTheGraphicsSettings) {
   EXPECT_EQ(bytes(148), std::string("\0\0\0\0", 4));
   v.app.ExitInstance();
   plat::RemoveFile(settings);
+}
+
+TEST(PictureMenu, HoldsTheTogglesScalesAndLineWidth) {
+  const plat::Menu menu = PictureMenu();
+  struct Case {
+    plat::UINT id;
+    const char* text;
+  } cases[] = {{ids::kNumbers, "Numbers (Z)"},
+               {ids::kNodeNumbers, "Nodes (K)"},
+               {ids::kElementNumbers, "Element numbers (E)"},
+               {ids::kOnlyX, "Only x values (X)"},
+               {ids::kOnlyY, "Only y values (Y)"},
+               {ids::kRKey, "R-key display (R)"},
+               {ids::kGreenArrows, "Green's functions with arrows"},
+               {ids::kExponential, "Exponential format"},
+               {ids::kStacked, "Allow numbers to be stacked (D)"},
+               {ids::kAlignText, "Align text"},
+               {ids::kScales, "Scales"},
+               {ids::kResetScales, "Reset scales"},
+               {ids::kLineWidth, "Line width..."}};
+  for (const Case& c : cases) EXPECT_EQ(menu.GetMenuString(c.id, plat::MF_BYCOMMAND), c.text) << c.id;
 }
 
 TEST(PictureWheel, TheFirstRuleThatAppliesScalesOneThing) {
