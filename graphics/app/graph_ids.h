@@ -36,7 +36,13 @@ inline constexpr unsigned kOnlyX = 339;
 inline constexpr unsigned kOnlyY = 340;
 inline constexpr unsigned kRKey = 354;
 inline constexpr unsigned kStacked = 33077;
-inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keyboards without it
+inline constexpr unsigned kFitDiagrams = 33200;
+inline constexpr unsigned kAlignText = 33004;
+inline constexpr unsigned kCloseHint = 33201;  // the emptied hint box closed after its change
+inline constexpr unsigned kScales = 328;
+inline constexpr unsigned kResetScales = 330;
+inline constexpr unsigned kLineWidth = 33156;
+inline constexpr unsigned kMainWindowFocus = plat::WM_USER + 18;  // 1042  // the key left of Y, for keyboards without it
 
 inline constexpr unsigned kExport = 33086;
 inline constexpr unsigned kHelp = 33089;

@@ -63,6 +63,15 @@ class CGRAPHView : public plat::View {
   void OnEigen();
   // 350: every picture switch off, the factor 1.
   void OnResetPicture();
+  // 328: the wheel's scales typed in CDiaSkalenGrafik; 330: every scale 0.1.
+  void OnScales();
+  void OnResetScales();
+  // 33156: the frame's line width typed in CDiaLines, stored in GRAPHRDB.
+  void OnLineWidth();
+  // 33004: every label placed anew.
+  void OnAlignText();
+  // The wheel's next target: the diagram, the loads, the support reactions.
+  void StepWheelTarget();
 
   const PictureControls& controls() const { return controls_; }
   // The picture as the screen shows it, on any device context.
@@ -87,6 +96,11 @@ class CGRAPHView : public plat::View {
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) override;
+  // 1042 to the main window.
+  void OnSetFocus(plat::Window* old) override;
+  // The hint box's change (1224, EN_CHANGE): an Enter typed (0xA7) is taken
+  // out again, an empty box closed.
+  bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
 
  private:
   // After a switch: labels placed afresh, the caption, the menu and a repaint;
@@ -141,6 +155,12 @@ class CGRAPHView : public plat::View {
   bool ToggleChecked(plat::UINT id);
   // Writes the page number and scales, deletes the working copies, ends the program.
   void EndProgram();
+  // 335 and 33077 kept in MMGRAFIKR1.
+  void WriteDisplaySettings();
+  // Ctrl+Left/Right in the enlarged section: a tenth of its width aside.
+  bool PanSection(bool right);
+  // The keys typed into the hint box: Enter becomes 0xA7, Esc empties it.
+  bool PreTranslateHintKey(plat::MSG* msg);
 
   ViewerSession& session_;
   PictureControls controls_;

@@ -50,6 +50,26 @@ plat::Menu WindowPopup() {
   return window;
 }
 
+// The display toggles, the scales and the line width of the picture.
+plat::Menu DisplayPopup() {
+  plat::Menu display = plat::Menu::Popup();
+  display.AppendMenu(plat::MF_STRING, ids::kNumbers, "Numbers (Z)");
+  display.AppendMenu(plat::MF_STRING, ids::kNodeNumbers, "Nodes (K)");
+  display.AppendMenu(plat::MF_STRING, ids::kElementNumbers, "Element numbers (E)");
+  display.AppendMenu(plat::MF_STRING, ids::kOnlyX, "Only x values (X)");
+  display.AppendMenu(plat::MF_STRING, ids::kOnlyY, "Only y values (Y)");
+  display.AppendMenu(plat::MF_STRING, ids::kRKey, "R-key display (R)");
+  display.AppendMenu(plat::MF_STRING, ids::kGreenArrows, "Green's functions with arrows");
+  display.AppendMenu(plat::MF_STRING, ids::kExponential, "Exponential format");
+  display.AppendMenu(plat::MF_STRING, ids::kStacked, "Allow numbers to be stacked (D)");
+  display.AppendMenu(plat::MF_SEPARATOR);
+  display.AppendMenu(plat::MF_STRING, ids::kAlignText, "Align text");
+  display.AppendMenu(plat::MF_STRING, ids::kScales, "Scales");
+  display.AppendMenu(plat::MF_STRING, ids::kResetScales, "Reset scales");
+  display.AppendMenu(plat::MF_STRING, ids::kLineWidth, "Line width...");
+  return display;
+}
+
 plat::Menu HelpPopup() {
   plat::Menu help = plat::Menu::Popup();
   help.AppendMenu(plat::MF_STRING, ids::kHelp, "&Help");
@@ -92,6 +112,7 @@ plat::Menu PictureMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kSupportGreen, "GF-Supports");
   bar.AppendMenu(plat::MF_STRING, ids::kGreenAnywhere, "GF-Anywhere");
   bar.AppendMenu(plat::MF_STRING, ids::kShapeFunctions, "Shape functions");
+  bar.AppendMenu(plat::MF_POPUP, DisplayPopup(), "D&isplay");
   bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");

@@ -136,8 +136,19 @@ double DisplacementScale(const ViewerState& state, PictureRequest& r) {
   return scale;
 }
 
+// The switches of the views every displacement picture follows.
+ShapeOptions ShapeOf(const PictureRequest& r, double scale) {
+  ShapeOptions o;
+  o.scale = scale;
+  o.horizontal_only = r.horizontal_only;
+  o.vertical_only = r.vertical_only;
+  o.stacked = r.stacked_labels;
+  return o;
+}
+
 void DrawForceDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
   DiagramOptions o;
+  o.exponent_labels = r.exponent_labels;
   if (r.normal_forces) {
     DiagramScale s = ScaleOf(r.scales.normal_force);
     DrawNormalForceDiagram(c, state.elements, s, o);
@@ -178,7 +189,8 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
     return true;
   }
   GreenCurveOptions green;
-  green.shape.scale = DisplacementScale(state, r);
+  green.shape = ShapeOf(r, DisplacementScale(state, r));
+  green.exponent_labels = r.exponent_labels;
   if (r.influence) {
     if (memory.influence_column != r.influence_column) {
       if (!ReadInverseColumn(state, r.influence_column, n, state.displacements).ok()) return true;
@@ -189,7 +201,8 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
     }
     c.picture.labels.Clear();
     DeflectionOptions o;
-    o.shape.scale = green.shape.scale;
+    o.shape = ShapeOf(r, green.shape.scale);
+    o.exponent_labels = r.exponent_labels;
     o.without_loads = true;
     o.unit_dof = r.influence_column;
     DrawDeflectedShape(c, o);
@@ -219,7 +232,9 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
       }
     }
     SupportShapeOptions o;
-    o.shape.scale = r.scales.displacement > 0.0f ? r.scales.displacement : 1.0;
+    o.shape = ShapeOf(r, r.scales.displacement > 0.0f ? r.scales.displacement : 1.0);
+    o.arrows = r.green_arrows;
+    o.exponent_labels = r.exponent_labels;
     o.support_index = r.support_dof_index;
     DrawSupportDofShape(c, o);
     return true;
@@ -286,14 +301,17 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   } else if (state.results_present || request.AnyResult()) {
     if (request.eigenmode) {
       DeflectionOptions o;
-      o.shape.scale = DisplacementScale(state, request);
+      o.shape = ShapeOf(request, DisplacementScale(state, request));
+      o.exponent_labels = request.exponent_labels;
       DrawEigenmode(c, o);
       return 0;
     }
     if (request.deflection) {
       DeflectionOptions o;
-      o.shape.scale = DisplacementScale(state, request);
+      o.shape = ShapeOf(request, DisplacementScale(state, request));
       o.exponent_labels = request.exponent_labels;
+      o.without_loads = request.node_displacements;
+      o.resultants = request.resultants;
       DrawDeflectedShape(c, o);
     }
     DrawForceDiagram(c, state, request);

@@ -55,7 +55,14 @@ struct PictureRequest {
   bool support_reactions = false;
   bool nodal_loads = false;
 
-  bool exponent_labels = false;  // displacement labels in exponential format
+  bool exponent_labels = false;  // value labels in exponential format
+  // The views' display switches the result pictures follow.
+  bool horizontal_only = false;     // only the horizontal displacements
+  bool vertical_only = false;       // only the vertical displacements
+  bool green_arrows = false;        // the unit displacement of a support with its elements' arrows
+  bool stacked_labels = false;      // two labels meeting at a node stacked, not one left out
+  bool resultants = false;          // displacements labelled at the nodes by their resultant
+  bool node_displacements = false;  // displacements without the loads between the element ends
 
   bool dof_marker = false;
   int marked_dof = 0;

@@ -18,7 +18,7 @@
 #include "graphics/app/main_frame.h"
 #include "graphics/app/windows_dialog.h"
 #include "graphics/tests/computed_example.h"
-#include "graphics/tests/viewer_in_process.h"
+#include "graphics/tests/opened_viewer.h"
 #include "graphics/tests/picture_texts.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
@@ -41,30 +41,7 @@ namespace {
 
 constexpr char kBeam2[] = "BEAM2";
 using Beam2 = testing::ComputedExampleTest<kBeam2>;
-
-struct OpenedViewer : testing::ViewerInProcess {
-  bool Greyed(int position) {
-    plat::Menu* menu = frame().PictureFrame()->GetSharedMenu();
-    return (menu->GetMenuState(static_cast<plat::UINT>(position), plat::MF_BYPOSITION) & plat::MF_GRAYED) != 0;
-  }
-  CGRAPHView& view() { return *dynamic_cast<CGRAPHView*>(frame().PictureFrame()->GetActiveView()); }
-  void Key(int vk, unsigned mods = 0) {
-    plat::testing::PressKey(view(), vk, mods);
-    plat::testing::PumpMessages();
-  }
-  void Wheel(int delta, unsigned mods = 0) {
-    plat::testing::Wheel(view(), delta, mods);
-    plat::testing::PumpMessages();
-  }
-  // The texts of the picture as the screen shows it.
-  std::vector<std::string> Texts() { return testing::PictureTexts(view()); }
-  bool Shows(const std::string& piece) { return testing::PictureShows(view(), piece); }
-  plat::Rect FrameRect(plat::MDIChildWnd* child) {
-    plat::Rect r;
-    child->GetWindowRect(&r);
-    return r;
-  }
-};
+using testing::OpenedViewer;
 
 TEST_F(Beam2, PictureMenuGreysTheResultsOfALoadCaseWithoutThem) {
   const std::string ut803 = position_->LoadCaseFile(common::file_names::kDisplacements, 3);
