@@ -22,6 +22,7 @@ inline constexpr unsigned kEigen = 351;
 inline constexpr unsigned kNodeGreen = 318;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
+inline constexpr unsigned kParameter = 329;
 // The display toggles.
 inline constexpr unsigned kGreenArrows = 334;
 inline constexpr unsigned kExponential = 335;

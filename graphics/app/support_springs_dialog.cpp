@@ -62,7 +62,7 @@ CDiaLagerR::CDiaLagerR(const common::NodeTable& nodes, const common::NodeTable& 
 
 void CDiaLagerR::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
-  form.Field("Node").Text("Node " + std::to_string(node_));
+  form.Field("Node").Text(std::to_string(node_));
   form.Field("Stiffness of k = 1").EditBox(kBaseStiffness, plat::ES_AUTOHSCROLL | plat::ES_READONLY, 14);
   form.Field("k &x-direction").EditBox(kFactorX, plat::ES_AUTOHSCROLL, 14);
   form.Field("k &y-direction").EditBox(kFactorY, plat::ES_AUTOHSCROLL, 14);
