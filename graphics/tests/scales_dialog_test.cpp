@@ -17,6 +17,7 @@
 #include "platform/testing/frame_testing.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
+#include "platform/testing/write_faults.h"
 
 namespace revuzavi {
 namespace {
@@ -158,6 +159,18 @@ TEST_F(TwoSpansViewer, ZeroTensionWritesTheReportPageAndListsIt) {
   EXPECT_EQ(common::ReadPageCounter(position).value, page);
   EXPECT_TRUE(app.session().run.report_written);
   EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(TwoSpansViewer, AFailedWriteIsReportedAndTheOldFileStaysWhole) {
+  const std::string before = Scales();
+  dialogs.PressNext(1074);  // "1.0"
+  {
+    plat::testing::FailingFileWrite fail(1);
+    Parameter();
+  }
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{"Error|The file " + position.FolderFile("Scales") +
+                                               " cannot be written."}));
+  EXPECT_EQ(Scales(), before);
 }
 
 TEST_F(TwoSpansViewer, StopAndAPendingReleaseLeaveScalesAlone) {
