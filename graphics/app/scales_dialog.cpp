@@ -3,12 +3,12 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/help_document.h"
 #include "graphics/app/report.h"
+#include "graphics/diagrams/shape_drawing.h"
 #include "graphics/reanalysis/iteration_report.h"
 #include "graphics/reanalysis/scales.h"
 #include "graphics/settings/small_settings_files.h"
@@ -29,12 +29,6 @@ constexpr Preset kPresets[] = {{1063, "0.0"}, {1064, "0.1"}, {1065, "0.2"}, {106
 
 // The limit of node runs is five times this.
 constexpr int kMostIterations = std::numeric_limits<std::int32_t>::max() / 5;
-
-std::string Formatted(const char* format, double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 // A typed value refused: its message in a box without title.
 void Refuse(const std::string& text) { plat::MessageBox(text, "", plat::MB_OK); }
@@ -83,8 +77,8 @@ bool CDiaSkalen::OnInitDialog() {
 }
 
 void CDiaSkalen::ShowValues(const char* k_format, float k, float eps, int limit) {
-  SetDlgItemText(kFactor, Formatted(k_format, k));
-  SetDlgItemText(kErrorMargin, Formatted("%6.3E", eps));
+  SetDlgItemText(kFactor, FormatValue(k_format, k));
+  SetDlgItemText(kErrorMargin, FormatValue("%6.3E", eps));
   SetDlgItemText(kIterationLimit, std::to_string(limit));
 }
 
@@ -121,7 +115,7 @@ bool CDiaSkalen::Confirm(int report_sense, const char* preset) {
   }
   if (*k < 0.0) {
     Refuse("No negative values");
-    SetDlgItemText(kFactor, Formatted("%.4f", 0.0));
+    SetDlgItemText(kFactor, FormatValue("%.4f", 0.0));
     GotoDlgCtrl(GetDlgItem(kFactor));
     return false;
   }

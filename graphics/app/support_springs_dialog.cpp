@@ -1,9 +1,9 @@
 #include "graphics/app/support_springs_dialog.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "common/text_to_float.h"
+#include "graphics/diagrams/shape_drawing.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/message_box.h"
@@ -13,12 +13,6 @@ namespace revuzavi {
 namespace {
 
 constexpr plat::UINT kFactorIds[3] = {CDiaLagerR::kFactorX, CDiaLagerR::kFactorY, CDiaLagerR::kFactorRotation};
-
-std::string Formatted(const char* format, double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 // A typed number that no float can hold.
 void RefuseNumber(const std::string& text) {
@@ -85,10 +79,10 @@ void CDiaLagerR::BuildLayout(plat::DialogLayout& layout) {
 
 bool CDiaLagerR::OnInitDialog() {
   plat::Dialog::OnInitDialog();
-  SetDlgItemText(kBaseStiffness, Formatted("%.3E", base_stiffness_));
+  SetDlgItemText(kBaseStiffness, FormatValue("%.3E", base_stiffness_));
   const common::NodeRecord& node = nodes_[node_];
   for (int d = 1; d <= 3; ++d) {
-    start_texts_[static_cast<std::size_t>(d - 1)] = Formatted("%g", node.support(d));
+    start_texts_[static_cast<std::size_t>(d - 1)] = FormatValue("%g", node.support(d));
     SetDlgItemText(kFactorIds[d - 1], start_texts_[static_cast<std::size_t>(d - 1)]);
   }
   GotoDlgCtrl(GetDlgItem(kFactorX));
@@ -117,7 +111,7 @@ void CDiaLagerR::OnTarget() {
     RefuseNumber(text);
     return;
   }
-  SetDlgItemText(kTargetFactor, Formatted("%.5E", k));
+  SetDlgItemText(kTargetFactor, FormatValue("%.5E", k));
   GotoDlgCtrl(GetDlgItem(kTargetFactor));
 }
 

@@ -12,6 +12,7 @@
 #include "graphics/app/main_frame.h"
 #include "graphics/app/scales_dialog.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/message_boxes.h"
 #include "graphics/tests/two_spans_example.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/frame_testing.h"
@@ -36,13 +37,7 @@ struct TwoSpansViewer : ::testing::Test {
     plat::testing::PumpMessages();
   }
   std::string Scales() const { return testing::ReadBytes(position.FolderFile("Scales")); }
-  std::vector<std::string> Boxes() const {
-    std::vector<std::string> boxes;
-    for (const auto& shown : dialogs.shown()) {
-      if (shown.kind == plat::testing::ShownDialog::Kind::kMessageBox) boxes.push_back(shown.caption + "|" + shown.text);
-    }
-    return boxes;
-  }
+  std::vector<std::string> Boxes() const { return testing::BoxTexts(dialogs); }
 
   common::Position position;
   plat::testing::DialogScript dialogs;

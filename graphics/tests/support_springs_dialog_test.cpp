@@ -11,6 +11,7 @@
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/reanalysis/working_copies.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/message_boxes.h"
 #include "graphics/tests/two_spans_example.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/window_testing.h"
@@ -36,13 +37,7 @@ struct TwoSpans : ::testing::Test {
     });
     return EditSupportSprings(session, node, nullptr);
   }
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& shown : script.shown()) {
-      if (shown.kind == plat::testing::ShownDialog::Kind::kMessageBox) texts.push_back(shown.caption + "|" + shown.text);
-    }
-    return texts;
-  }
+  std::vector<std::string> BoxTexts() const { return testing::BoxTexts(script); }
 
   common::Position position;
   ViewerSession session;
