@@ -88,6 +88,7 @@ plat::Menu PictureMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kFitDiagrams, "Fit");
   bar.AppendMenu(plat::MF_STRING, ids::kEigen, "Eigen");
   bar.AppendMenu(plat::MF_STRING, ids::kNodeGreen, "GF-Nodes");
+  bar.AppendMenu(plat::MF_STRING, ids::kParameter, "Parameter");
   bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");

@@ -47,7 +47,7 @@ void ExpectRun(const std::string& steps, std::size_t step_count, const std::stri
 const std::string kDefaultTail("\x95\xBF\xD6\x33\x5F\x70\x89\x30\xA0\x86\x01\x00\x20\xA1\x07\x00", 16);
 
 TEST(RevuzaviParameter, IterativeAndTheHalfPresetWriteScales) {
-  ExpectRun("command 329\ncheck 1068 1\npress 1069\nkey Escape\n", 4, "",
+  ExpectRun("menu Parameter\ncheck 1068 1\npress 1069\nkey Escape\n", 4, "",
             std::string("\x00\x00\x00\x3F", 4) + kDefaultTail);
 }
 
