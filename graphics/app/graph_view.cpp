@@ -316,7 +316,9 @@ void CGRAPHView::OnNodeGreen() {
 void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
   (void)window;
   (void)point;
-  StepValuePicture(true);
+  if (StepValuePicture(true)) return;
+  // With picks the right button computes again; else it opens the parameters.
+  if (session_.run.picked_elements.empty() && session_.run.picked_nodes.empty()) OnParameter();
 }
 
 bool CGRAPHView::LeaveSpecialPicture() {

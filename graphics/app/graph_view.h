@@ -67,7 +67,8 @@ class CGRAPHView : public plat::View {
   void OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
   bool OnMouseWheel(plat::UINT flags, short delta, plat::Point point) override;
   bool PreTranslateMessage(plat::MSG* msg) override;
-  // The right button's one action: the next value in the eigenmode picture.
+  // The right button's one action: the next value in the eigenmode picture; without picks the
+  // parameter dialog.
   void OnContextMenu(plat::Window* window, plat::Point point) override;
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;

@@ -168,6 +168,21 @@ TEST_F(TwoSpansViewer, AFailedWriteIsReportedAndTheOldFileStaysWhole) {
   EXPECT_EQ(Scales(), before);
 }
 
+TEST_F(TwoSpansViewer, TheRightButtonOpensTheDialogOnlyWithoutPicks) {
+  auto& view = *app.main_frame()->PictureFrame()->GetActiveView();
+  dialogs.PressNext(1066);  // "0.3"
+  plat::testing::Click(view, plat::Point{50, 50}, plat::testing::MouseButton::kRight);
+  plat::testing::PumpMessages();
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].template_id, D::kTemplateId);
+  EXPECT_EQ(app.session().state.scales_factor, 0.3f);
+  app.session().run.picked_elements.Add(1);
+  plat::testing::Click(view, plat::Point{50, 50}, plat::testing::MouseButton::kRight);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(dialogs.shown().size(), 1u);
+  app.session().run.picked_elements.Clear();
+}
+
 TEST_F(TwoSpansViewer, StopAndAPendingReleaseLeaveScalesAlone) {
   const std::string before = Scales();
   dialogs.OnNextDialog([](plat::Dialog& d) {
