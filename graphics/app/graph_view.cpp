@@ -9,6 +9,7 @@
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/help_document.h"
 #include "graphics/app/load_case_switch.h"
+#include "graphics/app/nodes_dialog.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
 #include "graphics/app/scales_dialog.h"
@@ -99,6 +100,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
   MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
   MapCommand(ids::kParameter, [this] { OnParameter(); });
+  MapCommand(ids::kNodes, [this] { ShowNodesDialog(session_, this); });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
