@@ -107,13 +107,13 @@ bool CDiaSkalen::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
 bool CDiaSkalen::Confirm(int report_sense, const char* preset) {
   if (preset) SetDlgItemText(kFactor, preset);
   const std::string k_text = GetDlgItemText(kFactor);
-  const std::optional<double> k = ChoiceNumber(k_text);
-  if (!k || !std::isfinite(*k) || std::fabs(*k) > FLT_MAX) {
+  const std::optional<float> k = TypedFloat(k_text);
+  if (!k) {
     Refuse("\"" + k_text + "\" is not a number the files can hold.");
     GotoDlgCtrl(GetDlgItem(kFactor));
     return false;
   }
-  if (*k < 0.0) {
+  if (*k < 0.0f) {
     Refuse("No negative values");
     SetDlgItemText(kFactor, FormatValue("%.4f", 0.0));
     GotoDlgCtrl(GetDlgItem(kFactor));
@@ -133,7 +133,7 @@ bool CDiaSkalen::Confirm(int report_sense, const char* preset) {
     GotoDlgCtrl(GetDlgItem(kIterationLimit));
     return false;
   }
-  parameters_.k = static_cast<float>(*k);
+  parameters_.k = *k;
   parameters_.scales = ScalesParams{static_cast<float>(*eps), static_cast<float>(*eps / 100.0), limit, 5 * limit};
   parameters_.method = IsDlgButtonChecked(kIterative) ? ReanalysisState::kIterative : ReanalysisState::kDirect;
   parameters_.report_sense = report_sense;

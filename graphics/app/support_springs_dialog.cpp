@@ -1,8 +1,9 @@
 #include "graphics/app/support_springs_dialog.h"
 
+#include <cfloat>
 #include <cmath>
 
-#include "common/text_to_float.h"
+#include "graphics/app/font_dialog.h"
 #include "graphics/diagrams/shape_drawing.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/dialog_layout.h"
@@ -106,8 +107,9 @@ void CDiaLagerR::OnTarget() {
     return;
   }
   const std::string text = GetDlgItemText(kTarget);
-  const double k = static_cast<double>(common::TextToFloat(text)) / static_cast<double>(base_stiffness_);
-  if (!std::isfinite(k) || std::fabs(k) > 3.0e38) {
+  const std::optional<float> target = TypedFloat(text);
+  const double k = target ? static_cast<double>(*target) / static_cast<double>(base_stiffness_) : 0.0;
+  if (!target || !(std::fabs(k) <= FLT_MAX)) {
     RefuseNumber(text);
     return;
   }
@@ -142,12 +144,13 @@ void CDiaLagerR::OnConfirm() {
     const std::size_t i = static_cast<std::size_t>(d - 1);
     const std::string text = GetDlgItemText(kFactorIds[i]);
     // A field left as shown keeps the node's exact factor.
-    k[i] = text == start_texts_[i] ? node.support(d) : common::TextToFloat(text);
-    if (!std::isfinite(k[i])) {
+    const std::optional<float> typed = text == start_texts_[i] ? node.support(d) : TypedFloat(text);
+    if (!typed) {
       RefuseNumber(text);
       GotoDlgCtrl(GetDlgItem(kFactorIds[i]));
       return;
     }
+    k[i] = *typed;
     before[i] = node_ <= original_.count() ? original_[node_].support(d) : node.support(d);
     any = any || k[i] != node.support(d);
   }
