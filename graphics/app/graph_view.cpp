@@ -16,6 +16,7 @@
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
 #include "graphics/app/viewer_help.h"
+#include "graphics/app/scales_dialog.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
@@ -107,6 +108,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kHelp, [this] { OnHelp("REVUZAVI.pdf"); });
   MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
   MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
+  MapCommand(ids::kParameter, [this] { OnParameter(); });
   MapCommand(ids::kNodes, [this] { ShowNodesDialog(session_, this); });
   MapCommand(ids::kScales, [this] { OnScales(); });
   MapCommand(ids::kResetScales, [this] { OnResetScales(); });
@@ -357,11 +359,15 @@ void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
   (void)point;
   if (session_.request.shape_function) {
     ShowShapeFunction(session_.request.shape_dof % std::max(1, session_.state.equation_count()) + 1);
-  } else if (session_.request.green_family_1) {
-    OnGreenAnywhere();
-  } else {
-    StepValuePicture(true);
+    return;
   }
+  if (session_.request.green_family_1) {
+    OnGreenAnywhere();
+    return;
+  }
+  if (StepValuePicture(true)) return;
+  // With picks the right button computes again; else it opens the parameters.
+  if (session_.run.picked_elements.empty() && session_.run.picked_nodes.empty()) OnParameter();
 }
 
 bool CGRAPHView::LeaveSpecialPicture() {
@@ -391,6 +397,12 @@ void CGRAPHView::OnResetPicture() {
   controls_ = PictureControls{};
   WriteDisplaySettings();
   ResetModification();
+  Invalidate();
+}
+
+void CGRAPHView::OnParameter() {
+  if (!EditReanalysisParameters(session_, GetParentFrame())) return;
+  session_.picture.labels.Clear();
   Invalidate();
 }
 

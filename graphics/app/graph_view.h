@@ -72,6 +72,8 @@ class CGRAPHView : public plat::View {
   void OnAlignText();
   // The wheel's next target: the diagram, the loads, the support reactions.
   void StepWheelTarget();
+  // 329 "Parameter": CDiaSkalen on "Scales", and the report it asks for.
+  void OnParameter();
 
   const PictureControls& controls() const { return controls_; }
   // The picture as the screen shows it, on any device context.
@@ -91,7 +93,8 @@ class CGRAPHView : public plat::View {
   void OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
   bool OnMouseWheel(plat::UINT flags, short delta, plat::Point point) override;
   bool PreTranslateMessage(plat::MSG* msg) override;
-  // The right button's one action: the next value in the eigenmode picture.
+  // The right button's one action: the next value in the eigenmode picture; without picks the
+  // parameter dialog.
   void OnContextMenu(plat::Window* window, plat::Point point) override;
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;

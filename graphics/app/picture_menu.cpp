@@ -113,6 +113,7 @@ plat::Menu PictureMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kGreenAnywhere, "GF-Anywhere");
   bar.AppendMenu(plat::MF_STRING, ids::kShapeFunctions, "Shape functions");
   bar.AppendMenu(plat::MF_POPUP, DisplayPopup(), "D&isplay");
+  bar.AppendMenu(plat::MF_STRING, ids::kParameter, "Parameter");
   bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "graphics/app/scales_dialog.h"
+#include "graphics/app/wheel_scales_dialog.h"
 
 namespace revuzavi {
 namespace {

@@ -1,104 +1,172 @@
 #include "graphics/app/scales_dialog.h"
 
+#include <cfloat>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
+#include <limits>
 
-#include "platform/dialogs/data_exchange.h"
+#include "graphics/app/font_dialog.h"
+#include "graphics/app/viewer_help.h"
+#include "graphics/app/report.h"
+#include "graphics/diagrams/shape_drawing.h"
+#include "graphics/reanalysis/iteration_report.h"
+#include "graphics/reanalysis/scales.h"
+#include "graphics/settings/small_settings_files.h"
+#include "platform/controls/button.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/message_box.h"
 
 namespace revuzavi {
 namespace {
 
-struct ScaleEdit {
+struct Preset {
   plat::UINT id;
-  const char* label;
-  float PictureScales::*field;
+  const char* k;
 };
+constexpr Preset kPresets[] = {{1063, "0.0"}, {1064, "0.1"}, {1065, "0.2"}, {1066, "0.3"}, {1067, "0.4"},
+                               {1069, "0.5"}, {1070, "0.6"}, {1071, "0.7"}, {1072, "0.8"}, {1073, "0.9"},
+                               {1074, "1.0"}, {1004, "2.0"}, {1005, "3.0"}, {1006, "0.001"}};
 
-// The edits in their order, with the wheel that changes the same scale.
-constexpr ScaleEdit kEdits[] = {
-    {CDiaSkalenGrafik::kGeneral, "General (Wheel)", &PictureScales::displacement},
-    {CDiaSkalenGrafik::kMoments, "Moments (Wheel)", &PictureScales::moment},
-    {CDiaSkalenGrafik::kShear, "Shear forces (Wheel)", &PictureScales::shear},
-    {CDiaSkalenGrafik::kNormal, "Normal forces (Wheel)", &PictureScales::normal_force},
-};
+// The limit of node runs is five times this.
+constexpr int kMostIterations = std::numeric_limits<std::int32_t>::max() / 5;
 
-float& Field(PictureScales& s, std::size_t k) { return k < 4 ? s.*kEdits[k].field : s.further[kReactionScaleField]; }
+// A typed value refused: its message in a box without title.
+void Refuse(const std::string& text) { plat::MessageBox(text, "", plat::MB_OK); }
 
 }  // namespace
 
-void ResetDiagramScales(PictureScales& s) {
-  s.moment = s.shear = s.normal_force = s.fourth = s.displacement = 0.1f;
-  s.further[kReactionScaleField] = s.further[kLoadScaleField] = 0.1f;
-}
+CDiaSkalen::CDiaSkalen(const ReanalysisParameters& start, plat::Window* owner)
+    : plat::Dialog(kTemplateId, " Scale (Open this dialog with a right click)", owner), parameters_(start) {}
 
-CDiaSkalenGrafik::CDiaSkalenGrafik(const PictureScales& scales, plat::Window* owner)
-    : plat::Dialog(327, "Scales", owner), scales_(scales) {}
-
-void CDiaSkalenGrafik::BuildLayout(plat::DialogLayout& layout) {
+void CDiaSkalen::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
-  for (const ScaleEdit& e : kEdits) form.Field(e.label).EditBox(e.id, 0x0080, 14);
-  form.Field("Support reactions (Wheel)").EditBox(kReactions, 0x0080, 14);
-  auto more = layout.Group("Also on the wheel");
-  more.Text("Loading (Wheel)");
-  more.Text("Model (Shift + Wheel)");
-  more.Text("Font (Ctrl + Wheel)");
+  form.Field("&k (stiffness factor of the picked elements)").EditBox(kFactor, 0x0080, 14);
+  form.Field("&Error margin").EditBox(kErrorMargin, 0x0080, 14);
+  form.Field("&Maximum iterations").EditBox(kIterationLimit, 0x0080, 14);
+  auto solution = layout.Group("Solution");
+  solution.RadioButton("Iterative solution", kIterative, true);
+  solution.RadioButton("Direct solution", kDirect);
+  auto presets = layout.Group("k =");
+  for (std::size_t first = 0; first < std::size(kPresets); first += 7) {
+    auto row = presets.Row();
+    for (std::size_t i = first; i < first + 7 && i < std::size(kPresets); ++i) {
+      row.PushButton(kPresets[i].k, kPresets[i].id);
+    }
+  }
+  auto report = layout.Group("Remove elements one by one, with a report page");
+  auto report_row = report.Row();
+  report_row.PushButton("Zero compression", kZeroCompression);
+  report_row.PushButton("Zero tension", kZeroTension);
   auto buttons = layout.Row();
-  buttons.PushButton("Reset", kReset);
+  buttons.PushButton("Default", kDefault);
+  buttons.PushButton("Help", kHelp);
   buttons.Stretch();
   buttons.DefPushButton("OK", kOk);
   buttons.PushButton("Stop", plat::IDCANCEL);
 }
 
-bool CDiaSkalenGrafik::OnInitDialog() {
+bool CDiaSkalen::OnInitDialog() {
   plat::Dialog::OnInitDialog();
-  SetDefID(kOk);
-  ShowScales();
-  if (plat::Window* first = GetDlgItem(kGeneral)) GotoDlgCtrl(first);
+  parameters_.report_sense = 0;
+  ShowValues("%.4f", parameters_.k, parameters_.scales.element_eps, parameters_.scales.element_limit);
+  const bool iterative = parameters_.method == ReanalysisState::kIterative;
+  CheckDlgButton(kIterative, iterative ? plat::BST_CHECKED : plat::BST_UNCHECKED);
+  CheckDlgButton(kDirect, iterative ? plat::BST_UNCHECKED : plat::BST_CHECKED);
+  GotoDlgCtrl(GetDlgItem(kFactor));
   return false;
 }
 
-void CDiaSkalenGrafik::ShowScales() {
-  const plat::UINT ids[5] = {kGeneral, kMoments, kShear, kNormal, kReactions};
-  for (std::size_t k = 0; k < 5; ++k) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4E", static_cast<double>(Field(scales_, k)));
-    SetDlgItemText(ids[k], text);
-  }
+void CDiaSkalen::ShowValues(const char* k_format, float k, float eps, int limit) {
+  SetDlgItemText(kFactor, FormatValue(k_format, k));
+  SetDlgItemText(kErrorMargin, FormatValue("%6.3E", eps));
+  SetDlgItemText(kIterationLimit, std::to_string(limit));
 }
 
-bool CDiaSkalenGrafik::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
-  switch (plat::LOWORD(wParam)) {
-    case kOk: OnOK(); return true;
-    case kReset:
-      ResetDiagramScales(scales_);
-      ShowScales();
-      EndDialog(plat::IDOK);
+bool CDiaSkalen::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
+  const plat::UINT id = plat::LOWORD(wParam);
+  for (const Preset& preset : kPresets) {
+    if (id == preset.id) {
+      Confirm(0, preset.k);
       return true;
+    }
+  }
+  switch (id) {
+    case kOk: Confirm(0); return true;
+    case kZeroCompression: Confirm(kFollowCompression); return true;
+    case kZeroTension: Confirm(kFollowTension); return true;
+    case kDefault: {
+      const ScalesParams defaults;
+      ShowValues("%.3f", 0.0f, defaults.element_eps, defaults.element_limit);
+      return true;
+    }
+    case kHelp: OpenViewerHelp("SCALE.pdf", "SCALE.pdf"); return true;
     default: return plat::Dialog::OnCommand(wParam, lParam);
   }
 }
 
-void CDiaSkalenGrafik::OnOK() {
-  const plat::UINT ids[5] = {kGeneral, kMoments, kShear, kNormal, kReactions};
-  PictureScales typed = scales_;
-  for (std::size_t k = 0; k < 5; ++k) {
-    double value = 0.0;
-    const bool number = plat::ParseDialogDouble(GetDlgItemText(ids[k]), &value) && std::isfinite(value);
-    // A scale of 0 or below would draw nothing or turn the diagram over; a float holds up to about 3E+38.
-    const char* refusal = !number || value <= 0.0 ? "Please enter a number above 0."
-                          : value > 1e30          ? "Please enter a number below 1E+30."
-                                                  : nullptr;
-    if (refusal != nullptr) {
-      plat::MessageBox(refusal, "Scales", plat::MB_OK | plat::MB_ICONEXCLAMATION);
-      if (plat::Window* edit = GetDlgItem(ids[k])) GotoDlgCtrl(edit);
-      return;
-    }
-    Field(typed, k) = static_cast<float>(value);
+bool CDiaSkalen::Confirm(int report_sense, const char* preset) {
+  if (preset) SetDlgItemText(kFactor, preset);
+  const std::string k_text = GetDlgItemText(kFactor);
+  const std::optional<float> k = TypedFloat(k_text);
+  if (!k) {
+    Refuse("\"" + k_text + "\" is not a number the files can hold.");
+    GotoDlgCtrl(GetDlgItem(kFactor));
+    return false;
   }
-  scales_ = typed;
+  if (*k < 0.0f) {
+    Refuse("No negative values");
+    SetDlgItemText(kFactor, FormatValue("%.4f", 0.0));
+    GotoDlgCtrl(GetDlgItem(kFactor));
+    return false;
+  }
+  const std::optional<double> eps = ChoiceNumber(GetDlgItemText(kErrorMargin));
+  // Its hundredth, the margin of node runs, must still be a float above 0.
+  if (!eps || !std::isfinite(*eps) || *eps > FLT_MAX || !(static_cast<float>(*eps / 100.0) > 0.0f)) {
+    Refuse("The error margin must be a number above 0.");
+    GotoDlgCtrl(GetDlgItem(kErrorMargin));
+    return false;
+  }
+  bool whole = false;
+  const int limit = GetDlgItemInt(kIterationLimit, &whole);
+  if (!whole || limit < 1 || limit > kMostIterations) {
+    Refuse("The maximum iterations must be a whole number from 1 to " + std::to_string(kMostIterations) + ".");
+    GotoDlgCtrl(GetDlgItem(kIterationLimit));
+    return false;
+  }
+  parameters_.k = *k;
+  parameters_.scales = ScalesParams{static_cast<float>(*eps), static_cast<float>(*eps / 100.0), limit, 5 * limit};
+  parameters_.method = IsDlgButtonChecked(kIterative) ? ReanalysisState::kIterative : ReanalysisState::kDirect;
+  parameters_.report_sense = report_sense;
   EndDialog(plat::IDOK);
+  return true;
+}
+
+bool EditReanalysisParameters(ViewerSession& session, plat::Window* parent) {
+  ViewerState& state = session.state;
+  ReanalysisState& run = session.run;
+  if (run.releases.count() > 0) {
+    plat::MessageBox("First reset the frame (ESC-key) before you switch into the C-Mode!", "Reset necessary",
+                     plat::MB_OK);
+    return false;
+  }
+  ReadScales(state, run.scales);
+  CDiaSkalen dialog(ReanalysisParameters{state.scales_factor, run.scales, run.method, 0}, parent);
+  if (dialog.DoModal() != plat::IDOK) return false;
+  const ReanalysisParameters& chosen = dialog.parameters();
+  state.scales_factor = chosen.k;
+  state.scales_factor_zero = !(std::fabs(chosen.k) >= 1e-6f);
+  run.scales = chosen.scales;
+  run.method = chosen.method;
+  if (!WriteScales(state, run.scales)) {
+    ShowFailure(common::Result::Fail(
+        "The file " + state.position.FolderFile(kReanalysisScalesFile) + " cannot be written.", "Error"));
+  }
+  if (chosen.report_sense != 0) {
+    ShowFailure(WriteIterationReport(state, run, session.picture, session.view, session.reanalysis_view,
+                                     run.current_step, chosen.report_sense));
+    run.report_written = true;
+  }
+  return true;
 }
 
 }  // namespace revuzavi

@@ -18,7 +18,7 @@
 #include "graphics/app/line_width_dialog.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/picture_wheel.h"
-#include "graphics/app/scales_dialog.h"
+#include "graphics/app/wheel_scales_dialog.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/loads/distributed_loads.h"
 #include "graphics/loads/recomputed_reactions.h"
