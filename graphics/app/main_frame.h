@@ -23,6 +23,8 @@ class CMainFrame : public plat::MDIFrameWnd {
   plat::MDIChildWnd* PictureFrame() const;
   // 57601: the folder dialog until a position is chosen (or Cancel), then its start-up.
   void OnLoadPosition();
+  // WM_USER+5: a new element plot window of the active document for the choice.
+  void OpenElementPlot(const ElementPlotChoice& choice);
 
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;

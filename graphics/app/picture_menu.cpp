@@ -94,6 +94,18 @@ plat::Menu PictureMenu() {
   return bar;
 }
 
+plat::Menu PlotMenu() {
+  plat::Menu bar;
+  bar.AppendMenu(plat::MF_STRING, ids::kNextLoadCase, "LC +");
+  bar.AppendMenu(plat::MF_STRING, ids::kPreviousLoadCase, "LC -");
+  bar.AppendMenu(plat::MF_STRING, ids::kChooseLoadCase, "LC");
+  bar.AppendMenu(plat::MF_STRING, ids::kExport, "Clipboard and store as jpeg");
+  bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
+  bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
+  bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
+  return bar;
+}
+
 plat::AcceleratorTable MainAccelerators() {
   return plat::AcceleratorTable({
       {plat::FVIRTKEY | plat::FCONTROL, 'C', 57634},

@@ -17,6 +17,8 @@ plat::Menu MainMenu();
 // Menu 130 of the picture window: items 0..12 "<" .. "Forces f+", then Fit,
 // Eigen and GF-Nodes, then File, Window, Help.
 plat::Menu PictureMenu();
+// Menu 343 of the element plot: "LC +", "LC -", "LC", the export, then File, Window, Help.
+plat::Menu PlotMenu();
 // Ctrl+C and Ctrl+Insert tile (57634), Ctrl+V and Shift+Insert cascade (57637).
 plat::AcceleratorTable MainAccelerators();
 std::vector<plat::ToolButton> MainToolButtons();
