@@ -40,7 +40,7 @@ plat::Rect PageArea(const plat::Dc& dc, double print_scale) {
   const double f = print_scale > 0.0 && print_scale <= 1.0 ? print_scale : 1.0;
   const int w = static_cast<int>(dc.GetDeviceCaps(plat::HORZRES) * f);
   const int h = static_cast<int>(dc.GetDeviceCaps(plat::VERTRES) * f);
-  return plat::Rect{w / 12, h / 6, w - w / 20, h - h / 12};
+  return plat::Rect{w / 12, h / 6, w - w / 12, h - h / 12};
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "graphics/app/picture_click.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
@@ -27,6 +28,11 @@ struct WorldProbe {
     const double scale = std::max(1, canvas.scale());
     return WorldPoint{static_cast<float>(l.x / scale), static_cast<float>(l.y / scale)};
   }
+  plat::Point ClientOf(WorldPoint w) const {
+    const double scale = std::max(1, canvas.scale());
+    const plat::PointD d = dc.LogicalToDevice(plat::PointD{w.x * scale, w.y * scale});
+    return plat::Point{static_cast<int>(std::lround(d.x)), static_cast<int>(std::lround(d.y))};
+  }
   PictureState picture;
   plat::RecordingDc dc;
   Canvas canvas;
@@ -36,6 +42,10 @@ struct WorldProbe {
 
 WorldPoint ClientToWorld(const ViewerSession& session, plat::Point client) {
   return WorldProbe(session).At(client.x, client.y);
+}
+
+plat::Point WorldToClient(const ViewerSession& session, WorldPoint world) {
+  return WorldProbe(session).ClientOf(world);
 }
 
 int ElementAtClient(const ViewerSession& session, plat::Point client) {

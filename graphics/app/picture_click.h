@@ -10,6 +10,9 @@ namespace revuzavi {
 // The world point (x, z up) under a client point of the picture last drawn.
 WorldPoint ClientToWorld(const ViewerSession& session, plat::Point client);
 
+// The client point of a world point (x, z up) in the picture last drawn.
+plat::Point WorldToClient(const ViewerSession& session, WorldPoint world);
+
 // The element within a few pixels of a client point; 0 when none or before the first drawing.
 int ElementAtClient(const ViewerSession& session, plat::Point client);
 

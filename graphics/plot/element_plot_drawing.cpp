@@ -25,7 +25,7 @@ std::string Format(const char* format, double v) {
 
 struct Label {
   plat::Point at;  // device pixels
-  unsigned align;  // TA_CENTER | TA_TOP below a point, TA_RIGHT: left of it, centred on it
+  unsigned align;  // TA_LEFT: below and right of a point; TA_RIGHT: left of it, centred on it
   std::string text;
 };
 
@@ -98,7 +98,7 @@ void DrawFunctionAxes(const ElementPlot& plot, const PlotWorld& world, const Ele
   for (int k = 0; k <= kLabelCount; ++k) {
     const double x = k * last / kLabelCount;
     const plat::Point at = dc.LPtoDP(PlotPoint(world, x, 0.0));
-    labels.push_back({{at.x, at.y + gap.cy}, plat::TA_CENTER | plat::TA_TOP, Format("%5.2lf", x * plot.length / last)});
+    labels.push_back({{at.x + gap.cx, at.y + gap.cy}, plat::TA_LEFT | plat::TA_TOP, Format("%5.2lf", x * plot.length / last)});
   }
   double low = world.low, high = world.high;
   if (high - low < options.small_value * options.small_value) {
