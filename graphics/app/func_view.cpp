@@ -201,6 +201,8 @@ bool CFuncView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) {
 
 void CFuncView::OnSetFocus(plat::Window* old) {
   plat::View::OnSetFocus(old);
+  Reload();  // the picture may have written its curves anew meanwhile
+  Invalidate();
   PostToMainWindow(ids::kViewNotice);
 }
 

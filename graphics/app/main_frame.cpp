@@ -125,6 +125,8 @@ void CMainFrame::OpenElementPlot(const ElementPlotChoice& choice) {
   for (int i = 0; app != nullptr && i < app->GetDocTemplateCount(); ++i) {
     if (app->GetDocTemplate(i)->GetResources().id == ids::kPlotTemplate) plots = app->GetDocTemplate(i);
   }
+  const int elements = session_.state.elements.count();
+  if (choice.element < 1 || choice.element > elements || choice.function == PlotFunction::kNone) return;
   plat::Document* document = GetActiveDocument();
   if (document == nullptr && PictureFrame() != nullptr) document = PictureFrame()->GetActiveDocument();
   if (plots == nullptr || document == nullptr) return;
@@ -143,7 +145,8 @@ plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       status_bar_.SetPaneText(2, session_.status_text);
       return 0;
     case ids::kElementPlot:
-      OpenElementPlot(ElementPlotChoice{static_cast<int>(wParam), static_cast<PlotFunction>(lParam)});
+      OpenElementPlot(ElementPlotChoice{wParam <= 1000000 ? static_cast<int>(wParam) : 0,
+                                        PlotFunctionOfNumber(static_cast<long long>(lParam))});
       return 0;
     case ids::kNothing:
     case plat::WM_USER + 13:

@@ -16,6 +16,10 @@ constexpr const char* kNoResults = " (no results)";
 
 }  // namespace
 
+PlotFunction PlotFunctionOfNumber(long long number) {
+  return number >= 1 && number <= 4 ? static_cast<PlotFunction>(number) : PlotFunction::kNone;
+}
+
 std::string ElementPlotTitle(PlotFunction function, int element, int load_case) {
   const char* format = nullptr;
   switch (function) {
@@ -23,8 +27,9 @@ std::string ElementPlotTitle(PlotFunction function, int element, int load_case) 
     case PlotFunction::kNormalForce: format = "NORMAL FORCES [kN] IN ELEMENT %i IN LC %i"; break;
     case PlotFunction::kMoment: format = "MOMENTS [kNm] IN ELEMENT %i IN LC %i"; break;
     case PlotFunction::kShear: format = "SHEAR FORCES [kN] IN ELEMENT %i IN LC %i"; break;
-    case PlotFunction::kNone: return {};
+    case PlotFunction::kNone: break;
   }
+  if (format == nullptr) return {};
   char title[96];
   std::snprintf(title, sizeof title, format, element, load_case);
   return title;

@@ -14,6 +14,9 @@ namespace revuzavi {
 // The functions a plot shows, numbered as the picture kinds.
 enum class PlotFunction { kNone = 0, kDeflection = 1, kNormalForce = 2, kMoment = 3, kShear = 4 };
 
+// The function of a number 1..4; none for any other.
+PlotFunction PlotFunctionOfNumber(long long number);
+
 // What the picture view asks to plot.
 struct ElementPlotChoice {
   int element = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "graphics/app/picture_click.h"
 #include "graphics/compose/export_picture.h"
 #include "graphics/diagrams/element_curve_file.h"
+#include "graphics/picture/element_values.h"
 #include "graphics/plot/element_plot.h"
 #include "graphics/plot/element_plot_drawing.h"
 #include "graphics/settings/small_settings_files.h"
@@ -396,7 +398,36 @@ TEST_F(Beam2, EscAndTheExtraButtonCloseThePlotOnlyAndTabGoesToThePicture) {
   plat::testing::PumpMessages();
   EXPECT_TRUE(v.Plots().empty());
   EXPECT_EQ(v.frame().GetMDIChildren().size(), 1u);
+  v.PostPlot(3, PlotFunction::kMoment);  // BEAM2 has two elements
+  v.PostPlot(0, PlotFunction::kMoment);
+  v.frame().PostMessage(ids::kElementPlot, 1, 7);
+  plat::testing::PumpMessages();
+  EXPECT_TRUE(v.Plots().empty());
   EXPECT_FALSE(quit.code().has_value());
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, WithTheComputedMarkTheDeflectionsFollowTheEndRotationsOnly) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.PictureKey('D');
+  v.PostPlot(1, PlotFunction::kDeflection);
+  const ElementPlot from_file = v.plot().plot();
+  ASSERT_TRUE(from_file.has_values);
+  v.frame().PictureFrame()->ActivateFrame();
+  v.PictureKey('K');  // any key in the displacement picture flips the mark
+  ASSERT_TRUE(v.view().controls().displacement_option);
+  v.PostPlot(1, PlotFunction::kDeflection);
+  const ElementPlot computed = v.Plots().back()->plot();
+  ASSERT_TRUE(computed.has_values);
+  // The cubic of the end values: w1 and w2 at the ends, (w1 + w2) / 2 + (phi2 - phi1) l / 8 in the middle.
+  const mechanics::EndValues ends = ElementValuesAlong(v.app.session().state, 1).local;
+  EXPECT_NEAR(computed.values[0], 1000.0 * ends.transverse_a, 1e-9);
+  EXPECT_NEAR(computed.values[50], 1000.0 * ends.transverse_b, 1e-9);
+  EXPECT_NEAR(computed.values[25],
+              1000.0 * ((ends.transverse_a + ends.transverse_b) / 2 + (ends.rotation_b - ends.rotation_a) * 6.0 / 8.0),
+              1e-9);
+  EXPECT_GT(std::fabs(computed.values[25] - from_file.values[25]), 0.1);  // the line load's share is left out
   v.app.ExitInstance();
 }
 
