@@ -6,9 +6,8 @@
 #include "graphics/app/graph_view.h"
 #include "graphics/app/load_case_switch.h"
 #include "graphics/app/report.h"
-#include "graphics/compose/export_picture.h"
+#include "graphics/app/view_export.h"
 #include "graphics/compose/page_heads.h"
-#include "platform/dc/painter_dc.h"
 #include "platform/frames/command_ids.h"
 #include "platform/frames/document.h"
 #include "platform/frames/mdi_frame.h"
@@ -145,17 +144,9 @@ void CFuncView::OnChooseLoadCase() {
 }
 
 void CFuncView::OnExport() {
-  plat::Rect client;
-  GetClientRect(&client);
-  plat::Bitmap picture(std::max(1, client.Width()), std::max(1, client.Height()));
-  {
-    plat::PainterDc dc(picture);
-    OnDraw(dc);
-  }
-  const plat::FrameWnd* frame = GetParentFrame();
   std::string stored;
   const common::Result exported =
-      ExportPicture(session_.state, picture, frame != nullptr ? frame->GetWindowText() : plot_.title, stored);
+      ExportViewPicture(session_.state, *this, [this](plat::Dc& dc) { OnDraw(dc); }, stored);
   if (!exported.ok()) {
     ShowFailure(exported);
     return;

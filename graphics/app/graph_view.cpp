@@ -10,6 +10,7 @@
 #include "graphics/app/load_case_switch.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
+#include "graphics/app/view_export.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
@@ -245,17 +246,9 @@ void CGRAPHView::OnFitDiagrams() {
 }
 
 void CGRAPHView::OnExport() {
-  plat::Rect client;
-  GetClientRect(&client);
-  plat::Bitmap picture(std::max(1, client.Width()), std::max(1, client.Height()));
-  {
-    plat::PainterDc dc(picture);
-    OnDraw(dc);
-  }
-  const plat::FrameWnd* frame = GetParentFrame();
-  const std::string title = frame != nullptr ? frame->GetWindowText() : std::string();
   std::string stored;
-  const common::Result exported = ExportPicture(session_.state, picture, title, stored);
+  const common::Result exported =
+      ExportViewPicture(session_.state, *this, [this](plat::Dc& dc) { OnDraw(dc); }, stored);
   if (!exported.ok()) {
     ShowFailure(exported);
     return;

@@ -205,11 +205,7 @@ struct OpenedViewer {
   plat::testing::DialogScript dialogs;
   CGRAPHApp app;
 
-  bool Open(const common::Position& position, int lc) {
-    const bool open = app.Open(position.ext() + " @" + position.data_path() + " @" + std::to_string(lc));
-    plat::testing::PumpMessages();
-    return open;
-  }
+  bool Open(const common::Position& position, int lc) { return testing::OpenViewerWindows(app, position, lc); }
   CMainFrame& frame() { return *app.main_frame(); }
   CGRAPHView& view() { return *app.picture_view(); }
   void PictureKey(int vk) {

@@ -23,8 +23,7 @@ namespace {
 plat::Point ElementMiddleInThePicture(const common::Position& position, int e) {
   plat::testing::QuitCatcher quit;
   revuzavi::CGRAPHApp app;
-  EXPECT_TRUE(app.Open(position.ext() + " @" + position.data_path() + " @1"));
-  plat::testing::PumpMessages();
+  EXPECT_TRUE(revuzavi::testing::OpenViewerWindows(app, position, 1));
   plat::RecordingDc dc;
   app.picture_view()->DrawOn(dc);
   const common::ElementRecord& element = app.session().state.elements[e];
