@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/app/font_dialog.h"
 #include "graphics/app/func_view.h"
 #include "graphics/app/graph_app.h"
 #include "graphics/app/graph_ids.h"
@@ -377,6 +378,57 @@ TEST_F(Beam2, PPrintsThePlotUnderThePageHeadAndCountsThePage) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, ThePageLiesAlongTheWiderSpanUnlessPrinterSetupWasUsed) {
+  struct Case {
+    PlotFunction function;
+    bool setup_used;
+    bool landscape;
+  } cases[] = {
+      {PlotFunction::kDeflection, false, true},  // a few mm against 5.5 tenths of the length
+      {PlotFunction::kMoment, false, false},
+      {PlotFunction::kDeflection, true, false},  // the printer's own orientation
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const std::string pdf = plat::testing::TestFolder() + "page" + std::to_string(++n) + ".pdf";
+    plat::testing::PrintToPdf to_pdf(pdf);
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 1));
+    v.app.session().printer_setup_chosen = c.setup_used;
+    v.PostPlot(1, c.function);
+    v.plot().SendMessage(plat::WM_COMMAND, plat::ID_FILE_PRINT_DIRECT);
+    plat::testing::PumpMessages();
+    const std::vector<plat::testing::PdfPageSize> pages = plat::testing::PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u) << n;
+    EXPECT_EQ(pages[0].width > pages[0].height, c.landscape) << n;
+    v.app.ExitInstance();
+  }
+}
+
+TEST_F(Beam2, TheLoadCaseChosenInThePlotIsShownByEveryWindow) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.PictureKey('M');
+  v.PostPlot(1, PlotFunction::kMoment);
+  v.PostPlot(2, PlotFunction::kMoment);
+  ASSERT_EQ(v.Plots().size(), 2u);
+  const auto choose = [&](const char* typed) {
+    v.dialogs.OnNextDialog([typed](plat::Dialog& d) {
+      d.SetDlgItemText(kChoiceEdit, typed);
+      d.SendMessage(plat::WM_COMMAND, plat::IDOK);
+    });
+    v.Plots().front()->SendMessage(plat::WM_COMMAND, ids::kChooseLoadCase);
+    plat::testing::PumpMessages();
+  };
+  choose("3");
+  EXPECT_EQ(v.frame().PictureFrame()->GetWindowText(), "LC 3");
+  EXPECT_EQ(v.Plots()[0]->GetParentFrame()->GetWindowText(), "MOMENTS [kNm] IN ELEMENT 1 IN LC 3");
+  EXPECT_EQ(v.Plots()[1]->GetParentFrame()->GetWindowText(), "MOMENTS [kNm] IN ELEMENT 2 IN LC 3");
+  choose("9");  // not in the diary
+  EXPECT_EQ(v.Plots()[0]->GetParentFrame()->GetWindowText(), "MOMENTS [kNm] IN ELEMENT 1 IN LC 3");
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, EscAndTheExtraButtonCloseThePlotOnlyAndTabGoesToThePicture) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
@@ -384,6 +436,9 @@ TEST_F(Beam2, EscAndTheExtraButtonCloseThePlotOnlyAndTabGoesToThePicture) {
   v.PictureKey('D');
   v.PostPlot(2, PlotFunction::kDeflection);
   EXPECT_EQ(v.Caption(), "DEFLECTION [mm] OF ELEMENT 2 IN LC 1");
+  if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+    EXPECT_TRUE(plat::testing::WindowPixels(v.plot()).Save(std::string(keep) + "/element_plot_deflection.png").ok());
+  }
   v.Key(plat::VK_TAB);
   EXPECT_EQ(v.frame().MDIGetActive(), v.frame().PictureFrame());
   v.Key(plat::VK_ESCAPE);
