@@ -5,7 +5,9 @@
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
 #include "graphics/app/load_case_switch.h"
+#include "graphics/app/main_frame.h"
 #include "graphics/app/report.h"
+#include "graphics/app/side_window.h"
 #include "graphics/app/view_export.h"
 #include "graphics/compose/page_heads.h"
 #include "platform/frames/command_ids.h"
@@ -19,7 +21,6 @@
 namespace revuzavi {
 namespace {
 
-constexpr double kBesidePicture = 0.9333;
 constexpr int kLargestLineWidth = 10;
 constexpr double kZoomStep = 1.1;
 constexpr int kPageHeadFont = 80;  // times the font factor
@@ -44,11 +45,6 @@ plat::Rect PageArea(const plat::Dc& dc, double print_scale) {
 
 }  // namespace
 
-plat::Rect BesidePictureRect(const plat::Rect& main_client) {
-  return plat::Rect{0, 0, static_cast<int>(main_client.Width() * kBesidePicture),
-                    static_cast<int>(main_client.Height() * kBesidePicture)};
-}
-
 CFuncView::CFuncView(ViewerSession& session) : session_(session), choice_(session.next_plot) {
   MapCommand(ids::kNextLoadCase, [this] { OnStepLoadCase(kStepForward, false); });
   MapCommand(ids::kPreviousLoadCase, [this] { OnStepLoadCase(kStepBack, false); });
@@ -60,24 +56,13 @@ CFuncView::CFuncView(ViewerSession& session) : session_(session), choice_(sessio
 }
 
 CGRAPHView* CFuncView::PictureView() const {
-  auto* main = plat::WinApp::Get() ? dynamic_cast<plat::MDIFrameWnd*>(plat::WinApp::Get()->GetMainWnd()) : nullptr;
-  if (main == nullptr) return nullptr;
-  for (plat::MDIChildWnd* child : main->GetMDIChildren()) {
-    if (auto* picture = dynamic_cast<CGRAPHView*>(child->GetActiveView())) return picture;
-  }
-  return nullptr;
+  auto* main = plat::WinApp::Get() ? dynamic_cast<CMainFrame*>(plat::WinApp::Get()->GetMainWnd()) : nullptr;
+  plat::MDIChildWnd* frame = main != nullptr ? main->PictureFrame() : nullptr;
+  return frame != nullptr ? dynamic_cast<CGRAPHView*>(frame->GetActiveView()) : nullptr;
 }
 
 void CFuncView::OnInitialUpdate() {
-  if (plat::FrameWnd* frame = GetParentFrame()) {
-    auto* child = dynamic_cast<plat::MDIChildWnd*>(frame);
-    plat::MDIFrameWnd* main = child != nullptr ? child->GetMDIFrame() : nullptr;
-    if (main != nullptr && main->GetClient() != nullptr) {
-      plat::Rect client;
-      main->GetClient()->GetClientRect(&client);
-      frame->MoveWindow(BesidePictureRect(client));
-    }
-  }
+  PlaceBesidePicture(GetParentFrame());
   Reload();
   plat::View::OnInitialUpdate();
 }

@@ -11,10 +11,6 @@ namespace revuzavi {
 
 class CGRAPHView;
 
-// The frame's place beside the picture: the top left corner of the main
-// frame's client area, 0.9333 of its width and height.
-plat::Rect BesidePictureRect(const plat::Rect& main_client);
-
 class CFuncView : public plat::View {
  public:
   // Shows the session's next plot choice.

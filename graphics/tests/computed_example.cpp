@@ -12,7 +12,6 @@
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 #include "platform/testing/testing.h"
-#include "platform/testing/window_testing.h"
 
 namespace revuzavi::testing {
 
@@ -89,12 +88,6 @@ ViewerState ViewerOn(const common::Position& position, int load_case) {
       StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case}, FreeTextOperations{});
   EXPECT_TRUE(r.ok()) << r.message().text();
   return state;
-}
-
-bool OpenViewerWindows(CGRAPHApp& app, const common::Position& position, int load_case) {
-  const bool open = app.Open(position.ext() + " @" + position.data_path() + " @" + std::to_string(load_case));
-  plat::testing::PumpMessages();
-  return open;
 }
 
 }  // namespace revuzavi::testing

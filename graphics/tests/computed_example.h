@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "common/position/position.h"
-#include "graphics/app/graph_app.h"
 #include "graphics/picture/canvas.h"
 #include "graphics/state/viewer_state.h"
 #include "platform/dc/recording_dc.h"
@@ -45,9 +44,6 @@ common::Position ComputedExample(const std::string& name);
 
 // The position read as the viewer starts on load case `load_case` (a failure is a test failure).
 ViewerState ViewerOn(const common::Position& position, int load_case);
-
-// REVUZAVI's windows opened in process on the position's load case, its posted messages handled.
-bool OpenViewerWindows(CGRAPHApp& app, const common::Position& position, int load_case);
 
 // An example computed once for all tests of its suite.
 template <const char* kName>

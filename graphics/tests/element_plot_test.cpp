@@ -12,6 +12,7 @@
 
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/func_view.h"
+#include "graphics/app/side_window.h"
 #include "graphics/app/graph_app.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
@@ -24,6 +25,7 @@
 #include "graphics/plot/element_plot_drawing.h"
 #include "graphics/settings/small_settings_files.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/viewer_in_process.h"
 #include "platform/binary_io.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/files.h"
@@ -202,12 +204,7 @@ TEST_F(Beam2, ThePlotReadsTheViewersCurveElseTheSolversElseNone) {
   EXPECT_EQ(ReadElementPlot(state, ElementPlotChoice{3, PlotFunction::kMoment}, false).title, "");
 }
 
-struct OpenedViewer {
-  plat::testing::DialogScript dialogs;
-  CGRAPHApp app;
-
-  bool Open(const common::Position& position, int lc) { return testing::OpenViewerWindows(app, position, lc); }
-  CMainFrame& frame() { return *app.main_frame(); }
+struct OpenedViewer : testing::ViewerInProcess {
   CGRAPHView& view() { return *app.picture_view(); }
   void PictureKey(int vk) {
     plat::testing::PressKey(view(), vk, 0);

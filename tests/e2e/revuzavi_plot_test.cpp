@@ -9,6 +9,7 @@
 #include "graphics/app/graph_view.h"
 #include "graphics/app/picture_click.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/viewer_in_process.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/files.h"
 #include "platform/script/script_testing.h"
@@ -21,15 +22,14 @@ namespace {
 // The client point of element e's middle in the picture window as the viewer opens on the
 // position: the same screen and frame sizes as the scripted run's.
 plat::Point ElementMiddleInThePicture(const common::Position& position, int e) {
-  plat::testing::QuitCatcher quit;
-  revuzavi::CGRAPHApp app;
-  EXPECT_TRUE(revuzavi::testing::OpenViewerWindows(app, position, 1));
+  revuzavi::testing::ViewerInProcess v;
+  EXPECT_TRUE(v.Open(position, 1));
   plat::RecordingDc dc;
-  app.picture_view()->DrawOn(dc);
-  const common::ElementRecord& element = app.session().state.elements[e];
+  v.app.picture_view()->DrawOn(dc);
+  const common::ElementRecord& element = v.app.session().state.elements[e];
   const plat::Point at = revuzavi::WorldToClient(
-      app.session(), revuzavi::WorldPoint{(element.xa() + element.xb()) / 2, (element.za() + element.zb()) / 2});
-  app.ExitInstance();
+      v.app.session(), revuzavi::WorldPoint{(element.xa() + element.xb()) / 2, (element.za() + element.zb()) / 2});
+  v.app.ExitInstance();
   return at;
 }
 
