@@ -31,6 +31,15 @@ plat::Menu FilePopup() {
   return file;
 }
 
+// The File popup of the text and plot windows: without the picture's print run, with "Print directly".
+plat::Menu SideWindowFilePopup() {
+  plat::Menu file = FilePopup();
+  file.DeleteMenu(ids::kPrintRun, plat::MF_BYCOMMAND);
+  file.InsertMenu(plat::ID_FILE_PRINT_PREVIEW, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT,
+                  "Print &directly");
+  return file;
+}
+
 plat::Menu ViewPopup() {
   plat::Menu view = plat::Menu::Popup();
   view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_TOOLBAR, "&Toolbar");
@@ -126,11 +135,8 @@ plat::Menu TextMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kTextLoadCases, "&Load cases");
   bar.AppendMenu(plat::MF_STRING, ids::kTextViewResults, "&Results");
   // The picture's own File items go; the text is printed directly too.
-  plat::Menu file = FilePopup();
-  file.DeleteMenu(ids::kPrintRun, plat::MF_BYCOMMAND);
+  plat::Menu file = SideWindowFilePopup();
   file.DeleteMenu(ids::kExport, plat::MF_BYCOMMAND);
-  file.InsertMenu(plat::ID_FILE_PRINT_PREVIEW, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT,
-                  "Print &directly");
   // Ctrl+C (57634) copies in the text: Tile has a command of its own here.
   plat::Menu window = WindowPopup();
   window.ModifyMenu(57634, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_WINDOW_TILE_VERT, "&Tile");
@@ -146,12 +152,7 @@ plat::Menu PlotMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kPreviousLoadCase, "LC -");
   bar.AppendMenu(plat::MF_STRING, ids::kChooseLoadCase, "LC");
   bar.AppendMenu(plat::MF_STRING, ids::kExport, "Clipboard and store as jpeg");
-  // The picture's print run goes; the plot is printed directly too.
-  plat::Menu file = FilePopup();
-  file.DeleteMenu(ids::kPrintRun, plat::MF_BYCOMMAND);
-  file.InsertMenu(plat::ID_FILE_PRINT_PREVIEW, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT,
-                  "Print &directly");
-  bar.AppendMenu(plat::MF_POPUP, std::move(file), "&File");
+  bar.AppendMenu(plat::MF_POPUP, SideWindowFilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
   return bar;
