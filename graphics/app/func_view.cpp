@@ -89,7 +89,7 @@ void CFuncView::ShowTitle() {
 ElementPlotOptions CFuncView::OptionsFor(const plat::Rect& area) const {
   ElementPlotOptions o;
   o.area = area;
-  o.line_width = session_.state.line_width;
+  o.line_width = std::clamp(session_.state.line_width, 0, kLargestLineWidth);  // the frame's may be wider
   o.text_scale = session_.font_scale;
   o.small_value = session_.state.params.tolerance();
   o.zoom = zoom_;

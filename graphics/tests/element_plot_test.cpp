@@ -321,6 +321,13 @@ TEST_F(Beam2, AltWheelStepsTheLineWidthWithinZeroToTenAndTheWheelZooms) {
     v.Wheel(c.delta, plat::testing::kAlt);
     EXPECT_EQ(v.app.session().state.line_width, c.after) << c.width << " " << c.delta;
   }
+  v.app.session().state.line_width = 912;  // the frame's widest: the plot draws at most 7 x 10
+  const Ops drawn = v.Drawn();
+  const auto curves = PolylinesOf(drawn, 51);
+  ASSERT_EQ(curves.size(), 1u);
+  plat::Rect client;
+  v.plot().GetClientRect(&client);
+  EXPECT_LE(curves[0]->pen.width, 70 * client.Width() / kPlotExtent + 1);
   EXPECT_EQ(v.plot().zoom(), 1.0);
   v.Wheel(120);
   EXPECT_DOUBLE_EQ(v.plot().zoom(), 1.1);
