@@ -5,6 +5,7 @@
 #include "common/dialogs/about_dialog.h"
 #include "graphics/app/child_frame.h"
 #include "graphics/app/free_texts.h"
+#include "graphics/app/func_view.h"
 #include "graphics/app/graph_command_line.h"
 #include "graphics/app/graph_doc.h"
 #include "graphics/app/graph_ids.h"
@@ -31,7 +32,10 @@ void MakeDrawingObjects(ViewState& view) {
 
 CGRAPHApp::CGRAPHApp() : plat::WinApp("REVUZAVI"), session_(std::make_unique<ViewerSession>()) {
   MapCommand(plat::ID_APP_ABOUT, [this] { common::AboutDialog("REVUZAVI", {}, GetMainWnd()).DoModal(); });
-  MapCommand(plat::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+  MapCommand(plat::ID_FILE_PRINT_SETUP, [this] {
+    session_->printer_setup_chosen = true;
+    OnFilePrintSetup();
+  });
   MapCommand(plat::ID_APP_EXIT, [this] { OnAppExit(); });
 }
 
@@ -76,6 +80,10 @@ bool CGRAPHApp::InitInstance() {
       plat::FrameResources{ids::kTextTemplate, "REVUZAVI", TextMenu(), MainAccelerators()},
       [] { return std::make_unique<CGRAPHDoc>(); }, [session] { return new CChildFrame(*session); },
       [session] { return new CD1View(*session); }));
+  AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
+      plat::FrameResources{ids::kPlotTemplate, "REVUZAVI", PlotMenu(), MainAccelerators()},
+      [] { return std::make_unique<CGRAPHDoc>(); }, [session] { return new CChildFrame(*session); },
+      [session] { return new CFuncView(*session); }));
   auto* frame = new CMainFrame(*session_);
   frame->auto_delete = true;
   if (!frame->LoadFrame(plat::FrameResources{ids::kMainFrame, "REVUZAVI", MainMenu(), MainAccelerators()})) {

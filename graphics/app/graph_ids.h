@@ -6,6 +6,7 @@ namespace revuzavi::ids {
 
 inline constexpr unsigned kMainFrame = 128;
 inline constexpr unsigned kPictureTemplate = 130;
+inline constexpr unsigned kPlotTemplate = 343;
 
 inline constexpr unsigned kReset = 350;
 inline constexpr unsigned kFrame = 316;
@@ -69,5 +70,8 @@ inline constexpr unsigned kTextViewResults = 32982;
 inline constexpr unsigned kStatusTexts = plat::WM_USER + 1;
 inline constexpr unsigned kNoResults = plat::WM_USER + 25;  // 1049
 inline constexpr unsigned kNothing = plat::WM_USER + 59;
+// Opens an element plot: wParam the element, lParam the function (1..4).
+inline constexpr unsigned kElementPlot = plat::WM_USER + 5;  // 1029
+inline constexpr unsigned kViewNotice = plat::WM_USER + 13;  // 1037
 
 }  // namespace revuzavi::ids

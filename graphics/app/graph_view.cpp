@@ -16,6 +16,7 @@
 #include "graphics/app/nodes_dialog.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
+#include "graphics/app/view_export.h"
 #include "graphics/app/viewer_help.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
@@ -288,17 +289,9 @@ void CGRAPHView::OnFitDiagrams() {
 }
 
 void CGRAPHView::OnExport() {
-  plat::Rect client;
-  GetClientRect(&client);
-  plat::Bitmap picture(std::max(1, client.Width()), std::max(1, client.Height()));
-  {
-    plat::PainterDc dc(picture);
-    OnDraw(dc);
-  }
-  const plat::FrameWnd* frame = GetParentFrame();
-  const std::string title = frame != nullptr ? frame->GetWindowText() : std::string();
   std::string stored;
-  const common::Result exported = ExportPicture(session_.state, picture, title, stored);
+  const common::Result exported =
+      ExportViewPicture(session_.state, *this, [this](plat::Dc& dc) { OnDraw(dc); }, stored);
   if (!exported.ok()) {
     ShowFailure(exported);
     return;

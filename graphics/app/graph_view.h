@@ -80,6 +80,10 @@ class CGRAPHView : public plat::View {
   void DrawOn(plat::Dc& dc) { OnDraw(dc); }
   // The hint box's text, empty when it is closed.
   std::string HintText() const;
+  // A click at `client` in a displacement, normal-force, moment or shear picture with the
+  // equivalent nodal forces shown: the element under it is plotted (WM_USER+5 to the main
+  // window). False when the picture is another or no element lies there.
+  bool PostElementPlot(plat::Point client);
 
   // The hint box's control id.
   static constexpr plat::UINT kHintId = 1224;

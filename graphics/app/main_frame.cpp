@@ -148,6 +148,23 @@ bool CMainFrame::OpenPosition(const std::string& data_path, const std::string& e
   return true;
 }
 
+void CMainFrame::OpenElementPlot(const ElementPlotChoice& choice) {
+  plat::WinApp* app = plat::WinApp::Get();
+  plat::DocTemplate* plots = nullptr;
+  for (int i = 0; app != nullptr && i < app->GetDocTemplateCount(); ++i) {
+    if (app->GetDocTemplate(i)->GetResources().id == ids::kPlotTemplate) plots = app->GetDocTemplate(i);
+  }
+  const int elements = session_.state.elements.count();
+  if (choice.element < 1 || choice.element > elements || choice.function == PlotFunction::kNone) return;
+  plat::Document* document = GetActiveDocument();
+  if (document == nullptr && PictureFrame() != nullptr) document = PictureFrame()->GetActiveDocument();
+  if (plots == nullptr || document == nullptr) return;
+  session_.next_plot = choice;
+  session_.narrow_next_frame = true;
+  plat::FrameWnd* frame = plots->CreateNewFrame(document, nullptr);
+  if (frame != nullptr) plots->InitialUpdateFrame(frame, document);
+}
+
 plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, plat::LPARAM lParam) {
   switch (message) {
     case ids::kNoResults:
@@ -155,6 +172,10 @@ plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       return 0;
     case ids::kStatusTexts:
       status_bar_.SetPaneText(2, session_.status_text);
+      return 0;
+    case ids::kElementPlot:
+      OpenElementPlot(ElementPlotChoice{wParam <= 1000000 ? static_cast<int>(wParam) : 0,
+                                        PlotFunctionOfNumber(static_cast<long long>(lParam))});
       return 0;
     case ids::kNothing:
     case plat::WM_USER + 13:

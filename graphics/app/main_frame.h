@@ -29,6 +29,9 @@ class CMainFrame : public plat::MDIFrameWnd {
   plat::MDIChildWnd* TextFrame() const;
   // 57601: the folder dialog until a position is chosen (or Cancel), then its start-up.
   void OnLoadPosition();
+  // WM_USER+5: a new element plot window of the active document for the choice; nothing for
+  // an element outside the table or another function.
+  void OpenElementPlot(const ElementPlotChoice& choice);
 
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;

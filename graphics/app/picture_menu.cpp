@@ -31,6 +31,15 @@ plat::Menu FilePopup() {
   return file;
 }
 
+// The File popup of the text and plot windows: without the picture's print run, with "Print directly".
+plat::Menu SideWindowFilePopup() {
+  plat::Menu file = FilePopup();
+  file.DeleteMenu(ids::kPrintRun, plat::MF_BYCOMMAND);
+  file.InsertMenu(plat::ID_FILE_PRINT_PREVIEW, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT,
+                  "Print &directly");
+  return file;
+}
+
 plat::Menu ViewPopup() {
   plat::Menu view = plat::Menu::Popup();
   view.AppendMenu(plat::MF_STRING, plat::ID_VIEW_TOOLBAR, "&Toolbar");
@@ -126,16 +135,25 @@ plat::Menu TextMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kTextLoadCases, "&Load cases");
   bar.AppendMenu(plat::MF_STRING, ids::kTextViewResults, "&Results");
   // The picture's own File items go; the text is printed directly too.
-  plat::Menu file = FilePopup();
-  file.DeleteMenu(ids::kPrintRun, plat::MF_BYCOMMAND);
+  plat::Menu file = SideWindowFilePopup();
   file.DeleteMenu(ids::kExport, plat::MF_BYCOMMAND);
-  file.InsertMenu(plat::ID_FILE_PRINT_PREVIEW, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT,
-                  "Print &directly");
   // Ctrl+C (57634) copies in the text: Tile has a command of its own here.
   plat::Menu window = WindowPopup();
   window.ModifyMenu(57634, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_WINDOW_TILE_VERT, "&Tile");
   bar.AppendMenu(plat::MF_POPUP, std::move(file), "&File");
   bar.AppendMenu(plat::MF_POPUP, std::move(window), "&Window");
+  bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
+  return bar;
+}
+
+plat::Menu PlotMenu() {
+  plat::Menu bar;
+  bar.AppendMenu(plat::MF_STRING, ids::kNextLoadCase, "LC +");
+  bar.AppendMenu(plat::MF_STRING, ids::kPreviousLoadCase, "LC -");
+  bar.AppendMenu(plat::MF_STRING, ids::kChooseLoadCase, "LC");
+  bar.AppendMenu(plat::MF_STRING, ids::kExport, "Clipboard and store as jpeg");
+  bar.AppendMenu(plat::MF_POPUP, SideWindowFilePopup(), "&File");
+  bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
   return bar;
 }

@@ -21,6 +21,8 @@ plat::Menu PictureMenu();
 // Menu 160 of the text window: "&Dimensions", "&Load cases", "&Results", then
 // File (printing), Window, Help.
 plat::Menu TextMenu();
+// Menu 343 of the element plot: "LC +", "LC -", "LC", the export, then File, Window, Help.
+plat::Menu PlotMenu();
 // Ctrl+C and Ctrl+Insert tile (57634), Ctrl+V and Shift+Insert cascade (57637).
 plat::AcceleratorTable MainAccelerators();
 std::vector<plat::ToolButton> MainToolButtons();

@@ -3,6 +3,7 @@
 #include "common/position/output_list.h"
 #include "graphics/app/files_dialog.h"
 #include "graphics/app/graph_ids.h"
+#include "graphics/app/side_window.h"
 #include "platform/files.h"
 #include "platform/frames/document.h"
 #include "platform/frames/mdi_frame.h"
@@ -10,13 +11,6 @@
 #include "platform/window/virtual_keys.h"
 
 namespace revuzavi {
-namespace {
-
-// The share of the main frame's client area the text window covers, from its top left corner.
-constexpr double kWindowShare = 0.9333;
-
-}  // namespace
-
 CD1View::CD1View(ViewerSession& session) : session_(session) {
   MapCommand(ids::kTextViewDimensions, [] {});
   MapCommand(ids::kTextLoadCases, [this] { OnLoadCases(); });
@@ -25,14 +19,7 @@ CD1View::CD1View(ViewerSession& session) : session_(session) {
 
 int CD1View::OnCreate(const plat::CREATESTRUCT& create) {
   if (plat::TextView::OnCreate(create) == -1) return -1;
-  auto* frame = dynamic_cast<plat::MDIChildWnd*>(GetParentFrame());
-  plat::MDIFrameWnd* main = frame ? frame->GetMDIFrame() : nullptr;
-  if (main && main->GetClient()) {
-    plat::Rect client;
-    main->GetClient()->GetClientRect(&client);
-    frame->MoveWindow(0, 0, static_cast<int>(client.Width() * kWindowShare),
-                      static_cast<int>(client.Height() * kWindowShare));
-  }
+  PlaceBesidePicture(GetParentFrame());
   session_.text_marks.open = true;
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "graphics/compose/picture_request.h"
 #include "graphics/picture/picture_state.h"
 #include "graphics/picture/view_state.h"
+#include "graphics/plot/element_plot.h"
 #include "graphics/reanalysis/reanalysis_state.h"
 #include "graphics/state/viewer_state.h"
 
@@ -36,6 +37,10 @@ struct ViewerSession {
   TextWindowMarks text_marks;
   // The picture's text for status pane 2, shown on WM_USER+1.
   std::string status_text;
+  // The element and function the next element-plot window shows.
+  ElementPlotChoice next_plot;
+  // Printer setup was used in this run: printing keeps the orientation chosen there.
+  bool printer_setup_chosen = false;
 };
 
 }  // namespace revuzavi
