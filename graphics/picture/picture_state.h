@@ -5,6 +5,7 @@
 // the drawing routines fill it.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "graphics/picture/label_positions.h"
@@ -93,6 +94,9 @@ struct PictureState {
   // 2 while the normal-force or the energy picture is drawn; the moment and
   // shear pictures leave it to their caller.
   int diagram_kind = 0;
+
+  // While set, the texts are held here and drawn later (see TextsOnTop).
+  std::vector<std::function<void()>>* held_texts = nullptr;
 
   int pen_index = 0;         // the pen of the table selected last
   bool end_dots = false;     // DrawWorldLine marks both ends

@@ -90,6 +90,12 @@ int EscapementOf(double angle) { return static_cast<int>(-angle / (2.0 * kPi) * 
 
 void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kind, double height_factor,
                    double angle) {
+  if (c.picture.held_texts != nullptr) {
+    c.picture.held_texts->push_back([&c, x, y, t = std::string(text), kind, height_factor, angle] {
+      DrawValueText(c, x, y, t, kind, height_factor, angle);
+    });
+    return;
+  }
   if (TextsOff(c)) return;
   plat::Dc& dc = c.dc;
   const int escapement = EscapementOf(angle);
@@ -106,8 +112,21 @@ void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kin
   dc.SelectFont(previous);
 }
 
+TextsOnTop::TextsOnTop(Canvas& c) : c_(c), outer_(c.picture.held_texts) { c_.picture.held_texts = &held_; }
+
+TextsOnTop::~TextsOnTop() {
+  c_.picture.held_texts = outer_;
+  for (const std::function<void()>& draw : held_) draw();
+}
+
 void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int kind, double angle, int tag,
                      int kind_word, bool centred) {
+  if (c.picture.held_texts != nullptr) {
+    c.picture.held_texts->push_back([&c, x, y, t = std::string(text), kind, angle, tag, kind_word, centred] {
+      DrawRotatedText(c, x, y, t, kind, angle, tag, kind_word, centred);
+    });
+    return;
+  }
   if (c.viewer.text_scale == 0.0f) return;
   plat::Dc& dc = c.dc;
   const int escapement = EscapementOf(angle);

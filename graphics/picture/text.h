@@ -1,7 +1,9 @@
 #pragma once
 // The texts of the pictures: values and labels on rotated fonts, the legend of
 // a printed page, and the outline of a label the user drags.
+#include <functional>
 #include <string_view>
+#include <vector>
 
 #include "graphics/picture/canvas.h"
 
@@ -38,6 +40,21 @@ void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kin
 // text scale is 0.
 void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int kind, double angle, int tag,
                      int kind_word, bool centred);
+
+// While it lives, the texts of DrawValueText and DrawRotatedText are held; its
+// end draws them in their order, over the shapes drawn meanwhile.
+class TextsOnTop {
+ public:
+  explicit TextsOnTop(Canvas& c);
+  ~TextsOnTop();
+  TextsOnTop(const TextsOnTop&) = delete;
+  TextsOnTop& operator=(const TextsOnTop&) = delete;
+
+ private:
+  Canvas& c_;
+  std::vector<std::function<void()>>* outer_;
+  std::vector<std::function<void()>> held_;
+};
 
 // The height of one line of labels as DrawRotatedText draws them, in world units.
 double LabelLineHeight(Canvas& c);
