@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
+#include "graphics/compose/diagram_placement.h"
 #include "graphics/diagrams/deflected_shape.h"
 #include "graphics/diagrams/eigenmode.h"
 #include "graphics/diagrams/force_diagrams.h"
@@ -172,6 +174,31 @@ ShapeOptions ShapeOf(const PictureRequest& r, double scale) {
   return o;
 }
 
+// A diagram of the load case that would run off the top or the bottom of the
+// window moves the picture up or down, its scale kept; the request keeps the
+// margins it was drawn with, through which a click finds its world point.
+void PlaceResultDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
+  if (r.plot_box_mode != 0 || c.dc.IsPrinting() || r.energies || r.eigenmode || r.AnyGreen() || r.shape_function) {
+    return;
+  }
+  if (!state.results_present && !r.AnyResult()) return;
+  std::optional<ZRange> reach;
+  const auto join = [&reach](ZRange more) {
+    if (reach) more = ZRange{std::min(reach->low, more.low), std::max(reach->high, more.high)};
+    reach = more;
+  };
+  if (r.deflection) join(ShapeReach(c, ShapeOf(r, DeflectionScale(state, r)), !r.node_displacements));
+  if (r.normal_forces && r.scales.normal_force > 0.0f) {
+    join(DiagramReach(c, &mechanics::ElementCurves::n, r.scales.normal_force));
+  } else if (r.moments) {
+    join(DiagramReach(c, &mechanics::ElementCurves::m, FittedScale(state, c.view, r.scales.moment, true).value));
+  } else if (r.shear_forces) {
+    const double s = FittedScale(state, c.view, r.scales.shear, false).value;
+    join(DiagramReach(c, &mechanics::ElementCurves::v, s > state.params.tolerance() ? s : 1.0));
+  }
+  if (reach) PlaceReach(c, r, *reach);
+}
+
 void DrawForceDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
   DiagramOptions o;
   o.exponent_labels = r.exponent_labels;
@@ -298,6 +325,7 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   SetPlotWorld(c, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
                request.margins);
   request.world = picture.worlds[kFrameWorld];
+  PlaceResultDiagram(c, state, request);
 
   // A Green picture may draw the picked elements as the others.
   std::vector<int> picked;

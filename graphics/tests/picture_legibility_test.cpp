@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/position/position.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/diagrams/element_curve_file.h"
+#include "graphics/picture/world.h"
 #include "graphics/tests/computed_example.h"
 #include "platform/dc/recording_dc.h"
 
@@ -117,17 +119,21 @@ TEST_F(Beam2, NoTextLiesUnderAFilledLoad) {
   }
 }
 
-// Device pixels per metre, and the device point of the world origin (the left end of the beam's axis).
+// Device pixels per metre along x and along z, and the device point of the world origin (the left end of
+// the beam's axis).
 struct Mapping {
   double pixels_per_metre = 0.0;
+  double pixels_per_metre_z = 0.0;
   plat::Point origin;
   int XAt(double metres) const { return origin.x + static_cast<int>(std::lround(metres * pixels_per_metre)); }
 };
 
 Mapping MappingOf(const ViewerState& state, const plat::RecordingDc& dc) {
   const plat::Point origin = dc.LPtoDP(plat::Point{0, 0});
-  const plat::Point metre = dc.LPtoDP(plat::Point{state.drawing_scale, 0});
-  return Mapping{static_cast<double>(metre.x - origin.x), origin};
+  const int hundred_metres = 100 * state.drawing_scale;  // whole pixels of a long distance
+  const plat::Point x = dc.LPtoDP(plat::Point{hundred_metres, 0});
+  const plat::Point z = dc.LPtoDP(plat::Point{0, hundred_metres});
+  return Mapping{(x.x - origin.x) / 100.0, (origin.y - z.y) / 100.0, origin};
 }
 
 // The deepest line point below the axis between 1 m and 5 m of span 1, in device pixels.
@@ -158,7 +164,7 @@ TEST_F(Beam2, TheDeflectionScaleCountsDrawnMetresPerMillimetre) {
       return std::fabs(a) < std::fabs(b);
     }));
     EXPECT_NEAR(sag_mm, 2.49, 0.01);
-    const double expected = scale * sag_mm * MappingOf(state, c.dc).pixels_per_metre;
+    const double expected = scale * sag_mm * MappingOf(state, c.dc).pixels_per_metre_z;
     EXPECT_GT(expected, 10.0) << "the sag is seen at the window's scale";
     EXPECT_NEAR(DeepestBelowTheAxis(state, c.dc), expected, 1.5) << scale;
     EXPECT_EQ(request.scales.displacement, scale) << "a given scale is kept";
@@ -183,6 +189,88 @@ TEST_F(Beam2, AFittedDeflectionScaleIsHandedBackPerMillimetre) {
   Composed second;
   Compose(state, again, second);
   EXPECT_NEAR(DeepestBelowTheAxis(state, second.dc), deepest, 1.0);
+}
+
+// The top and the bottom of every line and filled shape, in device pixels.
+std::pair<int, int> DrawnHeight(const plat::RecordingDc& dc) {
+  int top = 1 << 30, bottom = -(1 << 30);
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind != plat::DeviceOp::Kind::kPolyline && op.kind != plat::DeviceOp::Kind::kPolygon) continue;
+    for (const plat::Point& p : op.points) {
+      top = std::min(top, p.y);
+      bottom = std::max(bottom, p.y);
+    }
+  }
+  return {top, bottom};
+}
+
+TEST_F(Beam2, ADiagramThatFitsIsMovedInsideTheWindowAtItsScale) {
+  // At 0.1 the support moment of -44.94 kNm stands 4.5 m above the axis; 2.5 m per mm draws
+  // the sag of 2.49 mm 6.2 m below it: at the frame picture's place both leave the window.
+  struct Case {
+    const char* what;
+    bool PictureRequest::*picture;
+    float PictureScales::*scale;
+    float value;
+    double reach;  // drawn metres of the farthest point from the axis
+  } cases[] = {{"moments", &PictureRequest::moments, &PictureScales::moment, 0.1f, 4.494},
+               {"shear", &PictureRequest::shear_forces, &PictureScales::shear, 0.1f, 3.75},
+               {"deflection", &PictureRequest::deflection, &PictureScales::displacement, 2.5f, 6.225}};
+  ViewerState state = testing::ViewerOn(*position_, 1);
+  PictureRequest frame = WindowRequest();
+  Composed plain;
+  Compose(state, frame, plain);
+  const int frame_axis = MappingOf(state, plain.dc).origin.y;
+  for (const Case& k : cases) {
+    PictureRequest request = WindowRequest();
+    request.*k.picture = true;
+    request.scales.*k.scale = k.value;
+    Composed c;
+    Compose(state, request, c);
+    const Mapping m = MappingOf(state, c.dc);
+    EXPECT_NE(m.origin.y, frame_axis) << k.what << ": moved";
+    const auto [top, bottom] = DrawnHeight(c.dc);
+    EXPECT_GE(top, 35) << k.what;
+    EXPECT_LE(bottom, 700 - 35) << k.what;
+    EXPECT_NEAR(std::max(m.origin.y - top, bottom - m.origin.y), k.reach * m.pixels_per_metre_z, 1.5)
+        << k.what << ": the scale is kept";
+    EXPECT_EQ(request.scales.*k.scale, k.value) << k.what;
+
+    // A click maps through the margins the request keeps, as the picture was drawn.
+    PictureState probe_picture;
+    ViewState probe_view;
+    plat::RecordingDc probe;
+    Canvas probe_canvas{state, probe_view, probe_picture, probe};
+    SetPlotWorld(probe_canvas, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
+                 request.margins);
+    EXPECT_EQ(probe.LPtoDP(plat::Point{0, 0}), m.origin) << k.what;
+  }
+}
+
+TEST_F(Beam2, TheFrameStaysWhereItIsForADiagramThatFitsThereOrNowhere) {
+  ViewerState state = testing::ViewerOn(*position_, 1);
+  PictureRequest frame = WindowRequest();
+  Composed plain;
+  Compose(state, frame, plain);
+  const int frame_axis = MappingOf(state, plain.dc).origin.y;
+  struct Case {
+    float moment_scale;
+    bool kept;
+  } cases[] = {{0.02f, true}, {10.0f, false}};
+  for (const Case& k : cases) {
+    PictureRequest request = WindowRequest();
+    request.moments = true;
+    request.scales.moment = k.moment_scale;
+    Composed c;
+    Compose(state, request, c);
+    const int axis = MappingOf(state, c.dc).origin.y;
+    if (k.kept) {
+      EXPECT_EQ(axis, frame_axis) << k.moment_scale;
+    }
+    // 449 m of moment at 10 fit nowhere: the beam itself stays in the window.
+    EXPECT_GE(axis, 35) << k.moment_scale;
+    EXPECT_LE(axis, 700 - 35) << k.moment_scale;
+  }
 }
 
 }  // namespace
