@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "graphics/compose/diagram_placement.h"
+#include "graphics/compose/picture_placement.h"
 #include "graphics/diagrams/deflected_shape.h"
 #include "graphics/diagrams/eigenmode.h"
 #include "graphics/diagrams/force_diagrams.h"
@@ -177,7 +177,7 @@ ShapeOptions ShapeOf(const PictureRequest& r, double scale) {
 // A diagram of the load case that would run off the top or the bottom of the
 // window moves the picture up or down, its scale kept; the request keeps the
 // margins it was drawn with, through which a click finds its world point.
-void PlaceResultDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
+void PlaceResultDiagram(Canvas& c, ViewerState& state, PictureRequest& r, const PictureMargins& window) {
   if (r.plot_box_mode != 0 || c.dc.IsPrinting() || r.energies || r.eigenmode || r.AnyGreen() || r.shape_function) {
     return;
   }
@@ -196,7 +196,7 @@ void PlaceResultDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
     const double s = FittedScale(state, c.view, r.scales.shear, false).value;
     join(DiagramReach(c, &mechanics::ElementCurves::v, s > state.params.tolerance() ? s : 1.0));
   }
-  if (reach) PlaceReach(c, r, *reach);
+  if (reach) PlaceReach(c, r, window, *reach);
 }
 
 void DrawForceDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
@@ -325,7 +325,9 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   SetPlotWorld(c, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
                request.margins);
   request.world = picture.worlds[kFrameWorld];
-  PlaceResultDiagram(c, state, request);
+  const PictureMargins window = request.margins;
+  MakeRoomAroundFrame(c, request);
+  PlaceResultDiagram(c, state, request, window);
 
   // A Green picture may draw the picked elements as the others.
   std::vector<int> picked;

@@ -20,7 +20,9 @@ namespace revuzavi {
 namespace {
 
 constexpr char kBeam2[] = "BEAM2";
+constexpr char kPortal[] = "PORTAL";
 using Beam2 = testing::ComputedExampleTest<kBeam2>;
+using Portal = testing::ComputedExampleTest<kPortal>;
 
 struct Composed {
   ViewState view;
@@ -205,8 +207,8 @@ std::pair<int, int> DrawnHeight(const plat::RecordingDc& dc) {
 }
 
 TEST_F(Beam2, ADiagramThatFitsIsMovedInsideTheWindowAtItsScale) {
-  // At 0.1 the support moment of -44.94 kNm stands 4.5 m above the axis; 2.5 m per mm draws
-  // the sag of 2.49 mm 6.2 m below it: at the frame picture's place both leave the window.
+  // At 0.1 the support moment of -44.94 kNm stands 4.5 m above the axis; 3 m per mm draws
+  // the sag of 2.49 mm 7.5 m below it: at the frame picture's place both leave the window.
   struct Case {
     const char* what;
     bool PictureRequest::*picture;
@@ -215,7 +217,7 @@ TEST_F(Beam2, ADiagramThatFitsIsMovedInsideTheWindowAtItsScale) {
     double reach;  // drawn metres of the farthest point from the axis
   } cases[] = {{"moments", &PictureRequest::moments, &PictureScales::moment, 0.1f, 4.494},
                {"shear", &PictureRequest::shear_forces, &PictureScales::shear, 0.1f, 3.75},
-               {"deflection", &PictureRequest::deflection, &PictureScales::displacement, 2.5f, 6.225}};
+               {"deflection", &PictureRequest::deflection, &PictureScales::displacement, 3.0f, 7.47}};
   ViewerState state = testing::ViewerOn(*position_, 1);
   PictureRequest frame = WindowRequest();
   Composed plain;
@@ -270,6 +272,46 @@ TEST_F(Beam2, TheFrameStaysWhereItIsForADiagramThatFitsThereOrNowhere) {
     // 449 m of moment at 10 fit nowhere: the beam itself stays in the window.
     EXPECT_GE(axis, 35) << k.moment_scale;
     EXPECT_LE(axis, 700 - 35) << k.moment_scale;
+  }
+}
+
+// The calls that reach outside the 1000 x 700 window: lines, shapes and texts, by what they draw.
+std::vector<std::string> OutsideTheWindow(const plat::RecordingDc& dc) {
+  std::vector<std::string> outside;
+  const auto inside = [](plat::Point p) { return p.x >= 0 && p.x <= 1000 && p.y >= 0 && p.y <= 700; };
+  for (const plat::DeviceOp& op : dc.ops()) {
+    bool in = true;
+    if (op.kind == plat::DeviceOp::Kind::kText) {
+      if (op.text.empty()) continue;
+      in = inside(op.origin) && (op.font.escapement != 0 || inside(plat::Point{op.origin.x + op.text_width, op.origin.y}));
+    } else {
+      for (const plat::Point& p : op.points) in = in && inside(p);
+    }
+    if (!in) outside.push_back(op.kind == plat::DeviceOp::Kind::kText ? op.text : std::string(op.call));
+  }
+  return outside;
+}
+
+TEST_F(Portal, TheLoadsAndReactionsBesideTheOuterMembersStayInTheWindow) {
+  // LC 2: wind on both columns, a force at the left eave; the reactions at both feet.
+  for (const bool reactions : {false, true}) {
+    ViewerState state = testing::ViewerOn(*position_, 2);
+    PictureRequest request = WindowRequest();
+    request.support_reactions = reactions;
+    Composed c;
+    Compose(state, request, c);
+    for (const char* label : {"1.5 kN/m", "F1  10.00 kN"}) EXPECT_EQ(CountText(c.dc, label), 1) << label;
+    EXPECT_EQ(OutsideTheWindow(c.dc), std::vector<std::string>{}) << "reactions " << reactions;
+
+    // A click maps through the margins the request keeps.
+    PictureState probe_picture;
+    ViewState probe_view;
+    plat::RecordingDc probe;
+    Canvas probe_canvas{state, probe_view, probe_picture, probe};
+    SetPlotWorld(probe_canvas, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
+                 request.margins);
+    EXPECT_EQ(probe.LPtoDP(plat::Point{0, 0}), c.dc.LPtoDP(plat::Point{0, 0}));
+    EXPECT_EQ(request.world.x1, state.extents.xmin()) << "the frame world stays the frame's";
   }
 }
 

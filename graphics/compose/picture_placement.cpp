@@ -1,6 +1,7 @@
-#include "graphics/compose/diagram_placement.h"
+#include "graphics/compose/picture_placement.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "graphics/diagrams/diagram_strips.h"
 #include "graphics/picture/element_values.h"
@@ -9,6 +10,11 @@
 
 namespace revuzavi {
 namespace {
+
+// The room around the frame, a share of its size: the line-load bands reach
+// 0.08 of it with their values beyond, the longest arrows 0.15 (the margins
+// hold the rest).
+constexpr double kFrameRoom = 0.1;
 
 ZRange FrameRange(const Canvas& c) {
   const common::DrawingExtents& x = c.viewer.extents;
@@ -48,11 +54,32 @@ ZRange DiagramReach(const Canvas& c, mechanics::CurveLine mechanics::ElementCurv
   return range;
 }
 
-int PlaceReach(Canvas& c, PictureRequest& r, ZRange reach) {
+int MakeRoomAroundFrame(Canvas& c, PictureRequest& r) {
+  if (r.plot_box_mode != 0 || c.dc.IsPrinting()) return 0;
+  const common::DrawingExtents& e = c.viewer.extents;
+  const double room = kFrameRoom * c.view.zoom_x *
+                      std::max({static_cast<double>(e.xmax()) - e.xmin(), static_cast<double>(e.zmax()) - e.zmin(), 1.0});
+  const WorldBounds& b = c.picture.current_bounds;
+  const double width = b.right - b.left, height = 1.1 * (b.top - b.bottom);  // as the frame picture maps them
+  const double area_width = r.client_width - r.margins.width, area_height = r.client_height - r.margins.height;
+  if (!(width > 0.0) || !(height > 0.0) || area_width <= 0.0 || area_height <= 0.0) return 0;
+  const double pixels_per_metre = std::min(area_width / (width + 2.0 * room), area_height / (height + 2.0 * room));
+  const int pixels = static_cast<int>(std::ceil(room * pixels_per_metre));
+  if (pixels <= 0 || area_width - 2 * pixels < 16 || area_height - 2 * pixels < 16) return 0;
+  r.margins.left += pixels;
+  r.margins.top += pixels;
+  r.margins.width += 2 * pixels;
+  r.margins.height += 2 * pixels;
+  SetPlotWorld(c, r.plot_box_mode, r.plot_box, r.client_width, r.client_height, r.margins);
+  r.world = c.picture.worlds[kFrameWorld];
+  return pixels;
+}
+
+int PlaceReach(Canvas& c, PictureRequest& r, const PictureMargins& window, ZRange reach) {
   const double label = LabelLineHeight(c);
   const double top = DeviceY(c, reach.high + label), bottom = DeviceY(c, reach.low - label);
-  const double band_top = r.margins.top;
-  const double band_bottom = r.client_height - (r.margins.height - r.margins.top);
+  const double band_top = window.top;
+  const double band_bottom = r.client_height - (window.height - window.top);
   double move = 0.0;
   if (bottom - top <= band_bottom - band_top) {
     if (top < band_top) move = band_top - top;
