@@ -324,14 +324,22 @@ void DrawElementValue(Canvas& c, double x1, double z1, double x2, double z2, dou
 }
 
 void DrawPrestressLabel(Canvas& c, const common::ElementRecord& element, double force) {
-  const double dx = static_cast<double>(element.xb()) - element.xa();
-  const double dz = static_cast<double>(element.zb()) - element.za();
+  const double x1 = element.xa(), z1 = element.za(), x2 = element.xb(), z2 = element.zb();
+  const double dx = x2 - x1, dz = z2 - z1;
   const double l = std::max(0.1, std::sqrt(dx * dx + dz * dz));
-  const double x = 0.5 * (element.xa() + element.xb()) + dz / l * 0.03 * SpanX(c.viewer);
-  const double z = 0.5 * (element.za() + element.zb()) - dx / l * 0.03 * SpanZ(c.viewer);
+  // A text line beyond the element's own label on the same side: the spans of a
+  // flat frame would put both on the axis, one over the other.
+  const Anchor label = LabelAnchor(x1, z1, x2, z2, SpanX(c.viewer), SpanZ(c.viewer), 0.02, 0.02, 0.5);
+  const double line = 1.2 * LabelLineHeight(c);
+  double out_x = dz / l, out_z = -dx / l;  // across, the side the label anchor takes
+  if (std::fabs(dz) / l < 0.01) {
+    out_x = 0.0, out_z = -1.0;
+  } else if (std::fabs(dx) / l < 0.01) {
+    out_x = 1.0, out_z = 0.0;
+  }
   char text[64];
   std::snprintf(text, sizeof text, "%6.3E kN", std::isfinite(force) ? force : 0.0);
-  DrawValueText(c, x, z, text, kRedText, 1.0, LabelAngle(dx, dz, l));
+  DrawValueText(c, label.x + out_x * line, label.z + out_z * line, text, kRedText, 1.0, label.angle);
 }
 
 }  // namespace revuzavi

@@ -42,7 +42,8 @@ void DrawElementLabel(Canvas& c, int e, double x1, double z1, double x2, double 
 // The value as "%5.1E", black, beside the middle of the line.
 void DrawElementValue(Canvas& c, double x1, double z1, double x2, double z2, double value);
 
-// The prestress force of an element as "%6.3E kN", red, beside its middle.
+// The prestress force of an element as "%6.3E kN", red, beside its middle a
+// text line beyond the element's label.
 void DrawPrestressLabel(Canvas& c, const common::ElementRecord& element, double force);
 
 }  // namespace revuzavi

@@ -315,5 +315,34 @@ TEST_F(Portal, TheLoadsAndReactionsBesideTheOuterMembersStayInTheWindow) {
   }
 }
 
+// The pairs of texts whose boxes overlap (texts along the baseline, unturned).
+std::vector<std::string> OverlappingTexts(const plat::RecordingDc& dc) {
+  std::vector<const plat::DeviceOp*> texts;
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind == plat::DeviceOp::Kind::kText && !op.text.empty() && op.font.escapement == 0) texts.push_back(&op);
+  }
+  std::vector<std::string> pairs;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t j = i + 1; j < texts.size(); ++j) {
+      const plat::DeviceOp& a = *texts[i];
+      const plat::DeviceOp& b = *texts[j];
+      const bool across = a.origin.x < b.origin.x + b.text_width && b.origin.x < a.origin.x + a.text_width;
+      const bool up = a.origin.y - a.ascent < b.origin.y + b.descent && b.origin.y - b.ascent < a.origin.y + a.descent;
+      if (across && up) pairs.push_back(a.text + " / " + b.text);
+    }
+  }
+  return pairs;
+}
+
+TEST_F(Beam2, ThePrestressStandsBesideTheElementLabelNotOnIt) {
+  ViewerState state = testing::ViewerOn(*position_, 4);  // both spans prestressed, self weight
+  PictureRequest request = WindowRequest();
+  Composed c;
+  Compose(state, request, c);
+  EXPECT_EQ(CountText(c.dc, "5.000E+02 kN"), 2);
+  EXPECT_EQ(CountText(c.dc, "1  l = 6.00 m"), 1);
+  EXPECT_EQ(OverlappingTexts(c.dc), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace revuzavi
