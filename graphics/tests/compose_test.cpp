@@ -14,6 +14,7 @@
 #include "graphics/compose/export_picture.h"
 #include "graphics/compose/page_heads.h"
 #include "graphics/settings/small_settings_files.h"
+#include "graphics/tests/composed_picture.h"
 #include "graphics/tests/computed_example.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/print/picture.h"
@@ -42,12 +43,7 @@ bool HasTextEndingIn(const std::vector<std::string>& texts, const std::string& u
   return false;
 }
 
-struct Composed {
-  ViewState view;
-  PictureState picture;
-  PictureMemory memory;
-  plat::RecordingDc dc;
-};
+using Composed = testing::ComposedPicture;
 
 void Compose(ViewerState& state, PictureRequest& request, Composed& c) {
   request.client_width = c.dc.GetDeviceCaps(plat::HORZRES);

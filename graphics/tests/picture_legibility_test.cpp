@@ -13,6 +13,7 @@
 #include "graphics/compose/draw_picture.h"
 #include "graphics/diagrams/element_curve_file.h"
 #include "graphics/picture/world.h"
+#include "graphics/tests/composed_picture.h"
 #include "graphics/tests/computed_example.h"
 #include "platform/dc/recording_dc.h"
 
@@ -24,12 +25,7 @@ constexpr char kPortal[] = "PORTAL";
 using Beam2 = testing::ComputedExampleTest<kBeam2>;
 using Portal = testing::ComputedExampleTest<kPortal>;
 
-struct Composed {
-  ViewState view;
-  PictureState picture;
-  PictureMemory memory;
-  plat::RecordingDc dc;
-};
+using Composed = testing::ComposedPicture;
 
 // The picture at 1000 x 700 with the margins of the picture window.
 void Compose(ViewerState& state, PictureRequest& request, Composed& c) {
@@ -193,6 +189,18 @@ TEST_F(Beam2, AFittedDeflectionScaleIsHandedBackPerMillimetre) {
   EXPECT_NEAR(DeepestBelowTheAxis(state, second.dc), deepest, 1.0);
 }
 
+// The device point of the world origin as a click finds it: the frame world mapped anew through
+// the margins the request keeps after the drawing.
+plat::Point ClickedOrigin(const ViewerState& state, const PictureRequest& request) {
+  PictureState picture;
+  ViewState view;
+  plat::RecordingDc dc;
+  Canvas canvas{state, view, picture, dc};
+  SetPlotWorld(canvas, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
+               request.margins);
+  return dc.LPtoDP(plat::Point{0, 0});
+}
+
 // The top and the bottom of every line and filled shape, in device pixels.
 std::pair<int, int> DrawnHeight(const plat::RecordingDc& dc) {
   int top = 1 << 30, bottom = -(1 << 30);
@@ -238,14 +246,7 @@ TEST_F(Beam2, ADiagramThatFitsIsMovedInsideTheWindowAtItsScale) {
         << k.what << ": the scale is kept";
     EXPECT_EQ(request.scales.*k.scale, k.value) << k.what;
 
-    // A click maps through the margins the request keeps, as the picture was drawn.
-    PictureState probe_picture;
-    ViewState probe_view;
-    plat::RecordingDc probe;
-    Canvas probe_canvas{state, probe_view, probe_picture, probe};
-    SetPlotWorld(probe_canvas, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
-                 request.margins);
-    EXPECT_EQ(probe.LPtoDP(plat::Point{0, 0}), m.origin) << k.what;
+    EXPECT_EQ(ClickedOrigin(state, request), m.origin) << k.what << ": a click maps as the picture was drawn";
   }
 }
 
@@ -303,14 +304,7 @@ TEST_F(Portal, TheLoadsAndReactionsBesideTheOuterMembersStayInTheWindow) {
     for (const char* label : {"1.5 kN/m", "F1  10.00 kN"}) EXPECT_EQ(CountText(c.dc, label), 1) << label;
     EXPECT_EQ(OutsideTheWindow(c.dc), std::vector<std::string>{}) << "reactions " << reactions;
 
-    // A click maps through the margins the request keeps.
-    PictureState probe_picture;
-    ViewState probe_view;
-    plat::RecordingDc probe;
-    Canvas probe_canvas{state, probe_view, probe_picture, probe};
-    SetPlotWorld(probe_canvas, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
-                 request.margins);
-    EXPECT_EQ(probe.LPtoDP(plat::Point{0, 0}), c.dc.LPtoDP(plat::Point{0, 0}));
+    EXPECT_EQ(ClickedOrigin(state, request), c.dc.LPtoDP(plat::Point{0, 0})) << "a click maps as drawn";
     EXPECT_EQ(request.world.x1, state.extents.xmin()) << "the frame world stays the frame's";
   }
 }
