@@ -178,7 +178,7 @@ ShapeOptions ShapeOf(const PictureRequest& r, double scale) {
 // window moves the picture up or down, its scale kept; the request keeps the
 // margins it was drawn with, through which a click finds its world point.
 void PlaceResultDiagram(Canvas& c, ViewerState& state, PictureRequest& r, const PictureMargins& window) {
-  if (r.plot_box_mode != 0 || c.dc.IsPrinting() || r.energies || r.eigenmode || r.AnyGreen() || r.shape_function) {
+  if (r.plot_box_mode != 0 || r.energies || r.eigenmode || r.AnyGreen() || r.shape_function) {
     return;
   }
   if (!state.results_present && !r.AnyResult()) return;

@@ -55,7 +55,7 @@ ZRange DiagramReach(const Canvas& c, mechanics::CurveLine mechanics::ElementCurv
 }
 
 int MakeRoomAroundFrame(Canvas& c, PictureRequest& r) {
-  if (r.plot_box_mode != 0 || c.dc.IsPrinting()) return 0;
+  if (r.plot_box_mode != 0) return 0;
   const common::DrawingExtents& e = c.viewer.extents;
   const double room = kFrameRoom * c.view.zoom_x *
                       std::max({static_cast<double>(e.xmax()) - e.xmin(), static_cast<double>(e.zmax()) - e.zmin(), 1.0});

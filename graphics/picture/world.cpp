@@ -17,8 +17,13 @@ struct Available {
   int width = 0, height = 0;
 };
 
+// The client area, or the printed page, less the margins: a page keeps its
+// border and its head clear of the picture as the window keeps its title.
 Available AvailableArea(const plat::Dc& dc, int client_width, int client_height, const PictureMargins& margins) {
-  if (dc.IsPrinting()) return {dc.GetDeviceCaps(plat::HORZRES), dc.GetDeviceCaps(plat::VERTRES)};
+  if (dc.IsPrinting()) {
+    client_width = dc.GetDeviceCaps(plat::HORZRES);
+    client_height = dc.GetDeviceCaps(plat::VERTRES);
+  }
   return {std::max(1, client_width - margins.width), std::max(1, client_height - margins.height)};
 }
 
@@ -127,7 +132,7 @@ void SetClipRegion(Canvas& c, int client_width, int client_height, const Picture
   }
   const int origin_x = (area.width - viewport.cx) / 2;
   const int origin_y = static_cast<int>(0.2 * (area.height + viewport.cy)) - viewport.cy;
-  dc.SetViewportOrg(origin_x + (dc.IsPrinting() ? 0 : margins.left), origin_y + (dc.IsPrinting() ? 0 : margins.top));
+  dc.SetViewportOrg(origin_x + margins.left, origin_y + margins.top);
   if (dc.IsPrinting() && c.view.plot_clip) {
     dc.SelectClipRect(plat::Rect{150, 150, static_cast<int>(0.9 * dc.GetDeviceCaps(plat::HORZRES)),
                                  static_cast<int>(0.95 * dc.GetDeviceCaps(plat::VERTRES))});

@@ -338,5 +338,40 @@ TEST_F(Beam2, ThePrestressStandsBesideTheElementLabelNotOnIt) {
   EXPECT_EQ(OverlappingTexts(c.dc), std::vector<std::string>{});
 }
 
+TEST_F(Beam2, APrintedPictureKeepsToThePageInsideItsMargins) {
+  // An A4 landscape page at 300 dpi with the margins the picture window prints with: a sixth of the
+  // height above for the page head and the title, a twentieth on the other sides.
+  plat::DeviceCaps caps;
+  caps.horz_res = 3508;
+  caps.vert_res = 2480;
+  caps.horz_size = 297;
+  caps.vert_size = 210;
+  caps.log_pixels_x = caps.log_pixels_y = 300;
+  caps.technology = plat::DT_RASPRINTER;
+  const int w = caps.horz_res, h = caps.vert_res;
+  const PictureMargins page{w / 20, h / 6, w / 10, h / 6 + h / 20};
+  for (bool PictureRequest::*picture : {&PictureRequest::moments, &PictureRequest::deflection}) {
+    ViewerState state = testing::ViewerOn(*position_, 1);
+    PictureRequest request = WindowRequest();
+    request.*picture = true;
+    request.client_width = w;
+    request.client_height = h;
+    request.margins = page;
+    testing::ComposedPicture c{ViewState{}, PictureState{}, PictureMemory{}, plat::RecordingDc(caps)};
+    DrawPicture(state, c.view, c.picture, c.memory, request, c.dc);
+    int left = 1 << 30, right = -(1 << 30), top = 1 << 30, bottom = -(1 << 30);
+    for (const plat::DeviceOp& op : c.dc.ops()) {
+      for (const plat::Point& p : op.points) {
+        left = std::min(left, p.x), right = std::max(right, p.x);
+        top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+      }
+    }
+    EXPECT_GE(left, page.left);
+    EXPECT_LE(right, w - (page.width - page.left));
+    EXPECT_GE(top, page.top) << "clear of the page head";
+    EXPECT_LE(bottom, h - (page.height - page.top));
+  }
+}
+
 }  // namespace
 }  // namespace revuzavi
