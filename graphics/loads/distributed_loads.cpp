@@ -79,7 +79,12 @@ int DrawSelfWeight(Canvas& c) {
     c.dc.SelectBrush(brush);
     const std::string text = SelfWeightText(s, e);
     if (!text.empty()) {
-      DrawValueText(c, (a.x + b.x) / 2 + 3 * n.x, (a.z + b.z) / 2 + 3 * n.z, text, 1, 1.0,
+      // The side away from the element's own label, which stands below a
+      // horizontal element and right of a vertical one, whichever way it runs.
+      Vec side = n;
+      if (std::fabs(b.z - a.z) / l < 0.01) side = Vec{0.0, half};
+      if (std::fabs(b.x - a.x) / l < 0.01) side = Vec{-half, 0.0};
+      DrawValueText(c, (a.x + b.x) / 2 + 3 * side.x, (a.z + b.z) / 2 + 3 * side.z, text, 1, 1.0,
                     TextAngle(Vec{b.x - a.x, b.z - a.z}));
     }
     ++drawn;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -309,20 +310,37 @@ TEST_F(Portal, TheLoadsAndReactionsBesideTheOuterMembersStayInTheWindow) {
   }
 }
 
-// The pairs of texts whose boxes overlap (texts along the baseline, unturned).
+struct Box {
+  int left, top, right, bottom;
+};
+
+// The device box of a text drawn along its baseline, unturned or turned a right angle either way.
+std::optional<Box> TextBox(const plat::DeviceOp& t) {
+  const int x = t.origin.x, y = t.origin.y, w = t.text_width;
+  switch (t.font.escapement) {
+    case 0: return Box{x, y - t.ascent, x + w, y + t.descent};
+    case 900: return Box{x - t.ascent, y - w, x + t.descent, y};
+    case -900:
+    case 2700: return Box{x - t.descent, y, x + t.ascent, y + w};
+    default: return std::nullopt;
+  }
+}
+
+// The pairs of texts whose boxes overlap.
 std::vector<std::string> OverlappingTexts(const plat::RecordingDc& dc) {
-  std::vector<const plat::DeviceOp*> texts;
+  std::vector<std::pair<const plat::DeviceOp*, Box>> texts;
   for (const plat::DeviceOp& op : dc.ops()) {
-    if (op.kind == plat::DeviceOp::Kind::kText && !op.text.empty() && op.font.escapement == 0) texts.push_back(&op);
+    if (op.kind != plat::DeviceOp::Kind::kText || op.text.empty()) continue;
+    if (const std::optional<Box> box = TextBox(op)) texts.emplace_back(&op, *box);
   }
   std::vector<std::string> pairs;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     for (std::size_t j = i + 1; j < texts.size(); ++j) {
-      const plat::DeviceOp& a = *texts[i];
-      const plat::DeviceOp& b = *texts[j];
-      const bool across = a.origin.x < b.origin.x + b.text_width && b.origin.x < a.origin.x + a.text_width;
-      const bool up = a.origin.y - a.ascent < b.origin.y + b.descent && b.origin.y - b.ascent < a.origin.y + a.descent;
-      if (across && up) pairs.push_back(a.text + " / " + b.text);
+      const Box& a = texts[i].second;
+      const Box& b = texts[j].second;
+      if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) {
+        pairs.push_back(texts[i].first->text + " / " + texts[j].first->text);
+      }
     }
   }
   return pairs;
@@ -371,6 +389,21 @@ TEST_F(Beam2, APrintedPictureKeepsToThePageInsideItsMargins) {
     EXPECT_GE(top, page.top) << "clear of the page head";
     EXPECT_LE(bottom, h - (page.height - page.top));
   }
+}
+
+TEST_F(Portal, TheSelfWeightStandsAcrossFromTheElementLabel) {
+  // LC 4: self weight on the columns (one drawn upwards, one downwards) and the beam.
+  ViewerState state = testing::ViewerOn(*position_, 4);
+  PictureRequest request = WindowRequest();
+  Composed c;
+  Compose(state, request, c);
+  EXPECT_EQ(CountText(c.dc, " 2.0 kN/m"), 2);  // "%4.1lf kN/m"
+  EXPECT_EQ(CountText(c.dc, " 4.5 kN/m"), 1);
+  std::vector<std::string> with_self_weight;
+  for (const std::string& pair : OverlappingTexts(c.dc)) {
+    if (pair.find("kN/m") != std::string::npos) with_self_weight.push_back(pair);
+  }
+  EXPECT_EQ(with_self_weight, std::vector<std::string>{});
 }
 
 }  // namespace
