@@ -68,9 +68,15 @@ void DrawTemperatureLabels(Canvas& c) {
   for (int e = 1; e <= count; ++e) {
     if (v.temperatures[e].loaded() == 0) continue;
     const common::ElementRecord& element = v.elements[e];
-    const double x = 0.5 * (static_cast<double>(element.xa()) + element.xb());
+    const std::string text = TemperatureText(v.temperatures[e]);
+    double x = 0.5 * (static_cast<double>(element.xa()) + element.xb());
     const double z = 0.5 * (static_cast<double>(element.za()) + element.zb()) + rise;
-    DrawRotatedText(c, x, z, TemperatureText(v.temperatures[e]), 1, 0.0, 2, 1, false);
+    // Beside a steep element the text ends left of it, away from the element's
+    // label on its right, instead of running across both.
+    const double dx = std::fabs(static_cast<double>(element.xb()) - element.xa());
+    const double dz = std::fabs(static_cast<double>(element.zb()) - element.za());
+    if (dz > dx) x -= LabelWidth(c, text) + 0.5 * LabelLineHeight(c);
+    DrawRotatedText(c, x, z, text, 1, 0.0, 2, 1, false);
   }
 }
 

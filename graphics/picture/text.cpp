@@ -171,13 +171,23 @@ void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int k
   dc.SelectFont(previous);
 }
 
-double LabelLineHeight(Canvas& c) {
+namespace {
+
+// The extent of `text` in the labels' unturned font, in world units.
+std::array<double, 2> LabelExtent(Canvas& c, std::string_view text) {
   const int height = static_cast<int>(c.viewer.text_scale * kTextHeight);
   const plat::Font previous = c.dc.SelectFont(MakeRotatedFont(c.dc, "ARIAL", height, 0, 0, 0, true));
-  const plat::Size extent = c.dc.GetTextExtent("R");
+  const plat::Size extent = c.dc.GetTextExtent(text);
   c.dc.SelectFont(previous);
-  return c.scale() > 0 ? static_cast<double>(extent.cy) / c.scale() : 0.0;
+  if (c.scale() <= 0) return {0.0, 0.0};
+  return {static_cast<double>(extent.cx) / c.scale(), static_cast<double>(extent.cy) / c.scale()};
 }
+
+}  // namespace
+
+double LabelLineHeight(Canvas& c) { return LabelExtent(c, "R")[1]; }
+
+double LabelWidth(Canvas& c, std::string_view text) { return LabelExtent(c, text)[0]; }
 
 void DrawLegendText(Canvas& c, std::string_view text, double x_fraction, double y_fraction) {
   plat::Dc& dc = c.dc;

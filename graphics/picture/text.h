@@ -58,6 +58,8 @@ class TextsOnTop {
 
 // The height of one line of labels as DrawRotatedText draws them, in world units.
 double LabelLineHeight(Canvas& c);
+// The width of `text` as DrawRotatedText draws it unturned, in world units.
+double LabelWidth(Canvas& c, std::string_view text);
 
 // The legend of a printed page at (x, y) fractions of the device's size.
 void DrawLegendText(Canvas& c, std::string_view text, double x_fraction, double y_fraction);

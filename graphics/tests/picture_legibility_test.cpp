@@ -391,19 +391,30 @@ TEST_F(Beam2, APrintedPictureKeepsToThePageInsideItsMargins) {
   }
 }
 
-TEST_F(Portal, TheSelfWeightStandsAcrossFromTheElementLabel) {
-  // LC 4: self weight on the columns (one drawn upwards, one downwards) and the beam.
-  ViewerState state = testing::ViewerOn(*position_, 4);
-  PictureRequest request = WindowRequest();
-  Composed c;
-  Compose(state, request, c);
-  EXPECT_EQ(CountText(c.dc, " 2.0 kN/m"), 2);  // "%4.1lf kN/m"
-  EXPECT_EQ(CountText(c.dc, " 4.5 kN/m"), 1);
-  std::vector<std::string> with_self_weight;
-  for (const std::string& pair : OverlappingTexts(c.dc)) {
-    if (pair.find("kN/m") != std::string::npos) with_self_weight.push_back(pair);
+TEST_F(Portal, LoadValuesStandAwayFromTheElementLabels) {
+  struct Case {
+    int lc;
+    const char* value;  // a part of the texts checked
+    const char* text;   // one of them
+    int count;
+  } cases[] = {
+      // Self weight on the columns (one drawn upwards, one downwards) and the beam: "%4.1lf kN/m".
+      {4, "kN/m", " 2.0 kN/m", 2},
+      // A uniform temperature on every element, the columns' beside them.
+      {3, "T = ", "T = 15.00", 3},
+  };
+  for (const Case& k : cases) {
+    ViewerState state = testing::ViewerOn(*position_, k.lc);
+    PictureRequest request = WindowRequest();
+    Composed c;
+    Compose(state, request, c);
+    EXPECT_EQ(CountText(c.dc, k.text), k.count) << k.lc;
+    std::vector<std::string> with_value;
+    for (const std::string& pair : OverlappingTexts(c.dc)) {
+      if (pair.find(k.value) != std::string::npos) with_value.push_back(pair);
+    }
+    EXPECT_EQ(with_value, std::vector<std::string>{}) << k.lc;
   }
-  EXPECT_EQ(with_self_weight, std::vector<std::string>{});
 }
 
 }  // namespace
