@@ -22,6 +22,8 @@ inline constexpr unsigned kEigen = 351;
 inline constexpr unsigned kNodeGreen = 318;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
+inline constexpr unsigned kEndSelection = 342;
+inline constexpr unsigned kEquivalentNodalForces = 344;
 // The display toggles.
 inline constexpr unsigned kGreenArrows = 334;
 inline constexpr unsigned kExponential = 335;

@@ -88,6 +88,9 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
+  MapCommand(ids::kForcesFPlus, [this] { OnForcesFPlus(); });
+  MapCommand(ids::kEndSelection, [this] { OnEndSelection(); });
+  MapCommand(ids::kEquivalentNodalForces, [this] { OnEquivalentNodalForces(); });
   MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
   MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
   MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
@@ -131,8 +134,7 @@ void CGRAPHView::OnDraw(plat::Dc& dc) {
   DrawView(dc, client.Width(), client.Height(), false);
 }
 
-void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
-  if (session_.state.saving) return;
+void CGRAPHView::PrepareRequest(int width, int height, bool printing) {
   PictureRequest& r = session_.request;
   r.client_width = width;
   r.client_height = height;
@@ -142,11 +144,26 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / f) / 2.0);
   const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / f) / 2.0);
   r.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
+}
+
+void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
+  if (session_.state.saving) return;
+  PictureRequest& r = session_.request;
+  PrepareRequest(width, height, printing);
   r.exponent_labels = controls_.exponential;
   const int saved = dc.SaveDC();
-  DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
+  {
+    const ForcesFPlusShown forces(session_.state, modes_.forces_fplus ? &forces_fplus_ : nullptr);
+    DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
+  }
   dc.RestoreDC(saved);  // the title in device pixels
   std::string title = PictureTitle(session_.state, r, mode_values_, controls_.r_key);
+  if (modes_.under_way || modes_.PickCursor() || modes_.forces_fplus) {
+    const ViewerState& s = session_.state;
+    title = ModificationTitle(s.position.name(), s.load_case_params.title(), s.current_load_case,
+                              s.diary.has_valid_count() ? s.diary.count() : 0,
+                              modes_.forces_fplus ? "Forces f+ " : PictureName(r, controls_.r_key), ModificationLine());
+  }
   if (r.energies) title = EnergyTitle(session_.state);
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
@@ -474,6 +491,17 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
     case plat::VK_UP: OnStepKey(kStepForward); return;
     case plat::VK_DOWN: OnStepKey(kStepBack); return;
     case plat::VK_ESCAPE: OnEscape(); return;
+    case 'C':
+    case 'F':
+    case 'G':
+    case 'H':
+    case 'J':
+    case 'P': OnModeKey(vk); return;
+    case plat::VK_SPACE: OnSpace(); return;
+    case plat::VK_LEFT:
+    case plat::VK_RIGHT:
+      if (!Held(plat::VK_CONTROL)) OnStepModification(vk == plat::VK_RIGHT);
+      return;
     case plat::VK_OEM_102: OnFitDiagrams(); return;
     default:
       if (!hint_was_open) plat::View::OnKeyDown(vk, repeat, flags);
@@ -519,6 +547,12 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
+  if (modes_.p_mode) {
+    modes_.p_mode = false;
+    SyncPicks();
+    Invalidate();
+    return;
+  }
   if (session_.request.energies) {
     OnEnergy();
     return;
@@ -530,11 +564,7 @@ void CGRAPHView::OnEscape() {
     Invalidate();
     return;
   }
-  if (ModificationUnderWay(session_.run)) {
-    ResetModification();
-    Invalidate();
-    return;
-  }
+  if (EscapeModification()) return;
   EndProgram();
 }
 
@@ -558,9 +588,7 @@ void CGRAPHView::AfterSwitch(bool failed) {
 }
 
 void CGRAPHView::ResetModification() {
-  if (ModificationUnderWay(session_.run)) {
-    ShowFailure(ResetModifications(session_.state, session_.run, session_.picture, session_.reanalysis_view));
-  }
+  if (ModificationUnderWay(session_.run) || modes_.PickCursor() || modes_.parked || modes_.forces_fplus) ResetAll();
 }
 
 void CGRAPHView::OnStepLoadCase(int code) {

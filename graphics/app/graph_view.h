@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "graphics/app/modification_modes.h"
 #include "graphics/app/picture_controls.h"
 #include "graphics/app/viewer_session.h"
 #include "graphics/settings/small_settings_files.h"
@@ -56,6 +57,19 @@ class CGRAPHView : public plat::View {
   // The hint box's control id.
   static constexpr plat::UINT kHintId = 1224;
 
+  // The local modification (graph_view_modify.cpp).
+  const ModificationModes& modes() const { return modes_; }
+  // The client point where the view shows the world point (x, z).
+  plat::Point ClientPointOf(float x, float z);
+  // 322: the forces f+ of the current step as the picture "Forces f+ ".
+  void OnForcesFPlus();
+  // 342 and 344: a pending hinge, shear hinge or cut closed, the modes off, the frame reset.
+  void OnEndSelection();
+  // 344: the selection ended and the equivalent nodal forces of RHSG shown or hidden.
+  void OnEquivalentNodalForces();
+  // The cursor resource of the modes.
+  static constexpr int kPickCursor = 321;
+
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
   void OnInitialUpdate() override;
@@ -67,6 +81,9 @@ class CGRAPHView : public plat::View {
   bool PreTranslateMessage(plat::MSG* msg) override;
   // The right button's one action: the next value in the eigenmode picture.
   void OnContextMenu(plat::Window* window, plat::Point point) override;
+  void OnLButtonDown(plat::UINT flags, plat::Point point) override;
+  void OnRButtonDown(plat::UINT flags, plat::Point point) override;
+  bool OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) override;
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) override;
@@ -79,6 +96,8 @@ class CGRAPHView : public plat::View {
   // Resets a modification under way.
   void ResetModification();
   void WriteScales();
+  // The request's device area and margins for a width x height area.
+  void PrepareRequest(int width, int height, bool printing);
   // The picture and its title on a width x height device area.
   void DrawView(plat::Dc& dc, int width, int height, bool printing);
   void ShowHint(const std::string& text);
@@ -102,7 +121,34 @@ class CGRAPHView : public plat::View {
   // Writes the page number and scales, deletes the working copies, ends the program.
   void EndProgram();
 
+  // The local modification (graph_view_modify.cpp).
+  void OnModeKey(plat::UINT vk);
+  void OnOneClickKey(bool springs);
+  void OnReleaseKey(plat::UINT vk);
+  void OnSpace();
+  void OnStepModification(bool forward);
+  // Esc in a modification: the reset, else the modes off; false when neither applies.
+  bool EscapeModification();
+  void ResetAll();
+  bool PickNodeAt(plat::Point point);
+  bool PickElementAt(plat::Point point);
+  void AddPickedElement(int e);
+  // The run of the picked elements (or nodes only) for the current step.
+  void ComputeModified();
+  void SaveStep(int s);
+  void LoadStep(int s);
+  void SyncPicks();
+  void ShowModeStatus(char key);
+  void AfterRun(const common::Result& run);
+  std::string ModificationLine() const;
+  // The box of a few pixels around a client point, in world units.
+  WorldBox PickBox(plat::Point point);
+  // The request mapped on the client area as the screen shows it.
+  void MapOnClient();
+
   ViewerSession& session_;
+  ModificationModes modes_;
+  common::PointLoadTable forces_fplus_;
   PictureControls controls_;
   std::unique_ptr<plat::Edit> hint_;
   ModeValues mode_values_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/position/file_names.h"
+#include "graphics/model/read_load_case_files.h"
 #include "graphics/reanalysis/reanalysis_files.h"
 #include "graphics/reanalysis/reanalysis_messages.h"
 #include "graphics/reanalysis/releases.h"
@@ -24,6 +25,8 @@ void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run) {
     (void)plat::RemoveFile(StepFile(position, kElementCopyFile, i));
     (void)plat::RemoveFile(StepFile(position, kSupportCopyFile, i));
   }
+  // The releases' point-load copies are numbered by their own steps.
+  DeletePointLoadCopies(state, std::max(run.step_count, kMostMomentReleases + kMostShearReleases + kMostCuts));
 }
 
 void ClearLabelPositions(PictureState& picture) { picture.labels.Clear(); }

@@ -1,0 +1,473 @@
+// The picture view's local modification: the modes C, F, G, H, J and P, the
+// picks with the mouse, the steps, Space between the stored and the modified
+// frame, Esc's reset, the forces f+ and the end of a selection.
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "graphics/app/client_mapping.h"
+#include "graphics/app/graph_ids.h"
+#include "graphics/app/graph_view.h"
+#include "graphics/app/report.h"
+#include "graphics/model/read_load_case_files.h"
+#include "graphics/model/read_results.h"
+#include "graphics/picture/picking.h"
+#include "graphics/reanalysis/reanalysis.h"
+#include "graphics/reanalysis/reanalysis_files.h"
+#include "graphics/reanalysis/releases.h"
+#include "graphics/reanalysis/scales.h"
+#include "graphics/reanalysis/working_copies.h"
+#include "platform/binary_io.h"
+#include "platform/dc/painter_dc.h"
+#include "platform/files.h"
+#include "platform/frames/frame_wnd.h"
+#include "platform/frames/win_app.h"
+#include "platform/message_box.h"
+#include "platform/window/cursor.h"
+#include "platform/window/input_state.h"
+#include "platform/window/virtual_keys.h"
+
+namespace revuzavi {
+namespace {
+
+constexpr int kPickPixels = 4;  // half the side of the pick box
+constexpr const char* kElementHint = "Click on elements!";
+constexpr const char* kSupportHint = "Click on elements or supports!";
+constexpr const char* kFinishedHint = "When finished: Press ESC-key to reset system";
+
+void PostStatusTexts() {
+  if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(ids::kStatusTexts);
+}
+
+// The pick cursor: a small open square with a cross, made once.
+plat::HCURSOR PickCursor() {
+  if (plat::HCURSOR made = plat::LoadCursor(CGRAPHView::kPickCursor)) return made;
+  plat::Bitmap picture(32, 32, plat::Rgb(255, 255, 255));
+  plat::PainterDc dc(picture);
+  dc.SelectPen(plat::Pen{plat::PS_SOLID, 1, plat::Rgb(0, 0, 0)});
+  dc.MoveTo(16, 2);
+  dc.LineTo(16, 31);
+  dc.MoveTo(2, 16);
+  dc.LineTo(31, 16);
+  dc.SelectBrush(plat::Brush::Null());
+  dc.Rectangle(plat::Rect{11, 11, 22, 22});
+  return plat::CreateCursor(CGRAPHView::kPickCursor, picture, plat::Rgb(255, 255, 255), plat::Point{16, 16});
+}
+
+void SetPointLoadCount(ViewerState& state, int count) {
+  state.point_loads.SetCount(count);
+  state.load_case_params.set_point_load_count(static_cast<std::int16_t>(count));
+}
+
+// The first n entries of a pick order.
+PickList FirstPicks(const PickList& order, int n) {
+  PickList picks = order;
+  picks.Truncate(std::clamp(n, 0, order.count()));
+  return picks;
+}
+
+}  // namespace
+
+void CGRAPHView::MapOnClient() {
+  plat::Rect client;
+  GetClientRect(&client);
+  PrepareRequest(client.Width(), client.Height(), false);
+}
+
+plat::Point CGRAPHView::ClientPointOf(float x, float z) {
+  MapOnClient();
+  return WorldToClient(session_.state, session_.view, session_.request, WorldPoint{x, z});
+}
+
+WorldBox CGRAPHView::PickBox(plat::Point point) {
+  MapOnClient();
+  const ViewerState& s = session_.state;
+  const WorldPoint a = ClientToWorld(s, session_.view, session_.request, {point.x - kPickPixels, point.y - kPickPixels});
+  const WorldPoint b = ClientToWorld(s, session_.view, session_.request, {point.x + kPickPixels, point.y + kPickPixels});
+  return WorldBox{a.x, b.x, a.y, b.y};
+}
+
+bool CGRAPHView::OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) {
+  if (modes_.PickCursor() && hit_test == plat::HTCLIENT) {
+    plat::SetCursor(PickCursor());
+    return true;
+  }
+  return plat::View::OnSetCursor(window, hit_test, message);
+}
+
+void CGRAPHView::SyncPicks() {
+  ViewState& v = session_.view;
+  v.picked_elements = session_.run.picked_elements.items();
+  v.picked_nodes = session_.run.picked_nodes.items();
+  v.reanalysis_view = modes_.under_way || modes_.PickCursor();
+  v.reanalysis_mode = modes_.under_way && !session_.run.picked_elements.empty();
+}
+
+void CGRAPHView::ShowModeStatus(char key) {
+  ReadScales(session_.state, session_.run.scales);
+  char text[64];
+  std::snprintf(text, sizeof text, "k = %.2f   %c-key has been pressed", static_cast<double>(session_.state.scales_factor),
+                key);
+  session_.status_text = text;
+  PostStatusTexts();
+}
+
+void CGRAPHView::OnModeKey(plat::UINT vk) {
+  switch (vk) {
+    case 'C': OnOneClickKey(false); break;
+    case 'J': OnOneClickKey(true); break;
+    case 'F':
+    case 'G':
+    case 'H': OnReleaseKey(vk); break;
+    case 'P':
+      modes_.p_mode = !modes_.p_mode;
+      if (modes_.p_mode) ShowModeStatus('P');
+      break;
+    default: return;
+  }
+  SyncPicks();
+  Invalidate();
+}
+
+void CGRAPHView::SaveStep(int s) {
+  if (s < 1) return;
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  run.steps.element_count(s) = run.picked_elements.count();
+  run.steps.node_count(s) = run.picked_nodes.count();
+  (void)WriteDisplacementCopy(state, s);
+  (void)WriteElementCopy(state, s);
+  (void)WriteNodeCopy(state, run.steps, s);
+}
+
+void CGRAPHView::LoadStep(int s) {
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  (void)ReadDisplacementCopy(state, s);
+  (void)ReadElementCopy(state, s);
+  (void)ReadNodeCopy(state, run.steps, s);
+  (void)ReadNodeRefCopy(state, s);
+  run.picked_elements = FirstPicks(modes_.history_elements, s < 1 ? 0 : run.steps.element_count(s));
+  run.picked_nodes = FirstPicks(modes_.history_nodes, s < 1 ? 0 : run.steps.node_count(s));
+  run.current_step = s;
+  ClearLabelPositions(session_.picture);
+  SyncPicks();
+  Invalidate();
+}
+
+void CGRAPHView::OnOneClickKey(bool springs) {
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  if (state.load_case_params.settlement_flag() != 0) {
+    plat::MessageBox("For settlements currently not implemented.", "OK", plat::MB_OK);
+    return;
+  }
+  if (modes_.AnyReleaseMode() || run.releases.count() > 0) {
+    // Releases and scaled elements are not combined: the releases go first.
+    ResetAll();
+  }
+  modes_.hinge = modes_.shear_hinge = modes_.cut = false;
+  modes_.one_click = true;
+  modes_.springs = springs;
+  if (modes_.under_way) {
+    SaveStep(run.current_step);
+    ++run.current_step;
+    run.step_count = std::max(run.step_count, run.current_step);
+  } else {
+    if (!run.picked_elements.empty() || !run.picked_nodes.empty() || modes_.parked) {
+      const bool one_click = modes_.one_click;
+      ResetAll();
+      modes_.one_click = one_click;
+      modes_.springs = springs;
+    }
+    run.current_step = run.step_count = 1;
+    modes_.kept_point_loads = state.point_loads.count();
+    ShowHint(springs ? kSupportHint : kElementHint);
+  }
+  if (!springs) ShowModeStatus('C');
+}
+
+void CGRAPHView::OnReleaseKey(plat::UINT vk) {
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  if (state.load_case_params.settlement_flag() != 0) {
+    plat::MessageBox("For settlements currently not implemented.", "OK", plat::MB_OK);
+    return;
+  }
+  if (vk == 'H' && run.releases.cuts > 0) {
+    plat::MessageBox("Currently only one frame element can be split in two. Reset with ESC-key and pick a new element!",
+                     "Max = 1", plat::MB_OK);
+    return;
+  }
+  const int steps = vk == 'F' ? run.releases.moments : vk == 'G' ? run.releases.shears : run.releases.cuts;
+  if (steps == 0 && run.releases.count() == 0) {
+    if (modes_.one_click || modes_.springs || modes_.under_way || modes_.parked) ResetAll();
+    modes_.kept_point_loads = state.point_loads.count();
+    ShowHint(kElementHint);
+  } else {
+    // The step reached is kept: its displacements and its point loads.
+    (void)WriteDisplacementCopy(state, run.releases.count());
+    (void)WritePointLoadCopy(state, state.point_loads.count(), run.releases.count());
+  }
+  modes_.one_click = modes_.springs = false;
+  modes_.hinge = vk == 'F';
+  modes_.shear_hinge = vk == 'G';
+  modes_.cut = vk == 'H';
+  ShowModeStatus(static_cast<char>(vk));
+}
+
+void CGRAPHView::OnLButtonDown(plat::UINT flags, plat::Point point) {
+  SetFocus();
+  if ((flags & plat::MK_CONTROL) != 0) {
+    const WorldBox box = PickBox(point);
+    const PickedElement picked = PickElementsInBox(session_.state, box.x1, box.y1, box.x2, box.y2);
+    if (picked.element == 0) return;
+    const WorldPoint at = ClientToWorld(session_.state, session_.view, session_.request, point);
+    GreenPoint& green = session_.view.green;
+    const common::ElementRecord& element = session_.state.elements[picked.element];
+    green.element = picked.element;
+    green.sample = StationAlong(picked.xa, picked.za, picked.xb, picked.zb, at.x, at.y);
+    green.position = static_cast<float>(green.sample * 0.02 * element.length());
+    Invalidate();
+    return;
+  }
+  const PictureRequest& r = session_.request;
+  const bool value_picture = r.influence || r.eigenmode || (r.support_green && !modes_.p_mode);
+  if (value_picture && StepValuePicture(false)) return;
+  if (modes_.springs && PickNodeAt(point)) return;
+  if (PickElementAt(point)) return;
+  if (modes_.PickCursor()) ShowHint(modes_.springs ? kSupportHint : kElementHint);
+}
+
+bool CGRAPHView::PickNodeAt(plat::Point point) {
+  (void)point;
+  return false;
+}
+
+bool CGRAPHView::PickElementAt(plat::Point point) {
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  const WorldBox box = PickBox(point);
+  const PickedElement picked = PickElementsInBox(state, box.x1, box.y1, box.x2, box.y2);
+  if (picked.element == 0) return false;
+  plat::Beep();
+  const int e = picked.element;
+  if (modes_.AnyReleaseMode()) {
+    const WorldPoint at = ClientToWorld(state, session_.view, session_.request, point);
+    const int place = ReleasePlace(picked.xa, picked.za, picked.xb, picked.zb, at.x, at.y);
+    ReanalysisView& out = session_.reanalysis_view;
+    const common::Result added =
+        modes_.hinge         ? DrawInfluenceM(state, run, session_.view, out, e, place)
+        : modes_.shear_hinge ? DrawInfluenceV(state, run, session_.view, out, e, place)
+                             : DrawInfluenceMV(state, run, session_.view, out, e, place);
+    ShowFailure(added);
+    if (added) ClearLabelPositions(session_.picture);
+    modes_.hinge = modes_.shear_hinge = modes_.cut = false;
+    SyncPicks();
+    Invalidate();
+    return true;
+  }
+  if (modes_.one_click || modes_.springs || modes_.under_way) {
+    AddPickedElement(e);
+    return true;
+  }
+  ShowHint(kFinishedHint);
+  return true;
+}
+
+void CGRAPHView::AddPickedElement(int e) {
+  ReanalysisState& run = session_.run;
+  if (!run.picked_elements.Contains(e)) {
+    if (run.picked_elements.count() >= kMostPickedInViews) {
+      char text[64];
+      std::snprintf(text, sizeof text, "Max %i elements can be picked", kMostPickedInViews);
+      plat::MessageBox(text, "Attention", plat::MB_OK);
+      return;
+    }
+    run.picked_elements.Add(e);
+    modes_.history_elements = run.picked_elements;
+  }
+  session_.state.elements[e].set_modified_flag(1);
+  modes_.under_way = true;
+  SyncPicks();
+  if (modes_.one_click) ComputeModified();
+  Invalidate();
+}
+
+void CGRAPHView::ComputeModified() {
+  ReanalysisState& run = session_.run;
+  ClearLabelPositions(session_.picture);
+  int step = run.current_step;  // the run writes this step's displacements; the steps are the view's
+  if (!run.picked_elements.empty()) {
+    AfterRun(IterateModifiedStiffness(session_.state, run, session_.reanalysis_view, step));
+  } else {
+    AfterRun(SolveModifiedNodesDirect(session_.state, run, session_.reanalysis_view, step));
+  }
+}
+
+void CGRAPHView::AfterRun(const common::Result& result) {
+  ShowFailure(result);
+  SyncPicks();
+  Invalidate();
+}
+
+void CGRAPHView::OnRButtonDown(plat::UINT flags, plat::Point point) {
+  (void)flags;
+  (void)point;
+  ReanalysisState& run = session_.run;
+  if (!modes_.under_way || (run.picked_elements.empty() && run.picked_nodes.empty())) return;
+  CloseHint();
+  ClearLabelPositions(session_.picture);
+  ComputeModified();
+}
+
+void CGRAPHView::OnSpace() {
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  const bool modified = !run.picked_elements.empty() || !run.picked_nodes.empty() || run.releases.count() > 0;
+  if (!modes_.parked && modified) {
+    // The modified frame into the copies of step 1, the stored frame shown.
+    modes_.parked_elements = run.picked_elements;
+    modes_.parked_nodes = run.picked_nodes;
+    run.steps.element_count(1) = run.picked_elements.count();
+    run.steps.node_count(1) = run.picked_nodes.count();
+    (void)WriteDisplacementCopy(state, 1);
+    (void)WriteElementCopy(state, 1);
+    (void)WriteNodeCopy(state, run.steps, 1);
+    modes_.parked_releases = run.releases;
+    if (run.releases.count() > 0) {
+      (void)WriteAuxPointLoads(state, run.releases.own_point_loads + run.releases.records());
+      DropReleases(state, run.releases);
+    }
+    run.picked_elements.Clear();
+    run.picked_nodes.Clear();
+    (void)ReadDisplacementCopy(state, 0);
+    (void)ReadNodeCopy(state, run.steps, 0);
+    (void)ReadElementCopy(state, 0);
+    (void)ReadNodeRefCopy(state, 0);
+    modes_.under_way = false;
+    modes_.hinge = modes_.shear_hinge = modes_.cut = false;
+    modes_.parked = true;
+  } else if (modes_.parked || modes_.report_written) {
+    modes_.under_way = true;
+    modes_.parked = false;
+    run.picked_elements = modes_.parked_elements;
+    run.picked_nodes = modes_.parked_nodes;
+    ClearLabelPositions(session_.picture);
+    (void)ReadDisplacementCopy(state, 1);
+    (void)ReadNodeCopy(state, run.steps, 1);
+    (void)ReadElementCopy(state, 1);
+    (void)ReadNodeRefCopy(state, 1);
+    const ReleaseSet releases = modes_.parked_releases;
+    if (releases.count() > 0 && ReadAuxPointLoads(state, releases.own_point_loads + releases.records())) {
+      SetPointLoadCount(state, releases.own_point_loads + releases.records());
+      run.releases = releases;
+    }
+  } else {
+    return;
+  }
+  ClearLabelPositions(session_.picture);
+  SyncPicks();
+  Invalidate();
+}
+
+void CGRAPHView::OnStepModification(bool forward) {
+  ReanalysisState& run = session_.run;
+  if (!forward && modes_.report_written) {
+    ResetAll();
+    Invalidate();
+    return;
+  }
+  if (modes_.parked) return;
+  const int s = run.current_step;
+  const int to = forward ? s + 1 : s - 1;
+  if (to < 0 || to > run.step_count || run.step_count == 0) return;
+  SaveStep(s);
+  LoadStep(to);
+  modes_.under_way = to > 0;
+  SyncPicks();
+}
+
+void CGRAPHView::ResetAll() {
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  const bool releases = run.releases.count() > 0 || modes_.parked_releases.count() > 0;
+  ShowFailure(ResetModifications(state, run, session_.picture, session_.reanalysis_view));
+  if (releases) {
+    (void)ReadDisplacementCopy(state, 0);
+    SetPointLoadCount(state, modes_.parked_releases.count() > 0 ? modes_.parked_releases.own_point_loads
+                                                                : state.point_loads.count());
+  }
+  run.current_step = run.step_count = 0;
+  modes_ = ModificationModes{};
+  forces_fplus_.Clear();
+  session_.request.modified_frame = false;
+  SyncPicks();
+}
+
+bool CGRAPHView::EscapeModification() {
+  const ReanalysisState& run = session_.run;
+  const bool made = !run.picked_elements.empty() || !run.picked_nodes.empty() || modes_.parked ||
+                    modes_.forces_fplus || run.step_count > 0 || run.releases.count() > 0 || modes_.report_written;
+  if (made) {
+    ResetAll();
+    Invalidate();
+    return true;
+  }
+  if (modes_.PickCursor()) {
+    modes_ = ModificationModes{};
+    SyncPicks();
+    Invalidate();
+    return true;
+  }
+  return false;
+}
+
+void CGRAPHView::OnForcesFPlus() {
+  ViewerState& state = session_.state;
+  if (!plat::FileExists(StepFile(state.position, kDisplacementCopyFile, std::max(1, session_.run.current_step)))) {
+    plat::MessageBox("No modifications in this load case up to now", "OK", plat::MB_OK);
+    return;
+  }
+  const std::string path = state.position.FolderFile(kForcesFPlusFile);
+  auto read = common::detail::ToTable<common::PointLoadTable>(common::detail::ReadInt32Counted(
+      path, common::PointLoadRecord::kSize, common::PointLoadTable::kCapacity));
+  if (read.status.damaged()) {
+    ShowFailure(common::CheckFile(path, read.status));
+    return;
+  }
+  if (!read.status.ok() || read.table.count() == 0) {
+    plat::MessageBox("No forces f+ found", "OK", plat::MB_OK);
+    return;
+  }
+  forces_fplus_ = std::move(read.table);
+  CloseHint();
+  SetDiagramKind(session_.request, DiagramKind::kFrame);
+  modes_.forces_fplus = true;
+  ClearLabelPositions(session_.picture);
+  Invalidate();
+}
+
+void CGRAPHView::OnEndSelection() {
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  if (run.releases.count() > 0) {
+    (void)WriteDisplacementCopy(state, run.releases.count());
+    (void)WritePointLoadCopy(state, state.point_loads.count(), run.releases.count());
+  }
+  ResetAll();
+  Invalidate();
+}
+
+void CGRAPHView::OnEquivalentNodalForces() {
+  OnEndSelection();
+  PictureRequest& r = session_.request;
+  r.nodal_loads = !r.nodal_loads;
+  if (r.nodal_loads) ShowFailure(common::CheckFile(session_.state.position.File("RHSG"), ReadRightHandSide(session_.state, session_.state.current_load_case_text)));
+  ClearLabelPositions(session_.picture);
+  Invalidate();
+}
+
+std::string CGRAPHView::ModificationLine() const { return IterationLine(session_.run, modes_.one_click); }
+
+}  // namespace revuzavi
