@@ -191,7 +191,7 @@ void CGRAPHView::OnReleaseKey(plat::UINT vk) {
   ViewerState& state = session_.state;
   ReanalysisState& run = session_.run;
   if (state.load_case_params.settlement_flag() != 0) {
-    plat::MessageBox("For settlements currently not implemented.", "OK", plat::MB_OK);
+    plat::MessageBox("For settlements currently not implented.", "OK", plat::MB_OK);
     return;
   }
   if (vk == 'H' && run.releases.cuts > 0) {

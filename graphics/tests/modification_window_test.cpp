@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -110,6 +111,12 @@ struct OpenedViewer {
     return all;
   }
   std::string Status() { return frame().status_bar().GetPaneText(2); }
+  // The window as the screen shows it, for a look, into the folder SUITE_KEEP_PICTURES names.
+  void Snapshot(const std::string& name) {
+    if (const char* keep = std::getenv("SUITE_KEEP_PICTURES")) {
+      EXPECT_TRUE(plat::testing::WindowPixels(view()).Save(std::string(keep) + "/" + name).ok());
+    }
+  }
 };
 
 // A position computed once for all tests of its suite.
@@ -132,6 +139,8 @@ void ComputedFrame<kBeam22>::SetUpTestSuite() {
   position_ = new common::Position(testing::ComputedPosition("BEAM22", BeamEcho(22, 1.0), SpanLoadEcho(1.0)));
 }
 using Two = ComputedFrame<kTwo>;
+constexpr char kBeam2[] = "BEAM2";
+using Beam2 = testing::ComputedExampleTest<kBeam2>;
 using Beam22 = ComputedFrame<kBeam22>;
 
 TEST_F(Two, OneClickScalesTheClickedElementAndSpaceSwitchesBetweenTheFrames) {
@@ -142,6 +151,8 @@ TEST_F(Two, OneClickScalesTheClickedElementAndSpaceSwitchesBetweenTheFrames) {
   v.Key('C');
   EXPECT_EQ(v.view().HintText(), "Click on elements!");
   v.ClickAt(6.0f, 0.0f);
+  v.Key('D');
+  v.Snapshot("modification_one_click.png");
   EXPECT_EQ(v.Status(), "k = 0.50   C-key has been pressed");
   EXPECT_NE(v.Title().find("1 element  error = "), std::string::npos) << v.Title();
   EXPECT_NE(v.Title().find("#1 of 1 modifications"), std::string::npos) << v.Title();
@@ -191,6 +202,90 @@ TEST_F(Beam22, TheTwentyFirstPickIsRefusedInTheOneClickAndTheSpringMode) {
     EXPECT_EQ(testing::ReadBytes(position_->FolderFile("Picked")), picked) << mode;
     v.app.ExitInstance();
   }
+}
+
+// Where the label's text is drawn; none when it is not.
+std::vector<plat::Point> TextPlaces(OpenedViewer& v, const std::string& text) {
+  plat::RecordingDc dc;
+  v.view().DrawOn(dc);
+  std::vector<plat::Point> places;
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.text == text) places.push_back(op.origin);
+  }
+  return places;
+}
+
+TEST_F(Beam2, PlasticHingeKeepsTheLoadCasePointLoadsThroughSpace) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 2));
+  const std::string own = testing::ReadBytes(position_->File("SRC_L02"));
+  ASSERT_EQ(own.size(), 500u);
+  const std::vector<plat::Point> label = TextPlaces(v, "M5  15.00 kNm");
+  ASSERT_EQ(label.size(), 1u);
+  v.Key('F');
+  EXPECT_EQ(v.Status(), "k = 0.00   F-key has been pressed");
+  v.ClickAt(3.0f, 0.0f);
+  const ReanalysisState& run = v.app.session().run;
+  ASSERT_EQ(run.releases.moments, 1);
+  v.Key('M');
+  v.Snapshot("modification_hinge.png");
+  EXPECT_FALSE(v.view().modes().hinge);
+  for (int space = 1; space <= 4; ++space) {
+    v.Key(plat::VK_SPACE);
+    const std::string aux = testing::ReadBytes(position_->File("SRCAUX02"));
+    ASSERT_EQ(aux.size(), 600u) << space;
+    EXPECT_EQ(aux.substr(0, 500), own) << space;
+    EXPECT_EQ(v.app.session().state.point_loads.count(), space % 2 == 1 ? 5 : 6) << space;
+    EXPECT_EQ(TextPlaces(v, "M5  15.00 kNm"), label) << space;
+  }
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, ReleaseKeysRefuseSettlementsAndASecondCut) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 2));
+  v.Key('H');
+  v.ClickAt(3.0f, 0.0f);
+  ASSERT_EQ(v.app.session().run.releases.cuts, 1);
+  plat::testing::MessageBoxScript boxes;
+  v.Key('H');
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "Max = 1");
+  EXPECT_EQ(boxes.shown()[0].text,
+            "Currently only one frame element can be split in two. Reset with ESC-key and pick a new element!");
+  EXPECT_FALSE(v.view().modes().cut);
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_EQ(v.app.session().run.releases.cuts, 0);
+  EXPECT_EQ(v.app.session().state.point_loads.count(), 5);
+  v.Command(ids::kNextLoadCase);
+  ASSERT_EQ(v.app.session().state.current_load_case, 3);
+  struct Case {
+    int key;
+    const char* text;
+  } cases[] = {{'C', "For settlements currently not implemented."},
+               {'J', "For settlements currently not implemented."},
+               {'F', "For settlements currently not implented."},
+               {'H', "For settlements currently not implented."}};
+  for (const Case& c : cases) {
+    plat::testing::MessageBoxScript refused;
+    v.Key(c.key);
+    ASSERT_EQ(refused.shown().size(), 1u) << c.key;
+    EXPECT_EQ(refused.shown()[0].text, c.text);
+    EXPECT_FALSE(v.view().modes().PickCursor()) << c.key;
+  }
+  v.app.ExitInstance();
+}
+
+TEST(ReleasePlaces, AQuarterOfTheLengthAtEitherEnd) {
+  struct Case {
+    float x, z;
+    int place;
+  } cases[] = {{0.5f, 0.0f, 0}, {1.5f, 0.0f, 0}, {1.6f, 0.0f, 2}, {3.0f, 0.0f, 2}, {4.4f, 0.0f, 2}, {4.5f, 0.0f, 1},
+               {5.9f, 0.0f, 1}, {6.0f, 1.0f, 1}};
+  for (const Case& c : cases) EXPECT_EQ(ReleasePlace(0.0f, 0.0f, 6.0f, 0.0f, c.x, c.z), c.place) << c.x;
+  EXPECT_EQ(StationAlong(0.0f, 0.0f, 6.0f, 0.0f, 3.0f, 0.0f), 25);
+  EXPECT_EQ(StationAlong(0.0f, 0.0f, 6.0f, 0.0f, 6.0f, 0.0f), 50);
+  EXPECT_EQ(StationAlong(2.0f, 2.0f, 2.0f, 2.0f, 3.0f, 0.0f), 0);  // no length
 }
 
 }  // namespace
