@@ -7,9 +7,11 @@
 
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
+#include "graphics/app/help_document.h"
 #include "graphics/app/load_case_switch.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
+#include "graphics/app/scales_dialog.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
@@ -99,6 +101,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kHelp, [this] { OnHelp("REVUZAVI.pdf"); });
   MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
   MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
+  MapCommand(ids::kParameter, [this] { OnParameter(); });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
@@ -281,11 +284,7 @@ void CGRAPHView::OnExport() {
   PostToMainWindow(ids::kStatusTexts);
 }
 
-void CGRAPHView::OnHelp(const char* document) {
-  if (plat::OpenDocument(plat::ProgramFolder() + document).ok()) return;
-  const common::Result started = plat::StartDetached(plat::SiblingProgram("LERVENTA"), {document});
-  if (!started.ok()) plat::MessageBox(started.text(), std::string("LERVENTA.EXE ") + document, plat::MB_OK);
-}
+void CGRAPHView::OnHelp(const char* document) { OpenHelpDocument(document); }
 
 bool CGRAPHView::ShowMode(int number) {
   ModeValues values = mode_values_;
@@ -360,6 +359,12 @@ void CGRAPHView::OnResetPicture() {
   r.element_labels = true;
   controls_ = PictureControls{};
   ResetModification();
+  Invalidate();
+}
+
+void CGRAPHView::OnParameter() {
+  if (!EditReanalysisParameters(session_, GetParentFrame())) return;
+  session_.picture.labels.Clear();
   Invalidate();
 }
 

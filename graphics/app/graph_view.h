@@ -47,6 +47,8 @@ class CGRAPHView : public plat::View {
   void OnEigen();
   // 350: every picture switch off, the factor 1.
   void OnResetPicture();
+  // 329 "Parameter": CDiaSkalen on "Scales", and the report it asks for.
+  void OnParameter();
 
   const PictureControls& controls() const { return controls_; }
   // The picture as the screen shows it, on any device context.

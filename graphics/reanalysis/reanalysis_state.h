@@ -88,6 +88,7 @@ struct ReanalysisState {
   double last_error = 0.0;
   InverseStamp inverse;
   ReleaseSet releases;
+  bool report_written = false;  // a progressive-failure report ran since the last reset
 };
 
 // The view's side of a run.

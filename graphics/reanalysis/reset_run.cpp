@@ -39,6 +39,7 @@ common::Result ResetModifications(ViewerState& state, ReanalysisState& run, Pict
   run.steps.Clear();
   run.iteration_count = 0;
   run.first_error = run.last_error = 0.0;
+  run.report_written = false;
   for (common::ElementRecord& element : state.elements.used()) {
     element.set_modified_flag(0);
     element.set_switched_off_flag(0);

@@ -7,6 +7,7 @@
 
 #include "graphics/settings/small_settings_files.h"
 #include "platform/binary_io.h"
+#include "platform/whole_file.h"
 
 namespace revuzavi {
 
@@ -28,6 +29,15 @@ void ReadScales(ViewerState& state, ScalesParams& scales) {
   }
   state.scales_factor = floats[0];
   state.scales_factor_zero = !(std::fabs(floats[0]) >= 1e-6f);
+}
+
+bool WriteScales(const ViewerState& state, const ScalesParams& scales) {
+  std::array<std::byte, 20> bytes{};
+  const float floats[3] = {state.scales_factor, scales.element_eps, scales.node_eps};
+  const std::int32_t limits[2] = {scales.element_limit, scales.node_limit};
+  std::memcpy(bytes.data(), floats, sizeof floats);
+  std::memcpy(bytes.data() + sizeof floats, limits, sizeof limits);
+  return plat::ReplaceWholeFile(state.position.FolderFile(kReanalysisScalesFile), bytes.data(), bytes.size());
 }
 
 }  // namespace revuzavi

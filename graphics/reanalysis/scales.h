@@ -11,4 +11,7 @@ namespace revuzavi {
 // eps that is not above 0 gives k 0, the default bounds and the limit 50000 for both kinds of run.
 void ReadScales(ViewerState& state, ScalesParams& scales);
 
+// Writes state.scales_factor and `scales` to the file, whole or not at all; false when it fails.
+bool WriteScales(const ViewerState& state, const ScalesParams& scales);
+
 }  // namespace revuzavi
