@@ -9,6 +9,7 @@
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
 #include "graphics/app/report.h"
+#include "graphics/app/support_springs_dialog.h"
 #include "graphics/model/read_load_case_files.h"
 #include "graphics/model/read_results.h"
 #include "graphics/picture/picking.h"
@@ -64,6 +65,28 @@ PickList FirstPicks(const PickList& order, int n) {
   PickList picks = order;
   picks.Truncate(std::clamp(n, 0, order.count()));
   return picks;
+}
+
+// A node held in some direction, now or as read.
+bool IsSupport(const ViewerState& state, int node) {
+  for (int d = 1; d <= 3; ++d) {
+    if (state.nodes[node].support(d) != 0.0f) return true;
+    if (node <= state.original_nodes.count() && state.original_nodes[node].support(d) != 0.0f) return true;
+  }
+  return false;
+}
+
+// "Node %i" with the springs changed: "  x = %.3f", "  y = %.3f", "  phi = %.3f".
+std::string ChangedSpringsText(const common::NodeRecord& record, int node) {
+  std::string text = "Node " + std::to_string(node);
+  const char* names[3] = {"x", "y", "phi"};
+  for (int d = 1; d <= 3; ++d) {
+    if (record.changed_support_mark(d) == 0) continue;
+    char part[48];
+    std::snprintf(part, sizeof part, "  %s = %.3f", names[d - 1], static_cast<double>(record.support(d)));
+    text += part;
+  }
+  return text;
 }
 
 }  // namespace
@@ -240,8 +263,20 @@ void CGRAPHView::OnLButtonDown(plat::UINT flags, plat::Point point) {
 }
 
 bool CGRAPHView::PickNodeAt(plat::Point point) {
-  (void)point;
-  return false;
+  ViewerState& state = session_.state;
+  ReanalysisState& run = session_.run;
+  const WorldBox box = PickBox(point);
+  const int node = PickNodeInBox(state, box.x1, box.y1, box.x2, box.y2);
+  if (node == 0 || !IsSupport(state, node)) return false;
+  if (!EditSupportSprings(session_, node, GetParentFrame())) return true;
+  modes_.under_way = true;
+  if (run.picked_nodes.Add(node)) modes_.history_nodes = run.picked_nodes;
+  run.steps.node_count(run.current_step) = run.picked_nodes.count();
+  (void)WriteNodeCopy(state, run.steps, run.current_step);
+  // With picked elements the run of elements and nodes together, else the nodes' own.
+  ComputeModified();
+  ShowHint(ChangedSpringsText(state.nodes[node], node));
+  return true;
 }
 
 bool CGRAPHView::PickElementAt(plat::Point point) {
@@ -348,7 +383,7 @@ void CGRAPHView::OnSpace() {
     modes_.under_way = false;
     modes_.hinge = modes_.shear_hinge = modes_.cut = false;
     modes_.parked = true;
-  } else if (modes_.parked || modes_.report_written) {
+  } else if (modes_.parked || session_.run.report_written) {
     modes_.under_way = true;
     modes_.parked = false;
     run.picked_elements = modes_.parked_elements;
@@ -373,7 +408,7 @@ void CGRAPHView::OnSpace() {
 
 void CGRAPHView::OnStepModification(bool forward) {
   ReanalysisState& run = session_.run;
-  if (!forward && modes_.report_written) {
+  if (!forward && session_.run.report_written) {
     ResetAll();
     Invalidate();
     return;
@@ -408,7 +443,7 @@ void CGRAPHView::ResetAll() {
 bool CGRAPHView::EscapeModification() {
   const ReanalysisState& run = session_.run;
   const bool made = !run.picked_elements.empty() || !run.picked_nodes.empty() || modes_.parked ||
-                    modes_.forces_fplus || run.step_count > 0 || run.releases.count() > 0 || modes_.report_written;
+                    modes_.forces_fplus || run.step_count > 0 || run.releases.count() > 0 || session_.run.report_written;
   if (made) {
     ResetAll();
     Invalidate();

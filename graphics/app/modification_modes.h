@@ -27,7 +27,6 @@ struct ModificationModes {
   PickList history_elements;
   PickList history_nodes;
   int kept_point_loads = 0;  // the load case's own point loads when a mode began
-  bool report_written = false;
   bool forces_fplus = false;  // the picture "Forces f+ " is shown
 
   bool AnyReleaseMode() const { return hinge || shear_hinge || cut; }

@@ -12,6 +12,7 @@
 #include "graphics/app/graph_app.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
+#include "graphics/app/support_springs_dialog.h"
 #include "graphics/app/main_frame.h"
 #include "graphics/tests/computed_example.h"
 #include "platform/binary_io.h"
@@ -202,6 +203,42 @@ TEST_F(Beam22, TheTwentyFirstPickIsRefusedInTheOneClickAndTheSpringMode) {
     EXPECT_EQ(testing::ReadBytes(position_->FolderFile("Picked")), picked) << mode;
     v.app.ExitInstance();
   }
+}
+
+TEST_F(Two, SpringModeSoftensAClickedSupportAndComputesTheNodes) {
+  WriteScales(*position_, 0.5f);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  const double stored = v.app.session().state.displacements[8];
+  EXPECT_NEAR(stored, -1.16530e-6, 1e-5 * 1.16530e-6);
+  v.Key('J');
+  EXPECT_EQ(v.view().HintText(), "Click on elements or supports!");
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::TypeInto(d, CDiaLagerR::kFactorY, "0.25");
+    plat::testing::Press(d, CDiaLagerR::kOk);
+  });
+  v.ClickAt(8.0f, 0.0f);
+  ASSERT_EQ(v.dialogs.shown().size(), 1u);
+  const std::string copy = testing::ReadBytes(position_->File("KNOTENRTEMP1"));
+  ASSERT_EQ(copy.size(), 616u);
+  EXPECT_EQ(copy[417], '\x01');
+  float support = 0.0f, change = 0.0f;
+  std::memcpy(&support, copy.data() + 436, 4);
+  std::memcpy(&change, copy.data() + 448, 4);
+  EXPECT_EQ(support, 0.25f);
+  EXPECT_EQ(change, -0.75f);
+  const std::vector<double> modified = Doubles(position_->File("UCT81"));
+  ASSERT_EQ(modified.size(), 1001u);
+  EXPECT_NEAR(modified[8], -4.65685e-6, 1e-5 * 4.65685e-6);
+  EXPECT_NE(v.view().HintText().find("Node 3"), std::string::npos) << v.view().HintText();
+  EXPECT_TRUE(v.app.session().run.picked_nodes.Contains(3));
+  v.dialogs.OnNextDialog([](plat::Dialog& d) { plat::testing::Press(d, plat::IDCANCEL); });
+  v.ClickAt(4.0f, 0.0f);  // cancelled: nothing changes
+  EXPECT_FALSE(v.app.session().run.picked_nodes.Contains(2));
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_FALSE(plat::FileExists(position_->File("KNOTENRTEMP1")));
+  EXPECT_EQ(v.app.session().state.nodes[3].support(2), 1.0f);
+  v.app.ExitInstance();
 }
 
 // Where the label's text is drawn; none when it is not.
