@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -172,11 +173,11 @@ TEST_F(Two, OneClickScalesTheClickedElementAndSpaceSwitchesBetweenTheFrames) {
   v.Key(plat::VK_SPACE);
   EXPECT_EQ(testing::ReadBytes(position_->File("UCT81")), uct8);
   EXPECT_EQ(testing::ReadBytes(position_->File("ELEMENTS1")), elements);
+  plat::testing::QuitCatcher quit;  // after the start, which may see an earlier test's end
   v.Key(plat::VK_ESCAPE);
-  EXPECT_FALSE(v.quit.code().has_value());
+  EXPECT_FALSE(quit.code().has_value());
   for (const char* copy : {"UCT81", "ELEMENTS1", "KNOTENRTEMP1"}) EXPECT_FALSE(plat::FileExists(position_->File(copy))) << copy;
   EXPECT_EQ(v.app.session().state.displacements, stored);
-  plat::testing::QuitCatcher quit;
   v.Key(plat::VK_ESCAPE);
   EXPECT_EQ(quit.code(), 0);
   v.app.ExitInstance();
@@ -238,6 +239,70 @@ TEST_F(Two, SpringModeSoftensAClickedSupportAndComputesTheNodes) {
   v.Key(plat::VK_ESCAPE);
   EXPECT_FALSE(plat::FileExists(position_->File("KNOTENRTEMP1")));
   EXPECT_EQ(v.app.session().state.nodes[3].support(2), 1.0f);
+  v.app.ExitInstance();
+}
+
+// The names of the folder's files that start with one of the prefixes.
+std::vector<std::string> FilesStartingWith(const common::Position& position, const std::vector<std::string>& prefixes) {
+  std::vector<std::string> found;
+  for (const auto& entry : std::filesystem::directory_iterator(position.FolderFile(""))) {
+    const std::string name = entry.path().filename().string();
+    for (const std::string& prefix : prefixes) {
+      if (name.rfind(prefix, 0) == 0) found.push_back(name);
+    }
+  }
+  return found;
+}
+
+TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
+  WriteScales(*position_, 0.5f);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::MessageBoxScript boxes;
+  v.Command(ids::kForcesFPlus);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "No modifications in this load case up to now");
+  EXPECT_EQ(boxes.shown()[0].caption, "OK");
+  const ViewerSession& session = v.app.session();
+  const std::vector<double> stored = session.state.displacements;
+  v.Key('C');
+  v.ClickAt(2.0f, 0.0f);
+  EXPECT_EQ(testing::ReadBytes(position_->FolderFile("ForcesFPlus")).size(), 604u);
+  const std::vector<double> one = session.state.displacements;
+  v.Key('C');
+  v.ClickAt(6.0f, 0.0f);
+  const std::vector<double> two = session.state.displacements;
+  ASSERT_EQ(session.run.step_count, 2);
+  ASSERT_NE(one, two);
+  struct Step {
+    int key;
+    int step;
+    const std::vector<double>* u;
+    int picked;
+  } steps[] = {{plat::VK_LEFT, 1, &one, 1},  {plat::VK_LEFT, 0, &stored, 0}, {plat::VK_LEFT, 0, &stored, 0},
+               {plat::VK_RIGHT, 1, &one, 1}, {plat::VK_RIGHT, 2, &two, 2},   {plat::VK_RIGHT, 2, &two, 2}};
+  for (const Step& s : steps) {
+    v.Key(s.key);
+    EXPECT_EQ(session.run.current_step, s.step);
+    EXPECT_EQ(session.state.displacements, *s.u) << s.step;
+    EXPECT_EQ(session.run.picked_elements.count(), s.picked) << s.step;
+    EXPECT_EQ(session.view.picked_elements.size(), static_cast<std::size_t>(s.picked)) << s.step;
+  }
+  v.Command(ids::kForcesFPlus);
+  EXPECT_EQ(boxes.shown().size(), 1u);
+  EXPECT_NE(v.Title().find("Forces f+ "), std::string::npos) << v.Title();
+  v.Snapshot("modification_forces_fplus.png");
+  const std::vector<std::string> copies = {"UCT8", "KNOTENRTEMP", "ELEMENTS1", "ELEMENTS2", "LKNOTENRTEMP", "SRC_TEMP",
+                                           "ForcesFPlus"};
+  EXPECT_FALSE(FilesStartingWith(*position_, copies).empty());
+  plat::testing::QuitCatcher quit;  // after the start, which may see an earlier test's end
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_FALSE(quit.code().has_value());
+  EXPECT_EQ(FilesStartingWith(*position_, copies), std::vector<std::string>{});
+  EXPECT_EQ(session.state.displacements, stored);
+  EXPECT_FALSE(v.view().modes().PickCursor());
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_EQ(quit.code(), 0);
   v.app.ExitInstance();
 }
 
