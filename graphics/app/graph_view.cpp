@@ -168,6 +168,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
                               modes_.forces_fplus ? "Forces f+ " : PictureName(r, controls_.r_key), ModificationLine());
   }
   if (r.energies) title = EnergyTitle(session_.state);
+  if (r.plot_box_mode == 1) title += " (Enlarged Section)";
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
@@ -555,6 +556,12 @@ void CGRAPHView::OnEscape() {
   if (modes_.p_mode) {
     modes_.p_mode = false;
     SyncPicks();
+    Invalidate();
+    return;
+  }
+  if (session_.request.plot_box_mode == 1) {  // the enlarged section: back to the whole frame
+    session_.request.plot_box_mode = 0;
+    session_.picture.labels.Clear();
     Invalidate();
     return;
   }

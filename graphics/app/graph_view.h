@@ -85,6 +85,8 @@ class CGRAPHView : public plat::View {
   void OnContextMenu(plat::Window* window, plat::Point point) override;
   void OnLButtonDown(plat::UINT flags, plat::Point point) override;
   void OnRButtonDown(plat::UINT flags, plat::Point point) override;
+  void OnMouseMove(plat::UINT flags, plat::Point point) override;
+  void OnLButtonUp(plat::UINT flags, plat::Point point) override;
   bool OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) override;
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
@@ -140,6 +142,8 @@ class CGRAPHView : public plat::View {
   void SaveStep(int s);
   void LoadStep(int s);
   void SyncPicks();
+  // The rubber band's outline in XOR from the drag's start to `to` on the window.
+  void InvertBand(plat::Point to);
   void ShowModeStatus(char key);
   void AfterRun(const common::Result& run);
   std::string ModificationLine() const;
@@ -150,6 +154,7 @@ class CGRAPHView : public plat::View {
 
   ViewerSession& session_;
   ModificationModes modes_;
+  MouseDrag drag_;
   common::PointLoadTable forces_fplus_;
   PictureControls controls_;
   std::unique_ptr<plat::Edit> hint_;

@@ -2,6 +2,8 @@
 // picks with the mouse, the steps, Space between the stored and the modified
 // frame, Esc's reset, the forces f+ and the end of a selection.
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <cstdio>
 #include <utility>
 
@@ -260,6 +262,49 @@ void CGRAPHView::OnLButtonDown(plat::UINT flags, plat::Point point) {
   if (modes_.springs && PickNodeAt(point)) return;
   if (PickElementAt(point)) return;
   if (modes_.PickCursor()) ShowHint(modes_.springs ? kSupportHint : kElementHint);
+  // Nothing picked: a rubber band for an enlarged section.
+  drag_ = MouseDrag{true, point, point};
+  SetCapture();
+  plat::SetCursor(plat::LoadCursor(plat::IDC_CROSS));
+  InvertBand(point);
+}
+
+void CGRAPHView::InvertBand(plat::Point to) {
+  const std::unique_ptr<plat::Dc> dc = GetDC();
+  if (!dc) return;
+  dc->SetROP2(plat::R2_NOT);
+  dc->SelectBrush(plat::Brush::Null());
+  dc->Rectangle(plat::Rect{std::min(drag_.start.x, to.x), std::min(drag_.start.y, to.y), std::max(drag_.start.x, to.x),
+                           std::max(drag_.start.y, to.y)});
+}
+
+void CGRAPHView::OnMouseMove(plat::UINT flags, plat::Point point) {
+  (void)flags;
+  if (!drag_.band) return;
+  InvertBand(drag_.last);
+  drag_.last = point;
+  InvertBand(point);
+}
+
+void CGRAPHView::OnLButtonUp(plat::UINT flags, plat::Point point) {
+  (void)flags;
+  if (!drag_.band) return;
+  InvertBand(drag_.last);
+  drag_.band = false;
+  plat::ReleaseCapture();
+  plat::SetCursor(plat::LoadCursor(plat::IDC_ARROW));
+  if (std::abs(point.x - drag_.start.x) < kPickPixels || std::abs(point.y - drag_.start.y) < kPickPixels) return;
+  MapOnClient();
+  const WorldPoint a = ClientToWorld(session_.state, session_.view, session_.request, drag_.start);
+  const WorldPoint b = ClientToWorld(session_.state, session_.view, session_.request, point);
+  PictureRequest& r = session_.request;
+  r.plot_box[0] = a;
+  r.plot_box[1] = WorldPoint{b.x, a.y};
+  r.plot_box[2] = b;
+  r.plot_box[3] = WorldPoint{a.x, b.y};
+  r.plot_box_mode = 1;
+  ClearLabelPositions(session_.picture);
+  Invalidate();
 }
 
 bool CGRAPHView::PickNodeAt(plat::Point point) {

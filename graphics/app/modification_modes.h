@@ -7,6 +7,7 @@
 
 #include "graphics/reanalysis/reanalysis_state.h"
 #include "graphics/state/viewer_state.h"
+#include "platform/dc/gdi_types.h"
 
 namespace revuzavi {
 
@@ -32,6 +33,13 @@ struct ModificationModes {
   bool AnyReleaseMode() const { return hinge || shear_hinge || cut; }
   // The pick cursor shows over the view.
   bool PickCursor() const { return one_click || AnyReleaseMode() || springs || p_mode; }
+};
+
+// A drag of the left button: the rubber band of an enlarged section.
+struct MouseDrag {
+  bool band = false;
+  plat::Point start;
+  plat::Point last;
 };
 
 // While alive, the point loads drawn are the forces f+ alone (none given:

@@ -306,6 +306,38 @@ TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
   v.app.ExitInstance();
 }
 
+TEST_F(Two, CtrlClickSetsTheGreenPointAndARubberBandEnlargesASection) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::Click(v.view(), v.view().ClientPointOf(5.0f, 0.0f), plat::testing::MouseButton::kLeft,
+                       plat::testing::kCtrl);
+  const GreenPoint& green = v.app.session().view.green;
+  EXPECT_EQ(green.element, 2);
+  EXPECT_EQ(green.sample, 13);  // 1 m of 4 in fiftieths, rounded
+  EXPECT_FLOAT_EQ(green.position, 1.04f);
+  EXPECT_FALSE(v.view().modes().under_way);
+
+  const plat::Point whole = v.view().ClientPointOf(2.0f, 0.0f);
+  const plat::Point from = v.view().ClientPointOf(1.0f, 1.0f), to = v.view().ClientPointOf(3.0f, -1.0f);
+  plat::testing::MouseDown(v.view(), from);
+  plat::testing::MouseMove(v.view(), {(from.x + to.x) / 2, (from.y + to.y) / 2}, plat::MK_LBUTTON);
+  plat::testing::MouseMove(v.view(), to, plat::MK_LBUTTON);
+  plat::testing::MouseUp(v.view(), to);
+  plat::testing::PumpMessages();
+  const PictureRequest& r = v.app.session().request;
+  ASSERT_EQ(r.plot_box_mode, 1);
+  EXPECT_NEAR(r.plot_box[0].x, 1.0f, 0.05f);
+  EXPECT_NEAR(r.plot_box[2].x, 3.0f, 0.05f);
+  const plat::Point enlarged = v.view().ClientPointOf(2.0f, 0.0f);
+  EXPECT_GT(std::abs(enlarged.x - whole.x) + std::abs(enlarged.y - whole.y), 10);
+  v.Snapshot("modification_enlarged.png");
+  plat::testing::QuitCatcher quit;
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_EQ(r.plot_box_mode, 0);
+  EXPECT_FALSE(quit.code().has_value());
+  v.app.ExitInstance();
+}
+
 // Where the label's text is drawn; none when it is not.
 std::vector<plat::Point> TextPlaces(OpenedViewer& v, const std::string& text) {
   plat::RecordingDc dc;
