@@ -26,6 +26,15 @@ double Scale(const ViewerState& state) { return state.drawing_scale > 0 ? state.
 
 }  // namespace
 
+void SizeRequest(PictureRequest& request, int width, int height, double factor, bool printing) {
+  request.client_width = width;
+  request.client_height = height;
+  // The general factor shrinks the picture inside wider margins.
+  const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / factor) / 2.0);
+  const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / factor) / 2.0);
+  request.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
+}
+
 WorldPoint ClientToWorld(const ViewerState& state, const ViewState& view, const PictureRequest& request,
                          plat::Point client) {
   const FrameMapping m(state, view, request);

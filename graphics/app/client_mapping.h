@@ -9,6 +9,10 @@
 
 namespace revuzavi {
 
+// The request's device area of width x height with the margins of the general
+// picture factor `factor` (>= 1); a page keeps its top for the head.
+void SizeRequest(PictureRequest& request, int width, int height, double factor, bool printing);
+
 WorldPoint ClientToWorld(const ViewerState& state, const ViewState& view, const PictureRequest& request,
                          plat::Point client);
 plat::Point WorldToClient(const ViewerState& state, const ViewState& view, const PictureRequest& request,

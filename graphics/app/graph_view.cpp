@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "graphics/app/client_mapping.h"
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/help_document.h"
@@ -138,15 +139,7 @@ void CGRAPHView::OnDraw(plat::Dc& dc) {
 }
 
 void CGRAPHView::PrepareRequest(int width, int height, bool printing) {
-  PictureRequest& r = session_.request;
-  r.client_width = width;
-  r.client_height = height;
-  // The general factor shrinks the picture inside wider margins; a page keeps
-  // its top for the head.
-  const double f = controls_.factor;
-  const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / f) / 2.0);
-  const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / f) / 2.0);
-  r.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
+  SizeRequest(session_.request, width, height, controls_.factor, printing);
 }
 
 void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {

@@ -331,6 +331,7 @@ bool CGRAPHView::PickElementAt(plat::Point point) {
   const PickedElement picked = PickElementsInBox(state, box.x1, box.y1, box.x2, box.y2);
   if (picked.element == 0) return false;
   plat::Beep();
+  CloseHint();
   const int e = picked.element;
   if (modes_.AnyReleaseMode()) {
     const WorldPoint at = ClientToWorld(state, session_.view, session_.request, point);
