@@ -11,20 +11,24 @@ namespace {
 
 // A device context mapped as the frame picture of the request maps its screen.
 struct FrameMapping {
-  FrameMapping(const ViewerState& state, const ViewState& view, const PictureRequest& request) : plain(view) {
-    plain.plotter = nullptr;
-    Canvas c{state, plain, picture, dc};
-    SetPlotWorld(c, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
-                 request.margins);
+  FrameMapping(const ViewerState& state, const ViewState& view, const PictureRequest& request) {
+    MapFrameOn(dc, state, view, request);
   }
-  ViewState plain;
-  PictureState picture;
   plat::RecordingDc dc;
 };
 
 double Scale(const ViewerState& state) { return state.drawing_scale > 0 ? state.drawing_scale : 1; }
 
 }  // namespace
+
+void MapFrameOn(plat::Dc& dc, const ViewerState& state, const ViewState& view, const PictureRequest& request) {
+  ViewState plain = view;
+  plain.plotter = nullptr;  // no plotter text from a mapping
+  PictureState picture;
+  Canvas c{state, plain, picture, dc};
+  SetPlotWorld(c, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
+               request.margins);
+}
 
 void SizeRequest(PictureRequest& request, int width, int height, double factor, bool printing) {
   request.client_width = width;

@@ -585,7 +585,12 @@ void CGRAPHView::WriteScales() {
 
 void CGRAPHView::AfterSwitch(bool failed) {
   if (failed) PostToMainWindow(ids::kNoResults);
-  session_.picture.labels.Clear();
+  // The result labels are placed afresh; the load labels keep the free texts the switch read.
+  LabelTables& labels = session_.picture.labels;
+  for (LabelPositionTable* table : {&labels.deflection, &labels.normal_force, &labels.moment, &labels.shear,
+                                    &labels.reactions}) {
+    table->Clear();
+  }
   session_.request.scales_read = false;
   ShowTitle();
   EnablePictureMenu(session_.state, GetParentFrame());

@@ -144,6 +144,10 @@ class CGRAPHView : public plat::View {
   void SyncPicks();
   // The rubber band's outline in XOR from the drag's start to `to` on the window.
   void InvertBand(plat::Point to);
+  // The held label's outline in XOR moved by the mouse from the drag's start to `to`.
+  WorldPoint InvertLabel(plat::Point to);
+  bool GrabLabel(plat::Point point);
+  void DropLabel(plat::Point point);
   void ShowModeStatus(char key);
   void AfterRun(const common::Result& run);
   std::string ModificationLine() const;

@@ -10,11 +10,14 @@
 #include "graphics/app/client_mapping.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
+#include "graphics/app/label_drag.h"
 #include "graphics/app/report.h"
 #include "graphics/app/support_springs_dialog.h"
 #include "graphics/model/read_load_case_files.h"
 #include "graphics/model/read_results.h"
+#include "graphics/picture/canvas.h"
 #include "graphics/picture/picking.h"
+#include "graphics/picture/text.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/reanalysis/reanalysis_files.h"
 #include "graphics/reanalysis/releases.h"
@@ -26,6 +29,8 @@
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
 #include "platform/message_box.h"
+#include "platform/process.h"
+#include "platform/sound/sound.h"
 #include "platform/window/cursor.h"
 #include "platform/window/input_state.h"
 #include "platform/window/virtual_keys.h"
@@ -256,6 +261,7 @@ void CGRAPHView::OnLButtonDown(plat::UINT flags, plat::Point point) {
     Invalidate();
     return;
   }
+  if (!modes_.PickCursor() && GrabLabel(point)) return;
   const PictureRequest& r = session_.request;
   const bool value_picture = r.influence || r.eigenmode || (r.support_green && !modes_.p_mode);
   if (value_picture && StepValuePicture(false)) return;
@@ -278,8 +284,63 @@ void CGRAPHView::InvertBand(plat::Point to) {
                            std::max(drag_.start.y, to.y)});
 }
 
+bool CGRAPHView::GrabLabel(plat::Point point) {
+  MapOnClient();
+  const WorldPoint at = ClientToWorld(session_.state, session_.view, session_.request, point);
+  const double scale = std::max(1, session_.state.drawing_scale);
+  const int b = LabelBoxAt(session_.picture.text_boxes, plat::Point{ToLogical(at.x * scale), ToLogical(at.y * scale)});
+  if (b == 0) return false;
+  const TextBox& box = session_.picture.text_boxes[b];
+  if (LabelTableOf(session_.picture.labels, session_.request, box.kind) == nullptr) return false;
+  (void)plat::PlaySound(plat::ProgramFolder() + "U.WAV", plat::SND_FILENAME | plat::SND_ASYNC | plat::SND_NODEFAULT);
+  drag_ = MouseDrag{false, point, point, b};
+  SetCapture();
+  InvertLabel(point);
+  return true;
+}
+
+WorldPoint CGRAPHView::InvertLabel(plat::Point to) {
+  const std::unique_ptr<plat::Dc> dc = GetDC();
+  if (!dc) return WorldPoint{};
+  MapFrameOn(*dc, session_.state, session_.view, session_.request);
+  ViewState plain = session_.view;
+  plain.plotter = nullptr;
+  Canvas c{session_.state, plain, session_.picture, *dc};
+  const double scale = std::max(1, session_.state.drawing_scale);
+  const WorldPoint a = ClientToWorld(session_.state, session_.view, session_.request, drag_.start);
+  const WorldPoint b = ClientToWorld(session_.state, session_.view, session_.request, to);
+  return DrawRubberBand(c, session_.picture.text_boxes, ToLogical(b.x * scale), ToLogical(b.y * scale), drag_.label,
+                        ToLogical(a.x * scale), ToLogical(a.y * scale));
+}
+
+void CGRAPHView::DropLabel(plat::Point point) {
+  const int b = drag_.label;
+  drag_.label = 0;
+  plat::ReleaseCapture();
+  plat::SetCursor(plat::LoadCursor(plat::IDC_ARROW));
+  if (b < 1 || b > session_.picture.text_boxes.count()) return;
+  const TextBox box = session_.picture.text_boxes[b];
+  MapOnClient();
+  const WorldPoint a = ClientToWorld(session_.state, session_.view, session_.request, drag_.start);
+  const WorldPoint to = ClientToWorld(session_.state, session_.view, session_.request, point);
+  const double scale = std::max(1, session_.state.drawing_scale);
+  const WorldPoint drawn{static_cast<float>((box.corners[0].x + box.corners[2].x) / 2.0 / scale),
+                         static_cast<float>((box.corners[0].y + box.corners[2].y) / 2.0 / scale)};
+  if (LabelPositionTable* table = LabelTableOf(session_.picture.labels, session_.request, box.kind)) {
+    (void)MoveLabel(*table, box.tag, drawn, to.x - a.x, to.y - a.y);
+  }
+  session_.picture.text_boxes.Clear();
+  Invalidate();
+}
+
 void CGRAPHView::OnMouseMove(plat::UINT flags, plat::Point point) {
   (void)flags;
+  if (drag_.label != 0) {
+    InvertLabel(drag_.last);
+    drag_.last = point;
+    InvertLabel(point);
+    return;
+  }
   if (!drag_.band) return;
   InvertBand(drag_.last);
   drag_.last = point;
@@ -288,6 +349,11 @@ void CGRAPHView::OnMouseMove(plat::UINT flags, plat::Point point) {
 
 void CGRAPHView::OnLButtonUp(plat::UINT flags, plat::Point point) {
   (void)flags;
+  if (drag_.label != 0) {
+    InvertLabel(drag_.last);
+    DropLabel(point);
+    return;
+  }
   if (!drag_.band) return;
   InvertBand(drag_.last);
   drag_.band = false;

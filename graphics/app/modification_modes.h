@@ -35,11 +35,13 @@ struct ModificationModes {
   bool PickCursor() const { return one_click || AnyReleaseMode() || springs || p_mode; }
 };
 
-// A drag of the left button: the rubber band of an enlarged section.
+// A drag of the left button: the rubber band of an enlarged section, or a
+// value label (its box of the last drawing) held at the cursor.
 struct MouseDrag {
   bool band = false;
   plat::Point start;
   plat::Point last;
+  int label = 0;
 };
 
 // While alive, the point loads drawn are the forces f+ alone (none given:

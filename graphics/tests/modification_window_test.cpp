@@ -21,6 +21,7 @@
 #include "platform/files.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/testing.h"
+#include "platform/sound/sound_testing.h"
 #include "platform/testing/window_testing.h"
 #include "platform/window/virtual_keys.h"
 
@@ -408,6 +409,55 @@ TEST_F(Beam2, ReleaseKeysRefuseSettlementsAndASecondCut) {
     EXPECT_FALSE(v.view().modes().PickCursor()) << c.key;
   }
   v.app.ExitInstance();
+}
+
+// The device box of the label's text; empty when it is not drawn.
+plat::Rect TextBounds(OpenedViewer& v, const std::string& text) {
+  plat::RecordingDc dc;
+  v.view().DrawOn(dc);
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.text == text) return op.bounds;
+  }
+  return plat::Rect{};
+}
+
+TEST_F(Beam2, ADraggedLoadLabelKeepsItsPlaceAcrossLoadCases) {
+  const std::string texts = position_->FolderFile("TEXTPUNKT02");
+  plat::RemoveFile(texts);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 2));
+  const plat::Rect before = TextBounds(v, "F1  20.00 kN");
+  ASSERT_GT(before.Width(), 0);
+  const plat::Point grab{(before.left + before.right) / 2, (before.top + before.bottom) / 2};
+  const plat::Point drop{grab.x + 40, grab.y};
+  plat::testing::SoundRecorder sounds;
+  plat::testing::MouseDown(v.view(), grab);
+  plat::testing::MouseMove(v.view(), {grab.x + 20, grab.y}, plat::MK_LBUTTON);
+  plat::testing::MouseMove(v.view(), drop, plat::MK_LBUTTON);
+  plat::testing::MouseUp(v.view(), drop);
+  plat::testing::PumpMessages();
+  ASSERT_EQ(sounds.calls().size(), 1u);
+  EXPECT_EQ(sounds.calls()[0].file.substr(sounds.calls()[0].file.size() - 5), "U.WAV");
+  const plat::Rect after = TextBounds(v, "F1  20.00 kN");
+  EXPECT_NEAR(after.left, before.left + 40, 1);
+  EXPECT_EQ(after.top, before.top);
+  const LabelPosition placed = v.app.session().picture.labels.point_loads.At(1);
+  const float per_pixel = 1.0f / static_cast<float>(v.view().ClientPointOf(1.0f, 0.0f).x - v.view().ClientPointOf(0.0f, 0.0f).x);
+  v.Command(ids::kNextLoadCase);
+  const std::string bytes = testing::ReadBytes(texts);
+  ASSERT_GE(bytes.size(), 12u);
+  LabelPosition stored;
+  std::memcpy(&stored, bytes.data(), 12);
+  EXPECT_EQ(stored.placed, 1);
+  EXPECT_EQ(stored.x, placed.x);
+  EXPECT_EQ(stored.z, placed.z);
+  EXPECT_NEAR(stored.x - 3.0f, 40 * per_pixel, 2 * per_pixel);  // the force acts at x = 3
+  v.Command(ids::kPreviousLoadCase);
+  const plat::Rect back = TextBounds(v, "F1  20.00 kN");
+  EXPECT_EQ(back.left, after.left);
+  EXPECT_EQ(back.top, after.top);
+  v.app.ExitInstance();
+  plat::RemoveFile(texts);
 }
 
 TEST(ReleasePlaces, AQuarterOfTheLengthAtEitherEnd) {
