@@ -596,12 +596,7 @@ void CGRAPHView::OnForcesFPlus() {
 }
 
 void CGRAPHView::OnEndSelection() {
-  ViewerState& state = session_.state;
-  ReanalysisState& run = session_.run;
-  if (run.releases.count() > 0) {
-    (void)WriteDisplacementCopy(state, run.releases.count());
-    (void)WritePointLoadCopy(state, state.point_loads.count(), run.releases.count());
-  }
+  // The steps of a pending release are dropped with the others' copies by the reset.
   ResetAll();
   Invalidate();
 }

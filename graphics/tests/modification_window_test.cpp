@@ -3,6 +3,7 @@
 // frame, Space, the steps, Esc and the forces f+.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +24,7 @@
 #include "platform/testing/testing.h"
 #include "platform/sound/sound_testing.h"
 #include "platform/testing/window_testing.h"
+#include "platform/window/cursor.h"
 #include "platform/window/virtual_keys.h"
 
 namespace revuzavi {
@@ -458,6 +460,74 @@ TEST_F(Beam2, ADraggedLoadLabelKeepsItsPlaceAcrossLoadCases) {
   EXPECT_EQ(back.top, after.top);
   v.app.ExitInstance();
   plat::RemoveFile(texts);
+}
+
+TEST_F(Beam2, EndOfSelectionResetsAPendingHingeAndShowsTheNodalForces) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 2));
+  v.Key('G');
+  v.ClickAt(9.0f, 0.0f);
+  ASSERT_EQ(v.app.session().run.releases.shears, 1);
+  ASSERT_EQ(v.app.session().state.point_loads.count(), 6);
+  v.Command(ids::kEndSelection);
+  EXPECT_EQ(v.app.session().run.releases.count(), 0);
+  EXPECT_EQ(v.app.session().state.point_loads.count(), 5);
+  EXPECT_FALSE(v.view().modes().PickCursor());
+  v.Key('F');
+  v.Command(ids::kEquivalentNodalForces);
+  EXPECT_FALSE(v.view().modes().hinge);
+  EXPECT_TRUE(v.app.session().request.nodal_loads);
+  const std::vector<double>& f = v.app.session().state.right_hand_side;
+  EXPECT_NE(std::count_if(f.begin(), f.end(), [](double x) { return x != 0.0; }), 0);
+  v.Command(ids::kEquivalentNodalForces);
+  EXPECT_FALSE(v.app.session().request.nodal_loads);
+  v.app.ExitInstance();
+}
+
+TEST_F(Two, ThePickCursorShowsWhileAModeIsOn) {
+  WriteScales(*position_, 0.25f);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  const plat::Point inside = v.view().ClientPointOf(2.0f, 2.0f);
+  for (const int key : {'C', 'F', 'G', 'H', 'J', 'P'}) {
+    v.Key(key);
+    plat::testing::MouseMove(v.view(), inside);
+    EXPECT_EQ(plat::CursorId(plat::GetCursor()), CGRAPHView::kPickCursor) << key;
+    v.Key(plat::VK_ESCAPE);
+    plat::testing::MouseMove(v.view(), inside);
+    EXPECT_NE(plat::CursorId(plat::GetCursor()), CGRAPHView::kPickCursor) << key;
+  }
+  EXPECT_EQ(v.Status(), "k = 0.25   P-key has been pressed");
+  v.app.ExitInstance();
+}
+
+TEST(IterationLines, OneLinePerCountOfPicks) {
+  struct Case {
+    std::vector<int> elements, nodes;
+    bool one_click;
+    const char* line;
+  } cases[] = {
+      {{2}, {}, true, "  7 Iterations  1 element  error = 1.500E-08  #2 of 3 modifications"},
+      {{2, 4}, {}, true, "  7 Iterations  2 element(s)  error = 1.500E-08  #2 of 3 modifications"},
+      {{2}, {3}, true, "  7 Iterations  1 element(s)  1 node(s) error = 1.500E-08  #2 of 3 Modifications"},
+      {{}, {3}, true, "  7 Iterations  1 node  error = 1.500E-08  #2 of 3 modifications"},
+      {{2}, {}, false, "  7 Iterations  1 element  error = 1.500E-08 "},
+      {{2, 4}, {}, false, "  7 Iterations  2 element(s)  error = 1.500E-08  "},
+      {{2}, {3}, false, "  7 Iterations  1 element(s)  1 node error = 1.500E-08"},
+      {{}, {3, 1}, false, "  7 Iterations  2 node(s)  error = 1.500E-08 "},
+  };
+  for (const Case& c : cases) {
+    ReanalysisState run;
+    for (int e : c.elements) run.picked_elements.Add(e);
+    for (int n : c.nodes) run.picked_nodes.Add(n);
+    run.iteration_count = 7;
+    run.last_error = 1.5e-8;
+    run.current_step = 2;
+    run.step_count = 3;
+    EXPECT_EQ(IterationLine(run, c.one_click), c.line);
+    run.iteration_count = 0;  // a direct run has no line
+    EXPECT_EQ(IterationLine(run, c.one_click), "");
+  }
 }
 
 TEST(ReleasePlaces, AQuarterOfTheLengthAtEitherEnd) {
