@@ -140,6 +140,10 @@ class CGRAPHView : public plat::View {
   // The run of the picked elements (or nodes only) for the current step.
   void ComputeModified();
   void SaveStep(int s);
+  // After a release: its step's displacements and point loads kept under the next release step.
+  void SaveReleaseStep();
+  // Left, Right through the release steps.
+  void StepReleases(bool forward);
   void LoadStep(int s);
   void SyncPicks();
   // The rubber band's outline in XOR from the drag's start to `to` on the window.

@@ -229,15 +229,11 @@ void CGRAPHView::OnReleaseKey(plat::UINT vk) {
                      "Max = 1", plat::MB_OK);
     return;
   }
-  const int steps = vk == 'F' ? run.releases.moments : vk == 'G' ? run.releases.shears : run.releases.cuts;
-  if (steps == 0 && run.releases.count() == 0) {
+  // Each release step keeps its copies as it is made (SaveReleaseStep).
+  if (run.releases.count() == 0) {
     if (modes_.one_click || modes_.springs || modes_.under_way || modes_.parked) ResetAll();
     modes_.kept_point_loads = state.point_loads.count();
     ShowHint(kElementHint);
-  } else {
-    // The step reached is kept: its displacements and its point loads.
-    (void)WriteDisplacementCopy(state, run.releases.count());
-    (void)WritePointLoadCopy(state, state.point_loads.count(), run.releases.count());
   }
   modes_.one_click = modes_.springs = false;
   modes_.hinge = vk == 'F';
@@ -408,7 +404,10 @@ bool CGRAPHView::PickElementAt(plat::Point point) {
         : modes_.shear_hinge ? DrawInfluenceV(state, run, session_.view, out, e, place)
                              : DrawInfluenceMV(state, run, session_.view, out, e, place);
     ShowFailure(added);
-    if (added) ClearLabelPositions(session_.picture);
+    if (added) {
+      ClearLabelPositions(session_.picture);
+      SaveReleaseStep();
+    }
     modes_.hinge = modes_.shear_hinge = modes_.cut = false;
     SyncPicks();
     Invalidate();
@@ -518,6 +517,32 @@ void CGRAPHView::OnSpace() {
   Invalidate();
 }
 
+void CGRAPHView::SaveReleaseStep() {
+  ViewerState& state = session_.state;
+  const ReleaseSet& releases = session_.run.releases;
+  if (modes_.release_steps.empty()) modes_.release_steps.push_back(ReleaseSet{releases.own_point_loads, 0, 0, 0});
+  modes_.release_steps.resize(static_cast<std::size_t>(modes_.release_step) + 1);
+  modes_.release_steps.push_back(releases);
+  const int j = ++modes_.release_step;
+  (void)WriteDisplacementCopy(state, j);
+  (void)WritePointLoadCopy(state, releases.own_point_loads + releases.records(), j);
+}
+
+void CGRAPHView::StepReleases(bool forward) {
+  ViewerState& state = session_.state;
+  const int to = modes_.release_step + (forward ? 1 : -1);
+  if (to < 0 || to >= static_cast<int>(modes_.release_steps.size())) return;
+  const ReleaseSet& target = modes_.release_steps[static_cast<std::size_t>(to)];
+  const int count = target.own_point_loads + target.records();
+  if (to > 0 && !ReadPointLoadCopy(state, count, to)) return;
+  (void)ReadDisplacementCopy(state, to);
+  SetPointLoadCount(state, count);
+  session_.run.releases = to > 0 ? target : ReleaseSet{};
+  modes_.release_step = to;
+  ClearLabelPositions(session_.picture);
+  Invalidate();
+}
+
 void CGRAPHView::OnStepModification(bool forward) {
   ReanalysisState& run = session_.run;
   if (!forward && session_.run.report_written) {
@@ -526,6 +551,10 @@ void CGRAPHView::OnStepModification(bool forward) {
     return;
   }
   if (modes_.parked) return;
+  if (run.step_count == 0 && !modes_.release_steps.empty()) {
+    StepReleases(forward);
+    return;
+  }
   const int s = run.current_step;
   const int to = forward ? s + 1 : s - 1;
   if (to < 0 || to > run.step_count || run.step_count == 0) return;
@@ -538,12 +567,16 @@ void CGRAPHView::OnStepModification(bool forward) {
 void CGRAPHView::ResetAll() {
   ViewerState& state = session_.state;
   ReanalysisState& run = session_.run;
-  const bool releases = run.releases.count() > 0 || modes_.parked_releases.count() > 0;
+  // The releases' steps have copies of their own numbers.
+  const int release_steps = static_cast<int>(modes_.release_steps.size());
+  const int own = release_steps > 0 ? modes_.release_steps.front().own_point_loads
+                  : modes_.parked_releases.count() > 0 ? modes_.parked_releases.own_point_loads
+                                                        : -1;
+  run.step_count = std::max(run.step_count, release_steps);
   ShowFailure(ResetModifications(state, run, session_.picture, session_.reanalysis_view));
-  if (releases) {
+  if (own >= 0) {
     (void)ReadDisplacementCopy(state, 0);
-    SetPointLoadCount(state, modes_.parked_releases.count() > 0 ? modes_.parked_releases.own_point_loads
-                                                                : state.point_loads.count());
+    SetPointLoadCount(state, own);
   }
   run.current_step = run.step_count = 0;
   modes_ = ModificationModes{};
@@ -555,6 +588,7 @@ void CGRAPHView::ResetAll() {
 bool CGRAPHView::EscapeModification() {
   const ReanalysisState& run = session_.run;
   const bool made = !run.picked_elements.empty() || !run.picked_nodes.empty() || modes_.parked ||
+                    !modes_.release_steps.empty() ||
                     modes_.forces_fplus || run.step_count > 0 || run.releases.count() > 0 || session_.run.report_written;
   if (made) {
     ResetAll();

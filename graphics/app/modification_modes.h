@@ -4,6 +4,7 @@
 // shows the stored frame, the order of all picks for stepping, and the
 // iteration line of the title.
 #include <string>
+#include <vector>
 
 #include "graphics/reanalysis/reanalysis_state.h"
 #include "graphics/state/viewer_state.h"
@@ -28,6 +29,9 @@ struct ModificationModes {
   PickList history_elements;
   PickList history_nodes;
   int kept_point_loads = 0;  // the load case's own point loads when a mode began
+  // The releases after each release step (entry 0: none), and the step shown.
+  std::vector<ReleaseSet> release_steps;
+  int release_step = 0;
   bool forces_fplus = false;  // the picture "Forces f+ " is shown
 
   bool AnyReleaseMode() const { return hinge || shear_hinge || cut; }

@@ -462,6 +462,42 @@ TEST_F(Beam2, ADraggedLoadLabelKeepsItsPlaceAcrossLoadCases) {
   plat::RemoveFile(texts);
 }
 
+TEST_F(Beam2, LeftAndRightStepThroughTheReleases) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 2));
+  const ViewerSession& session = v.app.session();
+  const std::vector<double> stored = session.state.displacements;
+  v.Key('F');
+  v.ClickAt(3.0f, 0.0f);
+  const std::vector<double> one = session.state.displacements;
+  v.Key('G');
+  v.ClickAt(9.0f, 0.0f);
+  const std::vector<double> two = session.state.displacements;
+  ASSERT_EQ(session.run.releases.count(), 2);
+  ASSERT_NE(one, two);
+  struct Step {
+    int key;
+    const std::vector<double>* u;
+    int releases, point_loads;
+  } steps[] = {{plat::VK_LEFT, &one, 1, 6},  {plat::VK_LEFT, &stored, 0, 5}, {plat::VK_LEFT, &stored, 0, 5},
+               {plat::VK_RIGHT, &one, 1, 6}, {plat::VK_RIGHT, &two, 2, 7},   {plat::VK_RIGHT, &two, 2, 7}};
+  for (const Step& s : steps) {
+    v.Key(s.key);
+    EXPECT_EQ(session.state.displacements, *s.u) << s.releases;
+    EXPECT_EQ(session.run.releases.count(), s.releases);
+    EXPECT_EQ(session.state.point_loads.count(), s.point_loads);
+    EXPECT_EQ(session.state.load_case_params.point_load_count(), s.point_loads);
+  }
+  EXPECT_TRUE(plat::FileExists(position_->File("SRC_TEMP2")));
+  plat::testing::QuitCatcher quit;
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_FALSE(quit.code().has_value());
+  EXPECT_EQ(FilesStartingWith(*position_, {"UCT8", "SRC_TEMP"}), std::vector<std::string>{});
+  EXPECT_EQ(session.state.point_loads.count(), 5);
+  EXPECT_EQ(session.state.displacements, stored);
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, EndOfSelectionResetsAPendingHingeAndShowsTheNodalForces) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
