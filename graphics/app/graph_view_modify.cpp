@@ -567,12 +567,9 @@ void CGRAPHView::OnStepModification(bool forward) {
 void CGRAPHView::ResetAll() {
   ViewerState& state = session_.state;
   ReanalysisState& run = session_.run;
-  // The releases' steps have copies of their own numbers.
-  const int release_steps = static_cast<int>(modes_.release_steps.size());
-  const int own = release_steps > 0 ? modes_.release_steps.front().own_point_loads
+  const int own = !modes_.release_steps.empty()        ? modes_.release_steps.front().own_point_loads
                   : modes_.parked_releases.count() > 0 ? modes_.parked_releases.own_point_loads
                                                         : -1;
-  run.step_count = std::max(run.step_count, release_steps);
   ShowFailure(ResetModifications(state, run, session_.picture, session_.reanalysis_view));
   if (own >= 0) {
     (void)ReadDisplacementCopy(state, 0);

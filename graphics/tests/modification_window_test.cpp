@@ -498,6 +498,21 @@ TEST_F(Beam2, LeftAndRightStepThroughTheReleases) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, ClosingTheViewLeavesNoCopiesOfTheReleaseSteps) {
+  {
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 2));
+    v.Key('F');
+    v.ClickAt(3.0f, 0.0f);
+    v.Key('F');
+    v.ClickAt(9.0f, 0.0f);
+    v.Key(plat::VK_SPACE);
+    ASSERT_EQ(FilesStartingWith(*position_, {"UCT82", "SRC_TEMP2", "SRCAUX02"}).size(), 3u);
+    v.app.ExitInstance();
+  }
+  EXPECT_EQ(FilesStartingWith(*position_, {"UCT8", "SRC_TEMP", "ELEMENTS1", "KNOTENRTEMP"}), std::vector<std::string>{});
+}
+
 TEST_F(Beam2, EndOfSelectionResetsAPendingHingeAndShowsTheNodalForces) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
