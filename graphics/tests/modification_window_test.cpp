@@ -504,10 +504,12 @@ TEST_F(Beam2, ClosingTheViewLeavesNoCopiesOfTheReleaseSteps) {
     ASSERT_TRUE(v.Open(*position_, 2));
     v.Key('F');
     v.ClickAt(3.0f, 0.0f);
-    v.Key('F');
+    v.Key('G');
     v.ClickAt(9.0f, 0.0f);
+    ASSERT_EQ(v.app.session().run.releases.count(), 2);
     v.Key(plat::VK_SPACE);
-    ASSERT_EQ(FilesStartingWith(*position_, {"UCT82", "SRC_TEMP2", "SRCAUX02"}).size(), 3u);
+    ASSERT_EQ(FilesStartingWith(*position_, {"UCT82", "SRC_TEMP2", "SRCAUX02"}).size(), 3u)
+        << ::testing::PrintToString(FilesStartingWith(*position_, {"UCT8", "SRC", "ELEM"}));
     v.app.ExitInstance();
   }
   EXPECT_EQ(FilesStartingWith(*position_, {"UCT8", "SRC_TEMP", "ELEMENTS1", "KNOTENRTEMP"}), std::vector<std::string>{});
