@@ -158,7 +158,8 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
     const ViewerState& s = session_.state;
     title = ModificationTitle(s.position.name(), s.load_case_params.title(), s.current_load_case,
                               s.diary.has_valid_count() ? s.diary.count() : 0,
-                              modes_.forces_fplus ? "Forces f+ " : PictureName(r, controls_.r_key), ModificationLine());
+                              modes_.forces_fplus ? ForcesFPlusName(forces_fplus_.count(), modes_.forces_fplus_total)
+                                                  : PictureName(r, controls_.r_key), ModificationLine());
   }
   if (r.energies) title = EnergyTitle(session_.state);
   if (r.plot_box_mode == 1) title += " (Enlarged Section)";

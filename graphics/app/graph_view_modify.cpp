@@ -608,8 +608,13 @@ void CGRAPHView::OnForcesFPlus() {
     return;
   }
   const std::string path = state.position.FolderFile(kForcesFPlusFile);
-  auto read = common::detail::ToTable<common::PointLoadTable>(common::detail::ReadInt32Counted(
-      path, common::PointLoadRecord::kSize, common::PointLoadTable::kCapacity));
+  // Six forces for each element a run modified; the picture holds as many loads as a load case.
+  common::detail::RawRecords raw =
+      common::detail::ReadInt32Counted(path, common::PointLoadRecord::kSize, 6 * PickList::kRoom);
+  const int total = raw.count;
+  raw.count = std::min(raw.count, common::PointLoadTable::kCapacity);
+  raw.bytes.resize(static_cast<std::size_t>(raw.count) * common::PointLoadRecord::kSize);
+  auto read = common::detail::ToTable<common::PointLoadTable>(std::move(raw));
   if (read.status.damaged()) {
     ShowFailure(common::CheckFile(path, read.status));
     return;
@@ -619,6 +624,7 @@ void CGRAPHView::OnForcesFPlus() {
     return;
   }
   forces_fplus_ = std::move(read.table);
+  modes_.forces_fplus_total = total;
   CloseHint();
   SetDiagramKind(session_.request, DiagramKind::kFrame);
   modes_.forces_fplus = true;

@@ -27,6 +27,13 @@ ForcesFPlusShown::~ForcesFPlusShown() {
   state_.load_case_params = kept_params_;
 }
 
+std::string ForcesFPlusName(int shown, int total) {
+  if (total <= shown) return "Forces f+ ";
+  char name[64];
+  std::snprintf(name, sizeof name, "Forces f+ (first %i of %i) ", shown, total);
+  return name;
+}
+
 std::string IterationLine(const ReanalysisState& run, bool one_click) {
   if (run.iteration_count < 1) return "";
   const int e = run.picked_elements.count(), n = run.picked_nodes.count(), it = run.iteration_count;

@@ -33,6 +33,7 @@ struct ModificationModes {
   std::vector<ReleaseSet> release_steps;
   int release_step = 0;
   bool forces_fplus = false;  // the picture "Forces f+ " is shown
+  int forces_fplus_total = 0;  // the forces of the file; the picture shows the first 100
 
   bool AnyReleaseMode() const { return hinge || shear_hinge || cut; }
   // The pick cursor shows over the view.
@@ -63,6 +64,9 @@ class ForcesFPlusShown {
   common::PointLoadTable kept_loads_;
   common::LoadCaseParams kept_params_;
 };
+
+// "Forces f+ ", or "Forces f+ (first %i of %i) " when the picture shows fewer than the file holds.
+std::string ForcesFPlusName(int shown, int total);
 
 // The iteration line of the title after a run with at least one iteration
 // (empty otherwise): its count, the picked elements and nodes and the last

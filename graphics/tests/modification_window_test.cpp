@@ -205,6 +205,9 @@ TEST_F(Beam22, TheTwentyFirstPickIsRefusedInTheOneClickAndTheSpringMode) {
     EXPECT_EQ(v.app.session().run.picked_elements.count(), 20) << mode;
     EXPECT_FALSE(v.app.session().run.picked_elements.Contains(21)) << mode;
     EXPECT_EQ(testing::ReadBytes(position_->FolderFile("Picked")), picked) << mode;
+    EXPECT_EQ(testing::ReadBytes(position_->FolderFile("ForcesFPlus")).size(), 4u + 120 * 100) << mode;
+    v.Command(ids::kForcesFPlus);  // more forces than a load case holds: the picture says how many it shows
+    EXPECT_NE(v.Title().find("Forces f+ (first 100 of 120) "), std::string::npos) << v.Title();
     v.app.ExitInstance();
   }
 }
