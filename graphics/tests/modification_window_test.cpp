@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -537,6 +538,28 @@ TEST_F(Beam2, EndOfSelectionResetsAPendingHingeAndShowsTheNodalForces) {
   EXPECT_NE(std::count_if(f.begin(), f.end(), [](double x) { return x != 0.0; }), 0);
   v.Command(ids::kEquivalentNodalForces);
   EXPECT_FALSE(v.app.session().request.nodal_loads);
+  v.app.ExitInstance();
+}
+
+TEST_F(Two, TheRightButtonRunsThePicksAgain) {
+  WriteScales(*position_, 0.5f);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('C');
+  v.ClickAt(6.0f, 0.0f);  // the direct run: no iteration line
+  ASSERT_EQ(v.app.session().run.picked_elements.count(), 1);
+  EXPECT_EQ(plat::Window::GetCapture(), nullptr);
+  EXPECT_EQ(v.Title().find("Iterations"), std::string::npos) << v.Title();
+  const std::vector<double> direct = v.app.session().state.displacements;
+  v.app.session().run.method = ReanalysisState::kIterative;
+  plat::testing::MessageBoxScript boxes;
+  v.ClickAt(2.0f, -1.0f, plat::testing::MouseButton::kRight);
+  EXPECT_TRUE(boxes.shown().empty());
+  EXPECT_GT(v.app.session().run.iteration_count, 0);
+  EXPECT_TRUE(v.view().modes().under_way);
+  EXPECT_NE(v.Title().find("Iterations  1 element  error = "), std::string::npos) << v.Title();
+  EXPECT_NEAR(v.app.session().state.displacements[6], direct[6], 1e-3 * std::abs(direct[6]));
+  EXPECT_EQ(v.app.session().run.step_count, 1);
   v.app.ExitInstance();
 }
 
