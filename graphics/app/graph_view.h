@@ -138,7 +138,8 @@ class CGRAPHView : public plat::View {
   bool PickElementAt(plat::Point point);
   void AddPickedElement(int e);
   // The run of the picked elements (or nodes only) for the current step.
-  void ComputeModified();
+  // False (the message shown) when the run gave no result.
+  bool ComputeModified();
   void SaveStep(int s);
   // After a release: its step's displacements and point loads kept under the next release step.
   void SaveReleaseStep();
@@ -153,7 +154,6 @@ class CGRAPHView : public plat::View {
   bool GrabLabel(plat::Point point);
   void DropLabel(plat::Point point);
   void ShowModeStatus(char key);
-  void AfterRun(const common::Result& run);
   std::string ModificationLine() const;
   // The box of a few pixels around a client point, in world units.
   WorldBox PickBox(plat::Point point);

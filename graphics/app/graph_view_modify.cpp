@@ -375,13 +375,23 @@ bool CGRAPHView::PickNodeAt(plat::Point point) {
   const WorldBox box = PickBox(point);
   const int node = PickNodeInBox(state, box.x1, box.y1, box.x2, box.y2);
   if (node == 0 || !IsSupport(state, node)) return false;
+  const common::NodeRecord before = state.nodes[node];
   if (!EditSupportSprings(session_, node, GetParentFrame())) return true;
+  const bool was_under_way = modes_.under_way;
+  const bool added = run.picked_nodes.Add(node);
   modes_.under_way = true;
-  if (run.picked_nodes.Add(node)) modes_.history_nodes = run.picked_nodes;
+  // With picked elements the run of elements and nodes together, else the nodes' own.
+  if (!ComputeModified()) {
+    // A change the frame cannot be computed with is taken back.
+    state.nodes[node] = before;
+    if (added) run.picked_nodes.Truncate(run.picked_nodes.count() - 1);
+    modes_.under_way = was_under_way;
+    SyncPicks();
+    return true;
+  }
+  modes_.history_nodes = run.picked_nodes;
   run.steps.node_count(run.current_step) = run.picked_nodes.count();
   (void)WriteNodeCopy(state, run.steps, run.current_step);
-  // With picked elements the run of elements and nodes together, else the nodes' own.
-  ComputeModified();
   ShowHint(ChangedSpringsText(state.nodes[node], node));
   return true;
 }
@@ -423,38 +433,41 @@ bool CGRAPHView::PickElementAt(plat::Point point) {
 
 void CGRAPHView::AddPickedElement(int e) {
   ReanalysisState& run = session_.run;
-  if (!run.picked_elements.Contains(e)) {
-    if (run.picked_elements.count() >= kMostPickedInViews) {
-      char text[64];
-      std::snprintf(text, sizeof text, "Max %i elements can be picked", kMostPickedInViews);
-      plat::MessageBox(text, "Attention", plat::MB_OK);
-      return;
-    }
-    run.picked_elements.Add(e);
-    modes_.history_elements = run.picked_elements;
+  const bool added = !run.picked_elements.Contains(e);
+  if (added && run.picked_elements.count() >= kMostPickedInViews) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Max %i elements can be picked", kMostPickedInViews);
+    plat::MessageBox(text, "Attention", plat::MB_OK);
+    return;
   }
+  const common::ElementRecord before = session_.state.elements[e];
+  const bool was_under_way = modes_.under_way;
+  if (added) run.picked_elements.Add(e);
   session_.state.elements[e].set_modified_flag(1);
   modes_.under_way = true;
   SyncPicks();
-  if (modes_.one_click) ComputeModified();
+  if (modes_.one_click && !ComputeModified()) {
+    // A pick the frame cannot be computed with is taken back.
+    if (added) run.picked_elements.Truncate(run.picked_elements.count() - 1);
+    session_.state.elements[e] = before;
+    modes_.under_way = was_under_way;
+  }
+  modes_.history_elements = run.picked_elements;
+  SyncPicks();
   Invalidate();
 }
 
-void CGRAPHView::ComputeModified() {
+bool CGRAPHView::ComputeModified() {
   ReanalysisState& run = session_.run;
   ClearLabelPositions(session_.picture);
   int step = run.current_step;  // the run writes this step's displacements; the steps are the view's
-  if (!run.picked_elements.empty()) {
-    AfterRun(IterateModifiedStiffness(session_.state, run, session_.reanalysis_view, step));
-  } else {
-    AfterRun(SolveModifiedNodesDirect(session_.state, run, session_.reanalysis_view, step));
-  }
-}
-
-void CGRAPHView::AfterRun(const common::Result& result) {
+  const common::Result result = !run.picked_elements.empty()
+                                    ? IterateModifiedStiffness(session_.state, run, session_.reanalysis_view, step)
+                                    : SolveModifiedNodesDirect(session_.state, run, session_.reanalysis_view, step);
   ShowFailure(result);
   SyncPicks();
   Invalidate();
+  return result.ok();
 }
 
 void CGRAPHView::OnRButtonDown(plat::UINT flags, plat::Point point) {
@@ -464,7 +477,7 @@ void CGRAPHView::OnRButtonDown(plat::UINT flags, plat::Point point) {
   if (!modes_.under_way || (run.picked_elements.empty() && run.picked_nodes.empty())) return;
   CloseHint();
   ClearLabelPositions(session_.picture);
-  ComputeModified();
+  (void)ComputeModified();
 }
 
 void CGRAPHView::OnSpace() {

@@ -563,6 +563,28 @@ TEST_F(Two, TheRightButtonRunsThePicksAgain) {
   v.app.ExitInstance();
 }
 
+TEST_F(Two, APickThatCannotBeComputedIsTakenBack) {
+  const std::string inverse = position_->File("INVERSE");
+  ASSERT_TRUE(plat::RenameFile(inverse, inverse + ".away"));
+  {
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 1));
+    const std::vector<double> stored = v.app.session().state.displacements;
+    v.Key('C');
+    plat::testing::MessageBoxScript boxes;
+    v.ClickAt(6.0f, 0.0f);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_NE(boxes.shown()[0].text.find("The inverse stiffness matrix is missing."), std::string::npos);
+    EXPECT_TRUE(v.app.session().run.picked_elements.empty());
+    EXPECT_EQ(v.app.session().state.elements[2].modified_flag(), 0);
+    EXPECT_EQ(v.app.session().state.elements[2].stiffness_factor(), -1.0f);
+    EXPECT_FALSE(v.view().modes().under_way);
+    EXPECT_EQ(v.app.session().state.displacements, stored);
+    v.app.ExitInstance();
+  }
+  ASSERT_TRUE(plat::RenameFile(inverse + ".away", inverse));
+}
+
 TEST_F(Two, ThePickCursorShowsWhileAModeIsOn) {
   WriteScales(*position_, 0.25f);
   OpenedViewer v;
