@@ -1,5 +1,6 @@
 #include "common/position/output_list.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -76,6 +77,59 @@ std::string LoadCasePageEntry(std::string_view label, int load_case, std::string
   rest += "  ";
   rest += contents;
   return OutputListEntry(label, rest);
+}
+
+std::optional<int> NumberedName(std::string_view name, char letter) {
+  if (name.size() < 2 || name.size() > 6 || name.front() != letter) return std::nullopt;
+  int number = 0;
+  for (char c : name.substr(1)) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
+std::optional<std::string> NumberedNameOfLine(std::string_view line, char letter, std::string_view ends) {
+  const std::size_t start = line.find(letter);
+  if (start == std::string_view::npos) return std::nullopt;
+  const std::size_t end = line.find_first_of(ends, start);
+  const std::string_view name =
+      line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+  if (!NumberedName(name, letter)) return std::nullopt;
+  return std::string(name);
+}
+
+std::optional<std::string> ListingOfLine(std::string_view line) { return NumberedNameOfLine(line, 'D', " "); }
+
+std::optional<int> LoadCaseOfLine(std::string_view line) {
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string_view::npos || line[start] != 'D') return std::nullopt;
+  const auto listing = ListingOfLine(line);
+  if (!listing) return std::nullopt;
+  line.remove_prefix(start + listing->size());
+  const std::size_t number = line.find_first_not_of(' ');
+  if (number == std::string_view::npos) return std::nullopt;
+  line.remove_prefix(number);
+  const std::size_t end = std::min(line.find(' '), line.size());
+  constexpr std::size_t kMaxDigits = 9;  // every such number fits an int
+  if (end > kMaxDigits) return std::nullopt;
+  int load_case = 0;
+  for (char c : line.substr(0, end)) {
+    if (c < '0' || c > '9') return std::nullopt;
+    load_case = load_case * 10 + (c - '0');
+  }
+  return load_case;
+}
+
+std::optional<std::string> FindLoadCaseListing(const Position& position, int load_case) {
+  plat::LineReader files(position.FolderFile(kOutputListFile));
+  if (!files.is_open()) return std::nullopt;
+  constexpr std::size_t kLineLimit = 126;
+  std::string line;
+  while (files.Next(line, kLineLimit)) {
+    if (LoadCaseOfLine(line) == load_case) return ListingOfLine(line);
+  }
+  return std::nullopt;
 }
 
 bool AppendOutputList(const Position& position, std::string_view line) {

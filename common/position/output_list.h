@@ -2,6 +2,7 @@
 // The numbered text listings of a position: the page counter LASTD (one int16, the number of the
 // last page D<n>.TXT handed out) and the output list FILES (one text line per page), to which
 // every computing program adds its pages.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,21 @@ std::string OutputListEntry(std::string_view label, std::string_view rest);
 // blanks behind a label of any other length than 2..5), the load-case number filled with blanks
 // to 18 characters, 2 blanks and the contents text.
 std::string LoadCasePageEntry(std::string_view label, int load_case, std::string_view contents);
+
+// The number of a name made of `letter` and 1 to 5 decimal digits ("D12": 12); nullopt otherwise.
+std::optional<int> NumberedName(std::string_view name, char letter);
+// The numbered name in a line of a list: from its first `letter` up to the first of `ends` after
+// it, when that is `letter` and digits; nullopt otherwise.
+std::optional<std::string> NumberedNameOfLine(std::string_view line, char letter, std::string_view ends);
+// The listing a FILES line names: from its first "D" to the next blank ("D12"); nullopt when that
+// is not "D" and digits.
+std::optional<std::string> ListingOfLine(std::string_view line);
+// The load case of a FILES line that starts (after blanks) with its listing: the whole number
+// that follows the listing name after blanks; nullopt when there is none (D1, D2, a header).
+std::optional<int> LoadCaseOfLine(std::string_view line);
+// The listing of the first FILES line of load case `load_case` ("D5"); nullopt when no line is
+// of that load case or FILES cannot be read.
+std::optional<std::string> FindLoadCaseListing(const Position& position, int load_case);
 
 // Appends the line and a line end to FILES; false when FILES cannot be opened or written.
 bool AppendOutputList(const Position& position, std::string_view line);

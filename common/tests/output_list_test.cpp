@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <string>
 
 #include "platform/binary_io.h"
@@ -52,6 +54,43 @@ TEST(OutputList, OutputListThatCannotBeOpenedIsReported) {
   const common::Position pos(plat::testing::TestFolder(), ".7");
   ASSERT_TRUE(plat::MakeFolder(pos.FolderFile("FILES")));  // a folder where the list belongs
   EXPECT_FALSE(common::AppendOutputList(pos, "x"));
+}
+
+TEST(OutputList, LoadCaseOfALineIsTheWholeNumberAfterItsListing) {
+  struct Case {
+    std::string line;
+    std::optional<int> load_case;
+  };
+  const Case cases[] = {
+      {common::LoadCasePageEntry("D3", 12, "    Results "), 12},
+      {common::LoadCasePageEntry("D100", 7, "    Results "), 7},
+      {common::LoadCasePageEntry("D10000", 5, "    Results "), 5},
+      {"D7 3", 3},
+      {common::OutputListEntry("D1", "                                Dimensions"), std::nullopt},
+      {"File   LC                 Set                 Contents", std::nullopt},
+      {"  D3        1.5   Results", std::nullopt},
+      {"  xD3       1     Results", std::nullopt},  // the listing must open the line
+      {"  D3a       1     Results", std::nullopt},
+      {"  D3", std::nullopt},
+      {"  D3        1234567890123", std::nullopt},  // more digits than an int holds
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(common::LoadCaseOfLine(c.line), c.load_case) << c.line;
+}
+
+TEST(OutputList, LoadCaseListingIsTheFirstLineOfExactlyThatLoadCase) {
+  const common::Position pos(plat::testing::TestFolder(), ".7");
+  ASSERT_TRUE(common::EnsurePositionFolder(pos));
+  EXPECT_EQ(common::FindLoadCaseListing(pos, 1), std::nullopt);  // no FILES
+  for (const std::string& line :
+       {common::OutputListEntry("D1", Blanks(32) + "Dimensions"), common::LoadCasePageEntry("D3", 12, "    Results "),
+        common::LoadCasePageEntry("D5", 1, "    Results "), common::LoadCasePageEntry("D6", 1, "    Nodal "),
+        common::LoadCasePageEntry("D100", 7, "    Results ")}) {
+    ASSERT_TRUE(common::AppendOutputList(pos, line));
+  }
+  const std::pair<int, std::optional<std::string>> cases[] = {
+      {1, "D5"}, {7, "D100"}, {12, "D3"}, {2, std::nullopt}, {0, std::nullopt}};
+  for (const auto& [load_case, listing] : cases) EXPECT_EQ(common::FindLoadCaseListing(pos, load_case), listing) << load_case;
 }
 
 std::int16_t Counter(const common::Position& pos) {

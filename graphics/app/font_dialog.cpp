@@ -1,5 +1,7 @@
 #include "graphics/app/font_dialog.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -37,6 +39,12 @@ std::optional<double> ChoiceNumber(std::string text) {
   while (*end == ' ') ++end;
   if (*end != '\0') return std::nullopt;
   return value;
+}
+
+std::optional<float> TypedFloat(std::string text) {
+  const std::optional<double> value = ChoiceNumber(std::move(text));
+  if (!value || !std::isfinite(*value) || std::fabs(*value) > FLT_MAX) return std::nullopt;
+  return static_cast<float>(*value);
 }
 
 ChoiceDialog::ChoiceDialog(plat::UINT template_id, std::string_view caption, std::string_view label,

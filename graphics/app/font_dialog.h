@@ -17,6 +17,8 @@ inline constexpr plat::UINT kChoiceList = 1010;
 // The value of a choice text: the first "," becomes "."; nullopt when the
 // text is not a number.
 std::optional<double> ChoiceNumber(std::string text);
+// A typed number a float can hold (ChoiceNumber's rules); nullopt otherwise.
+std::optional<float> TypedFloat(std::string text);
 
 class ChoiceDialog : public plat::Dialog {
  public:

@@ -11,6 +11,7 @@
 #include "graphics/app/graph_view.h"
 #include "graphics/app/main_frame.h"
 #include "graphics/app/picture_menu.h"
+#include "graphics/app/text_results_view.h"
 #include "graphics/startup/startup_data.h"
 #include "platform/frames/doc_template.h"
 #include "platform/message_box.h"
@@ -71,6 +72,10 @@ bool CGRAPHApp::InitInstance() {
       plat::FrameResources{ids::kPictureTemplate, "REVUZAVI", PictureMenu(), MainAccelerators()},
       [] { return std::make_unique<CGRAPHDoc>(); }, [session] { return new CChildFrame(*session); },
       [session] { return new CGRAPHView(*session); }));
+  AddDocTemplate(std::make_unique<plat::MultiDocTemplate>(
+      plat::FrameResources{ids::kTextTemplate, "REVUZAVI", TextMenu(), MainAccelerators()},
+      [] { return std::make_unique<CGRAPHDoc>(); }, [session] { return new CChildFrame(*session); },
+      [session] { return new CD1View(*session); }));
   auto* frame = new CMainFrame(*session_);
   frame->auto_delete = true;
   if (!frame->LoadFrame(plat::FrameResources{ids::kMainFrame, "REVUZAVI", MainMenu(), MainAccelerators()})) {

@@ -20,6 +20,10 @@ inline constexpr unsigned kEnergy = 346;
 inline constexpr unsigned kFlex = 347;
 inline constexpr unsigned kEigen = 351;
 inline constexpr unsigned kNodeGreen = 318;
+inline constexpr unsigned kElementGreen = 325;
+inline constexpr unsigned kSupportGreen = 327;
+inline constexpr unsigned kGreenAnywhere = 349;
+inline constexpr unsigned kShapeFunctions = 355;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
 inline constexpr unsigned kEndSelection = 342;
@@ -35,7 +39,13 @@ inline constexpr unsigned kOnlyX = 339;
 inline constexpr unsigned kOnlyY = 340;
 inline constexpr unsigned kRKey = 354;
 inline constexpr unsigned kStacked = 33077;
-inline constexpr unsigned kFitDiagrams = 33200;  // the key left of Y, for keyboards without it
+inline constexpr unsigned kFitDiagrams = 33200;
+inline constexpr unsigned kAlignText = 33004;
+inline constexpr unsigned kCloseHint = 33201;  // the emptied hint box closed after its change
+inline constexpr unsigned kScales = 328;
+inline constexpr unsigned kResetScales = 330;
+inline constexpr unsigned kLineWidth = 33156;
+inline constexpr unsigned kMainWindowFocus = plat::WM_USER + 18;  // 1042  // the key left of Y, for keyboards without it
 
 inline constexpr unsigned kExport = 33086;
 inline constexpr unsigned kHelp = 33089;
@@ -48,6 +58,15 @@ inline constexpr unsigned kCloseAllButPicture = 32969;
 inline constexpr unsigned kWindows = 131;
 inline constexpr unsigned kLookFirst = 205;
 inline constexpr unsigned kLookLast = 219;
+
+// The text window: its template and menu, the main frame's commands that open it (D1, D2, the
+// listing of the load case shown) and the text window's own.
+inline constexpr unsigned kTextTemplate = 160;
+inline constexpr unsigned kTextDimensions = 32977;
+inline constexpr unsigned kTextLoadCases = 32979;
+inline constexpr unsigned kTextResults = 333;
+inline constexpr unsigned kTextViewDimensions = 32978;
+inline constexpr unsigned kTextViewResults = 32982;
 
 inline constexpr unsigned kStatusTexts = plat::WM_USER + 1;
 inline constexpr unsigned kNoResults = plat::WM_USER + 25;  // 1049

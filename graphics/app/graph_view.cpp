@@ -8,10 +8,15 @@
 #include "graphics/app/client_mapping.h"
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
-#include "graphics/app/help_document.h"
+#include "graphics/app/line_width_dialog.h"
+#include "graphics/app/picture_wheel.h"
+#include "graphics/app/wheel_scales_dialog.h"
+#include "graphics/settings/graphics_settings_file.h"
 #include "graphics/app/load_case_switch.h"
+#include "graphics/app/nodes_dialog.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
+#include "graphics/app/viewer_help.h"
 #include "graphics/app/scales_dialog.h"
 #include "graphics/compose/draw_picture.h"
 #include "graphics/reanalysis/reanalysis.h"
@@ -95,6 +100,11 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kEndSelection, [this] { OnEndSelection(); });
   MapCommand(ids::kEquivalentNodalForces, [this] { OnEquivalentNodalForces(); });
   MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
+  MapCommand(ids::kElementGreen, [this] { OnElementGreen(); });
+  MapCommand(ids::kSupportGreen, [this] { OnSupportGreen(); });
+  MapCommand(ids::kGreenAnywhere, [this] { OnGreenAnywhere(); });
+  MapCommand(ids::kFlex, [this] { OnFlex(); });
+  MapCommand(ids::kShapeFunctions, [this] { OnShapeFunctions(); });
   MapCommand(plat::ID_FILE_PRINT, [this] { OnFilePrint(); });
   MapCommand(plat::ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
   MapCommand(plat::ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
@@ -103,6 +113,14 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kSensitivityHelp, [this] { OnHelp("SENSITIVITY.pdf"); });
   MapCommand(ids::kRKeyHelp, [this] { OnHelp("RKEY.pdf"); });
   MapCommand(ids::kParameter, [this] { OnParameter(); });
+  MapCommand(ids::kNodes, [this] { ShowNodesDialog(session_, this); });
+  MapCommand(ids::kScales, [this] { OnScales(); });
+  MapCommand(ids::kResetScales, [this] { OnResetScales(); });
+  MapCommand(ids::kLineWidth, [this] { OnLineWidth(); });
+  MapCommand(ids::kAlignText, [this] { OnAlignText(); });
+  MapCommand(ids::kCloseHint, [this] {
+    if (hint_ && hint_->GetWindowText().empty()) CloseHint();
+  });
 }
 
 int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
@@ -115,6 +133,8 @@ int CGRAPHView::OnCreate(const plat::CREATESTRUCT& create) {
   session_.memory.scales_load_case = -1;
   controls_ = PictureControls{};
   ReadViewSettings(session_.state);
+  controls_.exponential = session_.state.graphics.exponential_numbers() != 0;
+  controls_.stacked = session_.state.graphics.stacked_numbers() != 0;
   return 0;
 }
 
@@ -147,6 +167,15 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   PictureRequest& r = session_.request;
   PrepareRequest(width, height, printing);
   r.exponent_labels = controls_.exponential;
+  r.horizontal_only = controls_.only_x;
+  r.vertical_only = controls_.only_y;
+  r.green_arrows = controls_.green_arrows;
+  r.stacked_labels = controls_.stacked;
+  r.resultants = controls_.r_key;
+  r.node_displacements = controls_.displacement_option;
+  session_.view.load_factor = ArrowFactor(r.scales.further[kLoadScaleField]);
+  session_.view.reaction_factor = ArrowFactor(r.scales.further[kReactionScaleField]);
+  session_.view.force_factor = controls_.force_scale;
   const int saved = dc.SaveDC();
   {
     const ForcesFPlusShown forces(session_.state, modes_.forces_fplus ? &forces_fplus_ : nullptr);
@@ -162,6 +191,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
                                                   : PictureName(r, controls_.r_key), ModificationLine());
   }
   if (r.energies) title = EnergyTitle(session_.state);
+  if (const std::string green = GreenTitle(); !green.empty()) title = green;
   if (r.plot_box_mode == 1) title += " (Enlarged Section)";
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
@@ -210,12 +240,16 @@ void CGRAPHView::OnPrintRun() {
 void CGRAPHView::OnDiagram(DiagramKind kind) {
   PictureRequest& r = session_.request;
   if (r.eigenmode) return;
-  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.influence)) return;
+  if (kind == DiagramKind::kDisplacements && (r.green_family_2 || r.green_family_1)) return;
   if (!LoadCaseHasResults(session_.state) && !ModificationUnderWay(session_.run)) {
     plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
     return;
   }
   CloseHint();
+  if (kind == DiagramKind::kDisplacements && (r.influence || r.support_green || r.shape_function)) {
+    SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
+  }
+  controls_.wheel_target = WheelTarget::kGraph;
   SetDiagramKind(r, kind);
   if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
   Invalidate();
@@ -223,7 +257,13 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
 
 void CGRAPHView::OnEnergy() {
   CloseHint();
+  const bool from_any = session_.request.green_family_1 && !session_.request.energies;
   ToggleEnergyPicture(session_.request, controls_.before_energy);
+  if (!session_.request.energies && green_.energy_of_any) session_.request.green_family_1 = true;
+  green_.energy_of_any = session_.request.energies && from_any;
+  if (green_.energy_of_any) ShowGreenEnergies();
+  if (session_.request.energies_off && !green_.energy_of_any) session_.request.scales_read = false;
+  session_.request.energies_off = green_.energy_of_any;
   session_.picture.labels.Clear();
   Invalidate();
 }
@@ -279,7 +319,7 @@ void CGRAPHView::OnExport() {
   PostToMainWindow(ids::kStatusTexts);
 }
 
-void CGRAPHView::OnHelp(const char* document) { OpenHelpDocument(document); }
+void CGRAPHView::OnHelp(const char* document) { OpenViewerHelp(document, document); }
 
 bool CGRAPHView::ShowMode(int number) {
   ModeValues values = mode_values_;
@@ -315,6 +355,7 @@ void CGRAPHView::OnNodeGreen() {
     plat::MessageBox("Wrong input", "?", plat::MB_OK);
     return;
   }
+  green_.flex_entry = 0;
   const int dof = session_.state.nodes[node].dof_u();
   if (dof < 1 || dof > session_.state.equation_count()) return;
   PictureRequest& r = session_.request;
@@ -328,13 +369,26 @@ void CGRAPHView::OnNodeGreen() {
 void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
   (void)window;
   (void)point;
-  StepValuePicture(true);
+  if (session_.request.shape_function) {
+    ShowShapeFunction(session_.request.shape_dof % std::max(1, session_.state.equation_count()) + 1);
+    return;
+  }
+  if (session_.request.green_family_1) {
+    OnGreenAnywhere();
+    return;
+  }
+  if (StepValuePicture(true)) return;
+  // With picks the right button computes again; else it opens the parameters.
+  if (session_.run.picked_elements.empty() && session_.run.picked_nodes.empty()) OnParameter();
 }
 
 bool CGRAPHView::LeaveSpecialPicture() {
   PictureRequest& r = session_.request;
   if (!r.eigenmode && !r.AnyGreen()) return false;
   SetDiagramKind(r, DiagramKind::kFrame);
+  green_.flex_entry = 0;
+  session_.view.green = GreenPoint{};
+  r.scales_read = false;  // the load case's own scales again
   SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
   Invalidate();
   return true;
@@ -353,6 +407,7 @@ void CGRAPHView::OnResetPicture() {
   r.node_labels = true;
   r.element_labels = true;
   controls_ = PictureControls{};
+  WriteDisplaySettings();
   ResetModification();
   Invalidate();
 }
@@ -410,6 +465,7 @@ void CGRAPHView::OnToggle(plat::UINT id) {
   bool* flag = ToggleFlag(id);
   if (flag == nullptr) return;
   *flag = !*flag;
+  if (id == ids::kExponential || id == ids::kStacked) WriteDisplaySettings();
   session_.picture.labels.Clear();
   Invalidate();
 }
@@ -430,6 +486,7 @@ void CGRAPHView::OnOnlyValues(bool x) {
 }
 
 bool CGRAPHView::StepValuePicture(bool next) {
+  if (StepGreenPicture(next)) return true;
   PictureRequest& r = session_.request;
   if (r.influence) {
     const int to = std::clamp(r.influence_column + (next ? 1 : -1), 1, std::max(1, session_.state.equation_count()));
@@ -464,6 +521,7 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
   CloseHint();
   PictureRequest& r = session_.request;
   if (vk == 'A') controls_.wheel_alternative = true;
+  if ((vk == plat::VK_LEFT || vk == plat::VK_RIGHT) && Held(plat::VK_CONTROL) && PanSection(vk == plat::VK_RIGHT)) return;
   if (Held(plat::VK_CONTROL) && (vk == plat::VK_ADD || vk == plat::VK_SUBTRACT)) {
     controls_.factor = vk == plat::VK_ADD ? ShrunkFactor(controls_.factor) : GrownFactor(controls_.factor);
     Invalidate();
@@ -516,6 +574,11 @@ void CGRAPHView::OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
 }
 
 bool CGRAPHView::PreTranslateMessage(plat::MSG* msg) {
+  if (msg->message == plat::WM_XBUTTONDOWN && plat::GET_XBUTTON_WPARAM(msg->wParam) == plat::XBUTTON1) {
+    EndProgram();
+    return true;
+  }
+  if (PreTranslateHintKey(msg)) return true;
   if ((msg->message == plat::WM_KEYDOWN || msg->message == plat::WM_KEYUP) && msg->wParam == '1') {
     controls_.wheel_step = msg->message == plat::WM_KEYDOWN ? 2 : 1;
   }
@@ -527,20 +590,23 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
   (void)point;
   if (delta == 0) return true;
   const bool up = delta > 0;
-  PictureRequest& r = session_.request;
-  if (Held(plat::VK_MENU)) {
-    WheelLineWidths(session_.state, r, up);
-  } else if (r.eigenmode) {
-    const float by = 2.5f * static_cast<float>(controls_.wheel_step);
-    r.scales.displacement = up ? r.scales.displacement * by : r.scales.displacement / by;
-  } else if (Held(plat::VK_SHIFT)) {  // the text grows as the wheel turns towards the user
-    session_.state.text_scale = up ? session_.state.text_scale / 1.1f : session_.state.text_scale * 1.1f;
-    session_.picture.labels.Clear();
-  } else if (!WheelDiagramScale(r, controls_.wheel_step, up)) {
+  // Green's-function and flexibility pictures scale their own curve, no remembered diagram scale
+  if (!Held(plat::VK_MENU) && !session_.request.eigenmode && WheelGreenScale(up)) {
+    Invalidate();
     return true;
-  } else {
-    session_.picture.labels.Clear();
-    WriteScales();
+  }
+  WheelKeys keys;
+  keys.alt = Held(plat::VK_MENU);
+  keys.ctrl = Held(plat::VK_CONTROL);
+  keys.shift = Held(plat::VK_SHIFT);
+  switch (TurnWheel(session_.state, session_.request, controls_, keys, delta > 0)) {
+    case WheelEffect::kNone: return true;
+    case WheelEffect::kRedraw: break;
+    case WheelEffect::kLabels: session_.picture.labels.Clear(); break;
+    case WheelEffect::kScales:
+      session_.picture.labels.Clear();
+      WriteScales();
+      break;
   }
   Invalidate();
   return true;
@@ -559,10 +625,12 @@ void CGRAPHView::OnEscape() {
     Invalidate();
     return;
   }
+  if (LeaveShapeFunctions()) return;
   if (session_.request.energies) {
     OnEnergy();
     return;
   }
+  controls_.wheel_target = WheelTarget::kGraph;
   if (LeaveSpecialPicture()) return;
   if (controls_.only_x || controls_.only_y) {
     controls_.only_x = controls_.only_y = false;
@@ -593,6 +661,7 @@ void CGRAPHView::AfterSwitch(bool failed) {
     table->Clear();
   }
   session_.request.scales_read = false;
+  RefreshGreenField();
   ShowTitle();
   EnablePictureMenu(session_.state, GetParentFrame());
   Invalidate();
@@ -626,6 +695,107 @@ void CGRAPHView::OnDestroy() {
   DeleteWorkingCopies(session_.state, session_.run);
   plat::View::OnDestroy();
   plat::PostQuitMessage(0);
+}
+
+void CGRAPHView::OnScales() {
+  CDiaSkalenGrafik dialog(session_.request.scales, GetParentFrame());
+  if (dialog.DoModal() != plat::IDOK) return;
+  session_.request.scales = dialog.scales();
+  session_.picture.labels.Clear();
+  WriteScales();
+  Invalidate();
+}
+
+void CGRAPHView::OnResetScales() {
+  PictureScales& s = session_.request.scales;
+  s.moment = s.shear = s.normal_force = s.fourth = s.displacement = 0.1f;
+  s.further.fill(0.1f);
+  session_.picture.labels.Clear();
+  WriteScales();
+  Invalidate();
+}
+
+void CGRAPHView::OnLineWidth() {
+  CDiaLines dialog(session_.state.line_width, GetParentFrame());
+  if (dialog.DoModal() != plat::IDOK) return;
+  session_.state.line_width = dialog.width();
+  if (!WriteViewSettings(session_.state)) {
+    ShowFailure(common::Result::Fail("The file " + std::string(kLineWidthsFile) + " cannot be written.", "Line width"));
+  }
+  Invalidate();
+}
+
+void CGRAPHView::OnAlignText() {
+  session_.picture.labels.Clear();
+  Invalidate();
+}
+
+void CGRAPHView::StepWheelTarget() {
+  switch (controls_.wheel_target) {
+    case WheelTarget::kGraph: controls_.wheel_target = WheelTarget::kLoad; break;
+    case WheelTarget::kLoad: controls_.wheel_target = WheelTarget::kSupportReactions; break;
+    default: controls_.wheel_target = WheelTarget::kGraph; break;
+  }
+}
+
+void CGRAPHView::WriteDisplaySettings() {
+  GraphicsSettings& g = session_.state.graphics;
+  if (g.exponential_numbers() == (controls_.exponential ? 1 : 0) && g.stacked_numbers() == (controls_.stacked ? 1 : 0)) {
+    return;
+  }
+  g.set_exponential_numbers(controls_.exponential ? 1 : 0);
+  g.set_stacked_numbers(controls_.stacked ? 1 : 0);
+  if (!WriteGraphicsSettings(session_.state)) {
+    ShowFailure(common::Result::Fail("The file " + std::string(kGraphicsSettingsFile) + " cannot be written.", "OK"));
+  }
+}
+
+bool CGRAPHView::PanSection(bool right) {
+  PictureRequest& r = session_.request;
+  if (r.plot_box_mode != 1) return false;
+  float left = r.plot_box[0].x, far = r.plot_box[0].x;
+  for (const WorldPoint& p : r.plot_box) {
+    left = std::min(left, p.x);
+    far = std::max(far, p.x);
+  }
+  const float step = 0.1f * (far - left) * (right ? 1.0f : -1.0f);
+  for (WorldPoint& p : r.plot_box) p.x += step;
+  session_.picture.labels.Clear();
+  Invalidate();
+  return true;
+}
+
+void CGRAPHView::OnSetFocus(plat::Window* old) {
+  plat::View::OnSetFocus(old);
+  PostToMainWindow(ids::kMainWindowFocus);
+}
+
+bool CGRAPHView::PreTranslateHintKey(plat::MSG* msg) {
+  if (!hint_ || msg->hwnd != hint_->GetSafeHwnd()) return false;
+  if (msg->message == plat::WM_CHAR && msg->wParam == '\r') {
+    msg->wParam = 0xA7;  // the change handler takes it out again
+    return false;
+  }
+  if ((msg->message == plat::WM_KEYDOWN || msg->message == plat::WM_CHAR) && msg->wParam == plat::VK_ESCAPE) {
+    hint_->SetWindowText("");
+    return true;
+  }
+  return false;
+}
+
+bool CGRAPHView::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
+  if (plat::LOWORD(wParam) != kHintId || plat::HIWORD(wParam) != plat::EN_CHANGE) {
+    return plat::View::OnCommand(wParam, lParam);
+  }
+  if (!hint_) return true;
+  std::string text = hint_->GetWindowText();
+  if (!text.empty() && static_cast<unsigned char>(text.back()) == 0xA7) {
+    text.pop_back();
+    hint_->SetWindowText(text);  // comes back here with the text as it was
+    return true;
+  }
+  if (text.empty()) PostMessage(plat::WM_COMMAND, ids::kCloseHint);
+  return true;
 }
 
 }  // namespace revuzavi

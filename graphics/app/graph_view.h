@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "graphics/app/green_pictures.h"
 #include "graphics/app/modification_modes.h"
 #include "graphics/app/picture_controls.h"
 #include "graphics/app/viewer_session.h"
@@ -43,10 +44,35 @@ class CGRAPHView : public plat::View {
   void OnPrintRun();
   // 318: the Green's function of a node's first degree of freedom.
   void OnNodeGreen();
+  // 325: the Green's functions of an element (CDiaGreenElement), from kind 1.
+  void OnElementGreen();
+  // 327: the Green's function of the first supported degree of freedom.
+  void OnSupportGreen();
+  // 349: the Green's function anywhere of the function chosen in CDiaGreenAny.
+  void OnGreenAnywhere();
+  // The point of the Green's function anywhere (a Ctrl+click): station 0..50
+  // of element e; false when that picture is off or there is no such element.
+  bool SetGreenPoint(int element, int station);
+  // 347: the flexibilities of FLEXMAX from the largest.
+  void OnFlex();
+  // 355: the shape-function picture on/off.
+  void OnShapeFunctions();
+  // The unit displacement of equation `dof` in the shape-function picture; false when off or no such equation.
+  bool ShowShapeFunction(int dof);
+  const GreenPictureState& green() const { return green_; }
   // 351: the eigenmode picture from its first mode.
   void OnEigen();
   // 350: every picture switch off, the factor 1.
   void OnResetPicture();
+  // 328: the wheel's scales typed in CDiaSkalenGrafik; 330: every scale 0.1.
+  void OnScales();
+  void OnResetScales();
+  // 33156: the frame's line width typed in CDiaLines, stored in GRAPHRDB.
+  void OnLineWidth();
+  // 33004: every label placed anew.
+  void OnAlignText();
+  // The wheel's next target: the diagram, the loads, the support reactions.
+  void StepWheelTarget();
   // 329 "Parameter": CDiaSkalen on "Scales", and the report it asks for.
   void OnParameter();
 
@@ -81,7 +107,8 @@ class CGRAPHView : public plat::View {
   void OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) override;
   bool OnMouseWheel(plat::UINT flags, short delta, plat::Point point) override;
   bool PreTranslateMessage(plat::MSG* msg) override;
-  // The right button's one action: the next value in the eigenmode picture.
+  // The right button's one action: the next value in the eigenmode picture; without picks the
+  // parameter dialog.
   void OnContextMenu(plat::Window* window, plat::Point point) override;
   void OnLButtonDown(plat::UINT flags, plat::Point point) override;
   void OnRButtonDown(plat::UINT flags, plat::Point point) override;
@@ -91,6 +118,11 @@ class CGRAPHView : public plat::View {
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) override;
+  // 1042 to the main window.
+  void OnSetFocus(plat::Window* old) override;
+  // The hint box's change (1224, EN_CHANGE): an Enter typed (0xA7) is taken
+  // out again, an empty box closed.
+  bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
 
  private:
   // After a switch: labels placed afresh, the caption, the menu and a repaint;
@@ -116,6 +148,29 @@ class CGRAPHView : public plat::View {
   // The next or previous value of the Green's-function, flexibility and
   // eigenmode pictures (Up, Down, the mouse buttons); false when none is shown.
   bool StepValuePicture(bool next);
+  // The element Green function of `kind`; false (a message shown) when it cannot be computed.
+  bool ShowElementGreen(int element, int kind);
+  void ShowFlexEntry(int k);
+  // Esc and 355 out of the shape-function picture: UT8 read again, the frame; false when it is off.
+  bool LeaveShapeFunctions();
+  // After a load-case step: RHSG of the new load case and the same unit displacement.
+  void RefreshShapeFunction();
+  // After a load-case switch: the Green's-function field or unit displacement shown made again
+  // (the switch read the load case's displacements), with the picture's scale kept.
+  void RefreshGreenField();
+  // The field of the Green's function anywhere at `sample` (0..50) of element e; false after a message.
+  bool ComputeGreenAnywhere(int element, int sample);
+  // Up, Down, the right button in the element, support and flexibility pictures; false when none is shown.
+  bool StepGreenPicture(bool next);
+  // The energy picture of the Green's function anywhere: the element products of the function
+  // held with the load case's displacements.
+  void ShowGreenEnergies();
+  // A wheel notch on a Green's-function or flexibility picture: its scale; false when none is shown.
+  bool WheelGreenScale(bool up);
+  // The Green picture's scale `s` (0: fitted at the next drawing) after the load case's own are read.
+  void SetGreenScale(float s);
+  // The title of the Green's-function, flexibility and shape-function pictures; empty for the others.
+  std::string GreenTitle() const;
   // Tab: the frame of the document's next picture view, after the last the first.
   void ActivateNextPictureView();
   // The flag that a display toggle command flips; nullptr for 339 and 340.
@@ -124,6 +179,12 @@ class CGRAPHView : public plat::View {
   bool ToggleChecked(plat::UINT id);
   // Writes the page number and scales, deletes the working copies, ends the program.
   void EndProgram();
+  // 335 and 33077 kept in MMGRAFIKR1.
+  void WriteDisplaySettings();
+  // Ctrl+Left/Right in the enlarged section: a tenth of its width aside.
+  bool PanSection(bool right);
+  // The keys typed into the hint box: Enter becomes 0xA7, Esc empties it.
+  bool PreTranslateHintKey(plat::MSG* msg);
 
   // The local modification (graph_view_modify.cpp).
   void OnModeKey(plat::UINT vk);
@@ -135,6 +196,9 @@ class CGRAPHView : public plat::View {
   bool EscapeModification();
   void ResetAll();
   bool PickNodeAt(plat::Point point);
+  // Ctrl+click, or a click in the picture of the Green's function anywhere: the element and
+  // station clicked become its point.
+  void PickGreenPoint(plat::Point point);
   bool PickElementAt(plat::Point point);
   void AddPickedElement(int e);
   // The run of the picked elements (or nodes only) for the current step.
@@ -167,6 +231,7 @@ class CGRAPHView : public plat::View {
   PictureControls controls_;
   std::unique_ptr<plat::Edit> hint_;
   ModeValues mode_values_;
+  GreenPictureState green_;
   bool print_run_ = false;
   int print_run_first_ = 0;  // the load case the run started at
 };

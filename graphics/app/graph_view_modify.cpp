@@ -244,22 +244,22 @@ void CGRAPHView::OnReleaseKey(plat::UINT vk) {
 
 void CGRAPHView::OnLButtonDown(plat::UINT flags, plat::Point point) {
   SetFocus();
-  if ((flags & plat::MK_CONTROL) != 0) {
-    const WorldBox box = PickBox(point);
-    const PickedElement picked = PickElementsInBox(session_.state, box.x1, box.y1, box.x2, box.y2);
-    if (picked.element == 0) return;
-    const WorldPoint at = ClientToWorld(session_.state, session_.view, session_.request, point);
-    GreenPoint& green = session_.view.green;
-    const common::ElementRecord& element = session_.state.elements[picked.element];
-    green.element = picked.element;
-    green.sample = StationAlong(picked.xa, picked.za, picked.xb, picked.zb, at.x, at.y);
-    green.position = static_cast<float>(green.sample * 0.02 * element.length());
-    Invalidate();
+  const PictureRequest& r = session_.request;
+  if ((flags & plat::MK_CONTROL) != 0 || r.green_family_1) {
+    PickGreenPoint(point);
     return;
   }
   if (!modes_.PickCursor() && GrabLabel(point)) return;
-  const PictureRequest& r = session_.request;
-  const bool value_picture = r.influence || r.eigenmode || (r.support_green && !modes_.p_mode);
+  if (r.green_family_2) {  // an element clicked becomes the function's element
+    const WorldBox box = PickBox(point);
+    const PickedElement picked = PickElementsInBox(session_.state, box.x1, box.y1, box.x2, box.y2);
+    if (picked.element != 0) {
+      (void)ShowElementGreen(picked.element, session_.view.green.kind);
+      return;
+    }
+  }
+  // The value pictures take the previous value; in the P mode the supports' picture picks.
+  const bool value_picture = r.influence || r.eigenmode || r.green_family_2 || (r.support_green && !modes_.p_mode);
   if (value_picture && StepValuePicture(false)) return;
   if (modes_.springs && PickNodeAt(point)) return;
   if (PickElementAt(point)) return;
@@ -366,6 +366,21 @@ void CGRAPHView::OnLButtonUp(plat::UINT flags, plat::Point point) {
   r.plot_box[3] = WorldPoint{a.x, b.y};
   r.plot_box_mode = 1;
   ClearLabelPositions(session_.picture);
+  Invalidate();
+}
+
+void CGRAPHView::PickGreenPoint(plat::Point point) {
+  const WorldBox box = PickBox(point);
+  const PickedElement picked = PickElementsInBox(session_.state, box.x1, box.y1, box.x2, box.y2);
+  if (picked.element == 0) return;
+  const WorldPoint at = ClientToWorld(session_.state, session_.view, session_.request, point);
+  const int station = StationAlong(picked.xa, picked.za, picked.xb, picked.zb, at.x, at.y);
+  if (SetGreenPoint(picked.element, station)) return;
+  // Kept for the picture of the Green's function anywhere when it starts.
+  GreenPoint& green = session_.view.green;
+  green.element = picked.element;
+  green.sample = station;
+  green.position = static_cast<float>(station * 0.02 * session_.state.elements[picked.element].length());
   Invalidate();
 }
 

@@ -9,6 +9,7 @@
 #include "graphics/app/graph_view.h"
 #include "graphics/app/picture_menu.h"
 #include "graphics/app/report.h"
+#include "graphics/app/text_results_view.h"
 #include "graphics/app/position_choice.h"
 #include "graphics/app/windows_dialog.h"
 #include "graphics/reanalysis/reanalysis.h"
@@ -16,6 +17,8 @@
 #include "graphics/startup/startup_data.h"
 #include "platform/files.h"
 #include "platform/frames/command_ids.h"
+#include "platform/frames/doc_template.h"
+#include "platform/frames/win_app.h"
 #include "platform/message_box.h"
 
 namespace revuzavi {
@@ -33,6 +36,9 @@ CMainFrame::CMainFrame(ViewerSession& session) : session_(session) {
   MapCommand(57637, [this] { MDICascade(); });
   MapCommand(ids::kCloseAllButPicture, [this] { CloseAllButPicture(); });
   MapCommand(ids::kWindows, [this] { WindowsDialog(*this).DoModal(); });
+  MapCommand(ids::kTextDimensions, [this] { OpenTextWindow(&TextWindowMarks::geometry); });
+  MapCommand(ids::kTextLoadCases, [this] { OpenTextWindow(&TextWindowMarks::loads); });
+  MapCommand(ids::kTextResults, [this] { OpenTextWindow(&TextWindowMarks::results); });
 }
 
 int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
@@ -53,6 +59,31 @@ plat::MDIChildWnd* CMainFrame::PictureFrame() const {
     if (dynamic_cast<CGRAPHView*>(child->GetActiveView()) != nullptr) return child;
   }
   return nullptr;
+}
+
+plat::MDIChildWnd* CMainFrame::TextFrame() const {
+  for (plat::MDIChildWnd* child : GetMDIChildren()) {
+    if (dynamic_cast<CD1View*>(child->GetActiveView()) != nullptr) return child;
+  }
+  return nullptr;
+}
+
+void CMainFrame::OpenTextWindow(bool TextWindowMarks::*listing) {
+  if (plat::MDIChildWnd* text = TextFrame(); text && session_.text_marks.open) {
+    MDIActivate(text);
+    return;
+  }
+  plat::WinApp* app = plat::WinApp::Get();
+  for (int i = 0; app && i < app->GetDocTemplateCount(); ++i) {
+    plat::DocTemplate* text_template = app->GetDocTemplate(i);
+    if (text_template->GetResources().id != ids::kTextTemplate) continue;
+    // The window shows the listing asked for now, whatever an earlier one showed.
+    session_.text_marks.geometry = session_.text_marks.loads = session_.text_marks.results = false;
+    session_.text_marks.*listing = true;
+    session_.narrow_next_frame = true;
+    text_template->OpenDocumentFile({});
+    return;
+  }
 }
 
 void CMainFrame::OnNew() {

@@ -21,6 +21,12 @@ class CMainFrame : public plat::MDIFrameWnd {
 
   // The frame of the picture window, or nullptr.
   plat::MDIChildWnd* PictureFrame() const;
+  // 32977, 32979, 333: the text window activated when it is open, else
+  // opened beside the picture with the geometry listing, the load listing or
+  // the listing of the load case shown.
+  void OpenTextWindow(bool TextWindowMarks::*listing);
+  // The frame of the text window, or nullptr.
+  plat::MDIChildWnd* TextFrame() const;
   // 57601: the folder dialog until a position is chosen (or Cancel), then its start-up.
   void OnLoadPosition();
 

@@ -32,6 +32,7 @@ void SetDiagramKind(PictureRequest& r, DiagramKind kind) {
   r.eigenmode = r.influence = r.support_green = r.green_family_1 = r.green_family_2 = false;
   r.influence_reactions = r.rotations = r.modified_frame = false;
   r.energies = false;
+  r.shape_function = false;
 }
 
 std::string PictureName(const PictureRequest& r, bool r_key) {

@@ -12,6 +12,9 @@
 
 namespace revuzavi {
 
+// What a plain wheel notch scales besides the shown diagram.
+enum class WheelTarget { kGraph, kLoad, kSupportReactions, kForces };
+
 struct PictureControls {
   double factor = 1.0;             // the general picture factor, never below 1
   int wheel_step = 1;              // 2 while the key "1" is held down
@@ -25,6 +28,8 @@ struct PictureControls {
   bool stacked = false;       // numbers may be stacked
   bool displacement_option = false;  // flipped by every key in the displacement picture
   PictureRequest before_energy;      // the picture switches the energy picture replaced
+  WheelTarget wheel_target = WheelTarget::kGraph;
+  float force_scale = 1.0f;  // the arrows of the equivalent nodal forces (Ctrl+wheel)
 };
 
 // The diagram kinds of the drawing: 0 frame, 1 displacements, 2 normal forces, 3 moments, 4 shear forces.

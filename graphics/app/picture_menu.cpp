@@ -50,6 +50,26 @@ plat::Menu WindowPopup() {
   return window;
 }
 
+// The display toggles, the scales and the line width of the picture.
+plat::Menu DisplayPopup() {
+  plat::Menu display = plat::Menu::Popup();
+  display.AppendMenu(plat::MF_STRING, ids::kNumbers, "Numbers (Z)");
+  display.AppendMenu(plat::MF_STRING, ids::kNodeNumbers, "Nodes (K)");
+  display.AppendMenu(plat::MF_STRING, ids::kElementNumbers, "Element numbers (E)");
+  display.AppendMenu(plat::MF_STRING, ids::kOnlyX, "Only x values (X)");
+  display.AppendMenu(plat::MF_STRING, ids::kOnlyY, "Only y values (Y)");
+  display.AppendMenu(plat::MF_STRING, ids::kRKey, "R-key display (R)");
+  display.AppendMenu(plat::MF_STRING, ids::kGreenArrows, "Green's functions with arrows");
+  display.AppendMenu(plat::MF_STRING, ids::kExponential, "Exponential format");
+  display.AppendMenu(plat::MF_STRING, ids::kStacked, "Allow numbers to be stacked (D)");
+  display.AppendMenu(plat::MF_SEPARATOR);
+  display.AppendMenu(plat::MF_STRING, ids::kAlignText, "Align text");
+  display.AppendMenu(plat::MF_STRING, ids::kScales, "Scales");
+  display.AppendMenu(plat::MF_STRING, ids::kResetScales, "Reset scales");
+  display.AppendMenu(plat::MF_STRING, ids::kLineWidth, "Line width...");
+  return display;
+}
+
 plat::Menu HelpPopup() {
   plat::Menu help = plat::Menu::Popup();
   help.AppendMenu(plat::MF_STRING, ids::kHelp, "&Help");
@@ -88,8 +108,34 @@ plat::Menu PictureMenu() {
   bar.AppendMenu(plat::MF_STRING, ids::kFitDiagrams, "Fit");
   bar.AppendMenu(plat::MF_STRING, ids::kEigen, "Eigen");
   bar.AppendMenu(plat::MF_STRING, ids::kNodeGreen, "GF-Nodes");
+  bar.AppendMenu(plat::MF_STRING, ids::kElementGreen, "GF-Elements");
+  bar.AppendMenu(plat::MF_STRING, ids::kSupportGreen, "GF-Supports");
+  bar.AppendMenu(plat::MF_STRING, ids::kGreenAnywhere, "GF-Anywhere");
+  bar.AppendMenu(plat::MF_STRING, ids::kShapeFunctions, "Shape functions");
+  bar.AppendMenu(plat::MF_POPUP, DisplayPopup(), "D&isplay");
+  bar.AppendMenu(plat::MF_STRING, ids::kParameter, "Parameter");
   bar.AppendMenu(plat::MF_POPUP, FilePopup(), "&File");
   bar.AppendMenu(plat::MF_POPUP, WindowPopup(), "&Window");
+  bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
+  return bar;
+}
+
+plat::Menu TextMenu() {
+  plat::Menu bar;
+  bar.AppendMenu(plat::MF_STRING, ids::kTextViewDimensions, "&Dimensions");
+  bar.AppendMenu(plat::MF_STRING, ids::kTextLoadCases, "&Load cases");
+  bar.AppendMenu(plat::MF_STRING, ids::kTextViewResults, "&Results");
+  // The picture's own File items go; the text is printed directly too.
+  plat::Menu file = FilePopup();
+  file.DeleteMenu(ids::kPrintRun, plat::MF_BYCOMMAND);
+  file.DeleteMenu(ids::kExport, plat::MF_BYCOMMAND);
+  file.InsertMenu(plat::ID_FILE_PRINT_PREVIEW, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_FILE_PRINT_DIRECT,
+                  "Print &directly");
+  // Ctrl+C (57634) copies in the text: Tile has a command of its own here.
+  plat::Menu window = WindowPopup();
+  window.ModifyMenu(57634, plat::MF_BYCOMMAND | plat::MF_STRING, plat::ID_WINDOW_TILE_VERT, "&Tile");
+  bar.AppendMenu(plat::MF_POPUP, std::move(file), "&File");
+  bar.AppendMenu(plat::MF_POPUP, std::move(window), "&Window");
   bar.AppendMenu(plat::MF_POPUP, HelpPopup(), "&Help");
   return bar;
 }
@@ -108,6 +154,10 @@ std::vector<plat::ToolButton> MainToolButtons() {
           {0},
           {ids::kNextLoadCase, "LC +"},
           {ids::kPreviousLoadCase, "LC -"},
+          {0},
+          {ids::kTextDimensions, "Dimensions"},
+          {ids::kTextLoadCases, "Load cases"},
+          {ids::kTextResults, "Results"},
           {0},
           {plat::ID_APP_ABOUT, "About"}};
 }

@@ -15,8 +15,12 @@ namespace revuzavi {
 // The main frame's menu 128: File, View, Help.
 plat::Menu MainMenu();
 // Menu 130 of the picture window: items 0..12 "<" .. "Forces f+", then Fit,
-// Eigen and GF-Nodes, then File, Window, Help.
+// Eigen and GF-Nodes, the Display popup (toggles, scales, line width), then
+// File, Window, Help.
 plat::Menu PictureMenu();
+// Menu 160 of the text window: "&Dimensions", "&Load cases", "&Results", then
+// File (printing), Window, Help.
+plat::Menu TextMenu();
 // Ctrl+C and Ctrl+Insert tile (57634), Ctrl+V and Shift+Insert cascade (57637).
 plat::AcceleratorTable MainAccelerators();
 std::vector<plat::ToolButton> MainToolButtons();

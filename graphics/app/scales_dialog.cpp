@@ -3,12 +3,12 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 #include "graphics/app/font_dialog.h"
-#include "graphics/app/help_document.h"
+#include "graphics/app/viewer_help.h"
 #include "graphics/app/report.h"
+#include "graphics/diagrams/shape_drawing.h"
 #include "graphics/reanalysis/iteration_report.h"
 #include "graphics/reanalysis/scales.h"
 #include "graphics/settings/small_settings_files.h"
@@ -29,12 +29,6 @@ constexpr Preset kPresets[] = {{1063, "0.0"}, {1064, "0.1"}, {1065, "0.2"}, {106
 
 // The limit of node runs is five times this.
 constexpr int kMostIterations = std::numeric_limits<std::int32_t>::max() / 5;
-
-std::string Formatted(const char* format, double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 // A typed value refused: its message in a box without title.
 void Refuse(const std::string& text) { plat::MessageBox(text, "", plat::MB_OK); }
@@ -83,8 +77,8 @@ bool CDiaSkalen::OnInitDialog() {
 }
 
 void CDiaSkalen::ShowValues(const char* k_format, float k, float eps, int limit) {
-  SetDlgItemText(kFactor, Formatted(k_format, k));
-  SetDlgItemText(kErrorMargin, Formatted("%6.3E", eps));
+  SetDlgItemText(kFactor, FormatValue(k_format, k));
+  SetDlgItemText(kErrorMargin, FormatValue("%6.3E", eps));
   SetDlgItemText(kIterationLimit, std::to_string(limit));
 }
 
@@ -105,7 +99,7 @@ bool CDiaSkalen::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
       ShowValues("%.3f", 0.0f, defaults.element_eps, defaults.element_limit);
       return true;
     }
-    case kHelp: OpenHelpDocument("SCALE.pdf"); return true;
+    case kHelp: OpenViewerHelp("SCALE.pdf", "SCALE.pdf"); return true;
     default: return plat::Dialog::OnCommand(wParam, lParam);
   }
 }
@@ -113,15 +107,15 @@ bool CDiaSkalen::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
 bool CDiaSkalen::Confirm(int report_sense, const char* preset) {
   if (preset) SetDlgItemText(kFactor, preset);
   const std::string k_text = GetDlgItemText(kFactor);
-  const std::optional<double> k = ChoiceNumber(k_text);
-  if (!k || !std::isfinite(*k) || std::fabs(*k) > FLT_MAX) {
+  const std::optional<float> k = TypedFloat(k_text);
+  if (!k) {
     Refuse("\"" + k_text + "\" is not a number the files can hold.");
     GotoDlgCtrl(GetDlgItem(kFactor));
     return false;
   }
-  if (*k < 0.0) {
+  if (*k < 0.0f) {
     Refuse("No negative values");
-    SetDlgItemText(kFactor, Formatted("%.4f", 0.0));
+    SetDlgItemText(kFactor, FormatValue("%.4f", 0.0));
     GotoDlgCtrl(GetDlgItem(kFactor));
     return false;
   }
@@ -139,7 +133,7 @@ bool CDiaSkalen::Confirm(int report_sense, const char* preset) {
     GotoDlgCtrl(GetDlgItem(kIterationLimit));
     return false;
   }
-  parameters_.k = static_cast<float>(*k);
+  parameters_.k = *k;
   parameters_.scales = ScalesParams{static_cast<float>(*eps), static_cast<float>(*eps / 100.0), limit, 5 * limit};
   parameters_.method = IsDlgButtonChecked(kIterative) ? ReanalysisState::kIterative : ReanalysisState::kDirect;
   parameters_.report_sense = report_sense;

@@ -1,9 +1,10 @@
 #include "graphics/app/support_springs_dialog.h"
 
+#include <cfloat>
 #include <cmath>
-#include <cstdio>
 
-#include "common/text_to_float.h"
+#include "graphics/app/font_dialog.h"
+#include "graphics/diagrams/shape_drawing.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/message_box.h"
@@ -13,12 +14,6 @@ namespace revuzavi {
 namespace {
 
 constexpr plat::UINT kFactorIds[3] = {CDiaLagerR::kFactorX, CDiaLagerR::kFactorY, CDiaLagerR::kFactorRotation};
-
-std::string Formatted(const char* format, double value) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 // A typed number that no float can hold.
 void RefuseNumber(const std::string& text) {
@@ -85,10 +80,10 @@ void CDiaLagerR::BuildLayout(plat::DialogLayout& layout) {
 
 bool CDiaLagerR::OnInitDialog() {
   plat::Dialog::OnInitDialog();
-  SetDlgItemText(kBaseStiffness, Formatted("%.3E", base_stiffness_));
+  SetDlgItemText(kBaseStiffness, FormatValue("%.3E", base_stiffness_));
   const common::NodeRecord& node = nodes_[node_];
   for (int d = 1; d <= 3; ++d) {
-    start_texts_[static_cast<std::size_t>(d - 1)] = Formatted("%g", node.support(d));
+    start_texts_[static_cast<std::size_t>(d - 1)] = FormatValue("%g", node.support(d));
     SetDlgItemText(kFactorIds[d - 1], start_texts_[static_cast<std::size_t>(d - 1)]);
   }
   GotoDlgCtrl(GetDlgItem(kFactorX));
@@ -112,12 +107,13 @@ void CDiaLagerR::OnTarget() {
     return;
   }
   const std::string text = GetDlgItemText(kTarget);
-  const double k = static_cast<double>(common::TextToFloat(text)) / static_cast<double>(base_stiffness_);
-  if (!std::isfinite(k) || std::fabs(k) > 3.0e38) {
+  const std::optional<float> target = TypedFloat(text);
+  const double k = target ? static_cast<double>(*target) / static_cast<double>(base_stiffness_) : 0.0;
+  if (!target || !(std::fabs(k) <= FLT_MAX)) {
     RefuseNumber(text);
     return;
   }
-  SetDlgItemText(kTargetFactor, Formatted("%.5E", k));
+  SetDlgItemText(kTargetFactor, FormatValue("%.5E", k));
   GotoDlgCtrl(GetDlgItem(kTargetFactor));
 }
 
@@ -148,12 +144,13 @@ void CDiaLagerR::OnConfirm() {
     const std::size_t i = static_cast<std::size_t>(d - 1);
     const std::string text = GetDlgItemText(kFactorIds[i]);
     // A field left as shown keeps the node's exact factor.
-    k[i] = text == start_texts_[i] ? node.support(d) : common::TextToFloat(text);
-    if (!std::isfinite(k[i])) {
+    const std::optional<float> typed = text == start_texts_[i] ? node.support(d) : TypedFloat(text);
+    if (!typed) {
       RefuseNumber(text);
       GotoDlgCtrl(GetDlgItem(kFactorIds[i]));
       return;
     }
+    k[i] = *typed;
     before[i] = node_ <= original_.count() ? original_[node_].support(d) : node.support(d);
     any = any || k[i] != node.support(d);
   }

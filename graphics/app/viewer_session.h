@@ -12,6 +12,15 @@
 
 namespace revuzavi {
 
+// Set by the main frame before it opens the text window: which listing it shows (the geometry
+// listing D1, the load listing D2 or the listing of the load case shown); `open` while it exists.
+struct TextWindowMarks {
+  bool geometry = false;
+  bool loads = false;
+  bool results = false;
+  bool open = false;
+};
+
 struct ViewerSession {
   ViewerState state;
   ViewState view;
@@ -24,6 +33,7 @@ struct ViewerSession {
   // Set before a text or element-plot window opens beside the picture: the
   // one frame opened next is narrow.
   bool narrow_next_frame = false;
+  TextWindowMarks text_marks;
   // The picture's text for status pane 2, shown on WM_USER+1.
   std::string status_text;
 };

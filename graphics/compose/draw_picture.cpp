@@ -93,7 +93,7 @@ void DrawPrestress(Canvas& c) {
 
 // The loads of the load case, or only the joints when a picture of another kind is asked for.
 void DrawLoadsOrJoints(Canvas& c, const PictureRequest& r) {
-  const bool loads = !r.geometry_details && !r.nodal_loads && !r.eigenmode && !r.AnyGreen();
+  const bool loads = !r.geometry_details && !r.nodal_loads && !r.eigenmode && !r.AnyGreen() && !r.shape_function;
   if (loads) {
     const common::LoadCaseParams& p = c.viewer.load_case_params;
     if (p.gravity_flag() != 0) DrawSelfWeight(c);
@@ -136,8 +136,19 @@ double DisplacementScale(const ViewerState& state, PictureRequest& r) {
   return scale;
 }
 
+// The switches of the views every displacement picture follows.
+ShapeOptions ShapeOf(const PictureRequest& r, double scale) {
+  ShapeOptions o;
+  o.scale = scale;
+  o.horizontal_only = r.horizontal_only;
+  o.vertical_only = r.vertical_only;
+  o.stacked = r.stacked_labels;
+  return o;
+}
+
 void DrawForceDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
   DiagramOptions o;
+  o.exponent_labels = r.exponent_labels;
   if (r.normal_forces) {
     DiagramScale s = ScaleOf(r.scales.normal_force);
     DrawNormalForceDiagram(c, state.elements, s, o);
@@ -167,8 +178,19 @@ void DrawDofMarker(Canvas& c, int d) {
 // Step 11: the Green and influence pictures; true when one was drawn.
 bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, PictureRequest& r) {
   const int n = state.equation_count();
+  if (r.shape_function) {  // a unit displacement: its largest value a tenth of the frame's size
+    DeflectionOptions o;
+    o.shape.scale = 0.1 * FrameSize(state);
+    o.without_loads = true;
+    o.unit_dof = r.shape_dof;
+    c.picture.labels.Clear();
+    DrawDeflectedShape(c, o);
+    DrawDofMarker(c, r.shape_dof);
+    return true;
+  }
   GreenCurveOptions green;
-  green.shape.scale = DisplacementScale(state, r);
+  green.shape = ShapeOf(r, DisplacementScale(state, r));
+  green.exponent_labels = r.exponent_labels;
   if (r.influence) {
     if (memory.influence_column != r.influence_column) {
       if (!ReadInverseColumn(state, r.influence_column, n, state.displacements).ok()) return true;
@@ -179,15 +201,17 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
     }
     c.picture.labels.Clear();
     DeflectionOptions o;
-    o.shape.scale = green.shape.scale;
+    o.shape = ShapeOf(r, green.shape.scale);
+    o.exponent_labels = r.exponent_labels;
     o.without_loads = true;
     o.unit_dof = r.influence_column;
     DrawDeflectedShape(c, o);
     return true;
   }
-  if (r.green_family_1) {
-    DrawGreenDisplacements(c, green);
-    DrawGreenReaction(c, green.at_point);
+  if (r.green_family_1) {  // the unit action at the Green point
+    green.at_point = true;
+    DrawGreenFunctionCurve(c, green);
+    DrawGreenReaction(c, true);
     return true;
   }
   if (r.green_family_2) {
@@ -208,7 +232,9 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
       }
     }
     SupportShapeOptions o;
-    o.shape.scale = 1.0;
+    o.shape = ShapeOf(r, r.scales.displacement > 0.0f ? r.scales.displacement : 1.0);
+    o.arrows = r.green_arrows;
+    o.exponent_labels = r.exponent_labels;
     o.support_index = r.support_dof_index;
     DrawSupportDofShape(c, o);
     return true;
@@ -275,14 +301,17 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   } else if (state.results_present || request.AnyResult()) {
     if (request.eigenmode) {
       DeflectionOptions o;
-      o.shape.scale = DisplacementScale(state, request);
+      o.shape = ShapeOf(request, DisplacementScale(state, request));
+      o.exponent_labels = request.exponent_labels;
       DrawEigenmode(c, o);
       return 0;
     }
     if (request.deflection) {
       DeflectionOptions o;
-      o.shape.scale = DisplacementScale(state, request);
+      o.shape = ShapeOf(request, DisplacementScale(state, request));
       o.exponent_labels = request.exponent_labels;
+      o.without_loads = request.node_displacements;
+      o.resultants = request.resultants;
       DrawDeflectedShape(c, o);
     }
     DrawForceDiagram(c, state, request);

@@ -45,6 +45,8 @@ struct PictureRequest {
   int support_dof_index = 0;   // 1-based entry of the support dof list
   bool green_family_1 = false;  // Green displacements with the unit reaction
   bool green_family_2 = false;  // Green forces of the element-function view
+  bool shape_function = false;  // the unit displacement of one equation, held in the displacements
+  int shape_dof = 0;
   bool hide_picks = false;      // the picked elements are drawn unpicked in a Green picture
   bool influence_reactions = false;
   bool rotations = false;
@@ -53,7 +55,14 @@ struct PictureRequest {
   bool support_reactions = false;
   bool nodal_loads = false;
 
-  bool exponent_labels = false;  // displacement labels in exponential format
+  bool exponent_labels = false;  // value labels in exponential format
+  // The views' display switches the result pictures follow.
+  bool horizontal_only = false;     // only the horizontal displacements
+  bool vertical_only = false;       // only the vertical displacements
+  bool green_arrows = false;        // the unit displacement of a support with its elements' arrows
+  bool stacked_labels = false;      // two labels meeting at a node stacked, not one left out
+  bool resultants = false;          // displacements labelled at the nodes by their resultant
+  bool node_displacements = false;  // displacements without the loads between the element ends
 
   bool dof_marker = false;
   int marked_dof = 0;

@@ -4,6 +4,7 @@
 #include <numbers>
 #include <vector>
 
+#include "graphics/diagrams/node_resultants.h"
 #include "graphics/picture/element_values.h"
 #include "graphics/picture/lines.h"
 #include "graphics/picture/pens.h"
@@ -87,8 +88,12 @@ int DrawDeflectedShape(Canvas& c, const DeflectionOptions& o) {
   };
   const int drawn = DrawShapes(
       c, o.shape, [&](int e) { return PictureElementCurves(c.viewer, c.view, e, switches); },
-      o.unit_dof > 0 ? ShapeLabelText{} : label);
-  if (o.unit_dof > 0) DrawUnitDofLabel(c, o.unit_dof);
+      o.unit_dof > 0 || o.resultants ? ShapeLabelText{} : label);
+  if (o.unit_dof > 0) {
+    DrawUnitDofLabel(c, o.unit_dof);
+  } else if (o.resultants) {
+    DrawNodeResultants(c, o.shape.scale, o.exponent_labels);
+  }
   return drawn;
 }
 

@@ -17,6 +17,8 @@ struct DeflectionOptions {
   // Above 0: in place of the extreme labels "f <dof> = <load vector entry>"
   // at the node of this equation.
   int unit_dof = 0;
+  // The nodes labelled with their resultant displacement in place of the elements' extremes.
+  bool resultants = false;
 };
 
 // The label of a deflected shape or an eigenmode: `value` metres in

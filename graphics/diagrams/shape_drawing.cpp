@@ -1,5 +1,6 @@
 #include "graphics/diagrams/shape_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -117,10 +118,24 @@ void DrawShapeCurve(Canvas& c, const ShapePoints& p, const ShapeOptions& o) {
   SelectPen(c, 0);
 }
 
-void DrawShapeLabel(Canvas& c, const ShapePoints& p, int k, int number, const std::string& text) {
+namespace {
+
+// The height of a drawn text's box in world units.
+double TextHeight(const Canvas& c, const TextBox& box) {
+  int low = box.corners[0].y, high = box.corners[0].y;
+  for (const plat::Point& q : box.corners) {
+    low = std::min(low, q.y);
+    high = std::max(high, q.y);
+  }
+  return c.scale() > 0 ? static_cast<double>(high - low) / c.scale() : 0.0;
+}
+
+}  // namespace
+
+void DrawShapeLabel(Canvas& c, const ShapePoints& p, int k, int number, const std::string& text, double lift) {
   const WorldPoint a = p.axis[static_cast<std::size_t>(k - 1)], d = p.offset[static_cast<std::size_t>(k - 1)];
   const LabelPosition at = c.picture.labels.deflection.Place(number, static_cast<float>(a.x + 0.99 * d.x),
-                                                             static_cast<float>(a.y + 0.99 * d.y + 0.1));
+                                                             static_cast<float>(a.y + 0.99 * d.y + 0.1 + lift));
   if (text.empty()) return;
   DrawRotatedText(c, at.x, at.z, text, 0, 0.0, number, c.picture.diagram_kind, true);
 }
@@ -130,6 +145,7 @@ int DrawShapes(Canvas& c, const ShapeOptions& o, const ShapeCurves& curves, cons
   int drawn = 0;
   int number = 0;
   int previous_extreme = 0;
+  double previous_height = 0.0;  // of the extreme label drawn last, in world units
   for (int e = 1; e <= c.viewer.elements.count(); ++e) {
     if (!ElementShown(c.viewer, c.view, e)) continue;
     const mechanics::ElementCurves curve = curves(e);
@@ -144,7 +160,15 @@ int DrawShapes(Canvas& c, const ShapeOptions& o, const ShapeCurves& curves, cons
     // Two labels would meet at the node the element shares with the one before.
     const bool meets = drawn > 1 && extreme == 1 && (previous_extreme == 50 || previous_extreme == kLastSample);
     ++number;
-    if (!meets) DrawShapeLabel(c, p, extreme, number, label(v.values[static_cast<std::size_t>(extreme - 1)], v.axial));
+    const std::string text = label(v.values[static_cast<std::size_t>(extreme - 1)], v.axial);
+    const int boxes = c.picture.text_boxes.count();
+    if (!meets) {
+      DrawShapeLabel(c, p, extreme, number, text);
+    } else if (o.stacked) {
+      DrawShapeLabel(c, p, extreme, number, text, previous_height);
+    }
+    // What the next label meeting this one at the node must rise by.
+    previous_height = c.picture.text_boxes.count() > boxes ? TextHeight(c, c.picture.text_boxes[boxes + 1]) : 0.0;
     previous_extreme = extreme;
     const std::size_t slot = static_cast<std::size_t>(e);
     const int listed = slot < c.view.label_samples.size() ? c.view.label_samples[slot] : 0;

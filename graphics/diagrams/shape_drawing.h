@@ -17,6 +17,9 @@ struct ShapeOptions {
   double scale = 1.0;  // drawn metres per metre of displacement
   bool horizontal_only = false;  // only the global horizontal component, drawn off the axis
   bool vertical_only = false;    // only the global vertical component
+  // The label that would meet the one before at their shared node is stacked
+  // above it instead of left out.
+  bool stacked = false;
 };
 
 // The drawn points of one element's shape, samples 1..51 at index 0..50:
@@ -58,7 +61,9 @@ int DrawShapes(Canvas& c, const ShapeOptions& o, const ShapeCurves& curves, cons
 
 // Label `number` of the deflection table at sample k of the shape: its
 // remembered place, or the default one remembered now; the text drawn there.
-void DrawShapeLabel(Canvas& c, const ShapePoints& p, int k, int number, const std::string& text);
+// `lift` raises its default place (world units).
+void DrawShapeLabel(Canvas& c, const ShapePoints& p, int k, int number, const std::string& text,
+                    double lift = 0.0);
 
 // A value as printf `format` would write it (one double).
 std::string FormatValue(const char* format, double value);

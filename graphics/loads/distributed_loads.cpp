@@ -95,7 +95,7 @@ int DrawLineLoads(Canvas& c, bool labels) {
     largest = std::max({largest, double{std::fabs(load.value_a())}, double{std::fabs(load.value_b())}});
   }
   // The largest ordinate 0.08 of the frame's size.
-  const double k = largest > 0.0 ? 0.08 * FrameSize(s) / largest : 0.0;
+  const double k = largest > 0.0 ? 0.08 * FrameSize(s) / largest * c.view.load_factor : 0.0;
   int drawn = 0, number = 0;
   for (const common::LineLoadRecord& load : s.line_loads.used()) {
     const int e = load.element();

@@ -49,7 +49,7 @@ int DrawPointLoads(Canvas& c) {
     const common::PointLoadRecord& load = s.point_loads[i];
     if (load.kind() == Kind::kForce && Shown(s, load)) largest = std::max(largest, double{std::fabs(load.value())});
   }
-  const double size = ArrowSize(s, largest);  // v = value size / 2
+  const double size = ArrowSize(s, largest) * c.view.load_factor;  // v = value size / 2
   const double r = 0.04 * FrameSize(s);
   int drawn = 0;
   for (int i = 1; i <= count; ++i) {

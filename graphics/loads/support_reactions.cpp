@@ -81,7 +81,7 @@ int DrawSupportReactions(Canvas& c, const std::vector<float>& reactions, const R
     const NodeDofs d = DofsOf(node);
     largest = std::max({largest, std::fabs(At(reactions, d.dof[0])), std::fabs(At(reactions, d.dof[1]))});
   }
-  const double size = ArrowSize(s, largest);
+  const double size = ArrowSize(s, largest) * c.view.reaction_factor;
   int counter = 0, drawn = 0;
   for (int n = 1; n <= s.nodes.count(); ++n) {
     if (c.view.reanalysis_view && c.view.element_energy_display && c.view.NodePicked(n)) continue;
@@ -115,7 +115,7 @@ int DrawNodalLoads(Canvas& c, const std::vector<double>& load_vector) {
     const int kind = s.dofs[q].kind();
     if (kind == 1 || kind == 2) largest = std::max(largest, std::fabs(load_vector[static_cast<std::size_t>(q)]));
   }
-  const double size = ArrowSize(s, largest);
+  const double size = ArrowSize(s, largest) * c.view.force_factor;
   int counter = 0, drawn = 0;
   for (int q = 1; q <= n; ++q) {
     const double f = load_vector[static_cast<std::size_t>(q)];

@@ -159,6 +159,14 @@ void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int k
   dc.SelectFont(previous);
 }
 
+double LabelLineHeight(Canvas& c) {
+  const int height = static_cast<int>(c.viewer.text_scale * kTextHeight);
+  const plat::Font previous = c.dc.SelectFont(MakeRotatedFont(c.dc, "ARIAL", height, 0, 0, 0, true));
+  const plat::Size extent = c.dc.GetTextExtent("R");
+  c.dc.SelectFont(previous);
+  return c.scale() > 0 ? static_cast<double>(extent.cy) / c.scale() : 0.0;
+}
+
 void DrawLegendText(Canvas& c, std::string_view text, double x_fraction, double y_fraction) {
   plat::Dc& dc = c.dc;
   const int saved = dc.SaveDC();

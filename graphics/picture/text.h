@@ -44,6 +44,9 @@ inline constexpr int kPointLoadLabelWord = 12;
 void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int kind, double angle, int tag,
                      int kind_word, bool centred);
 
+// The height of one line of labels as DrawRotatedText draws them, in world units.
+double LabelLineHeight(Canvas& c);
+
 // The legend of a printed page at (x, y) fractions of the device's size.
 void DrawLegendText(Canvas& c, std::string_view text, double x_fraction, double y_fraction);
 

@@ -36,6 +36,11 @@ struct ViewState {
   float paper_width = 0.0f;   // world units at the drawing scale
   float paper_height = 0.0f;
   float paper_aspect = 0.0f;  // height / width of the page; 0 for none
+  // What the wheel made of the arrows: the loads, the support reactions and
+  // the equivalent nodal forces, 1 as drawn by their own measure.
+  double load_factor = 1.0;
+  double reaction_factor = 1.0;
+  double force_factor = 1.0;
   // The views' zoom factors of the frame picture.
   float zoom_x = 1.0f;
   float zoom_y = 1.0f;

@@ -40,6 +40,11 @@ class GraphicsSettings : public common::ByteRecord<184> {
   void set_view_setting_124(std::int32_t v) { SetAt<std::int32_t, 124>(v); }
   std::int32_t view_setting_128() const { return At<std::int32_t, 128>(); }
   void set_view_setting_128(std::int32_t v) { SetAt<std::int32_t, 128>(v); }
+  // The picture's numbers in exponential format (1) and allowed to stack (1).
+  std::int32_t exponential_numbers() const { return At<std::int32_t, 144>(); }
+  void set_exponential_numbers(std::int32_t v) { SetAt<std::int32_t, 144>(v); }
+  std::int32_t stacked_numbers() const { return At<std::int32_t, 148>(); }
+  void set_stacked_numbers(std::int32_t v) { SetAt<std::int32_t, 148>(v); }
 };
 static_assert(sizeof(GraphicsSettings) == 184);
 

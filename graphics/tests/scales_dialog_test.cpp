@@ -12,6 +12,7 @@
 #include "graphics/app/main_frame.h"
 #include "graphics/app/scales_dialog.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/message_boxes.h"
 #include "graphics/tests/two_spans_example.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/frame_testing.h"
@@ -36,13 +37,7 @@ struct TwoSpansViewer : ::testing::Test {
     plat::testing::PumpMessages();
   }
   std::string Scales() const { return testing::ReadBytes(position.FolderFile("Scales")); }
-  std::vector<std::string> Boxes() const {
-    std::vector<std::string> boxes;
-    for (const auto& shown : dialogs.shown()) {
-      if (shown.kind == plat::testing::ShownDialog::Kind::kMessageBox) boxes.push_back(shown.caption + "|" + shown.text);
-    }
-    return boxes;
-  }
+  std::vector<std::string> Boxes() const { return testing::BoxTexts(dialogs); }
 
   common::Position position;
   plat::testing::DialogScript dialogs;
@@ -171,6 +166,21 @@ TEST_F(TwoSpansViewer, AFailedWriteIsReportedAndTheOldFileStaysWhole) {
   EXPECT_EQ(Boxes(), (std::vector<std::string>{"Error|The file " + position.FolderFile("Scales") +
                                                " cannot be written."}));
   EXPECT_EQ(Scales(), before);
+}
+
+TEST_F(TwoSpansViewer, TheRightButtonOpensTheDialogOnlyWithoutPicks) {
+  auto& view = *app.main_frame()->PictureFrame()->GetActiveView();
+  dialogs.PressNext(1066);  // "0.3"
+  plat::testing::Click(view, plat::Point{50, 50}, plat::testing::MouseButton::kRight);
+  plat::testing::PumpMessages();
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].template_id, D::kTemplateId);
+  EXPECT_EQ(app.session().state.scales_factor, 0.3f);
+  app.session().run.picked_elements.Add(1);
+  plat::testing::Click(view, plat::Point{50, 50}, plat::testing::MouseButton::kRight);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(dialogs.shown().size(), 1u);
+  app.session().run.picked_elements.Clear();
 }
 
 TEST_F(TwoSpansViewer, StopAndAPendingReleaseLeaveScalesAlone) {

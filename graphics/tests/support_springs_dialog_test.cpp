@@ -11,6 +11,7 @@
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/reanalysis/working_copies.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/message_boxes.h"
 #include "graphics/tests/two_spans_example.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/window_testing.h"
@@ -36,13 +37,7 @@ struct TwoSpans : ::testing::Test {
     });
     return EditSupportSprings(session, node, nullptr);
   }
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& shown : script.shown()) {
-      if (shown.kind == plat::testing::ShownDialog::Kind::kMessageBox) texts.push_back(shown.caption + "|" + shown.text);
-    }
-    return texts;
-  }
+  std::vector<std::string> BoxTexts() const { return testing::BoxTexts(script); }
 
   common::Position position;
   ViewerSession session;
@@ -125,7 +120,11 @@ TEST_F(TwoSpans, ASpringOfNodeThreeLeavesItsCopyAndTheNodeRunOnIt) {
 
 TEST_F(TwoSpans, TheChangeIsCountedFromTheFactorBeforeAnyReanalysis) {
   ASSERT_TRUE(Edit(3, D::kFactorY, "0.25"));
-  ASSERT_TRUE(Edit(3, D::kFactorY, "0,5"));  // a decimal comma
+  script.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::TypeInto(d, D::kFactorY, "0,5");  // a decimal comma, then Enter: OK
+    plat::testing::PressKey(*d.GetDlgItem(D::kFactorY), plat::VK_RETURN);
+  });
+  ASSERT_TRUE(EditSupportSprings(session, 3, nullptr));
   EXPECT_EQ(session.state.nodes[3].support(2), 0.5f);
   EXPECT_EQ(session.state.nodes[3].changed_support(2), -0.5f);
   EXPECT_EQ(session.state.nodes[3].changed_support_mark(1), 0);
@@ -193,13 +192,16 @@ TEST_F(TwoSpans, NoSupportSetsEveryDirectionOfTheNodeFree) {
   EXPECT_EQ(node.changed_support(2), -1.0f);
 }
 
-TEST_F(TwoSpans, ANumberNoFloatHoldsIsRefused) {
-  bool open_after_ok = false;
-  EXPECT_FALSE(Edit(3, D::kFactorY, "1e99", &open_after_ok));
-  EXPECT_TRUE(open_after_ok);
-  ASSERT_EQ(BoxTexts().size(), 1u);
-  EXPECT_EQ(BoxTexts()[0], "Input error|\"1e99\" is not a number the files can hold.");
-  EXPECT_EQ(session.state.nodes[3].support(2), 1.0f);
+TEST_F(TwoSpans, ATextThatIsNoFloatIsRefused) {
+  for (const char* text : {"1e99", "o.5", "0.5x", ""}) {
+    SCOPED_TRACE(text);
+    bool open_after_ok = false;
+    EXPECT_FALSE(Edit(3, D::kFactorY, text, &open_after_ok));
+    EXPECT_TRUE(open_after_ok);
+    ASSERT_FALSE(BoxTexts().empty());
+    EXPECT_EQ(BoxTexts().back(), "Input error|\"" + std::string(text) + "\" is not a number the files can hold.");
+    EXPECT_EQ(session.state.nodes[3].support(2), 1.0f);
+  }
 }
 
 }  // namespace

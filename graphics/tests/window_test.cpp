@@ -18,6 +18,8 @@
 #include "graphics/app/main_frame.h"
 #include "graphics/app/windows_dialog.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/opened_viewer.h"
+#include "graphics/tests/picture_texts.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/frames/command_ids.h"
@@ -39,55 +41,7 @@ namespace {
 
 constexpr char kBeam2[] = "BEAM2";
 using Beam2 = testing::ComputedExampleTest<kBeam2>;
-
-struct OpenedViewer {
-  plat::testing::DialogScript dialogs;
-  plat::testing::QuitCatcher quit;
-  CGRAPHApp app;
-
-  bool Open(const common::Position& position, int lc) {
-    const bool open = app.Open(position.ext() + " @" + position.data_path() + " @" + std::to_string(lc));
-    plat::testing::PumpMessages();
-    return open;
-  }
-  CMainFrame& frame() { return *app.main_frame(); }
-  void Command(plat::UINT id) {
-    frame().SendMessage(plat::WM_COMMAND, id);
-    plat::testing::PumpMessages();
-  }
-  bool Greyed(int position) {
-    plat::Menu* menu = frame().PictureFrame()->GetSharedMenu();
-    return (menu->GetMenuState(static_cast<plat::UINT>(position), plat::MF_BYPOSITION) & plat::MF_GRAYED) != 0;
-  }
-  CGRAPHView& view() { return *dynamic_cast<CGRAPHView*>(frame().PictureFrame()->GetActiveView()); }
-  void Key(int vk, unsigned mods = 0) {
-    plat::testing::PressKey(view(), vk, mods);
-    plat::testing::PumpMessages();
-  }
-  void Wheel(int delta, unsigned mods = 0) {
-    plat::testing::Wheel(view(), delta, mods);
-    plat::testing::PumpMessages();
-  }
-  // The texts of the picture as the screen shows it.
-  std::vector<std::string> Texts() {
-    plat::RecordingDc dc;
-    view().DrawOn(dc);
-    std::vector<std::string> texts;
-    for (const plat::DeviceOp& op : dc.ops()) {
-      if (!op.text.empty()) texts.push_back(op.text);
-    }
-    return texts;
-  }
-  bool Shows(const std::string& piece) {
-    const std::vector<std::string> texts = Texts();
-    return std::any_of(texts.begin(), texts.end(), [&](const std::string& t) { return t.find(piece) != std::string::npos; });
-  }
-  plat::Rect FrameRect(plat::MDIChildWnd* child) {
-    plat::Rect r;
-    child->GetWindowRect(&r);
-    return r;
-  }
-};
+using testing::OpenedViewer;
 
 TEST_F(Beam2, PictureMenuGreysTheResultsOfALoadCaseWithoutThem) {
   const std::string ut803 = position_->LoadCaseFile(common::file_names::kDisplacements, 3);

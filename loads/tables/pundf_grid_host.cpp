@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "grid/table_keys.h"
 #include "platform/window/input_state.h"
 #include "platform/window/virtual_keys.h"
 
@@ -32,19 +33,7 @@ int PundfGridHost::PrintRowCount(const grid::CGridCtrl& grid) const {
 }
 
 void PundfGridHost::EndEdit(grid::CGridCtrl& grid, const grid::GridEditInfo& info) {
-  const int row = info.item.row;
-  const int col = info.item.col;
-  const std::string text = CleanCellText(state_.KindOf(col), info.item.text);
-  const auto key = static_cast<plat::UINT>(info.item.data);
-  if (key != plat::VK_ESCAPE && text != grid.GetItemText(row, col)) grid.SetModified(true);
-  grid.SetItemText(row, col, text);
-  grid.RepaintCell(row, col);
-  grid.NotifyOwner(row, col, grid::GridNotifyEndEdit);
-  if (grid::KeyMovesOnAfterEdit(key)) {
-    KeyDown(grid, key, 1, 0);
-    const grid::CCellID focus = grid.GetFocusCell();
-    if (grid.IsValid(focus)) grid.BeginCellEdit(focus.row, focus.col, key);
-  }
+  grid::StoreEditAndMoveOn(grid, info, CleanCellText(state_.KindOf(info.item.col), info.item.text));
 }
 
 void PundfGridHost::MoveFocus(grid::CGridCtrl& grid, int row, int col, bool extend) {

@@ -1,6 +1,6 @@
 #include "loads/tables/table_state.h"
 
-#include <cctype>
+#include "grid/cell_filter.h"
 
 namespace pundf::tables {
 namespace {
@@ -32,20 +32,7 @@ void TableState::SetKind(int col, int kind) {
 
 std::string CleanCellText(int kind, std::string_view text) {
   if (kind == 0) return std::string(text);
-  const std::string_view allowed = AllowedCharacters(kind);
-  std::string out;
-  bool separator_seen = false;
-  for (char ch : text) {
-    if (ch == '.' || ch == ',') {
-      // A separator is kept only where the kind allows one.
-      if (!separator_seen && allowed.find('.') != std::string_view::npos) out += '.';
-      separator_seen = true;
-      continue;
-    }
-    if (allowed.find(ch) == std::string_view::npos) continue;
-    out += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  }
-  return out;
+  return grid::KeepAllowedCharacters(text, AllowedCharacters(kind));
 }
 
 }  // namespace pundf::tables

@@ -89,7 +89,9 @@ int TextView::OnCreate(const CREATESTRUCT& create) {
   edit_ = std::make_unique<TextControl>();
   Rect client;
   GetClientRect(&client);
-  if (!edit_->Create(ES_READONLY | ES_NOHIDESEL | WS_VSCROLL | WS_VISIBLE, client, this, AFX_IDW_PANE_FIRST + 1)) {
+  // ES_AUTOHSCROLL: a line wider than the window comes into view as the caret moves along it.
+  if (!edit_->Create(ES_READONLY | ES_NOHIDESEL | ES_AUTOHSCROLL | WS_VSCROLL | WS_VISIBLE, client, this,
+                     AFX_IDW_PANE_FIRST + 1)) {
     return -1;
   }
   edit_->SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFF);

@@ -40,9 +40,4 @@ class ShellGrid : private ShellGridHostHolder, public grid::CGridCtrl {
   ShellGridHost& shell_host() { return shell_host_; }
 };
 
-// Moves the focus to `cell` as a key does: the selection follows (from the
-// anchor with Shift, else the anchor moves first) unless the mouse is busy,
-// and the cell is scrolled into view.
-void MoveFocusByKey(grid::CGridCtrl& grid, grid::CCellID cell, bool shift);
-
 }  // namespace quentaris

@@ -15,36 +15,13 @@ namespace {
 inline constexpr const char* kPictureListFile = "GRAPHICFILES.TXT";
 inline constexpr const char* kPictureCounterFile = "CLIP";
 
-// The text of `line` from its first `letter` up to the first of `ends` after it.
-std::string_view NameFrom(std::string_view line, char letter, std::string_view ends) {
-  const std::size_t start = line.find(letter);
-  if (start == std::string_view::npos) return {};
-  const std::size_t end = line.find_first_of(ends, start);
-  return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-}
-
-std::optional<std::string> Numbered(std::string_view name, char letter) {
-  if (!NumberedName(name, letter)) return std::nullopt;
-  return std::string(name);
-}
-
 }  // namespace
 
-std::optional<int> NumberedName(std::string_view name, char letter) {
-  if (name.size() < 2 || name.size() > 6 || name.front() != letter) return std::nullopt;
-  int number = 0;
-  for (char c : name.substr(1)) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-  }
-  return number;
-}
+std::optional<int> NumberedName(std::string_view name, char letter) { return common::NumberedName(name, letter); }
 
-std::optional<std::string> ListingOfLine(std::string_view line) { return Numbered(NameFrom(line, 'D', " "), 'D'); }
+std::optional<std::string> ListingOfLine(std::string_view line) { return common::ListingOfLine(line); }
 
-std::optional<std::string> PictureOfLine(std::string_view line) {
-  return Numbered(NameFrom(line, 'G', ". "), 'G');
-}
+std::optional<std::string> PictureOfLine(std::string_view line) { return common::NumberedNameOfLine(line, 'G', ". "); }
 
 void ResetListings(const common::Position& position, FolderCleaner& cleaner, ResetReport& report) {
   const common::PageCount count = common::ReadPageCounter(position);
