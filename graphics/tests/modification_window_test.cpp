@@ -15,9 +15,11 @@
 #include "graphics/app/graph_app.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/graph_view.h"
+#include "graphics/app/green_dialogs.h"
 #include "graphics/app/support_springs_dialog.h"
 #include "graphics/app/main_frame.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/opened_viewer.h"
 #include "platform/binary_io.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/files.h"
@@ -82,37 +84,18 @@ std::vector<double> Doubles(const std::string& path) {
   return v;
 }
 
-struct OpenedViewer {
-  plat::testing::DialogScript dialogs;
-  plat::testing::QuitCatcher quit;
-  CGRAPHApp app;
-
-  bool Open(const common::Position& position, int lc) {
-    const bool open = app.Open(position.ext() + " @" + position.data_path() + " @" + std::to_string(lc));
-    plat::testing::PumpMessages();
-    return open;
-  }
-  CMainFrame& frame() { return *app.main_frame(); }
-  CGRAPHView& view() { return *dynamic_cast<CGRAPHView*>(frame().PictureFrame()->GetActiveView()); }
-  void Command(plat::UINT id) {
-    frame().SendMessage(plat::WM_COMMAND, id);
-    plat::testing::PumpMessages();
-  }
-  void Key(int vk, unsigned mods = 0) {
-    plat::testing::PressKey(view(), vk, mods);
-    plat::testing::PumpMessages();
-  }
+// The picture window with the acts of a modification: clicks where the view shows the frame.
+struct PickingViewer : testing::OpenedViewer {
   // A left click where the view shows the world point (x, z).
   void ClickAt(float x, float z, plat::testing::MouseButton button = plat::testing::MouseButton::kLeft) {
     plat::testing::Click(view(), view().ClientPointOf(x, z), button);
     plat::testing::PumpMessages();
   }
+  // The title line of the picture.
   std::string Title() {
-    plat::RecordingDc dc;
-    view().DrawOn(dc);
     std::string all;
-    for (const plat::DeviceOp& op : dc.ops()) {
-      if (op.text.rfind("Position ", 0) == 0) all += op.text;
+    for (const std::string& text : Texts()) {
+      if (text.rfind("Position ", 0) == 0) all += text;
     }
     return all;
   }
@@ -151,7 +134,7 @@ using Beam22 = ComputedFrame<kBeam22>;
 
 TEST_F(Two, OneClickScalesTheClickedElementAndSpaceSwitchesBetweenTheFrames) {
   WriteScales(*position_, 0.5f);
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   v.app.session().run.method = ReanalysisState::kIterative;
   v.Key('C');
@@ -190,7 +173,7 @@ TEST_F(Two, OneClickScalesTheClickedElementAndSpaceSwitchesBetweenTheFrames) {
 TEST_F(Beam22, TheTwentyFirstPickIsRefusedInTheOneClickAndTheSpringMode) {
   WriteScales(*position_, 0.5f);
   for (const int mode : {'C', 'J'}) {
-    OpenedViewer v;
+    PickingViewer v;
     ASSERT_TRUE(v.Open(*position_, 1));
     v.Key(mode);
     for (int e = 1; e <= 20; ++e) v.ClickAt(static_cast<float>(e) - 0.5f, 0.0f);
@@ -215,7 +198,7 @@ TEST_F(Beam22, TheTwentyFirstPickIsRefusedInTheOneClickAndTheSpringMode) {
 
 TEST_F(Two, SpringModeSoftensAClickedSupportAndComputesTheNodes) {
   WriteScales(*position_, 0.5f);
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   const double stored = v.app.session().state.displacements[8];
   EXPECT_NEAR(stored, -1.16530e-6, 1e-5 * 1.16530e-6);
@@ -263,7 +246,7 @@ std::vector<std::string> FilesStartingWith(const common::Position& position, con
 
 TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
   WriteScales(*position_, 0.5f);
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   plat::testing::MessageBoxScript boxes;
   v.Command(ids::kForcesFPlus);
@@ -314,7 +297,7 @@ TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
 }
 
 TEST_F(Two, CtrlClickSetsTheGreenPointAndARubberBandEnlargesASection) {
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   plat::testing::Click(v.view(), v.view().ClientPointOf(5.0f, 0.0f), plat::testing::MouseButton::kLeft,
                        plat::testing::kCtrl);
@@ -346,7 +329,7 @@ TEST_F(Two, CtrlClickSetsTheGreenPointAndARubberBandEnlargesASection) {
 }
 
 // Where the label's text is drawn; none when it is not.
-std::vector<plat::Point> TextPlaces(OpenedViewer& v, const std::string& text) {
+std::vector<plat::Point> TextPlaces(PickingViewer& v, const std::string& text) {
   plat::RecordingDc dc;
   v.view().DrawOn(dc);
   std::vector<plat::Point> places;
@@ -357,7 +340,7 @@ std::vector<plat::Point> TextPlaces(OpenedViewer& v, const std::string& text) {
 }
 
 TEST_F(Beam2, PlasticHingeKeepsTheLoadCasePointLoadsThroughSpace) {
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
   const std::string own = testing::ReadBytes(position_->File("SRC_L02"));
   ASSERT_EQ(own.size(), 500u);
@@ -383,7 +366,7 @@ TEST_F(Beam2, PlasticHingeKeepsTheLoadCasePointLoadsThroughSpace) {
 }
 
 TEST_F(Beam2, ReleaseKeysRefuseSettlementsAndASecondCut) {
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
   v.Key('H');
   v.ClickAt(3.0f, 0.0f);
@@ -418,7 +401,7 @@ TEST_F(Beam2, ReleaseKeysRefuseSettlementsAndASecondCut) {
 }
 
 // The device box of the label's text; empty when it is not drawn.
-plat::Rect TextBounds(OpenedViewer& v, const std::string& text) {
+plat::Rect TextBounds(PickingViewer& v, const std::string& text) {
   plat::RecordingDc dc;
   v.view().DrawOn(dc);
   for (const plat::DeviceOp& op : dc.ops()) {
@@ -430,7 +413,7 @@ plat::Rect TextBounds(OpenedViewer& v, const std::string& text) {
 TEST_F(Beam2, ADraggedLoadLabelKeepsItsPlaceAcrossLoadCases) {
   const std::string texts = position_->FolderFile("TEXTPUNKT02");
   plat::RemoveFile(texts);
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
   const plat::Rect before = TextBounds(v, "F1  20.00 kN");
   ASSERT_GT(before.Width(), 0);
@@ -467,7 +450,7 @@ TEST_F(Beam2, ADraggedLoadLabelKeepsItsPlaceAcrossLoadCases) {
 }
 
 TEST_F(Beam2, LeftAndRightStepThroughTheReleases) {
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
   const ViewerSession& session = v.app.session();
   const std::vector<double> stored = session.state.displacements;
@@ -504,7 +487,7 @@ TEST_F(Beam2, LeftAndRightStepThroughTheReleases) {
 
 TEST_F(Beam2, ClosingTheViewLeavesNoCopiesOfTheReleaseSteps) {
   {
-    OpenedViewer v;
+    PickingViewer v;
     ASSERT_TRUE(v.Open(*position_, 2));
     v.Key('F');
     v.ClickAt(3.0f, 0.0f);
@@ -519,8 +502,34 @@ TEST_F(Beam2, ClosingTheViewLeavesNoCopiesOfTheReleaseSteps) {
   EXPECT_EQ(FilesStartingWith(*position_, {"UCT8", "SRC_TEMP", "ELEMENTS1", "KNOTENRTEMP"}), std::vector<std::string>{});
 }
 
+TEST_F(Beam2, ClicksChooseTheElementOfItsGreenFunctionAndThePointAnywhere) {
+  PickingViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::TypeInto(d, CDiaGreenElement::kElementEdit, "1");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  v.Command(ids::kElementGreen);
+  ASSERT_TRUE(v.app.session().request.green_family_2);
+  const int kind = v.app.session().view.green.kind;
+  v.ClickAt(9.0f, 0.0f);
+  EXPECT_EQ(v.app.session().view.green.element, 2);
+  EXPECT_EQ(v.app.session().view.green.kind, kind);
+  v.ClickAt(3.0f, -1.5f);  // beside the frame: the previous function kind
+  EXPECT_EQ(v.app.session().view.green.kind, kind == 1 ? 6 : kind - 1);
+
+  v.dialogs.OnNextDialog([](plat::Dialog& d) { plat::testing::SetChecked(d, CDiaGreenAny::kFunctionIds[5], true); });
+  v.Command(ids::kGreenAnywhere);
+  ASSERT_TRUE(v.app.session().request.green_family_1);
+  v.ClickAt(9.0f, 0.0f);  // in its picture a plain click takes the point
+  EXPECT_EQ(v.app.session().view.green.element, 2);
+  EXPECT_EQ(v.app.session().view.green.sample, 25);
+  EXPECT_FALSE(v.view().modes().under_way);
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, EndOfSelectionResetsAPendingHingeAndShowsTheNodalForces) {
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 2));
   v.Key('G');
   v.ClickAt(9.0f, 0.0f);
@@ -543,7 +552,7 @@ TEST_F(Beam2, EndOfSelectionResetsAPendingHingeAndShowsTheNodalForces) {
 
 TEST_F(Two, TheRightButtonRunsThePicksAgain) {
   WriteScales(*position_, 0.5f);
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   v.Key('C');
   v.ClickAt(6.0f, 0.0f);  // the direct run: no iteration line
@@ -567,7 +576,7 @@ TEST_F(Two, APickThatCannotBeComputedIsTakenBack) {
   const std::string inverse = position_->File("INVERSE");
   ASSERT_TRUE(plat::RenameFile(inverse, inverse + ".away"));
   {
-    OpenedViewer v;
+    PickingViewer v;
     ASSERT_TRUE(v.Open(*position_, 1));
     const std::vector<double> stored = v.app.session().state.displacements;
     v.Key('C');
@@ -587,7 +596,7 @@ TEST_F(Two, APickThatCannotBeComputedIsTakenBack) {
 
 TEST_F(Two, ThePickCursorShowsWhileAModeIsOn) {
   WriteScales(*position_, 0.25f);
-  OpenedViewer v;
+  PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   const plat::Point inside = v.view().ClientPointOf(2.0f, 2.0f);
   for (const int key : {'C', 'F', 'G', 'H', 'J', 'P'}) {
