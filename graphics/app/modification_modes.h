@@ -12,6 +12,11 @@
 
 namespace revuzavi {
 
+// The hints of the modes.
+inline constexpr const char* kElementHint = "Click on elements!";
+inline constexpr const char* kSupportHint = "Click on elements or supports!";
+inline constexpr const char* kFinishedHint = "When finished: Press ESC-key to reset system";
+
 struct ModificationModes {
   bool one_click = false;    // C, and J with it
   bool hinge = false;        // F: a plastic hinge at the next pick
