@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "graphics/tests/computed_example.h"
+#include "platform/binary_io.h"
+#include "platform/testing/testing.h"
 
 namespace revuzavi::testing {
 namespace {
@@ -22,6 +23,15 @@ constexpr char kLoads[] =
 
 }  // namespace
 
-common::Position ComputedTwoSpans() { return ComputedPosition("TWO", kGeometry, kLoads); }
+common::Position ComputedTwoSpans() {
+  common::Position position(plat::testing::TestFolder() + "data/", ".TWO");
+  EXPECT_TRUE(common::EnsurePositionFolder(position));
+  EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_G"), kGeometry, sizeof kGeometry - 1));
+  EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_L"), kLoads, sizeof kLoads - 1));
+  const auto run = plat::testing::RunProgram("compute-position", {position.data_path(), position.name()});
+  EXPECT_EQ(run.exit_code, 0) << run.start_error;
+  EXPECT_EQ(run.messages, "");
+  return position;
+}
 
 }  // namespace revuzavi::testing

@@ -9,6 +9,7 @@
 #include "graphics/app/graph_app.h"
 #include "graphics/app/graph_view.h"
 #include "graphics/app/main_frame.h"
+#include "graphics/tests/two_spans_example.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/script/script_testing.h"
@@ -19,16 +20,6 @@
 namespace {
 
 using e2e::ReadBytes;
-
-constexpr char kGeometry[] =
-    "TITEL\nTwo spans of 4 m\nMATERIAL\n1\n1 26700000.00 0.000000\nCROSSECTIONS\n1\n"
-    "1 0.200 0.400 8.0000E-02 1.0667E-03\nELEMENTS\n2\n1 0.00 0.00 4.00 0.00 0 0 1 1 1 1\n"
-    "2 4.00 0.00 8.00 0.00 0 0 1 1 1 1\nNODES\n3\n1 0.00 0.00  1.0000E+00  1.0000E+00  0.0000E+00\n"
-    "2 4.00 0.00  0.0000E+00  1.0000E+00  0.0000E+00\n3 8.00 0.00  0.0000E+00  1.0000E+00  0.0000E+00\n"
-    "SUPPORTS\n3\n1 1.000000 1.000000 0.000000\n2 0.000000 1.000000 0.000000\n3 0.000000 1.000000 0.000000\n";
-constexpr char kLoads[] =
-    "LC 1\n0 1 1\nTITLE\nq = 10 kN/m on span 1\nLINELOADS\n1 q_span_1\n"
-    "1 1    0.000    0.000    4.000    0.000    0.000    0.000   10.000   10.000 Y\n";
 
 // Where the picture view shows the world point (x, z) of the position's frame, the program opened
 // in this process as the script's run opens it.
@@ -44,12 +35,8 @@ plat::Point ClientPointOf(const common::Position& position, float x, float z) {
 }
 
 TEST(RevuzaviModification, OneClickOnElementTwoThenSpaceAndEscLeaveNoCopies) {
-  const common::Position position(plat::testing::TestFolder() + "data/", ".TWO");
-  ASSERT_TRUE(common::EnsurePositionFolder(position));
-  ASSERT_TRUE(plat::WriteBlock(position.TextFile("ECHO_G"), kGeometry, sizeof kGeometry - 1));
-  ASSERT_TRUE(plat::WriteBlock(position.TextFile("ECHO_L"), kLoads, sizeof kLoads - 1));
-  const auto computed = plat::testing::RunProgram("compute-position", {position.data_path(), "TWO"});
-  ASSERT_EQ(computed.exit_code, 0) << computed.start_error << computed.messages;
+  const common::Position position = revuzavi::testing::ComputedTwoSpans();
+  if (HasFailure()) return;
   const plat::Point middle = ClientPointOf(position, 6.0f, 0.0f);
   const std::string steps = "command 329\n"
                             "check 1068 1\n"
