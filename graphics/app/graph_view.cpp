@@ -47,10 +47,6 @@ constexpr const char* kNextValueHint = "Up key or right mouse button is next val
 
 bool Held(int vk) { return plat::GetKeyState(vk) < 0; }
 
-void PostToMainWindow(plat::UINT message) {
-  if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(message);
-}
-
 // "Position %s %s LC %i of %i   1 cm = %.2f m" of a printed page.
 std::string PrintedTitle(const ViewerState& state) {
   const int count = state.diary.has_valid_count() ? state.diary.count() : 0;

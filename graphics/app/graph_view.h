@@ -117,6 +117,8 @@ class CGRAPHView : public plat::View {
   void OnLButtonDown(plat::UINT flags, plat::Point point) override;
   void OnRButtonDown(plat::UINT flags, plat::Point point) override;
   void OnMouseMove(plat::UINT flags, plat::Point point) override;
+  // Status panes 1 and 3: the wheel's target and the cursor in metres.
+  void ShowCursorStatus(plat::Point point);
   void OnLButtonUp(plat::UINT flags, plat::Point point) override;
   bool OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) override;
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;

@@ -26,10 +26,6 @@
 namespace revuzavi {
 namespace {
 
-void PostStatusTexts() {
-  if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(ids::kStatusTexts);
-}
-
 // A node held in some direction, now or as read.
 bool IsSupport(const ViewerState& state, int node) {
   for (int d = 1; d <= 3; ++d) {
@@ -68,7 +64,7 @@ void CGRAPHView::ShowModeStatus(char key) {
   std::snprintf(text, sizeof text, "k = %.2f   %c-key has been pressed", static_cast<double>(session_.state.scales_factor),
                 key);
   session_.status_text = text;
-  PostStatusTexts();
+  PostToMainWindow(ids::kStatusTexts);
 }
 
 void CGRAPHView::OnModeKey(plat::UINT vk) {

@@ -2,12 +2,15 @@
 // function anywhere, a value label dragged to a new place and the rubber band
 // of an enlarged section.
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 #include "graphics/app/client_mapping.h"
 #include "graphics/app/graph_view.h"
+#include "graphics/app/graph_ids.h"
 #include "graphics/app/label_drag.h"
+#include "graphics/app/report.h"
 #include "graphics/picture/canvas.h"
 #include "graphics/picture/picking.h"
 #include "graphics/picture/text.h"
@@ -165,10 +168,23 @@ void CGRAPHView::OnMouseMove(plat::UINT flags, plat::Point point) {
     InvertLabel(point);
     return;
   }
-  if (!drag_.band) return;
+  if (!drag_.band) {
+    ShowCursorStatus(point);
+    return;
+  }
   InvertBand(drag_.last);
   drag_.last = point;
   InvertBand(point);
+}
+
+void CGRAPHView::ShowCursorStatus(plat::Point point) {
+  MapOnClient();
+  const WorldPoint at = ClientToWorld(session_.state, session_.view, session_.request, point);
+  session_.wheel_status = WheelStatusText(controls_.wheel_target);
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f  %.2f", static_cast<double>(at.x), static_cast<double>(at.y));
+  session_.cursor_status = text;
+  PostToMainWindow(ids::kStatusTexts);
 }
 
 void CGRAPHView::OnLButtonUp(plat::UINT flags, plat::Point point) {
