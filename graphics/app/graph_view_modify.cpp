@@ -268,6 +268,8 @@ void CGRAPHView::ResetAll() {
   forces_fplus_.Clear();
   session_.request.modified_frame = false;
   SyncPicks();
+  session_.status_text = ModeStatusText(modes_, controls_.only_x, controls_.only_y, session_.state.scales_factor);
+  PostToMainWindow(ids::kStatusTexts);
 }
 
 bool CGRAPHView::EscapeModification() {

@@ -90,4 +90,18 @@ int StationAlong(float xa, float za, float xb, float zb, float x, float z) {
   return std::clamp(static_cast<int>(std::lround(along)), 0, 50);
 }
 
+std::string ModeStatusText(const ModificationModes& modes, bool only_x, bool only_y, float k) {
+  const char key = modes.one_click ? 'C' : modes.hinge ? 'F' : modes.shear_hinge ? 'G' : modes.cut ? 'H'
+                   : modes.p_mode  ? 'P' : '\0';
+  char text[64];
+  if (key != '\0') {
+    std::snprintf(text, sizeof text, "k = %.2f   %c-key has been pressed", static_cast<double>(k), key);
+  } else if (only_x || only_y) {
+    return only_x ? "x-key has been pressed, only x-values" : "y-key has been pressed, only y-values";
+  } else {
+    std::snprintf(text, sizeof text, "k = %.2f", static_cast<double>(k));
+  }
+  return text;
+}
+
 }  // namespace revuzavi

@@ -76,6 +76,10 @@ std::string ForcesFPlusName(int shown, int total);
 // The iteration line of the title after a run with at least one iteration
 // (empty otherwise): its count, the picked elements and nodes and the last
 // error; in the one-click mode also the step shown and the number of steps.
+// Status pane 2, the first that applies: "k = %.2f   C-key has been pressed"
+// (F, G, H, P alike), the only-x or only-y text, else "k = %.2f".
+std::string ModeStatusText(const ModificationModes& modes, bool only_x, bool only_y, float k);
+
 std::string IterationLine(const ReanalysisState& run, bool one_click);
 
 // The title during a modification: "Position %s %s LC %i of %i %s %s" with the
