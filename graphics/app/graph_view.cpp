@@ -413,7 +413,11 @@ void CGRAPHView::ShowHint(const std::string& text) {
   CloseHint();
   hint_ = std::make_unique<plat::Edit>();
   const int width = static_cast<int>(text.size()) * 8 + 40;
-  if (!hint_->Create(plat::WS_VISIBLE | plat::ES_READONLY, plat::Rect{0, 0, width, 24}, this, kHintId)) {
+  // At the left, under the picture's title line, which it would hide.
+  plat::Rect client;
+  GetClientRect(&client);
+  const int top = client.Height() / 100 + 24;
+  if (!hint_->Create(plat::WS_VISIBLE | plat::ES_READONLY, plat::Rect{0, top, width, top + 24}, this, kHintId)) {
     hint_.reset();
     return;
   }
