@@ -34,10 +34,6 @@ class OpenMoments {
   OpenMoments() : settings_("picture-view-settings") {
     setenv("XDG_DATA_HOME", settings_.root().c_str(), 1);  // the settings files not in the user's folder
     const common::Position& position = Folder().state().position;
-    common::LoadCaseDiary diary;  // load case 1 listed, so that the viewer shows it
-    diary.set_count(1);
-    diary.set_load_case(1, 1);
-    if (!plat::WriteBlock(position.File(common::file_names::kDiary), diary.bytes().data(), diary.kSize)) return;
     if (!app_.Open(position.ext() + " @" + position.data_path() + " @1") || app_.picture_view() == nullptr) return;
     revuzavi::CGRAPHView& view = *app_.picture_view();
     plat::FrameWnd* frame = view.GetParentFrame();

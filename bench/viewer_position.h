@@ -1,11 +1,16 @@
 #pragma once
 // The viewer's state of load case 1 of a benchmark position solved in a scratch folder.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "Quon/input/setup_run.h"
+#include "common/position/file_names.h"
+#include "common/records/drawing_extents.h"
+#include "common/records/load_case_diary.h"
+#include "common/records/record_files.h"
 #include "Quon/run/compute_load_case.h"
 #include "Quon/run/notifier.h"
 #include "Quon/run/run.h"
@@ -40,6 +45,29 @@ class ScratchFolder {
   std::string root_;
 };
 
+// The frame's drawing box, as the geometry input stores it on Store: without it the viewer
+// would draw in the default 50 x 30 m box, the larger frame mostly outside the window.
+inline bool WriteElementExtents(const zedir::testing::TestPosition& pos, const zedir::testing::FrameModel& model) {
+  float x1 = 1e20f, z1 = 1e20f, x2 = -1e20f, z2 = -1e20f;
+  for (int e = 1; e <= model.elements.count(); ++e) {
+    const common::ElementRecord& element = model.elements[e];
+    x1 = std::min({x1, element.xa(), element.xb()});
+    x2 = std::max({x2, element.xa(), element.xb()});
+    z1 = std::min({z1, element.za(), element.zb()});
+    z2 = std::max({z2, element.za(), element.zb()});
+  }
+  return common::WriteBlockRecord(pos.position().File(common::file_names::kExtents),
+                                  common::DrawingExtents::Box(x1, z1, x2, z2));
+}
+
+// The load-case diary with load case 1, so that the viewer opens on it.
+inline bool WriteDiaryOfLoadCase1(const zedir::testing::TestPosition& pos) {
+  common::LoadCaseDiary diary;
+  diary.set_count(1);
+  diary.set_load_case(1, 1);
+  return common::WriteBlockRecord(pos.position().File(common::file_names::kDiary), diary);
+}
+
 // The model, load case 1 and its displacements read into `state` as the viewer reads them.
 inline bool ReadViewerLoadCase1(const zedir::testing::TestPosition& pos, revuzavi::ViewerState& state) {
   state.position = pos.position();
@@ -59,12 +87,14 @@ class SolvedColumns {
     zedir::testing::TestPosition pos(folder_.root());
     const zedir::testing::FrameModel model = ClampedColumns().Build();
     pos.WriteModel(model);
+    ok_ = WriteElementExtents(pos, model);
     zedir::testing::WriteMatrixFiles(pos.position(), model);
     pos.WriteJob({1});
+    ok_ = ok_ && WriteDiaryOfLoadCase1(pos);
     pos.WriteLoadCase(1, load_case(model));
     zedir::RunNotifier notifier;
     zedir::Run run;
-    ok_ = zedir::SetupRun(run, pos.settings(), notifier) &&
+    ok_ = ok_ && zedir::SetupRun(run, pos.settings(), notifier) &&
           (all_results ? zedir::ComputeLoadCase(run, notifier).ok() : zedir::SolveLoadCase(run).ok());
     ok_ = ok_ && ReadViewerLoadCase1(pos, state_);
     state_.results_present = ok_;

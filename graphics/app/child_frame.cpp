@@ -1,5 +1,6 @@
 #include "graphics/app/child_frame.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -9,7 +10,9 @@
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
 #include "platform/binary_io.h"
+#include "platform/frames/mdi_frame.h"
 #include "platform/frames/view.h"
+#include "platform/frames/win_app.h"
 #include "platform/window/system_metrics.h"
 
 namespace revuzavi {
@@ -38,8 +41,20 @@ CChildFrame::CChildFrame(ViewerSession& session) : session_(session) {
 
 bool CChildFrame::PreCreateWindow(plat::CREATESTRUCT& create) {
   if (!plat::MDIChildWnd::PreCreateWindow(create)) return false;
-  const plat::Size size = ChildFrameSize(plat::GetSystemMetrics(plat::SM_CXSCREEN),
-                                         plat::GetSystemMetrics(plat::SM_CYSCREEN), session_.narrow_next_frame);
+  plat::Size size = ChildFrameSize(plat::GetSystemMetrics(plat::SM_CXSCREEN),
+                                   plat::GetSystemMetrics(plat::SM_CYSCREEN), session_.narrow_next_frame);
+  // Never wider or taller than the main window's client area: a main window
+  // smaller than the screen would cut the picture off at its right and bottom.
+  if (plat::WinApp* app = plat::WinApp::Get()) {
+    if (auto* main = dynamic_cast<plat::MDIFrameWnd*>(app->GetMainWnd()); main && main->GetClient()) {
+      plat::Rect area;
+      main->GetClient()->GetClientRect(&area);
+      if (area.Width() > 0 && area.Height() > 0) {
+        size.cx = std::min(size.cx, area.Width());
+        size.cy = std::min(size.cy, area.Height());
+      }
+    }
+  }
   session_.narrow_next_frame = false;
   create.rect.right = create.rect.left + size.cx;
   create.rect.bottom = create.rect.top + size.cy;

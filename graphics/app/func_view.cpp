@@ -25,10 +25,6 @@ constexpr int kLargestLineWidth = 10;
 constexpr double kZoomStep = 1.1;
 constexpr int kPageHeadFont = 80;  // times the font factor
 
-void PostToMainWindow(plat::UINT message) {
-  if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(message);
-}
-
 // The plot's room on the screen: 0.9 of the client, centred.
 plat::Rect ScreenArea(const plat::Rect& client) {
   const int w = client.Width(), h = client.Height();

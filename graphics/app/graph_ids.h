@@ -27,6 +27,8 @@ inline constexpr unsigned kGreenAnywhere = 349;
 inline constexpr unsigned kShapeFunctions = 355;
 inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
+inline constexpr unsigned kEndSelection = 342;
+inline constexpr unsigned kEquivalentNodalForces = 344;
 inline constexpr unsigned kParameter = 329;
 // The display toggles.
 inline constexpr unsigned kGreenArrows = 334;

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "graphics/app/client_mapping.h"
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/line_width_dialog.h"
@@ -45,10 +46,6 @@ constexpr const char* kNoResultsText = "No results for this load case";
 constexpr const char* kNextValueHint = "Up key or right mouse button is next value";
 
 bool Held(int vk) { return plat::GetKeyState(vk) < 0; }
-
-void PostToMainWindow(plat::UINT message) {
-  if (plat::WinApp* app = plat::WinApp::Get(); app && app->GetMainWnd()) app->GetMainWnd()->PostMessage(message);
-}
 
 // "Position %s %s LC %i of %i   1 cm = %.2f m" of a printed page.
 std::string PrintedTitle(const ViewerState& state) {
@@ -96,6 +93,9 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kFitDiagrams, [this] { OnFitDiagrams(); });
   MapCommand(ids::kExport, [this] { OnExport(); });
   MapCommand(ids::kEigen, [this] { OnEigen(); });
+  MapCommand(ids::kForcesFPlus, [this] { OnForcesFPlus(); });
+  MapCommand(ids::kEndSelection, [this] { OnEndSelection(); });
+  MapCommand(ids::kEquivalentNodalForces, [this] { OnEquivalentNodalForces(); });
   MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
   MapCommand(ids::kElementGreen, [this] { OnElementGreen(); });
   MapCommand(ids::kSupportGreen, [this] { OnSupportGreen(); });
@@ -155,17 +155,14 @@ void CGRAPHView::OnDraw(plat::Dc& dc) {
   DrawView(dc, client.Width(), client.Height(), false);
 }
 
+void CGRAPHView::PrepareRequest(int width, int height, bool printing) {
+  SizeRequest(session_.request, width, height, controls_.factor, printing);
+}
+
 void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   if (session_.state.saving) return;
   PictureRequest& r = session_.request;
-  r.client_width = width;
-  r.client_height = height;
-  // The general factor shrinks the picture inside wider margins; a page keeps
-  // its top for the head.
-  const double f = controls_.factor;
-  const int mx = static_cast<int>(width / 20 + width * (1.0 - 1.0 / f) / 2.0);
-  const int my = static_cast<int>(height / (printing ? 6 : 20) + height * (1.0 - 1.0 / f) / 2.0);
-  r.margins = PictureMargins{mx, my, mx + width / 20, my + height / 20};
+  PrepareRequest(width, height, printing);
   r.exponent_labels = controls_.exponential;
   r.horizontal_only = controls_.only_x;
   r.vertical_only = controls_.only_y;
@@ -177,11 +174,22 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   session_.view.reaction_factor = ArrowFactor(r.scales.further[kReactionScaleField]);
   session_.view.force_factor = controls_.force_scale;
   const int saved = dc.SaveDC();
-  DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
+  {
+    const ForcesFPlusShown forces(session_.state, modes_.forces_fplus ? &forces_fplus_ : nullptr);
+    DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
+  }
   dc.RestoreDC(saved);  // the title in device pixels
   std::string title = PictureTitle(session_.state, r, mode_values_, controls_.r_key);
+  if (modes_.under_way || modes_.PickCursor() || modes_.forces_fplus) {
+    const ViewerState& s = session_.state;
+    title = ModificationTitle(s.position.name(), s.load_case_params.title(), s.current_load_case,
+                              s.diary.has_valid_count() ? s.diary.count() : 0,
+                              modes_.forces_fplus ? ForcesFPlusName(forces_fplus_.count(), modes_.forces_fplus_total)
+                                                  : PictureName(r, controls_.r_key), ModificationLine());
+  }
   if (r.energies) title = EnergyTitle(session_.state);
   if (const std::string green = GreenTitle(); !green.empty()) title = green;
+  if (r.plot_box_mode == 1) title += " (Enlarged Section)";
   if (printing) title = PrintedTitle(session_.state);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
@@ -405,7 +413,11 @@ void CGRAPHView::ShowHint(const std::string& text) {
   CloseHint();
   hint_ = std::make_unique<plat::Edit>();
   const int width = static_cast<int>(text.size()) * 8 + 40;
-  if (!hint_->Create(plat::WS_VISIBLE | plat::ES_READONLY, plat::Rect{0, 0, width, 24}, this, kHintId)) {
+  // At the left, under the picture's title line, which it would hide.
+  plat::Rect client;
+  GetClientRect(&client);
+  const int top = client.Height() / 100 + 24;
+  if (!hint_->Create(plat::WS_VISIBLE | plat::ES_READONLY, plat::Rect{0, top, width, top + 24}, this, kHintId)) {
     hint_.reset();
     return;
   }
@@ -530,6 +542,17 @@ void CGRAPHView::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
     case plat::VK_UP: OnStepKey(kStepForward); return;
     case plat::VK_DOWN: OnStepKey(kStepBack); return;
     case plat::VK_ESCAPE: OnEscape(); return;
+    case 'C':
+    case 'F':
+    case 'G':
+    case 'H':
+    case 'J':
+    case 'P': OnModeKey(vk); return;
+    case plat::VK_SPACE: OnSpace(); return;
+    case plat::VK_LEFT:
+    case plat::VK_RIGHT:
+      if (!Held(plat::VK_CONTROL)) OnStepModification(vk == plat::VK_RIGHT);
+      return;
     case plat::VK_OEM_102: OnFitDiagrams(); return;
     default:
       if (!hint_was_open) plat::View::OnKeyDown(vk, repeat, flags);
@@ -583,6 +606,18 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
 }
 
 void CGRAPHView::OnEscape() {
+  if (modes_.p_mode) {
+    modes_.p_mode = false;
+    SyncPicks();
+    Invalidate();
+    return;
+  }
+  if (session_.request.plot_box_mode == 1) {  // the enlarged section: back to the whole frame
+    session_.request.plot_box_mode = 0;
+    session_.picture.labels.Clear();
+    Invalidate();
+    return;
+  }
   if (LeaveShapeFunctions()) return;
   if (session_.request.energies) {
     OnEnergy();
@@ -596,11 +631,7 @@ void CGRAPHView::OnEscape() {
     Invalidate();
     return;
   }
-  if (ModificationUnderWay(session_.run)) {
-    ResetModification();
-    Invalidate();
-    return;
-  }
+  if (EscapeModification()) return;
   EndProgram();
 }
 
@@ -616,7 +647,12 @@ void CGRAPHView::WriteScales() {
 
 void CGRAPHView::AfterSwitch(bool failed) {
   if (failed) PostToMainWindow(ids::kNoResults);
-  session_.picture.labels.Clear();
+  // The result labels are placed afresh; the load labels keep the free texts the switch read.
+  LabelTables& labels = session_.picture.labels;
+  for (LabelPositionTable* table : {&labels.deflection, &labels.normal_force, &labels.moment, &labels.shear,
+                                    &labels.reactions}) {
+    table->Clear();
+  }
   session_.request.scales_read = false;
   RefreshGreenField();
   ShowTitle();
@@ -625,9 +661,7 @@ void CGRAPHView::AfterSwitch(bool failed) {
 }
 
 void CGRAPHView::ResetModification() {
-  if (ModificationUnderWay(session_.run)) {
-    ShowFailure(ResetModifications(session_.state, session_.run, session_.picture, session_.reanalysis_view));
-  }
+  if (ModificationUnderWay(session_.run) || modes_.PickCursor() || modes_.parked || modes_.forces_fplus) ResetAll();
 }
 
 void CGRAPHView::OnStepLoadCase(int code) {

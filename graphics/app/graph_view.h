@@ -6,6 +6,7 @@
 #include <string>
 
 #include "graphics/app/green_pictures.h"
+#include "graphics/app/modification_modes.h"
 #include "graphics/app/picture_controls.h"
 #include "graphics/app/viewer_session.h"
 #include "graphics/settings/small_settings_files.h"
@@ -88,6 +89,19 @@ class CGRAPHView : public plat::View {
   // The hint box's control id.
   static constexpr plat::UINT kHintId = 1224;
 
+  // The local modification (graph_view_modify.cpp).
+  const ModificationModes& modes() const { return modes_; }
+  // The client point where the view shows the world point (x, z).
+  plat::Point ClientPointOf(float x, float z);
+  // 322: the forces f+ of the current step as the picture "Forces f+ ".
+  void OnForcesFPlus();
+  // 342 and 344: a pending hinge, shear hinge or cut closed, the modes off, the frame reset.
+  void OnEndSelection();
+  // 344: the selection ended and the equivalent nodal forces of RHSG shown or hidden.
+  void OnEquivalentNodalForces();
+  // The cursor resource of the modes.
+  static constexpr int kPickCursor = 321;
+
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;
   void OnInitialUpdate() override;
@@ -100,6 +114,13 @@ class CGRAPHView : public plat::View {
   // The right button's one action: the next value in the eigenmode picture; without picks the
   // parameter dialog.
   void OnContextMenu(plat::Window* window, plat::Point point) override;
+  void OnLButtonDown(plat::UINT flags, plat::Point point) override;
+  void OnRButtonDown(plat::UINT flags, plat::Point point) override;
+  void OnMouseMove(plat::UINT flags, plat::Point point) override;
+  // Status panes 1 and 3: the wheel's target and the cursor in metres.
+  void ShowCursorStatus(plat::Point point);
+  void OnLButtonUp(plat::UINT flags, plat::Point point) override;
+  bool OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) override;
   void OnPrepareDC(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnPrint(plat::PrinterDc& dc, plat::PrintInfo& info) override;
   void OnEndPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) override;
@@ -117,6 +138,8 @@ class CGRAPHView : public plat::View {
   // Resets a modification under way.
   void ResetModification();
   void WriteScales();
+  // The request's device area and margins for a width x height area.
+  void PrepareRequest(int width, int height, bool printing);
   // The picture and its title on a width x height device area.
   void DrawView(plat::Dc& dc, int width, int height, bool printing);
   void ShowHint(const std::string& text);
@@ -169,7 +192,48 @@ class CGRAPHView : public plat::View {
   // The keys typed into the hint box: Enter becomes 0xA7, Esc empties it.
   bool PreTranslateHintKey(plat::MSG* msg);
 
+  // The local modification (graph_view_modify.cpp).
+  void OnModeKey(plat::UINT vk);
+  void OnOneClickKey(bool springs);
+  void OnReleaseKey(plat::UINT vk);
+  void OnSpace();
+  void OnStepModification(bool forward);
+  // Esc in a modification: the reset, else the modes off; false when neither applies.
+  bool EscapeModification();
+  void ResetAll();
+  bool PickNodeAt(plat::Point point);
+  // Ctrl+click, or a click in the picture of the Green's function anywhere: the element and
+  // station clicked become its point.
+  void PickGreenPoint(plat::Point point);
+  bool PickElementAt(plat::Point point);
+  void AddPickedElement(int e);
+  // The run of the picked elements (or nodes only) for the current step.
+  // False (the message shown) when the run gave no result.
+  bool ComputeModified();
+  void SaveStep(int s);
+  // After a release: its step's displacements and point loads kept under the next release step.
+  void SaveReleaseStep();
+  // Left, Right through the release steps.
+  void StepReleases(bool forward);
+  void LoadStep(int s);
+  void SyncPicks();
+  // The rubber band's outline in XOR from the drag's start to `to` on the window.
+  void InvertBand(plat::Point to);
+  // The held label's outline in XOR moved by the mouse from the drag's start to `to`.
+  WorldPoint InvertLabel(plat::Point to);
+  bool GrabLabel(plat::Point point);
+  void DropLabel(plat::Point point);
+  void ShowModeStatus(char key);
+  std::string ModificationLine() const;
+  // The box of a few pixels around a client point, in world units.
+  WorldBox PickBox(plat::Point point);
+  // The request mapped on the client area as the screen shows it.
+  void MapOnClient();
+
   ViewerSession& session_;
+  ModificationModes modes_;
+  MouseDrag drag_;
+  common::PointLoadTable forces_fplus_;
   PictureControls controls_;
   std::unique_ptr<plat::Edit> hint_;
   ModeValues mode_values_;

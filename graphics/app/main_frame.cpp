@@ -51,6 +51,10 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   const plat::UINT panes[] = {plat::ID_SEPARATOR, plat::ID_SEPARATOR, plat::ID_SEPARATOR, plat::ID_INDICATOR_CAPS,
                               plat::ID_INDICATOR_NUM};
   if (!status_bar_.SetIndicators(panes)) return -1;
+  // Wide enough for the longest wheel and mode texts and a cursor position.
+  status_bar_.SetPaneWidth(1, 300);
+  status_bar_.SetPaneWidth(2, 260);
+  status_bar_.SetPaneWidth(3, 120);
   return 0;
 }
 
@@ -171,7 +175,9 @@ plat::LRESULT CMainFrame::WindowProc(plat::UINT message, plat::WPARAM wParam, pl
       plat::MessageBox(kNoResultsText, "OK", plat::MB_OK);
       return 0;
     case ids::kStatusTexts:
+      status_bar_.SetPaneText(1, session_.wheel_status);
       status_bar_.SetPaneText(2, session_.status_text);
+      status_bar_.SetPaneText(3, session_.cursor_status);
       return 0;
     case ids::kElementPlot:
       OpenElementPlot(ElementPlotChoice{wParam <= 1000000 ? static_cast<int>(wParam) : 0,

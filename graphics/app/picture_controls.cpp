@@ -24,6 +24,16 @@ float* ShownScale(PictureRequest& r) {
 
 }  // namespace
 
+const char* WheelStatusText(WheelTarget target) {
+  switch (target) {
+    case WheelTarget::kLoad: return "Wheel scales Load (click to change)";
+    case WheelTarget::kSupportReactions: return "Wheel scales Support Reactions (click to change)";
+    case WheelTarget::kForces: return "Wheel scales Forces, W.+Ctrl scales Moments ";
+    case WheelTarget::kGraph: break;
+  }
+  return "Wheel scales Graph (click to change)";
+}
+
 void SetDiagramKind(PictureRequest& r, DiagramKind kind) {
   r.deflection = kind == DiagramKind::kDisplacements;
   r.normal_forces = kind == DiagramKind::kNormalForces;

@@ -35,6 +35,9 @@ struct PictureControls {
 // The diagram kinds of the drawing: 0 frame, 1 displacements, 2 normal forces, 3 moments, 4 shear forces.
 enum class DiagramKind { kFrame = 0, kDisplacements = 1, kNormalForces = 2, kMoments = 3, kShearForces = 4 };
 
+// Status pane 1: what the wheel scales, "Wheel scales Graph (click to change)" and the like.
+const char* WheelStatusText(WheelTarget target);
+
 // Switches every result picture off and the one of `kind` on.
 void SetDiagramKind(PictureRequest& request, DiagramKind kind);
 

@@ -37,6 +37,9 @@ struct ViewerSession {
   TextWindowMarks text_marks;
   // The picture's text for status pane 2, shown on WM_USER+1.
   std::string status_text;
+  // Panes 1 and 3 after a mouse move: the wheel's target, the cursor in metres.
+  std::string wheel_status;
+  std::string cursor_status;
   // The element and function the next element-plot window shows.
   ElementPlotChoice next_plot;
   // Printer setup was used in this run: printing keeps the orientation chosen there.

@@ -73,7 +73,11 @@ int DrawPointLoads(Canvas& c) {
       text_z = z + 1.5 * r + 0.1;
     }
     const std::string text = PointLoadText(c.view, load, i);
-    if (!text.empty()) DrawValueText(c, text_x, text_z, text, 1, 1.0, 0.0);
+    if (!text.empty()) {
+      // A place the user chose by dragging the label is kept.
+      const LabelPosition at = c.picture.labels.point_loads.Place(i, static_cast<float>(text_x), static_cast<float>(text_z));
+      DrawValueText(c, at.x, at.z, text, 1, 1.0, 0.0, i, kPointLoadLabelWord);
+    }
     ++drawn;
   }
   return drawn;

@@ -6,12 +6,14 @@
 #include "common/records/record_files.h"
 #include "graphics/model/file_outcomes.h"
 #include "loads/model/load_checks.h"
+#include "platform/files.h"
 
 namespace revuzavi {
 namespace fn = common::file_names;
 namespace {
 
 inline constexpr const char* kPointLoadCopyFile = "SRC_TEMP";
+inline constexpr const char* kAuxPointLoadFile = "SRCAUX";
 
 // A moment is stored with its value as typed and held with the solver's sign.
 void FlipMoments(common::PointLoadTable& loads) {
@@ -110,24 +112,49 @@ common::ReadOutcome ReadLoadCaseFiles(ViewerState& state) {
   return common::ReadOutcome::Ok();
 }
 
-bool WritePointLoadCopy(const ViewerState& state, int count, int i) {
+namespace {
+
+bool WritePointLoads(const ViewerState& state, int count, const std::string& path) {
   if (count < 1) return true;
   if (count > state.point_loads.count()) return false;
   common::PointLoadTable copy;
   for (int k = 1; k <= count; ++k) (void)copy.Append(state.point_loads[k]);
   FlipMoments(copy);
-  return common::WriteRecords(state.position.File(kPointLoadCopyFile + std::to_string(i)), copy);
+  return common::WriteRecords(path, copy);
 }
 
-bool ReadPointLoadCopy(ViewerState& state, int count, int i) {
+bool ReadPointLoads(ViewerState& state, int count, const std::string& path) {
   if (count < 1) return true;
   if (count > common::PointLoadTable::kCapacity) return false;
-  auto read = common::ReadRecords<common::PointLoadTable>(state.position.File(kPointLoadCopyFile + std::to_string(i)),
-                                                          count);
+  auto read = common::ReadRecords<common::PointLoadTable>(path, count);
   if (!read.status.ok()) return false;
   FlipMoments(read.table);
   state.point_loads = std::move(read.table);
   return true;
 }
+
+std::string AuxPointLoadFile(const ViewerState& state) {
+  return state.position.File(kAuxPointLoadFile + state.current_load_case_text);
+}
+
+}  // namespace
+
+bool WritePointLoadCopy(const ViewerState& state, int count, int i) {
+  return WritePointLoads(state, count, state.position.File(kPointLoadCopyFile + std::to_string(i)));
+}
+
+bool ReadPointLoadCopy(ViewerState& state, int count, int i) {
+  return ReadPointLoads(state, count, state.position.File(kPointLoadCopyFile + std::to_string(i)));
+}
+
+void DeletePointLoadCopies(const ViewerState& state, int last) {
+  for (int i = 0; i <= last; ++i) (void)plat::RemoveFile(state.position.File(kPointLoadCopyFile + std::to_string(i)));
+}
+
+bool WriteAuxPointLoads(const ViewerState& state, int count) {
+  return WritePointLoads(state, count, AuxPointLoadFile(state));
+}
+
+bool ReadAuxPointLoads(ViewerState& state, int count) { return ReadPointLoads(state, count, AuxPointLoadFile(state)); }
 
 }  // namespace revuzavi

@@ -22,5 +22,12 @@ bool WritePointLoadCopy(const ViewerState& state, int count, int i);
 // negated as ReadLoadCaseFiles does). False, and the table unchanged, when the
 // file is missing or shorter, or count exceeds the table.
 bool ReadPointLoadCopy(ViewerState& state, int count, int i);
+// Removes SRC_TEMP0 .. SRC_TEMP<last>.
+void DeletePointLoadCopies(const ViewerState& state, int last);
+
+// SRCAUX<load-case text>: the point loads of the modified frame with the
+// releases' records, stored and read as SRC_TEMP<i>.
+bool WriteAuxPointLoads(const ViewerState& state, int count);
+bool ReadAuxPointLoads(ViewerState& state, int count);
 
 }  // namespace revuzavi

@@ -89,10 +89,10 @@ plat::Font MakeRotatedFont(plat::Dc& dc, std::string_view face, int height, int 
 int EscapementOf(double angle) { return static_cast<int>(-angle / (2.0 * kPi) * 3600.0); }
 
 void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kind, double height_factor,
-                   double angle) {
+                   double angle, int tag, int kind_word) {
   if (c.picture.held_texts != nullptr) {
-    c.picture.held_texts->push_back([&c, x, y, t = std::string(text), kind, height_factor, angle] {
-      DrawValueText(c, x, y, t, kind, height_factor, angle);
+    c.picture.held_texts->push_back([&c, x, y, t = std::string(text), kind, height_factor, angle, tag, kind_word] {
+      DrawValueText(c, x, y, t, kind, height_factor, angle, tag, kind_word);
     });
     return;
   }
@@ -106,6 +106,13 @@ void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kin
   const plat::ColorRef colour = dc.SetTextColor(KindColour(kind));
   const PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, {0.5, 0.0});
   dc.TextOut(placed.reference.x, placed.reference.y, text);
+  if (kind_word != 0) {
+    TextBox box;
+    box.corners = placed.corners;
+    box.kind = kind_word;
+    box.tag = tag;
+    c.picture.text_boxes.Add(box);
+  }
   dc.SetTextColor(colour);
   dc.SetTextAlign(align);
   dc.SetBkMode(mode);

@@ -28,8 +28,13 @@ int EscapementOf(double angle);
 // A value or label whose middle lies on world point (x, y), turned by `angle`,
 // "ARIAL" at text scale x 80 x `height_factor`; kind 17 blue, 4 red, any
 // other black. Nothing when the text scale is 0 and texts are not forced.
+// With a `kind_word` other than 0 its box goes to the text-box table with
+// `kind_word` and `tag`, so that the user can drag it.
 void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kind, double height_factor,
-                   double angle);
+                   double angle, int tag = 0, int kind_word = 0);
+
+// The kind word of the point loads' value labels (their tag is the load's number).
+inline constexpr int kPointLoadLabelWord = 12;
 
 // A label at world point (x, y), "ARIAL" at text scale x 80, turned by
 // `angle`; `centred` moves it onto the point along its direction and, for

@@ -29,7 +29,8 @@ common::Result IterateModifiedStiffness(ViewerState& state, ReanalysisState& run
 // PickedNodes and UCT8<step>, increments step and redraws. Ok without picked nodes.
 common::Result SolveModifiedNodesDirect(ViewerState& state, ReanalysisState& run, ReanalysisView& view, int& step);
 
-// Removes the working copies of steps 0..max(1, steps) and the files of a modification.
+// Removes the working copies of steps 0..max(1, steps, the most releases), the point-load copies
+// SRC_TEMP<i> of the same steps and the files of a modification.
 void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run);
 
 // Esc: deletes ForcesFPlus, the RHSGElM files of the picked elements and the working copies of

@@ -44,11 +44,6 @@ class ReleaseUndo {
   std::vector<double> displacements_;
 };
 
-void SetPointLoadCount(ViewerState& state, int count) {
-  state.point_loads.SetCount(count);
-  state.load_case_params.set_point_load_count(static_cast<std::int16_t>(count));
-}
-
 common::Result Refused(const ReleaseSet& set, ReleaseKind kind) {
   if (kind == ReleaseKind::kMoment && set.moments >= kMostMomentReleases) {
     return common::Result::Fail("max 10 modifications", "OK");
@@ -176,6 +171,11 @@ common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewSt
 }
 
 }  // namespace
+
+void SetPointLoadCount(ViewerState& state, int count) {
+  state.point_loads.SetCount(count);
+  state.load_case_params.set_point_load_count(static_cast<std::int16_t>(count));
+}
 
 void DropReleases(ViewerState& state, ReleaseSet& releases) {
   if (releases.count() > 0) SetPointLoadCount(state, releases.own_point_loads);

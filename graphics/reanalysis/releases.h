@@ -58,6 +58,9 @@ void ApplyAuxForcesMV(const ViewerState& state, const ReleaseSet& releases, std:
 // K^-1 times it. Fails, with the displacements as they were, without the inverse or load vector.
 common::Result ApplyAuxForces(ViewerState& state, ReanalysisState& run);
 
+// The point-load table and the load case's count both hold `count` records.
+void SetPointLoadCount(ViewerState& state, int count);
+
 // Esc: the releases leave the frame; the point-load count is the load case's own again.
 void DropReleases(ViewerState& state, ReleaseSet& releases);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/position/file_names.h"
+#include "graphics/model/read_load_case_files.h"
 #include "graphics/reanalysis/reanalysis_files.h"
 #include "graphics/reanalysis/reanalysis_messages.h"
 #include "graphics/reanalysis/releases.h"
@@ -18,12 +19,15 @@ void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run) {
     (void)plat::RemoveFile(
         position.FolderFile(kRemovedLoadsFile + std::to_string(e) + state.current_load_case_text));
   }
-  for (int i = 0; i <= std::max(1, run.step_count); ++i) {
+  // The views number the steps of the releases in the same copies, up to one per release.
+  const int last = std::max({1, run.step_count, kMostMomentReleases + kMostShearReleases + kMostCuts});
+  for (int i = 0; i <= last; ++i) {
     if (i > 0) (void)plat::RemoveFile(StepFile(position, kDisplacementCopyFile, i));
     (void)plat::RemoveFile(StepFile(position, kNodeCopyFile, i));
     (void)plat::RemoveFile(StepFile(position, kElementCopyFile, i));
     (void)plat::RemoveFile(StepFile(position, kSupportCopyFile, i));
   }
+  DeletePointLoadCopies(state, last);
 }
 
 void ClearLabelPositions(PictureState& picture) { picture.labels.Clear(); }

@@ -66,16 +66,23 @@ std::string SuiteFolder() {
 }
 
 common::Position ComputedExample(const std::string& name) {
+  std::string echoes[2];
+  for (int k = 0; k < 2; ++k) {
+    const std::string echo = k == 0 ? "ECHO_G" : "ECHO_L";
+    echoes[k] = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + echo + "." + name + ".TXT");
+    EXPECT_FALSE(echoes[k].empty()) << echo;
+  }
+  return ComputedPosition(name, echoes[0], echoes[1]);
+}
+
+common::Position ComputedPosition(const std::string& name, const std::string& geometry, const std::string& loads) {
   // Outside a test (a suite's set-up) the example gets a folder of its own, never one of the
   // working folder that other test programs running beside it would share.
   const std::string folder = plat::testing::TestFolder().empty() ? SuiteFolder() : plat::testing::TestFolder();
   common::Position position(folder + "data/", "." + name);
   EXPECT_TRUE(common::EnsurePositionFolder(position));
-  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
-    const std::string text = ReadBytes(plat::testing::BinFolder() + "EXAMPLES/" + echo + "." + name + ".TXT");
-    EXPECT_FALSE(text.empty()) << echo;
-    EXPECT_TRUE(plat::WriteBlock(position.TextFile(echo), text.data(), text.size()));
-  }
+  EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_G"), geometry.data(), geometry.size()));
+  EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_L"), loads.data(), loads.size()));
   const auto run = plat::testing::RunProgram("compute-position", {position.data_path(), position.name()});
   EXPECT_EQ(run.exit_code, 0) << run.start_error;
   EXPECT_EQ(run.messages, "");

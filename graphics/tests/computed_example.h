@@ -41,6 +41,8 @@ void SaveBitmapPicture(ViewerState& state, const std::string& file, float margin
 
 // The example `name` ("BEAM2", "PORTAL") computed by compute-position.
 common::Position ComputedExample(const std::string& name);
+// A position `name` of the two echo texts computed by compute-position.
+common::Position ComputedPosition(const std::string& name, const std::string& geometry, const std::string& loads);
 
 // The position read as the viewer starts on load case `load_case` (a failure is a test failure).
 ViewerState ViewerOn(const common::Position& position, int load_case);

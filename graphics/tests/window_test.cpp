@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -236,6 +237,24 @@ TEST_F(Beam2, ALoadCaseWithoutResultsKeepsTheFramePicture) {
     v.app.ExitInstance();
   }
   EXPECT_TRUE(plat::WriteBlock(ut803, kept->data(), kept->size()));
+}
+
+TEST_F(Beam2, AMouseMoveShowsTheWheelsTargetAndTheCursorInMetres) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  plat::testing::MouseMove(v.view(), v.view().ClientPointOf(6.0f, 0.0f));
+  plat::testing::PumpMessages();
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(1), "Wheel scales Graph (click to change)");
+  float x = 0, z = 0;
+  ASSERT_EQ(std::sscanf(v.frame().status_bar().GetPaneText(3).c_str(), "%f  %f", &x, &z), 2);
+  EXPECT_NEAR(x, 6.0f, 0.1f);  // a pixel is a few centimetres here
+  EXPECT_NEAR(z, 0.0f, 0.1f);
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "k = 0.00");
+  v.Key('C');
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "k = 0.00   C-key has been pressed");
+  v.Key(plat::VK_ESCAPE);  // the mode ends, and with it its text
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(2), "k = 0.00");
+  v.app.ExitInstance();
 }
 
 TEST_F(Beam2, OnlyXShowsItsHintAndStatusAndAnyKeyClosesTheHint) {

@@ -33,10 +33,10 @@ plat::Point ElementMiddleInThePicture(const common::Position& position, int e) {
   return at;
 }
 
-// Needs the picture window's 344 (equivalent nodal forces) and its left button calling
-// CGRAPHView::PostElementPlot; enabled when both are in. (With both wired in, it passed; a
-// snapshot taken before the C made the sanitizer's leak check crash at the program's end.)
-TEST(RevuzaviPlot, DISABLED_AClickOnAnElementPlotsItAndCExportsThePlot) {
+// The moments with the equivalent nodal forces (344) shown: a click on element 1 opens its plot,
+// C there exports it. (A snapshot taken before the C made the sanitizer's leak check crash at the
+// program's end.)
+TEST(RevuzaviPlot, AClickOnAnElementPlotsItAndCExportsThePlot) {
   const common::Position position = revuzavi::testing::ComputedExample("BEAM2");
   if (HasFailure()) return;
   const plat::Point at = ElementMiddleInThePicture(position, 1);
