@@ -180,11 +180,15 @@ ShapeOptions ShapeOf(const PictureRequest& r, double scale) {
   return o;
 }
 
-// A diagram of the load case that would run off the top or the bottom of the
-// window moves the picture up or down, its scale kept; the request keeps the
-// margins it was drawn with, through which a click finds its world point.
-void PlaceResultDiagram(Canvas& c, ViewerState& state, PictureRequest& r, const PictureMargins& window) {
-  if (r.plot_box_mode != 0 || r.energies || r.eigenmode || r.AnyGreen() || r.shape_function) {
+// On a printed page a diagram of the load case that would run into the page
+// head or off the bottom moves the picture up or down, its scale kept (the top
+// margin, for this page only). On the screen the frame stays where it is, so
+// that pictures compared one after the other (stored and modified frame, one
+// load case and the next) stand over each other; the wheel and the fit key
+// size a diagram there.
+void PlaceDiagramOnPage(Canvas& c, ViewerState& state, PictureRequest& r) {
+  if (!c.dc.IsPrinting() || r.plot_box_mode != 0 || r.energies || r.eigenmode || r.AnyGreen() ||
+      r.shape_function) {
     return;
   }
   if (!state.results_present && !r.AnyResult()) return;
@@ -202,8 +206,26 @@ void PlaceResultDiagram(Canvas& c, ViewerState& state, PictureRequest& r, const 
     const double s = FittedScale(state, c.view, r.scales.shear, false).value;
     join(DiagramReach(c, &mechanics::ElementCurves::v, s > state.params.tolerance() ? s : 1.0));
   }
-  if (reach) PlaceReach(c, r, window, *reach);
+  if (!reach) return;
+  const int move = ReachMove(c, r, r.margins, *reach);
+  if (move == 0) return;
+  r.margins.top += move;
+  SetPlotWorld(c, r.plot_box_mode, r.plot_box, r.client_width, r.client_height, r.margins);
+  r.world = c.picture.worlds[kFrameWorld];
 }
+
+// The request's margins as the caller gave them, whatever the page moved.
+class KeptMargins {
+ public:
+  explicit KeptMargins(PictureRequest& r) : r_(r), margins_(r.margins) {}
+  ~KeptMargins() { r_.margins = margins_; }
+  KeptMargins(const KeptMargins&) = delete;
+  KeptMargins& operator=(const KeptMargins&) = delete;
+
+ private:
+  PictureRequest& r_;
+  PictureMargins margins_;
+};
 
 void DrawForceDiagram(Canvas& c, ViewerState& state, PictureRequest& r) {
   DiagramOptions o;
@@ -328,12 +350,11 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   SelectPen(c, 0);
   RefreshRememberedScales(state, memory, request);
 
+  const KeptMargins kept(request);
   SetPlotWorld(c, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
                request.margins);
   request.world = picture.worlds[kFrameWorld];
-  const PictureMargins window = request.margins;
-  MakeRoomAroundFrame(c, request);
-  PlaceResultDiagram(c, state, request, window);
+  PlaceDiagramOnPage(c, state, request);
 
   // A Green picture may draw the picked elements as the others.
   std::vector<int> picked;

@@ -1,20 +1,13 @@
 #include "graphics/compose/picture_placement.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "graphics/diagrams/diagram_strips.h"
 #include "graphics/picture/element_values.h"
 #include "graphics/picture/text.h"
-#include "graphics/picture/world.h"
 
 namespace revuzavi {
 namespace {
-
-// The room around the frame, a share of its size: the line-load bands reach
-// 0.08 of it with their values beyond, the longest arrows 0.15 (the margins
-// hold the rest).
-constexpr double kFrameRoom = 0.1;
 
 ZRange FrameRange(const Canvas& c) {
   const common::DrawingExtents& x = c.viewer.extents;
@@ -54,28 +47,7 @@ ZRange DiagramReach(const Canvas& c, mechanics::CurveLine mechanics::ElementCurv
   return range;
 }
 
-int MakeRoomAroundFrame(Canvas& c, PictureRequest& r) {
-  if (r.plot_box_mode != 0) return 0;
-  const common::DrawingExtents& e = c.viewer.extents;
-  const double room = kFrameRoom * c.view.zoom_x *
-                      std::max({static_cast<double>(e.xmax()) - e.xmin(), static_cast<double>(e.zmax()) - e.zmin(), 1.0});
-  const WorldBounds& b = c.picture.current_bounds;
-  const double width = b.right - b.left, height = 1.1 * (b.top - b.bottom);  // as the frame picture maps them
-  const double area_width = r.client_width - r.margins.width, area_height = r.client_height - r.margins.height;
-  if (!(width > 0.0) || !(height > 0.0) || area_width <= 0.0 || area_height <= 0.0) return 0;
-  const double pixels_per_metre = std::min(area_width / (width + 2.0 * room), area_height / (height + 2.0 * room));
-  const int pixels = static_cast<int>(std::ceil(room * pixels_per_metre));
-  if (pixels <= 0 || area_width - 2 * pixels < 16 || area_height - 2 * pixels < 16) return 0;
-  r.margins.left += pixels;
-  r.margins.top += pixels;
-  r.margins.width += 2 * pixels;
-  r.margins.height += 2 * pixels;
-  SetPlotWorld(c, r.plot_box_mode, r.plot_box, r.client_width, r.client_height, r.margins);
-  r.world = c.picture.worlds[kFrameWorld];
-  return pixels;
-}
-
-int PlaceReach(Canvas& c, PictureRequest& r, const PictureMargins& window, ZRange reach) {
+int ReachMove(Canvas& c, const PictureRequest& r, const PictureMargins& window, ZRange reach) {
   const double label = LabelLineHeight(c);
   const double top = DeviceY(c, reach.high + label), bottom = DeviceY(c, reach.low - label);
   const double band_top = window.top;
@@ -93,12 +65,8 @@ int PlaceReach(Canvas& c, PictureRequest& r, const PictureMargins& window, ZRang
       move = std::clamp(move, band_top - frame_top, band_bottom - frame_bottom);
     }
   }
-  const int pixels = static_cast<int>(move > 0.0 ? move + 0.999 : move - 0.999);  // whole pixels, never short
-  if (pixels == 0) return 0;
-  r.margins.top += pixels;
-  SetPlotWorld(c, r.plot_box_mode, r.plot_box, r.client_width, r.client_height, r.margins);
-  r.world = c.picture.worlds[kFrameWorld];
-  return pixels;
+  if (move == 0.0) return 0;
+  return static_cast<int>(move > 0.0 ? move + 0.999 : move - 0.999);  // whole pixels, never short
 }
 
 }  // namespace revuzavi

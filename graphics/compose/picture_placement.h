@@ -1,8 +1,6 @@
 #pragma once
-// Where the frame picture stands in the window: room around the frame for the
-// loads and reactions beside it, and a result diagram kept inside the window
-// by moving the picture up or down (the diagram scale is the user's). Both act
-// through the request's margins, through which a click finds its world point.
+// Where a result diagram reaches and how far the frame picture moves up or down
+// so that the diagram stays inside the page (the diagram scale is the user's).
 #include <optional>
 
 #include "graphics/compose/picture_request.h"
@@ -25,16 +23,10 @@ ZRange ShapeReach(const Canvas& c, const ShapeOptions& o, bool loads);
 // `scale` drawn metres per unit, reaches.
 ZRange DiagramReach(const Canvas& c, mechanics::CurveLine mechanics::ElementCurves::*which, double scale);
 
-// Widens `r`'s margins by a tenth of the frame's size at the scale that leaves
-// it on every side, and maps the frame picture again; the frame world, its
-// scale line and plot page stay the frame's. Returns the room in device pixels.
-int MakeRoomAroundFrame(Canvas& c, PictureRequest& r);
-
-// Moves the picture mapped on `c` with `r`'s margins up or down (the top margin, then the
-// mapping again) so that `reach` and a label line beyond it fit between the top and the
-// bottom of `window` (the margins the view asked for); a reach too tall for the window is
-// centred as far as the frame itself stays inside. Returns the move in device pixels
-// (down positive).
-int PlaceReach(Canvas& c, PictureRequest& r, const PictureMargins& window, ZRange reach);
+// The move of the picture mapped on `c` (device pixels, down positive) that
+// brings `reach` and a label line beyond it between the top and the bottom of
+// the `window` margins of the request's client area; a reach too tall for the
+// window is centred as far as the frame itself stays inside. 0 when it fits.
+int ReachMove(Canvas& c, const PictureRequest& r, const PictureMargins& window, ZRange reach);
 
 }  // namespace revuzavi

@@ -10,6 +10,11 @@
 namespace revuzavi {
 namespace {
 
+// The room around the frame in the frame picture, a share of the frame's size:
+// the line-load bands reach 0.08 of it with their values beyond, the longest
+// arrows 0.15 (the margins hold the rest).
+constexpr double kFrameRoom = 0.1;
+
 // The diagram unit grows no further: an empty diagram world stays empty.
 constexpr int kLargestUnit = 100000000;
 
@@ -88,6 +93,23 @@ void WritePlotWindow(Canvas& c, double a, double b, double cc, double d) {
     *c.view.plotter += "SC" + HpglNumber(window.xmin) + " " + HpglNumber(window.xmax) + " " +
                        HpglNumber(window.ymin) + " " + HpglNumber(window.ymax) + ";";
   }
+}
+
+// `margins` widened on every side by a tenth of the frame's size at the scale
+// that leaves room for it; unchanged when the area would become too small.
+PictureMargins MarginsWithRoom(const Canvas& c, int client_width, int client_height, const PictureMargins& margins) {
+  const common::DrawingExtents& e = c.viewer.extents;
+  const double room = kFrameRoom * c.view.zoom_x *
+                      std::max({static_cast<double>(e.xmax()) - e.xmin(), static_cast<double>(e.zmax()) - e.zmin(), 1.0});
+  const WorldBounds& b = c.picture.current_bounds;
+  const double width = b.right - b.left, height = 1.1 * (b.top - b.bottom);  // as SetClipRegion maps them
+  const Available area = AvailableArea(c.dc, client_width, client_height, margins);
+  if (!(width > 0.0) || !(height > 0.0)) return margins;
+  const double pixels_per_metre = std::min(area.width / (width + 2.0 * room), area.height / (height + 2.0 * room));
+  const int pixels = static_cast<int>(std::ceil(room * pixels_per_metre));
+  if (pixels <= 0 || area.width - 2 * pixels < 16 || area.height - 2 * pixels < 16) return margins;
+  return PictureMargins{margins.left + pixels, margins.top + pixels, margins.width + 2 * pixels,
+                        margins.height + 2 * pixels};
 }
 
 }  // namespace
@@ -185,6 +207,10 @@ bool SetPlotWorld(Canvas& c, int mode, const WorldPoint (&corners)[4], int clien
     unclipped.plot_clip = false;
     Canvas plain{c.viewer, unclipped, c.picture, c.dc};
     SetClipRegion(plain, client_width, client_height, margins);
+    // Room for what stands beside the outer members, as wider margins at the
+    // scale that leaves it: the world, its scale line and the plot page stay the frame's.
+    const PictureMargins roomy = MarginsWithRoom(plain, client_width, client_height, margins);
+    if (roomy.width != margins.width) SetClipRegion(plain, client_width, client_height, roomy);
     const WorldBounds& b = c.picture.current_bounds;
     WritePlotWindow(plain, b.left, b.right, b.bottom, b.top);
     return false;

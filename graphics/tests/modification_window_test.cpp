@@ -299,11 +299,13 @@ TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
 TEST_F(Two, CtrlClickSetsTheGreenPointAndARubberBandEnlargesASection) {
   PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
-  plat::testing::Click(v.view(), v.view().ClientPointOf(5.0f, 0.0f), plat::testing::MouseButton::kLeft,
+  // 1.04 m into element 2: sample 13 of its fiftieths (1 m lies half-way between 12 and 13, where
+  // the pixel a point falls on decides).
+  plat::testing::Click(v.view(), v.view().ClientPointOf(5.04f, 0.0f), plat::testing::MouseButton::kLeft,
                        plat::testing::kCtrl);
   const GreenPoint& green = v.app.session().view.green;
   EXPECT_EQ(green.element, 2);
-  EXPECT_EQ(green.sample, 13);  // 1 m of 4 in fiftieths, rounded
+  EXPECT_EQ(green.sample, 13);
   EXPECT_FLOAT_EQ(green.position, 1.04f);
   EXPECT_FALSE(v.view().modes().under_way);
 
