@@ -160,12 +160,20 @@ double DisplacementScale(const ViewerState& state, PictureRequest& r) {
 // The load case's deflected shape takes its scale in drawn metres per millimetre,
 // the unit of its title and labels, as every diagram scale counts in the unit
 // shown: the default 0.1 draws 2.5 mm 0.25 m off the axis, and the remembered
-// range 0.01 .. 1000 spans the deflections of real frames. Drawn metres per
-// metre of displacement.
-double DeflectionScale(const ViewerState& state, PictureRequest& r) {
+// range 0.01 .. 1000 spans the deflections of real frames. Without a scale the
+// largest displacement along the elements is drawn a tenth of the frame's size
+// off the axis, and the scale handed back. Drawn metres per metre of displacement.
+double DeflectionScale(const Canvas& c, PictureRequest& r) {
   constexpr double kMillimetres = 1000.0;
   if (r.scales.displacement > 0.0f) return kMillimetres * r.scales.displacement;
-  const double fitted = DisplacementScale(state, r);
+  double largest = 0.0;
+  const PictureCurveSwitches switches{!r.node_displacements, false};
+  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
+    if (!ElementShown(c.viewer, c.view, e)) continue;
+    const mechanics::ElementCurves curves = PictureElementCurves(c.viewer, c.view, e, switches);
+    for (int k = 1; k <= mechanics::kSamples; ++k) largest = std::max({largest, std::fabs(curves.u(k)), std::fabs(curves.w(k))});
+  }
+  const double fitted = largest > 0.0 ? 0.1 * FrameSize(c.viewer) / largest : kMillimetres;
   r.scales.displacement = static_cast<float>(fitted / kMillimetres);
   return fitted;
 }
@@ -197,7 +205,7 @@ void PlaceDiagramOnPage(Canvas& c, ViewerState& state, PictureRequest& r) {
     if (reach) more = ZRange{std::min(reach->low, more.low), std::max(reach->high, more.high)};
     reach = more;
   };
-  if (r.deflection) join(ShapeReach(c, ShapeOf(r, DeflectionScale(state, r)), !r.node_displacements));
+  if (r.deflection) join(ShapeReach(c, ShapeOf(r, DeflectionScale(c, r)), !r.node_displacements));
   if (r.normal_forces && r.scales.normal_force > 0.0f) {
     join(DiagramReach(c, &mechanics::ElementCurves::n, r.scales.normal_force));
   } else if (r.moments) {
@@ -349,6 +357,9 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   Canvas c{state, view, picture, dc};
   SelectPen(c, 0);
   RefreshRememberedScales(state, memory, request);
+  // A load case without remembered scales gets its deflected shape fitted, not
+  // the scale another picture (a Green's function's, say) left in the request.
+  if (request.deflection && !request.scales_given && !request.scales_read) request.scales.displacement = 0.0f;
 
   const KeptMargins kept(request);
   SetPlotWorld(c, request.plot_box_mode, request.plot_box, request.client_width, request.client_height,
@@ -393,7 +404,7 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
     }
     if (request.deflection) {
       DeflectionOptions o;
-      o.shape = ShapeOf(request, DeflectionScale(state, request));
+      o.shape = ShapeOf(request, DeflectionScale(c, request));
       o.exponent_labels = request.exponent_labels;
       o.without_loads = request.node_displacements;
       o.resultants = request.resultants;

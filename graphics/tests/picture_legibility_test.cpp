@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,6 +16,7 @@
 #include "graphics/compose/draw_picture.h"
 #include "graphics/diagrams/element_curve_file.h"
 #include "graphics/picture/world.h"
+#include "graphics/settings/small_settings_files.h"
 #include "graphics/tests/composed_picture.h"
 #include "graphics/tests/computed_example.h"
 #include "platform/dc/recording_dc.h"
@@ -387,6 +389,43 @@ TEST_F(Beam2, APrintedDiagramKeepsToThePageInsideItsMarginsAtItsScale) {
     const int reach = k.picture == &PictureRequest::deflection ? DeepestBelowTheAxis(state, c.dc) : m.origin.y - top;
     EXPECT_NEAR(reach, k.reach * m.pixels_per_metre_z, 3.0) << k.what << ": the scale is kept";
     EXPECT_EQ(request.margins.top, page.top) << k.what << ": the page's move is the page's";
+  }
+}
+
+TEST_F(Beam2, TheDeflectedShapeTakesTheLoadCasesScaleOrIsFitted) {
+  // The request still holds the scale of the picture before (a Green's function's, 5000 drawn metres
+  // per metre of its own); the load case's remembered scale, or without one a fit, decides.
+  struct Case {
+    float remembered;  // MEMSCALEGLF1's displacement field, 0 for no file
+    float expected;    // drawn metres per millimetre; 0: fitted, within the window
+  } cases[] = {{0.4f, 0.4f}, {0.0f, 0.0f}};
+  for (const Case& k : cases) {
+    ViewerState state = testing::ViewerOn(*position_, 1);
+    const std::string file = state.position.File("MEMSCALEGLF11");
+    std::filesystem::remove(file);
+    if (k.remembered > 0.0f) {
+      RememberedScales scales;
+      for (int f = 1; f <= 9; ++f) scales.set_field(f, 0.1f);
+      scales.set_field(9, k.remembered);
+      ASSERT_TRUE(WriteRememberedScales(state, 1, scales));
+    }
+    PictureRequest request = WindowRequest();
+    request.scales_given = false;
+    request.deflection = true;
+    request.scales.displacement = 5000.0f;
+    Composed c;
+    Compose(state, request, c);
+    const double pixels_per_mm = MappingOf(state, c.dc).pixels_per_metre_z;  // per metre drawn of one mm
+    const int deepest = DeepestBelowTheAxis(state, c.dc);
+    if (k.expected > 0.0f) {
+      EXPECT_FLOAT_EQ(request.scales.displacement, k.expected);
+      EXPECT_NEAR(deepest, k.expected * 2.49 * pixels_per_mm, 1.5);
+    } else {
+      EXPECT_LT(request.scales.displacement, 1000.0f) << "fitted";
+      EXPECT_GT(deepest, 20);
+      EXPECT_LT(deepest, 300) << "inside the window";
+    }
+    std::filesystem::remove(file);
   }
 }
 
