@@ -46,7 +46,12 @@ void SetDiagramKind(PictureRequest& r, DiagramKind kind) {
 }
 
 std::string PictureName(const PictureRequest& r, bool r_key) {
-  if (r.deflection) return r_key ? "Displacements [mm] (R-key Pressed!!) " : "Displacements [mm]";
+  if (r.deflection) {
+    std::string name = r_key ? "Displacements [mm] (R-key Pressed!!) " : "Displacements [mm]";
+    // The option every key flips draws the shape from the end values alone: say so, the values differ.
+    if (r.node_displacements) name += " (end values only)";
+    return name;
+  }
   if (r.normal_forces) return "Normal forces [kN]";
   if (r.moments) return "Moments";
   if (r.shear_forces) return "Shear forces [kN]";

@@ -257,6 +257,18 @@ TEST_F(Beam2, AMouseMoveShowsTheWheelsTargetAndTheCursorInMetres) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, TheTitleSaysWhenTheDeflectedShapeIsDrawnFromTheEndValuesAlone) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('D');
+  EXPECT_FALSE(v.Shows("(end values only)"));
+  v.Key('K');  // any key in the displacement picture flips the option
+  EXPECT_TRUE(v.Shows("Displacements [mm] (end values only)"));
+  v.Key('K');
+  EXPECT_FALSE(v.Shows("(end values only)"));
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, OnlyXShowsItsHintAndStatusAndAnyKeyClosesTheHint) {
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
