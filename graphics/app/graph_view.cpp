@@ -48,11 +48,13 @@ constexpr const char* kNextValueHint = "Up key or right mouse button is next val
 bool Held(int vk) { return plat::GetKeyState(vk) < 0; }
 
 // "Position %s %s LC %i of %i   1 cm = %.2f m" of a printed page.
-std::string PrintedTitle(const ViewerState& state) {
+// The scale is the page's: the frame's logical units per printed centimetre
+// (`plot_scale`, a hundredth of them) over the logical units per metre.
+std::string PrintedTitle(const ViewerState& state, const PictureState& picture) {
   const int count = state.diary.has_valid_count() ? state.diary.count() : 0;
+  const double metres_per_cm = picture.plot_scale * 100.0 / std::max(1, state.drawing_scale);
   char tail[96];
-  std::snprintf(tail, sizeof tail, " LC %i of %i   1 cm = %.2f m", state.current_load_case, count,
-                state.drawing_scale / 100.0);
+  std::snprintf(tail, sizeof tail, " LC %i of %i   1 cm = %.2f m", state.current_load_case, count, metres_per_cm);
   return "Position " + state.position.name() + " " + state.load_case_params.title() + tail;
 }
 
@@ -190,7 +192,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   if (r.energies) title = EnergyTitle(session_.state);
   if (const std::string green = GreenTitle(); !green.empty()) title = green;
   if (r.plot_box_mode == 1) title += " (Enlarged Section)";
-  if (printing) title = PrintedTitle(session_.state);
+  if (printing) title = PrintedTitle(session_.state, session_.picture);
   dc.SetBkMode(plat::TRANSPARENT);
   dc.TextOut(width / 40, printing ? height / 10 : height / 100, title);
 }

@@ -149,7 +149,8 @@ void SetClipRegion(Canvas& c, int client_width, int client_height, const Picture
   const plat::Size viewport = MapIsotropic(dc, cx, cy, area);
   if (dc.IsPrinting()) {
     const int horz_size = std::max(1, dc.GetDeviceCaps(plat::HORZSIZE));
-    const double viewport_mm = std::fabs(double(viewport.cx)) * horz_size / std::max(1, area.width);
+    // millimetres of the page's whole width (HORZSIZE) over its pixels (HORZRES), not over the margins' area
+    const double viewport_mm = std::fabs(double(viewport.cx)) * horz_size / std::max(1, dc.GetDeviceCaps(plat::HORZRES));
     c.picture.plot_scale = viewport_mm > 0.0 ? static_cast<float>(cx / (viewport_mm * 0.1) * 0.01) : 0.0f;
   }
   const int origin_x = (area.width - viewport.cx) / 2;

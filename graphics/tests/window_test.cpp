@@ -430,6 +430,8 @@ TEST_F(Beam2, PrintRunPrintsEveryLoadCaseOnItsPageAndReturns) {
     EXPECT_NE(text.find("Position BEAM2"), std::string::npos) << text;
     EXPECT_NE(text.find("LC " + std::to_string(k) + " of 5"), std::string::npos) << text;
     EXPECT_NE(text.find("Page " + std::to_string(k)), std::string::npos) << text;
+    // The page's own scale: the 12 m beam with its room spans some 22 cm of the A4 page.
+    EXPECT_NE(text.find("1 cm = 0.54 m"), std::string::npos) << text;
   }
   EXPECT_EQ(v.app.session().state.current_load_case, 1);
   v.app.ExitInstance();
