@@ -76,6 +76,17 @@ RememberedScales ScalesOf(const PictureScales& s) {
   return r;
 }
 
+RememberedScales LoadCaseScales(const ViewerState& state, const PictureRequest& r) {
+  RememberedScales scales = ScalesOf(r.scales);
+  // The eigenmode, Green's-function and shape pictures use the displacement
+  // scale for their own curves: the load case keeps the one it had.
+  if (r.eigenmode || r.AnyGreen() || r.shape_function) {
+    const auto kept = ReadRememberedScales(state, state.current_load_case);
+    scales.set_field(9, kept ? (*kept)[8] : 0.1f);
+  }
+  return scales;
+}
+
 CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kNextLoadCase, [this] { OnStepLoadCase(kStepForward); });
   MapCommand(ids::kPreviousLoadCase, [this] { OnStepLoadCase(kStepBack); });
@@ -638,13 +649,13 @@ void CGRAPHView::OnEscape() {
 }
 
 void CGRAPHView::EndProgram() {
-  WritePageNumber(session_.state, ScalesOf(session_.request.scales));
+  WritePageNumber(session_.state, LoadCaseScales(session_.state, session_.request));
   DeleteWorkingCopies(session_.state, session_.run);
   plat::PostQuitMessage(0);
 }
 
 void CGRAPHView::WriteScales() {
-  WriteRememberedScales(session_.state, session_.state.current_load_case, ScalesOf(session_.request.scales));
+  WriteRememberedScales(session_.state, session_.state.current_load_case, LoadCaseScales(session_.state, session_.request));
 }
 
 void CGRAPHView::AfterSwitch(bool failed) {
@@ -686,7 +697,7 @@ void CGRAPHView::OnChooseLoadCase() {
 }
 
 void CGRAPHView::OnDestroy() {
-  WritePageNumber(session_.state, ScalesOf(session_.request.scales));
+  WritePageNumber(session_.state, LoadCaseScales(session_.state, session_.request));
   DeleteWorkingCopies(session_.state, session_.run);
   plat::View::OnDestroy();
   plat::PostQuitMessage(0);

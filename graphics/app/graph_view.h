@@ -17,6 +17,9 @@ namespace revuzavi {
 
 // The picture's scales as the fields of MEMSCALEGLF1.
 RememberedScales ScalesOf(const PictureScales& scales);
+// The scales the load case keeps: the picture's, but its own displacement
+// scale while an eigenmode, Green's-function or shape picture is shown.
+RememberedScales LoadCaseScales(const ViewerState& state, const PictureRequest& request);
 
 class CGRAPHView : public plat::View {
  public:

@@ -126,7 +126,7 @@ void CMainFrame::OnLoadPosition() {
 
 bool CMainFrame::OpenPosition(const std::string& data_path, const std::string& ext) {
   ShowFailure(ResetModifications(session_.state, session_.run, session_.picture, session_.reanalysis_view));
-  WritePageNumber(session_.state, ScalesOf(session_.request.scales));
+  WritePageNumber(session_.state, LoadCaseScales(session_.state, session_.request));
   CloseAllButPicture();
   FreeTextOperations texts;
   texts.save = [this] { SaveFreeTexts(session_.state, session_.picture.labels); };

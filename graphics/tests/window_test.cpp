@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -497,6 +498,27 @@ TEST_F(Beam2, NodeGreenFunctionChecksItsNodeStepsItsDofsAndEscLeavesIt) {
   EXPECT_FALSE(quit.code().has_value());
   EXPECT_FALSE(v.app.session().request.AnyResult());
   EXPECT_EQ(v.app.session().state.displacements, ut8);
+  v.app.ExitInstance();
+}
+
+TEST_F(Beam2, AGreenPicturesScaleNeverBecomesTheLoadCasesDisplacementScale) {
+  RememberedScales seeded = ScalesOf(PictureScales{});
+  for (int k = 1; k <= 9; ++k) seeded.set_field(k, 0.1f);
+  seeded.set_field(9, 0.37f);
+  const std::string scales = position_->File(std::string(kRememberedScalesFile) + "1");
+  ASSERT_TRUE(plat::WriteBlock(scales, seeded.bytes().data(), RememberedScales::kSize));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.dialogs.PressNext(plat::IDOK);
+  v.Command(ids::kNodeGreen);
+  ASSERT_TRUE(v.app.session().request.influence);
+  v.Wheel(120);
+  v.Command(ids::kNextLoadCase);  // writes the remembered scales of load case 1
+  const auto kept = plat::ReadWholeFile(scales);
+  ASSERT_TRUE(kept && kept->size() >= 36);
+  float displacement = 0;
+  std::memcpy(&displacement, kept->data() + 32, 4);
+  EXPECT_FLOAT_EQ(displacement, 0.37f);
   v.app.ExitInstance();
 }
 
