@@ -295,12 +295,14 @@ void CGRAPHView::OnFitDiagrams() {
   plat::Rect client;
   GetClientRect(&client);
   bool changed = false;
-  for (int round = 0; round < 8; ++round) {  // the diagrams shrink towards their axes
+  // The diagrams shrink towards their axes, not towards the window's centre
+  // that the excess is measured from: a few rounds, each a little beyond it.
+  for (int round = 0; round < 24; ++round) {
     plat::RecordingDc dc;
     OnDraw(dc);
     const double excess = DrawnExcess(dc.ops(), client.Width(), client.Height());
     if (excess <= 1.0) break;
-    DivideDiagramScales(session_.request, excess);
+    DivideDiagramScales(session_.request, excess * 1.02);
     changed = true;
   }
   if (!changed) return;

@@ -63,7 +63,9 @@ std::optional<std::array<float, 9>> ReadRememberedScales(const ViewerState& stat
     return std::nullopt;
   }
   if (!std::all_of(f.begin(), f.end(), [](float v) { return std::isfinite(v); })) return std::nullopt;
-  for (int k : {0, 1, 2, 8}) f[k] = std::clamp(f[k], 0.01f, 1000.0f);
+  // The diagram scales as small as Fit makes them for large values (a floor of
+  // 0.01 undid its work on the next reading), never 0 or negative.
+  for (int k : {0, 1, 2, 8}) f[k] = std::clamp(f[k], 1e-6f, 1000.0f);
   f[3] = std::max(f[3], 0.01f);
   for (int k : {4, 7}) f[k] = std::clamp(f[k], 0.001f, 1.0f);
   return f;

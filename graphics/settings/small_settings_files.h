@@ -46,7 +46,7 @@ static_assert(sizeof(RememberedScales) == 48);
 bool WriteRememberedScales(const ViewerState& state, int load_case, RememberedScales scales);
 
 // Fields 1..9 of load case lc, clamped: the moment, shear, normal-force and
-// displacement scales to 0.01..1000, the fourth scale to at least 0.01, fields
+// displacement scales to 1e-6..1000, the fourth scale to at least 0.01, fields
 // 5 and 8 to 0.001..1. nullopt when the file is missing, short or holds a
 // number that is not finite.
 std::optional<std::array<float, 9>> ReadRememberedScales(const ViewerState& state, int load_case);

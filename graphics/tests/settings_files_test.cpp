@@ -165,6 +165,10 @@ TEST(RememberedScales, TheWriterClampsTheTwoFactorsTheReaderEveryScale) {
   const float values[12] = {5000, 0.001f, 20, 0.0f, 7, 0.5f, 0.25f, 0.0001f, 2000, 1, 2, 3};
   for (int k = 1; k <= 12; ++k) scales.set_field(k, values[k - 1]);
   ASSERT_TRUE(WriteRememberedScales(state, 3, scales));
+  RememberedScales none = scales;  // a zero diagram scale is read as the smallest
+  none.set_field(3, 0.0f);
+  ASSERT_TRUE(WriteRememberedScales(state, 4, none));
+  EXPECT_FLOAT_EQ((*ReadRememberedScales(state, 4))[2], 1e-6f);
   const std::vector<std::byte> bytes = FileBytes(p.pos.File("MEMSCALEGLF13"));
   ASSERT_EQ(bytes.size(), 48u);
   EXPECT_FLOAT_EQ(FloatAt(bytes, 16), 1.0f);
@@ -174,7 +178,7 @@ TEST(RememberedScales, TheWriterClampsTheTwoFactorsTheReaderEveryScale) {
 
   const auto read = ReadRememberedScales(state, 3);
   ASSERT_TRUE(read.has_value());
-  const std::array<float, 9> expected = {1000, 0.01f, 20, 0.01f, 1, 0.5f, 0.25f, 0.001f, 1000};
+  const std::array<float, 9> expected = {1000, 0.001f, 20, 0.01f, 1, 0.5f, 0.25f, 0.001f, 1000};
   for (std::size_t k = 0; k < 9; ++k) EXPECT_FLOAT_EQ((*read)[k], expected[k]) << k;
 }
 

@@ -160,6 +160,34 @@ TEST_F(Beam2, MomentsAndTheWheelScaleThem) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, OneFitBringsHugeMomentsInsideAndTheirScaleIsReadBackAsFitted) {
+  plat::RemoveFile(position_->File(std::string(kRememberedScalesFile) + "5"));
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 5));  // a kink of 1: thousands of kNm
+  v.Key('M');
+  v.Command(ids::kFitDiagrams);
+  plat::Rect client;
+  v.view().GetClientRect(&client);
+  const auto inside = [&] {
+    plat::RecordingDc dc;
+    v.view().DrawOn(dc);
+    for (const plat::DeviceOp& op : dc.ops()) {
+      for (const plat::Point& p : op.points) {
+        if (p.x < 0 || p.x > client.Width() || p.y < 0 || p.y > client.Height()) return false;
+      }
+    }
+    return true;
+  };
+  EXPECT_TRUE(inside());
+  const float fitted = v.app.session().request.scales.moment;
+  EXPECT_LT(fitted, 0.01f);
+  v.Command(ids::kNextLoadCase);
+  v.Command(ids::kPreviousLoadCase);  // the scale read back from MEMSCALEGLF15
+  EXPECT_FLOAT_EQ(v.app.session().request.scales.moment, fitted);
+  EXPECT_TRUE(inside());
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, FitBringsEveryDiagramStripInsideTheWindow) {
   RememberedScales seeded = ScalesOf(PictureScales{});
   for (int k = 1; k <= 9; ++k) seeded.set_field(k, 0.1f);
