@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
+#include <vector>
 
 #include "platform/frames/command_ids.h"
 #include "platform/frames/document.h"
@@ -42,6 +44,33 @@ std::string ExpandTabs(const std::string& line) {
     }
   }
   return out;
+}
+
+// Splits a line into pieces no wider than `width` in the font selected on
+// `dc`, each ending after its last blank where there is one, so that nothing
+// is lost at the right margin.
+std::vector<std::string> WrapToWidth(Dc& dc, const std::string& line, int width) {
+  std::vector<std::string> pieces;
+  std::string rest = line;
+  while (dc.GetTextExtent(rest).cx > width) {
+    std::size_t fits = 1;  // at least one character a piece
+    std::size_t low = 1, high = rest.size();
+    while (low <= high) {
+      const std::size_t mid = low + (high - low) / 2;
+      if (dc.GetTextExtent(std::string_view(rest).substr(0, mid)).cx <= width) {
+        fits = mid;
+        low = mid + 1;
+      } else {
+        high = mid - 1;
+      }
+    }
+    const std::size_t blank = rest.find_last_of(' ', fits - 1);
+    const std::size_t cut = blank != std::string::npos && blank > 0 ? blank + 1 : fits;
+    pieces.push_back(rest.substr(0, cut));
+    rest.erase(0, cut);
+  }
+  pieces.push_back(rest);
+  return pieces;
 }
 
 }  // namespace
@@ -205,12 +234,16 @@ bool TextView::OnPreparePrinting(PrintInfo& info) {
 }
 
 void TextView::OnBeginPrinting(PrinterDc& dc, PrintInfo& info) {
-  print_lines_ = SplitLines(GetText());
+  const Rect area = PrintArea(dc);
   dc.SaveDC();
   dc.SelectFont(PrinterFont(dc));
   const int line_height = std::max(1, dc.GetTextMetrics().height);
+  // Lines wider than the page go on over as many printed lines as they need.
+  print_lines_.clear();
+  for (const std::string& line : SplitLines(GetText())) {
+    for (std::string& piece : WrapToWidth(dc, ExpandTabs(line), area.Width())) print_lines_.push_back(std::move(piece));
+  }
   dc.RestoreDC(-1);
-  const Rect area = PrintArea(dc);
   lines_per_page_ = std::max(1, area.Height() / line_height);
   const int lines = static_cast<int>(print_lines_.size());
   info.SetMaxPage(std::max(1, (lines + lines_per_page_ - 1) / lines_per_page_));
@@ -233,7 +266,7 @@ void TextView::OnPrint(PrinterDc& dc, PrintInfo& info) {
   const int first = (info.current_page - 1) * lines_per_page_;
   const int last = std::min(static_cast<int>(print_lines_.size()), first + lines_per_page_);
   for (int i = first; i < last; ++i) {
-    dc.TextOut(area.left, area.top + (i - first) * line_height, ExpandTabs(print_lines_[static_cast<std::size_t>(i)]));
+    dc.TextOut(area.left, area.top + (i - first) * line_height, print_lines_[static_cast<std::size_t>(i)]);
   }
   dc.RestoreDC(-1);
 }

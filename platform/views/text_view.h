@@ -4,7 +4,8 @@
 // New" of 10 points unless SetCharFormat says otherwise), selectable with the
 // mouse and the keys, copied to the clipboard (ID_EDIT_COPY), and printed
 // page by page (ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW)
-// in the same font at the printer's resolution, clipped at the margins.
+// in the same font at the printer's resolution, lines wider than the page
+// wrapped at their last blank that fits.
 //
 // Keys the text does not use (Escape, Tab, Enter, the function keys) and the
 // extra mouse buttons reach the view's own handlers (OnKeyDown,

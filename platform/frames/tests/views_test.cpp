@@ -165,6 +165,30 @@ TEST_F(TextViewTest, PrintsEveryLineOnceOverAsManyPagesAsNeeded) {
   EXPECT_EQ(PdfPageText(pdf, 2).find("Line 001"), std::string::npos);
 }
 
+TEST_F(TextViewTest, LinesWiderThanThePageGoOnOverFurtherLinesAtABlank) {
+  // 40 numbered words of 8 characters: far wider than a portrait page in Courier 10 pt.
+  std::string wide;
+  for (int i = 1; i <= 40; ++i) {
+    char word[16];
+    std::snprintf(word, sizeof word, "W%03d=%02d ", i, i % 100);
+    wide += word;
+  }
+  view->SetText("LC 1\n" + wide + "\nLast line\n");
+  const std::string pdf = TestFolder() + "wide.pdf";
+  {
+    PrintToPdf to_pdf(pdf);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT, 0);
+  }
+  // Every word whole, once and in order, and the lines after it still there.
+  ExpectEachOnceInOrder(pdf, "W%03d=", 40);
+  for (int i = 1; i <= 40; ++i) {
+    char word[16];
+    std::snprintf(word, sizeof word, "W%03d=%02d", i, i % 100);
+    EXPECT_NE(PdfPageText(pdf, 1).find(word), std::string::npos) << word;
+  }
+  EXPECT_NE(PdfPageText(pdf, 1).find("Last line"), std::string::npos);
+}
+
 // A page in a folder with its picture in a subfolder.
 std::string WritePage(const std::string& folder, const std::string& name, const std::string& body) {
   const std::string path = folder + name;
