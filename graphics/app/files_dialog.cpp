@@ -1,6 +1,10 @@
 #include "graphics/app/files_dialog.h"
 
+#include <algorithm>
+
 #include "common/position/output_list.h"
+#include "platform/dc/bitmap.h"
+#include "platform/dc/painter_dc.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/text_file.h"
 
@@ -31,8 +35,19 @@ bool CDiaDateien::OnInitDialog() {
   plat::Dialog::OnInitDialog();
   list_.SetFont(&list_font_);
   for (const std::string& entry : entries_) list_.AddString(entry);
+  ShowWholeLines();
   list_.SetFocus();
   return false;
+}
+
+void CDiaDateien::ShowWholeLines() {
+  plat::Bitmap scratch(1, 1);  // measured in the list's font outside painting
+  plat::PainterDc dc(scratch);
+  dc.SelectFont(list_font_);
+  int widest = 0;
+  for (const std::string& entry : entries_) widest = std::max(widest, dc.GetTextExtent(entry).cx);
+  constexpr int kMargins = 8;  // the list's text margins on both sides
+  list_.SetHorizontalExtent(widest + kMargins);
 }
 
 bool CDiaDateien::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {

@@ -36,6 +36,9 @@ class CDiaDateien : public plat::Dialog {
   void OnOK() override;
 
  private:
+  // Lines wider than the list scroll sideways, so that their ends can be read.
+  void ShowWholeLines();
+
   std::vector<std::string> entries_;
   std::string chosen_;
   plat::ListBox list_;

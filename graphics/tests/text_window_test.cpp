@@ -285,5 +285,33 @@ TEST_F(Beam2Text, TheOutputListGivesTheChosenListingAndEscGoesBackToIt) {
   EXPECT_EQ(v.dialogs.shown().size(), 3u);
 }
 
+TEST_F(Beam2Text, ALineWiderThanTheOutputListScrollsSidewaysToItsEnd) {
+  TextViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Command(ids::kTextDimensions);
+  ASSERT_NE(v.text(), nullptr);
+  // The lines of BEAM2 fit: no sideways scrolling beyond the list.
+  int fitting_extent = -1, wide_extent = -1, list_width = 0;
+  const auto measure = [&list_width](int& extent) {
+    return [&extent, &list_width](plat::Dialog& d) {
+      plat::Rect client;
+      d.GetDlgItem(kFilesList)->GetClientRect(&client);
+      list_width = client.Width();
+      extent = static_cast<int>(d.SendDlgItemMessage(kFilesList, plat::LB_GETHORIZONTALEXTENT));
+      plat::testing::Press(d, plat::IDCANCEL);
+    };
+  };
+  v.dialogs.OnNextDialog(measure(fitting_extent));
+  v.Command(ids::kTextViewResults);
+  EXPECT_LE(fitting_extent, list_width);
+  // A line of 126 characters, as long as FILES lines get, reaches beyond: the list scrolls over it whole.
+  std::string files = common::LoadCasePageEntry("D3", 1, "Results") + "\r\n";
+  files += common::LoadCasePageEntry("D4", 1, std::string(126 - 14 - 10 - 18 - 2, 'x')) + "\r\n";
+  ReplacedFile wide(position_->FolderFile("FILES"), files);
+  v.dialogs.OnNextDialog(measure(wide_extent));
+  v.Command(ids::kTextViewResults);
+  EXPECT_GT(wide_extent, list_width);
+}
+
 }  // namespace
 }  // namespace revuzavi
