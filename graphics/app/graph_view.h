@@ -214,6 +214,8 @@ class CGRAPHView : public plat::View {
   // False (the message shown) when the run gave no result.
   bool ComputeModified();
   void SaveStep(int s);
+  // The step whose copies hold the modified frame while Space shows the stored one.
+  int ParkedStep() const;
   // After a release: its step's displacements and point loads kept under the next release step.
   void SaveReleaseStep();
   // Left, Right through the release steps.

@@ -237,6 +237,11 @@ bool CGRAPHView::ComputeModified() {
                                     ? IterateModifiedStiffness(session_.state, run, session_.reanalysis_view, step)
                                     : SolveModifiedNodesDirect(session_.state, run, session_.reanalysis_view, step);
   ShowFailure(result);
+  if (result.ok() && run.current_step >= 0) {
+    auto& figures = modes_.step_figures;
+    if (figures.size() <= static_cast<std::size_t>(run.current_step)) figures.resize(run.current_step + 1);
+    figures[static_cast<std::size_t>(run.current_step)] = {run.iteration_count, run.first_error, run.last_error};
+  }
   SyncPicks();
   Invalidate();
   return result.ok();
@@ -337,6 +342,9 @@ void CGRAPHView::OnEquivalentNodalForces() {
   Invalidate();
 }
 
-std::string CGRAPHView::ModificationLine() const { return IterationLine(session_.run, modes_.one_click); }
+std::string CGRAPHView::ModificationLine() const {
+  // The stored frame shown by Space has no run of its own.
+  return modes_.parked ? std::string() : IterationLine(session_.run, modes_.one_click);
+}
 
 }  // namespace revuzavi

@@ -296,6 +296,43 @@ TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
   v.app.ExitInstance();
 }
 
+// Space twice at the second step leaves the first step as it was made: Left shows it again.
+TEST_F(Two, SpaceAtALaterStepKeepsTheEarlierSteps) {
+  WriteScales(*position_, 0.5f);
+  PickingViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.app.session().run.method = ReanalysisState::kIterative;
+  const ViewerSession& session = v.app.session();
+  v.Key('C');
+  v.ClickAt(2.0f, 0.0f);
+  const std::vector<double> one = session.state.displacements;
+  std::string title_one = v.Title();
+  const std::size_t of = title_one.find("#1 of 1 ");
+  ASSERT_NE(of, std::string::npos) << title_one;
+  title_one.replace(of, 8, "#1 of 2 ");  // the same run, one of two steps now
+  v.Key('C');
+  v.ClickAt(6.0f, 0.0f);
+  const std::vector<double> two = session.state.displacements;
+  const std::string title_two = v.Title();
+  v.Key(plat::VK_SPACE);
+  EXPECT_EQ(v.Title().find("Iterations"), std::string::npos) << v.Title();  // the stored frame is shown
+  v.Key(plat::VK_SPACE);
+  EXPECT_EQ(session.state.displacements, two);
+  EXPECT_EQ(v.Title(), title_two);
+  v.Key(plat::VK_LEFT);
+  EXPECT_EQ(session.run.current_step, 1);
+  EXPECT_EQ(session.state.displacements, one);
+  EXPECT_EQ(session.run.picked_elements.count(), 1);
+  EXPECT_EQ(session.state.elements[2].modified_flag(), 0);
+  EXPECT_EQ(v.Title(), title_one);  // its own iterations and error
+  v.Key(plat::VK_RIGHT);
+  EXPECT_EQ(session.state.displacements, two);
+  EXPECT_EQ(session.run.picked_elements.count(), 2);
+  EXPECT_EQ(v.Title(), title_two);
+  v.Key(plat::VK_ESCAPE);
+  v.app.ExitInstance();
+}
+
 TEST_F(Two, CtrlClickSetsTheGreenPointAndARubberBandEnlargesASection) {
   PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
@@ -484,6 +521,28 @@ TEST_F(Beam2, LeftAndRightStepThroughTheReleases) {
   EXPECT_EQ(FilesStartingWith(*position_, {"UCT8", "SRC_TEMP"}), std::vector<std::string>{});
   EXPECT_EQ(session.state.point_loads.count(), 5);
   EXPECT_EQ(session.state.displacements, stored);
+  v.app.ExitInstance();
+}
+
+// Space twice at the second release step leaves the first one as it was made.
+TEST_F(Beam2, SpaceAtALaterReleaseStepKeepsTheEarlierOne) {
+  PickingViewer v;
+  ASSERT_TRUE(v.Open(*position_, 2));
+  const ViewerSession& session = v.app.session();
+  v.Key('F');
+  v.ClickAt(3.0f, 0.0f);
+  const std::vector<double> one = session.state.displacements;
+  v.Key('G');
+  v.ClickAt(9.0f, 0.0f);
+  const std::vector<double> two = session.state.displacements;
+  v.Key(plat::VK_SPACE);
+  v.Key(plat::VK_SPACE);
+  EXPECT_EQ(session.state.displacements, two);
+  v.Key(plat::VK_LEFT);
+  EXPECT_EQ(session.state.displacements, one);
+  EXPECT_EQ(session.run.releases.count(), 1);
+  EXPECT_EQ(session.state.point_loads.count(), 6);
+  v.Key(plat::VK_ESCAPE);
   v.app.ExitInstance();
 }
 
