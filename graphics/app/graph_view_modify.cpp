@@ -113,7 +113,7 @@ void CGRAPHView::OnOneClickKey(bool springs) {
     modes_.kept_point_loads = state.point_loads.count();
     ShowHint(springs ? kSupportHint : kElementHint);
   }
-  if (!springs) ShowModeStatus('C');
+  ShowModeStatus('C');  // J works in the one-click mode too
 }
 
 void CGRAPHView::OnReleaseKey(plat::UINT vk) {

@@ -204,6 +204,7 @@ TEST_F(Two, SpringModeSoftensAClickedSupportAndComputesTheNodes) {
   EXPECT_NEAR(stored, -1.16530e-6, 1e-5 * 1.16530e-6);
   v.Key('J');
   EXPECT_EQ(v.view().HintText(), "Click on elements or supports!");
+  EXPECT_EQ(v.Status(), "k = 0.50   C-key has been pressed");
   v.dialogs.OnNextDialog([](plat::Dialog& d) {
     plat::testing::TypeInto(d, CDiaLagerR::kFactorY, "0.25");
     plat::testing::Press(d, CDiaLagerR::kOk);
