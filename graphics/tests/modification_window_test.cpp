@@ -282,6 +282,9 @@ TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
   v.Command(ids::kForcesFPlus);
   EXPECT_EQ(boxes.shown().size(), 1u);
   EXPECT_NE(v.Title().find("Forces f+ "), std::string::npos) << v.Title();
+  int moments = 0;  // the end moments of elements 1 and 2 are drawn with the forces
+  for (const std::string& text : v.Texts()) moments += text.rfind("M3  ", 0) == 0 || text.rfind("M6  ", 0) == 0;
+  EXPECT_EQ(moments, 2);
   v.Snapshot("modification_forces_fplus.png");
   const std::vector<std::string> copies = {"UCT8", "KNOTENRTEMP", "ELEMENTS1", "ELEMENTS2", "LKNOTENRTEMP", "SRC_TEMP",
                                            "ForcesFPlus"};
