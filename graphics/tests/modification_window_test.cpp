@@ -91,6 +91,12 @@ struct PickingViewer : testing::OpenedViewer {
     plat::testing::Click(view(), view().ClientPointOf(x, z), button);
     plat::testing::PumpMessages();
   }
+  // A mode key, then a click on the beam at x: the displacements shown afterwards.
+  std::vector<double> KeyAndClick(int key, float x) {
+    Key(key);
+    ClickAt(x, 0.0f);
+    return app.session().state.displacements;
+  }
   // The title line of the picture.
   std::string Title() {
     std::string all;
@@ -260,9 +266,7 @@ TEST_F(Two, StepsGoBackAndForthAndEscResetsBeforeItEnds) {
   v.ClickAt(2.0f, 0.0f);
   EXPECT_EQ(testing::ReadBytes(position_->FolderFile("ForcesFPlus")).size(), 604u);
   const std::vector<double> one = session.state.displacements;
-  v.Key('C');
-  v.ClickAt(6.0f, 0.0f);
-  const std::vector<double> two = session.state.displacements;
+  const std::vector<double> two = v.KeyAndClick('C', 6.0f);
   ASSERT_EQ(session.run.step_count, 2);
   ASSERT_NE(one, two);
   struct Step {
@@ -307,16 +311,12 @@ TEST_F(Two, SpaceAtALaterStepKeepsTheEarlierSteps) {
   ASSERT_TRUE(v.Open(*position_, 1));
   v.app.session().run.method = ReanalysisState::kIterative;
   const ViewerSession& session = v.app.session();
-  v.Key('C');
-  v.ClickAt(2.0f, 0.0f);
-  const std::vector<double> one = session.state.displacements;
+  const std::vector<double> one = v.KeyAndClick('C', 2.0f);
   std::string title_one = v.Title();
   const std::size_t of = title_one.find("#1 of 1 ");
   ASSERT_NE(of, std::string::npos) << title_one;
   title_one.replace(of, 8, "#1 of 2 ");  // the same run, one of two steps now
-  v.Key('C');
-  v.ClickAt(6.0f, 0.0f);
-  const std::vector<double> two = session.state.displacements;
+  const std::vector<double> two = v.KeyAndClick('C', 6.0f);
   const std::string title_two = v.Title();
   v.Key(plat::VK_SPACE);
   EXPECT_EQ(v.Title().find("Iterations"), std::string::npos) << v.Title();  // the stored frame is shown
@@ -504,12 +504,8 @@ TEST_F(Beam22, LeftAndRightStepThroughTheReleases) {
   ASSERT_TRUE(v.Open(*position_, 1));
   const ViewerSession& session = v.app.session();
   const std::vector<double> stored = session.state.displacements;
-  v.Key('F');
-  v.ClickAt(2.5f, 0.0f);
-  const std::vector<double> one = session.state.displacements;
-  v.Key('G');
-  v.ClickAt(5.5f, 0.0f);
-  const std::vector<double> two = session.state.displacements;
+  const std::vector<double> one = v.KeyAndClick('F', 2.5f);
+  const std::vector<double> two = v.KeyAndClick('G', 5.5f);
   ASSERT_EQ(session.run.releases.count(), 2);
   ASSERT_NE(one, two);
   struct Step {
@@ -540,12 +536,8 @@ TEST_F(Beam22, SpaceAtALaterReleaseStepKeepsTheEarlierOne) {
   PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   const ViewerSession& session = v.app.session();
-  v.Key('F');
-  v.ClickAt(2.5f, 0.0f);
-  const std::vector<double> one = session.state.displacements;
-  v.Key('G');
-  v.ClickAt(5.5f, 0.0f);
-  const std::vector<double> two = session.state.displacements;
+  const std::vector<double> one = v.KeyAndClick('F', 2.5f);
+  const std::vector<double> two = v.KeyAndClick('G', 5.5f);
   v.Key(plat::VK_SPACE);
   v.Key(plat::VK_SPACE);
   EXPECT_EQ(session.state.displacements, two);
