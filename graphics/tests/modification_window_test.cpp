@@ -494,6 +494,16 @@ TEST_F(Beam2, ADraggedLoadLabelKeepsItsPlaceAcrossLoadCases) {
   const plat::Rect back = TextBounds(v, "F1  20.00 kN");
   EXPECT_EQ(back.left, after.left);
   EXPECT_EQ(back.top, after.top);
+  // An enlarged section and back to the whole frame keep the place too.
+  plat::testing::MouseDown(v.view(), {5, 5});
+  plat::testing::MouseMove(v.view(), {60, 40}, plat::MK_LBUTTON);
+  plat::testing::MouseUp(v.view(), {60, 40});
+  plat::testing::PumpMessages();
+  ASSERT_EQ(v.app.session().request.plot_box_mode, 1);
+  EXPECT_EQ(v.app.session().picture.labels.point_loads.At(1).x, placed.x);
+  v.Key(plat::VK_ESCAPE);
+  ASSERT_EQ(v.app.session().request.plot_box_mode, 0);
+  EXPECT_EQ(TextBounds(v, "F1  20.00 kN").left, after.left);
   v.app.ExitInstance();
   plat::RemoveFile(texts);
 }
