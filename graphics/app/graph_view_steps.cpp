@@ -54,6 +54,30 @@ void CGRAPHView::LoadStep(int s) {
   Invalidate();
 }
 
+std::pair<int, int> CGRAPHView::BranchAtShownStep() {
+  ReanalysisState& run = session_.run;
+  const std::pair<int, int> before{run.current_step, run.step_count};
+  if (run.step_count > 0 && run.current_step < run.step_count) {
+    run.current_step = std::max(1, run.current_step);
+    run.step_count = run.current_step;
+  }
+  return before;
+}
+
+void CGRAPHView::EndBranch(std::pair<int, int> before, bool computed) {
+  ReanalysisState& run = session_.run;
+  if (!computed) {
+    run.current_step = before.first;
+    run.step_count = before.second;
+    return;
+  }
+  if (before.second <= run.step_count) return;
+  // The copies of the dropped steps (step 1 holds the branch now when it began at the stored frame).
+  DeleteStepCopies(session_.state, run.step_count + 1, before.second);
+  auto& figures = modes_.step_figures;
+  if (figures.size() > static_cast<std::size_t>(run.step_count) + 1) figures.resize(run.step_count + 1);
+}
+
 int CGRAPHView::ParkedStep() const {
   const ReanalysisState& run = session_.run;
   const bool releases = run.step_count == 0 && !modes_.release_steps.empty();

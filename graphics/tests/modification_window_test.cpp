@@ -337,6 +337,40 @@ TEST_F(Two, SpaceAtALaterStepKeepsTheEarlierSteps) {
   v.app.ExitInstance();
 }
 
+// A pick at an earlier step begins a new branch there: the later steps are dropped with their copies.
+TEST_F(Two, APickAtAnEarlierStepDropsTheLaterSteps) {
+  WriteScales(*position_, 0.5f);
+  struct Case {
+    int lefts;      // steps back from the second step before the pick
+    int step;       // the step that holds the pick
+    int picked;     // its picks
+  } cases[] = {{1, 1, 2}, {2, 1, 1}};
+  for (const Case& c : cases) {
+    PickingViewer v;
+    ASSERT_TRUE(v.Open(*position_, 1));
+    const ViewerSession& session = v.app.session();
+    v.KeyAndClick('C', 2.0f);
+    v.KeyAndClick('C', 6.0f);
+    for (int k = 0; k < c.lefts; ++k) v.Key(plat::VK_LEFT);
+    v.ClickAt(6.0f, 0.0f);  // the one-click mode is still on
+    const std::vector<double> branch = session.state.displacements;
+    EXPECT_EQ(session.run.current_step, c.step) << c.lefts;
+    EXPECT_EQ(session.run.step_count, c.step) << c.lefts;
+    EXPECT_EQ(session.run.picked_elements.count(), c.picked) << c.lefts;
+    EXPECT_FALSE(plat::FileExists(position_->File("UCT82"))) << c.lefts;
+    v.Key(plat::VK_RIGHT);  // nothing beyond the branch
+    EXPECT_EQ(session.run.current_step, c.step) << c.lefts;
+    EXPECT_EQ(session.state.displacements, branch) << c.lefts;
+    v.Key(plat::VK_LEFT);
+    v.Key(plat::VK_RIGHT);
+    EXPECT_EQ(session.state.displacements, branch) << c.lefts;
+    EXPECT_EQ(session.run.picked_elements.count(), c.picked) << c.lefts;
+    EXPECT_EQ(session.view.picked_elements.back(), 2) << c.lefts;
+    v.Key(plat::VK_ESCAPE);
+    v.app.ExitInstance();
+  }
+}
+
 TEST_F(Two, CtrlClickSetsTheGreenPointAndARubberBandEnlargesASection) {
   PickingViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
