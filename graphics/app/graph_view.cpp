@@ -629,7 +629,7 @@ void CGRAPHView::OnEscape() {
   }
   if (session_.request.plot_box_mode == 1) {  // the enlarged section: back to the whole frame
     session_.request.plot_box_mode = 0;
-    session_.picture.labels.Clear();
+    session_.picture.labels.ClearResults();  // a label the user placed stays where it is
     Invalidate();
     return;
   }
@@ -663,11 +663,7 @@ void CGRAPHView::WriteScales() {
 void CGRAPHView::AfterSwitch(bool failed) {
   if (failed) PostToMainWindow(ids::kNoResults);
   // The result labels are placed afresh; the load labels keep the free texts the switch read.
-  LabelTables& labels = session_.picture.labels;
-  for (LabelPositionTable* table : {&labels.deflection, &labels.normal_force, &labels.moment, &labels.shear,
-                                    &labels.reactions}) {
-    table->Clear();
-  }
+  session_.picture.labels.ClearResults();
   session_.request.scales_read = false;
   RefreshGreenField();
   ShowTitle();

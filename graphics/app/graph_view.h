@@ -4,6 +4,7 @@
 // end of the program when it is closed.
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "graphics/app/green_pictures.h"
 #include "graphics/app/modification_modes.h"
@@ -214,6 +215,13 @@ class CGRAPHView : public plat::View {
   // False (the message shown) when the run gave no result.
   bool ComputeModified();
   void SaveStep(int s);
+  // A pick at a step before the last begins a new branch there (at step 1 when the stored frame
+  // is shown): the later steps end. Returns the step and the number of steps before.
+  std::pair<int, int> BranchAtShownStep();
+  // After the branch's run: the later steps' copies go, or on failure the counts come back.
+  void EndBranch(std::pair<int, int> before, bool computed);
+  // The step whose copies hold the modified frame while Space shows the stored one.
+  int ParkedStep() const;
   // After a release: its step's displacements and point loads kept under the next release step.
   void SaveReleaseStep();
   // Left, Right through the release steps.

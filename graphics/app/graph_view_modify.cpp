@@ -113,7 +113,7 @@ void CGRAPHView::OnOneClickKey(bool springs) {
     modes_.kept_point_loads = state.point_loads.count();
     ShowHint(springs ? kSupportHint : kElementHint);
   }
-  if (!springs) ShowModeStatus('C');
+  ShowModeStatus('C');  // J works in the one-click mode too
 }
 
 void CGRAPHView::OnReleaseKey(plat::UINT vk) {
@@ -150,10 +150,13 @@ bool CGRAPHView::PickNodeAt(plat::Point point) {
   const common::NodeRecord before = state.nodes[node];
   if (!EditSupportSprings(session_, node, GetParentFrame())) return true;
   const bool was_under_way = modes_.under_way;
+  const std::pair<int, int> steps = BranchAtShownStep();
   const bool added = run.picked_nodes.Add(node);
   modes_.under_way = true;
   // With picked elements the run of elements and nodes together, else the nodes' own.
-  if (!ComputeModified()) {
+  const bool computed = ComputeModified();
+  EndBranch(steps, computed);
+  if (!computed) {
     // A change the frame cannot be computed with is taken back.
     state.nodes[node] = before;
     if (added) run.picked_nodes.Truncate(run.picked_nodes.count() - 1);
@@ -214,16 +217,19 @@ void CGRAPHView::AddPickedElement(int e) {
   }
   const common::ElementRecord before = session_.state.elements[e];
   const bool was_under_way = modes_.under_way;
+  const std::pair<int, int> steps = added ? BranchAtShownStep() : std::pair{run.current_step, run.step_count};
   if (added) run.picked_elements.Add(e);
   session_.state.elements[e].set_modified_flag(1);
   modes_.under_way = true;
   SyncPicks();
-  if (modes_.one_click && !ComputeModified()) {
+  const bool computed = !modes_.one_click || ComputeModified();
+  if (!computed) {
     // A pick the frame cannot be computed with is taken back.
     if (added) run.picked_elements.Truncate(run.picked_elements.count() - 1);
     session_.state.elements[e] = before;
     modes_.under_way = was_under_way;
   }
+  EndBranch(steps, computed);
   modes_.history_elements = run.picked_elements;
   SyncPicks();
   Invalidate();
@@ -237,6 +243,11 @@ bool CGRAPHView::ComputeModified() {
                                     ? IterateModifiedStiffness(session_.state, run, session_.reanalysis_view, step)
                                     : SolveModifiedNodesDirect(session_.state, run, session_.reanalysis_view, step);
   ShowFailure(result);
+  if (result.ok() && run.current_step >= 0) {
+    auto& figures = modes_.step_figures;
+    if (figures.size() <= static_cast<std::size_t>(run.current_step)) figures.resize(run.current_step + 1);
+    figures[static_cast<std::size_t>(run.current_step)] = {run.iteration_count, run.first_error, run.last_error};
+  }
   SyncPicks();
   Invalidate();
   return result.ok();
@@ -337,6 +348,9 @@ void CGRAPHView::OnEquivalentNodalForces() {
   Invalidate();
 }
 
-std::string CGRAPHView::ModificationLine() const { return IterationLine(session_.run, modes_.one_click); }
+std::string CGRAPHView::ModificationLine() const {
+  // The stored frame shown by Space has no run of its own.
+  return modes_.parked ? std::string() : IterationLine(session_.run, modes_.one_click);
+}
 
 }  // namespace revuzavi

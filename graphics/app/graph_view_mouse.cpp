@@ -211,7 +211,7 @@ void CGRAPHView::OnLButtonUp(plat::UINT flags, plat::Point point) {
   r.plot_box[2] = b;
   r.plot_box[3] = WorldPoint{a.x, b.y};
   r.plot_box_mode = 1;
-  ClearLabelPositions(session_.picture);
+  session_.picture.labels.ClearResults();  // a label the user placed stays where it is
   Invalidate();
 }
 

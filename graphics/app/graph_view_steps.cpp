@@ -42,24 +42,63 @@ void CGRAPHView::LoadStep(int s) {
   run.picked_elements = FirstPicks(modes_.history_elements, s < 1 ? 0 : run.steps.element_count(s));
   run.picked_nodes = FirstPicks(modes_.history_nodes, s < 1 ? 0 : run.steps.node_count(s));
   run.current_step = s;
+  const auto& figures = modes_.step_figures;
+  const ModificationModes::RunFigures made =
+      s >= 1 && static_cast<std::size_t>(s) < figures.size() ? figures[static_cast<std::size_t>(s)]
+                                                              : ModificationModes::RunFigures{};
+  run.iteration_count = made.iterations;
+  run.first_error = made.first_error;
+  run.last_error = made.last_error;
   ClearLabelPositions(session_.picture);
   SyncPicks();
   Invalidate();
 }
 
+std::pair<int, int> CGRAPHView::BranchAtShownStep() {
+  ReanalysisState& run = session_.run;
+  const std::pair<int, int> before{run.current_step, run.step_count};
+  if (run.step_count > 0 && run.current_step < run.step_count) {
+    run.current_step = std::max(1, run.current_step);
+    run.step_count = run.current_step;
+  }
+  return before;
+}
+
+void CGRAPHView::EndBranch(std::pair<int, int> before, bool computed) {
+  ReanalysisState& run = session_.run;
+  if (!computed) {
+    run.current_step = before.first;
+    run.step_count = before.second;
+    return;
+  }
+  if (before.second <= run.step_count) return;
+  // The copies of the dropped steps (step 1 holds the branch now when it began at the stored frame).
+  DeleteStepCopies(session_.state, run.step_count + 1, before.second);
+  auto& figures = modes_.step_figures;
+  if (figures.size() > static_cast<std::size_t>(run.step_count) + 1) figures.resize(run.step_count + 1);
+}
+
+int CGRAPHView::ParkedStep() const {
+  const ReanalysisState& run = session_.run;
+  const bool releases = run.step_count == 0 && !modes_.release_steps.empty();
+  return std::max(1, releases ? modes_.release_step : run.current_step);
+}
+
 void CGRAPHView::OnSpace() {
   ViewerState& state = session_.state;
   ReanalysisState& run = session_.run;
+  // The modified frame is kept in the copies of the step shown, so that the other steps stay as made.
+  const int s = ParkedStep();
   const bool modified = !run.picked_elements.empty() || !run.picked_nodes.empty() || run.releases.count() > 0;
   if (!modes_.parked && modified) {
     // The modified frame into the copies of step 1, the stored frame shown.
     modes_.parked_elements = run.picked_elements;
     modes_.parked_nodes = run.picked_nodes;
-    run.steps.element_count(1) = run.picked_elements.count();
-    run.steps.node_count(1) = run.picked_nodes.count();
-    (void)WriteDisplacementCopy(state, 1);
-    (void)WriteElementCopy(state, 1);
-    (void)WriteNodeCopy(state, run.steps, 1);
+    run.steps.element_count(s) = run.picked_elements.count();
+    run.steps.node_count(s) = run.picked_nodes.count();
+    (void)WriteDisplacementCopy(state, s);
+    (void)WriteElementCopy(state, s);
+    (void)WriteNodeCopy(state, run.steps, s);
     modes_.parked_releases = run.releases;
     if (run.releases.count() > 0) {
       (void)WriteAuxPointLoads(state, run.releases.own_point_loads + run.releases.records());
@@ -80,10 +119,10 @@ void CGRAPHView::OnSpace() {
     run.picked_elements = modes_.parked_elements;
     run.picked_nodes = modes_.parked_nodes;
     ClearLabelPositions(session_.picture);
-    (void)ReadDisplacementCopy(state, 1);
-    (void)ReadNodeCopy(state, run.steps, 1);
-    (void)ReadElementCopy(state, 1);
-    (void)ReadNodeRefCopy(state, 1);
+    (void)ReadDisplacementCopy(state, s);
+    (void)ReadNodeCopy(state, run.steps, s);
+    (void)ReadElementCopy(state, s);
+    (void)ReadNodeRefCopy(state, s);
     const ReleaseSet releases = modes_.parked_releases;
     if (releases.count() > 0 && ReadAuxPointLoads(state, releases.own_point_loads + releases.records())) {
       SetPointLoadCount(state, releases.own_point_loads + releases.records());

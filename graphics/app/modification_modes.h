@@ -37,6 +37,13 @@ struct ModificationModes {
   // The releases after each release step (entry 0: none), and the step shown.
   std::vector<ReleaseSet> release_steps;
   int release_step = 0;
+  // The figures of the run that made each step (entry 0: the stored frame, none), for its title.
+  struct RunFigures {
+    int iterations = 0;
+    double first_error = 0.0;
+    double last_error = 0.0;
+  };
+  std::vector<RunFigures> step_figures;
   bool forces_fplus = false;  // the picture "Forces f+ " is shown
   int forces_fplus_total = 0;  // the forces of the file; the picture shows the first 100
 

@@ -61,12 +61,16 @@ struct LabelTables {
   LabelPositionTable loads;      // line loads
   LabelPositionTable point_loads;
   LabelPositionTable temperatures;  // by element
-  void Clear() {
+  // The result pictures' labels are placed afresh; the load labels keep their places (the free texts).
+  void ClearResults() {
     deflection.Clear();
     normal_force.Clear();
     moment.Clear();
     shear.Clear();
     reactions.Clear();
+  }
+  void Clear() {
+    ClearResults();
     loads.Clear();
     point_loads.Clear();
     temperatures.Clear();

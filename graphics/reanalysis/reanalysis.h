@@ -33,6 +33,9 @@ common::Result SolveModifiedNodesDirect(ViewerState& state, ReanalysisState& run
 // SRC_TEMP<i> of the same steps and the files of a modification.
 void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run);
 
+// Removes the copies UCT8<i> (i > 0), KNOTENRTEMP<i>, ELEMENTS<i> and LKNOTENRTEMP<i> of the steps first..last.
+void DeleteStepCopies(const ViewerState& state, int first, int last);
+
 // Esc: deletes ForcesFPlus, the RHSGElM files of the picked elements and the working copies of
 // steps 0..max(1, run.step_count); clears the picks, the step table and the element marks; reads
 // UT8, NODES, ELEMENTS and LKNOTENR again, clears the label positions and tells the view to clear

@@ -1,5 +1,6 @@
 #include "graphics/reanalysis/releases.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -88,12 +89,24 @@ bool SolveSizes(const ReleaseRows& rows, const std::vector<double>& load_case_fo
   mechanics::Matrix a(m);
   mechanics::Vector b(m);
   for (int i = 1; i <= m; ++i) {
-    b[i] = (k - 1.0) * load_case_forces[static_cast<std::size_t>(i - 1)];
+    // Each equation divided by its largest coefficient, so that a pivot is measured against 1.
+    const std::vector<double>& row = rows[static_cast<std::size_t>(i - 1)];
+    double largest = 0.0;
+    for (const double c : row) largest = std::max(largest, std::fabs(c));
+    if (!(largest > 0.0) || !std::isfinite(largest)) return false;
+    b[i] = (k - 1.0) * load_case_forces[static_cast<std::size_t>(i - 1)] / largest;
     // Stored transposed: entry (j, i) is the coefficient of y_j in equation i.
-    for (int j = 1; j <= m; ++j) a(j, i) = rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)];
+    for (int j = 1; j <= m; ++j) a(j, i) = row[static_cast<std::size_t>(j - 1)] / largest;
   }
   const mechanics::FactoredSystem system(std::move(a), mechanics::PivotRule::kLargest);
-  if (!system.factored() || !system.SolveWithRefinement(b).solved) return false;
+  if (!system.factored()) return false;
+  // The coefficients come from single-precision curves: releases that leave a mechanism give
+  // pivots of rounding size, not 0.
+  constexpr double kSmallestPivot = 1e-6;
+  for (int i = 1; i <= m; ++i) {
+    if (std::fabs(system.factors()(i, i)) < kSmallestPivot) return false;
+  }
+  if (!system.SolveWithRefinement(b).solved) return false;
   sizes.assign(static_cast<std::size_t>(m), 0.0);
   for (int i = 1; i <= m; ++i) {
     if (!std::isfinite(b[i])) return false;

@@ -21,13 +21,18 @@ void DeleteWorkingCopies(const ViewerState& state, const ReanalysisState& run) {
   }
   // The views number the steps of the releases in the same copies, up to one per release.
   const int last = std::max({1, run.step_count, kMostMomentReleases + kMostShearReleases + kMostCuts});
-  for (int i = 0; i <= last; ++i) {
+  DeleteStepCopies(state, 0, last);
+  DeletePointLoadCopies(state, last);
+}
+
+void DeleteStepCopies(const ViewerState& state, int first, int last) {
+  const common::Position& position = state.position;
+  for (int i = std::max(0, first); i <= last; ++i) {
     if (i > 0) (void)plat::RemoveFile(StepFile(position, kDisplacementCopyFile, i));
     (void)plat::RemoveFile(StepFile(position, kNodeCopyFile, i));
     (void)plat::RemoveFile(StepFile(position, kElementCopyFile, i));
     (void)plat::RemoveFile(StepFile(position, kSupportCopyFile, i));
   }
-  DeletePointLoadCopies(state, last);
 }
 
 void ClearLabelPositions(PictureState& picture) { picture.labels.Clear(); }

@@ -31,7 +31,9 @@ void AppendEnd(std::vector<std::byte>& bytes, int element, float x, float y, flo
     load.set_element(static_cast<std::int16_t>(element));
     const float value = static_cast<float>(f[k]);
     if (k == 2) {
+      // A moment holds its value in both fields, as a load case's moments do (the picture draws byte 40).
       load.set_kind(common::PointLoadRecord::kMoment);
+      load.set_value(value);
       load.set_kind_value(value);
     } else {
       load.set_kind(common::PointLoadRecord::kForce);

@@ -225,6 +225,7 @@ TEST(RunFiles, PickedAndForcesFPlusLayout) {
     EXPECT_EQ(FloatAt(forces, y + 48), FloatAt(forces, y + 40));
     EXPECT_EQ(At<std::uint8_t>(forces, m + 76), 1);
     EXPECT_NEAR(FloatAt(forces, m + 60), f[3 * end + 3], 1e-3);
+    EXPECT_EQ(FloatAt(forces, m + 40), FloatAt(forces, m + 60));
   }
   EXPECT_GT(std::fabs(f[3]), 1.0);
 }
