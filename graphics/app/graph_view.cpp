@@ -294,13 +294,22 @@ void CGRAPHView::OnFitDiagrams() {
   if (!session_.request.AnyResult()) return;
   plat::Rect client;
   GetClientRect(&client);
+  // The frame with its loads and supports, without the fitted diagrams.
+  plat::RecordingDc frame_dc;
+  {
+    const PictureRequest kept = session_.request;
+    PictureRequest& r = session_.request;
+    r.deflection = r.normal_forces = r.moments = r.shear_forces = false;
+    OnDraw(frame_dc);
+    session_.request = kept;
+  }
   bool changed = false;
   // The diagrams shrink towards their axes, not towards the window's centre
   // that the excess is measured from: a few rounds, each a little beyond it.
   for (int round = 0; round < 24; ++round) {
     plat::RecordingDc dc;
     OnDraw(dc);
-    const double excess = DrawnExcess(dc.ops(), client.Width(), client.Height());
+    const double excess = DrawnExcess(dc.ops(), frame_dc.ops(), client.Width(), client.Height());
     if (excess <= 1.0) break;
     DivideDiagramScales(session_.request, excess * 1.02);
     changed = true;

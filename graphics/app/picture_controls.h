@@ -78,10 +78,13 @@ void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up)
 // displacement scale in the displacement picture). False when no diagram is shown.
 bool WheelDiagramScale(PictureRequest& request, int step, bool up);
 
-// By how much the drawn lines exceed the w x h window: the largest ratio, on
-// any side, of the drawing's reach from the window's centre to the window's;
-// 1 when all lies inside, at most 1000.
-double DrawnExcess(const std::vector<plat::DeviceOp>& ops, int w, int h);
+// By how much the drawn lines `ops` exceed the w x h window less a band of two
+// text lines on each side (room for the value labels; the band gives way where
+// the lines `frame_ops` of the frame alone reach into it): the largest ratio,
+// on any side, of the drawing's reach from the window's centre to the allowed
+// reach; 1 when all lies inside, at most 1000.
+double DrawnExcess(const std::vector<plat::DeviceOp>& ops, const std::vector<plat::DeviceOp>& frame_ops, int w,
+                   int h);
 
 // The displacement, moment, normal-force and shear scales divided by `ratio`.
 void DivideDiagramScales(PictureRequest& request, double ratio);

@@ -214,6 +214,39 @@ TEST_F(Beam2, FitBringsEveryDiagramStripInsideTheWindow) {
   v.app.ExitInstance();
 }
 
+constexpr char kPortal[] = "PORTAL";
+using Portal = testing::ComputedExampleTest<kPortal>;
+
+// The roof beam's end shears (36 kN) and the columns' normal forces (36 kN)
+// dwarf the rest: after Fit their labels stand inside the window, not beyond it.
+TEST_F(Portal, FitLeavesRoomForTheValueLabelsOfTheLargestOrdinates) {
+  struct Case {
+    int key;
+    const char* label;
+  } cases[] = {{'S', "-36.5 kN"}, {'N', "-36.51"}, {'M', "-14.26 kNm"}};
+  for (const Case& c : cases) {
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 1));
+    v.Key(c.key);
+    v.Command(ids::kFitDiagrams);
+    plat::Rect client;
+    v.view().GetClientRect(&client);
+    plat::RecordingDc dc;
+    v.view().DrawOn(dc);
+    bool found = false;
+    for (const plat::DeviceOp& op : dc.ops()) {
+      if (op.kind != plat::DeviceOp::Kind::kText || op.text.find(c.label) == std::string::npos) continue;
+      found = true;
+      EXPECT_TRUE(op.bounds.left >= 0 && op.bounds.top >= 0 && op.bounds.right <= client.Width() &&
+                  op.bounds.bottom <= client.Height())
+          << c.label << " at " << op.bounds.left << "," << op.bounds.top << " " << op.bounds.right << ","
+          << op.bounds.bottom;
+    }
+    EXPECT_TRUE(found) << c.label;
+    v.app.ExitInstance();
+  }
+}
+
 TEST_F(Beam2, AltWheelStepsTheLineWidthsWithinTheirBounds) {
   const std::string widths = common::JoinSettingsPath(common::SettingsContext::Discover(), kLineWidthsFile);
   struct Case {
