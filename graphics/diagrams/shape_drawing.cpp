@@ -14,7 +14,7 @@
 namespace revuzavi {
 namespace {
 
-constexpr int kShapePen = 2;
+constexpr int kShapePen = kShapeCurvePen;
 constexpr int kLastSample = mechanics::kSamples;
 
 // The sample of the largest magnitude, the first of equal ones.

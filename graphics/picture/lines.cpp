@@ -121,7 +121,7 @@ void DrawDiagramBar(Canvas& c, double value1, double value2) {
   const WorldPoint p1 = c.picture.curve_points[1], p2 = c.picture.curve_points[2];
   const WorldPoint b1 = c.picture.base_points[1], b2 = c.picture.base_points[2];
   const double scale = c.scale();
-  SelectPen(c, 0);
+  SelectPen(c, kDiagramCurvePen);
   Segment(c, p1.x, p1.y, p2.x, p2.y, scale);
   SelectPen(c, value1 + value2 < 0.0 ? -1 : 0);
   Segment(c, b1.x, b1.y, p1.x, p1.y, scale);

@@ -16,6 +16,8 @@ plat::Pen TablePen(const ViewerState& viewer, int index) {
     case -5: return plat::Pen{plat::PS_SOLID, width, kRosePen};
     case -6: return plat::Pen{plat::PS_SOLID, viewer.second_line_width, kRedPen};
     case -7: return plat::Pen{plat::PS_SOLID, 2 * width, kRedPen};
+    case kDiagramCurvePen: return plat::Pen{plat::PS_SOLID, viewer.second_line_width, black};
+    case kShapeCurvePen: return plat::Pen{plat::PS_DASH, viewer.second_line_width, black};
     default: return plat::Pen{plat::PS_SOLID, width, black};
   }
 }

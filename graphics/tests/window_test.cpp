@@ -282,6 +282,38 @@ TEST_F(Beam2, AltWheelStepsTheLineWidthsWithinTheirBounds) {
   plat::RemoveFile(widths);
 }
 
+// The diagram line width that Alt+wheel steps is the width the diagrams'
+// curves are drawn with: the picture changes with it.
+TEST_F(Beam2, AltWheelWidensTheDrawnDiagramCurves) {
+  const std::string widths = common::JoinSettingsPath(common::SettingsContext::Discover(), kLineWidthsFile);
+  const auto widest = [](OpenedViewer& v) {
+    plat::RecordingDc dc;
+    v.view().DrawOn(dc);
+    int w = 0;
+    for (const plat::DeviceOp& op : dc.ops()) {
+      // black: the frame (width 1) and the diagram's curves; red load arrows have the diagram width too
+      if (op.kind == plat::DeviceOp::Kind::kPolyline && op.pen.style != plat::PS_NULL &&
+          op.pen.color == plat::Rgb(0, 0, 0)) {
+        w = std::max(w, op.pen.width);
+      }
+    }
+    return w;
+  };
+  for (int key : {'M', 'D', 'N'}) {
+    const std::int32_t seeded[2] = {1, 301};
+    ASSERT_TRUE(plat::WriteBlock(widths, seeded, sizeof seeded));
+    OpenedViewer v;
+    ASSERT_TRUE(v.Open(*position_, 1));
+    v.Key(key);
+    const int before = widest(v);
+    for (int k = 0; k < 50; ++k) v.Wheel(120, plat::testing::kAlt);
+    EXPECT_GT(before, 1) << static_cast<char>(key);
+    EXPECT_GT(widest(v), before) << static_cast<char>(key);
+    v.app.ExitInstance();
+  }
+  plat::RemoveFile(widths);
+}
+
 TEST_F(Beam2, ALoadCaseWithoutResultsKeepsTheFramePicture) {
   const std::string ut803 = position_->LoadCaseFile(common::file_names::kDisplacements, 3);
   const auto kept = plat::ReadWholeFile(ut803);
