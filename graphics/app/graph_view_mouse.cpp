@@ -77,6 +77,11 @@ void CGRAPHView::OnLButtonDown(plat::UINT flags, plat::Point point) {
     return;
   }
   if (!modes_.PickCursor() && GrabLabel(point)) return;
+  if (r.shape_function) {  // a node clicked shows the shape of its first degree of freedom
+    const WorldBox box = PickBox(point);
+    const int node = PickNodeInBox(session_.state, box.x1, box.y1, box.x2, box.y2);
+    if (node != 0 && ShowShapeFunction(session_.state.nodes[node].dof_u())) return;
+  }
   if (r.green_family_2) {  // an element clicked becomes the function's element
     const WorldBox box = PickBox(point);
     const PickedElement picked = PickElementsInBox(session_.state, box.x1, box.y1, box.x2, box.y2);

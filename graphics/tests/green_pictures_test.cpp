@@ -302,6 +302,24 @@ TEST_F(Beam2Pictures, ShapeFunctionsShowTheUnitDisplacementsWithTheirLoads) {
   EXPECT_FALSE(v.quit->code().has_value());
 }
 
+// The hint asks for a click on a node: it shows the shape of the node's first
+// degree of freedom and modifies nothing.
+TEST_F(Beam2Pictures, ShapeFunctionsShowTheClickedNodesFirstDegreeOfFreedom) {
+  Viewer v(*position_);
+  v.Command(ids::kShapeFunctions);
+  const int node = v.session().state.nodes.count();
+  const common::NodeRecord& record = v.session().state.nodes[node];
+  const int dof = record.dof_u();
+  ASSERT_GT(dof, 1);
+  plat::testing::Click(v.view(), v.view().ClientPointOf(record.x(), record.z()), plat::testing::MouseButton::kLeft);
+  plat::testing::PumpMessages();
+  EXPECT_EQ(v.session().request.shape_dof, dof);
+  EXPECT_TRUE(v.Shows("Shape function of DOF " + std::to_string(dof)));
+  EXPECT_DOUBLE_EQ(v.session().state.displacements[static_cast<std::size_t>(dof)], 1.0);
+  EXPECT_EQ(v.view().HintText(), "Click on node, right mouse button = next, or click N, M, V");
+  EXPECT_TRUE(v.session().run.picked_elements.empty());
+}
+
 TEST_F(Beam2Pictures, ShapeFunctionsWithoutTheLoadVectorShowNothing) {
   const std::string rhsg = position_->FolderFile("RHSG01");
   const std::string kept = testing::ReadBytes(rhsg);
