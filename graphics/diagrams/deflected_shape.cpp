@@ -1,5 +1,6 @@
 #include "graphics/diagrams/deflected_shape.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -29,14 +30,23 @@ bool HasRotation(const common::NodeRecord& node, int dof) {
   return false;
 }
 
-// "f <dof> = <load vector entry>" at the node of the equation.
+// "f <dof> = <load vector entry>" below the node of the equation, towards the
+// frame's middle: clear of the node's mark, its name and the unit force's arrow.
 void DrawUnitDofLabel(Canvas& c, int dof) {
   const int n = NodeOfEquation(c.viewer, dof);
   if (n == 0) return;
   const common::NodeRecord& node = c.viewer.nodes[n];
   char text[96];
   std::snprintf(text, sizeof text, "f %i = %.2f", dof, EntryOf(c.viewer.right_hand_side, dof));
-  DrawRotatedText(c, node.x(), node.z(), text, 0, 0.0, 0, c.picture.diagram_kind, true);
+  double left = node.x(), right = node.x();
+  for (int k = 1; k <= c.viewer.nodes.count(); ++k) {
+    left = std::min(left, static_cast<double>(c.viewer.nodes[k].x()));
+    right = std::max(right, static_cast<double>(c.viewer.nodes[k].x()));
+  }
+  const double h = LabelLineHeight(c);
+  const double side = node.x() < 0.5 * (left + right) ? 1.0 : -1.0;
+  DrawRotatedText(c, node.x() + side * (0.5 * LabelWidth(c, text) + 0.5 * h), node.z() - 1.2 * h, text, 0, 0.0, 0,
+                  c.picture.diagram_kind, true);
 }
 
 // A plain label of a support shape: "%.2lf" ("%.2E"), empty up to 0.01.
