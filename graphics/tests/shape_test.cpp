@@ -170,19 +170,8 @@ TEST(DeflectedShape, UnitDisplacementLabelInPlaceOfTheExtremes) {
   const std::vector<const plat::DeviceOp*> texts = r.Texts();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0]->text, "f 3 = " + FormatValue("%.2f", state.right_hand_side[3]));
-}
-
-// The node's mark and the unit force's arrow are drawn at the node: the
-// label stands clear of it, below it and towards the frame's middle.
-TEST(DeflectedShape, UnitDisplacementLabelLeavesTheNodeFree) {
-  SolverFixture f(zedir::testing::SimpleBeam());
-  ViewerState state = SolvedBeam(f, UniformLoad(f, 10.0f));
-  Recorded r(state);
-  DeflectionOptions o = Scaled(100.0);
-  o.unit_dof = 3;  // the rotation of node 1
-  DrawDeflectedShape(r.c(), o);
-  const std::vector<const plat::DeviceOp*> texts = r.Texts();
-  ASSERT_EQ(texts.size(), 1u);
+  // The node's mark and the unit force's arrow are drawn at the node: the
+  // label stands clear of it, below it and towards the frame's middle.
   const common::NodeRecord& node = state.nodes[1];
   const plat::Point at = r.picture.dc.LPtoDP(plat::Point{r.c().Logical(node.x()), r.c().Logical(node.z())});
   const plat::Rect box = texts[0]->bounds;
