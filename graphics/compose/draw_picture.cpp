@@ -377,7 +377,7 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   FrameOptions frame;
   frame.details = request.geometry_details;
   frame.labels = request.element_labels;
-  frame.energies = view.element_energy_display;
+  frame.energies = request.energies || view.element_energy_display;  // the energy picture names each element's
   DrawFrame(c, frame);
   if (unpick) view.picked_elements.swap(picked);
 

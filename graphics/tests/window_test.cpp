@@ -219,6 +219,26 @@ using Portal = testing::ComputedExampleTest<kPortal>;
 
 // The roof beam's end shears (36 kN) and the columns' normal forces (36 kN)
 // dwarf the rest: after Fit their labels stand inside the window, not beyond it.
+// The energy picture's bands come with each element's strain energy in place
+// of its number and length.
+TEST_F(Portal, EnergyPictureNamesEachElementsEnergy) {
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('W');
+  ASSERT_TRUE(v.app.session().request.energies);
+  const std::vector<float> energies = testing::Floats(position_->LoadCaseFile("ENERGIES", 1));
+  ASSERT_EQ(energies.size(), 4u);  // the largest, then elements 1 to 3
+  for (int e = 1; e <= 3; ++e) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%5.1E", energies[static_cast<std::size_t>(e)]);
+    EXPECT_TRUE(v.Shows(text)) << e << " " << text;
+  }
+  EXPECT_FALSE(v.Shows("l = 4.00 m"));
+  v.Key('W');
+  EXPECT_TRUE(v.Shows("l = 4.00 m"));
+  v.app.ExitInstance();
+}
+
 TEST_F(Portal, FitLeavesRoomForTheValueLabelsOfTheLargestOrdinates) {
   struct Case {
     int key;
