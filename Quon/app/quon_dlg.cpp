@@ -157,6 +157,11 @@ void CQuonDlg::OnAnalysisDone() {
   EndDialog(plat::IDCANCEL);
 }
 
+void CQuonDlg::OnDestroy() {
+  worker_.request_stop();
+  Dialog::OnDestroy();
+}
+
 void CQuonDlg::OnCancel() {
   if (!worker_.joinable()) {
     Dialog::OnCancel();

@@ -41,6 +41,9 @@ class CQuonDlg : public plat::Dialog {
   bool OnInitDialog() override;
   // Stop (and Escape, and closing the window): the worker ends after its pass.
   void OnCancel() override;
+  // The window goes, however it was closed: the worker ends after its pass
+  // (its messages would find no one to answer them).
+  void OnDestroy() override;
 
   // The worker's end: its failures in one message box, shown here on the
   // user-interface thread; the dialog ends.
