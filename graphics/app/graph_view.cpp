@@ -493,11 +493,10 @@ void CGRAPHView::OnOnlyValues(bool x) {
   if (own) {
     (x ? controls_.only_y : controls_.only_x) = false;
     ShowHint(x ? "Values in X-direction, X = on/off" : "Values in Y-direction, Y = on/off");
-    session_.status_text = x ? "x-key has been pressed, only x-values" : "y-key has been pressed, only y-values";
-    PostToMainWindow(ids::kStatusTexts);
   } else {
     CloseHint();
   }
+  ShowModeStatus();
   session_.picture.labels.Clear();
   Invalidate();
 }

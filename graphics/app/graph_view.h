@@ -234,7 +234,8 @@ class CGRAPHView : public plat::View {
   WorldPoint InvertLabel(plat::Point to);
   bool GrabLabel(plat::Point point);
   void DropLabel(plat::Point point);
-  void ShowModeStatus(char key);
+  // Status pane 2: the first text that applies of the modes and the only-x/y switches.
+  void ShowModeStatus();
   std::string ModificationLine() const;
   // The box of a few pixels around a client point, in world units.
   WorldBox PickBox(plat::Point point);

@@ -58,28 +58,23 @@ void CGRAPHView::SyncPicks() {
   v.reanalysis_mode = modes_.under_way && !session_.run.picked_elements.empty();
 }
 
-void CGRAPHView::ShowModeStatus(char key) {
-  ReadScales(session_.state, session_.run.scales);
-  char text[64];
-  std::snprintf(text, sizeof text, "k = %.2f   %c-key has been pressed", static_cast<double>(session_.state.scales_factor),
-                key);
-  session_.status_text = text;
+void CGRAPHView::ShowModeStatus() {
+  session_.status_text = ModeStatusText(modes_, controls_.only_x, controls_.only_y, session_.state.scales_factor);
   PostToMainWindow(ids::kStatusTexts);
 }
 
 void CGRAPHView::OnModeKey(plat::UINT vk) {
+  ReadScales(session_.state, session_.run.scales);  // k as the parameter dialog left it
   switch (vk) {
     case 'C': OnOneClickKey(false); break;
     case 'J': OnOneClickKey(true); break;
     case 'F':
     case 'G':
     case 'H': OnReleaseKey(vk); break;
-    case 'P':
-      modes_.p_mode = !modes_.p_mode;
-      if (modes_.p_mode) ShowModeStatus('P');
-      break;
+    case 'P': modes_.p_mode = !modes_.p_mode; break;
     default: return;
   }
+  ShowModeStatus();
   SyncPicks();
   Invalidate();
 }
@@ -113,7 +108,6 @@ void CGRAPHView::OnOneClickKey(bool springs) {
     modes_.kept_point_loads = state.point_loads.count();
     ShowHint(springs ? kSupportHint : kElementHint);
   }
-  ShowModeStatus('C');  // J works in the one-click mode too
 }
 
 void CGRAPHView::OnReleaseKey(plat::UINT vk) {
@@ -138,7 +132,6 @@ void CGRAPHView::OnReleaseKey(plat::UINT vk) {
   modes_.hinge = vk == 'F';
   modes_.shear_hinge = vk == 'G';
   modes_.cut = vk == 'H';
-  ShowModeStatus(static_cast<char>(vk));
 }
 
 bool CGRAPHView::PickNodeAt(plat::Point point) {
@@ -279,8 +272,7 @@ void CGRAPHView::ResetAll() {
   forces_fplus_.Clear();
   session_.request.modified_frame = false;
   SyncPicks();
-  session_.status_text = ModeStatusText(modes_, controls_.only_x, controls_.only_y, session_.state.scales_factor);
-  PostToMainWindow(ids::kStatusTexts);
+  ShowModeStatus();
 }
 
 bool CGRAPHView::EscapeModification() {

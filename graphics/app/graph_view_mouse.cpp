@@ -189,9 +189,7 @@ void CGRAPHView::ShowCursorStatus(plat::Point point) {
   char text[64];
   std::snprintf(text, sizeof text, "%.2f  %.2f", static_cast<double>(at.x), static_cast<double>(at.y));
   session_.cursor_status = text;
-  session_.status_text =
-      ModeStatusText(modes_, controls_.only_x, controls_.only_y, session_.state.scales_factor);
-  PostToMainWindow(ids::kStatusTexts);
+  ShowModeStatus();
 }
 
 void CGRAPHView::OnLButtonUp(plat::UINT flags, plat::Point point) {
