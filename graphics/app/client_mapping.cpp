@@ -46,6 +46,12 @@ WorldPoint ClientToWorld(const ViewerState& state, const ViewState& view, const 
   return WorldPoint{static_cast<float>(logical.x / Scale(state)), static_cast<float>(logical.y / Scale(state))};
 }
 
+WorldBox PickBoxAt(const ViewerState& state, const ViewState& view, const PictureRequest& request, plat::Point client) {
+  const WorldPoint a = ClientToWorld(state, view, request, {client.x - kPickPixels, client.y - kPickPixels});
+  const WorldPoint b = ClientToWorld(state, view, request, {client.x + kPickPixels, client.y + kPickPixels});
+  return WorldBox{a.x, b.x, a.y, b.y};
+}
+
 plat::Point WorldToClient(const ViewerState& state, const ViewState& view, const PictureRequest& request,
                           WorldPoint world) {
   const FrameMapping m(state, view, request);

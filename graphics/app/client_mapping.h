@@ -3,6 +3,7 @@
 // (metres, z up), as the frame picture maps it for the request's window size
 // and margins; and back.
 #include "graphics/compose/picture_request.h"
+#include "graphics/picture/picture_state.h"
 #include "graphics/picture/view_state.h"
 #include "graphics/state/viewer_state.h"
 #include "platform/dc/dc.h"
@@ -19,6 +20,12 @@ void MapFrameOn(plat::Dc& dc, const ViewerState& state, const ViewState& view, c
 
 WorldPoint ClientToWorld(const ViewerState& state, const ViewState& view, const PictureRequest& request,
                          plat::Point client);
+
+// Half the side, in pixels, of the box a click picks in.
+inline constexpr int kPickPixels = 4;
+
+// The world box of a click's pick box around a client point.
+WorldBox PickBoxAt(const ViewerState& state, const ViewState& view, const PictureRequest& request, plat::Point client);
 plat::Point WorldToClient(const ViewerState& state, const ViewState& view, const PictureRequest& request,
                           WorldPoint world);
 

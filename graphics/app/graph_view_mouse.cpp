@@ -23,8 +23,6 @@
 namespace revuzavi {
 namespace {
 
-constexpr int kPickPixels = 4;  // half the side of the pick box
-
 // The pick cursor: a small open square with a cross, made once.
 plat::HCURSOR PickCursor() {
   if (plat::HCURSOR made = plat::LoadCursor(CGRAPHView::kPickCursor)) return made;
@@ -55,10 +53,7 @@ plat::Point CGRAPHView::ClientPointOf(float x, float z) {
 
 WorldBox CGRAPHView::PickBox(plat::Point point) {
   MapOnClient();
-  const ViewerState& s = session_.state;
-  const WorldPoint a = ClientToWorld(s, session_.view, session_.request, {point.x - kPickPixels, point.y - kPickPixels});
-  const WorldPoint b = ClientToWorld(s, session_.view, session_.request, {point.x + kPickPixels, point.y + kPickPixels});
-  return WorldBox{a.x, b.x, a.y, b.y};
+  return PickBoxAt(session_.state, session_.view, session_.request, point);
 }
 
 bool CGRAPHView::OnSetCursor(plat::Window* window, plat::UINT hit_test, plat::UINT message) {

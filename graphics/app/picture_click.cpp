@@ -8,12 +8,6 @@
 #include "platform/frames/win_app.h"
 
 namespace revuzavi {
-namespace {
-
-constexpr int kPickPixels = 4;
-
-}  // namespace
-
 WorldPoint ClientToWorld(const ViewerSession& session, plat::Point client) {
   return ClientToWorld(session.state, session.view, session.request, client);
 }
@@ -24,9 +18,8 @@ plat::Point WorldToClient(const ViewerSession& session, WorldPoint world) {
 
 int ElementAtClient(const ViewerSession& session, plat::Point client) {
   if (session.request.client_width <= 0 || session.request.client_height <= 0) return 0;
-  const WorldPoint a = ClientToWorld(session, plat::Point{client.x - kPickPixels, client.y - kPickPixels});
-  const WorldPoint b = ClientToWorld(session, plat::Point{client.x + kPickPixels, client.y + kPickPixels});
-  return PickElementsInBox(session.state, a.x, a.y, b.x, b.y).element;
+  const WorldBox box = PickBoxAt(session.state, session.view, session.request, client);
+  return PickElementsInBox(session.state, box.x1, box.y1, box.x2, box.y2).element;
 }
 
 PlotFunction PlotFunctionOf(const PictureRequest& r) {
