@@ -43,6 +43,7 @@ inline constexpr unsigned kStacked = 33077;
 inline constexpr unsigned kFitDiagrams = 33200;
 inline constexpr unsigned kAlignText = 33004;
 inline constexpr unsigned kCloseHint = 33201;  // the emptied hint box closed after its change
+inline constexpr unsigned kWheelTarget = 33202;  // a click on status pane 1: the wheel's next target
 inline constexpr unsigned kScales = 328;
 inline constexpr unsigned kResetScales = 330;
 inline constexpr unsigned kLineWidth = 33156;

@@ -125,6 +125,7 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kParameter, [this] { OnParameter(); });
   MapCommand(ids::kNodes, [this] { ShowNodesDialog(session_, this); });
   MapCommand(ids::kScales, [this] { OnScales(); });
+  MapCommand(ids::kWheelTarget, [this] { StepWheelTarget(); });
   MapCommand(ids::kResetScales, [this] { OnResetScales(); });
   MapCommand(ids::kLineWidth, [this] { OnLineWidth(); });
   MapCommand(ids::kAlignText, [this] { OnAlignText(); });
@@ -748,6 +749,8 @@ void CGRAPHView::StepWheelTarget() {
     case WheelTarget::kLoad: controls_.wheel_target = WheelTarget::kSupportReactions; break;
     default: controls_.wheel_target = WheelTarget::kGraph; break;
   }
+  session_.wheel_status = WheelStatusText(controls_.wheel_target);
+  PostToMainWindow(ids::kStatusTexts);
 }
 
 void CGRAPHView::WriteDisplaySettings() {

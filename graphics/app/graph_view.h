@@ -75,7 +75,7 @@ class CGRAPHView : public plat::View {
   void OnLineWidth();
   // 33004: every label placed anew.
   void OnAlignText();
-  // The wheel's next target: the diagram, the loads, the support reactions.
+  // A click on status pane 1: the wheel's next target, the diagram, the loads, the support reactions.
   void StepWheelTarget();
   // 329 "Parameter": CDiaSkalen on "Scales", and the report it asks for.
   void OnParameter();

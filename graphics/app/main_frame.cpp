@@ -55,6 +55,7 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   status_bar_.SetPaneWidth(1, 300);
   status_bar_.SetPaneWidth(2, 260);
   status_bar_.SetPaneWidth(3, 120);
+  status_bar_.SetPaneCommand(1, ids::kWheelTarget);  // "... (click to change)"
   return 0;
 }
 

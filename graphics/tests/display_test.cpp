@@ -253,6 +253,23 @@ TEST_F(Beam2, AResultCommandGivesTheWheelBackToTheDiagram) {
   v.app.ExitInstance();
 }
 
+TEST_F(Beam2, AClickOnTheWheelsStatusPaneTakesItsNextTarget) {
+  SeedScales(*position_, 0.1f);
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.Key('M');
+  ASSERT_TRUE(plat::testing::ClickStatusPane(v.frame().status_bar(), 1));
+  plat::testing::PumpMessages();
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(1), "Wheel scales Load (click to change)");
+  v.Wheel(120);
+  EXPECT_FLOAT_EQ(StoredScale(*position_, 7), 0.11f);
+  ASSERT_TRUE(plat::testing::ClickStatusPane(v.frame().status_bar(), 1));
+  ASSERT_TRUE(plat::testing::ClickStatusPane(v.frame().status_bar(), 1));
+  plat::testing::PumpMessages();
+  EXPECT_EQ(v.frame().status_bar().GetPaneText(1), "Wheel scales Graph (click to change)");
+  v.app.ExitInstance();
+}
+
 TEST_F(Beam2, TheReactionAndLoadScalesLengthenTheirArrows) {
   ViewerState state = testing::ViewerOn(*position_, 1);
   // The height of the filled shapes drawn with `factor` in the view.

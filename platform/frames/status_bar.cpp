@@ -1,6 +1,10 @@
 #include "platform/frames/status_bar.h"
 
+#include <functional>
+#include <utility>
+
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QWidget>
 
@@ -11,6 +15,21 @@ namespace plat {
 
 namespace {
 constexpr int kDefaultPaneWidth = 100;
+
+// A pane that tells its bar of a click with the left button.
+class PaneLabel : public QLabel {
+ public:
+  PaneLabel(QWidget* parent, std::function<void()> clicked) : QLabel(parent), clicked_(std::move(clicked)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) clicked_();
+    QLabel::mousePressEvent(event);
+  }
+
+ private:
+  std::function<void()> clicked_;
+};
 }  // namespace
 
 StatusBar::StatusBar() = default;
@@ -52,8 +71,9 @@ void StatusBar::Rebuild() {
     delete item->widget();
     delete item;
   }
-  for (Pane& p : panes_) {
-    auto* label = new QLabel(row_);
+  for (std::size_t i = 0; i < panes_.size(); ++i) {
+    Pane& p = panes_[i];
+    auto* label = new PaneLabel(row_, [this, i] { ClickPane(static_cast<int>(i)); });
     label->setTextFormat(Qt::PlainText);
     label->setFrameStyle((p.style & SBPS_NOBORDERS) ? QFrame::NoFrame : (QFrame::Panel | QFrame::Sunken));
     label->setMinimumWidth(0);
@@ -91,6 +111,16 @@ bool StatusBar::SetPaneText(int index, std::string_view text, bool update) {
   Show(p);
   if (update && p.label) p.label->repaint();  // at once, not at the next paint
   return true;
+}
+
+void StatusBar::SetPaneCommand(int index, UINT command) {
+  if (index < 0 || index >= GetCount()) return;
+  panes_[static_cast<std::size_t>(index)].command = command;
+}
+
+void StatusBar::ClickPane(int index) {
+  if (index < 0 || index >= GetCount()) return;
+  if (const UINT command = panes_[static_cast<std::size_t>(index)].command) PostCommand(command);
 }
 
 std::string StatusBar::GetPaneText(int index) const {

@@ -53,6 +53,8 @@ class StatusBar : public ControlBar {
   int GetPaneWidth(int index) const;
   void GetPaneInfo(int index, UINT& id, UINT& style, int& width) const;
   void SetPaneInfo(int index, UINT id, UINT style, int width);
+  // A click on the pane posts WM_COMMAND `command` to the frame (0: none).
+  void SetPaneCommand(int index, UINT command);
   UINT GetPaneStyle(int index) const;
   void SetPaneStyle(int index, UINT style);
 
@@ -64,9 +66,11 @@ class StatusBar : public ControlBar {
     UINT style = 0;
     int width = 100;
     std::string text;
+    UINT command = 0;  // posted on a click
     QLabel* label = nullptr;
   };
   void Rebuild();
+  void ClickPane(int index);
   void Show(Pane& pane);
 
   QWidget* row_ = nullptr;

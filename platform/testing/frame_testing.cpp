@@ -185,6 +185,14 @@ std::string PaneTextShown(StatusBar& bar, int index) {
   return Cp1252(labels[index]->text());
 }
 
+bool ClickStatusPane(StatusBar& bar, int index) {
+  QWidget* host = detail::WidgetOfWindow(bar);
+  if (!host) return false;
+  const QList<QLabel*> labels = host->findChildren<QLabel*>();
+  if (index < 0 || index >= labels.size()) return false;
+  return ClickWidget(labels[index]);
+}
+
 bool ClickRibbonButton(RibbonBar& ribbon, UINT id) {
   RibbonCategory* active = ribbon.GetActiveCategory();
   for (RibbonElement* e : ribbon.GetElements()) {

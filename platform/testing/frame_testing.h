@@ -60,6 +60,8 @@ bool ClickToolButton(ToolBar& bar, UINT id);
 
 // The text a status-bar pane shows.
 std::string PaneTextShown(StatusBar& bar, int index);
+// Clicks the status pane at an index with the mouse; false when it is not shown.
+bool ClickStatusPane(StatusBar& bar, int index);
 
 // Clicks the ribbon button of the id (of the active category) with the
 // mouse; false when it is not shown or disabled.

@@ -129,6 +129,16 @@ TEST_F(SdiFrameTest, StatusPanesShowTheirTexts) {
   EXPECT_EQ(PaneTextShown(*bar, 2), "y = 3\xB2");
 }
 
+TEST_F(SdiFrameTest, AClickOnAStatusPaneWithACommandSendsIt) {
+  view->MapCommand(32800, [this] { log.Add("pane"); });
+  StatusBar& bar = frame->status_bar;
+  bar.SetPaneCommand(1, 32800);
+  ASSERT_TRUE(ClickStatusPane(bar, 2));  // no command: nothing
+  ASSERT_TRUE(ClickStatusPane(bar, 1));
+  PumpMessages();
+  EXPECT_EQ(log.entries, std::vector<std::string>{"pane"});
+}
+
 TEST_F(SdiFrameTest, ViewFillsTheRoomBetweenTheBars) {
   Rect client, view_rect, tool_rect, status_rect;
   frame->GetClientRect(&client);
