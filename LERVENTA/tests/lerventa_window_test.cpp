@@ -32,6 +32,20 @@ TEST(LerventaWindow, ShowsThePageOfItsFolderFoundWhateverTheCase) {
   EXPECT_FALSE(viewer.quit.code());
 }
 
+TEST(LerventaWindow, AVeryLongWordIsShownWholeAndCopiedAsItStands) {
+  std::string word;
+  for (int i = 0; i < 100000; ++i) word += static_cast<char>('a' + i % 26);
+  const std::string entity_word = std::string(100, 'x') + "&amp;" + std::string(100, 'y');
+  WritePage(PageFolder(), "LONG.HTM", "<html><body><p>" + word + "</p><p>" + entity_word + "</p></body></html>");
+  OpenedViewer viewer;
+  ASSERT_TRUE(viewer.Open("LONG.HTM")) << viewer.Boxes();
+  const std::string text = viewer.view().GetPageText();
+  EXPECT_NE(text.find(word), std::string::npos);
+  EXPECT_NE(text.find(std::string(100, 'x') + "&" + std::string(100, 'y')), std::string::npos);
+  EXPECT_EQ(text.find('?'), std::string::npos);  // no mark of the layout's own in the text
+  EXPECT_FALSE(plat::testing::WindowPixels(viewer.view()).IsEmpty());
+}
+
 TEST(LerventaWindow, ShowsAnAbsolutePathAsItIs) {
   const std::string page = WritePage(plat::testing::TestFolder() + "elsewhere/", "Keys.htm",
                                      "<html><body><h2>Keys elsewhere</h2></body></html>");

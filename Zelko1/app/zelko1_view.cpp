@@ -10,6 +10,7 @@
 #include "platform/frames/document.h"
 #include "platform/frames/mdi_frame.h"
 #include "platform/frames/win_app.h"
+#include "platform/dc/selected_font.h"
 
 namespace zevril {
 namespace {
@@ -60,6 +61,9 @@ void CZelko1View::OnDraw(plat::Dc& dc) {
   PageOptions options;
   options.width = client.right - client.left;
   options.height = client.bottom - client.top;
+  // The listing's fixed pitch, scaled with the page, so that its columns line
+  // up and break where the printed page breaks them.
+  plat::SelectedFont font(dc, ScreenListingFont(state_.page.font_size, options.width, options.height));
   zevril::DrawPage(state_, options, dc);
 }
 
@@ -72,7 +76,7 @@ bool CZelko1View::OnPreparePrinting(plat::PrintInfo& info) {
 void CZelko1View::OnBeginPrinting(plat::PrinterDc& dc, plat::PrintInfo& info) {
   PrintJob& job = JobOf(info);
   job = BeginPrintJob(state_, dc, info.preview);
-  info.SetMaxPage(std::max(PageCount(state_, job.lines_per_page), 1));
+  info.SetMaxPage(std::max(PageCount(job), 1));
 }
 
 void CZelko1View::OnPrepareDC(plat::PrinterDc&, plat::PrintInfo& info) {

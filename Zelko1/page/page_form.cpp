@@ -111,6 +111,17 @@ int LinesPerPage(int width, int height, int line_height) {
   return std::max(lines, 1);
 }
 
+int LineRoom(int width, int height) {
+  const Scale s(width, height);
+  return s.X(kRight - kMargin) - s.X(kLineLeft);
+}
+
+PrintedListing LayOutForPage(const PrintLineTable& table, int width, int height, plat::Dc& dc, int max_pages) {
+  const int per_page = LinesPerPage(width, height, dc.GetTextMetrics().height);
+  return LayOutListing(table, per_page, LineRoom(width, height),
+                       [&dc](std::string_view text) { return dc.GetTextExtent(text).cx; }, max_pages);
+}
+
 int DrawPage(const ZevrilState& state, const PageOptions& options, plat::Dc& dc) {
   const Layout& layout = LayoutOf(options.width, options.height);
   const Scale s(options.width, options.height);
@@ -122,12 +133,22 @@ int DrawPage(const ZevrilState& state, const PageOptions& options, plat::Dc& dc)
            std::to_string(*options.page_number));
   }
   const int line_height = dc.GetTextMetrics().height;
-  const int per_page = LinesPerPage(options.width, options.height, line_height);
-  const int first = std::max(options.first_line, 0);
-  const int last = std::min(first + per_page, state.table.count());
+  PrintedListing here;
+  const PrintedListing* listing = options.listing;
+  int page = options.page;
+  if (listing == nullptr) {
+    PrintLineTable rest;
+    const std::size_t first = static_cast<std::size_t>(std::clamp(options.first_line, 0, state.table.count()));
+    rest.lines.assign(state.table.lines.begin() + static_cast<std::ptrdiff_t>(first), state.table.lines.end());
+    here = LayOutForPage(rest, options.width, options.height, dc, 1);
+    listing = &here;
+    page = 1;
+  }
+  const std::size_t first = listing->PageFirst(page);
+  const std::size_t end = listing->PageEnd(page);
   int y = s.Y(layout.first_line);
-  for (int i = first; i < last; ++i, y += line_height) TextAt(dc, s.X(kLineLeft), y, state.table.lines[i]);
-  return std::max(last - first, 0);
+  for (std::size_t i = first; i < end; ++i, y += line_height) TextAt(dc, s.X(kLineLeft), y, listing->lines[i]);
+  return static_cast<int>(end - first);
 }
 
 }  // namespace zevril

@@ -12,16 +12,20 @@ namespace zevril {
 struct PrintJob {
   bool preview = false;
   int lines_per_page = 1;
+  PrintedListing listing;  // the table laid out on the job's pages
   int first_number = 0;  // the number of page 1
   int next_number = 0;   // the number of the next page printed
 };
 
 // "Courier New" of `points` on a device of `dpi_y` dots per inch.
 plat::Font PrintFont(int points, int dpi_y);
+// The printing font for the screen's image of a page of width x height
+// pixels: as large against the page as on an A4 sheet.
+plat::Font ScreenListingFont(int points, int width, int height);
 
-// The pages of the listing on pages of the Dc, in the printing font.
+// The printed lines a page of the Dc holds in the printing font, and the pages of a job.
 int PrintLinesPerPage(const ZevrilState& state, plat::Dc& dc);
-int PageCount(const ZevrilState& state, int lines_per_page);
+int PageCount(const PrintJob& job);
 
 // Starts a job: the counter is reloaded from FSEITE (when there).
 PrintJob BeginPrintJob(ZevrilState& state, plat::Dc& dc, bool preview);

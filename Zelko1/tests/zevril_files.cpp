@@ -23,4 +23,15 @@ std::string ReadAll(const std::string& path) {
   return bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : std::string();
 }
 
+std::string Normalised(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+    if (blank && (out.empty() || out.back() == ' ')) continue;
+    out += blank ? ' ' : c;
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
 }  // namespace zevril::testing

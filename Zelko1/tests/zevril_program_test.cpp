@@ -2,17 +2,21 @@
 // and a session of a person in its window.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "Zelko1/tests/zevril_files.h"
 #include "common/page/page_counter_files.h"
 #include "common/settings.h"
 #include "platform/files.h"
 #include "platform/print/tests/pdf_reading.h"
+#include "platform/text_codec.h"
 #include "platform/script/script_testing.h"
 #include "platform/testing/testing.h"
 
 namespace zevril {
 namespace {
 
+using testing::Normalised;
 using testing::ReadAll;
 
 int Count(const std::string& text, const std::string& word) {
@@ -66,6 +70,57 @@ TEST(ZevrilProgram, PrintsAListingOnNumberedPagesAndEnds) {
   }
   EXPECT_EQ(ReadAll(folder + "FSEITE"), std::string("\x08\x00", 2));
   EXPECT_EQ(ReadAll(folder + "FSEITE.TXT"), "8");
+}
+
+TEST(ZevrilProgram, TheSolversListingIsPrintedWholeAtTheDefaultForm) {
+  // BEAM2 computed by the real programs; its first listing of results is D3.
+  const std::string data = plat::testing::TestFolder() + "data/";
+  const std::string folder = data + "SDIRBEAM2/";
+  ASSERT_TRUE(plat::MakeFolder(folder));
+  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
+    const std::string name = std::string(echo) + ".BEAM2.TXT";
+    ASSERT_TRUE(testing::WriteAll(folder + name, ReadAll(plat::testing::BinFolder() + "EXAMPLES/" + name)));
+  }
+  const auto computed = plat::testing::RunProgram("compute-position", {data, "BEAM2"});
+  ASSERT_EQ(computed.exit_code, 0) << computed.start_error << computed.messages;
+  const std::string listing = ReadAll(folder + "D3.TXT");
+  ASSERT_FALSE(listing.empty());
+  const common::SettingsContext settings = common::SettingsContext::Discover();
+  ASSERT_TRUE(common::WritePageHeaderPathFile(common::JoinSettingsPath(settings, common::kPageHeaderPathFile), folder));
+  const int first_page = common::ReadPageCounterFile(folder + "FSEITE").value_or(1);
+  const std::string pdf = plat::testing::TestFolder() + "d3.pdf";
+  {
+    plat::testing::PrintToPdf print_to(pdf);
+    const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D3.TXT", "/p"});
+    ASSERT_EQ(run.exit_code, 0) << run.messages;
+  }
+  const std::size_t pages = plat::testing::PdfPages(pdf).size();
+  ASSERT_GT(pages, 0u);
+  // The text as laid out on the pages, line by line.
+  std::string printed;
+  if (FILE* text = popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, text)) > 0;) printed.append(buffer, got);
+    pclose(text);
+  }
+  const std::string all = " " + Normalised(printed) + " ";
+  int lines = 0;
+  std::size_t begin = 0;
+  while (begin < listing.size()) {
+    std::size_t end = listing.find('\n', begin);
+    if (end == std::string::npos) end = listing.size();
+    const std::string line = Normalised(plat::Cp1252ToUtf8(listing.substr(begin, end - begin)));
+    if (!line.empty()) {
+      ++lines;
+      EXPECT_NE(all.find(" " + line + " "), std::string::npos) << "not printed whole: " << line;
+    }
+    begin = end + 1;
+  }
+  EXPECT_GT(lines, 20);
+  EXPECT_GT(Count(listing, "V ="), 0);
+  EXPECT_EQ(Count(all, "V ="), Count(Normalised(listing), "V ="));
+  // Pages and FSEITE count the printed lines.
+  EXPECT_EQ(common::ReadPageCounterFile(folder + "FSEITE"), first_page + static_cast<int>(pages));
 }
 
 TEST(ZevrilProgram, TwoFullPages) {

@@ -83,6 +83,11 @@ bool CKELMWApp::InitInstance() {
   if (frame == nullptr) return false;
   frame->SetTitle("Position " + session->position.name());
   frame->OnUpdateFrameTitle(false);
+  // Started so by the shell, which waits meanwhile: the window says what for.
+  if (const auto line = ParseCommandLine(CommandLine()); line && line->rebuild) {
+    session->view.status_text = "Rebuilt from the echo text: Store it - the shell waits for Store.";
+    frame->PostMessage(ids::kStatusText);
+  }
   frame->ShowWindow(plat::SW_SHOWMAXIMIZED);
   frame->UpdateWindow();
   if (plat::NobodyPlaysThePerson()) {

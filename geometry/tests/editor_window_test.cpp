@@ -188,6 +188,16 @@ TEST(EditorWindow, TheCloseBoxEndsAsEnd) {
   EXPECT_TRUE(editor.frame().IsWindowVisible());  // the program ends through WM_QUIT, not by the close
 }
 
+TEST(EditorWindow, StartedToRebuildItSaysThatTheShellWaitsForStore) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  for (const bool rebuild : {true, false}) {
+    OpenedEditor editor;
+    ASSERT_TRUE(editor.Open(CommandLine(position, rebuild)));
+    const std::string shown = plat::testing::PaneTextShown(editor.frame().status_bar(), 0);
+    EXPECT_EQ(shown.find("Store") != std::string::npos, rebuild) << shown;
+  }
+}
+
 TEST(EditorWindow, TheStatusBarShowsTheMouseInMetres) {
   const common::Position position = testing::ExamplePosition("PORTAL");
   OpenedEditor editor;

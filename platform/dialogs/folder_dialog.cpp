@@ -42,8 +42,10 @@ void FolderDialog::SetSelection(std::string_view folder) {
   if (person_) {
     const QModelIndex index = person_->model->index(QString::fromStdString(Cp1252ToUtf8(selection_)));
     if (index.isValid() && person_->tree->currentIndex() != index) {
+      // The folder is shown open, with every folder above it.
+      for (QModelIndex open = index; open.isValid(); open = open.parent()) person_->tree->expand(open);
       person_->tree->setCurrentIndex(index);  // its signal calls OnSelChanged
-      person_->tree->scrollTo(index);
+      person_->tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
       return;
     }
   }
@@ -113,6 +115,12 @@ int FolderDialog::AskPerson() {
   person.status->setText(QString::fromStdString(Cp1252ToUtf8(status_)));
   person.ok->setEnabled(ok_enabled_);
   if (!selection_.empty()) SetSelection(selection_);
+  // The tree reads folders in the background: the selection is brought into
+  // view again as the folders above it arrive.
+  QObject::connect(person.model, &QFileSystemModel::directoryLoaded, [this, &person](const QString&) {
+    const QModelIndex index = person.tree->currentIndex();
+    if (index.isValid()) person.tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+  });
   const int answer = person.dialog.exec();
   person_ = nullptr;
   if (answer != QDialog::Accepted || selection_.empty() || !ok_enabled_) return IDCANCEL;

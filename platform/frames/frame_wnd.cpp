@@ -365,10 +365,15 @@ bool FrameWnd::PreTranslateMessage(MSG* msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      // A click in a view of this frame makes it the active view.
+      // A click in a view of this frame makes it the active view and gives it
+      // the keyboard focus, unless the focus is inside it already.
       for (Window* w = target; w && w != this; w = w->GetParent()) {
         if (auto* view = dynamic_cast<View*>(w); view && view->GetParentFrame() == this) {
-          SetActiveView(view);
+          if (GetActiveView() == view) {
+            view->OnActivateView(true, view, view);
+          } else {
+            SetActiveView(view);
+          }
           break;
         }
       }

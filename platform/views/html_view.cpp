@@ -37,7 +37,50 @@ bool DeclaresCharset(const QByteArray& bytes) {
   return bytes.left(4096).toLower().contains("charset");
 }
 
-std::string ToCp1252(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+// An invisible place where a line may break.
+constexpr char16_t kBreakChance = u'\u200B';
+
+std::string ToCp1252(QString text) {
+  text.remove(QChar(kBreakChance));  // the view's own, not the page's
+  return Utf8ToCp1252(text.toStdString());
+}
+
+// The longest run of letters the page's layout gets without a place to break:
+// the layout's time per line grows with the run it searches, so a long word
+// (a line of digits, an address) would cost the square of its length.
+constexpr int kLongestUnbrokenRun = 64;
+
+// The HTML with an invisible break chance after every kLongestUnbrokenRun
+// letters of a word (never inside a tag or an entity).
+QString WithBreakChances(const QString& html) {
+  QString out;
+  out.reserve(html.size() + html.size() / kLongestUnbrokenRun + 1);
+  bool in_tag = false;
+  bool in_entity = false;
+  int run = 0;  // letters since the last blank, tag or break chance
+  for (const QChar c : html) {
+    if (in_tag) {
+      in_tag = c != u'>';
+    } else if (c == u'<') {
+      in_tag = true;
+      in_entity = false;
+      run = 0;
+    } else if (c.isSpace()) {
+      in_entity = false;
+      run = 0;
+    } else {
+      if (c == u'&') in_entity = true;
+      if (run >= kLongestUnbrokenRun && !in_entity && !c.isLowSurrogate()) {
+        out.append(QChar(kBreakChance));
+        run = 0;
+      }
+      if (c == u';') in_entity = false;
+      ++run;
+    }
+    out.append(c);
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -57,7 +100,11 @@ class HtmlView::Browser final : public QTextBrowser {
       if (!file.open(QIODevice::ReadOnly)) return {};
       const QByteArray bytes = file.readAll();
       if (!DeclaresCharset(bytes) && !ValidUtf8(bytes)) {
-        return QString::fromStdString(Cp1252ToUtf8(std::string_view(bytes.constData(), bytes.size())));
+        return WithBreakChances(QString::fromStdString(Cp1252ToUtf8(std::string_view(bytes.constData(), bytes.size()))));
+      }
+      if (type == QTextDocument::HtmlResource) {
+        QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+        if (decoder.isValid()) return WithBreakChances(decoder.decode(bytes));
       }
     }
     return QTextBrowser::loadResource(type, name);
@@ -177,7 +224,7 @@ bool HtmlView::Navigate(std::string_view address) {
 void HtmlView::ShowHtml(std::string_view html) {
   if (!browser_) return;
   browser_->clear();
-  browser_->setHtml(QString::fromStdString(Cp1252ToUtf8(html)));
+  browser_->setHtml(WithBreakChances(QString::fromStdString(Cp1252ToUtf8(html))));
   location_.clear();
   OnDocumentComplete(location_);
 }

@@ -144,7 +144,7 @@ bool CPView::OnMouseWheel(plat::UINT flags, short delta, plat::Point) {
   const WheelKeys keys{plat::GetKeyState(plat::VK_MENU) < 0, (flags & plat::MK_CONTROL) != 0,
                        (flags & plat::MK_SHIFT) != 0};
   if (!ApplyWheelStep(state_, delta, keys)) {
-    plat::MessageBox("The settings " + state_.SettingsPath("PSCALA") + " could not be written.");
+    plat::MessageBox("The settings " + state_.SettingsWritePath("PSCALA") + " could not be written.");
   }
   Invalidate();
   return true;

@@ -74,15 +74,15 @@ bool CDiaFormular::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
 
 void CDiaFormular::WriteFiles() const {
   // Each file is written even when one before it failed.
-  const std::string header_path = state_.SettingsPath(common::kPageHeaderFile);
+  const std::string header_path = state_.SettingsWritePath(common::kPageHeaderFile);
   if (!common::WritePageHeaderFile(header_path, header)) ShowCannotWrite(header_path);
-  const std::string path_file = state_.SettingsPath(common::kPageHeaderPathFile);
+  const std::string path_file = state_.SettingsWritePath(common::kPageHeaderPathFile);
   if (!common::WritePageHeaderPathFile(path_file, state_.position_folder)) ShowCannotWrite(path_file);
   if (!state_.position_folder.empty()) {
     const std::string counter = state_.position_folder + common::kPageCounterFile;
     if (!common::WritePageCounterFile(counter, FieldToInt16(header[Field::kFirstPage]))) ShowCannotWrite(counter);
   }
-  const std::string author = state_.SettingsPath(common::kAuthorFile);
+  const std::string author = state_.SettingsWritePath(common::kAuthorFile);
   if (!common::WriteAuthorFile(author, header[Field::kAuthor])) ShowCannotWrite(author);
 }
 

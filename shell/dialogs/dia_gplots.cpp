@@ -77,7 +77,7 @@ void CDiaGPlots::OnOK() {
   if (flag_ >= 0) scales.SetAt<std::uint8_t, 96>(static_cast<std::uint8_t>(flag_));
   // A stored choice that no button shows stays as it was.
   if (choice_ >= 0) scales.SetAt<std::int16_t, 88>(static_cast<std::int16_t>(choice_ + 1));
-  const std::string path = state_.SettingsPath(common::file_names::kPrintScales);
+  const std::string path = state_.SettingsWritePath(common::file_names::kPrintScales);
   if (!common::WritePrintScalesFile(path, scales)) ShowCannotWrite(path);
   EndDialog(plat::IDOK);
 }

@@ -6,7 +6,6 @@
 
 namespace quentaris {
 namespace {
-constexpr std::size_t kVersionChars = 119;
 constexpr plat::DWORD kReadOnly = 0x0800;  // ES_READONLY
 }  // namespace
 
@@ -25,7 +24,7 @@ void CDiaInfo::BuildLayout(plat::DialogLayout& layout) {
 
 bool CDiaInfo::OnInitDialog() {
   ShellDialog::OnInitDialog();
-  SetDlgItemText(1000, ReadVersionLine(kVersionChars));
+  SetDlgItemText(1000, ReadVersionLine(kVersionLineChars));
   SetDlgItemText(1001, program_path_);
   return true;
 }

@@ -32,11 +32,11 @@ void CDiaKopf::DoDataExchange(plat::DataExchange& dx) {
 
 void CDiaKopf::OnOK() {
   if (!UpdateData(true)) return;
-  const std::string inc1 = state_.SettingsPath(common::kFirstHeadingFile);
+  const std::string inc1 = state_.SettingsWritePath(common::kFirstHeadingFile);
   if (!common::WriteHeadingFile(inc1, first)) ShowCannotWrite(inc1);
-  const std::string inc2 = state_.SettingsPath(common::kSecondHeadingFile);
+  const std::string inc2 = state_.SettingsWritePath(common::kSecondHeadingFile);
   if (!common::WriteHeadingFile(inc2, second)) ShowCannotWrite(inc2);
-  const std::string idz = state_.SettingsPath(common::kHeadingCountFile);
+  const std::string idz = state_.SettingsWritePath(common::kHeadingCountFile);
   if (!common::WriteHeadingCountFile(idz, FieldToInt16(count))) ShowCannotWrite(idz);
   EndDialog(plat::IDOK);
 }

@@ -17,7 +17,7 @@ common::PrinterSettings ReadShellPrinterSettings(const ShellState& state) {
 }
 
 void WriteShellPrinterSettings(const ShellState& state, const common::PrinterSettings& settings) {
-  const std::string path = state.SettingsPath(common::kPrinterSettingsFile);
+  const std::string path = state.SettingsWritePath(common::kPrinterSettingsFile);
   if (!common::WritePrinterSettingsFile(path, settings)) ShowCannotWrite(path);
 }
 

@@ -19,6 +19,8 @@ class ShellDialog : public plat::Dialog {
 // end and cut to `max_chars`; empty when the file is missing.
 std::string ReadVersionLine(std::size_t max_chars);
 inline constexpr const char* kVersionFile = "VERSION.QUENTARIS";
+// The version line as the info and about boxes show it.
+inline constexpr std::size_t kVersionLineChars = 119;
 
 // An integer typed into a field as the files keep it: leading blanks, a sign
 // and digits (anything else ends it; none gives 0), then its low 16 bits.

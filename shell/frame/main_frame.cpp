@@ -29,6 +29,8 @@
 #include "shell/frame/position_choice.h"
 #include "shell/frame/program_starts.h"
 #include "shell/job/dia_start.h"
+#include "shell/job/solver_start.h"
+#include "shell/texts/dia_texte.h"
 #include "shell/paths/data_path.h"
 #include "shell/paths/dia_dup_tree.h"
 #include "shell/paths/dia_pfad_tree.h"
@@ -37,6 +39,7 @@
 #include "shell/programs/start_graphics.h"
 #include "shell/settings/position_list.h"
 #include "shell/settings/read_settings.h"
+#include "shell/settings/settings_names.h"
 #include "shell/settings/write_settings.h"
 
 namespace quentaris {
@@ -176,7 +179,9 @@ void CMainFrame::MapCommands() {
   MapCommand(ids::kPositionCombo, [this] { OnPositionCombo(); });
   MapCommand(plat::ID_FILE_OPEN, [this] { OnOpen(); });
   MapCommand(ids::kReset, [this] { OnReset(); });
+  // The ribbon's and the quick-access Save, the menu's "&Speichern" and Ctrl+S.
   MapCommand(ids::kSavePosition, [this] { OnSavePosition(); });
+  MapCommand(plat::ID_FILE_SAVE, [this] { OnSavePosition(); });
   MapCommand(ids::kLoadFromArchive, [this] { OnLoadFromArchive(); });
   MapCommand(ids::kClone, [this] { OnClone(); });
   MapCommand(ids::kDelete, [this] { OnDelete(); });
@@ -239,6 +244,16 @@ void CMainFrame::MapCommands() {
     plat::WinApp* app = plat::WinApp::Get();
     ui.SetRadio(app && app->GetApplicationLook() == static_cast<int>(ui.id()));
   });
+}
+
+plat::AcceleratorTable ShellAccelerators() {
+  return plat::AcceleratorTable({{plat::FVIRTKEY | plat::FCONTROL, 'S', plat::ID_FILE_SAVE}});
+}
+
+void CMainFrame::OnSolverEnded(const plat::ProgramEnd& end) {
+  status_text_ = SolverEndText(end);
+  status_.SetPaneText(0, status_text_);
+  if (auto* view = dynamic_cast<CPView*>(GetActiveView()); view && view->texts()) view->texts()->Refill();
 }
 
 void CMainFrame::RepaintView() {
@@ -321,14 +336,17 @@ void CMainFrame::OnOpen() {
 
 void CMainFrame::OnPickedFolder(const std::string& folder) {
   const std::optional<PickedPosition> picked = PositionOfFolder(folder);
-  if (!picked) return;
+  if (!picked || !CheckPositionName(picked->name)) {
+    plat::MessageBox("'" + folder + "' is not a position folder (SDIR...).", kAttention, plat::MB_OK);
+    return;
+  }
   state_.data_path = picked->data_path;
   state_.data_path_is_settings_folder = false;
   state_.position_name = picked->name;
   state_.position_ext = common::PositionExt(picked->name);
   state_.position_folder = common::PositionFolder(state_.data_path, state_.position_ext);
   WriteDataPathSetting(state_);
-  common::WriteTextBlock(state_.SettingsPath("DPFAD"), state_.data_path);
+  common::WriteTextBlock(state_.SettingsWritePath("DPFAD"), state_.data_path);
   WritePositionSetting(state_);
   std::error_code ec;
   fs::remove(state_.position_folder + "GRAFIKGO" + state_.position_ext, ec);
@@ -363,8 +381,12 @@ void CMainFrame::OnDelete() {
   }
   state_.frame = FrameData{};
   RepaintView();
-  // The first other position of the list becomes the current one.
   const std::string deleted = state_.position_name;
+  if (!RemoveFromPositionList(state_, deleted)) {
+    plat::MessageBox("The list of positions " + state_.SettingsWritePath(kPositionListFile) + " could not be written.",
+                     "Error", plat::MB_OK | plat::MB_ICONERROR);
+  }
+  // The first other position of the list becomes the current one.
   state_.position_name.clear();
   for (const PositionList::Entry& entry : state_.positions.entries) {
     if (entry.name != deleted && entry.data_path == state_.data_path_without_slash()) {
@@ -411,6 +433,7 @@ void CMainFrame::OnDataPath() {
   if (auto* edit = dynamic_cast<plat::RibbonEdit*>(ribbon_.FindByID(ids::kDataPathEdit))) {
     edit->SetEditText(state_.data_path);
   }
+  FillPositionCombo();  // no position until one is chosen
   RepaintView();
 }
 

@@ -5,8 +5,10 @@
 // change the current position and data path.
 #include <string>
 
+#include "platform/frames/accelerators.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/status_bar.h"
+#include "platform/process.h"
 #include "platform/ribbon/ribbon_bar.h"
 #include "shell/state/shell_state.h"
 #include "shell/texts/dia_texte.h"  // kShowTextsMessage
@@ -56,6 +58,9 @@ inline constexpr const char* kEchoMailPage = "ECHOSENDEN.HTM";
 inline constexpr const char* kLectureDocument = "VORLESUNG.PDF";
 inline constexpr const char* kManualDocument = "QUENTARIS.PDF";
 
+// The shell's keys that carry commands: Ctrl+S saves the position.
+plat::AcceleratorTable ShellAccelerators();
+
 class CMainFrame : public plat::FrameWnd {
  public:
   // `start_folder`: the folder the program started in (ends with "/").
@@ -73,6 +78,10 @@ class CMainFrame : public plat::FrameWnd {
   void ReadPositionAgain();
 
   bool PreTranslateMessage(plat::MSG* msg) override;
+
+  // ZEDIR, started by Compute!, ended: the status bar says how, and an open
+  // texts list shows the outputs afresh.
+  void OnSolverEnded(const plat::ProgramEnd& end);
 
  protected:
   int OnCreate(const plat::CREATESTRUCT& create) override;

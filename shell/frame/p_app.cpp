@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "shell/app/p_doc.h"
 #include "shell/app/p_view.h"
+#include "shell/dialogs/shell_dialog.h"
 #include "shell/frame/main_frame.h"
 #include "shell/settings/read_settings.h"
 
@@ -16,7 +17,7 @@ namespace quentaris {
 CPApp::CPApp() : plat::WinApp("QUENTARIS") {
   MapCommand(plat::ID_APP_EXIT, [this] { OnAppExit(); });
   MapCommand(plat::ID_APP_ABOUT, [this] {
-    common::AboutDialog about("QUENTARIS", {}, GetMainWnd());
+    common::AboutDialog about("QUENTARIS", ReadVersionLine(kVersionLineChars), GetMainWnd());
     about.DoModal();
   });
 }
@@ -42,6 +43,9 @@ bool CPApp::InitApplication() {
   start_folder_ = std::filesystem::current_path(ec).string();
   if (start_folder_.empty() || start_folder_.back() != '/') start_folder_ += '/';
   ReadSettings(state_);
+  if (const common::Result folder = SettingsFolderProblem(state_); !folder) {
+    plat::MessageBox(folder.text(), folder.caption(), plat::MB_OK | plat::MB_ICONWARNING);
+  }
   const common::Result loaded = LoadPosition(state_);
   if (!loaded) plat::MessageBox(loaded.text(), loaded.caption(), plat::MB_OK);
   return plat::WinApp::InitApplication();
@@ -56,7 +60,7 @@ bool CPApp::InitInstance() {
   ShellState* state = &state_;
   const std::string start_folder = start_folder_;
   AddDocTemplate(std::make_unique<plat::SingleDocTemplate>(
-      plat::FrameResources{128, kShellTitle, {}, {}}, [] { return std::make_unique<CPDoc>(); },
+      plat::FrameResources{128, kShellTitle, {}, ShellAccelerators()}, [] { return std::make_unique<CPDoc>(); },
       [state, start_folder] { return new CMainFrame(*state, start_folder); },
       [state] { return new CPView(*state); }));
   OnFileNew();

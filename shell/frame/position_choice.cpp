@@ -4,18 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "shell/files/same_name.h"
+
 namespace quentaris {
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 std::string TrimmedName(std::string_view typed) {
   const auto first = typed.find_first_not_of(" \t");

@@ -19,6 +19,7 @@
 #include "shell/positions/archive_store.h"
 #include "shell/positions/echo_copies.h"
 #include "shell/positions/history.h"
+#include "shell/positions/model_replacement.h"
 #include "shell/positions/position_name.h"
 #include "shell/settings/position_list.h"
 #include "shell/settings/write_settings.h"
@@ -63,7 +64,7 @@ void CMainFrame::OnSavePosition() {
   }
   CDiaStore store(StoreMode::kSave, StoreEchoFilesToArchive(state_.position(), folder), this);
   store.DoModal();
-  common::WriteTextLine(setting, folder);
+  common::WriteTextLine(state_.SettingsWritePath("ARCHIVEPATHSAVE"), folder);
 }
 
 bool CMainFrame::CopyEchoFilesIn(const std::string& source, const std::string& name, bool* load_copied) {
@@ -105,10 +106,14 @@ void CMainFrame::OnLoadFromArchive() {
                      plat::MB_OK | plat::MB_ICONERROR);
     return;
   }
-  if (HasGeometryEcho(state_.data_path, name) && !OverwriteConfirmed(name)) return;
-  common::WriteTextLine(state_.SettingsPath("PATHEXEMP"), CPath(picked).folder());
+  const bool replacing = HasGeometryEcho(state_.data_path, name);
+  if (replacing && !OverwriteConfirmed(name)) return;
+  common::WriteTextLine(state_.SettingsWritePath("PATHEXEMP"), CPath(picked).folder());
+  const common::Position target(state_.data_path, common::PositionExt(name));
+  const StoredEchoTexts before = ReadStoredEchoTexts(target);
   bool load_copied = false;
   if (!CopyEchoFilesIn(picked, name, &load_copied)) return;
+  if (replacing) ShowIfFailed(ForgetResultsOfReplacedModel(target, before));
   ShowIfFailed(AppendHistoryRecord(state_.position_folder, Formatted("Frame generated from file %s.", picked)));
   if (!RebuildAndReread()) return;
   plat::MessageBox(load_copied ? "Frame and loads have been reinstalled." : "Frame has been reinstalled.", kReady,
@@ -124,9 +129,13 @@ void CMainFrame::OnRebuildFromEcho(bool started_with_file) {
                      plat::MB_OK | plat::MB_ICONERROR);
     return;
   }
-  if (HasGeometryEcho(state_.data_path, name) && !OverwriteConfirmed(name)) return;
+  const bool replacing = HasGeometryEcho(state_.data_path, name);
+  if (replacing && !OverwriteConfirmed(name)) return;
+  const common::Position target(state_.data_path, common::PositionExt(name));
+  const StoredEchoTexts before = ReadStoredEchoTexts(target);
   bool load_copied = false;
   if (!CopyEchoFilesIn(source, name, &load_copied)) return;
+  if (replacing) ShowIfFailed(ForgetResultsOfReplacedModel(target, before));
   WritePositionList(state_);
   if (!RebuildAndReread()) return;
   if (started_with_file && !echo_named) {
@@ -158,9 +167,12 @@ void CMainFrame::OnClone() {
   const std::string source_ext = common::PositionExt(source_name);
   const std::string geometry = source_folder + "ECHO_G" + source_ext + ".TXT";
   const std::string load = source_folder + "ECHO_L" + source_ext + ".TXT";
-  if (HasGeometryEcho(state_.data_path, new_name) && !OverwriteConfirmed(new_name)) return;
+  const bool replacing = HasGeometryEcho(state_.data_path, new_name);
+  if (replacing && !OverwriteConfirmed(new_name)) return;
   const std::string ext = common::PositionExt(new_name);
   const std::string folder = common::PositionFolder(state_.data_path, ext);
+  const common::Position target(state_.data_path, ext);
+  const StoredEchoTexts before = ReadStoredEchoTexts(target);
   std::error_code ec;
   fs::create_directory(folder, ec);
   if (!IsFolder(folder)) {
@@ -179,6 +191,7 @@ void CMainFrame::OnClone() {
   if (!load_copy.copied() && load_copy.outcome != EchoCopy::Outcome::kSourceMissing) {
     plat::MessageBox(load_copy.message.text(), load_copy.message.caption(), plat::MB_OK);
   }
+  if (replacing) ShowIfFailed(ForgetResultsOfReplacedModel(target, before));
   SetCurrentPosition(state_, new_name);
   WritePositionSetting(state_);
   ShowIfFailed(AppendHistoryRecord(folder, Formatted("Frame duplicated (Original Pos. %s)", source_name)));

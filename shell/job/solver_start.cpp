@@ -6,8 +6,10 @@
 #include "common/settings_files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/frames/win_app.h"
 #include "platform/whole_file.h"
 #include "shell/files/replace_file.h"
+#include "shell/frame/main_frame.h"
 #include "shell/job/position_archive.h"
 
 namespace quentaris {
@@ -35,7 +37,26 @@ common::Outcome<std::vector<int>> LoadCasesOfRows(const std::vector<std::string>
   return load_cases;
 }
 
+std::string SolverEndText(const plat::ProgramEnd& end) {
+  if (end.code == 0) return "ZEDIR: the computation is done.";
+  std::string message = end.errors;
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+  for (char& c : message) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  if (message.empty()) return "ZEDIR failed (exit code " + std::to_string(end.code) + ").";
+  return "ZEDIR failed: " + message;
+}
+
 bool StartSolverJob(const ShellState& state, const std::vector<std::string>& rows) {
+  return StartSolverJob(state, rows, [](const plat::ProgramEnd& end) {
+    if (plat::WinApp* app = plat::WinApp::Get()) {
+      if (auto* frame = dynamic_cast<CMainFrame*>(app->GetMainWnd())) frame->OnSolverEnded(end);
+    }
+  });
+}
+
+bool StartSolverJob(const ShellState& state, const std::vector<std::string>& rows, SolverEnded ended) {
   const auto load_cases = LoadCasesOfRows(rows);
   if (!load_cases) {
     Show(load_cases.failure());
@@ -52,16 +73,16 @@ bool StartSolverJob(const ShellState& state, const std::vector<std::string>& row
     return false;
   }
   const std::string archive = CPosition(state.position_ext).Serialize();
-  if (!plat::ReplaceWholeFile(state.SettingsPath(kPositionArchiveFile), archive)) {
+  if (!plat::ReplaceWholeFile(state.SettingsWritePath(kPositionArchiveFile), archive)) {
     plat::MessageBox(" ", "Kann Datei EXTV nicht anlegen");
     return false;
   }
-  const std::string ext_path = state.SettingsPath(kPositionExtFile);
+  const std::string ext_path = state.SettingsWritePath(kPositionExtFile);
   if (!common::WriteTextBlock(ext_path, state.position_ext)) {
     Show(CannotStore(ext_path));
     return false;
   }
-  const common::Result started = plat::StartDetached(plat::SiblingProgram(kSolverProgram), {});
+  const common::Result started = plat::StartWatched(plat::SiblingProgram(kSolverProgram), {}, std::move(ended));
   if (!started) {
     plat::MessageBox(started.text(), kSolverProgram, plat::MB_OK | plat::MB_ICONINFORMATION);
     return false;

@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "shell/files/same_name.h"
 
 namespace quentaris {
 namespace {
@@ -26,13 +27,6 @@ void Fail(AskedBy asked_by, const std::string& by_button, const std::string& by_
   plat::MessageBox(asked_by == AskedBy::kOkButton ? by_button : by_key, "Error", plat::MB_OK | plat::MB_ICONERROR);
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -98,7 +92,7 @@ std::optional<PickedPosition> PositionOfFolder(std::string_view folder) {
   const std::string_view last = folder.substr(last_start);
   std::size_t at = std::string_view::npos;
   for (std::size_t i = 0; i + 4 <= last.size(); ++i) {
-    if (EqualsNoCase(last.substr(i, 4), "SDIR")) {
+    if (SameIgnoringCase(last.substr(i, 4), "SDIR")) {
       at = i;
       break;
     }

@@ -11,8 +11,8 @@ namespace quentaris {
 CDiaPfadTree::CDiaPfadTree(const ShellState& state, plat::Window* owner)
     : ShellDialog(kTemplateId, "Choose an existing folder as data path or generate a new folder", owner),
       data_path_(state.data_path_without_slash()),
-      history_file_(state.SettingsPath(kPathHistoryFile)),
-      history_temp_(state.SettingsPath(kPathHistoryTemp)) {}
+      history_file_(state.SettingsWritePath(kPathHistoryFile)),
+      history_temp_(state.SettingsWritePath(kPathHistoryTemp)) {}
 
 void CDiaPfadTree::BuildLayout(plat::DialogLayout& layout) {
   auto columns = layout.Row();

@@ -21,6 +21,14 @@ void FolderCleaner::DeleteFilesByMask(std::initializer_list<std::string_view> ma
   for (const std::string& name : matching) Remove(name);
 }
 
+void FolderCleaner::DeleteFilesWhere(const std::function<bool(std::string_view name)>& accepts) {
+  std::vector<std::string> matching;
+  for (const std::string& name : names_) {
+    if (accepts(name)) matching.push_back(name);
+  }
+  for (const std::string& name : matching) Remove(name);
+}
+
 void FolderCleaner::RemoveJoinedFile(std::initializer_list<std::string_view> parts) {
   std::string name;
   for (std::string_view part : parts) name += part;

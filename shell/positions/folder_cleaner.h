@@ -1,6 +1,7 @@
 #pragma once
 // Deleting files of a position's folder: the folder is listed once, so that a reset's thousands
 // of possible names cost a lookup each, not a system call.
+#include <functional>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -16,6 +17,8 @@ class FolderCleaner {
 
   // Deletes every file whose name matches one of the wildcard masks (ignoring case).
   void DeleteFilesByMask(std::initializer_list<std::string_view> masks);
+  // Deletes every file whose name the predicate accepts.
+  void DeleteFilesWhere(const std::function<bool(std::string_view name)>& accepts);
   // Deletes the file whose name is the parts joined; a name that is no file is skipped.
   void RemoveJoinedFile(std::initializer_list<std::string_view> parts);
 

@@ -14,6 +14,7 @@
 #include "shell/positions/folder_cleaner.h"
 #include "shell/positions/history.h"
 #include "shell/positions/reset_outputs.h"
+#include "shell/positions/solver_results.h"
 
 namespace quentaris {
 namespace {
@@ -159,6 +160,7 @@ ResetReport ResetPosition(const common::Position& position, bool delete_outputs)
   const std::optional<int> elements = ElementFileCount(position, report);
   DeleteRunFiles(position, cleaner);
   DeleteLoadCaseFiles(position, cleaner);
+  DeleteSolverResults(position, cleaner);
   DeleteCombinationFiles(position, elements, cleaner, report);
   DeleteElementFiles(position, elements, cleaner);
   if (delete_outputs) {

@@ -20,6 +20,16 @@ PositionList ReadPositionList(const std::string& path) {
   return list;
 }
 
+namespace {
+
+bool StoreEntries(const ShellState& state) {
+  std::string text;
+  for (const PositionList::Entry& entry : state.positions.entries) text += entry.name + "\n" + entry.data_path + "\n";
+  return plat::WriteTextFile(state.SettingsWritePath(kPositionListFile), text);
+}
+
+}  // namespace
+
 bool WritePositionList(ShellState& state, Duplicates duplicates) {
   const PositionList::Entry current{state.position_name, state.data_path_without_slash()};
   auto& entries = state.positions.entries;
@@ -29,10 +39,15 @@ bool WritePositionList(ShellState& state, Duplicates duplicates) {
     entries.erase(std::remove(entries.begin() + 1, entries.end(), current), entries.end());
   }
   state.positions.changed = true;
+  return StoreEntries(state);
+}
 
-  std::string text;
-  for (const PositionList::Entry& entry : entries) text += entry.name + "\n" + entry.data_path + "\n";
-  return plat::WriteTextFile(state.SettingsPath(kPositionListFile), text);
+bool RemoveFromPositionList(ShellState& state, const std::string& name) {
+  const PositionList::Entry gone{name, state.data_path_without_slash()};
+  auto& entries = state.positions.entries;
+  entries.erase(std::remove(entries.begin(), entries.end(), gone), entries.end());
+  state.positions.changed = true;
+  return StoreEntries(state);
 }
 
 }  // namespace quentaris

@@ -23,4 +23,8 @@ enum class Duplicates {
 // when the file cannot be written.
 bool WritePositionList(ShellState& state, Duplicates duplicates = Duplicates::kDrop);
 
+// Drops every entry of the position `name` under the current data path (a
+// deleted position) and rewrites LISTP.TXT; false when it cannot be written.
+bool RemoveFromPositionList(ShellState& state, const std::string& name);
+
 }  // namespace quentaris

@@ -3,6 +3,7 @@
 #include "common/position/file_names.h"
 #include "common/settings_files.h"
 #include "platform/files.h"
+#include "shell/positions/position_name.h"
 #include "shell/settings/position_list.h"
 #include "shell/settings/settings_names.h"
 #include "shell/settings/write_settings.h"
@@ -82,6 +83,12 @@ void ReadSettings(ShellState& state) {
   state.settings = common::SettingsContext::Discover();
   const std::optional<std::string> ext = common::ReadTextBlock(state.SettingsPath(kPositionFile));
   state.position_name = ext ? NameOfExtension(*ext) : "0";
+  state.refused_position.clear();
+  if (state.has_position() && !CheckPositionName(state.position_name)) {
+    // A name that would lead out of the data path (or is no name) is no position.
+    state.refused_position = state.position_name;
+    state.position_name.clear();
+  }
   ReadDataPath(state);
   DerivePosition(state);
 }
@@ -97,7 +104,21 @@ common::Result LoadPosition(ShellState& state) {
   state.pen_width = ReadPenWidth(state);
   state.positions = ReadPositionList(state.SettingsPath(kPositionListFile));
   common::Result frame = ReadPositionFrame(state);
+  if (!state.refused_position.empty()) {
+    const common::Result rule = CheckPositionName(state.refused_position);
+    return common::Result::Fail("The position \"" + state.refused_position + "\" of " +
+                                    state.SettingsPath(kPositionFile) + " is refused: " + rule.text(),
+                                rule.caption());
+  }
   return diary.ok() ? frame : diary;
+}
+
+common::Result SettingsFolderProblem(const ShellState& state) {
+  if (state.settings.found) return common::Result::Ok();
+  return common::Result::Fail("The settings folder " + state.settings.folder +
+                                  " cannot be created or is no folder: the settings are read from the start "
+                                  "folder where they exist, and no setting is stored.",
+                              "Settings");
 }
 
 }  // namespace quentaris

@@ -6,11 +6,11 @@
 namespace quentaris {
 
 bool WritePositionSetting(const ShellState& state) {
-  return common::WriteTextBlock(state.SettingsPath(kPositionFile), state.position_ext);
+  return common::WriteTextBlock(state.SettingsWritePath(kPositionFile), state.position_ext);
 }
 
 bool WriteDataPathSetting(const ShellState& state) {
-  return common::WriteTextBlock(state.SettingsPath(kDataPathFile), state.data_path);
+  return common::WriteTextBlock(state.SettingsWritePath(kDataPathFile), state.data_path);
 }
 
 }  // namespace quentaris

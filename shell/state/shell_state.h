@@ -36,6 +36,7 @@ struct ShellState {
   std::string data_path;        // ends with "/"
   bool data_path_is_settings_folder = false;
   std::string position_folder;  // data path + "SDIR" + name + "/"; empty when there is no position
+  std::string refused_position;  // a name EXTR held that the name rules refuse
 
   // Read once, by the first LoadPosition.
   common::PrintScalesSettings print_scales;
@@ -56,7 +57,14 @@ struct ShellState {
   common::Position position() const { return common::Position(data_path, position_ext); }
   // The data path without its final "/", as the position list keeps it.
   std::string data_path_without_slash() const;
+  // Where a settings file is read: in the settings folder, or by its bare name
+  // when that folder cannot be used.
   std::string SettingsPath(std::string_view name) const { return common::JoinSettingsPath(settings, name); }
+  // Where a settings file is written: in the settings folder only, so that an
+  // unusable folder makes the write fail instead of leaving the file elsewhere.
+  std::string SettingsWritePath(std::string_view name) const {
+    return settings.folder.empty() ? SettingsPath(name) : settings.folder + "/" + std::string(name);
+  }
 };
 
 }  // namespace quentaris

@@ -3,7 +3,9 @@
 // KELMF's success stands as the GEOMETRY 1 that the test writes first.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "common/settings_files.h"
@@ -193,6 +195,99 @@ TEST_F(EchoCommandsTest, SavePositionStoresTheEchoFilesAndCancelKeepsTheFolder) 
   dialogs.PressNext(plat::IDCANCEL);
   Command(ids::kSavePosition);
   EXPECT_EQ(FileText(state().SettingsPath("ARCHIVEPATHSAVE")), kept);
+}
+
+// The results of a computed model in the position NAME: a listing beyond D1 and D2, the solver's
+// displacements, reactions, curves and state lines, and a curve of the viewer.
+const std::vector<std::string> kOldResults = {"D3.TXT", "UT801.{}", "U01.{}", "KLAGER01.{}", "M01E1.{}",
+                                              "V01E2.{}", "NSTAB101", "M101", "RHSG01"};
+
+std::string Named(std::string pattern, const std::string& name) {
+  if (const std::size_t at = pattern.find("{}"); at != std::string::npos) pattern.replace(at, 2, name);
+  return pattern;
+}
+
+void WriteOldResults(const std::string& name) {
+  const std::string folder = "D/SDIR" + name + "/";
+  for (const std::string& file : kOldResults) std::ofstream(folder + Named(file, name)) << "old";
+  std::ofstream(folder + "D1.TXT") << "geometry";
+  std::ofstream(folder + "NODES." + name) << "model";
+  std::ofstream(folder + "FILES") << "              D1  geometry\r\n              D2  loads\r\n              D3  1 results\r\n";
+  std::ofstream(folder + "LASTD") << std::string("\x03\x00", 2);
+}
+
+std::vector<std::string> ResultsLeft(const std::string& name) {
+  std::vector<std::string> left;
+  for (const std::string& file : kOldResults) {
+    if (fs::exists("D/SDIR" + name + "/" + Named(file, name))) left.push_back(Named(file, name));
+  }
+  return left;
+}
+
+// An archive folder T/ with the position's echo texts, the geometry one changed by `change` line ends.
+std::string ChangedArchive(const std::string& name, int change) {
+  fs::create_directories("T");
+  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
+    fs::copy_file(Examples() + echo + ".BEAM2.TXT", "T/" + std::string(echo) + "." + name + ".TXT",
+                  fs::copy_options::overwrite_existing);
+  }
+  std::ofstream("T/ECHO_G." + name + ".TXT", std::ios::app) << std::string(static_cast<std::size_t>(change), '\n');
+  return plat::testing::TestFolder() + "T/ECHO_G." + name + ".TXT";
+}
+
+TEST_F(EchoCommandsTest, AReplacedModelLosesTheResultsOfTheOldOne) {
+  const std::vector<std::pair<std::string, std::function<void()>>> ways = {
+      {"Load from Archive",
+       [this] {
+         dialogs.AnswerFile(ChangedArchive("BEAM2", 1));
+         Command(ids::kLoadFromArchive);
+       }},
+      {"a dropped echo file",
+       [this] {
+         state().start_file = ChangedArchive("BEAM2", 2);
+         frame->SendMessage(kEchoDroppedMessage, 0);
+         PumpMessages();
+       }},
+      {"Clone over another position",
+       [this] {
+         state().position_name = "OTHER";  // a position whose echo texts differ from BEAM2's
+         state().position_ext = ".OTHER";
+         state().position_folder = "D/SDIROTHER/";
+         fs::create_directories("D/SDIROTHER");
+         fs::copy_file(ChangedArchive("OTHER", 3), "D/SDIROTHER/ECHO_G.OTHER.TXT", fs::copy_options::overwrite_existing);
+         fs::copy_file("T/ECHO_L.OTHER.TXT", "D/SDIROTHER/ECHO_L.OTHER.TXT", fs::copy_options::overwrite_existing);
+         dialogs.OnNextDialog([](plat::Dialog& d) {
+           d.SetDlgItemText(CDiaDup::kNewEdit, "BEAM2");
+           d.PostMessage(plat::WM_COMMAND, plat::IDOK);
+         });
+         Command(ids::kClone);
+       }},
+  };
+  for (const auto& [way, act] : ways) {
+    SCOPED_TRACE(way);
+    WriteOldResults("BEAM2");
+    dialogs.AnswerBox(plat::IDYES);  // "Overwrite the exsisting position BEAM2 ?"
+    act();
+    EXPECT_EQ(ResultsLeft("BEAM2"), std::vector<std::string>{});
+    EXPECT_EQ(FileText("D/SDIRBEAM2/FILES"), "              D1  geometry\r\n              D2  loads\r\n");
+    EXPECT_TRUE(fs::exists("D/SDIRBEAM2/D1.TXT"));
+    EXPECT_TRUE(fs::exists("D/SDIRBEAM2/NODES.BEAM2"));  // the model is KELMF's to rebuild
+    const auto history = ReadHistory("D/SDIRBEAM2/TTABLE");
+    EXPECT_TRUE(std::any_of(history.begin(), history.end(), [](const auto& r) { return r.text() == kResetText; }));
+  }
+}
+
+TEST_F(EchoCommandsTest, TheSameEchoTextsKeepTheResultsOfTheirModel) {
+  WriteOldResults("BEAM2");
+  fs::create_directories("T");
+  for (const char* echo : {"ECHO_G", "ECHO_L"}) {
+    fs::copy_file(std::string("D/SDIRBEAM2/") + echo + ".BEAM2.TXT", std::string("T/") + echo + ".BEAM2.TXT");
+  }
+  dialogs.AnswerFile(plat::testing::TestFolder() + "T/ECHO_G.BEAM2.TXT");
+  dialogs.AnswerBox(plat::IDYES);
+  Command(ids::kLoadFromArchive);
+  EXPECT_EQ(ResultsLeft("BEAM2").size(), kOldResults.size());
+  EXPECT_NE(FileText("D/SDIRBEAM2/FILES").find("D3"), std::string::npos);
 }
 
 }  // namespace

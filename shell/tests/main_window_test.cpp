@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -17,10 +18,15 @@
 #include "platform/testing/frame_testing.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
+#include "common/dialogs/about_dialog.h"
+#include "shell/app/p_view.h"
 #include "shell/dialogs/dia_pos.h"
+#include "shell/dialogs/shell_dialog.h"
 #include "shell/frame/main_frame.h"
 #include "shell/frame/p_app.h"
 #include "shell/paths/dia_pfad_tree.h"
+#include "shell/paths/path_dialog.h"
+#include "shell/texts/dia_texte.h"
 #include "shell/settings/read_settings.h"
 #include "shell/tests/shell_test_files.h"
 
@@ -299,6 +305,114 @@ TEST_F(MainWindowTest, TypedLettersBecomeCapitalsButPathsKeepTheirCase) {
   plat::testing::TypeText(*path->GetEdit(), "e");
   PumpMessages();
   EXPECT_EQ(path->GetEditText(), "e");
+}
+
+TEST_F(MainWindowTest, SavePositionIsReachedFromTheRibbonTheQuickAccessTheMenuAndCtrlS) {
+  plat::RibbonBar& ribbon = frame->ribbon();
+  const auto save_dialogs = [this] {
+    return std::count_if(dialogs.shown().begin(), dialogs.shown().end(), [](const plat::testing::ShownDialog& d) {
+      return d.template_id == CPathDialog::kTemplateId && d.caption == "Destination:";
+    });
+  };
+  EXPECT_TRUE(plat::testing::ClickRibbonButton(ribbon, plat::ID_FILE_SAVE));
+  PumpMessages();
+  EXPECT_EQ(save_dialogs(), 1);
+  const auto& quick = ribbon.GetQuickAccessCommands();
+  const auto save_at = std::find(quick.begin(), quick.end(), plat::ID_FILE_SAVE) - quick.begin();
+  EXPECT_TRUE(plat::testing::ClickQuickAccessButton(ribbon, static_cast<int>(save_at)));
+  PumpMessages();
+  EXPECT_EQ(save_dialogs(), 2);
+  plat::testing::IdleUpdate(*frame);
+  bool save_enabled = false;
+  for (const auto& item : plat::testing::OpenApplicationMenu(ribbon)) {
+    if (item.id == plat::ID_FILE_SAVE) save_enabled = item.enabled;
+  }
+  EXPECT_TRUE(save_enabled);
+  EXPECT_TRUE(plat::testing::ChooseApplicationMenuItem(ribbon, {"&Speichern"}));
+  PumpMessages();
+  EXPECT_EQ(save_dialogs(), 3);
+  plat::testing::PressKey(*frame->GetActiveView(), 'S', plat::testing::kCtrl);
+  PumpMessages();
+  EXPECT_EQ(save_dialogs(), 4);
+  EXPECT_EQ(dialogs.shown().size(), 4u);
+}
+
+TEST_F(MainWindowTest, AboutShowsTheVersionTextOfTheProgramFolder) {
+  const std::string version = ReadVersionLine(kVersionLineChars);
+  ASSERT_FALSE(version.empty());
+  std::string shown;
+  dialogs.OnNextDialog([&shown](plat::Dialog& d) { shown = d.GetDlgItemText(common::kAboutVersionText); });
+  Command(plat::ID_APP_ABOUT);
+  EXPECT_EQ(shown, version);
+  EXPECT_NE(shown.find("22.54"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, DeleteTakesThePositionOutOfTheList) {
+  fs::create_directory("D/SDIRA1");
+  combo().SetEditText("A1");
+  Command(ids::kPositionCombo);
+  combo().SetEditText("BEAM2");
+  Command(ids::kPositionCombo);
+  ASSERT_EQ(FileText(state().SettingsPath("LISTP.TXT")), "BEAM2\r\nD\r\nA1\r\nD\r\n");
+  dialogs.AnswerBox(plat::IDYES);
+  Command(ids::kDelete);
+  EXPECT_EQ(FileText(state().SettingsPath("LISTP.TXT")), "A1\r\nD\r\n");
+  EXPECT_EQ(state().position_name, "A1");
+  for (int i = 0; i < combo().GetCount(); ++i) EXPECT_NE(combo().GetItem(i), "BEAM2");
+}
+
+TEST_F(MainWindowTest, NewDataPathEmptiesThePositionCombo) {
+  ASSERT_EQ(combo().GetEditText(), "BEAM2");
+  dialogs.OnNextDialog([](plat::Dialog& d) {
+    d.SetDlgItemText(CDiaPfadTree::kPathEdit, plat::testing::TestFolder() + "E");
+    d.PostMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  Command(ids::kPathData);
+  EXPECT_EQ(combo().GetEditText(), "");
+}
+
+TEST_F(MainWindowTest, OpenOfAFolderThatIsNoPositionSaysSo) {
+  fs::create_directory("D/OTHER");
+  dialogs.AnswerFolder("D/OTHER");
+  Command(plat::ID_FILE_OPEN);
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[0].kind, plat::testing::ShownDialog::Kind::kFolder);
+  EXPECT_EQ(dialogs.shown()[1].text, "'D/OTHER' is not a position folder (SDIR...).");
+  EXPECT_EQ(Extr(state()), ".BEAM2");
+  EXPECT_EQ(state().data_path, "D/");
+}
+
+TEST_F(MainWindowTest, TheEndOfTheSolverIsShownInTheStatusBar) {
+  const std::pair<plat::ProgramEnd, std::string> cases[] = {
+      {{0, ""}, "ZEDIR: the computation is done."},
+      {{255, "The file D/SDIRBEAM2/INVERSE.BEAM2 is missing.\n"},
+       "ZEDIR failed: The file D/SDIRBEAM2/INVERSE.BEAM2 is missing."},
+      {{255, "first\r\nsecond\n"}, "ZEDIR failed: first  second"},
+      {{139, ""}, "ZEDIR failed (exit code 139)."},
+  };
+  for (const auto& [end, text] : cases) {
+    frame->OnSolverEnded(end);
+    EXPECT_EQ(plat::testing::PaneTextShown(frame->status_bar(), 0), text);
+  }
+}
+
+TEST_F(MainWindowTest, ComputeWatchesTheSolverAndRefreshesTheTexts) {
+  Command(ids::kTexts);
+  auto* view = dynamic_cast<CPView*>(frame->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  ASSERT_NE(view->texts(), nullptr);
+  const int listed = view->texts()->list().GetCount();
+  // ZEDIR appends a listing while it runs; its end shows it.
+  std::ofstream("D/SDIRBEAM2/FILES", std::ios::app) << "              D99  1              Results\r\n";
+  processes.SetExitCode(0);
+  dialogs.OnNextDialog([](plat::Dialog& d) { EXPECT_TRUE(plat::testing::Press(d, plat::IDOK)); });
+  Command(ids::kCompute);
+  ASSERT_EQ(processes.calls().size(), 1u);
+  EXPECT_EQ(processes.calls()[0].program, plat::ProgramFolder() + "ZEDIR");
+  PumpMessages();
+  EXPECT_EQ(plat::testing::PaneTextShown(frame->status_bar(), 0), "ZEDIR: the computation is done.");
+  ASSERT_NE(view->texts(), nullptr);
+  EXPECT_EQ(view->texts()->list().GetCount(), listed + 1);
 }
 
 TEST(QuentarisProgram, ScriptedRunShowsTheRibbonAndTheFrame) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <optional>
 
 #include "common/settings_files.h"
 #include "shell/settings/position_files.h"
@@ -74,6 +76,40 @@ TEST(ReadSettings, TheExtensionFile) {
     EXPECT_EQ(state.position_folder, c.folder) << c.extr.c_str();
     EXPECT_EQ(state.has_position(), !c.name.empty());
   }
+}
+
+TEST(ReadSettings, ANameThatLeavesTheDataPathIsNoPosition) {
+  for (const std::string extr : {"./../", ".a/b", "...", ".x@y"}) {
+    PutSetting("EXTR", Block(extr));
+    PutSetting("DPATH", Block("/d/"));
+    ShellState state;
+    ReadSettings(state);
+    EXPECT_FALSE(state.has_position()) << extr;
+    EXPECT_EQ(state.position_folder, "") << extr;
+    const common::Result loaded = LoadPosition(state);
+    ASSERT_FALSE(loaded.ok()) << extr;
+    EXPECT_EQ(loaded.text().rfind("The position \"" + extr.substr(1) + "\" of " + SettingsFolder() + "/EXTR is refused: ",
+                                  0),
+              0u)
+        << loaded.text();
+  }
+}
+
+TEST(ReadSettings, AnUnusableSettingsFolderIsNamedAndNothingIsWrittenElsewhere) {
+  PutFile(SettingsFolder(), "a file where the folder belongs");
+  const std::string here = plat::testing::TestFolder() + "here/";
+  ASSERT_TRUE(plat::MakeFolder(here));
+  testing::InTestFolder in_test_folder;
+  std::filesystem::current_path(here);
+  ShellState state;
+  ReadSettings(state);
+  EXPECT_FALSE(state.settings.found);
+  const common::Result problem = SettingsFolderProblem(state);
+  ASSERT_FALSE(problem.ok());
+  EXPECT_NE(problem.text().find(SettingsFolder()), std::string::npos) << problem.text();
+  EXPECT_FALSE(WritePositionSetting(state));
+  EXPECT_TRUE(std::filesystem::is_empty(here));  // no DPATH, no EXTR beside the program
+  EXPECT_EQ(FileText(SettingsFolder()), "a file where the folder belongs");
 }
 
 TEST(WriteSettings, PositionAndDataPathAreReadBack) {
@@ -213,6 +249,39 @@ TEST_F(LoadPositionTest, TheDiaryOfThePosition) {
 
   PutFile(path, "short");
   EXPECT_FALSE(LoadPosition(state_).ok());
+}
+
+TEST_F(LoadPositionTest, ADamagedFrameBlockOrExtentsIsNamedAndNothingIsDrawnFromIt) {
+  const std::string folder = data_ + "SDIRA1/";
+  const std::string whole_params(744, '\0');
+  const std::string extents = std::string("\0\0\0\0\0\0\0\0\0\0\xa0\x41\0\0\x20\x41", 16);  // 0 0 20 10
+  struct Case {
+    std::string params;
+    std::optional<std::string> extents;
+    std::string damaged;  // the file named, empty when whole
+  };
+  const Case cases[] = {
+      {"", extents, "PARAMR.A1"},
+      {"short", extents, "PARAMR.A1"},
+      {whole_params, "", "EXTENSIOR.A1"},
+      {whole_params, extents.substr(0, 12), "EXTENSIOR.A1"},
+      {whole_params, std::nullopt, ""},  // missing extents: the defaults
+      {whole_params, extents, ""},
+  };
+  for (const Case& c : cases) {
+    PutFile(folder + "PARAMR.A1", c.params);
+    plat::RemoveFile(folder + "EXTENSIOR.A1");
+    if (c.extents) PutFile(folder + "EXTENSIOR.A1", *c.extents);
+    const common::Result loaded = LoadPosition(state_);
+    if (c.damaged.empty()) {
+      EXPECT_TRUE(loaded.ok()) << loaded.text();
+      EXPECT_FALSE(state_.frame.damaged);
+      continue;
+    }
+    ASSERT_FALSE(loaded.ok()) << c.damaged;
+    EXPECT_EQ(loaded.text().rfind("The file " + folder + c.damaged + " is damaged: ", 0), 0u) << loaded.text();
+    EXPECT_TRUE(state_.frame.damaged) << c.damaged;
+  }
 }
 
 TEST_F(LoadPositionTest, ReadsThePositionList) {

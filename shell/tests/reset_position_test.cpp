@@ -85,10 +85,15 @@ class ResetPositionTest : public ::testing::Test {
 };
 
 TEST_F(ResetPositionTest, ResultsGoInputsStay) {
+  // The solver's and the viewer's results by their own names: reactions, curves, state lines.
+  const std::vector<std::string> computed = {"KLAGER01.A1", "U01.A1",   "RHSG05",       "ENERGIES01.TXT",
+                                             "M01E3.A1",    "V05E12.A1", "NSOURCE1ELM201", "MSTAB105", "S301"};
   for (bool delete_outputs : {true, false}) {
     SetUp();
+    for (const std::string& name : computed) Put(name, "result");
     const ResetReport report = ResetPosition(position_, delete_outputs);
     EXPECT_TRUE(report.ok()) << report.problems.front().text();
+    for (const std::string& name : computed) EXPECT_FALSE(Has(name)) << name << " " << delete_outputs;
     for (const char* name : {"KOMBI_1.A1", "BF1_X.A1", "LOX3.A1", "BATCH.A1", "RHSIN", "UT801.A1", "UT805.A1",
                              "ASG05.TXT", "SUPCOUNT", "SUPHIST", "BF11.A1", "BF21.A1", "FEBP1.A1", "FEBP2.A1"}) {
       EXPECT_FALSE(Has(name)) << name << " " << delete_outputs;

@@ -30,6 +30,8 @@ class CDiaTexte : public ShellDialog {
   CDiaTexte(ShellState& state, plat::Window* view);
 
   CXListBox& list() { return list_; }
+  // The list read again from the position's files (outputs written meanwhile).
+  void Refill() { Fill(); }
 
   // The commands on the selected lines.
   void ShowLine(int index);

@@ -44,8 +44,14 @@ FrameFilesRead ReadFrameFiles(const common::Position& position, FrameData& frame
   namespace names = common::file_names;
   frame = FrameData{};
   FrameFilesRead result;
-  const auto params = common::ReadBlockRecord<common::FrameParams>(position.File(names::kFrameParams));
-  if (!params.status.ok()) return result;
+  const std::string params_path = position.File(names::kFrameParams);
+  const auto params = common::ReadBlockRecord<common::FrameParams>(params_path);
+  if (!params.status.ok()) {
+    // A damaged block is named and nothing is drawn from it; a missing one is no frame yet.
+    result.problem = common::CheckFile(params_path, params.status);
+    frame.damaged = params.status.damaged();
+    return result;
+  }
   frame.params = params.record;
   frame.params_read = true;
 
@@ -54,8 +60,17 @@ FrameFilesRead ReadFrameFiles(const common::Position& position, FrameData& frame
   frame.damaged = !elements.ok() || !nodes.ok();
   result.problem = !elements.ok() ? elements : nodes;
 
-  const auto extents = common::ReadBlockRecord<common::DrawingExtents>(position.File(names::kExtents));
-  if (extents.status.ok() && FiniteExtents(extents.record)) frame.extents = extents.record;
+  const std::string extents_path = position.File(names::kExtents);
+  auto extents = common::ReadBlockRecord<common::DrawingExtents>(extents_path);
+  if (extents.status.ok() && !FiniteExtents(extents.record)) {
+    extents.status = common::FileStatus{plat::TableState::kDamaged, "it holds a number that is not finite"};
+  }
+  if (extents.status.ok()) frame.extents = extents.record;
+  if (extents.status.damaged()) {
+    // The frame's dimensions would be drawn from the defaults: nothing is drawn.
+    frame.damaged = true;
+    if (result.problem.ok()) result.problem = common::CheckFile(extents_path, extents.status);
+  }
   frame.units_per_metre = UnitsPerMetre(frame.extents);
 
   const std::string marker = position.File(names::kGraphicsRequest);

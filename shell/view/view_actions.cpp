@@ -63,7 +63,7 @@ bool ApplyWheelStep(ShellState& state, int delta, WheelKeys keys) {
   common::PrintScales& block = state.print_scales.block;
   if (keys.alt) {
     state.pen_width = std::clamp(state.pen_width + (forward ? 1 : -1), kMinPenWidth, kMaxPenWidth);
-    written = common::WriteInt32File(state.SettingsPath(kPenWidthFile), state.pen_width);
+    written = common::WriteInt32File(state.SettingsWritePath(kPenWidthFile), state.pen_width);
   } else if (keys.ctrl && keys.shift) {
     block.set_text_scale(scaled(block.text_scale()));
   } else if (keys.shift) {
@@ -72,7 +72,7 @@ bool ApplyWheelStep(ShellState& state, int delta, WheelKeys keys) {
     state.picture_factor = static_cast<float>(scaled(state.picture_factor));
   }
   const bool scales =
-      common::WritePrintScalesSettings(state.SettingsPath(common::file_names::kPrintScales), state.print_scales);
+      common::WritePrintScalesSettings(state.SettingsWritePath(common::file_names::kPrintScales), state.print_scales);
   return written && scales;
 }
 

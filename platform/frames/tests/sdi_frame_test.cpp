@@ -171,6 +171,16 @@ TEST_F(SdiFrameTest, ShownMaximisedWithItsTitle) {
   EXPECT_EQ(MenuBarTexts(*frame), (std::vector<std::string>{"&File", "&Edit", "&View"}));
 }
 
+TEST_F(SdiFrameTest, AClickOnTheActiveViewGivesItTheKeyboardFocus) {
+  ASSERT_EQ(frame->GetActiveView(), view);
+  plat::SetFocus(nullptr);  // taken away meanwhile (another program, a closed box)
+  Click(*view, Point{30, 30});
+  EXPECT_EQ(Window::GetFocus(), view);
+  // A click on it while it has the focus changes nothing.
+  Click(*view, Point{40, 40});
+  EXPECT_EQ(Window::GetFocus(), view);
+}
+
 TEST_F(SdiFrameTest, AcceleratorSendsItsCommandUnlessDisabled) {
   PressKey(*view, 'G', kCtrl);
   PumpMessages();

@@ -1,0 +1,57 @@
+// The help viewer opening a page of one word of 20,000, 200,000 and 2,000,000
+// letters, up to its first painted image. The time per letter stays the same
+// within a factor of 2 across them (the page's layout is linear in the word).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "LERVENTA/app/lerventa_app.h"
+#include "LERVENTA/app/lerventa_view.h"
+#include "platform/testing/window_testing.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string PageFolder() { return (fs::temp_directory_path() / "lerventa-bench/").string(); }
+
+// A help page holding one word of `letters` letters.
+std::string WritePage(std::int64_t letters) {
+  fs::create_directories(PageFolder());
+  const std::string name = "WORD" + std::to_string(letters) + ".HTM";
+  std::ofstream page(PageFolder() + name, std::ios::binary);
+  page << "<html><head><title>One word</title></head><body><p>";
+  for (std::int64_t i = 0; i < letters; ++i) page << static_cast<char>('a' + i % 26);
+  page << "</p></body></html>";
+  return name;
+}
+
+void BM_OpenPageOfOneWord(benchmark::State& bm) {
+  const std::int64_t letters = bm.range(0);
+  const std::string name = WritePage(letters);
+  setenv("XDG_DATA_HOME", PageFolder().c_str(), 1);  // the viewer's settings stay out of the user's
+  for (auto _ : bm) {
+    plat::testing::QuitCatcher quit;
+    lerventa::CLerventaApp app(PageFolder());
+    if (!app.Open(name) || app.view() == nullptr) {
+      bm.SkipWithError("the page did not open");
+      break;
+    }
+    const plat::Bitmap shown = plat::testing::WindowPixels(*app.view());
+    benchmark::DoNotOptimize(shown);
+    bm.PauseTiming();
+    app.ExitInstance();
+    plat::testing::PumpMessages();
+    bm.ResumeTiming();
+  }
+  bm.SetItemsProcessed(bm.iterations() * letters);
+  bm.counters["time_per_letter"] =
+      benchmark::Counter(static_cast<double>(letters), benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_OpenPageOfOneWord)->Arg(20000)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
