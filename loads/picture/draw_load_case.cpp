@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "loads/picture/dimensions.h"
+#include "loads/picture/labels.h"
 #include "loads/picture/line_loads.h"
 #include "loads/picture/other_loads.h"
 #include "loads/picture/pens.h"
@@ -54,13 +55,14 @@ bool DrawLoadCase(const LoadModel& model, const PictureView& view, LabelMemory& 
   const int saved = dc.SaveDC();
   dc.SetBkMode(plat::TRANSPARENT);
   Picture picture{dc, model, view, labels, g.drawing_step, PixelUnit(dc), SymbolSize(g.extents),
-                  VerticalSign(g.params)};
+                  VerticalSign(g.params), {}};
   DrawStructure(picture);
   if (view.node_numbers) DrawNodeNumbers(picture);
   DrawLoads(picture);
   SelectPen(dc, kBlackPen, 0);
   DrawHinges(picture);
   DrawDimensions(picture);
+  DrawTexts(picture);
   dc.RestoreDC(saved);
   return true;
 }

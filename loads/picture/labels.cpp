@@ -14,11 +14,10 @@ constexpr int kLabelHeight = 80;
 
 bool Near(double angle, double target) { return std::fabs(angle - target) < 0.1; }
 
-// Draws the text at its placement, with a transparent background.
-void DrawPlaced(plat::Dc& dc, const TextPlacement& placement, std::string_view text) {
-  dc.SetBkMode(plat::TRANSPARENT);
-  dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
-  dc.TextOut(placement.start.x, placement.start.y, text);
+// The text at its placement in the font selected now, drawn by DrawTexts over every line and fill
+// of the picture.
+void DrawPlaced(Picture& picture, const TextPlacement& placement, std::string_view text) {
+  picture.texts.push_back(PendingText{picture.dc.GetCurrentFont(), placement.start, std::string(text)});
 }
 
 // The placement of a text in `font` centred on the world point.
@@ -91,7 +90,7 @@ TextPlacement DrawFree(Picture& picture, std::string_view text, double x, double
   picture.dc.SelectFont(font);
   const TextPlacement placement =
       FreePlacement(picture, plat::PointD{picture.scale * x, picture.scale * z}, text, font.escapement);
-  DrawPlaced(picture.dc, placement, text);
+  DrawPlaced(picture, placement, text);
   return placement;
 }
 
@@ -177,9 +176,20 @@ void DrawLoadLabel(Picture& picture, int kind, int index, double x, double z, do
   picture.dc.SelectFont(LabelFont(picture, angle));
   const plat::PointD centre = LabelCentre(picture.scale, x, z, angle, picture.view.label_offset);
   const TextPlacement placement = FreePlacement(picture, centre, text, Escapement(angle));
-  DrawPlaced(picture.dc, placement, text);
+  DrawPlaced(picture, placement, text);
   auto& boxes = picture.labels.boxes;
   if (static_cast<int>(boxes.size()) < LabelMemory::kMaxBoxes) boxes.push_back({kind, index, placement.corners});
+}
+
+void DrawTexts(Picture& picture) {
+  plat::Dc& dc = picture.dc;
+  dc.SetBkMode(plat::TRANSPARENT);
+  dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
+  for (const PendingText& t : picture.texts) {
+    dc.SelectFont(t.font);
+    dc.TextOut(t.start.x, t.start.y, t.text);
+  }
+  picture.texts.clear();
 }
 
 void DrawTurnedText(Picture& picture, std::string_view text, double x, double z, const plat::Font& font) {
@@ -198,7 +208,7 @@ void DrawBoxedText(Picture& picture, std::string_view text, double x, double z, 
   if (MeetsPlaced(picture.labels, placement.bounds)) return;
   placed.push_back(placement.bounds);
   picture.labels.text_boxes.push_back(TextBox{placement.corners, placement.bounds});
-  DrawPlaced(picture.dc, placement, text);
+  DrawPlaced(picture, placement, text);
 }
 
 }  // namespace pundf::picture

@@ -64,6 +64,10 @@ inline constexpr int kMostTextShifts = 8;
 // (x, z), turned by `angle`; its box is kept while fewer than 2000 are.
 void DrawLoadLabel(Picture& picture, int kind, int index, double x, double z, double angle, std::string_view text);
 
+// The texts of the drawing, each in its font at its place, with a transparent
+// background: drawn last, so that no line, band or arrow covers one.
+void DrawTexts(Picture& picture);
+
 // A text in `font` centred on the world point (x, z) (element numbers,
 // prestress forces, dimensions).
 void DrawTurnedText(Picture& picture, std::string_view text, double x, double z, const plat::Font& font);

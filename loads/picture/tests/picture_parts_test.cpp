@@ -219,12 +219,13 @@ TEST(LoadPictureLabelMemory, KeepsAtMost200TextsAnd2000Boxes) {
   plat::RecordingDc dc;
   ASSERT_TRUE(DrawLoadCase(model, view, *std::make_unique<LabelMemory>(), dc));
   LabelMemory labels;
-  Picture picture{dc, model, view, labels, 2000, PixelUnit(dc), 0.06, -1.0};
+  Picture picture{dc, model, view, labels, 2000, PixelUnit(dc), 0.06, -1.0, {}};
 
   dc.Clear();
   DrawBoxedText(picture, "N 1", 1.0, 1.0, 0.0);
   DrawBoxedText(picture, "N 2", 1.0, 1.0, 0.0);  // meets N 1
   DrawBoxedText(picture, "N 3", 4.0, 1.0, 0.0);
+  DrawTexts(picture);
   EXPECT_EQ(dc.ops().size(), 2u);
   EXPECT_EQ(labels.placed_rects.size(), 2u);
 
@@ -232,10 +233,12 @@ TEST(LoadPictureLabelMemory, KeepsAtMost200TextsAnd2000Boxes) {
   dc.Clear();
   DrawPointText(picture, "F1", 5.0, 3.0, 0.0);
   DrawBoxedText(picture, "N 4", 5.0, 1.0, 0.0);
+  DrawTexts(picture);
   EXPECT_TRUE(dc.ops().empty());
 
   labels.boxes.resize(LabelMemory::kMaxBoxes);
   DrawLoadLabel(picture, kLineLoadLabel, 1, 3.0, 4.0, 0.0, "1.00 kN/m");
+  DrawTexts(picture);
   EXPECT_EQ(dc.ops().size(), 1u);  // drawn, not kept
   EXPECT_EQ(labels.boxes.size(), static_cast<std::size_t>(LabelMemory::kMaxBoxes));
 }
