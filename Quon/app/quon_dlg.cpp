@@ -32,6 +32,7 @@ class CQuonDlg::WorkerNotifier : public RunNotifier {
     plat::SendMessage(dialog_, present ? kMatrixPresentMessage : kMatrixMissingMessage);
   }
   void SettlementColumn(int, int) override { plat::SendMessage(dialog_, kSettlementColumnMessage); }
+  void LockWait(bool waiting) override { plat::SendMessage(dialog_, kLockWaitMessage, waiting ? 1 : 0); }
   void Message(const std::string& text, const std::string& caption) override {
     if (stop_.stop_requested()) return;  // the dialog is closing: nobody is left to answer
     plat::MessageBox(text, caption, plat::MB_OK);
@@ -115,6 +116,9 @@ plat::LRESULT CQuonDlg::WindowProc(plat::UINT message, plat::WPARAM wParam, plat
     case kStatusTextMessage:
       OnStatusText();
       return 0;
+    case kLockWaitMessage:
+      OnLockWait(wParam != 0);
+      return 0;
     case kSettlementColumnMessage:
       if (auto* bar = dynamic_cast<plat::ProgressCtrl*>(GetDlgItem(kSettlementProgressBar))) bar->StepIt();
       return 0;
@@ -143,6 +147,11 @@ void CQuonDlg::OnStatusText() {
     bar->SetRange(0, entries);
     bar->SetPos(entry);
   }
+}
+
+void CQuonDlg::OnLockWait(bool waiting) {
+  // Minimised, the dialog would wait without a word: while it waits it stands open with its text.
+  if (IsWindowVisible() || IsIconic()) ShowWindow(waiting ? plat::SW_RESTORE : plat::SW_MINIMIZE);
 }
 
 void CQuonDlg::OnAnalysisDone() {

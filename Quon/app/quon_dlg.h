@@ -3,7 +3,8 @@
 // thread computes the job. It is shown minimised; its edit field 1000 shows
 // the status text, progress bar 1013 the entries of the job done and bar 1016
 // the columns of settlement systems. The worker's posted end message closes
-// it; Stop asks the worker to end after its pass and closes it then.
+// it; Stop asks the worker to end after its pass and closes it then. While
+// the run waits for the position's lock the dialog is shown.
 #include <mutex>
 #include <stop_token>
 #include <string>
@@ -49,6 +50,10 @@ class CQuonDlg : public plat::Dialog {
   // user-interface thread; the dialog ends.
   virtual void OnAnalysisDone();
   virtual void OnStatusText();
+  // While the run waits for another program to let the position go, the
+  // dialog is shown (not minimised), its status field naming the position;
+  // minimised again once the run goes on.
+  virtual void OnLockWait(bool waiting);
 
  private:
   // What the worker hands over while it waits in a sent message, or at its end.

@@ -12,6 +12,7 @@ inline constexpr plat::UINT kSettlementColumnMessage = plat::WM_USER + 7;  // a 
 inline constexpr plat::UINT kMatrixPresentMessage = plat::WM_USER + 8;     // MATRIX exists, once per pass
 inline constexpr plat::UINT kMatrixMissingMessage = plat::WM_USER + 9;     // MATRIX is missing, once per pass
 inline constexpr plat::UINT kIdleMessage = plat::WM_USER + 12;             // answered with 0
+inline constexpr plat::UINT kLockWaitMessage = plat::WM_USER + 13;         // wParam 1: waiting for the position
 inline constexpr plat::UINT kRepaintMessage = plat::WM_USER + 50;          // the dialog paints itself
 
 }  // namespace zedir

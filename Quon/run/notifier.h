@@ -19,6 +19,9 @@ class RunNotifier {
     (void)column;
     (void)columns;
   }
+  // The run waits for another program to let its position go (true), or has
+  // taken the position after such a wait (false).
+  virtual void LockWait(bool waiting) { (void)waiting; }
   // A message the user must see while the run goes on.
   virtual void Message(const std::string& text, const std::string& caption) {
     (void)text;

@@ -29,10 +29,13 @@ bool HoldPosition(common::PositionLock& lock, const Run& run, RunNotifier& notif
   const std::string path = run.position.File(common::kPositionLockFile);
   if (lock.held() && lock.path() == path) return true;
   constexpr int kPollsBetweenTexts = 1000 / kLockPollMilliseconds;
-  for (int polls = 0; lock.TryAcquire(path) == common::PositionLock::Attempt::kBusy; ++polls) {
+  int polls = 0;
+  for (; lock.TryAcquire(path) == common::PositionLock::Attempt::kBusy; ++polls) {
+    if (polls == 0) notifier.LockWait(true);
     if (polls % kPollsBetweenTexts == 0) notifier.StatusText(LockWaitText(run.position_name));
     if (StoppedWithin(stop, std::chrono::milliseconds(kLockPollMilliseconds))) return false;
   }
+  if (polls > 0) notifier.LockWait(false);
   return true;
 }
 
@@ -55,7 +58,7 @@ std::string RunReport::FailureText() const {
 std::string RunReport::FailureCaption() const { return failures.empty() ? std::string() : failures.front().caption(); }
 
 std::string LockWaitText(const std::string& position_name) {
-  return "Another computation of position " + position_name + " is running: waiting for its end";
+  return "Waiting for position " + position_name + ": another program is storing or computing it";
 }
 
 RunReport RunAnalysis(Run& run, const common::SettingsContext& settings, RunNotifier& notifier,

@@ -29,15 +29,16 @@ struct RunReport {
 // How often a run that waits for another run's lock looks again.
 inline constexpr int kLockPollMilliseconds = 50;
 
-// "Another computation of position <name> is running: waiting for its end"
+// "Waiting for position <name>: another program is storing or computing it"
 std::string LockWaitText(const std::string& position_name);
 
 // Passes while the job has entries. A failure of one load case (its files
 // missing, a singular settlement system) is shown as status text, kept in the
 // report, and the next entry follows; a failure every pass would meet (no
 // position, no model, no job, no inverse) ends the run. Before a pass the
-// lock of its position is taken, waiting while another run holds it (with a
-// status text, told again every second), and kept until the run ends. A stop
+// lock of its position is taken, waiting while another program holds it (the
+// notifier's LockWait and a status text, told again every second), and kept
+// until the run ends. A stop
 // request ends the run between passes and while it waits.
 RunReport RunAnalysis(Run& run, const common::SettingsContext& settings, RunNotifier& notifier,
                       std::stop_token stop = {});

@@ -152,6 +152,34 @@ TEST_F(QuonDlgTest, DialogThatClosesWhileTheWorkerWaitsLetsItEnd) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
+// While another program holds the position the dialog stands open (not minimised) and says that it
+// waits and for which position; once the position is free it computes, minimised again.
+TEST_F(QuonDlgTest, AWaitForThePositionIsShown) {
+  common::PositionLock other;
+  ASSERT_EQ(other.TryAcquire(fixture.pos.File(common::kPositionLockFile)), common::PositionLock::Attempt::kHeld);
+  ActingDialog dialog(fixture.pos.settings());
+  bool open_while_waiting = false;
+  bool minimised_after = false;
+  std::string waited;
+  dialog.act = [&](ActingDialog& d, const std::string& text) {
+    if (waited.empty() && text.starts_with("Waiting for position")) {
+      waited = text;
+      open_while_waiting = d.IsWindowVisible() && !d.IsIconic();
+      other.Release();
+    } else if (!waited.empty() && text.starts_with("LC ")) {
+      minimised_after = d.IsIconic();
+    }
+  };
+  EXPECT_EQ(dialog.DoModal(), plat::IDCANCEL);
+  EXPECT_EQ(waited, LockWaitText(fixture.pos.position().name()));
+  EXPECT_EQ(waited, "Waiting for position " + fixture.pos.position().name() +
+                        ": another program is storing or computing it");
+  EXPECT_TRUE(open_while_waiting);
+  EXPECT_TRUE(minimised_after);
+  EXPECT_EQ(dialog.report().computed, 3);
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST_F(QuonDlgTest, MessagesOfTheDialog) {
   ActingDialog dialog(fixture.pos.settings());
   std::vector<plat::LRESULT> answers;

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "common/text_to_float.h"
+#include "loads/dialogs/number_fields.h"
 #include "loads/editor/change_test.h"
 #include "loads/manage/copy_load_case.h"
 #include "platform/binary_io.h"
@@ -87,7 +87,14 @@ void CDiaCopy::DoDataExchange(plat::DataExchange& dx) {
 bool CDiaCopy::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
   if (plat::LOWORD(wParam) != kOk) return plat::Dialog::OnCommand(wParam, lParam);
   if (!UpdateData(true)) return true;
-  factor = common::TextToFloat(factor_text);
+  const auto x = TakeFieldNumber(*this, kShiftXEdit, "x");
+  if (!x) return true;
+  const auto y = TakeFieldNumber(*this, kShiftYEdit, "y");
+  if (!y) return true;
+  const auto f = TakeFieldNumber(*this, kFactorEdit, "Multiply load with this factor");
+  if (!f) return true;
+  shift = {*x, *y};
+  factor = *f;
   std::vector<char> kept(2 * kFieldBytes, '\0');
   PutField(kept, 0, position_name);
   PutField(kept, kFieldBytes, data_path);
@@ -107,7 +114,7 @@ bool OnCopyLoadCase(EditorSession& session, plat::Window* owner) {
   }
   const common::Result copied =
       CopyLoadCase(session.model, source, dialog.add != 0 ? kCopyAdd : kCopyReplace,
-                   common::TextToFloat(dialog.shift_x), common::TextToFloat(dialog.shift_y), dialog.factor);
+                   dialog.shift[0], dialog.shift[1], dialog.factor);
   if (!copied.ok()) {
     plat::MessageBox(copied.text(), copied.caption(), plat::MB_OK);
     return false;

@@ -2,6 +2,7 @@
 // "Copy a LC": the position, data path and load case whose loads are copied,
 // the shifts of their points, the factor of their values and whether they are
 // added to the current ones. The last source is kept in OLCPICK.
+#include <array>
 #include <string>
 
 #include "common/position/position.h"
@@ -35,7 +36,8 @@ class CDiaCopy : public plat::Dialog {
   std::string shift_y = "0.0";
   std::string factor_text = "1.0";
   int add = 0;
-  // After OK: the factor as a number.
+  // After OK: the shifts x, y and the factor as numbers.
+  std::array<float, 2> shift{};
   float factor = 1.0f;
 
  protected:

@@ -1,7 +1,6 @@
 #include "loads/dialogs/dia_eigen.h"
 
 #include "common/settings.h"
-#include "common/text_to_float.h"
 #include "loads/dialogs/number_fields.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/save_sequence.h"
@@ -10,6 +9,10 @@
 #include "platform/files.h"
 
 namespace pundf {
+namespace {
+constexpr const char* kGammaLabel = "Specific weight [kN/m3]";
+constexpr const char* kCoveringLabel = "Floor covering [kN/m]";
+}  // namespace
 
 DIA_EIGEN::DIA_EIGEN(std::string gamma, std::string covering, plat::Window* owner)
     : DeletableDialog(kTemplateId, "Gravity load", owner, false),
@@ -18,8 +21,8 @@ DIA_EIGEN::DIA_EIGEN(std::string gamma, std::string covering, plat::Window* owne
 
 void DIA_EIGEN::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
-  form.Field("Specific weight [kN/m3]").EditBox(kGammaEdit, 0x0080, 10);
-  form.Field("Floor covering [kN/m]").EditBox(kCoveringEdit, 0x0080, 10);
+  form.Field(kGammaLabel).EditBox(kGammaEdit, 0x0080, 10);
+  form.Field(kCoveringLabel).EditBox(kCoveringEdit, 0x0080, 10);
   auto buttons = layout.Row();
   buttons.DefPushButton("OK", plat::IDOK);
   buttons.PushButton("Stop", plat::IDCANCEL);
@@ -38,8 +41,16 @@ bool DIA_EIGEN::OnInitDialog() {
 }
 
 void DIA_EIGEN::OnOK() {
-  gamma_ = common::TextToFloat(GetDlgItemText(kGammaEdit));
-  covering_ = common::TextToFloat(GetDlgItemText(kCoveringEdit));
+  if (deleted()) {  // the values are taken away: what the fields hold does not count
+    plat::Dialog::OnOK();
+    return;
+  }
+  const auto gamma = TakeFieldNumber(*this, kGammaEdit, kGammaLabel);
+  if (!gamma) return;
+  const auto covering = TakeFieldNumber(*this, kCoveringEdit, kCoveringLabel);
+  if (!covering) return;
+  gamma_ = *gamma;
+  covering_ = *covering;
   plat::Dialog::OnOK();
 }
 

@@ -1,7 +1,7 @@
 #include "loads/dialogs/dia_import.h"
 
-#include "common/text_to_float.h"
 #include "loads/dialogs/import_line_loads.h"
+#include "loads/dialogs/number_fields.h"
 #include "loads/editor/change_test.h"
 #include "platform/controls/list_box.h"
 #include "platform/dialogs/dialog_layout.h"
@@ -33,7 +33,9 @@ bool CDiaImport::OnInitDialog() {
 }
 
 void CDiaImport::OnOK() {
-  value_ = common::TextToFloat(GetDlgItemText(kValueEdit));
+  const auto value = TakeFieldNumber(*this, kValueEdit, "Value [kN/m]");
+  if (!value) return;
+  value_ = *value;
   plat::Dialog::OnOK();
 }
 

@@ -2,16 +2,19 @@
 
 #include <cstdio>
 
-#include "common/text_to_float.h"
+#include "loads/dialogs/number_fields.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf {
+namespace {
+constexpr const char* kMagnitudeLabel = "Magnitude kN/m";
+}  // namespace
 
 CDiaMagnitude::CDiaMagnitude(plat::UINT template_id, const char* caption, float magnitude, plat::Window* owner)
     : plat::Dialog(template_id, caption, owner), magnitude_(magnitude) {}
 
 void CDiaMagnitude::BuildLayout(plat::DialogLayout& layout) {
-  layout.Form().Field("Magnitude kN/m").EditBox(kValueEdit, 0x0080, 10);
+  layout.Form().Field(kMagnitudeLabel).EditBox(kValueEdit, 0x0080, 10);
   auto buttons = layout.Row();
   buttons.DefPushButton("OK", plat::IDOK);
   buttons.PushButton("Stop", plat::IDCANCEL);
@@ -27,7 +30,9 @@ bool CDiaMagnitude::OnInitDialog() {
 }
 
 void CDiaMagnitude::OnOK() {
-  magnitude_ = common::TextToFloat(GetDlgItemText(kValueEdit));
+  const auto magnitude = TakeFieldNumber(*this, kValueEdit, kMagnitudeLabel);
+  if (!magnitude) return;
+  magnitude_ = *magnitude;
   plat::Dialog::OnOK();
 }
 

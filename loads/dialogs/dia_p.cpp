@@ -2,19 +2,21 @@
 
 #include <cmath>
 
-#include "common/text_to_float.h"
 #include "loads/dialogs/generated_load_commands.h"
 #include "loads/dialogs/number_fields.h"
 #include "loads/generators/wind_snow.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf {
+namespace {
+constexpr const char* kValueLabel = "Value [kN/m]";
+}  // namespace
 
 CDIA_P::CDIA_P(double value, plat::Window* owner)
     : DeletableDialog(kTemplateId, "Line load", owner, false), value_(static_cast<float>(value)) {}
 
 void CDIA_P::BuildLayout(plat::DialogLayout& layout) {
-  layout.Form().Field("Value [kN/m]").EditBox(kValueEdit, 0x0080, 10);
+  layout.Form().Field(kValueLabel).EditBox(kValueEdit, 0x0080, 10);
   auto buttons = layout.Row();
   buttons.DefPushButton("OK", plat::IDOK);
   buttons.PushButton("Stop", plat::IDCANCEL);
@@ -31,7 +33,13 @@ bool CDIA_P::OnInitDialog() {
 }
 
 void CDIA_P::OnOK() {
-  value_ = common::TextToFloat(GetDlgItemText(kValueEdit));
+  if (deleted()) {  // the value is taken away: what the field holds does not count
+    plat::Dialog::OnOK();
+    return;
+  }
+  const auto value = TakeFieldNumber(*this, kValueEdit, kValueLabel);
+  if (!value) return;
+  value_ = *value;
   plat::Dialog::OnOK();
 }
 
@@ -43,9 +51,8 @@ bool OnFloorLoad(EditorSession& session, plat::Window* owner) {
     p.set_uniform_load(0.0);
     return true;
   }
-  GenerateFloorLoadCase(session.model, dialog.value());
-  StoreGenerated(session);
-  return true;
+  const float value = dialog.value();
+  return StoreGenerated(session, [value](LoadModel& model) { GenerateFloorLoadCase(model, value); });
 }
 
 }  // namespace pundf

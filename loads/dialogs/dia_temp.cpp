@@ -1,8 +1,8 @@
 #include "loads/dialogs/dia_temp.h"
 
 #include <cmath>
+#include <tuple>
 
-#include "common/text_to_float.h"
 #include "loads/dialogs/number_fields.h"
 #include "loads/editor/change_test.h"
 #include "loads/tables/load_table_dialogs.h"
@@ -11,6 +11,10 @@
 
 namespace pundf {
 namespace {
+
+constexpr const char* kUniformLabel = "Uniform T";
+constexpr const char* kDeltaLabel = "Delta T [K]";
+constexpr const char* kAlphaLabel = "alpha_T [1/K]";
 
 // True when an element carries a temperature of its own.
 bool ElementsCarryTemperatures(const common::TemperatureTable& table) {
@@ -56,9 +60,9 @@ CDiaTemp::CDiaTemp(const common::LoadCaseParams& params, Single single, plat::Wi
 
 void CDiaTemp::BuildLayout(plat::DialogLayout& layout) {
   auto form = layout.Form();
-  form.Field("Uniform T").EditBox(kUniformEdit, 0x0080, 12);
-  form.Field("Delta T [K]").EditBox(kDeltaEdit, 0x0080, 12);
-  form.Field("alpha_T [1/K]").EditBox(kAlphaEdit, 0x0080, 12);
+  form.Field(kUniformLabel).EditBox(kUniformEdit, 0x0080, 12);
+  form.Field(kDeltaLabel).EditBox(kDeltaEdit, 0x0080, 12);
+  form.Field(kAlphaLabel).EditBox(kAlphaEdit, 0x0080, 12);
   auto buttons = layout.Row();
   buttons.DefPushButton("OK", plat::IDOK);
   buttons.PushButton("Stop", plat::IDCANCEL);
@@ -77,14 +81,22 @@ bool CDiaTemp::OnInitDialog() {
   return false;
 }
 
-void CDiaTemp::ReadValues() {
-  values_.uniform_t = common::TextToFloat(GetDlgItemText(kUniformEdit));
-  values_.delta_t = common::TextToFloat(GetDlgItemText(kDeltaEdit));
-  values_.alpha_t = common::TextToFloat(GetDlgItemText(kAlphaEdit));
+bool CDiaTemp::ReadValues() {
+  TemperatureValues values;
+  for (auto [id, label, value] : {std::tuple{kUniformEdit, kUniformLabel, &values.uniform_t},
+                                  {kDeltaEdit, kDeltaLabel, &values.delta_t},
+                                  {kAlphaEdit, kAlphaLabel, &values.alpha_t}}) {
+    const auto number = TakeFieldNumber(*this, id, label);
+    if (!number) return false;
+    *value = *number;
+  }
+  values_ = values;
+  return true;
 }
 
 void CDiaTemp::OnOK() {
-  ReadValues();
+  // "&Delete" takes the temperature away whatever the fields hold.
+  if (!deleted() && !ReadValues()) return;
   plat::Dialog::OnOK();
 }
 
@@ -103,8 +115,7 @@ bool CDiaTemp::PreTranslateMessage(plat::MSG* msg) {
 
 bool CDiaTemp::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
   if (plat::LOWORD(wParam) != kSingle) return DeletableDialog::OnCommand(wParam, lParam);
-  ReadValues();
-  if (single_) single_(values_, this);
+  if (ReadValues() && single_) single_(values_, this);
   return true;
 }
 

@@ -42,8 +42,9 @@ class CDiaTemp : public DeletableDialog {
   bool PreTranslateMessage(plat::MSG* msg) override;
 
  private:
-  // The three edits read into values_.
-  void ReadValues();
+  // The three edits read into values_; false, with the input error shown,
+  // when one holds no number that fits.
+  bool ReadValues();
   std::string uniform_, delta_, alpha_;
   Single single_;
   TemperatureValues values_;

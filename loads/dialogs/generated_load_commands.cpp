@@ -1,12 +1,14 @@
 #include "loads/dialogs/generated_load_commands.h"
 
 #include <cmath>
+#include <functional>
 
 #include "loads/dialogs/dia_magnitude.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/load_case_commands.h"
 #include "loads/generators/wind_snow.h"
-#include "loads/store/store_load_case.h"
+#include "loads/editor/replace_question.h"
+#include "loads/manage/locked_store.h"
 #include "platform/message_box.h"
 #include "platform/window/cursor.h"
 
@@ -20,21 +22,29 @@ float Offered(float value, float fallback) { return std::fabs(value) < 0.01f ? f
 
 }  // namespace
 
-void StoreGenerated(EditorSession& session) {
-  LoadsChanged(session);
-  StoreReport stored;
+bool StoreGenerated(EditorSession& session, const std::function<void(LoadModel&)>& generate) {
+  LoadModel& model = session.model;
+  const int number = model.load_case.number();
+  if ((HoldsLoads(model.load_case) || StoredCaseHoldsLoads(model, number)) && !AskToReplace(number)) return false;
+  const LoadCase before = model.load_case;
+  generate(model);
+  LockedStoreReport stored;
   {
     plat::WaitCursor wait;
-    stored = StoreLoadCase(session.model);
+    stored = StoreLoadCaseLocked(model, false);
   }
-  if (!stored.ok()) {
+  if (!stored.stored()) {
+    // The load case stays in memory as it was before the command.
+    model.load_case = before;
     Show(stored.refused);
-    return;
+    return false;
   }
+  LoadsChanged(session);
   for (const common::Result& message : stored.messages) Show(message);
-  session.model.editor.new_case = false;
+  model.editor.new_case = false;
   TakeSavedCopy(session);
   session.title = LoadCaseTitle(session);
+  return true;
 }
 
 namespace {
@@ -43,9 +53,8 @@ template <class Dialog, class Generate>
 bool OnGenerated(EditorSession& session, plat::Window* owner, float shown, Generate generate) {
   Dialog dialog(shown, owner);
   if (dialog.DoModal() != plat::IDOK) return false;
-  generate(session.model, dialog.magnitude());
-  StoreGenerated(session);
-  return true;
+  const float value = dialog.magnitude();
+  return StoreGenerated(session, [&](LoadModel& model) { generate(model, value); });
 }
 
 }  // namespace

@@ -18,9 +18,13 @@ std::string InfoText(const LoadModel& model) {
   } else {
     text += "Uniform load = " + number(p.uniform_load()) + " kN/m" + end;
   }
-  text += "Line loads = " + std::to_string(p.line_load_record_count()) +
-          ", max = " + std::to_string(common::kMaxLineLoads) + " per LC" + end;
-  text += "Point loads = " + std::to_string(p.point_load_count()) +
+  // The loads of the load case in memory, as a store would write them: the user's line loads and
+  // one gravity load per element.
+  const int line_loads =
+      model.load_case.line_loads.count() + (p.gravity_flag() != 0 ? model.geometry.element_count() : 0);
+  text += "Line loads = " + std::to_string(line_loads) + ", max = " + std::to_string(common::kMaxLineLoads) +
+          " per LC" + end;
+  text += "Point loads = " + std::to_string(model.load_case.point_loads.count()) +
           ", max = " + std::to_string(common::kMaxPointLoads) + " per LC" + end;
   if (p.settlement_flag() != 0) text += "LC Settlements" + end;
   if (p.temperature_flag() != 0) text += "LC Temperature" + end;

@@ -1,6 +1,7 @@
 #pragma once
 // The information page of the load case (command Info): position, title,
-// number, the uniform or gravity load and the counts, CR LF lines.
+// number, the uniform or gravity load and the counts of the loads in memory
+// (stored or not), CR LF lines.
 #include <string>
 
 #include "loads/model/load_model.h"

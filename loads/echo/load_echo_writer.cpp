@@ -7,7 +7,7 @@
 
 #include "common/settings_files.h"
 #include "loads/echo/load_echo_entries.h"
-#include "loads/store/pending_texts.h"
+#include "loads/store/staged_files.h"
 #include "platform/files.h"
 #include "platform/whole_file.h"
 
@@ -144,12 +144,7 @@ common::Result ReplaceEchoBytes(const common::Position& pos, const std::string& 
 
 // The same for a text whose line ends become CR LF.
 common::Result ReplaceEchoText(const common::Position& pos, const std::string& text, bool removing) {
-  std::string bytes;
-  plat::TextWriter out;
-  out.OpenText(bytes);
-  out.Write(text);
-  out.Close();
-  return ReplaceEchoBytes(pos, bytes, removing);
+  return ReplaceEchoBytes(pos, TextBytes(text), removing);
 }
 
 std::string Joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
@@ -163,8 +158,9 @@ std::string Joined(const std::vector<std::string>& lines, std::size_t from, std:
 
 }  // namespace
 
-std::string LoadEchoEntry(const LoadModel& model, int number) {
-  const LoadCase& lc = model.load_case;
+std::string LoadEchoEntry(const LoadModel& model, int number) { return LoadEchoEntry(model.load_case, number); }
+
+std::string LoadEchoEntry(const LoadCase& lc, int number) {
   const auto& p = lc.params;
   std::string out = Format("LC %i\n", number);
   out += Format("%i %i %i\n", lc.point_loads.count(), lc.line_loads.count(), p.origin());
@@ -181,23 +177,27 @@ std::string LoadEchoEntry(const LoadModel& model, int number) {
   return out;
 }
 
-common::Result WriteEchoTimeMark(const common::Position& position) {
+common::Result WriteEchoTimeMark(const common::Position& position, StagedFiles* staged) {
   const std::string path = position.FolderFile("TIMELW");
+  if (staged) {
+    staged->Set(path, std::string(4, '\0'));
+    return common::Result::Ok();
+  }
   if (common::WriteInt32File(path, 0)) return common::Result::Ok();
-  return common::Result::Fail("The file " + path + " cannot be written.", "Error");
+  return CannotWrite(path);
 }
 
 void WriteLoadEchoCase(plat::TextWriter& file, const LoadModel& model, int number) {
   file.Write(LoadEchoEntry(model, number));
-  (void)WriteEchoTimeMark(model.position);
+  (void)WriteEchoTimeMark(model.position, model.staged);
 }
 
 common::Result ReplaceLoadEchoCase(const LoadModel& model, int number) {
   const common::Position& pos = model.position;
   const std::string echo = pos.TextFile("ECHO_L");
   std::vector<std::string> lines{kLoadEchoHeader};
-  if (TextFileExists(model.pending_texts, echo)) {
-    auto read = TextFileLines(model.pending_texts, echo);
+  if (TextFileExists(model.staged, echo)) {
+    auto read = TextFileLines(model.staged, echo);
     if (!read) return OpenError(false);
     lines = std::move(*read);
   }
@@ -212,19 +212,12 @@ common::Result ReplaceLoadEchoCase(const LoadModel& model, int number) {
     text = Joined(lines, 0, entries[k].first) + LoadEchoEntry(model, number) +
            Joined(lines, entries[k].last + 1, lines.size());
   }
-  if (model.pending_texts) {
-    plat::TextWriter out;
-    OpenTextFile(out, model.pending_texts, echo, plat::TextWriter::Mode::kReplace);
-    out.Write(text);
-    out.Close();
+  if (model.staged) {
+    model.staged->Set(echo, TextBytes(text), plat::Sync::kYes);
   } else if (auto r = ReplaceEchoText(pos, text, false); !r) {
     return r;
   }
-  return WriteEchoTimeMark(pos);
-}
-
-common::Result WriteHeldEchoText(const common::Position& position, const std::string& bytes) {
-  return ReplaceEchoBytes(position, bytes, false);
+  return WriteEchoTimeMark(pos, model.staged);
 }
 
 common::Result RemoveLoadEchoCases(const common::Position& position, const std::set<int>& numbers) {
@@ -241,11 +234,15 @@ common::Result RemoveLoadEchoCases(const common::Position& position, const std::
 }
 
 common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines,
-                                   PendingTexts* pending) {
+                                   StagedFiles* staged) {
   const std::string echo = position.TextFile("ECHO_L");
-  const bool fresh = !TextFileExists(pending, echo);
+  const bool fresh = !TextFileExists(staged, echo);
   plat::TextWriter out;
-  OpenTextFile(out, pending, echo, plat::TextWriter::Mode::kAppend);
+  if (staged) {
+    out.OpenText(staged->ForAppend(echo, plat::Sync::kYes));
+  } else {
+    out.Open(echo, plat::TextWriter::Mode::kAppend);
+  }
   if (fresh) out.Write(std::string(kLoadEchoHeader) + "\n");
   for (const std::string& line : lines) out.Write(line + "\n");
   const bool opened = out.is_open();

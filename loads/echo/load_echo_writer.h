@@ -26,24 +26,21 @@ namespace pundf {
 //   SETTLEMENT   "%i" count, then "%i %8.5lf %8.5lf %8.5lf" per settled
 //                support: its index among the supports, u, v, phi
 //   PRESTRESS    "%i" count, then "%i %6.4E" element and force per entry
+std::string LoadEchoEntry(const LoadCase& load_case, int number);
 std::string LoadEchoEntry(const LoadModel& model, int number);
 
 // Appends the entry of the current load case to the open echo text and sets
 // TIMELW of the position folder to an int32 0.
 void WriteLoadEchoCase(plat::TextWriter& file, const LoadModel& model, int number);
 
-// Rewrites the echo text through ENEW (or the text held in the model's pending
-// texts) with the current load case's entry in
+// Rewrites the echo text through ENEW (or the text staged in the model's
+// staging) with the current load case's entry in
 // place of the entry of `number` (which ends where the next entry begins). A
 // missing echo text is made ("LOAD CASES" and the entry); a text without an
 // entry of `number` gets it at its end. Messages (caption "Error"): "Error on
 // opening files ECHO_L and ENEW in LWRITE.C"; "Error on deleting file
 // ECHO_L<ext>.TXT" when the text cannot be replaced (it stays as it was).
 common::Result ReplaceLoadEchoCase(const LoadModel& model, int number);
-
-// Writes the bytes of an echo text held while every load case was rebuilt
-// through ENEW in place of the echo text, with ReplaceLoadEchoCase's messages.
-common::Result WriteHeldEchoText(const common::Position& position, const std::string& bytes);
 
 // Rewrites the echo text through ENEW without the entries of the load cases in
 // `numbers`. A missing echo text is left missing. Messages (caption "Error"):
@@ -53,12 +50,13 @@ common::Result RemoveLoadEchoCases(const common::Position& position, const std::
 
 // Appends lines as they are to the echo text (made with "LOAD CASES" first
 // when missing): the entries that a rebuild keeps without storing them. With
-// `pending`, to the echo text held there.
+// `staged`, to the echo text staged there.
 common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines,
-                                   PendingTexts* pending = nullptr);
+                                   StagedFiles* staged = nullptr);
 
 // TIMELW of the position folder as an int32 0: the echo text has been taken
 // into account.
-common::Result WriteEchoTimeMark(const common::Position& position);
+// With `staged`, staged there.
+common::Result WriteEchoTimeMark(const common::Position& position, StagedFiles* staged = nullptr);
 
 }  // namespace pundf

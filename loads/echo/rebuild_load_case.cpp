@@ -1,12 +1,14 @@
 #include "loads/echo/rebuild_load_case.h"
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "common/echo/card_reader.h"
+#include "common/echo/fields.h"
 #include "common/echo/number_reader.h"
 #include "common/position/file_names.h"
 #include "common/records/capacities.h"
@@ -50,6 +52,20 @@ class Entry {
   std::span<const int> kinds_;
 };
 
+// The first field of the line in a number column that holds no digit, as the
+// card reader takes the fields (after the surplus check); a missing field reads
+// "0". Such a field would read as 0.
+std::optional<std::string> FirstNonNumber(const std::string& line, std::span<const ColumnKind> kinds) {
+  const std::vector<std::string_view> split = common::echo::SplitFields(line);
+  const std::vector<std::string_view> fields = common::echo::DropSurplusFields(split, kinds);
+  for (std::size_t i = 0; i < kinds.size() && i < fields.size(); ++i) {
+    if (!common::echo::IsNumberKind(kinds[i])) continue;
+    const std::string kept = common::echo::FilterField(fields[i], kinds[i]);
+    if (kept.find_first_of("0123456789") == std::string::npos) return std::string(fields[i]);
+  }
+  return std::nullopt;
+}
+
 // Everything built for one load case, or the first problem met.
 struct Builder {
   const Geometry& geometry;
@@ -65,9 +81,14 @@ struct Builder {
         "Load case " + std::to_string(number) + " of " + path + ": " + text + ".", "Hint"));
   }
 
-  // A data line read as a card; nullopt, with the problem set, when one of its
-  // numbers does not fit the float it is stored in.
+  // A data line read as a card; nullopt, with the problem set, when a number
+  // column holds no number (a word, "nan", a lone sign) or one that does not
+  // fit the float it is stored in.
   std::optional<common::echo::Card> Read(const std::string& line, std::span<const ColumnKind> kinds) {
+    if (const auto word = FirstNonNumber(line, kinds)) {
+      problem = "the text " + *word + " in the line \"" + line + "\" is not a number";
+      return std::nullopt;
+    }
     common::echo::Card card = common::echo::ReadCard(line, kinds);
     if (const auto number = card.FirstUnfitNumber()) {
       problem = common::echo::UnfitNumberProblem(*number, line);
@@ -120,6 +141,12 @@ std::string Beyond(const char* what, int i, const char* kind, int number, int av
          ", the frame has " + std::to_string(available) + " " + kind + "s";
 }
 
+std::string Metres(float value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3f", static_cast<double>(value));
+  return text;
+}
+
 bool WholeStretch(int whole_field, float xa, float xb, float length) {
   if (whole_field == 1) return true;
   return 2.0f * std::fabs(xa) < 0.1f && (2.0f * std::fabs(xb) < 0.1f || xb >= length - 0.05f);
@@ -146,9 +173,19 @@ void ReadLineLoads(Builder& b, int count) {
     const auto& element = b.geometry.elements[e];
     const float xa = F(card[6]), xb = F(card[7]);
     const char direction = LineLoadDirection(card[10]);
-    b.lc.line_loads.Append(WholeStretch(card[1].whole, xa, xb, element.length())
-                               ? WholeElementLoad(element, e, direction, F(card[8]), F(card[9]))
-                               : StretchLoad(element, e, direction, xa, xb, F(card[8]), F(card[9])));
+    if (WholeStretch(card[1].whole, xa, xb, element.length())) {
+      b.lc.line_loads.Append(WholeElementLoad(element, e, direction, F(card[8]), F(card[9])));
+    } else {
+      // As the table checks a stretch: on the element, rounding pulled onto its ends.
+      const auto from = DistanceOnElement(xa, element.length());
+      const auto to = DistanceOnElement(xb, element.length());
+      if (!from || !to) {
+        b.problem = "the stretch " + Metres(xa) + " to " + Metres(xb) + " m of line load " + std::to_string(n) +
+                    " lies outside element " + std::to_string(e) + " of " + Metres(element.length()) + " m";
+        return;
+      }
+      b.lc.line_loads.Append(StretchLoad(element, e, direction, *from, *to, F(card[8]), F(card[9])));
+    }
     b.lc.line_notes.Append(NoteRecordOf(b.entry.line(*at + 1 + 2 * i)));
   }
 }
@@ -354,12 +391,15 @@ StoreReport RebuildLoadCase(LoadModel& model, const LoadEchoText& echo, std::siz
                                           "Error");
     return report;
   }
-  auto diary = ReadDiary(model.position);
-  if (!diary) {
-    report.refused = diary.failure();
-    return report;
+  // A rebuild of every load case keeps the diary it stages in memory.
+  if (!model.rebuilding) {
+    auto diary = ReadDiary(model.position);
+    if (!diary) {
+      report.refused = diary.failure();
+      return report;
+    }
+    model.diary = *diary;
   }
-  model.diary = *diary;
 
   const Entry entry(echo, found);
   Builder b{model.geometry, entry, found.number, echo.path, EmptyLoadCase(model.geometry, found.number), {}, {}};

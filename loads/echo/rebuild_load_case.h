@@ -10,7 +10,8 @@ namespace pundf {
 
 // Rebuilds the load case of entry k (1-based) of the echo text and stores it
 // (StoreLoadCase, which also writes its entry back into the echo text):
-// DIARY is read first (an empty diary when missing); the load case starts
+// DIARY is read first (an empty diary when missing; while every load case is
+// rebuilt, model.diary holds it); the load case starts
 // empty, with the number of its "LC" line and the origin of its count line.
 //
 // - TITLE: the line after it, cut to 81 characters.

@@ -1,10 +1,12 @@
 #include "loads/editor/echo_question.h"
 
+#include "common/position/position_lock.h"
 #include "common/settings_files.h"
 #include "loads/echo/rebuild_from_echo.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/load_case_commands.h"
 #include "loads/manage/check_load_echo_file.h"
+#include "loads/manage/locked_store.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/window/cursor.h"
@@ -29,8 +31,15 @@ bool AskForLoadEcho(EditorSession& session) {
   if (plat::FileExists(position.FolderFile("TIMELW")) || !CheckLoadEchoFile(position)) return false;
   const std::string echo = position.TextFile("ECHO_L");
   const std::string name = "ECHO_L" + position.ext() + ".TXT";
-  if (plat::MessageBox("Read load case data from file " + name + "?", " ", plat::MB_YESNO | plat::MB_ICONQUESTION) ==
-      plat::IDYES) {
+  const bool yes = plat::MessageBox("Read load case data from file " + name + "?", " ",
+                                    plat::MB_YESNO | plat::MB_ICONQUESTION) == plat::IDYES;
+  common::PositionLock lock;
+  if (common::Result held = common::HoldPositionLock(lock, position, kEditorLockWait); !held) {
+    // Asked again at the next start: TIMELW is not written.
+    Show(held);
+    return false;
+  }
+  if (yes) {
     {
       plat::WaitCursor wait;
       for (const common::Result& message : RebuildAllLoadCases(model)) Show(message);
@@ -39,10 +48,10 @@ bool AskForLoadEcho(EditorSession& session) {
     TakeSavedCopy(session);
     picture::ForgetLabelPlaces(model.editor.labels);
     session.title = LoadCaseTitle(session);
-    WriteTimeMark(position);
     return true;
   }
-  // The master copy of every load case stays, under another name.
+  // The master copy of every load case stays, under another name; the next store writes the echo
+  // text anew from the stored load cases.
   const std::string kept = position.File("ECHO_L") + ".BAK";
   if (!plat::RenameFile(echo, kept)) {
     Show(common::Result::Fail("The file " + echo + " cannot be renamed to " + kept + ".", "Error"));

@@ -3,11 +3,13 @@
 #include <cstdio>
 
 #include "common/position/file_names.h"
+#include "common/position/position_lock.h"
 #include "loads/dialogs/dia_lf.h"
 #include "loads/dialogs/dia_nr_lf.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/save_sequence.h"
 #include "loads/manage/delete_load_cases.h"
+#include "loads/manage/locked_store.h"
 #include "loads/manage/reset_load_case.h"
 #include "loads/model/diary.h"
 #include "loads/model/read_load_case.h"
@@ -151,6 +153,12 @@ void DeleteChosenLoadCases(EditorSession& session, plat::Window* owner) {
   if (dialog.DoModal() != plat::IDOK) return;
   std::vector<common::Result> messages;
   {
+    common::PositionLock lock;
+    if (common::Result held = common::HoldPositionLock(lock, model.position, kEditorLockWait); !held) {
+      plat::RemoveFile(lcdel);
+      plat::MessageBox(held.text(), held.caption(), plat::MB_OK);
+      return;
+    }
     plat::WaitCursor wait;
     messages = DeleteLoadCases(model);
   }

@@ -144,8 +144,9 @@ void CPUNDWView::OnDraw(plat::Dc& dc) {
     GetClientRect(&client);
     area = CentredShare(client.Width(), client.Height(), 0.9);
   }
-  const bool drawn =
-      picture::DrawLoadCase(editor.model, PictureViewOf(editor, area), editor.model.editor.labels, dc);
+  picture::PictureView view = PictureViewOf(editor, area);
+  if (!dc.IsPrinting()) GetClientRect(&view.view_rect);  // the loads stay inside the view
+  const bool drawn = picture::DrawLoadCase(editor.model, view, editor.model.editor.labels, dc);
   if (dc.IsPrinting()) return;
   if (drawn) screen_mapping_ = dc.mapping();
   if (editor.first_draw) PostMessage(kEchoCheck);

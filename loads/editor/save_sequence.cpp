@@ -3,8 +3,9 @@
 #include "common/position/position.h"
 #include "loads/editor/change_test.h"
 #include "loads/editor/dia_store.h"
-#include "loads/manage/start_solver.h"
-#include "loads/store/store_load_case.h"
+#include "loads/editor/replace_question.h"
+#include "loads/manage/locked_store.h"
+#include "loads/model/diary.h"
 #include "platform/message_box.h"
 #include "platform/window/cursor.h"
 
@@ -22,17 +23,25 @@ Quit SaveLoadCase(EditorSession& session, plat::Window* owner) {
   CDiaStore dialog(shown, params.title(), owner);
   const int choice = dialog.DoModal();
   if (choice != plat::IDOK && choice != CDiaStore::kOkAndEnd) return std::nullopt;
+  // Another stored load case is replaced only when the person says so.
+  if (dialog.number() != model.load_case.number() && FindInDiary(model.diary, dialog.number()) != 0 &&
+      !AskToReplace(dialog.number())) {
+    return std::nullopt;
+  }
 
+  const common::LoadCaseParams before = params;
   params.set_load_case(static_cast<std::int16_t>(dialog.number()));
   params.set_origin(1);
   params.set_title(dialog.title());
   params.set_load_case_text(common::CurrentLoadCaseText(dialog.number()));
-  StoreReport stored;
+  LockedStoreReport stored;
   {
     plat::WaitCursor wait;
-    stored = StoreLoadCase(model);
+    stored = StoreLoadCaseLocked(model, true);
   }
-  if (!stored.ok()) {
+  if (!stored.stored()) {
+    // The typed load case stays in memory as it was.
+    params = before;
     Show(stored.refused);
     return std::nullopt;
   }
@@ -42,9 +51,8 @@ Quit SaveLoadCase(EditorSession& session, plat::Window* owner) {
   picture::ClearPickMarks(model.editor.labels);
   session.title = LoadCaseTitle(session);
 
-  const ReadOutcome solver = StartSolver(model);
-  if (!solver.ok()) Show(solver.message());
-  if (solver.ends_program()) return solver.exit_code();
+  if (!stored.solver.ok()) Show(stored.solver.message());
+  if (stored.solver.ends_program()) return stored.solver.exit_code();
   if (choice == CDiaStore::kOkAndEnd) return 1;
   return std::nullopt;
 }

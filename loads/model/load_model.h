@@ -30,7 +30,7 @@
 
 namespace pundf {
 
-class PendingTexts;
+class StagedFiles;
 
 struct Geometry {
   common::FrameParams params;
@@ -81,8 +81,11 @@ struct LoadModel {
   common::LoadCaseDiary diary;
   LoadCase load_case;
   EditorState editor;
-  // While every load case is rebuilt: the echo text and the listing, held until the end.
-  PendingTexts* pending_texts = nullptr;
+  // Where a store stages its files (the owner commits them); null: a store commits its own.
+  StagedFiles* staged = nullptr;
+  // While every load case is rebuilt from the echo text: a store puts its echo entry in place of
+  // its own and leaves the rest of the text, which the rebuild completes at its end.
+  bool rebuilding = false;
 };
 
 // The load case `number` without loads: its number and text set, the

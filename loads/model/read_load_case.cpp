@@ -134,8 +134,10 @@ ReadOutcome ReadStoredLoads(const common::Position& position, int number, LoadCa
 }
 
 ReadOutcome ReadLoadCase(LoadModel& model, int number) {
-  const common::Position& pos = model.position;
-  const Geometry& geometry = model.geometry;
+  return ReadLoadCaseFiles(model.position, model.geometry, number, model.load_case);
+}
+
+ReadOutcome ReadLoadCaseFiles(const common::Position& pos, const Geometry& geometry, int number, LoadCase& into) {
   LoadCase lc = EmptyLoadCase(geometry, number);
   if (auto r = ReadParamsAndLoads(pos, &geometry, number, lc); !r.ok()) return r;
   if (lc.params.temperature_flag() != 0) {
@@ -149,7 +151,7 @@ ReadOutcome ReadLoadCase(LoadModel& model, int number) {
     if (auto r = ReadPrestress(pos, geometry, number, lc); !r.ok()) return r;
   }
 
-  model.load_case = std::move(lc);
+  into = std::move(lc);
   return ReadOutcome::Ok();
 }
 

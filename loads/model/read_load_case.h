@@ -21,6 +21,11 @@ namespace pundf {
 // The editor clears its pick marks before it calls this.
 ReadOutcome ReadLoadCase(LoadModel& model, int number);
 
+// The same into `into` (which changes only on success), for a load case that
+// is not made current.
+ReadOutcome ReadLoadCaseFiles(const common::Position& position, const Geometry& geometry, int number,
+                              LoadCase& into);
+
 // The loads of load case `number` of another position as its files hold them:
 // PL, the point loads and the user line loads with their notes, counts checked
 // but not compared with a frame. Failures as ReadLoadCase; `into` changes only

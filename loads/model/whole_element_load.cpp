@@ -41,4 +41,10 @@ common::LineLoadRecord StretchLoad(const common::ElementRecord& element, int e, 
   return load;
 }
 
+std::optional<float> DistanceOnElement(float distance, float length) {
+  constexpr float kRounding = 0.006f;
+  if (!(distance >= -kRounding && distance <= length + kRounding)) return std::nullopt;
+  return distance < 0.0f ? 0.0f : (distance > length ? length : distance);
+}
+
 }  // namespace pundf

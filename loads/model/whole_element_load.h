@@ -1,6 +1,8 @@
 #pragma once
 // Line loads on one element, as the generated loads, the editor's commands and
 // tables and the echo rebuild make them.
+#include <optional>
+
 #include "common/records/element_record.h"
 #include "common/records/line_load_record.h"
 
@@ -16,5 +18,10 @@ common::LineLoadRecord WholeElementLoad(const common::ElementRecord& element, in
 // whole-element byte 0, the direction and the values A and B.
 common::LineLoadRecord StretchLoad(const common::ElementRecord& element, int e, char direction, float xa, float xb,
                                    float a, float b);
+
+// A distance from the element's start, typed or read, checked against the
+// element's length: small rounding past the ends (a shown "%.2f") is pulled
+// onto the element; nullopt when it lies outside.
+std::optional<float> DistanceOnElement(float distance, float length);
 
 }  // namespace pundf

@@ -45,13 +45,13 @@ void DrawDimensions(Picture& picture) {
     const double z = zmin - gap;
     DrawDimensionLine(picture, {xmin, z}, {xmax, z}, 1.0, 0.0, h);
     DrawTurnedText(picture, FormatText("%.2lf", xmax - xmin), 0.5 * (xmin + xmax), z - 1.0 * h,
-                   LabelFont(picture.view, 0.0));
+                   LabelFont(picture, 0.0));
   }
   if (zmax - zmin > 0.1) {
     const double x = xmax + gap;
     DrawDimensionLine(picture, {x, zmin}, {x, zmax}, 0.0, 1.0, h);
     DrawTurnedText(picture, FormatText("%.2lf", zmax - zmin), x + 1.0 * h, 0.5 * (zmin + zmax),
-                   LabelFont(picture.view, std::numbers::pi / 2));
+                   LabelFont(picture, std::numbers::pi / 2));
   }
 }
 

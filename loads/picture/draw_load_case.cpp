@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 #include "loads/picture/dimensions.h"
+#include "loads/picture/labels.h"
 #include "loads/picture/line_loads.h"
 #include "loads/picture/other_loads.h"
 #include "loads/picture/pens.h"
+#include "loads/picture/picture_bounds.h"
 #include "loads/picture/picture.h"
 #include "loads/picture/point_loads.h"
 #include "loads/picture/structure.h"
@@ -43,21 +45,24 @@ int PixelUnit(const plat::Dc& dc) {
 bool DrawLoadCase(const LoadModel& model, const PictureView& view, LabelMemory& labels, plat::Dc& dc) {
   labels.placed_rects.clear();
   labels.boxes.clear();
+  labels.text_boxes.clear();
   const Geometry& g = model.geometry;
   if (g.drawing_step <= 0) return false;
-  const WorldWindow window = view.zoom_box_set ? ZoomBoxWindow(view.zoom_box) : WorldWindowOfExtents(g.extents);
+  const WorldWindow window = view.zoom_box_set ? ZoomBoxWindow(view.zoom_box)
+                                               : WindowShowingLoads(model, view, WorldWindowOfExtents(g.extents));
   if (!SetViewMapping(dc, window, g.drawing_step, view.drawing_rect)) return false;
 
   const int saved = dc.SaveDC();
   dc.SetBkMode(plat::TRANSPARENT);
   Picture picture{dc, model, view, labels, g.drawing_step, PixelUnit(dc), SymbolSize(g.extents),
-                  VerticalSign(g.params)};
+                  VerticalSign(g.params), {}};
   DrawStructure(picture);
   if (view.node_numbers) DrawNodeNumbers(picture);
   DrawLoads(picture);
   SelectPen(dc, kBlackPen, 0);
   DrawHinges(picture);
   DrawDimensions(picture);
+  DrawTexts(picture);
   dc.RestoreDC(saved);
   return true;
 }

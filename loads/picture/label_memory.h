@@ -27,6 +27,12 @@ struct LabelBox {
   std::array<plat::Point, 4> corners{};
 };
 
+// A text's turned box: its four device corners and their bounds.
+struct TextBox {
+  std::array<plat::Point, 4> corners{};
+  plat::Rect bounds;
+};
+
 struct LabelMemory {
   static constexpr int kMaxLineLoadLabels = 2 * common::kMaxLineLoads;  // start and end value of each load
   static constexpr int kMaxBoxes = 2000;
@@ -44,6 +50,9 @@ struct LabelMemory {
   std::vector<LabelBox> boxes;
   // At most kMaxPlacedRects, device rectangles, normalised.
   std::vector<plat::Rect> placed_rects;
+  // The turned boxes of the texts of the last drawing that later texts keep
+  // clear of.
+  std::vector<TextBox> text_boxes;
 };
 
 // Forgets the label boxes, the places of the line-load labels and the pick

@@ -14,11 +14,10 @@ constexpr int kLabelHeight = 80;
 
 bool Near(double angle, double target) { return std::fabs(angle - target) < 0.1; }
 
-// Draws the text at its placement, with a transparent background.
-void DrawPlaced(plat::Dc& dc, const TextPlacement& placement, std::string_view text) {
-  dc.SetBkMode(plat::TRANSPARENT);
-  dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
-  dc.TextOut(placement.start.x, placement.start.y, text);
+// The text at its placement in the font selected now, drawn by DrawTexts over every line and fill
+// of the picture.
+void DrawPlaced(Picture& picture, const TextPlacement& placement, std::string_view text) {
+  picture.texts.push_back(PendingText{picture.dc.GetCurrentFont(), placement.start, std::string(text)});
 }
 
 // The placement of a text in `font` centred on the world point.
@@ -27,20 +26,72 @@ TextPlacement PlaceAt(Picture& picture, std::string_view text, double x, double 
   return PlaceText(picture.dc, plat::PointD{picture.scale * x, picture.scale * z}, text, font.escapement);
 }
 
-// A text in `font` centred on the world point, measured by the context as it
-// draws (one measure fewer than PlaceText: for texts whose box is not kept).
-void DrawCentred(Picture& picture, std::string_view text, double x, double z, const plat::Font& font) {
+// Whether two turned boxes (device corners, in order around each box) meet: no
+// side of either separates them.
+bool BoxesMeet(const std::array<plat::Point, 4>& a, const std::array<plat::Point, 4>& b) {
+  for (const auto* box : {&a, &b}) {
+    for (std::size_t i = 0; i < 4; ++i) {
+      const plat::Point p = (*box)[i], q = (*box)[(i + 1) % 4];
+      const double nx = -(q.y - p.y), ny = q.x - p.x;
+      double a_min = 1e300, a_max = -1e300, b_min = 1e300, b_max = -1e300;
+      for (const plat::Point& c : a) {
+        const double v = nx * c.x + ny * c.y;
+        a_min = std::min(a_min, v);
+        a_max = std::max(a_max, v);
+      }
+      for (const plat::Point& c : b) {
+        const double v = nx * c.x + ny * c.y;
+        b_min = std::min(b_min, v);
+        b_max = std::max(b_max, v);
+      }
+      if (a_max <= b_min || b_max <= a_min) return false;
+    }
+  }
+  return true;
+}
+
+bool BoundsMeet(const plat::Rect& a, const plat::Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool MeetsDrawn(const LabelMemory& labels, const TextPlacement& placement) {
+  return std::any_of(labels.text_boxes.begin(), labels.text_boxes.end(), [&](const TextBox& drawn) {
+    return BoundsMeet(drawn.bounds, placement.bounds) && BoxesMeet(drawn.corners, placement.corners);
+  });
+}
+
+// The placement of a text in the selected font centred on the logical point, moved across its
+// baseline, away from the texts drawn before, to the first place where it meets none; that place
+// is kept for the texts after it.
+TextPlacement FreePlacement(Picture& picture, plat::PointD centre, std::string_view text, int escapement) {
   plat::Dc& dc = picture.dc;
-  dc.SelectFont(font);
-  const plat::TextMetrics tm = dc.GetTextMetrics();
-  const double lift = 0.5 * dc.mapping().DeviceLengthY(tm.ascent - tm.descent);
-  const double turn = font.escapement * kPi / 1800.0;
-  const plat::PointD c = dc.LogicalToDevice(plat::PointD{picture.scale * x, picture.scale * z});
-  // The baseline's middle lies half the text's height under the centre, across the text.
-  const plat::PointD baseline = dc.DeviceToLogical({c.x + lift * std::sin(turn), c.y + lift * std::cos(turn)});
-  dc.SetBkMode(plat::TRANSPARENT);
-  dc.SetTextAlign(plat::TA_CENTER | plat::TA_BASELINE);
-  dc.TextOut(plat::RoundCoordinate(baseline.x), plat::RoundCoordinate(baseline.y), text);
+  TextPlacement placement = PlaceText(dc, centre, text, escapement);
+  if (MeetsDrawn(picture.labels, placement)) {
+    const plat::TextMetrics tm = dc.GetTextMetrics();
+    const double step = dc.mapping().DeviceLengthY(tm.ascent + tm.descent) + 2.0;
+    const double turn = escapement * kPi / 1800.0;
+    const plat::PointD c = dc.LogicalToDevice(centre);
+    for (int k = 1; k <= kMostTextShifts; ++k) {
+      // Towards the text's ascent: up for a level text.
+      const plat::PointD moved{c.x - k * step * std::sin(turn), c.y - k * step * std::cos(turn)};
+      const TextPlacement there = PlaceText(dc, dc.DeviceToLogical(moved), text, escapement);
+      if (!MeetsDrawn(picture.labels, there)) {
+        placement = there;
+        break;
+      }
+    }
+  }
+  picture.labels.text_boxes.push_back(TextBox{placement.corners, placement.bounds});
+  return placement;
+}
+
+// A text in `font` centred on the world point, clear of the texts drawn before.
+TextPlacement DrawFree(Picture& picture, std::string_view text, double x, double z, const plat::Font& font) {
+  picture.dc.SelectFont(font);
+  const TextPlacement placement =
+      FreePlacement(picture, plat::PointD{picture.scale * x, picture.scale * z}, text, font.escapement);
+  DrawPlaced(picture, placement, text);
+  return placement;
 }
 
 bool MeetsPlaced(const LabelMemory& labels, const plat::Rect& r) {
@@ -75,7 +126,13 @@ plat::Font TextFont(double height, double angle) {
   return font;
 }
 
-plat::Font LabelFont(const PictureView& view, double angle) { return TextFont(kLabelHeight * view.text_size, angle); }
+plat::Font LabelFont(const Picture& picture, double angle) {
+  double height = kLabelHeight;
+  if (!picture.dc.IsPrinting()) {
+    height = std::max(height, std::ceil(picture.dc.mapping().LogicalLengthY(kLeastTextPixels)));
+  }
+  return TextFont(height * picture.view.text_size, angle);
+}
 
 plat::PointD LabelCentre(int scale, double x, double z, double angle, int offset) {
   plat::PointD c{scale * x, scale * z};
@@ -116,30 +173,42 @@ TextPlacement PlaceText(plat::Dc& dc, plat::PointD centre, std::string_view text
 }
 
 void DrawLoadLabel(Picture& picture, int kind, int index, double x, double z, double angle, std::string_view text) {
-  picture.dc.SelectFont(LabelFont(picture.view, angle));
+  picture.dc.SelectFont(LabelFont(picture, angle));
   const plat::PointD centre = LabelCentre(picture.scale, x, z, angle, picture.view.label_offset);
-  const TextPlacement placement = PlaceText(picture.dc, centre, text, Escapement(angle));
-  DrawPlaced(picture.dc, placement, text);
+  const TextPlacement placement = FreePlacement(picture, centre, text, Escapement(angle));
+  DrawPlaced(picture, placement, text);
   auto& boxes = picture.labels.boxes;
   if (static_cast<int>(boxes.size()) < LabelMemory::kMaxBoxes) boxes.push_back({kind, index, placement.corners});
 }
 
+void DrawTexts(Picture& picture) {
+  plat::Dc& dc = picture.dc;
+  dc.SetBkMode(plat::TRANSPARENT);
+  dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
+  for (const PendingText& t : picture.texts) {
+    dc.SelectFont(t.font);
+    dc.TextOut(t.start.x, t.start.y, t.text);
+  }
+  picture.texts.clear();
+}
+
 void DrawTurnedText(Picture& picture, std::string_view text, double x, double z, const plat::Font& font) {
-  DrawCentred(picture, text, x, z, font);
+  DrawFree(picture, text, x, z, font);
 }
 
 void DrawPointText(Picture& picture, std::string_view text, double x, double z, double angle) {
   if (static_cast<int>(picture.labels.placed_rects.size()) >= LabelMemory::kMaxPlacedRects) return;
-  DrawCentred(picture, text, x, z, LabelFont(picture.view, angle));
+  DrawFree(picture, text, x, z, LabelFont(picture, angle));
 }
 
 void DrawBoxedText(Picture& picture, std::string_view text, double x, double z, double angle) {
   auto& placed = picture.labels.placed_rects;
   if (static_cast<int>(placed.size()) >= LabelMemory::kMaxPlacedRects) return;
-  const TextPlacement placement = PlaceAt(picture, text, x, z, LabelFont(picture.view, angle));
+  const TextPlacement placement = PlaceAt(picture, text, x, z, LabelFont(picture, angle));
   if (MeetsPlaced(picture.labels, placement.bounds)) return;
   placed.push_back(placement.bounds);
-  DrawPlaced(picture.dc, placement, text);
+  picture.labels.text_boxes.push_back(TextBox{placement.corners, placement.bounds});
+  DrawPlaced(picture, placement, text);
 }
 
 }  // namespace pundf::picture

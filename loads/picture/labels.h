@@ -33,8 +33,12 @@ int Escapement(double angle);
 
 // "ARIAL" of `height` logical units, turned by the angle.
 plat::Font TextFont(double height, double angle);
-// "ARIAL" of 80 times the view's text size, turned by the angle.
-plat::Font LabelFont(const PictureView& view, double angle);
+// On the screen no text is lower than this at text size 1 (8 points at 96 dpi).
+inline constexpr int kLeastTextPixels = 11;
+// "ARIAL" of 80 logical units times the view's text size, turned by the angle;
+// on the screen at least kLeastTextPixels device pixels times the text size
+// (a printed picture keeps 80).
+plat::Font LabelFont(const Picture& picture, double angle);
 
 // The logical centre of a load label at (x, z) with the label offset: none for
 // angles within 0.1 of 0 or +-pi, in x only within 0.1 of +-pi/2 or +-1.5 pi,
@@ -51,9 +55,18 @@ struct TextPlacement {
 // Measured with the font selected in the context.
 TextPlacement PlaceText(plat::Dc& dc, plat::PointD centre, std::string_view text, int escapement);
 
+// The texts of one drawing do not overprint each other: a text whose box would
+// meet one drawn before moves across its baseline, a step of its height at a
+// time, up to kMostTextShifts steps, to the first place where it meets none.
+inline constexpr int kMostTextShifts = 8;
+
 // A load label of `kind` and `index` (its table's number) at the world point
 // (x, z), turned by `angle`; its box is kept while fewer than 2000 are.
 void DrawLoadLabel(Picture& picture, int kind, int index, double x, double z, double angle, std::string_view text);
+
+// The texts of the drawing, each in its font at its place, with a transparent
+// background: drawn last, so that no line, band or arrow covers one.
+void DrawTexts(Picture& picture);
 
 // A text in `font` centred on the world point (x, z) (element numbers,
 // prestress forces, dimensions).
@@ -62,7 +75,8 @@ void DrawTurnedText(Picture& picture, std::string_view text, double x, double z,
 // A text centred on the world point (x, z), turned by `angle`; nothing once 200
 // node and support texts are kept.
 void DrawPointText(Picture& picture, std::string_view text, double x, double z, double angle);
-// The same, also left out when it would meet a kept text; otherwise kept.
+// The same, not moved away from other texts: left out when it would meet a
+// kept node or support text; otherwise kept.
 void DrawBoxedText(Picture& picture, std::string_view text, double x, double z, double angle);
 
 }  // namespace pundf::picture

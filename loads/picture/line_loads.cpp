@@ -48,6 +48,28 @@ bool Finite(const common::LineLoadRecord& r) {
   return true;
 }
 
+// The diagram of a line load in the records' (x, y): the segment from `start` along `d`, the
+// ordinates along -u, s metres per kN/m, from value a to value b.
+struct Diagram {
+  Vec start, d, u;
+  double s = 0.0, a = 0.0, b = 0.0;
+
+  Vec Foot(double t) const { return start + t * d; }
+  double Value(double t) const { return a + (b - a) * t; }
+  Vec Ordinate(double t) const { return Foot(t) - (Value(t) * s) * u; }
+};
+
+Diagram DiagramOf(const common::LineLoadRecord& r, const PictureView& view, double sign) {
+  Diagram g;
+  g.start = {r.x1(), sign * r.z1()};
+  g.d = Vec{r.x2(), sign * r.z2()} - g.start;
+  g.u = OrdinateDirection(r.direction(), g.d);
+  g.s = 0.1 * view.zoom * view.load_scale;
+  g.a = r.value_a();
+  g.b = r.value_b();
+  return g;
+}
+
 std::string ValueText(double value) { return FormatText("%.2f %s", value, "kN/m"); }
 
 // The label `index` of the line-load labels at its remembered place (the
@@ -71,21 +93,18 @@ void DrawLineLoad(Picture& picture, int k) {
   DrawLoadBand(picture, start_point, end_point);
 
   // The diagram is built in the records' (x, y), y = sign z.
-  const Vec start{r.x1(), picture.sign * r.z1()}, end{r.x2(), picture.sign * r.z2()};
-  const Vec d = end - start;
-  const Vec u = OrdinateDirection(r.direction(), d);
-  const double s = 0.1 * picture.view.zoom * picture.view.load_scale;
-  const double a = r.value_a(), b = r.value_b();
+  const Diagram diagram = DiagramOf(r, picture.view, picture.sign);
+  const Vec start = diagram.start, d = diagram.d, u = diagram.u;
+  const double s = diagram.s, a = diagram.a, b = diagram.b;
   std::vector<plat::Point> polygon{AtVec(picture, start)};
   std::vector<std::pair<Vec, Vec>> arrows;  // foot on the element, ordinate point
   for (int i = 0; i <= 10; ++i) {
-    const double q = a + (b - a) * i / 10.0;
-    const Vec foot = start + (i / 10.0) * d;
-    const Vec ordinate = foot - (q * s) * u;
+    const Vec foot = diagram.Foot(i / 10.0);
+    const Vec ordinate = diagram.Ordinate(i / 10.0);
     polygon.push_back(AtVec(picture, ordinate));
     arrows.emplace_back(foot, ordinate);
   }
-  polygon.push_back(AtVec(picture, end));
+  polygon.push_back(AtVec(picture, start + d));
   const bool tangential = std::toupper(static_cast<unsigned char>(r.direction())) == 'T';
   DrawLoadPolygon(picture, polygon, tangential ? kOutlinedPolygon : kFilledPolygon);
 
@@ -119,6 +138,16 @@ void DrawLineLoad(Picture& picture, int k) {
 }
 
 }  // namespace
+
+std::vector<WorldPoint> LineLoadOutline(const common::LineLoadRecord& load, const PictureView& view, double sign) {
+  if (!Finite(load)) return {};
+  const Diagram diagram = DiagramOf(load, view, sign);
+  std::vector<WorldPoint> outline;
+  for (const Vec& v : {diagram.Foot(0), diagram.Ordinate(0), diagram.Ordinate(1), diagram.Foot(1)}) {
+    outline.push_back({v.x, sign * v.y});
+  }
+  return outline;
+}
 
 void DrawLoadBand(Picture& picture, WorldPoint a, WorldPoint b) {
   double length = std::hypot(b.x - a.x, b.z - a.z);

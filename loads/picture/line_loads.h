@@ -2,6 +2,7 @@
 // Line loads and gravity in the load picture: the loaded bands, the load
 // diagrams with their arrows and the value labels.
 #include <span>
+#include <vector>
 
 #include "loads/picture/picture.h"
 
@@ -22,6 +23,11 @@ void DrawLoadBand(Picture& picture, WorldPoint a, WorldPoint b);
 // ordinates (0.1 times zoom times load scale metres per kN/m) with arrows
 // towards the element, and its value labels.
 void drawLineLoads(Picture& picture);
+
+// The corners of a line load's diagram in the world: its foot and ordinate at
+// the start, its ordinate and foot at the end (the diagram is straight between
+// them); none for a load that is not drawn.
+std::vector<WorldPoint> LineLoadOutline(const common::LineLoadRecord& load, const PictureView& view, double sign);
 
 // kFilledPolygon: filled RGB(230, 230, 230) and outlined; kOutlinedPolygon:
 // the outline only. Points are logical.

@@ -80,7 +80,7 @@ void DrawPrestressLabel(Picture& picture, int element, double force) {
   const double nx = -(ends.b.z - ends.a.z) / length, nz = (ends.b.x - ends.a.x) / length;
   const WorldPoint middle = Middle(ends);
   DrawTurnedText(picture, FormatText("%6.3E kN", force), middle.x + 0.03 * nx, middle.z + 0.03 * nz,
-                 LabelFont(picture.view, ElementTextAngle(picture, record)));
+                 LabelFont(picture, ElementTextAngle(picture, record)));
 }
 
 }  // namespace pundf::picture

@@ -7,12 +7,23 @@
 // coordinate, up; it is drawn at the logical point (S x, S z), rounded. What is
 // built in the records' (x, y) (load ordinates, arrow heads, band corners) is
 // drawn at (x, sign y), sign being the frame's vertical sign, which is (x, z).
+#include <string>
+#include <vector>
+
 #include "loads/model/load_model.h"
 #include "loads/picture/label_memory.h"
 #include "loads/picture/picture_view.h"
 #include "platform/dc/dc.h"
 
 namespace pundf::picture {
+
+// A text of the picture to be drawn after its lines and fills: its font, the
+// logical start of its baseline (left aligned) and its characters.
+struct PendingText {
+  plat::Font font;
+  plat::Point start;
+  std::string text;
+};
 
 struct Picture {
   plat::Dc& dc;
@@ -23,6 +34,7 @@ struct Picture {
   int pixel_unit = 1;        // logical size of 3 device pixels
   double symbol_size = 0.0;  // metres: 1 % of the larger side of the extents
   double sign = -1.0;        // records' y times sign is z
+  std::vector<PendingText> texts;  // drawn last, by DrawTexts
 
   const Geometry& geometry() const { return model.geometry; }
   const LoadCase& load_case() const { return model.load_case; }

@@ -15,6 +15,10 @@ struct ZoomBox {
 
 struct PictureView {
   plat::Rect drawing_rect;   // device units
+  // The view's client rectangle on the screen (device units): the picture's
+  // loads are kept inside it. Empty for a printed picture (and the tests of
+  // the mapping alone): the frame's extents fill the drawing rectangle.
+  plat::Rect view_rect;
   bool zoom_box_set = false; // draw the zoom box's world window
   ZoomBox zoom_box;
   float zoom = 0.7f;         // line-load ordinates 0.1 times it, force arrows 0.025 times it

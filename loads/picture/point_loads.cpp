@@ -17,17 +17,10 @@ constexpr int kArcSteps = 12;
 // The arrow head's strokes end this far back along the arc (radians).
 constexpr double kHeadBack = 0.3;
 
-bool Shown(const Picture& picture, const common::PointLoadRecord& r) {
-  const double value = r.value();
-  if (!std::isfinite(value) || !std::isfinite(r.x()) || !std::isfinite(r.z())) return false;
-  if (!std::isfinite(r.force_x()) || !std::isfinite(r.force_y())) return false;
-  return value != 0.0 && std::fabs(value) >= picture.geometry().params.tolerance();
-}
-
 void DrawPointLoad(Picture& picture, int k) {
   using Kind = common::PointLoadRecord::Kind;
   const common::PointLoadRecord& r = picture.load_case().point_loads[k];
-  if (!Shown(picture, r)) return;
+  if (!PointLoadShown(picture.geometry(), r)) return;
   const WorldPoint at{r.x(), r.z()};
   const double value = r.value();
   std::string label;
@@ -63,17 +56,28 @@ void DrawPointLoad(Picture& picture, int k) {
 
 }  // namespace
 
-std::vector<plat::Point> ForceArrow(const Picture& picture, WorldPoint tip, double value, double fx, double fy) {
-  const double h = value * 0.5 * picture.view.zoom * 0.05 * picture.view.load_scale;
+bool PointLoadShown(const Geometry& geometry, const common::PointLoadRecord& r) {
+  const double value = r.value();
+  if (!std::isfinite(value) || !std::isfinite(r.x()) || !std::isfinite(r.z())) return false;
+  if (!std::isfinite(r.force_x()) || !std::isfinite(r.force_y())) return false;
+  return value != 0.0 && std::fabs(value) >= geometry.params.tolerance();
+}
+
+std::vector<WorldPoint> ForceArrowPoints(const PictureView& view, WorldPoint tip, double value, double fx, double fy) {
+  const double h = value * 0.5 * view.zoom * 0.05 * view.load_scale;
   const double a = std::fabs(h);
   double phi = std::acos(std::clamp(fy / value, -1.0, 1.0));
   if (fx / value < 0) phi = -phi;
   const double c = std::cos(phi), s = std::sin(phi);
   const WorldPoint local[] = {{0, 0}, {a, h}, {a / 2, h}, {a / 2, 3 * h}, {-a / 2, 3 * h}, {-a / 2, h}, {-a, h}, {0, 0}};
+  std::vector<WorldPoint> points;
+  for (const WorldPoint& p : local) points.push_back({tip.x + p.x * c - p.z * s, tip.z + p.x * s + p.z * c});
+  return points;
+}
+
+std::vector<plat::Point> ForceArrow(const Picture& picture, WorldPoint tip, double value, double fx, double fy) {
   std::vector<plat::Point> points;
-  for (const WorldPoint& p : local) {
-    points.push_back(At(picture, tip.x + p.x * c - p.z * s, tip.z + p.x * s + p.z * c));
-  }
+  for (const WorldPoint& p : ForceArrowPoints(picture.view, tip, value, fx, fy)) points.push_back(At(picture, p.x, p.z));
   return points;
 }
 

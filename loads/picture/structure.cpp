@@ -127,7 +127,7 @@ void DrawElementNumber(Picture& picture, int element) {
   const common::ElementRecord& record = picture.geometry().elements[element];
   const ElementEnds ends = EndsOf(record);
   DrawTurnedText(picture, std::to_string(element), 0.5 * (ends.a.x + ends.b.x), 0.5 * (ends.a.z + ends.b.z),
-                 LabelFont(picture.view, ElementTextAngle(picture, record)));
+                 LabelFont(picture, ElementTextAngle(picture, record)));
 }
 
 void DrawNodeNumbers(Picture& picture) {

@@ -7,6 +7,7 @@
 
 #include "common/position/position.h"
 #include "common/result.h"
+#include "loads/store/staged_files.h"
 
 namespace pundf {
 
@@ -15,18 +16,24 @@ struct LogEntry {
   int following = 0;  // the number after it in the log; 0 when it is the last or new
 };
 
-// Looks `number` up in the log file at `path`; a number not yet there is
-// appended (a missing file is created). A damaged log adds a message to
-// `messages` and is rewritten from the numbers it still holds.
-LogEntry UpdateLoadCaseLog(const std::string& path, int number, std::vector<common::Result>& messages);
+// Looks `number` up in the log file at `path` as the staging sees it; a number
+// not yet there is appended (a missing file is made) in the staging. A damaged
+// log adds a message to `messages` and is staged anew from the numbers it still
+// holds.
+LogEntry UpdateLoadCaseLog(StagedFiles& staged, const std::string& path, int number,
+                           std::vector<common::Result>& messages);
 
-LogEntry UpdateD2LogW(const common::Position& position, int number, std::vector<common::Result>& messages);
-LogEntry UpdateD2Log(const common::Position& position, int number, std::vector<common::Result>& messages);
+LogEntry UpdateD2LogW(StagedFiles& staged, const common::Position& position, int number,
+                      std::vector<common::Result>& messages);
+LogEntry UpdateD2Log(StagedFiles& staged, const common::Position& position, int number,
+                     std::vector<common::Result>& messages);
 
 // The numbers of a log file (empty when it is missing; what fits when damaged).
 std::vector<int> ReadLoadCaseLog(const std::string& path);
 
 // Writes a log file with these numbers (at most 99); false when it cannot be written.
 bool WriteLoadCaseLog(const std::string& path, const std::vector<int>& numbers);
+// The bytes of a log file of these numbers (the first 99).
+std::string LoadCaseLogBytes(const std::vector<int>& numbers);
 
 }  // namespace pundf

@@ -8,7 +8,7 @@
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "loads/store/gravity_loads.h"
-#include "loads/store/pending_texts.h"
+#include "loads/store/staged_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 
@@ -139,16 +139,14 @@ void WriteSettlements(plat::TextWriter& f, const LoadModel& model) {
   }
 }
 
-// The prestress as its dialog wrote it into PRESTRESS.
+// The prestress as the store writes it into PRESTRESS.
 void WritePrestress(plat::TextWriter& f, const LoadModel& model) {
-  const std::string path =
-      model.position.LoadCaseFile(common::file_names::kPrestress, model.load_case.number());
-  const auto read = common::ReadPrestressFile(path);
-  if (!read.status.ok() || read.table.count() == 0) return;
+  const common::PrestressTable& prestress = model.load_case.prestress;
+  if (prestress.count() == 0) return;
   Line(f, "Prestressed elements");
   Line(f, "Element    Force [kN]");
   Line(f, kRule71);
-  for (const auto& entry : read.table.used()) {
+  for (const auto& entry : prestress.used()) {
     f.Printf("%s%3i         %6.3E\n", " ", entry.element(), static_cast<double>(entry.force()));
   }
 }
@@ -215,20 +213,20 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
   const std::string work = pos.FolderFile("D2NEWD2");
   const common::Result open_error = ListingOpenError();
 
-  PendingTexts* pending = model.pending_texts;
+  StagedFiles* staged = model.staged;
   std::optional<std::vector<std::string>> lines;
-  if (TextFileExists(pending, listing)) {
-    lines = TextFileLines(pending, listing);
-  } else if (TextFileExists(pending, pos.FolderFile("D2"))) {
-    lines = TextFileLines(pending, pos.FolderFile("D2"));
+  if (TextFileExists(staged, listing)) {
+    lines = TextFileLines(staged, listing);
+  } else if (TextFileExists(staged, pos.FolderFile("D2"))) {
+    lines = TextFileLines(staged, pos.FolderFile("D2"));
   } else {
     lines.emplace();
   }
   if (!lines) return open_error;
 
   plat::TextWriter out;
-  std::string held;  // the new listing while the texts are held
-  if (!(pending ? out.OpenText(held) : out.Open(work))) return open_error;
+  std::string held;  // the new listing while it is staged
+  if (!(staged ? out.OpenText(held) : out.Open(work))) return open_error;
   std::size_t k = 0;
   const std::size_t n = lines->size();
   const std::string heading = ListingHeading(number);
@@ -243,22 +241,13 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
     }
   }
   if (!out.Close()) {
-    if (!pending) plat::RemoveFile(work);  // no half-written work file stays
+    if (!staged) plat::RemoveFile(work);  // no half-written work file stays
     return open_error;
   }
-  if (pending) {
-    pending->Set(listing, std::move(held));
+  if (staged) {
+    staged->Set(listing, std::move(held));
   } else if (!plat::MoveOntoFreedName(work, listing)) {
     return open_error;
-  }
-  return common::Result::Ok();
-}
-
-common::Result WriteHeldListing(const common::Position& position, const std::string& bytes) {
-  const std::string listing = position.FolderFile("D2.TXT");
-  const std::string work = position.FolderFile("D2NEWD2");
-  if (!plat::WriteBlock(work, bytes.data(), bytes.size()) || !plat::MoveOntoFreedName(work, listing)) {
-    return ListingOpenError();
   }
   return common::Result::Ok();
 }

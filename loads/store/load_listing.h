@@ -26,10 +26,6 @@ void WriteLoadListing(plat::TextWriter& file, const LoadModel& model, int number
 // LSTORE.C" and D2.TXT stays as it was.
 common::Result ReplaceListingCase(const LoadModel& model, int number, int following);
 
-// Writes the bytes of a listing held while every load case was rebuilt through
-// D2NEWD2 in place of D2.TXT, with ReplaceListingCase's message.
-common::Result WriteHeldListing(const common::Position& position, const std::string& bytes);
-
 // Rewrites D2.TXT through D2NEWD2 without the sections of the load cases in
 // `removed`. A section runs from its heading to the line before the next
 // heading of one of the diary's load cases; lines before the first heading

@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <string>
 
 #include "common/position/file_names.h"
 #include "common/position/output_list.h"
 #include "common/records/capacities.h"
 #include "common/records/record_files.h"
+#include "loads/echo/diary_echo.h"
 #include "loads/echo/load_echo_writer.h"
 #include "loads/integration/line_load_integration.h"
 #include "loads/model/diary.h"
@@ -17,7 +19,7 @@
 #include "loads/store/gravity_loads.h"
 #include "loads/store/load_case_log.h"
 #include "loads/store/load_listing.h"
-#include "loads/store/pending_texts.h"
+#include "loads/store/staged_files.h"
 #include "platform/binary_io.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -32,14 +34,8 @@ common::Result Refusal(int number, const std::string& why) {
   return common::Result::Fail("Load case " + std::to_string(number) + " cannot be stored: " + why + ".", "Error");
 }
 
-void Written(bool ok, const std::string& path, StoreReport& report) {
-  if (!ok) report.messages.push_back(common::Result::Fail("The file " + path + " cannot be written.", "Error"));
-}
-
-// Closes a text file; false when it did not open or a write failed.
-bool Finish(plat::TextWriter& writer) {
-  const bool opened = writer.is_open();
-  return writer.Close() && opened;
+common::Result CannotRead(const std::string& path) {
+  return common::Result::Fail("The file " + path + " cannot be read.", "Error");
 }
 
 // The notes of slots 1..count.
@@ -89,80 +85,110 @@ common::Outcome<common::LineLoadTable> FileLineLoads(const LoadModel& model) {
   return loads;
 }
 
-void AppendHistory(const common::Position& pos, int number, StoreReport& report) {
-  std::array<std::byte, 256> record{};
+std::string Bytes(std::span<const std::byte> bytes) {
+  return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+template <class Record>
+std::string RecordBytes(const Record& record) {
+  return Bytes(std::span<const std::byte>(record.bytes()));
+}
+
+// A file of records 1..count without a count.
+template <class Tab>
+std::string RecordsBytes(const Tab& table) {
+  return Bytes(table.used_bytes());
+}
+
+// A file of an int16 count and its records.
+template <class Tab>
+std::string CountedBytes(const Tab& table) {
+  const auto count = static_cast<std::int16_t>(table.count());
+  return std::string(reinterpret_cast<const char*>(&count), sizeof count) + Bytes(table.used_bytes());
+}
+
+std::string PrestressBytes(const common::PrestressTable& table) {
+  const std::int32_t count = table.count();
+  return std::string(reinterpret_cast<const char*>(&count), sizeof count) + Bytes(table.used_bytes());
+}
+
+void AppendHistory(StagedFiles& staged, const common::Position& pos, int number) {
+  std::array<char, 256> record{};
   const std::int64_t now = plat::NowSeconds();
   std::memcpy(record.data(), &now, sizeof now);
   const std::string text = "Input LC " + std::to_string(number);
   std::memcpy(record.data() + 12, text.data(), text.size());
-  const std::string path = pos.FolderFile("TTABLE");
-  Written(plat::AppendBlock(path, record.data(), record.size()), path, report);
+  staged.ForAppend(pos.FolderFile("TTABLE")).append(record.data(), record.size());
 }
 
 // The page counter of the listings: 1 becomes 2.
-void AdvancePageCounter(const common::Position& pos, StoreReport& report) {
-  const common::PageCount page = common::ReadPageCounter(pos);
-  if (page.status.ok() && page.value == 1) {
-    Written(common::WritePageCounter(pos, 2), pos.FolderFile(common::kPageCounterFile), report);
-  }
+void AdvancePageCounter(StagedFiles& staged, const common::Position& pos) {
+  const std::string path = pos.FolderFile(common::kPageCounterFile);
+  const auto bytes = staged.Bytes(path);
+  std::int16_t page = 0;
+  if (!bytes || bytes->size() < sizeof page) return;
+  std::memcpy(&page, bytes->data(), sizeof page);
+  if (page != 1) return;
+  page = 2;
+  std::string next = *bytes;
+  std::memcpy(next.data(), &page, sizeof page);
+  staged.Set(path, std::move(next));
 }
 
-void WriteListing(const LoadModel& model, int number, StoreReport& report) {
+common::Result StageListing(StagedFiles& staged, const LoadModel& model, int number,
+                            std::vector<common::Result>& messages) {
   const common::Position& pos = model.position;
   const std::string listing = pos.FolderFile("D2.TXT");
-  if (!TextFileExists(model.pending_texts, listing)) {
-    Written(common::AppendOutputList(pos, common::OutputListEntry("D2", "                                Load cases       ")),
-            pos.FolderFile(common::kOutputListFile), report);
-  }
-  const LogEntry entry = UpdateD2LogW(pos, number, report.messages);
+  const bool new_listing = !staged.Exists(listing);
+  const LogEntry entry = UpdateD2LogW(staged, pos, number, messages);
+  // D2LOG keeps its place beside D2LOGW; its numbers follow the echo text.
+  const std::string echo_log = pos.FolderFile("D2LOG");
+  staged.Set(echo_log, staged.Bytes(echo_log).value_or(std::string()));
   if (entry.found) {
-    if (auto r = ReplaceListingCase(model, number, entry.following); !r) report.messages.push_back(r);
-    return;
+    if (auto r = ReplaceListingCase(model, number, entry.following); !r) return r;
+  } else {
+    plat::TextWriter file;
+    file.OpenText(staged.ForAppend(listing));
+    WriteLoadListing(file, model, number, true);
+    file.Close();
   }
-  plat::TextWriter file;
-  OpenTextFile(file, model.pending_texts, listing, plat::TextWriter::Mode::kAppend);
-  WriteLoadListing(file, model, number, true);
-  Written(Finish(file), listing, report);
+  if (new_listing) {
+    staged.ForAppend(pos.FolderFile(common::kOutputListFile)) +=
+        TextBytes(common::OutputListEntry("D2", "                                Load cases       ") + "\n");
+  }
+  return common::Result::Ok();
 }
 
-void WriteEcho(const LoadModel& model, int number, StoreReport& report) {
+// The echo text with its copy without the position's extension, D2LOG and TIMELW.
+common::Result StageEcho(StagedFiles& staged, const LoadModel& model, int number,
+                         std::vector<common::Result>& messages) {
   const common::Position& pos = model.position;
   const std::string echo = pos.TextFile("ECHO_L");
-  const LogEntry entry = UpdateD2Log(pos, number, report.messages);
-  if (entry.found) {
-    if (auto r = ReplaceLoadEchoCase(model, number); !r) report.messages.push_back(r);
+  std::vector<std::string> lines;
+  if (model.rebuilding) {
+    if (auto r = ReplaceLoadEchoCase(model, number); !r) return r;
+    lines = plat::SplitLines(*staged.Held(echo));
   } else {
-    // The new entry goes into the text held in memory (here when no rebuild holds it), which then
-    // replaces the echo text whole.
-    PendingTexts own;
-    PendingTexts* texts = model.pending_texts ? model.pending_texts : &own;
-    if (!TextFileExists(texts, echo)) {
-      plat::TextWriter header;
-      OpenTextFile(header, texts, echo, plat::TextWriter::Mode::kReplace);
-      header.Write("LOAD CASES\n");
-      Finish(header);
+    std::vector<std::string> old_lines;
+    if (staged.Exists(echo)) {
+      auto read = TextFileLines(&staged, echo);
+      if (!read) return CannotRead(echo);
+      old_lines = std::move(*read);
     }
-    plat::TextWriter file;
-    OpenTextFile(file, texts, echo, plat::TextWriter::Mode::kAppend);
-    WriteLoadEchoCase(file, model, number);
-    Finish(file);
-    if (texts == &own && !WriteHeldEchoText(pos, *own.Held(echo))) {
-      Written(false, echo, report);
-      return;
-    }
+    DiaryEcho text = EchoOfDiary(model, old_lines);
+    for (auto& m : text.messages) messages.push_back(std::move(m));
+    lines = std::move(text.lines);
   }
-  // The copy without the position's extension in its name.
-  const std::string copy = pos.FolderFile("ECHO_L.TXT");
-  if (const std::string* held = model.pending_texts ? model.pending_texts->Held(echo) : nullptr) {
-    model.pending_texts->Set(copy, *held);
-  } else if (auto bytes = plat::ReadWholeFile(echo)) {
-    Written(plat::ReplaceWholeFile(copy, bytes->data(), bytes->size()), copy, report);
-  }
+  std::string bytes;
+  for (const std::string& line : lines) bytes += TextBytes(line + "\n");
+  staged.Set(pos.FolderFile("D2LOG"), LoadCaseLogBytes(EchoLoadCaseNumbers(lines)));
+  staged.Set(echo, bytes, plat::Sync::kYes);
+  staged.Set(pos.FolderFile("ECHO_L.TXT"), std::move(bytes), plat::Sync::kYes);
+  return WriteEchoTimeMark(pos, &staged);
 }
 
-}  // namespace
-
-StoreReport WriteLoadCaseFiles(LoadModel& model) {
+// The load case's own files and DIARY, staged; model changes as the store's contract says.
+StoreReport StageLoadCaseFiles(StagedFiles& staged, LoadModel& model) {
   StoreReport report;
   if (auto r = CheckStorable(model); !r) {
     report.refused = r;
@@ -191,54 +217,68 @@ StoreReport WriteLoadCaseFiles(LoadModel& model) {
   if (p.gravity_flag() != 0) p.set_gravity_line_load_count(static_cast<std::int16_t>(line_loads->count() - users));
   for (int k = 1; k <= users; ++k) lc.line_loads[k] = (*line_loads)[k];
 
-  const std::string diary = pos.File(fn::kDiary);
-  Written(common::WriteBlockRecord(diary, model.diary), diary, report);
-
   const int points = lc.point_loads.count();
   if (points > 0) {
-    const std::string path = pos.LoadCaseFile(fn::kPointLoads, number);
-    Written(common::WriteRecords(path, lc.point_loads), path, report);
-    const std::string notes = pos.LoadCaseFile(fn::kPointLoadNotes, number);
-    Written(common::WriteRecords(notes, NotesFor(lc.point_notes, points)), notes, report);
+    staged.Set(pos.LoadCaseFile(fn::kPointLoads, number), RecordsBytes(lc.point_loads));
+    staged.Set(pos.LoadCaseFile(fn::kPointLoadNotes, number), RecordsBytes(NotesFor(lc.point_notes, points)));
   }
   if (line_loads->count() > 0) {
-    const std::string path = pos.LoadCaseFile(fn::kLineLoads, number);
-    Written(common::WriteRecords(path, *line_loads), path, report);
+    staged.Set(pos.LoadCaseFile(fn::kLineLoads, number), RecordsBytes(*line_loads));
     // The gravity loads carry empty notes.
-    const std::string notes = pos.LoadCaseFile(fn::kLineLoadNotes, number);
     auto file_notes = NotesFor(lc.line_notes, users);
     file_notes.SetCount(line_loads->count());
-    Written(common::WriteRecords(notes, file_notes), notes, report);
+    staged.Set(pos.LoadCaseFile(fn::kLineLoadNotes, number), RecordsBytes(file_notes));
   }
-  if (p.settlement_flag() != 0) {
-    const std::string path = pos.LoadCaseFile(fn::kSupports, number);
-    Written(common::WriteTable(path, lc.settlements), path, report);
-  }
+  if (p.settlement_flag() != 0) staged.Set(pos.LoadCaseFile(fn::kSupports, number), CountedBytes(lc.settlements));
   // The dialogs change the temperatures and the prestress in memory: they are
   // written under the number stored, with the load case's other files.
   if (p.temperature_flag() != 0) {
-    const std::string path = pos.LoadCaseFile(fn::kTemperatures, number);
-    Written(common::WriteRecords(path, lc.temperatures), path, report);
+    staged.Set(pos.LoadCaseFile(fn::kTemperatures, number), RecordsBytes(lc.temperatures));
   }
   if (p.prestress_flag() != 0) {
     p.set_prestress_count(static_cast<std::int16_t>(lc.prestress.count()));
-    const std::string path = pos.LoadCaseFile(fn::kPrestress, number);
-    Written(common::WritePrestressFile(path, lc.prestress), path, report);
+    staged.Set(pos.LoadCaseFile(fn::kPrestress, number), PrestressBytes(lc.prestress));
   }
-  const std::string params = pos.LoadCaseFile(fn::kLoadCaseParams, number);
-  Written(common::WriteBlockRecord(params, p), params, report);
+  staged.Set(pos.LoadCaseFile(fn::kLoadCaseParams, number), RecordBytes(p));
+  staged.Set(pos.File(fn::kDiary), RecordBytes(model.diary));
   return report;
 }
 
-StoreReport StoreLoadCase(LoadModel& model) {
+// Every file of the store, staged; nothing staged when it is refused.
+StoreReport StageLoadCase(StagedFiles& staged, LoadModel& model) {
   model.load_case.params.set_field_26(0);
-  StoreReport report = WriteLoadCaseFiles(model);
+  StagedFiles own;
+  StoreReport report = StageLoadCaseFiles(own, model);
   if (!report.ok()) return report;
+  // The steps below read what the steps before them staged.
+  for (const std::string& path : own.Paths()) staged.Set(path, *own.Held(path));
   const int number = model.load_case.number();
-  WriteListing(model, number, report);
-  AdvancePageCounter(model.position, report);
-  AppendHistory(model.position, number, report);
-  WriteEcho(model, number, report);
+  if (auto r = StageListing(staged, model, number, report.messages); !r) {
+    report.refused = r;
+    return report;
+  }
+  AdvancePageCounter(staged, model.position);
+  AppendHistory(staged, model.position, number);
+  if (auto r = StageEcho(staged, model, number, report.messages); !r) report.refused = r;
+  return report;
+}
+
+}  // namespace
+
+StoreReport StoreLoadCase(LoadModel& model) {
+  StagedFiles* outer = model.staged;
+  StagedFiles own;
+  StagedFiles& staged = outer ? *outer : own;
+  const common::LoadCaseDiary diary = model.diary;
+  const LoadCase load_case = model.load_case;
+  model.staged = &staged;
+  StoreReport report = StageLoadCase(staged, model);
+  model.staged = outer;
+  if (report.ok() && !outer) report.refused = own.Commit();
+  if (!report.ok()) {
+    model.diary = diary;
+    model.load_case = load_case;
+  }
   return report;
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "common/table_number.h"
 
 namespace pundf::tables {
 
@@ -49,6 +50,20 @@ Refusal RefuseCell(int row, int col, const std::string& what, const std::string&
   r.row = row;
   r.col = col;
   return r;
+}
+
+std::optional<Refusal> CellFloat(const CellTexts& cells, int row, int col, std::string_view column, float& value) {
+  const auto number = common::ReadCellNumber(CellRaw(cells, row, col), common::CellType::kFloat, row, column);
+  if (!number) {
+    Refusal r;
+    r.message = number.failure().text();
+    r.caption = number.failure().caption();
+    r.row = row;
+    r.col = col;
+    return r;
+  }
+  value = static_cast<float>(*number);
+  return std::nullopt;
 }
 
 }  // namespace pundf::tables

@@ -36,4 +36,10 @@ std::string FormatNumber(const char* format, double value);
 // "Row r: <what> <value> ..." for a refusal.
 Refusal RefuseCell(int row, int col, const std::string& what, const std::string& value, const std::string& why);
 
+// The number typed in (row, col) as the float it is stored in (a blank cell
+// reads 0): common::ReadCellNumber under the column's heading `column`, so that
+// a text that is no number, or a number too large for the files, refuses the
+// table naming row, column and text. Nothing is written to `value` then.
+std::optional<Refusal> CellFloat(const CellTexts& cells, int row, int col, std::string_view column, float& value);
+
 }  // namespace pundf::tables

@@ -1,20 +1,18 @@
 #include "loads/tables/line_load_rows.h"
 
 #include <cctype>
+#include <utility>
 
-#include "common/text_to_float.h"
 #include "loads/model/whole_element_load.h"
 
 namespace pundf::tables {
-std::optional<float> DistanceOnElement(float distance, float length) {
-  constexpr float kRounding = 0.006f;
-  if (distance < -kRounding || distance > length + kRounding) return std::nullopt;
-  return distance < 0.0f ? 0.0f : (distance > length ? length : distance);
-}
+namespace {
+const std::vector<std::string> kHeadings{"Nr.",     "Element", "Start [m]", "End [m]",
+                                         "Value A", "Value B", "Direction", "Notes"};
+}  // namespace
 
 CellTexts LineLoadCells(const LoadCase& load_case, int rows) {
-  CellTexts cells =
-      EmptyTable(rows, {"Nr.", "Element", "Start [m]", "End [m]", "Value A", "Value B", "Direction", "Notes"});
+  CellTexts cells = EmptyTable(rows, kHeadings);
   const int count = std::min(load_case.line_loads.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     const common::LineLoadRecord& load = load_case.line_loads[k];
@@ -54,17 +52,18 @@ std::optional<Refusal> ReadLineLoads(const CellTexts& cells, const Geometry& geo
     const common::ElementRecord& element = geometry.elements[*e];
     const std::string start_text = CellText(cells, r, 2);
     const std::string end_text = CellText(cells, r, 3);
-    const float va = common::TextToFloat(a);
-    const float vb = common::TextToFloat(b);
+    float start = 0.0f, end = 0.0f, va = 0.0f, vb = 0.0f;
+    for (auto [col, value] : {std::pair{2, &start}, {3, &end}, {4, &va}, {5, &vb}}) {
+      if (auto refusal = CellFloat(cells, r, col, kHeadings[static_cast<std::size_t>(col)], *value)) return refusal;
+    }
     common::LineLoadRecord load;
     if (end_text.empty()) {
       load = WholeElementLoad(element, *e, direction, va, vb);
     } else {
       // An empty Start with a filled End starts at the element's start.
-      const std::optional<float> xa =
-          DistanceOnElement(start_text.empty() ? 0.0f : common::TextToFloat(start_text), element.length());
+      const std::optional<float> xa = DistanceOnElement(start, element.length());
       if (!xa) return RefuseCell(r, 2, "start", start_text, "lies outside the element.");
-      const std::optional<float> xb = DistanceOnElement(common::TextToFloat(end_text), element.length());
+      const std::optional<float> xb = DistanceOnElement(end, element.length());
       if (!xb) return RefuseCell(r, 3, "end", end_text, "lies outside the element.");
       load = StretchLoad(element, *e, direction, *xa, *xb, va, vb);
     }

@@ -23,8 +23,4 @@ CellTexts LineLoadCells(const LoadCase& load_case, int rows);
 // whole table (nothing changes) with the row and value named.
 std::optional<Refusal> ReadLineLoads(const CellTexts& cells, const Geometry& geometry, LoadCase& load_case);
 
-// A distance typed in a cell checked against the element's length: small
-// rounding past the ends (a shown "%.2f") is pulled onto the element.
-std::optional<float> DistanceOnElement(float distance, float length);
-
 }  // namespace pundf::tables

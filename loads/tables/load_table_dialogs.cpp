@@ -5,7 +5,8 @@
 #include "loads/tables/point_load_rows.h"
 #include "loads/tables/support_rows.h"
 #include "loads/tables/temperature_rows.h"
-#include "common/text_to_float.h"
+#include "loads/dialogs/number_fields.h"
+#include "platform/message_box.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf::tables {
@@ -34,6 +35,8 @@ TableDialog::Setup WithStop(TableDialog::Setup setup, bool print_and_files) {
   setup.print_and_files = print_and_files;
   return setup;
 }
+
+constexpr const char* kAlphaLabel = "Temerpature coefficient alpha_T";
 
 constexpr const char* kKeyHelp =
     "Ctrl + C = Copy\nCtrl + V = Paste\nCtrl + X = Delete\nCtrl + I = Insert row\nCtrl + L = Delete row";
@@ -64,7 +67,7 @@ void PointLoadHelp(plat::DialogLayout& layout) {
 }
 
 void AlphaField(plat::DialogLayout& layout) {
-  layout.Form().Field("Temerpature coefficient alpha_T").EditBox(CDiaTemp3::kAlphaEdit, 0x0080, 12);
+  layout.Form().Field(kAlphaLabel).EditBox(CDiaTemp3::kAlphaEdit, 0x0080, 12);
 }
 
 void KeyHelp(plat::DialogLayout& layout) { layout.Text(kKeyHelp); }
@@ -155,8 +158,19 @@ bool CDiaTemp3::OnInitDialog() {
 }
 
 std::optional<Refusal> CDiaTemp3::TakeRows(const CellTexts& cells) {
-  session_.model.load_case.params.set_alpha_t(common::TextToFloat(GetDlgItemText(kAlphaEdit)));
-  return LoadTableDialog::TakeRows(cells);
+  const auto alpha = ReadFieldNumber(GetDlgItemText(kAlphaEdit), kAlphaLabel);
+  if (!alpha) {
+    // Shown here: the field is no cell of the grid.
+    plat::MessageBox(alpha.failure().text(), alpha.failure().caption(), plat::MB_OK | plat::MB_ICONERROR);
+    GotoDlgCtrl(GetDlgItem(kAlphaEdit));
+    return Refusal{};
+  }
+  common::LoadCaseParams& params = session_.model.load_case.params;
+  const double before = params.alpha_t();
+  params.set_alpha_t(*alpha);
+  auto refusal = LoadTableDialog::TakeRows(cells);
+  if (refusal) params.set_alpha_t(before);
+  return refusal;
 }
 
 }  // namespace pundf::tables

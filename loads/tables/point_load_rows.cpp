@@ -3,14 +3,16 @@
 #include <cctype>
 #include <cmath>
 
-#include "common/text_to_float.h"
 #include "loads/model/point_load_values.h"
-#include "loads/tables/line_load_rows.h"
+#include "loads/model/whole_element_load.h"
 
 namespace pundf::tables {
 namespace {
 
 using PL = common::PointLoadRecord;
+
+const std::vector<std::string> kHeadings{"Nr.",  "Type",      "Node",  "Element", "Left Distance",
+                                         "Size", "Direction", "Notes"};
 
 char TypeLetter(int kind) {
   switch (kind) {
@@ -37,7 +39,7 @@ char Upper(char ch) { return static_cast<char>(std::toupper(static_cast<unsigned
 }  // namespace
 
 CellTexts PointLoadCells(const LoadCase& load_case, int rows) {
-  CellTexts cells = EmptyTable(rows, {"Nr.", "Type", "Node", "Element", "Left Distance", "Size", "Direction", "Notes"});
+  CellTexts cells = EmptyTable(rows, kHeadings);
   const int count = std::min(load_case.point_loads.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     const PL& load = load_case.point_loads[k];
@@ -94,7 +96,7 @@ std::optional<Refusal> ReadPointLoads(const CellTexts& cells, const Geometry& ge
     }
     const std::string size_text = CellText(cells, r, 5);
     if (!size_text.empty()) {
-      value = common::TextToFloat(size_text);
+      if (auto refusal = CellFloat(cells, r, 5, kHeadings[5], value)) return refusal;
       if (std::fabs(value) < 0.0001f) value = 0.0001f;
     }
     char direction = '0';
@@ -118,8 +120,9 @@ std::optional<Refusal> ReadPointLoads(const CellTexts& cells, const Geometry& ge
       const std::string distance_text = CellText(cells, r, 4);
       float distance = 0.0f;
       if (!distance_text.empty()) {
-        const std::optional<float> d =
-            DistanceOnElement(common::TextToFloat(distance_text), geometry.elements[e].length());
+        float typed = 0.0f;
+        if (auto refusal = CellFloat(cells, r, 4, kHeadings[4], typed)) return refusal;
+        const std::optional<float> d = DistanceOnElement(typed, geometry.elements[e].length());
         if (!d) return RefuseCell(r, 4, "distance", distance_text, "lies outside the element.");
         distance = *d;
       }

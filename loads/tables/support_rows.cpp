@@ -3,10 +3,11 @@
 #include <cmath>
 #include <set>
 
-#include "common/text_to_float.h"
-
 namespace pundf::tables {
 namespace {
+
+const std::vector<std::string> kSettlementHeadings{"Row", "Nodes", "ux [m]", "uy [m]", "phi [tan]"};
+const std::vector<std::string> kPrestressHeadings{"Nr.", "Element", "Force"};
 
 // The support of `node` (slot 1..count), 0 for none.
 int SupportOfNode(const common::NodeRefTable& supports, int node) {
@@ -19,7 +20,7 @@ int SupportOfNode(const common::NodeRefTable& supports, int node) {
 }  // namespace
 
 CellTexts SettlementCells(const LoadCase& load_case, int rows) {
-  CellTexts cells = EmptyTable(rows, {"Row", "Nodes", "ux [m]", "uy [m]", "phi [tan]"});
+  CellTexts cells = EmptyTable(rows, kSettlementHeadings);
   const int count = std::min(load_case.settlements.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     const common::NodeRefRecord& support = load_case.settlements[k];
@@ -51,7 +52,14 @@ std::optional<Refusal> ReadSettlements(const CellTexts& cells, LoadCase& load_ca
     if (k == 0) return RefuseCell(r, 1, "node", node_text, "has no support.");
     if (!taken.insert(k).second) return RefuseCell(r, 1, "node", node_text, "is given twice.");
     common::NodeRefRecord& support = supports[k];
-    for (int d = 1; d <= 3; ++d) support.set_settlement(d, common::TextToFloat(CellText(cells, r, d + 1)));
+    for (int d = 1; d <= 3; ++d) {
+      float value = 0.0f;
+      const int col = d + 1;
+      if (auto refusal = CellFloat(cells, r, col, kSettlementHeadings[static_cast<std::size_t>(col)], value)) {
+        return refusal;
+      }
+      support.set_settlement(d, value);
+    }
     const bool moves = std::fabs(support.settlement(1)) > 0.001f || std::fabs(support.settlement(2)) > 0.001f ||
                        std::fabs(support.settlement(3)) > 0.01f;
     support.set_settled(moves ? 1 : 0);
@@ -64,7 +72,7 @@ std::optional<Refusal> ReadSettlements(const CellTexts& cells, LoadCase& load_ca
 }
 
 CellTexts PrestressCells(const LoadCase& load_case, int rows) {
-  CellTexts cells = EmptyTable(rows, {"Nr.", "Element", "Force"});
+  CellTexts cells = EmptyTable(rows, kPrestressHeadings);
   const int count = std::min(load_case.prestress.count(), rows - 1);
   for (int k = 1; k <= count; ++k) {
     auto& row = cells[static_cast<std::size_t>(k)];
@@ -84,9 +92,11 @@ std::optional<Refusal> ReadPrestress(const CellTexts& cells, const Geometry& geo
     if (!e || *e < 1 || *e > geometry.element_count()) {
       return RefuseCell(r, 1, "element", element_text, "is not an element of the frame.");
     }
+    float force = 0.0f;
+    if (auto refusal = CellFloat(cells, r, 2, kPrestressHeadings[2], force)) return refusal;
     common::PrestressEntry entry;
     entry.set_element(*e);
-    entry.set_force(common::TextToFloat(force_text));
+    entry.set_force(force);
     if (!entries.Append(entry)) break;
   }
   load_case.prestress = entries;

@@ -64,6 +64,7 @@ bool TableDialog::OnInitDialog() {
   state_.Reset(setup_.cols);
   SetColumnKinds(state_);
   SetCells(OpeningCells());
+  opened_ = Cells();
   grid_.SetModified(false);
   grid_.SelectCellRange(-1, -1, -1, -1);
   state_.mode = setup_.mode;
@@ -119,11 +120,22 @@ void TableDialog::OnTableOk() {
     EndDialog(plat::IDOK);
     return;
   }
+  if (refusal->message.empty()) return;  // shown already, at a field beside the grid
   plat::MessageBox(refusal->message, refusal->caption, plat::MB_OK | plat::MB_ICONERROR);
   grid_.SetFocusCell(refusal->row, refusal->col);
   grid_.SetSelectionAnchor(grid::CCellID{refusal->row, refusal->col});
   grid_.ScrollCellIntoView(refusal->row, refusal->col);
   grid_.SetFocus();
+}
+
+void TableDialog::OnCancel() {
+  if (grid_.GetSafeHwnd() && Cells() != opened_ &&
+      plat::MessageBox("Discard the changes to the table?", Caption(), plat::MB_YESNO | plat::MB_ICONQUESTION) !=
+          plat::IDYES) {
+    grid_.SetFocus();
+    return;
+  }
+  plat::Dialog::OnCancel();
 }
 
 void TableDialog::OnPrint() {

@@ -68,7 +68,8 @@ class TableDialog : public plat::Dialog {
   virtual void SetColumnKinds(TableState& state) = 0;
   // The cells the table opens with.
   virtual CellTexts OpeningCells() = 0;
-  // Takes the rows into the load case; the refusal when one row fails.
+  // Takes the rows into the load case; the refusal when one row fails (one
+  // without a message was shown already).
   virtual std::optional<Refusal> TakeRows(const CellTexts& cells) = 0;
   // Whether the table is empty at opening (editing then starts at once).
   virtual bool OpensEmpty() = 0;
@@ -77,6 +78,9 @@ class TableDialog : public plat::Dialog {
   bool OnInitDialog() override;
   bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
   void OnShowWindow(bool show, plat::UINT status) override;
+  // Escape, Stop and the close box: a table whose cells changed since it
+  // opened asks "Discard the changes to the table?" first (No stays).
+  void OnCancel() override;
 
  private:
   void OnPrint();
@@ -86,6 +90,8 @@ class TableDialog : public plat::Dialog {
   void EditFocusCell();
 
   Setup setup_;
+  // The cells as the table opened, to tell whether it changed.
+  CellTexts opened_;
   TableState& state_;
   PundfGridHost host_;
   grid::CGridCtrl grid_;

@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/write_faults.h"
+#include "platform/whole_file.h"
 
 namespace pundf {
 namespace {
@@ -310,11 +311,14 @@ TEST(RebuildAllLoadCases, EchoTextThatCannotBeWrittenStaysAsItWas) {
   const std::string text = "LOAD CASES\r\nLC 1\r\n0   0 1\r\nTITLE\r\none\r\n";
   const std::string path = model.position.TextFile("ECHO_L");
   ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
-  ASSERT_TRUE(plat::MakeFolder(model.position.FolderFile("ENEW")));  // the work file's place
+  ASSERT_TRUE(plat::MakeFolder(plat::WorkFileOf(path)));  // the work file's place
   const auto messages = RebuildAllLoadCases(model);
   ASSERT_FALSE(messages.empty());
-  EXPECT_EQ(messages[0].text(), "Error on opening files ECHO_L and ENEW in LWRITE.C");
+  EXPECT_EQ(messages[0].text(), "The file " + path + " cannot be written.");
   EXPECT_EQ(testing::ReadText(path), text);
+  // Nothing of the rebuild took its place.
+  EXPECT_FALSE(plat::FileExists(model.position.LoadCaseFile(fn::kLoadCaseParams, 1)));
+  EXPECT_FALSE(plat::FileExists(model.position.File(fn::kDiary)));
 }
 
 }  // namespace

@@ -45,8 +45,11 @@ void OpenedEditor::Key(int vk, unsigned mods) {
 
 std::string OpenedEditor::Boxes() const {
   std::string all;
-  for (const auto& shown : dialogs.shown()) {
-    if (shown.kind == plat::testing::ShownDialog::Kind::kMessageBox) all += shown.caption + "\t" + shown.text + "\n";
+  const auto& shown = dialogs.shown();
+  for (std::size_t k = forgotten; k < shown.size(); ++k) {
+    if (shown[k].kind == plat::testing::ShownDialog::Kind::kMessageBox) {
+      all += shown[k].caption + "\t" + shown[k].text + "\n";
+    }
   }
   return all;
 }

@@ -35,8 +35,11 @@ struct OpenedEditor {
   void Key(int vk, unsigned mods = 0);
   // The window's caption.
   std::string Title() { return frame().GetWindowText(); }
-  // The boxes shown so far, "caption<TAB>text" a line.
+  // The boxes shown so far (since ForgetShown), "caption<TAB>text" a line.
   std::string Boxes() const;
+  // What was shown so far no longer counts for Boxes.
+  void ForgetShown() { forgotten = dialogs.shown().size(); }
+  std::size_t forgotten = 0;
 };
 
 std::string ReadAll(const std::string& path);

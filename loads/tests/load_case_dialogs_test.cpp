@@ -26,6 +26,7 @@
 #include "platform/controls/list_box.h"
 #include "platform/files.h"
 #include "platform/testing/window_testing.h"
+#include "platform/testing/write_faults.h"
 #include "platform/window/virtual_keys.h"
 
 namespace pundf {
@@ -62,8 +63,9 @@ TEST(GeneratedLoads, LateralLoadOffersFiveAndStoresOneLoadOnTheLeftColumn) {
     plat::testing::SetItemText(d, CDiaMagnitude::kValueEdit, "1,5");
     plat::testing::Press(d, plat::IDOK);
   });
+  editor.dialogs.AnswerBox(plat::IDYES);  // load case 1 holds loads: it is replaced
   editor.Command(ids::kLateralLoad);
-  EXPECT_EQ(editor.dialogs.Captions(), (std::vector<std::string>{"Lateral load"}));
+  EXPECT_EQ(editor.dialogs.Captions(), (std::vector<std::string>{"Lateral load", "Save ?"}));
   EXPECT_EQ(shown, "  5.0");
   ASSERT_EQ(model.load_case.line_loads.count(), 1);
   const auto& load = model.load_case.line_loads[1];
@@ -77,7 +79,77 @@ TEST(GeneratedLoads, LateralLoadOffersFiveAndStoresOneLoadOnTheLeftColumn) {
   const auto stored = plat::ReadWholeFile(position.LoadCaseFile("PL", number));
   ASSERT_TRUE(stored);
   EXPECT_FLOAT_EQ(FloatAt(*stored, 364), 1.5f);
+  EXPECT_EQ(editor.Boxes(), "Save ?\tReplace load case 1?\n");
+}
+
+// Floor load, Lateral load and Snow replace the loads of the open load case: when it (or the stored
+// load case of its number) holds loads they ask first, and No changes nothing, in memory or on disk.
+TEST(GeneratedLoads, NoToReplaceLoadCaseChangesNothing) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  for (const plat::UINT command : {ids::kFloorLoad, ids::kLateralLoad, ids::kSnow}) {
+    SCOPED_TRACE(command);
+    OpenedEditor editor;
+    ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+    const LoadCase before = editor.session().model.load_case;
+    const plat::testing::FolderFiles files = plat::testing::SnapshotFolder(position.folder());
+    editor.dialogs.PressNext(plat::IDOK);
+    editor.dialogs.AnswerBox(plat::IDNO);
+    editor.Command(command);
+    EXPECT_EQ(editor.Boxes(), "Save ?\tReplace load case 1?\n");
+    EXPECT_TRUE(editor.session().model.load_case.params == before.params);
+    EXPECT_EQ(editor.session().model.load_case.line_loads.count(), before.line_loads.count());
+    EXPECT_TRUE(plat::testing::SnapshotFolder(position.folder()) == files);
+  }
+  // A new load case holds nothing: it is stored at once.
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+  editor.Command(ids::kNew);
+  const int number = editor.session().model.load_case.number();
+  editor.dialogs.PressNext(plat::IDOK);
+  editor.Command(ids::kSnow);
   EXPECT_EQ(editor.Boxes(), "");
+  EXPECT_TRUE(plat::FileExists(position.LoadCaseFile("PL", number)));
+}
+
+// A number typed into a dialog's field that is no number or does not fit the files is refused at
+// the dialog's OK, naming the field and the text; the dialog stays and the load case keeps its values.
+TEST(NumberFields, ANumberThatDoesNotFitIsRefusedNamingTheField) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  struct Case {
+    plat::UINT command;
+    plat::UINT edit;
+    const char* typed;
+    std::string message;
+  };
+  const Case cases[] = {
+      {ids::kLateralLoad, CDiaMagnitude::kValueEdit, "1e40",
+       "Input error\t\"Magnitude kN/m\": \"1e40\" is too large for the files.\n"},
+      {ids::kSnow, CDiaMagnitude::kValueEdit, "-", "Input error\t\"Magnitude kN/m\": \"-\" is not a number.\n"},
+      {ids::kTemperature, CDiaTemp::kDeltaEdit, "1e40",
+       "Input error\t\"Delta T [K]\": \"1e40\" is too large for the files.\n"},
+      {ids::kGravity, DIA_EIGEN::kGammaEdit, "2,5,",
+       "Input error\t\"Specific weight [kN/m3]\": \"2,5,\" is not a number.\n"},
+      {ids::kFloorLoad, CDIA_P::kValueEdit, "-1e39",
+       "Input error\t\"Value [kN/m]\": \"-1e39\" is too large for the files.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    OpenedEditor editor;
+    ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+    const LoadCase before = editor.session().model.load_case;
+    bool stayed = false;
+    editor.dialogs.OnNextDialog([&](plat::Dialog& d) {
+      plat::testing::SetItemText(d, c.edit, c.typed);
+      plat::testing::Press(d, plat::IDOK);
+      stayed = !d.Ended();
+      plat::testing::Press(d, plat::IDCANCEL);
+    });
+    editor.Command(c.command);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(editor.Boxes(), c.message);
+    EXPECT_TRUE(editor.session().model.load_case.params == before.params);
+    EXPECT_EQ(editor.session().model.load_case.line_loads.count(), before.line_loads.count());
+  }
 }
 
 TEST(GeneratedLoads, SnowStopChangesNothing) {
@@ -125,6 +197,27 @@ TEST(InfoPage, WrittenToInfotextAndShownForTheUniformAndTheGravityCase) {
                              "Point loads = 5, max = 100 per LC\r\n");
     }
   }
+}
+
+// The counts are those of the load case in memory: loads typed but not stored count.
+TEST(InfoPage, CountsTheLoadsTypedButNotStored) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+  editor.Command(ids::kNew);
+  LoadModel& model = editor.session().model;
+  for (int e : {1, 2}) model.load_case.line_loads.Append(testing::WholeLoad(model.geometry, e, 'Y', 2, 2));
+  common::PointLoadRecord force;
+  force.set_placement(common::PointLoadRecord::kAtNode);
+  force.set_node(2);
+  model.load_case.point_loads.Append(force);
+  model.load_case.params.set_gravity_flag(1);
+  editor.dialogs.PressNext(plat::IDCANCEL);
+  editor.Command(ids::kInfo);
+  const std::string written = ReadAll(position.FolderFile("INFOTEXT"));
+  const std::string lines = "Line loads = " + std::to_string(2 + model.geometry.element_count()) +
+                            ", max = 100 per LC\r\nPoint loads = 1, max = 100 per LC\r\n";
+  EXPECT_NE(written.find(lines), std::string::npos) << written;
 }
 
 std::string Hex(const std::string& bytes) {

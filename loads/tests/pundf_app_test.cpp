@@ -109,6 +109,26 @@ TEST(PundfProgram, RebuildWaitsForThePositionLock) {
   EXPECT_TRUE(plat::FileExists(pos.File(fn::kDiary)));
 }
 
+// A load case of the echo text that is not rebuilt (a word or "nan" where a number stands) is named
+// with its line, the program ends with 255, and the echo text stays byte for byte as it was: it is
+// the master copy until every load case of it is rebuilt.
+TEST(PundfProgram, RebuildOfANumberThatIsNoneFailsAndKeepsTheEchoText) {
+  const LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());
+  const common::Position& pos = model.position;
+  const std::string text = "LOAD CASES\r\nLC 1\r\n0 1 1\r\nTITLE\r\nfine\r\nLINELOADS\r\n1 \r\n"
+                           "1 1 0 0 0 0 0 0 10 10 Y\r\nLC 2\r\n0 1 1\r\nTITLE\r\nbad\r\nLINELOADS\r\n1 \r\n"
+                           "1 1  0 0 0 0 0 0 nan 10 Y\r\n";
+  ASSERT_TRUE(plat::WriteBlock(pos.TextFile("ECHO_L"), text.data(), text.size()));
+  const ProgramRun run = RunPundf({pos.ext(), "@" + pos.data_path(), "@G"});
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.messages, "Error\tLoad case 2 of " + pos.TextFile("ECHO_L") +
+                              " is not rebuilt: the text nan in the line \"1 1  0 0 0 0 0 0 nan 10 Y\" is not a "
+                              "number. Its entry stays in the echo text.\n");
+  EXPECT_EQ(testing::ReadText(pos.TextFile("ECHO_L")), text);
+  EXPECT_EQ(testing::ReadText(pos.FolderFile("ECHO_L.TXT")), text);
+  EXPECT_FALSE(plat::FileExists(pos.LoadCaseFile(fn::kLoadCaseParams, 2)));
+}
+
 // An echo text without a load case is an error: its message, and an exit code that says so.
 TEST(PundfProgram, RebuildOfATextWithoutALoadCaseEndsWithFailure) {
   const LoadModel model = testing::LoadedModel(testing::TwoSpanBeam());

@@ -275,6 +275,15 @@ TEST(RebuildLoadCase, IndexOutOfRangeRefusesTheLoadCase) {
       {"0 0 0\nTITLE\n\nTEMPERATURE\n10\n1E+39\n1.2E-05\n", "the number 1E+39 in the line \"1E+39\" is too large"},
       {"0 0 0\nTITLE\n\nSETTLEMENT\n1\n2 0 1E+99 0\n", "the number 1E+99 in the line \"2 0 1E+99 0\" is too large"},
       {"0 0 0\nTITLE\n\nPRESTRESS\n1\n2 1E+99\n", "the number 1E+99 in the line \"2 1E+99\" is too large"},
+      // Nor does a field of a number column that holds no number: it would read as 0.
+      {"0 1 0\nTITLE\n\nLINELOADS\n1 x\n1 1 0 0 0 0 0 0 nan 10 Y\n",
+       "the text nan in the line \"1 1 0 0 0 0 0 0 nan 10 Y\" is not a number"},
+      {"1 0 0\nTITLE\n\nPOINTLOADS\n1 x\nE 2 0 0 abc X\n", "the text abc in the line \"E 2 0 0 abc X\" is not a number"},
+      {"0 0 0\nTITLE\n\nGRAVITYLOAD\n25 -\n", "the text - in the line \"25 -\" is not a number"},
+      {"0 0 0\nTITLE\n\nTEMPERATURE\n10\nzz\n1.2E-05\n", "the text zz in the line \"zz\" is not a number"},
+      // A stretch is checked as the line-load table checks it: on its element.
+      {"0 1 0\nTITLE\n\nLINELOADS\n1 x\n2 0 0 0 0 0 2.000 9.000 10 10 Y\n",
+       "the stretch 2.000 to 9.000 m of line load 1 lies outside element 2 of 6.000 m"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.problem);

@@ -2,11 +2,16 @@
 // the load echo text.
 #include <gtest/gtest.h>
 
+#include "common/position/position_lock.h"
 #include "common/settings_files.h"
+#include "loads/echo/load_echo_writer.h"
 #include "loads/editor/dia_store.h"
 #include "loads/editor/editor_ids.h"
+#include "loads/model/read_load_case.h"
+#include "loads/store/staged_files.h"
 #include "loads/tests/editor_fixture.h"
 #include "platform/files.h"
+#include "platform/testing/write_faults.h"
 
 namespace pundf {
 namespace {
@@ -140,6 +145,119 @@ TEST(SaveDialog, AStoredLoadCaseEndsWithoutAQuestion) {
   EXPECT_EQ(processes.calls().size(), 1u);
 }
 
+// The save dialog answered with `number` and OK.
+void SaveAs(OpenedEditor& editor, const std::string& number, const std::string& title = "") {
+  editor.dialogs.OnNextDialog([number, title](plat::Dialog& d) {
+    plat::testing::SetItemText(d, CDiaStore::kNumberEdit, number);
+    if (!title.empty()) plat::testing::SetItemText(d, CDiaStore::kTitleEdit, title);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  editor.Command(ids::kStore);
+}
+
+// A write that fails at any step of Save (the load case's files, DIARY, the logs, the listing,
+// FILES, TTABLE, the echo text, BATCH and the solver's files in the settings folder) stores
+// nothing: no file changes, so that nothing names a load case that was not stored, ZEDIR is not
+// started, the message names the file, and the typed load case stays in memory.
+TEST(SaveSequence, AFailingWriteAnywhereStoresNothingAndStartsNothing) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+  const std::string settings = common::JoinSettingsPath(editor.session().model.settings, "");
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(position.folder());
+  const plat::testing::FolderFiles settings_before = plat::testing::SnapshotFolder(settings);
+  const std::string title = editor.Title();
+  const LoadCase typed = editor.session().model.load_case;
+  int failures = 0;
+  for (long n = 1;; ++n) {
+    SCOPED_TRACE("failing write " + std::to_string(n));
+    plat::testing::ProcessRecorder processes;
+    editor.ForgetShown();
+    long writes = 0;
+    {
+      plat::testing::FailingFileWrite fail(n);
+      SaveAs(editor, "6", "Six");
+      writes = plat::testing::FileWritesSoFar();
+    }
+    if (writes < n) {  // every write went through: stored, and the solver started
+      EXPECT_EQ(editor.Boxes(), "");
+      EXPECT_EQ(processes.calls().size(), 1u);
+      EXPECT_EQ(editor.session().model.diary.load_case(6), 6);
+      break;
+    }
+    ++failures;
+    // One message naming the file (EXTV's keeps its own caption).
+    const std::string boxes = editor.Boxes();
+    EXPECT_TRUE((boxes.starts_with("Error\tThe file ") || boxes.starts_with("File EXTV cannot be generated\tThe file ")) &&
+                boxes.ends_with(" cannot be written.\n") && boxes.find('\n') == boxes.size() - 1)
+        << boxes;
+    EXPECT_TRUE(processes.calls().empty());
+    EXPECT_TRUE(plat::testing::SnapshotFolder(position.folder()) == before) << "a position file changed";
+    EXPECT_TRUE(plat::testing::SnapshotFolder(settings) == settings_before) << "a settings file changed";
+    EXPECT_EQ(editor.Title(), title);
+    EXPECT_EQ(editor.session().model.diary.count(), 5);
+    EXPECT_TRUE(editor.session().model.load_case.params == typed.params) << "the typed load case stays";
+  }
+  EXPECT_GT(failures, 10);
+}
+
+// A store under the number of another stored load case replaces it only when the person says so;
+// the open load case under its own number is stored without a question.
+TEST(SaveSequence, AnotherStoredLoadCaseIsReplacedOnlyAfterYes) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  plat::testing::ProcessRecorder processes;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+  const std::string pl3 = ReadAll(position.LoadCaseFile("PL", 3));
+  editor.dialogs.AnswerBox(plat::IDNO);
+  SaveAs(editor, "3");
+  EXPECT_EQ(editor.Boxes(), "Save ?\tReplace load case 3?\n");
+  EXPECT_EQ(ReadAll(position.LoadCaseFile("PL", 3)), pl3);
+  EXPECT_EQ(editor.session().model.load_case.number(), 2);
+  EXPECT_TRUE(processes.calls().empty());
+
+  editor.ForgetShown();
+  SaveAs(editor, "2");
+  EXPECT_EQ(editor.Boxes(), "");
+  EXPECT_EQ(processes.calls().size(), 1u);
+
+  editor.ForgetShown();
+  editor.dialogs.AnswerBox(plat::IDYES);
+  SaveAs(editor, "3");
+  EXPECT_EQ(editor.Boxes(), "Save ?\tReplace load case 3?\n");
+  EXPECT_NE(ReadAll(position.LoadCaseFile("PL", 3)), pl3);
+  EXPECT_EQ(editor.Title(), "Position BEAM2  LC 3");
+}
+
+// While another program holds the position, Save says so, writes nothing and starts nothing; the
+// typed load case stays in memory and is stored once the position is free.
+TEST(SaveSequence, APositionInUseIsSaidAndNothingChanges) {
+  const common::Position position = ExampleWithLoadCases("BEAM2");
+  plat::testing::ProcessRecorder processes;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+  editor.session().model.load_case.params.set_title("typed");
+  common::PositionLock other;
+  ASSERT_EQ(other.TryAcquire(position.File(common::kPositionLockFile)), common::PositionLock::Attempt::kHeld);
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(position.folder());
+  SaveAs(editor, "7");
+  EXPECT_EQ(editor.Boxes(), "Error\tPosition BEAM2 is in use by another program (" +
+                                position.File(common::kPositionLockFile) +
+                                "). Nothing was changed; try again when it has ended.\n");
+  EXPECT_TRUE(plat::testing::SnapshotFolder(position.folder()) == before);
+  EXPECT_TRUE(processes.calls().empty());
+  EXPECT_EQ(editor.session().model.load_case.number(), 2);
+  EXPECT_EQ(editor.session().model.load_case.params.title(), "typed");
+
+  other.Release();
+  editor.ForgetShown();
+  SaveAs(editor, "7");
+  EXPECT_EQ(editor.Boxes(), "");
+  EXPECT_TRUE(plat::FileExists(position.LoadCaseFile("PL", 7)));
+  EXPECT_EQ(processes.calls().size(), 1u);
+  EXPECT_FALSE(plat::FileExists(position.File(common::kPositionLockFile))) << "let go before ZEDIR starts";
+}
+
 // The editor opened with the load echo text present and TIMELW removed; the
 // question answered with `answer`.
 struct EchoCase {
@@ -180,6 +298,31 @@ TEST(EchoQuestion, NoKeepsTheTextAsBakAndIsNotAskedAgain) {
   plat::testing::WindowPixels(again.frame());
   plat::testing::PumpMessages();
   EXPECT_EQ(again.Boxes(), "");
+}
+
+// After "No" the echo text is gone; the next store writes it anew with every load case of the
+// diary, each entry as the echo writer writes it from that load case's stored files.
+TEST(EchoQuestion, NoThenAStoreKeepsEveryLoadCaseInTheEchoText) {
+  EchoCase c;
+  c.Open(plat::IDNO);
+  plat::testing::ProcessRecorder processes;
+  c.editor.ForgetShown();
+  SaveAs(c.editor, "1", "Stored again");
+  ASSERT_EQ(c.editor.Boxes(), "");
+
+  const LoadModel& model = c.editor.session().model;
+  ASSERT_EQ(model.diary.count(), 5);
+  std::string expected = "LOAD CASES\n";
+  for (int k = 1; k <= model.diary.count(); ++k) {
+    const int number = model.diary.load_case(k);
+    LoadCase stored;
+    ASSERT_TRUE(ReadLoadCaseFiles(c.position, model.geometry, number, stored).ok()) << number;
+    expected += LoadEchoEntry(stored, number);
+  }
+  const std::string echo = ReadAll(c.position.TextFile("ECHO_L"));
+  EXPECT_EQ(echo, TextBytes(expected));
+  EXPECT_NE(echo.find("Stored again"), std::string::npos);
+  EXPECT_EQ(ReadAll(c.position.FolderFile("ECHO_L.TXT")), echo);
 }
 
 }  // namespace

@@ -217,27 +217,42 @@ TEST(StoreLoadCase, RefusesWhatItCannotStoreAndWritesNothing) {
   }
 }
 
-TEST(StoreLoadCase, FileThatCannotBeWrittenIsReported) {
-  for (const bool binary : {true, false}) {
-    SCOPED_TRACE(binary ? "PL" : "echo text");
-    LoadModel model = testing::LoadedModel(testing::PortalFrame(), binary ? ".B" : ".E");
-    // A folder in the place of the file.
-    const std::string path =
-        binary ? model.position.LoadCaseFile(fn::kLoadCaseParams, 1) : model.position.TextFile("ECHO_L");
+// A file of the store that cannot be written (a folder in its place) refuses the whole store: the
+// message names it and no file of the position changes, so that nothing names a load case that
+// was not stored.
+TEST(StoreLoadCase, AFileThatCannotBeWrittenStoresNothing) {
+  const char* const kObstacles[] = {"PL", "DIARY", "D2.TXT", "ECHO_L", "TTABLE"};
+  int position = 0;
+  for (const std::string obstacle : kObstacles) {
+    SCOPED_TRACE(obstacle);
+    LoadModel model = testing::LoadedModel(testing::PortalFrame(), ".PORTAL" + std::to_string(++position));
+    const common::Position& pos = model.position;
+    SetNumber(model, 3, "first");
+    model.load_case.line_loads.Append(testing::WholeLoad(model.geometry, 2, 'Y', 10.0f, 10.0f));
+    ASSERT_TRUE(StoreLoadCase(model).ok());
+    SetNumber(model, 5, "second");
+    const std::string path = obstacle == "PL"       ? pos.LoadCaseFile(fn::kLoadCaseParams, 5)
+                             : obstacle == "DIARY"  ? pos.File(fn::kDiary)
+                             : obstacle == "ECHO_L" ? pos.TextFile("ECHO_L")
+                                                    : pos.FolderFile(obstacle);
+    plat::RemoveFile(path);
     ASSERT_TRUE(plat::MakeFolder(path));
+    const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(pos.folder());
+    const common::LoadCaseDiary diary = model.diary;
+    const common::LoadCaseParams params = model.load_case.params;
+
     const auto report = StoreLoadCase(model);
-    ASSERT_TRUE(report.ok());
-    ASSERT_FALSE(report.messages.empty());
-    for (const auto& message : report.messages) {
-      EXPECT_EQ(message.text(), "The file " + path + " cannot be written.");
-    }
-    // The rest of the store went on.
-    EXPECT_TRUE(plat::FileExists(model.position.FolderFile("D2.TXT")));
+    EXPECT_FALSE(report.ok());
+    EXPECT_EQ(report.refused.text(), "The file " + path + " cannot be written.");
+    EXPECT_EQ(report.refused.caption(), "Error");
+    EXPECT_TRUE(plat::testing::SnapshotFolder(pos.folder()) == before) << "no file changed";
+    EXPECT_TRUE(model.diary == diary) << "the diary in memory is the one on disk";
+    EXPECT_TRUE(model.load_case.params == params) << "the load case in memory is as before";
   }
 }
 
-// A write that fails at any step of a load case's store is reported, and every file of the
-// position is then the one from before or the new one, whole.
+// A write that fails at any step of a load case's store refuses it, naming the file, and every
+// file of the position is then the one from before.
 TEST(StoreLoadCase, AFailingWriteAtAnyStepLosesNothing) {
   plat::testing::FakeClock clock(1700000000);
   LoadModel model = testing::LoadedModel(testing::PortalFrame());
@@ -264,14 +279,10 @@ TEST(StoreLoadCase, AFailingWriteAtAnyStepLosesNothing) {
     plat::testing::FailingFileWrite fail(n);
     const auto report = StoreLoadCase(changed);
     if (plat::testing::FileWritesSoFar() < n) break;  // every write of the store went through
-    const plat::testing::FolderFiles now = plat::testing::SnapshotFolder(folder);
-    EXPECT_EQ(plat::testing::FilesNotWhole(before, after, now), "");
-    ASSERT_TRUE(report.ok()) << report.refused.text();
-    if (report.messages.empty()) {
-      EXPECT_TRUE(now == after) << "a store without a message is whole";
-    } else {
-      ++failed;
-    }
+    ++failed;
+    EXPECT_FALSE(report.ok());
+    EXPECT_TRUE(report.refused.text().starts_with("The file " + folder)) << report.refused.text();
+    EXPECT_TRUE(plat::testing::SnapshotFolder(folder) == before) << "a failed store changes no file";
   }
   EXPECT_GT(failed, 5);
 }

@@ -9,6 +9,7 @@
 #include "loads/tests/editor_fixture.h"
 #include "platform/files.h"
 #include "platform/print/tests/pdf_reading.h"
+#include "platform/window/virtual_keys.h"
 
 namespace pundf {
 namespace {
@@ -102,6 +103,90 @@ TEST(TableDialogs, ARefusedRowKeepsTheDialogAndTheLoadsThenOkTakesThem) {
   EXPECT_FLOAT_EQ(loads[row].x1(), 1.0f);
   EXPECT_FLOAT_EQ(loads[row].x2(), 3.0f);
   EXPECT_TRUE(LoadCaseChanged(editor.session()));
+}
+
+// A number too large for the files is refused at the table's OK, naming row, column and text; it
+// never reaches the load case (where it was an infinity shown as "inf").
+TEST(TableDialogs, ANumberTooLargeIsRefusedAtOk) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+  const LoadCase before = editor.session().model.load_case;
+  int row = 0;
+  bool stayed = false;
+  grid::CCellID shown;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& dialog) {
+    auto& d = dynamic_cast<tables::TableDialog&>(dialog);
+    row = d.PrintRowsOfTable();
+    SetRow(d, row, {"2", "", "", "1E40", "1", "Y"});
+    plat::testing::Press(d, tables::kOkButton);
+    stayed = !d.Ended();
+    shown = d.grid().GetFocusCell();
+    plat::testing::PressKey(d.grid(), plat::VK_ESCAPE);
+  });
+  editor.dialogs.AnswerBox(plat::IDOK);
+  editor.dialogs.AnswerBox(plat::IDYES);  // the changed table is left
+  editor.Command(ids::kLineLoads);
+  EXPECT_TRUE(stayed);
+  EXPECT_EQ(shown, (grid::CCellID{row, 4}));
+  EXPECT_EQ(editor.Boxes(), "Input error\tRow " + std::to_string(row) +
+                                ", column \"Value A\": \"1E40\" is too large for the files.\n"
+                                "Line loads\tDiscard the changes to the table?\n");
+  EXPECT_EQ(editor.session().model.load_case.line_loads.count(), before.line_loads.count());
+  EXPECT_FALSE(LoadCaseChanged(editor.session()));
+}
+
+// Escape (or Stop, or the close box) in a table whose cells changed asks before the typed rows are
+// thrown away; No goes back to the table, Yes leaves it without taking them. An unchanged table
+// closes at once.
+TEST(TableDialogs, LeavingAChangedTableAsksFirst) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  struct Case {
+    const char* how;
+    plat::UINT command;
+    bool change;
+  };
+  for (const Case& c : {Case{"Escape", ids::kLineLoads, true}, Case{"Stop", ids::kSettlements, true},
+                        Case{"Escape unchanged", ids::kPointLoads, false}}) {
+    SCOPED_TRACE(c.how);
+    OpenedEditor editor;
+    ASSERT_TRUE(editor.Open(EditorCommandLine(position, "2")));
+    const LoadCase before = editor.session().model.load_case;
+    bool stayed_after_no = false;
+    bool left = false;
+    editor.dialogs.OnNextDialog([&](plat::Dialog& dialog) {
+      auto& d = dynamic_cast<tables::TableDialog&>(dialog);
+      if (c.change) SetRow(d, 1, {"4", "", "0.5", ""});
+      auto leave = [&] {
+        if (std::string(c.how) == "Stop") {
+          plat::testing::Press(d, plat::IDCANCEL);
+        } else {
+          plat::testing::PressKey(d.grid(), plat::VK_ESCAPE);
+        }
+      };
+      leave();
+      stayed_after_no = !d.Ended();
+      if (d.Ended()) return;
+      leave();
+      left = d.Ended();
+    });
+    editor.dialogs.AnswerBox(plat::IDNO);
+    editor.dialogs.AnswerBox(plat::IDYES);
+    editor.Command(c.command);
+    if (c.change) {
+      EXPECT_TRUE(stayed_after_no);
+      EXPECT_TRUE(left);
+      const std::string caption = c.command == ids::kLineLoads ? "Line loads" : "Settlements";
+      EXPECT_EQ(editor.Boxes(), caption + "\tDiscard the changes to the table?\n" + caption +
+                                    "\tDiscard the changes to the table?\n");
+    } else {
+      EXPECT_FALSE(stayed_after_no);
+      EXPECT_EQ(editor.Boxes(), "");
+    }
+    EXPECT_FALSE(LoadCaseChanged(editor.session()));
+    EXPECT_TRUE(editor.session().model.load_case.params == before.params);
+    EXPECT_FALSE(editor.quit.code()) << "the editor stays open";
+  }
 }
 
 TEST(TableDialogs, PrintCoversTheFilledRows) {

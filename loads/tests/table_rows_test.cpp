@@ -5,6 +5,7 @@
 #include "loads/tables/point_load_rows.h"
 #include "loads/tables/support_rows.h"
 #include "loads/tables/grid_text_file.h"
+#include "loads/tables/temperature_rows.h"
 #include "loads/tests/example_frames.h"
 #include "loads/tests/frame_fixture.h"
 
@@ -229,6 +230,56 @@ TEST(PrestressTable, EveryRowWithElementAndForceIsAnEntry) {
   const auto refusal = ReadPrestress(Rows({{"4", "1"}}, 3), p.g, p.lc);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(p.lc.prestress.count(), 2);
+}
+
+// A number cell holding no number (a sign, a letter the grid keeps, a word loaded from a text
+// file) or a number beyond the files' floats refuses the whole table with the one message of the
+// tables, naming row, column and text; the load case keeps what it had. A row of signs and
+// letters was once stored as a load of length 0 and 0 kN/m.
+TEST(EveryTable, ACellThatHoldsNoNumberOrTooLargeANumberRefusesTheTable) {
+  struct Case {
+    const char* table;
+    Row row;
+    int col;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"line", {"2", "L", "-", "-", "+", "Y"}, 2, "Row 1, column \"Start [m]\": \"L\" is not a number."},
+      {"line", {"2", "", "", "-", "+", "Y"}, 4, "Row 1, column \"Value A\": \"-\" is not a number."},
+      {"line", {"2", "", "", "10", "zz", "Y"}, 5, "Row 1, column \"Value B\": \"zz\" is not a number."},
+      {"line", {"2", "1", "abc", "10", "10", "Y"}, 3, "Row 1, column \"End [m]\": \"abc\" is not a number."},
+      {"line", {"2", "", "", "1e40", "1", "Y"}, 4, "Row 1, column \"Value A\": \"1e40\" is too large for the files."},
+      {"point", {"F", "2", "", "", "+", "X"}, 5, "Row 1, column \"Size\": \"+\" is not a number."},
+      {"point", {"F", "", "2", "L", "5", "X"}, 4, "Row 1, column \"Left Distance\": \"L\" is not a number."},
+      {"point", {"M", "2", "", "", "-1E39", ""}, 5, "Row 1, column \"Size\": \"-1E39\" is too large for the files."},
+      {"settlement", {"4", "", "+", ""}, 3, "Row 1, column \"uy [m]\": \"+\" is not a number."},
+      {"prestress", {"2", "1e40"}, 2, "Row 1, column \"Force\": \"1e40\" is too large for the files."},
+      {"temperature", {"L", "5"}, 1, "Row 1, column \"T\": \"L\" is not a number."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const Geometry g = testing::HingedPortal();
+    LoadCase lc = EmptyLoadCase(g, 1);
+    lc.line_loads.Append(testing::WholeLoad(g, 1, 'X', 1.5f, 1.5f));
+    const LoadCase before = lc;
+    const std::string table = c.table;
+    std::optional<Refusal> refusal;
+    if (table == "line") refusal = ReadLineLoads(Rows({c.row}), g, lc);
+    if (table == "point") refusal = ReadPointLoads(Rows({c.row}), g, lc);
+    if (table == "settlement") refusal = ReadSettlements(Rows({c.row}, 5), lc);
+    if (table == "prestress") refusal = ReadPrestress(Rows({c.row}, 3), g, lc);
+    if (table == "temperature") refusal = ReadTemperatures(Rows({c.row}, 3), lc);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->message, c.message);
+    EXPECT_EQ(refusal->caption, "Input error");
+    EXPECT_EQ(refusal->row, 1);
+    EXPECT_EQ(refusal->col, c.col);
+    EXPECT_TRUE(lc.params == before.params);
+    EXPECT_EQ(lc.line_loads.count(), 1);
+    EXPECT_TRUE(lc.line_loads[1] == before.line_loads[1]);
+    EXPECT_TRUE(lc.settlements[2] == before.settlements[2]);
+    EXPECT_TRUE(lc.temperatures[1] == before.temperatures[1]);
+  }
 }
 
 TEST(GridTextFile, SkipsTheFirstLineAndReadsWholeLinesIntoTheGrid) {

@@ -3,10 +3,12 @@
 // the label memory, the pens and the title block of a printed page.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 #include <string>
 #include <vector>
 
+#include "loads/model/point_load_values.h"
 #include "loads/model/whole_element_load.h"
 #include "loads/picture/draw_load_case.h"
 #include "loads/picture/labels.h"
@@ -217,12 +219,13 @@ TEST(LoadPictureLabelMemory, KeepsAtMost200TextsAnd2000Boxes) {
   plat::RecordingDc dc;
   ASSERT_TRUE(DrawLoadCase(model, view, *std::make_unique<LabelMemory>(), dc));
   LabelMemory labels;
-  Picture picture{dc, model, view, labels, 2000, PixelUnit(dc), 0.06, -1.0};
+  Picture picture{dc, model, view, labels, 2000, PixelUnit(dc), 0.06, -1.0, {}};
 
   dc.Clear();
   DrawBoxedText(picture, "N 1", 1.0, 1.0, 0.0);
   DrawBoxedText(picture, "N 2", 1.0, 1.0, 0.0);  // meets N 1
   DrawBoxedText(picture, "N 3", 4.0, 1.0, 0.0);
+  DrawTexts(picture);
   EXPECT_EQ(dc.ops().size(), 2u);
   EXPECT_EQ(labels.placed_rects.size(), 2u);
 
@@ -230,10 +233,12 @@ TEST(LoadPictureLabelMemory, KeepsAtMost200TextsAnd2000Boxes) {
   dc.Clear();
   DrawPointText(picture, "F1", 5.0, 3.0, 0.0);
   DrawBoxedText(picture, "N 4", 5.0, 1.0, 0.0);
+  DrawTexts(picture);
   EXPECT_TRUE(dc.ops().empty());
 
   labels.boxes.resize(LabelMemory::kMaxBoxes);
   DrawLoadLabel(picture, kLineLoadLabel, 1, 3.0, 4.0, 0.0, "1.00 kN/m");
+  DrawTexts(picture);
   EXPECT_EQ(dc.ops().size(), 1u);  // drawn, not kept
   EXPECT_EQ(labels.boxes.size(), static_cast<std::size_t>(LabelMemory::kMaxBoxes));
 }
@@ -267,6 +272,129 @@ TEST(LoadPicturePens, KindsGiveTheirPens) {
       {17, {plat::PS_SOLID, 0, plat::Rgb(0, 0, 0)}},
   };
   for (const Case& c : cases) EXPECT_EQ(PenOfKind(c.kind, 3), c.pen) << c.kind;
+}
+
+// The portal with loads whose labels all stand at the beam's middle: the beam's number, a uniform
+// line load, a second one, a temperature and a prestress.
+LoadModel PortalWithLabelsOnTheBeam() {
+  LoadModel model = Portal();
+  LoadCase& lc = model.load_case;
+  lc.line_loads.Append(WholeElementLoad(model.geometry.elements[2], 2, 'Y', 5.0f, 5.0f));
+  lc.line_loads.Append(WholeElementLoad(model.geometry.elements[2], 2, 'X', 3.0f, 3.0f));
+  lc.params.set_temperature_flag(1);
+  lc.temperatures[2].set_uniform_t(20.0f);
+  lc.temperatures[2].set_loaded(1);
+  lc.params.set_prestress_flag(1);
+  common::PrestressEntry prestress;
+  prestress.set_element(2);
+  prestress.set_force(800.0f);
+  lc.prestress.Append(prestress);
+  return model;
+}
+
+std::vector<plat::DeviceOp> TextOps(const plat::RecordingDc& dc) {
+  std::vector<plat::DeviceOp> texts;
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind == plat::DeviceOp::Kind::kText) texts.push_back(op);
+  }
+  return texts;
+}
+
+// At the default text size the picture's texts are at least 11 pixels high on the screen (they were
+// 6 on this frame); a printed picture keeps its texts 80 logical units high.
+TEST(LoadPictureLegibility, TextsAreAtLeastElevenPixelsHighOnTheScreenAndPrintedAsBefore) {
+  const LoadModel model = PortalWithLabelsOnTheBeam();
+  PictureView view = View();
+  view.element_numbers = true;
+  view.node_numbers = true;
+  LabelMemory labels;
+  plat::RecordingDc screen;
+  ASSERT_TRUE(DrawLoadCase(model, view, labels, screen));
+  const auto texts = TextOps(screen);
+  ASSERT_GE(texts.size(), 8u);
+  for (const plat::DeviceOp& op : texts) EXPECT_GE(std::abs(op.font.height), kLeastTextPixels) << op.text;
+
+  plat::DeviceCaps caps = plat::RecordingDc::FixedCaps();
+  caps.technology = plat::DT_RASPRINTER;
+  plat::RecordingDc printer(caps);
+  ASSERT_TRUE(DrawLoadCase(model, view, labels, printer));
+  const int printed = static_cast<int>(std::lround(printer.mapping().DeviceLengthY(80)));
+  for (const plat::DeviceOp& op : TextOps(printer)) EXPECT_EQ(std::abs(op.font.height), printed) << op.text;
+}
+
+// The labels of one element do not overprint each other: each one that would meet a text drawn
+// before it moves across its baseline to a free place.
+TEST(LoadPictureLegibility, TheLabelsOfOneElementDoNotOverprint) {
+  const LoadModel model = PortalWithLabelsOnTheBeam();
+  PictureView view = View();
+  view.element_numbers = true;
+  LabelMemory labels;
+  plat::RecordingDc dc;
+  ASSERT_TRUE(DrawLoadCase(model, view, labels, dc));
+  std::vector<plat::DeviceOp> beam;
+  for (const plat::DeviceOp& op : TextOps(dc)) {
+    for (const char* text : {"2", "5.00 kN/m", "3.00 kN/m", "T = 20.00", "8.000E+02 kN"}) {
+      if (op.text == text) beam.push_back(op);
+    }
+  }
+  ASSERT_EQ(beam.size(), 5u) << dc.Text();
+  // The texts are level: each one's box runs along its baseline from its origin, from its ascent
+  // above to its descent below.
+  auto box = [](const plat::DeviceOp& op) {
+    return plat::Rect{op.origin.x, op.origin.y - op.ascent, op.origin.x + op.text_width, op.origin.y + op.descent};
+  };
+  for (std::size_t i = 0; i < beam.size(); ++i) {
+    for (std::size_t j = i + 1; j < beam.size(); ++j) {
+      const plat::Rect a = box(beam[i]), b = box(beam[j]);
+      const bool meet = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+      EXPECT_FALSE(meet) << beam[i].text << " and " << beam[j].text;
+    }
+  }
+  // Drawn again, the texts stand where they stood.
+  plat::RecordingDc again;
+  ASSERT_TRUE(DrawLoadCase(model, view, labels, again));
+  EXPECT_EQ(again.Text(), dc.Text());
+}
+
+// A tall frame fills the drawing rectangle's height: a force on its top and the diagram of a load on
+// its beam reach beyond it. In the view the whole picture lies inside the view's rectangle, so that
+// nothing stands under the tool bar or the status bar.
+TEST(LoadPictureInTheView, LoadsBeyondTheFrameStayInsideTheView) {
+  LoadModel model;
+  model.geometry = pundf::testing::PortalFrame(2.0f, 8.0f);
+  model.geometry.extents = common::DrawingExtents::Box(0, 0, 2, 8);
+  model.geometry.drawing_step = 2000;
+  model.load_case = EmptyLoadCase(model.geometry, 1);
+  LoadCase& lc = model.load_case;
+  lc.line_loads.Append(WholeElementLoad(model.geometry.elements[2], 2, 'Y', 10.0f, 10.0f));
+  common::PointLoadRecord force;
+  force.set_placement(common::PointLoadRecord::kAtNode);
+  force.set_node(3);
+  force.set_x(2.0f);
+  force.set_y(-8.0f);
+  force.set_z(8.0f);
+  SetPointLoadValue(force, 20.0f, 'Y', 0.0f, 0.0f);
+  lc.point_loads.Append(force);
+
+  const plat::Rect client{0, 0, 1000, 700};
+  auto outside = [&](const PictureView& view) {
+    LabelMemory labels;
+    plat::RecordingDc dc;
+    EXPECT_TRUE(DrawLoadCase(model, view, labels, dc));
+    std::vector<std::string> out;
+    for (const plat::DeviceOp& op : dc.ops()) {
+      const plat::Rect& b = op.bounds;
+      if (b.left < client.left || b.top < client.top || b.right > client.right || b.bottom > client.bottom) {
+        out.push_back(plat::Describe(op));
+      }
+    }
+    return out;
+  };
+  PictureView view = View();
+  ASSERT_FALSE(outside(view).empty()) << "the frame's extents alone leave loads outside";
+  view.view_rect = client;
+  const auto out = outside(view);
+  EXPECT_TRUE(out.empty()) << out.front();
 }
 
 TEST(LoadPictureTitleBlock, FramesALandscapePage) {
