@@ -51,6 +51,26 @@ zedir::testing::FrameBuilder TwoStoreys() {
   return f;
 }
 
+zedir::testing::FrameBuilder BracedPortal(bool hinged_braces, int braces) {
+  zedir::testing::FrameBuilder f;
+  f.AddNode(0, 0, 1, 1);
+  f.AddNode(4, 0, 1, 1);
+  f.AddNode(0, 3);
+  f.AddNode(4, 3);
+  f.AddElement(1, 3, false, true);
+  f.AddElement(2, 4, false, true);
+  f.AddElement(3, 4);
+  f.AddElement(1, 4, hinged_braces, hinged_braces);
+  if (braces > 1) f.AddElement(2, 3, hinged_braces, hinged_braces);
+  return f;
+}
+
+zedir::testing::LoadCaseFiles PushAtTheTop(float fx) {
+  zedir::testing::LoadCaseFiles lc;
+  lc.point_loads.Append(zedir::testing::NodeLoad(3, fx, 0.0f));
+  return lc;
+}
+
 SolvedViewer::SolvedViewer(const zedir::testing::FrameBuilder& frame, const zedir::testing::LoadCaseFiles& files,
                            float k)
     : solver(frame) {

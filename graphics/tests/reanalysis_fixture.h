@@ -27,6 +27,12 @@ struct RecordingView : ReanalysisView {
 zedir::testing::FrameBuilder ThreeSpans();
 // Two storeys of 3 m, one bay of 6 m, clamped feet: columns 1, 2 and 4, 5, beams 3 and 6 (the top).
 zedir::testing::FrameBuilder TwoStoreys();
+// A portal of 4 by 3 pinned at its feet (nodes 1, 2), its columns (1, 2) hinged at their heads
+// (nodes 3, 4) under beam 3, braced by diagonal 4 from node 1 to node 4 and, with two braces, by
+// diagonal 5 from node 2 to node 3: without its diagonals it sways freely.
+zedir::testing::FrameBuilder BracedPortal(bool hinged_braces, int braces);
+// A force fx along x at node 3, the top-left corner of the portals.
+zedir::testing::LoadCaseFiles PushAtTheTop(float fx = 10.0f);
 
 class SolvedViewer {
  public:

@@ -108,28 +108,7 @@ TEST(RemovedElement, TakesEachKindOfItsLoadsAwayInBothMethods) {
   }
 }
 
-// A portal whose columns are hinged at their heads, braced by diagonals from the feet: without
-// its diagonals it sways freely.
-FrameBuilder BracedPortal(bool hinged_braces, int braces) {
-  FrameBuilder f;
-  f.AddNode(0, 0, 1, 1);
-  f.AddNode(4, 0, 1, 1);
-  f.AddNode(0, 3);
-  f.AddNode(4, 3);
-  f.AddElement(1, 3, false, true);
-  f.AddElement(2, 4, false, true);
-  f.AddElement(3, 4);
-  f.AddElement(1, 4, hinged_braces, hinged_braces);
-  if (braces > 1) f.AddElement(2, 3, hinged_braces, hinged_braces);
-  return f;
-}
-constexpr int kBrace = 4;
-
-LoadCaseFiles PushAtTheTop() {
-  LoadCaseFiles lc;
-  lc.point_loads.Append(zedir::testing::NodeLoad(3, 10.0f, 0.0f));
-  return lc;
-}
+constexpr int kBrace = 4;  // the first diagonal of the braced portals
 
 TEST(RemovedElement, TheDirectMethodRefusesARemovalThatLeavesAMechanism) {
   LoadCaseFiles tip_load;
@@ -142,12 +121,12 @@ TEST(RemovedElement, TheDirectMethodRefusesARemovalThatLeavesAMechanism) {
     bool mechanism;
   };
   const Case cases[] = {
-      {"the only rigid brace", BracedPortal(false, 1), PushAtTheTop(), kBrace, true},
-      {"the only hinged brace", BracedPortal(true, 1), PushAtTheTop(), kBrace, true},
+      {"the only rigid brace", testing::BracedPortal(false, 1), testing::PushAtTheTop(), kBrace, true},
+      {"the only hinged brace", testing::BracedPortal(true, 1), testing::PushAtTheTop(), kBrace, true},
       {"a cantilever's only element, loaded at its tip", zedir::testing::Cantilever(), tip_load, 1, true},
       // The other brace holds the frame; a hinged one's own rotations leave with it.
-      {"one of two rigid braces", BracedPortal(false, 2), PushAtTheTop(), kBrace, false},
-      {"one of two hinged braces", BracedPortal(true, 2), PushAtTheTop(), kBrace, false},
+      {"one of two rigid braces", testing::BracedPortal(false, 2), testing::PushAtTheTop(), kBrace, false},
+      {"one of two hinged braces", testing::BracedPortal(true, 2), testing::PushAtTheTop(), kBrace, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
