@@ -182,7 +182,7 @@ int DrawSupportDofShape(Canvas& c, const SupportShapeOptions& o) {
   const common::NodeRecord& node = c.viewer.nodes[entry.node];
   const double ux = EntryOf(d, node.dof_u()), uy = EntryOf(d, node.dof_v());
   DrawNodeLabel(c, 1, node.x() + ux * scale, node.z() + sigma * uy * scale + 0.1,
-                SupportMovedText(c.viewer, entry));
+                SupportMovedLabel(c.viewer, entry));
   return drawn;
 }
 

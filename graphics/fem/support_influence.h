@@ -11,8 +11,11 @@ namespace revuzavi {
 // c of the support of the entry: its spring (0 for a direction without one).
 double SupportFieldFactor(const ViewerState& state, const SupportDof& entry);
 
-// "support phi at node 2 moved by 1: the node moves 0.29" (x, y, phi), the node's move read
-// from state.displacements holding the field; empty for an entry outside the frame.
+// The picture's title: "support phi at node 2 moved by 1: the node moves 0.29" (x, y, phi), the
+// node's move read from state.displacements holding the field; empty for an entry outside the
+// frame.
 std::string SupportMovedText(const ViewerState& state, const SupportDof& entry);
+// The label at the node, which the title names: "support moved by 1: node moves 0.29".
+std::string SupportMovedLabel(const ViewerState& state, const SupportDof& entry);
 
 }  // namespace revuzavi
