@@ -41,31 +41,33 @@ namespace {
 std::string IterationFigures(const ReanalysisState& run, bool one_click) {
   if (run.iteration_count < 1) return "";
   const int e = run.picked_elements.count(), n = run.picked_nodes.count(), it = run.iteration_count;
-  const double error = run.last_error;
+  // The bound of the error; none while the changes did not shrink.
+  char error[32] = "(no bound)";
+  if (std::isfinite(run.last_error)) std::snprintf(error, sizeof error, "%6.3E", run.last_error);
   const int s = run.current_step, steps = run.step_count;
   char line[200];
   if (one_click) {
     if (n == 0 && e <= 1) {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %6.3E  #%i of %i modifications", it, e,
+      std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %s  #%i of %i modifications", it, e,
                     error, s, steps);
     } else if (n == 0) {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %6.3E  #%i of %i modifications", it,
+      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %s  #%i of %i modifications", it,
                     e, error, s, steps);
     } else if (e > 0) {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node(s) error = %6.3E  #%i of %i Modifications",
+      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node(s) error = %s  #%i of %i Modifications",
                     it, e, n, error, s, steps);
     } else {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i node  error = %6.3E  #%i of %i modifications", it, n,
+      std::snprintf(line, sizeof line, "  %i Iterations  %i node  error = %s  #%i of %i modifications", it, n,
                     error, s, steps);
     }
   } else if (n == 0 && e <= 1) {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %6.3E ", it, e, error);
+    std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %s ", it, e, error);
   } else if (n == 0) {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %6.3E  ", it, e, error);
+    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %s  ", it, e, error);
   } else if (e > 0) {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node error = %6.3E", it, e, n, error);
+    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node error = %s", it, e, n, error);
   } else {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i node(s)  error = %6.3E ", it, n, error);
+    std::snprintf(line, sizeof line, "  %i Iterations  %i node(s)  error = %s ", it, n, error);
   }
   return run.converged ? line : std::string(line) + "  not converged";
 }

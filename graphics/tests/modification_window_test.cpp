@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -817,6 +818,8 @@ TEST(IterationLines, NotConvergedAndTheKSolvedWith) {
   run.last_error = 2.5e-5;
   run.converged = false;
   EXPECT_EQ(IterationLine(run, false), "  100 Iterations  1 element  error = 2.500E-05   not converged");
+  run.last_error = std::numeric_limits<double>::infinity();  // the changes did not shrink
+  EXPECT_EQ(IterationLine(run, false), "  100 Iterations  1 element  error = (no bound)   not converged");
   run.converged = true;
   run.iteration_count = 0;
   run.rule_typed_k = 0.001f;
