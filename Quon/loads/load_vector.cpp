@@ -73,19 +73,7 @@ void AddPointLoads(const Run& run, mechanics::Vector& f) {
 
 void AddLineLoads(const Run& run, mechanics::Vector& f) {
   for (const common::LineLoadRecord& load : run.line_loads.used()) {
-    const common::ElementRecord& element = run.elements[load.element()];
-    if (load.start_node() != 0) {
-      const common::NodeRecord& node = run.nodes[load.start_node()];
-      f[node.dof_u()] += load.global_force(1);
-      f[node.dof_v()] += load.global_force(2);
-      f[element.dof(3)] += load.global_force(3);
-    }
-    if (load.end_node() != 0) {
-      const common::NodeRecord& node = run.nodes[load.end_node()];
-      f[node.dof_u()] += load.global_force(4);
-      f[node.dof_v()] += load.global_force(5);
-      f[element.dof(6)] += load.global_force(6);
-    }
+    mechanics::AddLineLoadForces(load, run.elements, run.nodes, f);
   }
 }
 

@@ -59,7 +59,8 @@ void CGRAPHView::SyncPicks() {
 }
 
 void CGRAPHView::ShowModeStatus() {
-  session_.status_text = ModeStatusText(modes_, controls_.only_x, controls_.only_y, session_.state.scales_factor);
+  session_.status_text = ModeStatusText(modes_, controls_.only_x, controls_.only_y, session_.state.scales_factor,
+                                        session_.run.method != ReanalysisState::kIterative);
   PostToMainWindow(ids::kStatusTexts);
 }
 
@@ -239,7 +240,8 @@ bool CGRAPHView::ComputeModified() {
   if (result.ok() && run.current_step >= 0) {
     auto& figures = modes_.step_figures;
     if (figures.size() <= static_cast<std::size_t>(run.current_step)) figures.resize(run.current_step + 1);
-    figures[static_cast<std::size_t>(run.current_step)] = {run.iteration_count, run.first_error, run.last_error};
+    figures[static_cast<std::size_t>(run.current_step)] = {run.iteration_count, run.first_error, run.last_error,
+                                                           run.converged, run.rule_typed_k};
   }
   SyncPicks();
   Invalidate();

@@ -49,6 +49,8 @@ void CGRAPHView::LoadStep(int s) {
   run.iteration_count = made.iterations;
   run.first_error = made.first_error;
   run.last_error = made.last_error;
+  run.converged = made.converged;
+  run.rule_typed_k = made.rule_typed_k;
   ClearLabelPositions(session_.picture);
   SyncPicks();
   Invalidate();

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "graphics/fem/element_matrices.h"
+#include "graphics/fem/support_influence.h"
 #include "graphics/picture/element_values.h"
 #include "graphics/settings/small_settings_files.h"
 #include "mechanics/element_loads.h"
@@ -129,11 +130,7 @@ int WrappedStep(int k, int count, bool next) {
 
 std::string SupportGreenTitle(const ViewerState& state, int k) {
   if (k < 1 || k > static_cast<int>(state.support_dofs.size())) return "";
-  const SupportDof& entry = state.support_dofs[static_cast<std::size_t>(k - 1)];
-  const char* direction = entry.direction == SupportDof::kX ? "x" : entry.direction == SupportDof::kZ ? "y" : "phi";
-  char title[64];
-  std::snprintf(title, sizeof title, "Node %i Direction %s", entry.node, direction);
-  return title;
+  return SupportMovedText(state, state.support_dofs[static_cast<std::size_t>(k - 1)]);
 }
 
 std::string ShapeFunctionTitle(const ViewerState& state, int dof) {

@@ -62,7 +62,8 @@ std::string FlexTitle(const std::vector<FlexEntry>& entries, int k);
 // before it (Down; before the first the last).
 int WrappedStep(int k, int count, bool next);
 
-// "Node %i Direction x" (y, phi) of support-dof entry k (1-based); empty outside the list.
+// The title of support-dof entry k (1-based): what its field is, SupportMovedText; empty outside
+// the list.
 std::string SupportGreenTitle(const ViewerState& state, int k);
 
 // "Position %s  LC %i  Shape function of DOF %i": the unit displacement of equation `dof`.

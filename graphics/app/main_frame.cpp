@@ -53,7 +53,7 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   if (!status_bar_.SetIndicators(panes)) return -1;
   // Wide enough for the longest wheel and mode texts and a cursor position.
   status_bar_.SetPaneWidth(1, 300);
-  status_bar_.SetPaneWidth(2, 260);
+  status_bar_.SetPaneWidth(2, 340);
   status_bar_.SetPaneWidth(3, 120);
   status_bar_.SetPaneCommand(1, ids::kWheelTarget);  // "... (click to change)"
   return 0;

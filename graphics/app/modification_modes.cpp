@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "graphics/reanalysis/direct_solution.h"
+
 namespace revuzavi {
 
 ForcesFPlusShown::ForcesFPlusShown(ViewerState& state, const common::PointLoadTable* forces) : state_(state) {
@@ -34,38 +36,61 @@ std::string ForcesFPlusName(int shown, int total) {
   return name;
 }
 
-std::string IterationLine(const ReanalysisState& run, bool one_click) {
+namespace {
+
+std::string IterationFigures(const ReanalysisState& run, bool one_click) {
   if (run.iteration_count < 1) return "";
   const int e = run.picked_elements.count(), n = run.picked_nodes.count(), it = run.iteration_count;
-  const double error = run.last_error;
+  // The bound of the error; none while the changes did not shrink.
+  char error[32] = "(no bound)";
+  if (std::isfinite(run.last_error)) std::snprintf(error, sizeof error, "%6.3E", run.last_error);
   const int s = run.current_step, steps = run.step_count;
   char line[200];
   if (one_click) {
     if (n == 0 && e <= 1) {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %6.3E  #%i of %i modifications", it, e,
+      std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %s  #%i of %i modifications", it, e,
                     error, s, steps);
     } else if (n == 0) {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %6.3E  #%i of %i modifications", it,
+      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %s  #%i of %i modifications", it,
                     e, error, s, steps);
     } else if (e > 0) {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node(s) error = %6.3E  #%i of %i Modifications",
+      std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node(s) error = %s  #%i of %i Modifications",
                     it, e, n, error, s, steps);
     } else {
-      std::snprintf(line, sizeof line, "  %i Iterations  %i node  error = %6.3E  #%i of %i modifications", it, n,
+      std::snprintf(line, sizeof line, "  %i Iterations  %i node  error = %s  #%i of %i modifications", it, n,
                     error, s, steps);
     }
-    return line;
-  }
-  if (n == 0 && e <= 1) {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %6.3E ", it, e, error);
+  } else if (n == 0 && e <= 1) {
+    std::snprintf(line, sizeof line, "  %i Iterations  %i element  error = %s ", it, e, error);
   } else if (n == 0) {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %6.3E  ", it, e, error);
+    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  error = %s  ", it, e, error);
   } else if (e > 0) {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node error = %6.3E", it, e, n, error);
+    std::snprintf(line, sizeof line, "  %i Iterations  %i element(s)  %i node error = %s", it, e, n, error);
   } else {
-    std::snprintf(line, sizeof line, "  %i Iterations  %i node(s)  error = %6.3E ", it, n, error);
+    std::snprintf(line, sizeof line, "  %i Iterations  %i node(s)  error = %s ", it, n, error);
   }
+  return run.converged ? line : std::string(line) + "  not converged";
+}
+
+std::string RuleFactorText(float used, float typed) {
+  char text[64];
+  std::snprintf(text, sizeof text, "k = %.3g (typed %.3g)", static_cast<double>(used), static_cast<double>(typed));
+  return text;
+}
+
+}  // namespace
+
+std::string IterationLine(const ReanalysisState& run, bool one_click) {
+  std::string line = IterationFigures(run, one_click);
+  if (run.rule_typed_k >= 0.0f) line += "  " + RuleFactorText(kRuleFactor, run.rule_typed_k);
   return line;
+}
+
+std::string KText(float k, bool direct) {
+  if (direct && RuleReplaces(k)) return RuleFactorText(kRuleFactor, k);
+  char text[48];
+  std::snprintf(text, sizeof text, "k = %.2f", static_cast<double>(k));
+  return text;
 }
 
 std::string ModificationTitle(const std::string& position, const std::string& load_case_title, int load_case,
@@ -90,18 +115,15 @@ int StationAlong(float xa, float za, float xb, float zb, float x, float z) {
   return std::clamp(static_cast<int>(std::lround(along)), 0, 50);
 }
 
-std::string ModeStatusText(const ModificationModes& modes, bool only_x, bool only_y, float k) {
+std::string ModeStatusText(const ModificationModes& modes, bool only_x, bool only_y, float k, bool direct) {
   const char key = modes.one_click ? 'C' : modes.hinge ? 'F' : modes.shear_hinge ? 'G' : modes.cut ? 'H'
                    : modes.p_mode  ? 'P' : '\0';
-  char text[64];
-  if (key != '\0') {
-    std::snprintf(text, sizeof text, "k = %.2f   %c-key has been pressed", static_cast<double>(k), key);
-  } else if (only_x || only_y) {
+  // A release scales its force by k: the stiffness rule does not touch it.
+  if (key != '\0') return KText(k, direct && !modes.AnyReleaseMode()) + "   " + key + "-key has been pressed";
+  if (only_x || only_y) {
     return only_x ? "x-key has been pressed, only x-values" : "y-key has been pressed, only y-values";
-  } else {
-    std::snprintf(text, sizeof text, "k = %.2f", static_cast<double>(k));
   }
-  return text;
+  return KText(k, direct);
 }
 
 }  // namespace revuzavi

@@ -42,6 +42,8 @@ struct ModificationModes {
     int iterations = 0;
     double first_error = 0.0;
     double last_error = 0.0;
+    bool converged = true;
+    float rule_typed_k = -1.0f;
   };
   std::vector<RunFigures> step_figures;
   bool forces_fplus = false;  // the picture "Forces f+ " is shown
@@ -80,13 +82,22 @@ class ForcesFPlusShown {
 // "Forces f+ ", or "Forces f+ (first %i of %i) " when the picture shows fewer than the file holds.
 std::string ForcesFPlusName(int shown, int total);
 
-// The iteration line of the title after a run with at least one iteration
-// (empty otherwise): its count, the picked elements and nodes and the last
-// error; in the one-click mode also the step shown and the number of steps.
 // Status pane 2, the first that applies: "k = %.2f   C-key has been pressed"
-// (F, G, H, P alike), the only-x or only-y text, else "k = %.2f".
-std::string ModeStatusText(const ModificationModes& modes, bool only_x, bool only_y, float k);
+// (F, G, H, P alike), the only-x or only-y text, else "k = %.2f". Where the
+// direct method's rule will solve an element with another k than the typed
+// one, the k reads "k = 0.01 (typed 0.001)" (KText); not for the releases.
+std::string ModeStatusText(const ModificationModes& modes, bool only_x, bool only_y, float k, bool direct);
 
+// "k = %.2f" of the typed k, or "k = %.3g (typed %.3g)" with the k solved
+// with when the direct method's rule replaces it.
+std::string KText(float k, bool direct);
+
+// The iteration line of the title after a run with at least one iteration:
+// its count, the picked elements and nodes and the bound of the error; in the
+// one-click mode also the step shown and the number of steps; "not converged"
+// when the iteration stopped at its limit. After a run that solved an element
+// with the k of the direct method's rule, "  k = 0.01 (typed 0.001)" follows.
+// Empty otherwise.
 std::string IterationLine(const ReanalysisState& run, bool one_click);
 
 // The title during a modification: "Position %s %s LC %i of %i %s %s" with the

@@ -10,6 +10,7 @@
 #include "graphics/diagrams/deflected_shape.h"
 #include "graphics/diagrams/eigenmode.h"
 #include "graphics/diagrams/force_diagrams.h"
+#include "graphics/fem/support_influence.h"
 #include "graphics/loads/distributed_loads.h"
 #include "graphics/loads/green_forces.h"
 #include "graphics/loads/load_arrows.h"
@@ -315,10 +316,9 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
       if (!ReadInverseColumn(state, entry.dof, n, state.displacements).ok()) return true;
       memory.support_column = entry.dof;
       memory.influence_column = 0;
-      const float support = state.nodes[entry.node].support(entry.direction);
-      if (support > 0.0f) {
-        const double factor = static_cast<double>(support) * state.params.support_stiffness();
-        for (int i = 1; i <= n; ++i) state.displacements[i] *= factor;
+      // The support's foot moved by 1: its spring pushes the node with c K^-1 e_i.
+      if (const double c = SupportFieldFactor(state, entry); c > 0.0) {
+        for (int i = 1; i <= n; ++i) state.displacements[i] *= c;
       }
     }
     SupportShapeOptions o;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graphics/diagrams/node_resultants.h"
+#include "graphics/fem/support_influence.h"
 #include "graphics/picture/element_values.h"
 #include "graphics/picture/lines.h"
 #include "graphics/picture/pens.h"
@@ -138,14 +139,6 @@ int DrawGreenFunctionCurve(Canvas& c, const GreenCurveOptions& o) {
       [&](double value, bool) { return GreenCurveLabel(value, kind, o); });
 }
 
-std::string SupportDofLabel(double value, int direction, bool exponent_labels) {
-  const double near_one = direction == SupportDof::kRotation ? 0.01 : 0.02;
-  if (std::fabs(value - 1.0) <= near_one) value = 1.0;
-  const std::string text = PlainLabel(value, exponent_labels);
-  if (direction != SupportDof::kRotation || text.empty()) return text;
-  return "tan phi = " + text;
-}
-
 int NodeOfEquation(const ViewerState& state, int dof) {
   if (dof < 1) return 0;
   for (int n = 1; n <= state.nodes.count(); ++n) {
@@ -189,7 +182,7 @@ int DrawSupportDofShape(Canvas& c, const SupportShapeOptions& o) {
   const common::NodeRecord& node = c.viewer.nodes[entry.node];
   const double ux = EntryOf(d, node.dof_u()), uy = EntryOf(d, node.dof_v());
   DrawNodeLabel(c, 1, node.x() + ux * scale, node.z() + sigma * uy * scale + 0.1,
-                SupportDofLabel(EntryOf(d, entry.dof), entry.direction, o.exponent_labels));
+                SupportMovedLabel(c.viewer, entry));
   return drawn;
 }
 

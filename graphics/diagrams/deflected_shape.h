@@ -52,10 +52,6 @@ struct SupportShapeOptions {
   int support_index = 0;  // the entry of the support dof list (1-based) that carries the unit displacement
 };
 
-// The label of a unit displacement in direction 1 or 2 (SupportDof), or of a
-// rotation ("tan phi = ..."); empty up to 0.01.
-std::string SupportDofLabel(double value, int direction, bool exponent_labels);
-
 int DrawSupportDofShape(Canvas& c, const SupportShapeOptions& o);
 
 // The node that carries equation `dof`, 0 for none.

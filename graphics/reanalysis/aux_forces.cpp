@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "common/position/file_names.h"
-#include "graphics/diagrams/force_diagrams.h"
+#include "graphics/picture/view_state.h"
 #include "graphics/reanalysis/inverse_in_memory.h"
 #include "graphics/reanalysis/inverse_products.h"
 #include "graphics/reanalysis/iteration_load_vector.h"
@@ -50,8 +50,7 @@ void AddAuxForces(const ViewerState& state, const common::PointLoadRecord& recor
 
 // Column j: w = K^-1 F_j of record j's unit dislocation, then the force at every record's point
 // with the dislocation's own line on its element.
-common::Result FillColumn(ViewerState& state, const ViewState& view, const ReleaseSet& releases, int j,
-                          ReleaseRows& rows) {
+common::Result FillColumn(ViewerState& state, const ReleaseSet& releases, int j, ReleaseRows& rows) {
   const common::PointLoadRecord& source = ReleaseRecord(state, releases, j);
   const UnitForces unit = UnitDislocationForces(state, source);
   if (!WriteAuxForces(state, source, unit)) {
@@ -67,46 +66,41 @@ common::Result FillColumn(ViewerState& state, const ViewState& view, const Relea
   InverseTimes(state.inverse_rows, r, w, ParallelThreads(n));
   std::copy(w.begin(), w.end(), state.displacements.begin());
 
-  ViewState green = view;
-  green.reanalysis_mode = false;
-  green.green.element = source.element();
-  green.green.position = source.distance();
-  green.green.kind = IsKinkRecord(source) ? GreenPoint::kMoment : GreenPoint::kShear;
-  DiagramOptions options;
-  options.loads = false;
-  options.green = true;
+  // The forces of the unit solution, with the dislocation's own line on its element.
+  mechanics::CurveSwitches elsewhere;
+  elsewhere.loads = false;
+  mechanics::CurveSwitches own = elsewhere;
+  own.dislocation = mechanics::GreenDislocation(IsKinkRecord(source) ? GreenPoint::kMoment : GreenPoint::kShear,
+                                                source.distance(), own.unit_dislocation);
   for (int i = 0; i < releases.records(); ++i) {
+    const common::PointLoadRecord& at = ReleaseRecord(state, releases, i);
     rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] =
-        ReleasedForce(state, green, options, ReleaseRecord(state, releases, i));
+        ReleasedForce(state, at.element() == source.element() ? own : elsewhere, at);
   }
   return common::Result::Ok();
 }
 
 template <class Takes>
-common::Result FillColumns(ViewerState& state, const ViewState& view, const ReleaseSet& releases, ReleaseRows& rows,
-                           Takes takes) {
+common::Result FillColumns(ViewerState& state, const ReleaseSet& releases, ReleaseRows& rows, Takes takes) {
   for (int j = 0; j < releases.records(); ++j) {
     if (!takes(ReleaseRecord(state, releases, j))) continue;
-    if (common::Result filled = FillColumn(state, view, releases, j, rows); !filled) return filled;
+    if (common::Result filled = FillColumn(state, releases, j, rows); !filled) return filled;
   }
   return common::Result::Ok();
 }
 
 }  // namespace
 
-common::Result ComputeAuxForcesM(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
-                             ReleaseRows& rows) {
-  return FillColumns(state, view, releases, rows, [](const common::PointLoadRecord& r) { return IsKinkRecord(r); });
+common::Result ComputeAuxForcesM(ViewerState& state, const ReleaseSet& releases, ReleaseRows& rows) {
+  return FillColumns(state, releases, rows, [](const common::PointLoadRecord& r) { return IsKinkRecord(r); });
 }
 
-common::Result ComputeAuxForcesV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
-                             ReleaseRows& rows) {
-  return FillColumns(state, view, releases, rows, [](const common::PointLoadRecord& r) { return !IsKinkRecord(r); });
+common::Result ComputeAuxForcesV(ViewerState& state, const ReleaseSet& releases, ReleaseRows& rows) {
+  return FillColumns(state, releases, rows, [](const common::PointLoadRecord& r) { return !IsKinkRecord(r); });
 }
 
-common::Result ComputeAuxForcesMV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
-                             ReleaseRows& rows) {
-  return FillColumns(state, view, releases, rows, [](const common::PointLoadRecord&) { return true; });
+common::Result ComputeAuxForcesMV(ViewerState& state, const ReleaseSet& releases, ReleaseRows& rows) {
+  return FillColumns(state, releases, rows, [](const common::PointLoadRecord&) { return true; });
 }
 
 void ApplyAuxForcesMV(const ViewerState& state, const ReleaseSet& releases, std::vector<double>& f) {

@@ -10,14 +10,21 @@
 
 namespace revuzavi {
 
-// The matrix of an element removed (k near 0) is taken with -0.99 K_e, so that the system stays
-// regular.
+// The matrix of an element whose k is below 0.01 (removed ones too) is taken with -0.99 K_e, so
+// that the system stays regular: it is solved with k = kRuleFactor.
 double DirectFactor(double q);
+inline constexpr float kRuleFactor = 0.01f;
+// Whether the rule replaces the factor k.
+bool RuleReplaces(double k);
 
 // Delta K: q_e K_e of every element, c S on the diagonal at every changed support.
 // u (n + 1 slots): the displacements of the stored frame in, those of K + Delta K out. own_loads:
 // the nodal loads of the removed elements' own loads, which leave the frame with them (n + 1
-// slots). Fails with "Singularity in row <i>" (u unchanged) or beyond the reduced system's room.
+// slots). With removed elements, the removal itself (q = -1) is tested first: a pivot of
+// I + F Delta K below 1e-10 of the largest, or a load left on a dof that only removed elements
+// held, is a mechanism ("No convergence, K + Delta K probably singular", caption "Error").
+// Fails so, with "Singularity in row <i>" or beyond the reduced system's room; u is then
+// unchanged.
 common::Result SolveDirect(const mechanics::Matrix& inverse, const Modification& modification,
                            double support_stiffness, const std::vector<double>& own_loads, std::vector<double>& u,
                            const common::Position& position);

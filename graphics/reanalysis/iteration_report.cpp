@@ -60,11 +60,14 @@ common::Result WriteIterationReport(ViewerState& state, ReanalysisState& run, Pi
       // The displacements stay those of the last result: so does the element.
       state.elements[b] = before;
       run.picked_elements.Truncate(picks);
-      page.Printf("%s\n", stopped.caption().c_str());
+      // The iteration's caption holds its figures; the direct method's text says what happened.
+      const bool iterative = run.method == ReanalysisState::kIterative;
+      page.Printf("%s\n", (iterative ? stopped.caption() : stopped.text()).c_str());
       break;
     }
     if (run.method == ReanalysisState::kIterative) {
-      page.Printf("Number of iterations = %i \n", run.iteration_count);
+      page.Printf(run.converged ? "Number of iterations = %i \n" : "Number of iterations = %i (not converged)\n",
+                  run.iteration_count);
     } else {
       page.Printf("Number of iterations = %i (direct solution)\n", run.iteration_count);
     }

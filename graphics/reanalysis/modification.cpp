@@ -1,9 +1,45 @@
 #include "graphics/reanalysis/modification.h"
 
+#include <algorithm>
+#include <set>
+
+#include "graphics/fem/element_load_vector.h"
 #include "graphics/fem/element_matrices.h"
 #include "mechanics/model/node_rotation.h"
 
 namespace revuzavi {
+namespace {
+
+bool RemovedIn(const Modification& m, int e) {
+  return std::any_of(m.elements.begin(), m.elements.end(),
+                     [e](const ModifiedElement& x) { return x.element == e && x.removed; });
+}
+
+// The dofs of the removed elements that keep no stiffness: no element left in the frame and no
+// support acts on them.
+std::vector<int> LooseDofs(const ViewerState& state, const Modification& m) {
+  std::set<int> held;
+  for (int e = 1; e <= state.elements.count(); ++e) {
+    if (RemovedIn(m, e)) continue;
+    for (int a = 1; a <= 6; ++a) held.insert(state.elements[e].dof(a));
+  }
+  for (const common::NodeRecord& node : state.nodes.used()) {
+    const int dofs[3] = {node.dof_u(), node.dof_v(), mechanics::SupportedRotationOf(node)};
+    for (int d = 1; d <= 3; ++d) {
+      if (node.support(d) != 0.0f) held.insert(dofs[d - 1]);
+    }
+  }
+  std::set<int> loose;
+  for (const ModifiedElement& e : m.elements) {
+    if (!e.removed) continue;
+    for (int dof : e.dofs) {
+      if (dof >= 1 && held.count(dof) == 0) loose.insert(dof);
+    }
+  }
+  return std::vector<int>(loose.begin(), loose.end());
+}
+
+}  // namespace
 
 Modification ModificationOf(const ViewerState& state, const ReanalysisState& run) {
   Modification m;
@@ -13,6 +49,7 @@ Modification ModificationOf(const ViewerState& state, const ReanalysisState& run
     ModifiedElement element;
     element.element = e;
     element.q = static_cast<double>(record.stiffness_factor()) - 1.0;
+    element.removed = IsRemovedElement(record);
     element.k = ElementStiffnessPart(state, e, 0, 0.0f);
     for (int a = 1; a <= 6; ++a) element.dofs[static_cast<std::size_t>(a - 1)] = record.dof(a);
     m.elements.push_back(element);
@@ -29,6 +66,7 @@ Modification ModificationOf(const ViewerState& state, const ReanalysisState& run
       }
     }
   }
+  m.loose_dofs = LooseDofs(state, m);
   return m;
 }
 

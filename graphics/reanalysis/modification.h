@@ -13,6 +13,7 @@ namespace revuzavi {
 struct ModifiedElement {
   int element = 0;
   double q = 0.0;  // k - 1
+  bool removed = false;  // k 0: out of the frame with its loads
   mechanics::ElementMatrix k;
   std::array<int, 6> dofs{};
 };
@@ -26,6 +27,9 @@ struct Modification {
   std::vector<ModifiedElement> elements;
   std::vector<ChangedSupport> supports;
   std::vector<int> node_dofs;  // u, v and the supported rotation of every picked node
+  // The dofs of the removed elements that no other element and no support holds: they leave the
+  // frame with them.
+  std::vector<int> loose_dofs;
 };
 
 // The picked elements and nodes that lie in the frame, in the order picked; a node's changed

@@ -22,11 +22,17 @@ common::Result InverseMissingForNodes() {
       "OK");
 }
 
+namespace {
+constexpr const char* kSingular = "No convergence, K + Delta K probably singular";
+}  // namespace
+
 common::Result NoConvergence(int divergences, double error) {
   char caption[96];
   std::snprintf(caption, sizeof caption, "Stop after %i divergent loops, error = %.2E", divergences, error);
-  return common::Result::Fail("No convergence, K + Delta K probably singular", caption);
+  return common::Result::Fail(kSingular, caption);
 }
+
+common::Result MechanismLeft() { return common::Result::Fail(kSingular, "Error"); }
 
 common::Result UnusableFile(const std::string& path, const common::FileStatus& status) {
   if (status.damaged()) return common::CheckFile(path, status);

@@ -16,6 +16,9 @@ common::Result InverseMissingForNodes();
 // <error>", text "No convergence, K + Delta K probably singular".
 common::Result NoConvergence(int divergences, double error);
 
+// The direct method found that a removal leaves a mechanism: the iteration's text, caption "Error".
+common::Result MechanismLeft();
+
 // A result file the run needs: "The file <path> is missing." or, when damaged, common::CheckFile's
 // message.
 common::Result UnusableFile(const std::string& path, const common::FileStatus& status);

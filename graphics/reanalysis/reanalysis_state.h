@@ -72,6 +72,13 @@ struct ReleaseSet {
   int records() const { return moments + shears + 2 * cuts; }
 };
 
+// An element whose typed factor the direct method's rule for k near 0 replaced: its record holds
+// the k solved with.
+struct TypedFactor {
+  int element = 0;
+  float typed = 0.0f;
+};
+
 struct ReanalysisState {
   enum Method : int { kDirect = 0, kIterative = 1 };
   int method = kDirect;
@@ -85,7 +92,12 @@ struct ReanalysisState {
   // Figures of the last run.
   int iteration_count = 0;
   double first_error = 0.0;
-  double last_error = 0.0;
+  double last_error = 0.0;  // iterative: the bound of the true error, relative to the largest displacement
+  bool converged = true;    // false: the iteration stopped at its limit
+  // The typed k of the last picked element that the last run solved with the k of the direct
+  // method's rule instead (0.01); below 0: none.
+  float rule_typed_k = -1.0f;
+  std::vector<TypedFactor> typed_factors;
   InverseStamp inverse;
   ReleaseSet releases;
   bool report_written = false;  // a progressive-failure report ran since the last reset

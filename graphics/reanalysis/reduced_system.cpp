@@ -4,9 +4,8 @@
 
 namespace revuzavi {
 
-common::Result SolveReducedSystem(const mechanics::Matrix& inverse, const std::vector<int>& dofs,
-                                  const mechanics::Matrix& delta, mechanics::Vector& b,
-                                  const common::Position& position) {
+mechanics::Matrix ReducedMatrix(const mechanics::Matrix& inverse, const std::vector<int>& dofs,
+                                const mechanics::Matrix& delta) {
   const int m = delta.size();
   // Stored [i][j]: the coefficient of y_i in equation j, 1 on the diagonal plus sum F[j][l] dK[l][i].
   mechanics::Matrix rows(m);
@@ -18,7 +17,13 @@ common::Result SolveReducedSystem(const mechanics::Matrix& inverse, const std::v
       rows(i, j) = sum;
     }
   }
-  return SolveWithRefinement(rows, b, position);
+  return rows;
+}
+
+common::Result SolveReducedSystem(const mechanics::Matrix& inverse, const std::vector<int>& dofs,
+                                  const mechanics::Matrix& delta, mechanics::Vector& b,
+                                  const common::Position& position) {
+  return SolveWithRefinement(ReducedMatrix(inverse, dofs, delta), b, position);
 }
 
 }  // namespace revuzavi

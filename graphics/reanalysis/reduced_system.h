@@ -11,6 +11,11 @@
 
 namespace revuzavi {
 
+// I + F Delta K in the stored layout of the solvers: entry [i][j] the coefficient of y_i in
+// equation j.
+mechanics::Matrix ReducedMatrix(const mechanics::Matrix& inverse, const std::vector<int>& dofs,
+                                const mechanics::Matrix& delta);
+
 // dofs: the modified equations (index 0 unused, 1..m); delta: Delta K at them, m x m. Solved
 // with iterative refinement (MATRIXNODES and LUNODES of the position); b holds y on success.
 common::Result SolveReducedSystem(const mechanics::Matrix& inverse, const std::vector<int>& dofs,

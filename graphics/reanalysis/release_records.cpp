@@ -1,7 +1,8 @@
 #include "graphics/reanalysis/release_records.h"
 
-#include <vector>
+#include <algorithm>
 
+#include "graphics/picture/element_values.h"
 #include "graphics/reanalysis/reanalysis_files.h"
 #include "mechanics/model/element_own_loads.h"
 
@@ -28,10 +29,15 @@ bool IsCutRecord(const ViewerState& state, const ReleaseSet& releases, int r) {
   return false;
 }
 
+float ReleaseStation(const common::ElementRecord& element, int type) {
+  const float length = element.length();
+  if (type == 0) return std::min(0.1f, 0.5f * length);
+  return type == 1 ? length : 0.5f * length;
+}
+
 common::PointLoadRecord MakeReleaseRecord(const ViewerState& state, int e, int type, int number, std::uint8_t kind) {
   const common::ElementRecord& element = state.elements[e];
-  const float length = element.length();
-  const float xi = type == 0 ? 0.1f : type == 1 ? length : 0.5f * length;
+  const float xi = ReleaseStation(element, type);
   common::PointLoadRecord r;
   r.set_kind(kind);
   r.set_placement(common::PointLoadRecord::kOnElement);
@@ -60,16 +66,11 @@ UnitForces UnitDislocationForces(const ViewerState& state, const common::PointLo
   return u;
 }
 
-// The force a record releases, from the curves the moment or shear diagram composes with the
-// view's switches: its moment for a kink, its shear for a jump.
-double ReleasedForce(const ViewerState& state, const ViewState& view, const DiagramOptions& options,
+double ReleasedForce(const ViewerState& state, const mechanics::CurveSwitches& switches,
                      const common::PointLoadRecord& record) {
-  std::vector<float> table;
-  const bool queried =
-      IsKinkRecord(record)
-          ? QueryMomentValue(state, view, options, record.element(), record.release_position_type(), 0, table)
-          : QueryShearValue(state, view, options, record.element(), record.release_position_type(), 0, table);
-  return queried ? static_cast<double>(table[0]) : 0.0;
+  const mechanics::SectionForces f =
+      mechanics::ComposeElementForcesAt(CurveModelOf(state), record.element(), switches, record.distance());
+  return IsKinkRecord(record) ? f.m : f.v;
 }
 
 }  // namespace revuzavi

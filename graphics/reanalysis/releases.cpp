@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/position/file_names.h"
+#include "graphics/diagrams/force_diagrams.h"
 #include "graphics/reanalysis/inverse_in_memory.h"
 #include "graphics/reanalysis/reanalysis_messages.h"
 #include "graphics/reanalysis/release_records.h"
@@ -115,8 +116,8 @@ bool SolveSizes(const ReleaseRows& rows, const std::vector<double>& load_case_fo
   return true;
 }
 
-// The moment queries of the release system write the elements' "M" curve files with unit
-// solutions: they are written again with the curves of the frame as it now stands.
+// The "M" curve files of the elements with releases hold the moments of the frame as it now
+// stands (also after a release that was refused).
 void RewriteMomentFiles(const ViewerState& state, const ViewState& plain, const ReleaseSet& set, int e) {
   std::vector<float> table;
   (void)QueryMomentValue(state, plain, DiagramOptions{}, e, 0, 0, table);
@@ -126,10 +127,10 @@ void RewriteMomentFiles(const ViewerState& state, const ViewState& plain, const 
 }
 
 // The forces the releases release under the load case alone (displacements UT8, no release records).
-std::vector<double> LoadCaseForces(const ViewerState& state, const ViewState& plain, const ReleaseSet& set) {
+std::vector<double> LoadCaseForces(const ViewerState& state, const ReleaseSet& set) {
   std::vector<double> forces(static_cast<std::size_t>(set.records()), 0.0);
   for (int i = 0; i < set.records(); ++i) {
-    forces[static_cast<std::size_t>(i)] = ReleasedForce(state, plain, DiagramOptions{}, ReleaseRecord(state, set, i));
+    forces[static_cast<std::size_t>(i)] = ReleasedForce(state, mechanics::CurveSwitches{}, ReleaseRecord(state, set, i));
   }
   return forces;
 }
@@ -161,9 +162,9 @@ common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewSt
   plain.reanalysis_mode = false;
   plain.green = GreenPoint{};
   const int m = set.records();
-  const std::vector<double> load_case_forces = LoadCaseForces(state, plain, set);
+  const std::vector<double> load_case_forces = LoadCaseForces(state, set);
   ReleaseRows rows(static_cast<std::size_t>(m), std::vector<double>(static_cast<std::size_t>(m), 0.0));
-  const common::Result filled = ComputeAuxForcesMV(state, plain, set, rows);
+  const common::Result filled = ComputeAuxForcesMV(state, set, rows);
   SetPointLoadCount(state, own + m);
   common::Result solved = filled;
   std::vector<double> sizes;

@@ -43,12 +43,9 @@ using ReleaseRows = std::vector<std::vector<double>>;
 // record, each as long). Needs the inverse in state.inverse_rows; state.displacements is used as
 // the work vector and left holding the last unit solution. Fails, naming it, when a FAUX file
 // cannot be written (the forces would be left out of the displacements).
-common::Result ComputeAuxForcesM(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
-                                 ReleaseRows& rows);
-common::Result ComputeAuxForcesV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
-                                 ReleaseRows& rows);
-common::Result ComputeAuxForcesMV(ViewerState& state, const ViewState& view, const ReleaseSet& releases,
-                                  ReleaseRows& rows);
+common::Result ComputeAuxForcesM(ViewerState& state, const ReleaseSet& releases, ReleaseRows& rows);
+common::Result ComputeAuxForcesV(ViewerState& state, const ReleaseSet& releases, ReleaseRows& rows);
+common::Result ComputeAuxForcesMV(ViewerState& state, const ReleaseSet& releases, ReleaseRows& rows);
 
 // f (n + 1 slots) gets y times the forces of the FAUX file of every release record (y its byte
 // 40): ApplyAuxForcesMV adds those of the cuts' records, ApplyAuxForces those of the others and

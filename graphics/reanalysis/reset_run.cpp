@@ -45,6 +45,9 @@ common::Result ResetModifications(ViewerState& state, ReanalysisState& run, Pict
   run.steps.Clear();
   run.iteration_count = 0;
   run.first_error = run.last_error = 0.0;
+  run.converged = true;
+  run.rule_typed_k = -1.0f;
+  run.typed_factors.clear();
   run.report_written = false;
   for (common::ElementRecord& element : state.elements.used()) {
     element.set_modified_flag(0);

@@ -1,5 +1,6 @@
 #include "graphics/reanalysis/run_files.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -78,10 +79,17 @@ bool WriteForcesFPlus(const ViewerState& state, const Modification& modification
 }
 
 bool WriteIterationErrors(const ViewerState& state, int iterations, double first_error, double last_error) {
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "Iteration  = 0   at start error was %7.3E\nIterations = %i  last error less than %7.3E\n",
-                first_error, iterations, last_error);
+  char text[200];
+  if (std::isfinite(last_error)) {
+    std::snprintf(text, sizeof text,
+                  "Iteration  = 0   at start error was %7.3E\nIterations = %i  last error less than %7.3E\n",
+                  first_error, iterations, last_error);
+  } else {
+    std::snprintf(text, sizeof text,
+                  "Iteration  = 0   at start error was %7.3E\nIterations = %i  no error bound: the changes do not "
+                  "shrink\n",
+                  first_error, iterations);
+  }
   return plat::WriteTextFile(state.position.FolderFile(kIterationErrorFile), text);
 }
 

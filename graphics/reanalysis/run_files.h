@@ -18,7 +18,8 @@ bool WritePickedNodes(const ViewerState& state, const PickList& nodes);
 bool WriteForcesFPlus(const ViewerState& state, const Modification& modification);
 
 // ErrorListIteration.txt: "Iteration  = 0   at start error was %7.3E" with the first error and
-// "Iterations = %i  last error less than %7.3E" with the count and the last error.
+// "Iterations = %i  last error less than %7.3E" with the count and the bound of the error (or
+// "... no error bound: the changes do not shrink" when there is none).
 bool WriteIterationErrors(const ViewerState& state, int iterations, double first_error, double last_error);
 
 }  // namespace revuzavi

@@ -267,12 +267,12 @@ TEST_F(Beam2Pictures, SupportGreenGoesRoundTheSupportedDofs) {
   Viewer v(*position_);
   v.Command(ids::kSupportGreen);
   ASSERT_EQ(v.session().state.support_dofs.size(), 4u);
-  EXPECT_TRUE(v.Shows("Node 1 Direction x"));
+  EXPECT_TRUE(v.Shows("support x at node 1 moved by 1: the node moves "));
   v.Key(plat::VK_DOWN);
-  EXPECT_TRUE(v.Shows("Node 3 Direction y"));
+  EXPECT_TRUE(v.Shows("support y at node 3 moved by 1: the node moves "));
   v.Key(plat::VK_UP);
   v.RightClick();
-  EXPECT_TRUE(v.Shows("Node 1 Direction y"));
+  EXPECT_TRUE(v.Shows("support y at node 1 moved by 1: the node moves "));
   EXPECT_TRUE(v.dialogs.shown().empty());
   v.Command(ids::kDisplacements);  // the load case's displacements again
   EXPECT_TRUE(v.session().request.deflection);

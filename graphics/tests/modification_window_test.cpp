@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "graphics/app/green_dialogs.h"
 #include "graphics/app/support_springs_dialog.h"
 #include "graphics/app/main_frame.h"
+#include "graphics/app/modification_modes.h"
 #include "graphics/tests/computed_example.h"
 #include "graphics/tests/opened_viewer.h"
 #include "platform/binary_io.h"
@@ -200,6 +202,44 @@ TEST_F(Beam22, TheTwentyFirstPickIsRefusedInTheOneClickAndTheSpringMode) {
     EXPECT_NE(v.Title().find("Forces f+ (first 100 of 120) "), std::string::npos) << v.Title();
     v.app.ExitInstance();
   }
+}
+
+// The direct method solves a k below 0.01 with 0.01: the status pane and the title say so, and
+// the element is drawn with the k solved with.
+TEST_F(Two, DirectRuleShowsTheKItSolvesWith) {
+  WriteScales(*position_, 0.001f);
+  PickingViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  ASSERT_EQ(v.app.session().run.method, ReanalysisState::kDirect);
+  v.Key('C');
+  EXPECT_EQ(v.Status(), "k = 0.01 (typed 0.001)   C-key has been pressed");
+  v.ClickAt(6.0f, 0.0f);
+  EXPECT_EQ(v.app.session().state.elements[2].stiffness_factor(), 0.01f);
+  EXPECT_NE(v.Title().find("k = 0.01 (typed 0.001)"), std::string::npos) << v.Title();
+  v.app.session().run.method = ReanalysisState::kIterative;
+  v.Key(plat::VK_ESCAPE);
+  EXPECT_EQ(v.Status(), "k = 0.00");
+  v.app.ExitInstance();
+}
+
+// Span 1 removed leaves span 2 without a hold along x: the direct method says so and keeps the
+// stored frame.
+TEST_F(Two, DirectRemovalThatLeavesAMechanismIsRefused) {
+  WriteScales(*position_, 0.0f);
+  PickingViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  const std::vector<double> stored = v.app.session().state.displacements;
+  v.Key('C');
+  plat::testing::MessageBoxScript boxes;
+  v.ClickAt(2.0f, 0.0f);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "No convergence, K + Delta K probably singular");
+  EXPECT_EQ(boxes.shown()[0].caption, "Error");
+  EXPECT_EQ(v.app.session().state.displacements, stored);
+  EXPECT_TRUE(v.app.session().run.picked_elements.empty());
+  EXPECT_EQ(v.app.session().state.elements[1].switched_off_flag(), 0);
+  EXPECT_FALSE(plat::FileExists(position_->File("UCT81")));
+  v.app.ExitInstance();
 }
 
 TEST_F(Two, SpringModeSoftensAClickedSupportAndComputesTheNodes) {
@@ -767,6 +807,45 @@ TEST(IterationLines, OneLinePerCountOfPicks) {
     EXPECT_EQ(IterationLine(run, c.one_click), c.line);
     run.iteration_count = 0;  // a direct run has no line
     EXPECT_EQ(IterationLine(run, c.one_click), "");
+  }
+}
+
+// An iteration stopped at its limit, and a run that solved an element with the direct method's k.
+TEST(IterationLines, NotConvergedAndTheKSolvedWith) {
+  ReanalysisState run;
+  run.picked_elements.Add(2);
+  run.iteration_count = 100;
+  run.last_error = 2.5e-5;
+  run.converged = false;
+  EXPECT_EQ(IterationLine(run, false), "  100 Iterations  1 element  error = 2.500E-05   not converged");
+  run.last_error = std::numeric_limits<double>::infinity();  // the changes did not shrink
+  EXPECT_EQ(IterationLine(run, false), "  100 Iterations  1 element  error = (no bound)   not converged");
+  run.converged = true;
+  run.iteration_count = 0;
+  run.rule_typed_k = 0.001f;
+  EXPECT_EQ(IterationLine(run, false), "  k = 0.01 (typed 0.001)");
+  run.rule_typed_k = 0.0f;
+  EXPECT_EQ(IterationLine(run, true), "  k = 0.01 (typed 0)");
+}
+
+TEST(ModeStatusTexts, TheKOfTheDirectRule) {
+  ModificationModes one_click;
+  one_click.one_click = true;
+  ModificationModes hinge;
+  hinge.hinge = true;
+  struct Case {
+    const ModificationModes& modes;
+    float k;
+    bool direct;
+    const char* text;
+  };
+  const ModificationModes none;
+  for (const Case& c : {Case{one_click, 0.001f, true, "k = 0.01 (typed 0.001)   C-key has been pressed"},
+                        Case{one_click, 0.001f, false, "k = 0.00   C-key has been pressed"},
+                        Case{one_click, 0.5f, true, "k = 0.50   C-key has been pressed"},
+                        Case{none, 0.0f, true, "k = 0.01 (typed 0)"},
+                        Case{hinge, 0.0f, true, "k = 0.00   F-key has been pressed"}}) {
+    EXPECT_EQ(ModeStatusText(c.modes, false, false, c.k, c.direct), c.text);
   }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // A load case solved by the solver and read by the viewer, for the reanalysis tests; and the
 // dense solutions of the modified frames to check the reanalysis against.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Quon/tests/support/solver_fixture.h"
+#include "common/result.h"
 #include "graphics/reanalysis/reanalysis_state.h"
 #include "graphics/state/viewer_state.h"
 
@@ -23,6 +25,14 @@ struct RecordingView : ReanalysisView {
 
 // Pinned at both ends, rollers between, spans of 6: nodes at 0, 6, 12, 18.
 zedir::testing::FrameBuilder ThreeSpans();
+// Two storeys of 3 m, one bay of 6 m, clamped feet: columns 1, 2 and 4, 5, beams 3 and 6 (the top).
+zedir::testing::FrameBuilder TwoStoreys();
+// A portal of 4 by 3 pinned at its feet (nodes 1, 2), its columns (1, 2) hinged at their heads
+// (nodes 3, 4) under beam 3, braced by diagonal 4 from node 1 to node 4 and, with two braces, by
+// diagonal 5 from node 2 to node 3: without its diagonals it sways freely.
+zedir::testing::FrameBuilder BracedPortal(bool hinged_braces, int braces);
+// A force fx along x at node 3, the top-left corner of the portals.
+zedir::testing::LoadCaseFiles PushAtTheTop(float fx = 10.0f);
 
 class SolvedViewer {
  public:
@@ -43,6 +53,10 @@ class SolvedViewer {
   RecordingView view;
 };
 
+// A run of IterateModifiedStiffness that gives no result: its failure, checked to leave the
+// displacements and element records as before and nothing written.
+common::Result FailedRun(SolvedViewer& v, int step);
+
 // UT8 of load case 1 (1001 values).
 std::vector<double> Ut8(const SolvedViewer& v);
 
@@ -61,5 +75,35 @@ std::vector<double> DenseSolution(const SolvedViewer& v, const std::vector<Scale
 
 // The largest magnitude of values 1..n.
 double Largest(const std::vector<double>& u, int n);
+// The largest difference of values 1..n, relative to the largest magnitude of the reference.
+double RelativeError(const std::vector<double>& u, const std::vector<double>& reference, int n);
+
+// A frame assembled from scratch for the dense solutions: elements of the fixture's section
+// (mechanics::ElementStiffness) at equations of the test's choice, support springs and loads.
+class DenseFrame {
+ public:
+  explicit DenseFrame(int equations);
+  // An element from (xa, ya) to (xb, yb), y upward, its stiffness times k, at its six equations
+  // (u, v, rotation at the start, then at the end).
+  void AddElement(double xa, double ya, double xb, double yb, const std::array<int, 6>& dofs, double k = 1.0);
+  // The element of a record with its own equations.
+  void AddElement(const common::ElementRecord& element, double k = 1.0);
+  void AddSpring(int dof, double stiffness);
+  void AddLoad(int dof, double value);
+  // Forces at six equations (an element's equivalent nodal forces).
+  void AddLoads(const std::array<int, 6>& dofs, const std::array<double, 6>& values);
+  // u (n + 1 slots) of K u = f.
+  std::vector<double> Solve() const;
+
+ private:
+  mechanics::Matrix k_;
+  std::vector<double> f_;
+};
+
+// The stored frame of a model with each element's stiffness times its factor (1 unless listed,
+// 0 leaves it out), its supports as the solver takes them, and the loads f (n + 1 slots);
+// `extra` equations beyond the model's n for the test to add.
+DenseFrame ModifiedFrame(const zedir::testing::FrameModel& model, const std::vector<ScaledElement>& elements,
+                         const std::vector<double>& f, int extra = 0);
 
 }  // namespace revuzavi::testing

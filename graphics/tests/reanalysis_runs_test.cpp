@@ -4,12 +4,14 @@
 #include <omp.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "graphics/fem/element_load_vector.h"
+#include "graphics/diagrams/force_diagrams.h"
 #include "graphics/fem/element_matrices.h"
 #include "graphics/reanalysis/inverse_products.h"
 #include "graphics/reanalysis/reanalysis.h"
@@ -63,24 +65,6 @@ void ExpectClose(const std::vector<double>& u, const std::vector<double>& refere
   for (int i = 1; i <= n; ++i) {
     EXPECT_NEAR(u[static_cast<std::size_t>(i)], reference[static_cast<std::size_t>(i)], tolerance) << "equation " << i;
   }
-}
-
-// A run that gives no result: its failure, with the displacements and element records as before
-// and nothing written.
-common::Result FailedRun(SolvedViewer& v, int step) {
-  const std::vector<double> before = v.state.displacements;
-  const common::ElementTable elements = v.state.elements;
-  int counter = step;
-  const common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, counter);
-  EXPECT_FALSE(result.ok());
-  EXPECT_EQ(counter, step);
-  EXPECT_EQ(v.view.redrawn, 0);
-  EXPECT_EQ(v.state.displacements, before);
-  for (int e = 1; e <= elements.count(); ++e) EXPECT_EQ(v.state.elements[e].bytes(), elements[e].bytes()) << e;
-  EXPECT_FALSE(plat::FileExists(v.File("UCT8" + std::to_string(step))));
-  EXPECT_FALSE(plat::FileExists(v.FolderFile("ErrorListIteration.txt")));
-  EXPECT_FALSE(plat::FileExists(v.FolderFile("ForcesFPlus")));
-  return result;
 }
 
 // Two spans, q 10 on span 1, span 2 scaled by k: M_B = -45 k / (k + 1).
@@ -183,7 +167,7 @@ TEST(IterateModifiedStiffness, SettlementsWithoutStiffnessMatrixAreRefused) {
   ASSERT_TRUE(plat::RemoveFile(v.File("MATRIXORI")));
   v.run.method = ReanalysisState::kIterative;
   v.run.picked_elements.Add(1);
-  EXPECT_EQ(FailedRun(v, 1).text(), "The file " + v.File("MATRIXORI") + " is missing.");
+  EXPECT_EQ(testing::FailedRun(v, 1).text(), "The file " + v.File("MATRIXORI") + " is missing.");
 }
 
 // The only element of a cantilever removed: K + Delta K is singular at the free node.
@@ -193,22 +177,87 @@ TEST(IterateModifiedStiffness, DivergenceStopsWithTheMessageAndKeepsWhatWasBefor
   SolvedViewer v(zedir::testing::Cantilever(), lc, 0.0f);
   v.run.method = ReanalysisState::kIterative;
   v.run.picked_elements.Add(1);
-  const common::Result result = FailedRun(v, 1);
+  const common::Result result = testing::FailedRun(v, 1);
   EXPECT_EQ(result.text(), "No convergence, K + Delta K probably singular");
   EXPECT_TRUE(std::regex_match(result.caption(), std::regex("Stop after \\d+ divergent loops, error = .*")))
       << result.caption();
   EXPECT_EQ(v.view.ended, 1);
 }
 
-// A limit reached with the error above eps is no result either.
-TEST(IterateModifiedStiffness, IterationLimitReachedIsNoResult) {
+// At the limit the last iterate is the result, not converged: the bound printed, the title says
+// so (IterationLine).
+TEST(IterateModifiedStiffness, IterationLimitGivesTheLastIterateNotConverged) {
   SolvedViewer v(zedir::testing::TwoSpans(), UniformLoad(zedir::testing::TwoSpans().Build(), {1}), 0.5f);
   v.WriteScales(0.5f, 1e-12f, 1e-12f, 3, 3);
   v.run.method = ReanalysisState::kIterative;
   v.run.picked_elements.Add(2);
-  EXPECT_EQ(FailedRun(v, 4).text(), "No convergence, K + Delta K probably singular");
+  int step = 4;
+  const common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, step);
+  ASSERT_TRUE(result.ok()) << result.text();
   EXPECT_EQ(v.run.iteration_count, 3);
-  EXPECT_EQ(v.view.ended, 1);
+  EXPECT_FALSE(v.run.converged);
+  EXPECT_GT(v.run.last_error, 1e-12);
+  EXPECT_TRUE(plat::FileExists(v.File("UCT84")));
+  const std::string text = zedir::testing::FileText(v.FolderFile("ErrorListIteration.txt"));
+  char last[64];
+  std::snprintf(last, sizeof last, "Iterations = 3  last error less than %7.3E\r\n", v.run.last_error);
+  EXPECT_NE(text.find(last), std::string::npos) << text;
+}
+
+// Near k = 0 the iteration contracts slowly: it stops on a bound of its true error, not on its
+// last step, and prints that bound.
+TEST(IterateModifiedStiffness, IterativeSmallKStopsOnABoundOfItsTrueError) {
+  const zedir::testing::FrameModel model = testing::TwoStoreys().Build();
+  LoadCaseFiles lc = UniformLoad(model, {3, 6});
+  lc.point_loads.Append(zedir::testing::NodeLoad(3, 10.0f, 0.0f));
+  SolvedViewer v(testing::TwoStoreys(), lc, 0.001f);
+  v.run.method = ReanalysisState::kIterative;
+  v.run.picked_elements.Add(6);
+  int step = 1;
+  const common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, step);
+  ASSERT_TRUE(result.ok()) << result.text();
+  EXPECT_TRUE(v.run.converged);
+  EXPECT_GT(v.run.iteration_count, 1000) << "a slow contraction";
+  const std::vector<double> reference = testing::ModifiedFrame(model, {{6, 0.001}}, LoadVector(v)).Solve();
+  const double error = testing::RelativeError(v.state.displacements, reference, v.n());
+  const std::string text = zedir::testing::FileText(v.FolderFile("ErrorListIteration.txt"));
+  const std::regex lines(
+      "Iteration  = 0   at start error was \\d\\.\\d{3}E[-+]\\d\\d\r\n"
+      "Iterations = \\d+  last error less than (\\d\\.\\d{3}E[-+]\\d\\d)\r\n");
+  std::smatch match;
+  ASSERT_TRUE(std::regex_match(text, match, lines)) << text;
+  const double printed = std::stod(match[1]);
+  EXPECT_GE(printed, error);
+  EXPECT_LE(printed, 1.0005e-7);
+  EXPECT_LE(error, 1e-7);
+}
+
+// k = 0.001 directly: the element is solved, drawn and labelled with the 0.01 of the rule, its
+// moment over the middle support that of the displacements with that k.
+TEST(IterateModifiedStiffness, DirectSmallKIsSolvedAndDrawnWithOneK) {
+  const zedir::testing::FrameModel model = zedir::testing::TwoSpans().Build();
+  SolvedViewer v(zedir::testing::TwoSpans(), UniformLoad(model, {1}), 0.001f);
+  v.run.picked_elements.Add(2);
+  int step = 1;
+  const common::Result result = IterateModifiedStiffness(v.state, v.run, v.view, step);
+  ASSERT_TRUE(result.ok()) << result.text();
+  EXPECT_EQ(v.state.elements[2].stiffness_factor(), 0.01f);
+  EXPECT_EQ(v.run.rule_typed_k, 0.001f);
+  const std::vector<double> reference = testing::ModifiedFrame(model, {{2, 0.01}}, LoadVector(v)).Solve();
+  EXPECT_LE(testing::RelativeError(v.state.displacements, reference, v.n()), 1e-6);
+
+  // The moments the diagram draws at the ends of span 2 (unloaded): -0.01 K_e u_ref.
+  ViewState modified;
+  modified.reanalysis_mode = true;
+  v.state.elements[2].set_modified_flag(1);
+  const mechanics::ElementMatrix ke = ElementStiffness(v.state, 2);
+  const common::ElementRecord& record = v.state.elements[2];
+  double m = 0.0;
+  for (int b = 1; b <= 6; ++b) m += ke(3, b) * reference[static_cast<std::size_t>(record.dof(b))];
+  EXPECT_GT(std::fabs(0.01 * m), 0.1);
+  std::vector<float> table;
+  ASSERT_TRUE(QueryMomentValue(v.state, modified, DiagramOptions{}, 2, 0, 0, table));
+  EXPECT_NEAR(table[0], -0.01 * m, 1e-6 * std::fabs(0.01 * m));
 }
 
 // RHSG holds no settling forces: the run adds them, so an unchanged element gives UT8 back.

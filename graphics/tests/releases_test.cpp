@@ -108,7 +108,7 @@ TEST(AuxForces, UnitKinkAndJumpOfABeamOfFiveAreSelfEquilibrated) {
   v.state.point_loads.Append(kink);
   v.state.point_loads.Append(jump);
   ReleaseRows rows(2, std::vector<double>(2, 0.0));
-  ASSERT_TRUE(ComputeAuxForcesMV(v.state, ViewState{}, set, rows).ok());
+  ASSERT_TRUE(ComputeAuxForcesMV(v.state, set, rows).ok());
 
   struct Case {
     const char* file;
@@ -323,11 +323,6 @@ zedir::testing::FrameBuilder BracedPanel() {
   return f;
 }
 
-LoadCaseFiles PushAtTheTop() {
-  LoadCaseFiles lc;
-  lc.point_loads.Append(zedir::testing::NodeLoad(3, 10.0f, 0.0f));
-  return lc;
-}
 
 void DiagonalsTakeNoCompression(SolvedViewer& v) {
   v.state.elements[4].set_compression_flag(0);
@@ -335,7 +330,7 @@ void DiagonalsTakeNoCompression(SolvedViewer& v) {
 }
 
 TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
-  SolvedViewer v(BracedPanel(), PushAtTheTop());
+  SolvedViewer v(BracedPanel(), testing::PushAtTheTop());
   DiagonalsTakeNoCompression(v);
   v.run.method = ReanalysisState::kDirect;
   int step = 0;
@@ -355,7 +350,7 @@ TEST(IterationReport, RemovesTheCompressedDiagonalOfABracedPanel) {
 }
 
 TEST(IterationReport, FollowsTensionIteratively) {
-  SolvedViewer v(BracedPanel(), PushAtTheTop());
+  SolvedViewer v(BracedPanel(), testing::PushAtTheTop());
   v.state.elements[4].set_tension_flag(0);
   v.state.elements[5].set_tension_flag(0);
   v.run.method = ReanalysisState::kIterative;
@@ -369,19 +364,43 @@ TEST(IterationReport, FollowsTensionIteratively) {
   EXPECT_EQ(v.state.elements[5].switched_off_flag(), 0);
 }
 
-TEST(IterationReport, AStoppedRunEndsThePageWithItsCaption) {
-  SolvedViewer v(BracedPanel(), PushAtTheTop());
+TEST(IterationReport, AStoppedRunEndsThePageWithWhatStoppedIt) {
+  struct Case {
+    int method;
+    const char* stop;  // the page's end: the iteration's caption, the direct method's text
+  };
+  for (const Case& c : {Case{ReanalysisState::kIterative, "Stop after 101 divergent loops, error = "},
+                        Case{ReanalysisState::kDirect, "No convergence, K + Delta K probably singular"}}) {
+    SCOPED_TRACE(c.stop);
+    // The only diagonal, taking no compression, pushed short.
+    SolvedViewer v(testing::BracedPortal(false, 1), testing::PushAtTheTop(-10.0f));
+    v.state.elements[4].set_compression_flag(0);
+    v.run.method = c.method;
+    int step = 0;
+    const common::Result report = Report(v, step);
+    ASSERT_FALSE(report.ok());
+    const std::string label = "D" + std::to_string(common::ReadPageCounter(v.state.position).value);
+    const std::string page = v.solver.FolderText(label + ".TXT");
+    EXPECT_EQ(page.rfind(std::string("Compression in element 4, ") + c.stop, 0), 0u) << page;
+    EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
+    EXPECT_NE(v.solver.FolderText("FILES").find(label), std::string::npos);
+    EXPECT_EQ(v.state.elements[4].switched_off_flag(), 0);
+    EXPECT_FALSE(v.run.picked_elements.Contains(4));
+  }
+}
+
+// A run stopped by its iteration limit is a result, not converged: the report goes on.
+TEST(IterationReport, ARunAtItsLimitIsNotConverged) {
+  SolvedViewer v(BracedPanel(), testing::PushAtTheTop());
   v.WriteScales(0.0f, 1e-30f, 1e-9f, 1);
   DiagonalsTakeNoCompression(v);
   v.run.method = ReanalysisState::kIterative;
   int step = 0;
   const common::Result report = Report(v, step);
-  ASSERT_FALSE(report.ok());
-  EXPECT_EQ(v.solver.FolderText("D3.TXT"), "Compression in element 5, " + report.caption() + "\r\n");
-  EXPECT_NE(report.caption().find("Stop after"), std::string::npos) << report.caption();
-  EXPECT_NE(v.solver.FolderText("FILES").find("D3"), std::string::npos);
-  EXPECT_EQ(v.state.elements[5].switched_off_flag(), 0);
-  EXPECT_FALSE(v.run.picked_elements.Contains(5));
+  ASSERT_TRUE(report.ok()) << report.text();
+  const std::string page = v.solver.FolderText("D3.TXT");
+  EXPECT_EQ(page.rfind("Compression in element 5, Number of iterations = 1 (not converged)\r\n", 0), 0u) << page;
+  EXPECT_EQ(v.state.elements[5].switched_off_flag(), 1);
 }
 
 TEST(IterationReport, WithoutAPageNumberNothingIsWritten) {

@@ -123,7 +123,7 @@ TEST_F(PortalShapes, UnitDisplacementOfTheHingedFoot) {
   });
   testing::RecordedPicture recorded(state, 2.0f);
   DrawSupportDofShape(recorded.canvas, o);
-  EXPECT_EQ(TextsOf(recorded.dc), std::vector<std::string>{"1.00"});
+  EXPECT_EQ(TextsOf(recorded.dc), std::vector<std::string>{"support moved by 1: node moves 1"});
   // The foot is drawn moved down by half a metre, the label above it.
   const LabelPosition at = recorded.picture.labels.deflection.At(1);
   EXPECT_NEAR(at.x, 6.0, 0.01);

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "Quon/tests/support/solver_fixture.h"
+#include "graphics/app/green_pictures.h"
+#include "graphics/compose/draw_picture.h"
 #include "graphics/diagrams/deflected_shape.h"
 #include "graphics/diagrams/eigenmode.h"
 #include "graphics/diagrams/element_curve_file.h"
@@ -227,11 +229,6 @@ TEST(ShapeLabels, Texts) {
       {GreenCurveLabel(0.01, GreenPoint::kMoment, plain), ""},
       {GreenCurveLabel(0.004, GreenPoint::kRotation, plain), "0.00400"},
       {GreenCurveLabel(0.25, GreenPoint::kRotation, plain), "0.25000"},
-      {SupportDofLabel(0.995, SupportDof::kRotation, false), "tan phi = 1.00"},
-      {SupportDofLabel(0.5, SupportDof::kRotation, true), "tan phi = 5.00E-01"},
-      {SupportDofLabel(0.01, SupportDof::kRotation, false), ""},
-      {SupportDofLabel(0.985, SupportDof::kX, false), "1.00"},
-      {SupportDofLabel(0.97, SupportDof::kZ, false), "0.97"},
   };
   for (const Case& k : cases) EXPECT_EQ(k.text, k.expected);
 }
@@ -367,7 +364,7 @@ TEST(SupportDofShape, LabelOfTheSupportAndArrows) {
   EXPECT_EQ(DrawSupportDofShape(r.c(), o), 1);
   std::vector<const plat::DeviceOp*> texts = r.Texts();
   ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0]->text, "1.00");
+  EXPECT_EQ(texts[0]->text, "support moved by 1: node moves 0.985");
   const LabelPosition at = r.c().picture.labels.deflection.At(1);
   EXPECT_NEAR(at.z, -0.985 + 0.1, 1e-6) << "below the node, z up";
   int red = 0;
@@ -382,6 +379,43 @@ TEST(SupportDofShape, LabelOfTheSupportAndArrows) {
   texts = nodes.Texts();
   ASSERT_EQ(texts.size(), 1u) << "node 2 does not move";
   EXPECT_EQ(texts[0]->text, "0.98");
+}
+
+// The support's Green's function is the influence function of its reaction: its foot moved by 1,
+// an elastic rotational support of c = 0.29 / 0.71 3EI/l at the end of a propped beam lets the
+// node turn c / (c + 3EI/l) = 0.29; title and label say so.
+TEST(SupportDofShape, AnElasticRotationalSupportNamesHowFarTheNodeMoves) {
+  constexpr double kThreeEiOverL = 3.0 * 32000.0 / 6.0;
+  const double c = 0.29 / 0.71 * kThreeEiOverL;
+  zedir::testing::FrameBuilder beam;
+  beam.AddNode(0, 0, 1, 1, static_cast<float>(c / 3e10));
+  beam.AddNode(6, 0, 0, 1);
+  beam.AddElement(1, 2);
+  SolverFixture f(beam);
+  ViewerState state = SolvedBeam(f, UniformLoad(f, 10.0f));
+  int index = 0;
+  for (std::size_t i = 0; i < state.support_dofs.size(); ++i) {
+    if (state.support_dofs[i].direction == SupportDof::kRotation) index = static_cast<int>(i) + 1;
+  }
+  ASSERT_NE(index, 0);
+  const double spring = static_cast<double>(state.nodes[1].support(3)) * state.params.support_stiffness();
+  const double turn = spring / (spring + kThreeEiOverL);
+  ASSERT_NEAR(turn, 0.29, 1e-6);
+
+  testing::RecordedPicture p(state, 2.0f);
+  PictureMemory memory;
+  PictureRequest r;
+  r.client_width = 1000;
+  r.client_height = 700;
+  r.support_green = true;
+  r.support_dof_index = index;
+  DrawPicture(state, p.view, p.picture, memory, r, p.dc);
+  const SupportDof& entry = state.support_dofs[static_cast<std::size_t>(index - 1)];
+  EXPECT_NEAR(state.displacements[static_cast<std::size_t>(entry.dof)], turn, 1e-6);
+  int labels = 0;
+  for (const plat::DeviceOp& op : p.dc.ops()) labels += op.text == "support moved by 1: node moves 0.29";
+  EXPECT_EQ(labels, 1);
+  EXPECT_EQ(SupportGreenTitle(state, index), "support phi at node 1 moved by 1: the node moves 0.29");
 }
 
 TEST(UnitDisplacementMarker, ArrowsArcAndTheLabelNumber) {

@@ -26,4 +26,11 @@ ElementCurves& ElementCurves::operator+=(const ElementCurves& other) {
   return *this;
 }
 
+SectionForces& SectionForces::operator+=(const SectionForces& other) {
+  n += other.n;
+  m += other.m;
+  v += other.v;
+  return *this;
+}
+
 }  // namespace mechanics

@@ -31,4 +31,12 @@ struct ElementCurves {
   ElementCurves& operator+=(const ElementCurves& other);
 };
 
+// The normal force, bending moment and shear force at one place of an element, with the signs of
+// the curves.
+struct SectionForces {
+  double n = 0.0, m = 0.0, v = 0.0;
+
+  SectionForces& operator+=(const SectionForces& other);
+};
+
 }  // namespace mechanics

@@ -109,26 +109,51 @@ CurveLine HeldAxialDisplacement(const LineLoadOnElement& load, double ea) {
   return u;
 }
 
+// N, M and V at x of the element held at both ends with the end forces `held` of the load: M the
+// simply supported line plus the straight line between the held end moments, V = dM/dx except
+// for a force or moment within kShearFreeDistance of the start node.
+SectionForces HeldForcesAt(const PointLoadOnElement& load, double l, const NodalForces& held, double x) {
+  const bool on_node = (load.kind == static_cast<int>(PointLoadKind::kForce) ||
+                        load.kind == static_cast<int>(PointLoadKind::kMoment)) &&
+                       !(load.a > kShearFreeDistance);
+  const double along = load.kind == static_cast<int>(PointLoadKind::kForce) ? load.along : 0.0;
+  const double r = x / l;
+  const SpanMoment span = SimplySupported(load, l, x);
+  SectionForces f;
+  f.m = span.m + (1.0 - r) * held(3) - r * held(6);
+  f.v = on_node ? 0.0 : span.slope - (held(3) + held(6)) / l;
+  f.n = x <= load.a ? held(1) : held(1) - along;
+  return f;
+}
+
 }  // namespace
 
 ElementCurves EndDisplacementCurves(const EndValues& ends, double length, const Rigidity& rigidity) {
   const double l = LengthOf(length);
   ElementCurves c;
-  const double shear = -rigidity.ei * (12.0 / (l * l * l) * (ends.transverse_a - ends.transverse_b) -
-                                       6.0 / (l * l) * (ends.rotation_a + ends.rotation_b));
-  const double normal = rigidity.ea * (ends.axial_b - ends.axial_a) / l;
   for (int i = 1; i <= kSamples; ++i) {
     const double x = SampleX(i, l);
     const CubicShapes h = ShapesAt(x, l);
-    const CubicShapes k = ShapeCurvaturesAt(x, l);
     c.u(i) = (1.0 - x / l) * ends.axial_a + x / l * ends.axial_b;
     c.w(i) = h.h1 * ends.transverse_a + h.h2 * ends.rotation_a + h.h3 * ends.transverse_b + h.h4 * ends.rotation_b;
-    c.m(i) = -rigidity.ei * (k.h1 * ends.transverse_a + k.h2 * ends.rotation_a + k.h3 * ends.transverse_b +
-                             k.h4 * ends.rotation_b);
-    c.v(i) = shear;
-    c.n(i) = normal;
+    const SectionForces f = EndDisplacementForcesAt(ends, l, rigidity, x);
+    c.m(i) = f.m;
+    c.v(i) = f.v;
+    c.n(i) = f.n;
   }
   return c;
+}
+
+SectionForces EndDisplacementForcesAt(const EndValues& ends, double length, const Rigidity& rigidity, double x) {
+  const double l = LengthOf(length);
+  const CubicShapes k = ShapeCurvaturesAt(x, l);
+  SectionForces f;
+  f.m = -rigidity.ei *
+        (k.h1 * ends.transverse_a + k.h2 * ends.rotation_a + k.h3 * ends.transverse_b + k.h4 * ends.rotation_b);
+  f.v = -rigidity.ei * (12.0 / (l * l * l) * (ends.transverse_a - ends.transverse_b) -
+                        6.0 / (l * l) * (ends.rotation_a + ends.rotation_b));
+  f.n = rigidity.ea * (ends.axial_b - ends.axial_a) / l;
+  return f;
 }
 
 ElementCurves PointLoadCurves(const PointLoadOnElement& load, double length, const Rigidity& rigidity) {
@@ -136,21 +161,22 @@ ElementCurves PointLoadCurves(const PointLoadOnElement& load, double length, con
   if (!(load.a >= 0.0)) return c;
   const double l = LengthOf(length);
   const NodalForces held = HeldEndForces(load, l, rigidity);
-  const bool on_node = (load.kind == static_cast<int>(PointLoadKind::kForce) ||
-                        load.kind == static_cast<int>(PointLoadKind::kMoment)) &&
-                       !(load.a > kShearFreeDistance);
-  const double along = load.kind == static_cast<int>(PointLoadKind::kForce) ? load.along : 0.0;
   for (int i = 1; i <= kSamples; ++i) {
     const double x = SampleX(i, l);
-    const double r = x / l;
-    const SpanMoment span = SimplySupported(load, l, x);
     c.u(i) = AxialDisplacement(load, l, rigidity.ea, x);
     c.w(i) = Deflection(load, l, rigidity.ei, x);
-    c.m(i) = span.m + (1.0 - r) * held(3) - r * held(6);
-    c.v(i) = on_node ? 0.0 : span.slope - (held(3) + held(6)) / l;
-    c.n(i) = x <= load.a ? held(1) : held(1) - along;
+    const SectionForces f = HeldForcesAt(load, l, held, x);
+    c.m(i) = f.m;
+    c.v(i) = f.v;
+    c.n(i) = f.n;
   }
   return c;
+}
+
+SectionForces PointLoadForcesAt(const PointLoadOnElement& load, double length, const Rigidity& rigidity, double x) {
+  if (!(load.a >= 0.0)) return SectionForces{};
+  const double l = LengthOf(length);
+  return HeldForcesAt(load, l, HeldEndForces(load, l, rigidity), x);
 }
 
 ElementCurves LineLoadCurves(const LineLoadOnElement& load, const Rigidity& rigidity) {
@@ -165,10 +191,18 @@ ElementCurves LineLoadCurves(const LineLoadOnElement& load, const Rigidity& rigi
 }
 
 ElementCurves TemperatureCurves(double alpha, double t, double dt, double h, const Rigidity& rigidity) {
+  const SectionForces f = TemperatureSectionForces(alpha, t, dt, h, rigidity);
   ElementCurves c;
-  c.n.AddConstant(-alpha * t * rigidity.ea);
-  c.m.AddConstant(-alpha * dt * rigidity.ei / h);
+  c.n.AddConstant(f.n);
+  c.m.AddConstant(f.m);
   return c;
+}
+
+SectionForces TemperatureSectionForces(double alpha, double t, double dt, double h, const Rigidity& rigidity) {
+  SectionForces f;
+  f.n = -alpha * t * rigidity.ea;
+  f.m = -alpha * dt * rigidity.ei / h;
+  return f;
 }
 
 }  // namespace mechanics

@@ -20,12 +20,16 @@ struct EndValues {
 
 // u linear, w the cubic interpolation, M = -EI w'', V = -EI w''' and N = EA (u_b - u_a) / l.
 ElementCurves EndDisplacementCurves(const EndValues& ends, double length, const Rigidity& rigidity);
+// Its N, M and V at one place x (0 <= x <= l); the curves' samples are these.
+SectionForces EndDisplacementForcesAt(const EndValues& ends, double length, const Rigidity& rigidity, double x);
 
 // A point load at a >= 0 (a negative distance acts on nothing). M is the simply supported line of
 // the load plus the straight line between the held element's end moments, which are those of the
 // load vector (mechanics/element_loads.h); V = dM/dx, except for a force or moment within
 // kShearFreeDistance of the start node. w and u are exact.
 ElementCurves PointLoadCurves(const PointLoadOnElement& load, double length, const Rigidity& rigidity);
+// Its N, M and V at one place x (0 <= x <= l); at x = a they are those just before the load.
+SectionForces PointLoadForcesAt(const PointLoadOnElement& load, double length, const Rigidity& rigidity, double x);
 
 // The state lines of the load (N, M, V), its deflection and its axial displacement.
 ElementCurves LineLoadCurves(const LineLoadOnElement& load, const Rigidity& rigidity);
@@ -34,5 +38,7 @@ ElementCurves LineLoadCurves(const LineLoadOnElement& load, const Rigidity& rigi
 // restraint force -alpha t EA in N and the restraint moment -alpha dt EI / h in M; the held
 // element neither moves nor deflects.
 ElementCurves TemperatureCurves(double alpha, double t, double dt, double h, const Rigidity& rigidity);
+// Its N and M, the same everywhere.
+SectionForces TemperatureSectionForces(double alpha, double t, double dt, double h, const Rigidity& rigidity);
 
 }  // namespace mechanics

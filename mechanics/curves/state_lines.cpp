@@ -19,28 +19,53 @@ struct Stretch {
   }
 };
 
+// The held element's forces under the load: what the state lines sample.
+class HeldUnderLineLoad {
+ public:
+  explicit HeldUnderLineLoad(const LineLoadOnElement& load)
+      : load_(load),
+        l_(std::max(load.length, kShortestElementLength)),
+        s1_(std::max(load.end, load.start)),
+        across_{load.start, load.across_at_start, load.across_slope},
+        // The start reaction of the simply supported span: the load's moment about the end, over l.
+        a_(across_.MomentAbout(l_, s1_) / l_) {}
+
+  double length() const { return l_; }
+
+  SectionForces At(double x) const {
+    const double s0 = load_.start;
+    const double p0 = load_.along_at_start, p1 = load_.along_slope;
+    const double ma = load_.moment_at_start, mb = load_.moment_at_end;
+    const double y = std::clamp(x, s0, s1_);  // the load up to x
+    const double r = x / l_;
+    SectionForces f;
+    f.n = load_.normal_force_at_start - (p0 * (y - s0) + p1 * (y * y - s0 * s0) / 2.0);
+    f.m = (1.0 - r) * ma + r * mb + a_ * x - across_.MomentAbout(x, y);
+    f.v = (mb - ma) / l_ + a_ - across_.Resultant(y);
+    return f;
+  }
+
+ private:
+  const LineLoadOnElement& load_;
+  double l_, s1_;
+  Stretch across_;
+  double a_;
+};
+
 }  // namespace
 
 StateLines FixedEndStateLines(const LineLoadOnElement& load) {
-  const double l = std::max(load.length, kShortestElementLength);
-  const double s0 = load.start;
-  const double s1 = std::max(load.end, load.start);
-  const Stretch across{s0, load.across_at_start, load.across_slope};
-  const double p0 = load.along_at_start, p1 = load.along_slope;
-  // The start reaction of the simply supported span: the load's moment about the end, over l.
-  const double a = across.MomentAbout(l, s1) / l;
-  const double ma = load.moment_at_start, mb = load.moment_at_end;
-
+  const HeldUnderLineLoad held(load);
   StateLines lines;
   for (int i = 1; i <= kSamples; ++i) {
-    const double x = SampleX(i, l);
-    const double y = std::clamp(x, s0, s1);  // the load up to x
-    const double r = x / l;
-    lines.n(i) = load.normal_force_at_start - (p0 * (y - s0) + p1 * (y * y - s0 * s0) / 2.0);
-    lines.m(i) = (1.0 - r) * ma + r * mb + a * x - across.MomentAbout(x, y);
-    lines.v(i) = (mb - ma) / l + a - across.Resultant(y);
+    const SectionForces f = held.At(SampleX(i, held.length()));
+    lines.n(i) = f.n;
+    lines.m(i) = f.m;
+    lines.v(i) = f.v;
   }
   return lines;
 }
+
+SectionForces FixedEndForcesAt(const LineLoadOnElement& load, double x) { return HeldUnderLineLoad(load).At(x); }
 
 }  // namespace mechanics

@@ -17,4 +17,8 @@ struct StateLines {
 // change sign has its part too. A stretch that ends before it starts carries no load.
 StateLines FixedEndStateLines(const LineLoadOnElement& load);
 
+// The same three at one place x of the element (0 <= x <= l); the state lines are these at the
+// samples.
+SectionForces FixedEndForcesAt(const LineLoadOnElement& load, double x);
+
 }  // namespace mechanics

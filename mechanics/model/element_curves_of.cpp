@@ -1,29 +1,26 @@
 #include "mechanics/model/element_curves_of.h"
 
+#include "mechanics/curves/state_lines.h"
 #include "mechanics/model/element_load_inputs.h"
 
 namespace mechanics {
 namespace {
 
-void AddTemperature(const ElementCurveModel& model, int e, const Rigidity& rigidity, ElementCurves& c) {
+// Calls point(load), line(load) and temperature(alpha, t, dt, h) for each load between the ends of
+// element e, in this order.
+template <class Point, class Line, class Temperature>
+void ForEachLoad(const ElementCurveModel& model, int e, Point point, Line line, Temperature temperature) {
+  for (const common::PointLoadRecord& load : model.tables.point_loads.used()) {
+    if (IsElementPointLoad(load) && load.element() == e) point(PointLoadOnElementOf(load));
+  }
+  for (const common::LineLoadRecord& load : model.line_loads.used()) {
+    if (load.element() == e) line(LineLoadOnElementOf(model.tables.elements, load));
+  }
   if (model.tables.load_case.temperature_flag() == 0 || e > model.tables.temperatures.count()) return;
   const common::TemperatureLoadRecord& load = model.tables.temperatures[e];
   if (load.loaded() == 0) return;
   const float h = TemperatureHeight(model.tables.sections[model.tables.elements[e].cross_section()].height());
-  c += TemperatureCurves(model.tables.load_case.alpha_t(), load.uniform_t(), load.delta_t(), h, rigidity);
-}
-
-void AddLoads(const ElementCurveModel& model, int e, const Rigidity& rigidity, ElementCurves& c) {
-  const double length = model.tables.elements[e].length();
-  for (const common::PointLoadRecord& load : model.tables.point_loads.used()) {
-    if (IsElementPointLoad(load) && load.element() == e) {
-      c += PointLoadCurves(PointLoadOnElementOf(load), length, rigidity);
-    }
-  }
-  for (const common::LineLoadRecord& load : model.line_loads.used()) {
-    if (load.element() == e) c += LineLoadCurves(LineLoadOnElementOf(model.tables.elements, load), rigidity);
-  }
-  AddTemperature(model, e, rigidity, c);
+  temperature(model.tables.load_case.alpha_t(), load.uniform_t(), load.delta_t(), h);
 }
 
 }  // namespace
@@ -70,9 +67,30 @@ ElementCurves ComposeElementCurves(const ElementCurveModel& model, int e, const 
   const Rigidity rigidity = CurveRigidity(model, e, switches.modified_stiffness);
   const double length = model.tables.elements[e].length();
   ElementCurves c = EndDisplacementCurves(EndValuesOf(model, e), length, rigidity);
-  if (switches.loads) AddLoads(model, e, rigidity, c);
+  if (switches.loads) {
+    ForEachLoad(
+        model, e,
+        [&](const PointLoadOnElement& load) { c += PointLoadCurves(load, length, rigidity); },
+        [&](const LineLoadOnElement& load) { c += LineLoadCurves(load, rigidity); },
+        [&](double alpha, double t, double dt, double h) { c += TemperatureCurves(alpha, t, dt, h, rigidity); });
+  }
   if (switches.dislocation) c += PointLoadCurves(switches.unit_dislocation, length, rigidity);
   return c;
+}
+
+SectionForces ComposeElementForcesAt(const ElementCurveModel& model, int e, const CurveSwitches& switches, double x) {
+  const Rigidity rigidity = CurveRigidity(model, e, switches.modified_stiffness);
+  const double length = model.tables.elements[e].length();
+  SectionForces f = EndDisplacementForcesAt(EndValuesOf(model, e), length, rigidity, x);
+  if (switches.loads) {
+    ForEachLoad(
+        model, e,
+        [&](const PointLoadOnElement& load) { f += PointLoadForcesAt(load, length, rigidity, x); },
+        [&](const LineLoadOnElement& load) { f += FixedEndForcesAt(load, x); },
+        [&](double alpha, double t, double dt, double h) { f += TemperatureSectionForces(alpha, t, dt, h, rigidity); });
+  }
+  if (switches.dislocation) f += PointLoadForcesAt(switches.unit_dislocation, length, rigidity, x);
+  return f;
 }
 
 }  // namespace mechanics

@@ -45,4 +45,8 @@ Rigidity CurveRigidity(const ElementCurveModel& model, int e, bool modified_stif
 // The five curves of element e.
 ElementCurves ComposeElementCurves(const ElementCurveModel& model, int e, const CurveSwitches& switches = {});
 
+// N, M and V of element e at x metres from its start node (0 <= x <= l), composed as its curves
+// are: exactly at a place between the samples, such as a release's station.
+SectionForces ComposeElementForcesAt(const ElementCurveModel& model, int e, const CurveSwitches& switches, double x);
+
 }  // namespace mechanics

@@ -59,7 +59,25 @@ void AddToEquations(const std::array<int, 6>& equations, const NodalForces& forc
   for (int k = 1; k <= 6; ++k) f[equations[static_cast<std::size_t>(k - 1)]] += forces(k);
 }
 
-void AddElementOwnLoads(const ElementLoadModel& model, int e, Vector& f) {
+void AddLineLoadForces(const common::LineLoadRecord& load, const common::ElementTable& elements,
+                       const common::NodeTable& nodes, Vector& f) {
+  const common::ElementRecord& element = elements[load.element()];
+  if (load.start_node() != 0) {
+    const common::NodeRecord& node = nodes[load.start_node()];
+    f[node.dof_u()] += load.global_force(1);
+    f[node.dof_v()] += load.global_force(2);
+    f[element.dof(3)] += load.global_force(3);
+  }
+  if (load.end_node() != 0) {
+    const common::NodeRecord& node = nodes[load.end_node()];
+    f[node.dof_u()] += load.global_force(4);
+    f[node.dof_v()] += load.global_force(5);
+    f[element.dof(6)] += load.global_force(6);
+  }
+}
+
+void AddElementOwnLoads(const ElementLoadModel& model, const common::LineLoadTable& line_loads,
+                        const common::PrestressTable& prestress, int e, Vector& f) {
   const common::ElementRecord& element = model.elements[e];
   const Rigidity rigidity = ElementRigidityOf(element, model.materials, model.sections);
   const std::array<int, 6> equations = ElementEquationsOf(element, model.nodes);
@@ -73,6 +91,15 @@ void AddElementOwnLoads(const ElementLoadModel& model, int e, Vector& f) {
   for (const common::PointLoadRecord& load : model.point_loads.used()) {
     if (IsElementPointLoad(load) && load.element() == e) {
       AddToEquations(equations, ElementPointLoadForces(element, rigidity, load), f);
+    }
+  }
+  for (const common::LineLoadRecord& load : line_loads.used()) {
+    if (load.element() == e) AddLineLoadForces(load, model.elements, model.nodes, f);
+  }
+  if (model.load_case.prestress_flag() == 0) return;
+  for (const common::PrestressEntry& entry : prestress.used()) {
+    if (entry.element() == e && entry.force() > 0.0f) {
+      AddToEquations(equations, PrestressForces(LoadAxesOf(element), entry.force()), f);
     }
   }
 }

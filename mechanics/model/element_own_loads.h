@@ -54,8 +54,16 @@ NodalForces ElementPointLoadForces(const common::ElementRecord& element, const R
 // Adds the forces to f at the element's equations.
 void AddToEquations(const std::array<int, 6>& equations, const NodalForces& forces, Vector& f);
 
-// Adds element e's temperature load (when the load case has temperatures) and the point loads
-// placed on it to f.
-void AddElementOwnLoads(const ElementLoadModel& model, int e, Vector& f);
+// Adds the line load's equivalent nodal forces to f: at its start node and the element's start
+// rotation when it names a start node, likewise at its end. The element and nodes are checked by
+// the reader.
+void AddLineLoadForces(const common::LineLoadRecord& load, const common::ElementTable& elements,
+                       const common::NodeTable& nodes, Vector& f);
+
+// Adds all of element e's own loads to f, as the solver's load vector holds them: its temperature
+// load (when the load case has temperatures), the point loads placed on it, the line loads on it
+// (the generated self weight among them) and its prestress (when the load case has prestress).
+void AddElementOwnLoads(const ElementLoadModel& model, const common::LineLoadTable& line_loads,
+                        const common::PrestressTable& prestress, int e, Vector& f);
 
 }  // namespace mechanics

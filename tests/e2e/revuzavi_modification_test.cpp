@@ -1,8 +1,10 @@
 // The real REVUZAVI under a script on TWO: the parameters set to an iterative
 // run with k = 0.5, the one-click mode, a click on element 2, the stored frame
-// with Space and the reset and end with Esc.
+// with Space and the reset and end with Esc; the direct method with k = 0.001
+// and with k = 0, which removes element 1 and leaves a mechanism.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "common/position/position.h"
@@ -68,6 +70,44 @@ TEST(RevuzaviModification, OneClickOnElementTwoThenSpaceAndEscLeaveNoCopies) {
   const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
   ASSERT_TRUE(plat::MakeFolder(snapshots));
   EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "b.png", snapshots + "revuzavi-two-one-click.png", true));
+}
+
+// The direct method solves k = 0.001 with 0.01 (the element's record says so), and refuses to
+// remove span 1, which would leave span 2 free to slide along x.
+TEST(RevuzaviModification, DirectMethodSmallKAndARemovalThatLeavesAMechanism) {
+  const common::Position position = revuzavi::testing::ComputedTwoSpans();
+  if (HasFailure()) return;
+  const plat::Point span1 = ClientPointOf(position, 2.0f, 0.0f);
+  const plat::Point span2 = ClientPointOf(position, 6.0f, 0.0f);
+  auto click = [](const plat::Point& p) { return "click " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n"; };
+  const std::string steps = "command 329\n"
+                            "check 1013 1\n"
+                            "press 1006\n"
+                            "key C\n" +
+                            click(span2) +
+                            "snapshot small-k.png\n"
+                            "key Escape\n"
+                            "command 329\n"
+                            "press 1063\n"
+                            "key C\n" +
+                            click(span1) +
+                            "key Escape\n"
+                            "key Escape\n";
+  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "REVUZAVI",
+                                            {".TWO", "@" + position.data_path(), "@1"}, steps);
+  EXPECT_EQ(run.exit_code, 0) << run.log_text();
+  for (const std::string& line : run.log) EXPECT_EQ(line.substr(line.size() - 4), ": ok") << line;
+  EXPECT_EQ(run.messages, "Error\tNo convergence, K + Delta K probably singular\n");
+  // Picked: the element number, then its record with k at byte 136, from the first run only.
+  const std::string picked = ReadBytes(position.FolderFile("Picked"));
+  ASSERT_EQ(picked.size(), 4u + 148u);
+  float k = 0.0f;
+  std::memcpy(&k, picked.data() + 4 + 136, 4);
+  EXPECT_EQ(k, 0.01f);
+  EXPECT_EQ(picked[0], '\x02');
+  const std::string snapshots = plat::testing::BinFolder() + "../snapshots/";
+  ASSERT_TRUE(plat::MakeFolder(snapshots));
+  EXPECT_TRUE(plat::CopyFile(plat::testing::TestFolder() + "small-k.png", snapshots + "revuzavi-two-small-k.png", true));
 }
 
 }  // namespace

@@ -74,6 +74,27 @@ TEST(FixedEndStateLines, EndMomentsGiveTheBaseLineAndTheShear) {
   EXPECT_NEAR(s.v(1), 30.0 + 12.0 / kL, 1e-9);
 }
 
+// Between the samples, at the station of a release, the forces follow the load as at them.
+TEST(FixedEndForcesAt, AnyPlaceAlongTheElement) {
+  LineLoadOnElement load = Across(1.0, 4.0, 6.0, 2.0);
+  load.along_at_start = 3.0;
+  load.moment_at_start = -30;
+  load.moment_at_end = -18;
+  for (const double x : {0.0, 0.1, 1.05, 3.3, 4.7, kL}) {
+    const Span span = SpanByParts(load, x);
+    const mechanics::SectionForces f = mechanics::FixedEndForcesAt(load, x);
+    EXPECT_NEAR(f.m, span.m + (1 - x / kL) * -30.0 + x / kL * -18.0, 1e-6) << x;
+    EXPECT_NEAR(f.v, span.v + 12.0 / kL, 5e-4) << x;  // the sums take whole parts of the load
+    EXPECT_NEAR(f.n, -3.0 * (std::clamp(x, 1.0, 4.0) - 1.0), 1e-12) << x;
+  }
+  const mechanics::StateLines lines = mechanics::FixedEndStateLines(load);
+  for (int i = 1; i <= kSamples; ++i) {
+    const mechanics::SectionForces f = mechanics::FixedEndForcesAt(load, SampleX(i, kL));
+    EXPECT_EQ(f.m, lines.m(i)) << i;
+    EXPECT_EQ(f.v, lines.v(i)) << i;
+  }
+}
+
 TEST(FixedEndStateLines, PartialLoad) {
   LineLoadOnElement load = Across(2, 4, 10, 0);
   load.along_at_start = 5;
