@@ -15,12 +15,19 @@ namespace kelmf {
 // text; FlexibilityDiagonal. A result of 0 writes the int32 1 into
 // "GEOMETRY": the geometry counts as stored and the editor ends.
 //
-// A step before the model check that fails (a folder that cannot be made, a
-// file that cannot be written, an input error) is shown, the later steps do
-// not run, INVERSE, FLEXDIA and FLEXMAX are removed (they belong to another
-// model now) and the result is kModelCheckFailed. A "GEOMETRY" that cannot be
-// written is shown and the result is kModelCheckFailed too, so that the store
-// never counts as done without its marker.
+// Refused before anything is written (kModelCheckFailed, the message shown):
+// a frame without elements, and elements that CheckElementsToWrite refuses (no
+// length, a material or cross section that does not exist, numbers that would
+// not fit the files).
+//
+// Before the first model file is written, GEOMETRY becomes 0 and INVERSE,
+// FLEXDIA and FLEXMAX are removed (a GEOMETRY that cannot be written stops the
+// store there, nothing changed). A later step that fails (a file that cannot be written, an
+// input error) is shown, the later steps do not run, and the result is
+// kModelCheckFailed; a model check that fails leaves the same: no inverse,
+// GEOMETRY 0. A "GEOMETRY" 1 that cannot be written at the end is shown and
+// the result is kModelCheckFailed too, so that the store never counts as done
+// without its marker.
 //
 // The store holds the position's lock (common::PositionLock) while it works; a
 // lock that stays busy is shown and nothing is written.

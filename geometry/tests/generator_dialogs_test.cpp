@@ -121,9 +121,10 @@ TEST(GeneratorDialogs, StoreyLimitsAreCheckedBeforeAnythingChanges) {
       {Storeys(20, "3"), ""},
       {one_more, "Too many elements, max = 100"},
       {single, "2 piers and more make a frame"},
-      {{{"3", "51", "4"}}, "Too many piers 1, max = 50"},
+      {{{"3", "51", "4"}}, "Too many piers 51, max = 50"},  // the piers typed, not the row
       {Storeys(21, "2"), "Too many floors, max = 20"},
-      {{{"3", "99999999999", "4"}}, "Too many piers 1, max = 50"},
+      {{{"3", "99999999999", "4"}},
+       "Row 1, column \"Number of columns\": \"99999999999\" is too large for the files."},
   };
   for (const auto& c : cases) {
     const common::Position position = testing::FreshTablePosition("GSREF");
