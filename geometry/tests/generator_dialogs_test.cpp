@@ -277,6 +277,35 @@ TEST(GeneratorDialogs, ParabolaFromThePanelOpensTheElementsTable) {
   EXPECT_NE(editor.view().elements_table(), nullptr);
 }
 
+// A parabola the generator refuses opens again with the fields as typed, as
+// the arc does.
+TEST(GeneratorDialogs, ARefusedParabolaKeepsItsFields) {
+  const common::Position position = testing::TestPosition();
+  Editor editor(position);
+  CDiaMain& panel = editor.panel();
+  plat::testing::DialogScript script;
+  script.OnNextDialog([&](plat::Dialog& d) {
+    plat::testing::TypeInto(d, gen_ids::kLength, "-10");
+    plat::testing::TypeInto(d, gen_ids::kHeight, "2.5");
+    plat::testing::TypeInto(d, gen_ids::kElements, "6");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  ClickButton(panel, panel_ids::kParabola);
+  ASSERT_FALSE(script.shown().empty());
+  EXPECT_EQ(script.shown().back().text, "The length of the base line must be a number greater than 0");
+  ParabolaFields shown;
+  script.OnNextDialog([&](plat::Dialog& d) {
+    shown = {d.GetDlgItemText(gen_ids::kLength), d.GetDlgItemText(gen_ids::kHeight),
+             d.GetDlgItemText(gen_ids::kElements)};
+    plat::testing::Press(d, plat::IDCANCEL);
+  });
+  ClickButton(panel, panel_ids::kParabola);
+  EXPECT_EQ(shown.length, "-10");
+  EXPECT_EQ(shown.height, "2.5");
+  EXPECT_EQ(shown.elements, "6");
+  EXPECT_EQ(editor.session().model.elements.count(), 0);
+}
+
 TEST(GeneratorDialogs, AStoreyFrameFromThePanelHoldsItsGroundNodes) {
   const common::Position position = testing::TestPosition();
   plat::RemoveFile(position.File("RAHMENDAT"));
