@@ -129,7 +129,9 @@ TEST_F(SetupRunTest, AFrameThatIsNotStoredAndCheckedEndsTheRun) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     plat::RemoveFile(marker);
-    if (c.value) ASSERT_TRUE(common::WriteInt32File(marker, *c.value));
+    if (c.value) {
+      ASSERT_TRUE(common::WriteInt32File(marker, *c.value));
+    }
     const common::Result result = FreshPass();
     EXPECT_EQ(result.text(), refusal);
     EXPECT_EQ(result.caption(), "Error");

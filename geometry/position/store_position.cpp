@@ -68,11 +68,10 @@ CheckReport StorePositionLocked(FrameModel& model, const common::Position& posit
                    position);
   }
   (void)common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), position.ext());
-  // The store makes a new inverse: the old one is given up before the first
-  // model file is written, so that a store that stops half-way never leaves
-  // GEOMETRY 1 over files of another frame.
+  // The store makes a new inverse: the stored geometry is given up before the
+  // first model file is written, so that a store that stops half-way never
+  // leaves GEOMETRY 1 over files of another frame (the inverse goes when it does).
   if (common::Result marker = WriteGeometryMarker(0, position); !marker) return Refused(std::move(marker));
-  DeleteInverseFiles(position);
   model.editor.stored_checksum = ParamsChecksum(model.params);
 
   if (common::Result extents = WriteDrawingExtents(model, position); !extents) {

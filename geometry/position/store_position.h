@@ -20,9 +20,8 @@ namespace kelmf {
 // length, a material or cross section that does not exist, numbers that would
 // not fit the files).
 //
-// Before the first model file is written, GEOMETRY becomes 0 and INVERSE,
-// FLEXDIA and FLEXMAX are removed (a GEOMETRY that cannot be written stops the
-// store there, nothing changed). A later step that fails (a file that cannot be written, an
+// Before the first model file is written, GEOMETRY becomes 0 (one that cannot
+// be written stops the store there, nothing changed). A later step that fails (a file that cannot be written, an
 // input error) is shown, the later steps do not run, and the result is
 // kModelCheckFailed; a model check that fails leaves the same: no inverse,
 // GEOMETRY 0. A "GEOMETRY" 1 that cannot be written at the end is shown and

@@ -126,9 +126,18 @@ void CTableDialog::Close(plat::WPARAM how) {
 bool CTableDialog::TableChanged() const { return Cells() != opened_; }
 
 bool CTableDialog::PreTranslateMessage(plat::MSG* msg) {
-  if (msg->message == plat::WM_KEYDOWN && msg->wParam == plat::VK_RETURN && plat::Window::GetFocus() == &grid_) {
-    OnGridReturn();
-    return true;
+  if (msg->wParam == plat::VK_RETURN && plat::Window::GetFocus() == &grid_) {
+    // Acted on at the release: a cell editor opened at the press would take the
+    // release as its own Return and move on to the next cell.
+    if (msg->message == plat::WM_KEYDOWN) {
+      return_pressed_ = true;
+      return true;
+    }
+    if (msg->message == plat::WM_KEYUP && return_pressed_) {
+      return_pressed_ = false;
+      OnGridReturn();
+      return true;
+    }
   }
   return plat::Dialog::PreTranslateMessage(msg);
 }

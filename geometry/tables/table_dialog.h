@@ -112,6 +112,8 @@ class CTableDialog : public plat::Dialog {
   grid::CGridCtrl grid_;
   // The cells as filled at the start.
   TableCells opened_;
+  // Return went down on the grid; its release acts.
+  bool return_pressed_ = false;
 };
 
 }  // namespace kelmf
