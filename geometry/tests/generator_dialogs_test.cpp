@@ -25,12 +25,7 @@
 namespace kelmf {
 namespace {
 
-FrameModel ModelWithDefaults() {
-  FrameModel model;
-  model.materials.Append(common::DefaultMaterial());
-  model.cross_sections.Append(common::DefaultCrossSection());
-  return model;
-}
+using testing::ModelWithDefaults;
 
 TableCells Column(std::vector<std::vector<std::string>> rows, int width) {
   TableCells cells(100, std::vector<std::string>(static_cast<std::size_t>(width)));

@@ -17,6 +17,8 @@
 namespace kelmf {
 namespace {
 
+using testing::ModelWithDefaults;
+
 using MakeTable = std::function<std::unique_ptr<CTableDialog>(FrameModel&, const common::Position&, GridInputState&)>;
 
 struct TableCase {
@@ -43,17 +45,6 @@ const std::vector<TableCase>& Tables() {
   return cases;
 }
 
-FrameModel ModelWithDefaults() {
-  FrameModel model;
-  model.materials.Append(common::DefaultMaterial());
-  model.cross_sections.Append(common::DefaultCrossSection());
-  return model;
-}
-
-void SetRow(grid::CGridCtrl& grid, const std::vector<std::string>& row) {
-  for (std::size_t c = 0; c < row.size(); ++c) grid.SetItemText(1, static_cast<int>(c) + 1, row[c]);
-}
-
 plat::Window* CellEditor(grid::CGridCtrl& grid) { return grid.GetDlgItem(grid::kCellEditorId); }
 
 // Ends an open cell edit with Escape, so that the grid itself has the focus.
@@ -72,7 +63,7 @@ TEST(TableKeys, ReturnOnTheGridNeverStores) {
     const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(position.folder());
     std::unique_ptr<CTableDialog> dialog = c.make(model, position, state);
     ASSERT_TRUE(dialog->Create());
-    SetRow(dialog->grid(), c.row);
+    testing::SetRow(dialog->grid(), 1, c.row);
     EndCellEdit(dialog->grid());
     dialog->grid().SetFocus();
     ASSERT_EQ(plat::Window::GetFocus(), &dialog->grid());
@@ -101,7 +92,7 @@ TEST(TableKeys, ReturnInTheTargetValueComputesTheFactor) {
   GridInputState state;
   CDiaKnoten nodes(model, position, state);
   ASSERT_TRUE(nodes.Create());
-  SetRow(nodes.grid(), {"0", "0", "1", "1", "0"});
+  testing::SetRow(nodes.grid(), 1, {"0", "0", "1", "1", "0"});
   nodes.SetDlgItemText(table_ids::kTargetValue, "1e5");
   plat::Window* target = nodes.GetDlgItem(table_ids::kTargetValue);
   ASSERT_NE(target, nullptr);
@@ -177,7 +168,7 @@ TEST(TableKeys, AClickOnASupportCellOfTheNodesSwitchesIt) {
   CDiaKnoten nodes(model, position, state);
   ASSERT_TRUE(nodes.Create());
   grid::CGridCtrl& grid = nodes.grid();
-  SetRow(grid, {"0", "0", "0", "1", "2"});
+  testing::SetRow(grid, 1, {"0", "0", "0", "1", "2"});
   auto click = [&](int col) {
     plat::Rect cell;
     ASSERT_TRUE(grid.GetCellRect(1, col, &cell));

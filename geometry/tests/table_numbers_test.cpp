@@ -19,12 +19,8 @@
 namespace kelmf {
 namespace {
 
-FrameModel ModelWithDefaults() {
-  FrameModel model;
-  model.materials.Append(common::DefaultMaterial());
-  model.cross_sections.Append(common::DefaultCrossSection());
-  return model;
-}
+using testing::ModelWithDefaults;
+using testing::SetRow;
 
 template <class Dialog>
 std::unique_ptr<CTableDialog> Open(FrameModel& model, const common::Position& position, GridInputState& state) {
@@ -34,10 +30,6 @@ std::unique_ptr<CTableDialog> Open(FrameModel& model, const common::Position& po
 }
 
 using Opener = std::function<std::unique_ptr<CTableDialog>(FrameModel&, const common::Position&, GridInputState&)>;
-
-void SetRow(grid::CGridCtrl& grid, int row, const std::vector<std::string>& texts) {
-  for (std::size_t c = 0; c < texts.size(); ++c) grid.SetItemText(row, static_cast<int>(c) + 1, texts[c]);
-}
 
 const std::string kForty(40, '9');
 
