@@ -37,16 +37,16 @@ CheckReport Stopped(common::Result failure, const common::Position& position) {
   return Refused(std::move(failure));
 }
 
-// What is refused before anything is written: a frame without elements, an
-// element without a length, numbers that would not fit the files.
+
+
+}  // namespace
+
 common::Result CheckFrameToStore(const FrameModel& model) {
   if (model.elements.empty()) {
     return common::Result::Fail("The frame has no elements: there is nothing to store and check.", "Error");
   }
   return CheckElementsToWrite(model);
 }
-
-}  // namespace
 
 CheckReport StorePosition(FrameModel& model, const common::Position& position,
                           const common::SettingsContext& settings) {

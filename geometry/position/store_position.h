@@ -8,6 +8,11 @@
 
 namespace kelmf {
 
+// What a store refuses before anything is written: a frame without elements
+// ("The frame has no elements: there is nothing to store and check."), and
+// elements that CheckElementsToWrite refuses.
+common::Result CheckFrameToStore(const FrameModel& model);
+
 // In this order: the position folder made when missing; "EXTR" in the settings
 // folder with the position suffix (a 241-byte block; skipped silently when it
 // cannot be written); the FrameParams checksum taken as the stored one;
@@ -16,9 +21,7 @@ namespace kelmf {
 // "GEOMETRY": the geometry counts as stored and the editor ends.
 //
 // Refused before anything is written (kModelCheckFailed, the message shown):
-// a frame without elements, and elements that CheckElementsToWrite refuses (no
-// length, a material or cross section that does not exist, numbers that would
-// not fit the files).
+// what CheckFrameToStore refuses.
 //
 // Before the first model file is written, GEOMETRY becomes 0 (one that cannot
 // be written stops the store there, nothing changed). A later step that fails (a file that cannot be written, an
