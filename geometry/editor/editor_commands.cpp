@@ -1,17 +1,19 @@
 #include "geometry/editor/editor_commands.h"
 
+#include <cmath>
+
 #include "common/position/file_names.h"
-#include "common/settings_files.h"
 #include "geometry/app/show_messages.h"
-#include "geometry/check/inverse_files.h"
 #include "geometry/echo/echo_file.h"
 #include "geometry/model/drawing_extents.h"
+#include "geometry/model/element_ends.h"
 #include "geometry/model/model_file_writer.h"
 #include "geometry/model/model_files.h"
+#include "geometry/model/node_finding.h"
 #include "geometry/model/node_rebuild.h"
+#include "geometry/position/editor_lock.h"
 #include "geometry/position/load_old_data.h"
 #include "geometry/position/load_position_files.h"
-#include "geometry/position/editor_lock.h"
 #include "geometry/position/store_position.h"
 #include "platform/message_box.h"
 
@@ -38,12 +40,18 @@ std::optional<int> StoreCommand(EditorSession& editor) {
 
 namespace {
 
-// Element ends that name no node: the elements changed since the nodes were
-// found (graphical input, a table of another run).
+// The nodes no longer fit the elements: an end names no node, or lies away
+// from its node (elements drawn or moved since the nodes were found).
 bool TopologyStale(const FrameModel& model) {
   const int nodes = model.nodes.count();
   for (const common::ElementRecord& e : model.elements.used()) {
-    if (e.node_a() < 1 || e.node_a() > nodes || e.node_b() < 1 || e.node_b() > nodes) return true;
+    for (const ElementEnd& end : EndsOf(e)) {
+      if (end.node < 1 || end.node > nodes) return true;
+      const common::NodeRecord& node = model.nodes[end.node];
+      if (std::hypot(static_cast<double>(node.x()) - end.x, static_cast<double>(node.y()) - end.y) >= kNodeTolerance) {
+        return true;
+      }
+    }
   }
   return false;
 }
@@ -56,7 +64,7 @@ common::Result SaveFrame(EditorSession& editor) {
   if (common::Result held = HoldEditorLock(lock, editor.position); !held) return held;
   FrameModel frame = editor.model;
   ModelFileWriter files(editor.position);
-  if (frame.editor.model_changed || TopologyStale(frame)) {
+  if (TopologyStale(frame)) {
     if (common::Result nodes = RebuildTopology(frame); !nodes) return nodes;
     namespace names = common::file_names;
     const common::Result written =

@@ -19,9 +19,9 @@ inline constexpr int kEditorQuitCode = 1;
 std::optional<int> StoreCommand(EditorSession& editor);
 
 // What End saves, under the position's lock: a frame with materials and
-// elements whose nodes no longer fit its elements (changed, or element ends
-// without a node) gets them again (RebuildTopology; NODES and LKNOTENR
-// written), then its echo text (WriteEchoFile). Model files are written
+// elements whose nodes no longer fit its elements (an end that names no node
+// or lies 0.05 m or more away from it) gets them again (RebuildTopology; NODES
+// and LKNOTENR written), then its echo text (WriteEchoFile). Model files are written
 // through a ModelFileWriter: one that changes gives up the stored geometry. A
 // failure (the lock busy, a node rebuild refused, a write) is returned before
 // any echo text of a frame that does not hold together is written, and the

@@ -6,11 +6,11 @@
 #include "common/position/file_names.h"
 #include "common/position/model_defaults.h"
 #include "common/records/record_files.h"
+#include "geometry/echo/echo_cards.h"
 #include "geometry/echo/echo_file.h"
 #include "geometry/echo/echo_keywords.h"
 #include "geometry/echo/echo_reader.h"
 #include "geometry/echo/echo_sections.h"
-#include "geometry/echo/echo_cards.h"
 #include "geometry/echo/echo_writer.h"
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/model_files.h"
@@ -113,11 +113,8 @@ bool EchoHoldsTheModelFiles(FrameModel& model, const common::Position& position)
   const auto parabola_line = LineAfterKeyword(*text, echo::kParabolaSection);
   FrameModel written = model;
   written.parabola = parabola_line ? ReadParabolaLine(*parabola_line) : ParabolaInput{};
-  const std::string echo = EchoTextOf(written, position.name());
-  if (echo.size() != bytes->size() || echo.compare(0, echo.size(), reinterpret_cast<const char*>(bytes->data()),
-                                                   bytes->size()) != 0) {
-    return false;
-  }
+  const std::string stored(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  if (EchoTextOf(written, position.name()) != stored) return false;
   model.parabola = written.parabola;
   return true;
 }
@@ -178,16 +175,6 @@ void LoadFiles(FrameModel& model, const common::Position& position, const common
   if (!plat::FileExists(position.File(names::kGeometryMarker))) model.editor.geometry_stored = false;
 }
 
-}  // namespace
-
-std::uint32_t ParamsChecksum(const common::FrameParams& params) {
-  std::uint32_t sum = 0;
-  for (std::size_t k = 1; k < common::FrameParams::kSize; ++k) sum += std::to_integer<std::uint8_t>(params.bytes()[k]);
-  return sum;
-}
-
-namespace {
-
 LoadReport Load(FrameModel& model, const common::Position& position, const common::SettingsContext& settings,
                 bool caller_holds_lock) {
   LoadReport report;
@@ -208,6 +195,12 @@ LoadReport Load(FrameModel& model, const common::Position& position, const commo
 }
 
 }  // namespace
+
+std::uint32_t ParamsChecksum(const common::FrameParams& params) {
+  std::uint32_t sum = 0;
+  for (std::size_t k = 1; k < common::FrameParams::kSize; ++k) sum += std::to_integer<std::uint8_t>(params.bytes()[k]);
+  return sum;
+}
 
 LoadReport LoadPositionFiles(FrameModel& model, const common::Position& position,
                              const common::SettingsContext& settings) {
