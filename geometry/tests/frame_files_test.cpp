@@ -21,6 +21,7 @@
 #include "platform/binary_io.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/write_faults.h"
 #include "platform/whole_file.h"
 
 namespace kelmf {
@@ -118,6 +119,28 @@ TEST(FrameFiles, WhileThePositionIsInUseTheStartWritesNothing) {
   EXPECT_EQ(model.elements.count(), 3);
   EXPECT_EQ(model.materials[1].modulus(), 26700000.0f);
   EXPECT_EQ(ModelFiles(position), before);
+}
+
+// The echo command writes and rebuilds under the position's lock: while
+// another program holds it, it says so and writes nothing.
+TEST(FrameFiles, WhileThePositionIsInUseTheEchoCommandWritesNothing) {
+  const common::Position position = StoredExample("PORTAL");
+  testing::OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(testing::CommandLine(position)));
+  ASSERT_TRUE(plat::ReplaceWholeFile(EchoEditFilePath(position), std::string("TITLE\nEdited\n")));
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(position.folder());
+  common::PositionLock other;
+  ASSERT_EQ(other.TryAcquire(position.File(common::kPositionLockFile)), common::PositionLock::Attempt::kHeld);
+  const common::Result written = WriteEditedEcho(editor.session());
+  EXPECT_NE(written.text().find("is in use by another program"), std::string::npos) << written.text();
+  const LoadReport rebuilt = RebuildFromEditedEcho(editor.session());
+  ASSERT_EQ(rebuilt.messages.size(), 2u) << Texts(rebuilt);
+  EXPECT_EQ(rebuilt.messages[1].text(),
+            "The edited text stays in " + EchoEditFilePath(position) + "; the frame was not rebuilt from it.");
+  other.Release();
+  plat::testing::FolderFiles now = plat::testing::SnapshotFolder(position.folder());
+  EXPECT_EQ(now, before);
+  EXPECT_EQ(editor.session().model.params.title(), "Portal frame 6 m x 4 m, left foot clamped, right foot hinged");
 }
 
 // A refused echo text (a number too large) leaves the frame of the model
