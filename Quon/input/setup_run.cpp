@@ -10,6 +10,7 @@
 #include "common/position/file_names.h"
 #include "common/position/output_list.h"
 #include "common/records/record_files.h"
+#include "common/settings_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 
@@ -32,6 +33,16 @@ common::Result ReadDiary(Run& run) {
   return common::Result::Ok();
 }
 
+// Only a completed Store of the frame writes GEOMETRY 1; any other value (or
+// none) means the model files hold a frame whose inverse may be another's.
+common::Result RequireStoredGeometry(Run& run) {
+  const auto marker = common::ReadInt32File(run.position.File(common::file_names::kGeometryMarker));
+  if (marker && *marker == 1) return common::Result::Ok();
+  return Abandon(run, common::Result::Fail("The frame of position " + run.position_name +
+                                               " is not stored and checked. Open the program Frame and click on Store!",
+                                           kFailureCaption));
+}
+
 void NoteStiffnessMatrix(Run& run, RunNotifier& notifier) {
   run.matrix_present = plat::FileExists(run.position.File(kStiffnessMatrixFile));
   run.params.set_matrix_present_flag(run.matrix_present ? 1 : 0);
@@ -43,6 +54,7 @@ void NoteStiffnessMatrix(Run& run, RunNotifier& notifier) {
 
 common::Result SetupRun(Run& run, const common::SettingsContext& settings, RunNotifier& notifier) {
   if (common::Result failed = FindPosition(run, settings); !failed) return failed;
+  if (common::Result failed = RequireStoredGeometry(run); !failed) return failed;
   if (common::Result failed = ChooseJobEntry(run); !failed) return failed;
   ReadPageLabel(run);
   if (common::Result failed = ReadParameters(run, notifier); !failed) return failed;

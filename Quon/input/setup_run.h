@@ -1,6 +1,6 @@
 #pragma once
 // The input of one pass, read afresh in this order: EXTR, DPATH and the position
-// folder, the solver job (the entry of this pass), LASTD, PARAMR and the load
+// folder, GEOMETRY (it must hold 1: a stored, checked frame), the solver job (the entry of this pass), LASTD, PARAMR and the load
 // case's PL, DIARY, MATRIX present or not, the model files, the load tables.
 #include "Quon/run/notifier.h"
 #include "Quon/run/run.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 
 #include "Quon/input/read_parameters.h"
 #include "Quon/tests/support/frame_builder.h"
@@ -113,6 +114,31 @@ TEST_F(SetupRunTest, EmptyDataPathEndsTheRun) {
   common::WriteTextBlock(dpath, "");
   EXPECT_EQ(Pass().text(), "The file " + dpath + " is damaged: it holds no data path.");
   EXPECT_TRUE(run.job.abandoned);
+}
+
+// Only GEOMETRY 1 (a completed Store) lets a pass compute; the inverse beside
+// another value may belong to another frame.
+TEST_F(SetupRunTest, AFrameThatIsNotStoredAndCheckedEndsTheRun) {
+  const std::string marker = pos.File("GEOMETRY");
+  const std::string refusal =
+      "The frame of position 7 is not stored and checked. Open the program Frame and click on Store!";
+  struct Case {
+    const char* name;
+    std::optional<std::int32_t> value;  // nullopt: no GEOMETRY
+  } cases[] = {{"0", 0}, {"2", 2}, {"missing", std::nullopt}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    plat::RemoveFile(marker);
+    if (c.value) {
+      ASSERT_TRUE(common::WriteInt32File(marker, *c.value));
+    }
+    const common::Result result = FreshPass();
+    EXPECT_EQ(result.text(), refusal);
+    EXPECT_EQ(result.caption(), "Error");
+    EXPECT_TRUE(run.job.abandoned);
+  }
+  ASSERT_TRUE(common::WriteInt32File(marker, 1));
+  EXPECT_TRUE(FreshPass().ok());
 }
 
 TEST_F(SetupRunTest, DeveloperMarkerMakesTheTraceFolderAndClearsItsTraceFile) {

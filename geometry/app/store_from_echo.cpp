@@ -42,7 +42,7 @@ int StoreFromEcho(const std::string& data_path, const std::string& name) {
     return 1;
   }
   FrameModel model;
-  const LoadReport load = LoadPositionFiles(model, position, settings, true);
+  const LoadReport load = LoadPositionFilesLocked(model, position, settings);
   ShowMessages(load.messages);
   if (load.ends_program || !load.rebuilt_from_echo) return 1;
 

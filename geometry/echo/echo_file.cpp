@@ -8,11 +8,13 @@
 #include "geometry/echo/echo_writer.h"
 #include "geometry/model/dof_numbering.h"
 #include "geometry/model/element_writer.h"
+#include "geometry/model/model_file_writer.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/support_stiffness.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
+#include "platform/whole_file.h"
 
 namespace kelmf {
 namespace {
@@ -29,7 +31,20 @@ common::Result Stored(bool written, const std::string& path) {
   return written ? common::Result::Ok() : CannotStore(path);
 }
 
+// The text of an echo that the model was not read from goes beside it before
+// it is first replaced.
+common::Result KeepUnreadEcho(const std::string& path, FrameModel& model, const common::Position& position) {
+  if (model.editor.unread_echo.empty() || path != model.editor.unread_echo) return common::Result::Ok();
+  if (const auto bytes = plat::ReadWholeFile(path)) {
+    const std::string backup = EchoBackupPath(position);
+    if (!plat::ReplaceWholeFile(backup, bytes->data(), bytes->size(), plat::Sync::kYes)) return CannotStore(backup);
+  }
+  model.editor.unread_echo.clear();
+  return common::Result::Ok();
+}
+
 common::Result WriteEchoText(const std::string& path, FrameModel& model, const common::Position& position) {
+  if (common::Result kept = KeepUnreadEcho(path, model, position); !kept) return kept;
   plat::TextWriter out(path, plat::TextWriter::Mode::kReplaceSynced);  // the master copy
   if (!out.is_open()) return CannotStore(path);
   WriteEchoSections(out, model, position.name());
@@ -70,6 +85,10 @@ std::string EchoFilePath(const common::Position& position) { return position.fol
 
 std::string EchoEditFilePath(const common::Position& position) { return position.folder() + EchoEditFileName(); }
 
+std::string EchoBackupPath(const common::Position& position) {
+  return position.folder() + kEchoBase + position.ext() + ".BAK";
+}
+
 common::Result WriteEchoFile(const std::string& path, FrameModel& model, const common::Position& position) {
   const common::Result echo = WriteEchoText(path, model, position);
 
@@ -81,13 +100,12 @@ common::Result WriteEchoFile(const std::string& path, FrameModel& model, const c
   // Numbered before PARAMR, so that the stored number of equations is the one of DOFSK.
   const common::Result numbered = NumberDofs(model);
   CountTables(model);
-  const common::Result params = StoreBlock(position.File(common::file_names::kFrameParams), model.params);
+  ModelFileWriter files(position);
+  const common::Result params = files.Block(common::file_names::kFrameParams, model.params);
   common::Result dofs = numbered;
-  if (numbered) {
-    const std::string dof_path = position.File(kDofList);
-    dofs = Stored(common::WriteRecords(dof_path, model.dofs), dof_path);
-  }
-  const common::Result elements = WriteElements(model, position);
+  if (numbered) dofs = files.Write(position.File(kDofList), RecordFileBytes(model.dofs));
+  common::Result elements = FillElementStiffness(model);
+  if (elements) elements = files.Table(common::file_names::kElements, model.elements);
   const common::Result output_list = CreateOutputList(position);
 
   const common::Result result = FirstFailure({echo, dimensions, graphics, params, dofs, elements, output_list});

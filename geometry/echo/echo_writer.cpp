@@ -86,4 +86,14 @@ void WriteEchoSections(plat::TextWriter& out, FrameModel& model, std::string_vie
   WriteParabola(out, model.parabola);
 }
 
+std::string EchoTextOf(const FrameModel& model, std::string_view position_name) {
+  FrameModel copy = model;
+  std::string text;
+  plat::TextWriter out;
+  out.OpenText(text);
+  WriteEchoSections(out, copy, position_name);
+  out.Close();
+  return text;
+}
+
 }  // namespace kelmf

@@ -21,4 +21,8 @@ std::string SettleTitle(FrameModel& model, std::string_view position_name);
 // single-support byte (671) of FrameParams and settles a blank title.
 void WriteEchoSections(plat::TextWriter& out, FrameModel& model, std::string_view position_name);
 
+// The bytes WriteEchoSections gives for the model (its lines ended by CR LF),
+// the model itself left as it is.
+std::string EchoTextOf(const FrameModel& model, std::string_view position_name);
+
 }  // namespace kelmf

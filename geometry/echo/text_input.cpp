@@ -14,7 +14,9 @@
 #include "geometry/echo/echo_keywords.h"
 #include "geometry/echo/echo_sections.h"
 #include "geometry/model/bar_geometry.h"
+#include "geometry/model/element_checks.h"
 #include "geometry/model/element_writer.h"
+#include "geometry/model/model_file_writer.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/node_rebuild.h"
 
@@ -58,7 +60,9 @@ common::Result UnknownSupportNode(int entry, int node) {
 }
 
 // The nodes of the text carry their supports, and the entries name them; the
-// node rebuild moves both to the nodes found at the same points.
+// node rebuild moves both to the nodes found at the same points. An entry
+// takes its values from its node's line, which holds them with more digits
+// than the entry's own line.
 common::Result ReadSupports(FrameModel& model, const Lines& node_lines, const Lines& support_lines) {
   common::NodeTable nodes;
   for (std::string_view line : node_lines.value_or(std::vector<std::string_view>{})) {
@@ -68,8 +72,13 @@ common::Result ReadSupports(FrameModel& model, const Lines& node_lines, const Li
   }
   common::NodeRefTable supports;
   for (std::string_view line : support_lines.value_or(std::vector<std::string_view>{})) {
-    const common::NodeRefRecord entry = ReadSupportLine(line);
+    common::NodeRefRecord entry = ReadSupportLine(line);
     if (entry.node() < 1 || entry.node() > nodes.count()) return UnknownSupportNode(supports.count() + 1, entry.node());
+    const common::NodeRecord& node = nodes[entry.node()];
+    for (int d = 1; d <= 3; ++d) {
+      entry.set_support(d, node.support(d));
+      entry.set_support_flag(d, node.support_flag(d));
+    }
     supports.Append(entry);
   }
   model.nodes = std::move(nodes);
@@ -89,19 +98,6 @@ common::Result CheckNumbers(const Lines& lines, const std::array<common::echo::C
   return common::Result::Ok();
 }
 
-// The numbers computed from the text (lengths, directions, EA, EI) fit the
-// floats of ELEMENTS too.
-common::Result CheckElementNumbers(const FrameModel& model) {
-  for (int e = 1; e <= model.elements.count(); ++e) {
-    if (common::FirstNonFiniteNumber(model.elements[e])) {
-      return common::Result::Fail("Input error: element " + std::to_string(e) +
-                                      " gives numbers too large for the files (its length, EA or EI).",
-                                  "Error");
-    }
-  }
-  return common::Result::Ok();
-}
-
 // Every number of the text fits the float it is stored in.
 common::Result CheckTextNumbers(const common::echo::EchoText& text) {
   namespace columns = echo::columns;
@@ -116,7 +112,20 @@ common::Result CheckTextNumbers(const common::echo::EchoText& text) {
        CheckNumbers(parabola ? Lines(std::vector<std::string_view>{*parabola}) : Lines(), columns::kParabola)});
 }
 
+// A text without a single keyword line holds no frame (an echo text emptied or
+// replaced by something else): it is refused rather than read as an empty frame.
+common::Result CheckKeywords(const common::echo::EchoText& text) {
+  for (int kind : text.kinds) {
+    if (kind > common::echo::kDataLine) return common::Result::Ok();
+  }
+  return common::Result::Fail(
+      "Input error: the echo text holds none of the lines TITLE, MATERIAL, CROSSECTIONS, ELEMENTS, NODES, "
+      "SUPPORTS: no frame was read from it.",
+      "Error");
+}
+
 common::Result Convert(FrameModel& model, const common::echo::EchoText& text) {
+  if (common::Result keywords = CheckKeywords(text); !keywords) return keywords;
   if (common::Result numbers = CheckTextNumbers(text); !numbers) return numbers;
   model.params.set_vertical_sign(-1);
   ReadTitle(model, text);
@@ -129,6 +138,7 @@ common::Result Convert(FrameModel& model, const common::echo::EchoText& text) {
   model.params.set_angle_convention(1);
   ReadElements(model, CountedSection(text, echo::kElementSection, common::kMaxElements)
                           .value_or(std::vector<std::string_view>{}));
+  if (common::Result lengths = CheckElementLengths(model.elements); !lengths) return lengths;
   const common::Result supports = ReadSupports(model, CountedSection(text, echo::kNodeSection, common::kMaxNodes),
                                                CountedSection(text, echo::kSupportSection, common::kMaxSupports));
   if (!supports) return supports;
@@ -156,11 +166,13 @@ common::Result ConvertTextInput(FrameModel& model, const common::echo::EchoText&
   }
   model = std::move(trial);
   namespace names = common::file_names;
-  return FirstFailure({StoreTable(position.File(names::kMaterials), model.materials),
-                       StoreTable(position.File(names::kCrossSections), model.cross_sections),
-                       WriteElements(model, position),
-                       StoreTable(position.File(names::kNodes), model.nodes),
-                       StoreTable(position.File(names::kSupports), model.supports)});
+  // The stiffness of every element is filled: ELEMENTS is written as it stands.
+  ModelFileWriter files(position);
+  return FirstFailure({files.Table(names::kMaterials, model.materials),
+                       files.Table(names::kCrossSections, model.cross_sections),
+                       files.Table(names::kElements, model.elements),
+                       files.Table(names::kNodes, model.nodes),
+                       files.Table(names::kSupports, model.supports)});
 }
 
 }  // namespace kelmf

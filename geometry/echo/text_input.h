@@ -8,7 +8,9 @@
 namespace kelmf {
 
 // Converts the classified lines (ReadEchoLines) into the model and writes
-// "MATR", "CROSS", "ELEMENTS" (with EA and EI), "NODES" and "LKNOTENR":
+// "MATR", "CROSS", "ELEMENTS" (with EA and EI), "NODES" and "LKNOTENR" through
+// a ModelFileWriter (a file that comes out as stored is left alone; the first
+// that changes gives up the stored geometry):
 // - the vertical-axis sign becomes -1, the angle convention 1; FrameParams 66
 //   is cleared;
 // - the line after TITLE or TITEL becomes the title;
@@ -18,18 +20,20 @@ namespace kelmf {
 //   leaves its table as it was;
 // - ELEMENTS (at most 100) replace the elements; NODES (at most 200) give the
 //   support values at their points; SUPPORTS (at most 100) the support
-//   entries, each naming a node of the NODES section by its line number;
+//   entries, each naming a node of the NODES section by its line number and
+//   taking that node's values (its line holds more digits);
 // - PARABOLA gives the parabola input (none without it);
 // - the nodes are rebuilt from the element ends with the supports carried to
 //   them, the element geometry is computed and the equations are numbered.
 // Counts beyond the limits are cut without a message; a section ends at the
-// next keyword line whatever its count says. A support entry whose node is
-// not in the NODES section, an element whose material or cross section does
-// not exist, a number that is not finite or does not fit a float (the line
-// named), an element whose length, EA or EI does not fit a float, or a failed
-// node rebuild is an input error: the message is
-// returned and neither the model nor any file changes. A file that cannot be
-// written is reported after all have been tried.
+// next keyword line whatever its count says. Input errors, after which
+// neither the model nor any file changes: a text without a single keyword
+// line; a support entry whose node is not in the NODES section; an element
+// whose ends lie within 1e-6 m (CheckElementLengths); an element whose
+// material or cross section does not exist; a number that is not finite or
+// does not fit a float (the line named); an element whose length, EA or EI
+// does not fit a float; a failed node rebuild. A file that cannot be written
+// is reported after all have been tried.
 common::Result ConvertTextInput(FrameModel& model, const common::echo::EchoText& text,
                                 const common::Position& position);
 

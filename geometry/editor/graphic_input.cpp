@@ -6,6 +6,7 @@
 #include "geometry/check/inverse_files.h"
 #include "geometry/generators/generator_files.h"
 #include "geometry/generators/snap.h"
+#include "geometry/model/element_checks.h"
 #include "geometry/model/node_rebuild.h"
 #include "geometry/model/ordinary_element.h"
 
@@ -39,7 +40,7 @@ DrawnElement AddDrawnElement(FrameModel& model, plat::PointD a, plat::PointD b) 
   const float za = static_cast<float>(a.y);
   const float xb = static_cast<float>(b.x);
   const float zb = static_cast<float>(b.y);
-  if (xa == xb && za == zb) return DrawnElement::kSamePoint;
+  if (!CheckElementLength(model.elements.count() + 1, xa, za, xb, zb)) return DrawnElement::kNoLength;
   if (model.elements.full()) return DrawnElement::kTableFull;
   model.elements.Append(OrdinaryElement(xa, za, xb, zb));
   model.params.set_element_count(static_cast<std::int16_t>(model.elements.count()));

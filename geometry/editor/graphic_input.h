@@ -22,11 +22,12 @@ double SnapToGrid(double v, double mesh, double radius);
 plat::PointD SnapClick(const FrameModel& model, const ViewState& view, plat::PointD click);
 
 // The outcome of an element drawn by the mouse.
-enum class DrawnElement { kAdded, kSamePoint, kTableFull };
+enum class DrawnElement { kAdded, kNoLength, kTableFull };
 
 // Appends the element a-b (metres, z up) with material 1, cross section 1,
-// compression and tension 1, no hinges, stored y = -z. An element whose two
-// ends coincide is not added; a full table adds nothing.
+// compression and tension 1, no hinges, stored y = -z. An element whose ends
+// lie within kMinElementLength is not added (kNoLength: CheckElementLength
+// names it); a full table adds nothing.
 DrawnElement AddDrawnElement(FrameModel& model, plat::PointD a, plat::PointD b);
 
 // Deletes element n (1-based): the later ones move down, then RebuildNodes;

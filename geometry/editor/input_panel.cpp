@@ -155,12 +155,14 @@ void CDiaMain::OpenArc() {
 
 void CDiaMain::OpenParabola() {
   DiaParabola dialog(this);
-  dialog.fields = FieldsOfParabola(session_.model.parabola);
+  dialog.fields = refused_parabola_.value_or(FieldsOfParabola(session_.model.parabola));
   if (dialog.DoModal() != plat::IDOK) return;
+  refused_parabola_ = dialog.fields;
   const common::Outcome<ParabolaInput> parabola = ParabolaOfFields(dialog.fields);
   if (!parabola) return Report(parabola.failure());
   const common::Result generated = GenerateParabola(session_.model, *parabola, session_.position);
   if (!generated) return Report(generated);
+  refused_parabola_.reset();
   ResetExtents(session_);
   Redraw();
   Post(panel_ids::kOpenElementsFromParabola, 1);

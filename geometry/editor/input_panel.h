@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "geometry/editor/editor_session.h"
+#include "geometry/editor/generator_dialogs.h"
 #include "platform/controls/tool_tip.h"
 #include "platform/dialogs/dialog.h"
 
@@ -73,6 +74,9 @@ class CDiaMain : public plat::Dialog {
   bool title_requested_ = false;
   bool materials_changed_ = false;
   bool sections_exist_ = false;
+  // The parabola's fields as typed when the generator refused them: the
+  // dialog opens with them again (the parabola input keeps the last one generated).
+  std::optional<ParabolaFields> refused_parabola_;
 };
 
 }  // namespace kelmf

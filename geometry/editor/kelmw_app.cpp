@@ -12,6 +12,7 @@
 #include "geometry/editor/kelmw_doc.h"
 #include "geometry/editor/kelmw_view.h"
 #include "geometry/editor/main_frame.h"
+#include "geometry/tables/kelmf_grid_host.h"
 #include "platform/frames/doc_template.h"
 #include "platform/message_box.h"
 #include "platform/script/script_run.h"
@@ -27,7 +28,7 @@ constexpr std::size_t kMaxPart = 240;
 
 }  // namespace
 
-CKELMWApp::CKELMWApp() : plat::WinApp("KELMWF") {
+CKELMWApp::CKELMWApp() : plat::WinApp(kApplicationTitle) {
   MapCommand(plat::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
   MapCommand(ids::kAbout, [this] {
     common::AboutDialog about("KELMF", {}, GetMainWnd());
@@ -60,7 +61,10 @@ bool CKELMWApp::InitApplication() {
   }
   session_ = std::make_unique<EditorSession>(common::Position(line->data_path, line->ext),
                                              common::SettingsContext::Discover());
-  const LoadReport load = LoadEditorPosition(*session_, line->rebuild);
+  // The shell's "@G" (line->rebuild) needs nothing beyond the start-up load:
+  // an echo text is read at every start, and the files change only when it
+  // gives other ones.
+  const LoadReport load = LoadEditorPosition(*session_);
   ShowMessages(load.messages);
   if (load.ends_program) {
     start_exit_ = 0;

@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "geometry/app/show_messages.h"
 #include "geometry/editor/editor_commands.h"
 #include "geometry/editor/editor_ids.h"
 #include "geometry/editor/frame_drawing.h"
 #include "geometry/editor/kelmw_doc.h"
 #include "geometry/editor/view_marks.h"
+#include "geometry/position/store_position.h"
 #include "grid/grid_notify.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/print/print_types.h"
@@ -35,6 +37,11 @@ void CKELMWView::Finish(std::optional<int> quit_code) {
 }
 
 void CKELMWView::OnStore() {
+  // A frame that cannot be stored is refused before it is named.
+  if (const common::Result frame = CheckFrameToStore(session().model); !frame) {
+    ShowMessages({frame});
+    return;
+  }
   if (session().position.ext() == common::PositionExt("NEW")) {
     OnStoreAs();
   }

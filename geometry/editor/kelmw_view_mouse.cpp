@@ -15,6 +15,7 @@
 #include "geometry/editor/view_marks.h"
 #include "geometry/editor/world_window.h"
 #include "geometry/generators/snap.h"
+#include "geometry/model/element_checks.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
 
@@ -149,7 +150,11 @@ void CKELMWView::OnInputClick(plat::Point point) {
       view.line_state = 0;
       ShowMessages({common::TooManyElements()});
       return;
-    case DrawnElement::kSamePoint:
+    case DrawnElement::kNoLength:
+      // The polyline goes on from its last point.
+      ShowMessages({CheckElementLength(editor.model.elements.count() + 1, static_cast<float>(view.previous_point.x),
+                                       static_cast<float>(view.previous_point.y), static_cast<float>(p.x),
+                                       static_cast<float>(p.y))});
       return;
     case DrawnElement::kAdded:
       break;
@@ -220,6 +225,7 @@ void CKELMWView::OnRButtonDown(plat::UINT flags, plat::Point point) {
   ViewState& view = session().view;
   if (view.graphical_input && view.line_state >= 1) {
     view.line_state = 0;
+    view.polyline_ended = true;
     EraseRubberLine();
     EraseCrosshair();
   }
@@ -227,6 +233,11 @@ void CKELMWView::OnRButtonDown(plat::UINT flags, plat::Point point) {
 }
 
 void CKELMWView::OnRButtonUp(plat::UINT, plat::Point point) {
+  ViewState& view = session().view;
+  if (view.polyline_ended) {
+    view.polyline_ended = false;
+    return;
+  }
   plat::Point screen = point;
   ClientToScreen(&screen);
   ShowContextMenu(screen);

@@ -1,38 +1,32 @@
 // The text commands of the geometry editor's view: the editable echo, the
 // dimension listing, the font size and the project title.
 #include "geometry/app/show_messages.h"
-#include "geometry/check/inverse_files.h"
 #include "geometry/echo/echo_file.h"
 #include "geometry/editor/editor_commands.h"
 #include "geometry/editor/input_panel.h"
 #include "geometry/editor/kelmw_view.h"
 #include "geometry/editor/text_dialogs.h"
-#include "geometry/position/load_old_data.h"
 #include "geometry/position/load_position_files.h"
 #include "geometry/tables/cell_format.h"
 #include "platform/message_box.h"
 
 namespace kelmf {
 
-inline constexpr const char* kEditedEchoFile = "ECHO_G.TMP.TXT";
-
 void CKELMWView::OnEcho() {
   EditorSession& editor = session();
   EraseCrosshair();
   (void)common::EnsurePositionFolder(editor.position);
   editor.model.editor.stored_checksum = ParamsChecksum(editor.model.params);
-  const std::string path = editor.position.FolderFile(kEditedEchoFile);
-  if (const common::Result written = WriteEchoFile(path, editor.model, editor.position); !written) {
+  const std::string path = EchoEditFilePath(editor.position);
+  if (const common::Result written = WriteEditedEcho(editor); !written) {
     ShowMessages({written});
     return;
   }
   CDiaEcho dialog(path, this);
   if (dialog.DoModal() == plat::IDOK && dialog.text_written()) {
-    // The frame is rebuilt from the edited text: the checked geometry is gone.
-    const LoadReport report = LoadOldData(editor.model, editor.position, TextInput::kEditedEcho);
-    DeleteInverseFiles(editor.position);
+    const LoadReport report = RebuildFromEditedEcho(editor);
     ShowMessages(report.messages);
-    ResetExtents(editor);
+    if (report.rebuilt_from_echo) ResetExtents(editor);
   }
   Invalidate();
 }

@@ -124,8 +124,11 @@ bool NewCommand(EditorSession& editor, plat::Window* owner) {
             "Directory " + plat::FolderWithoutSlash(editor.position.folder()) + " cannot be generated!", "Error")});
         return false;
       }
-      // A write that failed was shown; the frame stays, nothing is lost.
-      if (!EndCommand(editor)) return false;
+      // A failure is shown; the frame stays, nothing is lost.
+      if (const common::Result saved = SaveFrame(editor); !saved) {
+        ShowMessages({saved});
+        return false;
+      }
     }
   }
   ClearFrame(editor.model);
@@ -159,7 +162,7 @@ bool OpenCommand(EditorSession& editor, plat::Window* owner) {
   }
   EditorSession opened(common::Position(data_path, common::PositionExt(name)), editor.settings);
   opened.model.editor.pen_width = editor.model.editor.pen_width;
-  const LoadReport load = LoadEditorPosition(opened, false);
+  const LoadReport load = LoadEditorPosition(opened);
   ShowMessages(load.messages);
   if (load.ends_program) return false;
   editor.position = opened.position;

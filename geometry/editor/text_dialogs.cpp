@@ -114,6 +114,8 @@ bool CDiaText::OnInitDialog() {
     text += line.substr(0, kListingLineLength);
     text += "\r\n";
   }
+  // A listing's columns line up only in a fixed-pitch font ("Courier New").
+  text_.SetDefaultCharFormat(plat::CharFormat{});
   text_.SetWindowText(text);
   GotoDlgCtrl(&text_);
   text_.SetSel(0, 0);

@@ -59,6 +59,8 @@ struct ViewState {
   // ---- Modes of the view ----
   bool graphical_input = false;
   int line_state = 0;
+  // The right button went down to end a polyline: its release opens no menu.
+  bool polyline_ended = false;
   bool grid_tool = false;
   double mesh_width = 2.0;
   double snap_radius = 0.15;

@@ -18,6 +18,7 @@
 // start-up load and Store (settings such as the pen width, the stored-geometry
 // marker), the echo text, the model check (which fills `kinematics`).
 #include <cstdint>
+#include <string>
 
 #include "common/records/dof_record.h"
 #include "common/records/drawing_extents.h"
@@ -51,6 +52,11 @@ struct EditorState {
   bool load_cases_exist = false;
   // The position had a geometry echo text at the last load.
   bool echo_found = false;
+  // The path of an echo text that was not read into the model (refused, or
+  // the position was in use): the first write of that path keeps the text
+  // beside it (EchoBackupPath), so that the master copy is never replaced by
+  // a frame that did not come from it. Empty when none.
+  std::string unread_echo;
   // Cleared when the position has no GEOMETRY marker.
   bool geometry_stored = false;
   // The FrameParams checksum (ParamsChecksum) when the frame was last loaded or

@@ -4,6 +4,7 @@
 
 #include "common/position/file_names.h"
 #include "common/position/model_defaults.h"
+#include "common/records/record_files.h"
 #include "geometry/model/dof_numbering.h"
 #include "geometry/model/element_incidence.h"
 #include "geometry/model/model_files.h"
@@ -34,6 +35,17 @@ common::Result WriteTopologyFiles(const FrameModel& model, const common::Positio
   return FirstFailure({StoreTable(position.File(names::kElements), model.elements),
                        StoreTable(position.File(names::kNodes), model.nodes),
                        StoreTable(position.File(names::kSupports), model.supports)});
+}
+
+common::CrossSectionTable CrossSectionsToRead(const FrameModel& model, const common::Position& position) {
+  auto read = common::ReadTable<common::CrossSectionTable>(position.File(common::file_names::kCrossSections));
+  if (read.status.damaged()) return model.cross_sections;
+  if (read.status.missing()) {
+    common::CrossSectionTable fallback;
+    fallback.Append(common::DefaultCrossSection());
+    return fallback;
+  }
+  return read.table;
 }
 
 common::Result RebuildNodes(FrameModel& model, const common::Position& position) {

@@ -19,6 +19,10 @@ common::Result RebuildTopology(FrameModel& model);
 // returned, every file is tried.
 common::Result WriteTopologyFiles(const FrameModel& model, const common::Position& position);
 
+// The cross sections RebuildNodes works with: "CROSS", the default section
+// when it is missing, the model's when it is damaged; nothing is written.
+common::CrossSectionTable CrossSectionsToRead(const FrameModel& model, const common::Position& position);
+
 // Reads "CROSS" into the model (a missing file gets the default cross section,
 // written at once; a damaged one is reported and the table stays as it was),
 // then RebuildTopology and WriteTopologyFiles. Returns the first failure.

@@ -5,7 +5,6 @@
 #include "common/position/file_names.h"
 #include "common/position/model_defaults.h"
 #include "common/records/record_files.h"
-#include "common/settings_files.h"
 #include "geometry/echo/echo_file.h"
 #include "geometry/echo/echo_reader.h"
 #include "geometry/echo/text_input.h"
@@ -54,8 +53,6 @@ LoadReport LoadOldData(FrameModel& model, const common::Position& position, Text
   }
 
   report.Show(ReadDrawingExtents(model, position));
-  const std::string marker = position.File(names::kGeometryMarker);
-  if (!common::WriteInt32File(marker, 0)) report.Show(CannotStore(marker));
   return report;
 }
 

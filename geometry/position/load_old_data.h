@@ -18,11 +18,11 @@ int CheckEchoFile(const common::Position& position);
 
 // Rebuilds the model and its files from a text of the position folder:
 // FrameParams reset, then PARAMR read over it when present; the text read and
-// converted (ConvertTextInput); the drawing extents read; "GEOMETRY" written
-// with the int32 0 (the files no longer hold a stored geometry). A text that is
+// converted (ConvertTextInput, which gives up the stored geometry only when a
+// model file comes out changed); the drawing extents read. A text that is
 // missing or does not convert is reported, the model stays as it was (but for
 // FrameParams) and the other steps still run; rebuilt_from_echo tells whether
-// the conversion was done.
+// the conversion was done. The caller holds the position's lock.
 LoadReport LoadOldData(FrameModel& model, const common::Position& position, TextInput input);
 
 }  // namespace kelmf

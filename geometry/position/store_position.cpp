@@ -9,7 +9,9 @@
 #include "geometry/check/flexibility_diagonal.h"
 #include "geometry/check/inverse_files.h"
 #include "geometry/echo/echo_file.h"
+#include "geometry/generators/generator_files.h"
 #include "geometry/model/drawing_extents.h"
+#include "geometry/model/element_checks.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/node_rebuild.h"
 #include "geometry/position/load_position_files.h"
@@ -17,15 +19,34 @@
 namespace kelmf {
 namespace {
 
-CheckReport Stopped(common::Result failure, const common::Position& position) {
+CheckReport Refused(common::Result failure) {
   CheckReport report;
   report.Show(std::move(failure));
   report.result = kModelCheckFailed;
-  DeleteInverseFiles(position);
   return report;
 }
 
+// The files no longer hold a checked frame: GEOMETRY 0, no inverse.
+void GiveUpStoredGeometry(const common::Position& position) {
+  (void)WriteGeometryMarker(0, position);
+  DeleteInverseFiles(position);
+}
+
+CheckReport Stopped(common::Result failure, const common::Position& position) {
+  GiveUpStoredGeometry(position);
+  return Refused(std::move(failure));
+}
+
+
+
 }  // namespace
+
+common::Result CheckFrameToStore(const FrameModel& model) {
+  if (model.elements.empty()) {
+    return common::Result::Fail("The frame has no elements: there is nothing to store and check.", "Error");
+  }
+  return CheckElementsToWrite(model);
+}
 
 CheckReport StorePosition(FrameModel& model, const common::Position& position,
                           const common::SettingsContext& settings) {
@@ -41,11 +62,16 @@ CheckReport StorePosition(FrameModel& model, const common::Position& position,
 
 CheckReport StorePositionLocked(FrameModel& model, const common::Position& position,
                                 const common::SettingsContext& settings) {
+  if (common::Result frame = CheckFrameToStore(model); !frame) return Refused(std::move(frame));
   if (!common::EnsurePositionFolder(position)) {
     return Stopped(common::Result::Fail("Directory " + position.folder() + " cannot be generated!", "Error"),
                    position);
   }
   (void)common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), position.ext());
+  // The store makes a new inverse: the stored geometry is given up before the
+  // first model file is written, so that a store that stops half-way never
+  // leaves GEOMETRY 1 over files of another frame (the inverse goes when it does).
+  if (common::Result marker = WriteGeometryMarker(0, position); !marker) return Refused(std::move(marker));
   model.editor.stored_checksum = ParamsChecksum(model.params);
 
   if (common::Result extents = WriteDrawingExtents(model, position); !extents) {
@@ -57,7 +83,10 @@ CheckReport StorePositionLocked(FrameModel& model, const common::Position& posit
   }
 
   CheckReport report = FlexibilityDiagonal(model, position);
-  if (!report.stored()) return report;
+  if (!report.stored()) {
+    GiveUpStoredGeometry(position);
+    return report;
+  }
   const std::string marker = position.File(common::file_names::kGeometryMarker);
   if (!common::WriteInt32File(marker, 1)) {
     report.Show(CannotStore(marker));

@@ -8,6 +8,11 @@
 
 namespace kelmf {
 
+// What a store refuses before anything is written: a frame without elements
+// ("The frame has no elements: there is nothing to store and check."), and
+// elements that CheckElementsToWrite refuses.
+common::Result CheckFrameToStore(const FrameModel& model);
+
 // In this order: the position folder made when missing; "EXTR" in the settings
 // folder with the position suffix (a 241-byte block; skipped silently when it
 // cannot be written); the FrameParams checksum taken as the stored one;
@@ -15,12 +20,16 @@ namespace kelmf {
 // text; FlexibilityDiagonal. A result of 0 writes the int32 1 into
 // "GEOMETRY": the geometry counts as stored and the editor ends.
 //
-// A step before the model check that fails (a folder that cannot be made, a
-// file that cannot be written, an input error) is shown, the later steps do
-// not run, INVERSE, FLEXDIA and FLEXMAX are removed (they belong to another
-// model now) and the result is kModelCheckFailed. A "GEOMETRY" that cannot be
-// written is shown and the result is kModelCheckFailed too, so that the store
-// never counts as done without its marker.
+// Refused before anything is written (kModelCheckFailed, the message shown):
+// what CheckFrameToStore refuses.
+//
+// Before the first model file is written, GEOMETRY becomes 0 (one that cannot
+// be written stops the store there, nothing changed). A later step that fails (a file that cannot be written, an
+// input error) is shown, the later steps do not run, and the result is
+// kModelCheckFailed; a model check that fails leaves the same: no inverse,
+// GEOMETRY 0. A "GEOMETRY" 1 that cannot be written at the end is shown and
+// the result is kModelCheckFailed too, so that the store never counts as done
+// without its marker.
 //
 // The store holds the position's lock (common::PositionLock) while it works; a
 // lock that stays busy is shown and nothing is written.

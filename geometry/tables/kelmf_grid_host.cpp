@@ -211,6 +211,8 @@ void KelmfGridHost::EndEdit(CGridCtrl& grid, const grid::GridEditInfo& info) {
 
 bool KelmfGridHost::IsSwitchCell(const CGridCtrl&, int, int col) const {
   switch (state_.active_table) {
+    case GridTable::kNodes:
+      return col >= 3 && col <= 5;  // u, v, phi: no support or one of the base stiffness
     case GridTable::kElements:
     case GridTable::kStoreyFrame:
       return col >= 7 && col <= 10;
@@ -238,6 +240,8 @@ void KelmfGridHost::RowsSelected(CGridCtrl& grid, int row, int) {
   }
   if (state_.mark_listener != nullptr) state_.mark_listener->PostMessage(grid::GridMsgRowsSelected, 1, 0);
 }
+
+std::string KelmfGridHost::ApplicationTitle(const CGridCtrl&) const { return kApplicationTitle; }
 
 void KelmfGridHost::EditorKeyTyped(CGridCtrl&, plat::UINT) { state_.input_typed = true; }
 

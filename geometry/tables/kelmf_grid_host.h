@@ -1,13 +1,18 @@
 #pragma once
 // KELMF's grid host: its key handler with the table steps (copy down and
 // across, Return filling dependent cells), its end of an edit (cleaning by
-// column kind), its switch cells and its whole-row selection.
+// column kind), its switch cells (the nodes' support columns, the elements'
+// flags) and its whole-row selection.
 #include "common/records/frame_params.h"
 #include "geometry/tables/grid_input_state.h"
 #include "grid/cell_id.h"
 #include "grid/grid_host.h"
 
 namespace kelmf {
+
+// The application title (string resource 57344): the printed tables' page
+// head shows it right-aligned.
+inline constexpr const char* kApplicationTitle = "KELMWF";
 
 class KelmfGridHost : public grid::GridHost {
  public:
@@ -18,6 +23,7 @@ class KelmfGridHost : public grid::GridHost {
   bool IsSwitchCell(const grid::CGridCtrl& grid, int row, int col) const override;
   bool UpperCaseEditor(const grid::CGridCtrl& grid) const override;
   int PrintRowCount(const grid::CGridCtrl& grid) const override;
+  std::string ApplicationTitle(const grid::CGridCtrl& grid) const override;
   void EditorKeyTyped(grid::CGridCtrl& grid, plat::UINT vk) override;
   // A row heading of the nodes or elements table: its point becomes the marked one.
   void RowsSelected(grid::CGridCtrl& grid, int row, int col) override;

@@ -1,8 +1,13 @@
 #include "geometry/tables/table_dialog.h"
 
+#include <algorithm>
+
 #include "geometry/tables/table_text.h"
+#include "platform/dc/bitmap.h"
+#include "platform/dc/painter_dc.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/message_box.h"
+#include "platform/window/virtual_keys.h"
 
 namespace kelmf {
 
@@ -20,13 +25,33 @@ CTableDialog::~CTableDialog() {
   if (GetSafeHwnd() != nullptr) DestroyWindow();
 }
 
+int ColumnWidthNeeded(const TableColumn& column) {
+  plat::Bitmap scratch(1, 1);
+  plat::PainterDc dc(scratch);
+  plat::Font font = plat::Dialog::DialogFont();
+  dc.SelectFont(font);
+  const int margin = dc.GetTextExtent(" ").cx;
+  const int sample = dc.GetTextExtent(column.sample).cx;
+  font.weight = plat::FW_SEMIBOLD;  // as the grid draws its headings
+  dc.SelectFont(font);
+  const int header = dc.GetTextExtent(column.header).cx;
+  return std::max(sample, header) + 4 * margin;
+}
+
 void CTableDialog::BuildLayout(plat::DialogLayout& layout) {
+  int needed = 0;
+  for (const TableColumn& column : shape_.columns) needed += ColumnWidthNeeded(column);
+  const int width = std::max(shape_.column_width * static_cast<int>(shape_.columns.size()), needed);
   auto body = layout.Row();
-  body.Grid(table_ids::kGrid, shape_.column_width * static_cast<int>(shape_.columns.size()) + 40, 300);
+  body.Grid(table_ids::kGrid, width + 40, 300);
   auto side = body.Column();
   for (const std::string& note : shape_.notes) side.Text(note);
   auto buttons = layout.Row();
-  buttons.DefPushButton("&OK", table_ids::kOk);
+  if (shape_.ok_is_default) {
+    buttons.DefPushButton("&OK", table_ids::kOk);
+  } else {
+    buttons.PushButton("&OK", table_ids::kOk);
+  }
   buttons.PushButton("&Stop", table_ids::kStop);
   const TableTextButtons& text = shape_.text_buttons;
   if (text.print != 0) buttons.PushButton("&Print", text.print);
@@ -60,7 +85,11 @@ bool CTableDialog::OnInitDialog() {
   }
   for (int r = 1; r <= shape_.data_rows; ++r) grid_.SetItemText(r, 0, std::to_string(r));
   Fill();
+  opened_ = Cells();
   grid_.SetModified(false);
+  for (std::size_t c = 0; c < shape_.columns.size(); ++c) {
+    grid_.SetColumnWidth(static_cast<int>(c), ColumnWidthNeeded(shape_.columns[c]));
+  }
   grid_.StretchColumnsToWidth();
   plat::Dialog::OnInitDialog();
   grid_.SetFocus();
@@ -94,12 +123,39 @@ void CTableDialog::Close(plat::WPARAM how) {
   if (owner_ != nullptr && !IsModal()) owner_->PostMessage(table_ids::kTableClosed, how, 0);
 }
 
-void CTableDialog::OnOK() {
+bool CTableDialog::TableChanged() const { return Cells() != opened_; }
+
+bool CTableDialog::PreTranslateMessage(plat::MSG* msg) {
+  if (msg->wParam == plat::VK_RETURN && plat::Window::GetFocus() == &grid_) {
+    // Acted on at the release: a cell editor opened at the press would take the
+    // release as its own Return and move on to the next cell.
+    if (msg->message == plat::WM_KEYDOWN) {
+      return_pressed_ = true;
+      return true;
+    }
+    if (msg->message == plat::WM_KEYUP && return_pressed_) {
+      return_pressed_ = false;
+      OnGridReturn();
+      return true;
+    }
+  }
+  return plat::Dialog::PreTranslateMessage(msg);
+}
+
+void CTableDialog::OnGridReturn() {
   const grid::CCellID focus = grid_.GetFocusCell();
   if (grid_.IsValid(focus)) grid_.BeginCellEdit(focus.row, focus.col, 0);
 }
 
-void CTableDialog::OnCancel() { Close(table_ids::kStopped); }
+void CTableDialog::OnOK() { OnGridReturn(); }
+
+void CTableDialog::OnCancel() {
+  if (TableChanged() && plat::MessageBox("Discard the changes to the table?", shape_.caption,
+                                         plat::MB_YESNO | plat::MB_ICONQUESTION) != plat::IDYES) {
+    return;
+  }
+  Close(table_ids::kStopped);
+}
 
 bool CTableDialog::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
   if (plat::LOWORD(wParam) == table_ids::kOk && plat::HIWORD(wParam) == plat::BN_CLICKED && lParam != 0) {

@@ -4,6 +4,13 @@
 // naming the row (the dialog stays open), "&Stop" that closes without
 // storing. The owner (the view) learns of both by WM_USER+116: wParam 1
 // stored, 2 stopped.
+//
+// Return while the grid has the focus (no cell being edited) never stores:
+// it acts in the table (OnGridReturn). Elsewhere it presses the focused
+// button, else the default button: "&OK" only in the tables whose shape says
+// so, else IDOK (OnOK). Escape, Stop and the close box on a table whose cells
+// differ from those it opened with ask "Discard the changes to the table?":
+// Yes closes without storing, No keeps the table open.
 #include <string>
 #include <vector>
 
@@ -13,6 +20,7 @@
 #include "geometry/tables/cell_format.h"
 #include "geometry/tables/grid_input_state.h"
 #include "geometry/tables/kelmf_grid_host.h"
+#include "geometry/tables/table_columns.h"
 #include "geometry/tables/table_cells.h"
 #include "grid/grid_ctrl.h"
 #include "platform/dialogs/dialog.h"
@@ -27,11 +35,6 @@ inline constexpr plat::UINT kTableClosed = plat::WM_USER + 116;
 inline constexpr plat::WPARAM kStored = 1;
 inline constexpr plat::WPARAM kStopped = 2;
 }  // namespace table_ids
-
-struct TableColumn {
-  std::string header;
-  int kind;  // character kind of the table input
-};
 
 // The print, export and import buttons of a table (0: none) and the file
 // name and filter of its text.
@@ -51,8 +54,13 @@ struct TableShape {
   std::vector<TableColumn> columns;  // column 0 is the row number
   std::vector<std::string> notes;    // the key hints beside the table
   TableTextButtons text_buttons = {};
-  int column_width = 60;  // of each grid column as laid out [pixels]
+  int column_width = 60;  // of each grid column as laid out [pixels], at least what its sample needs
+  // "&OK" is the default button: Return outside the grid stores.
+  bool ok_is_default = false;
 };
+
+// The width a column needs for its heading and its sample in the grid's font [pixels].
+int ColumnWidthNeeded(const TableColumn& column);
 
 class CTableDialog : public plat::Dialog {
  public:
@@ -65,15 +73,23 @@ class CTableDialog : public plat::Dialog {
   TableCells Cells() const;
   // OK: stores the table; a refusal is shown and keeps the dialog open.
   bool StoreTable();
+  // Whether a cell differs from what the table opened with.
+  bool TableChanged() const;
   // Print: the rows up to the first empty one.
   void PrintTable();
 
  protected:
   void BuildLayout(plat::DialogLayout& layout) override;
   bool OnInitDialog() override;
-  // Enter starts editing at the grid's focus cell instead of closing.
+  // Return on the grid goes to OnGridReturn before the dialog manager sees it.
+  bool PreTranslateMessage(plat::MSG* msg) override;
+  // IDOK (Return outside the grid without a default button): starts editing
+  // at the grid's focus cell instead of closing.
   void OnOK() override;
+  // Stop: closes, after the question when the table changed.
   void OnCancel() override;
+  // Return while the grid has the focus: starts editing at its focus cell.
+  virtual void OnGridReturn();
   bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
 
   // The table's rows from the model, and the model from the checked cells.
@@ -94,6 +110,10 @@ class CTableDialog : public plat::Dialog {
   GridInputState& state_;
   KelmfGridHost host_;
   grid::CGridCtrl grid_;
+  // The cells as filled at the start.
+  TableCells opened_;
+  // Return went down on the grid; its release acts.
+  bool return_pressed_ = false;
 };
 
 }  // namespace kelmf

@@ -5,6 +5,7 @@
 #include "common/text_to_float.h"
 #include "geometry/generators/generator_files.h"
 #include "geometry/model/bar_geometry.h"
+#include "geometry/tables/table_numbers.h"
 #include "geometry/tables/table_stores.h"
 #include "platform/controls/edit.h"
 #include "platform/dialogs/dialog_layout.h"
@@ -25,8 +26,7 @@ std::vector<std::string> Notes(std::vector<std::string> more) {
 
 TableShape ElementShape() {
   return {224, "Frame elements", GridTable::kElements, common::kMaxElements,
-          {{"Element", 0}, {"xa [m]", 1}, {"ya [m]", 1}, {"xb [m]", 1}, {"yb [m]", 1}, {"Mat.", 3}, {"Sect.", 3},
-           {"C", 3}, {"T", 3}, {"H left", 3}, {"H right", 3}},
+          ElementColumns(),
           Notes({"Click on the leftmost column\n to see the point!", "0 = No", "1 = Yes",
                  "C = Compression, 0 = No, 1 = Yes", "T = Tension, 0 = No, 1 = Yes",
                  "Rearrange = avoid upside down elements"}),
@@ -35,37 +35,38 @@ TableShape ElementShape() {
 
 TableShape NodeShape() {
   return {319, "Nodes", GridTable::kNodes, common::kMaxNodes + 1,
-          {{"Nodes", 0}, {"x", 2}, {"y", 2}, {"u", 2}, {"v", 2}, {"phi", 2}},
+          NodeColumns(),
           Notes({"0 = no support", "1 = elastic support with the base stiffness"})};
 }
 
+// "&OK" is the default button: Return outside the grid stores.
 TableShape SectionShape() {
-  return {320, "Cross sections", GridTable::kCrossSections, common::kMaxCrossSections,
-          {{"Nr.", 0}, {"width [m]", 1}, {"height [m]", 1}, {"Area [m2]", 2}, {"I [m4]", 2}},
-          Notes({})};
+  TableShape shape{320, "Cross sections", GridTable::kCrossSections, common::kMaxCrossSections,
+                   CrossSectionColumns(), Notes({})};
+  shape.ok_is_default = true;
+  return shape;
 }
 
 TableShape MaterialShape() {
   return {2100, "Material", GridTable::kMaterials, common::kMaxMaterials,
-          {{"", 0}, {"Nr.", 10}, {"E-Modulus [kN/m2]", 2}},
+          MaterialColumns(),
           Notes({}),
           {1095, 1031, 1035, "Material", "Material | Material.*"}};
 }
 
 TableShape SpanShape() {
   return {313, "Continuous beam", GridTable::kContinuousBeam, kGeneratorTableRows,
-          {{"Span", 0}, {"x [m]", 2}},
+          SpanColumns(),
           {"x = end of span\n\nincreasing:\n\nx = 4.0\nx = 7.5\nx = 12.3 ...",
            "Equal spans:\nEnter span one,\nthen Return for each further span"}};
 }
 
-// Heights and spacings take decimals ("3,5"); the number of piers is whole.
+// "&OK" is the default button: Return outside the grid stores.
 TableShape StoreyShape() {
-  return {314, "Frame", GridTable::kStoreyFrame, kGeneratorTableRows,
-          {{"Floor", 0}, {"Floor height [m]", 2}, {"Number of columns", 3}, {"Spacing [m]", 2}},
-          {"Enter-key\ncopies from row above"},
-          {},
-          120};
+  TableShape shape{314, "Frame", GridTable::kStoreyFrame, kGeneratorTableRows, StoreyColumns(),
+                   {"Enter-key\ncopies from row above"}, {}, 120};
+  shape.ok_is_default = true;
+  return shape;
 }
 
 std::string Int(int v) { return std::to_string(v); }
@@ -87,9 +88,16 @@ void CDiaElemente::AddButtons(plat::DialogLayout& layout) { layout.PushButton("R
 
 bool CDiaElemente::Rearrange() {
   const TableCells cells = Cells();
+  // Every number reads before a row is turned, so that no text is lost to it.
+  const common::Outcome<TableNumbers> numbers =
+      ReadTableNumbers(cells, static_cast<int>(cells.size()), ElementColumns());
+  if (!numbers) {
+    plat::MessageBox(numbers.failure().text(), numbers.failure().caption());
+    return false;
+  }
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (!RowComplete(cells[i], 10)) continue;
-    common::ElementRecord e = ElementOfRow(cells[i]);
+    common::ElementRecord e = ElementOfNumbers((*numbers)[i]);
     ComputeElementGeometry(e, model_.params);
     SetRow(static_cast<int>(i) + 1, RowOfElement(e));
   }
@@ -142,6 +150,8 @@ bool CDiaKnoten::ComputeFactor() {
   if (plat::Window* factor = GetDlgItem(table_ids::kFactor)) GotoDlgCtrl(factor);
   return true;
 }
+
+void CDiaKnoten::OnGridReturn() {}
 
 void CDiaKnoten::OnOK() {
   plat::Window* focus = plat::Window::GetFocus();

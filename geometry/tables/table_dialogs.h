@@ -42,7 +42,9 @@ class CDiaKnoten : public CTableDialog {
   void Fill() override;
   common::Result Store(const TableCells& cells) override;
   void AddButtons(plat::DialogLayout& layout) override;
+  // Return in "target value" computes the factor; anywhere else it does nothing.
   void OnOK() override;
+  void OnGridReturn() override;
 };
 
 // "Cross sections": width, height, area, I of up to 50 sections.

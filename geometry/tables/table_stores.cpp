@@ -7,7 +7,6 @@
 
 #include "common/position/file_names.h"
 #include "common/records/capacities.h"
-#include "common/text_to_float.h"
 #include "geometry/check/inverse_files.h"
 #include "geometry/generators/beam_generator.h"
 #include "geometry/generators/generator_files.h"
@@ -15,7 +14,11 @@
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/node_rebuild.h"
+#include "geometry/model/element_checks.h"
+#include "geometry/tables/cell_chars.h"
 #include "geometry/tables/cell_format.h"
+#include "geometry/tables/table_columns.h"
+#include "geometry/tables/table_numbers.h"
 
 namespace kelmf {
 namespace {
@@ -28,8 +31,6 @@ std::string Formatted(const char* format, int a, int b = 0) {
 
 common::Result Refuse(const std::string& text) { return common::Result::Fail(text, "Error"); }
 
-float Number(const std::string& text) { return common::TextToFloat(text); }
-
 // A plain decimal integer (leading blanks skipped); 0 when there is none, and
 // clamped to the 16-bit range the records hold.
 std::int16_t Integer(const std::string& text) {
@@ -39,6 +40,17 @@ std::int16_t Integer(const std::string& text) {
   const char* first = text.data() + i;
   std::from_chars(first, text.data() + text.size(), value);
   return static_cast<std::int16_t>(std::clamp<long>(value, -32768, 32767));
+}
+
+float Real(double v) { return static_cast<float>(v); }
+// A whole number as the records keep it: cut towards 0 (the reader has checked the range).
+std::int16_t Whole(double v) { return static_cast<std::int16_t>(v); }
+
+// A concrete class in the material number column ("C30/37", "B25"): the
+// table input turns it into a modulus; the column keeps its text.
+bool IsClassText(const std::string& text) {
+  if (text.find_first_of("cCbB/") == std::string::npos) return false;
+  return std::all_of(text.begin(), text.end(), [](char c) { return IsCellCharAllowed(c, 10); });
 }
 
 // Rows counted without gaps, none beyond `limit`, each with its first
@@ -61,21 +73,21 @@ common::Result AfterModelFilesChanged(const common::Position& position) {
 
 }  // namespace
 
-common::ElementRecord ElementOfRow(const std::vector<std::string>& row) {
+common::ElementRecord ElementOfNumbers(const std::vector<double>& row) {
   common::ElementRecord e;
   if (row.size() < 10) return e;
-  e.set_xa(Number(row[0]));
-  e.set_za(Number(row[1]));
+  e.set_xa(Real(row[0]));
+  e.set_za(Real(row[1]));
   e.set_ya(UpwardY(e.za()));
-  e.set_xb(Number(row[2]));
-  e.set_zb(Number(row[3]));
+  e.set_xb(Real(row[2]));
+  e.set_zb(Real(row[3]));
   e.set_yb(UpwardY(e.zb()));
-  e.set_material(Integer(row[4]));
-  e.set_cross_section(Integer(row[5]));
-  e.set_compression_flag(Integer(row[6]));
-  e.set_tension_flag(Integer(row[7]));
-  e.set_hinge_a(Integer(row[8]));
-  e.set_hinge_b(Integer(row[9]));
+  e.set_material(Whole(row[4]));
+  e.set_cross_section(Whole(row[5]));
+  e.set_compression_flag(Whole(row[6]));
+  e.set_tension_flag(Whole(row[7]));
+  e.set_hinge_a(Whole(row[8]));
+  e.set_hinge_b(Whole(row[9]));
   return e;
 }
 
@@ -98,12 +110,16 @@ common::Result StoreElementTable(FrameModel& model, const common::Position& posi
                                          Formatted("Too many elements %i, max = %i", used, common::kMaxElements),
                                          "Element %i is incomplete.");
   if (!count) return count.failure();
+  const common::Outcome<TableNumbers> numbers = ReadTableNumbers(cells, *count, ElementColumns());
+  if (!numbers) return numbers.failure();
   FrameModel next = model;
   next.elements.Clear();
   next.params.set_vertical_sign(-1);
-  for (int r = 1; r <= *count; ++r) {
-    next.elements.Append(ElementOfRow(cells[static_cast<std::size_t>(r - 1)]));
-  }
+  for (const std::vector<double>& row : *numbers) next.elements.Append(ElementOfNumbers(row));
+  // The cross sections as the node rebuild reads them, so that the check sees the stiffness written.
+  FrameModel checked = next;
+  checked.cross_sections = CrossSectionsToRead(next, position);
+  if (common::Result elements = CheckElementsToWrite(checked); !elements) return elements;
   next.params.set_element_count(static_cast<std::int16_t>(*count));
   next.params.SetAt<std::int16_t, 4>(1);
   next.params.set_arc_setting(1);
@@ -120,15 +136,17 @@ common::Result StoreCrossSectionTable(FrameModel& model, const common::Position&
       CheckRows(cells, common::kMaxCrossSections, 4,
                 Formatted("Too many cross sections, max = %i", common::kMaxCrossSections), "Cross section %i is incomplete.");
   if (!count) return count.failure();
+  const common::Outcome<TableNumbers> numbers = ReadTableNumbers(cells, *count, CrossSectionColumns());
+  if (!numbers) return numbers.failure();
   common::CrossSectionTable table;
   for (int r = 1; r <= *count; ++r) {
-    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    const auto& row = (*numbers)[static_cast<std::size_t>(r - 1)];
     common::CrossSectionRecord s = r <= model.cross_sections.count() ? model.cross_sections[r] : common::CrossSectionRecord{};
     s.set_number(static_cast<std::int16_t>(r));
-    s.set_width(Number(row[0]));
-    s.set_height(Number(row[1]));
-    s.set_area(Number(row[2]));
-    s.set_inertia(Number(row[3]));
+    s.set_width(Real(row[0]));
+    s.set_height(Real(row[1]));
+    s.set_area(Real(row[2]));
+    s.set_inertia(Real(row[3]));
     table.Append(s);
   }
   model.cross_sections = table;
@@ -143,12 +161,16 @@ common::Result StoreMaterialTable(FrameModel& model, const common::Position& pos
                                          Formatted("Too many materials, max = %i", common::kMaxMaterials),
                                          "Material %i is incomplete.");
   if (!count) return count.failure();
+  const auto class_text = [](int column, const std::string& text) { return column == 1 && IsClassText(text); };
+  const common::Outcome<TableNumbers> numbers = ReadTableNumbers(cells, *count, MaterialColumns(), class_text);
+  if (!numbers) return numbers.failure();
   common::MaterialTable table;
   for (int r = 1; r <= *count; ++r) {
-    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    const auto& texts = cells[static_cast<std::size_t>(r - 1)];
+    const auto& row = (*numbers)[static_cast<std::size_t>(r - 1)];
     common::MaterialRecord m;
-    m.set_number(Integer(row[0]));
-    m.set_modulus(Number(row[1]));
+    m.set_number(IsClassText(texts[0]) ? Integer(texts[0]) : Whole(row[0]));
+    m.set_modulus(Real(row[1]));
     m.set_second_value(0.0f);
     table.Append(m);
   }
@@ -167,22 +189,25 @@ common::Result StoreNodeTable(FrameModel& model, const common::Position& positio
   common::Outcome<int> count = CheckRows(cells, common::kMaxNodes, 1,
                                          Formatted("Too many nodes, max = %i", common::kMaxNodes), "Node %i has no x.");
   if (!count) return count.failure();
+  const common::Outcome<TableNumbers> numbers = ReadTableNumbers(cells, *count, NodeColumns());
+  if (!numbers) return numbers.failure();
   common::NodeTable nodes = model.nodes;
   common::NodeRefTable supports;
   const float mirror = model.params.vertical_sign();
   for (int r = 1; r <= *count; ++r) {
-    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    const auto& texts = cells[static_cast<std::size_t>(r - 1)];
+    const auto& row = (*numbers)[static_cast<std::size_t>(r - 1)];
     common::NodeRecord& n = nodes[r];
     n.set_number(static_cast<std::int16_t>(r));
-    n.set_x(Number(row[0]));
-    if (!row[1].empty()) {
-      n.set_z(Number(row[1]));
+    n.set_x(Real(row[0]));
+    if (!texts[1].empty()) {
+      n.set_z(Real(row[1]));
       n.set_y(mirror < 0.0f ? UpwardY(n.z()) : n.z() * mirror);
     }
     common::NodeRefRecord ref;
     bool supported = false;
     for (int d = 1; d <= 3; ++d) {  // u, v, phi
-      const float k = std::fabs(Number(row[static_cast<std::size_t>(1 + d)]));
+      const float k = std::fabs(Real(row[static_cast<std::size_t>(1 + d)]));
       n.set_support(d, k);
       n.set_support_flag(d, k > 0.0f ? 1 : 0);
       if (k > 0.0f) {
@@ -223,12 +248,14 @@ namespace kelmf {
 common::Result StoreSpanTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
   common::Outcome<int> count = CountTableRows(cells);
   if (!count) return count.failure();
+  const common::Outcome<TableNumbers> numbers = ReadTableNumbers(cells, *count, SpanColumns());
+  if (!numbers) return numbers.failure();
   FrameModel trial = model;
   trial.spans.Clear();
   for (int r = 1; r <= *count && r <= kGeneratorTableRows; ++r) {
     SpanRecord span;
     span.set_number(r);
-    span.set_x_end(Number(cells[static_cast<std::size_t>(r - 1)][0]));
+    span.set_x_end(Real((*numbers)[static_cast<std::size_t>(r - 1)][0]));
     trial.spans.Append(span);
   }
   trial.params.set_span_count(static_cast<std::int16_t>(trial.spans.count()));
@@ -248,22 +275,28 @@ common::Result StoreStoreyTable(FrameModel& model, const common::Position& posit
   };
   common::Outcome<int> count = CountTableRows(cells);
   if (!count) return refuse(count.failure().text());
+  const common::Outcome<TableNumbers> numbers = ReadTableNumbers(cells, *count, StoreyColumns());
+  if (!numbers) {
+    model.editor.storey_frame_error = 1;
+    return numbers.failure();
+  }
   StoreyTable table;
   int elements = 0;
   for (int r = 1; r <= *count; ++r) {
-    const auto& row = cells[static_cast<std::size_t>(r - 1)];
+    const auto& texts = cells[static_cast<std::size_t>(r - 1)];
+    const auto& row = (*numbers)[static_cast<std::size_t>(r - 1)];
     if (r > kMaxStoreys) return refuse(Formatted("Too many floors, max = %i", kMaxStoreys));
-    if (!RowComplete(row, 3)) return refuse(Formatted("Floor %i: height, number of columns and spacing are needed.", r));
-    const int piers = Integer(row[1]);
-    if (piers > kMaxPiers) return refuse(Formatted("Too many piers %i, max = %i", r, kMaxPiers));
+    if (!RowComplete(texts, 3)) return refuse(Formatted("Floor %i: height, number of columns and spacing are needed.", r));
+    const int piers = static_cast<int>(row[1]);  // a whole number of the int32 the record keeps
+    if (piers > kMaxPiers) return refuse(Formatted("Too many piers %i, max = %i", piers, kMaxPiers));
     if (piers < 2) return refuse("2 piers and more make a frame");
     elements += 2 * piers - 1;
     if (elements > common::kMaxElements) return refuse(Formatted("Too many elements, max = %i", common::kMaxElements));
     StoreyRecord storey;
     storey.set_number(r);
-    storey.set_height(Number(row[0]));
+    storey.set_height(Real(row[0]));
     storey.set_piers(piers);
-    storey.set_spacing(Number(row[2]));
+    storey.set_spacing(Real(row[2]));
     table.Append(storey);
   }
   model.storeys = table;

@@ -142,7 +142,9 @@ TEST(EditorWindow, EndAfterAnEditRemovesTheInverseOfTheFormerFrame) {
   editor.Command(ids::kStore);
   ASSERT_EQ(editor.quit.code(), 1);
   ASSERT_TRUE(plat::FileExists(position.File("INVERSE")));
-  editor.session().model.editor.model_changed = true;  // an edit after the store
+  // An edit after the store: element 1 starts half a metre further right.
+  editor.session().model.elements[1].set_xa(editor.session().model.elements[1].xa() + 0.5f);
+  editor.session().model.editor.model_changed = true;
   editor.Command(ids::kEnd);
   EXPECT_FALSE(plat::FileExists(position.File("INVERSE")));
   EXPECT_FALSE(plat::FileExists(position.File("FLEXDIA")));
@@ -162,7 +164,8 @@ TEST(EditorWindow, EndWithoutAnEditKeepsTheStoredGeometry) {
   EXPECT_EQ(ReadAll(position.TextFile("ECHO_G")), ReadAll(plat::testing::SourceFolder() + "examples/ECHO_G.PORTAL.TXT"));
 }
 
-TEST(EditorWindow, AnEchoThatCannotBeWrittenIsShownAndTheEditorStays) {
+// End says what was not saved and asks; No keeps the editor, Yes ends it.
+TEST(EditorWindow, AnEchoThatCannotBeWrittenIsShownAndTheEditorEndsOnlyWhenAsked) {
   const common::Position position = testing::ExamplePosition("PORTAL");
   OpenedEditor editor;
   ASSERT_TRUE(editor.Open(CommandLine(position, true)));
@@ -170,9 +173,14 @@ TEST(EditorWindow, AnEchoThatCannotBeWrittenIsShownAndTheEditorStays) {
   // A folder in the echo's place.
   ASSERT_TRUE(plat::RemoveFile(echo));
   ASSERT_TRUE(plat::MakeFolder(echo));
+  editor.boxes.Answer(plat::IDNO);
   editor.Command(ids::kEnd);
   EXPECT_FALSE(editor.quit.code());
   EXPECT_NE(editor.Boxes().find(echo), std::string::npos) << editor.Boxes();
+  EXPECT_NE(editor.Boxes().find("End all the same?"), std::string::npos) << editor.Boxes();
+  editor.boxes.Answer(plat::IDYES);
+  editor.Command(ids::kEnd);
+  EXPECT_EQ(editor.quit.code(), 1);
 }
 
 TEST(EditorWindow, TheCloseBoxEndsAsEnd) {

@@ -20,7 +20,7 @@ const plat::ColorRef kRed = plat::Rgb(255, 0, 0);
 
 FrameModel LoadedExample(const std::string& name) {
   EditorSession editor(testing::ExamplePosition(name), testing::TestSettings());
-  const LoadReport load = LoadEditorPosition(editor, true);
+  const LoadReport load = LoadEditorPosition(editor);
   EXPECT_TRUE(load.messages.empty());
   return editor.model;
 }

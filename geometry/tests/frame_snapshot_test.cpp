@@ -18,7 +18,7 @@ TEST(FrameSnapshot, ExamplePositionsOnABitmap) {
   for (const char* name : {"PORTAL", "ARCH", "BEAM2"}) {
     SCOPED_TRACE(name);
     EditorSession editor(testing::ExamplePosition(name), testing::TestSettings());
-    ASSERT_TRUE(LoadEditorPosition(editor, true).messages.empty());
+    ASSERT_TRUE(LoadEditorPosition(editor).messages.empty());
     plat::Bitmap bitmap(1000, 800);
     {
       plat::PainterDc dc(bitmap);
@@ -32,7 +32,7 @@ TEST(FrameSnapshot, ExamplePositionsOnABitmap) {
 // The portal on two rollers slides: its mechanism and poles.
 TEST(FrameSnapshot, MechanismOnABitmap) {
   EditorSession editor(testing::ExamplePosition("PORTAL"), testing::TestSettings());
-  ASSERT_TRUE(LoadEditorPosition(editor, true).messages.empty());
+  ASSERT_TRUE(LoadEditorPosition(editor).messages.empty());
   // Both feet on rollers: the frame slides along x.
   for (auto [node, d] : {std::pair{1, 3}, std::pair{1, 1}, std::pair{4, 1}}) {
     editor.model.nodes[node].set_support_flag(d, 0);

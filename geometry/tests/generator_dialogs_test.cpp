@@ -25,12 +25,7 @@
 namespace kelmf {
 namespace {
 
-FrameModel ModelWithDefaults() {
-  FrameModel model;
-  model.materials.Append(common::DefaultMaterial());
-  model.cross_sections.Append(common::DefaultCrossSection());
-  return model;
-}
+using testing::ModelWithDefaults;
 
 TableCells Column(std::vector<std::vector<std::string>> rows, int width) {
   TableCells cells(100, std::vector<std::string>(static_cast<std::size_t>(width)));
@@ -121,9 +116,10 @@ TEST(GeneratorDialogs, StoreyLimitsAreCheckedBeforeAnythingChanges) {
       {Storeys(20, "3"), ""},
       {one_more, "Too many elements, max = 100"},
       {single, "2 piers and more make a frame"},
-      {{{"3", "51", "4"}}, "Too many piers 1, max = 50"},
+      {{{"3", "51", "4"}}, "Too many piers 51, max = 50"},  // the piers typed, not the row
       {Storeys(21, "2"), "Too many floors, max = 20"},
-      {{{"3", "99999999999", "4"}}, "Too many piers 1, max = 50"},
+      {{{"3", "99999999999", "4"}},
+       "Row 1, column \"Number of columns\": \"99999999999\" is too large for the files."},
   };
   for (const auto& c : cases) {
     const common::Position position = testing::FreshTablePosition("GSREF");
@@ -274,6 +270,35 @@ TEST(GeneratorDialogs, ParabolaFromThePanelOpensTheElementsTable) {
   EXPECT_EQ(session.model.parabola.elements, 4);
   plat::testing::PumpMessages();
   EXPECT_NE(editor.view().elements_table(), nullptr);
+}
+
+// A parabola the generator refuses opens again with the fields as typed, as
+// the arc does.
+TEST(GeneratorDialogs, ARefusedParabolaKeepsItsFields) {
+  const common::Position position = testing::TestPosition();
+  Editor editor(position);
+  CDiaMain& panel = editor.panel();
+  plat::testing::DialogScript script;
+  script.OnNextDialog([&](plat::Dialog& d) {
+    plat::testing::TypeInto(d, gen_ids::kLength, "-10");
+    plat::testing::TypeInto(d, gen_ids::kHeight, "2.5");
+    plat::testing::TypeInto(d, gen_ids::kElements, "6");
+    plat::testing::Press(d, plat::IDOK);
+  });
+  ClickButton(panel, panel_ids::kParabola);
+  ASSERT_FALSE(script.shown().empty());
+  EXPECT_EQ(script.shown().back().text, "The length of the base line must be a number greater than 0");
+  ParabolaFields shown;
+  script.OnNextDialog([&](plat::Dialog& d) {
+    shown = {d.GetDlgItemText(gen_ids::kLength), d.GetDlgItemText(gen_ids::kHeight),
+             d.GetDlgItemText(gen_ids::kElements)};
+    plat::testing::Press(d, plat::IDCANCEL);
+  });
+  ClickButton(panel, panel_ids::kParabola);
+  EXPECT_EQ(shown.length, "-10");
+  EXPECT_EQ(shown.height, "2.5");
+  EXPECT_EQ(shown.elements, "6");
+  EXPECT_EQ(editor.session().model.elements.count(), 0);
 }
 
 TEST(GeneratorDialogs, AStoreyFrameFromThePanelHoldsItsGroundNodes) {

@@ -14,6 +14,7 @@
 #include "geometry/tests/position_fixture.h"
 #include "platform/print/picture.h"
 #include "platform/process.h"
+#include "platform/testing/write_faults.h"
 #include "platform/window/virtual_keys.h"
 
 namespace kelmf {
@@ -286,6 +287,26 @@ TEST(PositionCommands, StoreOfANewFrameAsksForItsNameFirst) {
   EXPECT_EQ(editor.Title(), "Position C3");
   EXPECT_TRUE(plat::FileExists(position.data_path() + "SDIRC3/ECHO_G.C3.TXT"));
   EXPECT_FALSE(editor.quit.code());  // one bar without supports is a mechanism
+}
+
+// New, then Store: a frame without elements is never stored and checked. It
+// is refused before it is named, and nothing is written.
+TEST(PositionCommands, StoreOfAFrameWithoutElementsIsRefused) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  Editor editor(position);
+  editor.boxes.Answer(plat::IDYES);
+  editor.Command(ids::kNew);
+  ASSERT_EQ(editor.session().model.elements.count(), 0);
+  ASSERT_GT(editor.session().model.materials.count(), 0);  // carried over
+  const common::Position fresh = editor.session().position;
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(fresh.folder());
+  plat::testing::DialogScript script;
+  editor.Command(ids::kStore);
+  ASSERT_EQ(script.shown().size(), 1u);  // the message, no "Store" dialog
+  EXPECT_EQ(script.shown()[0].text, "The frame has no elements: there is nothing to store and check.");
+  EXPECT_FALSE(editor.quit.code());
+  EXPECT_EQ(plat::testing::SnapshotFolder(fresh.folder()), before);
+  EXPECT_FALSE(plat::FileExists(fresh.File("GEOMETRY")));
 }
 
 }  // namespace

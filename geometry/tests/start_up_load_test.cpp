@@ -17,8 +17,8 @@ using testing::GeometryMarker;
 using testing::kSmallFrame;
 using testing::TestSettings;
 
-LoadReport Load(FrameModel& model, const common::Position& position, bool rebuild = false) {
-  return LoadPositionFiles(model, position, TestSettings(), rebuild);
+LoadReport Load(FrameModel& model, const common::Position& position) {
+  return LoadPositionFiles(model, position, TestSettings());
 }
 
 void ExpectNoMessages(const LoadReport& report) {
@@ -28,7 +28,7 @@ void ExpectNoMessages(const LoadReport& report) {
 TEST(LoadPositionFiles, AFolderThatCannotBeWrittenEndsTheProgramAfterOneMessage) {
   const common::Position position(plat::testing::TestFolder() + "nowhere/", ".12");
   FrameModel model;
-  const LoadReport report = Load(model, position, true);
+  const LoadReport report = Load(model, position);
   EXPECT_TRUE(report.ends_program);
   ASSERT_EQ(report.messages.size(), 1u);
   EXPECT_EQ(report.messages[0].text(), "The file " + plat::testing::TestFolder() + "nowhere/SDIR12/TEST.12 cannot be stored!");
@@ -115,15 +115,14 @@ TEST(LoadPositionFiles, EditorSettingsFromTheSettingsFolder) {
   }
 }
 
-TEST(LoadPositionFiles, TheRebuildRequestMarksTheGeometryAsNotStored) {
-  for (const bool rebuild : {false, true}) {
-    SCOPED_TRACE(rebuild ? "@G" : "no third part");
-    const common::Position position = testing::TestPosition();
-    ASSERT_TRUE(common::WriteInt32File(position.File("GEOMETRY"), 1));
-    FrameModel model;
-    ExpectNoMessages(Load(model, position, rebuild));
-    EXPECT_EQ(GeometryMarker(position), rebuild ? 0 : 1);
-  }
+// Without an echo text nothing is rebuilt: the stored geometry stays (the
+// shell's "@G" asks for no more than a plain start).
+TEST(LoadPositionFiles, AStartWithoutAnEchoTextKeepsTheStoredGeometry) {
+  const common::Position position = testing::TestPosition();
+  ASSERT_TRUE(common::WriteInt32File(position.File("GEOMETRY"), 1));
+  FrameModel model;
+  ExpectNoMessages(Load(model, position));
+  EXPECT_EQ(GeometryMarker(position), 1);
 }
 
 TEST(LoadPositionFiles, TheEchoTextRebuildsTheModelFiles) {
@@ -205,11 +204,13 @@ TEST(LoadPositionFiles, AnEchoTextThatDoesNotConvertIsReported) {
   FrameModel model;
   const LoadReport report = Load(model, position);
   EXPECT_FALSE(report.rebuilt_from_echo);
-  ASSERT_EQ(report.messages.size(), 1u);
+  ASSERT_EQ(report.messages.size(), 2u);
   EXPECT_EQ(report.messages[0].text(), "Support 1: node 7 does not exist");
+  EXPECT_EQ(report.messages[1].caption(), "Hint");
+  EXPECT_EQ(model.editor.unread_echo, position.TextFile("ECHO_G"));
   EXPECT_EQ(model.elements.count(), 0);
   EXPECT_FALSE(plat::FileExists(position.File("ELEMENTS")));
-  EXPECT_EQ(GeometryMarker(position), 0);
+  EXPECT_FALSE(GeometryMarker(position).has_value());  // nothing rebuilt, nothing given up
 }
 
 TEST(LoadPositionFiles, AfterAPictureTheRebuildLeavesTheExtentsToTheNextDrawing) {
@@ -246,7 +247,8 @@ TEST(LoadOldData, TheTextOfEachInput) {
     EXPECT_EQ(report.rebuilt_from_echo, c.rebuilt);
     EXPECT_EQ(model.elements.count(), c.rebuilt ? 1 : 0);
     EXPECT_EQ(report.messages.size(), c.rebuilt ? 0u : 1u);
-    EXPECT_EQ(GeometryMarker(position), 0);
+    // New model files give up the stored geometry; a text not read changes nothing.
+    EXPECT_EQ(GeometryMarker(position), c.rebuilt ? std::optional<std::int32_t>(0) : std::nullopt);
   }
 }
 

@@ -7,7 +7,10 @@
 #include "geometry/tests/position_fixture.h"
 #include "geometry/tests/tables_fixture.h"
 #include "grid/grid_notify.h"
+#include "platform/dc/bitmap.h"
+#include "platform/dc/painter_dc.h"
 #include "platform/files.h"
+#include "platform/print/tests/pdf_reading.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
 #include "platform/window/virtual_keys.h"
@@ -128,6 +131,47 @@ TEST(TableDialogs, NewTablesShowTheDefaults) {
   ASSERT_TRUE(plat::MakeFolder(snapshots));
   EXPECT_TRUE(plat::testing::WindowPixels(nodes).Save(snapshots + "kelmf-nodes-table.png").ok());
   EXPECT_EQ(state.active_table, GridTable::kNodes);
+}
+
+// The printed table's page head: the application title right, the table's
+// caption in the middle.
+TEST(TableDialogs, APrintedTableNamesTheProgramInItsPageHead) {
+  const common::Position position = testing::FreshTablePosition("DPRT");
+  const std::string pdf = plat::testing::TestFolder() + "materials.pdf";
+  plat::testing::PrintToPdf print_to(pdf);
+  FrameModel model;
+  GridInputState state;
+  CDiaMaterial materials(model, position, state);
+  ASSERT_TRUE(materials.Create());
+  materials.PrintTable();
+  const std::string text = plat::testing::PdfPageText(pdf, 1);
+  EXPECT_NE(text.find("KELMWF"), std::string::npos) << text;
+  EXPECT_NE(text.find("Material"), std::string::npos) << text;
+  EXPECT_NE(text.find("2.670E+07"), std::string::npos) << text;
+}
+
+// Every column is as wide as the values the table writes into it: the area
+// and I that Return computes ("%.4E") are not cut.
+TEST(TableDialogs, ColumnsFitTheirFormattedValues) {
+  const common::Position position = testing::FreshTablePosition("DWID");
+  FrameModel model;
+  GridInputState state;
+  CDiaQuer sections(model, position, state);
+  ASSERT_TRUE(sections.Create());
+  grid::CGridCtrl& grid = sections.grid();
+  grid.SetFocusCell(1, 1);
+  TypeInGrid(grid, "0.25");
+  TypeInGrid(grid, "0.45");
+  ASSERT_EQ(grid.GetItemText(1, 3), "1.1250E-01");
+  plat::Bitmap scratch(1, 1);
+  plat::PainterDc dc(scratch);
+  for (int col = 0; col < grid.GetColumnCount(); ++col) {
+    for (int row = 0; row <= 1; ++row) {
+      SCOPED_TRACE("row " + std::to_string(row) + ", column " + std::to_string(col));
+      EXPECT_GE(grid.GetColumnWidth(col), grid.MeasureCellText(row, col, dc).cx);
+    }
+  }
+  testing::SaveSnapshot(sections, "kelmf-sections-table.png");
 }
 
 TEST(TableDialogs, NodeFactorForATargetStiffness) {

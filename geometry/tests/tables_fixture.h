@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "common/position/model_defaults.h"
 
 #include "common/position/position.h"
 #include "geometry/tables/table_dialog.h"
@@ -36,6 +39,19 @@ inline void TypeInGrid(grid::CGridCtrl& grid, const std::string& text) {
   plat::testing::TypeText(*editor, text);
   plat::testing::PressKey(*editor, plat::VK_RETURN);
   ASSERT_TRUE(plat::testing::PumpMessages());
+}
+
+// A model with the default material and cross section, as a start gives it.
+inline FrameModel ModelWithDefaults() {
+  FrameModel model;
+  model.materials.Append(common::DefaultMaterial());
+  model.cross_sections.Append(common::DefaultCrossSection());
+  return model;
+}
+
+// Texts into columns 1.. of a grid row.
+inline void SetRow(grid::CGridCtrl& grid, int row, const std::vector<std::string>& texts) {
+  for (std::size_t c = 0; c < texts.size(); ++c) grid.SetItemText(row, static_cast<int>(c) + 1, texts[c]);
 }
 
 inline void ClickTableOk(plat::Dialog& dialog) {

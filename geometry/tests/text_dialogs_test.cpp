@@ -79,13 +79,17 @@ TEST(TextDialogs, ListingWithoutItsFilesTellsSoAndOpensNoDialog) {
 
   ASSERT_TRUE(plat::ReplaceWholeFile(d1, std::string("SPANS\r\n4.00\r\n")));
   std::string listed;
+  std::string face;
   script.OnNextDialog([&](plat::Dialog& d) {
     listed = d.GetDlgItemText(text_ids::kText);
+    // The listing's columns line up: a fixed-pitch font.
+    if (const plat::Font* font = d.GetDlgItem(text_ids::kText)->GetFont()) face = font->face;
     SaveSnapshot(d, "kelmf-listing.png");
     plat::testing::Press(d, plat::IDOK);
   });
   editor.Command(ids::kDimensionsButton);
   EXPECT_EQ(listed, "SPANS\r\n4.00\r\n");
+  EXPECT_EQ(face, "Courier New");
   EXPECT_EQ(script.shown().back().template_id, text_ids::kTextDialog);
 }
 

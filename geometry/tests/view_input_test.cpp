@@ -411,6 +411,9 @@ TEST(ViewInput, TheRightButtonEndsThePolylineAndOpensTheEditMenu) {
   editor.Click({300, 300}, MouseButton::kRight);
   EXPECT_EQ(editor.state().line_state, 0);
   EXPECT_EQ(editor.session().model.elements.count(), 0);
+  EXPECT_EQ(menus.shown().size(), 1u);  // the click that ends a polyline opens no menu
+  editor.Click({300, 300}, MouseButton::kRight);
+  EXPECT_EQ(menus.shown().size(), 2u);
 }
 
 TEST(ViewInput, SpacePausesGraphicalInputAndEscapeEndsAZoomFirst) {

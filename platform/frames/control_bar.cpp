@@ -1,13 +1,17 @@
 #include "platform/frames/control_bar.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLayout>
+#include <QMenuBar>
 #include <QObject>
+#include <QToolBar>
 #include <QWidget>
 
 #include "platform/controls/control.h"
 #include "platform/dialogs/dialog_frame.h"
 #include "platform/frames/frame_wnd.h"
+#include "platform/frames/view.h"
 
 namespace plat {
 
@@ -82,6 +86,21 @@ void ControlBar::UpdateCmdUI(CommandTarget&, bool) {}
 
 void ControlBar::PostCommand(UINT id) {
   if (frame_) frame_->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void ControlBar::ReturnKeyboard() {
+  if (!frame_ || QApplication::activePopupWidget() || QApplication::activeModalWidget()) return;
+  if (QWidget* focus = QApplication::focusWidget()) {
+    const bool on_a_bar = qobject_cast<QMenuBar*>(focus) || qobject_cast<QToolBar*>(focus->parentWidget()) ||
+                          (content_ && (focus == content_ || content_->isAncestorOf(focus)));
+    if (!on_a_bar) return;
+  }
+  Window* focus = Window::GetFocus();
+  if (focus && focus != frame_ && frame_->IsChild(focus) && !dynamic_cast<ControlBar*>(focus)) {
+    focus->SetFocus();  // the window system's focus follows it again
+  } else if (Window* view = frame_->GetActiveView()) {
+    view->SetFocus();
+  }
 }
 
 void ControlBar::OnSize(UINT, int cx, int cy) {

@@ -40,6 +40,11 @@ class ControlBar : public Window {
   QWidget* content() const { return content_; }
   // A command of an element: WM_COMMAND (id, no control) posted to the frame.
   void PostCommand(UINT id);
+  // A bar never keeps the keyboard: when the window system's focus is on no
+  // window or on a bar (a menu bar left by Escape, a tool button) while no
+  // pop-up or modal dialog is open, it goes back to the frame's focus window,
+  // else to its active view, as on Windows, where the bars never take it.
+  void ReturnKeyboard();
 
   void OnSize(UINT type, int cx, int cy) override;
   void OnDestroy() override;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/qt_menus.h"
@@ -38,6 +39,13 @@ void MenuBar::Sync(bool force) {
   actions.command = [frame_handle](UINT id) { plat::PostMessage(frame_handle, WM_COMMAND, MAKEWPARAM(id, 0), 0); };
   actions.prepare = [frame_handle](Menu& popup, int index) {
     plat::SendMessage(frame_handle, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&popup), MAKELPARAM(index, 0));
+  };
+  // Once the window system has settled its focus after the pop-up (Escape leaves it on the bar).
+  const HWND bar_handle = GetSafeHwnd();
+  actions.closed = [bar = bar_, bar_handle] {
+    QTimer::singleShot(0, bar, [bar_handle] {
+      if (auto* self = dynamic_cast<MenuBar*>(Window::FromHandle(bar_handle))) self->ReturnKeyboard();
+    });
   };
   detail::FillQMenuBar(bar_, model, actions);
 }

@@ -47,6 +47,7 @@ QMenu* AddPopup(QWidget* owner, const Menu::Item& item, int index, const MenuMod
     if (Menu* m = sub(); m && actions.prepare) actions.prepare(*m, index);
     FillQMenu(popup, sub, actions);
   });
+  if (actions.closed) QObject::connect(popup, &QMenu::aboutToHide, popup, actions.closed);
   owner->addAction(popup->menuAction());
   return popup;
 }

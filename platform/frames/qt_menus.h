@@ -23,6 +23,8 @@ QString QtText(std::string_view text);
 struct MenuActions {
   std::function<void(UINT id)> command;
   std::function<void(Menu& popup, int index)> prepare;
+  // After a pop-up went away (an item chosen, Escape, a click elsewhere).
+  std::function<void()> closed;
 };
 
 // Finds the model of a shown menu anew each time it is needed (the model may

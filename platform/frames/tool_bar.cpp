@@ -61,6 +61,7 @@ void ToolBar::Rebuild() {
       // The state is the update handlers' to set, not the click's.
       const int index = CommandToIndex(id);
       if (index >= 0) action->setChecked((buttons_[static_cast<std::size_t>(index)].state & TBBS_CHECKED) != 0);
+      ReturnKeyboard();  // before the command, which may open a window of its own
       PostCommand(id);
     });
     bar_->addAction(action);

@@ -18,11 +18,13 @@
 #include "common/records/load_case_diary.h"
 #include "common/records/model_tables.h"
 #include "common/records/record_files.h"
+#include "common/settings_files.h"
 #include "platform/binary_io.h"
 #include "tests/e2e/file_bytes.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/write_faults.h"
 #include "tests/e2e/e2e_positions.h"
 
 namespace {
@@ -368,6 +370,21 @@ TEST(ZedirProgram, MissingLoadCaseIsReportedAndTheOthersAreComputed) {
   EXPECT_EQ(run.messages, "Error\t The file " + position.LoadCaseFile("PL", 9) + " does not exist \n");
   for (int lc : {1, 2}) EXPECT_EQ(ReadBytes(position.LoadCaseFile("UT8", lc)).size(), 8008u) << lc;
   EXPECT_FALSE(plat::FileExists(position.File("ZEDIRLOCK")));
+}
+
+// Only a stored and checked frame is computed: beside GEOMETRY 0 the INVERSE
+// may be another frame's. ZEDIR says so, ends with 255 and changes no file.
+TEST(ZedirProgram, AFrameThatIsNotStoredAndCheckedIsNotComputed) {
+  const common::Position position = ComputedExample("BEAM2");
+  ASSERT_TRUE(plat::FileExists(position.File("INVERSE")));
+  ASSERT_TRUE(common::WriteInt32File(position.File("GEOMETRY"), 0));
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(position.folder());
+  const auto run = plat::testing::RunProgram("ZEDIR", {});
+  EXPECT_EQ(run.exit_code, 255);
+  EXPECT_EQ(run.messages,
+            "Error\tThe frame of position BEAM2 is not stored and checked. Open the program Frame and click on "
+            "Store!\n");
+  EXPECT_EQ(plat::testing::SnapshotFolder(position.folder()), before);
 }
 
 TEST(ZedirProgram, RunWithoutJobEndsWithItsMessage) {

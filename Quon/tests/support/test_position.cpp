@@ -32,6 +32,7 @@ void TestPosition::WriteModel(const FrameModel& model) const {
   common::WriteTable(File(names::kSupports), model.supports);
   common::LoadCaseDiary diary;
   common::WriteBlockRecord(File(names::kDiary), diary);
+  common::WriteInt32File(File(names::kGeometryMarker), 1);  // as a completed Store leaves it
 }
 
 void TestPosition::WriteJob(const std::vector<int>& load_cases, int count, const std::vector<int>& steps) const {

@@ -34,7 +34,7 @@ class TestPosition {
     return position_.LoadCaseFile(base, load_case);
   }
 
-  // PARAMR, MATR, CROSS, ELEMENTS, NODES, LKNOTENR and DIARY.
+  // PARAMR, MATR, CROSS, ELEMENTS, NODES, LKNOTENR, DIARY and GEOMETRY 1.
   void WriteModel(const FrameModel& model) const;
   // BATCH with one entry per load case; `count` overrides the count; `steps`
   // gives the step bytes of the first entries (the others 0).

@@ -3,10 +3,15 @@
 // status panes; accelerators; a context menu; the maximised show; the end.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
 #include <algorithm>
 #include <memory>
 #include <optional>
 
+#include "platform/dialogs/dialog_frame.h"
 #include "platform/frames/tests/test_frames.h"
 #include "platform/testing/frame_testing.h"
 #include "platform/testing/window_testing.h"
@@ -110,6 +115,42 @@ TEST_F(SdiFrameTest, ToolBarShowsTheCheckOfTheUpdateHandlerAsPressed) {
   frame->grid_on = false;
   IdleUpdate(*frame);
   EXPECT_FALSE(ToolButtonPressed(frame->tool_bar, 32906));
+}
+
+// The window system's widget that has the keyboard, and the menu bar's widget of the frame.
+QWidget* KeyboardWidget() { return QApplication::focusWidget(); }
+QMenuBar* MenuBarWidget(FrameWnd& frame) {
+  QWidget* frame_widget = detail::WidgetOfWindow(frame);
+  for (QMenuBar* bar : frame_widget->findChildren<QMenuBar*>()) return bar;
+  return nullptr;
+}
+
+// The bars never keep the keyboard: Escape in a pop-up of the menu bar leaves
+// the window system's focus on the bar, and a tool bar click or the pop-up's
+// going gives it back to the view, so that its keys reach it again.
+TEST_F(SdiFrameTest, TheBarsGiveTheKeyboardBackToTheView) {
+  view->SetFocus();
+  QWidget* view_widget = detail::WidgetOfWindow(*view);
+  ASSERT_EQ(KeyboardWidget(), view_widget);
+  QMenuBar* bar = MenuBarWidget(*frame);
+  ASSERT_NE(bar, nullptr);
+
+  bar->setFocus(Qt::MenuBarFocusReason);  // where Escape leaves it
+  ASSERT_EQ(KeyboardWidget(), bar);
+  ASSERT_TRUE(ClickToolButton(frame->tool_bar, 32906));
+  PumpMessages();
+  EXPECT_EQ(KeyboardWidget(), view_widget);
+
+  ASSERT_FALSE(bar->actions().isEmpty());
+  QMenu* popup = bar->actions().front()->menu();
+  ASSERT_NE(popup, nullptr);
+  popup->popup(QPoint(10, 10));
+  PumpMessages();
+  popup->hide();
+  bar->setFocus(Qt::MenuBarFocusReason);
+  PumpUntil([&] { return KeyboardWidget() == view_widget; }, 2000);
+  EXPECT_EQ(KeyboardWidget(), view_widget);
+  EXPECT_EQ(Window::GetFocus(), view);
 }
 
 TEST_F(SdiFrameTest, StatusPanesShowTheirTexts) {

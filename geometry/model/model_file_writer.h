@@ -1,0 +1,66 @@
+#pragma once
+// Writing a position's model files without giving up a checked geometry for
+// nothing: a file whose bytes come out as stored is left as it is; before the
+// first file that changes, GEOMETRY becomes 0 and INVERSE, FLEXDIA and
+// FLEXMAX are removed, so that no program computes with the inverse of another
+// frame, whenever the writing stops. Every write replaces its file whole.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/position/position.h"
+#include "common/result.h"
+
+namespace kelmf {
+
+// The bytes of a table file: the int16 count, then records 1..count.
+template <class Tab>
+std::vector<std::byte> TableFileBytes(const Tab& table) {
+  const auto records = table.used_bytes();
+  std::vector<std::byte> bytes(2 + records.size());
+  const std::int16_t count = static_cast<std::int16_t>(table.count());
+  std::memcpy(bytes.data(), &count, 2);
+  if (!records.empty()) std::memcpy(bytes.data() + 2, records.data(), records.size());
+  return bytes;
+}
+
+// The bytes of a file of records without a count.
+template <class Tab>
+std::vector<std::byte> RecordFileBytes(const Tab& table) {
+  const auto records = table.used_bytes();
+  return std::vector<std::byte>(records.begin(), records.end());
+}
+
+// The bytes of a file of one block.
+template <class R>
+std::vector<std::byte> BlockFileBytes(const R& record) {
+  return std::vector<std::byte>(record.bytes().begin(), record.bytes().end());
+}
+
+class ModelFileWriter {
+ public:
+  explicit ModelFileWriter(common::Position position) : position_(std::move(position)) {}
+
+  // Writes `bytes` at `path` unless the file holds them already. A failure
+  // names the file.
+  common::Result Write(const std::string& path, const std::vector<std::byte>& bytes);
+  template <class Tab>
+  common::Result Table(const char* base, const Tab& table) {
+    return Write(position_.File(base), TableFileBytes(table));
+  }
+  template <class R>
+  common::Result Block(const char* base, const R& record) {
+    return Write(position_.File(base), BlockFileBytes(record));
+  }
+
+  // Whether a file changed: the stored geometry is given up.
+  bool changed() const { return changed_; }
+
+ private:
+  common::Position position_;
+  bool changed_ = false;
+};
+
+}  // namespace kelmf
