@@ -17,6 +17,7 @@
 
 #include "platform/clipboard/drag_events.h"
 #include "platform/dc/qt_bitmap.h"
+#include "platform/window/first_paint.h"
 #include "platform/window/input_tracking.h"
 #include "platform/window/qt_input.h"
 #include "platform/window/virtual_keys.h"
@@ -330,6 +331,7 @@ void HostWidget::paintEvent(QPaintEvent* event) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, width() - 1, height() - 1);
   }
+  NoteFirstPaint(*this);
 }
 
 void HostWidget::HandleMouse(QMouseEvent* event) {
