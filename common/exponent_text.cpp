@@ -3,10 +3,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <system_error>
 
-#include "common/number_text_padding.h"
+#include "common/number_text_parts.h"
 
 namespace common {
 namespace {
@@ -171,12 +172,8 @@ char* FormatExponent(char* out, double value, int precision, int width) {
 }
 
 void AppendExponent(std::string& out, double value, int precision, int width) {
-  if (precision < 0 || precision > kMaxExponentPrecision || width < 0 || width > kMaxExponentWidth) {
-    detail::AppendByPrintf(out, "%*.*E", value, precision, width);
-    return;
-  }
-  char text[kExponentTextRoom];
-  out.append(text, static_cast<std::size_t>(FormatExponent(text, value, precision, width) - text));
+  detail::AppendFormatted<kExponentTextRoom>(out, "%*.*E", value, precision, width, kMaxExponentPrecision,
+                                             kMaxExponentWidth, FormatExponent);
 }
 
 }  // namespace common

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "common/number_text_padding.h"
+#include "common/number_text_parts.h"
 
 namespace common {
 namespace {
@@ -80,12 +80,8 @@ char* FormatFixed(char* out, double value, int precision, int width) {
 }
 
 void AppendFixed(std::string& out, double value, int precision, int width) {
-  if (precision < 0 || precision > kMaxFixedPrecision || width < 0 || width > kMaxFixedWidth) {
-    detail::AppendByPrintf(out, "%*.*f", value, precision, width);
-    return;
-  }
-  char text[kFixedTextRoom];
-  out.append(text, static_cast<std::size_t>(FormatFixed(text, value, precision, width) - text));
+  detail::AppendFormatted<kFixedTextRoom>(out, "%*.*f", value, precision, width, kMaxFixedPrecision, kMaxFixedWidth,
+                                          FormatFixed);
 }
 
 }  // namespace common
