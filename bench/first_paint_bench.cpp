@@ -8,6 +8,10 @@
 // Each benchmark runs its rounds of one program and the bare window, the order switching from
 // round to round; its time is the program's, its counters the medians of both, their ratio (the
 // target is at most 1.2) and the machine's load when it ended.
+//
+// FIRST_PAINT_ROUNDS=<n> runs n rounds (7 by default, 5 at least); SUITE_BIN_DIR=<folder> runs the
+// programs of another build (for instance a copy of bin/ from before a change) beside the same
+// bare window.
 #include <benchmark/benchmark.h>
 
 #include <signal.h>
@@ -15,8 +19,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <optional>
 #include <string>
