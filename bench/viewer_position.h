@@ -17,6 +17,7 @@
 #include "Quon/solution/solve_load_case.h"
 #include "Quon/tests/support/stiffness_fixture.h"
 #include "bench/column_frame.h"
+#include "bench/scratch_folder.h"
 
 #include "Quon/tests/support/test_position.h"
 #include "graphics/model/read_load_case_files.h"
@@ -25,25 +26,6 @@
 #include "graphics/state/viewer_state.h"
 
 namespace bench {
-
-// A fresh folder under the temporary folder, removed with the object.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& stem) {
-    std::string templ = (std::filesystem::temp_directory_path() / (stem + "-XXXXXX")).string();
-    root_ = std::string(mkdtemp(templ.data())) + "/";
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::string& root() const { return root_; }
-
- private:
-  std::string root_;
-};
 
 // The frame's drawing box, as the geometry input stores it on Store: without it the viewer
 // would draw in the default 50 x 30 m box, the larger frame mostly outside the window.

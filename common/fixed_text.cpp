@@ -7,26 +7,12 @@
 #include <cstring>
 #include <system_error>
 
+#include "common/number_text_parts.h"
+
 namespace common {
 namespace {
 
-void AppendByPrintf(std::string& out, double value, int precision, int width) {
-  const int length = std::snprintf(nullptr, 0, "%*.*f", width, precision, value);
-  if (length <= 0) return;
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%*.*f", width, precision, value);
-  out.append(text.data(), static_cast<std::size_t>(length));
-}
-
-// Moves the text [out, end) right so that it fills width characters, blanks in front.
-char* PadLeft(char* out, char* end, int width) {
-  const std::ptrdiff_t length = end - out;
-  if (length >= width) return end;
-  const std::ptrdiff_t blanks = width - length;
-  std::memmove(out + blanks, out, static_cast<std::size_t>(length));
-  std::memset(out, ' ', static_cast<std::size_t>(blanks));
-  return out + width;
-}
+using detail::PadLeft;
 
 __extension__ typedef unsigned __int128 Wide;
 
@@ -94,12 +80,8 @@ char* FormatFixed(char* out, double value, int precision, int width) {
 }
 
 void AppendFixed(std::string& out, double value, int precision, int width) {
-  if (precision < 0 || precision > kMaxFixedPrecision || width < 0 || width > kMaxFixedWidth) {
-    AppendByPrintf(out, value, precision, width);
-    return;
-  }
-  char text[kFixedTextRoom];
-  out.append(text, static_cast<std::size_t>(FormatFixed(text, value, precision, width) - text));
+  detail::AppendFormatted<kFixedTextRoom>(out, "%*.*f", value, precision, width, kMaxFixedPrecision, kMaxFixedWidth,
+                                          FormatFixed);
 }
 
 }  // namespace common

@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
+#include "platform/font_setup.h"
 #include "platform/hooks.h"
 #include "platform/script/script_run.h"
 
@@ -30,11 +32,22 @@ bool ProvideRuntimeFolder() {
   return setenv("XDG_RUNTIME_DIR", folder.c_str(), 1) == 0;
 }
 
+// What the window system is told before it starts. Menus stay in their windows, as on Windows:
+// asking the desktop for a global menu bar would wait on the session bus at the first frame.
+int& BeforeTheWindowSystem(int& argc) {
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  return argc;
+}
+
 }  // namespace
 
 struct Application::Impl {
-  Impl(int& argc, char** argv) : runtime_folder(ProvideRuntimeFolder()), app(argc, argv) {}
+  Impl(int& argc, char** argv)
+      : runtime_folder(ProvideRuntimeFolder()), fonts(StartFontSetup()), app(BeforeTheWindowSystem(argc), argv) {
+    fonts.join();  // before anything draws text
+  }
   bool runtime_folder;  // before the application, which looks for it
+  std::jthread fonts;   // the font configuration read while the window system connects
   QApplication app;
   std::unique_ptr<ScriptRun> script;  // goes before the window system
 };

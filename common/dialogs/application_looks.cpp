@@ -1,5 +1,6 @@
 #include "common/dialogs/application_looks.h"
 
+#include "platform/frames/app_look.h"
 #include "platform/frames/win_app.h"
 #include "platform/window/cursor.h"
 
@@ -17,7 +18,9 @@ void MapApplicationLooks(plat::CommandTarget& frame, plat::UINT first, plat::UIN
 }
 
 void ApplyStoredLook() {
-  if (plat::WinApp* app = plat::WinApp::Get()) app->SetApplicationLook(app->GetApplicationLook());
+  // Applied, not stored again: writing the value just read would replace the shared settings
+  // file at every start of every program.
+  if (plat::WinApp* app = plat::WinApp::Get()) plat::ApplyApplicationLook(app->GetApplicationLook());
 }
 
 plat::Menu ApplicationLooksPopup() {

@@ -3,9 +3,13 @@
 #include <string>
 
 #include "common/dialogs/about_dialog.h"
+#include "common/dialogs/application_looks.h"
 #include "common/dialogs/folder_dialog.h"
 #include "common/dialogs/manual.h"
 #include "platform/binary_io.h"
+#include "platform/files.h"
+#include "platform/frames/app_look.h"
+#include "platform/frames/win_app.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/testing/testing.h"
 
@@ -79,6 +83,25 @@ TEST(AboutDialog, ShowsTheProgramAndCloses) {
   EXPECT_EQ(version, "KELMF Version 1.0");
   EXPECT_EQ(script.shown()[0].caption, "About KELMF");
   EXPECT_EQ(script.shown()[0].template_id, 100u);
+}
+
+// A frame's creation applies the stored look; the shared settings file is only read.
+TEST(ApplyStoredLook, AppliesTheStoredLookAndLeavesTheSettingsFileAlone) {
+  plat::WinApp app("KELMWF");
+  const std::string file = app.GetSettingsStore().path();
+  common::ApplyStoredLook();
+  EXPECT_EQ(plat::CurrentApplicationLook(), 215);  // the default of a fresh settings folder
+  EXPECT_FALSE(plat::FileExists(file));
+
+  ASSERT_TRUE(app.WriteInt("ApplicationLook", 216));
+  const auto stored = plat::ReadWholeFile(file);
+  ASSERT_TRUE(stored);
+  const auto stored_time = plat::FileTime(file);
+  common::ApplyStoredLook();
+  EXPECT_EQ(plat::CurrentApplicationLook(), 216);
+  EXPECT_EQ(plat::ReadWholeFile(file), stored);
+  EXPECT_EQ(plat::FileTime(file), stored_time);
+  plat::ApplyApplicationLook(215);
 }
 
 }  // namespace

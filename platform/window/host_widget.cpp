@@ -17,6 +17,7 @@
 
 #include "platform/clipboard/drag_events.h"
 #include "platform/dc/qt_bitmap.h"
+#include "platform/window/first_paint.h"
 #include "platform/window/input_tracking.h"
 #include "platform/window/qt_input.h"
 #include "platform/window/virtual_keys.h"
@@ -210,10 +211,17 @@ bool HostWidget::event(QEvent* event) {
   }
 }
 
+const std::shared_ptr<Bitmap>& HostWidget::backing() {
+  if (backing_->width() != backing_size_.width() || backing_->height() != backing_size_.height()) {
+    backing_->Resize(backing_size_.width(), backing_size_.height());
+  }
+  return backing_;
+}
+
 void HostWidget::FitBacking() {
   const QRect client = ClientRect();
-  if (backing_->width() == client.width() && backing_->height() == client.height()) return;
-  backing_->Resize(client.width(), client.height());
+  if (client.size() == backing_size_) return;
+  backing_size_ = client.size();
   Invalidate(client, true);  // a window's whole client area is repainted when its size changes
 }
 
@@ -239,7 +247,7 @@ void HostWidget::ShowChanged(const QRect& area) {
 
 void HostWidget::ScrollPixels(const QRect& area, const QRect& limit, int dx, int dy) {
   const QRect target = area.translated(dx, dy) & limit & area;
-  QImage& image = QtImage(*backing_);
+  QImage& image = QtImage(*backing());
   if (!target.isEmpty()) {
     const QImage source = image.copy(target.translated(-dx, -dy));
     const std::size_t bytes = static_cast<std::size_t>(target.width()) * 4;  // Format_RGB32
@@ -323,13 +331,14 @@ void HostWidget::paintEvent(QPaintEvent* event) {
   const QRect client = ClientRect();
   for (const QRect& area : event->region()) {
     const QRect inside = area.translated(-origin) & client;
-    if (!inside.isEmpty()) painter.drawImage(inside.translated(origin), QtImage(*backing_), inside);
+    if (!inside.isEmpty()) painter.drawImage(inside.translated(origin), QtImage(*backing()), inside);
   }
   if (border_) {
     painter.setPen(QColor(0, 0, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, width() - 1, height() - 1);
   }
+  NoteFirstPaint(*this);
 }
 
 void HostWidget::HandleMouse(QMouseEvent* event) {

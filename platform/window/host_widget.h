@@ -31,10 +31,13 @@ class HostWidget : public QWidget {
   void Release();
 
   // ---- Painting ----
-  // The window's picture: paints and window Dcs draw into it, the widget shows it.
-  std::shared_ptr<Bitmap> backing() const { return backing_; }
-  // Fits the picture to the widget's size (pixels that remain keep their place)
-  // and marks the whole client area for painting.
+  // The window's picture, of the client area's size: paints and window Dcs
+  // draw into it, the widget shows it. It is made or fitted here, when it is
+  // needed (pixels that remain keep their place), not on every step of a
+  // layout that changes the size again and again before anything is drawn.
+  const std::shared_ptr<Bitmap>& backing();
+  // Takes note of the client area's size: when it changed, the whole client
+  // area is marked for painting and the picture is fitted when next needed.
   void FitBacking();
   // Adds a rectangle (client coordinates, clamped to the client area) to the
   // update region and asks for a paint.
@@ -97,6 +100,7 @@ class HostWidget : public QWidget {
   HWND remembered_focus_ = nullptr;  // a top-level window's focus while it is inactive
   bool being_deleted_ = false;
   std::shared_ptr<Bitmap> backing_ = std::make_shared<Bitmap>();
+  QSize backing_size_{0, 0};  // the client area's size that the picture is to have
   QRegion invalid_;
   bool erase_ = false;
   bool in_paint_event_ = false;

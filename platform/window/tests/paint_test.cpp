@@ -134,6 +134,56 @@ TEST_F(PaintTest, ResizingRepaintsTheWholeClientArea) {
   EXPECT_EQ(WindowPixels(w).width(), 200);
 }
 
+TEST_F(PaintTest, ASizeChangedAndChangedBackBeforeAPaintRepaintsTheWholeClientArea) {
+  w.color = kBlue;
+  WidgetOf(w)->resize(200, 100);
+  WidgetOf(w)->resize(400, 300);
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_EQ(w.painted.back(), (Rect{0, 0, 400, 300}));
+  EXPECT_EQ(WindowPixels(w).Pixel(399, 299), kBlue);
+}
+
+TEST(WindowPaintLayout, AWindowSizedAgainAndAgainBeforeItIsShownPaintsOnceAtItsShownSize) {
+  Painter w;
+  ASSERT_TRUE(w.Create("laid out", 0, TopLevelRect()));
+  for (int step = 1; step <= 20; ++step) w.MoveWindow(Rect{0, 0, 100 + 30 * step, 50 + 20 * step});
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_TRUE(w.painted.empty());
+  w.ShowWindow(SW_SHOW);
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_EQ(w.painted, std::vector<Rect>{(Rect{0, 0, 700, 450})});
+  const Bitmap shown = WindowPixels(w);
+  EXPECT_EQ(shown.width(), 700);
+  EXPECT_EQ(shown.height(), 450);
+  EXPECT_EQ(shown.Pixel(699, 449), kRed);
+}
+
+// Paints nothing itself: what is drawn outside painting is all the picture holds.
+class Canvas : public Window {
+ protected:
+  void OnPaint(Dc&) override {}
+  bool OnEraseBkgnd(Dc&) override { return true; }
+};
+
+TEST(WindowPaintLayout, PixelsDrawnOutsidePaintingKeepTheirPlaceWhenTheSizeChanges) {
+  Canvas w;
+  ASSERT_TRUE(w.Create("canvas", WS_VISIBLE, TopLevelRect()));
+  ASSERT_TRUE(PumpMessages());
+  {
+    std::unique_ptr<Dc> dc = w.GetDC();
+    ASSERT_NE(dc, nullptr);
+    dc->FillRect(Rect{10, 10, 20, 20}, Brush::Solid(kBlue));
+  }
+  WidgetOf(w)->resize(100, 80);  // smaller, then larger again before any paint
+  WidgetOf(w)->resize(500, 400);
+  ASSERT_TRUE(PumpMessages());
+  const Bitmap shown = WindowPixels(w);
+  ASSERT_EQ(shown.width(), 500);
+  EXPECT_EQ(shown.Pixel(15, 15), kBlue);
+  EXPECT_EQ(shown.Pixel(9, 9), Rgb(255, 255, 255));
+  EXPECT_EQ(shown.Pixel(450, 350), Rgb(255, 255, 255));
+}
+
 TEST_F(PaintTest, SentPaintWithNothingInvalidDrawsNothing) {
   w.color = kBlue;
   w.SendMessage(WM_PAINT);
