@@ -91,9 +91,11 @@ common::Position ComputedPosition(const std::string& name, const std::string& ge
 
 ViewerState ViewerOn(const common::Position& position, int load_case) {
   ViewerState state;
+  std::vector<common::Result> notes;
   const common::ReadOutcome r =
-      StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case}, FreeTextOperations{});
+      StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case}, FreeTextOperations{}, notes);
   EXPECT_TRUE(r.ok()) << r.message().text();
+  EXPECT_TRUE(notes.empty()) << notes.front().text();
   return state;
 }
 
