@@ -49,16 +49,17 @@ double FitCurveScale(Canvas& c, const std::vector<OffsetPoint>& points, double s
   }
   if (!(largest > 1e-12) || !std::isfinite(largest)) return scale;  // nothing off the axis to size
 
-  // How far the points may go: the window, and the window less two label lines for a fitted curve.
+  // How far the points may go: the window less a label line for a scale kept, less two for a fitted one.
   const plat::PointD o = c.dc.LogicalToDevice(plat::PointD{0.0, 0.0});
   const plat::PointD h = c.dc.LogicalToDevice(plat::PointD{0.0, LabelLineHeight(c) * per_world});
   const double shorter = std::min(w.Width(), w.Height());
   const double band = std::min(2.0 * std::fabs(h.y - o.y), shorter / 4.0);
   double inside = std::numeric_limits<double>::infinity(), roomy = inside;
+  const double line = band / 2.0;  // a kept curve leaves its labels a line at the window's edge
   for (std::size_t i = 0; i < axis.size(); ++i) {
     const DevicePoint a = axis[i], d = unit[i];
-    inside = std::min({inside, Room(a.x, d.x, w.left, w.right, w.left, w.right),
-                       Room(a.y, d.y, w.top, w.bottom, w.top, w.bottom)});
+    inside = std::min({inside, Room(a.x, d.x, w.left + line, w.right - line, w.left, w.right),
+                       Room(a.y, d.y, w.top + line, w.bottom - line, w.top, w.bottom)});
     roomy = std::min({roomy, Room(a.x, d.x, w.left + band, w.right - band, w.left, w.right),
                       Room(a.y, d.y, w.top + band, w.bottom - band, w.top, w.bottom)});
   }

@@ -23,7 +23,8 @@ inline constexpr double kFittedOrdinate = 1.0 / 8.0;
 // The scale to draw the points with. Without a window on the picture or with fitting off
 // (c.picture.fit.active), `scale`. Else `scale` as
 // given while it is a positive number, the largest ordinate is at least kSmallestOrdinate of the
-// window's shorter side and every point lies inside the window (unless c.picture.fit.force); a
+// window's shorter side and every point lies inside the window, a label line from its edges
+// (unless c.picture.fit.force); a
 // scale fitted otherwise: the largest ordinate kFittedOrdinate of the shorter side, smaller where
 // the curve and two label lines beyond it would leave the window; with c.picture.fit.to_bound
 // (the wheel changed the scale) the nearest scale in range instead. Notes the scale and whether
