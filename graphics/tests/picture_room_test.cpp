@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "graphics/tests/opened_viewer.h"
 #include "graphics/tests/picture_room.h"
 #include "platform/binary_io.h"
+#include "platform/dc/painter_dc.h"
 #include "platform/files.h"
 #include "platform/window/virtual_keys.h"
 
@@ -46,8 +48,24 @@ struct Viewer : testing::OpenedViewer {
   testing::PictureRoom Room() { return testing::MeasureRoom(view(), app.session(), kWidth, kHeight); }
 };
 
+// The picture at 1024 x 768 for a look, in the folder SUITE_KEEP_PICTURES names.
+void Keep(Viewer& v, std::string name) {
+  const char* keep = std::getenv("SUITE_KEEP_PICTURES");
+  if (keep == nullptr) return;
+  for (char& ch : name) {
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  }
+  plat::Bitmap picture(kWidth, kHeight);
+  {
+    plat::PainterDc dc(picture);
+    v.view().DrawOn(dc, kWidth, kHeight);
+  }
+  EXPECT_TRUE(picture.Save(std::string(keep) + "/room_" + v.app.session().state.position.name() + "_" + name + ".png").ok());
+}
+
 // The room a picture takes: its curve inside, large enough, its labels clear.
 void ExpectReadable(Viewer& v, const std::string& what) {
+  Keep(v, what);
   const testing::PictureRoom room = v.Room();
   EXPECT_GT(room.curve_points, 0) << what;
   EXPECT_EQ(room.curve_outside, std::vector<std::string>{}) << what;

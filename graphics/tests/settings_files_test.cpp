@@ -218,5 +218,22 @@ TEST(ReadReanalysisScales, AMissingFileIsCreatedAndItsFirstFloatRead) {
   EXPECT_FALSE(state.scales_factor_zero);
 }
 
+// ISEITE and CLIP are counted on by one: a count a step below the largest int is read as
+// 999999999, so that counting on stays a number.
+TEST(ReadPageCounters, ACountNearTheLargestIntIsReadAsTheLargestCount) {
+  testing::ViewerPosition p;
+  ViewerState state = StateIn(p);
+  struct Case {
+    std::int32_t stored, read;
+  };
+  for (const Case c : {Case{7, 7}, Case{999999999, 999999999}, Case{2147483647, 999999999}}) {
+    ASSERT_TRUE(plat::WriteBlock(state.position.File("ISEITE"), &c.stored, sizeof c.stored));
+    ASSERT_TRUE(plat::WriteBlock(state.position.File("CLIP"), &c.stored, sizeof c.stored));
+    ReadPageCounters(state);
+    EXPECT_EQ(state.page_number, c.read) << c.stored;
+    EXPECT_EQ(state.picture_counter, c.read) << c.stored;
+  }
+}
+
 }  // namespace
 }  // namespace revuzavi
