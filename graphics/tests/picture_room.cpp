@@ -68,7 +68,6 @@ PictureRoom MeasureRoom(CGRAPHView& view, ViewerSession& session, int width, int
     }
   }
   // The labels: every text but the title line, which the window draws last.
-  std::vector<std::pair<const plat::DeviceOp*, Box>> labels;
   const plat::DeviceOp* title = nullptr;
   for (const plat::DeviceOp& op : ops) {
     if (op.kind == plat::DeviceOp::Kind::kText) title = &op;
@@ -76,20 +75,31 @@ PictureRoom MeasureRoom(CGRAPHView& view, ViewerSession& session, int width, int
   for (const plat::DeviceOp& op : ops) {
     if (op.kind != plat::DeviceOp::Kind::kText || op.text.empty() || &op == title) continue;
     const std::optional<Box> box = TextBoxOf(op);
-    if (!box) continue;
-    if (box->left < 0 || box->top < 0 || box->right > width || box->bottom > height) room.texts_outside.push_back(op.text);
-    labels.emplace_back(&op, *box);
+    if (box && (box->left < 0 || box->top < 0 || box->right > width || box->bottom > height)) {
+      room.texts_outside.push_back(op.text);
+    }
   }
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    for (std::size_t j = i + 1; j < labels.size(); ++j) {
-      const Box& a = labels[i].second;
-      const Box& b = labels[j].second;
+  room.overlapping = OverlappingTexts(ops, title);
+  return room;
+}
+
+std::vector<std::string> OverlappingTexts(const std::vector<plat::DeviceOp>& ops, const plat::DeviceOp* except) {
+  std::vector<std::pair<const plat::DeviceOp*, Box>> texts;
+  for (const plat::DeviceOp& op : ops) {
+    if (op.kind != plat::DeviceOp::Kind::kText || op.text.empty() || &op == except) continue;
+    if (const std::optional<Box> box = TextBoxOf(op)) texts.emplace_back(&op, *box);
+  }
+  std::vector<std::string> pairs;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t j = i + 1; j < texts.size(); ++j) {
+      const Box& a = texts[i].second;
+      const Box& b = texts[j].second;
       if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) {
-        room.overlapping.push_back(labels[i].first->text + " / " + labels[j].first->text);
+        pairs.push_back(texts[i].first->text + " / " + texts[j].first->text);
       }
     }
   }
-  return room;
+  return pairs;
 }
 
 bool CurveReads(CGRAPHView& view, ViewerSession& session) {

@@ -8,6 +8,7 @@
 
 #include "graphics/app/graph_view.h"
 #include "graphics/app/viewer_session.h"
+#include "platform/dc/device_op.h"
 
 namespace revuzavi::testing {
 
@@ -19,6 +20,11 @@ struct PictureRoom {
   std::vector<std::string> texts_outside;  // labels not wholly inside the window
   std::vector<std::string> overlapping;    // pairs "a / b" of labels whose boxes overlap
 };
+
+// The pairs "a / b" of the texts of `ops` whose boxes overlap (texts along their baseline, unturned or
+// turned a right angle either way), but for `except`.
+std::vector<std::string> OverlappingTexts(const std::vector<plat::DeviceOp>& ops,
+                                          const plat::DeviceOp* except = nullptr);
 
 // The picture as a window of width x height shows it.
 PictureRoom MeasureRoom(CGRAPHView& view, ViewerSession& session, int width, int height);
