@@ -360,7 +360,8 @@ TEST_F(Beam2, TheToolBarReachesThePictureCommands) {
   EXPECT_EQ(places(), own);
 }
 
-// OK takes the function checked as it stands; a click on a function stays its OK.
+// OK (and Enter, its default button) takes the function checked as it stands; a click on a
+// function stays its OK.
 TEST_F(Beam2, GreenAnywhereTakesTheCheckedFunctionOnOk) {
   Viewer v(*position_);
   struct Case {
@@ -374,6 +375,7 @@ TEST_F(Beam2, GreenAnywhereTakesTheCheckedFunctionOnOk) {
        },
        4},
       {[](plat::Dialog& d) { plat::testing::SetChecked(d, CDiaGreenAny::kFunctionIds[1], true); }, 2},
+      {[](plat::Dialog& d) { plat::testing::PressKey(*d.GetDlgItem(CDiaGreenAny::kIntegral), plat::VK_RETURN); }, 2},
   };
   for (const auto& c : cases) {
     v.dialogs.OnNextDialog(c.act);

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -145,6 +147,8 @@ void CheckPictures(const common::Position& position, int lc, const std::vector<R
     v.Command(ids::kElementGreen);
     for (int kind = 1; kind <= 6; ++kind) {
       ExpectReadable(v, "GF-Elements, kind " + std::to_string(kind));
+      v.Command(ids::kFitDiagrams);
+      ExpectReadable(v, "GF-Elements, kind " + std::to_string(kind) + " after Fit");
       v.Key(plat::VK_UP);
     }
   }
@@ -225,6 +229,32 @@ TEST_F(Beam2, TheKinksLabelIsNotOverprintedAndInfluenceValuesAreLabelledAsSuch) 
   }
   EXPECT_TRUE(metres);
   EXPECT_FALSE(millimetres);
+}
+
+// A picture after a modification is fitted, whatever scale it was read with: as Fit fits it.
+TEST_F(Beam2, APictureAfterAModificationIsFitted) {
+  unsigned char scales[20];
+  const float floats[3] = {0.5f, 1e-7f, 1e-9f};
+  const std::int32_t limits[2] = {100000, 500000};
+  std::memcpy(scales, floats, 12);
+  std::memcpy(scales + 12, limits, 8);
+  ASSERT_TRUE(plat::WriteBlock(position_->FolderFile("Scales"), scales, sizeof scales));
+  Viewer v(*position_);
+  v.Key('M');
+  v.Texts();
+  for (int i = 0; i < 2; ++i) v.Wheel(-120);  // smaller than fitted, still read
+  v.Texts();
+  const float wheeled = v.app.session().request.scales.moment;
+  v.Key('C');
+  v.ClickOn(1, 0.5f);  // span 1 at half its stiffness
+  ASSERT_EQ(v.app.session().run.picked_elements.count(), 1);
+  v.Texts();
+  const float after = v.app.session().request.scales.moment;
+  EXPECT_GT(after, wheeled);
+  v.Command(ids::kFitDiagrams);
+  v.Texts();
+  EXPECT_FLOAT_EQ(v.app.session().request.scales.moment, after);
+  plat::RemoveFile(position_->FolderFile("Scales"));
 }
 
 // A scale remembered too small to be seen is fitted and the fitted one remembered; Fit enlarges.
