@@ -377,12 +377,13 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
                request.margins);
   request.world = picture.worlds[kFrameWorld];
   PlaceDiagramOnPage(c, state, request);
-  // On the screen the curves and texts keep inside the window, below its title line; a
-  // remembered scale that would not read there is fitted (the request gets the fitted one).
-  picture.window = dc.IsPrinting() ? plat::Rect{}
+  // The texts keep inside the window, below its title line, or inside the page, and off each other.
+  // On the screen a remembered scale that would not read is fitted (the request gets the fitted
+  // one); a page keeps the screen's scales.
+  picture.window = dc.IsPrinting() ? plat::Rect{0, 0, dc.GetDeviceCaps(plat::HORZRES), dc.GetDeviceCaps(plat::VERTRES)}
                                    : plat::Rect{0, request.client_height / 100 + kTitleRoom, request.client_width,
                                                 request.client_height};
-  picture.fit.active = !request.scales_given;
+  picture.fit.active = !request.scales_given && !dc.IsPrinting();
   picture.fit.force = request.fit_scales;
   picture.fit.to_bound = request.wheeled;
   request.fit_scales = request.wheeled = false;
