@@ -307,6 +307,29 @@ TEST_F(Beam2, AModifiedFrameShowsItsRecomputedReactions) {
   plat::RemoveFile(position_->FolderFile("Scales"));
 }
 
+// A modification begun in a picture of another field is computed from the load case's results, as
+// one begun in the frame picture.
+TEST_F(Beam2, AModificationBegunInAGreenPictureStartsFromTheLoadCasesResults) {
+  unsigned char scales[20];
+  const float floats[3] = {0.5f, 1e-7f, 1e-9f};
+  const std::int32_t limits[2] = {100000, 500000};
+  std::memcpy(scales, floats, 12);
+  std::memcpy(scales + 12, limits, 8);
+  ASSERT_TRUE(plat::WriteBlock(position_->FolderFile("Scales"), scales, sizeof scales));
+  std::vector<std::vector<double>> fields;
+  for (const bool green_first : {false, true}) {
+    Viewer v(*position_);
+    if (green_first) v.Command(ids::kSupportGreen);
+    v.Key('C');
+    EXPECT_FALSE(v.app.session().request.support_green);
+    v.ClickAt(3.0f, 0.0f);
+    ASSERT_EQ(v.app.session().run.picked_elements.count(), 1) << green_first;
+    fields.push_back(v.app.session().state.displacements);
+  }
+  EXPECT_EQ(fields[1], fields[0]);
+  plat::RemoveFile(position_->FolderFile("Scales"));
+}
+
 // Each command of the picture that the Parts give a tool-bar button has one, with its face, and
 // a click on it reaches the command.
 TEST_F(Beam2, TheToolBarReachesThePictureCommands) {
