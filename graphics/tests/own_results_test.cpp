@@ -21,6 +21,7 @@
 #include "graphics/app/tool_images.h"
 #include "graphics/loads/recomputed_reactions.h"
 #include "graphics/loads/support_reactions.h"
+#include "graphics/picture/element_values.h"
 #include "graphics/settings/small_settings_files.h"
 #include "graphics/tests/computed_example.h"
 #include "graphics/tests/opened_viewer.h"
@@ -149,6 +150,25 @@ TEST_F(Beam2, AResultCommandShowsTheLoadCasesOwnResultsWhateverPictureCameBefore
       }
       EXPECT_FALSE(v.app.session().state.foreign_field) << c.name;
     }
+  }
+}
+
+// The node's Green's function shown again after the load case's results: the INVERSE column again,
+// not the displacements left from the load case.
+TEST_F(Beam2, TheNodesGreenFunctionAgainAfterTheLoadCaseIsItsColumnAgain) {
+  Viewer v(*position_);
+  std::vector<double> column;
+  ASSERT_TRUE(ReadInverseColumn(v.app.session().state, 1, v.app.session().state.equation_count(), column).ok());
+  for (const int leave : {plat::VK_ESCAPE, static_cast<int>('M')}) {
+    v.dialogs.PressNext(plat::IDOK);
+    v.Command(ids::kNodeGreen);
+    v.Texts();
+    const std::vector<double>& shown = v.app.session().state.displacements;
+    EXPECT_EQ(std::vector<double>(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(column.size())), column)
+        << leave;
+    v.Key(leave);
+    v.Texts();
+    EXPECT_FALSE(v.app.session().state.foreign_field) << leave;
   }
 }
 
