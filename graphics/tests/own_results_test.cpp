@@ -303,12 +303,7 @@ TEST_F(Beam2, TheFramePictureOfAComputedLoadCaseShowsItsSupportReactions) {
 }
 
 TEST_F(Beam2, AModifiedFrameShowsItsRecomputedReactions) {
-  unsigned char scales[20];
-  const float floats[3] = {0.5f, 1e-7f, 1e-9f};
-  const std::int32_t limits[2] = {100000, 500000};
-  std::memcpy(scales, floats, 12);
-  std::memcpy(scales + 12, limits, 8);
-  ASSERT_TRUE(plat::WriteBlock(position_->FolderFile("Scales"), scales, sizeof scales));
+  testing::WriteReanalysisScales(*position_, 0.5f);
   Viewer v(*position_);
   std::vector<float> klager;
   ASSERT_TRUE(ReadSupportReactions(v.app.session().state, klager).ok());
@@ -330,12 +325,7 @@ TEST_F(Beam2, AModifiedFrameShowsItsRecomputedReactions) {
 // A modification begun in a picture of another field is computed from the load case's results, as
 // one begun in the frame picture.
 TEST_F(Beam2, AModificationBegunInAGreenPictureStartsFromTheLoadCasesResults) {
-  unsigned char scales[20];
-  const float floats[3] = {0.5f, 1e-7f, 1e-9f};
-  const std::int32_t limits[2] = {100000, 500000};
-  std::memcpy(scales, floats, 12);
-  std::memcpy(scales + 12, limits, 8);
-  ASSERT_TRUE(plat::WriteBlock(position_->FolderFile("Scales"), scales, sizeof scales));
+  testing::WriteReanalysisScales(*position_, 0.5f);
   std::vector<std::vector<double>> fields;
   for (const bool green_first : {false, true}) {
     Viewer v(*position_);

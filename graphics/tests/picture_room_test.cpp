@@ -233,12 +233,7 @@ TEST_F(Beam2, TheKinksLabelIsNotOverprintedAndInfluenceValuesAreLabelledAsSuch) 
 
 // A picture after a modification is fitted, whatever scale it was read with: as Fit fits it.
 TEST_F(Beam2, APictureAfterAModificationIsFitted) {
-  unsigned char scales[20];
-  const float floats[3] = {0.5f, 1e-7f, 1e-9f};
-  const std::int32_t limits[2] = {100000, 500000};
-  std::memcpy(scales, floats, 12);
-  std::memcpy(scales + 12, limits, 8);
-  ASSERT_TRUE(plat::WriteBlock(position_->FolderFile("Scales"), scales, sizeof scales));
+  testing::WriteReanalysisScales(*position_, 0.5f);
   Viewer v(*position_);
   v.Key('M');
   v.Texts();
