@@ -1,11 +1,19 @@
 #include "common/rotated_font.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace common {
 namespace {
 
-int Rounded(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+// Beyond this a font is no longer a text: the height and width are cut to it.
+constexpr double kLargestFontUnits = 100000.0;
+
+// Whole units within what a font's height can hold; what is not a number counts 0.
+int Rounded(double v) {
+  if (!std::isfinite(v)) return 0;
+  return static_cast<int>(std::floor(std::clamp(v, -kLargestFontUnits, kLargestFontUnits) + 0.5));
+}
 
 }  // namespace
 
@@ -37,7 +45,7 @@ plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontRequest& request) {
   font.strike_out = (request.style & 8) != 0;
   font.escapement = request.angle;
   font.orientation = request.angle;
-  if (request.width != 0 && logical.y != 0.0) {
+  if (request.width != 0 && font.height != 0 && std::isfinite(logical.x)) {
     const plat::Font previous = dc.SelectFont(font);
     const int average = dc.GetTextMetrics().ave_char_width;
     dc.SelectFont(previous);

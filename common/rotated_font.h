@@ -22,7 +22,9 @@ struct RotatedFontRequest {
 // size x pixels per inch / 72 device pixels converted to logical units with
 // the context's extents (origins and world transform do not count). A width
 // w scales the face's average character width by |w'| / |h| (w' converted
-// alike). The context is left as it was; the caller selects the font.
+// alike). Any size gives a font: a height or width beyond 100000 units is cut
+// to it, one that is not a number counts 0 (the face's default). The context
+// is left as it was; the caller selects the font.
 plat::Font CreateRotatedFont(plat::Dc& dc, const RotatedFontRequest& request);
 
 // An "ARIAL" font of `size` tenths of a point turned by `angle` tenths of a

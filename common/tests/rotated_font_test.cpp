@@ -60,5 +60,26 @@ TEST(RotatedFont, ArialTurnedByTheAngleAndTheContextUnchanged) {
   EXPECT_EQ(dc.SaveDC(), 1);  // no saved level left behind
 }
 
+// Any size gives a font: a height or width beyond 100000 units is cut to it (the sanitizer checks
+// that no conversion overflows on the way).
+TEST(RotatedFont, AnySizeGivesAFontWithinItsLimits) {
+  struct Case {
+    int size, width;
+    int height;
+  } cases[] = {
+      {2147483647, 0, -100000}, {-2147483647, 0, -100000}, {2147483647, 2147483647, -100000}, {80, 2147483647, -11},
+  };
+  for (const Case& c : cases) {
+    plat::RecordingDc dc;
+    RotatedFontRequest request;
+    request.size = c.size;
+    request.width = c.width;
+    const plat::Font font = CreateRotatedFont(dc, request);
+    EXPECT_EQ(font.height, c.height) << c.size << " " << c.width;
+    EXPECT_LE(font.width, 100000) << c.size << " " << c.width;
+    EXPECT_GE(font.width, 0) << c.size << " " << c.width;
+  }
+}
+
 }  // namespace
 }  // namespace common

@@ -1,6 +1,7 @@
 #include "graphics/app/graph_app.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "common/dialogs/about_dialog.h"
 #include "graphics/app/child_frame.h"
@@ -58,13 +59,15 @@ bool CGRAPHApp::InitApplication() {
   MakeDrawingObjects(session_->view);
   FreeTextOperations texts;
   texts.read = [this] { ReadFreeTexts(session_->state, session_->picture.labels); };
+  std::vector<common::Result> notes;
   const common::ReadOutcome read =
-      StartupData(session_->state, StartupRequest{line->data_path, line->ext, line->start_load_case}, texts);
+      StartupData(session_->state, StartupRequest{line->data_path, line->ext, line->start_load_case}, texts, notes);
   if (!read.ok()) {
     plat::MessageBox(read.message().text(), read.message().caption(), plat::MB_OK);
     start_exit_ = read.exit_code();
     return false;
   }
+  for (const common::Result& note : notes) plat::MessageBox(note.text(), note.caption(), plat::MB_OK);
   session_->font_scale = static_cast<float>(session_->state.print_scales.text_scale());
   return plat::WinApp::InitApplication();
 }

@@ -29,6 +29,7 @@ inline constexpr unsigned kNodes = 32984;
 inline constexpr unsigned kForcesFPlus = 322;
 inline constexpr unsigned kEndSelection = 342;
 inline constexpr unsigned kEquivalentNodalForces = 344;
+inline constexpr unsigned kOneClickMode = 332;  // the tool bar's check of the one-click mode; it starts it as C does
 inline constexpr unsigned kParameter = 329;
 // The display toggles.
 inline constexpr unsigned kGreenArrows = 334;

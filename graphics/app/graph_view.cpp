@@ -20,6 +20,7 @@
 #include "graphics/app/view_export.h"
 #include "graphics/app/viewer_help.h"
 #include "graphics/compose/draw_picture.h"
+#include "graphics/model/read_results.h"
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/settings/small_settings_files.h"
 #include "platform/frames/document.h"
@@ -109,6 +110,9 @@ CGRAPHView::CGRAPHView(ViewerSession& session) : session_(session) {
   MapCommand(ids::kForcesFPlus, [this] { OnForcesFPlus(); });
   MapCommand(ids::kEndSelection, [this] { OnEndSelection(); });
   MapCommand(ids::kEquivalentNodalForces, [this] { OnEquivalentNodalForces(); });
+  MapUpdate(ids::kEquivalentNodalForces, [this](plat::CmdUI& ui) { ui.SetCheck(session_.request.nodal_loads ? 1 : 0); });
+  MapCommand(ids::kOneClickMode, [this] { OnModeKey('C'); });
+  MapUpdate(ids::kOneClickMode, [this](plat::CmdUI& ui) { ui.SetCheck(modes_.one_click ? 1 : 0); });
   MapCommand(ids::kNodeGreen, [this] { OnNodeGreen(); });
   MapCommand(ids::kElementGreen, [this] { OnElementGreen(); });
   MapCommand(ids::kSupportGreen, [this] { OnSupportGreen(); });
@@ -177,13 +181,15 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
   if (session_.state.saving) return;
   PictureRequest& r = session_.request;
   PrepareRequest(width, height, printing);
+  if (!printing) FitAfterModification();
+  const PictureScales before = r.scales;
   r.exponent_labels = controls_.exponential;
   r.horizontal_only = controls_.only_x;
   r.vertical_only = controls_.only_y;
   r.green_arrows = controls_.green_arrows;
   r.stacked_labels = controls_.stacked;
   r.resultants = controls_.r_key;
-  r.node_displacements = controls_.displacement_option;
+  r.grey_frame = controls_.displacement_option;
   session_.view.load_factor = ArrowFactor(r.scales.further[kLoadScaleField]);
   session_.view.reaction_factor = ArrowFactor(r.scales.further[kReactionScaleField]);
   session_.view.force_factor = controls_.force_scale;
@@ -192,6 +198,7 @@ void CGRAPHView::DrawView(plat::Dc& dc, int width, int height, bool printing) {
     const ForcesFPlusShown forces(session_.state, modes_.forces_fplus ? &forces_fplus_ : nullptr);
     DrawPicture(session_.state, session_.view, session_.picture, session_.memory, r, dc);
   }
+  if (!printing && !(r.scales == before)) KeepFittedScales();
   dc.RestoreDC(saved);  // the title in device pixels
   std::string title = PictureTitle(session_.state, r, mode_values_, controls_.r_key);
   if (modes_.under_way || modes_.PickCursor() || modes_.forces_fplus) {
@@ -257,9 +264,7 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
     return;
   }
   CloseHint();
-  if (kind == DiagramKind::kDisplacements && (r.influence || r.support_green || r.shape_function)) {
-    SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
-  }
+  RestoreLoadCaseField();  // whatever picture came before: the load case's own results
   controls_.wheel_target = WheelTarget::kGraph;
   SetDiagramKind(r, kind);
   if (kind == DiagramKind::kMoments) session_.picture.labels.Clear();
@@ -269,6 +274,14 @@ void CGRAPHView::OnDiagram(DiagramKind kind) {
 void CGRAPHView::OnEnergy() {
   CloseHint();
   const bool from_any = session_.request.green_family_1 && !session_.request.energies;
+  if (!session_.request.energies && !from_any) {
+    // A damaged ENERGIES is named; no value of it is shown.
+    const common::FileStatus read = ReadEnergyTable(session_.state);
+    if (read.damaged()) {
+      ShowFailure(common::CheckFile(EnergiesFile(session_.state), read));
+      return;
+    }
+  }
   ToggleEnergyPicture(session_.request, controls_.before_energy);
   if (!session_.request.energies && green_.energy_of_any) session_.request.green_family_1 = true;
   green_.energy_of_any = session_.request.energies && from_any;
@@ -293,32 +306,30 @@ void CGRAPHView::ActivateNextPictureView() {
 
 void CGRAPHView::OnFitDiagrams() {
   if (!session_.request.AnyResult()) return;
-  plat::Rect client;
-  GetClientRect(&client);
-  // The frame with its loads and supports, without the fitted diagrams.
-  plat::RecordingDc frame_dc;
-  {
-    const PictureRequest kept = session_.request;
-    PictureRequest& r = session_.request;
-    r.deflection = r.normal_forces = r.moments = r.shear_forces = false;
-    OnDraw(frame_dc);
-    session_.request = kept;
-  }
-  bool changed = false;
-  // The diagrams shrink towards their axes, not towards the window's centre
-  // that the excess is measured from: a few rounds, each a little beyond it.
-  for (int round = 0; round < 24; ++round) {
-    plat::RecordingDc dc;
-    OnDraw(dc);
-    const double excess = DrawnExcess(dc.ops(), frame_dc.ops(), client.Width(), client.Height());
-    if (excess <= 1.0) break;
-    DivideDiagramScales(session_.request, excess * 1.02);
-    changed = true;
-  }
-  if (!changed) return;
-  session_.picture.labels.Clear();
-  WriteScales();
+  // The next drawing fits the curve shown, larger or smaller, and the view keeps its scale.
+  session_.request.fit_scales = true;
+  session_.picture.labels.ClearResults();
   Invalidate();
+}
+
+void CGRAPHView::FitAfterModification() {
+  const bool modified = ModificationUnderWay(session_.run) || modes_.under_way;
+  if (!modified) {
+    fitted_modification_ = FittedField{};
+    return;
+  }
+  const PictureRequest& r = session_.request;
+  const int picture = r.deflection ? 1 : r.normal_forces ? 2 : r.moments ? 3 : r.shear_forces ? 4 : 0;
+  if (picture == fitted_modification_.picture && session_.state.displacements == fitted_modification_.field) return;
+  fitted_modification_ = FittedField{picture, session_.state.displacements};
+  session_.request.fit_scales = true;
+}
+
+void CGRAPHView::KeepFittedScales() {
+  const PictureRequest& r = session_.request;
+  const int kind = session_.view.green.kind;
+  if (r.green_family_1 && kind >= 1 && kind <= 6) green_.any_scales[static_cast<std::size_t>(kind)] = r.scales.displacement;
+  WriteScales();
 }
 
 void CGRAPHView::OnExport() {
@@ -399,13 +410,21 @@ void CGRAPHView::OnContextMenu(plat::Window* window, plat::Point point) {
 bool CGRAPHView::LeaveSpecialPicture() {
   PictureRequest& r = session_.request;
   if (!r.eigenmode && !r.AnyGreen()) return false;
-  SetDiagramKind(r, DiagramKind::kFrame);
+  session_.state.foreign_field = true;  // read UT8 again whatever the picture held
+  RestoreLoadCaseField();
+  Invalidate();
+  return true;
+}
+
+void CGRAPHView::RestoreLoadCaseField() {
+  PictureRequest& r = session_.request;
+  if (r.eigenmode || r.AnyGreen() || r.shape_function) SetDiagramKind(r, DiagramKind::kFrame);
+  if (!session_.state.foreign_field) return;
   green_.flex_entry = 0;
   session_.view.green = GreenPoint{};
   r.scales_read = false;  // the load case's own scales again
   SwitchLoadCase(session_.state, session_.picture.labels, session_.state.current_load_case);  // UT8 again
-  Invalidate();
-  return true;
+  session_.picture.labels.ClearResults();
 }
 
 void CGRAPHView::OnFrame() {
@@ -608,6 +627,7 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
   if (delta == 0) return true;
   const bool up = delta > 0;
   // Green's-function and flexibility pictures scale their own curve, no remembered diagram scale
+  session_.request.wheeled = true;  // a scale the wheel takes out of the readable range stops at its bound
   if (!Held(plat::VK_MENU) && !session_.request.eigenmode && WheelGreenScale(up)) {
     Invalidate();
     return true;
@@ -617,7 +637,9 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
   keys.ctrl = Held(plat::VK_CONTROL);
   keys.shift = Held(plat::VK_SHIFT);
   switch (TurnWheel(session_.state, session_.request, controls_, keys, delta > 0)) {
-    case WheelEffect::kNone: return true;
+    case WheelEffect::kNone:
+      session_.request.wheeled = false;
+      return true;
     case WheelEffect::kRedraw: break;
     case WheelEffect::kLabels: session_.picture.labels.Clear(); break;
     case WheelEffect::kScales:

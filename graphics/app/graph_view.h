@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "graphics/app/green_pictures.h"
 #include "graphics/app/modification_modes.h"
@@ -36,8 +37,8 @@ class CGRAPHView : public plat::View {
   void OnEnergy();
   // 316: the frame picture on/off.
   void OnFrame();
-  // The key left of Y and the menu's Fit: the diagram scales made smaller
-  // until the drawing lies inside the window; the labels placed anew.
+  // The key left of Y and the menu's Fit: the curve shown fitted to the window,
+  // smaller or larger (a collapsed one comes back); the labels placed anew.
   void OnFitDiagrams();
   // 33086: the picture to the clipboard and the numbered image file.
   void OnExport();
@@ -81,8 +82,10 @@ class CGRAPHView : public plat::View {
   void OnParameter();
 
   const PictureControls& controls() const { return controls_; }
-  // The picture as the screen shows it, on any device context.
+  // The picture as the screen shows it, on any device context; or as a window of
+  // width x height would show it.
   void DrawOn(plat::Dc& dc) { OnDraw(dc); }
+  void DrawOn(plat::Dc& dc, int width, int height) { DrawView(dc, width, height, false); }
   // The hint box's text, empty when it is closed.
   std::string HintText() const;
   // A click at `client` in a displacement, normal-force, moment or shear picture with the
@@ -144,6 +147,10 @@ class CGRAPHView : public plat::View {
   void WriteScales();
   // The request's device area and margins for a width x height area.
   void PrepareRequest(int width, int height, bool printing);
+  // While a modification is under way, a picture of a field not drawn before is fitted.
+  void FitAfterModification();
+  // A drawing changed the scales (it fitted one): they are remembered.
+  void KeepFittedScales();
   // The picture and its title on a width x height device area.
   void DrawView(plat::Dc& dc, int width, int height, bool printing);
   void ShowHint(const std::string& text);
@@ -154,6 +161,9 @@ class CGRAPHView : public plat::View {
   bool ShowMode(int number);
   // Esc out of a Green's-function or eigenmode picture: UT8 read again, the frame.
   bool LeaveSpecialPicture();
+  // While the displacements hold another field (a Green's function, an eigenmode, a unit
+  // displacement): that picture off, the load case's UT8 read again with its own scales.
+  void RestoreLoadCaseField();
   void OnStepKey(int code);
   // The next or previous value of the Green's-function, flexibility and
   // eigenmode pictures (Up, Down, the mouse buttons); false when none is shown.
@@ -252,6 +262,12 @@ class CGRAPHView : public plat::View {
   GreenPictureState green_;
   bool print_run_ = false;
   int print_run_first_ = 0;  // the load case the run started at
+  // The picture (1 displacements .. 4 shear forces) and field last fitted during a modification.
+  struct FittedField {
+    int picture = -1;
+    std::vector<double> field;
+  };
+  FittedField fitted_modification_;
 };
 
 

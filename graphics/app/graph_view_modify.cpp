@@ -66,6 +66,7 @@ void CGRAPHView::ShowModeStatus() {
 
 void CGRAPHView::OnModeKey(plat::UINT vk) {
   ReadScales(session_.state, session_.run.scales);  // k as the parameter dialog left it
+  if (vk != 'P') RestoreLoadCaseField();  // a modification starts from the load case's own results
   switch (vk) {
     case 'C': OnOneClickKey(false); break;
     case 'J': OnOneClickKey(true); break;

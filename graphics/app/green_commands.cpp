@@ -94,6 +94,7 @@ void CGRAPHView::OnGreenAnywhere() {
   green_.any_choice = dialog.choice();
   green_.any_integral = dialog.integral();
   green_.any_number = green_.any_choice + 1;
+  ResetModification();  // the function is the stored frame's
   PictureRequest& r = session_.request;
   CloseHint();
   SetDiagramKind(r, DiagramKind::kFrame);
@@ -104,6 +105,7 @@ void CGRAPHView::OnGreenAnywhere() {
   } else {
     point = GreenPoint{0, 0.0f, 0, green_.any_number};
     std::fill(session_.state.displacements.begin(), session_.state.displacements.end(), 0.0);
+    session_.state.foreign_field = true;  // no point yet: no function
     Invalidate();
   }
 }
@@ -117,6 +119,7 @@ bool CGRAPHView::ComputeGreenAnywhere(int element, int sample) {
     ShowFailure(computed);
     return false;
   }
+  session_.state.foreign_field = true;
   session_.view.green = GreenPoint{element, static_cast<float>(position), sample, kind};
   return true;
 }
@@ -169,6 +172,7 @@ void CGRAPHView::OnShapeFunctions() {
     plat::MessageBox("Nothing to show", "No results found", plat::MB_OK);
     return;
   }
+  ResetModification();  // the unit displacements belong to the stored frame
   CloseHint();
   SetDiagramKind(r, DiagramKind::kFrame);
   r.shape_function = true;
@@ -184,6 +188,7 @@ bool CGRAPHView::ShowShapeFunction(int dof) {
   std::vector<double>& u = session_.state.displacements;
   std::fill(u.begin(), u.end(), 0.0);
   u[static_cast<std::size_t>(dof)] = 1.0;
+  session_.state.foreign_field = true;
   r.shape_dof = dof;
   Invalidate();
   return true;
@@ -217,6 +222,7 @@ void CGRAPHView::RefreshGreenField() {
     ComputeGreenAnywhere(point.element, point.sample);
   } else if (r.green_family_1) {
     std::fill(session_.state.displacements.begin(), session_.state.displacements.end(), 0.0);
+    session_.state.foreign_field = true;
   }
   r.scales.displacement = kept;
 }
@@ -263,6 +269,7 @@ void CGRAPHView::ShowGreenEnergies() {
   std::vector<double> u(g.size(), 0.0);
   if (ReadDisplacementVector(state, state.current_load_case_text).ok()) u = state.displacements;
   state.displacements = g;
+  state.foreign_field = true;
   const std::vector<float> products = GreenEnergyProducts(state, g, u);
   std::fill(state.energies.begin(), state.energies.end(), 0.0f);
   std::copy(products.begin(), products.end(), state.energies.begin());

@@ -44,6 +44,7 @@ void CDiaGreenAny::BuildLayout(plat::DialogLayout& layout) {
   layout.Text("The right mouse button opens this dialog again.");
   auto buttons = layout.Row();
   buttons.Stretch();
+  buttons.DefPushButton("OK", plat::IDOK);
   buttons.PushButton("Help", kHelp);
   buttons.PushButton("Cancel", kCancel);
 }
@@ -75,6 +76,14 @@ bool CDiaGreenAny::OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) {
     }
   }
   return plat::Dialog::OnCommand(wParam, lParam);
+}
+
+void CDiaGreenAny::OnOK() {
+  for (int k = 0; k < 6; ++k) {
+    if (IsDlgButtonChecked(kFunctionIds[k]) != 0) choice_ = k;
+  }
+  integral_ = IsDlgButtonChecked(kIntegral) != 0;
+  plat::Dialog::OnOK();
 }
 
 }  // namespace revuzavi

@@ -43,6 +43,8 @@ class CDiaGreenAny : public plat::Dialog {
   bool OnInitDialog() override;
   // A function chosen closes the dialog as OK; 4 cancels; 1014 opens the help.
   bool OnCommand(plat::WPARAM wParam, plat::LPARAM lParam) override;
+  // OK (1, the default button, Enter) takes the function checked as it stands.
+  void OnOK() override;
 
  private:
   int choice_;

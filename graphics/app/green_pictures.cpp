@@ -60,13 +60,14 @@ GreenKindStep StepElementGreenKind(const ViewerState& state, int element, int ki
 }
 
 const char* GreenKindName(int kind) {
+  // The functions of N, V and M are influence values: kN per kN of load, kNm per kN (m).
   static constexpr const char* kNames[7] = {"",
                                             "GF Displacement u [mm]",
                                             "GF Deflection w [mm]",
                                             "GF Rotation w' [mm] ",
-                                            "GF N [kN]",
-                                            "GF V [kN]",
-                                            "GF M [kN]"};
+                                            "GF N [kN/kN]",
+                                            "GF V [kN/kN]",
+                                            "GF M [m]"};
   return kNames[ValidKind(kind) ? kind : 0];
 }
 

@@ -29,7 +29,8 @@ GreenKindStep NextGreenKind(int kind, float scale, bool next, const std::array<f
 // for `kind` and written back, then the next kind is taken.
 GreenKindStep StepElementGreenKind(const ViewerState& state, int element, int kind, float scale, bool next);
 
-// The picture name of Green kind 1..6: "GF Displacement u [mm]" .. "GF M [kN]".
+// The picture name of Green kind 1..6: "GF Displacement u [mm]" .. "GF M [m]"; kinds 4..6 are
+// influence values, "GF N [kN/kN]", "GF V [kN/kN]", "GF M [m]".
 const char* GreenKindName(int kind);
 
 // "u", "w", "w'", "N", "V", "M" of kind 1..6.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/position/file_names.h"
 #include "graphics/app/free_texts.h"
 #include "graphics/model/read_load_case_files.h"
 #include "graphics/model/read_results.h"
@@ -41,7 +42,13 @@ int SwitchLoadCase(ViewerState& state, LabelTables& labels, int lc) {
   state.energies_present = ReadEnergies(state) == 1;
   ReadFreeTexts(state, labels);
   std::fill(state.displacements.begin(), state.displacements.end(), 0.0);
+  state.foreign_field = false;
   const common::FileStatus u = ReadDisplacementVector(state, state.current_load_case_text);
+  if (const common::Result damaged = common::CheckFile(
+          state.position.LoadCaseFile(common::file_names::kDisplacements, state.current_load_case), u);
+      !damaged.ok()) {
+    plat::MessageBox(damaged.text(), damaged.caption(), plat::MB_OK);
+  }
   state.no_results = !u.ok();
   if (!state.no_results) return 1;
   return state.results_present ? 0 : 1;

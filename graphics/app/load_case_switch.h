@@ -22,8 +22,9 @@ LoadCaseStep StepLoadCaseList(const common::LoadCaseDiary& diary, int current, i
 
 // Saves the free texts of the load case left (none for load case 0), reads
 // the files, free texts and displacements of load case lc (zeros and the
-// no-results flag without a whole UT8). 1 when the load case is usable, 0
-// when it has no results while the start-up found some.
+// no-results flag without a usable UT8; a damaged one is named in a message).
+// 1 when the load case is usable, 0 when it has no results while the start-up
+// found some.
 int SwitchLoadCase(ViewerState& state, LabelTables& labels, int lc);
 
 // StepLoadCaseList, then SwitchLoadCase to the load case reached. `failed`

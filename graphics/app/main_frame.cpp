@@ -1,5 +1,7 @@
 #include "graphics/app/main_frame.h"
 
+#include <vector>
+
 #include "common/dialogs/application_looks.h"
 #include "common/dialogs/folder_dialog.h"
 #include "common/position/file_names.h"
@@ -132,7 +134,8 @@ bool CMainFrame::OpenPosition(const std::string& data_path, const std::string& e
   FreeTextOperations texts;
   texts.save = [this] { SaveFreeTexts(session_.state, session_.picture.labels); };
   texts.read = [this] { ReadFreeTexts(session_.state, session_.picture.labels); };
-  const common::ReadOutcome read = StartupData(session_.state, StartupRequest{data_path, ext, 0}, texts);
+  std::vector<common::Result> notes;
+  const common::ReadOutcome read = StartupData(session_.state, StartupRequest{data_path, ext, 0}, texts, notes);
   session_.state.saving = false;
   session_.picture.labels.Clear();
   session_.memory.scales_load_case = -1;
@@ -142,6 +145,7 @@ bool CMainFrame::OpenPosition(const std::string& data_path, const std::string& e
     if (read.ends_program()) plat::PostQuitMessage(read.exit_code());
     return false;
   }
+  for (const common::Result& note : notes) plat::MessageBox(note.text(), note.caption(), plat::MB_OK);
   plat::MDIChildWnd* picture = PictureFrame();
   EnablePictureMenu(session_.state, picture);
   if (picture != nullptr) {

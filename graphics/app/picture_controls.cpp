@@ -48,8 +48,8 @@ void SetDiagramKind(PictureRequest& r, DiagramKind kind) {
 std::string PictureName(const PictureRequest& r, bool r_key) {
   if (r.deflection) {
     std::string name = r_key ? "Displacements [mm] (R-key Pressed!!) " : "Displacements [mm]";
-    // The option every key flips draws the shape from the end values alone: say so, the values differ.
-    if (r.node_displacements) name += " (end values only)";
+    // The option every key flips draws the frame beneath the shape grey; the values stay the results.
+    if (r.grey_frame) name += " (undeformed frame grey)";
     return name;
   }
   if (r.normal_forces) return "Normal forces [kN]";
@@ -148,49 +148,6 @@ bool WheelDiagramScale(PictureRequest& request, int step, bool up) {
   return true;
 }
 
-double DrawnExcess(const std::vector<plat::DeviceOp>& ops, const std::vector<plat::DeviceOp>& frame_ops, int w,
-                   int h) {
-  if (w <= 0 || h <= 0) return 1.0;
-  // Value labels stand beyond a diagram's farthest ordinate, up to about two
-  // lines of text (rotated on a column): the lines keep that far from the
-  // edges, or within the frame's own drawing where that reaches further.
-  int line = 0;
-  for (const plat::DeviceOp& op : ops) {
-    if (op.kind == plat::DeviceOp::Kind::kText) line = std::max(line, op.ascent + op.descent);
-  }
-  const double margin = std::min(2.0 * line, std::min(w, h) / 4.0);
-  double left = margin, top = margin, right = w - margin, bottom = h - margin;
-  for (const plat::DeviceOp& op : frame_ops) {
-    if (op.kind != plat::DeviceOp::Kind::kPolyline && op.kind != plat::DeviceOp::Kind::kPolygon) continue;
-    for (const plat::Point& p : op.points) {
-      left = std::min(left, static_cast<double>(p.x));
-      top = std::min(top, static_cast<double>(p.y));
-      right = std::max(right, static_cast<double>(p.x));
-      bottom = std::max(bottom, static_cast<double>(p.y));
-    }
-  }
-  const double cx = w / 2.0, cy = h / 2.0;
-  const double reach_left = cx - std::max(left, 0.0), reach_right = std::min(right, static_cast<double>(w)) - cx;
-  const double reach_up = cy - std::max(top, 0.0), reach_down = std::min(bottom, static_cast<double>(h)) - cy;
-  if (reach_left <= 0.0 || reach_right <= 0.0 || reach_up <= 0.0 || reach_down <= 0.0) return 1.0;
-  double ratio = 1.0;
-  for (const plat::DeviceOp& op : ops) {
-    if (op.kind != plat::DeviceOp::Kind::kPolyline && op.kind != plat::DeviceOp::Kind::kPolygon) continue;
-    for (const plat::Point& p : op.points) {
-      const double dx = p.x - cx, dy = p.y - cy;
-      ratio = std::max({ratio, dx < 0 ? -dx / reach_left : dx / reach_right, dy < 0 ? -dy / reach_up : dy / reach_down});
-    }
-  }
-  return std::min(ratio, 1000.0);
-}
-
-void DivideDiagramScales(PictureRequest& r, double ratio) {
-  const float by = static_cast<float>(ratio);
-  for (float* s : {&r.scales.displacement, &r.scales.moment, &r.scales.normal_force, &r.scales.shear}) *s /= by;
-}
-
-bool LoadCaseHasResults(const ViewerState& state) {
-  return plat::FileExists(state.position.LoadCaseFile(common::file_names::kDisplacements, state.current_load_case));
-}
+bool LoadCaseHasResults(const ViewerState& state) { return !state.no_results; }
 
 }  // namespace revuzavi

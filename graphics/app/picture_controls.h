@@ -3,12 +3,10 @@
 // picture factor, the wheel's step value, the only-x/only-y values, and the
 // rules by which keys, commands and the wheel change the request.
 #include <string>
-#include <vector>
 
 #include "graphics/compose/picture_request.h"
 #include "graphics/diagrams/eigenmode.h"
 #include "graphics/state/viewer_state.h"
-#include "platform/dc/device_op.h"
 
 namespace revuzavi {
 
@@ -26,7 +24,9 @@ struct PictureControls {
   bool r_key = false;         // the R display
   bool exponential = false;   // numbers in exponential format
   bool stacked = false;       // numbers may be stacked
-  bool displacement_option = false;  // flipped by every key in the displacement picture
+  // Flipped by every key in the displacement picture: the undeformed frame grey beneath the
+  // shape (the element plot computes its deflections from the end values while it is set).
+  bool displacement_option = false;
   PictureRequest before_energy;      // the picture switches the energy picture replaced
   WheelTarget wheel_target = WheelTarget::kGraph;
   float force_scale = 1.0f;  // the arrows of the equivalent nodal forces (Ctrl+wheel)
@@ -78,18 +78,7 @@ void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up)
 // displacement scale in the displacement picture). False when no diagram is shown.
 bool WheelDiagramScale(PictureRequest& request, int step, bool up);
 
-// By how much the drawn lines `ops` exceed the w x h window less a band of two
-// text lines on each side (room for the value labels; the band gives way where
-// the lines `frame_ops` of the frame alone reach into it): the largest ratio,
-// on any side, of the drawing's reach from the window's centre to the allowed
-// reach; 1 when all lies inside, at most 1000.
-double DrawnExcess(const std::vector<plat::DeviceOp>& ops, const std::vector<plat::DeviceOp>& frame_ops, int w,
-                   int h);
-
-// The displacement, moment, normal-force and shear scales divided by `ratio`.
-void DivideDiagramScales(PictureRequest& request, double ratio);
-
-// UT8 of the current load case can be opened.
+// The load case shown has results: its UT8 was read whole.
 bool LoadCaseHasResults(const ViewerState& state);
 
 }  // namespace revuzavi

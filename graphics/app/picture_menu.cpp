@@ -2,6 +2,7 @@
 
 #include "common/dialogs/application_looks.h"
 #include "graphics/app/graph_ids.h"
+#include "graphics/app/tool_images.h"
 #include "graphics/reanalysis/reanalysis_files.h"
 #include "platform/files.h"
 #include "platform/frames/command_ids.h"
@@ -168,6 +169,7 @@ plat::AcceleratorTable MainAccelerators() {
 }
 
 std::vector<plat::ToolButton> MainToolButtons() {
+  const auto face = [](plat::UINT id, const char* tip) { return plat::ToolButton{id, tip, ToolImage(id)}; };
   return {{plat::ID_FILE_OPEN, "Load a position"},
           {0},
           {ids::kNextLoadCase, "LC +"},
@@ -176,6 +178,15 @@ std::vector<plat::ToolButton> MainToolButtons() {
           {ids::kTextDimensions, "Dimensions"},
           {ids::kTextLoadCases, "Load cases"},
           {ids::kTextResults, "Results"},
+          {0},
+          face(ids::kEquivalentNodalForces, "Equivalent Nodal Forces (Load) and Results"),
+          face(ids::kOneClickMode, "One-Click Modus (C-key)"),
+          face(ids::kEndSelection, "Press ESC-key to reset everything"),
+          face(ids::kResetScales, "Reset scales"),
+          face(ids::kAlignText, "Align text"),
+          {0},
+          face(plat::ID_FILE_PRINT, "Print"),
+          face(plat::ID_FILE_PRINT_PREVIEW, "Print preview"),
           {0},
           {plat::ID_APP_ABOUT, "About"}};
 }

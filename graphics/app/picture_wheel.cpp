@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "graphics/app/wheel_scales_dialog.h"
+#include "graphics/settings/print_scales.h"
 
 namespace revuzavi {
 namespace {
@@ -27,6 +28,7 @@ WheelEffect TurnWheel(ViewerState& state, PictureRequest& r, PictureControls& c,
   }
   if (keys.shift) {  // the texts grow as the wheel turns towards the user
     Scale(state.text_scale, !up, 1.1f);
+    state.text_scale = DrawableTextFactor(state.text_scale);
     return WheelEffect::kLabels;
   }
   if (c.wheel_target == WheelTarget::kLoad) {

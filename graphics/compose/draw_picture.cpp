@@ -30,6 +30,10 @@ namespace revuzavi {
 namespace {
 
 constexpr int kDimensionFontHeight = 80;
+// The window's title line above the picture, device pixels below a hundredth of its height.
+constexpr int kTitleRoom = 20;
+// The deflected shape's scale counts drawn metres per millimetre.
+constexpr double kMillimetres = 1000.0;
 
 void DrawNodeLabels(Canvas& c, bool details) {
   if (!(c.viewer.text_scale > 0.0f)) return;
@@ -165,10 +169,9 @@ double DisplacementScale(const ViewerState& state, PictureRequest& r) {
 // largest displacement along the elements is drawn a tenth of the frame's size
 // off the axis, and the scale handed back. Drawn metres per metre of displacement.
 double DeflectionScale(const Canvas& c, PictureRequest& r) {
-  constexpr double kMillimetres = 1000.0;
   if (r.scales.displacement > 0.0f) return kMillimetres * r.scales.displacement;
   double largest = 0.0;
-  const PictureCurveSwitches switches{!r.node_displacements, false};
+  const PictureCurveSwitches switches{true, false};
   for (int e = 1; e <= c.viewer.elements.count(); ++e) {
     if (!ElementShown(c.viewer, c.view, e)) continue;
     const mechanics::ElementCurves curves = PictureElementCurves(c.viewer, c.view, e, switches);
@@ -206,7 +209,7 @@ void PlaceDiagramOnPage(Canvas& c, ViewerState& state, PictureRequest& r) {
     if (reach) more = ZRange{std::min(reach->low, more.low), std::max(reach->high, more.high)};
     reach = more;
   };
-  if (r.deflection) join(ShapeReach(c, ShapeOf(r, DeflectionScale(c, r)), !r.node_displacements));
+  if (r.deflection) join(ShapeReach(c, ShapeOf(r, DeflectionScale(c, r)), true));
   if (r.normal_forces && r.scales.normal_force > 0.0f) {
     join(DiagramReach(c, &mechanics::ElementCurves::n, r.scales.normal_force));
   } else if (r.moments) {
@@ -269,8 +272,10 @@ void DrawDofMarker(Canvas& c, int d) {
 bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, PictureRequest& r) {
   const int n = state.equation_count();
   if (r.shape_function) {  // a unit displacement: its largest value a tenth of the frame's size
+    state.foreign_field = true;
     DeflectionOptions o;
     o.shape.scale = 0.1 * FrameSize(state);
+    o.shape.curve_files = false;
     o.without_loads = true;
     o.unit_dof = r.shape_dof;
     c.picture.labels.Clear();
@@ -279,9 +284,14 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
     return true;
   }
   if (!r.influence && !r.green_family_1 && !r.green_family_2 && !r.support_green) return false;
+  // Displacements of the load case hold no column of INVERSE: the one drawn is read again.
+  if (!state.foreign_field) memory.influence_column = memory.support_column = 0;
+  state.foreign_field = true;  // the displacements hold the function drawn
   GreenCurveOptions green;
   green.shape = ShapeOf(r, DisplacementScale(state, r));
   green.exponent_labels = r.exponent_labels;
+  // The functions of N, V and M are labelled with their influence values, the others in millimetres.
+  if (c.view.green.kind >= GreenPoint::kNormalForce) green.label_unit = 0;
   if (r.influence) {
     if (memory.influence_column != r.influence_column) {
       if (!ReadInverseColumn(state, r.influence_column, n, state.displacements).ok()) return true;
@@ -293,6 +303,7 @@ bool DrawGreenPictures(Canvas& c, ViewerState& state, PictureMemory& memory, Pic
     c.picture.labels.Clear();
     DeflectionOptions o;
     o.shape = ShapeOf(r, green.shape.scale);
+    o.shape.curve_files = false;
     o.exponent_labels = r.exponent_labels;
     o.without_loads = true;
     o.unit_dof = r.influence_column;
@@ -366,6 +377,16 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
                request.margins);
   request.world = picture.worlds[kFrameWorld];
   PlaceDiagramOnPage(c, state, request);
+  // The texts keep inside the window, below its title line, or inside the page, and off each other.
+  // On the screen a remembered scale that would not read is fitted (the request gets the fitted
+  // one); a page keeps the screen's scales.
+  picture.window = dc.IsPrinting() ? plat::Rect{0, 0, dc.GetDeviceCaps(plat::HORZRES), dc.GetDeviceCaps(plat::VERTRES)}
+                                   : plat::Rect{0, request.client_height / 100 + kTitleRoom, request.client_width,
+                                                request.client_height};
+  picture.fit.active = !request.scales_given && !dc.IsPrinting();
+  picture.fit.force = request.fit_scales;
+  picture.fit.to_bound = request.wheeled;
+  request.fit_scales = request.wheeled = false;
 
   // A Green picture may draw the picked elements as the others.
   std::vector<int> picked;
@@ -378,6 +399,7 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
   frame.details = request.geometry_details;
   frame.labels = request.element_labels;
   frame.energies = request.energies || view.element_energy_display;  // the energy picture names each element's
+  frame.grey = request.deflection && request.grey_frame;
   DrawFrame(c, frame);
   if (unpick) view.picked_elements.swap(picked);
 
@@ -387,32 +409,34 @@ int DrawPicture(ViewerState& state, ViewState& view, PictureState& picture, Pict
     DiagramOptions o;
     o.scale_fixed = s.fitted;
     DrawEnergyBand(c, state.elements, state.energies, s, o);
+    if (picture.fit.fitted) request.scales.fourth = s.value;
     return 0;
   }
   if (request.node_labels) DrawNodeLabels(c, request.geometry_details);
   DrawLoadsOrJoints(c, request);
 
   if (DrawGreenPictures(c, state, memory, request)) {
-    // the Green pictures end with the marker
-  } else if (state.results_present || request.AnyResult()) {
-    if (request.eigenmode) {
-      DeflectionOptions o;
-      o.shape = ShapeOf(request, DisplacementScale(state, request));
-      o.exponent_labels = request.exponent_labels;
-      DrawEigenmode(c, o);
-      return 0;
-    }
+    // the Green pictures end with the marker; the shape functions keep their own scale
+    if (picture.fit.fitted && !request.shape_function) request.scales.displacement = static_cast<float>(picture.fit.scale);
+  } else if (request.eigenmode) {
+    DeflectionOptions o;
+    o.shape = ShapeOf(request, DisplacementScale(state, request));
+    o.exponent_labels = request.exponent_labels;
+    DrawEigenmode(c, o);
+    if (picture.fit.fitted) request.scales.displacement = static_cast<float>(picture.fit.scale);
+    return 0;
+  } else if (!state.no_results && !state.foreign_field) {  // the load case's own results, and only they
     if (request.deflection) {
       DeflectionOptions o;
       o.shape = ShapeOf(request, DeflectionScale(c, request));
       o.exponent_labels = request.exponent_labels;
-      o.without_loads = request.node_displacements;
       o.resultants = request.resultants;
       DrawDeflectedShape(c, o);
+      if (picture.fit.fitted) request.scales.displacement = static_cast<float>(picture.fit.scale / kMillimetres);
     }
     DrawForceDiagram(c, state, request);
     if (request.nodal_loads) DrawNodalLoads(c, state.right_hand_side);
-    if (!request.AnyResult() && request.support_reactions) DrawSupportReactionsOf(c, state);
+    if (!request.AnyResult() && !request.geometry_details) DrawSupportReactionsOf(c, state);
   }
   if (request.dof_marker && request.marked_dof > 0) DrawDofMarker(c, request.marked_dof);
   return 0;

@@ -17,6 +17,7 @@ struct PictureScales {
   float fourth = 0.0f;
   std::array<float, 4> further{};
   float displacement = 0.0f;
+  friend bool operator==(const PictureScales&, const PictureScales&) = default;
 };
 
 struct PictureRequest {
@@ -52,7 +53,6 @@ struct PictureRequest {
   bool rotations = false;
   bool modified_frame = false;
 
-  bool support_reactions = false;
   bool nodal_loads = false;
 
   bool exponent_labels = false;  // value labels in exponential format
@@ -62,14 +62,16 @@ struct PictureRequest {
   bool green_arrows = false;        // the unit displacement of a support with its elements' arrows
   bool stacked_labels = false;      // two labels meeting at a node stacked, not one left out
   bool resultants = false;          // displacements labelled at the nodes by their resultant
-  bool node_displacements = false;  // displacements without the loads between the element ends
+  bool grey_frame = false;          // the undeformed frame drawn grey beneath the deflected shape
 
   bool dof_marker = false;
   int marked_dof = 0;
 
   PictureScales scales;
-  bool scales_given = false;
+  bool scales_given = false;  // the caller's own scales: drawn as given, never fitted
   bool scales_read = false;
+  bool fit_scales = false;    // the next drawing fits its curve whatever its scale (cleared by it)
+  bool wheeled = false;       // the wheel changed the scale: out of range it stops at the bound (cleared)
 
   WorldBox world;  // world 2 after the drawing
 

@@ -103,7 +103,7 @@ int DrawDeflectedShape(Canvas& c, const DeflectionOptions& o) {
   if (o.unit_dof > 0) {
     DrawUnitDofLabel(c, o.unit_dof);
   } else if (o.resultants) {
-    DrawNodeResultants(c, o.shape.scale, o.exponent_labels);
+    DrawNodeResultants(c, c.picture.fit.scale, o.exponent_labels);
   }
   return drawn;
 }
@@ -134,8 +134,10 @@ mechanics::ElementCurves GreenElementCurves(const ViewerState& state, const View
 
 int DrawGreenFunctionCurve(Canvas& c, const GreenCurveOptions& o) {
   const int kind = c.view.green.kind;
+  ShapeOptions shape = o.shape;
+  shape.curve_files = false;  // the files hold the load case's curves
   return DrawShapes(
-      c, o.shape, [&](int e) { return GreenElementCurves(c.viewer, c.view, e, o.at_point); },
+      c, shape, [&](int e) { return GreenElementCurves(c.viewer, c.view, e, o.at_point); },
       [&](double value, bool) { return GreenCurveLabel(value, kind, o); });
 }
 
@@ -151,18 +153,21 @@ int NodeOfEquation(const ViewerState& state, int dof) {
 int DrawSupportDofShape(Canvas& c, const SupportShapeOptions& o) {
   const PictureCurveSwitches bare{false, false};
   const auto curves = [&](int e) { return PictureElementCurves(c.viewer, c.view, e, bare); };
-  const int drawn = DrawShapes(c, o.shape, curves, ShapeLabelText{});
+  ShapeOptions shape = o.shape;
+  shape.curve_files = false;  // the files hold the load case's curves
+  const int drawn = DrawShapes(c, shape, curves, ShapeLabelText{});
+  shape.scale = c.picture.fit.scale;  // as drawn
   if (o.arrows) {
     for (int e = 1; e <= c.viewer.elements.count(); ++e) {
       if (!ElementShown(c.viewer, c.view, e)) continue;
       const mechanics::ElementCurves curve = curves(e);
-      const ShapePoints p = ShapeOf(c, e, curve.u, curve.w, o.shape);
+      const ShapePoints p = ShapeOf(c, e, curve.u, curve.w, shape);
       const WorldPoint from = p.axis[0], to = p.Drawn(1);
       DrawArrow(c, from.x, from.y, to.x, to.y);
     }
   }
   const std::vector<double>& d = c.viewer.displacements;
-  const double sigma = VerticalSign(c.viewer), scale = o.shape.scale;
+  const double sigma = VerticalSign(c.viewer), scale = shape.scale;
   if (o.shape.horizontal_only || o.shape.vertical_only) {
     for (int n = 1; n <= c.viewer.nodes.count(); ++n) {
       const common::NodeRecord& node = c.viewer.nodes[n];

@@ -60,6 +60,20 @@ WorldPoint CurvePoint(const ViewerState& state, const ElementDiagram& d, int k) 
   return WorldPoint{static_cast<float>(p.x + v * n.x), static_cast<float>(p.y + v * n.y)};
 }
 
+std::vector<OffsetPoint> DiagramReachPoints(const ViewerState& state,
+                                            const std::vector<std::pair<int, mechanics::CurveLine>>& shown) {
+  std::vector<OffsetPoint> points;
+  points.reserve(shown.size() * mechanics::kSamples);
+  for (const auto& [e, values] : shown) {
+    const ElementDiagram unit{e, &values, 1.0};
+    for (int k = 1; k <= mechanics::kSamples; ++k) {
+      const WorldPoint a = AxisPoint(state, e, k), b = CurvePoint(state, unit, k);
+      points.push_back(OffsetPoint{a.x, a.y, static_cast<double>(b.x) - a.x, static_cast<double>(b.y) - a.y});
+    }
+  }
+  return points;
+}
+
 void DrawElementStrips(Canvas& c, const ElementDiagram& d) {
   const int step = StripStep(c.viewer, d.element);
   PictureState& pic = c.picture;

@@ -2,8 +2,11 @@
 // The drawing every force diagram shares: the strips between an element's axis
 // and its curve, the closing lines at its ends and the labels at a sample.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "graphics/picture/canvas.h"
+#include "graphics/picture/scale_fit.h"
 #include "mechanics/curves/curve_line.h"
 
 namespace revuzavi {
@@ -24,6 +27,10 @@ int StripStep(const ViewerState& state, int e);
 // the element's normal (drawn z up).
 WorldPoint AxisPoint(const ViewerState& state, int e, int k);
 WorldPoint CurvePoint(const ViewerState& state, const ElementDiagram& d, int k);
+
+// The axis points and the offsets at scale 1 of the diagrams `shown` (element, values), for sizing them.
+std::vector<OffsetPoint> DiagramReachPoints(const ViewerState& state,
+                                            const std::vector<std::pair<int, mechanics::CurveLine>>& shown);
 
 // The strips from sample 1 to 51 and the closing lines at both ends.
 void DrawElementStrips(Canvas& c, const ElementDiagram& d);

@@ -66,6 +66,7 @@ common::Result ReadEigenmode(ViewerState& state, int mode, ModeValues& values) {
   }
   if (state.displacements.size() < static_cast<std::size_t>(n) + 1) state.displacements.resize(static_cast<std::size_t>(n) + 1);
   std::copy(vector->begin(), vector->end(), state.displacements.begin() + 1);
+  state.foreign_field = true;
   values = read;
   return common::Result::Ok();
 }
@@ -74,6 +75,7 @@ int DrawEigenmode(Canvas& c, const DeflectionOptions& o) {
   DeflectionOptions bare = o;
   bare.without_loads = true;
   bare.unit_dof = 0;
+  bare.shape.curve_files = false;  // the files hold the load case's curves
   return DrawDeflectedShape(c, bare);
 }
 

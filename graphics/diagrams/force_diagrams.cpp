@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "graphics/diagrams/diagram_strips.h"
 #include "graphics/diagrams/element_curve_file.h"
@@ -97,6 +99,25 @@ bool StoreQueried(const mechanics::CurveLine& v, int which, int slot, std::vecto
 
 bool ElementExists(const ViewerState& state, int e) { return e >= 1 && e <= state.elements.count(); }
 
+using ShownLines = std::vector<std::pair<int, mechanics::CurveLine>>;
+
+// The line of every element shown.
+template <typename LineOf>
+ShownLines LinesOfShown(const Canvas& c, LineOf line_of) {
+  ShownLines lines;
+  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
+    if (ElementShown(c.viewer, c.view, e)) lines.emplace_back(e, line_of(e));
+  }
+  return lines;
+}
+
+// The scale the lines are drawn with in a composed picture (FitCurveScale), kept in `scale` when fitted.
+double DrawnScale(Canvas& c, const ShownLines& lines, double given, DiagramScale& scale) {
+  const double drawn = FitCurveScale(c, DiagramReachPoints(c.viewer, lines), given);
+  if (c.picture.fit.fitted) scale = DiagramScale{static_cast<float>(drawn), true};
+  return drawn;
+}
+
 }  // namespace
 
 void ComputeNormalForceCurves(ViewerState& state, const ViewState& view) {
@@ -112,13 +133,13 @@ int DrawNormalForceDiagram(Canvas& c, common::ElementTable& elements, DiagramSca
   options.green = false;
   auto normal_force = [&](int e) { return DiagramCurves(c.viewer, c.view, e, options).n; };
   FitScale(c, scale, options, normal_force);
+  const ShownLines lines = LinesOfShown(c, normal_force);
+  const double drawn_scale = DrawnScale(c, lines, scale.value, scale);
   int drawn = 0;
-  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
-    if (!ElementShown(c.viewer, c.view, e)) continue;
-    const mechanics::CurveLine n = normal_force(e);
+  for (const auto& [e, n] : lines) {
     StoreNormalExtremes(elements[e], NormalExtremesOf(n));
     WriteElementCurveFile(c.viewer, 'N', e, n);
-    const ElementDiagram d{e, &n, scale.value};
+    const ElementDiagram d{e, &n, drawn_scale};
     DrawElementStrips(c, d);
     DrawListedLabel(c, d, "%.2lf kN", "%.2E kN", options);
     if (const int k = LargestMagnitude(n); k != 0 && std::fabs(n(k)) >= 0.01) {
@@ -132,12 +153,12 @@ int DrawNormalForceDiagram(Canvas& c, common::ElementTable& elements, DiagramSca
 
 int DrawMomentDiagram(Canvas& c, DiagramScale& scale, const DiagramOptions& o) {
   const bool extremes = c.viewer.print_scales.text_scale() != 0.0;
+  const ShownLines lines = LinesOfShown(c, [&](int e) { return DiagramCurves(c.viewer, c.view, e, o).m; });
+  const double drawn_scale = DrawnScale(c, lines, scale.value, scale);
   int drawn = 0;
-  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
-    if (!ElementShown(c.viewer, c.view, e)) continue;
-    const mechanics::CurveLine m = DiagramCurves(c.viewer, c.view, e, o).m;
+  for (const auto& [e, m] : lines) {
     WriteElementCurveFile(c.viewer, 'M', e, m);
-    const ElementDiagram d{e, &m, scale.value};
+    const ElementDiagram d{e, &m, drawn_scale};
     DrawElementStrips(c, d);
     DrawListedLabel(c, d, "%.2lf kNm", "%.2E kNm", o);
     if (extremes) {
@@ -162,13 +183,13 @@ int DrawMomentDiagram(Canvas& c, DiagramScale& scale, const DiagramOptions& o) {
 
 int DrawShearDiagram(Canvas& c, DiagramScale& scale, const DiagramOptions& o) {
   const double bound = c.viewer.params.tolerance();
+  const ShownLines lines = LinesOfShown(c, [&](int e) { return DiagramCurves(c.viewer, c.view, e, o).v; });
+  // Below the frame's lower bound the shear is drawn unscaled.
+  const double drawn_scale = DrawnScale(c, lines, scale.value > bound ? static_cast<double>(scale.value) : 1.0, scale);
   int drawn = 0;
-  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
-    if (!ElementShown(c.viewer, c.view, e)) continue;
-    const mechanics::CurveLine v = DiagramCurves(c.viewer, c.view, e, o).v;
+  for (const auto& [e, v] : lines) {
     WriteElementCurveFile(c.viewer, 'S', e, v);
-    // Below the frame's lower bound the shear is drawn unscaled.
-    const ElementDiagram d{e, &v, scale.value > bound ? static_cast<double>(scale.value) : 1.0};
+    const ElementDiagram d{e, &v, drawn_scale};
     DrawElementStrips(c, d);
     scale.value = static_cast<float>(std::max(static_cast<double>(scale.value), bound));
     DrawListedLabel(c, d, "%.2lf kN", "%.2E kN", o);
@@ -194,13 +215,13 @@ int DrawEnergyBand(Canvas& c, common::ElementTable& elements, std::vector<float>
     return line;
   };
   FitScale(c, scale, o, band);
+  const ShownLines lines = LinesOfShown(c, band);
+  const double drawn_scale = DrawnScale(c, lines, scale.value, scale);
   double sum = 0.0;
   int drawn = 0;
-  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
-    if (!ElementShown(c.viewer, c.view, e)) continue;
+  for (const auto& [e, line] : lines) {
     StoreNormalExtremes(elements[e], NormalExtremes{});
-    const mechanics::CurveLine line = band(e);
-    DrawElementStrips(c, ElementDiagram{e, &line, scale.value});
+    DrawElementStrips(c, ElementDiagram{e, &line, drawn_scale});
     sum += line(1) / 100.0;
     ++drawn;
   }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 #include "graphics/diagrams/element_curve_file.h"
 #include "graphics/picture/element_values.h"
@@ -59,6 +60,22 @@ LabelledValues LabelledOf(const Canvas& c, int e, const mechanics::ElementCurves
 }  // namespace
 
 double VerticalSign(const ViewerState& state) { return state.params.vertical_sign() > 0 ? 1.0 : -1.0; }
+
+std::vector<OffsetPoint> ShapeReachPoints(const Canvas& c,
+                                          const std::vector<std::pair<int, mechanics::ElementCurves>>& shown,
+                                          const ShapeOptions& o) {
+  ShapeOptions unit = o;
+  unit.scale = 1.0;
+  std::vector<OffsetPoint> points;
+  points.reserve(shown.size() * kLastSample);
+  for (const auto& [e, curve] : shown) {
+    const ShapePoints p = ShapeOf(c, e, curve.u, curve.w, unit);
+    for (std::size_t i = 0; i < p.axis.size(); ++i) {
+      points.push_back(OffsetPoint{p.axis[i].x, p.axis[i].y, p.offset[i].x, p.offset[i].y});
+    }
+  }
+  return points;
+}
 
 WorldPoint ShapePoints::Drawn(int k) const {
   const WorldPoint a = axis[static_cast<std::size_t>(k - 1)], d = offset[static_cast<std::size_t>(k - 1)];
@@ -140,17 +157,23 @@ void DrawShapeLabel(Canvas& c, const ShapePoints& p, int k, int number, const st
   DrawRotatedText(c, at.x, at.z, text, 0, 0.0, number, c.picture.diagram_kind, true);
 }
 
-int DrawShapes(Canvas& c, const ShapeOptions& o, const ShapeCurves& curves, const ShapeLabelText& label) {
+int DrawShapes(Canvas& c, const ShapeOptions& given, const ShapeCurves& curves, const ShapeLabelText& label) {
   c.picture.diagram_kind = 1;
+  std::vector<std::pair<int, mechanics::ElementCurves>> shown;
+  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
+    if (ElementShown(c.viewer, c.view, e)) shown.emplace_back(e, curves(e));
+  }
+  ShapeOptions o = given;
+  o.scale = FitCurveScale(c, ShapeReachPoints(c, shown, given), given.scale);
   int drawn = 0;
   int number = 0;
   int previous_extreme = 0;
   double previous_height = 0.0;  // of the extreme label drawn last, in world units
-  for (int e = 1; e <= c.viewer.elements.count(); ++e) {
-    if (!ElementShown(c.viewer, c.view, e)) continue;
-    const mechanics::ElementCurves curve = curves(e);
-    WriteElementCurveFile(c.viewer, 'W', e, curve.w);
-    WriteElementCurveFile(c.viewer, 'U', e, curve.u);
+  for (const auto& [e, curve] : shown) {
+    if (o.curve_files) {
+      WriteElementCurveFile(c.viewer, 'W', e, curve.w);
+      WriteElementCurveFile(c.viewer, 'U', e, curve.u);
+    }
     const ShapePoints p = ShapeOf(c, e, curve.u, curve.w, o);
     DrawShapeCurve(c, p, o);
     ++drawn;

@@ -7,8 +7,11 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "graphics/picture/canvas.h"
+#include "graphics/picture/scale_fit.h"
 #include "mechanics/curves/curve_line.h"
 
 namespace revuzavi {
@@ -20,6 +23,9 @@ struct ShapeOptions {
   // The label that would meet the one before at their shared node is stacked
   // above it instead of left out.
   bool stacked = false;
+  // The elements' "W" and "U" curve files are written: only for the load case's own field,
+  // never for a Green's function, an eigenmode or a unit displacement.
+  bool curve_files = true;
 };
 
 // The drawn points of one element's shape, samples 1..51 at index 0..50:
@@ -53,10 +59,17 @@ using ShapeLabelText = std::function<std::string(double value, bool axial)>;
 // The curves an element's shape is drawn from.
 using ShapeCurves = std::function<mechanics::ElementCurves(int e)>;
 
-// Every element shown: its curves, its "W" and "U" files, its shape and, with
+// The axis points and unit offsets of the shapes of `shown` (element, curves), for sizing them.
+std::vector<OffsetPoint> ShapeReachPoints(const Canvas& c,
+                                          const std::vector<std::pair<int, mechanics::ElementCurves>>& shown,
+                                          const ShapeOptions& o);
+
+// Every element shown: its curves, its "W" and "U" files (with o.curve_files), its shape and, with
 // a label text, the label of its largest value (and of its entry in the label
 // sample list) at the axis point plus 0.99 times the offset, 0.1 higher,
-// remembered in the deflection label table. Returns the elements drawn.
+// remembered in the deflection label table. In a composed picture the scale is
+// fitted to the window where it would not read (FitCurveScale); the scale drawn
+// with is c.picture.fit.scale. Returns the elements drawn.
 int DrawShapes(Canvas& c, const ShapeOptions& o, const ShapeCurves& curves, const ShapeLabelText& label);
 
 // Label `number` of the deflection table at sample k of the shape: its

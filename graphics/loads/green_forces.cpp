@@ -99,6 +99,7 @@ common::Result ComputeGreenDisplacements(ViewerState& state, const ViewState& vi
   sums_text = " ";
   const int e = view.green.element, kind = view.green.kind;
   if (common::Result computed = GreenDisplacements(state, e, kind, state.displacements); !computed) return computed;
+  state.foreign_field = true;
   GreenSumBlocks sums{};
   if (ReadGreenSums(state, e, sums).ok()) sums_text = GreenSumsText(kind, sums[static_cast<std::size_t>(kind - 1)]);
   return common::Result::Ok();

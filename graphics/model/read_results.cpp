@@ -51,7 +51,10 @@ common::FileStatus ReadDisplacementVector(ViewerState& state, std::string_view l
 common::FileStatus ReadDisplacementFile(ViewerState& state, const std::string& path) {
   std::vector<double> u;
   common::FileStatus status = ReadValues(path, kVectorSlots, u);
-  if (status.ok()) state.displacements = std::move(u);
+  if (status.ok()) {
+    state.displacements = std::move(u);
+    state.foreign_field = false;
+  }
   return status;
 }
 
@@ -68,15 +71,19 @@ common::FileStatus ReadRightHandSide(ViewerState& state, std::string_view load_c
   return status;
 }
 
-int ReadEnergies(ViewerState& state) {
+common::FileStatus ReadEnergyTable(ViewerState& state) {
   const int m = state.elements.count();
   std::vector<float> e;
-  const common::FileStatus status =
-      ReadValues(state.position.LoadCaseFile(fn::kEnergies, state.current_load_case), m + 1, e);
+  const common::FileStatus status = ReadValues(EnergiesFile(state), m + 1, e);
   std::fill(state.energies.begin(), state.energies.begin() + m + 1, 0.0f);
-  if (!status.ok()) return 0;
-  std::copy(e.begin(), e.end(), state.energies.begin());
-  return 1;
+  if (status.ok()) std::copy(e.begin(), e.end(), state.energies.begin());
+  return status;
+}
+
+int ReadEnergies(ViewerState& state) { return ReadEnergyTable(state).ok() ? 1 : 0; }
+
+std::string EnergiesFile(const ViewerState& state) {
+  return state.position.LoadCaseFile(fn::kEnergies, state.current_load_case);
 }
 
 common::FileStatus ReadInverseRows(ViewerState& state) {

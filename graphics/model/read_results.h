@@ -10,7 +10,8 @@
 
 namespace revuzavi {
 
-// UT8 + text + ext (1001 doubles) into state.displacements; unchanged unless read.
+// UT8 + text + ext (1001 doubles) into state.displacements; unchanged unless read. A vector read
+// is the load case's own field (state.foreign_field cleared).
 common::FileStatus ReadDisplacementVector(ViewerState& state, std::string_view load_case_text);
 
 // A displacement vector file (1001 doubles) at `path` into state.displacements; unchanged unless read.
@@ -23,6 +24,11 @@ common::FileStatus ReadRightHandSide(ViewerState& state, std::string_view load_c
 // ENERGIES of the current load case: floats [0..m] into state.energies. 1 when
 // read; 0, with [0..m] set to 0, when the file is missing or damaged.
 int ReadEnergies(ViewerState& state);
+// The same read with its status: a file shorter than m + 1 floats, or with a number that is not
+// finite, is damaged.
+common::FileStatus ReadEnergyTable(ViewerState& state);
+// ENERGIES of the current load case.
+std::string EnergiesFile(const ViewerState& state);
 
 // INVERSE (n x n doubles, row r = column r) into state.inverse_rows. A file of
 // another size than 8 n^2 bytes, or with a number that is not finite, is

@@ -230,7 +230,8 @@ double LabelAngle(double dx, double dz, double l) {
 double FrameUnit(const ViewerState& viewer) { return 0.01 * std::max(SpanX(viewer), SpanZ(viewer)); }
 
 int DrawFrame(Canvas& c, const FrameOptions& options) {
-  const plat::Pen frame_pen{plat::PS_SOLID, c.viewer.line_width < 1 ? 0 : c.viewer.line_width, plat::Rgb(0, 0, 0)};
+  const plat::ColorRef colour = options.grey ? plat::Rgb(190, 190, 190) : plat::Rgb(0, 0, 0);
+  const plat::Pen frame_pen{plat::PS_SOLID, c.viewer.line_width < 1 ? 0 : c.viewer.line_width, colour};
   const plat::Pen previous = c.dc.SelectPen(frame_pen);
   DrawElements(c, options, frame_pen);
   c.dc.SelectPen(frame_pen);

@@ -11,6 +11,7 @@ struct FrameOptions {
   bool labels = false;     // element numbers and lengths
   bool energies = false;   // the elements' strain energies in place of the labels
   bool recompute = false;  // the energies from the displacements, not from the table
+  bool grey = false;       // the elements light grey, beneath a deflected shape
 };
 
 // Draws the frame; returns the number of elements drawn.

@@ -77,6 +77,16 @@ struct LabelTables {
   }
 };
 
+// How a composed picture sizes its result curve: the scale it was drawn with,
+// whether the drawing fitted it, and the request to fit it whatever it was.
+struct ScaleFit {
+  bool active = false;  // curve scales are fitted where they would not read (a remembered scale)
+  bool force = false;   // fit the next curve even when its scale lies in range
+  bool to_bound = false;  // a scale out of range goes to the nearest in range (the wheel's steps stop there)
+  bool fitted = false;  // the last curve drawn had its scale fitted
+  double scale = 0.0;   // the scale the last curve was drawn with
+};
+
 struct PictureState {
   std::array<WorldBox, kWorldCount> worlds{};
   std::int16_t world_defined = 0;
@@ -95,6 +105,13 @@ struct PictureState {
   TextBoxTable text_boxes;
   LabelTables labels;
 
+  // The device area a composed picture keeps its result curves and its texts
+  // inside, off each other; empty for a routine drawn alone, which keeps its
+  // scale and its label places as given.
+  plat::Rect window;
+  ScaleFit fit;
+  std::vector<plat::Rect> text_rects;  // the device boxes of the texts drawn, for the next to keep off
+
   // 2 while the normal-force or the energy picture is drawn; the moment and
   // shear pictures leave it to their caller.
   int diagram_kind = 0;
@@ -112,7 +129,9 @@ struct PictureState {
   void StartPicture() {
     border = BorderExtremes{};
     text_boxes.Clear();
+    text_rects.clear();
     hinge_offset = 0.1f;
+    fit.fitted = false;
   }
 };
 

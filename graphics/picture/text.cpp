@@ -63,6 +63,85 @@ PlacedText Place(plat::Dc& dc, plat::Point at, std::string_view text, int escape
 
 bool TextsOff(const Canvas& c) { return c.viewer.text_scale == 0.0f && !c.view.force_texts; }
 
+// The device box of a text of the selected font whose baseline starts at logical `reference`.
+struct DeviceBox {
+  double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
+  // Overlapping by more than a pixel's rounding.
+  bool Meets(const plat::Rect& r) const {
+    return left < r.right - 1 && r.left + 1 < right && top < r.bottom - 1 && r.top + 1 < bottom;
+  }
+  plat::Rect Whole() const {
+    return plat::Rect{static_cast<int>(std::floor(left)), static_cast<int>(std::floor(top)),
+                      static_cast<int>(std::ceil(right)), static_cast<int>(std::ceil(bottom))};
+  }
+};
+
+DeviceBox TextBoxOnDevice(plat::Dc& dc, plat::Point reference, std::string_view text, int escapement) {
+  const plat::Size extent = dc.GetTextExtent(text);
+  const plat::TextMetrics metrics = dc.GetTextMetrics();
+  const plat::PointD o = dc.LogicalToDevice(plat::PointD{0.0, 0.0});
+  const auto device = [&](double v) { return std::fabs(dc.LogicalToDevice(plat::PointD{v, 0.0}).x - o.x); };
+  const double width = device(extent.cx), ascent = device(metrics.ascent), descent = device(metrics.descent);
+  const double turn = escapement / 1800.0 * kPi;
+  const double ax = std::cos(turn), ay = -std::sin(turn);  // along the baseline
+  const double dx = std::sin(turn), dy = std::cos(turn);   // towards the feet
+  const plat::PointD r = dc.LogicalToDevice(plat::PointD{double(reference.x), double(reference.y)});
+  DeviceBox box{1e300, 1e300, -1e300, -1e300};
+  for (const double along : {0.0, width}) {
+    for (const double across : {-ascent, descent}) {
+      const double x = r.x + ax * along + dx * across, y = r.y + ay * along + dy * across;
+      box = DeviceBox{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+    }
+  }
+  return box;
+}
+
+// The box moved by (mx, my) and then into the window as far as it fits.
+DeviceBox MovedInside(const DeviceBox& b, double mx, double my, const plat::Rect& w) {
+  DeviceBox m{b.left + mx, b.top + my, b.right + mx, b.bottom + my};
+  const auto into = [](double low, double high, double from, double to) {
+    if (low < from) return from - low;
+    if (high > to) return std::max(to - high, from - low);
+    return 0.0;
+  };
+  const double sx = into(m.left, m.right, w.left, w.right), sy = into(m.top, m.bottom, w.top, w.bottom);
+  return DeviceBox{m.left + sx, m.top + sy, m.right + sx, m.bottom + sy};
+}
+
+// In a composed picture, a text goes where it lies inside the window and off the texts drawn
+// before it: its own place, else the nearest one a line (or more) across its direction. Returns
+// the logical move of its reference point; the place taken is kept for the texts after it.
+plat::Point KeepTextClear(Canvas& c, plat::Point reference, std::string_view text, int escapement) {
+  const plat::Rect& w = c.picture.window;
+  if (w.IsEmpty() || text.empty()) return plat::Point{0, 0};
+  plat::Dc& dc = c.dc;
+  const DeviceBox box = TextBoxOnDevice(dc, reference, text, escapement);
+  const double turn = escapement / 1800.0 * kPi;
+  const double step = std::fabs(std::sin(turn)) < 0.5 ? box.bottom - box.top : box.right - box.left;
+  const double dx = std::sin(turn), dy = std::cos(turn);  // across the text
+  constexpr int kTries = 8;
+  DeviceBox chosen = MovedInside(box, 0.0, 0.0, w);
+  for (int k = 0; k <= 2 * kTries; ++k) {
+    const double lines = k == 0 ? 0.0 : (k % 2 == 1 ? -1.0 : 1.0) * ((k + 1) / 2);
+    const DeviceBox tried = MovedInside(box, dx * lines * (step + 1.0), dy * lines * (step + 1.0), w);
+    const bool free = std::none_of(c.picture.text_rects.begin(), c.picture.text_rects.end(),
+                                   [&](const plat::Rect& r) { return tried.Meets(r); });
+    if (free) {
+      chosen = tried;
+      break;
+    }
+  }
+  c.picture.text_rects.push_back(chosen.Whole());
+  const plat::PointD from = dc.DeviceToLogical(plat::PointD{box.left, box.top});
+  const plat::PointD to = dc.DeviceToLogical(plat::PointD{chosen.left, chosen.top});
+  return plat::Point{static_cast<int>(std::lround(to.x - from.x)), static_cast<int>(std::lround(to.y - from.y))};
+}
+
+void Shift(PlacedText& placed, plat::Point by) {
+  placed.reference = plat::Point{placed.reference.x + by.x, placed.reference.y + by.y};
+  for (plat::Point& p : placed.corners) p = plat::Point{p.x + by.x, p.y + by.y};
+}
+
 double AngleDistance(double angle, double to) { return std::fabs(angle - to); }
 
 bool Near(double angle, std::initializer_list<double> targets) {
@@ -104,7 +183,8 @@ void DrawValueText(Canvas& c, double x, double y, std::string_view text, int kin
   const int mode = dc.SetBkMode(plat::TRANSPARENT);
   const unsigned align = dc.SetTextAlign(plat::TA_LEFT | plat::TA_BASELINE);
   const plat::ColorRef colour = dc.SetTextColor(KindColour(kind));
-  const PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, {0.5, 0.0});
+  PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, {0.5, 0.0});
+  Shift(placed, KeepTextClear(c, placed.reference, text, escapement));
   dc.TextOut(placed.reference.x, placed.reference.y, text);
   if (kind_word != 0) {
     TextBox box;
@@ -165,7 +245,8 @@ void DrawRotatedText(Canvas& c, double x, double y, std::string_view text, int k
     }
   }
   if (!plain) shift.across = 0.0;
-  const PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, shift);
+  PlacedText placed = Place(dc, plat::Point{c.Logical(x), c.Logical(y)}, text, escapement, shift);
+  Shift(placed, KeepTextClear(c, placed.reference, text, escapement));
   dc.TextOut(placed.reference.x, placed.reference.y, text);
   TextBox box;
   box.corners = placed.corners;

@@ -35,8 +35,11 @@ void ReadReanalysisScales(ViewerState& state) {
 }
 
 void ReadPageCounters(ViewerState& state) {
-  state.page_number = common::ReadInt32File(state.position.File(kPageNumberFile)).value_or(1);
-  state.picture_counter = common::ReadInt32File(state.position.File(kPictureCounterFile)).value_or(0);
+  // Counted on by one at each page and picture: never beyond what an int counts on to.
+  constexpr std::int32_t kLargestCount = 999999999;
+  state.page_number = std::min(common::ReadInt32File(state.position.File(kPageNumberFile)).value_or(1), kLargestCount);
+  state.picture_counter =
+      std::min(common::ReadInt32File(state.position.File(kPictureCounterFile)).value_or(0), kLargestCount);
 }
 
 void ReadViewSettings(ViewerState& state) {

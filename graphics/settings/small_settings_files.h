@@ -22,7 +22,8 @@ inline constexpr const char* kGreenScalesFile = "MEMSCALEGFE";
 // 1e-7, 1e-9, 100000, 500000.
 void ReadReanalysisScales(ViewerState& state);
 
-// ISEITE into page_number (1 when missing), CLIP into picture_counter (0).
+// ISEITE into page_number (1 when missing), CLIP into picture_counter (0); a count beyond
+// 999999999 is read as that, so that counting on never overflows.
 void ReadPageCounters(ViewerState& state);
 
 // GRAPHRDB: the two line widths; false when the file cannot be written.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <vector>
 
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
@@ -33,18 +34,30 @@ common::ReadOutcome ReadDiary(ViewerState& state) {
   return common::ReadOutcome::Ok();
 }
 
-// The load case and the results of the load case shown.
-common::ReadOutcome ReadLoadCaseShown(ViewerState& state, const FreeTextOperations& texts) {
+// The load case shown is shown as one without results.
+void WithoutResults(ViewerState& state) {
+  std::fill(state.displacements.begin(), state.displacements.end(), 0.0);
+  state.results_present = false;
+  state.no_results = true;
+}
+
+// The load case and the results of the load case shown. A damaged UT8 is named among the notes
+// and the load case is shown without results: the others stay reachable.
+common::ReadOutcome ReadLoadCaseShown(ViewerState& state, const FreeTextOperations& texts,
+                                      std::vector<common::Result>& notes) {
   if (auto r = ReadLoadCaseFiles(state); !r.ok()) return r;
   state.energies_present = ReadEnergies(state) == 1;
   Call(texts.read);
   std::fill(state.displacements.begin(), state.displacements.end(), 0.0);
+  state.foreign_field = false;
   const common::FileStatus u = ReadDisplacementVector(state, state.current_load_case_text);
-  if (u.damaged()) {
-    return EndIfDamaged(state.position.LoadCaseFile(common::file_names::kDisplacements, state.current_load_case), u);
-  }
   state.results_present = u.ok();
   state.no_results = !u.ok();
+  if (u.damaged()) {
+    notes.push_back(common::CheckFile(
+        state.position.LoadCaseFile(common::file_names::kDisplacements, state.current_load_case), u));
+    WithoutResults(state);
+  }
   return common::ReadOutcome::Ok();
 }
 
@@ -63,7 +76,9 @@ common::ReadOutcome MakeInverseRows(ViewerState& state) {
 
 }  // namespace
 
-common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& request, const FreeTextOperations& texts) {
+common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& request, const FreeTextOperations& texts,
+                                std::vector<common::Result>& notes) {
+  notes.clear();
   state.position = common::Position(request.data_path, request.ext);
   state.settings = common::SettingsContext::Discover();
   if (state.position_open) {
@@ -79,9 +94,9 @@ common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& reques
   state.current_load_case_text = common::CurrentLoadCaseText(state.current_load_case);
 
   if (auto r = ReadModelFiles(state); !r.ok()) return r;
-  if (auto r = ReadLoadCaseShown(state, texts); !r.ok()) return r;
+  if (auto r = ReadLoadCaseShown(state, texts, notes); !r.ok()) return r;
 
-  ReadPrintScales(state);
+  if (const common::Result scales = ReadPrintScales(state); !scales.ok()) notes.push_back(scales);
   ReadGraphicsSettings(state);
   ReadReanalysisScales(state);
   ReadPageCounters(state);
@@ -92,8 +107,9 @@ common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& reques
   if (auto r = MakeInverseRows(state); !r.ok()) return r;
   const common::FileStatus f = ReadRightHandSide(state, state.current_load_case_text);
   if (f.damaged()) {
-    return EndIfDamaged(
-        state.position.FolderFile(std::string(common::file_names::kLoadVector) + state.current_load_case_text), f);
+    notes.push_back(common::CheckFile(
+        state.position.FolderFile(std::string(common::file_names::kLoadVector) + state.current_load_case_text), f));
+    WithoutResults(state);
   }
   return common::ReadOutcome::Ok();
 }

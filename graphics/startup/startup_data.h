@@ -4,6 +4,7 @@
 // position is opened.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/read_outcome.h"
 #include "graphics/state/viewer_state.h"
@@ -25,8 +26,11 @@ struct FreeTextOperations {
 // Reads the position into the state. The load case shown is the one asked for
 // when the diary holds it, else the diary's first; its UT8 and RHSG are read.
 // On failure the outcome carries the message and the exit code the program
-// ends with (0 for a missing PARAMR, -1 for a missing or damaged file); the
-// program's top level shows it and ends.
-common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& request, const FreeTextOperations& texts);
+// ends with (0 for a missing PARAMR, -1 for a missing or damaged model file);
+// the program's top level shows it and ends. What the viewer goes on from is
+// named in `notes`, for the top level to show: a damaged UT8 or RHSG of the load
+// case shown (it is then shown without results) and a damaged PSCALA.
+common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& request, const FreeTextOperations& texts,
+                                std::vector<common::Result>& notes);
 
 }  // namespace revuzavi

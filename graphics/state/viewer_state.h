@@ -81,7 +81,10 @@ struct ViewerState {
   std::vector<float> energies = std::vector<float>(common::kMaxElements + 1, 0.0f);  // [0] the largest
   bool results_present = false;
   bool energies_present = false;
-  bool no_results = false;  // the views' "no results" switches
+  bool no_results = false;  // the views' "no results" switches: no usable UT8 for the load case shown
+  // The displacements hold another field than the load case's results: a Green's function, an
+  // eigenmode or a unit displacement. Reading UT8 (or a working copy of it) clears it.
+  bool foreign_field = false;
   mechanics::Matrix inverse_rows;  // K^-1 of the reanalysis, n x n
 
   // Remembered settings.

@@ -166,9 +166,12 @@ TEST_F(FreeTexts, SwitchingFromLoadCaseZeroSavesNothingAndMissingResultsAreZeros
   state_.diary.set_count(1);
   state_.diary.set_load_case(1, 2);
   const std::string ut8 = state_.position.LoadCaseFile(common::file_names::kDisplacements, 2);
-  Write(ut8, std::string(8000, '\x01'));  // under 8008 bytes: no results
+  Write(ut8, std::string(8000, '\x01'));  // under 8008 bytes: no results, and the file is named
+  plat::testing::MessageBoxScript boxes;
   const int switched = SwitchLoadCase(state_, labels_, 2);
   EXPECT_EQ(switched, 0);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].text, "The file " + ut8 + " is damaged: it holds 8000 bytes instead of 8008.");
   EXPECT_TRUE(state_.no_results);
   EXPECT_EQ(state_.displacements[1], 0.0);
   EXPECT_EQ(plat::ListFolder(state_.position.folder(), "TEXT*").size(), 0u);

@@ -60,9 +60,13 @@ TEST_F(Beam2, RememberedMomentScaleIsCutTo1000) {
   PictureRequest request;
   request.moments = true;
   Composed c;
-  Compose(state, request, c);
+  RefreshRememberedScales(state, c.memory, request);
   EXPECT_TRUE(request.scales_read);
   EXPECT_EQ(request.scales.moment, 1000.0f);
+  EXPECT_EQ(request.scales.shear, 3.0f);
+  // Drawn at 1000 the moments would leave the window: the picture fits their scale.
+  Compose(state, request, c);
+  EXPECT_LT(request.scales.moment, 1.0f);
   EXPECT_EQ(request.scales.shear, 3.0f);
   EXPECT_EQ(request.world.x1, state.extents.xmin());
   std::filesystem::remove(state.position.File("MEMSCALEGLF101"));

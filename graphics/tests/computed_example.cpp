@@ -91,10 +91,21 @@ common::Position ComputedPosition(const std::string& name, const std::string& ge
 
 ViewerState ViewerOn(const common::Position& position, int load_case) {
   ViewerState state;
+  std::vector<common::Result> notes;
   const common::ReadOutcome r =
-      StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case}, FreeTextOperations{});
+      StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case}, FreeTextOperations{}, notes);
   EXPECT_TRUE(r.ok()) << r.message().text();
+  EXPECT_TRUE(notes.empty()) << notes.front().text();
   return state;
+}
+
+void WriteReanalysisScales(const common::Position& position, float k) {
+  unsigned char bytes[20];
+  const float floats[3] = {k, 1e-7f, 1e-9f};
+  const std::int32_t limits[2] = {100000, 500000};
+  std::memcpy(bytes, floats, 12);
+  std::memcpy(bytes + 12, limits, 8);
+  EXPECT_TRUE(plat::WriteBlock(position.FolderFile("Scales"), bytes, sizeof bytes));
 }
 
 }  // namespace revuzavi::testing

@@ -47,6 +47,9 @@ common::Position ComputedPosition(const std::string& name, const std::string& ge
 // The position read as the viewer starts on load case `load_case` (a failure is a test failure).
 ViewerState ViewerOn(const common::Position& position, int load_case);
 
+// "Scales" of the reanalysis: k, the bounds 1e-7 and 1e-9, the limits 100000 and 500000.
+void WriteReanalysisScales(const common::Position& position, float k);
+
 // An example computed once for all tests of its suite.
 template <const char* kName>
 class ComputedExampleTest : public ::testing::Test {

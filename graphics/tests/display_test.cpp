@@ -83,7 +83,7 @@ void KeepWindow(plat::Window& window, const char* name) {
 void KeepPicture(OpenedViewer& v, const char* name) { KeepWindow(v.view(), name); }
 
 TEST_F(Beam2, ScalesDialogShowsTheScalesAndKeepsWhatIsTyped) {
-  SeedScales(*position_, 0.25f);
+  SeedScales(*position_, 0.025f);  // the moments drawn well inside the window
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   v.Key('M');
@@ -91,9 +91,9 @@ TEST_F(Beam2, ScalesDialogShowsTheScalesAndKeepsWhatIsTyped) {
   v.dialogs.OnNextDialog([](plat::Dialog& d) {
     KeepWindow(d, "scales_dialog.png");
     EXPECT_EQ(d.Caption(), "Scales");
-    EXPECT_EQ(d.GetDlgItemText(CDiaSkalenGrafik::kMoments), "2.5000E-01");
+    EXPECT_EQ(d.GetDlgItemText(CDiaSkalenGrafik::kMoments), "2.5000E-02");
     EXPECT_EQ(d.GetDlgItemText(CDiaSkalenGrafik::kGeneral), "1.0000E-01");
-    d.SetDlgItemText(CDiaSkalenGrafik::kMoments, "0,5");
+    d.SetDlgItemText(CDiaSkalenGrafik::kMoments, "0,03");
     d.SetDlgItemText(CDiaSkalenGrafik::kReactions, "-1");
     d.SendMessage(plat::WM_COMMAND, CDiaSkalenGrafik::kOk);
     EXPECT_FALSE(d.Ended());  // a scale below 0 is refused
@@ -104,18 +104,28 @@ TEST_F(Beam2, ScalesDialogShowsTheScalesAndKeepsWhatIsTyped) {
   v.Command(ids::kScales);
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0].text, "Please enter a number above 0.");
-  EXPECT_FLOAT_EQ(v.app.session().request.scales.moment, 0.5f);
-  EXPECT_FLOAT_EQ(StoredScale(*position_, 1), 0.5f);
+  EXPECT_FLOAT_EQ(v.app.session().request.scales.moment, 0.03f);
+  EXPECT_FLOAT_EQ(StoredScale(*position_, 1), 0.03f);
   EXPECT_FLOAT_EQ(StoredScale(*position_, 6), 0.3f);
   EXPECT_FLOAT_EQ(StoredScale(*position_, 9), 0.1f);
 
+  // Every scale 0.1; the moments shown, which would run off the window at 0.1, are drawn fitted
+  // and their scale remembered.
+  const auto reset = [&](const char* how) {
+    v.Texts();
+    const float shown = v.app.session().request.scales.moment;
+    EXPECT_LT(shown, 0.1f) << how;
+    EXPECT_FLOAT_EQ(StoredScale(*position_, 1), shown) << how;
+    for (int k : {2, 3, 4, 6, 7, 9}) EXPECT_FLOAT_EQ(StoredScale(*position_, k), 0.1f) << how << " " << k;
+  };
   v.dialogs.OnNextDialog([](plat::Dialog& d) { d.SendMessage(plat::WM_COMMAND, CDiaSkalenGrafik::kReset); });
   v.Command(ids::kScales);
-  for (int k : {1, 2, 3, 4, 6, 7, 9}) EXPECT_FLOAT_EQ(StoredScale(*position_, k), 0.1f) << k;
+  reset("the dialog's Reset");
   EXPECT_FLOAT_EQ(StoredScale(*position_, 5), 0.5f);  // the factors are no diagram scales
 
   v.Command(ids::kResetScales);
-  for (int k = 1; k <= 9; ++k) EXPECT_FLOAT_EQ(StoredScale(*position_, k), 0.1f) << k;
+  reset("Reset scales");
+  EXPECT_FLOAT_EQ(StoredScale(*position_, 5), 0.1f);
   v.app.ExitInstance();
 }
 
@@ -239,17 +249,17 @@ TEST(PictureWheel, TheFirstRuleThatAppliesScalesOneThing) {
 }
 
 TEST_F(Beam2, AResultCommandGivesTheWheelBackToTheDiagram) {
-  SeedScales(*position_, 0.1f);
+  SeedScales(*position_, 0.02f);  // the moments drawn well inside the window
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   v.Key('M');
   v.view().StepWheelTarget();  // the loads
   v.Wheel(120);
   EXPECT_FLOAT_EQ(StoredScale(*position_, 7), 0.11f);
-  EXPECT_FLOAT_EQ(StoredScale(*position_, 1), 0.1f);
+  EXPECT_FLOAT_EQ(StoredScale(*position_, 1), 0.02f);
   v.Key('M');
   v.Wheel(120);
-  EXPECT_FLOAT_EQ(StoredScale(*position_, 1), 0.15f);
+  EXPECT_FLOAT_EQ(StoredScale(*position_, 1), 0.03f);
   v.app.ExitInstance();
 }
 
@@ -337,21 +347,31 @@ TEST_F(Beam2, TheRDisplayLabelsTheNodesWithTheirResultant) {
   v.app.ExitInstance();
 }
 
-TEST_F(Beam2, DisplacementTogglesChangeWhatTheDeflectedShapeShows) {
-  // LC 1: both spans sag 2.49 mm between supports that do not move.
+// Any key flips the displacement picture's option: the undeformed frame beneath the shape drawn
+// grey, the title saying so; the values shown stay the results (LC 1: both spans sag 2.49 mm).
+TEST_F(Beam2, TheDisplacementOptionChangesHowTheFrameIsDrawnNeverTheValues) {
+  const auto grey_lines = [](OpenedViewer& v) {
+    plat::RecordingDc dc;
+    v.view().DrawOn(dc);
+    return std::count_if(dc.ops().begin(), dc.ops().end(), [](const plat::DeviceOp& op) {
+      return op.kind == plat::DeviceOp::Kind::kPolyline && op.pen.color == plat::Rgb(190, 190, 190);
+    });
+  };
   struct Case {
     int key;
-    bool sag_shown;
-  } cases[] = {{'Q', false}, {'Q', true}, {'X', false}, {'Y', true}};  // any key flips the option
+    bool grey;
+  } cases[] = {{'Q', true}, {'B', false}, {'L', true}, {'V', false}};
   OpenedViewer v;
   ASSERT_TRUE(v.Open(*position_, 1));
   v.Key('D');
   EXPECT_EQ(Count(v.Texts(), "2.49"), 2);
+  EXPECT_EQ(grey_lines(v), 0);
   KeepPicture(v, "picture_view_displacements.png");
   for (const Case& c : cases) {
     v.Key(c.key);
-    if (c.key != 'Q') v.Key('Q');  // the option back as it was
-    EXPECT_EQ(Count(v.Texts(), "2.49"), c.sag_shown ? 2 : 0) << static_cast<char>(c.key);
+    EXPECT_EQ(Count(v.Texts(), "2.49"), 2) << static_cast<char>(c.key);
+    EXPECT_EQ(grey_lines(v) > 0, c.grey) << static_cast<char>(c.key);
+    EXPECT_EQ(v.Shows("Displacements [mm] (undeformed frame grey)"), c.grey) << static_cast<char>(c.key);
   }
   v.app.ExitInstance();
 }

@@ -45,8 +45,9 @@ TEST(ElementLoadVector, ElementLoadsOfBeam2AddUpToTheSolversLoadVector) {
   ASSERT_EQ(Rhsg(position, 5).size(), rhsg05.size());
   for (int load_case : {5, 3}) {
     ViewerState state;
-    const common::ReadOutcome r =
-        StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case}, FreeTextOperations{});
+    std::vector<common::Result> notes;
+    const common::ReadOutcome r = StartupData(state, StartupRequest{position.data_path(), position.ext(), load_case},
+                                              FreeTextOperations{}, notes);
     ASSERT_TRUE(r.ok()) << r.message().text();
     ASSERT_EQ(state.current_load_case, load_case);
     ASSERT_TRUE(state.results_present);

@@ -164,7 +164,8 @@ TEST(ElementLoadVector, TakesTheLoadsOfItsElementUnlessTheElementIsScaledOrHeld)
   p.pos.WriteLoadCase(1, files);
   p.WriteDiary({1});
   ViewerState state;
-  ASSERT_TRUE(StartupData(state, p.Request(), FreeTextOperations{}).ok());
+  std::vector<common::Result> notes;
+  ASSERT_TRUE(StartupData(state, p.Request(), FreeTextOperations{}, notes).ok());
 
   const mechanics::Vector f = ElementLoadVector(state, 2);
   ASSERT_EQ(f.size(), 9);

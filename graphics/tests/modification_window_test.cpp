@@ -70,14 +70,7 @@ std::string SpanLoadEcho(double length) {
 }
 
 // "Scales": k, the bounds 1e-7 and 1e-9, the limits 100000 and 500000.
-void WriteScales(const common::Position& position, float k) {
-  unsigned char bytes[20];
-  const float floats[3] = {k, 1e-7f, 1e-9f};
-  const std::int32_t limits[2] = {100000, 500000};
-  std::memcpy(bytes, floats, 12);
-  std::memcpy(bytes + 12, limits, 8);
-  ASSERT_TRUE(plat::WriteBlock(position.FolderFile("Scales"), bytes, sizeof bytes));
-}
+void WriteScales(const common::Position& position, float k) { testing::WriteReanalysisScales(position, k); }
 
 std::vector<double> Doubles(const std::string& path) {
   const std::string bytes = testing::ReadBytes(path);

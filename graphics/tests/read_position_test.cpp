@@ -27,7 +27,10 @@ using zedir::testing::FileBytes;
 using zedir::testing::FloatAt;
 
 common::ReadOutcome Start(ViewerState& state, const ViewerPosition& p, int start_load_case = 0) {
-  return StartupData(state, p.Request(start_load_case), FreeTextOperations{});
+  std::vector<common::Result> notes;
+  const common::ReadOutcome read = StartupData(state, p.Request(start_load_case), FreeTextOperations{}, notes);
+  EXPECT_TRUE(notes.empty()) << notes.front().text();
+  return read;
 }
 
 common::PointLoadRecord MomentOnElement(int element, float value) {
@@ -84,8 +87,9 @@ TEST(StartupData, SavesTheFreeTextsOfAnOpenPositionAndReadsThoseOfTheNewOne) {
   std::vector<std::string> calls;
   const FreeTextOperations texts{[&] { calls.push_back("save " + std::to_string(state.current_load_case)); },
                                  [&] { calls.push_back("read " + std::to_string(state.current_load_case)); }};
-  ASSERT_TRUE(StartupData(state, p.Request(), texts).ok());
-  ASSERT_TRUE(StartupData(state, p.Request(), texts).ok());
+  std::vector<common::Result> notes;
+  ASSERT_TRUE(StartupData(state, p.Request(), texts, notes).ok());
+  ASSERT_TRUE(StartupData(state, p.Request(), texts, notes).ok());
   EXPECT_EQ(calls, (std::vector<std::string>{"read 1", "save 1", "read 1"}));
 }
 

@@ -2,7 +2,9 @@
 // "Scales", byte by byte.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "common/position/file_names.h"
@@ -39,7 +41,7 @@ std::string SettingsFile(const ViewerState& state, const char* name) {
 TEST(ReadPrintScales, AMissingFileIsWrittenWithTheDefaultBytes) {
   testing::ViewerPosition p;
   ViewerState state = StateIn(p);
-  ReadPrintScales(state);
+  EXPECT_TRUE(ReadPrintScales(state).ok());
   const std::vector<std::byte> bytes = FileBytes(SettingsFile(state, "PSCALA"));
   ASSERT_EQ(bytes.size(), 100u);
   const unsigned char head[56] = {0x04, 0x00, 0x01, 0x00, 0x02, 0x00, 0x52, 0xa9, 0xf0, 0xc4, 0x25, 0xe5, 0xaa, 0x00,
@@ -58,19 +60,31 @@ TEST(ReadPrintScales, AMissingFileIsWrittenWithTheDefaultBytes) {
   EXPECT_FLOAT_EQ(state.text_scale, 1.0f);
 }
 
-TEST(ReadPrintScales, ATextScaleBelowATenthReadsAsOne) {
+// Below a tenth reads as one, beyond ten as ten; a factor that is not a number marks the file as
+// damaged, read as one, and the file keeps its bytes.
+TEST(ReadPrintScales, ATextScaleOutsideItsRangeIsCutAndOneNotFiniteIsNamed) {
   testing::ViewerPosition p;
   ViewerState state = StateIn(p);
   struct Case {
     double stored, read;
+    bool damaged;
   };
-  for (const Case c : {Case{0.05, 1.0}, Case{0.1, 0.1}, Case{1.5, 1.5}}) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const Case c : {Case{0.05, 1.0, false}, Case{0.1, 0.1, false}, Case{1.5, 1.5, false}, Case{1e300, 10.0, false},
+                       Case{inf, 1.0, true}, Case{-inf, 1.0, true}, Case{std::nan(""), 1.0, true}}) {
     common::PrintScales scales = common::PrintScales::Default();
     scales.set_text_scale(c.stored);
-    ASSERT_TRUE(common::WritePrintScalesFile(SettingsFile(state, "PSCALA"), scales));
-    ReadPrintScales(state);
+    const std::string path = SettingsFile(state, "PSCALA");
+    ASSERT_TRUE(common::WritePrintScalesFile(path, scales));
+    const std::vector<std::byte> written = FileBytes(path);
+    const common::Result read = ReadPrintScales(state);
+    EXPECT_EQ(read.ok(), !c.damaged) << c.stored;
+    if (c.damaged) {
+      EXPECT_EQ(read.text(), "The file " + path + " is damaged: its text factor is not a finite number. The factor 1 is drawn.");
+    }
     EXPECT_DOUBLE_EQ(state.print_scales.text_scale(), c.read) << c.stored;
     EXPECT_FLOAT_EQ(state.text_scale, static_cast<float>(c.read));
+    EXPECT_EQ(FileBytes(path), written) << c.stored;
   }
 }
 
@@ -202,6 +216,23 @@ TEST(ReadReanalysisScales, AMissingFileIsCreatedAndItsFirstFloatRead) {
   ReadReanalysisScales(state);
   EXPECT_FLOAT_EQ(state.scales_factor, 0.5f);
   EXPECT_FALSE(state.scales_factor_zero);
+}
+
+// ISEITE and CLIP are counted on by one: a count a step below the largest int is read as
+// 999999999, so that counting on stays a number.
+TEST(ReadPageCounters, ACountNearTheLargestIntIsReadAsTheLargestCount) {
+  testing::ViewerPosition p;
+  ViewerState state = StateIn(p);
+  struct Case {
+    std::int32_t stored, read;
+  };
+  for (const Case c : {Case{7, 7}, Case{999999999, 999999999}, Case{2147483647, 999999999}}) {
+    ASSERT_TRUE(plat::WriteBlock(state.position.File("ISEITE"), &c.stored, sizeof c.stored));
+    ASSERT_TRUE(plat::WriteBlock(state.position.File("CLIP"), &c.stored, sizeof c.stored));
+    ReadPageCounters(state);
+    EXPECT_EQ(state.page_number, c.read) << c.stored;
+    EXPECT_EQ(state.picture_counter, c.read) << c.stored;
+  }
 }
 
 }  // namespace

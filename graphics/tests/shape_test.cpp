@@ -17,6 +17,7 @@
 #include "graphics/tests/computed_example.h"
 #include "graphics/tests/solved_beam.h"
 #include "platform/dc/recording_dc.h"
+#include "platform/files.h"
 
 namespace revuzavi {
 namespace {
@@ -256,9 +257,12 @@ TEST(GreenFunctionCurve, SimpleBeamAtItsMiddle) {
       GreenCurveOptions o;
       o.shape.scale = 1.0;
       o.at_point = at_point;
+      plat::RemoveFile(ElementCurveFileName(state, 'W', 1));
       EXPECT_EQ(DrawGreenFunctionCurve(r.c(), o), 1);
-      fields.push_back(testing::Floats(ElementCurveFileName(state, 'W', 1)));
-      ASSERT_EQ(fields.back().size(), 51u);
+      EXPECT_FALSE(plat::FileExists(ElementCurveFileName(state, 'W', 1))) << "the curve files hold the load case's";
+      const mechanics::ElementCurves curves = GreenElementCurves(state, r.picture.view, 1, at_point);
+      fields.emplace_back();
+      for (int s = 1; s <= 51; ++s) fields.back().push_back(static_cast<float>(curves.w(s)));
     }
     const std::vector<float>& w = fields[0];
     for (const auto& [sample, value] : k.w) {
@@ -342,12 +346,26 @@ TEST(Eigenmode, ModesOfEvAndEigv) {
   EXPECT_EQ(state.displacements, before);
   EXPECT_EQ(values.mode, shown.mode);
 
-  // The mode is drawn without the loads of the load case.
+  // The mode is drawn without the loads of the load case, and its field written to no curve file.
   WriteDoubles(eigv, eigenvalues);
   ASSERT_TRUE(ReadEigenmode(state, 1, values).ok());
-  Recorded r(state);
-  EXPECT_EQ(DrawEigenmode(r.c(), Scaled(10.0)), 2);
+  for (const char letter : {'W', 'U'}) plat::RemoveFile(ElementCurveFileName(state, letter, 1));
+  Recorded mode(state);
+  EXPECT_EQ(DrawEigenmode(mode.c(), Scaled(10.0)), 2);
+  for (const char letter : {'W', 'U'}) EXPECT_FALSE(plat::FileExists(ElementCurveFileName(state, letter, 1))) << letter;
+  Recorded ends(state);
+  DeflectionOptions o = Scaled(10.0);
+  o.without_loads = true;
+  DrawDeflectedShape(ends.c(), o);
   EndPartOnly(state);
+  const auto lines = [](const Recorded& r) {
+    std::vector<std::vector<plat::Point>> points;
+    for (const plat::DeviceOp& op : r.picture.dc.ops()) {
+      if (op.kind == plat::DeviceOp::Kind::kPolyline) points.push_back(op.points);
+    }
+    return points;
+  };
+  EXPECT_EQ(lines(mode), lines(ends));
 }
 
 TEST(SupportDofShape, LabelOfTheSupportAndArrows) {

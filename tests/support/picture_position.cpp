@@ -120,7 +120,7 @@ std::optional<Failure> RequestFor(ViewerState& state, ViewState& view, const std
   } else if (head == "M") {
     r.moments = true;
   } else if (head == "reactions") {
-    r.support_reactions = true;
+    r.node_labels = true;  // the frame with its loads shows the reactions of a computed load case
   } else if (head == "nodal-loads") {
     r.nodal_loads = true;
   } else if (head == "energy") {
@@ -200,9 +200,11 @@ std::optional<Failure> Run(const std::vector<std::string>& args) {
   }
 
   ViewerState state;
+  std::vector<common::Result> notes;
   const common::ReadOutcome read =
-      StartupData(state, StartupRequest{args[0], "." + args[1], static_cast<int>(*lc)}, FreeTextOperations{});
+      StartupData(state, StartupRequest{args[0], "." + args[1], static_cast<int>(*lc)}, FreeTextOperations{}, notes);
   if (!read.ok()) return Failure{read.message().text()};
+  if (!notes.empty()) return Failure{notes.front().text()};
   if (state.current_load_case != *lc) return Failure{"load case " + args[2] + " is not in the diary"};
 
   ViewState view;
