@@ -14,6 +14,7 @@
 
 #include "platform/font_setup.h"
 #include "platform/hooks.h"
+#include "platform/program_style.h"
 #include "platform/script/script_run.h"
 
 namespace plat {
@@ -55,6 +56,7 @@ struct Application::Impl {
 Application::Application(int& argc, char** argv, Attended attended)
     : impl_((PrepareDisplay(attended), std::make_unique<Impl>(argc, argv))) {
   std::setlocale(LC_NUMERIC, "C");
+  QApplication::setStyle(detail::MakeProgramStyle());
   // A program ends by WM_QUIT (or its exit code), never because a window went.
   QApplication::setQuitOnLastWindowClosed(false);
   // With PLAT_SCRIPT the program runs its script unattended.
