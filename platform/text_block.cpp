@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 #include "platform/binary_io.h"
 #include "platform/whole_file.h"
@@ -11,6 +12,21 @@
 namespace plat {
 
 TextBlock::~TextBlock() { std::free(data_); }
+
+TextBlock::TextBlock(TextBlock&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      capacity_(std::exchange(other.capacity_, 0)) {}
+
+TextBlock& TextBlock::operator=(TextBlock&& other) noexcept {
+  if (this != &other) {
+    std::free(data_);
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    capacity_ = std::exchange(other.capacity_, 0);
+  }
+  return *this;
+}
 
 char* TextBlock::Room(std::size_t bytes) {
   if (capacity_ - size_ < bytes) {

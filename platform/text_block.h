@@ -14,6 +14,8 @@ class TextBlock {
   ~TextBlock();
   TextBlock(const TextBlock&) = delete;
   TextBlock& operator=(const TextBlock&) = delete;
+  TextBlock(TextBlock&& other) noexcept;
+  TextBlock& operator=(TextBlock&& other) noexcept;
 
   // Room for at least `bytes` more characters at the end; where to write them. The room stays
   // until the next call that adds to the block.
