@@ -73,8 +73,10 @@ char* Put(char* out, const char* literal) {
 
 // "%3i x = %5.2lf  w = %8.5lf [mm]  u = %8.5lf [mm]  N = %7.2lf kN  M = %7.2f kNm  V = %7.2lf kN",
 // ended by CR LF.
+constexpr std::size_t kSampleLineRoom = 8 * common::kFixedTextRoom;  // seven numbers of any size
+
 void AppendSampleLine(plat::TextBlock& text, int i, double x, double w, double u, double n, double m, double v) {
-  char* p = common::FormatFixed(text.Room(8 * common::kFixedTextRoom), i, 0, 3);
+  char* p = common::FormatFixed(text.Room(kSampleLineRoom), i, 0, 3);
   p = common::FormatFixed(Put(p, " x = "), x, 2, 5);
   p = common::FormatFixed(Put(p, "  w = "), w, 5, 8);
   p = common::FormatFixed(Put(p, " [mm]  u = "), u, 5, 8);
@@ -87,6 +89,9 @@ void AppendSampleLine(plat::TextBlock& text, int i, double x, double w, double u
 void AppendElement(const Run& run, int e, plat::TextBlock& text) {
   const common::ElementRecord& element = run.elements[e];
   const double l = element.length();
+  // Room for the usual lines of about a hundred characters and the largest next one, so that
+  // the part is not moved while it grows.
+  text.Room(256 + mechanics::kSamples * 128 + kSampleLineRoom);
   std::string head;
   AppendFormat(head, "Element %i between nodes %i and %i, from point %.2f, %.2f up to point %.2f, %.2f, length = %.2f m\n\n",
                e, element.node_a(), element.node_b(), static_cast<double>(element.xa()),
