@@ -56,7 +56,7 @@ struct Application::Impl {
 Application::Application(int& argc, char** argv, Attended attended)
     : impl_((PrepareDisplay(attended), std::make_unique<Impl>(argc, argv))) {
   std::setlocale(LC_NUMERIC, "C");
-  QApplication::setStyle(detail::MakeProgramStyle());
+  detail::UseProgramStyle();
   detail::InstallWindowBoxes();
   // A program ends by WM_QUIT (or its exit code), never because a window went.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -1,5 +1,6 @@
 #include "platform/program_style.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -62,9 +63,17 @@ class ProgramStyle final : public QProxyStyle {
 }  // namespace
 
 QStyle* MakeProgramStyle(const QString& name) {
-  if (name.isEmpty()) return new ProgramStyle(nullptr);  // the platform's default style
   QStyle* base = QStyleFactory::create(name);
   return base ? new ProgramStyle(base) : nullptr;
+}
+
+void UseProgramStyle() {
+  QStyle* made = QApplication::style();
+  if (dynamic_cast<ProgramStyle*>(made)) return;
+  // The application would delete the style it owns when another one takes its place: this one
+  // goes on underneath the programs' style, which owns it from now on.
+  made->setParent(nullptr);
+  QApplication::setStyle(new ProgramStyle(made));
 }
 
 QString StyleName(const QStyle* style) {

@@ -10,9 +10,13 @@ class QStyle;
 
 namespace plat::detail {
 
-// The style of that name (QStyleFactory's keys: "Fusion", "Windows", ...), the platform's
-// default for an empty name; nullptr for an unknown name. The application takes it over.
-QStyle* MakeProgramStyle(const QString& name = {});
+// The style of that name (QStyleFactory's keys: "Fusion", "Windows", ...); nullptr for an
+// unknown name. The application takes it over.
+QStyle* MakeProgramStyle(const QString& name);
+
+// Makes the style the application object made at its start (the platform's default) the
+// programs' style, without making another one.
+void UseProgramStyle();
 
 // The name of the Qt style underneath a style, lower case ("fusion").
 QString StyleName(const QStyle* style);
