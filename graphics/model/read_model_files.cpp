@@ -1,5 +1,6 @@
 #include "graphics/model/read_model_files.h"
 
+#include <cmath>
 #include <utility>
 
 #include "common/position/file_names.h"
@@ -88,7 +89,8 @@ std::vector<SupportDof> SupportDofsOf(const common::NodeTable& nodes) {
     const common::NodeRecord& node = nodes[k];
     const int dofs[3] = {node.dof_u(), node.dof_v(), mechanics::SupportedRotationOf(node)};
     for (int d = 1; d <= 3; ++d) {
-      if (node.support(d) > 0.0f) list.push_back(SupportDof{dofs[d - 1], k, d});
+      // A negative typed value is a support of its absolute value.
+      if (std::fabs(node.support(d)) > 0.0f) list.push_back(SupportDof{dofs[d - 1], k, d});
     }
   }
   return list;
