@@ -1,7 +1,8 @@
-// The table control in the real PUNDF on a private X server, with real mouse
-// and key events: the title tip over a clipped cell goes when the pointer
-// leaves it, a click on it goes through to the cell underneath, and a click
-// just after leaving it reaches the cell clicked.
+// The table control in the real programs on a private X server, with real
+// mouse and key events: in PUNDF the title tip over a clipped cell goes when
+// the pointer leaves it, a click on it goes through to the cell underneath,
+// and a click just after leaving it reaches the cell clicked; in the shell's
+// start dialog Return on the table opens the focus cell's editor and no other.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,9 @@
 #include <thread>
 #include <vector>
 
+#include "common/settings.h"
+#include "common/settings_files.h"
+#include "platform/script/script_testing.h"
 #include "tests/e2e/e2e_positions.h"
 #include "tests/e2e/x_session.h"
 
@@ -188,6 +192,58 @@ TEST(GridOnX, ATitleTipGoesWhenThePointerLeavesAndAClickOnItReachesTheCell) {
   ASSERT_TRUE(later);
   EXPECT_EQ(later->Differences(*moved, *area), 0);
   EXPECT_TRUE(x.Running(pundf)) << x.StderrOf(pundf);
+}
+
+TEST(GridOnX, ReturnOnTheStartDialogsTableOnlyOpensTheFocusCellsEditor) {
+  if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
+  const common::Position position = e2e::ComputedExample("BEAM2");
+  if (HasFailure()) return;
+  const common::SettingsContext settings = common::SettingsContext::Discover();
+  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "DPATH"), position.data_path()));
+  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), ".BEAM2"));
+  // Compute! opens the dialog; the script then leaves the program to the person.
+  plat::testing::WriteScript("QUENTARIS", "command 32779\nwait 60000\n");
+  e2e::XSession x;
+  ASSERT_TRUE(x.ok()) << x.error();
+  const pid_t shell = x.Start("QUENTARIS", {}, {{"PLAT_SCRIPT", plat::testing::TestFolder()}});
+  ASSERT_GT(shell, 0);
+  const auto dialog = x.FindWindow("^Analysis$");
+  ASSERT_TRUE(dialog) << x.StderrOf(shell);
+  const auto area = x.Geometry(*dialog);
+  ASSERT_TRUE(area);
+  x.Settle(500);
+  const auto grab = x.Grab();
+  ASSERT_TRUE(grab);
+  // The load-case column's right edge and the bottoms of its rows.
+  const std::vector<int> columns = GridLines(*grab, *area, true, 150);
+  const std::vector<int> rows = GridLines(*grab, *area, false, 150);
+  ASSERT_EQ(columns.size(), 1u);
+  ASSERT_GE(rows.size(), 3u);
+  const int row_height = rows[1] - rows[0];
+  const XGeometry row1{columns[0] - 150, rows[0] - row_height + 1, 150, row_height};
+  const XGeometry row2{columns[0] - 150, rows[0] + 1, 150, row_height};
+
+  ASSERT_TRUE(x.Click(columns[0] - 20, rows[0] - row_height / 2));  // the focus to row 1
+  x.Settle();
+  const auto focused = x.Grab();
+  ASSERT_TRUE(focused);
+  ASSERT_TRUE(x.Key("Return"));
+  x.Settle(500);
+  const auto editing = x.Grab();
+  ASSERT_TRUE(editing);
+  EXPECT_GT(editing->Differences(*focused, row1), 0) << "no editor on row 1";
+  EXPECT_EQ(editing->Differences(*focused, row2), 0) << "row 2 changed: Return moved on";
+  EXPECT_TRUE(x.WindowShown("^Analysis$"));
+
+  // Return that ends the edit moves on to the next row's editor.
+  ASSERT_TRUE(x.Type("7"));
+  ASSERT_TRUE(x.Key("Return"));
+  x.Settle(500);
+  const auto moved = x.Grab();
+  ASSERT_TRUE(moved);
+  EXPECT_GT(moved->Differences(*focused, row2), 0) << "no editor on row 2";
+  EXPECT_TRUE(x.WindowShown("^Analysis$"));
+  EXPECT_TRUE(x.Running(shell)) << x.StderrOf(shell);
 }
 
 }  // namespace
