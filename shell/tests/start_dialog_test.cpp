@@ -28,6 +28,13 @@ class StartDialogTest : public testing::PositionTest {
             std::string_view(reinterpret_cast<const char*>(diary.bytes().data()), diary.bytes().size()));
   }
   std::string Batch() const { return InPosition("BATCH.Halle"); }
+  // The dialog's table with the focus, on its first row.
+  static ShellGrid& FocusTable(CDiaStart& dialog) {
+    ShellGrid& grid = dialog.grid();
+    grid.SetFocusCell(1, 1);
+    grid.SetFocus();
+    return grid;
+  }
 
   plat::testing::MessageBoxScript boxes_;
   plat::testing::ProcessRecorder starts_;
@@ -87,10 +94,8 @@ TEST_F(StartDialogTest, TheTableIsSetUpForLoadCaseNumbers) {
 TEST_F(StartDialogTest, EnterInTheTableEditsAndStartWritesTheJob) {
   CDiaStart dialog(state_);
   ASSERT_TRUE(dialog.Create());
-  ShellGrid& grid = dialog.grid();
+  ShellGrid& grid = FocusTable(dialog);
   grid.SetItemText(2, 1, "300");
-  grid.SetFocusCell(1, 1);
-  grid.SetFocus();
   dialog.SendMessage(plat::WM_COMMAND, plat::IDOK, 0);  // Enter with the table focused
   EXPECT_FALSE(dialog.Ended());
   EXPECT_NE(plat::Window::GetFocus(), &grid);  // the editor has it
@@ -120,9 +125,7 @@ TEST_F(StartDialogTest, EnterInTheTableEditsAndStartWritesTheJob) {
 TEST_F(StartDialogTest, EnterTypedInTheTableOpensTheEditorAndTheDialogStays) {
   CDiaStart dialog(state_);
   ASSERT_TRUE(dialog.Create());
-  ShellGrid& grid = dialog.grid();
-  grid.SetFocusCell(1, 1);
-  grid.SetFocus();
+  ShellGrid& grid = FocusTable(dialog);
   plat::testing::PressKey(grid, plat::VK_RETURN);
   plat::testing::PumpMessages();
   EXPECT_FALSE(dialog.Ended());
@@ -141,9 +144,7 @@ TEST_F(StartDialogTest, EnterTypedInTheTableOpensTheEditorAndTheDialogStays) {
 TEST_F(StartDialogTest, EnterOnTheTableOnlyOpensTheFocusCellsEditor) {
   CDiaStart dialog(state_);
   ASSERT_TRUE(dialog.Create());
-  ShellGrid& grid = dialog.grid();
-  grid.SetFocusCell(1, 1);
-  grid.SetFocus();
+  ShellGrid& grid = FocusTable(dialog);
   // As the window system delivers them: the press to the table, the release
   // to the editor that the press opened.
   plat::testing::KeyDown(grid, plat::VK_RETURN);

@@ -92,6 +92,23 @@ std::vector<XGeometry> WaitForOtherWindows(e2e::XSession& x, pid_t pid, const st
   }
 }
 
+// A window on the screen and the grid lines of the table in it.
+struct TableOnScreen {
+  XGeometry area;
+  std::vector<int> columns;  // right edges of the non-fixed columns
+  std::vector<int> rows;     // bottoms of the non-fixed rows
+};
+
+// Horizontal lines count from `row_length` pixels on.
+std::optional<TableOnScreen> FindTable(e2e::XSession& x, const std::string& window, int row_length) {
+  const auto area = x.Geometry(window);
+  if (!area) return std::nullopt;
+  x.Settle(500);
+  const auto grab = x.Grab();
+  if (!grab) return std::nullopt;
+  return TableOnScreen{*area, GridLines(*grab, *area, true, 150), GridLines(*grab, *area, false, row_length)};
+}
+
 TEST(GridOnX, ATitleTipGoesWhenThePointerLeavesAndAClickOnItReachesTheCell) {
   if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
   const common::Position position = e2e::ComputedExample("BEAM2");
@@ -108,16 +125,12 @@ TEST(GridOnX, ATitleTipGoesWhenThePointerLeavesAndAClickOnItReachesTheCell) {
   ASSERT_TRUE(x.Key("p"));  // Loads, Point loads
   const auto table = x.FindWindow("^Point loads$");
   ASSERT_TRUE(table) << x.StderrOf(pundf);
-  const auto area = x.Geometry(*table);
-  ASSERT_TRUE(area);
   const std::vector<std::string> known{*main, *table};
-  x.Settle(500);
-
-  // Column edges and row bottoms from the grid lines of the table.
-  const auto grab = x.Grab();
-  ASSERT_TRUE(grab);
-  const std::vector<int> columns = GridLines(*grab, *area, true, 150);
-  const std::vector<int> rows = GridLines(*grab, *area, false, 300);
+  const auto found = FindTable(x, *table, 300);
+  ASSERT_TRUE(found);
+  const XGeometry* area = &found->area;
+  const std::vector<int>& columns = found->columns;
+  const std::vector<int>& rows = found->rows;
   ASSERT_GE(columns.size(), 6u);
   ASSERT_GE(rows.size(), 3u);
   // Cell (1, 5), "Size": from the right edge of column 4 to its own; row 1 above
@@ -209,14 +222,11 @@ TEST(GridOnX, ReturnOnTheStartDialogsTableOnlyOpensTheFocusCellsEditor) {
   ASSERT_GT(shell, 0);
   const auto dialog = x.FindWindow("^Analysis$");
   ASSERT_TRUE(dialog) << x.StderrOf(shell);
-  const auto area = x.Geometry(*dialog);
-  ASSERT_TRUE(area);
-  x.Settle(500);
-  const auto grab = x.Grab();
-  ASSERT_TRUE(grab);
   // The load-case column's right edge and the bottoms of its rows.
-  const std::vector<int> columns = GridLines(*grab, *area, true, 150);
-  const std::vector<int> rows = GridLines(*grab, *area, false, 150);
+  const auto found = FindTable(x, *dialog, 150);
+  ASSERT_TRUE(found);
+  const std::vector<int>& columns = found->columns;
+  const std::vector<int>& rows = found->rows;
   ASSERT_EQ(columns.size(), 1u);
   ASSERT_GE(rows.size(), 3u);
   const int row_height = rows[1] - rows[0];
