@@ -74,7 +74,7 @@ const QImage* CachedDeviceFont::DrawnText(std::string_view text, QRgb color, QRg
   for (const Drawn& d : entry.drawn) {
     if (d.color == color && d.background == background) return &d.pixels;
   }
-  const QRect area = laid->ink.adjusted(-kGlyphSpare, -kGlyphSpare, kGlyphSpare, kGlyphSpare);
+  const QRect& area = laid->ink;
   const std::size_t pixels = static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height());
   if (drawn_pixels_ + pixels > kMaxDrawnPixels) {
     for (auto& [key, t] : texts_) t.drawn.clear();

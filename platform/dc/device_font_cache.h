@@ -21,9 +21,6 @@ class QPaintDevice;
 
 namespace plat {
 
-// Pixels beyond the boxes of glyphs that drawing them may change.
-inline constexpr int kGlyphSpare = 2;
-
 // One device font and what was measured and laid out in it.
 class CachedDeviceFont {
  public:
@@ -43,10 +40,10 @@ class CachedDeviceFont {
   // Pixels (relative to the start of the baseline) that the glyphs of a text
   // Glyphs laid out can cover: their bounding box rounded outwards.
   const QRect* InkBounds(std::string_view text);
-  // The pixels of InkBounds and kGlyphSpare around them after the glyphs of a
-  // text are drawn in `color` over `background` on an image like `like`
-  // (Format_RGB32): the pixels the glyphs give wherever that colour lies under
-  // them. nullptr for a text Glyphs does not lay out.
+  // The pixels of InkBounds after the glyphs of a text are drawn in `color`
+  // over `background` on an image like `like` (Format_RGB32): the pixels the
+  // glyphs give wherever that colour lies under them. nullptr for a text
+  // Glyphs does not lay out.
   const QImage* DrawnText(std::string_view text, QRgb color, QRgb background, const QImage& like);
 
  private:

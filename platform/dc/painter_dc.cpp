@@ -321,14 +321,13 @@ void PainterDc::Render(const DeviceOp& op) {
 // with the few pixels outside the clip put back afterwards: the same pixels.
 bool PainterDc::Impl::DrawKeepingOutside(const std::optional<Rect>& wanted, const Rect& covered,
                                          const std::function<void()>& draw) {
+  constexpr int kSpare = 2;     // pixels kept beyond the glyphs' boxes
   constexpr int kMostKept = 1024;
   if (!wanted || device->devType() != QInternal::Image) return false;
   auto* image = static_cast<QImage*>(device);
   if (image->depth() != 32) return false;
   const Rect area = IntersectRects(
-      Rect{covered.left - kGlyphSpare, covered.top - kGlyphSpare, covered.right + kGlyphSpare,
-           covered.bottom + kGlyphSpare},
-      surface);
+      Rect{covered.left - kSpare, covered.top - kSpare, covered.right + kSpare, covered.bottom + kSpare}, surface);
   const Rect& c = *wanted;
   if (area.IsEmpty()) return false;
   // The parts of the area outside the clip: above, below, left and right of it.
@@ -385,9 +384,7 @@ std::optional<int> PainterDc::Impl::CopyDrawnText(const DeviceOp& op, CachedDevi
       painter.worldTransform().type() != QTransform::TxNone) {
     return kNoRowCopied;
   }
-  const Rect drawn_area{ink.left - kGlyphSpare, ink.top - kGlyphSpare, ink.right + kGlyphSpare,
-                        ink.bottom + kGlyphSpare};
-  Rect area = IntersectRects(drawn_area, surface);
+  Rect area = IntersectRects(ink, surface);
   if (op.clip) area = IntersectRects(area, *op.clip);
   if (area.IsEmpty()) return std::nullopt;  // none of its pixels shows
   // The painter draws straight into the image's pixels (begin() detached it).
@@ -402,8 +399,8 @@ std::optional<int> PainterDc::Impl::CopyDrawnText(const DeviceOp& op, CachedDevi
   const QImage* drawn = cached.DrawnText(op.text, ToQColor(op.text_color).rgb(), background, *image);
   if (!drawn) return kNoRowCopied;
   const qsizetype drawn_stride = drawn->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-  const QRgb* from = reinterpret_cast<const QRgb*>(drawn->constBits()) +
-                     (area.top - drawn_area.top) * drawn_stride + (area.left - drawn_area.left);
+  const QRgb* from = reinterpret_cast<const QRgb*>(drawn->constBits()) + (area.top - ink.top) * drawn_stride +
+                     (area.left - ink.left);
   for (int y = area.top; y < area.bottom; ++y, row += stride, from += drawn_stride) {
     if (y > area.top && std::memcmp(row, plain.data(), row_bytes) != 0) return y;
     std::memcpy(row, from, row_bytes);
