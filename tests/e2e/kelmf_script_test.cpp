@@ -176,6 +176,28 @@ TEST(KelmfScript, TheCloseBoxEndsAStoredPositionAndLeavesItsFiles) {
   EXPECT_TRUE(plat::FileExists(position.File("GEOMETRY")));  // the shell's test for a frame
 }
 
+// Every table of the Input panel opened on a stored position and closed with
+// OK, then End: the model files and the inverse stay as stored (PARAMR may
+// take the editor's own input defaults) and the shell still finds a frame.
+TEST(KelmfScript, TablesLookedAtAndClosedWithOkKeepTheFrameStored) {
+  const common::Position position = StoredPortal();
+  const char* const kept[] = {"INVERSE", "FLEXDIA", "FLEXMAX", "ELEMENTS", "NODES",
+                              "LKNOTENR", "CROSS", "MATR", "DOFSK", "EXTENSIOR"};
+  std::map<std::string, std::string> before;
+  for (const char* base : kept) before[base] = ReadBytes(position.File(base));
+  const auto run = RunKelmf(position,
+                            "command 32817\n"
+                            "press 1008\npress 1002\n"  // materials
+                            "press 1041\npress 1002\n"  // cross sections
+                            "press 313\npress 1002\n"   // nodes and supports
+                            "press 312\npress 1002\n"   // elements
+                            "close\n");
+  EXPECT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
+  EXPECT_EQ(run.messages, "");
+  for (const auto& [base, bytes] : before) EXPECT_TRUE(ReadBytes(position.File(base)) == bytes) << base;
+  EXPECT_EQ(ReadBytes(position.File("GEOMETRY")), std::string("\x01\x00\x00\x00", 4));
+}
+
 // The frame is wider than high: one landscape page under the position line.
 TEST(KelmfScript, PrintsTheStoredFrameOnOneLandscapePage) {
   const common::Position position = StoredPortal();
