@@ -274,6 +274,18 @@ TEST(EditorWrites, TheSameFrameGeneratedAgainChangesNothing) {
   }
 }
 
+// The text of a field of the generator dialog that the panel's button opens.
+std::string FieldShown(PanelEditor& editor, plat::UINT button, plat::UINT field) {
+  plat::testing::DialogScript script;
+  std::string shown;
+  script.OnNextDialog([&](plat::Dialog& d) {
+    shown = d.GetDlgItemText(field);
+    plat::testing::Press(d, plat::IDCANCEL);
+  });
+  ClickButton(editor.panel(), button);
+  return shown;
+}
+
 // While another program holds the position's lock, a table's OK and the
 // generators say so and write nothing: a table stays open with what was
 // typed, the arc and the parabola open again with their fields.
@@ -298,21 +310,8 @@ TEST(EditorWrites, WhileThePositionIsInUseNothingIsWritten) {
     Generate(editor, generator, script);
     EXPECT_EQ(Boxes(script).substr(0, busy.size()), busy);
   }
-  plat::testing::DialogScript script;
-  ArcFields arc;
-  script.OnNextDialog([&](plat::Dialog& d) {
-    arc.segments = d.GetDlgItemText(gen_ids::kSegments);
-    plat::testing::Press(d, plat::IDCANCEL);
-  });
-  ClickButton(editor.panel(), panel_ids::kArc);
-  EXPECT_EQ(arc.segments, "6");
-  ParabolaFields parabola;
-  script.OnNextDialog([&](plat::Dialog& d) {
-    parabola.length = d.GetDlgItemText(gen_ids::kLength);
-    plat::testing::Press(d, plat::IDCANCEL);
-  });
-  ClickButton(editor.panel(), panel_ids::kParabola);
-  EXPECT_EQ(parabola.length, "10");
+  EXPECT_EQ(FieldShown(editor, panel_ids::kArc, gen_ids::kSegments), "6");
+  EXPECT_EQ(FieldShown(editor, panel_ids::kParabola, gen_ids::kLength), "10");
   other.Release();
   EXPECT_EQ(Changed(before, plat::testing::SnapshotFolder(position.folder())), kNone);
   EXPECT_EQ(editor.session().model.elements.count(), 3);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -158,15 +159,20 @@ TEST(KelmfScript, APositionRebuiltFromItsEchoIsShownAndStored) {
   EXPECT_EQ(ReadBytes(position.TextFile("ECHO_G")), e2e::ExampleText("ECHO_G", "PORTAL"));
 }
 
+// The bytes of the position's files of these base names.
+std::map<std::string, std::string> FilesOf(const common::Position& position, std::initializer_list<const char*> bases) {
+  std::map<std::string, std::string> files;
+  for (const char* base : bases) files[base] = ReadBytes(position.File(base));
+  return files;
+}
+
 // Started again without "@G" and closed at once: the frame is rebuilt from the same
 // echo text, so the solver's inverse and every model file stay as stored.
 TEST(KelmfScript, TheCloseBoxEndsAStoredPositionAndLeavesItsFiles) {
   const common::Position position = StoredPortal();
-  const char* const kept[] = {"INVERSE", "FLEXDIA", "FLEXMAX",  "PARAMR",   "ELEMENTS",
-                              "NODES",   "LKNOTENR", "CROSS",   "MATR",     "EXTENSIOR"};
-  std::map<std::string, std::string> before;
-  for (const char* base : kept) before[base] = ReadBytes(position.File(base));
-  ASSERT_EQ(before["INVERSE"].size(), 1152u);
+  const auto before = FilesOf(position, {"INVERSE", "FLEXDIA", "FLEXMAX", "PARAMR", "ELEMENTS", "NODES",
+                                         "LKNOTENR", "CROSS", "MATR", "EXTENSIOR"});
+  ASSERT_EQ(before.at("INVERSE").size(), 1152u);
   const std::string echo = ReadBytes(position.TextFile("ECHO_G"));
   const auto run = RunKelmf(position, "close\n");
   EXPECT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
@@ -181,10 +187,8 @@ TEST(KelmfScript, TheCloseBoxEndsAStoredPositionAndLeavesItsFiles) {
 // take the editor's own input defaults) and the shell still finds a frame.
 TEST(KelmfScript, TablesLookedAtAndClosedWithOkKeepTheFrameStored) {
   const common::Position position = StoredPortal();
-  const char* const kept[] = {"INVERSE", "FLEXDIA", "FLEXMAX", "ELEMENTS", "NODES",
-                              "LKNOTENR", "CROSS", "MATR", "DOFSK", "EXTENSIOR"};
-  std::map<std::string, std::string> before;
-  for (const char* base : kept) before[base] = ReadBytes(position.File(base));
+  const auto before = FilesOf(position, {"INVERSE", "FLEXDIA", "FLEXMAX", "ELEMENTS", "NODES", "LKNOTENR",
+                                         "CROSS", "MATR", "DOFSK", "EXTENSIOR"});
   const auto run = RunKelmf(position,
                             "command 32817\n"
                             "press 1008\npress 1002\n"  // materials

@@ -50,6 +50,20 @@ bool WaitWhileLocked(const std::string& folder) {
   return false;
 }
 
+// QUENTARIS run unattended on the position BEAM2 of `data_path`: Load from
+// Archive of `echo_g`, Yes to overwriting it, KELMF scripted to Store, then End.
+plat::testing::ScriptedProgramRun LoadFromArchive(const std::string& data_path, const std::string& echo_g) {
+  const common::SettingsContext settings = common::SettingsContext::Discover();
+  EXPECT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "DPATH"), data_path));
+  EXPECT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), ".BEAM2"));
+  const std::string answers = plat::testing::TestFolder() + "answers.txt";
+  EXPECT_TRUE(plat::WriteBlock(answers, "Yes\n", 4));
+  plat::testing::WriteScript("KELMF", "command 57603\n");
+  return plat::testing::RunScript(plat::testing::BinFolder() + "QUENTARIS", {},
+                                  "command 33788\nfile " + echo_g + "\ncommand 57665\n",
+                                  {{"PLAT_SCRIPT_IDLE_S", "60"}, {"PLAT_ANSWERS", answers}});
+}
+
 TEST(ShellArchive, ALoadedModelReplacesTheResultsOfTheOldOne) {
   const common::Position old_model = e2e::ComputedExample("BEAM2");
   const std::string old_picture = MomentPicture(old_model, "old.png");
@@ -73,15 +87,7 @@ TEST(ShellArchive, ALoadedModelReplacesTheResultsOfTheOldOne) {
   ASSERT_TRUE(plat::WriteBlock(archive + "ECHO_G.BEAM2.TXT", echo_g.data(), echo_g.size()));
   ASSERT_TRUE(plat::WriteBlock(archive + "ECHO_L.BEAM2.TXT", echo_l.data(), echo_l.size()));
 
-  const common::SettingsContext settings = common::SettingsContext::Discover();
-  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "DPATH"), old_model.data_path()));
-  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), ".BEAM2"));
-  const std::string answers = plat::testing::TestFolder() + "answers.txt";
-  ASSERT_TRUE(plat::WriteBlock(answers, "Yes\n", 4));
-  plat::testing::WriteScript("KELMF", "command 57603\n");
-  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "QUENTARIS", {},
-                                            "command 33788\nfile " + archive + "ECHO_G.BEAM2.TXT\ncommand 57665\n",
-                                            {{"PLAT_SCRIPT_IDLE_S", "60"}, {"PLAT_ANSWERS", answers}});
+  const auto run = LoadFromArchive(old_model.data_path(), archive + "ECHO_G.BEAM2.TXT");
   EXPECT_EQ(run.exit_code, 0) << run.start_error << run.messages << run.log_text();
   EXPECT_EQ(run.messages,
             "Position exists\tOverwrite the exsisting position BEAM2 ?\n"
@@ -110,12 +116,6 @@ TEST(ShellArchive, ALoadedModelHoldsOnlyItsOwnLoadCases) {
   const std::string one_load = all_loads.substr(0, all_loads.find("LC 2\r\n"));
   ASSERT_LT(one_load.size(), all_loads.size());
 
-  const common::SettingsContext settings = common::SettingsContext::Discover();
-  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "DPATH"), position.data_path()));
-  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), ".BEAM2"));
-  const std::string answers = plat::testing::TestFolder() + "answers.txt";
-  ASSERT_TRUE(plat::WriteBlock(answers, "Yes\n", 4));
-  plat::testing::WriteScript("KELMF", "command 57603\n");
   struct Case {
     std::string archive;
     std::string loads;  // none when empty
@@ -134,9 +134,7 @@ TEST(ShellArchive, ALoadedModelHoldsOnlyItsOwnLoadCases) {
     if (!c.loads.empty()) {
       ASSERT_TRUE(plat::WriteBlock(archive + "ECHO_L.BEAM2.TXT", c.loads.data(), c.loads.size()));
     }
-    const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "QUENTARIS", {},
-                                              "command 33788\nfile " + archive + "ECHO_G.BEAM2.TXT\ncommand 57665\n",
-                                              {{"PLAT_SCRIPT_IDLE_S", "60"}, {"PLAT_ANSWERS", answers}});
+    const auto run = LoadFromArchive(position.data_path(), archive + "ECHO_G.BEAM2.TXT");
     EXPECT_EQ(run.exit_code, 0) << run.start_error << run.messages << run.log_text();
     EXPECT_EQ(run.messages, "Position exists\tOverwrite the exsisting position BEAM2 ?\nReady\t" + c.done + "\n")
         << run.log_text();
