@@ -357,6 +357,21 @@ TEST_F(EchoCommandsTest, AReplacedModelKeepsNoLoadCaseOfTheOldOne) {
   }
 }
 
+// A load echo text that cannot be copied in (a folder stands at its name) is
+// named, and the frame is rebuilt without loads.
+TEST_F(EchoCommandsTest, ALoadEchoThatCannotBeCopiedIsNamed) {
+  fs::remove("D/SDIRBEAM2/ECHO_L.BEAM2.TXT");
+  fs::create_directories("D/SDIRBEAM2/ECHO_L.BEAM2.TXT/x");
+  dialogs.AnswerFile(Archive("BEAM2", 1, "LC 1\r\n"));
+  dialogs.AnswerBox(plat::IDYES);
+  Command(ids::kLoadFromArchive);
+  std::string boxes;
+  for (const auto& shown : dialogs.shown()) boxes += shown.caption + "\t" + shown.text + "\n";
+  EXPECT_NE(boxes.find("Error\tThe file D/SDIRBEAM2/ECHO_L.BEAM2.TXT cannot be stored!\n"), std::string::npos)
+      << boxes;
+  EXPECT_EQ(LastShown().text, "Frame has been reinstalled.");
+}
+
 TEST_F(EchoCommandsTest, TheSameEchoTextsKeepTheResultsOfTheirModel) {
   WriteOldResults("BEAM2");
   fs::create_directories("T");
