@@ -17,4 +17,9 @@ std::string JoinSettingsPath(const SettingsContext& settings, std::string_view n
   return std::string(name);
 }
 
+std::string SettingsWritePath(const SettingsContext& settings, std::string_view name) {
+  if (settings.folder.empty()) return JoinSettingsPath(settings, name);
+  return settings.folder + "/" + std::string(name);
+}
+
 }  // namespace common

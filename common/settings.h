@@ -17,4 +17,9 @@ struct SettingsContext {
 // else the bare name (then read from the current folder).
 std::string JoinSettingsPath(const SettingsContext& settings, std::string_view name);
 
+// Where a settings file is written: in the settings folder only, so that an
+// unusable folder makes the write fail instead of leaving the file in the
+// current folder.
+std::string SettingsWritePath(const SettingsContext& settings, std::string_view name);
+
 }  // namespace common

@@ -67,7 +67,7 @@ CheckReport StorePositionLocked(FrameModel& model, const common::Position& posit
     return Stopped(common::Result::Fail("Directory " + position.folder() + " cannot be generated!", "Error"),
                    position);
   }
-  (void)common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), position.ext());
+  (void)common::WriteTextBlock(common::SettingsWritePath(settings, "EXTR"), position.ext());
   // The store makes a new inverse: the stored geometry is given up before the
   // first model file is written, so that a store that stops half-way never
   // leaves GEOMETRY 1 over files of another frame (the inverse goes when it does).
