@@ -55,8 +55,15 @@ bool ChooseMenuItem(FrameWnd& frame, const std::vector<std::string>& path);
 // A tool-bar button as shown: pressed (checked) and enabled.
 bool ToolButtonPressed(ToolBar& bar, UINT id);
 bool ToolButtonEnabled(ToolBar& bar, UINT id);
-// Clicks a tool-bar button with the mouse; false when it is not shown or disabled.
+// Clicks a tool-bar button (the customise button too) with the mouse; false
+// when it is not shown or disabled.
 bool ClickToolButton(ToolBar& bar, UINT id);
+// The texts of the buttons a person sees on a bar, in order ("|" for a
+// separator), the customise button's last; none when the bar is not shown.
+std::vector<std::string> ToolButtonTexts(ToolBar& bar);
+// A right click on the bar, at its right end (docked or floating); false
+// when it is not shown.
+bool RightClickToolBar(ToolBar& bar);
 
 // The text a status-bar pane shows.
 std::string PaneTextShown(StatusBar& bar, int index);
