@@ -7,8 +7,6 @@
 #include "geometry/editor/editor_ids.h"
 #include "geometry/tests/editor_fixture.h"
 #include "geometry/tests/position_fixture.h"
-#include "platform/controls/combo_box.h"
-#include "platform/controls/list_box.h"
 #include "platform/frames/customize_dialog.h"
 #include "platform/frames/tool_bar_customization.h"
 #include "platform/frames/tool_bar_name_dialog.h"
@@ -35,28 +33,6 @@ std::string Snapshots() {
   return folder;
 }
 
-int LineOf(plat::Dialog& d, plat::UINT list, const std::string& text) {
-  auto* lines = static_cast<plat::ListBox*>(d.GetDlgItem(list));
-  for (int i = 0; i < lines->GetCount(); ++i) {
-    if (lines->GetText(i) == text) return i;
-  }
-  return -1;
-}
-
-int CategoryOf(plat::Dialog& d, const std::string& name) {
-  auto* combo = static_cast<plat::ComboBox*>(d.GetDlgItem(Dlg::kCategory));
-  for (int i = 0; i < combo->GetCount(); ++i) {
-    if (combo->GetLBText(i) == name) return i;
-  }
-  return -1;
-}
-
-void AddCommand(plat::Dialog& d, const std::string& menu, const std::string& command) {
-  ASSERT_TRUE(plat::testing::Choose(d, Dlg::kCategory, CategoryOf(d, menu))) << menu;
-  ASSERT_TRUE(plat::testing::Choose(d, Dlg::kCommandList, LineOf(d, Dlg::kCommandList, command))) << command;
-  ASSERT_TRUE(plat::testing::Press(d, Dlg::kAddCommand));
-}
-
 std::vector<plat::ToolBar*> Bars(OpenedEditor& editor) {
   return editor.frame().GetToolBarCustomization()->Bars();
 }
@@ -70,8 +46,8 @@ TEST(EditorToolBars, APersonsBarAndAHiddenButtonComeBackAtTheNextStartAndItsStor
     plat::testing::DialogScript script;
     script.OnNextDialog([&](plat::Dialog& d) {
       ASSERT_TRUE(plat::testing::Press(d, Dlg::kNewBar));
-      AddCommand(d, "Position", "Store");
-      AddCommand(d, "View", "Dialog Input");
+      ASSERT_TRUE(plat::testing::AddCommandToBar(d, "Position", "Store"));
+      ASSERT_TRUE(plat::testing::AddCommandToBar(d, "View", "Dialog Input"));
       ASSERT_TRUE(plat::testing::Choose(d, Dlg::kBarList, 0));
       ASSERT_TRUE(plat::testing::Choose(d, Dlg::kButtonList, 3));
       ASSERT_TRUE(plat::testing::SetChecked(d, Dlg::kButtonShown, false));  // Copy to Clipboard

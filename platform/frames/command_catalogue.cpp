@@ -12,7 +12,7 @@ void Collect(const Menu& menu, std::vector<CatalogueCommand>& commands) {
     if (item.popup) {
       Collect(*item.popup, commands);
     } else if (!(item.flags & MF_SEPARATOR) && item.id != 0) {
-      commands.push_back({item.id, PlainMenuText(item.text)});
+      commands.push_back({item.id, PlainMenuText(item.text), {}});
     }
   }
 }
@@ -58,9 +58,14 @@ std::vector<CommandCategory> CommandsOfMenus(const std::vector<const Menu*>& men
   for (const Menu* bar : menus) {
     if (!bar) continue;
     for (const Menu::Item& item : bar->items()) {
-      if (!item.popup) continue;
-      CommandCategory category{PlainMenuText(item.text), {}};
-      Collect(*item.popup, category.commands);
+      CommandCategory category;
+      if (item.popup) {
+        category.name = PlainMenuText(item.text);
+        Collect(*item.popup, category.commands);
+      } else if (!(item.flags & MF_SEPARATOR) && item.id != 0) {
+        category.name = kMenuBarCategory;
+        category.commands.push_back({item.id, PlainMenuText(item.text), {}});
+      }
       if (!category.commands.empty()) AddToCategories(categories, std::move(category));
     }
   }
@@ -68,20 +73,32 @@ std::vector<CommandCategory> CommandsOfMenus(const std::vector<const Menu*>& men
 }
 
 std::vector<CatalogueCommand> AllCommands(const std::vector<CommandCategory>& categories) {
-  std::vector<CatalogueCommand> all;
+  struct Entry {
+    CatalogueCommand command;
+    std::string folded;
+    const std::string* category;
+  };
+  std::vector<Entry> all;
   for (const CommandCategory& category : categories) {
     for (const CatalogueCommand& command : category.commands) {
       const bool there =
-          std::any_of(all.begin(), all.end(), [&](const CatalogueCommand& c) { return c.id == command.id; });
-      if (!there) all.push_back(command);
+          std::any_of(all.begin(), all.end(), [&](const Entry& e) { return e.command.id == command.id; });
+      if (!there) all.push_back(Entry{command, Folded(command.text), &category.name});
     }
   }
-  std::stable_sort(all.begin(), all.end(), [](const CatalogueCommand& a, const CatalogueCommand& b) {
-    const std::string fa = Folded(a.text);
-    const std::string fb = Folded(b.text);
-    return fa != fb ? fa < fb : a.id < b.id;
+  std::stable_sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) {
+    return a.folded != b.folded ? a.folded < b.folded : a.command.id < b.command.id;
   });
-  return all;
+  std::vector<CatalogueCommand> commands;
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    // Two commands of one text are told apart by where they come from.
+    const bool twin = (i > 0 && all[i - 1].folded == all[i].folded) ||
+                      (i + 1 < all.size() && all[i + 1].folded == all[i].folded);
+    CatalogueCommand command = all[i].command;
+    if (twin) command.where = *all[i].category;
+    commands.push_back(std::move(command));
+  }
+  return commands;
 }
 
 }  // namespace plat

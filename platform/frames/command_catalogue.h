@@ -1,8 +1,9 @@
 #pragma once
 // The commands of a frame as a person finds them in its menus: one category
 // per menu title, holding the commands of that pop-up and of the pop-ups
-// below it, in menu order, with the texts the menus show (without their "&"
-// marks and shortcuts). The tool-bar customisation offers them.
+// below it, in menu order, and the category "Menu bar" of the commands that
+// stand on a menu bar itself, with the texts the menus show (without their
+// "&" marks and shortcuts). The tool-bar customisation offers them.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +12,12 @@
 
 namespace plat {
 
+inline constexpr const char* kMenuBarCategory = "Menu bar";
+
 struct CatalogueCommand {
   UINT id = 0;
   std::string text;
+  std::string where;  // the category of a command whose text another one has too (AllCommands)
 };
 
 struct CommandCategory {
@@ -32,7 +36,8 @@ std::vector<CommandCategory> CommandsOfMenus(const std::vector<const Menu*>& men
 // Adds a category, or the commands it lacks to the one of that name.
 void AddToCategories(std::vector<CommandCategory>& categories, CommandCategory category);
 
-// Every command of the categories once, by text (case ignored), then id.
+// Every command of the categories once, by text (case ignored), then id;
+// commands of the same text carry their category's name (`where`).
 std::vector<CatalogueCommand> AllCommands(const std::vector<CommandCategory>& categories);
 
 }  // namespace plat

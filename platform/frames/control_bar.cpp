@@ -37,8 +37,7 @@ class ContentWatch final : public QObject {
       QObject* child = static_cast<QChildEvent*>(event)->child();
       if (child && child->isWidgetType()) Watch(child);
     } else if (event->type() == QEvent::LayoutRequest && watched == content_) {
-      auto* bar = dynamic_cast<ControlBar*>(Window::FromHandle(bar_));
-      if (bar && bar->GetFrame()) bar->GetFrame()->RecalcLayout();
+      if (auto* bar = dynamic_cast<ControlBar*>(Window::FromHandle(bar_))) bar->ContentResized();
     } else if (event->type() == QEvent::Enter) {
       if (Window* bar = Window::FromHandle(bar_)) {
         bar->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(bar_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -78,6 +77,10 @@ bool ControlBar::CreateBar(FrameWnd* frame, UINT id, QWidget* content, DockSide 
   watch->Watch(content_);
   frame->AddControlBar(this);
   return true;
+}
+
+void ControlBar::ContentResized() {
+  if (frame_) frame_->RecalcLayout();
 }
 
 int ControlBar::CalcHeight(int) const { return content_ ? content_->sizeHint().height() : 0; }

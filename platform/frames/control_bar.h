@@ -43,6 +43,9 @@ class ControlBar : public Window {
   virtual void ShowBar(bool show);
   // The frame was shown or hidden.
   virtual void FrameShown(bool) {}
+  // The content wants another size (its elements changed): the frame lines
+  // its bars up again.
+  virtual void ContentResized();
   // Brings the states of the elements up to date through `target`'s update
   // handlers; with `disable_if_no_handler`, elements without any handler
   // are disabled.

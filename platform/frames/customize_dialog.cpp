@@ -135,7 +135,9 @@ void ToolBarsCustomizeDialog::FillCommands() {
                         ? categories_[static_cast<std::size_t>(k - 1)].commands
                         : AllCommands(categories_);
   command_list_.ResetContent();
-  for (const CatalogueCommand& command : shown_commands_) command_list_.AddString(command.text);
+  for (const CatalogueCommand& command : shown_commands_) {
+    command_list_.AddString(command.where.empty() ? command.text : command.text + " (" + command.where + ")");
+  }
   if (!shown_commands_.empty()) command_list_.SetCurSel(0);
 }
 

@@ -32,6 +32,8 @@ void FloatingBar::Fit() {
   const QSize size = bar->widget()->sizeHint();
   const Point place = Place();
   MoveWindow(place.x, place.y, size.width(), size.height());
+  // The window system may report the new size later: the bar takes it now.
+  if (bar->widget()->parentWidget() == detail::WidgetOfWindow(*this)) bar->widget()->setGeometry(0, 0, size.width(), size.height());
 }
 
 Point FloatingBar::Place() {

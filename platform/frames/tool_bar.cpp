@@ -216,6 +216,14 @@ void ToolBar::FrameShown(bool) {
   if (GetDockSide() == DockSide::kFloating) ShowFloating();
 }
 
+void ToolBar::ContentResized() {
+  if (GetDockSide() == DockSide::kFloating && floating_) {
+    floating_->Fit();
+    return;
+  }
+  ControlBar::ContentResized();
+}
+
 void ToolBar::ShowFloating() {
   FrameWnd* frame = GetFrame();
   if (!frame) return;

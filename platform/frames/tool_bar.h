@@ -88,6 +88,8 @@ class ToolBar : public ControlBar {
   void ShowBar(bool show) override;
   // The frame was shown or hidden: a floating bar's window follows it.
   void FrameShown(bool shown) override;
+  // A floating bar's window takes the size its buttons want now.
+  void ContentResized() override;
 
   void UpdateCmdUI(CommandTarget& target, bool disable_if_no_handler) override;
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -135,7 +135,7 @@ std::vector<CommandCategory> ToolBarCustomization::Categories() const {
     if (!bar) continue;
     CommandCategory category{bar->GetWindowText(), {}};
     for (const ToolButton& b : s.defaults) {
-      if (b.id != 0) category.commands.push_back({b.id, b.text});
+      if (b.id != 0) category.commands.push_back({b.id, b.text, {}});
     }
     if (!category.commands.empty()) AddToCategories(categories, std::move(category));
   }

@@ -12,12 +12,14 @@
 #include <QContextMenuEvent>
 
 #include "platform/dialogs/dialog_frame.h"
+#include "platform/frames/customize_dialog.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/menu_bar.h"
 #include "platform/frames/qt_menus.h"
 #include "platform/frames/status_bar.h"
 #include "platform/frames/tool_bar.h"
 #include "platform/ribbon/ribbon_bar.h"
+#include "platform/testing/dialog_testing.h"
 #include "platform/text_codec.h"
 
 namespace plat::testing {
@@ -184,6 +186,12 @@ std::vector<std::string> ToolButtonTexts(ToolBar& bar) {
     texts.push_back(a->isSeparator() ? "|" : Cp1252(a->text()));
   }
   return texts;
+}
+
+bool AddCommandToBar(Dialog& customize, std::string_view menu, std::string_view command) {
+  using D = ToolBarsCustomizeDialog;
+  return ChooseText(customize, D::kCategory, menu) && ChooseText(customize, D::kCommandList, command) &&
+         Press(customize, D::kAddCommand);
 }
 
 bool RightClickToolBar(ToolBar& bar) {

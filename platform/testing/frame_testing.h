@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/frames/menu.h"
@@ -19,6 +20,7 @@
 #include "platform/window/window.h"
 
 namespace plat {
+class Dialog;
 class FrameWnd;
 class RibbonBar;
 class StatusBar;
@@ -64,6 +66,10 @@ std::vector<std::string> ToolButtonTexts(ToolBar& bar);
 // A right click on the bar, at its right end (docked or floating); false
 // when it is not shown.
 bool RightClickToolBar(ToolBar& bar);
+// In the open tool-bar customisation dialog: the command of a menu (its
+// title and the command's text as the dialog lists them) put on the bar
+// chosen, as a person chooses and adds it. False when one is not there.
+bool AddCommandToBar(Dialog& customize, std::string_view menu, std::string_view command);
 
 // The text a status-bar pane shows.
 std::string PaneTextShown(StatusBar& bar, int index);

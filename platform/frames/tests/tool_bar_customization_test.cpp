@@ -14,11 +14,13 @@
 #include <memory>
 
 #include "platform/binary_io.h"
-#include "platform/controls/combo_box.h"
 #include "platform/controls/list_box.h"
 #include "platform/dialogs/dialog_frame.h"
 #include "platform/files.h"
 #include "platform/frames/customize_dialog.h"
+#include "platform/frames/doc_template.h"
+#include "platform/frames/document.h"
+#include "platform/frames/mdi_frame.h"
 #include "platform/frames/tests/test_frames.h"
 #include "platform/frames/tool_bar_customization.h"
 #include "platform/frames/tool_bar_name_dialog.h"
@@ -37,33 +39,37 @@ using Dlg = ToolBarsCustomizeDialog;
 
 constexpr UINT kCustomize = 126;
 
-// A main frame as the editors have one, whose tool bar a person may customise.
-class CustomizableFrame : public FrameWnd {
+// A main frame as the programs have one (single-document, or a multiple-document one as the viewer's),
+// whose tool bar a person may customise.
+template <class Frame>
+class Customizable : public Frame {
  public:
-  explicit CustomizableFrame(Log& log) : log_(log) {
-    for (UINT id : {32800u, 32801u, 32906u, 32776u, UINT{ID_FILE_SAVE}}) {
-      MapCommand(id, [this, id] { log_.Add("command " + std::to_string(id)); });
+  explicit Customizable(Log& log) : log_(log) {
+    for (UINT id : {32800u, 32801u, 32906u, 32776u, UINT{ID_FILE_SAVE}, kMoments}) {
+      this->MapCommand(id, [this, id] { log_.Add("command " + std::to_string(id)); });
     }
   }
+  static constexpr UINT kMoments = 41000;
   ToolBar tool_bar;
   StatusBar status_bar;
 
-  ToolBarCustomization& customization() { return *GetToolBarCustomization(); }
+  ToolBarCustomization& customization() { return *this->GetToolBarCustomization(); }
   // The bars: the standard one, then a person's.
   std::vector<ToolBar*> Bars() { return customization().Bars(); }
 
  protected:
   int OnCreate(const CREATESTRUCT& create) override {
-    if (FrameWnd::OnCreate(create) == -1) return -1;
+    if (Frame::OnCreate(create) == -1) return -1;
     if (!tool_bar.Create(this) || !status_bar.Create(this)) return -1;
     tool_bar.SetButtons({{ID_FILE_SAVE, "Store"}, {0}, {32776, "Graphical input"}, {32906, "Grid"}});
     const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR};
     status_bar.SetIndicators(panes);
-    EnableToolBarCustomization({&tool_bar}, kCustomize, "Anpassen...");
+    this->EnableToolBarCustomization({&tool_bar}, kCustomize, "Anpassen...");
     return 0;
   }
   Log& log_;
 };
+using CustomizableFrame = Customizable<FrameWnd>;
 
 class ToolBarCustomizationTest : public ::testing::Test {
  protected:
@@ -99,27 +105,6 @@ class ToolBarCustomizationTest : public ::testing::Test {
     const auto bytes = ReadWholeFile(path);
     return bytes ? std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : std::string("(none)");
   }
-  // The line of a text in a dialog's list.
-  static int LineOf(Dialog& d, UINT list, const std::string& text) {
-    const int count = static_cast<int>(d.SendDlgItemMessage(list, LB_GETCOUNT));
-    for (int i = 0; i < count; ++i) {
-      if (static_cast<ListBox*>(d.GetDlgItem(list))->GetText(i) == text) return i;
-    }
-    return -1;
-  }
-  static int CategoryOf(Dialog& d, const std::string& name) {
-    auto* combo = static_cast<ComboBox*>(d.GetDlgItem(Dlg::kCategory));
-    for (int i = 0; i < combo->GetCount(); ++i) {
-      if (combo->GetLBText(i) == name) return i;
-    }
-    return -1;
-  }
-  // In the open dialog: a command of a menu added to the bar chosen.
-  static void AddCommand(Dialog& d, const std::string& menu, const std::string& command) {
-    ASSERT_TRUE(Choose(d, Dlg::kCategory, CategoryOf(d, menu)));
-    ASSERT_TRUE(Choose(d, Dlg::kCommandList, LineOf(d, Dlg::kCommandList, command)));
-    ASSERT_TRUE(Press(d, Dlg::kAddCommand));
-  }
   static std::vector<std::string> BoxTexts(const DialogScript& script) {
     std::vector<std::string> texts;
     for (const ShownDialog& shown : script.shown()) {
@@ -149,8 +134,8 @@ TEST_F(ToolBarCustomizationTest, APersonsBarOfTwoCommandsAndAHiddenButtonComeBac
     EXPECT_EQ(d.Caption(), "Customize");
     ASSERT_TRUE(Press(d, Dlg::kNewBar));
     // The new bar is chosen: two commands of the menus on it.
-    AddCommand(d, "Edit", "Route");
-    AddCommand(d, "View", "Toolbar");
+    ASSERT_TRUE(AddCommandToBar(d, "Edit", "Route"));
+    ASSERT_TRUE(AddCommandToBar(d, "View", "Toolbar"));
     // The standard bar's "Graphical input" hidden.
     ASSERT_TRUE(Choose(d, Dlg::kBarList, 0));
     ASSERT_TRUE(Choose(d, Dlg::kButtonList, 2));
@@ -317,6 +302,13 @@ TEST_F(ToolBarCustomizationTest, AFloatingBarKeepsItsPlaceAndItsCloseBoxHidesIt)
   f.tool_bar.DockAt(DockSide::kFloating);
   EXPECT_EQ(f.tool_bar.GetFloatingPlace(), (Point{300, 200}));
   f.tool_bar.SetFloatingPlace(Point{320, 240});  // a person moved it
+  // Its window takes the room of buttons added later, so that none goes behind the bar's extension arrow.
+  std::vector<ToolButton> more = f.tool_bar.GetButtons();
+  for (UINT id : {32800u, 32801u, 32802u}) more.push_back(ToolButton(id, "A longer button " + std::to_string(id)));
+  f.tool_bar.SetButtons(more);
+  PumpMessages();
+  EXPECT_GE(f.tool_bar.widget()->width(), f.tool_bar.widget()->sizeHint().width());
+  EXPECT_EQ(f.tool_bar.GetFloatingPlace(), (Point{320, 240}));
   End();
   CustomizableFrame& again = Start();
   EXPECT_EQ(again.tool_bar.GetDockSide(), DockSide::kFloating);
@@ -448,6 +440,52 @@ TEST_F(ToolBarCustomizationTest, AStandardBarWhoseProgramButtonsChangedShowsTheN
   EXPECT_EQ(f.tool_bar.GetDockSide(), DockSide::kLeft);  // where it was put stays
   ASSERT_EQ(f.Bars().size(), 2u);
   EXPECT_EQ(ToolButtonTexts(*f.Bars()[1]), (std::vector<std::string>{"Store", "|", "Anpassen..."}));
+}
+
+TEST_F(ToolBarCustomizationTest, TheViewersKindOfFrameOffersItsChildWindowsMenusAndItsClientMakesRoom) {
+  // The picture's menu: commands on the bar itself, and a pop-up.
+  Menu display = Menu::Popup();
+  display.AppendMenu(MF_STRING, 41001, "&Labels");
+  Menu picture;
+  picture.AppendMenu(MF_STRING, Customizable<MDIFrameWnd>::kMoments, "&Moments");
+  picture.AppendMenu(MF_POPUP, std::move(display), "D&isplay");
+  app.AddDocTemplate(std::make_unique<MultiDocTemplate>(
+      FrameResources{130, "Graph", std::move(picture), {}}, [] { return std::make_unique<Document>(); },
+      [] { return new MDIChildWnd; }, [this] { return new LoggingView(log); }));
+  auto* main = new Customizable<MDIFrameWnd>(log);
+  main->auto_delete = true;
+  ASSERT_TRUE(main->LoadFrame(FrameResources{128, "Results", TestMenu(), {}}));
+  app.SetMainWnd(main);
+  main->ActivateFrame(SW_SHOW);
+  main->MoveWindow(0, 0, 1000, 700);
+  ASSERT_NE(app.GetDocTemplate(0)->OpenDocumentFile({}), nullptr);
+  PumpMessages();
+
+  DialogScript script;
+  script.OnNextDialog([](Dialog& d) {
+    ASSERT_TRUE(Press(d, Dlg::kNewBar));
+    EXPECT_TRUE(ChooseText(d, Dlg::kCategory, "Display"));
+    ASSERT_TRUE(AddCommandToBar(d, "Menu bar", "Moments"));
+    ASSERT_TRUE(ChooseText(d, Dlg::kBarSide, "Left"));
+    Press(d, IDOK);
+  });
+  script.PressNext(IDOK);  // "Custom 1"
+  ASSERT_TRUE(ClickToolButton(main->tool_bar, kCustomize));
+  PumpMessages();
+  ToolBar& mine = *main->customization().Bars()[1];
+  EXPECT_EQ(mine.GetDockSide(), DockSide::kLeft);
+  Rect bar, client;
+  mine.GetWindowRect(&bar);
+  main->GetClient()->GetWindowRect(&client);
+  EXPECT_EQ(client.left, bar.right);
+  // Its button reaches the frame's route, as the child's menu does.
+  IdleUpdate(*main);
+  log.entries.clear();
+  ASSERT_TRUE(ClickToolButton(mine, Customizable<MDIFrameWnd>::kMoments));
+  PumpMessages();
+  EXPECT_EQ(log.entries, std::vector<std::string>{"command 41000"});
+  main->DestroyWindow();
+  PumpMessages();
 }
 
 }  // namespace

@@ -137,24 +137,31 @@ TEST(CommandCatalogue, ListsTheMenusCommandsByTitleWithTheirPlainTexts) {
   Menu bar;
   bar.AppendMenu(MF_POPUP, std::move(file), "&Position");
   bar.AppendMenu(MF_POPUP, std::move(view), "&View");
-  Menu child_bar;  // another frame's bar with the same title: what it lacks joins
+  Menu child_bar;  // another frame's bar: what a title of it lacks joins, its own commands stand apart
+  child_bar.AppendMenu(MF_STRING, 32960, "&Moments");
   Menu more = Menu::Popup();
   more.AppendMenu(MF_STRING, 57603, "Store");
   more.AppendMenu(MF_STRING, 32900, "Copy");
   child_bar.AppendMenu(MF_POPUP, std::move(more), "&Position");
+  child_bar.AppendMenu(MF_STRING, 32961, "LC +");
+  child_bar.AppendMenu(MF_STRING, 32962, "&Dialog input");  // another command of the same text
 
   const std::vector<CommandCategory> categories = CommandsOfMenus({&bar, nullptr, &child_bar});
-  ASSERT_EQ(categories.size(), 2u);
+  ASSERT_EQ(categories.size(), 3u);
   EXPECT_EQ(categories[0].name, "Position");
   ASSERT_EQ(categories[0].commands.size(), 3u);
   EXPECT_EQ(categories[0].commands[0].text, "Store");
   EXPECT_EQ(categories[0].commands[1].text, "1 Last");
   EXPECT_EQ(categories[0].commands[2].id, 32900u);
   EXPECT_EQ(categories[1].name, "View");
+  EXPECT_EQ(categories[2].name, "Menu bar");
+  ASSERT_EQ(categories[2].commands.size(), 3u);
+  EXPECT_EQ(categories[2].commands[0].text, "Moments");
   const std::vector<CatalogueCommand> all = AllCommands(categories);
   std::vector<std::string> texts;
-  for (const CatalogueCommand& c : all) texts.push_back(c.text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"1 Last", "Copy", "Dialog Input", "Store"}));
+  for (const CatalogueCommand& c : all) texts.push_back(c.where.empty() ? c.text : c.text + " / " + c.where);
+  EXPECT_EQ(texts, (std::vector<std::string>{"1 Last", "Copy", "Dialog Input / View", "Dialog input / Menu bar", "LC +",
+                                             "Moments", "Store"}));
 }
 
 }  // namespace
