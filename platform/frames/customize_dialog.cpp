@@ -39,9 +39,9 @@ void ToolBarsCustomizeDialog::BuildLayout(DialogLayout& layout) {
   auto bar_buttons = bars.Row();
   bar_buttons.PushButton("&New...", kNewBar);
   bar_buttons.PushButton("&Rename...", kRenameBar);
-  auto bar_buttons2 = bars.Row();
-  bar_buttons2.PushButton("&Delete", kDeleteBar);
-  bar_buttons2.PushButton("R&eset", kResetBar);
+  auto more_bar_buttons = bars.Row();
+  more_bar_buttons.PushButton("&Delete", kDeleteBar);
+  more_bar_buttons.PushButton("R&eset", kResetBar);
 
   auto buttons = row.Group("&Buttons");
   buttons.List(kButtonList, kList, 24, 12, &button_list_);

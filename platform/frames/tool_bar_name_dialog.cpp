@@ -1,6 +1,5 @@
 #include "platform/frames/tool_bar_name_dialog.h"
 
-#include "platform/controls/edit.h"
 #include "platform/dialogs/dialog_layout.h"
 #include "platform/frames/tool_bar_setup.h"
 
