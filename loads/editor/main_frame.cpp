@@ -73,6 +73,7 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
                                               plat::ID_SEPARATOR};
   if (!status_bar_.SetIndicators(panes)) return -1;
   status_bar_.SetPaneWidth(kCoordinatesPane, 160);
+  EnableToolBarCustomization({&tool_bar_}, ids::kCustomize, ids::kCustomizeText);
   return 0;
 }
 

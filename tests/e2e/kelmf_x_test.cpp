@@ -1,7 +1,8 @@
 // The real KELMF on a private X server, used as a person uses it with real
 // mouse and key events: Return in a table never stores, a number too large is
-// refused at OK, a click on a menu title runs no command, and after a tool
-// bar click the keys still reach the picture.
+// refused at OK, a click on a menu title runs no command, after a tool bar
+// click the keys still reach the picture, and a bar of one's own made with
+// the customise button carries commands.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -214,6 +215,50 @@ TEST(KelmfOnX, AMenuTitleRunsNoCommandAndKeysReachThePictureAfterAToolBarClick) 
   // "x" ends the editor as End does.
   ASSERT_TRUE(k.x.Key("x"));
   EXPECT_EQ(k.x.WaitExit(k.kelmf, 20), 1) << k.x.StderrOf(k.kelmf);
+}
+
+constexpr Offset kCustomizeButton{507, 34};       // the tool bar's "Anpassen..."
+constexpr Offset kSecondBarFirstButton{28, 63};  // the first button of the bar under it
+// Points of the "Customize" dialog: New..., the menu's field, the first command, Add to tool bar, Close.
+constexpr Offset kNewBarButton{68, 284};
+constexpr Offset kMenuCombo{570, 39};
+constexpr Offset kFirstCommand{530, 63};
+constexpr Offset kAddButton{504, 314};
+constexpr Offset kCloseButton{645, 353};
+
+// A click on "Anpassen...", a new bar named in its own dialog, "Store" of the menu "Position" put on it, and
+// a click on that button stores the frame as the menu's Store does.
+TEST(KelmfOnX, ABarOfOnesOwnMadeWithTheCustomiseButtonStoresTheFrame) {
+  if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
+  KelmfOnX k;
+  ASSERT_TRUE(k.x.ok()) << k.x.error();
+  ASSERT_TRUE(k.Start(true)) << k.x.StderrOf(k.kelmf);
+  ASSERT_TRUE(k.ClickAt(k.frame, kCustomizeButton));
+  const auto dialog = k.Window("^Customize$");
+  ASSERT_TRUE(dialog) << k.x.StderrOf(k.kelmf);
+  ASSERT_TRUE(k.ClickAt(*dialog, kNewBarButton));
+  ASSERT_TRUE(k.Window("^New Tool Bar$"));
+  ASSERT_TRUE(k.x.Type("Storing"));
+  ASSERT_TRUE(k.x.Key("Return"));
+  ASSERT_TRUE(k.x.WaitGone("^New Tool Bar$"));
+  // The menu "Position", its third command "Store", added to the new bar.
+  ASSERT_TRUE(k.ClickAt(*dialog, kMenuCombo));
+  ASSERT_TRUE(k.x.Key("Down"));
+  ASSERT_TRUE(k.x.Key("Return"));
+  k.x.Settle(300);
+  ASSERT_TRUE(k.ClickAt(*dialog, kFirstCommand));
+  ASSERT_TRUE(k.x.Key("Down"));
+  ASSERT_TRUE(k.x.Key("Down"));
+  k.x.Settle(300);
+  ASSERT_TRUE(k.ClickAt(*dialog, kAddButton));
+  ASSERT_TRUE(k.ClickAt(*dialog, kCloseButton));
+  ASSERT_TRUE(k.x.WaitGone("^Customize$"));
+  k.x.Settle(400);
+  EXPECT_NE(ReadBytes(k.position.File("GEOMETRY")), std::string("\1\0\0\0", 4));
+  ASSERT_TRUE(k.ClickAt(k.frame, kSecondBarFirstButton));
+  EXPECT_EQ(k.x.WaitExit(k.kelmf, 30), 1) << k.x.StderrOf(k.kelmf);
+  EXPECT_EQ(ReadBytes(k.position.File("GEOMETRY")), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(k.Messages(), "");
 }
 
 }  // namespace
