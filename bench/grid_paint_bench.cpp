@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "grid/grid_ctrl.h"
-#include "platform/application.h"
 
 namespace {
 
@@ -71,11 +70,3 @@ void BM_PageDownWithRepaint(benchmark::State& state) {
 BENCHMARK(BM_PageDownWithRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  plat::Application app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
