@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   plat::testing::program_folder = plat::testing::MakeScratchFolder("suite-program");
   if (!plat::testing::program_folder.empty()) {
-    setenv("TMPDIR", plat::testing::program_folder.c_str(), 1);
+    const std::string& folder = plat::testing::program_folder;
+    setenv("TMPDIR", folder.substr(0, folder.size() - 1).c_str(), 1);
     plat::testing::UseSettingsOf(plat::testing::program_folder);
   }
   int result = 0;
