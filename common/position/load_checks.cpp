@@ -10,6 +10,16 @@ std::string Beyond(const std::string& what, int k, const char* kind, int number,
          Number(available) + " " + kind + "s";
 }
 
+// The first record of `table` on an element the frame does not have.
+template <class Tab>
+Problem FirstBeyondElements(const Tab& table, const char* what, const ElementTable& elements) {
+  for (int k = 1; k <= table.count(); ++k) {
+    const int e = table[k].element();
+    if (e < 1 || e > elements.count()) return Beyond(what, k, "element", e, elements.count());
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 Problem CheckCount(const char* what, int count, int capacity) {
@@ -34,11 +44,7 @@ Problem CheckPointLoads(const PointLoadTable& loads, const NodeTable& nodes, con
 }
 
 Problem CheckLineLoads(const LineLoadTable& loads, const ElementTable& elements) {
-  for (int k = 1; k <= loads.count(); ++k) {
-    const int e = loads[k].element();
-    if (e < 1 || e > elements.count()) return Beyond("line load", k, "element", e, elements.count());
-  }
-  return std::nullopt;
+  return FirstBeyondElements(loads, "line load", elements);
 }
 
 Problem CheckSettlements(const NodeRefTable& settlements, const NodeTable& nodes) {
@@ -53,11 +59,7 @@ Problem CheckSettlements(const NodeRefTable& settlements, const NodeTable& nodes
 }
 
 Problem CheckPrestress(const PrestressTable& prestress, const ElementTable& elements) {
-  for (int k = 1; k <= prestress.count(); ++k) {
-    const int e = prestress[k].element();
-    if (e < 1 || e > elements.count()) return Beyond("prestress entry", k, "element", e, elements.count());
-  }
-  return std::nullopt;
+  return FirstBeyondElements(prestress, "prestress entry", elements);
 }
 
 }  // namespace common
