@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/scratch_folder.h"
 #include "grid/grid_ctrl.h"
+#include "platform/application.h"
 
 namespace {
 
@@ -70,3 +72,12 @@ void BM_PageDownWithRepaint(benchmark::State& state) {
 BENCHMARK(BM_PageDownWithRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  const bench::RuntimeFolder runtime;  // goes after the application object, with what it made there
+  plat::Application app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
