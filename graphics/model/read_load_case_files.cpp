@@ -61,7 +61,9 @@ common::ReadOutcome ReadLoads(const ViewerState& state, LoadCase& lc) {
 
   const std::string points = state.position.LoadCaseFile(fn::kPointLoads, number);
   if (auto r = ReadRequired(points, lc.params.point_load_count(), lc.point_loads); !r.ok()) return r;
-  if (auto problem = common::CheckPointLoads(lc.point_loads, state.nodes, state.elements)) return DamagedEnd(points, *problem);
+  if (auto problem = common::CheckPointLoads(lc.point_loads, state.nodes, state.elements)) {
+    return DamagedEnd(points, *problem);
+  }
   FlipMoments(lc.point_loads);
 
   const std::string lines = state.position.LoadCaseFile(fn::kLineLoads, number);
