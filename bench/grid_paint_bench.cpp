@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/scratch_folder.h"
 #include "grid/grid_ctrl.h"
 #include "platform/application.h"
 #include "platform/dc/recording_dc.h"
@@ -119,6 +120,7 @@ void AddWhatThePaintDraws() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bench::RuntimeFolder runtime;  // goes after the application object, with what it made there
   plat::Application app(argc, argv);
   AddWhatThePaintDraws();
   benchmark::Initialize(&argc, argv);

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <utility>
 
+#include "common/position/extents_file.h"
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "graphics/model/file_outcomes.h"
 #include "graphics/model/model_checks.h"
-#include "loads/model/read_geometry.h"
 #include "mechanics/model/node_rotation.h"
 
 namespace revuzavi {
@@ -50,7 +50,7 @@ struct Model {
   common::CrossSectionTable sections;
   common::MaterialTable materials;
   common::DofTable dofs;
-  pundf::Extents extents;
+  common::FrameExtents extents;
 };
 
 common::ReadOutcome ReadTables(const common::Position& position, Model& m) {
@@ -64,7 +64,7 @@ common::ReadOutcome ReadTables(const common::Position& position, Model& m) {
   auto dofs = common::ReadRecords<common::DofTable>(dof_path, m.params.equation_count());
   if (auto end = EndIfDamaged(dof_path, dofs.status); !end.ok()) return end;
   m.dofs = std::move(dofs.table);
-  auto extents = pundf::ReadExtents(position);
+  auto extents = common::ReadExtents(position);
   if (!extents) return common::ReadOutcome::Fatal(extents.failure(), -1);
   m.extents = *extents;
   return common::ReadOutcome::Ok();
