@@ -73,6 +73,11 @@ struct KelmfOnX {
     x.Settle(400);
     return clicked;
   }
+  // The Input panel opened with View, Dialog Input.
+  std::optional<XGeometry> InputPanel() {
+    if (!ClickAt(frame, kViewTitle) || !ClickAt(frame, kDialogInputItem)) return std::nullopt;
+    return Window("^Input$");
+  }
   std::optional<XGeometry> Window(const std::string& title) {
     const auto id = x.FindWindow(title, 10);
     return id ? x.Geometry(*id) : std::nullopt;
@@ -97,9 +102,7 @@ TEST(KelmfOnX, ReturnInATableNeverStoresAndANumberTooLargeIsRefused) {
   const std::string materials = ReadBytes(k.position.File("MATR"));
   ASSERT_FALSE(elements.empty());
 
-  ASSERT_TRUE(k.ClickAt(k.frame, kViewTitle));
-  ASSERT_TRUE(k.ClickAt(k.frame, kDialogInputItem));
-  const auto panel = k.Window("^Input$");
+  const auto panel = k.InputPanel();
   ASSERT_TRUE(panel) << k.x.StderrOf(k.kelmf);
 
   // The elements table: a click on a cell, Return.
@@ -174,9 +177,7 @@ TEST(KelmfOnX, HomeShowsTheFocusCellOfATableTheWheelScrolledAway) {
   KelmfOnX k;
   ASSERT_TRUE(k.x.ok()) << k.x.error();
   ASSERT_TRUE(k.Start(true)) << k.x.StderrOf(k.kelmf);
-  ASSERT_TRUE(k.ClickAt(k.frame, kViewTitle));
-  ASSERT_TRUE(k.ClickAt(k.frame, kDialogInputItem));
-  const auto panel = k.Window("^Input$");
+  const auto panel = k.InputPanel();
   ASSERT_TRUE(panel) << k.x.StderrOf(k.kelmf);
   ASSERT_TRUE(k.ClickAt(*panel, kSupportsButton));
   const auto table = k.Window("^Nodes$");
