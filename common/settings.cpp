@@ -22,4 +22,8 @@ std::string SettingsWritePath(const SettingsContext& settings, std::string_view 
   return settings.folder + "/" + std::string(name);
 }
 
+Result CannotWriteSetting(const std::string& path) {
+  return Result::Fail("The file " + path + " cannot be written.", "Error");
+}
+
 }  // namespace common

@@ -20,6 +20,7 @@
 #include "platform/frames/tool_bar_customization.h"
 #include "platform/frames/tool_bar_name_dialog.h"
 #include "platform/testing/frame_testing.h"
+#include "platform/testing/unusable_settings.h"
 #include "platform/window/cursor.h"
 #include "platform/window/handle_number.h"
 #include "platform/window/virtual_keys.h"
@@ -386,6 +387,26 @@ TEST(LoadEditorWindow, MPUNDW1KeepsTheScalesAndShortFilesGiveTheDefaults) {
   EXPECT_NEAR(values[3], 1.1f, 1e-6);
   EXPECT_EQ(values[4], 1.0f);
   EXPECT_EQ(bytes.substr(20), std::string(124, '\0'));
+}
+
+// With a settings folder that cannot be used the editor writes no setting
+// beside the program: the window handle at the start, the pen width of
+// Alt+wheel and MPUNDW1 at End each name the file they could not write in the
+// settings folder, and the current folder stays empty.
+TEST(LoadEditorWindow, SettingsAreNeverWrittenBesideTheProgram) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  plat::testing::UnusableSettingsFolder unusable;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  plat::testing::Wheel(editor.view(), 120, plat::testing::kAlt);
+  plat::testing::PumpMessages();
+  editor.Command(ids::kEnd);
+  EXPECT_EQ(editor.quit.code(), 1);
+  const std::string folder = unusable.folder();
+  EXPECT_EQ(editor.Boxes(), "Error\tThe file " + folder + "/HANDLEPUNDWPLATTE cannot be written.\n"
+                            "Error\tThe file " + folder + "/PUNDRDB cannot be written.\n"
+                            "Error\tThe file " + folder + "/MPUNDW1 cannot be written.\n");
+  EXPECT_EQ(unusable.FilesHere(), std::vector<std::string>{});
 }
 
 TEST(LoadEditorWindow, PrintsTheLoadCaseOnALandscapePage) {

@@ -211,6 +211,16 @@ std::string PaneTextShown(StatusBar& bar, int index) {
   return Cp1252(labels[index]->text());
 }
 
+int PaneRoomBesideText(StatusBar& bar, int index) {
+  QWidget* host = detail::WidgetOfWindow(bar);
+  if (!host) return -1;
+  const QList<QLabel*> labels = host->findChildren<QLabel*>();
+  if (index < 0 || index >= labels.size()) return -1;
+  const QLabel* label = labels[index];
+  const int room = label->contentsRect().width() - 2 * label->margin();
+  return room - label->fontMetrics().horizontalAdvance(label->text());
+}
+
 bool ClickStatusPane(StatusBar& bar, int index) {
   QWidget* host = detail::WidgetOfWindow(bar);
   if (!host) return false;

@@ -73,6 +73,9 @@ bool AddCommandToBar(Dialog& customize, std::string_view menu, std::string_view 
 
 // The text a status-bar pane shows.
 std::string PaneTextShown(StatusBar& bar, int index);
+// The room a status-bar pane leaves beside its whole text [pixels]: negative
+// when the pane cuts the text off.
+int PaneRoomBesideText(StatusBar& bar, int index);
 // Clicks the status pane at an index with the mouse; false when it is not shown.
 bool ClickStatusPane(StatusBar& bar, int index);
 

@@ -1,8 +1,9 @@
 // The real KELMF on a private X server, used as a person uses it with real
 // mouse and key events: Return in a table never stores, a number too large is
-// refused at OK, a click on a menu title runs no command, after a tool bar
-// click the keys still reach the picture, and a bar of one's own made with
-// the customise button carries commands.
+// refused at OK, Home shows a focus cell the wheel scrolled away, a click on a
+// menu title runs no command, after a tool bar click the keys still reach the
+// picture, and a bar of one's own made with the customise button carries
+// commands.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,6 +36,8 @@ constexpr Offset kSupportsButton{48, 84};
 constexpr Offset kSectionsButton{61, 115};
 constexpr Offset kMaterialButton{48, 146};
 constexpr Offset kSecondRowCell{150, 60};  // a data cell of row 2 of a table's grid
+constexpr Offset kTableCells{90, 32};       // the nodes table's data cells below their headings
+constexpr Offset kTableCellsSize{430, 250};
 
 struct KelmfOnX {
   e2e::XSession x;
@@ -70,6 +73,11 @@ struct KelmfOnX {
     x.Settle(400);
     return clicked;
   }
+  // The Input panel opened with View, Dialog Input.
+  std::optional<XGeometry> InputPanel() {
+    if (!ClickAt(frame, kViewTitle) || !ClickAt(frame, kDialogInputItem)) return std::nullopt;
+    return Window("^Input$");
+  }
   std::optional<XGeometry> Window(const std::string& title) {
     const auto id = x.FindWindow(title, 10);
     return id ? x.Geometry(*id) : std::nullopt;
@@ -94,9 +102,7 @@ TEST(KelmfOnX, ReturnInATableNeverStoresAndANumberTooLargeIsRefused) {
   const std::string materials = ReadBytes(k.position.File("MATR"));
   ASSERT_FALSE(elements.empty());
 
-  ASSERT_TRUE(k.ClickAt(k.frame, kViewTitle));
-  ASSERT_TRUE(k.ClickAt(k.frame, kDialogInputItem));
-  const auto panel = k.Window("^Input$");
+  const auto panel = k.InputPanel();
   ASSERT_TRUE(panel) << k.x.StderrOf(k.kelmf);
 
   // The elements table: a click on a cell, Return.
@@ -161,6 +167,37 @@ TEST(KelmfOnX, ReturnInATableNeverStoresAndANumberTooLargeIsRefused) {
   }
   ASSERT_TRUE(k.x.Key("Escape"));  // the panel goes
   EXPECT_TRUE(k.x.WaitGone("^Input$"));
+  EXPECT_TRUE(k.x.Running(k.kelmf));
+}
+
+// The wheel scrolls a table away from its focus cell on row 1; Home, whose
+// target is that cell itself, shows the table from row 1 again.
+TEST(KelmfOnX, HomeShowsTheFocusCellOfATableTheWheelScrolledAway) {
+  if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
+  KelmfOnX k;
+  ASSERT_TRUE(k.x.ok()) << k.x.error();
+  ASSERT_TRUE(k.Start(true)) << k.x.StderrOf(k.kelmf);
+  const auto panel = k.InputPanel();
+  ASSERT_TRUE(panel) << k.x.StderrOf(k.kelmf);
+  ASSERT_TRUE(k.ClickAt(*panel, kSupportsButton));
+  const auto table = k.Window("^Nodes$");
+  ASSERT_TRUE(table);
+  ASSERT_TRUE(k.ClickAt(*table, kSecondRowCell));
+  ASSERT_TRUE(k.x.Key("Up"));  // the focus on row 1
+  const auto top = k.Picture();
+  ASSERT_TRUE(top);
+  // Five notches down over the table (the pointer rests there since the click).
+  ASSERT_TRUE(k.x.Xdotool({"click", "--repeat", "5", "--delay", "50", "5"}));
+  const auto scrolled = k.Picture();
+  ASSERT_TRUE(scrolled);
+  const XGeometry cells{table->x + kTableCells.x, table->y + kTableCells.y, kTableCellsSize.x, kTableCellsSize.y};
+  ASSERT_GT(scrolled->Differences(*top, cells), 0) << "the wheel did not scroll the table";
+  ASSERT_TRUE(k.x.Key("Home"));
+  const auto home = k.Picture();
+  ASSERT_TRUE(home);
+  EXPECT_EQ(home->Differences(*top, cells), 0) << "Home left row 1 out of view";
+  ASSERT_TRUE(k.x.Key("Escape"));
+  EXPECT_TRUE(k.x.WaitGone("^Nodes$"));
   EXPECT_TRUE(k.x.Running(k.kelmf));
 }
 
