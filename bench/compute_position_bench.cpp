@@ -32,6 +32,7 @@
 
 #include "Quon/run/notifier.h"
 #include "Quon/run/run_analysis.h"
+#include "bench/scratch_folder.h"
 #include "common/position/position.h"
 #include "common/records/model_tables.h"
 #include "common/records/record_files.h"
@@ -388,6 +389,7 @@ BENCHMARK(BM_RebuildLoadCases)->Unit(benchmark::kMillisecond)->UseRealTime()->Mi
 int main(int argc, char** argv) {
   TheFolder();  // XDG_DATA_HOME and PLAT_MESSAGES before anything reads them
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  const bench::RuntimeFolder runtime;  // goes after the application object, with what it made there
   plat::Application app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

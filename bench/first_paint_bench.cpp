@@ -86,6 +86,7 @@ class ComputedExample {
 
  private:
   static constexpr const char* kName = "ARCH";
+  bench::RuntimeFolder runtime_;  // the programs' and the bare window's, when the session has none
   std::string data_;
   std::string listing_;
   bool ok_ = false;

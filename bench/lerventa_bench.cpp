@@ -3,24 +3,24 @@
 // within a factor of 2 across them (the page's layout is linear in the word).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "LERVENTA/app/lerventa_app.h"
 #include "LERVENTA/app/lerventa_view.h"
+#include "bench/scratch_folder.h"
 #include "platform/testing/window_testing.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string PageFolder() { return (fs::temp_directory_path() / "lerventa-bench/").string(); }
+// The pages' folder, removed at the end of the run (the settings are main's scratch folder's).
+const std::string& PageFolder() {
+  static const bench::ScratchFolder folder("lerventa-bench");
+  return folder.root();
+}
 
 // A help page holding one word of `letters` letters.
 std::string WritePage(std::int64_t letters) {
-  fs::create_directories(PageFolder());
   const std::string name = "WORD" + std::to_string(letters) + ".HTM";
   std::ofstream page(PageFolder() + name, std::ios::binary);
   page << "<html><head><title>One word</title></head><body><p>";
@@ -32,7 +32,6 @@ std::string WritePage(std::int64_t letters) {
 void BM_OpenPageOfOneWord(benchmark::State& bm) {
   const std::int64_t letters = bm.range(0);
   const std::string name = WritePage(letters);
-  setenv("XDG_DATA_HOME", PageFolder().c_str(), 1);  // the viewer's settings stay out of the user's
   for (auto _ : bm) {
     plat::testing::QuitCatcher quit;
     lerventa::CLerventaApp app(PageFolder());

@@ -4,8 +4,6 @@
 // is under 16 ms for each.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 #include "bench/column_frame_loads.h"
 #include "bench/viewer_position.h"
 #include "common/position/file_names.h"
@@ -32,7 +30,6 @@ const bench::SolvedColumns& Folder() {
 class OpenMoments {
  public:
   OpenMoments() : settings_("picture-view-settings") {
-    setenv("XDG_DATA_HOME", settings_.root().c_str(), 1);  // the settings files not in the user's folder
     const common::Position& position = Folder().state().position;
     if (!app_.Open(position.ext() + " @" + position.data_path() + " @1") || app_.picture_view() == nullptr) return;
     revuzavi::CGRAPHView& view = *app_.picture_view();
@@ -54,7 +51,7 @@ class OpenMoments {
   revuzavi::CGRAPHView& view() { return *app_.picture_view(); }
 
  private:
-  bench::ScratchFolder settings_;
+  bench::SettingsFolder settings_;  // outlives the viewer, which writes its settings at its end
   plat::testing::QuitCatcher quit_;
   revuzavi::CGRAPHApp app_;
   bool ok_ = false;

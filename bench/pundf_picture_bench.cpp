@@ -6,9 +6,9 @@
 
 #include <cmath>
 
+#include "common/position/extents_file.h"
 #include "loads/model/load_model.h"
 #include "loads/model/point_load_values.h"
-#include "loads/model/read_geometry.h"
 #include "loads/model/whole_element_load.h"
 #include "loads/picture/draw_load_case.h"
 #include "platform/dc/bitmap.h"
@@ -69,7 +69,7 @@ pundf::LoadModel StoreyFrame() {
     for (int pier = 0; pier + 1 < kPiers; ++pier) AddElement(g, NodeAt(storey + 1, pier), NodeAt(storey + 1, pier + 1));
   }
   g.extents = common::DrawingExtents::Box(0, 0, (kPiers - 1) * kBay, kStoreys * kStorey);
-  g.drawing_step = pundf::DrawingStep(g.extents);
+  g.drawing_step = common::DrawingStep(g.extents);
 
   model.load_case = pundf::EmptyLoadCase(g, 1);
   pundf::LoadCase& lc = model.load_case;

@@ -3,8 +3,6 @@
 // picture window painted once. The target is under 0.3 s.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 #include "bench/column_frame_loads.h"
 #include "bench/viewer_position.h"
 #include "graphics/app/graph_app.h"
@@ -25,8 +23,7 @@ void BM_StartToFirstPicture(benchmark::State& bm) {
   const common::Position& position = Folder().state().position;
   const std::string line = position.ext() + " @" + position.data_path() + " @1";
   // The viewer's settings files go to a scratch folder, not to the user's.
-  const bench::ScratchFolder settings("viewer-start-settings");
-  setenv("XDG_DATA_HOME", settings.root().c_str(), 1);
+  const bench::SettingsFolder settings("viewer-start-settings");
   for (auto _ : bm) {
     plat::testing::QuitCatcher quit;
     revuzavi::CGRAPHApp app;

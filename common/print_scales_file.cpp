@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/binary_io.h"
+#include "platform/whole_file.h"
 
 namespace common {
 
@@ -41,7 +42,7 @@ bool WriteOverStart(const std::string& path, const std::vector<std::byte>& head)
   std::vector<std::byte> bytes = plat::ReadWholeFile(path).value_or(std::vector<std::byte>{});
   if (bytes.size() < head.size()) bytes.resize(head.size());
   std::memcpy(bytes.data(), head.data(), head.size());
-  return plat::WriteBlock(path, bytes.data(), bytes.size());
+  return plat::ReplaceWholeFile(path, bytes.data(), bytes.size());
 }
 
 }  // namespace

@@ -17,4 +17,13 @@ std::string JoinSettingsPath(const SettingsContext& settings, std::string_view n
   return std::string(name);
 }
 
+std::string SettingsWritePath(const SettingsContext& settings, std::string_view name) {
+  if (settings.folder.empty()) return JoinSettingsPath(settings, name);
+  return settings.folder + "/" + std::string(name);
+}
+
+Result CannotWriteSetting(const std::string& path) {
+  return Result::Fail("The file " + path + " cannot be written.", "Error");
+}
+
 }  // namespace common

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/result.h"
+
 namespace common {
 
 struct SettingsContext {
@@ -16,5 +18,14 @@ struct SettingsContext {
 // The path of a settings file: folder + "/" + name when the folder was found,
 // else the bare name (then read from the current folder).
 std::string JoinSettingsPath(const SettingsContext& settings, std::string_view name);
+
+// Where a settings file is written: in the settings folder only, so that an
+// unusable folder makes the write fail instead of leaving the file in the
+// current folder.
+std::string SettingsWritePath(const SettingsContext& settings, std::string_view name);
+
+// "The file <path> cannot be written." (caption "Error"): a settings file that
+// could not be written, named with the path it was written to.
+Result CannotWriteSetting(const std::string& path);
 
 }  // namespace common

@@ -100,6 +100,15 @@ void CGridCtrl::OnLButtonDown(UINT flags, plat::Point point) {
   mouse_down_point_ = point;
   clicked_ = CellAtPoint(point, true);
   if (!IsValid(clicked_)) return;
+  // A resize at a divider leaves the focus, the anchor and the selection where
+  // they were: a heading's jump to row (column) 1, perhaps scrolled off,
+  // would leave the keys that lead there nothing to do.
+  if (mouse_mode_ == kMouseOverRowDivider || mouse_mode_ == kMouseOverColumnDivider) {
+    SetFocus();
+    SetCapture();
+    StartResize(point, mouse_mode_ == kMouseOverColumnDivider);
+    return;
+  }
   anchor_ = (flags & plat::MK_SHIFT) && IsValid(focus_) ? focus_ : clicked_;
   SetFocus();
   if (clicked_ == focus_) {
@@ -125,11 +134,6 @@ void CGridCtrl::OnLButtonDown(UINT flags, plat::Point point) {
   }
 
   SetCapture();
-  if (mouse_mode_ == kMouseOverRowDivider || mouse_mode_ == kMouseOverColumnDivider) {
-    StartResize(point, mouse_mode_ == kMouseOverColumnDivider);
-    return;
-  }
-
   previous_selection_.clear();
   if (flags & plat::MK_CONTROL) KeepSelectionAsPrevious();
   if (!fixed_cell) {

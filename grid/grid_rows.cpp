@@ -1,7 +1,9 @@
 // Inserting and deleting a row at the focus: the texts of columns 1 to the
 // last move by one row in memory; the row headings (column 0) and the
-// clipboard stay as they are.
+// clipboard stay as they are. The selection follows the focus to its new
+// cell, as a key moves them: no highlight stays behind on a moved text.
 #include "grid/grid_ctrl.h"
+#include "grid/table_keys.h"
 
 namespace grid {
 
@@ -23,7 +25,7 @@ void CGridCtrl::InsertRowAtFocus() {
   }
   for (int c = kFirstMovedColumn; c < GetColumnCount(); ++c) SetItemText(row, c, "");
   modified_ = true;
-  SetFocusCell(row + 1, kFirstMovedColumn);
+  MoveFocusByKey(*this, CCellID(row + 1, kFirstMovedColumn), false);
   if (GetSafeHwnd()) Invalidate();
 }
 
@@ -37,7 +39,7 @@ void CGridCtrl::DeleteRowAtFocus() {
   }
   for (int c = kFirstMovedColumn; c < GetColumnCount(); ++c) SetItemText(last, c, "");
   modified_ = true;
-  SetFocusCell(row, kFirstMovedColumn);
+  MoveFocusByKey(*this, CCellID(row, kFirstMovedColumn), false);
   if (GetSafeHwnd()) Invalidate();
 }
 

@@ -53,6 +53,7 @@ bool CInPlaceEdit::PreTranslateMessage(plat::MSG* msg) {
 }
 
 void CInPlaceEdit::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
+  if (vk < keys_down_.size()) keys_down_.set(vk);
   switch (vk) {
     case plat::VK_PRIOR:
     case plat::VK_NEXT:
@@ -74,8 +75,10 @@ void CInPlaceEdit::OnKeyDown(plat::UINT vk, plat::UINT repeat, plat::UINT flags)
 }
 
 void CInPlaceEdit::OnKeyUp(plat::UINT vk, plat::UINT repeat, plat::UINT flags) {
+  const bool went_down_here = vk < keys_down_.size() && keys_down_.test(vk);
+  if (went_down_here) keys_down_.reset(vk);
   if (vk == plat::VK_TAB || vk == plat::VK_RETURN || vk == plat::VK_ESCAPE) {
-    EndWith(vk);
+    if (went_down_here) EndWith(vk);
     return;
   }
   Edit::OnKeyUp(vk, repeat, flags);

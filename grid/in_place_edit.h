@@ -4,6 +4,10 @@
 // ends when it loses the focus (Page Up, Page Down, the arrows, Escape, F5,
 // Tab and Enter give the focus back to the grid), tells the grid the final
 // text and the key that ended it (GridNotifyEndEdit), and deletes itself.
+// Tab, Enter and Escape end it when they are released, and only when they
+// went down in the editor: the release of the key that opened it (Enter in a
+// dialog whose OK edits the focus cell) leaves it open.
+#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -44,6 +48,7 @@ class CInPlaceEdit : public plat::Edit {
   std::string initial_text_;
   plat::UINT ending_key_ = 0;
   bool ended_ = false;
+  std::bitset<256> keys_down_;  // virtual keys pressed while the editor had them
 };
 
 }  // namespace grid

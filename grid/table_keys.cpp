@@ -13,6 +13,16 @@ void SetTextAndRedraw(CGridCtrl& grid, int row, int col, const std::string& text
   grid.SetModified(true);
 }
 
+// A key ends with the focus cell in view, also one whose target is the focus
+// cell itself (Home on the first row after the table was scrolled away).
+void MoveOrShowFocus(CGridCtrl& grid, CCellID focus, CCellID next, bool shift) {
+  if (next != focus) {
+    MoveFocusByKey(grid, next, shift);
+  } else {
+    grid.ScrollCellIntoView(focus.row, focus.col);
+  }
+}
+
 }  // namespace
 
 CCellID TabTarget(const CGridCtrl& grid, CCellID focus, bool forward) {
@@ -66,7 +76,7 @@ void MoveFocusByKey(CGridCtrl& grid, CCellID cell, bool shift) {
     }
   }
   grid.SetFocusCell(cell);
-  if (!grid.CellIsVisible(cell.row, cell.col)) grid.ScrollCellIntoView(cell.row, cell.col);
+  grid.ScrollCellIntoView(cell.row, cell.col);  // whole, also a cell the client area cuts
 }
 
 bool CopyToNeighbourKey(CGridCtrl& grid, UINT vk) {
@@ -77,14 +87,12 @@ bool CopyToNeighbourKey(CGridCtrl& grid, UINT vk) {
   const std::string text = grid.GetItemText(focus.row, focus.col);
   if (vk == plat::VK_LEFT) {
     if (!text.empty() && focus.col >= 2) SetTextAndRedraw(grid, focus.row, focus.col - 1, text);
-    if (focus.col == last_col && focus.col - 1 >= grid.GetFixedColumnCount()) {
-      MoveFocusByKey(grid, CCellID(focus.row, focus.col - 1), false);
-    }
+    const bool back = focus.col == last_col && focus.col - 1 >= grid.GetFixedColumnCount();
+    MoveOrShowFocus(grid, focus, back ? CCellID(focus.row, focus.col - 1) : focus, false);
     return true;
   }
   if (!text.empty() && focus.col < last_col) SetTextAndRedraw(grid, focus.row, focus.col + 1, text);
-  const int col = std::min(focus.col + 2, last_col);
-  if (col != focus.col) MoveFocusByKey(grid, CCellID(focus.row, col), false);
+  MoveOrShowFocus(grid, focus, CCellID(focus.row, std::min(focus.col + 2, last_col)), false);
   return true;
 }
 
@@ -116,14 +124,14 @@ bool MoveByTableKey(CGridCtrl& grid, UINT vk, bool shift) {
     case plat::VK_DOWN: next.row = std::min(focus.row + 1, last_row); break;
     case plat::VK_F5: {
       const std::string text = grid.GetItemText(focus.row, focus.col);
-      if (focus.row >= last_row || text.empty()) return true;
+      if (focus.row >= last_row || text.empty()) break;
       SetTextAndRedraw(grid, focus.row + 1, focus.col, text);
       next.row = focus.row + 1;
       break;
     }
     default: return false;
   }
-  if (next != focus) MoveFocusByKey(grid, next, shift);
+  MoveOrShowFocus(grid, focus, next, shift);
   return true;
 }
 

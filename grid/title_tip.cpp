@@ -11,8 +11,10 @@ namespace grid {
 bool CTitleTip::Create(plat::Window* parent) {
   parent_ = parent;
   if (GetSafeHwnd()) return true;
-  return CreateEx(plat::WS_EX_TOOLWINDOW | plat::WS_EX_TOPMOST, "", plat::WS_POPUP | plat::WS_BORDER,
-                  plat::Rect{0, 0, 0, 0}, nullptr);
+  // Never activated, also not by the click that goes through it: the grid
+  // underneath keeps the focus.
+  return CreateEx(plat::WS_EX_TOOLWINDOW | plat::WS_EX_TOPMOST | plat::WS_EX_NOACTIVATE, "",
+                  plat::WS_POPUP | plat::WS_BORDER, plat::Rect{0, 0, 0, 0}, nullptr);
 }
 
 bool CTitleTip::Show(const plat::Rect& cell, std::string_view text, const plat::Font& font) {
@@ -117,7 +119,9 @@ bool CTitleTip::PreTranslateMessage(plat::MSG* msg) {
         wParam = hit;
         lParam = PointParam(screen);
       }
-      target->PostMessage(message, wParam, lParam);
+      // At once, not posted: the release that follows may already be on its
+      // way, and it must find the target holding the capture its press took.
+      target->SendMessage(message, wParam, lParam);
       return true;
     }
     case plat::WM_KEYDOWN:

@@ -8,11 +8,12 @@
 namespace zedir {
 namespace {
 
-// With the marker the trace folder exists and its TRACE file is removed.
+// With the marker the trace folder exists and its TRACE file is removed. The
+// folder is made in the settings folder only, never beside the program.
 void SetTraceFolder(Run& run, const common::SettingsContext& settings) {
   run.trace_folder.clear();
   if (!plat::FileExists(common::JoinSettingsPath(settings, kTraceMarkerFile))) return;
-  const std::string folder = common::JoinSettingsPath(settings, kTraceFolder);
+  const std::string folder = common::SettingsWritePath(settings, kTraceFolder);
   if (!plat::MakeFolder(folder)) return;
   run.trace_folder = folder + "/";
   const std::string trace_file = run.trace_folder + kTraceFolder;

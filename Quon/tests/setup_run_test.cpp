@@ -14,6 +14,7 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/unusable_settings.h"
 
 namespace zedir {
 namespace {
@@ -152,6 +153,20 @@ TEST_F(SetupRunTest, DeveloperMarkerMakesTheTraceFolderAndClearsItsTraceFile) {
   ASSERT_TRUE(FreshPass().ok());
   EXPECT_EQ(run.trace_folder, pos.settings().folder + "/TRACE/");
   EXPECT_FALSE(plat::FileExists(pos.settings().folder + "/TRACE/TRACE"));
+}
+
+// With a settings folder that cannot be used the settings are read by their
+// bare names, but the trace folder is never made beside the program.
+TEST_F(SetupRunTest, TheTraceFolderIsNeverMadeBesideTheProgram) {
+  plat::testing::UnusableSettingsFolder unusable;
+  for (const char* name : {"EXTR", "DPATH"}) {
+    ASSERT_TRUE(plat::CopyFile(pos.settings().folder + "/" + name, name, false));
+  }
+  ASSERT_TRUE(plat::WriteBlock("ZEDIRTRACE", "", 0));
+  run = zedir::Run();
+  ASSERT_TRUE(SetupRun(run, common::SettingsContext::Discover(), notifier).ok());
+  EXPECT_EQ(run.trace_folder, "");
+  EXPECT_EQ(unusable.FilesHere(), (std::vector<std::string>{"DPATH", "EXTR", "ZEDIRTRACE"}));
 }
 
 TEST_F(SetupRunTest, ParamrIsRewrittenWithTheCountsOfTheTableFilesAndTheMatrixFlags) {

@@ -3,14 +3,6 @@
 #include "platform/binary_io.h"
 
 namespace zevril {
-namespace {
-
-std::string_view Cut(std::string_view piece) {
-  return piece.size() > kMaxPrintedLength ? piece.substr(0, kMaxPrintedLength) : piece;
-}
-
-}  // namespace
-
 PrintLineTable SplitPrintLines(std::span<const char> bytes) {
   PrintLineTable table;
   const std::string_view text(bytes.data(), bytes.size());
@@ -21,12 +13,7 @@ PrintLineTable SplitPrintLines(std::span<const char> bytes) {
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(pos, end - pos);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    // A long line goes on in pieces of 126 characters, each its own table line.
-    do {
-      const std::string_view piece = line.substr(0, kLinePieceLength);
-      table.lines.emplace_back(Cut(piece));
-      line.remove_prefix(piece.size());
-    } while (!line.empty());
+    table.lines.emplace_back(line);
     pos = next;
   }
   return table;

@@ -54,10 +54,14 @@ std::size_t PrintedListing::PageEnd(int page) const {
 PrintedListing LayOutListing(const PrintLineTable& table, int lines_per_page, int room, const TextWidth& width,
                              int max_pages) {
   const std::size_t per_page = static_cast<std::size_t>(std::max(lines_per_page, 1));
+  // A text of more characters than a printed line holds is too wide, unmeasured.
+  const TextWidth printed_width = [&](std::string_view text) {
+    return text.size() > kMaxPrintedLength ? std::max(room, 0) + 1 : width(text);
+  };
   PrintedListing listing;
   std::size_t used = 0;  // printed lines on the last page
   for (const std::string& table_line : table.lines) {
-    std::vector<std::string> pieces = WrapLine(table_line, room, width);
+    std::vector<std::string> pieces = WrapLine(table_line, room, printed_width);
     // A line that fits on a fresh page is not split between two.
     if (listing.page_starts.empty() || (used > 0 && used + pieces.size() > per_page)) {
       if (max_pages > 0 && listing.page_count() == max_pages) break;

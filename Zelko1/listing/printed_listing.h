@@ -1,9 +1,9 @@
 #pragma once
-// The listing as it goes onto pages: a table line wider than the page goes on
-// in the next printed line, broken at its last blank before the edge (or at the
-// edge when it has none there), so that no column is lost at the page's edge.
-// Pages are filled with printed lines; the pieces of one table line stay on one
-// page where they fit on a page at all.
+// The listing as it goes onto pages: a table line wider than the page, or
+// longer than 118 characters, goes on in the next printed line, broken at its
+// last blank before the edge (or at the edge when it has none there), so that
+// nothing of a line is lost. Pages are filled with printed lines; the pieces
+// of one table line stay on one page where they fit on a page at all.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -13,6 +13,9 @@
 #include "Zelko1/listing/print_lines.h"
 
 namespace zevril {
+
+// The most characters a printed line holds, whatever the page's width.
+inline constexpr std::size_t kMaxPrintedLength = 118;
 
 // The width of a text in the font of the page, in device units.
 using TextWidth = std::function<int(std::string_view text)>;
@@ -33,7 +36,8 @@ struct PrintedListing {
 };
 
 // Lays the table out on pages of `lines_per_page` printed lines of at most
-// `room` wide; with `max_pages` above 0 it stops once so many pages are full.
+// `room` wide and kMaxPrintedLength characters; with `max_pages` above 0 it
+// stops once so many pages are full.
 PrintedListing LayOutListing(const PrintLineTable& table, int lines_per_page, int room, const TextWidth& width,
                              int max_pages = 0);
 

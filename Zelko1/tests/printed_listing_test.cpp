@@ -1,5 +1,6 @@
-// The listing on pages: lines wider than the page go on in the next printed
-// line, broken at a blank, and the pieces of a line stay on one page.
+// The listing on pages: lines wider than the page, or longer than 118
+// characters, go on in the next printed line, broken at a blank, and the
+// pieces of a line stay on one page.
 #include <gtest/gtest.h>
 
 #include "Zelko1/listing/printed_listing.h"
@@ -47,6 +48,40 @@ TEST(LayOutListing, ThePiecesOfALineStayOnOnePage) {
   // The first page only, for the screen.
   table.lines = {"1", "2", "3", "4", "5"};
   EXPECT_EQ(LayOutListing(table, 2, 10, TenEach, 1).lines, (std::vector<std::string>{"1", "2"}));
+}
+
+// Nothing of a line is lost on a page however wide: beyond 118 characters it
+// goes on in the next printed line, broken at its last blank before the 119th
+// character (after the 118th when it has none there).
+TEST(LayOutListing, APrintedLineHoldsAtMost118Characters) {
+  const std::string s118(118, 'y');
+  const std::string s119(119, 'x');
+  const std::string s200 = std::string(126, 'a') + std::string(74, 'b');
+  // 25 words of 7 characters and a blank: 200 characters, a blank every 8th.
+  std::string words;
+  for (int i = 0; i < 25; ++i) words += "word" + std::to_string(100 + i) + " ";
+  words.pop_back();
+  words += "X";
+  struct Case {
+    std::string line;
+    std::vector<std::string> printed;
+  };
+  const Case cases[] = {
+      {s118, {s118}},
+      {s119, {std::string(118, 'x'), "x"}},
+      {s200, {std::string(118, 'a'), std::string(8, 'a') + std::string(74, 'b')}},
+      {words, {words.substr(0, 111), words.substr(112)}},  // word114 ends before the 112th
+      {std::string(118, 'c') + "   ", {std::string(118, 'c')}},  // blanks at the break go
+  };
+  for (const Case& c : cases) {
+    PrintLineTable table;
+    table.lines = {c.line, "next"};
+    const PrintedListing listing = LayOutListing(table, 60, 100000, TenEach);
+    std::vector<std::string> printed = c.printed;
+    printed.push_back("next");
+    EXPECT_EQ(listing.lines, printed) << c.line;
+    EXPECT_EQ(listing.page_count(), 1);
+  }
 }
 
 TEST(LayOutForPage, LongLinesAtTheDefaultFontKeepEveryColumnOnTheA4Page) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "Zelko1/tests/zevril_files.h"
 #include "common/page/page_counter_files.h"
@@ -48,6 +50,17 @@ struct ShellStart {
     run = plat::testing::RunProgram("ZEVRIL", {folder + listing, "/p"});
   }
 };
+
+// The text of a PDF as pdftotext lays it out.
+std::string PdfLayoutText(const std::string& pdf) {
+  std::string printed;
+  if (FILE* text = popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, text)) > 0;) printed.append(buffer, got);
+    pclose(text);
+  }
+  return printed;
+}
 
 TEST(ZevrilProgram, PrintsAListingOnNumberedPagesAndEnds) {
   const ShellStart start(113);
@@ -97,13 +110,7 @@ TEST(ZevrilProgram, TheSolversListingIsPrintedWholeAtTheDefaultForm) {
   const std::size_t pages = plat::testing::PdfPages(pdf).size();
   ASSERT_GT(pages, 0u);
   // The text as laid out on the pages, line by line.
-  std::string printed;
-  if (FILE* text = popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, text)) > 0;) printed.append(buffer, got);
-    pclose(text);
-  }
-  const std::string all = " " + Normalised(printed) + " ";
+  const std::string all = " " + Normalised(PdfLayoutText(pdf)) + " ";
   int lines = 0;
   std::size_t begin = 0;
   while (begin < listing.size()) {
@@ -121,6 +128,38 @@ TEST(ZevrilProgram, TheSolversListingIsPrintedWholeAtTheDefaultForm) {
   EXPECT_EQ(Count(all, "V ="), Count(Normalised(listing), "V ="));
   // Pages and FSEITE count the printed lines.
   EXPECT_EQ(common::ReadPageCounterFile(folder + "FSEITE"), first_page + static_cast<int>(pages));
+}
+
+// Lines of 202 characters, longer than the 126 a piece of a line is read in
+// and than the 118 a table line held: every word is printed, in order, and
+// the pages and FSEITE count the printed lines.
+TEST(ZevrilProgram, LinesLongerThanATableLineArePrintedWhole) {
+  const std::string folder = PreparePosition(1);
+  std::string listing;
+  std::vector<std::string> lines;
+  for (int l = 1; l <= 60; ++l) {
+    std::string line;
+    for (int w = 1; w <= 29; ++w) {
+      char word[16];
+      std::snprintf(word, sizeof word, "L%02dW%02d", l, w);
+      line += (w > 1 ? " " : "") + std::string(word);
+    }
+    lines.push_back(line);
+    listing += line + "\r\n";
+  }
+  ASSERT_EQ(lines[0].size(), 202u);
+  ASSERT_TRUE(testing::WriteAll(folder + "D4.TXT", listing));
+  const std::string pdf = plat::testing::TestFolder() + "long.pdf";
+  {
+    plat::testing::PrintToPdf print_to(pdf);
+    const auto run = plat::testing::RunProgram("ZEVRIL", {folder + "D4.TXT", "/p"});
+    ASSERT_EQ(run.exit_code, 0) << run.messages;
+  }
+  const std::string all = " " + Normalised(PdfLayoutText(pdf)) + " ";
+  for (const std::string& line : lines) EXPECT_NE(all.find(" " + line + " "), std::string::npos) << line;
+  const int pages = static_cast<int>(plat::testing::PdfPages(pdf).size());
+  EXPECT_GE(pages, 3);  // 60 lines fill two pages of 56 only when each is one printed line
+  EXPECT_EQ(common::ReadPageCounterFile(folder + "FSEITE"), 5 + pages);
 }
 
 TEST(ZevrilProgram, TwoFullPages) {

@@ -44,7 +44,11 @@ detail::RawRecords Take(const std::vector<std::byte>& data, std::size_t offset, 
 
 Result CheckFile(const std::string& path, const FileStatus& status) {
   if (!status.damaged()) return Result::Ok();
-  return Result::Fail("The file " + path + " is damaged: " + status.problem + ".", "Error");
+  return DamagedFile(path, status.problem);
+}
+
+Result DamagedFile(const std::string& path, const std::string& problem) {
+  return Result::Fail("The file " + path + " is damaged: " + problem + ".", "Error");
 }
 
 namespace detail {

@@ -32,6 +32,8 @@ struct FileStatus {
 
 // Success unless the file is damaged; then the message names the file.
 Result CheckFile(const std::string& path, const FileStatus& status);
+// "The file <path> is damaged: <problem>." with the caption "Error".
+Result DamagedFile(const std::string& path, const std::string& problem);
 
 template <class Tab>
 struct TableRead {

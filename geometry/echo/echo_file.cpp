@@ -101,7 +101,7 @@ common::Result WriteEchoFile(const std::string& path, FrameModel& model, const c
   const common::Result numbered = NumberDofs(model);
   CountTables(model);
   ModelFileWriter files(position);
-  const common::Result params = files.Block(common::file_names::kFrameParams, model.params);
+  const common::Result params = files.Params(model.params);
   common::Result dofs = numbered;
   if (numbered) dofs = files.Write(position.File(kDofList), RecordFileBytes(model.dofs));
   common::Result elements = FillElementStiffness(model);

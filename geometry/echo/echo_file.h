@@ -25,7 +25,7 @@ std::string EchoBackupPath(const common::Position& position);
 // results viewer); the support stiffness (FrameParams 704) and the equations
 // numbered again, then "PARAMR" with the table counts; "DOFSK"; "ELEMENTS" with
 // EA and EI (these three through a ModelFileWriter: one that changes gives up
-// the stored geometry); "FILES" with the line of the dimension listing when the
+// the stored geometry; PARAMR as ModelFileWriter::Params); "FILES" with the line of the dimension listing when the
 // position has none (an existing one is left as it is). Every step runs; the
 // first failure is returned (a file that cannot be written is named). On
 // success the model counts as stored (editor.model_changed cleared).

@@ -29,6 +29,9 @@ inline constexpr UINT kManual = plat::ID_HELP;  // 57670, F1
 inline constexpr UINT kCopyToClipboard = 32900;
 inline constexpr UINT kGraphicalInput = 32776;
 inline constexpr UINT kGrid = 32906;
+// The customise button of every tool bar, and its text (string 125).
+inline constexpr UINT kCustomize = 126;
+inline constexpr const char* kCustomizeText = "Anpassen...";
 // Application looks.
 inline constexpr UINT kFirstLook = 205;
 inline constexpr UINT kLastLook = 219;

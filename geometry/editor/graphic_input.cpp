@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "geometry/check/inverse_files.h"
-#include "geometry/generators/generator_files.h"
 #include "geometry/generators/snap.h"
 #include "geometry/model/element_checks.h"
 #include "geometry/model/node_rebuild.h"
@@ -52,10 +50,9 @@ common::Result DeleteElement(FrameModel& model, const common::Position& position
   if (!model.elements.Erase(n)) return common::Result::Ok();
   model.params.set_element_count(static_cast<std::int16_t>(model.elements.count()));
   model.editor.model_changed = true;
-  if (common::Result nodes = RebuildNodes(model, position); !nodes) return nodes;
-  // The model files now hold another frame than the inverse.
-  DeleteInverseFiles(position);
-  return WriteGeometryMarker(0, position);
+  // The files are written through a ModelFileWriter: they hold another frame
+  // now, and the stored geometry goes before the first of them.
+  return RebuildNodes(model, position);
 }
 
 plat::Point ConstrainOrthogonal(plat::Point anchor, plat::Point mouse) {

@@ -30,8 +30,9 @@ enum class DrawnElement { kAdded, kNoLength, kTableFull };
 // names it); a full table adds nothing.
 DrawnElement AddDrawnElement(FrameModel& model, plat::PointD a, plat::PointD b);
 
-// Deletes element n (1-based): the later ones move down, then RebuildNodes;
-// the model files written, the inverse goes and GEOMETRY becomes 0.
+// Deletes element n (1-based): the later ones move down, then RebuildNodes
+// writes the model files (the stored geometry given up before the first).
+// The caller holds the position's lock.
 common::Result DeleteElement(FrameModel& model, const common::Position& position, int n);
 
 // The mouse point with Ctrl held: on the vertical through the anchor when

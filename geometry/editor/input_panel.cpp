@@ -5,6 +5,7 @@
 #include "geometry/generators/curve_generators.h"
 #include "geometry/generators/generator_files.h"
 #include "geometry/generators/storey_frame_generator.h"
+#include "geometry/position/editor_lock.h"
 #include "geometry/tables/table_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/dialogs/dialog_layout.h"
@@ -129,25 +130,28 @@ void CDiaMain::OpenBeam() {
   if (dialog.DoModal() == plat::IDOK) Redraw();
 }
 
-// The dialog has checked and stored the storeys; a refused frame changes
-// nothing and is reported.
+// The dialog has checked and stored the storeys (RAHMENDAT keeps them); a
+// refused frame changes nothing and is reported, as is a position in use.
 void CDiaMain::OpenStoreyFrame() {
   CDiaRahmen dialog(session_.model, session_.position, session_.tables, this);
   if (dialog.DoModal() != plat::IDOK) return;
-  Report(GenerateStoreyFrame(session_.model, session_.position));
+  Report(WithEditorLock(session_.position, [this] { return GenerateStoreyFrame(session_.model, session_.position); }));
   Redraw();
 }
 
 void CDiaMain::OpenArc() {
   CDiaBogen dialog(this);
-  dialog.fields = FieldsOfArc(ReadArcInput(session_.position));
+  dialog.fields = unwritten_arc_.value_or(FieldsOfArc(ReadArcInput(session_.position)));
   if (dialog.DoModal() != plat::IDOK) return;
   const common::Outcome<ArcInput> arc = ArcOfFields(dialog.fields);
   if (!arc) return Report(arc.failure());
-  (void)WriteArcInput(*arc, session_.position);
-  const common::Result generated =
-      GenerateArc(session_.model, arc->segments(), arc->radius(), arc->left_angle(), arc->right_angle(),
-                  session_.position);
+  unwritten_arc_ = dialog.fields;
+  const common::Result generated = WithEditorLock(session_.position, [&] {
+    unwritten_arc_.reset();
+    (void)WriteArcInput(*arc, session_.position);
+    return GenerateArc(session_.model, arc->segments(), arc->radius(), arc->left_angle(), arc->right_angle(),
+                       session_.position);
+  });
   if (!generated) return Report(generated);
   session_.model.params.set_arc_marker(1);
   Post(table_ids::kTableClosed, table_ids::kStored);
@@ -160,7 +164,8 @@ void CDiaMain::OpenParabola() {
   refused_parabola_ = dialog.fields;
   const common::Outcome<ParabolaInput> parabola = ParabolaOfFields(dialog.fields);
   if (!parabola) return Report(parabola.failure());
-  const common::Result generated = GenerateParabola(session_.model, *parabola, session_.position);
+  const common::Result generated = WithEditorLock(
+      session_.position, [&] { return GenerateParabola(session_.model, *parabola, session_.position); });
   if (!generated) return Report(generated);
   refused_parabola_.reset();
   ResetExtents(session_);

@@ -77,6 +77,9 @@ class CDiaMain : public plat::Dialog {
   // The parabola's fields as typed when the generator refused them: the
   // dialog opens with them again (the parabola input keeps the last one generated).
   std::optional<ParabolaFields> refused_parabola_;
+  // The arc's fields as typed when nothing could be written (the position in
+  // use): the dialog opens with them again (else with BOGEN's).
+  std::optional<ArcFields> unwritten_arc_;
 };
 
 }  // namespace kelmf

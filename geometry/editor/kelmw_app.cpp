@@ -87,9 +87,10 @@ bool CKELMWApp::InitInstance() {
   if (frame == nullptr) return false;
   frame->SetTitle("Position " + session->position.name());
   frame->OnUpdateFrameTitle(false);
-  // Started so by the shell, which waits meanwhile: the window says what for.
+  // Started so by the shell, which waits meanwhile: the window says what for,
+  // in words short enough for the status bar of a window 800 pixels wide.
   if (const auto line = ParseCommandLine(CommandLine()); line && line->rebuild) {
-    session->view.status_text = "Rebuilt from the echo text: Store it - the shell waits for Store.";
+    session->view.status_text = "Rebuilt: the shell waits for Store.";
     frame->PostMessage(ids::kStatusText);
   }
   frame->ShowWindow(plat::SW_SHOWMAXIMIZED);

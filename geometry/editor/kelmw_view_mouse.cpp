@@ -15,6 +15,7 @@
 #include "geometry/editor/view_marks.h"
 #include "geometry/editor/world_window.h"
 #include "geometry/generators/snap.h"
+#include "geometry/position/editor_lock.h"
 #include "geometry/model/element_checks.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/win_app.h"
@@ -112,7 +113,9 @@ bool CKELMWView::EditElement(int n) {
       }
     }
     if (remove) {
-      if (common::Result deleted = DeleteElement(model, editor.position, n); !deleted) ShowMessages({deleted});
+      const common::Result deleted =
+          WithEditorLock(editor.position, [&] { return DeleteElement(model, editor.position, n); });
+      if (!deleted) ShowMessages({deleted});
     }
   } else {
     e.set_material(static_cast<std::int16_t>(dialog.material));

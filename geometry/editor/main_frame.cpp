@@ -52,6 +52,7 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
                                               plat::ID_SEPARATOR, plat::ID_SEPARATOR};
   if (!status_bar_.SetIndicators(panes)) return -1;
   for (int pane = 1; pane < kStatusPaneCount; ++pane) status_bar_.SetPaneWidth(pane, 140);
+  EnableToolBarCustomization({&tool_bar_}, ids::kCustomize, ids::kCustomizeText);
   return 0;
 }
 

@@ -35,7 +35,7 @@ bool StartsWithSdir(const std::string& name) {
 
 // The shell learns the position from EXTR; a write that fails is reported.
 void WriteExtr(const EditorSession& editor) {
-  const std::string path = common::JoinSettingsPath(editor.settings, "EXTR");
+  const std::string path = common::SettingsWritePath(editor.settings, "EXTR");
   if (!common::WriteTextBlock(path, editor.position.ext())) ShowMessages({CannotStore(path)});
 }
 

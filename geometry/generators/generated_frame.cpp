@@ -5,8 +5,6 @@
 #include <utility>
 
 #include "common/position/limit_messages.h"
-#include "geometry/check/inverse_files.h"
-#include "geometry/generators/generator_files.h"
 #include "geometry/model/bar_geometry.h"
 #include "geometry/model/drawing_extents.h"
 #include "geometry/model/element_writer.h"
@@ -73,9 +71,7 @@ common::Result RefuseAndFlag(FrameModel& model, common::Result failure) {
 common::Result WriteGeneratedFrame(FrameModel& model, const common::Position& position) {
   common::Result extents = WriteDrawingExtents(model, position);
   common::Result topology = WriteTopologyFiles(model, position);
-  DeleteInverseFiles(position);
-  common::Result marker = WriteGeometryMarker(0, position);
-  return FirstFailure({extents, topology, marker});
+  return FirstFailure({extents, topology});
 }
 
 }  // namespace kelmf

@@ -32,10 +32,11 @@ common::Result InputError(const std::string& text);
 common::Result RefuseAndFlag(FrameModel& model, common::Result failure);
 
 // The files of a generated frame whose nodes are numbered: "ELEMENTS",
-// "EXTENSIOR" (also kept as the model extents), "NODES", "LKNOTENR"; the
-// inverse of the former frame (INVERSE, FLEXDIA, FLEXMAX) removed and
-// "GEOMETRY" 0: a generated frame is not checked until Store. Every file is
-// tried; the first failure is returned.
+// "EXTENSIOR" (also kept as the model extents), "NODES", "LKNOTENR", each
+// through a ModelFileWriter: the same frame generated again changes nothing;
+// another one gives up the stored geometry (GEOMETRY 0, the inverse of the
+// former frame removed) before its first file, and is not checked until
+// Store. Every file is tried; the first failure is returned.
 common::Result WriteGeneratedFrame(FrameModel& model, const common::Position& position);
 
 }  // namespace kelmf

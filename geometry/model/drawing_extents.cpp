@@ -7,6 +7,7 @@
 #include "common/records/record_files.h"
 #include "geometry/model/bar_geometry.h"
 #include "geometry/model/element_writer.h"
+#include "geometry/model/model_file_writer.h"
 #include "geometry/model/model_files.h"
 
 namespace kelmf {
@@ -47,7 +48,7 @@ common::Result WriteDrawingExtents(FrameModel& model, const common::Position& po
   ComputeElementGeometry(model);
   common::Result written = WriteElements(model, position);
   model.extents = ElementExtents(model);
-  common::Result extents = StoreBlock(position.File(common::file_names::kExtents), model.extents);
+  common::Result extents = WriteIfChanged(position.File(common::file_names::kExtents), BlockFileBytes(model.extents));
   return FirstFailure({written, extents});
 }
 

@@ -17,9 +17,10 @@ int ChooseScale(const common::DrawingExtents& extents);
 // 1e20 and xmax = zmax = -1e20 (what a model without elements gets).
 common::DrawingExtents ElementExtents(const FrameModel& model);
 
-// Computes every element's geometry, writes "ELEMENTS", then the element
-// extents to "EXTENSIOR", and keeps them as the model extents. Every step runs;
-// the first failure is returned.
+// Computes every element's geometry, writes "ELEMENTS" (WriteElements), then
+// the element extents to "EXTENSIOR" (a picture's box: it gives up no stored
+// geometry), and keeps them as the model extents. Every step runs; the first
+// failure is returned.
 common::Result WriteDrawingExtents(FrameModel& model, const common::Position& position);
 
 // Reads "EXTENSIOR" into the model and view extents (0, 0, 50, 30 when the file

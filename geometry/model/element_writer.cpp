@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/position/file_names.h"
-#include "geometry/model/model_files.h"
+#include "geometry/model/model_file_writer.h"
 
 namespace kelmf {
 namespace {
@@ -40,7 +40,7 @@ common::Result FillElementStiffness(FrameModel& model) {
 
 common::Result WriteElements(FrameModel& model, const common::Position& position) {
   if (common::Result filled = FillElementStiffness(model); !filled) return filled;
-  return StoreTable(position.File(common::file_names::kElements), model.elements);
+  return ModelFileWriter(position).Table(common::file_names::kElements, model.elements);
 }
 
 }  // namespace kelmf

@@ -12,8 +12,9 @@ namespace kelmf {
 // input error: the message names the element, and no record is changed.
 common::Result FillElementStiffness(FrameModel& model);
 
-// FillElementStiffness, then "ELEMENTS" (int16 count, records 1..count).
-// Nothing is written when the stiffness cannot be filled.
+// FillElementStiffness, then "ELEMENTS" (int16 count, records 1..count)
+// through a ModelFileWriter. Nothing is written when the stiffness cannot be
+// filled.
 common::Result WriteElements(FrameModel& model, const common::Position& position);
 
 }  // namespace kelmf

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/position/position.h"
+#include "common/records/frame_params.h"
 #include "common/result.h"
 
 namespace kelmf {
@@ -39,6 +40,11 @@ std::vector<std::byte> BlockFileBytes(const R& record) {
   return std::vector<std::byte>(record.bytes().begin(), record.bytes().end());
 }
 
+// Writes `bytes` at `path` (replacing the file whole) unless the file holds
+// them already; for the files of a position that are no model (the drawing
+// extents, the generators' input). A failure names the file.
+common::Result WriteIfChanged(const std::string& path, const std::vector<std::byte>& bytes);
+
 class ModelFileWriter {
  public:
   explicit ModelFileWriter(common::Position position) : position_(std::move(position)) {}
@@ -54,6 +60,10 @@ class ModelFileWriter {
   common::Result Block(const char* base, const R& record) {
     return Write(position_.File(base), BlockFileBytes(record));
   }
+  // PARAMR: a block that differs from the stored one only in the geometry
+  // editor's own input bookkeeping (SameModelParams) is written, and the
+  // stored geometry stays: no program computes with those bytes.
+  common::Result Params(const common::FrameParams& params);
 
   // Whether a file changed: the stored geometry is given up.
   bool changed() const { return changed_; }
@@ -62,5 +72,11 @@ class ModelFileWriter {
   common::Position position_;
   bool changed_ = false;
 };
+
+// Whether two FrameParams blocks differ only in the bytes that the geometry
+// editor alone reads: its input defaults and input flags, the table's flags
+// and the generators' markers and counts (their offsets are listed in the
+// writer's source).
+bool SameModelParams(const common::FrameParams& a, const common::FrameParams& b);
 
 }  // namespace kelmf

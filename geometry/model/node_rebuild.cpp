@@ -7,6 +7,7 @@
 #include "common/records/record_files.h"
 #include "geometry/model/dof_numbering.h"
 #include "geometry/model/element_incidence.h"
+#include "geometry/model/model_file_writer.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/node_finding.h"
 #include "geometry/model/support_carry.h"
@@ -32,9 +33,9 @@ common::Result RebuildTopology(FrameModel& model) {
 
 common::Result WriteTopologyFiles(const FrameModel& model, const common::Position& position) {
   namespace names = common::file_names;
-  return FirstFailure({StoreTable(position.File(names::kElements), model.elements),
-                       StoreTable(position.File(names::kNodes), model.nodes),
-                       StoreTable(position.File(names::kSupports), model.supports)});
+  ModelFileWriter files(position);
+  return FirstFailure({files.Table(names::kElements, model.elements), files.Table(names::kNodes, model.nodes),
+                       files.Table(names::kSupports, model.supports)});
 }
 
 common::CrossSectionTable CrossSectionsToRead(const FrameModel& model, const common::Position& position) {

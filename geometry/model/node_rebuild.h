@@ -15,8 +15,10 @@ common::Result FindAndNumberNodes(FrameModel& model);
 // is unchanged but for the editor's error flag, which is set.
 common::Result RebuildTopology(FrameModel& model);
 
-// "ELEMENTS", "NODES" and "LKNOTENR" as they stand; the first failure is
-// returned, every file is tried.
+// "ELEMENTS", "NODES" and "LKNOTENR" as they stand, through a
+// ModelFileWriter (a file that comes out as stored is left alone; the first
+// that changes gives up the stored geometry); the first failure is returned,
+// every file is tried.
 common::Result WriteTopologyFiles(const FrameModel& model, const common::Position& position);
 
 // The cross sections RebuildNodes works with: "CROSS", the default section

@@ -40,7 +40,7 @@ void ReadEditorSettings(EditorState& editor, const common::SettingsContext& sett
 }
 
 common::Result WritePenWidth(const EditorState& editor, const common::SettingsContext& settings) {
-  const std::string path = common::JoinSettingsPath(settings, common::file_names::kPenWidth);
+  const std::string path = common::SettingsWritePath(settings, common::file_names::kPenWidth);
   return common::WriteInt32File(path, editor.pen_width) ? common::Result::Ok() : CannotStore(path);
 }
 

@@ -37,7 +37,34 @@ CheckReport Stopped(common::Result failure, const common::Position& position) {
   return Refused(std::move(failure));
 }
 
+// The model files, the echo text, the model check and the inverse.
+CheckReport StoreModel(FrameModel& model, const common::Position& position) {
+  // The store makes a new inverse: the stored geometry is given up before the
+  // first model file is written, so that a store that stops half-way never
+  // leaves GEOMETRY 1 over files of another frame (the inverse goes when it does).
+  if (common::Result marker = WriteGeometryMarker(0, position); !marker) return Refused(std::move(marker));
+  model.editor.stored_checksum = ParamsChecksum(model.params);
 
+  if (common::Result extents = WriteDrawingExtents(model, position); !extents) {
+    return Stopped(std::move(extents), position);
+  }
+  if (common::Result nodes = RebuildNodes(model, position); !nodes) return Stopped(std::move(nodes), position);
+  if (common::Result echo = WriteEchoFile(EchoFilePath(position), model, position); !echo) {
+    return Stopped(std::move(echo), position);
+  }
+
+  CheckReport report = FlexibilityDiagonal(model, position);
+  if (!report.stored()) {
+    GiveUpStoredGeometry(position);
+    return report;
+  }
+  const std::string marker = position.File(common::file_names::kGeometryMarker);
+  if (!common::WriteInt32File(marker, 1)) {
+    report.Show(CannotStore(marker));
+    report.result = kModelCheckFailed;
+  }
+  return report;
+}
 
 }  // namespace
 
@@ -67,31 +94,12 @@ CheckReport StorePositionLocked(FrameModel& model, const common::Position& posit
     return Stopped(common::Result::Fail("Directory " + position.folder() + " cannot be generated!", "Error"),
                    position);
   }
-  (void)common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), position.ext());
-  // The store makes a new inverse: the stored geometry is given up before the
-  // first model file is written, so that a store that stops half-way never
-  // leaves GEOMETRY 1 over files of another frame (the inverse goes when it does).
-  if (common::Result marker = WriteGeometryMarker(0, position); !marker) return Refused(std::move(marker));
-  model.editor.stored_checksum = ParamsChecksum(model.params);
-
-  if (common::Result extents = WriteDrawingExtents(model, position); !extents) {
-    return Stopped(std::move(extents), position);
-  }
-  if (common::Result nodes = RebuildNodes(model, position); !nodes) return Stopped(std::move(nodes), position);
-  if (common::Result echo = WriteEchoFile(EchoFilePath(position), model, position); !echo) {
-    return Stopped(std::move(echo), position);
-  }
-
-  CheckReport report = FlexibilityDiagonal(model, position);
-  if (!report.stored()) {
-    GiveUpStoredGeometry(position);
-    return report;
-  }
-  const std::string marker = position.File(common::file_names::kGeometryMarker);
-  if (!common::WriteInt32File(marker, 1)) {
-    report.Show(CannotStore(marker));
-    report.result = kModelCheckFailed;
-  }
+  // EXTR tells the shell the position; one that cannot be written is named
+  // after the store, which goes on without it.
+  const std::string extr = common::SettingsWritePath(settings, "EXTR");
+  const bool told = common::WriteTextBlock(extr, position.ext());
+  CheckReport report = StoreModel(model, position);
+  if (!told) report.Show(CannotStore(extr));
   return report;
 }
 

@@ -14,8 +14,8 @@ namespace kelmf {
 common::Result CheckFrameToStore(const FrameModel& model);
 
 // In this order: the position folder made when missing; "EXTR" in the settings
-// folder with the position suffix (a 241-byte block; skipped silently when it
-// cannot be written); the FrameParams checksum taken as the stored one;
+// folder with the position suffix (a 241-byte block; one that cannot be
+// written is named after the store's own messages, the store goes on); the FrameParams checksum taken as the stored one;
 // WriteDrawingExtents; RebuildNodes; WriteEchoFile into the position's echo
 // text; FlexibilityDiagonal. A result of 0 writes the int32 1 into
 // "GEOMETRY": the geometry counts as stored and the editor ends.

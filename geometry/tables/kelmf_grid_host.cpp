@@ -133,7 +133,12 @@ void KelmfGridHost::HandleKey(CGridCtrl& grid, plat::UINT vk, bool ctrl, bool sh
         return;
     }
   }
-  if (focus == start) return;
+  // A key ends with the focus cell in view, also one whose target is the focus
+  // cell itself (Home on the first row after the table was scrolled away).
+  if (focus == start) {
+    grid.ScrollCellIntoView(focus.row, focus.col);
+    return;
+  }
   if (shift) {
     grid.ExtendSelectionTo(focus);
   } else {

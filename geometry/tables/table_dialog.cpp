@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "geometry/position/editor_lock.h"
 #include "geometry/tables/table_text.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
@@ -84,6 +85,7 @@ bool CTableDialog::OnInitDialog() {
     state_.column_kinds.push_back(shape_.columns[c].kind);
   }
   for (int r = 1; r <= shape_.data_rows; ++r) grid_.SetItemText(r, 0, std::to_string(r));
+  exact_.clear();
   Fill();
   opened_ = Cells();
   grid_.SetModified(false);
@@ -106,8 +108,29 @@ void CTableDialog::SetRow(int row, const std::vector<std::string>& texts) {
   for (std::size_t c = 0; c < texts.size(); ++c) grid_.SetItemText(row, static_cast<int>(c) + 1, texts[c]);
 }
 
+void CTableDialog::SetRow(int row, const std::vector<CellText>& cells) {
+  if (row < 1) return;
+  const std::size_t r = static_cast<std::size_t>(row - 1);
+  if (exact_.size() <= r) exact_.resize(r + 1);
+  exact_[r].assign(cells.size(), std::string());
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    grid_.SetItemText(row, static_cast<int>(c) + 1, cells[c].shown);
+    exact_[r][c] = cells[c].exact;
+  }
+}
+
+TableCells CTableDialog::CellsToStore() const {
+  TableCells cells = Cells();
+  for (std::size_t r = 0; r < cells.size() && r < exact_.size() && r < opened_.size(); ++r) {
+    for (std::size_t c = 0; c < cells[r].size() && c < exact_[r].size() && c < opened_[r].size(); ++c) {
+      if (!exact_[r][c].empty() && cells[r][c] == opened_[r][c]) cells[r][c] = exact_[r][c];
+    }
+  }
+  return cells;
+}
+
 bool CTableDialog::StoreTable() {
-  const common::Result stored = Store(Cells());
+  const common::Result stored = WithEditorLock(position_, [this] { return Store(CellsToStore()); });
   if (!stored.ok()) {
     plat::MessageBox(stored.text(), stored.caption());
     return false;

@@ -69,8 +69,11 @@ class CTableDialog : public plat::Dialog {
   ~CTableDialog() override;
 
   grid::CGridCtrl& grid() { return grid_; }
-  // The cells of rows 1.. as the OK reads them.
+  // The cells of rows 1.. as they stand.
   TableCells Cells() const;
+  // The cells as the OK reads them: a cell whose text is the one the table
+  // opened with reads as the value it was filled from, in all its digits.
+  TableCells CellsToStore() const;
   // OK: stores the table; a refusal is shown and keeps the dialog open.
   bool StoreTable();
   // Whether a cell differs from what the table opened with.
@@ -101,6 +104,8 @@ class CTableDialog : public plat::Dialog {
   virtual void AddButtons(plat::DialogLayout&) {}
 
   void SetRow(int row, const std::vector<std::string>& texts);
+  // Fills a row with the texts shown and keeps their exact digits for the OK.
+  void SetRow(int row, const std::vector<CellText>& cells);
   void Close(plat::WPARAM how);
 
   TableShape shape_;
@@ -110,8 +115,10 @@ class CTableDialog : public plat::Dialog {
   GridInputState& state_;
   KelmfGridHost host_;
   grid::CGridCtrl grid_;
-  // The cells as filled at the start.
+  // The cells as filled at the start, and the exact digits of those filled
+  // from the model (empty where there are none).
   TableCells opened_;
+  TableCells exact_;
   // Return went down on the grid; its release acts.
   bool return_pressed_ = false;
 };

@@ -69,8 +69,6 @@ TableShape StoreyShape() {
   return shape;
 }
 
-std::string Int(int v) { return std::to_string(v); }
-
 }  // namespace
 
 // ---- Elements ----
@@ -79,7 +77,7 @@ CDiaElemente::CDiaElemente(FrameModel& model, common::Position position, GridInp
     : CTableDialog(ElementShape(), model, std::move(position), state, owner) {}
 
 void CDiaElemente::Fill() {
-  for (int r = 1; r <= model_.elements.count(); ++r) SetRow(r, RowOfElement(model_.elements[r]));
+  for (int r = 1; r <= model_.elements.count(); ++r) SetRow(r, CellsOfElement(model_.elements[r]));
 }
 
 common::Result CDiaElemente::Store(const TableCells& cells) { return StoreElementTable(model_, position_, cells); }
@@ -87,7 +85,7 @@ common::Result CDiaElemente::Store(const TableCells& cells) { return StoreElemen
 void CDiaElemente::AddButtons(plat::DialogLayout& layout) { layout.PushButton("Rearrange", table_ids::kRearrange); }
 
 bool CDiaElemente::Rearrange() {
-  const TableCells cells = Cells();
+  const TableCells cells = CellsToStore();
   // Every number reads before a row is turned, so that no text is lost to it.
   const common::Outcome<TableNumbers> numbers =
       ReadTableNumbers(cells, static_cast<int>(cells.size()), ElementColumns());
@@ -122,8 +120,9 @@ void CDiaKnoten::Fill() {
   SetDlgItemText(table_ids::kBaseStiffness, FormatCell("%.4E", BaseStiffness(model_)));
   for (int r = 1; r <= model_.nodes.count(); ++r) {
     const common::NodeRecord& n = model_.nodes[r];
-    SetRow(r, {FormatCell("%.2f", n.x()), FormatCell("%.2f", n.z()), FormatCell("%5.3E", n.support(1)),
-               FormatCell("%5.3E", n.support(2)), FormatCell("%5.3E", n.support(3))});
+    SetRow(r, std::vector<CellText>{NumberCell("%.2f", n.x()), NumberCell("%.2f", n.z()),
+                                    NumberCell("%5.3E", n.support(1)), NumberCell("%5.3E", n.support(2)),
+                                    NumberCell("%5.3E", n.support(3))});
   }
 }
 
@@ -168,8 +167,8 @@ void CDiaQuer::Fill() {
   if (sections.empty()) sections.Append(common::DefaultCrossSection());
   for (int r = 1; r <= sections.count(); ++r) {
     const common::CrossSectionRecord& s = sections[r];
-    SetRow(r, {FormatCell("%.3f", s.width()), FormatCell("%.3f", s.height()), FormatCell("%.3E", s.area()),
-               FormatCell("%.3E", s.inertia())});
+    SetRow(r, std::vector<CellText>{NumberCell("%.3f", s.width()), NumberCell("%.3f", s.height()),
+                                    NumberCell("%.3E", s.area()), NumberCell("%.3E", s.inertia())});
   }
 }
 
@@ -184,7 +183,7 @@ void CDiaMaterial::Fill() {
   common::MaterialTable materials = model_.materials;
   if (materials.empty()) materials.Append(common::DefaultMaterial());
   for (int r = 1; r <= materials.count(); ++r) {
-    SetRow(r, {Int(materials[r].number()), FormatCell("%.3E", materials[r].modulus())});
+    SetRow(r, std::vector<CellText>{WholeCell(materials[r].number()), NumberCell("%.3E", materials[r].modulus())});
   }
 }
 
@@ -197,7 +196,9 @@ CDiaDLT::CDiaDLT(FrameModel& model, common::Position position, GridInputState& s
 
 void CDiaDLT::Fill() {
   (void)ReadSpanFile(model_, position_);
-  for (int r = 1; r <= model_.spans.count(); ++r) SetRow(r, {FormatCell("%6.2f", model_.spans[r].x_end())});
+  for (int r = 1; r <= model_.spans.count(); ++r) {
+    SetRow(r, std::vector<CellText>{NumberCell("%6.2f", model_.spans[r].x_end())});
+  }
 }
 
 common::Result CDiaDLT::Store(const TableCells& cells) { return StoreSpanTable(model_, position_, cells); }
@@ -211,7 +212,8 @@ void CDiaRahmen::Fill() {
   (void)ReadStoreyFile(model_, position_);
   for (int r = 1; r <= model_.storeys.count(); ++r) {
     const StoreyRecord& s = model_.storeys[r];
-    SetRow(r, {FormatCell("%.3f", s.height()), Int(s.piers()), FormatCell("%.3f", s.spacing())});
+    SetRow(r, std::vector<CellText>{NumberCell("%.3f", s.height()), WholeCell(s.piers()),
+                                    NumberCell("%.3f", s.spacing())});
   }
 }
 

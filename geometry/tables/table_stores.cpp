@@ -7,14 +7,15 @@
 
 #include "common/position/file_names.h"
 #include "common/records/capacities.h"
-#include "geometry/check/inverse_files.h"
 #include "geometry/generators/beam_generator.h"
 #include "geometry/generators/generator_files.h"
 #include "geometry/model/bar_geometry.h"
 #include "geometry/model/drawing_extents.h"
+#include "geometry/model/model_file_writer.h"
 #include "geometry/model/model_files.h"
 #include "geometry/model/node_rebuild.h"
 #include "geometry/model/element_checks.h"
+#include "geometry/model/element_writer.h"
 #include "geometry/tables/cell_chars.h"
 #include "geometry/tables/cell_format.h"
 #include "geometry/tables/table_columns.h"
@@ -66,11 +67,6 @@ common::Outcome<int> CheckRows(const TableCells& cells, int limit, int required,
   return count;
 }
 
-common::Result AfterModelFilesChanged(const common::Position& position) {
-  DeleteInverseFiles(position);
-  return WriteGeometryMarker(0, position);
-}
-
 }  // namespace
 
 common::ElementRecord ElementOfNumbers(const std::vector<double>& row) {
@@ -91,17 +87,18 @@ common::ElementRecord ElementOfNumbers(const std::vector<double>& row) {
   return e;
 }
 
+std::vector<CellText> CellsOfElement(const common::ElementRecord& e) {
+  return {NumberCell("%.2f", e.xa()),          NumberCell("%.2f", e.za()),
+          NumberCell("%.2f", e.xb()),          NumberCell("%.2f", e.zb()),
+          WholeCell(e.material()),             WholeCell(e.cross_section()),
+          WholeCell(e.compression_flag()),     WholeCell(e.tension_flag()),
+          WholeCell(e.hinge_a()),              WholeCell(e.hinge_b())};
+}
+
 std::vector<std::string> RowOfElement(const common::ElementRecord& e) {
-  return {FormatCell("%.2f", e.xa()),
-          FormatCell("%.2f", e.za()),
-          FormatCell("%.2f", e.xb()),
-          FormatCell("%.2f", e.zb()),
-          std::to_string(e.material()),
-          std::to_string(e.cross_section()),
-          std::to_string(e.compression_flag()),
-          std::to_string(e.tension_flag()),
-          std::to_string(e.hinge_a()),
-          std::to_string(e.hinge_b())};
+  std::vector<std::string> row;
+  for (CellText& cell : CellsOfElement(e)) row.push_back(std::move(cell.shown));
+  return row;
 }
 
 common::Result StoreElementTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
@@ -120,6 +117,11 @@ common::Result StoreElementTable(FrameModel& model, const common::Position& posi
   FrameModel checked = next;
   checked.cross_sections = CrossSectionsToRead(next, position);
   if (common::Result elements = CheckElementsToWrite(checked); !elements) return elements;
+  // The records whole (geometry, EA and EI) before the node rebuild writes
+  // them, so that a table that comes out as stored writes no other bytes.
+  ComputeElementGeometry(checked);
+  (void)FillElementStiffness(checked);  // checked above
+  next.elements = checked.elements;
   next.params.set_element_count(static_cast<std::int16_t>(*count));
   next.params.SetAt<std::int16_t, 4>(1);
   next.params.set_arc_setting(1);
@@ -128,7 +130,7 @@ common::Result StoreElementTable(FrameModel& model, const common::Position& posi
   common::Result extents = WriteDrawingExtents(next, position);
   model = std::move(next);
   model.editor.model_changed = true;
-  return FirstFailure({extents, AfterModelFilesChanged(position)});
+  return extents;
 }
 
 common::Result StoreCrossSectionTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
@@ -152,8 +154,7 @@ common::Result StoreCrossSectionTable(FrameModel& model, const common::Position&
   model.cross_sections = table;
   model.params.set_cross_section_count(static_cast<std::int16_t>(*count));
   model.editor.model_changed = true;
-  common::Result written = StoreTable(position.File(common::file_names::kCrossSections), model.cross_sections);
-  return FirstFailure({written, AfterModelFilesChanged(position)});
+  return ModelFileWriter(position).Table(common::file_names::kCrossSections, model.cross_sections);
 }
 
 common::Result StoreMaterialTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
@@ -181,8 +182,7 @@ common::Result StoreMaterialTable(FrameModel& model, const common::Position& pos
   if (*count > 0) model.params.set_default_modulus(model.materials[1].modulus());
   model.params.set_model_constant_496(0.0);
   model.editor.model_changed = true;
-  common::Result written = StoreTable(position.File(common::file_names::kMaterials), model.materials);
-  return FirstFailure({written, AfterModelFilesChanged(position)});
+  return ModelFileWriter(position).Table(common::file_names::kMaterials, model.materials);
 }
 
 common::Result StoreNodeTable(FrameModel& model, const common::Position& position, const TableCells& cells) {
@@ -228,9 +228,9 @@ common::Result StoreNodeTable(FrameModel& model, const common::Position& positio
   model.params.set_support_count(static_cast<std::int16_t>(supports.count()));
   model.params.set_support_stiffness(static_cast<float>(BaseStiffness(model)));
   model.editor.model_changed = true;
-  common::Result n = StoreTable(position.File(common::file_names::kNodes), model.nodes);
-  common::Result s = StoreTable(position.File(common::file_names::kSupports), model.supports);
-  return FirstFailure({n, s, AfterModelFilesChanged(position)});
+  ModelFileWriter files(position);
+  return FirstFailure({files.Table(common::file_names::kNodes, model.nodes),
+                       files.Table(common::file_names::kSupports, model.supports)});
 }
 
 double BaseStiffness(const FrameModel& model) {

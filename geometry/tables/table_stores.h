@@ -1,9 +1,14 @@
 #pragma once
 // OK of the grid tables: the checked cells into the model's tables and files.
-// A table that is refused changes neither the model nor a file.
+// A table that is refused changes neither the model nor a file. The model
+// files are written through a ModelFileWriter: a table that comes out as
+// stored changes no file and leaves a stored geometry stored; one that
+// changes a file gives up the stored geometry (GEOMETRY 0, INVERSE, FLEXDIA
+// and FLEXMAX removed) before it. The caller holds the position's lock.
 #include "common/position/position.h"
 #include "common/result.h"
 #include "geometry/model/frame_model.h"
+#include "geometry/tables/cell_format.h"
 #include "geometry/tables/table_cells.h"
 
 namespace kelmf {
@@ -16,13 +21,14 @@ namespace kelmf {
 
 // The numbers of one element row (xa, ya, xb, yb, material, section, C, T,
 // hinge a, hinge b; the y columns are the vertical z) as a record, and a
-// record as the table shows it.
+// record as the table fills it (and shows it).
 common::ElementRecord ElementOfNumbers(const std::vector<double>& row);
+std::vector<CellText> CellsOfElement(const common::ElementRecord& e);
 std::vector<std::string> RowOfElement(const common::ElementRecord& e);
 
 // Elements (columns xa, ya, xb, yb, material, section, C, T, hinge a, hinge b;
 // ya and yb are the vertical z): the element table, the nodes rebuilt, the
-// drawing extents, the inverse files removed and GEOMETRY 0. Elements that
+// drawing extents. Elements that
 // CheckElementsToWrite refuses (no length, a material or cross section that
 // does not exist, numbers beyond a float) are refused.
 common::Result StoreElementTable(FrameModel& model, const common::Position& position, const TableCells& cells);

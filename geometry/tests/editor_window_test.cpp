@@ -196,6 +196,7 @@ TEST(EditorWindow, TheCloseBoxEndsAsEnd) {
   EXPECT_TRUE(editor.frame().IsWindowVisible());  // the program ends through WM_QUIT, not by the close
 }
 
+// The whole text, also in the window maximised on a screen 800 pixels wide.
 TEST(EditorWindow, StartedToRebuildItSaysThatTheShellWaitsForStore) {
   const common::Position position = testing::ExamplePosition("PORTAL");
   for (const bool rebuild : {true, false}) {
@@ -203,6 +204,11 @@ TEST(EditorWindow, StartedToRebuildItSaysThatTheShellWaitsForStore) {
     ASSERT_TRUE(editor.Open(CommandLine(position, rebuild)));
     const std::string shown = plat::testing::PaneTextShown(editor.frame().status_bar(), 0);
     EXPECT_EQ(shown.find("Store") != std::string::npos, rebuild) << shown;
+    plat::Rect frame;
+    editor.frame().GetWindowRect(&frame);
+    ASSERT_TRUE(editor.frame().IsZoomed());
+    ASSERT_LE(frame.Width(), 800);
+    EXPECT_GE(plat::testing::PaneRoomBesideText(editor.frame().status_bar(), 0), 0) << shown;
   }
 }
 

@@ -28,27 +28,10 @@ namespace kelmf {
 namespace {
 
 using testing::GeometryMarker;
+using testing::ModelFiles;
 using testing::ReadAll;
+using testing::StoredExample;
 using testing::TestSettings;
-
-// The example position stored as the shell's rebuild stores it.
-common::Position StoredExample(const std::string& name) {
-  const common::Position position = testing::ExamplePosition(name);
-  plat::testing::MessageBoxScript boxes;
-  EXPECT_EQ(StoreFromEcho(position.data_path(), position.name()), 0);
-  EXPECT_EQ(GeometryMarker(position), 1);
-  return position;
-}
-
-// The model files, GEOMETRY and the inverse files of a position, by name ("" when missing).
-std::map<std::string, std::string> ModelFiles(const common::Position& position) {
-  std::map<std::string, std::string> files;
-  for (const char* base : {"PARAMR", "ELEMENTS", "NODES", "LKNOTENR", "CROSS", "MATR", "DOFSK", "EXTENSIOR",
-                           "GEOMETRY", "INVERSE", "FLEXDIA", "FLEXMAX"}) {
-    files[base] = ReadAll(position.File(base));
-  }
-  return files;
-}
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   const std::size_t at = text.find(from);

@@ -191,22 +191,8 @@ TEST(GeneratorDialogs, CountsOutsideTheLimitsAreRefusedBeforeConversion) {
   EXPECT_TRUE(FieldsOfParabola(ParabolaInput{}).elements.empty());
 }
 
-struct Editor : testing::OpenedEditor {
-  explicit Editor(const common::Position& position) { EXPECT_TRUE(Open(testing::CommandLine(position))); }
-  CKELMWView& view() { return static_cast<CKELMWView&>(*frame().GetActiveView()); }
-  // The panel shown, material 1 and cross section 1 there for the generators.
-  CDiaMain& panel() {
-    if (session().model.materials.empty()) session().model.materials.Append(common::DefaultMaterial());
-    if (session().model.cross_sections.empty()) session().model.cross_sections.Append(common::DefaultCrossSection());
-    Command(ids::kDialogInput);
-    return *view().panel();
-  }
-};
-
-void ClickButton(plat::Dialog& dialog, plat::UINT id) {
-  dialog.SendMessage(plat::WM_COMMAND, id, reinterpret_cast<plat::LPARAM>(dialog.GetDlgItem(id)));
-  plat::testing::PumpMessages();
-}
+using Editor = testing::PanelEditor;
+using testing::ClickButton;
 
 void ExpectPoints(const FrameModel& model, const std::vector<std::pair<float, float>>& points) {
   ASSERT_EQ(model.elements.count() + 1, static_cast<int>(points.size()));

@@ -3,11 +3,14 @@
 // auxiliary lines, Escape with the grid on).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/settings_files.h"
 #include "geometry/editor/editor_dialogs.h"
 #include "geometry/editor/editor_ids.h"
 #include "geometry/editor/kelmw_view.h"
 #include "geometry/editor/position_commands.h"
+#include "geometry/position/editor_settings.h"
 #include "platform/dialogs/folder_dialog.h"
 #include "geometry/tests/editor_fixture.h"
 #include "geometry/tests/frame_builder.h"
@@ -63,6 +66,28 @@ TEST(PositionCommands, NewAfterADrawnElementAsksToSaveAndWritesTheEcho) {
   EXPECT_EQ(editor.quit.code(), 1);
   EXPECT_NE(testing::ReadAll(position.data_path() + "SDIRNEW/ECHO_G.NEW.TXT").find("ELEMENTS\r\n1\r\n"),
             std::string::npos);
+}
+
+// With a settings folder that cannot be used (a file in its place) the
+// editor writes no setting beside the program: New names the EXTR it could
+// not write, the pen width too, and the current folder stays empty.
+TEST(PositionCommands, SettingsAreNeverWrittenBesideTheProgram) {
+  const common::Position position = testing::TestPosition();
+  Editor editor(position);
+  const std::string blocked = plat::testing::TestFolder() + "blocked";
+  ASSERT_TRUE(plat::WriteBlock(blocked, "x", 1));
+  editor.session().settings = common::SettingsContext{blocked, false};
+  const std::string here = plat::testing::TestFolder() + "here/";
+  ASSERT_TRUE(plat::MakeFolder(here));
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(here);
+  editor.Command(ids::kNew);
+  const common::Result pen = WritePenWidth(editor.session().model.editor, editor.session().settings);
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(editor.Boxes(), "New frame\tNew frame ? Erase screen?\nError\tThe file " + blocked +
+                               "/EXTR cannot be stored!\n");
+  EXPECT_EQ(pen.text(), "The file " + blocked + "/KELMRDB cannot be stored!");
+  EXPECT_TRUE(std::filesystem::is_empty(here));
 }
 
 TEST(PositionCommands, CancelOfSaveChangesKeepsTheFrame) {

@@ -21,6 +21,7 @@
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/unusable_settings.h"
 #include "platform/testing/write_faults.h"
 #include "platform/text_file.h"
 
@@ -105,6 +106,22 @@ TEST(StorePosition, ThePortalExampleIsStoredWholeWithItsSupportStiffness) {
 
 // An input error stops the store before anything is written: every file,
 // the inverse beside the model files among them, stays as it was.
+
+// With a settings folder that cannot be used the frame is stored all the
+// same; EXTR, which tells the shell the position, is named, not written
+// beside the program.
+TEST(StorePosition, AnEXTRThatCannotBeWrittenIsNamedAndTheFrameStored) {
+  const common::Position position = testing::ExamplePosition("PORTAL");
+  FrameModel model = Started(position);
+  plat::testing::UnusableSettingsFolder unusable;
+  const CheckReport report = StorePosition(model, position, common::SettingsContext::Discover());
+  EXPECT_TRUE(report.stored());
+  ASSERT_EQ(report.messages.size(), 1u);
+  EXPECT_EQ(report.messages[0].text(), "The file " + unusable.folder() + "/EXTR cannot be stored!");
+  EXPECT_EQ(GeometryMarker(position), 1);
+  EXPECT_EQ(unusable.FilesHere(), std::vector<std::string>{});
+}
+
 TEST(StorePosition, AnInputErrorStopsTheStoreBeforeAnythingIsWritten) {
   struct Case {
     const char* name;

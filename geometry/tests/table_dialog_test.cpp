@@ -7,6 +7,7 @@
 #include "geometry/tests/position_fixture.h"
 #include "geometry/tests/tables_fixture.h"
 #include "grid/grid_notify.h"
+#include "grid/tests/marked_cells.h"
 #include "platform/dc/bitmap.h"
 #include "platform/dc/painter_dc.h"
 #include "platform/files.h"
@@ -46,6 +47,31 @@ TEST(TableDialogs, ElementsTypedAndStored) {
   EXPECT_EQ(model.params.node_count(), 3);
   EXPECT_EQ(testing::GeometryMarker(position), 0);
   EXPECT_EQ(state.active_table, GridTable::kNone);
+}
+
+TEST(TableDialogs, AfterCtrlIOrCtrlLOnlyTheFocusCellIsMarked) {
+  for (const int key : {'I', 'L'}) {
+    SCOPED_TRACE(static_cast<char>(key));
+    const common::Position position = testing::FreshTablePosition("DMARK");
+    FrameModel model;
+    GridInputState state;
+    CDiaElemente dialog(model, position, state);
+    ASSERT_TRUE(dialog.Create());
+    ASSERT_TRUE(plat::testing::PumpMessages());
+    grid::CGridCtrl& grid = dialog.grid();
+    plat::Rect cell;
+    ASSERT_TRUE(grid.GetCellRect(2, 3, &cell));
+    plat::testing::Click(grid, {cell.left + 5, cell.top + 5});
+    ASSERT_TRUE(plat::testing::PumpMessages());
+    ASSERT_EQ(grid.GetFocusCell(), grid::CCellID(2, 3));
+    plat::testing::PressKey(grid, key, plat::testing::kCtrl);
+    ASSERT_TRUE(plat::testing::PumpMessages());
+    const int focus_row = key == 'I' ? 3 : 2;
+    EXPECT_EQ(grid.GetFocusCell(), grid::CCellID(focus_row, 1));
+    EXPECT_EQ(grid::test::Describe(grid::test::MarksOfPaint(grid)),
+              "framed (" + std::to_string(focus_row) + ",1) highlighted");
+    dialog.DestroyWindow();
+  }
 }
 
 TEST(TableDialogs, ResizingGrowsTheGridAndKeepsTheButtonsAtTheEdges) {

@@ -179,6 +179,50 @@ TEST(TableInput, CopyKeys) {
   EXPECT_EQ(f.At(3, 2), "7");
 }
 
+// The cell lies whole inside the client area, below the headings.
+bool ShownWhole(const grid::CGridCtrl& grid, grid::CCellID cell) {
+  plat::Rect rect;
+  plat::Rect client;
+  grid.GetClientRect(&client);
+  return grid.GetCellRect(cell.row, cell.col, &rect) && rect.top >= grid.GetRowHeight(0) &&
+         rect.bottom < client.bottom && rect.right < client.right;
+}
+
+// Every key of the table ends with the focus cell in view, also one whose
+// target is the focus cell itself after the table was scrolled away from it.
+TEST(TableInput, AKeyWhoseTargetIsTheFocusCellScrollsItIntoView) {
+  struct Case {
+    const char* what;
+    grid::CCellID focus;
+    plat::UINT scroll;  // where the bar was dragged before the key
+    plat::UINT vk;
+    bool ctrl, shift;
+  } cases[] = {
+      {"Home on the first row", {1, 1}, plat::SB_BOTTOM, plat::VK_HOME, false, false},
+      {"Up on the first row", {1, 1}, plat::SB_BOTTOM, plat::VK_UP, false, false},
+      {"Page up to the first row", {1, 1}, plat::SB_BOTTOM, plat::VK_PRIOR, false, false},
+      {"Left in the first column", {1, 1}, plat::SB_BOTTOM, plat::VK_LEFT, false, false},
+      {"Shift+Tab in the first cell", {1, 1}, plat::SB_BOTTOM, plat::VK_TAB, false, true},
+      {"End on the last row", {200, 1}, plat::SB_TOP, plat::VK_END, false, false},
+      {"Down on the last row", {200, 1}, plat::SB_TOP, plat::VK_DOWN, false, false},
+      {"Page down to the last row", {200, 2}, plat::SB_TOP, plat::VK_NEXT, false, false},
+      {"Tab in the last cell", {200, 5}, plat::SB_TOP, plat::VK_TAB, false, false},
+      {"F5 on the last row", {200, 2}, plat::SB_TOP, plat::VK_F5, false, false},
+      {"Ctrl+Right in the last column", {200, 5}, plat::SB_TOP, plat::VK_RIGHT, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TableFixture f(GridTable::kNodes, 201, 6, {0, 2, 2, 2, 2, 2});
+    f.grid.SetItemText(c.focus.row, c.focus.col, "3");
+    f.grid.SetFocusCell(c.focus);
+    f.grid.SendMessage(plat::WM_VSCROLL, plat::MAKEWPARAM(c.scroll, 0), 0);
+    ASSERT_FALSE(ShownWhole(f.grid, c.focus));
+    f.host.HandleKey(f.grid, c.vk, c.ctrl, c.shift);
+    EXPECT_EQ(f.grid.GetFocusCell(), c.focus);
+    EXPECT_TRUE(ShownWhole(f.grid, c.focus));
+  }
+}
+
 TableCells Rows(std::vector<std::vector<std::string>> rows, int width, int total) {
   for (auto& r : rows) r.resize(static_cast<std::size_t>(width));
   rows.resize(static_cast<std::size_t>(total), std::vector<std::string>(static_cast<std::size_t>(width)));

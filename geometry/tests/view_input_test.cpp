@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/position/file_names.h"
+#include "common/position/position_lock.h"
 #include "common/settings_files.h"
 #include "geometry/editor/editor_dialogs.h"
 #include "geometry/editor/editor_ids.h"
@@ -16,6 +17,7 @@
 #include "geometry/tests/frame_builder.h"
 #include "geometry/tests/position_fixture.h"
 #include "platform/testing/frame_testing.h"
+#include "platform/testing/write_faults.h"
 #include "platform/window/virtual_keys.h"
 
 namespace kelmf {
@@ -343,6 +345,26 @@ TEST(ViewInput, AClickOnAnElementOpensItsDialog) {
     for (const auto& d : script.shown()) all += std::to_string(d.template_id) + " " + d.caption + " " + d.text + "\n";
     return all;
   }();  // the last Delete asked nothing
+}
+
+// While another program holds the position's lock, a deleted element stays:
+// the editor says so, and no file changes.
+TEST(ViewInput, WhileThePositionIsInUseTheElementIsNotDeleted) {
+  const common::Position position = testing::StoredExample("PORTAL");
+  ViewEditor editor(position);
+  const plat::testing::FolderFiles before = plat::testing::SnapshotFolder(position.folder());
+  common::PositionLock other;
+  ASSERT_EQ(other.TryAcquire(position.File(common::kPositionLockFile)), common::PositionLock::Attempt::kHeld);
+  editor.state().delete_without_asking = true;
+  plat::testing::DialogScript script;
+  script.PressNext(dlg::kDelete);
+  editor.Click(editor.At(3, 4));
+  ASSERT_EQ(script.shown().size(), 2u);
+  EXPECT_EQ(script.shown()[1].text.rfind("Position PORTAL is in use by another program", 0), 0u)
+      << script.shown()[1].text;
+  EXPECT_EQ(editor.session().model.elements.count(), 3);
+  other.Release();
+  EXPECT_TRUE(plat::testing::SnapshotFolder(position.folder()) == before);
 }
 
 TEST(ViewInput, TheElementDialogRefusesAMaterialThatDoesNotExist) {

@@ -1,15 +1,15 @@
 #include "graphics/app/child_frame.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "common/position/file_names.h"
+#include "common/print_scales_file.h"
 #include "common/records/print_scales.h"
 #include "common/settings.h"
 #include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
-#include "platform/binary_io.h"
+#include "graphics/app/report.h"
 #include "platform/frames/mdi_frame.h"
 #include "platform/frames/view.h"
 #include "platform/frames/win_app.h"
@@ -21,18 +21,13 @@ plat::Size ChildFrameSize(int screen_width, int screen_height, bool narrow) {
   return plat::Size{static_cast<int>(screen_width / (narrow ? 1.8 : 1.2)), static_cast<int>(screen_height / 1.2)};
 }
 
-bool StoreFontScale(const common::SettingsContext& settings, double scale) {
-  const std::string path = common::JoinSettingsPath(settings, common::file_names::kPrintScales);
-  constexpr std::size_t kAt = 80;
-  std::vector<std::byte> bytes;
-  if (auto read = plat::ReadWholeFile(path); read && read->size() >= sizeof(common::PrintScales)) {
-    bytes = std::move(*read);
-  } else {
-    const common::PrintScales block = common::PrintScales::Default();
-    bytes.assign(reinterpret_cast<const std::byte*>(&block), reinterpret_cast<const std::byte*>(&block) + sizeof block);
-  }
-  std::memcpy(bytes.data() + kAt, &scale, sizeof scale);
-  return plat::WriteBlock(path, bytes.data(), bytes.size());
+common::Result StoreFontScale(const common::SettingsContext& settings, double scale) {
+  const std::string name = common::file_names::kPrintScales;
+  common::PrintScales scales = common::ReadPrintScalesFile(common::JoinSettingsPath(settings, name))
+                                   .value_or(common::PrintScales::Default());
+  scales.set_text_scale(scale);
+  const std::string path = common::SettingsWritePath(settings, name);
+  return common::WritePrintScalesFile(path, scales) ? common::Result::Ok() : common::CannotWriteSetting(path);
 }
 
 CChildFrame::CChildFrame(ViewerSession& session) : session_(session) {
@@ -72,7 +67,7 @@ void CChildFrame::OnFont() {
   session_.font_scale = static_cast<float>(dialog.size());
   session_.state.print_scales.set_text_scale(dialog.size());
   session_.state.text_scale = session_.font_scale;
-  StoreFontScale(session_.state.settings, dialog.size());
+  ShowFailure(StoreFontScale(session_.state.settings, dialog.size()));  // the scale holds for this run
   if (plat::View* view = GetActiveView()) view->Invalidate();
 }
 

@@ -10,8 +10,8 @@ namespace revuzavi {
 plat::Size ChildFrameSize(int screen_width, int screen_height, bool narrow);
 
 // Sets byte 80..87 of PSCALA in the settings folder to the font scale,
-// keeping the file's other bytes; false when it cannot be written.
-bool StoreFontScale(const common::SettingsContext& settings, double scale);
+// keeping the file's other bytes; a file that cannot be written is named.
+common::Result StoreFontScale(const common::SettingsContext& settings, double scale);
 
 class CChildFrame : public plat::MDIChildWnd {
  public:

@@ -641,6 +641,7 @@ bool CGRAPHView::OnMouseWheel(plat::UINT flags, short delta, plat::Point point) 
       session_.request.wheeled = false;
       return true;
     case WheelEffect::kRedraw: break;
+    case WheelEffect::kLineWidths: ShowFailure(WriteViewSettings(session_.state)); break;  // they hold for this run
     case WheelEffect::kLabels: session_.picture.labels.Clear(); break;
     case WheelEffect::kScales:
       session_.picture.labels.Clear();
@@ -754,9 +755,7 @@ void CGRAPHView::OnLineWidth() {
   CDiaLines dialog(session_.state.line_width, GetParentFrame());
   if (dialog.DoModal() != plat::IDOK) return;
   session_.state.line_width = dialog.width();
-  if (!WriteViewSettings(session_.state)) {
-    ShowFailure(common::Result::Fail("The file " + std::string(kLineWidthsFile) + " cannot be written.", "Line width"));
-  }
+  ShowFailure(WriteViewSettings(session_.state));
   Invalidate();
 }
 
@@ -782,9 +781,7 @@ void CGRAPHView::WriteDisplaySettings() {
   }
   g.set_exponential_numbers(controls_.exponential ? 1 : 0);
   g.set_stacked_numbers(controls_.stacked ? 1 : 0);
-  if (!WriteGraphicsSettings(session_.state)) {
-    ShowFailure(common::Result::Fail("The file " + std::string(kGraphicsSettingsFile) + " cannot be written.", "OK"));
-  }
+  ShowFailure(WriteGraphicsSettings(session_.state));
 }
 
 bool CGRAPHView::PanSection(bool right) {

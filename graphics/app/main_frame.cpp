@@ -24,6 +24,12 @@
 #include "platform/message_box.h"
 
 namespace revuzavi {
+namespace {
+
+// The customise button of every tool bar (string 125 is its text).
+constexpr plat::UINT kCustomize = 126;
+
+}  // namespace
 
 CMainFrame::CMainFrame(ViewerSession& session) : session_(session) {
   SetStayMaximised(true);
@@ -58,6 +64,7 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
   status_bar_.SetPaneWidth(2, 340);
   status_bar_.SetPaneWidth(3, 120);
   status_bar_.SetPaneCommand(1, ids::kWheelTarget);  // "... (click to change)"
+  EnableToolBarCustomization({&tool_bar_}, kCustomize, "Anpassen...");
   return 0;
 }
 

@@ -137,7 +137,6 @@ void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up)
   } else {
     state.line_width = SteppedLineWidth(state.line_width, up, kFrameWidthUpper);
   }
-  (void)WriteViewSettings(state);  // unwritable: the widths hold for this run
 }
 
 bool WheelDiagramScale(PictureRequest& request, int step, bool up) {

@@ -71,7 +71,7 @@ double GrownFactor(double factor);
 int SteppedLineWidth(int width, bool up, int upper);
 
 // Alt+wheel: the diagram line width while a result picture is shown, else the
-// frame line width; GRAPHRDB is written.
+// frame line width (the caller writes GRAPHRDB).
 void WheelLineWidths(ViewerState& state, const PictureRequest& request, bool up);
 
 // A plain wheel notch on the shown diagram: its scale ÷/× 1.5 × step (the

@@ -16,7 +16,7 @@ WheelEffect TurnWheel(ViewerState& state, PictureRequest& r, PictureControls& c,
   const float step = static_cast<float>(c.wheel_step);
   if (keys.alt) {
     WheelLineWidths(state, r, up);
-    return WheelEffect::kRedraw;
+    return WheelEffect::kLineWidths;
   }
   if (r.eigenmode) {
     Scale(r.scales.displacement, up, 2.5f * step);

@@ -14,13 +14,14 @@ struct WheelKeys {
 };
 
 enum class WheelEffect {
-  kNone,    // nothing to scale
-  kRedraw,  // a width, factor or the eigenmode's scale changed
-  kLabels,  // the texts' size changed: the labels are placed anew
-  kScales,  // a remembered scale changed: labels anew, MEMSCALEGLF1 written
+  kNone,        // nothing to scale
+  kRedraw,      // a factor or the eigenmode's scale changed
+  kLabels,      // the texts' size changed: the labels are placed anew
+  kScales,      // a remembered scale changed: labels anew, MEMSCALEGLF1 written
+  kLineWidths,  // a line width changed: GRAPHRDB written
 };
 
-// Alt: the line widths (GRAPHRDB written); eigenmode: its scale ÷/× 2.5 step;
+// Alt: the line widths; eigenmode: its scale ÷/× 2.5 step;
 // Ctrl: the force scale ÷/× 1.1; Shift: the text scale × 1.1 towards the
 // user; the load target: the load scale ÷/× 1.1; A held or the reaction
 // target: the reaction scale ÷/× 1.5; else the shown diagram's scale ÷/× 1.5

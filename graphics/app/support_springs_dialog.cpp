@@ -39,7 +39,8 @@ common::NodeRecord WithSupportFactors(const common::NodeRecord& node, const std:
     const float value = k[static_cast<std::size_t>(d - 1)];
     if (value != node.support(d)) {
       changed.set_support(d, value);
-      changed.set_changed_support(d, value - before[static_cast<std::size_t>(d - 1)]);
+      // Between the stiffnesses: a negative factor is a support of its absolute value.
+      changed.set_changed_support(d, std::fabs(value) - std::fabs(before[static_cast<std::size_t>(d - 1)]));
       changed.set_changed_support_mark(d, 1);
     }
     changed.set_support_flag(d, changed.support(d) != 0.0f ? 1 : 0);

@@ -19,8 +19,8 @@ namespace revuzavi {
 bool EnoughSupports(const common::NodeTable& nodes);
 
 // `node` with the factors k (x, y, rotation): each factor that differs from the node's gets its
-// change against `before` (its factor before any reanalysis) and its changed mark; the support
-// flags follow the factors.
+// change against `before` (its factor before any reanalysis), counted between their absolute
+// values, and its changed mark; the support flags follow the factors.
 common::NodeRecord WithSupportFactors(const common::NodeRecord& node, const std::array<float, 3>& before,
                                       const std::array<float, 3>& k);
 

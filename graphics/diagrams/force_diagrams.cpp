@@ -232,9 +232,7 @@ int DrawEnergyBand(Canvas& c, common::ElementTable& elements, std::vector<float>
 bool QueryMomentValue(const ViewerState& state, const ViewState& view, const DiagramOptions& o, int e, int which,
                       int slot, std::vector<float>& table) {
   if (!ElementExists(state, e)) return false;
-  const mechanics::CurveLine m = DiagramCurves(state, view, e, o).m;
-  WriteElementCurveFile(state, 'M', e, m);
-  return StoreQueried(m, which, slot, table);
+  return StoreQueried(DiagramCurves(state, view, e, o).m, which, slot, table);
 }
 
 bool QueryShearValue(const ViewerState& state, const ViewState& view, const DiagramOptions& o, int e, int which,

@@ -10,6 +10,7 @@
 #include "graphics/diagrams/shape_drawing.h"
 #include "graphics/loads/load_arrows.h"
 #include "graphics/model/file_outcomes.h"
+#include "graphics/picture/frame.h"
 #include "graphics/picture/text.h"
 #include "mechanics/model/node_rotation.h"
 #include "platform/binary_io.h"
@@ -90,15 +91,15 @@ int DrawSupportReactions(Canvas& c, const std::vector<float>& reactions, const R
     const double x = node.x(), z = sigma * node.y();
     const double rx = At(reactions, d.dof[0]), rz = At(reactions, d.dof[1]), m = At(reactions, d.dof[2]);
     // KLAGER's x is the force on the frame; its z and rotation the force the support takes.
-    if (node.support_flag(1) != 0 && d.dof[0] > 0 && o.horizontal && std::fabs(rx) > 1e-8) {
+    if (SupportHeld(node, 1) && d.dof[0] > 0 && o.horizontal && std::fabs(rx) > 1e-8) {
       DrawForceArrow(c, c.picture.labels.reactions, counter, size, x, z, rx, true);
       ++drawn;
     }
-    if (node.support_flag(2) != 0 && d.dof[1] > 0 && std::fabs(rz) > 0.1) {
+    if (SupportHeld(node, 2) && d.dof[1] > 0 && std::fabs(rz) > 0.1) {
       DrawForceArrow(c, c.picture.labels.reactions, counter, size, x, z, -sigma * rz, false);
       ++drawn;
     }
-    if (node.support_flag(3) != 0 && d.dof[2] > 0 && std::fabs(m) > 0.1) {
+    if (SupportHeld(node, 3) && d.dof[2] > 0 && std::fabs(m) > 0.1) {
       DrawMomentAt(c, counter, x, z, -m, m);
       ++drawn;
     }

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "common/position/file_names.h"
+#include "common/position/load_checks.h"
 #include "common/records/record_files.h"
 #include "graphics/model/file_outcomes.h"
-#include "loads/model/load_checks.h"
 #include "platform/files.h"
 
 namespace revuzavi {
@@ -30,22 +30,14 @@ struct LoadCase {
   common::PrestressTable prestress;
 };
 
-// The frame the loads are checked against.
-pundf::Geometry GeometryOf(const ViewerState& state) {
-  pundf::Geometry g;
-  g.elements = state.elements;
-  g.nodes = state.nodes;
-  return g;
-}
-
 common::ReadOutcome ReadParams(const ViewerState& state, LoadCase& lc) {
   const std::string path = state.position.LoadCaseFile(fn::kLoadCaseParams, state.current_load_case);
   auto read = common::ReadBlockRecord<common::LoadCaseParams>(path);
   if (read.status.missing()) return common::ReadOutcome::Ok();
   if (auto end = EndIfDamaged(path, read.status); !end.ok()) return end;
-  for (pundf::Problem problem :
-       {pundf::CheckCount("point loads", read.record.point_load_count(), common::kMaxPointLoads),
-        pundf::CheckCount("line-load records", read.record.line_load_record_count(), common::kMaxLineLoads)}) {
+  for (common::Problem problem :
+       {common::CheckCount("point loads", read.record.point_load_count(), common::kMaxPointLoads),
+        common::CheckCount("line-load records", read.record.line_load_record_count(), common::kMaxLineLoads)}) {
     if (problem) return DamagedEnd(path, *problem);
   }
   lc.params = read.record;
@@ -66,16 +58,17 @@ common::ReadOutcome ReadRequired(const std::string& path, int count, Tab& table)
 
 common::ReadOutcome ReadLoads(const ViewerState& state, LoadCase& lc) {
   const int number = state.current_load_case;
-  const pundf::Geometry geometry = GeometryOf(state);
 
   const std::string points = state.position.LoadCaseFile(fn::kPointLoads, number);
   if (auto r = ReadRequired(points, lc.params.point_load_count(), lc.point_loads); !r.ok()) return r;
-  if (auto problem = pundf::CheckPointLoads(lc.point_loads, geometry)) return DamagedEnd(points, *problem);
+  if (auto problem = common::CheckPointLoads(lc.point_loads, state.nodes, state.elements)) {
+    return DamagedEnd(points, *problem);
+  }
   FlipMoments(lc.point_loads);
 
   const std::string lines = state.position.LoadCaseFile(fn::kLineLoads, number);
   if (auto r = ReadRequired(lines, lc.params.line_load_record_count(), lc.line_loads); !r.ok()) return r;
-  if (auto problem = pundf::CheckLineLoads(lc.line_loads, geometry)) return DamagedEnd(lines, *problem);
+  if (auto problem = common::CheckLineLoads(lc.line_loads, state.elements)) return DamagedEnd(lines, *problem);
 
   if (lc.params.temperature_flag() != 0) {
     const std::string path = state.position.LoadCaseFile(fn::kTemperatures, number);
@@ -89,7 +82,7 @@ common::ReadOutcome ReadLoads(const ViewerState& state, LoadCase& lc) {
     const std::string path = state.position.LoadCaseFile(fn::kPrestress, number);
     auto read = common::ReadPrestressFile(path);
     if (auto end = EndIfDamaged(path, read.status); !end.ok()) return end;
-    if (auto problem = pundf::CheckPrestress(read.table, geometry)) return DamagedEnd(path, *problem);
+    if (auto problem = common::CheckPrestress(read.table, state.elements)) return DamagedEnd(path, *problem);
     if (!read.status.missing()) {
       lc.prestress = std::move(read.table);
       lc.params.set_prestress_count(static_cast<std::int16_t>(lc.prestress.count()));

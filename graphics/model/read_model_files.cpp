@@ -1,12 +1,13 @@
 #include "graphics/model/read_model_files.h"
 
+#include <cmath>
 #include <utility>
 
+#include "common/position/extents_file.h"
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "graphics/model/file_outcomes.h"
 #include "graphics/model/model_checks.h"
-#include "loads/model/read_geometry.h"
 #include "mechanics/model/node_rotation.h"
 
 namespace revuzavi {
@@ -49,7 +50,7 @@ struct Model {
   common::CrossSectionTable sections;
   common::MaterialTable materials;
   common::DofTable dofs;
-  pundf::Extents extents;
+  common::FrameExtents extents;
 };
 
 common::ReadOutcome ReadTables(const common::Position& position, Model& m) {
@@ -63,7 +64,7 @@ common::ReadOutcome ReadTables(const common::Position& position, Model& m) {
   auto dofs = common::ReadRecords<common::DofTable>(dof_path, m.params.equation_count());
   if (auto end = EndIfDamaged(dof_path, dofs.status); !end.ok()) return end;
   m.dofs = std::move(dofs.table);
-  auto extents = pundf::ReadExtents(position);
+  auto extents = common::ReadExtents(position);
   if (!extents) return common::ReadOutcome::Fatal(extents.failure(), -1);
   m.extents = *extents;
   return common::ReadOutcome::Ok();
@@ -88,7 +89,8 @@ std::vector<SupportDof> SupportDofsOf(const common::NodeTable& nodes) {
     const common::NodeRecord& node = nodes[k];
     const int dofs[3] = {node.dof_u(), node.dof_v(), mechanics::SupportedRotationOf(node)};
     for (int d = 1; d <= 3; ++d) {
-      if (node.support(d) > 0.0f) list.push_back(SupportDof{dofs[d - 1], k, d});
+      // A negative typed value is a support of its absolute value.
+      if (std::fabs(node.support(d)) > 0.0f) list.push_back(SupportDof{dofs[d - 1], k, d});
     }
   }
   return list;

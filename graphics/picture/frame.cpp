@@ -120,8 +120,8 @@ void DrawSpring(Canvas& c, double x, double z, std::array<double, 2> down, doubl
 
 void DrawSupports(Canvas& c, const common::NodeRecord& node, int n) {
   const double u = FrameUnit(c.viewer);
-  const bool x_held = node.support_flag(1) != 0, z_held = node.support_flag(2) != 0;
-  const bool rotation_held = node.support_flag(3) != 0;
+  const bool x_held = SupportHeld(node, 1), z_held = SupportHeld(node, 2);
+  const bool rotation_held = SupportHeld(node, 3);
   const double x = node.x(), z = node.z();
   if (rotation_held) {
     DrawClamped(c, node, n, u);
@@ -130,8 +130,8 @@ void DrawSupports(Canvas& c, const common::NodeRecord& node, int n) {
   } else if (x_held) {
     DrawHinged(c, x, z, {-1.0, 0.0}, u, false);
   }
-  if (node.support(1) > 1.0f) DrawSpring(c, x, z, {-1.0, 0.0}, u);
-  if (node.support(2) > 1.0f) DrawSpring(c, x, z, {0.0, -1.0}, u);
+  if (std::fabs(node.support(1)) > 1.0f) DrawSpring(c, x, z, {-1.0, 0.0}, u);
+  if (std::fabs(node.support(2)) > 1.0f) DrawSpring(c, x, z, {0.0, -1.0}, u);
 }
 
 int ElementPen(const common::ElementRecord& element) {
@@ -228,6 +228,10 @@ double LabelAngle(double dx, double dz, double l) {
 }
 
 double FrameUnit(const ViewerState& viewer) { return 0.01 * std::max(SpanX(viewer), SpanZ(viewer)); }
+
+bool SupportHeld(const common::NodeRecord& node, int d) {
+  return node.support_flag(d) != 0 || std::fabs(node.support(d)) > 0.0f;
+}
 
 int DrawFrame(Canvas& c, const FrameOptions& options) {
   const plat::ColorRef colour = options.grey ? plat::Rgb(190, 190, 190) : plat::Rgb(0, 0, 0);

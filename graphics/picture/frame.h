@@ -32,6 +32,11 @@ void DrawDimensions(Canvas& c, int font_height);
 // seen): 0 for a nearly horizontal line, pi / 2 for a nearly vertical one.
 double LabelAngle(double dx, double dz, double l);
 
+// Whether the node is supported in direction d (1 x, 2 z, 3 rotation): its flag
+// is set or it holds a support value of either sign, as the solver takes it (a
+// negative typed value is a support of its absolute value, stored without a flag).
+bool SupportHeld(const common::NodeRecord& node, int d);
+
 // The size of the support symbols: 0.01 of the larger span of the extents.
 double FrameUnit(const ViewerState& viewer);
 

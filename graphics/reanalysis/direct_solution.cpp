@@ -117,6 +117,16 @@ bool LeavesMechanism(const mechanics::Matrix& inverse, const Modification& modif
 
 }  // namespace
 
+bool RemovalLeavesMechanism(const mechanics::Matrix& inverse, const Modification& modification,
+                            double support_stiffness, const std::vector<double>& own_loads,
+                            const std::vector<double>& u) {
+  const bool removal = std::any_of(modification.elements.begin(), modification.elements.end(),
+                                   [](const ModifiedElement& e) { return e.removed; });
+  if (!removal) return false;
+  const Numbering numbering = NumberDofs(modification);
+  return LeavesMechanism(inverse, modification, numbering, support_stiffness, own_loads, u);
+}
+
 bool RuleReplaces(double k) { return std::fabs(k) < 0.01; }
 
 double DirectFactor(double q) { return RuleReplaces(q + 1.0) ? -0.99 : q; }
@@ -127,11 +137,7 @@ common::Result SolveDirect(const mechanics::Matrix& inverse, const Modification&
   const Numbering numbering = NumberDofs(modification);
   const int m = static_cast<int>(numbering.dofs.size()) - 1;
   if (m == 0) return common::Result::Ok();
-  const bool removal = std::any_of(modification.elements.begin(), modification.elements.end(),
-                                   [](const ModifiedElement& e) { return e.removed; });
-  if (removal && LeavesMechanism(inverse, modification, numbering, support_stiffness, own_loads, u)) {
-    return MechanismLeft();
-  }
+  if (RemovalLeavesMechanism(inverse, modification, support_stiffness, own_loads, u)) return MechanismLeft();
   const mechanics::Matrix delta = DeltaK(modification, numbering, support_stiffness,
                                          [](const ModifiedElement& e) { return DirectFactor(e.q); });
 

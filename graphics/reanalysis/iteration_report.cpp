@@ -60,9 +60,7 @@ common::Result WriteIterationReport(ViewerState& state, ReanalysisState& run, Pi
       // The displacements stay those of the last result: so does the element.
       state.elements[b] = before;
       run.picked_elements.Truncate(picks);
-      // The iteration's caption holds its figures; the direct method's text says what happened.
-      const bool iterative = run.method == ReanalysisState::kIterative;
-      page.Printf("%s\n", (iterative ? stopped.caption() : stopped.text()).c_str());
+      page.Printf("%s\n", StopNote(stopped).c_str());
       break;
     }
     if (run.method == ReanalysisState::kIterative) {

@@ -89,10 +89,16 @@ std::vector<double> RemovedOwnLoads(const ViewerState& state, const Modification
   return loads;
 }
 
-// The iterative run; the failure when it gives no result. Stopped at its limit, the last iterate
-// is the result, not converged.
+// The iterative run; the failure when it gives no result. A removal that leaves a mechanism is
+// refused as the direct method refuses it, before the iteration could converge on a mechanism
+// that its load does not move. Stopped at its limit, the last iterate is the result, not
+// converged.
 common::Result IterateRun(ViewerState& state, ReanalysisState& run, ReanalysisView& view,
                           const Modification& modification) {
+  if (RemovalLeavesMechanism(state.inverse_rows, modification, state.params.support_stiffness(),
+                             RemovedOwnLoads(state, modification), state.displacements)) {
+    return MechanismLeft();
+  }
   auto f = IterationLoadVector(state, modification);
   if (!f) return f.failure();
   const bool nodes = !run.picked_nodes.empty();

@@ -1,6 +1,7 @@
 #include "graphics/reanalysis/reanalysis_messages.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace revuzavi {
 
@@ -24,12 +25,17 @@ common::Result InverseMissingForNodes() {
 
 namespace {
 constexpr const char* kSingular = "No convergence, K + Delta K probably singular";
+constexpr std::string_view kDivergence = "Stop after ";
 }  // namespace
 
 common::Result NoConvergence(int divergences, double error) {
   char caption[96];
   std::snprintf(caption, sizeof caption, "Stop after %i divergent loops, error = %.2E", divergences, error);
   return common::Result::Fail(kSingular, caption);
+}
+
+std::string StopNote(const common::Result& stopped) {
+  return stopped.caption().starts_with(kDivergence) ? stopped.caption() : stopped.text();
 }
 
 common::Result MechanismLeft() { return common::Result::Fail(kSingular, "Error"); }

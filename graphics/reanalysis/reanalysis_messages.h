@@ -16,8 +16,12 @@ common::Result InverseMissingForNodes();
 // <error>", text "No convergence, K + Delta K probably singular".
 common::Result NoConvergence(int divergences, double error);
 
-// The direct method found that a removal leaves a mechanism: the iteration's text, caption "Error".
+// A removal leaves a mechanism (either method): the iteration's text, caption "Error".
 common::Result MechanismLeft();
+
+// What a report page says of a run that gave no result: the figures of an iteration that
+// diverged (NoConvergence's caption), else the message's text.
+std::string StopNote(const common::Result& stopped);
 
 // A result file the run needs: "The file <path> is missing." or, when damaged, common::CheckFile's
 // message.

@@ -45,8 +45,12 @@ common::PointLoadRecord MakeReleaseRecord(const ViewerState& state, int e, int t
   r.set_release_position_type(static_cast<std::int16_t>(type));
   r.set_release_number(static_cast<std::int16_t>(number));
   r.set_distance(xi);
-  r.set_x(element.xa() + element.cosine() * xi);
-  r.set_z(element.za() + element.sine() * xi * static_cast<float>(state.vertical_sign));
+  // The point as the load input stores one: x, the records' y (down) and the user's z (up), each
+  // taken along the element between its ends.
+  const float t = element.length() > 0.0f ? xi / element.length() : 0.0f;
+  r.set_x(element.xa() + t * (element.xb() - element.xa()));
+  r.set_y(element.ya() + t * (element.yb() - element.ya()));
+  r.set_z(element.za() + t * (element.zb() - element.za()));
   r.set_value(1.0f);
   return r;
 }

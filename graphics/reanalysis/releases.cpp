@@ -6,7 +6,8 @@
 #include <utility>
 
 #include "common/position/file_names.h"
-#include "graphics/diagrams/force_diagrams.h"
+#include "graphics/diagrams/element_curve_file.h"
+#include "graphics/picture/element_values.h"
 #include "graphics/reanalysis/inverse_in_memory.h"
 #include "graphics/reanalysis/reanalysis_messages.h"
 #include "graphics/reanalysis/release_records.h"
@@ -117,12 +118,11 @@ bool SolveSizes(const ReleaseRows& rows, const std::vector<double>& load_case_fo
 }
 
 // The "M" curve files of the elements with releases hold the moments of the frame as it now
-// stands (also after a release that was refused).
-void RewriteMomentFiles(const ViewerState& state, const ViewState& plain, const ReleaseSet& set, int e) {
-  std::vector<float> table;
-  (void)QueryMomentValue(state, plain, DiagramOptions{}, e, 0, 0, table);
+// stands.
+void WriteReleasedMomentFiles(const ViewerState& state, const ViewState& plain, const ReleaseSet& set) {
   for (int r = 0; r < set.records(); ++r) {
-    (void)QueryMomentValue(state, plain, DiagramOptions{}, ReleaseRecord(state, set, r).element(), 0, 0, table);
+    const int e = ReleaseRecord(state, set, r).element();
+    (void)WriteElementCurveFile(state, 'M', e, PictureElementCurves(state, plain, e, PictureCurveSwitches{}).m);
   }
 }
 
@@ -177,9 +177,8 @@ common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewSt
     }
     solved = ApplyAuxForces(state, run);
   }
-  if (!solved) (void)undo.Restore(solved);
-  RewriteMomentFiles(state, plain, run.releases, e);
-  if (!solved) return solved;
+  if (!solved) return undo.Restore(solved);
+  WriteReleasedMomentFiles(state, plain, set);
   out.Redraw();
   return common::Result::Ok();
 }

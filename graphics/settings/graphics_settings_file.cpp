@@ -1,6 +1,7 @@
 #include "graphics/settings/graphics_settings_file.h"
 
 #include "platform/binary_io.h"
+#include "platform/whole_file.h"
 
 namespace revuzavi {
 
@@ -61,11 +62,11 @@ void ReadGraphicsSettings(ViewerState& state) {
   state.page_margins = MarginsOfStyle(g.page_head_style());
 }
 
-bool WriteGraphicsSettings(ViewerState& state) {
-  const std::string path = common::JoinSettingsPath(state.settings, kGraphicsSettingsFile);
-  const bool written = plat::WriteBlock(path, state.graphics.bytes().data(), GraphicsSettings::kSize);
+common::Result WriteGraphicsSettings(ViewerState& state) {
+  const std::string path = common::SettingsWritePath(state.settings, kGraphicsSettingsFile);
+  const bool written = plat::ReplaceWholeFile(path, state.graphics.bytes().data(), GraphicsSettings::kSize);
   state.solid_band_mirror = written ? state.graphics.solid_band() : 0;
-  return written;
+  return written ? common::Result::Ok() : common::CannotWriteSetting(path);
 }
 
 }  // namespace revuzavi

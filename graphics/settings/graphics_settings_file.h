@@ -16,9 +16,9 @@ inline constexpr const char* kGraphicsSettingsFile = "MMGRAFIKR1";
 // style and the page margins follow the block.
 void ReadGraphicsSettings(ViewerState& state);
 
-// Writes the block; the solid-band mirror follows the block on success and is 0
-// on failure. False when the file cannot be written.
-bool WriteGraphicsSettings(ViewerState& state);
+// Writes the block into the settings folder only; the solid-band mirror
+// follows the block on success and is 0 on failure, which names the file.
+common::Result WriteGraphicsSettings(ViewerState& state);
 
 // The margins that a page-head style selects: 2 gives 0.02 / 0.9 / 0.75, any
 // other 0.05 / 0.95 / 0.8.

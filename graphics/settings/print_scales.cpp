@@ -10,6 +10,7 @@ namespace revuzavi {
 
 common::Result ReadPrintScales(ViewerState& state) {
   const std::string path = common::JoinSettingsPath(state.settings, common::file_names::kPrintScales);
+  const std::string write_path = common::SettingsWritePath(state.settings, common::file_names::kPrintScales);
   common::Result damaged = common::Result::Ok();
   if (auto read = common::ReadPrintScalesFile(path)) {
     state.print_scales = *read;
@@ -25,7 +26,9 @@ common::Result ReadPrintScales(ViewerState& state) {
     }
   } else {
     state.print_scales = common::PrintScales::Default();
-    (void)common::WritePrintScalesFile(path, state.print_scales);  // a settings folder that cannot be written: defaults
+    if (!common::WritePrintScalesFile(write_path, state.print_scales)) {
+      damaged = common::CannotWriteSetting(write_path);  // the defaults hold for this run
+    }
   }
   state.text_scale = static_cast<float>(state.print_scales.text_scale());
   state.second_print_factor = 1.0;

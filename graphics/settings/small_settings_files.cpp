@@ -8,6 +8,7 @@
 
 #include "common/settings_files.h"
 #include "platform/binary_io.h"
+#include "platform/whole_file.h"
 
 namespace revuzavi {
 namespace {
@@ -49,9 +50,10 @@ void ReadViewSettings(ViewerState& state) {
   state.second_line_width = std::clamp(widths[1], 0, 512);
 }
 
-bool WriteViewSettings(const ViewerState& state) {
+common::Result WriteViewSettings(const ViewerState& state) {
   const std::int32_t widths[2] = {state.line_width, state.second_line_width};
-  return plat::WriteBlock(common::JoinSettingsPath(state.settings, kLineWidthsFile), widths, sizeof widths);
+  const std::string path = common::SettingsWritePath(state.settings, kLineWidthsFile);
+  return plat::ReplaceWholeFile(path, widths, sizeof widths) ? common::Result::Ok() : common::CannotWriteSetting(path);
 }
 
 bool WriteRememberedScales(const ViewerState& state, int load_case, RememberedScales scales) {

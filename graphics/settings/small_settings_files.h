@@ -26,10 +26,11 @@ void ReadReanalysisScales(ViewerState& state);
 // 999999999 is read as that, so that counting on never overflows.
 void ReadPageCounters(ViewerState& state);
 
-// GRAPHRDB: the two line widths; false when the file cannot be written.
-// Reading keeps the widths in the state when the file is missing or short.
+// GRAPHRDB: the two line widths, written into the settings folder only (a
+// failure names the file). Reading keeps the widths in the state when the file
+// is missing or short.
 void ReadViewSettings(ViewerState& state);
-bool WriteViewSettings(const ViewerState& state);
+common::Result WriteViewSettings(const ViewerState& state);
 
 // MEMSCALEGLF1<lc>: twelve 4-byte fields. Fields 1..9 are the moment, shear,
 // normal-force and fourth diagram scales, four further factors and the

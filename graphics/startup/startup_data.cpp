@@ -4,6 +4,7 @@
 #include <new>
 #include <vector>
 
+#include "common/position/diary_file.h"
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "graphics/model/file_outcomes.h"
@@ -13,25 +14,12 @@
 #include "graphics/settings/graphics_settings_file.h"
 #include "graphics/settings/print_scales.h"
 #include "graphics/settings/small_settings_files.h"
-#include "loads/manage/load_position_data.h"
 
 namespace revuzavi {
 namespace {
 
 void Call(const std::function<void()>& operation) {
   if (operation) operation();
-}
-
-common::ReadOutcome ReadDiary(ViewerState& state) {
-  const std::string path = state.position.File(common::file_names::kDiary);
-  auto read = common::ReadBlockRecord<common::LoadCaseDiary>(path);
-  if (auto end = EndIfDamaged(path, read.status); !end.ok()) return end;
-  if (!read.record.has_valid_count()) {
-    return DamagedEnd(path, "it claims " + std::to_string(read.record.count()) + " load cases, at most " +
-                                std::to_string(common::LoadCaseDiary::kMaxEntries) + " are possible");
-  }
-  state.diary = read.record;
-  return common::ReadOutcome::Ok();
 }
 
 // The load case shown is shown as one without results.
@@ -87,10 +75,12 @@ common::ReadOutcome StartupData(ViewerState& state, const StartupRequest& reques
   }
   state.load_case_marks.fill(0);
   state.diary = common::LoadCaseDiary{};
-  if (auto r = ReadDiary(state); !r.ok()) return r;
+  auto diary = common::ReadDiary(state.position);
+  if (!diary) return common::ReadOutcome::Fatal(diary.failure(), -1);
+  state.diary = *diary;
 
   state.start_load_case = request.start_load_case;
-  state.current_load_case = pundf::LoadCaseToShow(state.diary, request.start_load_case);
+  state.current_load_case = common::LoadCaseToShow(state.diary, request.start_load_case);
   state.current_load_case_text = common::CurrentLoadCaseText(state.current_load_case);
 
   if (auto r = ReadModelFiles(state); !r.ok()) return r;

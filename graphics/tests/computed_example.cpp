@@ -53,18 +53,6 @@ void SaveBitmapPicture(ViewerState& state, const std::string& file, float margin
   }
 }
 
-std::string SuiteFolder() {
-  std::string templ = (std::filesystem::temp_directory_path() / "suite-example-XXXXXX").string();
-  const char* made = mkdtemp(templ.data());
-  EXPECT_NE(made, nullptr) << "cannot create a scratch folder";
-  if (made == nullptr) return {};
-  // The programs' settings too: a suite's set-up runs before any test has its own.
-  const std::string folder = std::string(made) + "/";
-  std::filesystem::create_directory(folder + "xdg");
-  setenv("XDG_DATA_HOME", (folder + "xdg").c_str(), 1);
-  return folder;
-}
-
 common::Position ComputedExample(const std::string& name) {
   std::string echoes[2];
   for (int k = 0; k < 2; ++k) {
@@ -78,8 +66,7 @@ common::Position ComputedExample(const std::string& name) {
 common::Position ComputedPosition(const std::string& name, const std::string& geometry, const std::string& loads) {
   // Outside a test (a suite's set-up) the example gets a folder of its own, never one of the
   // working folder that other test programs running beside it would share.
-  const std::string folder = plat::testing::TestFolder().empty() ? SuiteFolder() : plat::testing::TestFolder();
-  common::Position position(folder + "data/", "." + name);
+  common::Position position(plat::testing::WorkFolder() + "data/", "." + name);
   EXPECT_TRUE(common::EnsurePositionFolder(position));
   EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_G"), geometry.data(), geometry.size()));
   EXPECT_TRUE(plat::WriteBlock(position.TextFile("ECHO_L"), loads.data(), loads.size()));

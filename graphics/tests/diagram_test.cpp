@@ -16,6 +16,7 @@
 #include "graphics/tests/computed_example.h"
 #include "graphics/tests/solved_beam.h"
 #include "platform/dc/recording_dc.h"
+#include "platform/files.h"
 
 namespace revuzavi {
 namespace {
@@ -70,6 +71,49 @@ TEST(MomentDiagram, FixedBeamLabelsAndValueQueries) {
   EXPECT_TRUE(QueryShearValue(state, view, DiagramOptions{}, 1, 1, 9, table));
   ASSERT_EQ(table.size(), 10u);
   EXPECT_NEAR(table[9], -30.0f, 1e-3f);
+}
+
+// The value queries compute in memory: the curve files keep the load case's own moments and
+// shears, whatever field a query asks for (the Green point's kink added, the loads left out), and
+// a query creates no file.
+TEST(MomentDiagram, ValueQueriesLeaveTheCurveFilesAsTheyAre) {
+  SolverFixture f(zedir::testing::FixedBeam());
+  ViewerState state = SolvedBeam(f, UniformLoad(f, 10.0f));
+  ViewState view;
+  view.green = GreenPoint{1, 3.0f, 25, GreenPoint::kMoment};
+  DiagramOptions green;
+  green.green = true;
+  DiagramOptions no_loads;
+  no_loads.loads = false;
+  const std::string m_file = ElementCurveFileName(state, 'M', 1);
+  const std::string s_file = ElementCurveFileName(state, 'S', 1);
+
+  for (const DiagramOptions& o : {green, no_loads, DiagramOptions{}}) {
+    std::vector<float> table;
+    ASSERT_TRUE(QueryMomentValue(state, view, o, 1, 2, 0, table));
+    ASSERT_TRUE(QueryShearValue(state, view, o, 1, 2, 1, table));
+  }
+  EXPECT_FALSE(plat::FileExists(m_file));
+  EXPECT_FALSE(plat::FileExists(s_file));
+
+  PictureState picture;
+  DiagramScale scale{0.02f, true};
+  TextsOf(state, view, picture, [&](Canvas& c) {
+    DrawMomentDiagram(c, scale, DiagramOptions{});
+    DrawShearDiagram(c, scale, DiagramOptions{});
+  });
+  const std::string moments = testing::ReadBytes(m_file);
+  const std::string shears = testing::ReadBytes(s_file);
+  ASSERT_EQ(moments.size(), 51u * 4u);
+  ASSERT_EQ(shears.size(), 51u * 4u);
+  for (const DiagramOptions& o : {green, no_loads}) {
+    std::vector<float> table;
+    ASSERT_TRUE(QueryMomentValue(state, view, o, 1, 2, 0, table));
+    ASSERT_TRUE(QueryShearValue(state, view, o, 1, 0, 1, table));
+    EXPECT_GT(std::fabs(table[0] - 15.0f), 1.0f) << "a field other than the load case's";
+    EXPECT_EQ(testing::ReadBytes(m_file), moments);
+    EXPECT_EQ(testing::ReadBytes(s_file), shears);
+  }
 }
 
 TEST(MomentDiagram, WithTheExtremeLabelSwitchOffOnlyTheListedLabels) {

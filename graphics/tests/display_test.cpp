@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/settings.h"
+#include "graphics/app/font_dialog.h"
 #include "graphics/app/graph_ids.h"
 #include "graphics/app/line_width_dialog.h"
 #include "graphics/app/picture_menu.h"
@@ -26,9 +27,11 @@
 #include "graphics/settings/graphics_settings_file.h"
 #include "graphics/settings/small_settings_files.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/message_boxes.h"
 #include "graphics/tests/opened_viewer.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/testing/unusable_settings.h"
 #include "platform/window/virtual_keys.h"
 
 namespace revuzavi {
@@ -181,6 +184,41 @@ TEST_F(Beam2, ExponentialAndStackedNumbersAreKeptInTheGraphicsSettings) {
   EXPECT_EQ(bytes(148), std::string("\0\0\0\0", 4));
   v.app.ExitInstance();
   plat::RemoveFile(settings);
+}
+
+// With a settings folder that cannot be used the viewer writes no setting
+// beside the program: PSCALA's defaults at the start, the line widths of the
+// dialog and of Alt+wheel, the number format of MMGRAFIKR1 and the Font's
+// factor each name the file they could not write in the settings folder, and
+// the current folder stays empty.
+TEST_F(Beam2, SettingsAreNeverWrittenBesideTheProgram) {
+  plat::testing::UnusableSettingsFolder unusable;
+  OpenedViewer v;
+  ASSERT_TRUE(v.Open(*position_, 1));
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    d.SetDlgItemText(CDiaLines::kWidth, "7");
+    d.SendMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  v.Command(ids::kLineWidth);
+  v.Wheel(120, plat::testing::kAlt);
+  v.Command(ids::kExponential);
+  v.dialogs.OnNextDialog([](plat::Dialog& d) {
+    d.SetDlgItemText(kChoiceEdit, "0,5");
+    d.SendMessage(plat::WM_COMMAND, plat::IDOK);
+  });
+  v.Command(ids::kFont);
+  const std::string folder = unusable.folder();
+  EXPECT_EQ(testing::BoxTexts(v.dialogs), (std::vector<std::string>{
+                                              "Error|The file " + folder + "/PSCALA cannot be written.",
+                                              "Error|The file " + folder + "/GRAPHRDB cannot be written.",
+                                              "Error|The file " + folder + "/GRAPHRDB cannot be written.",
+                                              "Error|The file " + folder + "/MMGRAFIKR1 cannot be written.",
+                                              "Error|The file " + folder + "/PSCALA cannot be written.",
+                                          }));
+  EXPECT_EQ(v.app.session().state.line_width, 9);  // the widths hold for this run
+  EXPECT_FLOAT_EQ(v.app.session().font_scale, 0.5f);
+  EXPECT_EQ(unusable.FilesHere(), std::vector<std::string>{});
+  v.app.ExitInstance();
 }
 
 TEST(PictureMenu, HoldsTheTogglesScalesAndLineWidth) {

@@ -214,6 +214,39 @@ TEST_F(Beam2Loads, SmallValuesAndTheLastRememberedLabel) {
   EXPECT_EQ(TextsOf(recorded.dc).size(), 1001u);
 }
 
+// A negative typed support value counts as its absolute value, as the solver takes it: the
+// geometry input stores the value with its sign and no support flag, and the frame's support
+// symbols and KLAGER's reactions are drawn as for the positive value.
+TEST_F(PortalLoads, NegativeTypedSupportsAreDrawnLikeTheirAbsoluteValues) {
+  ViewerState state = testing::ViewerOn(*position_, 2);
+  const std::vector<float> klager = KlagerOf(state);
+  auto recorded = [&](const ViewerState& s) {
+    ViewerState drawn = s;
+    testing::RecordedPicture picture(drawn, 2.0f);
+    DrawFrame(picture.canvas, FrameOptions{});
+    EXPECT_GT(DrawSupportReactions(picture.canvas, klager, {}), 0);
+    return picture.dc.ops();
+  };
+  const std::vector<plat::DeviceOp> positive = recorded(state);
+  int negated = 0;
+  for (common::NodeRecord& node : state.nodes.used()) {
+    for (int d = 1; d <= 3; ++d) {
+      if (node.support(d) <= 0.0f) continue;
+      node.set_support(d, -node.support(d));
+      node.set_support_flag(d, 0);
+      ++negated;
+    }
+  }
+  ASSERT_EQ(negated, 5);
+  const std::vector<plat::DeviceOp> negative = recorded(state);
+  ASSERT_EQ(negative.size(), positive.size());
+  for (std::size_t k = 0; k < positive.size(); ++k) {
+    EXPECT_EQ(negative[k].kind, positive[k].kind) << k;
+    EXPECT_EQ(negative[k].points, positive[k].points) << k;
+    EXPECT_EQ(negative[k].text, positive[k].text) << k;
+  }
+}
+
 TEST_F(PortalLoads, WindIsResistedAtTheFeet) {
   ViewerState state = testing::ViewerOn(*position_, 2);
   const std::vector<float> klager = KlagerOf(state);

@@ -3,6 +3,7 @@
 // program (missing, damaged).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
+#include "graphics/fem/support_influence.h"
 #include "graphics/model/file_outcomes.h"
 #include "graphics/model/read_load_case_files.h"
 #include "graphics/model/read_model_files.h"
@@ -192,6 +194,31 @@ TEST(ReadModelFiles, ListsTheSupportedDofsWithTheNodesSupportedRotation) {
       {9, 3, SupportDof::kZ}};
   EXPECT_EQ(state.support_dofs, expected);
   EXPECT_EQ(state.params.support_dof_count(), 5);
+}
+
+// A negative typed support value counts as its absolute value: the node is listed as supported,
+// with the spring of that value, as the solver computes with it.
+TEST(ReadModelFiles, ListsANegativeTypedSupportLikeItsAbsoluteValue) {
+  for (const float typed : {1.0f, -1.0f, 0.5f, -0.5f, 0.0f}) {
+    SCOPED_TRACE(typed);
+    zedir::testing::FrameBuilder frame;
+    const int a = frame.AddNode(0, 0, typed, typed, typed);
+    const int b = frame.AddNode(6, 0, 0, 1, 0);
+    frame.AddElement(a, b);
+    ViewerPosition p;
+    p.model = frame.Build();
+    p.pos.WriteModel(p.model);
+    ViewerState state = testing::ModelRead(p);
+    std::vector<SupportDof> expected;
+    if (typed != 0.0f) expected = {{1, 1, SupportDof::kX}, {2, 1, SupportDof::kZ}, {3, 1, SupportDof::kRotation}};
+    expected.push_back({5, 2, SupportDof::kZ});
+    EXPECT_EQ(state.support_dofs, expected);
+    EXPECT_EQ(state.params.support_dof_count(), static_cast<int>(expected.size()));
+    for (const SupportDof& entry : state.support_dofs) {
+      const double value = entry.node == a ? std::fabs(typed) : 1.0;
+      EXPECT_DOUBLE_EQ(SupportFieldFactor(state, entry), value * state.params.support_stiffness()) << entry.dof;
+    }
+  }
 }
 
 TEST(ReadModelFiles, DrawingScaleFollowsTheExtents) {

@@ -130,6 +130,40 @@ TEST_F(TwoSpans, TheChangeIsCountedFromTheFactorBeforeAnyReanalysis) {
   EXPECT_EQ(session.state.nodes[3].changed_support_mark(1), 0);
 }
 
+// A negative factor is a support of its absolute value: the change is counted between the
+// stiffnesses, typed or stored with either sign, and the node run gives what 0.25 gives.
+TEST_F(TwoSpans, ANegativeFactorCountsAsItsAbsoluteValue) {
+  struct Case {
+    float stored;  // node 3's y factor as the geometry holds it
+    const char* typed;
+    float change;
+  };
+  for (const Case& c : {Case{1.0f, "-0.25", -0.75f}, Case{-1.0f, "0.25", -0.75f}, Case{-1.0f, "-0.25", -0.75f},
+                        Case{-1.0f, "2", 1.0f}}) {
+    SCOPED_TRACE(std::to_string(c.stored) + " " + c.typed);
+    session.state = testing::ViewerOn(position, 1);
+    session.run = ReanalysisState{};
+    for (common::NodeTable* table : {&session.state.nodes, &session.state.original_nodes}) {
+      (*table)[3].set_support(2, c.stored);
+      (*table)[3].set_support_flag(2, c.stored > 0.0f ? 1 : 0);
+    }
+    ASSERT_TRUE(Edit(3, D::kFactorY, c.typed));
+    const common::NodeRecord& node = session.state.nodes[3];
+    EXPECT_EQ(node.changed_support(2), c.change);
+    EXPECT_EQ(node.changed_support_mark(2), 1);
+    EXPECT_EQ(node.support_flag(2), 1);
+    if (c.change != -0.75f) continue;
+    ReanalysisState& run = session.run;
+    run.picked_nodes.Add(3);
+    int step = 1;
+    ReanalysisView view;
+    ASSERT_TRUE(SolveModifiedNodesDirect(session.state, run, view, step).ok());
+    const std::string uct8 = testing::ReadBytes(position.File("UCT81"));
+    ASSERT_EQ(uct8.size(), 8008u);
+    EXPECT_NEAR(DoubleAt(uct8, 8 * 8), -4.65685e-6, 1e-5 * 4.65685e-6);
+  }
+}
+
 TEST_F(TwoSpans, OkWithoutAChangeChangesNothing) {
   const common::NodeTable before = session.state.nodes;
   script.PressNext(D::kOk);

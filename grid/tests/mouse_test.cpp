@@ -115,6 +115,32 @@ TEST(GridMouse, ADragAtADividerResizesItsColumnOrRow) {
   }
 }
 
+TEST(GridMouse, AClickThatStartsAResizeLeavesTheFocusWhereItWas) {
+  struct Case {
+    plat::Point at;  // with the first row scrolled off
+    CCellID focus;
+    std::string selection;
+  };
+  const Case cases[] = {
+      {{88, 10}, {4, 2}, "(4,2)"},  // a column divider
+      {{10, 48}, {4, 2}, "(4,2)"},  // a row divider
+      {{100, 10}, {1, 2}, "(1,2)(2,2)(3,2)(4,2)"},  // a heading cell: its column from row 1
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.selection);
+    MouseFixture f;
+    f.ClickAt({95, 95});
+    ASSERT_EQ(f.grid.GetFocusCell(), CCellID(4, 2));
+    f.grid.SendMessage(plat::WM_VSCROLL, plat::SB_LINEDOWN);
+    ASSERT_EQ(f.grid.TopLeftScrollableCell(), CCellID(2, 1));
+    plat::testing::MouseMove(f.grid, c.at);
+    f.ClickAt(c.at);
+    EXPECT_EQ(f.grid.GetFocusCell(), c.focus);
+    EXPECT_EQ(SelectionOf(f.grid), c.selection);
+    EXPECT_EQ(f.grid.GetMouseMode(), kMouseNothing);
+  }
+}
+
 TEST(GridMouse, AButtonHeldBelowTheGridScrollsByTheHostsKeysAndExtendsTheSelection) {
   MouseFixture f;
   plat::testing::FakeInput input;

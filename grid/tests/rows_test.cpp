@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "grid/tests/fixture.h"
+#include "grid/tests/marked_cells.h"
 #include "platform/clipboard/clipboard.h"
+#include "platform/testing/window_testing.h"
 
 namespace grid::test {
 namespace {
@@ -86,6 +88,35 @@ TEST(GridRows, NothingChangesOnTheLastRowsInsertWithoutAFocusOrWhenNotEditable) 
   EXPECT_TRUE(f.rows.log.empty());
   EXPECT_FALSE(f.grid.GetModified());
   EXPECT_EQ(plat::GetClipboardText(), "clip");
+}
+
+TEST(GridRows, TheHighlightFollowsTheFocusToItsNewCell) {
+  struct Case {
+    bool insert;
+    bool block;  // (2,2) to (3,3) selected by a Shift+click, the focus at (3,3)
+    const char* marks;
+    const char* selection;
+  };
+  const Case cases[] = {
+      {true, false, "framed (3,1) highlighted", "(3,1)"},
+      {false, false, "framed (2,1) highlighted", "(2,1)"},
+      {true, true, "framed (4,1) highlighted", "(4,1)"},
+      {false, true, "framed (3,1) highlighted", "(3,1)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.insert ? "insert" : "delete") + (c.block ? " block" : ""));
+    RowsFixture f;
+    plat::testing::Click(f.grid, {95, 55});  // cell (2,2)
+    if (c.block) plat::testing::Click(f.grid, {145, 75}, plat::testing::MouseButton::kLeft, plat::testing::kShift);
+    ASSERT_TRUE(plat::testing::PumpMessages());
+    if (c.insert) {
+      f.grid.InsertRowAtFocus();
+    } else {
+      f.grid.DeleteRowAtFocus();
+    }
+    EXPECT_EQ(Describe(MarksOfPaint(f.grid)), c.marks);
+    EXPECT_EQ(SelectionOf(f.grid), c.selection);
+  }
 }
 
 }  // namespace

@@ -48,6 +48,9 @@ inline constexpr UINT kLastLook = 219;
 
 // The tool bar and the document template.
 inline constexpr UINT kToolBar = 128;
+// The customise button of every tool bar, and its text (string 125).
+inline constexpr UINT kCustomize = 126;
+inline constexpr const char* kCustomizeText = "Anpassen...";
 // The pick cursor.
 inline constexpr int kPickCursor = 154;
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/binary_io.h"
+#include "platform/whole_file.h"
 
 namespace pundf {
 namespace {
@@ -37,9 +38,10 @@ LoadEditorSettings ReadLoadEditorSettings(const common::SettingsContext& setting
   return read;
 }
 
-bool WriteLoadEditorSettings(const common::SettingsContext& settings, const LoadEditorSettings& values) {
-  return plat::WriteBlock(common::JoinSettingsPath(settings, kLoadEditorSettingsFile), values.bytes().data(),
-                          LoadEditorSettings::kSize);
+common::Result WriteLoadEditorSettings(const common::SettingsContext& settings, const LoadEditorSettings& values) {
+  const std::string path = common::SettingsWritePath(settings, kLoadEditorSettingsFile);
+  if (plat::ReplaceWholeFile(path, values.bytes().data(), LoadEditorSettings::kSize)) return common::Result::Ok();
+  return common::CannotWriteSetting(path);
 }
 
 }  // namespace pundf

@@ -3,6 +3,7 @@
 // floats gamma at 0, covering at 4, text size at 8, load scale at 12 and
 // global zoom at 16; the rest zero.
 #include "common/records/byte_record.h"
+#include "common/result.h"
 #include "common/settings.h"
 
 namespace pundf {
@@ -31,7 +32,8 @@ inline constexpr const char* kLoadEditorSettingsFile = "MPUNDW1";
 // and each value that is not above 0 (or not a number) its default.
 LoadEditorSettings ReadLoadEditorSettings(const common::SettingsContext& settings);
 
-// Writes the 144 bytes; false when the file cannot be written.
-bool WriteLoadEditorSettings(const common::SettingsContext& settings, const LoadEditorSettings& values);
+// Writes the 144 bytes into the settings folder only, replacing the file whole;
+// a failure names the file.
+common::Result WriteLoadEditorSettings(const common::SettingsContext& settings, const LoadEditorSettings& values);
 
 }  // namespace pundf

@@ -5,13 +5,14 @@
 
 #include "common/dialogs/application_looks.h"
 #include "common/settings.h"
+#include "common/settings_files.h"
 #include "loads/editor/editor_ids.h"
 #include "loads/editor/editor_menus.h"
 #include "loads/editor/pundw_doc.h"
 #include "loads/editor/save_sequence.h"
-#include "platform/binary_io.h"
 #include "platform/frames/view.h"
 #include "platform/frames/win_app.h"
+#include "platform/message_box.h"
 #include "platform/window/cursor.h"
 #include "platform/window/handle_number.h"
 #include "platform/window/input_state.h"
@@ -56,10 +57,13 @@ const common::LoadCaseParams* CMainFrame::Params() {
 }
 
 void CMainFrame::WriteHandleFile() {
-  const std::int32_t handle = plat::HandleToLong(GetSafeHwnd());
-  // Nobody reads it back: a file that cannot be made is left out.
-  (void)plat::WriteBlock(common::JoinSettingsPath(common::SettingsContext::Discover(), "HANDLEPUNDWPLATTE"), &handle,
-                         sizeof handle);
+  // Nobody reads it back, but a file that cannot be made is named, and it is
+  // never made outside the settings folder.
+  const std::string path = common::SettingsWritePath(common::SettingsContext::Discover(), "HANDLEPUNDWPLATTE");
+  if (!common::WriteInt32File(path, plat::HandleToLong(GetSafeHwnd()))) {
+    const common::Result failed = common::CannotWriteSetting(path);
+    plat::MessageBox(failed.text(), failed.caption(), plat::MB_OK);
+  }
 }
 
 int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
@@ -73,6 +77,7 @@ int CMainFrame::OnCreate(const plat::CREATESTRUCT& create) {
                                               plat::ID_SEPARATOR};
   if (!status_bar_.SetIndicators(panes)) return -1;
   status_bar_.SetPaneWidth(kCoordinatesPane, 160);
+  EnableToolBarCustomization({&tool_bar_}, ids::kCustomize, ids::kCustomizeText);
   return 0;
 }
 

@@ -58,10 +58,8 @@ Quit SaveLoadCase(EditorSession& session, plat::Window* owner) {
 }
 
 void WriteEditorSettings(const EditorSession& session) {
-  if (!WriteLoadEditorSettings(session.model.settings, session.settings)) {
-    Show(common::Result::Fail(
-        "The file " + common::JoinSettingsPath(session.model.settings, kLoadEditorSettingsFile) + " cannot be written.",
-        "Error"));
+  if (const common::Result written = WriteLoadEditorSettings(session.model.settings, session.settings); !written) {
+    Show(written);
   }
 }
 

@@ -14,7 +14,7 @@ int ReadPenWidth(const common::SettingsContext& settings) {
 }
 
 common::Result SavePenWidth(const common::SettingsContext& settings, int pen_width) {
-  const std::string path = common::JoinSettingsPath(settings, kPenWidthFile);
+  const std::string path = common::SettingsWritePath(settings, kPenWidthFile);
   if (common::WriteInt32File(path, pen_width)) return common::Result::Ok();
   return common::Result::Fail("The file " + path + " cannot be written.", "Error");
 }

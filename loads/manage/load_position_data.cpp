@@ -10,12 +10,6 @@
 
 namespace pundf {
 
-int LoadCaseToShow(const common::LoadCaseDiary& diary, int asked) {
-  if (asked >= 1 && FindInDiary(diary, asked) > 0) return asked;
-  if (diary.has_valid_count() && diary.count() > 0) return diary.load_case(1);
-  return 0;
-}
-
 ReadOutcome LoadPositionData(LoadModel& model, const StartRequest& request) {
   model.position = common::Position(request.data_path, request.ext);
   model.settings = common::SettingsContext::Discover();
@@ -23,7 +17,7 @@ ReadOutcome LoadPositionData(LoadModel& model, const StartRequest& request) {
   auto diary = ReadDiary(model.position);
   if (!diary) return ReadOutcome::Fatal(diary.failure(), -1);
   model.diary = *diary;
-  const int number = request.rebuild ? 0 : LoadCaseToShow(model.diary, request.load_case);
+  const int number = request.rebuild ? 0 : common::LoadCaseToShow(model.diary, request.load_case);
   model.editor.pen_width = ReadPenWidth(model.settings);
 
   if (auto read = ReadGeometry(model); !read.ok()) return read;

@@ -28,8 +28,4 @@ struct StartRequest {
 // saved copy is the PL block shown.
 ReadOutcome LoadPositionData(LoadModel& model, const StartRequest& request);
 
-// The load case to show: `asked` when the diary holds it, else the number of
-// the diary's first entry, else 0.
-int LoadCaseToShow(const common::LoadCaseDiary& diary, int asked);
-
 }  // namespace pundf

@@ -13,7 +13,7 @@
 namespace pundf {
 namespace {
 
-std::string ArchiveFile(const LoadModel& model) { return common::JoinSettingsPath(model.settings, "EXTV"); }
+std::string ArchiveFile(const LoadModel& model) { return common::SettingsWritePath(model.settings, "EXTV"); }
 
 }  // namespace
 
@@ -34,7 +34,7 @@ ReadOutcome StageSolverJob(const LoadModel& model, StagedFiles& staged) {
   // EXTR: the extension, terminated, in a text field.
   std::string ext(common::kTextFieldSize, '\0');
   pos.ext().copy(ext.data(), std::min(pos.ext().size(), common::kTextFieldSize - 1));
-  staged.Set(common::JoinSettingsPath(model.settings, "EXTR"), std::move(ext));
+  staged.Set(common::SettingsWritePath(model.settings, "EXTR"), std::move(ext));
   return ReadOutcome::Ok();
 }
 

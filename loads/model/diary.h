@@ -1,18 +1,14 @@
 #pragma once
 // The diary DIARY: the position's stored load cases in the order of their
-// first store.
-#include "common/position/position.h"
+// first store. Reading and finding are shared (common/position/diary_file.h);
+// only the load input enters a store.
+#include "common/position/diary_file.h"
 #include "common/records/load_case_diary.h"
-#include "common/result.h"
 
 namespace pundf {
 
-// DIARY of the position; an empty diary when it is missing. A file shorter
-// than its block, or whose count lies outside 0..99, is damaged.
-common::Outcome<common::LoadCaseDiary> ReadDiary(const common::Position& position);
-
-// Entry k (1..count) of load case `number`, or 0.
-int FindInDiary(const common::LoadCaseDiary& diary, int number);
+using common::FindInDiary;
+using common::ReadDiary;
 
 // Records a store of `number` with its origin: an entry already there is
 // marked as stored again, a new one is appended. False (and nothing changes)

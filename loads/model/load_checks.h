@@ -1,25 +1,31 @@
 #pragma once
-// Checks of the numbers that a load case's records carry: every node, element
-// and support they name must exist in the frame before anything is computed
-// from them. Each check gives the first problem found as a phrase ("point load
-// 3 lies on element 12, the frame has 5 elements"), or nothing.
-#include <optional>
+// The load input's checks of a load case: the shared checks of the numbers its
+// records carry, against the frame the load input read, and the check of a
+// load case's numbers before it is stored.
 #include <string>
 
-#include "common/result.h"
+#include "common/position/load_checks.h"
+#include "common/records/record_files.h"
 #include "loads/model/load_model.h"
 
 namespace pundf {
 
-using Problem = std::optional<std::string>;
+using common::CheckCount;
+using common::DamagedFile;
+using common::Problem;
 
-// A count read from a PL block: 0..capacity.
-Problem CheckCount(const char* what, int count, int capacity);
-// A load at a node names a node, a load on an element an element.
-Problem CheckPointLoads(const common::PointLoadTable& loads, const Geometry& geometry);
-Problem CheckLineLoads(const common::LineLoadTable& loads, const Geometry& geometry);
-Problem CheckSettlements(const common::NodeRefTable& settlements, const Geometry& geometry);
-Problem CheckPrestress(const common::PrestressTable& prestress, const Geometry& geometry);
+inline Problem CheckPointLoads(const common::PointLoadTable& loads, const Geometry& geometry) {
+  return common::CheckPointLoads(loads, geometry.nodes, geometry.elements);
+}
+inline Problem CheckLineLoads(const common::LineLoadTable& loads, const Geometry& geometry) {
+  return common::CheckLineLoads(loads, geometry.elements);
+}
+inline Problem CheckSettlements(const common::NodeRefTable& settlements, const Geometry& geometry) {
+  return common::CheckSettlements(settlements, geometry.nodes);
+}
+inline Problem CheckPrestress(const common::PrestressTable& prestress, const Geometry& geometry) {
+  return common::CheckPrestress(prestress, geometry.elements);
+}
 
 // Every number the files of the load case would hold is finite: the PL block,
 // the point loads, the line loads as stored (`file_line_loads`: integrated,
@@ -27,8 +33,5 @@ Problem CheckPrestress(const common::PrestressTable& prestress, const Geometry& 
 // too large for the floats of the files ("line load 2 holds a number too large
 // for the files") is refused, never written as an infinity.
 Problem CheckFiniteNumbers(const LoadCase& lc, const common::LineLoadTable& file_line_loads);
-
-// "The file <path> is damaged: <problem>." with the caption "Error".
-common::Result DamagedFile(const std::string& path, const std::string& problem);
 
 }  // namespace pundf

@@ -137,9 +137,9 @@ void DrawNodeNumbers(Picture& picture) {
     const WorldPoint p = NodePoint(g, n);
     const std::string text = "N " + std::to_string(n);
     if (record.support_flag(1) == 0 && record.support_flag(2) == 0) {
-      DrawPointText(picture, text, p.x, p.z - picture.symbol_size, 0.0);
+      DrawPointText(picture, text, p.x, p.z + picture.symbol_size, 0.0);
     } else {
-      DrawBoxedText(picture, text, p.x, p.z - picture.symbol_size, 0.0);
+      DrawBoxedText(picture, text, p.x, p.z + picture.symbol_size, 0.0);
     }
   }
 }

@@ -16,7 +16,11 @@
 #include "platform/files.h"
 #include "platform/print/picture.h"
 #include "platform/print/tests/pdf_reading.h"
+#include "platform/frames/customize_dialog.h"
+#include "platform/frames/tool_bar_customization.h"
+#include "platform/frames/tool_bar_name_dialog.h"
 #include "platform/testing/frame_testing.h"
+#include "platform/testing/unusable_settings.h"
 #include "platform/window/cursor.h"
 #include "platform/window/handle_number.h"
 #include "platform/window/virtual_keys.h"
@@ -77,6 +81,41 @@ TEST(LoadEditorWindow, AboutBoxAndManual) {
   EXPECT_EQ(editor.Boxes(), "Attention\tFile QUENTARIS.PDF not found!\n");
   EXPECT_TRUE(processes.calls().empty());
   EXPECT_FALSE(editor.quit.code());
+}
+
+TEST(LoadEditorWindow, TheCustomiseButtonMakesABarOfItsOwnThatTheNextStartShowsAtItsSide) {
+  using Dlg = plat::ToolBarsCustomizeDialog;
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  {
+    OpenedEditor editor;
+    ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+    editor.dialogs.OnNextDialog([](plat::Dialog& d) {
+      ASSERT_TRUE(plat::testing::Press(d, Dlg::kNewBar));
+      ASSERT_TRUE(plat::testing::AddCommandToBar(d, "Load case", "Store"));
+      ASSERT_TRUE(plat::testing::ChooseText(d, Dlg::kBarSide, "Left"));
+      plat::testing::Press(d, plat::IDOK);
+    });
+    editor.dialogs.OnNextDialog([](plat::Dialog& ask) {
+      plat::testing::TypeInto(ask, plat::ToolBarNameDialog::kNameField, "Loads");
+      plat::testing::Press(ask, plat::IDOK);
+    });
+    ASSERT_TRUE(plat::testing::ClickToolButton(editor.frame().tool_bar(), ids::kCustomize));
+    plat::testing::PumpMessages();
+    EXPECT_EQ(editor.dialogs.Captions(), (std::vector<std::string>{"Customize", "New Tool Bar"}));
+  }
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  const std::vector<plat::ToolBar*> bars = editor.frame().GetToolBarCustomization()->Bars();
+  ASSERT_EQ(bars.size(), 2u);
+  EXPECT_EQ(bars[1]->GetWindowText(), "Loads");
+  EXPECT_EQ(bars[1]->GetDockSide(), plat::DockSide::kLeft);
+  EXPECT_EQ(plat::testing::ToolButtonTexts(*bars[1]), (std::vector<std::string>{"Store", "|", "Anpassen..."}));
+  plat::Rect bar;
+  bars[1]->GetWindowRect(&bar);
+  editor.frame().ScreenToClient(&bar);
+  EXPECT_EQ(bar.left, 0);
+  EXPECT_EQ(editor.frame().GetViewRect().left, bar.right);  // the picture beside it
+  EXPECT_EQ(editor.Boxes(), "");
 }
 
 TEST(LoadEditorWindow, TheWheelZoomsWidensThePenAndScalesTheLabels) {
@@ -348,6 +387,26 @@ TEST(LoadEditorWindow, MPUNDW1KeepsTheScalesAndShortFilesGiveTheDefaults) {
   EXPECT_NEAR(values[3], 1.1f, 1e-6);
   EXPECT_EQ(values[4], 1.0f);
   EXPECT_EQ(bytes.substr(20), std::string(124, '\0'));
+}
+
+// With a settings folder that cannot be used the editor writes no setting
+// beside the program: the window handle at the start, the pen width of
+// Alt+wheel and MPUNDW1 at End each name the file they could not write in the
+// settings folder, and the current folder stays empty.
+TEST(LoadEditorWindow, SettingsAreNeverWrittenBesideTheProgram) {
+  const common::Position position = ExampleWithLoadCases("PORTAL");
+  plat::testing::UnusableSettingsFolder unusable;
+  OpenedEditor editor;
+  ASSERT_TRUE(editor.Open(EditorCommandLine(position)));
+  plat::testing::Wheel(editor.view(), 120, plat::testing::kAlt);
+  plat::testing::PumpMessages();
+  editor.Command(ids::kEnd);
+  EXPECT_EQ(editor.quit.code(), 1);
+  const std::string folder = unusable.folder();
+  EXPECT_EQ(editor.Boxes(), "Error\tThe file " + folder + "/HANDLEPUNDWPLATTE cannot be written.\n"
+                            "Error\tThe file " + folder + "/PUNDRDB cannot be written.\n"
+                            "Error\tThe file " + folder + "/MPUNDW1 cannot be written.\n");
+  EXPECT_EQ(unusable.FilesHere(), std::vector<std::string>{});
 }
 
 TEST(LoadEditorWindow, PrintsTheLoadCaseOnALandscapePage) {

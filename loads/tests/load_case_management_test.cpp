@@ -22,6 +22,7 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/testing/testing.h"
+#include "platform/testing/unusable_settings.h"
 #include "platform/text_file.h"
 
 namespace pundf {
@@ -390,6 +391,22 @@ TEST(StartSolver, MissingInverseEndsTheProgramAndFailedStartIsShown) {
   EXPECT_FALSE(r.ends_program());
   EXPECT_EQ(r.message().text(), "No such file or directory");
   EXPECT_EQ(r.message().caption(), "ZEDIR.EXE");
+}
+
+// With a settings folder that cannot be used, EXTV and EXTR are not written
+// beside the program: the start stops, naming EXTV in the settings folder.
+TEST(StartSolver, NeverWritesTheJobsSettingsBesideTheProgram) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  ASSERT_TRUE(plat::WriteBlock(model.position.File("INVERSE"), "x", 1));
+  plat::testing::UnusableSettingsFolder unusable;
+  model.settings = common::SettingsContext::Discover();
+  plat::testing::ProcessRecorder recorder;
+  const ReadOutcome r = StartSolver(model);
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.message().text(), "The file " + unusable.folder() + "/EXTV cannot be written.");
+  EXPECT_EQ(r.message().caption(), "File EXTV cannot be generated");
+  EXPECT_TRUE(recorder.calls().empty());
+  EXPECT_EQ(unusable.FilesHere(), std::vector<std::string>{});
 }
 
 TEST(StartSolver, ArchiveThatCannotBeMadeStopsTheStart) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/position/extents_file.h"
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "loads/tests/frame_fixture.h"

@@ -72,6 +72,8 @@ int Dc::DrawText(std::string_view raw_text, Rect& rect, unsigned format) {
       if (i < line.size() && !(tab_width > 0 && line[i] == '\t')) continue;
       const std::string_view piece(line.data() + begin, i - begin);
       if (out) out->push_back({begin, i, x});
+      // Laying out needs only where each piece starts: the last one's width is the line's.
+      if (out && i == line.size()) break;
       x += piece.empty() ? 0 : GetTextExtent(piece).cx;
       if (i < line.size()) x = (x / tab_width + 1) * tab_width;
       begin = i + 1;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QTextLayout>
 #include <QTextLine>
 #include <QTextOption>
@@ -14,6 +15,9 @@ namespace {
 // Bounds of the caches: a program shows a few fonts and a few thousand texts.
 constexpr std::size_t kMaxTexts = 8192;
 constexpr std::size_t kMaxFonts = 64;
+// Drawn texts kept per font, in pixels (4 bytes each): a table of 1,600
+// numbers takes about a million.
+constexpr std::size_t kMaxDrawnPixels = 2u << 20;
 
 // The fonts of image surfaces, shared by the Dcs of this thread.
 DeviceFontCache::Map& SharedFonts() {
@@ -34,32 +38,71 @@ CachedDeviceFont::CachedDeviceFont(const DeviceFont& font, QPaintDevice* device,
   }
 }
 
+CachedDeviceFont::Text& CachedDeviceFont::Find(std::string_view text) {
+  if (last_ != texts_.end() && last_->first == text) return last_->second;
+  last_ = texts_.find(text);
+  if (last_ == texts_.end()) {
+    if (texts_.size() >= kMaxTexts) {
+      texts_.clear();
+      drawn_pixels_ = 0;
+    }
+    last_ = texts_.emplace(std::string(text), Text{}).first;
+  }
+  return last_->second;
+}
+
 int CachedDeviceFont::TextWidth(std::string_view text) {
-  const std::string key(text);
-  if (auto it = widths_.find(key); it != widths_.end()) return it->second;
-  if (widths_.size() >= kMaxTexts) widths_.clear();
-  const int width = QtTextWidth(font_, text);
-  widths_.emplace(key, width);
-  return width;
+  Text& entry = Find(text);
+  if (entry.width < 0) entry.width = QtTextWidth(font_, text);
+  return entry.width;
 }
 
 const QList<QGlyphRun>* CachedDeviceFont::Glyphs(std::string_view text) {
-  Laid* laid = Lay(text);
+  const Laid* laid = Lay(text);
   return laid ? &laid->runs : nullptr;
 }
 
 const QRect* CachedDeviceFont::InkBounds(std::string_view text) {
-  Laid* laid = Lay(text);
+  const Laid* laid = Lay(text);
   return laid ? &laid->ink : nullptr;
 }
 
-CachedDeviceFont::Laid* CachedDeviceFont::Lay(std::string_view text) {
+const QImage* CachedDeviceFont::DrawnText(std::string_view text, QRgb color, QRgb background, const QImage& like) {
+  const Laid* laid = Lay(text);
+  if (!laid || laid->ink.isEmpty()) return nullptr;
+  Text& entry = Find(text);
+  for (const Drawn& d : entry.drawn) {
+    if (d.color == color && d.background == background) return &d.pixels;
+  }
+  const QRect& area = laid->ink;
+  const std::size_t pixels = static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height());
+  if (drawn_pixels_ + pixels > kMaxDrawnPixels) {
+    for (auto& [key, t] : texts_) t.drawn.clear();
+    drawn_pixels_ = 0;
+  }
+  QImage tile(area.size(), QImage::Format_RGB32);
+  tile.setDotsPerMeterX(like.dotsPerMeterX());
+  tile.setDotsPerMeterY(like.dotsPerMeterY());
+  tile.fill(background);
+  {
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(QColor::fromRgb(color));
+    for (const QGlyphRun& run : laid->runs) painter.drawGlyphRun(QPointF(-area.left(), -area.top()), run);
+  }
+  drawn_pixels_ += pixels;
+  entry.drawn.push_back(Drawn{color, background, std::move(tile)});
+  return &entry.drawn.back().pixels;
+}
+
+const CachedDeviceFont::Laid* CachedDeviceFont::Lay(std::string_view text) {
+  Text& entry = Find(text);
+  if (entry.laid_out) return entry.laid ? &*entry.laid : nullptr;
+  entry.laid_out = true;
   if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
     return nullptr;
   }
-  const std::string key(text);
-  if (auto it = glyphs_.find(key); it != glyphs_.end()) return &it->second;
-  if (glyphs_.size() >= kMaxTexts) glyphs_.clear();
   QTextLayout layout(QStringFromCp1252(text), font_.font, device_);
   QTextOption option;
   option.setWrapMode(QTextOption::NoWrap);
@@ -86,7 +129,8 @@ CachedDeviceFont::Laid* CachedDeviceFont::Lay(std::string_view text) {
   // A glyph placed between pixels covers the pixels its box touches.
   laid.ink = QRect(QPoint(static_cast<int>(std::floor(ink.left())), static_cast<int>(std::floor(ink.top()))),
                    QPoint(static_cast<int>(std::ceil(ink.right())) - 1, static_cast<int>(std::ceil(ink.bottom())) - 1));
-  return &glyphs_.emplace(key, std::move(laid)).first->second;
+  entry.laid = std::move(laid);
+  return &*entry.laid;
 }
 
 DeviceFontCache::DeviceFontCache(QPaintDevice* device) : device_(device), map_(&own_) {

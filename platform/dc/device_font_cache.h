@@ -8,10 +8,12 @@
 #include <QList>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/dc/qt_fonts.h"
 
@@ -25,6 +27,8 @@ class CachedDeviceFont {
   // `device` serves the measuring now; an entry kept beyond it (`outlives`,
   // an image) lays texts out on an image of the same resolution of its own.
   CachedDeviceFont(const DeviceFont& font, QPaintDevice* device, bool outlives);
+  CachedDeviceFont(const CachedDeviceFont&) = delete;
+  CachedDeviceFont& operator=(const CachedDeviceFont&) = delete;
 
   const QtDeviceFont& font() const { return font_; }
   // Width in pixels of a Windows-1252 text (QtTextWidth).
@@ -36,19 +40,46 @@ class CachedDeviceFont {
   // Pixels (relative to the start of the baseline) that the glyphs of a text
   // Glyphs laid out can cover: their bounding box rounded outwards.
   const QRect* InkBounds(std::string_view text);
+  // The pixels of InkBounds after the glyphs of a text are drawn in `color`
+  // over `background` on an image like `like` (Format_RGB32): the pixels the
+  // glyphs give wherever that colour lies under them. nullptr for a text
+  // Glyphs does not lay out.
+  const QImage* DrawnText(std::string_view text, QRgb color, QRgb background, const QImage& like);
 
  private:
   struct Laid {
     QList<QGlyphRun> runs;
     QRect ink;
   };
-  Laid* Lay(std::string_view text);
+  struct Drawn {
+    QRgb color;
+    QRgb background;
+    QImage pixels;
+  };
+  // What is known of one text.
+  struct Text {
+    int width = -1;              // not measured yet
+    bool laid_out = false;
+    std::optional<Laid> laid;    // none for a text Glyphs leaves to drawText
+    std::vector<Drawn> drawn;
+  };
+  // Looked up by a string_view without making a string.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  using Texts = std::unordered_map<std::string, Text, Hash, std::equal_to<>>;
+
+  // The entry of a text (a drawn text is asked for several times in a row).
+  Text& Find(std::string_view text);
+  const Laid* Lay(std::string_view text);
 
   QtDeviceFont font_;
   QImage own_device_;
   QPaintDevice* device_;
-  std::unordered_map<std::string, int> widths_;
-  std::unordered_map<std::string, Laid> glyphs_;
+  Texts texts_;
+  Texts::iterator last_ = texts_.end();
+  std::size_t drawn_pixels_ = 0;  // of all Drawn entries
 };
 
 // The device fonts of one PainterDc: shared per thread for image surfaces

@@ -10,7 +10,12 @@ int RoundCoordinate(double v) {
   // Far beyond any surface; kept small enough that differences fit an int.
   constexpr double kLimit = 1 << 30;
   if (std::isnan(v)) return 0;
-  return static_cast<int>(std::clamp(std::floor(v + 0.5), -kLimit, kLimit));
+  const double r = v + 0.5;
+  if (r >= kLimit) return static_cast<int>(kLimit);
+  if (r < -kLimit) return -static_cast<int>(kLimit);
+  // floor(r), without a call into the maths library: this runs for every point drawn.
+  const int truncated = static_cast<int>(r);
+  return static_cast<double>(truncated) > r ? truncated - 1 : truncated;
 }
 
 Mapping::Mapping(int pixels_per_inch_x, int pixels_per_inch_y)

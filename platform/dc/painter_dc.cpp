@@ -7,7 +7,10 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <limits>
+#include <optional>
 #include <vector>
 #include <map>
 #include <string>
@@ -167,6 +170,11 @@ struct PainterDc::Impl {
   }
 
   void DrawText(const DeviceOp& op);
+  // Transparent text over one colour: the pixels its glyphs gave there
+  // before, copied from the top down. The first device row left to the
+  // glyphs themselves (kNoRowCopied: all of them), or none.
+  static constexpr int kNoRowCopied = std::numeric_limits<int>::min();
+  std::optional<int> CopyDrawnText(const DeviceOp& op, CachedDeviceFont& cached, const Rect& ink);
   // Draws text of `covered` pixels as if clipped to `wanted`; false when it
   // cannot do so without setting the clip.
   bool DrawKeepingOutside(const std::optional<Rect>& wanted, const Rect& covered, const std::function<void()>& draw);
@@ -244,7 +252,17 @@ void PainterDc::Render(const DeviceOp& op) {
       p.setBrush(Qt::NoBrush);
       // One thin solid segment: the line drawer's own path, the same pixels.
       if (op.points.size() == 2 && op.points[0] != op.points[1] && op.pen.style == PS_SOLID && op.pen.width <= 1) {
-        p.drawLine(QLine(op.points[0].x, op.points[0].y, op.points[1].x, op.points[1].y));
+        const Point& a = op.points[0];
+        const Point& b = op.points[1];
+        if (op.rop2 == R2_COPYPEN && (a.x == b.x || a.y == b.y) && impl_->device->devType() == QInternal::Image) {
+          // Across or down (a table's grid lines): the pixels from the smaller
+          // end up to the larger one, which the line drawer leaves out too.
+          const QRect run = a.y == b.y ? QRect(std::min(a.x, b.x), a.y, std::abs(b.x - a.x), 1)
+                                       : QRect(a.x, std::min(a.y, b.y), 1, std::abs(b.y - a.y));
+          p.fillRect(run, pen.color());
+          break;
+        }
+        p.drawLine(QLine(a.x, a.y, b.x, b.y));
         break;
       }
       QPolygon line;
@@ -355,6 +373,41 @@ bool PainterDc::Impl::DrawKeepingOutside(const std::optional<Rect>& wanted, cons
   return true;
 }
 
+// Drawing glyphs blends each one into the image: of a table's paint, most of
+// the time. Over one colour the outcome is always the same pixels: they are
+// drawn once on their own and copied from then on, row by row while the rows
+// under them hold that colour.
+std::optional<int> PainterDc::Impl::CopyDrawnText(const DeviceOp& op, CachedDeviceFont& cached, const Rect& ink) {
+  if (device->devType() != QInternal::Image) return kNoRowCopied;
+  auto* image = static_cast<QImage*>(device);
+  if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+      painter.worldTransform().type() != QTransform::TxNone) {
+    return kNoRowCopied;
+  }
+  Rect area = IntersectRects(ink, surface);
+  if (op.clip) area = IntersectRects(area, *op.clip);
+  if (area.IsEmpty()) return std::nullopt;  // none of its pixels shows
+  // The painter draws straight into the image's pixels (begin() detached it).
+  const qsizetype stride = image->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  QRgb* row = reinterpret_cast<QRgb*>(const_cast<uchar*>(image->constBits())) + area.top * stride + area.left;
+  const int width = area.Width();
+  const QRgb background = *row;
+  thread_local std::vector<QRgb> plain;  // a row of the background
+  plain.assign(static_cast<std::size_t>(width), background);
+  const std::size_t row_bytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+  if (std::memcmp(row, plain.data(), row_bytes) != 0) return kNoRowCopied;
+  const QImage* drawn = cached.DrawnText(op.text, ToQColor(op.text_color).rgb(), background, *image);
+  if (!drawn) return kNoRowCopied;
+  const qsizetype drawn_stride = drawn->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  const QRgb* from = reinterpret_cast<const QRgb*>(drawn->constBits()) + (area.top - ink.top) * drawn_stride +
+                     (area.left - ink.left);
+  for (int y = area.top; y < area.bottom; ++y, row += stride, from += drawn_stride) {
+    if (y > area.top && std::memcmp(row, plain.data(), row_bytes) != 0) return y;
+    std::memcpy(row, from, row_bytes);
+  }
+  return std::nullopt;
+}
+
 // Clips are set for each call (Render); text drawn from its glyphs sets one
 // only where it would cut them.
 void PainterDc::Impl::DrawText(const DeviceOp& op) {
@@ -373,6 +426,14 @@ void PainterDc::Impl::DrawText(const DeviceOp& op) {
       covered = UnionRects(covered, Rect{op.origin.x, op.origin.y - op.ascent, op.origin.x + op.text_width,
                                          op.origin.y + op.descent});
     }
+    std::optional<Rect> clip = op.clip;
+    if (op.bk_mode == TRANSPARENT) {
+      const std::optional<int> rest = CopyDrawnText(op, cached, covered);
+      if (!rest) return;
+      if (*rest != kNoRowCopied) {
+        clip = IntersectRects(clip.value_or(surface), Rect{surface.left, *rest, surface.right, surface.bottom});
+      }
+    }
     const auto draw = [&] {
       if (op.bk_mode == OPAQUE) {
         p.fillRect(QRectF(op.origin.x, op.origin.y - op.ascent, op.text_width, op.ascent + op.descent),
@@ -381,8 +442,8 @@ void PainterDc::Impl::DrawText(const DeviceOp& op) {
       p.setPen(ToQColor(op.text_color));
       for (const QGlyphRun& run : *glyphs) p.drawGlyphRun(QPointF(op.origin.x, op.origin.y), run);
     };
-    if (!DrawKeepingOutside(op.clip, covered, draw)) {
-      SetClipAround(op.clip, covered);
+    if (!DrawKeepingOutside(clip, covered, draw)) {
+      SetClipAround(clip, covered);
       draw();
     }
     return;

@@ -37,8 +37,7 @@ class ContentWatch final : public QObject {
       QObject* child = static_cast<QChildEvent*>(event)->child();
       if (child && child->isWidgetType()) Watch(child);
     } else if (event->type() == QEvent::LayoutRequest && watched == content_) {
-      auto* bar = dynamic_cast<ControlBar*>(Window::FromHandle(bar_));
-      if (bar && bar->GetFrame()) bar->GetFrame()->RecalcLayout();
+      if (auto* bar = dynamic_cast<ControlBar*>(Window::FromHandle(bar_))) bar->ContentResized();
     } else if (event->type() == QEvent::Enter) {
       if (Window* bar = Window::FromHandle(bar_)) {
         bar->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(bar_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -57,13 +56,13 @@ class ContentWatch final : public QObject {
 ControlBar::ControlBar() = default;
 ControlBar::~ControlBar() { DestroyWindow(); }
 
-bool ControlBar::CreateBar(FrameWnd* frame, UINT id, QWidget* content, bool at_bottom, std::string_view title) {
+bool ControlBar::CreateBar(FrameWnd* frame, UINT id, QWidget* content, DockSide side, std::string_view title) {
   if (!frame || !frame->GetSafeHwnd() || GetSafeHwnd()) {
     delete content;
     return false;
   }
   frame_ = frame;
-  at_bottom_ = at_bottom;
+  side_ = side;
   if (!Create(title, WS_CHILD | WS_VISIBLE, Rect{0, 0, 100, 24}, frame, id)) {
     delete content;
     frame_ = nullptr;
@@ -80,7 +79,33 @@ bool ControlBar::CreateBar(FrameWnd* frame, UINT id, QWidget* content, bool at_b
   return true;
 }
 
+void ControlBar::ContentResized() {
+  if (frame_) frame_->RecalcLayout();
+}
+
 int ControlBar::CalcHeight(int) const { return content_ ? content_->sizeHint().height() : 0; }
+
+int ControlBar::CalcWidth(int) const { return content_ ? content_->sizeHint().width() : 0; }
+
+bool ControlBar::IsBarVisible() {
+  const QWidget* widget = detail::WidgetOfWindow(*this);
+  return widget && !widget->isHidden();
+}
+
+void ControlBar::ShowBar(bool show) { ShowWindow(show ? SW_SHOW : SW_HIDE); }
+
+void ControlBar::HostContent(Window* host) {
+  if (!content_) return;
+  Window* target = host ? host : this;
+  QWidget* widget = detail::WidgetOfWindow(*target);
+  if (!widget) return;
+  host_ = host ? host->GetSafeHwnd() : nullptr;
+  Rect client;
+  target->GetClientRect(&client);
+  content_->setParent(widget);
+  content_->setGeometry(0, 0, client.Width(), client.Height());
+  content_->show();
+}
 
 void ControlBar::UpdateCmdUI(CommandTarget&, bool) {}
 
@@ -104,7 +129,7 @@ void ControlBar::ReturnKeyboard() {
 }
 
 void ControlBar::OnSize(UINT, int cx, int cy) {
-  if (content_) content_->setGeometry(0, 0, cx, cy);
+  if (content_ && !host_) content_->setGeometry(0, 0, cx, cy);
 }
 
 void ControlBar::OnDestroy() {

@@ -8,13 +8,17 @@
 
 #include "platform/controls/control.h"
 #include "platform/dialogs/dialog_frame.h"
+#include "platform/frames/bar_layout.h"
 #include "platform/frames/control_bar.h"
 #include "platform/frames/doc_template.h"
 #include "platform/frames/document.h"
 #include "platform/frames/menu_bar.h"
 #include "platform/frames/status_bar.h"
+#include "platform/frames/tool_bar.h"
+#include "platform/frames/tool_bar_customization.h"
 #include "platform/frames/view.h"
 #include "platform/frames/win_app.h"
+#include "platform/settings_folder.h"
 #include "platform/window/window_state.h"
 
 namespace plat {
@@ -82,12 +86,12 @@ void ApplyToMenuItem(Menu& menu, int position, const CmdUI& ui) {
 FrameWnd::FrameWnd() {
   // Showing and hiding the tool bar and the status bar.
   MapCommandRange(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, [this](UINT id) {
-    if (ControlBar* bar = GetControlBar(id)) ShowControlBar(bar, ExplicitlyHidden(*bar));
+    if (ControlBar* bar = GetControlBar(id)) ShowControlBar(bar, !bar->IsBarVisible());
   });
   MapUpdateRange(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, [this](CmdUI& ui) {
     ControlBar* bar = GetControlBar(ui.id());
     ui.Enable(bar != nullptr);
-    ui.SetCheck(bar && !ExplicitlyHidden(*bar) ? 1 : 0);
+    ui.SetCheck(bar && bar->IsBarVisible() ? 1 : 0);
   });
 }
 
@@ -249,52 +253,18 @@ Rect FrameWnd::LayoutArea() const {
   return client;
 }
 
-Rect FrameWnd::GetViewRect() const {
-  const Rect client = LayoutArea();
-  int top = client.top;
-  int bottom = client.bottom;
-  for (ControlBar* bar : bars_) {
-    if (ExplicitlyHidden(*bar)) continue;
-    const int h = bar->CalcHeight(client.Width());
-    if (bar->AtBottom()) {
-      bottom -= h;
-    } else {
-      top += h;
-    }
-  }
-  return Rect{client.left, top, client.right, std::max(top, bottom)};
-}
+Rect FrameWnd::GetViewRect() const { return LayOutBars(LayoutArea(), bars_).pane; }
 
 void FrameWnd::RecalcLayout() {
   if (!GetSafeHwnd()) return;
-  const Rect client = LayoutArea();
-  int top = client.top;
-  int bottom = client.bottom;
-  // Bars made first lie outermost; the status bar (made last) nearest to the bottom edge.
-  std::vector<ControlBar*> bottom_bars;
-  for (ControlBar* bar : bars_) {
-    if (ExplicitlyHidden(*bar)) continue;
-    const int h = bar->CalcHeight(client.Width());
-    if (bar->AtBottom()) {
-      bottom_bars.push_back(bar);
-      continue;
-    }
-    bar->MoveWindow(client.left, top, client.Width(), h);
-    top += h;
-  }
-  for (auto it = bottom_bars.rbegin(); it != bottom_bars.rend(); ++it) {
-    const int h = (*it)->CalcHeight(client.Width());
-    bottom -= h;
-    (*it)->MoveWindow(client.left, bottom, client.Width(), h);
-  }
-  if (Window* pane = GetDlgItem(AFX_IDW_PANE_FIRST)) {
-    pane->MoveWindow(client.left, top, client.Width(), std::max(0, bottom - top));
-  }
+  const BarLayout layout = LayOutBars(LayoutArea(), bars_);
+  for (const BarSlot& slot : layout.bars) slot.bar->MoveWindow(slot.rect);
+  if (Window* pane = GetDlgItem(AFX_IDW_PANE_FIRST)) pane->MoveWindow(layout.pane);
 }
 
 void FrameWnd::ShowControlBar(ControlBar* bar, bool show) {
   if (!bar) return;
-  bar->ShowWindow(show ? SW_SHOW : SW_HIDE);
+  bar->ShowBar(show);
   RecalcLayout();
 }
 
@@ -309,6 +279,30 @@ StatusBar* FrameWnd::GetMessageBar() const { return dynamic_cast<StatusBar*>(Get
 
 void FrameWnd::SetMessageText(std::string_view text) {
   if (StatusBar* bar = GetMessageBar()) bar->SetPaneText(0, text);
+}
+
+void FrameWnd::EnableToolBarCustomization(const std::vector<ToolBar*>& standard, UINT customize_command,
+                                          std::string_view customize_text) {
+  const WinApp* app = WinApp::Get();
+  const std::string file = SettingsFolderPath() + "/TOOLBARS." + (app ? app->GetAppName() : std::string("FRAME"));
+  customization_ = std::make_unique<ToolBarCustomization>(*this, standard, customize_command,
+                                                          std::string(customize_text), file);
+  MapCommand(customize_command, [this] {
+    if (customization_) customization_->Customize();
+  });
+  customization_->Restore();
+}
+
+void FrameWnd::OnContextMenu(Window* window, Point point) {
+  if (customization_) {
+    for (ToolBar* bar : customization_->Bars()) {
+      if (bar == window) {
+        customization_->ShowContextMenu(point);
+        return;
+      }
+    }
+  }
+  Window::OnContextMenu(window, point);
 }
 
 void FrameWnd::OnUpdateFrameTitle(bool add_to_title) {
@@ -421,6 +415,8 @@ void FrameWnd::OnInitMenuPopup(Menu* popup, UINT, bool system_menu) {
 
 void FrameWnd::OnShowWindow(bool show, UINT status) {
   Window::OnShowWindow(show, status);
+  const std::vector<ControlBar*> bars = bars_;
+  for (ControlBar* bar : bars) bar->FrameShown(show);
   if (!show || !stay_maximised_ || maximising_ || IsZoomed()) return;
   maximising_ = true;
   ShowWindow(SW_SHOWMAXIMIZED);
@@ -440,6 +436,7 @@ void FrameWnd::OnClose() {
 
 void FrameWnd::OnDestroy() {
   UnregisterIdleFrame(GetSafeHwnd());
+  if (customization_) customization_->SaveIfChanged();  // a floating bar moved since
   if (WinApp* app = WinApp::Get(); app && app->GetMainWnd() == this) {
     app->SetMainWnd(nullptr);
     PostQuitMessage(0);

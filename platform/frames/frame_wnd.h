@@ -46,6 +46,8 @@ class DocTemplate;
 class Document;
 class MenuBar;
 class StatusBar;
+class ToolBar;
+class ToolBarCustomization;
 class View;
 
 // Frame styles.
@@ -147,6 +149,16 @@ class FrameWnd : public Window, public CommandTarget {
   // Pane 0 of the status bar.
   void SetMessageText(std::string_view text);
 
+  // ---- Tool-bar customisation (see tool_bar_customization.h) ----
+  // Lets a person customise the tool bars: `standard` are the frame's tool
+  // bars, their buttons now their defaults; each bar gets the customise
+  // button, which sends `customize_command` (the frame opens the dialog for
+  // it). What the program's settings file TOOLBARS.<application name> holds
+  // is restored at once; a right click on a bar shows the bars' menu.
+  void EnableToolBarCustomization(const std::vector<ToolBar*>& standard, UINT customize_command,
+                                  std::string_view customize_text);
+  ToolBarCustomization* GetToolBarCustomization() const { return customization_.get(); }
+
   // ---- Title ----
   void SetTitle(std::string_view title) { title_ = std::string(title); }
   const std::string& GetTitle() const { return title_; }
@@ -186,6 +198,8 @@ class FrameWnd : public Window, public CommandTarget {
   void PostNcDestroy() override;
   void OnSetFocus(Window* old) override;
   bool OnEraseBkgnd(Dc& dc) override;
+  // A right click on a customisable tool bar: the bars' menu.
+  void OnContextMenu(Window* window, Point point) override;
   // Commands without a control (menus, tool bars, accelerators, the ribbon)
   // and BN_CLICKED of controls: routed by OnCmdMsg unless disabled.
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -212,6 +226,7 @@ class FrameWnd : public Window, public CommandTarget {
   HWND active_view_ = nullptr;
   CreateContext* creating_ = nullptr;  // the context while the frame is created
   DocTemplate* doc_template_ = nullptr;
+  std::unique_ptr<ToolBarCustomization> customization_;
 };
 
 }  // namespace plat

@@ -16,7 +16,7 @@ bool MenuBar::Create(FrameWnd* frame, UINT id) {
   auto* bar = new QMenuBar;
   bar->setNativeMenuBar(false);
   bar->setFocusPolicy(Qt::NoFocus);
-  if (!CreateBar(frame, id, bar, false, "Menu Bar")) return false;
+  if (!CreateBar(frame, id, bar, DockSide::kTop, "Menu Bar")) return false;
   bar_ = bar;
   Sync(true);
   return true;

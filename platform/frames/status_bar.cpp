@@ -40,7 +40,7 @@ bool StatusBar::Create(FrameWnd* frame, UINT id) {
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
-  if (!CreateBar(frame, id, row, true, "Status Bar")) return false;
+  if (!CreateBar(frame, id, row, DockSide::kBottom, "Status Bar")) return false;
   row_ = row;
   layout_ = layout;
   const UINT one_pane[] = {ID_SEPARATOR};

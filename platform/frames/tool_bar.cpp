@@ -4,8 +4,10 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QToolBar>
+#include <QVariant>
 
 #include "platform/dc/qt_bitmap.h"
+#include "platform/frames/floating_bar.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/qt_menus.h"
 
@@ -20,15 +22,25 @@ bool ToolBar::Create(FrameWnd* frame, UINT id) {
   bar->setFloatable(false);
   bar->setFocusPolicy(Qt::NoFocus);
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  if (!CreateBar(frame, id, bar, false, "Standard")) return false;
+  bar->setContextMenuPolicy(Qt::CustomContextMenu);
+  if (!CreateBar(frame, id, bar, DockSide::kTop, "Standard")) return false;
   bar_ = bar;
+  const HWND self = GetSafeHwnd();
+  QObject::connect(bar, &QWidget::customContextMenuRequested, bar, [bar, self](const QPoint& at) {
+    // As the right button's release raises it on Windows; the bar's default handling asks the frame.
+    const QPoint screen = bar->mapToGlobal(at);
+    plat::SendMessage(self, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(self), MAKELPARAM(screen.x(), screen.y()));
+  });
   Rebuild();
   return true;
 }
 
 LRESULT ToolBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = ControlBar::DefWindowProc(message, wParam, lParam);
-  if (message == WM_SETTEXT && bar_) bar_->setWindowTitle(detail::QtText(GetWindowText()));
+  if (message == WM_SETTEXT && bar_) {
+    bar_->setWindowTitle(detail::QtText(GetWindowText()));
+    if (floating_ && floating_->GetSafeHwnd()) floating_->SetWindowText(GetWindowText());
+  }
   return result;
 }
 
@@ -36,6 +48,12 @@ void ToolBar::SetButtons(std::vector<ToolButton> buttons) {
   buttons_.clear();
   for (ToolButton& b : buttons) buttons_.push_back(Button{std::move(b), 0, nullptr});
   Rebuild();
+}
+
+std::vector<ToolButton> ToolBar::GetButtons() const {
+  std::vector<ToolButton> buttons;
+  for (const Button& b : buttons_) buttons.push_back(b.info);
+  return buttons;
 }
 
 void ToolBar::EnableCustomizeButton(bool enable, UINT command, std::string_view text) {
@@ -50,12 +68,16 @@ void ToolBar::Rebuild() {
   for (Button& b : buttons_) {
     b.action = nullptr;
     if (b.info.id == 0) {
-      bar_->addSeparator();
+      b.action = bar_->addSeparator();
+      b.action->setVisible(!b.info.hidden);
       continue;
     }
     auto* action = new QAction(detail::QtText(b.info.text), bar_);
+    action->setIconText(action->text());  // the face shows the text whole ("Open...", not "Open")
     if (!b.info.image.IsEmpty()) action->setIcon(QIcon(QPixmap::fromImage(QtImage(b.info.image))));
     action->setCheckable(true);
+    action->setData(QVariant(b.info.id));
+    action->setVisible(!b.info.hidden);
     const UINT id = b.info.id;
     QObject::connect(action, &QAction::triggered, action, [this, id, action] {
       // The state is the update handlers' to set, not the click's.
@@ -69,16 +91,19 @@ void ToolBar::Rebuild() {
     Show(b);
   }
   if (customize_command_) {
-    bar_->addSeparator();
+    if (!buttons_.empty()) bar_->addSeparator();
     auto* action = bar_->addAction(detail::QtText(customize_text_));
+    action->setIconText(action->text());
     const UINT id = customize_command_;
+    action->setData(QVariant(id));
     QObject::connect(action, &QAction::triggered, action, [this, id] { PostCommand(id); });
   }
+  if (floating_) floating_->Fit();
   if (GetFrame()) GetFrame()->RecalcLayout();
 }
 
 void ToolBar::Show(Button& b) {
-  if (!b.action) return;
+  if (!b.action || b.info.id == 0) return;
   const bool checked = (b.state & TBBS_CHECKED) != 0;
   const bool enabled = (b.state & TBBS_DISABLED) == 0;
   if (b.action->isChecked() != checked) b.action->setChecked(checked);
@@ -105,8 +130,9 @@ std::string ToolBar::GetButtonText(int index) const {
 UINT ToolBar::GetButtonStyle(int index) const {
   if (index < 0 || index >= GetCount()) return 0;
   const Button& b = buttons_[static_cast<std::size_t>(index)];
-  if (b.info.id == 0) return TBBS_SEPARATOR;
-  UINT style = TBBS_BUTTON;
+  UINT style = b.info.id == 0 ? TBBS_SEPARATOR : TBBS_BUTTON;
+  if (b.info.hidden) style |= TBBS_HIDDEN;
+  if (b.info.id == 0) return style;
   if (b.action && b.action->isChecked()) style |= TBBS_CHECKED;
   if (b.action && !b.action->isEnabled()) style |= TBBS_DISABLED;
   return style;
@@ -134,5 +160,106 @@ void ToolBar::UpdateCmdUI(CommandTarget& target, bool disable_if_no_handler) {
   }
 }
 
+// ---- Docking ----
+
+void ToolBar::DockAt(DockSide side) {
+  if (!bar_) return;
+  const DockSide was = GetDockSide();
+  if (side == was) return;
+  if (side == DockSide::kFloating) {
+    shown_ = IsBarVisible();
+    SetDockSide(side);
+    ShowWindow(SW_HIDE);
+    bar_->setOrientation(Qt::Horizontal);
+    ShowFloating();
+  } else {
+    if (was == DockSide::kFloating) {
+      CloseFloating();
+      SetDockSide(side);
+      ShowWindow(shown_ ? SW_SHOW : SW_HIDE);
+    }
+    SetDockSide(side);
+    const bool column = side == DockSide::kLeft || side == DockSide::kRight;
+    bar_->setOrientation(column ? Qt::Vertical : Qt::Horizontal);
+  }
+  if (GetFrame()) GetFrame()->RecalcLayout();
+}
+
+Point ToolBar::GetFloatingPlace() const {
+  if (floating_ && floating_->GetSafeHwnd()) return floating_->Place();
+  return float_place_;
+}
+
+void ToolBar::SetFloatingPlace(Point place) {
+  float_place_ = place;
+  if (floating_ && floating_->GetSafeHwnd()) {
+    floating_->MoveWindow(place.x, place.y, 0, 0);
+    floating_->Fit();
+  }
+}
+
+bool ToolBar::IsBarVisible() {
+  if (GetDockSide() == DockSide::kFloating) return shown_;
+  return ControlBar::IsBarVisible();
+}
+
+void ToolBar::ShowBar(bool show) {
+  if (GetDockSide() != DockSide::kFloating) {
+    ControlBar::ShowBar(show);
+    return;
+  }
+  shown_ = show;
+  ShowFloating();
+}
+
+void ToolBar::FrameShown(bool) {
+  if (GetDockSide() == DockSide::kFloating) ShowFloating();
+}
+
+void ToolBar::ContentResized() {
+  if (GetDockSide() == DockSide::kFloating && floating_) {
+    floating_->Fit();
+    return;
+  }
+  ControlBar::ContentResized();
+}
+
+void ToolBar::ShowFloating() {
+  FrameWnd* frame = GetFrame();
+  if (!frame) return;
+  const bool visible = shown_ && frame->IsWindowVisible();
+  if (floating_ && floating_->GetSafeHwnd()) {
+    if (floating_->IsWindowVisible() != visible) floating_->ShowWindow(visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    return;
+  }
+  floating_ = std::make_unique<FloatingBar>(*this);
+  if (!floating_->Create(frame, float_place_, GetWindowText(), false)) {
+    floating_.reset();
+    return;
+  }
+  HostContent(floating_.get());
+  floating_->Fit();
+  if (visible) floating_->ShowWindow(SW_SHOWNOACTIVATE);
+}
+
+void ToolBar::CloseFloating() {
+  if (!floating_) return;
+  if (floating_->GetSafeHwnd()) {
+    float_place_ = floating_->Place();
+    HostContent(nullptr);
+    floating_->DestroyWindow();
+  }
+  floating_.reset();
+}
+
+void ToolBar::FloatingGone(Point place) {
+  float_place_ = place;
+  HostContent(nullptr);
+}
+
+void ToolBar::OnDestroy() {
+  CloseFloating();
+  ControlBar::OnDestroy();
+}
 
 }  // namespace plat

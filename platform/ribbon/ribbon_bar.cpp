@@ -82,7 +82,7 @@ bool RibbonBar::Create(FrameWnd* frame, UINT id) {
     if (GetFrame()) GetFrame()->RecalcLayout();
   });
 
-  if (!CreateBar(frame, id, root, false, "Ribbon")) return false;
+  if (!CreateBar(frame, id, root, DockSide::kTop, "Ribbon")) return false;
   app_button_ = app_button;
   quick_row_ = quick;
   tabs_ = tabs;

@@ -190,6 +190,17 @@ bool Choose(Dialog& dialog, UINT id, int index) {
   return false;
 }
 
+bool ChooseText(Dialog& dialog, UINT id, std::string_view text) {
+  Window* control = dialog.GetDlgItem(id);
+  int index = -1;
+  if (auto* list = dynamic_cast<ListBox*>(control)) {
+    for (int i = 0; i < list->GetCount() && index < 0; ++i) index = list->GetText(i) == text ? i : -1;
+  } else if (auto* combo = dynamic_cast<ComboBox*>(control)) {
+    for (int i = 0; i < combo->GetCount() && index < 0; ++i) index = combo->GetLBText(i) == text ? i : -1;
+  }
+  return index >= 0 && Choose(dialog, id, index);
+}
+
 bool DoubleClickItem(Dialog& dialog, UINT id, int index) {
   auto* list = dynamic_cast<ListBox*>(dialog.GetDlgItem(id));
   if (!list || index < 0 || index >= list->GetCount()) return false;

@@ -96,6 +96,8 @@ bool IsChecked(Dialog& dialog, UINT id);
 // Chooses an entry of a list box or combo box as a click would (the
 // selection changes and the parent hears LBN_SELCHANGE / CBN_SELCHANGE).
 bool Choose(Dialog& dialog, UINT id, int index);
+// Chooses the first entry with this text; false when there is none.
+bool ChooseText(Dialog& dialog, UINT id, std::string_view text);
 // Double-clicks an entry of a list box (LBN_DBLCLK follows).
 bool DoubleClickItem(Dialog& dialog, UINT id, int index);
 

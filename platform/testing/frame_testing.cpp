@@ -9,14 +9,17 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QContextMenuEvent>
 
 #include "platform/dialogs/dialog_frame.h"
+#include "platform/frames/customize_dialog.h"
 #include "platform/frames/frame_wnd.h"
 #include "platform/frames/menu_bar.h"
 #include "platform/frames/qt_menus.h"
 #include "platform/frames/status_bar.h"
 #include "platform/frames/tool_bar.h"
 #include "platform/ribbon/ribbon_bar.h"
+#include "platform/testing/dialog_testing.h"
 #include "platform/text_codec.h"
 
 namespace plat::testing {
@@ -103,13 +106,10 @@ bool ChooseIn(QMenu* menu, const std::vector<std::string>& path, std::size_t at)
 }
 
 QToolButton* ToolButtonOf(ToolBar& bar, UINT id) {
-  auto* qbar = Find<QToolBar>(bar);
-  if (!qbar) return nullptr;
-  const int index = bar.CommandToIndex(id);
-  if (index < 0) return nullptr;
-  int n = 0;
+  QToolBar* qbar = bar.widget();
+  if (!qbar || id == 0) return nullptr;
   for (QAction* a : qbar->actions()) {
-    if (n++ == index) return qobject_cast<QToolButton*>(qbar->widgetForAction(a));
+    if (!a->isSeparator() && a->data().toUInt() == id) return qobject_cast<QToolButton*>(qbar->widgetForAction(a));
   }
   return nullptr;
 }
@@ -177,12 +177,48 @@ bool ToolButtonEnabled(ToolBar& bar, UINT id) {
 
 bool ClickToolButton(ToolBar& bar, UINT id) { return ClickWidget(ToolButtonOf(bar, id)); }
 
+std::vector<std::string> ToolButtonTexts(ToolBar& bar) {
+  std::vector<std::string> texts;
+  QToolBar* qbar = bar.widget();
+  if (!qbar || !qbar->isVisible()) return texts;
+  for (QAction* a : qbar->actions()) {
+    if (!a->isVisible()) continue;
+    texts.push_back(a->isSeparator() ? "|" : Cp1252(a->text()));
+  }
+  return texts;
+}
+
+bool AddCommandToBar(Dialog& customize, std::string_view menu, std::string_view command) {
+  using D = ToolBarsCustomizeDialog;
+  return ChooseText(customize, D::kCategory, menu) && ChooseText(customize, D::kCommandList, command) &&
+         Press(customize, D::kAddCommand);
+}
+
+bool RightClickToolBar(ToolBar& bar) {
+  QToolBar* qbar = bar.widget();
+  if (!qbar || !qbar->isVisible()) return false;
+  const QPoint local(qbar->width() - 2, qbar->height() / 2);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, local, qbar->mapToGlobal(local));
+  QApplication::sendEvent(qbar, &event);
+  return true;
+}
+
 std::string PaneTextShown(StatusBar& bar, int index) {
   QWidget* host = detail::WidgetOfWindow(bar);
   if (!host) return {};
   const QList<QLabel*> labels = host->findChildren<QLabel*>();
   if (index < 0 || index >= labels.size()) return {};
   return Cp1252(labels[index]->text());
+}
+
+int PaneRoomBesideText(StatusBar& bar, int index) {
+  QWidget* host = detail::WidgetOfWindow(bar);
+  if (!host) return -1;
+  const QList<QLabel*> labels = host->findChildren<QLabel*>();
+  if (index < 0 || index >= labels.size()) return -1;
+  const QLabel* label = labels[index];
+  const int room = label->contentsRect().width() - 2 * label->margin();
+  return room - label->fontMetrics().horizontalAdvance(label->text());
 }
 
 bool ClickStatusPane(StatusBar& bar, int index) {

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/frames/menu.h"
@@ -19,6 +20,7 @@
 #include "platform/window/window.h"
 
 namespace plat {
+class Dialog;
 class FrameWnd;
 class RibbonBar;
 class StatusBar;
@@ -55,11 +57,25 @@ bool ChooseMenuItem(FrameWnd& frame, const std::vector<std::string>& path);
 // A tool-bar button as shown: pressed (checked) and enabled.
 bool ToolButtonPressed(ToolBar& bar, UINT id);
 bool ToolButtonEnabled(ToolBar& bar, UINT id);
-// Clicks a tool-bar button with the mouse; false when it is not shown or disabled.
+// Clicks a tool-bar button (the customise button too) with the mouse; false
+// when it is not shown or disabled.
 bool ClickToolButton(ToolBar& bar, UINT id);
+// The texts of the buttons a person sees on a bar, in order ("|" for a
+// separator), the customise button's last; none when the bar is not shown.
+std::vector<std::string> ToolButtonTexts(ToolBar& bar);
+// A right click on the bar, at its right end (docked or floating); false
+// when it is not shown.
+bool RightClickToolBar(ToolBar& bar);
+// In the open tool-bar customisation dialog: the command of a menu (its
+// title and the command's text as the dialog lists them) put on the bar
+// chosen, as a person chooses and adds it. False when one is not there.
+bool AddCommandToBar(Dialog& customize, std::string_view menu, std::string_view command);
 
 // The text a status-bar pane shows.
 std::string PaneTextShown(StatusBar& bar, int index);
+// The room a status-bar pane leaves beside its whole text [pixels]: negative
+// when the pane cuts the text off.
+int PaneRoomBesideText(StatusBar& bar, int index);
 // Clicks the status pane at an index with the mouse; false when it is not shown.
 bool ClickStatusPane(StatusBar& bar, int index);
 

@@ -1,6 +1,11 @@
 #include "platform/testing/testing.h"
 
+#include <stdlib.h>
+
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/binary_io.h"
 #include "platform/files.h"
@@ -13,10 +18,50 @@ std::string WithSlash(std::string s) {
   if (!s.empty() && s.back() != '/') s += '/';
   return s;
 }
+
+// A fresh folder "<stem>-XXXXXX/" in the temporary folder; empty when it cannot be made.
+std::string FreshFolder(const char* stem) {
+  std::string templ = (std::filesystem::temp_directory_path() / (std::string(stem) + "-XXXXXX")).string();
+  const char* made = mkdtemp(templ.data());
+  return made ? std::string(made) + "/" : std::string();
+}
+
+// The folder of a run's message log: the test's, or outside a test one of its own, removed with it.
+class LogFolder {
+ public:
+  LogFolder() : own_(TestFolder().empty()), folder_(own_ ? FreshFolder("suite-run") : TestFolder()) {}
+  ~LogFolder() {
+    std::error_code ec;
+    if (own_ && !folder_.empty()) std::filesystem::remove_all(folder_, ec);
+  }
+  LogFolder(const LogFolder&) = delete;
+  LogFolder& operator=(const LogFolder&) = delete;
+  std::string Log() const { return folder_ + "messages.txt"; }
+
+ private:
+  bool own_;
+  std::string folder_;
+};
+
 }  // namespace
 
+std::string WorkFolder() {
+  if (!TestFolder().empty()) return TestFolder();
+  const std::string folder = FreshFolder("suite-example");
+  if (folder.empty()) {
+    // Never the working folder instead: the files would land in the checkout.
+    std::fprintf(stderr, "cannot create a scratch folder in %s\n", std::filesystem::temp_directory_path().c_str());
+    std::abort();
+  }
+  std::error_code ec;
+  std::filesystem::create_directory(folder + "xdg", ec);
+  setenv("XDG_DATA_HOME", (folder + "xdg").c_str(), 1);
+  return folder;
+}
+
 ProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args) {
-  const std::string log = TestFolder() + "messages.txt";
+  const LogFolder folder;
+  const std::string log = folder.Log();
   RemoveFile(log);
   setenv("PLAT_MESSAGES", log.c_str(), 1);
   std::string error;

@@ -14,6 +14,11 @@ namespace plat::testing {
 // The current test's own empty folder, ending with "/". XDG_DATA_HOME points at
 // its "xdg" subfolder during the test; both vanish after the test.
 std::string TestFolder();
+// Where a test, or a suite's set-up outside any test, makes its files: the
+// current test's folder; outside a test a fresh folder of the temporary folder
+// (with "xdg", which XDG_DATA_HOME then points at), never the working folder:
+// when none can be made, the program ends.
+std::string WorkFolder();
 // The folder of the suite's executables (<build>/bin/), ending with "/".
 std::string BinFolder();
 // The source tree's root, ending with "/".
@@ -27,7 +32,8 @@ struct ProgramRun {
 };
 
 // Runs BinFolder() + name with the arguments and waits for it, with
-// PLAT_MESSAGES set to a fresh file of the test folder (the child's message
+// PLAT_MESSAGES set to a fresh file of the test folder, or outside a test of a
+// folder removed after the run (the child's message
 // boxes are logged there and answered with their default button). The child
 // inherits the environment, XDG_DATA_HOME of the test included.
 ProgramRun RunProgram(const std::string& name, const std::vector<std::string>& args);

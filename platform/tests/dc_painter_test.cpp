@@ -343,31 +343,38 @@ TEST(DcPainter, OpaqueTextFillsItsCell) {
 }
 
 TEST(DcPainter, AThinLineDrawsTheSamePixelsAsQtsPolyline) {
-  const QLine lines[] = {QLine(5, 5, 60, 5),   QLine(60, 8, 5, 8),   QLine(10, 10, 10, 50), QLine(12, 50, 12, 10),
-                         QLine(20, 12, 70, 40), QLine(70, 45, 20, 15), QLine(30, 55, 31, 20), QLine(40, 40, 40, 40)};
+  const QLine lines[] = {QLine(5, 5, 60, 5),    QLine(60, 8, 5, 8),     QLine(10, 10, 10, 50), QLine(12, 50, 12, 10),
+                         QLine(20, 12, 70, 40), QLine(70, 45, 20, 15),  QLine(30, 55, 31, 20), QLine(40, 40, 40, 40),
+                         QLine(-5, 2, 90, 2),   QLine(90, 58, -5, 58),  QLine(78, -4, 78, 70), QLine(1, 70, 1, -4),
+                         QLine(50, 30, 51, 30), QLine(52, 31, 52, 32), QLine(25, 44, 75, 44), QLine(44, 20, 44, 59)};
+  const QRect clips[] = {QRect(0, 0, 80, 60), QRect(30, 25, 30, 25)};
   for (int rop : {R2_COPYPEN, R2_NOT}) {
-    Bitmap b(80, 60);
-    {
-      PainterDc dc(b);
-      dc.SetROP2(rop);
-      dc.SelectPen(Pen{PS_SOLID, 0, Rgb(200, 30, 10)});
-      for (const QLine& l : lines) {
-        dc.MoveTo(l.x1(), l.y1());
-        dc.LineTo(l.x2(), l.y2());
+    for (const QRect& clip : clips) {
+      Bitmap b(80, 60);
+      {
+        PainterDc dc(b);
+        dc.SelectClipRect(Rect{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1});
+        dc.SetROP2(rop);
+        dc.SelectPen(Pen{PS_SOLID, 0, Rgb(200, 30, 10)});
+        for (const QLine& l : lines) {
+          dc.MoveTo(l.x1(), l.y1());
+          dc.LineTo(l.x2(), l.y2());
+        }
       }
+      QImage reference(80, 60, QImage::Format_RGB32);
+      reference.fill(Qt::white);
+      QPainter painter(&reference);
+      QPen pen(QColor(200, 30, 10));
+      pen.setWidth(0);
+      pen.setCapStyle(Qt::FlatCap);
+      pen.setJoinStyle(Qt::RoundJoin);
+      painter.setPen(pen);
+      painter.setClipRect(clip);
+      if (rop == R2_NOT) painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+      for (const QLine& l : lines) painter.drawPolyline(QPolygon({l.p1(), l.p2()}));
+      painter.end();
+      EXPECT_EQ(QtImage(b), reference) << "rop " << rop << " clip " << clip.left();
     }
-    QImage reference(80, 60, QImage::Format_RGB32);
-    reference.fill(Qt::white);
-    QPainter painter(&reference);
-    QPen pen(QColor(200, 30, 10));
-    pen.setWidth(0);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    painter.setPen(pen);
-    if (rop == R2_NOT) painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    for (const QLine& l : lines) painter.drawPolyline(QPolygon({l.p1(), l.p2()}));
-    painter.end();
-    EXPECT_EQ(QtImage(b), reference) << "rop " << rop;
   }
 }
 
@@ -423,6 +430,59 @@ TEST(DcPainter, TextDrawsTheSamePixelsAsQtAtEveryPaintAndClip) {
         EXPECT_EQ(QtImage(b), DrawnByQt(font, c.text, Rgb(20, 40, 160), clip, 7, 30))
             << c.text << " in " << c.face << ", clip " << clip.left() << "," << clip.top() << " paint " << paint;
       }
+    }
+  }
+}
+
+TEST(DcPainter, TextOverOneColourOrOverOtherPixelsDrawsAsQtDoes) {
+  struct Case {
+    ColorRef background;
+    ColorRef color;
+    QRect line;  // black under the texts: no longer one colour there
+    QRect clip;
+  };
+  const Case cases[] = {
+      {Rgb(255, 255, 255), Rgb(0, 0, 0), QRect(), QRect(0, 0, 220, 60)},
+      {Rgb(0, 120, 215), Rgb(255, 255, 255), QRect(), QRect(0, 0, 220, 60)},
+      {Rgb(255, 255, 224), Rgb(20, 40, 160), QRect(), QRect(12, 24, 150, 10)},
+      {Rgb(255, 255, 255), Rgb(0, 0, 0), QRect(40, 0, 1, 60), QRect(0, 0, 220, 60)},  // down through the first
+      {Rgb(255, 255, 255), Rgb(0, 0, 0), QRect(0, 26, 220, 1), QRect(0, 0, 220, 60)},  // across both
+  };
+  DeviceFont font;
+  font.face = "ARIAL";
+  font.height = -13;
+  for (const Case& c : cases) {
+    for (int paint = 0; paint < 2; ++paint) {  // the second paint copies what the first drew
+      const QColor fill(GetRValue(c.background), GetGValue(c.background), GetBValue(c.background));
+      Bitmap b(220, 60, c.background);
+      QImage reference(220, 60, QImage::Format_RGB32);
+      reference.fill(fill);
+      {
+        PainterDc dc(b);
+        if (!c.line.isEmpty()) {
+          dc.FillRect(Rect{c.line.left(), c.line.top(), c.line.right() + 1, c.line.bottom() + 1}, Brush::Solid(kBlack));
+        }
+        Font f;
+        f.face = font.face;
+        f.height = font.height;
+        dc.SelectFont(f);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(c.color);
+        dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+        dc.SelectClipRect(Rect{c.clip.left(), c.clip.top(), c.clip.right() + 1, c.clip.bottom() + 1});
+        dc.TextOut(7, 30, "1.250E+03");
+        dc.TextOut(118, 31, "1.250E+03");  // the same text elsewhere
+      }
+      QPainter painter(&reference);
+      if (!c.line.isEmpty()) painter.fillRect(c.line, Qt::black);
+      painter.setClipRect(c.clip);
+      painter.setFont(MakeQtDeviceFont(font, &reference).font);
+      painter.setPen(QColor(GetRValue(c.color), GetGValue(c.color), GetBValue(c.color)));
+      painter.drawText(QPointF(7, 30), QStringLiteral("1.250E+03"));
+      painter.drawText(QPointF(118, 31), QStringLiteral("1.250E+03"));
+      painter.end();
+      EXPECT_EQ(QtImage(b), reference) << "background " << std::hex << c.background << std::dec << " line at "
+                                       << c.line.left() << "," << c.line.top() << " paint " << paint;
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "platform/window/host_widget.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -382,7 +383,28 @@ void HostWidget::HandleMouse(QMouseEvent* event) {
     DeliverQueued(msg);
     return;
   }
-  const QPoint client = ToClient(event->position().toPoint());
+  if (!isVisible() && !OffscreenPlatform()) {
+    // The window system sent it while the window was still shown (under its
+    // grab, before it let the pointer go): as on Win32 the input goes to the
+    // window under the pointer.
+    const QPoint global = event->globalPosition().toPoint();
+    if (HostWidget* under = HostWidgetAt(global); under && under != this) {
+      under->DeliverMouse(message, wParam, under->ToClient(under->mapFromGlobal(global)));
+    }
+    return;
+  }
+  DeliverMouse(message, wParam, ToClient(event->position().toPoint()));
+}
+
+HostWidget* HostWidgetAt(QPoint global) {
+  for (QWidget* w = QApplication::widgetAt(global); w; w = w->parentWidget()) {
+    if (auto* host = dynamic_cast<HostWidget*>(w); host && host->window()) return host;
+    if (w->isWindow()) break;
+  }
+  return nullptr;
+}
+
+void HostWidget::DeliverMouse(UINT message, WPARAM wParam, QPoint client) {
   // The border and the scroll bars are no client area: Win32 sends them no client messages.
   if (!ClientRect().contains(client)) return;
   NoteCursorWindow(this);

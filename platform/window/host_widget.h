@@ -88,6 +88,8 @@ class HostWidget : public QWidget {
  private:
   QRegion ExposedUpdateRegion() const;
   void HandleMouse(QMouseEvent* event);
+  // A mouse message at a point of the client area (elsewhere: none), after WM_SETCURSOR.
+  void DeliverMouse(UINT message, WPARAM wParam, QPoint client);
   void HandleWheel(QWheelEvent* event);
   void HandleKey(QKeyEvent* event);
   void HandleTimer(int qt_timer_id);
@@ -109,6 +111,9 @@ class HostWidget : public QWidget {
   bool erase_ = false;
   bool in_paint_event_ = false;
 };
+
+// The shown window's widget under a screen point, or nullptr.
+HostWidget* HostWidgetAt(QPoint global);
 
 // TranslateMessage for a key-down being delivered from the keyboard: its
 // characters follow it even though a PreTranslateMessage took it.

@@ -4,6 +4,7 @@
 // ours follows the window system's only where a person acted (activation).
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/window/host_widget.h"
 #include "platform/window/window.h"
@@ -68,6 +69,19 @@ HWND MoveFocus(HWND target, bool from_system) {
   return previous;
 }
 
+// Win32 gives the capture window every mouse message, and a modal dialog
+// disables only its owner. Qt's application modality instead drops the input
+// of every top-level window that is not the dialog's: an unowned popup that
+// takes the capture while a dialog runs (a grid's title tip) would get no
+// move or click and could never go. Made transient for the dialog, it is not
+// blocked by it.
+void LetModalDialogPassInput(QWidget* widget) {
+  QWindow* modal = QGuiApplication::modalWindow();
+  QWindow* window = widget->window()->windowHandle();
+  if (!modal || !window || window == modal || modal->isAncestorOf(window)) return;
+  window->setTransientParent(modal);
+}
+
 void GrabMouse(HWND hwnd, bool grab) {
   Window* w = LookupWindow(hwnd);
   HostWidget* widget = w ? WindowState::Of(*w)->host : nullptr;
@@ -75,6 +89,7 @@ void GrabMouse(HWND hwnd, bool grab) {
   // our own widgets are routed to the capture window anyway.
   if (!widget || OffscreenPlatform()) return;
   if (grab && widget->isVisible()) {
+    LetModalDialogPassInput(widget);
     widget->grabMouse();
   } else if (!grab && QWidget::mouseGrabber() == widget) {
     widget->releaseMouse();

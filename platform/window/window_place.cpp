@@ -1,6 +1,5 @@
 // Where windows are: placement, Z order, showing with activation, the window
 // under a point, and the class cursor.
-#include <QApplication>
 #include <QWidget>
 
 #include "platform/window/host_widget.h"
@@ -107,13 +106,8 @@ bool Window::SetWindowPos(HWND insert_after, int x, int y, int cx, int cy, UINT 
 }
 
 Window* Window::WindowFromPoint(Point screen) {
-  for (QWidget* w = QApplication::widgetAt(QPoint(screen.x, screen.y)); w; w = w->parentWidget()) {
-    if (auto* host = dynamic_cast<detail::HostWidget*>(w)) {
-      if (host->window()) return host->window();
-    }
-    if (w->isWindow()) break;
-  }
-  return nullptr;
+  detail::HostWidget* host = detail::HostWidgetAt(QPoint(screen.x, screen.y));
+  return host ? host->window() : nullptr;
 }
 
 HCURSOR Window::SetClassCursor(HCURSOR cursor) {

@@ -78,6 +78,9 @@ bool CMainFrame::CopyEchoFilesIn(const std::string& source, const std::string& n
     return false;
   }
   *load_copied = copy.load && copy.load->copied();
+  if (copy.load && copy.load->outcome == EchoCopy::Outcome::kFailed) {
+    plat::MessageBox(copy.load->message.text(), copy.load->message.caption(), plat::MB_OK);
+  }
   SetCurrentPosition(state_, name);
   WritePositionSetting(state_);
   return true;
@@ -113,7 +116,7 @@ void CMainFrame::OnLoadFromArchive() {
   const StoredEchoTexts before = ReadStoredEchoTexts(target);
   bool load_copied = false;
   if (!CopyEchoFilesIn(picked, name, &load_copied)) return;
-  if (replacing) ShowIfFailed(ForgetResultsOfReplacedModel(target, before));
+  if (replacing) ShowIfFailed(ForgetFormerModel(target, before, load_copied));
   ShowIfFailed(AppendHistoryRecord(state_.position_folder, Formatted("Frame generated from file %s.", picked)));
   if (!RebuildAndReread()) return;
   plat::MessageBox(load_copied ? "Frame and loads have been reinstalled." : "Frame has been reinstalled.", kReady,
@@ -135,7 +138,7 @@ void CMainFrame::OnRebuildFromEcho(bool started_with_file) {
   const StoredEchoTexts before = ReadStoredEchoTexts(target);
   bool load_copied = false;
   if (!CopyEchoFilesIn(source, name, &load_copied)) return;
-  if (replacing) ShowIfFailed(ForgetResultsOfReplacedModel(target, before));
+  if (replacing) ShowIfFailed(ForgetFormerModel(target, before, load_copied));
   WritePositionList(state_);
   if (!RebuildAndReread()) return;
   if (started_with_file && !echo_named) {
@@ -191,7 +194,8 @@ void CMainFrame::OnClone() {
   if (!load_copy.copied() && load_copy.outcome != EchoCopy::Outcome::kSourceMissing) {
     plat::MessageBox(load_copy.message.text(), load_copy.message.caption(), plat::MB_OK);
   }
-  if (replacing) ShowIfFailed(ForgetResultsOfReplacedModel(target, before));
+  // No load case of the replaced model stays with the new frame: the source's loads come, or none.
+  if (replacing) ShowIfFailed(ForgetFormerModel(target, before, load_copy.copied()));
   SetCurrentPosition(state_, new_name);
   WritePositionSetting(state_);
   ShowIfFailed(AppendHistoryRecord(folder, Formatted("Frame duplicated (Original Pos. %s)", source_name)));

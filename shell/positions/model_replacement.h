@@ -1,8 +1,8 @@
 #pragma once
 // A position whose model is replaced by other echo texts (Load from Archive, Clone or a rebuild
-// over an existing position) loses the results and listings of its old model before the new
-// model is written, unless the echo texts stay byte for byte as they were (then the rebuilt
-// model is the stored one and its results still hold).
+// over an existing position) loses the results, listings and load cases of its old model before
+// the new model is written, unless the echo texts stay byte for byte as they were (then the
+// rebuilt model is the stored one and its results still hold).
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -19,9 +19,12 @@ struct StoredEchoTexts {
 };
 StoredEchoTexts ReadStoredEchoTexts(const common::Position& position);
 
-// After new echo texts were copied into the position: when they differ from `before`, the
-// position is reset with its outputs (ResetPosition). Ok when nothing had to go or all went;
-// else the first problem, naming its file.
-common::Result ForgetResultsOfReplacedModel(const common::Position& position, const StoredEchoTexts& before);
+// After new echo texts were copied into the position over those of `before`: when the source
+// brought no load echo text (`load_copied` false), the position keeps none of its old model
+// either (ECHO_L<ext>.TXT deleted). When the texts then differ from `before`, the position is
+// reset with its outputs (ResetPosition) and its load cases go (ForgetLoadCases), so that no load
+// case of the old model stays with the new frame: the load editor builds them from the new load
+// echo text. Ok when nothing had to go or all went; else the first problem, naming its file.
+common::Result ForgetFormerModel(const common::Position& position, const StoredEchoTexts& before, bool load_copied);
 
 }  // namespace quentaris

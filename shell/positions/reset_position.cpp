@@ -169,10 +169,14 @@ ResetReport ResetPosition(const common::Position& position, bool delete_outputs)
   }
   RewriteHistory(position, report);
   ResetPageNumbering(position, report);
+  ReportDeleteFailures(cleaner, report);
+  return report;
+}
+
+void ReportDeleteFailures(const FolderCleaner& cleaner, ResetReport& report) {
   for (const std::string& path : cleaner.failures()) {
     report.problems.push_back(common::Result::Fail("The file " + path + " cannot be deleted.", "Error"));
   }
-  return report;
 }
 
 }  // namespace quentaris

@@ -10,6 +10,8 @@
 
 namespace quentaris {
 
+class FolderCleaner;
+
 struct ResetReport {
   // Damaged counts (named; the steps that need them are skipped), files that could not be
   // deleted, files that could not be written.
@@ -22,5 +24,8 @@ struct ResetReport {
 // GRAPHICFILES.TXT and counter CLIP<ext>. Keeps the history records of flag 0 and adds the reset's
 // own; sets the page and sheet numbers of PAGENR to 1.
 ResetReport ResetPosition(const common::Position& position, bool delete_outputs);
+
+// "The file %s cannot be deleted." for each file the cleaner could not delete.
+void ReportDeleteFailures(const FolderCleaner& cleaner, ResetReport& report);
 
 }  // namespace quentaris

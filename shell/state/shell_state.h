@@ -62,9 +62,7 @@ struct ShellState {
   std::string SettingsPath(std::string_view name) const { return common::JoinSettingsPath(settings, name); }
   // Where a settings file is written: in the settings folder only, so that an
   // unusable folder makes the write fail instead of leaving the file elsewhere.
-  std::string SettingsWritePath(std::string_view name) const {
-    return settings.folder.empty() ? SettingsPath(name) : settings.folder + "/" + std::string(name);
-  }
+  std::string SettingsWritePath(std::string_view name) const { return common::SettingsWritePath(settings, name); }
 };
 
 }  // namespace quentaris

@@ -269,12 +269,107 @@ TEST_F(EchoCommandsTest, AReplacedModelLosesTheResultsOfTheOldOne) {
     dialogs.AnswerBox(plat::IDYES);  // "Overwrite the exsisting position BEAM2 ?"
     act();
     EXPECT_EQ(ResultsLeft("BEAM2"), std::vector<std::string>{});
-    EXPECT_EQ(FileText("D/SDIRBEAM2/FILES"), "              D1  geometry\r\n              D2  loads\r\n");
+    // The load listing D2 goes with the old model's load cases.
+    EXPECT_EQ(FileText("D/SDIRBEAM2/FILES"), "              D1  geometry\r\n");
     EXPECT_TRUE(fs::exists("D/SDIRBEAM2/D1.TXT"));
     EXPECT_TRUE(fs::exists("D/SDIRBEAM2/NODES.BEAM2"));  // the model is KELMF's to rebuild
     const auto history = ReadHistory("D/SDIRBEAM2/TTABLE");
     EXPECT_TRUE(std::any_of(history.begin(), history.end(), [](const auto& r) { return r.text() == kResetText; }));
   }
+}
+
+// The load cases of the position NAME as the load editor leaves them (two cases, their listing D2
+// and the files beside the load echo text).
+const std::vector<std::string> kOldLoads = {
+    "DIARY.{}",  "PL01.{}",        "PL02.{}",         "SRC_L01.{}",           "SOUTXT01.{}", "LLOAD02.{}",
+    "LLTXT02.{}", "LKNOTENR01.{}", "PRESTRESS02.{}", "TEMPELEMENTS01.{}", "TIMELW",      "D2LOG",
+    "D2LOGW",     "ECHO_L.TXT",    "D2.TXT"};
+
+void WriteOldLoads(const std::string& name) {
+  const std::string folder = "D/SDIR" + name + "/";
+  for (const std::string& file : kOldLoads) std::ofstream(folder + Named(file, name)) << "old loads";
+  std::ofstream(folder + "LKNOTENR." + name) << "the model's supports";
+  std::ofstream(folder + "FILES") << "              D1  geometry\r\n              D2  loads\r\n";
+}
+
+std::vector<std::string> LoadsLeft(const std::string& name) {
+  std::vector<std::string> left;
+  for (const std::string& file : kOldLoads) {
+    if (fs::exists("D/SDIR" + name + "/" + Named(file, name))) left.push_back(Named(file, name));
+  }
+  return left;
+}
+
+// An archive folder T/ with a geometry echo of NAME changed by `change` line ends, and a load echo
+// that holds `loads` (none when empty).
+std::string Archive(const std::string& name, int change, const std::string& loads) {
+  const std::string geometry = ChangedArchive(name, change);
+  fs::remove("T/ECHO_L." + name + ".TXT");
+  if (!loads.empty()) std::ofstream("T/ECHO_L." + name + ".TXT") << loads;
+  return geometry;
+}
+
+// A model replaced by another one's echo texts: the position holds the other one's load echo, or
+// none when it has none, and no load case of the former model.
+TEST_F(EchoCommandsTest, AReplacedModelKeepsNoLoadCaseOfTheOldOne) {
+  const std::vector<std::pair<std::string, std::function<void(const std::string& loads)>>> ways = {
+      {"Load from Archive",
+       [this](const std::string& loads) {
+         dialogs.AnswerFile(Archive("BEAM2", 1, loads));
+         Command(ids::kLoadFromArchive);
+       }},
+      {"a dropped echo file",
+       [this](const std::string& loads) {
+         state().start_file = Archive("BEAM2", 2, loads);
+         frame->SendMessage(kEchoDroppedMessage, 0);
+         PumpMessages();
+       }},
+      {"Clone over another position",
+       [this](const std::string& loads) {
+         state().position_name = "OTHER";
+         state().position_ext = ".OTHER";
+         state().position_folder = "D/SDIROTHER/";
+         fs::create_directories("D/SDIROTHER");
+         fs::copy_file(Archive("OTHER", 3, loads), "D/SDIROTHER/ECHO_G.OTHER.TXT",
+                       fs::copy_options::overwrite_existing);
+         fs::remove("D/SDIROTHER/ECHO_L.OTHER.TXT");
+         if (!loads.empty()) fs::copy_file("T/ECHO_L.OTHER.TXT", "D/SDIROTHER/ECHO_L.OTHER.TXT");
+         dialogs.OnNextDialog([](plat::Dialog& d) {
+           d.SetDlgItemText(CDiaDup::kNewEdit, "BEAM2");
+           d.PostMessage(plat::WM_COMMAND, plat::IDOK);
+         });
+         Command(ids::kClone);
+       }},
+  };
+  for (const std::string loads : {"LC 1\r\nthe source's loads\r\n", ""}) {
+    for (const auto& [way, act] : ways) {
+      SCOPED_TRACE(way + (loads.empty() ? " without loads" : " with loads"));
+      WriteOldLoads("BEAM2");
+      dialogs.AnswerBox(plat::IDYES);  // "Overwrite the exsisting position BEAM2 ?"
+      act(loads);
+      EXPECT_EQ(FileText("D/SDIRBEAM2/ECHO_L.BEAM2.TXT"), loads.empty() ? "(missing)" : loads);
+      EXPECT_EQ(LoadsLeft("BEAM2"), std::vector<std::string>{});
+      EXPECT_EQ(FileText("D/SDIRBEAM2/LKNOTENR.BEAM2"), "the model's supports");  // the model is KELMF's
+      EXPECT_EQ(FileText("D/SDIRBEAM2/FILES"), "              D1  geometry\r\n");
+      fs::copy_file(Examples() + "ECHO_L.BEAM2.TXT", "D/SDIRBEAM2/ECHO_L.BEAM2.TXT",
+                    fs::copy_options::overwrite_existing);
+    }
+  }
+}
+
+// A load echo text that cannot be copied in (a folder stands at its name) is
+// named, and the frame is rebuilt without loads.
+TEST_F(EchoCommandsTest, ALoadEchoThatCannotBeCopiedIsNamed) {
+  fs::remove("D/SDIRBEAM2/ECHO_L.BEAM2.TXT");
+  fs::create_directories("D/SDIRBEAM2/ECHO_L.BEAM2.TXT/x");
+  dialogs.AnswerFile(Archive("BEAM2", 1, "LC 1\r\n"));
+  dialogs.AnswerBox(plat::IDYES);
+  Command(ids::kLoadFromArchive);
+  std::string boxes;
+  for (const auto& shown : dialogs.shown()) boxes += shown.caption + "\t" + shown.text + "\n";
+  EXPECT_NE(boxes.find("Error\tThe file D/SDIRBEAM2/ECHO_L.BEAM2.TXT cannot be stored!\n"), std::string::npos)
+      << boxes;
+  EXPECT_EQ(LastShown().text, "Frame has been reinstalled.");
 }
 
 TEST_F(EchoCommandsTest, TheSameEchoTextsKeepTheResultsOfTheirModel) {

@@ -9,7 +9,8 @@
 namespace quentaris::testing {
 
 common::Position ComputedExample(const std::string& name) {
-  common::Position position(plat::testing::TestFolder() + "data/", "." + name);
+  // Outside a test (a suite's set-up) in a folder of its own, never in the working folder.
+  common::Position position(plat::testing::WorkFolder() + "data/", "." + name);
   EXPECT_TRUE(common::EnsurePositionFolder(position));
   for (const char* echo : {"ECHO_G", "ECHO_L"}) {
     const std::string text = FileText(plat::testing::BinFolder() + "EXAMPLES/" + echo + "." + name + ".TXT");

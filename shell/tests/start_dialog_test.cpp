@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "common/records/load_case_diary.h"
+#include "grid/grid_notify.h"
+#include "grid/tests/marked_cells.h"
 #include "platform/message_box.h"
 #include "platform/testing/dialog_testing.h"
 #include "platform/window/virtual_keys.h"
@@ -26,6 +28,13 @@ class StartDialogTest : public testing::PositionTest {
             std::string_view(reinterpret_cast<const char*>(diary.bytes().data()), diary.bytes().size()));
   }
   std::string Batch() const { return InPosition("BATCH.Halle"); }
+  // The dialog's table with the focus, on its first row.
+  static ShellGrid& FocusTable(CDiaStart& dialog) {
+    ShellGrid& grid = dialog.grid();
+    grid.SetFocusCell(1, 1);
+    grid.SetFocus();
+    return grid;
+  }
 
   plat::testing::MessageBoxScript boxes_;
   plat::testing::ProcessRecorder starts_;
@@ -85,10 +94,8 @@ TEST_F(StartDialogTest, TheTableIsSetUpForLoadCaseNumbers) {
 TEST_F(StartDialogTest, EnterInTheTableEditsAndStartWritesTheJob) {
   CDiaStart dialog(state_);
   ASSERT_TRUE(dialog.Create());
-  ShellGrid& grid = dialog.grid();
+  ShellGrid& grid = FocusTable(dialog);
   grid.SetItemText(2, 1, "300");
-  grid.SetFocusCell(1, 1);
-  grid.SetFocus();
   dialog.SendMessage(plat::WM_COMMAND, plat::IDOK, 0);  // Enter with the table focused
   EXPECT_FALSE(dialog.Ended());
   EXPECT_NE(plat::Window::GetFocus(), &grid);  // the editor has it
@@ -118,9 +125,7 @@ TEST_F(StartDialogTest, EnterInTheTableEditsAndStartWritesTheJob) {
 TEST_F(StartDialogTest, EnterTypedInTheTableOpensTheEditorAndTheDialogStays) {
   CDiaStart dialog(state_);
   ASSERT_TRUE(dialog.Create());
-  ShellGrid& grid = dialog.grid();
-  grid.SetFocusCell(1, 1);
-  grid.SetFocus();
+  ShellGrid& grid = FocusTable(dialog);
   plat::testing::PressKey(grid, plat::VK_RETURN);
   plat::testing::PumpMessages();
   EXPECT_FALSE(dialog.Ended());
@@ -134,6 +139,60 @@ TEST_F(StartDialogTest, EnterTypedInTheTableOpensTheEditorAndTheDialogStays) {
   EXPECT_FALSE(dialog.Ended());
   EXPECT_TRUE(starts_.calls().empty());
   dialog.DestroyWindow();
+}
+
+TEST_F(StartDialogTest, EnterOnTheTableOnlyOpensTheFocusCellsEditor) {
+  CDiaStart dialog(state_);
+  ASSERT_TRUE(dialog.Create());
+  ShellGrid& grid = FocusTable(dialog);
+  // As the window system delivers them: the press to the table, the release
+  // to the editor that the press opened.
+  plat::testing::KeyDown(grid, plat::VK_RETURN);
+  plat::Window* editor = grid.GetDlgItem(grid::kCellEditorId);
+  ASSERT_NE(editor, nullptr);
+  plat::testing::KeyUp(*plat::Window::GetFocus(), plat::VK_RETURN);
+  ASSERT_TRUE(plat::testing::PumpMessages());
+  EXPECT_EQ(grid.GetDlgItem(grid::kCellEditorId), editor);
+  EXPECT_EQ(plat::Window::GetFocus(), editor);
+  EXPECT_EQ(grid.GetFocusCell(), grid::CCellID(1, 1));
+  EXPECT_FALSE(dialog.Ended());
+
+  // Enter in the editor ends the edit and opens the next row's.
+  plat::testing::TypeText(*editor, "3");
+  plat::testing::PressKey(*editor, plat::VK_RETURN);
+  ASSERT_TRUE(plat::testing::PumpMessages());
+  EXPECT_EQ(grid.GetItemText(1, 1), "3");
+  EXPECT_EQ(grid.GetFocusCell(), grid::CCellID(2, 1));
+  EXPECT_NE(grid.GetDlgItem(grid::kCellEditorId), nullptr);
+  EXPECT_FALSE(dialog.Ended());
+  dialog.DestroyWindow();
+}
+
+TEST_F(StartDialogTest, AfterARowIsInsertedOrDeletedOnlyTheFocusCellIsMarked) {
+  for (const int key : {'I', 'L'}) {
+    SCOPED_TRACE(static_cast<char>(key));
+    PutDiary({2, 5, 9}, 3);
+    CDiaStart dialog(state_);
+    ASSERT_TRUE(dialog.Create());
+    ShellGrid& grid = dialog.grid();
+    const auto click_row = [&](int row, unsigned mods) {
+      plat::Rect cell;
+      ASSERT_TRUE(grid.GetCellRect(row, 1, &cell));
+      plat::testing::Click(grid, {cell.left + 5, cell.top + 5}, plat::testing::MouseButton::kLeft, mods);
+      ASSERT_TRUE(plat::testing::PumpMessages());
+    };
+    click_row(2, 0);
+    click_row(3, plat::testing::kShift);  // rows 2 and 3 selected, the focus in row 3
+    plat::testing::PressKey(grid, key, plat::testing::kCtrl);
+    ASSERT_TRUE(plat::testing::PumpMessages());
+    const int focus_row = key == 'I' ? 4 : 3;
+    EXPECT_EQ(grid.GetFocusCell(), grid::CCellID(focus_row, 1));
+    EXPECT_EQ(dialog.LoadCaseTexts()[2], "");
+    EXPECT_EQ(dialog.LoadCaseTexts()[3], key == 'I' ? "9" : "");
+    EXPECT_EQ(grid::test::Describe(grid::test::MarksOfPaint(grid)),
+              "framed (" + std::to_string(focus_row) + ",1) highlighted");
+    dialog.DestroyWindow();
+  }
 }
 
 TEST_F(StartDialogTest, TheSideButtonCancels) {

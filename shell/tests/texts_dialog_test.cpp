@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -228,6 +229,31 @@ TEST_F(TextsDialogTest, CopyOptionsKeepTheChoiceInTheSettingsFolder) {
   CDiaCopyOpt dialog(state_.settings);
   dialog.DoModal();
   EXPECT_EQ(Setting("PDFCOPY"), std::string("\x01\x00\x00\x00", 4));
+}
+
+// With a settings folder that cannot be used (a file in its place) the
+// choice is not written anywhere else: OK names the file it could not write,
+// and the current folder stays empty.
+TEST_F(TextsDialogTest, CopyOptionsAreNeverWrittenBesideTheProgram) {
+  const std::string blocked = plat::testing::TestFolder() + "blocked";
+  PutFile(blocked, "a file where the settings folder belongs");
+  const common::SettingsContext unusable{blocked, false};
+  const std::string here = plat::testing::TestFolder() + "here/";
+  ASSERT_TRUE(plat::MakeFolder(here));
+  testing::InTestFolder in_test_folder;
+  std::filesystem::current_path(here);
+  EXPECT_FALSE(WritePdfCopy(unusable, 1));
+  script_.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::SetChecked(d, kCopyText, false);
+    plat::testing::SetChecked(d, kCopyPdf, true);
+    Press(d, plat::IDOK);
+  });
+  CDiaCopyOpt dialog(unusable);
+  dialog.DoModal();
+  ASSERT_EQ(script_.shown().size(), 2u);
+  EXPECT_EQ(script_.shown()[1].text, "File " + blocked + "/PDFCOPY cannot be generated.");
+  EXPECT_TRUE(std::filesystem::is_empty(here));
+  EXPECT_EQ(FileText(blocked), "a file where the settings folder belongs");
 }
 
 TEST_F(TextsDialogTest, NameRefusesFoldersAndAsksBeforeReplacing) {

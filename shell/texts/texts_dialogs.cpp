@@ -15,8 +15,14 @@ namespace {
 constexpr std::string_view kPreambleCharacters =
     "-+_.0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
+// Read from the settings folder (by its bare name only while that folder
+// cannot be used), written into the settings folder only.
 std::string PdfCopyPath(const common::SettingsContext& settings) {
   return common::JoinSettingsPath(settings, kPdfCopyFile);
+}
+
+std::string PdfCopyWritePath(const common::SettingsContext& settings) {
+  return common::SettingsWritePath(settings, kPdfCopyFile);
 }
 
 }  // namespace
@@ -33,7 +39,7 @@ int ReadPdfCopy(const common::SettingsContext& settings) {
 
 bool WritePdfCopy(const common::SettingsContext& settings, int value) {
   const std::int32_t stored = value;
-  return plat::WriteBlock(PdfCopyPath(settings), &stored, sizeof stored);
+  return plat::WriteBlock(PdfCopyWritePath(settings), &stored, sizeof stored);
 }
 
 CDiaName::CDiaName(std::string position_folder, plat::Window* owner)
@@ -108,7 +114,7 @@ void CDiaCopyOpt::DoDataExchange(plat::DataExchange& dx) { plat::DDX_Radio(dx, k
 
 void CDiaCopyOpt::OnOK() {
   if (!UpdateData(true)) return;
-  if (!WritePdfCopy(settings_, choice_ == 0 ? 1 : 0)) ShowCannotWrite(PdfCopyPath(settings_));
+  if (!WritePdfCopy(settings_, choice_ == 0 ? 1 : 0)) ShowCannotWrite(PdfCopyWritePath(settings_));
   EndDialog(plat::IDOK);
 }
 

@@ -21,7 +21,8 @@ inline constexpr const char* kPdfCopyFile = "PDFCOPY";
 
 // True when a preamble holds only letters, digits and "-+_.".
 bool IsValidPreamble(std::string_view preamble);
-// PDFCOPY in the settings folder: 1 copies pdf files; missing reads 0.
+// PDFCOPY in the settings folder: 1 copies pdf files; missing reads 0. It is
+// written into the settings folder only (an unusable one fails the write).
 int ReadPdfCopy(const common::SettingsContext& settings);
 bool WritePdfCopy(const common::SettingsContext& settings, int value);
 

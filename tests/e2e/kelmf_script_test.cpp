@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -158,15 +159,20 @@ TEST(KelmfScript, APositionRebuiltFromItsEchoIsShownAndStored) {
   EXPECT_EQ(ReadBytes(position.TextFile("ECHO_G")), e2e::ExampleText("ECHO_G", "PORTAL"));
 }
 
+// The bytes of the position's files of these base names.
+std::map<std::string, std::string> FilesOf(const common::Position& position, std::initializer_list<const char*> bases) {
+  std::map<std::string, std::string> files;
+  for (const char* base : bases) files[base] = ReadBytes(position.File(base));
+  return files;
+}
+
 // Started again without "@G" and closed at once: the frame is rebuilt from the same
 // echo text, so the solver's inverse and every model file stay as stored.
 TEST(KelmfScript, TheCloseBoxEndsAStoredPositionAndLeavesItsFiles) {
   const common::Position position = StoredPortal();
-  const char* const kept[] = {"INVERSE", "FLEXDIA", "FLEXMAX",  "PARAMR",   "ELEMENTS",
-                              "NODES",   "LKNOTENR", "CROSS",   "MATR",     "EXTENSIOR"};
-  std::map<std::string, std::string> before;
-  for (const char* base : kept) before[base] = ReadBytes(position.File(base));
-  ASSERT_EQ(before["INVERSE"].size(), 1152u);
+  const auto before = FilesOf(position, {"INVERSE", "FLEXDIA", "FLEXMAX", "PARAMR", "ELEMENTS", "NODES",
+                                         "LKNOTENR", "CROSS", "MATR", "EXTENSIOR"});
+  ASSERT_EQ(before.at("INVERSE").size(), 1152u);
   const std::string echo = ReadBytes(position.TextFile("ECHO_G"));
   const auto run = RunKelmf(position, "close\n");
   EXPECT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
@@ -174,6 +180,26 @@ TEST(KelmfScript, TheCloseBoxEndsAStoredPositionAndLeavesItsFiles) {
   EXPECT_EQ(ReadBytes(position.TextFile("ECHO_G")), echo);
   for (const auto& [base, bytes] : before) EXPECT_TRUE(ReadBytes(position.File(base)) == bytes) << base;
   EXPECT_TRUE(plat::FileExists(position.File("GEOMETRY")));  // the shell's test for a frame
+}
+
+// Every table of the Input panel opened on a stored position and closed with
+// OK, then End: the model files and the inverse stay as stored (PARAMR may
+// take the editor's own input defaults) and the shell still finds a frame.
+TEST(KelmfScript, TablesLookedAtAndClosedWithOkKeepTheFrameStored) {
+  const common::Position position = StoredPortal();
+  const auto before = FilesOf(position, {"INVERSE", "FLEXDIA", "FLEXMAX", "ELEMENTS", "NODES", "LKNOTENR",
+                                         "CROSS", "MATR", "DOFSK", "EXTENSIOR"});
+  const auto run = RunKelmf(position,
+                            "command 32817\n"
+                            "press 1008\npress 1002\n"  // materials
+                            "press 1041\npress 1002\n"  // cross sections
+                            "press 313\npress 1002\n"   // nodes and supports
+                            "press 312\npress 1002\n"   // elements
+                            "close\n");
+  EXPECT_EQ(run.exit_code, 1) << run.log_text() << run.messages;
+  EXPECT_EQ(run.messages, "");
+  for (const auto& [base, bytes] : before) EXPECT_TRUE(ReadBytes(position.File(base)) == bytes) << base;
+  EXPECT_EQ(ReadBytes(position.File("GEOMETRY")), std::string("\x01\x00\x00\x00", 4));
 }
 
 // The frame is wider than high: one landscape page under the position line.

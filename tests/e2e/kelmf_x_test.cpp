@@ -1,7 +1,9 @@
 // The real KELMF on a private X server, used as a person uses it with real
 // mouse and key events: Return in a table never stores, a number too large is
-// refused at OK, a click on a menu title runs no command, and after a tool
-// bar click the keys still reach the picture.
+// refused at OK, Home shows a focus cell the wheel scrolled away, a click on a
+// menu title runs no command, after a tool bar click the keys still reach the
+// picture, and a bar of one's own made with the customise button carries
+// commands.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,6 +36,8 @@ constexpr Offset kSupportsButton{48, 84};
 constexpr Offset kSectionsButton{61, 115};
 constexpr Offset kMaterialButton{48, 146};
 constexpr Offset kSecondRowCell{150, 60};  // a data cell of row 2 of a table's grid
+constexpr Offset kTableCells{90, 32};       // the nodes table's data cells below their headings
+constexpr Offset kTableCellsSize{430, 250};
 
 struct KelmfOnX {
   e2e::XSession x;
@@ -69,6 +73,11 @@ struct KelmfOnX {
     x.Settle(400);
     return clicked;
   }
+  // The Input panel opened with View, Dialog Input.
+  std::optional<XGeometry> InputPanel() {
+    if (!ClickAt(frame, kViewTitle) || !ClickAt(frame, kDialogInputItem)) return std::nullopt;
+    return Window("^Input$");
+  }
   std::optional<XGeometry> Window(const std::string& title) {
     const auto id = x.FindWindow(title, 10);
     return id ? x.Geometry(*id) : std::nullopt;
@@ -93,9 +102,7 @@ TEST(KelmfOnX, ReturnInATableNeverStoresAndANumberTooLargeIsRefused) {
   const std::string materials = ReadBytes(k.position.File("MATR"));
   ASSERT_FALSE(elements.empty());
 
-  ASSERT_TRUE(k.ClickAt(k.frame, kViewTitle));
-  ASSERT_TRUE(k.ClickAt(k.frame, kDialogInputItem));
-  const auto panel = k.Window("^Input$");
+  const auto panel = k.InputPanel();
   ASSERT_TRUE(panel) << k.x.StderrOf(k.kelmf);
 
   // The elements table: a click on a cell, Return.
@@ -163,6 +170,37 @@ TEST(KelmfOnX, ReturnInATableNeverStoresAndANumberTooLargeIsRefused) {
   EXPECT_TRUE(k.x.Running(k.kelmf));
 }
 
+// The wheel scrolls a table away from its focus cell on row 1; Home, whose
+// target is that cell itself, shows the table from row 1 again.
+TEST(KelmfOnX, HomeShowsTheFocusCellOfATableTheWheelScrolledAway) {
+  if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
+  KelmfOnX k;
+  ASSERT_TRUE(k.x.ok()) << k.x.error();
+  ASSERT_TRUE(k.Start(true)) << k.x.StderrOf(k.kelmf);
+  const auto panel = k.InputPanel();
+  ASSERT_TRUE(panel) << k.x.StderrOf(k.kelmf);
+  ASSERT_TRUE(k.ClickAt(*panel, kSupportsButton));
+  const auto table = k.Window("^Nodes$");
+  ASSERT_TRUE(table);
+  ASSERT_TRUE(k.ClickAt(*table, kSecondRowCell));
+  ASSERT_TRUE(k.x.Key("Up"));  // the focus on row 1
+  const auto top = k.Picture();
+  ASSERT_TRUE(top);
+  // Five notches down over the table (the pointer rests there since the click).
+  ASSERT_TRUE(k.x.Xdotool({"click", "--repeat", "5", "--delay", "50", "5"}));
+  const auto scrolled = k.Picture();
+  ASSERT_TRUE(scrolled);
+  const XGeometry cells{table->x + kTableCells.x, table->y + kTableCells.y, kTableCellsSize.x, kTableCellsSize.y};
+  ASSERT_GT(scrolled->Differences(*top, cells), 0) << "the wheel did not scroll the table";
+  ASSERT_TRUE(k.x.Key("Home"));
+  const auto home = k.Picture();
+  ASSERT_TRUE(home);
+  EXPECT_EQ(home->Differences(*top, cells), 0) << "Home left row 1 out of view";
+  ASSERT_TRUE(k.x.Key("Escape"));
+  EXPECT_TRUE(k.x.WaitGone("^Nodes$"));
+  EXPECT_TRUE(k.x.Running(k.kelmf));
+}
+
 TEST(KelmfOnX, AMenuTitleRunsNoCommandAndKeysReachThePictureAfterAToolBarClick) {
   if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
   KelmfOnX k;
@@ -214,6 +252,50 @@ TEST(KelmfOnX, AMenuTitleRunsNoCommandAndKeysReachThePictureAfterAToolBarClick) 
   // "x" ends the editor as End does.
   ASSERT_TRUE(k.x.Key("x"));
   EXPECT_EQ(k.x.WaitExit(k.kelmf, 20), 1) << k.x.StderrOf(k.kelmf);
+}
+
+constexpr Offset kCustomizeButton{507, 34};       // the tool bar's "Anpassen..."
+constexpr Offset kSecondBarFirstButton{28, 63};  // the first button of the bar under it
+// Points of the "Customize" dialog: New..., the menu's field, the first command, Add to tool bar, Close.
+constexpr Offset kNewBarButton{68, 284};
+constexpr Offset kMenuCombo{570, 39};
+constexpr Offset kFirstCommand{530, 63};
+constexpr Offset kAddButton{504, 314};
+constexpr Offset kCloseButton{645, 353};
+
+// A click on "Anpassen...", a new bar named in its own dialog, "Store" of the menu "Position" put on it, and
+// a click on that button stores the frame as the menu's Store does.
+TEST(KelmfOnX, ABarOfOnesOwnMadeWithTheCustomiseButtonStoresTheFrame) {
+  if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
+  KelmfOnX k;
+  ASSERT_TRUE(k.x.ok()) << k.x.error();
+  ASSERT_TRUE(k.Start(true)) << k.x.StderrOf(k.kelmf);
+  ASSERT_TRUE(k.ClickAt(k.frame, kCustomizeButton));
+  const auto dialog = k.Window("^Customize$");
+  ASSERT_TRUE(dialog) << k.x.StderrOf(k.kelmf);
+  ASSERT_TRUE(k.ClickAt(*dialog, kNewBarButton));
+  ASSERT_TRUE(k.Window("^New Tool Bar$"));
+  ASSERT_TRUE(k.x.Type("Storing"));
+  ASSERT_TRUE(k.x.Key("Return"));
+  ASSERT_TRUE(k.x.WaitGone("^New Tool Bar$"));
+  // The menu "Position", its third command "Store", added to the new bar.
+  ASSERT_TRUE(k.ClickAt(*dialog, kMenuCombo));
+  ASSERT_TRUE(k.x.Key("Down"));
+  ASSERT_TRUE(k.x.Key("Return"));
+  k.x.Settle(300);
+  ASSERT_TRUE(k.ClickAt(*dialog, kFirstCommand));
+  ASSERT_TRUE(k.x.Key("Down"));
+  ASSERT_TRUE(k.x.Key("Down"));
+  k.x.Settle(300);
+  ASSERT_TRUE(k.ClickAt(*dialog, kAddButton));
+  ASSERT_TRUE(k.ClickAt(*dialog, kCloseButton));
+  ASSERT_TRUE(k.x.WaitGone("^Customize$"));
+  k.x.Settle(400);
+  EXPECT_NE(ReadBytes(k.position.File("GEOMETRY")), std::string("\1\0\0\0", 4));
+  ASSERT_TRUE(k.ClickAt(k.frame, kSecondBarFirstButton));
+  EXPECT_EQ(k.x.WaitExit(k.kelmf, 30), 1) << k.x.StderrOf(k.kelmf);
+  EXPECT_EQ(ReadBytes(k.position.File("GEOMETRY")), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(k.Messages(), "");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "common/settings.h"
 #include "common/settings_files.h"
@@ -49,6 +50,20 @@ bool WaitWhileLocked(const std::string& folder) {
   return false;
 }
 
+// QUENTARIS run unattended on the position BEAM2 of `data_path`: Load from
+// Archive of `echo_g`, Yes to overwriting it, KELMF scripted to Store, then End.
+plat::testing::ScriptedProgramRun LoadFromArchive(const std::string& data_path, const std::string& echo_g) {
+  const common::SettingsContext settings = common::SettingsContext::Discover();
+  EXPECT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "DPATH"), data_path));
+  EXPECT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), ".BEAM2"));
+  const std::string answers = plat::testing::TestFolder() + "answers.txt";
+  EXPECT_TRUE(plat::WriteBlock(answers, "Yes\n", 4));
+  plat::testing::WriteScript("KELMF", "command 57603\n");
+  return plat::testing::RunScript(plat::testing::BinFolder() + "QUENTARIS", {},
+                                  "command 33788\nfile " + echo_g + "\ncommand 57665\n",
+                                  {{"PLAT_SCRIPT_IDLE_S", "60"}, {"PLAT_ANSWERS", answers}});
+}
+
 TEST(ShellArchive, ALoadedModelReplacesTheResultsOfTheOldOne) {
   const common::Position old_model = e2e::ComputedExample("BEAM2");
   const std::string old_picture = MomentPicture(old_model, "old.png");
@@ -72,15 +87,7 @@ TEST(ShellArchive, ALoadedModelReplacesTheResultsOfTheOldOne) {
   ASSERT_TRUE(plat::WriteBlock(archive + "ECHO_G.BEAM2.TXT", echo_g.data(), echo_g.size()));
   ASSERT_TRUE(plat::WriteBlock(archive + "ECHO_L.BEAM2.TXT", echo_l.data(), echo_l.size()));
 
-  const common::SettingsContext settings = common::SettingsContext::Discover();
-  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "DPATH"), old_model.data_path()));
-  ASSERT_TRUE(common::WriteTextBlock(common::JoinSettingsPath(settings, "EXTR"), ".BEAM2"));
-  const std::string answers = plat::testing::TestFolder() + "answers.txt";
-  ASSERT_TRUE(plat::WriteBlock(answers, "Yes\n", 4));
-  plat::testing::WriteScript("KELMF", "command 57603\n");
-  const auto run = plat::testing::RunScript(plat::testing::BinFolder() + "QUENTARIS", {},
-                                            "command 33788\nfile " + archive + "ECHO_G.BEAM2.TXT\ncommand 57665\n",
-                                            {{"PLAT_SCRIPT_IDLE_S", "60"}, {"PLAT_ANSWERS", answers}});
+  const auto run = LoadFromArchive(old_model.data_path(), archive + "ECHO_G.BEAM2.TXT");
   EXPECT_EQ(run.exit_code, 0) << run.start_error << run.messages << run.log_text();
   EXPECT_EQ(run.messages,
             "Position exists\tOverwrite the exsisting position BEAM2 ?\n"
@@ -95,6 +102,58 @@ TEST(ShellArchive, ALoadedModelReplacesTheResultsOfTheOldOne) {
   }
   ASSERT_EQ(e2e::ComputePosition(old_model).exit_code, 0);
   EXPECT_EQ(MomentPicture(old_model, "replaced.png"), fresh_picture);
+}
+
+// Load from Archive over a position of five load cases: an archive with a load echo text of one
+// load case leaves that one (the load editor's rebuild keeps no load case of the old model), an
+// archive without a load echo text leaves none.
+TEST(ShellArchive, ALoadedModelHoldsOnlyItsOwnLoadCases) {
+  const common::Position position = e2e::ComputedExample("BEAM2");
+  const std::string folder = position.folder();
+  for (const char* file : {"DIARY.BEAM2", "PL01.BEAM2", "PL05.BEAM2"}) ASSERT_TRUE(fs::exists(folder + file)) << file;
+  const std::string echo_g = LongerSecondSpan(e2e::ExampleText("ECHO_G", "BEAM2"));
+  const std::string all_loads = e2e::ExampleText("ECHO_L", "BEAM2");
+  const std::string one_load = all_loads.substr(0, all_loads.find("LC 2\r\n"));
+  ASSERT_LT(one_load.size(), all_loads.size());
+
+  struct Case {
+    std::string archive;
+    std::string loads;  // none when empty
+    std::string done;
+    std::vector<std::string> load_cases;  // the PL files left
+  };
+  const Case cases[] = {
+      {"one/", one_load, "Frame and loads have been reinstalled.", {"PL01.BEAM2"}},
+      {"none/", "", "Frame has been reinstalled.", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.archive);
+    const std::string archive = plat::testing::TestFolder() + c.archive;
+    fs::create_directories(archive);
+    ASSERT_TRUE(plat::WriteBlock(archive + "ECHO_G.BEAM2.TXT", echo_g.data(), echo_g.size()));
+    if (!c.loads.empty()) {
+      ASSERT_TRUE(plat::WriteBlock(archive + "ECHO_L.BEAM2.TXT", c.loads.data(), c.loads.size()));
+    }
+    const auto run = LoadFromArchive(position.data_path(), archive + "ECHO_G.BEAM2.TXT");
+    EXPECT_EQ(run.exit_code, 0) << run.start_error << run.messages << run.log_text();
+    EXPECT_EQ(run.messages, "Position exists\tOverwrite the exsisting position BEAM2 ?\nReady\t" + c.done + "\n")
+        << run.log_text();
+    ASSERT_TRUE(WaitWhileLocked(folder));
+    std::vector<std::string> left;
+    for (int k = 1; k <= 5; ++k) {
+      const std::string file = "PL0" + std::to_string(k) + ".BEAM2";
+      if (fs::exists(folder + file)) left.push_back(file);
+    }
+    EXPECT_EQ(left, c.load_cases);
+    EXPECT_EQ(fs::exists(folder + "DIARY.BEAM2"), !c.loads.empty());
+    const std::string echo_l = ReadBytes(folder + "ECHO_L.BEAM2.TXT");
+    if (c.loads.empty()) {
+      EXPECT_FALSE(fs::exists(folder + "ECHO_L.BEAM2.TXT"));
+    } else {
+      EXPECT_NE(echo_l.find("LC 1\r\n"), std::string::npos) << echo_l;
+      EXPECT_EQ(echo_l.find("LC 2\r\n"), std::string::npos) << echo_l;
+    }
+  }
 }
 
 }  // namespace

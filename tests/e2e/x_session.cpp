@@ -323,6 +323,13 @@ std::optional<XGeometry> XSession::Geometry(const std::string& window) {
 }
 
 bool XSession::MoveMouse(int x, int y) {
+  // --sync waits for the pointer to move: a pointer already there never does.
+  if (const auto at = Xdotool({"getmouselocation", "--shell"})) {
+    if (at->find("X=" + std::to_string(x) + "\n") != std::string::npos &&
+        at->find("Y=" + std::to_string(y) + "\n") != std::string::npos) {
+      return true;
+    }
+  }
   return Xdotool({"mousemove", "--sync", std::to_string(x), std::to_string(y)}).has_value();
 }
 

@@ -356,6 +356,32 @@ TEST(LoadPictureLegibility, TheLabelsOfOneElementDoNotOverprint) {
   EXPECT_EQ(again.Text(), dc.Text());
 }
 
+// A node's number stands above the node, clear of its support symbol below it: the supported feet
+// of the portal had theirs printed over the triangle.
+TEST(LoadPictureStructure, NodeNumbersStandAboveTheirNodes) {
+  const LoadModel model = Portal();
+  PictureView view = View();
+  view.node_numbers = true;
+  LabelMemory labels;
+  plat::RecordingDc dc;
+  ASSERT_TRUE(DrawLoadCase(model, view, labels, dc));
+  std::vector<plat::Rect> circles;  // the node circles, node 1 first
+  for (const plat::DeviceOp& op : dc.ops()) {
+    if (op.kind == plat::DeviceOp::Kind::kEllipse) circles.push_back(op.rect);
+  }
+  ASSERT_EQ(circles.size(), static_cast<std::size_t>(model.geometry.node_count()));
+  int labelled = 0;
+  for (const plat::DeviceOp& op : TextOps(dc)) {
+    if (op.text.rfind("N ", 0) != 0) continue;
+    const int node = std::stoi(op.text.substr(2));
+    ASSERT_GE(node, 1);
+    ASSERT_LE(node, static_cast<int>(circles.size()));
+    EXPECT_LE(op.origin.y + op.descent, circles[static_cast<std::size_t>(node - 1)].top) << op.text;
+    ++labelled;
+  }
+  EXPECT_EQ(labelled, model.geometry.node_count());
+}
+
 // A tall frame fills the drawing rectangle's height: a force on its top and the diagram of a load on
 // its beam reach beyond it. In the view the whole picture lies inside the view's rectangle, so that
 // nothing stands under the tool bar or the status bar.
