@@ -13,9 +13,13 @@
 // many files of the road's sizes, written by plain open/write/close into a fresh folder (create)
 // and over themselves in place (overwrite). What a fresh folder costs the road, fresh - steady,
 // compares with what it costs plain code, create - overwrite.
+//
+// BM_RoadBesideFloor: the road re-run beside the plain-C overwrite of its files, alternately in
+// one run, with both medians and the road's time beyond the floor (the target is at most 0.1 s).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -282,6 +286,71 @@ void BM_FloorOverwrite(benchmark::State& state) {
   state.counters["files"] = static_cast<double>(sizes.size());
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double SecondsNow() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Rounds of the road re-run by the real programs and of the plain-C overwrite of its files, the
+// order switching from round to round; its time is the road's, its counters the medians of both,
+// the road's time beyond the floor (the target is at most 100 ms) and the machine's load when it
+// ended. ROAD_ROUNDS=<n> runs n rounds (9 by default, 5 at least).
+void BM_RoadBesideFloor(benchmark::State& state) {
+  const Folder& folder = TheFolder();
+  const std::vector<std::size_t>& sizes = RoadFileSizes();
+  const std::string floor = folder.NewFloorFolder();
+  folder.Fresh();
+  if (sizes.empty() || !RoadByPrograms(folder) || !WriteFloor(floor, sizes, true)) {
+    return state.SkipWithError("the first road or floor failed");
+  }
+  std::vector<double> road_seconds, floor_seconds;
+  int round = 0;
+  for (auto _ : state) {
+    double road = 0.0, plain = 0.0;
+    bool ok = true;
+    auto time_road = [&] {
+      const double start = SecondsNow();
+      ok = RoadByPrograms(folder) && ok;
+      road = SecondsNow() - start;
+    };
+    auto time_floor = [&] {
+      const double start = SecondsNow();
+      ok = WriteFloor(floor, sizes, false) && ok;
+      plain = SecondsNow() - start;
+    };
+    if (round++ % 2 == 0) {
+      time_road();
+      time_floor();
+    } else {
+      time_floor();
+      time_road();
+    }
+    if (!ok) return state.SkipWithError("the road or the floor failed");
+    state.SetIterationTime(road);
+    road_seconds.push_back(road);
+    floor_seconds.push_back(plain);
+  }
+  const double road_median = Median(road_seconds);
+  const double floor_median = Median(floor_seconds);
+  state.counters["road_ms"] = road_median * 1e3;
+  state.counters["floor_ms"] = floor_median * 1e3;
+  state.counters["beyond_ms"] = (road_median - floor_median) * 1e3;
+  double load[1] = {0.0};
+  if (getloadavg(load, 1) == 1) state.counters["load"] = load[0];
+  if (!folder.Quiet()) state.SkipWithError("a step gave a message");
+}
+
+int RoadRounds() {
+  const char* rounds = std::getenv("ROAD_ROUNDS");
+  const int n = rounds ? std::atoi(rounds) : 0;
+  return n >= 5 ? n : 9;
+}
+
 // The solver's run alone over a position computed before.
 void BM_ZedirJob(benchmark::State& state) {
   const Folder& folder = TheFolder();
@@ -305,6 +374,7 @@ void BM_RebuildLoadCases(benchmark::State& state) {
   }
 }
 
+BENCHMARK(BM_RoadBesideFloor)->Iterations(RoadRounds())->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadFresh)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_RoadSteady)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_FloorCreate)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

@@ -5,16 +5,26 @@
 // every node, whose inverse is full; beside them a full random symmetric positive definite matrix
 // of the same size, where no zeros can be skipped. After the runs, the ratio of each pair of times
 // and the largest difference between the two inverses are printed.
+//
+// Beside them, in the same run, the whole Store of the largest frame in the geometry input (100
+// cantilevers, 600 equations, bench/cantilever_store.h: the model check, the inversion and 21.8
+// MB of listings and matrix files) against LAPACK's inversion of the matrix that Store inverts,
+// alternately, in rounds (STORE_ROUNDS=<n>, 9 by default, 5 at least); the target for the ratio of
+// their medians is at most 2.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/cantilever_store.h"
+#include "geometry/check/stiffness_assembly.h"
 #include "mechanics/assembly.h"
 #include "mechanics/element_stiffness.h"
 #include "mechanics/factored_system.h"
@@ -173,8 +183,87 @@ void BM_LapackGetrfGetri(benchmark::State& state) {
   state.SetLabel(FrameName(static_cast<int>(state.range(0))));
 }
 
+// The matrix that the Store of the cantilevers inverts: K with its support springs, assembled
+// from the model as a Store leaves it.
+const mechanics::Matrix& StoredMatrix() {
+  static const mechanics::Matrix k = [] {
+    kelmf::FrameModel model = bench::Cantilevers();
+    const bench::StorePosition scratch(model);
+    if (!bench::Store(model, scratch.position())) std::abort();
+    auto assembled = kelmf::AssembleStiffness(model, model.params.equation_count(), model.params.support_stiffness());
+    if (!assembled.ok()) std::abort();
+    return std::move(*assembled);
+  }();
+  return k;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double SecondsNow() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Rounds of one Store and one LAPACK inversion of its matrix, the order switching from round to
+// round; its time is the Store's, its counters the medians of both, their ratio and the machine's
+// load when it ended.
+void BM_StoreBesideLapack(benchmark::State& state) {
+  const mechanics::Matrix& k = StoredMatrix();
+  const int n = k.size();
+  std::vector<double> a(static_cast<std::size_t>(n) * n);
+  std::vector<int> pivots(static_cast<std::size_t>(n));
+  std::vector<double> work = WorkSpace(n);
+  const kelmf::FrameModel frame = bench::Cantilevers();
+  const bench::StorePosition scratch(frame);
+  std::vector<double> store_seconds, lapack_seconds;
+  int round = 0;
+  for (auto _ : state) {
+    double store = 0.0, lapack = 0.0;
+    bool ok = true;
+    auto time_store = [&] {
+      kelmf::FrameModel model = frame;
+      const double start = SecondsNow();
+      ok = bench::Store(model, scratch.position()) && ok;
+      store = SecondsNow() - start;
+    };
+    auto time_lapack = [&] {
+      const double start = SecondsNow();
+      ok = !LapackInverse(k, a, pivots, work).empty() && ok;
+      lapack = SecondsNow() - start;
+    };
+    if (round++ % 2 == 0) {
+      time_store();
+      time_lapack();
+    } else {
+      time_lapack();
+      time_store();
+    }
+    if (!ok) return state.SkipWithError("the store or LAPACK failed");
+    state.SetIterationTime(store);
+    store_seconds.push_back(store);
+    lapack_seconds.push_back(lapack);
+  }
+  const double store_median = Median(store_seconds);
+  const double lapack_median = Median(lapack_seconds);
+  state.counters["store_ms"] = store_median * 1e3;
+  state.counters["lapack_ms"] = lapack_median * 1e3;
+  state.counters["ratio"] = lapack_median > 0 ? store_median / lapack_median : 0.0;
+  double load[1] = {0.0};
+  if (getloadavg(load, 1) == 1) state.counters["load"] = load[0];
+}
+
+int StoreRounds() {
+  const char* rounds = std::getenv("STORE_ROUNDS");
+  const int n = rounds ? std::atoi(rounds) : 0;
+  return n >= 5 ? n : 9;
+}
+
 BENCHMARK(BM_InvertByColumns)->DenseRange(0, kCases - 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LapackGetrfGetri)->DenseRange(0, kCases - 1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StoreBesideLapack)->Iterations(StoreRounds())->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Keeps the mean time of each run so that the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {

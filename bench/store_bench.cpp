@@ -1,107 +1,41 @@
-// Storing the largest frame in the geometry input (100 separate cantilevers of one 4 m element,
-// 200 nodes, 600 equations): the drawing extents, the node rebuild with its files, the echo text
-// with PARAMR, DOFSK and ELEMENTS, then the model check and the inversion with all their files.
-// The target for the whole Store is at most 0.4 s; the model check and inversion, the kinematic
-// check with its listings, and the listing text of a dense matrix are also timed alone.
+// Storing the largest frame in the geometry input (bench/cantilever_store.h): the whole Store,
+// and the model check and inversion, the kinematic check with its listings, and the listing text
+// of a dense matrix alone. inversion_bench times the whole Store beside LAPACK's inversion of its
+// matrix.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include <unistd.h>
-
-#include "common/position/model_defaults.h"
-#include "common/position/position.h"
-#include "geometry/check/flexibility_diagonal.h"
+#include "bench/cantilever_store.h"
 #include "geometry/check/kinematic_check.h"
 #include "geometry/check/kinematic_listings.h"
 #include "geometry/check/stiffness_assembly.h"
-#include "geometry/echo/echo_file.h"
-#include "geometry/model/drawing_extents.h"
-#include "geometry/model/model_files.h"
-#include "geometry/model/node_rebuild.h"
+#include "platform/text_block.h"
 
 namespace {
 
-constexpr int kCantilevers = 100;
-
-kelmf::FrameModel Cantilevers() {
-  kelmf::FrameModel model;
-  common::ResetFrameParams(model.params);
-  model.params.set_vertical_sign(-1);
-  common::MaterialRecord material = common::DefaultMaterial();
-  material.set_modulus(2e7f);
-  model.materials.Append(material);
-  common::CrossSectionRecord section = common::DefaultCrossSection();
-  section.set_area(0.1f);
-  section.set_inertia(0.001f);
-  model.cross_sections.Append(section);
-  for (int c = 0; c < kCantilevers; ++c) {
-    const float x = 2.0f * static_cast<float>(c);
-    common::ElementRecord e;
-    e.set_xa(x);
-    e.set_xb(x);
-    e.set_yb(4.0f);
-    e.set_zb(-4.0f);
-    e.set_material(1);
-    e.set_cross_section(1);
-    e.set_compression_flag(1);
-    e.set_tension_flag(1);
-    model.elements.Append(e);
-  }
-  model.params.set_element_count(kCantilevers);
-  if (!kelmf::RebuildTopology(model).ok()) std::abort();
-  for (common::NodeRecord& node : model.nodes.used()) {
-    if (node.y() != 0.0f) continue;
-    for (int d = 1; d <= 3; ++d) {
-      node.set_support(d, 1.0f);
-      node.set_support_flag(d, 1);
-    }
-  }
-  return model;
-}
-
-// A position in a fresh folder below the system's temporary folder, with the model's cross
-// sections stored (the node rebuild reads them).
-common::Position BenchPosition(const kelmf::FrameModel& model) {
-  const std::filesystem::path data =
-      std::filesystem::temp_directory_path() / ("store_bench_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(data);
-  common::Position position(data.string(), ".1");
-  if (!common::EnsurePositionFolder(position)) std::abort();
-  if (!kelmf::StoreTable(position.File("CROSS"), model.cross_sections).ok()) std::abort();
-  return position;
-}
-
-void RemovePosition(const common::Position& position) {
-  std::error_code ignored;
-  std::filesystem::remove_all(position.data_path(), ignored);
-}
+using bench::Cantilevers;
 
 void BM_Store(benchmark::State& state) {
   const kelmf::FrameModel frame = Cantilevers();
-  const common::Position position = BenchPosition(frame);
+  const bench::StorePosition scratch(frame);
   for (auto _ : state) {
     kelmf::FrameModel model = frame;
-    bool ok = kelmf::WriteDrawingExtents(model, position).ok();
-    ok = kelmf::RebuildNodes(model, position).ok() && ok;
-    ok = kelmf::WriteEchoFile(kelmf::EchoFilePath(position), model, position).ok() && ok;
-    const kelmf::CheckReport report = kelmf::FlexibilityDiagonal(model, position);
-    if (!ok || !report.stored() || model.params.equation_count() != 600) {
+    if (!bench::Store(model, scratch.position())) {
       state.SkipWithError("the store failed");
       break;
     }
   }
-  RemovePosition(position);
 }
 
 void BM_CheckAndInversion(benchmark::State& state) {
   const kelmf::FrameModel frame = Cantilevers();
-  const common::Position position = BenchPosition(frame);
+  const bench::StorePosition scratch(frame);
+  const common::Position& position = scratch.position();
   for (auto _ : state) {
     kelmf::FrameModel model = frame;
     const kelmf::CheckReport report = kelmf::FlexibilityDiagonal(model, position);
@@ -110,12 +44,12 @@ void BM_CheckAndInversion(benchmark::State& state) {
       break;
     }
   }
-  RemovePosition(position);
 }
 
 void BM_KinematicCheck(benchmark::State& state) {
   kelmf::FrameModel model = Cantilevers();
-  const common::Position position = BenchPosition(model);
+  const bench::StorePosition scratch(model);
+  const common::Position& position = scratch.position();
   auto k = kelmf::AssembleStiffness(model, model.params.equation_count(), 2e6f);
   if (!k.ok()) std::abort();
   for (auto _ : state) {
@@ -126,7 +60,6 @@ void BM_KinematicCheck(benchmark::State& state) {
       break;
     }
   }
-  RemovePosition(position);
 }
 
 // 600 x 600 entries without zeros, of magnitudes from 1e-3 to 1e7 and both signs.
@@ -143,13 +76,19 @@ mechanics::Matrix DenseMatrix() {
   return m;
 }
 
-// The text of the three matrix listings of a dense 600 x 600 matrix.
+// The text of the three matrix listings of a dense 600 x 600 matrix, in one buffer as the Store
+// makes them.
 void BM_DenseListingText(benchmark::State& state) {
   const mechanics::Matrix m = DenseMatrix();
   for (auto _ : state) {
-    std::size_t size = kelmf::StiffnessListingText(m).size();
-    size += kelmf::EchelonListingText(m).size();
-    size += kelmf::EchelonListingText(m).size();
+    plat::TextBlock listing;
+    kelmf::AppendStiffnessListing(listing, m);
+    std::size_t size = listing.text().size();
+    for (int k = 0; k < 2; ++k) {
+      listing.Clear();
+      kelmf::AppendEchelonListing(listing, m);
+      size += listing.text().size();
+    }
     benchmark::DoNotOptimize(size);
   }
 }
@@ -164,7 +103,7 @@ void BM_DenseListingTextByPrintf(benchmark::State& state) {
       char entry[400];
       for (int i = 1; i <= m.size(); ++i) {
         for (int j = 1; j <= m.size(); ++j) text.append(entry, std::snprintf(entry, sizeof entry, format, m(i, j)));
-        text += "\n\n";
+        text += "\r\n\r\n";
       }
       size += text.size();
     }

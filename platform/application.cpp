@@ -13,7 +13,8 @@
 #include <thread>
 
 #include "platform/font_setup.h"
-#include "platform/hooks.h"
+#include "platform/message_box_window.h"
+#include "platform/program_style.h"
 #include "platform/script/script_run.h"
 
 namespace plat {
@@ -55,6 +56,8 @@ struct Application::Impl {
 Application::Application(int& argc, char** argv, Attended attended)
     : impl_((PrepareDisplay(attended), std::make_unique<Impl>(argc, argv))) {
   std::setlocale(LC_NUMERIC, "C");
+  detail::UseProgramStyle();
+  detail::InstallWindowBoxes();
   // A program ends by WM_QUIT (or its exit code), never because a window went.
   QApplication::setQuitOnLastWindowClosed(false);
   // With PLAT_SCRIPT the program runs its script unattended.
@@ -62,33 +65,11 @@ Application::Application(int& argc, char** argv, Attended attended)
 }
 
 Application::~Application() {
+  detail::SetWindowBoxes(nullptr);
   // Widgets of windows that ended inside their own handlers go before Qt does.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 int Application::Exec() { return QApplication::exec(); }
-
-void UseProgramLocale() {
-  std::setlocale(LC_ALL, "");
-  std::setlocale(LC_NUMERIC, "C");
-}
-
-std::string CommandLineText(int argc, char** argv) {
-  std::string text;
-  for (int i = 1; i < argc; ++i) {
-    if (i > 1) text += ' ';
-    text += argv[i];
-  }
-  return text;
-}
-
-void ExitProgram(int code) {
-  if (auto* hook = hooks::exit_hook) {
-    (*hook)(code);
-    std::abort();  // a hook must not return
-  }
-  std::fflush(nullptr);
-  std::exit(code & 0xFF);
-}
 
 }  // namespace plat

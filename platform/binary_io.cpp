@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include "platform/files.h"
@@ -49,7 +52,17 @@ std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::si
 namespace detail {
 
 int OpenToWriteOver(const std::string& path, std::int64_t& old_size) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  // An existing file is opened as it is: opening to create takes the folder's lock, on which
+  // every other file being opened in that folder would wait.
+  int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+      old_size = 0;  // new, and a regular file: nothing to ask of it
+      return fd;
+    }
+    if (errno == EEXIST) fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);  // made meanwhile
+  }
   if (fd < 0) return -1;
   struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -60,14 +73,51 @@ int OpenToWriteOver(const std::string& path, std::int64_t& old_size) {
   return fd;
 }
 
-bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, const void* data, std::size_t size) {
-  const char* p = static_cast<const char*>(data);
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < size;) {
-    const ssize_t n = ::pwrite(fd, p + done, size - done, static_cast<off_t>(done));
+namespace {
+
+// Writes the pieces from the start of the file, gathered into as few writes as the system takes.
+bool WritePieces(int fd, std::span<const BlockPiece> pieces) {
+  std::vector<iovec> left;
+  left.reserve(pieces.size());
+  for (const BlockPiece& piece : pieces) {
+    if (piece.size > 0) left.push_back(iovec{const_cast<void*>(piece.data), piece.size});
+  }
+  off_t offset = 0;
+  for (std::size_t first = 0; first < left.size();) {
+    const int count = static_cast<int>(std::min<std::size_t>(left.size() - first, IOV_MAX));
+    ssize_t n = ::pwritev(fd, left.data() + first, count, offset);
     if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
+    if (n <= 0) return false;
+    offset += n;
+    // Past the pieces written whole, into the one written in part.
+    while (first < left.size() && static_cast<std::size_t>(n) >= left[first].iov_len) {
+      n -= static_cast<ssize_t>(left[first].iov_len);
+      ++first;
+    }
+    if (first < left.size()) {
+      left[first].iov_base = static_cast<char*>(left[first].iov_base) + n;
+      left[first].iov_len -= static_cast<std::size_t>(n);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, std::span<const BlockPiece> pieces) {
+  std::size_t size = 0;
+  for (const BlockPiece& piece : pieces) size += piece.size;
+  bool ok = true;
+  if (pieces.size() == 1) {
+    const char* p = static_cast<const char*>(pieces[0].data);
+    for (std::size_t done = 0; ok && done < size;) {
+      const ssize_t n = ::pwrite(fd, p + done, size - done, static_cast<off_t>(done));
+      if (n < 0 && errno == EINTR) continue;
+      ok = n > 0;
+      if (ok) done += static_cast<std::size_t>(n);
+    }
+  } else {
+    ok = WritePieces(fd, pieces);
   }
   // Cut a longer old file to the new length, after the write: never to nothing first (ext4 writes
   // the data of a file cut to nothing out at close).
@@ -77,13 +127,23 @@ bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, con
   return ok;
 }
 
+bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, const void* data, std::size_t size) {
+  const BlockPiece piece{data, size};
+  return FinishWriteOver(fd, path, old_size, std::span<const BlockPiece>(&piece, 1));
+}
+
 }  // namespace detail
 
 bool WriteBlock(const std::string& path, const void* data, std::size_t size) {
+  const BlockPiece piece{data, size};
+  return WriteBlock(path, std::span<const BlockPiece>(&piece, 1));
+}
+
+bool WriteBlock(const std::string& path, std::span<const BlockPiece> pieces) {
   if (detail::WriteFailsNow()) return false;
   std::int64_t old_size = 0;
   const int fd = detail::OpenToWriteOver(path, old_size);
-  return fd >= 0 && detail::FinishWriteOver(fd, path, old_size, data, size);
+  return fd >= 0 && detail::FinishWriteOver(fd, path, old_size, pieces);
 }
 
 bool AppendBlock(const std::string& path, const void* data, std::size_t size) {

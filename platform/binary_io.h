@@ -15,11 +15,18 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path);
 bool ReadBlock(const std::string& path, void* data, std::size_t size);
 // Reads up to `size` bytes; the number read, or nullopt when the file cannot be opened.
 std::optional<std::size_t> ReadUpTo(const std::string& path, void* data, std::size_t size);
-// Writes a result file that a run writes afresh: one open (made when missing, never probed
-// first), the bytes written over from the start, the file cut to their length. A file that cannot
-// be written whole is removed. Files that no program can compute again go through
-// ReplaceWholeFile (whole_file.h).
+// Writes a result file that a run writes afresh: an existing file is opened as it is (a missing
+// one made), the bytes written over from the start in one write, the file cut to their length
+// when it was longer: four system calls. A file that cannot be written whole is removed. Files
+// that no program can compute again go through ReplaceWholeFile (whole_file.h).
 bool WriteBlock(const std::string& path, const void* data, std::size_t size);
+// A part of a file's bytes, for a file written from several places in memory at once.
+struct BlockPiece {
+  const void* data;
+  std::size_t size;
+};
+// WriteBlock of the pieces one after the other, gathered into one write.
+bool WriteBlock(const std::string& path, std::span<const BlockPiece> pieces);
 // Appends whole or not at all (AppendWhole).
 bool AppendBlock(const std::string& path, const void* data, std::size_t size);
 
@@ -28,6 +35,7 @@ namespace detail {
 // is no regular file; then the bytes written over, the file cut and closed (removed on failure).
 int OpenToWriteOver(const std::string& path, std::int64_t& old_size);
 bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, const void* data, std::size_t size);
+bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, std::span<const BlockPiece> pieces);
 }  // namespace detail
 
 enum class TableState {

@@ -24,6 +24,15 @@ DisplayChoice ChooseDisplay(Attended attended, const std::function<const char*(c
 // The message of a program that needs a person on a machine without a display.
 inline constexpr const char* kNoDisplayMessage = "No display: set DISPLAY or run with QT_QPA_PLATFORM=offscreen";
 
+// Whether windows made by this process would be seen: a display is there (DISPLAY or
+// WAYLAND_DISPLAY) and Qt is not told to draw offscreen (QT_QPA_PLATFORM "offscreen" or
+// "minimal", with or without options). A run under PLAT_SCRIPT counts as seen: its steps act on
+// the windows. A program whose windows nobody would see and that shows nothing but message boxes
+// runs without the window system: no application object, no platform plug-in, no fonts; its boxes
+// go to the PLAT_MESSAGES file or, without one, to stderr with their default answers.
+bool WindowsAreSeen(const std::function<const char*(const char*)>& env);
+bool WindowsAreSeen();
+
 // Applies ChooseDisplay to this process before Qt starts: sets QT_QPA_PLATFORM for kOffscreen;
 // for kNone writes kNoDisplayMessage to stderr and ends the program with code 1.
 void PrepareDisplay(Attended attended);

@@ -1,33 +1,42 @@
 #include "platform/process.h"
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <thread>
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <chrono>
-
 #include "platform/hooks.h"
-#include "platform/script/script_run.h"
-#include "platform/window/ui_thread.h"
-#include "platform/window/window.h"
+#include "platform/process_spawn.h"
 
 extern char** environ;
 
 namespace plat {
 namespace {
 
-// Spawns the program; the pid, or the errno of the failure. A given
-// `error_fd` becomes the program's standard error.
+// Reaps the child when it ends so that it leaves no zombie behind.
+void ReapLater(pid_t pid) {
+  std::thread([pid] {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+  }).detach();
+}
+
+// The desktop's opener of documents and folders, and how long a caller waits for its verdict.
+constexpr const char* kOpener = "xdg-open";
+constexpr int kOpenerWaitSeconds = 3;
+
+}  // namespace
+
+namespace detail {
+
 int Spawn(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
-          pid_t* pid, int error_fd = -1) {
+          pid_t* pid, int error_fd) {
   std::vector<std::string> owned;
   owned.reserve(args.size() + 1);
   owned.push_back(program);
@@ -47,46 +56,13 @@ int Spawn(const std::string& program, const std::vector<std::string>& args, cons
   return rc;
 }
 
-// The window inside `owner` (or the owner) that has the keyboard focus, else null.
-HWND FocusInside(Window* owner) {
-  Window* focus = Window::GetFocus();
-  if (!owner || !owner->GetSafeHwnd() || !focus) return nullptr;
-  return focus == owner || owner->IsChild(focus) ? focus->GetSafeHwnd() : nullptr;
-}
-
-// After a waited program the owner's window that had the focus has it again, so
-// that its keys work without a click; the owner itself gets it when none had it
-// (a frame passes it on to its view). Disabling the owner took the window
-// system's focus away, and the waited program's window had it meanwhile.
-void GiveFocusBack(Window* owner, HWND focus) {
-  if (!owner || !owner->GetSafeHwnd() || !owner->IsWindowEnabled()) return;
-  Window* back = Window::FromHandle(focus);
-  if (!back || !(back == owner || owner->IsChild(back))) back = owner;
-  back->SetFocus();
-}
-
-// Reaps the child when it ends so that it leaves no zombie behind.
-void ReapLater(pid_t pid) {
-  std::thread([pid] {
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-  }).detach();
-}
-
-// The desktop's opener of documents and folders, and how long a caller waits for its verdict.
-constexpr const char* kOpener = "xdg-open";
-constexpr int kOpenerWaitSeconds = 3;
-// What a watched program's end keeps of its standard error.
-constexpr std::size_t kKeptErrorBytes = 4096;
-
 int ExitCodeOf(int status) {
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
   return -1;
 }
 
-}  // namespace
+}  // namespace detail
 
 common::Result StartDetached(const std::string& program, const std::vector<std::string>& args,
                              const std::string& folder) {
@@ -95,47 +71,9 @@ common::Result StartDetached(const std::string& program, const std::vector<std::
     return h->handle({hooks::ProcessCall::Kind::kStartDetached, program, args, folder}, &code);
   }
   pid_t pid = 0;
-  int rc = Spawn(program, args, folder, &pid);
+  int rc = detail::Spawn(program, args, folder, &pid);
   if (rc != 0) return common::Result::Fail(std::strerror(rc), program);
   ReapLater(pid);
-  return common::Result::Ok();
-}
-
-common::Result StartWatched(const std::string& program, const std::vector<std::string>& args,
-                            std::function<void(const ProgramEnd&)> ended) {
-  if (auto* h = hooks::process) {
-    int code = 0;
-    common::Result started = h->handle({hooks::ProcessCall::Kind::kStartDetached, program, args, {}}, &code);
-    if (started) detail::PostToUiThread([ended = std::move(ended), code] { ended(ProgramEnd{code, {}}); });
-    return started;
-  }
-  int errors[2];
-  if (pipe2(errors, O_CLOEXEC) != 0) return common::Result::Fail(std::strerror(errno), program);
-  pid_t pid = 0;
-  const int rc = Spawn(program, args, {}, &pid, errors[1]);
-  close(errors[1]);
-  if (rc != 0) {
-    close(errors[0]);
-    return common::Result::Fail(std::strerror(rc), program);
-  }
-  std::thread([pid, fd = errors[0], ended = std::move(ended)] {
-    ProgramEnd end;
-    char buffer[512];
-    for (;;) {
-      const ssize_t got = read(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) break;
-      (void)!write(STDERR_FILENO, buffer, static_cast<std::size_t>(got));
-      end.errors.append(buffer, static_cast<std::size_t>(got));
-      if (end.errors.size() > kKeptErrorBytes) end.errors.erase(0, end.errors.size() - kKeptErrorBytes);
-    }
-    close(fd);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    end.code = ExitCodeOf(status);
-    detail::PostToUiThread([ended, end] { ended(end); });
-  }).detach();
   return common::Result::Ok();
 }
 
@@ -151,7 +89,7 @@ std::optional<int> RunAndWait(const std::string& program, const std::vector<std:
     return code;
   }
   pid_t pid = 0;
-  int rc = Spawn(program, args, folder, &pid);
+  int rc = detail::Spawn(program, args, folder, &pid);
   if (rc != 0) {
     if (error) *error = std::strerror(rc);
     return std::nullopt;
@@ -163,42 +101,7 @@ std::optional<int> RunAndWait(const std::string& program, const std::vector<std:
       return std::nullopt;
     }
   }
-  return ExitCodeOf(status);
-}
-
-std::optional<int> RunAndWaitPainted(Window* owner, const std::string& program,
-                                     const std::vector<std::string>& args, const std::string& folder,
-                                     std::string* error) {
-  ScriptPauseScope pause;
-  if (hooks::process) return RunAndWait(program, args, folder, error);
-  pid_t pid = 0;
-  int rc = Spawn(program, args, folder, &pid);
-  if (rc != 0) {
-    if (error) *error = std::strerror(rc);
-    return std::nullopt;
-  }
-  // The owner takes no input while the child runs, but still paints.
-  bool reenable = owner && owner->GetSafeHwnd() && owner->IsWindowEnabled();
-  const HWND focus = FocusInside(owner);
-  if (reenable) owner->EnableWindow(false);
-  std::optional<int> code;
-  for (;;) {
-    int status = 0;
-    pid_t done = waitpid(pid, &status, WNOHANG);
-    if (done == pid) {
-      code = ExitCodeOf(status);
-      break;
-    }
-    if (done < 0 && errno != EINTR) {
-      if (error) *error = std::strerror(errno);
-      break;
-    }
-    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  if (reenable && owner->GetSafeHwnd()) owner->EnableWindow(true);
-  GiveFocusBack(owner, focus);
-  return code;
+  return detail::ExitCodeOf(status);
 }
 
 common::Result OpenDocument(const std::string& path) {
@@ -207,7 +110,7 @@ common::Result OpenDocument(const std::string& path) {
     return h->handle({hooks::ProcessCall::Kind::kOpenDocument, path, {}, {}}, &code);
   }
   pid_t pid = 0;
-  if (const int rc = Spawn(kOpener, {path}, {}, &pid); rc != 0) {
+  if (const int rc = detail::Spawn(kOpener, {path}, {}, &pid); rc != 0) {
     return common::Result::Fail(std::string(kOpener) + " could not be started to open " + path + ": " +
                                     std::strerror(rc) + " (" + kOpener + " comes with the package xdg-utils).",
                                 path);
@@ -226,7 +129,7 @@ common::Result OpenDocument(const std::string& path) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-  const int code = ExitCodeOf(status);
+  const int code = detail::ExitCodeOf(status);
   if (code == 0) return common::Result::Ok();
   return common::Result::Fail(std::string(kOpener) + " could not open " + path + " (exit code " +
                                   std::to_string(code) + "): no program that opens it was found.",

@@ -114,8 +114,7 @@ void AppendCrLf(std::string& out, std::string_view text, bool& last_was_cr) {
 
 void TextWriter::Write(std::string_view text) {
   if (!is_open()) return;
-  AppendCrLf(buffer_, text, last_was_cr_);
-  if (buffer_.size() >= (1u << 16)) Flush();
+  AppendCrLf(*text_, text, last_was_cr_);
 }
 
 void TextWriter::Printf(const char* format, ...) {
@@ -145,15 +144,8 @@ void TextWriter::VPrintf(const char* format, va_list args) {
   Write(big);
 }
 
-void TextWriter::Flush() {
-  if (buffer_.empty() || !text_) return;
-  text_->append(buffer_);
-  buffer_.clear();
-}
-
 bool TextWriter::Close() {
   if (!text_) return !failed_;
-  Flush();
   text_ = nullptr;
   if (!whole_path_.empty()) {
     const std::string path = std::exchange(whole_path_, std::string());

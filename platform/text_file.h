@@ -57,15 +57,13 @@ class TextWriter {
   void Write(std::string_view text);
   void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void VPrintf(const char* format, va_list args);
-  // Flushes and closes (and writes a file held for Close); false when any write failed.
+  // Closes (and writes a file held for Close); false when any write failed.
   bool Close();
 
  private:
-  void Flush();
-  std::string* text_ = nullptr;
+  std::string* text_ = nullptr;  // where the text goes: whole_, or the caller's string
   int over_fd_ = -1;              // kReplace: the file opened at Open, written over at Close
   std::int64_t over_old_size_ = 0;
-  std::string buffer_;
   std::string whole_;      // the bytes of a file written at Close
   std::string whole_path_;  // that file, empty when none
   Mode whole_mode_ = Mode::kReplace;

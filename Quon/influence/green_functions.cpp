@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
 
 #include "Quon/elements/element_data.h"
 #include "Quon/influence/influence_terms.h"
@@ -47,15 +51,26 @@ std::array<GreenSums, kGreenCases> SumsOf(const Run& run, int e, const std::vect
   return sums;
 }
 
-}  // namespace
+// What the Green functions are computed from: the elements, the nodes and K^-1.
+std::vector<std::byte> ModelBytes(const Run& run) {
+  std::vector<std::byte> bytes;
+  const auto add = [&bytes](std::span<const std::byte> part) {
+    const std::uint64_t size = part.size();
+    const auto* length = reinterpret_cast<const std::byte*>(&size);
+    bytes.insert(bytes.end(), length, length + sizeof size);
+    bytes.insert(bytes.end(), part.begin(), part.end());
+  };
+  add(run.elements.used_bytes());
+  add(run.nodes.used_bytes());
+  add(std::as_bytes(std::span<const double>(run.inverse.data(), run.inverse.valueCount())));
+  return bytes;
+}
 
-std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e) { return SumsOf(run, e, CountedNodes(run)); }
-
-common::Result NodalDisplacementGreenFunctions(const Run& run) {
+// Each element's blocks on its own, side by side on the helper threads.
+std::vector<float> GreenBlocks(const Run& run) {
   const int m = run.elements.count();
   const std::vector<NodeEquations> counted = CountedNodes(run);
   std::vector<float> blocks(static_cast<std::size_t>(std::max(m, 0)) * kGreenCases * 4, 0.0f);
-  // Each element's block on its own, side by side on the helper threads.
   std::atomic<int> next{1};
   DrainOnHelpers(m >= kParallelElements ? mechanics::ThreadsToUse() : 1, [&] {
     for (int e; (e = next.fetch_add(1)) <= m;) {
@@ -68,6 +83,20 @@ common::Result NodalDisplacementGreenFunctions(const Run& run) {
       }
     }
   });
+  return blocks;
+}
+
+}  // namespace
+
+std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e) { return SumsOf(run, e, CountedNodes(run)); }
+
+common::Result NodalDisplacementGreenFunctions(Run& run) {
+  std::vector<std::byte> model = ModelBytes(run);
+  if (model != run.green_memo.model) {
+    run.green_memo.blocks = GreenBlocks(run);
+    run.green_memo.model = std::move(model);
+  }
+  const std::vector<float>& blocks = run.green_memo.blocks;
   const std::string path = run.position.LoadCaseFile(kGreenDisplacementFile, run.load_case);
   return Stored(plat::WriteBlock(path, blocks.data(), blocks.size() * sizeof(float)), path);
 }

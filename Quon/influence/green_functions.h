@@ -27,7 +27,8 @@ struct GreenSums {
 // The sums of the six cases of element e.
 std::array<GreenSums, kGreenCases> GreenSumsOf(const Run& run, int e);
 
-// Writes NODDISPGFELM (skipped when it cannot be created).
-common::Result NodalDisplacementGreenFunctions(const Run& run);
+// Writes NODDISPGFELM (skipped when it cannot be created); computed anew only when the model is
+// not the one of the pass before (run.green_memo).
+common::Result NodalDisplacementGreenFunctions(Run& run);
 
 }  // namespace zedir

@@ -9,8 +9,9 @@
 namespace zedir {
 namespace {
 
-// The next page with `text` and its line in FILES.
-common::Result WritePage(Run& run, const std::string& text, const char* contents) {
+// The next page with `text` (a text, or parts) and its line in FILES.
+template <class Text>
+common::Result WritePage(Run& run, const Text& text, const char* contents) {
   if (common::Result failed = UpdateLastD(run); !failed) return Abandon(run, failed);
   return StorePage(run, text, common::LoadCasePageEntry(run.page_label, run.load_case, contents));
 }
@@ -24,7 +25,7 @@ std::string ProgressText(const Run& run) {
 }
 
 common::Result WriteLoadCasePages(Run& run) {
-  if (common::Result failed = WritePage(run, ResultPageText(run), kResultPageContents); !failed) return failed;
+  if (common::Result failed = WritePage(run, ResultPageParts(run), kResultPageContents); !failed) return failed;
   return WritePage(run, DisplacementPageText(run), kDisplacementPageContents);
 }
 

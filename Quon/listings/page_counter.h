@@ -1,7 +1,11 @@
 #pragma once
 // The listing page in work: the page counter LASTD hands out its number.
+#include <string>
+#include <vector>
+
 #include "Quon/run/run.h"
 #include "common/result.h"
+#include "platform/text_block.h"
 
 namespace zedir {
 
@@ -15,5 +19,7 @@ common::Result UpdateLastD(Run& run);
 // first that fails is "The file <path> cannot be stored!" and the later ones are not written,
 // so that neither LASTD nor FILES names a page that is not there.
 common::Result StorePage(Run& run, const std::string& text, const std::string& entry);
+// The same for a page made in parts whose lines end in CR LF already.
+common::Result StorePage(Run& run, const std::vector<plat::TextBlock>& parts, const std::string& entry);
 
 }  // namespace zedir

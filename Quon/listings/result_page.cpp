@@ -71,26 +71,32 @@ char* Put(char* out, const char* literal) {
   return out + length;
 }
 
-// "%3i x = %5.2lf  w = %8.5lf [mm]  u = %8.5lf [mm]  N = %7.2lf kN  M = %7.2f kNm  V = %7.2lf kN\n"
-void AppendSampleLine(std::string& text, int i, double x, double w, double u, double n, double m, double v) {
-  char line[8 * common::kFixedTextRoom];
-  char* p = common::FormatFixed(line, i, 0, 3);
+// "%3i x = %5.2lf  w = %8.5lf [mm]  u = %8.5lf [mm]  N = %7.2lf kN  M = %7.2f kNm  V = %7.2lf kN",
+// ended by CR LF.
+constexpr std::size_t kSampleLineRoom = 8 * common::kFixedTextRoom;  // seven numbers of any size
+
+void AppendSampleLine(plat::TextBlock& text, int i, double x, double w, double u, double n, double m, double v) {
+  char* p = common::FormatFixed(text.Room(kSampleLineRoom), i, 0, 3);
   p = common::FormatFixed(Put(p, " x = "), x, 2, 5);
   p = common::FormatFixed(Put(p, "  w = "), w, 5, 8);
   p = common::FormatFixed(Put(p, " [mm]  u = "), u, 5, 8);
   p = common::FormatFixed(Put(p, " [mm]  N = "), n, 2, 7);
   p = common::FormatFixed(Put(p, " kN  M = "), m, 2, 7);
   p = common::FormatFixed(Put(p, " kNm  V = "), v, 2, 7);
-  p = Put(p, " kN\n");
-  text.append(line, p);
+  text.Commit(Put(p, " kN\r\n"));
 }
 
-void AppendElement(const Run& run, int e, std::string& text) {
+void AppendElement(const Run& run, int e, plat::TextBlock& text) {
   const common::ElementRecord& element = run.elements[e];
   const double l = element.length();
-  AppendFormat(text, "Element %i between nodes %i and %i, from point %.2f, %.2f up to point %.2f, %.2f, length = %.2f m\n\n",
+  // Room for the usual lines of about a hundred characters and the largest next one, so that
+  // the part is not moved while it grows.
+  text.Room(256 + mechanics::kSamples * 128 + kSampleLineRoom);
+  std::string head;
+  AppendFormat(head, "Element %i between nodes %i and %i, from point %.2f, %.2f up to point %.2f, %.2f, length = %.2f m\n\n",
                e, element.node_a(), element.node_b(), static_cast<double>(element.xa()),
                static_cast<double>(element.za()), static_cast<double>(element.xb()), static_cast<double>(element.zb()), l);
+  text.Append(head);
   const mechanics::SampleLine u = ListedCurve(run, e, 'U');
   const mechanics::SampleLine w = ListedCurve(run, e, 'W');
   const mechanics::SampleLine n = ListedCurve(run, e, 'N');
@@ -100,7 +106,7 @@ void AppendElement(const Run& run, int e, std::string& text) {
     AppendSampleLine(text, i, mechanics::SampleX(i, l), static_cast<double>(w(i)) * 1000.0,
                      static_cast<double>(u(i)) * 1000.0, n(i), m(i), v(i));
   }
-  text += "\n";
+  text.Append("\n");
 }
 
 }  // namespace
@@ -115,20 +121,20 @@ mechanics::SampleLine ListedCurve(const Run& run, int e, char letter) {
   return line;
 }
 
-std::string ResultPageText(const Run& run) {
-  std::string text;
-  const int m = run.elements.count();
-  // The elements' parts of the page are made side by side.
-  const std::string elements = JoinedTexts(m, [&run](int e, std::string& part) {
-    part.reserve(5600);
-    AppendElement(run, e, part);
+std::vector<plat::TextBlock> ResultPageParts(const Run& run) {
+  // The elements' parts of the page are made side by side, behind the head.
+  std::vector<plat::TextBlock> parts = TextParts(run.elements.count() + 1, [&run](int k, plat::TextBlock& part) {
+    if (k > 1) {
+      AppendElement(run, k - 1, part);
+      return;
+    }
+    std::string head;
+    AppendFormat(head, "LC %i\n\n", run.load_case);
+    AppendFormat(head, "Nodal forces and support reaction in load case %i\n\n", run.load_case);
+    AppendSupports(run, head);
+    part.Append(head);
   });
-  text.reserve(elements.size() + 4096);
-  AppendFormat(text, "LC %i\n\n", run.load_case);
-  AppendFormat(text, "Nodal forces and support reaction in load case %i\n\n", run.load_case);
-  AppendSupports(run, text);
-  text += elements;
-  return text;
+  return parts;
 }
 
 std::string DisplacementPageText(const Run& run) {

@@ -108,19 +108,14 @@ class Helpers {
 
 }  // namespace
 
-std::string JoinedTexts(int count, const std::function<void(int, std::string&)>& append) {
+std::vector<plat::TextBlock> TextParts(int count, const std::function<void(int, plat::TextBlock&)>& append) {
   constexpr int kParallelItems = 16;  // below this many, one thread
-  std::vector<std::string> parts(static_cast<std::size_t>(std::max(count, 0)));
+  std::vector<plat::TextBlock> parts(static_cast<std::size_t>(std::max(count, 0)));
   std::atomic<int> next{1};
   DrainOnHelpers(count >= kParallelItems ? mechanics::ThreadsToUse() : 1, [&] {
     for (int k; (k = next.fetch_add(1)) <= count;) append(k, parts[static_cast<std::size_t>(k - 1)]);
   });
-  std::size_t size = 0;
-  for (const std::string& part : parts) size += part.size();
-  std::string text;
-  text.reserve(size);
-  for (const std::string& part : parts) text += part;
-  return text;
+  return parts;
 }
 
 void DrainOnHelpers(int threads, const std::function<void()>& drain) {

@@ -4,7 +4,9 @@
 // end of a thread flushes the address caches of every processor that runs the program).
 #include <cstddef>
 #include <functional>
-#include <string>
+#include <vector>
+
+#include "platform/text_block.h"
 
 namespace zedir {
 
@@ -15,7 +17,8 @@ namespace zedir {
 void DrainOnHelpers(int threads, const std::function<void()>& drain);
 
 // The texts of the items 1..count, made side by side on the helpers when there are many
-// (`append(k, text)` appends item k's text), joined in the items' order.
-std::string JoinedTexts(int count, const std::function<void(int, std::string&)>& append);
+// (`append(k, text)` makes item k's text), in the items' order: part k - 1 is item k's. The
+// parts are written one after the other by a gathered write, never copied into one text.
+std::vector<plat::TextBlock> TextParts(int count, const std::function<void(int, plat::TextBlock&)>& append);
 
 }  // namespace zedir

@@ -93,6 +93,13 @@ struct Run {
   std::vector<ElementResult> element_results;  // by element 1..m; slot 0 unused
   std::vector<float> energies;                 // entry e of element e; entry 0 the largest
 
+  // The Green functions of the nodal displacements depend on the model alone (elements, nodes,
+  // K^-1), not on the load case: a pass over the same model takes those of the pass before.
+  struct GreenMemo {
+    std::vector<std::byte> model;  // the bytes they were computed from
+    std::vector<float> blocks;
+  } green_memo;
+
   int equation_count() const { return params.equation_count(); }
   // Whether another pass has a load case to compute.
   bool HasFurtherPass() const;

@@ -67,6 +67,34 @@ TEST(GreenFunctions, EveryElementHasItsSixBlocks) {
   EXPECT_NE(FloatAt(g, 96 + 92), 0.0f);
 }
 
+// A pass over the model of the pass before takes its blocks; one over another model (here
+// another K^-1) computes them anew.
+TEST(GreenFunctions, APassOverAnotherModelComputesThemAnew) {
+  SolverFixture solver(testing::TwoSpans());
+  ASSERT_TRUE(solver.ComputePass(LoadCaseFiles{}).ok());
+  const std::string path = solver.pos.LoadCaseFile("NODDISPGFELM", 1);
+  const std::vector<std::byte> first = testing::FileBytes(path);
+  ASSERT_TRUE(NodalDisplacementGreenFunctions(solver.run).ok());
+  EXPECT_EQ(testing::FileBytes(path), first);
+  const int n = solver.run.inverse.size();
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n; ++j) solver.run.inverse(i, j) *= 3.0;
+  }
+  ASSERT_TRUE(NodalDisplacementGreenFunctions(solver.run).ok());
+  const std::vector<std::byte> again = testing::FileBytes(path);
+  ASSERT_EQ(again.size(), first.size());
+  EXPECT_NE(again, first);
+  for (int e = 1; e <= 2; ++e) {
+    const auto sums = GreenSumsOf(solver.run, e);
+    for (std::size_t k = 0; k < 6; ++k) {
+      const std::size_t at = 96 * static_cast<std::size_t>(e - 1) + 16 * k;
+      EXPECT_EQ(FloatAt(again, at + 4), sums[k].h);
+      EXPECT_EQ(FloatAt(again, at + 8), sums[k].v);
+      EXPECT_EQ(FloatAt(again, at + 12), sums[k].r);
+    }
+  }
+}
+
 // fplus of a statically determinate bar is its normal force.
 TEST(NormalForceInfluence, AlongTheElementsOwnDirection) {
   struct Case {

@@ -47,11 +47,12 @@ TEST(WriterThreads, FailureOnTheCallingThreadWaitsForTheHelpers) {
   EXPECT_GE(after.load(), 1);
 }
 
-TEST(WriterThreads, JoinedTextsInTheItemsOrder) {
+TEST(WriterThreads, TextPartsInTheItemsOrder) {
   for (const int count : {0, 3, 200}) {
-    std::string expected;
-    for (int k = 1; k <= count; ++k) expected += std::to_string(k) + ";";
-    EXPECT_EQ(JoinedTexts(count, [](int k, std::string& text) { text += std::to_string(k) + ";"; }), expected);
+    const std::vector<plat::TextBlock> parts =
+        TextParts(count, [](int k, plat::TextBlock& text) { text.Append(std::to_string(k) + ";"); });
+    ASSERT_EQ(parts.size(), static_cast<std::size_t>(count));
+    for (int k = 1; k <= count; ++k) EXPECT_EQ(parts[static_cast<std::size_t>(k - 1)].text(), std::to_string(k) + ";");
   }
 }
 

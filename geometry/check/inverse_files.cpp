@@ -1,15 +1,19 @@
 #include "geometry/check/inverse_files.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <utility>
 
+#include "common/exponent_text.h"
 #include "common/records/flex_max_record.h"
 #include "geometry/check/matrix_files.h"
 #include "geometry/model/model_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
-#include "platform/text_file.h"
+#include "platform/text_block.h"
 
 namespace kelmf {
 namespace {
@@ -20,20 +24,36 @@ int NodeOf(const FrameModel& model, int equation) {
   return equation >= 1 && equation <= model.dofs.count() ? model.dofs[equation].node() : 0;
 }
 
+// An integer as "%*i" writes it: blanks in front up to width.
+char* AppendInteger(char* p, int value, int width) {
+  char digits[16];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const std::ptrdiff_t length = end - digits;
+  for (std::ptrdiff_t blank = length; blank < width; ++blank) *p++ = ' ';
+  std::memcpy(p, digits, static_cast<std::size_t>(length));
+  return p + length;
+}
+
+// "%i   %3i   %.3E  %s" per ranked equation, from the largest flexibility to the smallest.
 void WriteListing(const FrameModel& model, const std::string& path, const std::vector<int>& ranked,
                   const mechanics::Vector& diagonal, CheckReport& report) {
-  plat::TextWriter out;
-  if (!out.Open(path)) {
-    report.Show(CannotStore(path));
-    return;
-  }
-  out.Write("Entries on the diagonal of the inverse (= flexibility matrix) from max --> min\n\n");
+  plat::TextBlock text;
+  text.Append("Entries on the diagonal of the inverse (= flexibility matrix) from max --> min\n\n");
   int k = static_cast<int>(ranked.size());
   for (int equation : ranked) {
-    out.Printf("%i   %3i   %.3E  %s\n", k--, equation, static_cast<double>(Flexibility(diagonal, equation)),
-               EquationLabel(model, equation).c_str());
+    const std::string label = EquationLabel(model, equation);
+    char* p = text.Room(64 + common::kExponentTextRoom + label.size());
+    p = AppendInteger(p, k--, 0);
+    p = std::copy_n("   ", 3, p);
+    p = AppendInteger(p, equation, 3);
+    p = std::copy_n("   ", 3, p);
+    p = common::FormatExponent(p, static_cast<double>(Flexibility(diagonal, equation)), 3, 0);
+    p = std::copy_n("  ", 2, p);
+    p = std::copy(label.begin(), label.end(), p);
+    p = std::copy_n("\r\n", 2, p);
+    text.Commit(p);
   }
-  if (!out.Close()) report.Show(CannotStore(path));
+  if (!text.WriteTo(path)) report.Show(CannotStore(path));
 }
 
 std::vector<common::FlexMaxRecord> FlexMaxRecords(const FrameModel& model, const std::vector<int>& ranked,

@@ -56,13 +56,19 @@ KinematicResult KinematicCheck(FrameModel& model, const common::Position& positi
     model.kinematics = result;
     return result;
   }
-  WriteListing(position.FolderFile(kStiffnessListing), StiffnessListingText(k), report);
+  plat::TextBlock listing;  // one buffer for the three listings
+  AppendStiffnessListing(listing, k);
+  WriteListing(position.FolderFile(kStiffnessListing), listing, report);
   mechanics::Matrix m = k;
   ForwardEliminate(m);
-  WriteListing(position.FolderFile(kTriangularListing), EchelonListingText(m), report);
+  listing.Clear();
+  AppendEchelonListing(listing, m);
+  WriteListing(position.FolderFile(kTriangularListing), listing, report);
   BackEliminate(m);
   const int free_rows = NormaliseRows(m);
-  WriteListing(position.FolderFile(kEchelonListing), EchelonListingText(m), report);
+  listing.Clear();
+  AppendEchelonListing(listing, m);
+  WriteListing(position.FolderFile(kEchelonListing), listing, report);
 
   const std::string mechanism_listing = position.FolderFile(kMechanismListing);
   if (free_rows > 0) {

@@ -2,7 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
-#include <vector>
+#include <cstring>
 
 #include "common/fixed_text.h"
 #include "geometry/model/dof_listing.h"
@@ -12,29 +12,25 @@
 namespace kelmf {
 namespace {
 
-// Rows of "<entry>  " with each entry fixed with two decimals in `width`,
-// every row behind its head and followed by a blank line. A row is made in a
-// buffer with room for its longest entries, then appended whole.
+// Rows of "<entry>  " with each entry fixed with two decimals in `width`, every row behind its
+// head and followed by a blank line, formatted straight into the block (lines ended by CR LF).
 template <class Head>
-std::string MatrixText(const mechanics::Matrix& k, int width, Head head) {
+void AppendMatrix(plat::TextBlock& block, const mechanics::Matrix& k, int width, Head head) {
   const int n = k.size();
   const std::size_t columns = static_cast<std::size_t>(n);
-  std::vector<char> row_text(32 + columns * (common::kFixedTextRoom + 2));
-  std::string text;
-  text.reserve(columns * columns * 7);  // "0.00  " and a little more on average
+  const std::size_t row_room = 32 + columns * (common::kFixedTextRoom + 2) + 4;
+  block.Room(columns * (columns * 6 + 16) + row_room);  // "0.00  " and a little more on average
   for (int i = 1; i <= n; ++i) {
-    char* p = head(row_text.data(), i);
+    char* p = head(block.Room(row_room), i);
     const double* row = k.row(i);
     for (int j = 1; j <= n; ++j) {
       p = common::FormatFixed(p, row[j], 2, width);
       *p++ = ' ';
       *p++ = ' ';
     }
-    *p++ = '\n';
-    *p++ = '\n';
-    text.append(row_text.data(), static_cast<std::size_t>(p - row_text.data()));
+    std::memcpy(p, "\r\n\r\n", 4);
+    block.Commit(p + 4);
   }
-  return text;
 }
 
 void WriteEndMotion(plat::TextWriter& out, const char* head, const EndMotion& m) {
@@ -43,27 +39,21 @@ void WriteEndMotion(plat::TextWriter& out, const char* head, const EndMotion& m)
 
 }  // namespace
 
-std::string StiffnessListingText(const mechanics::Matrix& k) {
-  return MatrixText(k, 0, [](char* p, int i) {
-    p = std::to_chars(p, p + 16, i).ptr;  // the buffer has 32 characters for the head
+void AppendStiffnessListing(plat::TextBlock& block, const mechanics::Matrix& k) {
+  AppendMatrix(block, k, 0, [](char* p, int i) {
+    p = std::to_chars(p, p + 16, i).ptr;  // the row's room has 32 characters for the head
     *p++ = ':';
     *p++ = ' ';
     return p;
   });
 }
 
-std::string EchelonListingText(const mechanics::Matrix& k) {
-  return MatrixText(k, 5, [](char* p, int) { return p; });
+void AppendEchelonListing(plat::TextBlock& block, const mechanics::Matrix& k) {
+  AppendMatrix(block, k, 5, [](char* p, int) { return p; });
 }
 
-void WriteListing(const std::string& path, const std::string& text, CheckReport& report) {
-  plat::TextWriter out;
-  if (!out.Open(path)) {
-    report.Show(CannotStore(path));
-    return;
-  }
-  out.Write(text);
-  if (!out.Close()) report.Show(CannotStore(path));
+void WriteListing(const std::string& path, const plat::TextBlock& block, CheckReport& report) {
+  if (!block.WriteTo(path)) report.Show(CannotStore(path));
 }
 
 void WriteMechanismListing(const std::string& path, const FrameModel& model, int column,

@@ -10,6 +10,7 @@
 #include "geometry/model/frame_model.h"
 #include "mechanics/dense_matrix.h"
 #include "mechanics/dense_vector.h"
+#include "platform/text_block.h"
 
 namespace kelmf {
 
@@ -18,16 +19,16 @@ inline constexpr const char* kTriangularListing = "MATH_TRIANGULAR.TXT";
 inline constexpr const char* kEchelonListing = "MATH_RREF.TXT";
 inline constexpr const char* kMechanismListing = "MATH_UKINEMATIC.TXT";
 
-// K: per row "%i: ", then "%.2f  " per entry, then a blank line.
-std::string StiffnessListingText(const mechanics::Matrix& k);
+// K: per row "%i: ", then "%.2f  " per entry, then a blank line; appended to the block with
+// its lines ended by CR LF.
+void AppendStiffnessListing(plat::TextBlock& block, const mechanics::Matrix& k);
 
-// The triangular and the echelon form: per row "%5.2lf  " per entry, then a
-// blank line.
-std::string EchelonListingText(const mechanics::Matrix& k);
+// The triangular and the echelon form: per row "%5.2lf  " per entry, then a blank line.
+void AppendEchelonListing(plat::TextBlock& block, const mechanics::Matrix& k);
 
-// Writes the text into a listing created afresh, in one piece; a listing that
-// cannot be written is reported and left out.
-void WriteListing(const std::string& path, const std::string& text, CheckReport& report);
+// Writes the block's text into the listing, replacing it, in one write; a listing that cannot be
+// written is reported and left out.
+void WriteListing(const std::string& path, const plat::TextBlock& block, CheckReport& report);
 
 // The mechanism found in `column`: its displacement per equation, every node
 // with its equations, every element with its equations, its ends'

@@ -32,11 +32,12 @@ bool ReadMatrixFile(const common::Position& position, std::string_view name, mec
 }
 
 bool WriteSquareFile(const std::string& path, const mechanics::Matrix& m) {
+  // Entries 1..n of each row where they lie, gathered into one write.
   const int n = m.size();
-  std::vector<double> plain;
-  plain.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n));
-  for (int i = 1; i <= n; ++i) plain.insert(plain.end(), m.row(i) + 1, m.row(i) + n + 1);
-  return plat::WriteBlock(path, plain.data(), plain.size() * sizeof(double));
+  std::vector<plat::BlockPiece> rows;
+  rows.reserve(static_cast<std::size_t>(n));
+  for (int i = 1; i <= n; ++i) rows.push_back({m.row(i) + 1, static_cast<std::size_t>(n) * sizeof(double)});
+  return plat::WriteBlock(path, rows);
 }
 
 }  // namespace kelmf

@@ -6,15 +6,18 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "geometry/check/element_pole.h"
 #include "geometry/check/flexibility_diagonal.h"
+#include "geometry/check/kinematic_listings.h"
 #include "geometry/check/stiffness_assembly.h"
 #include "geometry/check/support_check.h"
 #include "geometry/tests/check_fixture.h"
 #include "platform/files.h"
+#include "platform/text_block.h"
 #include "platform/text_file.h"
 
 namespace kelmf {
@@ -154,6 +157,36 @@ TEST(KinematicCheck, ListingsOfTheSingleSpan) {
                                       " 0.00   0.00   0.00   0.00   1.00   0.00  ", "",
                                       " 0.00   0.00   0.00   0.00   0.00   1.00  ", ""}));
   EXPECT_EQ(Lines(position, "MATH_KMATRIX.TXT").size(), 12u);
+}
+
+// The matrix listings hold what printf writes: "%i: " and "%.2f  " per entry for K, "%5.2lf  "
+// for the eliminated forms, each row followed by a blank line, lines ended by CR LF.
+TEST(KinematicListings, EntriesAsPrintfWritesThem) {
+  const double values[] = {0.005, -0.0, -0.004, 0.125, 2.675, -123456.785, 1e15, -1e300, 5e-324, 99999.995,
+                           1.0 / 3.0, -2.5e-3};
+  mechanics::Matrix m(4);
+  int next = 0;
+  for (int i = 1; i <= 4; ++i) {
+    for (int j = 1; j <= 4; ++j) m(i, j) = values[next++ % (sizeof values / sizeof values[0])];
+  }
+  auto reference = [&](bool heads, const char* format) {
+    std::string text;
+    char entry[512];
+    for (int i = 1; i <= 4; ++i) {
+      if (heads) text.append(entry, static_cast<std::size_t>(std::snprintf(entry, sizeof entry, "%i: ", i)));
+      for (int j = 1; j <= 4; ++j) {
+        text.append(entry, static_cast<std::size_t>(std::snprintf(entry, sizeof entry, format, m(i, j))));
+      }
+      text += "\r\n\r\n";
+    }
+    return text;
+  };
+  plat::TextBlock listing;
+  AppendStiffnessListing(listing, m);
+  EXPECT_EQ(listing.text(), reference(true, "%.2f  "));
+  listing.Clear();
+  AppendEchelonListing(listing, m);
+  EXPECT_EQ(listing.text(), reference(false, "%5.2lf  "));
 }
 
 TEST(KinematicCheck, NoMechanismClearsTheResultsOfTheLastOne) {

@@ -16,6 +16,7 @@
 #include "loads/editor/pundw_view.h"
 #include "loads/manage/load_position_data.h"
 #include "platform/application.h"
+#include "platform/display_choice.h"
 #include "platform/frames/doc_template.h"
 #include "platform/message_box.h"
 
@@ -121,13 +122,14 @@ int RunPundfProgram(int argc, char** argv) {
   const auto line = ParseCommandLine(command_line);
   if (line && !line->rebuild) return RunPundfWindow(argc, argv);
   // "@G" and a missing input show nothing but message boxes: when they go to
-  // the PLAT_MESSAGES file the window system is not started, and the locale is
-  // the one it would set.
+  // the PLAT_MESSAGES file, or for "@G" where no window would be seen, the
+  // window system is not started, and the locale is the one it would set.
+  const bool rebuild = line && line->rebuild;
   std::optional<plat::Application> app;
-  if (plat::MessagesUnattended()) {
+  if (plat::MessagesUnattended() || (rebuild && !plat::WindowsAreSeen())) {
     plat::UseProgramLocale();
   } else {
-    app.emplace(argc, argv, line && line->rebuild ? plat::Attended::kUnattended : plat::Attended::kPerson);
+    app.emplace(argc, argv, rebuild ? plat::Attended::kUnattended : plat::Attended::kPerson);
   }
   return RunPundf(command_line);
 }

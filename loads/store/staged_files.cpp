@@ -101,11 +101,20 @@ common::Result StagedFiles::Commit() {
   missing_.clear();
   std::vector<std::optional<std::string>> old;
   for (const File& f : files) old.push_back(DiskBytes(f.path));
+  // A file that holds the staged bytes already is left as it is (a rebuild of unchanged load
+  // cases writes nothing); the synced master copies are written whatever they hold.
+  std::vector<char> unchanged;
+  for (std::size_t k = 0; k < files.size(); ++k) {
+    unchanged.push_back(files[k].sync == plat::Sync::kNo && old[k] && *old[k] == files[k].bytes);
+  }
   auto remove_work = [&](std::size_t from) {
-    for (std::size_t k = from; k < files.size(); ++k) plat::RemoveFile(plat::WorkFileOf(files[k].path));
+    for (std::size_t k = from; k < files.size(); ++k) {
+      if (!unchanged[k]) plat::RemoveFile(plat::WorkFileOf(files[k].path));
+    }
   };
   for (std::size_t k = 0; k < files.size(); ++k) {
     const File& f = files[k];
+    if (unchanged[k]) continue;
     if (plat::FolderExists(f.path) ||
         !plat::WriteNewFile(plat::WorkFileOf(f.path), f.bytes.data(), f.bytes.size(), f.sync)) {
       remove_work(0);
@@ -114,6 +123,7 @@ common::Result StagedFiles::Commit() {
   }
   for (std::size_t k = 0; k < files.size(); ++k) {
     const File& f = files[k];
+    if (unchanged[k]) continue;
     const std::string work = plat::WorkFileOf(f.path);
     const bool moved = f.sync == plat::Sync::kYes ? plat::RenameFile(work, f.path)
                                                   : plat::MoveOntoFreedName(work, f.path);

@@ -41,7 +41,7 @@ class StagedFiles {
   bool empty() const { return files_.empty(); }
 
   // Writes every staged file beside its own (its name + "~", synced where staged so), then gives
-  // each its name. A work file that cannot be written, or a name that cannot be taken, leaves
+  // each its name; a file not synced that holds the staged bytes already is left as it is. A work file that cannot be written, or a name that cannot be taken, leaves
   // every file as it was before (those renamed already get their old bytes back) and names the
   // file: "The file <path> cannot be written." (caption "Error"). The staging is empty afterwards.
   common::Result Commit();

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
-#include <QStyleFactory>
 
 #include "platform/frames/command_ids.h"
+#include "platform/program_style.h"
 
 namespace plat {
 
@@ -57,10 +57,14 @@ void ApplyApplicationLook(int look) {
   applied_look = look;
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
   const LookStyle wanted = StyleOfLook(look);
-  if (QStyle* style = QStyleFactory::create(QString::fromStdString(wanted.style))) {
-    QApplication::setStyle(style);  // the application takes the style over
+  // A style or palette set again unchanged would still polish every widget anew (each start
+  // applies the stored look).
+  const QString name = QString::fromStdString(wanted.style);
+  if (detail::StyleName(QApplication::style()) != name.toLower()) {
+    if (QStyle* style = detail::MakeProgramStyle(name)) QApplication::setStyle(style);  // taken over
   }
-  QApplication::setPalette(SchemePalette(wanted.scheme, QApplication::style()->standardPalette()));
+  const QPalette palette = SchemePalette(wanted.scheme, QApplication::style()->standardPalette());
+  if (palette != QApplication::palette()) QApplication::setPalette(palette);
 }
 
 int CurrentApplicationLook() { return applied_look; }

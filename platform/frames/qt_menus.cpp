@@ -86,7 +86,47 @@ void Fill(Widget* widget, const MenuModel& model, const MenuActions& actions) {
 
 void FillQMenu(QMenu* widget, const MenuModel& model, const MenuActions& actions) { Fill(widget, model, actions); }
 
-void FillQMenuBar(QMenuBar* bar, const MenuModel& model, const MenuActions& actions) { Fill(bar, model, actions); }
+namespace {
+
+bool SameKind(const Menu::Item& item, const QAction* action) {
+  if ((item.flags & MF_SEPARATOR) != 0) return action->isSeparator();
+  if (action->isSeparator() || (item.popup != nullptr) != (action->menu<QMenu*>() != nullptr)) return false;
+  return action->text() == QtText(item.text) && (item.popup || ActionId(action) == item.id);
+}
+
+// Where the bar shows the model's items already (the same kinds, texts and ids), only their
+// states are brought up to date: the items stay, their pop-ups are filled when they open. False,
+// and nothing changed, when the items differ.
+bool UpdateBarInPlace(QMenuBar* bar, const Menu& menu) {
+  const QList<QAction*> shown = bar->actions();
+  const auto& items = menu.items();
+  if (shown.size() != static_cast<qsizetype>(items.size())) return false;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (!SameKind(items[i], shown[static_cast<qsizetype>(i)])) return false;
+  }
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const Menu::Item& item = items[i];
+    QAction* action = shown[static_cast<qsizetype>(i)];
+    if (item.flags & MF_SEPARATOR) continue;
+    action->setEnabled(Enabled(item));
+    if (item.popup) continue;
+    action->setCheckable((item.flags & MF_CHECKED) != 0);
+    action->setChecked((item.flags & MF_CHECKED) != 0);
+  }
+  return true;
+}
+
+}  // namespace
+
+void FillQMenuBar(QMenuBar* bar, const MenuModel& model, const MenuActions& actions) {
+  if (Menu* menu = model(); menu && UpdateBarInPlace(bar, *menu)) return;
+  // A shown bar lays all its items out anew at each item removed or added: hidden meanwhile, it
+  // does so once when it is shown again (before anything is painted).
+  const bool shown = bar->isVisible();
+  if (shown) bar->hide();
+  Fill(bar, model, actions);
+  if (shown) bar->show();
+}
 
 std::string MenuBarSignature(const Menu& menu) {
   std::string s;

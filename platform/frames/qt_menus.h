@@ -34,7 +34,8 @@ using MenuModel = std::function<Menu*()>;
 // Fills `widget` with the items of the model; each pop-up below is prepared
 // and filled when it opens.
 void FillQMenu(QMenu* widget, const MenuModel& model, const MenuActions& actions);
-// Fills a menu bar with the top items of the model.
+// Fills a menu bar with the top items of the model; where it shows the same items already,
+// only their states (enabled, checked) are brought up to date.
 void FillQMenuBar(QMenuBar* bar, const MenuModel& model, const MenuActions& actions);
 // A text that changes whenever what the bar shows of the model would change.
 std::string MenuBarSignature(const Menu& menu);

@@ -1,20 +1,10 @@
 #include "platform/sound/sound.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QPointer>
-#include <QString>
-
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/process.h"
 #include "platform/sound/sound_hooks.h"
-
-#ifdef PLAT_HAVE_MULTIMEDIA
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
-#endif
+#include "platform/sound/sound_module.h"
 
 namespace plat::hooks {
 SoundHandler* sound = nullptr;
@@ -23,46 +13,30 @@ SoundHandler* sound = nullptr;
 namespace plat {
 namespace {
 
-#ifdef PLAT_HAVE_MULTIMEDIA
-// The one sound of the process; a child of the application object, so that
-// it ends with it.
-QPointer<QSoundEffect>& Player() {
-  static QPointer<QSoundEffect> player;
-  return player;
+// The sound module beside the program: opened at the first sound played, never just to stop one.
+const detail::SoundModule* Module(bool open) {
+  static const detail::SoundModule* module = nullptr;
+  static bool tried = false;
+  if (open && !tried) {
+    tried = true;
+    module = detail::SoundModuleAt(ProgramFolder() + detail::kSoundModuleName);
+  }
+  return module;
 }
-
-void Stop() {
-  if (QSoundEffect* player = Player()) player->stop();
-}
-
-bool Play(const std::string& file) {
-  QCoreApplication* app = QCoreApplication::instance();
-  if (!app || QMediaDevices::defaultAudioOutput().isNull()) return false;
-  QPointer<QSoundEffect>& player = Player();
-  if (!player) player = new QSoundEffect(app);
-  player->stop();
-  player->setSource(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(file))));
-  player->play();  // starts once the file is loaded; a file it cannot read plays nothing
-  return true;
-}
-#else
-// Built without Qt Multimedia: no sound.
-void Stop() {}
-bool Play(const std::string&) { return false; }
-#endif
 
 }  // namespace
 
 bool PlaySound(const char* file, unsigned flags) {
   const std::string name = file ? file : "";
   if (hooks::sound && hooks::sound->handle) return hooks::sound->handle(hooks::SoundCall{name, flags});
-  Stop();
+  if (const detail::SoundModule* playing = Module(false)) playing->stop();
   if (name.empty()) return true;
   if (!FileExists(name)) {
     if ((flags & SND_NODEFAULT) == 0) Beep();
     return false;
   }
-  return Play(name);
+  const detail::SoundModule* module = Module(true);
+  return module && module->play(name.c_str());
 }
 
 }  // namespace plat

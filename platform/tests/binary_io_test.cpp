@@ -100,4 +100,28 @@ TEST(Blocks, WritingAgainReplacesTheWholeFile) {
   EXPECT_TRUE(plat::FolderExists(folder));
 }
 
+// A file written from pieces where they lie: more pieces than one gathered write takes, some
+// empty, of many sizes; the file holds them one after the other and nothing of a longer old file.
+TEST(Blocks, PiecesAreWrittenOneAfterTheOther) {
+  const std::string path = plat::testing::TestFolder() + "INVERSE.1";
+  std::vector<std::string> texts;
+  std::string whole;
+  for (int k = 0; k < 2500; ++k) {
+    texts.push_back(std::string(static_cast<std::size_t>(k % 7), static_cast<char>('a' + k % 26)));
+    whole += texts.back();
+  }
+  ASSERT_TRUE(plat::WriteBlock(path, std::string(whole.size() + 100, 'x').data(), whole.size() + 100));
+  std::vector<plat::BlockPiece> pieces;
+  for (const std::string& text : texts) pieces.push_back({text.data(), text.size()});
+  ASSERT_TRUE(plat::WriteBlock(path, pieces));
+  const auto bytes = plat::ReadWholeFile(path);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()), whole);
+  // No pieces: an empty file.
+  ASSERT_TRUE(plat::WriteBlock(path, std::span<const plat::BlockPiece>()));
+  EXPECT_EQ(plat::FileSize(path), 0);
+  // A file that cannot be made is no success.
+  EXPECT_FALSE(plat::WriteBlock(plat::testing::TestFolder() + "missing/INVERSE.1", pieces));
+}
+
 }  // namespace

@@ -36,4 +36,31 @@ TEST(DisplayChoice, OffscreenOnlyForUnattendedProgramsWithoutDisplay) {
   }
 }
 
+TEST(DisplayChoice, WindowsAreSeenOnlyOnADisplayQtDrawsOn) {
+  struct Case {
+    std::map<std::string, std::string> env;
+    bool seen;
+  } cases[] = {
+      {{{"DISPLAY", ":0"}}, true},
+      {{{"WAYLAND_DISPLAY", "wayland-0"}}, true},
+      {{{"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "xcb"}}, true},
+      {{}, false},
+      {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, false},
+      {{{"QT_QPA_PLATFORM", "offscreen"}}, false},
+      {{{"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "offscreen"}}, false},
+      {{{"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "minimal:enable_fonts"}}, false},
+      {{{"QT_QPA_PLATFORM", "offscreen"}, {"PLAT_SCRIPT", "/tmp/steps"}}, true},
+      {{{"PLAT_SCRIPT", ""}}, false},
+  };
+  for (const Case& c : cases) {
+    auto env = [&](const char* name) -> const char* {
+      auto it = c.env.find(name);
+      return it == c.env.end() ? nullptr : it->second.c_str();
+    };
+    std::string variables;
+    for (const auto& [name, value] : c.env) variables += name + "=" + value + " ";
+    EXPECT_EQ(plat::WindowsAreSeen(env), c.seen) << variables;
+  }
+}
+
 }  // namespace

@@ -111,6 +111,10 @@ HostWidget::HostWidget(Window* window, QWidget* parent, Qt::WindowFlags flags)
   // Only SetFocus gives a window the focus (never a click, never Tab): the
   // focus is ours to keep (see window_focus.cpp).
   setFocusPolicy(Qt::NoFocus);
+  // Every pixel is painted here (the picture, the border, the corner between the scroll bars):
+  // Qt fills no background first, and a parent paints nothing of itself where such a child
+  // covers it (a frame covered by its bars and its view makes no picture at all).
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 HostWidget::~HostWidget() {
@@ -234,12 +238,23 @@ void HostWidget::Invalidate(const QRect& area, bool erase) {
   update(clipped.translated(ClientOrigin()));
 }
 
+QRegion HostWidget::ExposedUpdateRegion() const {
+  QRegion exposed = invalid_;
+  for (QObject* object : children()) {
+    const auto* child = dynamic_cast<const HostWidget*>(object);
+    if (child && !child->isWindow() && child->isVisibleTo(this)) {
+      exposed -= child->geometry().translated(-ClientOrigin());
+    }
+  }
+  return exposed;
+}
+
 QRect HostWidget::TakeUpdateRegion(bool* erase) {
-  const QRect area = invalid_.boundingRect();
+  const QRegion exposed = ExposedUpdateRegion();
   *erase = erase_;
-  invalid_ = QRegion();
-  erase_ = false;
-  return area;
+  invalid_ -= exposed;
+  if (invalid_.isEmpty()) erase_ = false;
+  return exposed.boundingRect();
 }
 
 void HostWidget::ShowChanged(const QRect& area) {
@@ -333,6 +348,11 @@ void HostWidget::paintEvent(QPaintEvent* event) {
   for (const QRect& area : event->region()) {
     const QRect inside = area.translated(-origin) & client;
     if (!inside.isEmpty()) painter.drawImage(inside.translated(origin), QtImage(*backing()), inside);
+  }
+  if (bar_shown_[SB_HORZ] && bar_shown_[SB_VERT]) {
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    painter.fillRect(QRect(origin + QPoint(client.width(), client.height()), QSize(extent, extent)),
+                     palette().window());
   }
   if (border_) {
     painter.setPen(QColor(0, 0, 0));

@@ -42,9 +42,12 @@ class HostWidget : public QWidget {
   // Adds a rectangle (client coordinates, clamped to the client area) to the
   // update region and asks for a paint.
   void Invalidate(const QRect& rect, bool erase);
-  bool HasUpdateRegion() const { return !invalid_.isEmpty(); }
-  // BeginPaint: takes the update region (its bounding rectangle) and the erase
-  // request, leaving the window valid.
+  // Whether a paint would show anything: the update region less the parts that
+  // child windows cover (a frame under its bars and its view has nothing to
+  // paint; those parts stay in the region until a child leaves them).
+  bool HasUpdateRegion() const { return !invalid_.isEmpty() && !ExposedUpdateRegion().isEmpty(); }
+  // BeginPaint: takes the uncovered part of the update region (its bounding
+  // rectangle) and the erase request, leaving that part valid.
   QRect TakeUpdateRegion(bool* erase);
   // Shows changed pixels of the picture (after drawing outside a paint event).
   void ShowChanged(const QRect& rect);
@@ -83,6 +86,7 @@ class HostWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QRegion ExposedUpdateRegion() const;
   void HandleMouse(QMouseEvent* event);
   // A mouse message at a point of the client area (elsewhere: none), after WM_SETCURSOR.
   void DeliverMouse(UINT message, WPARAM wParam, QPoint client);

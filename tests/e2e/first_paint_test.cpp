@@ -54,6 +54,14 @@ TEST(FirstPaint, ARealProgramWritesTheEndOfItsFirstPaintOnce) {
   ASSERT_TRUE(geometry);
   EXPECT_EQ(stamp->width, geometry->width);
   EXPECT_EQ(stamp->height, geometry->height);
+  // Up to its first paint it loaded no image-format plug-in (the overflow icon of its menu bar is
+  // made when it is first shown) and nothing of Qt Multimedia (that comes with the first sound).
+  const auto maps = plat::ReadWholeFile("/proc/" + std::to_string(help) + "/maps");
+  ASSERT_TRUE(maps);
+  const std::string mapped(reinterpret_cast<const char*>(maps->data()), maps->size());
+  EXPECT_NE(mapped.find("libQt6Widgets"), std::string::npos);
+  EXPECT_EQ(mapped.find("/imageformats/"), std::string::npos);
+  EXPECT_EQ(mapped.find("libQt6Multimedia"), std::string::npos);
 
   // A second program of the same run leaves the first one's stamp as it is.
   const auto first = plat::ReadWholeFile(path);

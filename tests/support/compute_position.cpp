@@ -9,13 +9,13 @@
 #include "tests/support/position_road.h"
 
 int main(int argc, char** argv) {
+  // The road shows no window: its messages go to the PLAT_MESSAGES file (one in the data path
+  // when none is set), else to stderr, so the window system is not started; the locale is the
+  // one it would set.
+  plat::UseProgramLocale();
   if (argc != 3) {
-    plat::Application app(argc, argv);
     plat::MessageBox("Usage: compute-position DATAPATH NAME", "Missing input", plat::MB_OK);
     return 2;
   }
-  // The road shows no window: its messages go to the PLAT_MESSAGES file (one in the data path
-  // when none is set), so the window system is not started; the locale is the one it would set.
-  plat::UseProgramLocale();
   return support::ComputePosition(argv[1], argv[2]);
 }

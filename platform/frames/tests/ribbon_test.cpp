@@ -5,15 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPalette>
 #include <QStyle>
+#include <QStyleFactory>
 
 #include <filesystem>
+#include <memory>
 #include <set>
 
 #include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
 #include "platform/frames/app_look.h"
 #include "platform/frames/tests/test_frames.h"
+#include "platform/program_style.h"
 #include "platform/ribbon/ribbon_bar.h"
 #include "platform/testing/frame_testing.h"
 #include "platform/testing/window_testing.h"
@@ -315,7 +321,7 @@ TEST_F(RibbonTest, ApplicationMenuChecksTheStoredLookAndStoresTheChosenOne) {
   EXPECT_EQ(app.GetApplicationLook(), 216);
   EXPECT_EQ(app.GetInt("ApplicationLook", 0), 216);
   EXPECT_EQ(CurrentApplicationLook(), 216);
-  EXPECT_EQ(QApplication::style()->name().toLower(), "fusion");
+  EXPECT_EQ(detail::StyleName(QApplication::style()), "fusion");
   styles = OpenApplicationMenu(frame->ribbon, {"Style"});
   EXPECT_FALSE(styles[0].checked);
   EXPECT_TRUE(styles[1].checked);
@@ -337,9 +343,39 @@ TEST(ApplicationLookTest, LooksMapToStylesAndSchemes) {
   };
   for (const Case& c : cases) EXPECT_EQ(StyleOfLook(c.look), c.style) << c.look;
   ApplyApplicationLook(205);
-  EXPECT_EQ(QApplication::style()->name().toLower(), "windows");
+  EXPECT_EQ(detail::StyleName(QApplication::style()), "windows");
   ApplyApplicationLook(215);
-  EXPECT_EQ(QApplication::style()->name().toLower(), "fusion");
+  EXPECT_EQ(detail::StyleName(QApplication::style()), "fusion");
+  const QPalette blue = QApplication::palette();
+  EXPECT_NE(blue, QApplication::style()->standardPalette());
+  // The same look again (each start applies the stored one) leaves the style and its colours.
+  const QStyle* style = QApplication::style();
+  ApplyApplicationLook(215);
+  EXPECT_EQ(QApplication::style(), style);
+  EXPECT_EQ(QApplication::palette(), blue);
+  // Another scheme of the same style changes the colours only.
+  ApplyApplicationLook(216);
+  EXPECT_EQ(QApplication::style(), style);
+  EXPECT_NE(QApplication::palette(), blue);
+  ApplyApplicationLook(215);
+}
+
+// The overflow button of the bars shows the style's own icon, made when it is first drawn.
+TEST(ApplicationLookTest, TheBarsOverflowIconIsTheStylesOwn) {
+  for (const char* name : {"Fusion", "Windows"}) {
+    std::unique_ptr<QStyle> style(detail::MakeProgramStyle(name));
+    ASSERT_NE(style, nullptr) << name;
+    EXPECT_EQ(detail::StyleName(style.get()), QString(name).toLower());
+    std::unique_ptr<QStyle> plain(QStyleFactory::create(name));
+    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+      const QIcon icon = style->standardIcon(which);
+      ASSERT_FALSE(icon.isNull()) << name;
+      const QImage shown = icon.pixmap(QSize(16, 16)).toImage();
+      EXPECT_FALSE(shown.isNull()) << name;
+      EXPECT_EQ(shown, plain->standardIcon(which).pixmap(QSize(16, 16)).toImage()) << name << " " << which;
+    }
+  }
+  EXPECT_EQ(detail::MakeProgramStyle("no such style"), nullptr);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/binary_io.h"
+#include "platform/sound/sound_module.h"
 #include "platform/sound/sound_testing.h"
 #include "platform/testing/testing.h"
 #include "platform/testing/window_testing.h"
@@ -89,6 +90,30 @@ TEST(PlaySound, AFileThatIsNoSoundPlaysNothingAndSaysNothing) {
   testing::PumpMessages();
   EXPECT_TRUE(PlaySound(nullptr, 0));
   EXPECT_TRUE(boxes.shown().empty());
+}
+
+bool Mapped(const std::string& library) {
+  const auto maps = ReadWholeFile("/proc/self/maps");
+  if (!maps) return false;
+  return std::string(reinterpret_cast<const char*>(maps->data()), maps->size()).find(library) != std::string::npos;
+}
+
+// The sound output is a module beside the programs, opened at the first sound: before it nothing
+// of Qt Multimedia is in the process.
+TEST(SoundModule, QtMultimediaComesWithTheModuleOnly) {
+  EXPECT_FALSE(Mapped("libQt6Multimedia"));
+  EXPECT_EQ(detail::SoundModuleAt(testing::TestFolder() + detail::kSoundModuleName), nullptr);  // none there
+  const std::string path = testing::BinFolder() + detail::kSoundModuleName;
+  const detail::SoundModule* module = detail::SoundModuleAt(path);
+  ASSERT_NE(module, nullptr) << path;
+  EXPECT_TRUE(Mapped("libQt6Multimedia"));
+  EXPECT_EQ(detail::SoundModuleAt(path), module);  // opened once
+  const std::string wav = WriteSilence(testing::TestFolder() + "U.WAV", 1);
+  const auto start = std::chrono::steady_clock::now();
+  module->play(wav.c_str());  // true with an audio device, false without one
+  EXPECT_LT(SecondsSince(start), 1.5);
+  testing::PumpMessages();
+  module->stop();
 }
 
 }  // namespace

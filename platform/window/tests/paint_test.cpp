@@ -2,6 +2,9 @@
 // WM_ERASEBKGND on request, and drawing outside painting.
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -190,6 +193,49 @@ TEST_F(PaintTest, SentPaintWithNothingInvalidDrawsNothing) {
   ASSERT_EQ(w.painted.size(), 2u);
   EXPECT_TRUE(w.painted.back().IsEmpty());
   EXPECT_EQ(WindowPixels(w).Pixel(5, 5), kRed);
+}
+
+// A window its child windows cover (a frame under its bars and its view) paints nothing and
+// makes no picture; what a child uncovers later is painted then.
+TEST(WindowPaintCovered, ACoveredWindowPaintsOnlyWhatAChildUncovers) {
+  Painter parent;
+  ASSERT_TRUE(parent.Create("parent", WS_VISIBLE, TopLevelRect()));
+  Painter left, right;
+  ASSERT_TRUE(left.Create("left", WS_CHILD | WS_VISIBLE, Rect{0, 0, 200, 300}, &parent));
+  ASSERT_TRUE(right.Create("right", WS_CHILD | WS_VISIBLE, Rect{200, 0, 400, 300}, &parent));
+  right.color = kBlue;
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_TRUE(parent.painted.empty());
+  parent.Invalidate(true);
+  parent.UpdateWindow();
+  ASSERT_TRUE(PumpMessages());
+  EXPECT_TRUE(parent.painted.empty());
+  EXPECT_EQ(left.painted.size(), 1u);
+  EXPECT_EQ(right.painted.size(), 1u);
+
+  right.ShowWindow(SW_HIDE);
+  ASSERT_TRUE(PumpMessages());
+  ASSERT_EQ(parent.painted, std::vector<Rect>{(Rect{200, 0, 400, 300})});
+  EXPECT_EQ(parent.erased, 1);
+  const Bitmap shown = WindowPixels(parent);
+  EXPECT_EQ(shown.Pixel(300, 150), kRed);  // the parent's own paint where the child was
+  EXPECT_EQ(shown.Pixel(100, 150), kRed);  // the left child's
+}
+
+// Both scroll bars leave a square between them that neither covers: it shows the window colour,
+// never what was on the screen before.
+TEST(WindowPaintCovered, TheCornerBetweenTheScrollBarsIsPainted) {
+  Painter w;
+  ASSERT_TRUE(w.Create("bars", WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, TopLevelRect()));
+  w.ShowScrollBar(SB_BOTH, true);
+  ASSERT_TRUE(PumpMessages());
+  QWidget* widget = WidgetOf(w);
+  const QImage grabbed = widget->grab().toImage();
+  const QColor corner = grabbed.pixelColor(widget->width() - 2, widget->height() - 2);
+  EXPECT_EQ(corner, widget->palette().window().color());
+  Rect client;
+  w.GetClientRect(&client);
+  EXPECT_EQ(grabbed.pixelColor(client.right - 1, client.bottom - 1), QColor(255, 0, 0));
 }
 
 TEST(WindowPaintNoWindow, NoDcWithoutAWindow) {
