@@ -12,8 +12,8 @@
 
 namespace plat {
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
@@ -21,14 +21,19 @@ std::vector<std::string> SplitLines(std::string_view text) {
     if (end == std::string_view::npos) end = text.size();
     std::size_t stop = end;
     while (stop > start && text[stop - 1] == '\r') --stop;
-    lines.emplace_back(text.substr(start, stop - start));
+    lines.push_back(text.substr(start, stop - start));
     start = next;
   }
   return lines;
 }
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-  // The whole file in a few reads, then split as the line reader splits.
+std::vector<std::string> SplitLines(std::string_view text) {
+  const std::vector<std::string_view> views = SplitLineViews(text);
+  return std::vector<std::string>(views.begin(), views.end());
+}
+
+std::optional<std::string> ReadText(const std::string& path) {
+  // The whole file in a few reads.
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return std::nullopt;
   std::string text;
@@ -36,7 +41,13 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
   std::size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
   std::fclose(file);
-  return SplitLines(text);
+  return text;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  const auto text = ReadText(path);
+  if (!text) return std::nullopt;
+  return SplitLines(*text);
 }
 
 LineReader::LineReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}

@@ -14,6 +14,10 @@ namespace plat {
 // Splits text into lines, stripping the line end (LF, CR LF, or a lone CR before
 // LF). A last line without an end is a line; an empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into `text`, which outlives them.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
+// The bytes of a text file as they are, or nullopt when it cannot be opened.
+std::optional<std::string> ReadText(const std::string& path);
 // All lines of a file, or nullopt when it cannot be opened.
 std::optional<std::vector<std::string>> ReadLines(const std::string& path);
 

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "common/settings_files.h"
+#include "loads/echo/diary_echo.h"
 #include "loads/echo/load_echo_entries.h"
+#include "loads/echo/rebuilt_echo.h"
+#include "loads/store/load_case_log.h"
 #include "loads/store/staged_files.h"
 #include "platform/files.h"
 #include "platform/whole_file.h"
@@ -187,6 +190,13 @@ common::Result WriteEchoTimeMark(const common::Position& position, StagedFiles* 
   return CannotWrite(path);
 }
 
+void StageEchoText(StagedFiles& staged, const common::Position& position, const std::vector<std::string>& lines) {
+  std::string bytes = TextBytes(Joined(lines, 0, lines.size()));
+  staged.Set(position.FolderFile("D2LOG"), LoadCaseLogBytes(EchoLoadCaseNumbers(lines)));
+  staged.Set(position.TextFile("ECHO_L"), bytes, plat::Sync::kYes);
+  staged.Set(position.FolderFile("ECHO_L.TXT"), std::move(bytes), plat::Sync::kYes);
+}
+
 void WriteLoadEchoCase(plat::TextWriter& file, const LoadModel& model, int number) {
   file.Write(LoadEchoEntry(model, number));
   (void)WriteEchoTimeMark(model.position, model.staged);
@@ -201,17 +211,8 @@ common::Result ReplaceLoadEchoCase(const LoadModel& model, int number) {
     if (!read) return OpenError(false);
     lines = std::move(*read);
   }
-  const auto entries = FindLoadEchoEntries(lines);
-  std::size_t k = 0;
-  while (k < entries.size() && entries[k].number != number) ++k;
-  std::string text;
-  if (k == entries.size()) {
-    // No entry of this load case yet: it goes to the end.
-    text = Joined(lines, 0, lines.size()) + LoadEchoEntry(model, number);
-  } else {
-    text = Joined(lines, 0, entries[k].first) + LoadEchoEntry(model, number) +
-           Joined(lines, entries[k].last + 1, lines.size());
-  }
+  PutLoadEchoEntry(lines, number, LoadEchoEntry(model, number));
+  const std::string text = Joined(lines, 0, lines.size());
   if (model.staged) {
     model.staged->Set(echo, TextBytes(text), plat::Sync::kYes);
   } else if (auto r = ReplaceEchoText(pos, text, false); !r) {

@@ -4,6 +4,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "common/position/position.h"
 #include "common/result.h"
@@ -53,6 +54,10 @@ common::Result RemoveLoadEchoCases(const common::Position& position, const std::
 // `staged`, to the echo text staged there.
 common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines,
                                    StagedFiles* staged = nullptr);
+
+// Stages the echo text of these lines (each ended by CR LF), synced, with its copy ECHO_L.TXT and
+// D2LOG following it.
+void StageEchoText(StagedFiles& staged, const common::Position& position, const std::vector<std::string>& lines);
 
 // TIMELW of the position folder as an int32 0: the echo text has been taken
 // into account.

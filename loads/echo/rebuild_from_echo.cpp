@@ -7,6 +7,7 @@
 #include "loads/echo/load_echo_reader.h"
 #include "loads/echo/load_echo_writer.h"
 #include "loads/echo/rebuild_load_case.h"
+#include "loads/echo/rebuilt_echo.h"
 #include "loads/store/load_case_log.h"
 #include "loads/model/diary.h"
 #include "loads/store/staged_files.h"
@@ -17,37 +18,27 @@
 namespace pundf {
 namespace {
 
-// Writes entries first..last of the text back into the echo text unchanged.
-void KeepEntries(const LoadModel& model, const LoadEchoText& echo, std::size_t first, std::size_t last,
-                 std::vector<common::Result>& messages) {
+// Entries first..last of the text back into the rebuilt echo text unchanged.
+void KeepEntries(RebuiltEcho& rebuilt, const LoadEchoText& echo, std::size_t first, std::size_t last) {
   const auto& lines = echo.text.lines;
   const std::size_t from = echo.entries[first].first;
   const std::size_t to = echo.entries[last].last + 1;
-  if (auto r = AppendLoadEchoLines(model.position, std::span(lines).subspan(from, to - from), model.staged); !r) {
-    messages.push_back(r);
-  }
+  rebuilt.Append(std::span(lines).subspan(from, to - from));
 }
 
-// The staged echo text completed with the load cases of the diary it lacks, its copy and D2LOG
-// following it.
-void CompleteEcho(StagedFiles& staged, const LoadModel& model, std::vector<common::Result>& messages) {
-  const common::Position& pos = model.position;
-  const std::string path = pos.TextFile("ECHO_L");
-  const std::string* held = staged.Held(path);
-  DiaryEcho echo = CompletedEcho(model, held ? plat::SplitLines(*held) : std::vector<std::string>{});
+// The rebuilt echo text completed with the load cases of the diary it lacks, staged with its copy
+// and D2LOG following it.
+void CompleteEcho(StagedFiles& staged, const LoadModel& model, const RebuiltEcho& rebuilt,
+                  std::vector<common::Result>& messages) {
+  DiaryEcho echo = CompletedEcho(model, rebuilt.lines());
   for (auto& m : echo.messages) messages.push_back(std::move(m));
-  std::string bytes;
-  for (const std::string& line : echo.lines) bytes += TextBytes(line + "\n");
-  staged.Set(pos.FolderFile("D2LOG"), LoadCaseLogBytes(EchoLoadCaseNumbers(echo.lines)));
-  staged.Set(path, bytes, plat::Sync::kYes);
-  staged.Set(pos.FolderFile("ECHO_L.TXT"), std::move(bytes), plat::Sync::kYes);
+  StageEchoText(staged, model.position, echo.lines);
 }
 
 // A load case was not rebuilt: the echo text stays as it is, byte for byte (with its copy and
 // D2LOG following it), until every load case of it is rebuilt.
 void KeepEchoAsItIs(StagedFiles& staged, const LoadModel& model, const LoadEchoText& echo) {
   const common::Position& pos = model.position;
-  staged.Drop(pos.TextFile("ECHO_L"));
   staged.Set(pos.FolderFile("D2LOG"), LoadCaseLogBytes(EchoLoadCaseNumbers(echo.text.lines)));
   if (auto bytes = plat::ReadWholeFile(echo.path)) {
     staged.Set(pos.FolderFile("ECHO_L.TXT"), std::string(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
@@ -91,14 +82,14 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
   }
   if (echo->cut()) messages.push_back(TooLargeMessage(path));
   // Every store is staged, and the files take their places together at the end; the echo text is
-  // read as missing, so that the stores write it anew.
+  // made anew in memory from the stores' entries and staged once, at the end.
   const common::LoadCaseDiary diary_before = model.diary;
   const LoadCase load_case_before = model.load_case;
   model.diary = *diary;
   StagedFiles staged;
-  staged.HoldMissing(path);
+  RebuiltEcho rebuilt;
   model.staged = &staged;
-  model.rebuilding = true;
+  model.rebuilt_echo = &rebuilt;
   bool refused = false;
   for (std::size_t k = 1; k <= echo->readable; ++k) {
     StoreReport report = RebuildLoadCase(model, *echo, k);
@@ -106,17 +97,17 @@ std::vector<common::Result> RebuildAllLoadCases(LoadModel& model) {
       refused = true;
       messages.push_back(
           common::Result::Fail(report.refused.text() + " Its entry stays in the echo text.", report.refused.caption()));
-      KeepEntries(model, *echo, k - 1, k - 1, messages);
+      KeepEntries(rebuilt, *echo, k - 1, k - 1);
     }
     for (auto& message : report.messages) messages.push_back(std::move(message));
   }
-  if (echo->cut()) KeepEntries(model, *echo, echo->readable, echo->entries.size() - 1, messages);
+  if (echo->cut()) KeepEntries(rebuilt, *echo, echo->readable, echo->entries.size() - 1);
   model.staged = nullptr;
-  model.rebuilding = false;
+  model.rebuilt_echo = nullptr;
   if (refused) {
     KeepEchoAsItIs(staged, model, *echo);
   } else {
-    CompleteEcho(staged, model, messages);
+    CompleteEcho(staged, model, rebuilt, messages);
   }
   (void)WriteEchoTimeMark(pos, &staged);
   if (auto r = staged.Commit(); !r) {

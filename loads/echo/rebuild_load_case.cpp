@@ -392,7 +392,7 @@ StoreReport RebuildLoadCase(LoadModel& model, const LoadEchoText& echo, std::siz
     return report;
   }
   // A rebuild of every load case keeps the diary it stages in memory.
-  if (!model.rebuilding) {
+  if (!model.rebuilt_echo) {
     auto diary = ReadDiary(model.position);
     if (!diary) {
       report.refused = diary.failure();

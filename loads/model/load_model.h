@@ -30,6 +30,7 @@
 
 namespace pundf {
 
+class RebuiltEcho;
 class StagedFiles;
 
 struct Geometry {
@@ -83,9 +84,10 @@ struct LoadModel {
   EditorState editor;
   // Where a store stages its files (the owner commits them); null: a store commits its own.
   StagedFiles* staged = nullptr;
-  // While every load case is rebuilt from the echo text: a store puts its echo entry in place of
-  // its own and leaves the rest of the text, which the rebuild completes at its end.
-  bool rebuilding = false;
+  // While every load case is rebuilt from the echo text, that text: a store puts its echo entry
+  // in place of its own there, and the rebuild completes and stages the text at its end. Null
+  // otherwise.
+  RebuiltEcho* rebuilt_echo = nullptr;
 };
 
 // The load case `number` without loads: its number and text set, the

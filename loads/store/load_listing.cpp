@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/position/file_names.h"
@@ -11,6 +13,7 @@
 #include "loads/store/staged_files.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
+#include "platform/text_file.h"
 
 namespace pundf {
 namespace {
@@ -152,7 +155,7 @@ void WritePrestress(plat::TextWriter& f, const LoadModel& model) {
 }
 
 // A line read from the listing, written back with its end.
-void WriteLine(plat::TextWriter& out, const std::string& line) {
+void WriteLine(plat::TextWriter& out, std::string_view line) {
   out.Write(line);
   out.Write("\n");
 }
@@ -160,7 +163,7 @@ void WriteLine(plat::TextWriter& out, const std::string& line) {
 bool IsHeadingOf(const std::string& line, int number) { return line.starts_with(ListingHeading(number)); }
 
 // " LC ", digits and a blank: the heading of some load case.
-bool IsAnyHeading(const std::string& line) {
+bool IsAnyHeading(std::string_view line) {
   if (!line.starts_with(" LC ")) return false;
   std::size_t k = 4;
   while (k < line.size() && std::isdigit(static_cast<unsigned char>(line[k]))) ++k;
@@ -170,7 +173,7 @@ bool IsAnyHeading(const std::string& line) {
 // The line that begins the section after the one heading at `k`: the heading
 // of `following`, else (a listing edited by hand) the next heading found; the
 // rule line that leads it belongs to it. `lines.size()` when there is none.
-std::size_t NextSection(const std::vector<std::string>& lines, std::size_t k, int following) {
+std::size_t NextSection(const std::vector<std::string_view>& lines, std::size_t k, int following) {
   const std::size_t n = lines.size();
   std::size_t next = k + 1;
   const std::string heading = ListingHeading(following);
@@ -214,30 +217,32 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
   const common::Result open_error = ListingOpenError();
 
   StagedFiles* staged = model.staged;
-  std::optional<std::vector<std::string>> lines;
+  // Read as bytes and split into views: a rebuild of every load case passes each one here.
+  std::optional<std::string> text;
   if (TextFileExists(staged, listing)) {
-    lines = TextFileLines(staged, listing);
+    text = TextFileBytes(staged, listing);
   } else if (TextFileExists(staged, pos.FolderFile("D2"))) {
-    lines = TextFileLines(staged, pos.FolderFile("D2"));
+    text = TextFileBytes(staged, pos.FolderFile("D2"));
   } else {
-    lines.emplace();
+    text.emplace();
   }
-  if (!lines) return open_error;
+  if (!text) return open_error;
+  const std::vector<std::string_view> lines = plat::SplitLineViews(*text);
 
   plat::TextWriter out;
   std::string held;  // the new listing while it is staged
   if (!(staged ? out.OpenText(held) : out.Open(work))) return open_error;
   std::size_t k = 0;
-  const std::size_t n = lines->size();
+  const std::size_t n = lines.size();
   const std::string heading = ListingHeading(number);
-  for (; k < n && !(*lines)[k].starts_with(heading); ++k) WriteLine(out, (*lines)[k]);
+  for (; k < n && !lines[k].starts_with(heading); ++k) WriteLine(out, lines[k]);
   if (k == n) {
     // No section of this load case yet: it goes to the end.
     WriteLoadListing(out, model, number, true);
   } else {
     WriteLoadListing(out, model, number, false);
     if (following != 0) {
-      for (k = NextSection(*lines, k, following); k < n; ++k) WriteLine(out, (*lines)[k]);
+      for (k = NextSection(lines, k, following); k < n; ++k) WriteLine(out, lines[k]);
     }
   }
   if (!out.Close()) {

@@ -147,9 +147,12 @@ bool TextFileExists(const StagedFiles* staged, const std::string& path) {
   return staged ? staged->Exists(path) : plat::FileExists(path);
 }
 
+std::optional<std::string> TextFileBytes(const StagedFiles* staged, const std::string& path) {
+  return staged ? staged->Bytes(path) : plat::ReadText(path);
+}
+
 std::optional<std::vector<std::string>> TextFileLines(const StagedFiles* staged, const std::string& path) {
-  if (!staged) return plat::ReadLines(path);
-  const auto bytes = staged->Bytes(path);
+  const auto bytes = TextFileBytes(staged, path);
   if (!bytes) return std::nullopt;
   return plat::SplitLines(*bytes);
 }

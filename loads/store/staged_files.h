@@ -68,6 +68,8 @@ bool OpenTextFile(plat::TextWriter& writer, StagedFiles* staged, const std::stri
                   plat::TextWriter::Mode mode);
 // Whether the file exists: staged, or on disk.
 bool TextFileExists(const StagedFiles* staged, const std::string& path);
+// The bytes of the file as plat::ReadText gives them; nullopt when it cannot be read.
+std::optional<std::string> TextFileBytes(const StagedFiles* staged, const std::string& path);
 // The lines of the file as plat::ReadLines gives them; nullopt when it cannot be read.
 std::optional<std::vector<std::string>> TextFileLines(const StagedFiles* staged, const std::string& path);
 // A text in the files' line ends (CR LF).

@@ -13,6 +13,7 @@
 #include "common/records/record_files.h"
 #include "loads/echo/diary_echo.h"
 #include "loads/echo/load_echo_writer.h"
+#include "loads/echo/rebuilt_echo.h"
 #include "loads/integration/line_load_integration.h"
 #include "loads/model/diary.h"
 #include "loads/model/load_checks.h"
@@ -164,26 +165,19 @@ common::Result StageEcho(StagedFiles& staged, const LoadModel& model, int number
                          std::vector<common::Result>& messages) {
   const common::Position& pos = model.position;
   const std::string echo = pos.TextFile("ECHO_L");
-  std::vector<std::string> lines;
-  if (model.rebuilding) {
-    if (auto r = ReplaceLoadEchoCase(model, number); !r) return r;
-    lines = plat::SplitLines(*staged.Held(echo));
-  } else {
-    std::vector<std::string> old_lines;
-    if (staged.Exists(echo)) {
-      auto read = TextFileLines(&staged, echo);
-      if (!read) return CannotRead(echo);
-      old_lines = std::move(*read);
-    }
-    DiaryEcho text = EchoOfDiary(model, old_lines);
-    for (auto& m : text.messages) messages.push_back(std::move(m));
-    lines = std::move(text.lines);
+  if (model.rebuilt_echo) {
+    model.rebuilt_echo->PutEntry(number, LoadEchoEntry(model, number));
+    return WriteEchoTimeMark(pos, &staged);
   }
-  std::string bytes;
-  for (const std::string& line : lines) bytes += TextBytes(line + "\n");
-  staged.Set(pos.FolderFile("D2LOG"), LoadCaseLogBytes(EchoLoadCaseNumbers(lines)));
-  staged.Set(echo, bytes, plat::Sync::kYes);
-  staged.Set(pos.FolderFile("ECHO_L.TXT"), std::move(bytes), plat::Sync::kYes);
+  std::vector<std::string> old_lines;
+  if (staged.Exists(echo)) {
+    auto read = TextFileLines(&staged, echo);
+    if (!read) return CannotRead(echo);
+    old_lines = std::move(*read);
+  }
+  DiaryEcho text = EchoOfDiary(model, old_lines);
+  for (auto& m : text.messages) messages.push_back(std::move(m));
+  StageEchoText(staged, pos, text.lines);
   return WriteEchoTimeMark(pos, &staged);
 }
 

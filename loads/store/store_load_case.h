@@ -25,7 +25,8 @@ struct StoreReport {
 // TTABLE and the echo text (with its copy ECHO_L.TXT and TIMELW) are staged,
 // and take their places only when every one of them is written. The echo text
 // then holds every load case of the diary (EchoOfDiary); while every load case
-// is rebuilt (model.rebuilding) only the entry of this one is put in place.
+// is rebuilt (model.rebuilt_echo) only the entry of this one is put in place,
+// in the rebuilt text in memory, which the rebuild stages at its end.
 //
 // Refused, with nothing written and the model as before, when the number lies
 // outside 1..99, the diary is full, a load names a node or element the frame

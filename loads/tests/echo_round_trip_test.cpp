@@ -195,9 +195,31 @@ TEST(RebuildAllLoadCases, EntriesNotRebuiltStayInTheEchoText) {
                                     " is not rebuilt: point load 1 lies on node 9, the frame has 4 nodes. Its entry "
                                     "stays in the echo text.");
   EXPECT_EQ(testing::ReadText(path), text);
+  EXPECT_EQ(testing::ReadText(model.position.FolderFile("ECHO_L.TXT")), text);
   EXPECT_EQ(DiaryNumbers(model.position), (std::vector<int>{1, 3}));
   EXPECT_EQ(ReadLoadCaseLog(model.position.FolderFile("D2LOG")), (std::vector<int>{1, 2, 3}));
   EXPECT_TRUE(plat::FileExists(model.position.FolderFile("TIMELW")));
+}
+
+// A load case whose number comes again later in the text is stored twice: the later entry takes
+// the place of the earlier one, in the text, its copy and D2LOG.
+TEST(RebuildAllLoadCases, ALaterEntryOfTheSameNumberTakesTheEarliersPlace) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  const std::string text =
+      "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\none\r\nLC 2\r\n0 0 1\r\nTITLE\r\ntwo\r\n"
+      "LC 1\r\n0 0 1\r\nTITLE\r\nagain\r\nLC 3\r\n0 0 1\r\nTITLE\r\nthree\r\n";
+  const std::string path = model.position.TextFile("ECHO_L");
+  ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
+  Rebuild(model);
+  const std::string rebuilt =
+      "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\nagain\r\nLC 2\r\n0 0 1\r\nTITLE\r\ntwo\r\n"
+      "LC 3\r\n0 0 1\r\nTITLE\r\nthree\r\n";
+  EXPECT_EQ(testing::ReadText(path), rebuilt);
+  EXPECT_EQ(testing::ReadText(model.position.FolderFile("ECHO_L.TXT")), rebuilt);
+  EXPECT_EQ(DiaryNumbers(model.position), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(ReadLoadCaseLog(model.position.FolderFile("D2LOG")), (std::vector<int>{1, 2, 3}));
+  const auto params = common::ReadBlockRecord<common::LoadCaseParams>(model.position.LoadCaseFile(fn::kLoadCaseParams, 1));
+  EXPECT_EQ(params.record.title(), "again");
 }
 
 // An entry whose number names no load case stays in the text, and no number

@@ -7,6 +7,7 @@
 #include "loads/model/read_geometry.h"
 #include "loads/store/store_load_case.h"
 #include "loads/tests/frame_fixture.h"
+#include "platform/binary_io.h"
 #include "platform/files.h"
 
 namespace pundf {
@@ -187,6 +188,25 @@ TEST(ReplaceListingCase, SectionMissingFromTheListingIsAppended) {
   ASSERT_TRUE(plat::RemoveFile(model.position.FolderFile("D2")));
   StoreAll(model, {{2, "b"}});
   EXPECT_EQ(testing::ReadText(listing), before.substr(before.find(" " + std::string(73, '-') + "\r\n LC 2")));
+}
+
+// The lines around the replaced section come back with CR LF, whatever ends they had (a listing
+// edited by hand: LF alone, a CR too many, a last line without an end).
+TEST(ReplaceListingCase, LinesAroundTheSectionGetCrLf) {
+  LoadModel model = testing::LoadedModel(testing::PortalFrame());
+  StoreAll(model, {{1, "a"}, {2, "b"}, {3, "c"}});
+  const std::string listing = model.position.FolderFile("D2.TXT");
+  const std::string before = testing::ReadText(listing);
+  std::string edited;
+  for (std::size_t at = 0, k = 0; at < before.size(); ++k) {
+    const std::size_t end = before.find("\r\n", at);
+    edited += before.substr(at, end - at) + (k % 2 ? "\n" : "\r\r\n");
+    at = end + 2;
+  }
+  edited.resize(edited.size() - (edited.ends_with("\r\r\n") ? 3 : 1));  // the last line without an end
+  ASSERT_TRUE(plat::WriteBlock(listing, edited.data(), edited.size()));
+  StoreAll(model, {{2, "b"}});
+  EXPECT_EQ(testing::ReadText(listing), before);
 }
 
 TEST(ReplaceListingCase, HeadingOfLoadCase1IsNotThatOf12) {

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "platform/dc/image_memory.h"
 #include "platform/dc/qt_bitmap.h"
 
 namespace plat {
@@ -16,7 +17,7 @@ QColor ToQColor(ColorRef c) { return QColor(GetRValue(c), GetGValue(c), GetBValu
 
 QImage MakeImage(int width, int height, ColorRef fill) {
   if (width <= 0 || height <= 0) return QImage();
-  QImage image(width, height, QImage::Format_RGB32);
+  QImage image = detail::NewRgb32Image(width, height);
   image.fill(ToQColor(fill));
   return image;
 }

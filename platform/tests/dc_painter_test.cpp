@@ -526,3 +526,30 @@ TEST(DcPainter, ResizeKeepsTheTopLeftPixels) {
 
 }  // namespace
 }  // namespace plat
+
+namespace plat {
+namespace {
+
+// A window's backing image takes its memory apart from small ones; both fill, draw, share their
+// pixels with a copy until one of them changes, and keep them through a resize alike.
+TEST(DcPainter, LargeAndSmallImagesBehaveAlike) {
+  for (const auto& [width, height] : {std::pair{40, 30}, std::pair{1024, 768}}) {
+    SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+    Bitmap b(width, height, Rgb(10, 200, 30));
+    EXPECT_EQ(b.Pixel(width - 1, height - 1), Rgb(10, 200, 30));
+    const Bitmap copy = b;
+    {
+      PainterDc dc(b);
+      dc.FillRect(Rect{0, 0, 10, 10}, Brush::Solid(Rgb(255, 0, 0)));
+    }
+    EXPECT_EQ(b.Pixel(5, 5), Rgb(255, 0, 0));
+    EXPECT_EQ(copy.Pixel(5, 5), Rgb(10, 200, 30));  // the copy kept its pixels
+    b.Resize(width + 8, height + 4, Rgb(0, 0, 255));
+    EXPECT_EQ(b.Pixel(5, 5), Rgb(255, 0, 0));
+    EXPECT_EQ(b.Pixel(width + 7, height + 3), Rgb(0, 0, 255));
+    EXPECT_EQ(b.Pixel(width - 1, height - 1), Rgb(10, 200, 30));
+  }
+}
+
+}  // namespace
+}  // namespace plat
