@@ -33,6 +33,7 @@
 #include "Quon/run/notifier.h"
 #include "Quon/run/run_analysis.h"
 #include "bench/scratch_folder.h"
+#include "bench/side_by_side.h"
 #include "common/position/position.h"
 #include "common/records/model_tables.h"
 #include "common/records/record_files.h"
@@ -286,16 +287,6 @@ void BM_FloorOverwrite(benchmark::State& state) {
   state.counters["files"] = static_cast<double>(sizes.size());
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double SecondsNow() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
 // Rounds of the road re-run by the real programs and of the plain-C overwrite of its files, the
 // order switching from round to round; its time is the road's, its counters the medians of both,
 // the road's time beyond the floor (the target is at most 100 ms) and the machine's load when it
@@ -308,47 +299,15 @@ void BM_RoadBesideFloor(benchmark::State& state) {
   if (sizes.empty() || !RoadByPrograms(folder) || !WriteFloor(floor, sizes, true)) {
     return state.SkipWithError("the first road or floor failed");
   }
-  std::vector<double> road_seconds, floor_seconds;
-  int round = 0;
-  for (auto _ : state) {
-    double road = 0.0, plain = 0.0;
-    bool ok = true;
-    auto time_road = [&] {
-      const double start = SecondsNow();
-      ok = RoadByPrograms(folder) && ok;
-      road = SecondsNow() - start;
-    };
-    auto time_floor = [&] {
-      const double start = SecondsNow();
-      ok = WriteFloor(floor, sizes, false) && ok;
-      plain = SecondsNow() - start;
-    };
-    if (round++ % 2 == 0) {
-      time_road();
-      time_floor();
-    } else {
-      time_floor();
-      time_road();
-    }
-    if (!ok) return state.SkipWithError("the road or the floor failed");
-    state.SetIterationTime(road);
-    road_seconds.push_back(road);
-    floor_seconds.push_back(plain);
-  }
-  const double road_median = Median(road_seconds);
-  const double floor_median = Median(floor_seconds);
-  state.counters["road_ms"] = road_median * 1e3;
-  state.counters["floor_ms"] = floor_median * 1e3;
-  state.counters["beyond_ms"] = (road_median - floor_median) * 1e3;
-  double load[1] = {0.0};
-  if (getloadavg(load, 1) == 1) state.counters["load"] = load[0];
+  const auto medians = bench::SideBySide(
+      state, [&] { return bench::Timed([&] { return RoadByPrograms(folder); }); },
+      [&] { return bench::Timed([&] { return WriteFloor(floor, sizes, false); }); }, "the road or the floor failed");
+  if (!medians) return;
+  state.counters["road_ms"] = medians->ours * 1e3;
+  state.counters["floor_ms"] = medians->theirs * 1e3;
+  state.counters["beyond_ms"] = (medians->ours - medians->theirs) * 1e3;
+  bench::CountLoad(state);
   if (!folder.Quiet()) state.SkipWithError("a step gave a message");
-}
-
-int RoadRounds() {
-  const char* rounds = std::getenv("ROAD_ROUNDS");
-  const int n = rounds ? std::atoi(rounds) : 0;
-  return n >= 5 ? n : 9;
 }
 
 // The solver's run alone over a position computed before.
@@ -374,7 +333,7 @@ void BM_RebuildLoadCases(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_RoadBesideFloor)->Iterations(RoadRounds())->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RoadBesideFloor)->Iterations(bench::RoundsFrom("ROAD_ROUNDS", 9))->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RoadFresh)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_RoadSteady)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_FloorCreate)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

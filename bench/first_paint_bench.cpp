@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "bench/scratch_folder.h"
+#include "bench/side_by_side.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 #include "platform/first_paint_stamp.h"
@@ -102,12 +103,6 @@ e2e::XSession& Session() {
   return session;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 // Starts a program and waits for its first paint; the seconds from the start to its end and the
 // painted window's size, nullopt when it did not paint. The program is ended either way.
 std::optional<plat::FirstPaintStamp> TimeFirstPaint(const std::string& program, const std::vector<std::string>& args,
@@ -145,38 +140,20 @@ void BM_FirstPaint(benchmark::State& state, const std::string& program, std::vec
   const auto first = TimeFirstPaint(program, args, &error);
   if (!first) return state.SkipWithError(error.c_str());
   const std::string size = std::to_string(first->width) + "x" + std::to_string(first->height);
-  std::vector<double> program_seconds;
-  std::vector<double> bare_seconds;
-  int round = 0;
-  for (auto _ : state) {
-    std::optional<plat::FirstPaintStamp> ours, bare;
-    if (round++ % 2 == 0) {
-      ours = TimeFirstPaint(program, args, &error);
-      bare = TimeFirstPaint("bare-window", {size}, &error);
-    } else {
-      bare = TimeFirstPaint("bare-window", {size}, &error);
-      ours = TimeFirstPaint(program, args, &error);
-    }
-    if (!ours || !bare) return state.SkipWithError(error.c_str());
-    state.SetIterationTime(ours->seconds);
-    program_seconds.push_back(ours->seconds);
-    bare_seconds.push_back(bare->seconds);
-  }
-  const double program_median = Median(program_seconds);
-  const double bare_median = Median(bare_seconds);
-  state.counters["program_ms"] = program_median * 1e3;
-  state.counters["bare_ms"] = bare_median * 1e3;
-  state.counters["ratio"] = bare_median > 0 ? program_median / bare_median : 0.0;
+  const auto seconds = [&](const std::string& name, const std::vector<std::string>& arguments) {
+    const auto stamp = TimeFirstPaint(name, arguments, &error);
+    return stamp ? std::optional<double>(stamp->seconds) : std::nullopt;
+  };
+  // `error` holds the failed start's words by the time a failure is reported.
+  const auto medians = bench::SideBySide(
+      state, [&] { return seconds(program, args); }, [&] { return seconds("bare-window", {size}); }, error);
+  if (!medians) return;
+  state.counters["program_ms"] = medians->ours * 1e3;
+  state.counters["bare_ms"] = medians->theirs * 1e3;
+  state.counters["ratio"] = medians->theirs > 0 ? medians->ours / medians->theirs : 0.0;
   state.counters["width"] = first->width;
   state.counters["height"] = first->height;
-  double load[1] = {0.0};
-  if (getloadavg(load, 1) == 1) state.counters["load"] = load[0];
-}
-
-int Rounds() {
-  const char* rounds = std::getenv("FIRST_PAINT_ROUNDS");
-  const int n = rounds ? std::atoi(rounds) : 0;
-  return n >= 5 ? n : kRounds;
+  bench::CountLoad(state);
 }
 
 void RegisterAll() {
@@ -191,7 +168,7 @@ void RegisterAll() {
   };
   for (const auto& [program, args] : programs) {
     benchmark::RegisterBenchmark(("BM_FirstPaint/" + program).c_str(), BM_FirstPaint, program, args)
-        ->Iterations(Rounds())
+        ->Iterations(bench::RoundsFrom("FIRST_PAINT_ROUNDS", kRounds))
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
   }

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "bench/cantilever_store.h"
+#include "bench/side_by_side.h"
 #include "geometry/check/stiffness_assembly.h"
 #include "mechanics/assembly.h"
 #include "mechanics/element_stiffness.h"
@@ -197,16 +198,6 @@ const mechanics::Matrix& StoredMatrix() {
   return k;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n == 0 ? 0.0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double SecondsNow() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
 // Rounds of one Store and one LAPACK inversion of its matrix, the order switching from round to
 // round; its time is the Store's, its counters the medians of both, their ratio and the machine's
 // load when it ended.
@@ -218,52 +209,24 @@ void BM_StoreBesideLapack(benchmark::State& state) {
   std::vector<double> work = WorkSpace(n);
   const kelmf::FrameModel frame = bench::Cantilevers();
   const bench::StorePosition scratch(frame);
-  std::vector<double> store_seconds, lapack_seconds;
-  int round = 0;
-  for (auto _ : state) {
-    double store = 0.0, lapack = 0.0;
-    bool ok = true;
-    auto time_store = [&] {
-      kelmf::FrameModel model = frame;
-      const double start = SecondsNow();
-      ok = bench::Store(model, scratch.position()) && ok;
-      store = SecondsNow() - start;
-    };
-    auto time_lapack = [&] {
-      const double start = SecondsNow();
-      ok = !LapackInverse(k, a, pivots, work).empty() && ok;
-      lapack = SecondsNow() - start;
-    };
-    if (round++ % 2 == 0) {
-      time_store();
-      time_lapack();
-    } else {
-      time_lapack();
-      time_store();
-    }
-    if (!ok) return state.SkipWithError("the store or LAPACK failed");
-    state.SetIterationTime(store);
-    store_seconds.push_back(store);
-    lapack_seconds.push_back(lapack);
-  }
-  const double store_median = Median(store_seconds);
-  const double lapack_median = Median(lapack_seconds);
-  state.counters["store_ms"] = store_median * 1e3;
-  state.counters["lapack_ms"] = lapack_median * 1e3;
-  state.counters["ratio"] = lapack_median > 0 ? store_median / lapack_median : 0.0;
-  double load[1] = {0.0};
-  if (getloadavg(load, 1) == 1) state.counters["load"] = load[0];
-}
-
-int StoreRounds() {
-  const char* rounds = std::getenv("STORE_ROUNDS");
-  const int n = rounds ? std::atoi(rounds) : 0;
-  return n >= 5 ? n : 9;
+  const auto medians = bench::SideBySide(
+      state,
+      [&] {
+        kelmf::FrameModel model = frame;
+        return bench::Timed([&] { return bench::Store(model, scratch.position()); });
+      },
+      [&] { return bench::Timed([&] { return !LapackInverse(k, a, pivots, work).empty(); }); },
+      "the store or LAPACK failed");
+  if (!medians) return;
+  state.counters["store_ms"] = medians->ours * 1e3;
+  state.counters["lapack_ms"] = medians->theirs * 1e3;
+  state.counters["ratio"] = medians->theirs > 0 ? medians->ours / medians->theirs : 0.0;
+  bench::CountLoad(state);
 }
 
 BENCHMARK(BM_InvertByColumns)->DenseRange(0, kCases - 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LapackGetrfGetri)->DenseRange(0, kCases - 1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_StoreBesideLapack)->Iterations(StoreRounds())->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreBesideLapack)->Iterations(bench::RoundsFrom("STORE_ROUNDS", 9))->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Keeps the mean time of each run so that the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
