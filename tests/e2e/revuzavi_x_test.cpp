@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -199,4 +200,48 @@ TEST(RevuzaviX, ResultsAfterTheShapeFunctionsAndTheElementPlotFromTheToolBar) {
   EXPECT_EQ(code, 0) << x.StderrOf(viewer);
   EXPECT_EQ(revuzavi::testing::ReadBytes(messages),
             "OK\tPicture copied to clipboard and stored in file " + position.FolderFile("G1.jpg") + "\n");
+}
+
+// The image-format plug-ins mapped into a running process.
+int ImagePluginsOf(pid_t pid) {
+  std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+  int mapped = 0;
+  for (std::string line; std::getline(maps, line);) mapped += line.find("/imageformats/") != std::string::npos;
+  return mapped;
+}
+
+// On a screen too narrow for the picture's menu bar, its overflow arrow shows at the bar's right
+// end; drawing it loads no image-format plug-in (they cost the viewer's start more than its menu).
+TEST(RevuzaviX, TheMenuBarsOverflowArrowShowsWithoutImagePlugIns) {
+  if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
+  const common::Position position = revuzavi::testing::ComputedExample("BEAM2");
+  if (HasFailure()) return;
+  e2e::XSession x(1024, 768);
+  ASSERT_TRUE(x.ok()) << x.error();
+  const std::string folder = plat::testing::TestFolder() + "script/";
+  ASSERT_TRUE(plat::MakeFolder(folder));
+  const std::string script = "wait 300000\n";
+  ASSERT_TRUE(plat::WriteBlock(folder + "REVUZAVI.script", script.data(), script.size()));
+  const std::string messages = plat::testing::TestFolder() + "messages.txt";
+  const pid_t viewer = x.Start("REVUZAVI", {position.ext(), "@" + position.data_path(), "@1"},
+                               {{"PLAT_MESSAGES", messages}, {"PLAT_SCRIPT", folder}});
+  ASSERT_GT(viewer, 0);
+  const auto window = x.FindWindow("^REVUZAVI");
+  ASSERT_TRUE(window) << x.StderrOf(viewer);
+  x.Settle(1000);
+  ASSERT_TRUE(x.Xdotool({"windowmove", *window, "0", "0"}));
+  ASSERT_TRUE(x.Xdotool({"windowsize", *window, "900", "700"}));  // narrower than the menu bar's items
+  x.Settle(800);
+  const auto g = x.Geometry(*window);
+  ASSERT_TRUE(g);
+  ASSERT_LE(g->x + g->width, 1024);
+  const auto screen = x.Grab();
+  ASSERT_TRUE(screen);
+  Keep(*screen, "revuzavi_x_overflow");
+  // The arrow: dark pixels in the last 24 columns of the menu bar, right of its last item shown.
+  const std::vector<std::pair<int, int>> arrow =
+      DarkRuns(*screen, g->x + g->width - 24, g->x + g->width, g->y + 2, g->y + 22, 2);
+  EXPECT_FALSE(arrow.empty()) << "no overflow arrow at the menu bar's end";
+  EXPECT_EQ(ImagePluginsOf(viewer), 0);
+  EXPECT_TRUE(x.Running(viewer));
 }
