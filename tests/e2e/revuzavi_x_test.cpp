@@ -12,6 +12,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/app/graph_ids.h"
@@ -118,6 +119,23 @@ std::optional<Beam> FindBeam(const e2e::XPicture& p, const e2e::XGeometry& windo
   return std::nullopt;
 }
 
+// Where the viewer's message boxes are logged.
+std::string MessagesFile() { return plat::testing::TestFolder() + "messages.txt"; }
+
+// Starts the viewer on load case 1 of the position for a person to act on (its script only waits,
+// its boxes go to messages.txt), with `env` besides; -1 when it cannot start.
+pid_t StartForAPerson(e2e::XSession& x, const common::Position& position,
+                      std::vector<std::pair<std::string, std::string>> env) {
+  const std::string folder = plat::testing::TestFolder() + "script/";
+  const std::string script = "wait 300000\n";
+  if (!plat::MakeFolder(folder) || !plat::WriteBlock(folder + "REVUZAVI.script", script.data(), script.size())) {
+    return -1;
+  }
+  env.emplace_back("PLAT_MESSAGES", MessagesFile());
+  env.emplace_back("PLAT_SCRIPT", folder);
+  return x.Start("REVUZAVI", {position.ext(), "@" + position.data_path(), "@1"}, env);
+}
+
 // The items of the picture window's menu bar: "<", "Frame", ... "Help".
 constexpr int kPictureMenuItems = 25;
 constexpr int kShapeFunctionsItem = 19;
@@ -128,15 +146,9 @@ TEST(RevuzaviX, ResultsAfterTheShapeFunctionsAndTheElementPlotFromTheToolBar) {
   if (HasFailure()) return;
   e2e::XSession x(2200, 1000);
   ASSERT_TRUE(x.ok()) << x.error();
-  const std::string folder = plat::testing::TestFolder() + "script/";
-  ASSERT_TRUE(plat::MakeFolder(folder));
-  const std::string script = "wait 300000\n";  // a person acts: the script only waits
-  ASSERT_TRUE(plat::WriteBlock(folder + "REVUZAVI.script", script.data(), script.size()));
-  const std::string messages = plat::testing::TestFolder() + "messages.txt";
   const std::string pdf = plat::testing::TestFolder() + "plot.pdf";
   for (const char* name : {"M101", "M201"}) plat::RemoveFile(position.FolderFile(name));
-  const pid_t viewer = x.Start("REVUZAVI", {position.ext(), "@" + position.data_path(), "@1"},
-                               {{"PLAT_MESSAGES", messages}, {"PLAT_SCRIPT", folder}, {"PLAT_PRINT_TO_PDF", pdf}});
+  const pid_t viewer = StartForAPerson(x, position, {{"PLAT_PRINT_TO_PDF", pdf}});
   ASSERT_GT(viewer, 0);
   const auto window = x.FindWindow("^REVUZAVI");
   ASSERT_TRUE(window) << x.StderrOf(viewer);
@@ -198,7 +210,7 @@ TEST(RevuzaviX, ResultsAfterTheShapeFunctionsAndTheElementPlotFromTheToolBar) {
   ASSERT_TRUE(x.Key("Escape"));  // the picture's Esc ends the viewer
   const std::optional<int> code = x.WaitExit(viewer, 20);
   EXPECT_EQ(code, 0) << x.StderrOf(viewer);
-  EXPECT_EQ(revuzavi::testing::ReadBytes(messages),
+  EXPECT_EQ(revuzavi::testing::ReadBytes(MessagesFile()),
             "OK\tPicture copied to clipboard and stored in file " + position.FolderFile("G1.jpg") + "\n");
 }
 
@@ -218,13 +230,7 @@ TEST(RevuzaviX, TheMenuBarsOverflowArrowShowsWithoutImagePlugIns) {
   if (HasFailure()) return;
   e2e::XSession x(1024, 768);
   ASSERT_TRUE(x.ok()) << x.error();
-  const std::string folder = plat::testing::TestFolder() + "script/";
-  ASSERT_TRUE(plat::MakeFolder(folder));
-  const std::string script = "wait 300000\n";
-  ASSERT_TRUE(plat::WriteBlock(folder + "REVUZAVI.script", script.data(), script.size()));
-  const std::string messages = plat::testing::TestFolder() + "messages.txt";
-  const pid_t viewer = x.Start("REVUZAVI", {position.ext(), "@" + position.data_path(), "@1"},
-                               {{"PLAT_MESSAGES", messages}, {"PLAT_SCRIPT", folder}});
+  const pid_t viewer = StartForAPerson(x, position, {});
   ASSERT_GT(viewer, 0);
   const auto window = x.FindWindow("^REVUZAVI");
   ASSERT_TRUE(window) << x.StderrOf(viewer);
