@@ -2,18 +2,43 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+
+#include <array>
 
 namespace plat::detail {
 namespace {
 
-// A standard icon of a style, asked of the style when it is first drawn or measured.
+// The overflow arrow's images as Qt's common style has them, read as PNG by name: the image
+// reader that guesses a format from a file's name and content loads every image-format plug-in
+// of the system first. A null icon when the images are not there (the style draws its own).
+QIcon ReadExtensionIcon(QStyle::StandardPixmap which, bool right_to_left) {
+  const bool horizontal = which == QStyle::SP_ToolBarHorizontalExtensionButton;
+  const QString stem = QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-") +
+                       (horizontal ? (right_to_left ? QStringLiteral("h-rtl-") : QStringLiteral("h-"))
+                                   : QStringLiteral("v-"));
+  QIcon icon;
+  const std::array<int, 3> sizes = horizontal ? std::array<int, 3>{8, 16, 32} : std::array<int, 3>{5, 10, 20};
+  for (const int size : sizes) {
+    QImageReader reader(stem + QString::number(size) + QStringLiteral(".png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull()) return QIcon();
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
+
+// A standard icon of a style, made when it is first drawn or measured.
 class DeferredStandardIcon final : public QIconEngine {
  public:
-  DeferredStandardIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+  DeferredStandardIcon(const QStyle* style, QStyle::StandardPixmap which, bool right_to_left)
+      : style_(style), which_(which), right_to_left_(right_to_left) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -37,13 +62,15 @@ class DeferredStandardIcon final : public QIconEngine {
   const QIcon& Icon() {
     if (!made_) {
       made_ = true;
-      if (style_) icon_ = style_->standardIcon(which_);
+      icon_ = ReadExtensionIcon(which_, right_to_left_);
+      if (icon_.isNull() && style_) icon_ = style_->standardIcon(which_);
     }
     return icon_;
   }
 
   QPointer<const QStyle> style_;
   QStyle::StandardPixmap which_;
+  bool right_to_left_;
   bool made_ = false;
   QIcon icon_;
 };
@@ -54,7 +81,9 @@ class ProgramStyle final : public QProxyStyle {
 
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
     if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton) {
-      return QIcon(new DeferredStandardIcon(baseStyle(), which));
+      const bool right_to_left =
+          (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+      return QIcon(new DeferredStandardIcon(baseStyle(), which, right_to_left));
     }
     return QProxyStyle::standardIcon(which, option, widget);
   }

@@ -1,9 +1,9 @@
 #pragma once
 // The widget style of the programs (platform/ only): one of Qt's styles, whose overflow icons of
-// the menu bar and the tool bars are made when they are first shown. Every menu bar and tool bar
-// asks its style for that icon when it is made; made at once, the image reader would load every
-// image-format plug-in of the system to find out how to read it, at each program's start, for an
-// icon that is seen only when a bar is too narrow for its items.
+// the menu bar and the tool bars are made when they are first shown, and read as the PNG images
+// they are. Every menu bar and tool bar asks its style for that icon when it is made; the style's
+// own reading guesses the format and loads every image-format plug-in of the system first, at
+// each program's start or at its first paint where a bar is too narrow for its items.
 #include <QString>
 
 class QStyle;

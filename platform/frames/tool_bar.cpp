@@ -59,12 +59,42 @@ std::vector<ToolButton> ToolBar::GetButtons() const {
 void ToolBar::EnableCustomizeButton(bool enable, UINT command, std::string_view text) {
   customize_command_ = enable ? command : 0;
   customize_text_ = enable ? std::string(text) : std::string();
-  Rebuild();
+  if (!bar_) return;
+  // Only the last button changes: the others stay as they are.
+  for (QAction*& action : customize_actions_) {
+    if (!action) continue;
+    bar_->removeAction(action);
+    action->deleteLater();
+    action = nullptr;
+  }
+  AddCustomizeButton();
+  Relayout();
+}
+
+void ToolBar::AddCustomizeButton() {
+  if (!customize_command_) return;
+  if (!buttons_.empty()) customize_actions_[0] = bar_->addSeparator();
+  auto* action = bar_->addAction(detail::QtText(customize_text_));
+  action->setIconText(action->text());
+  const UINT id = customize_command_;
+  action->setData(QVariant(id));
+  QObject::connect(action, &QAction::triggered, action, [this, id] { PostCommand(id); });
+  customize_actions_[1] = action;
+}
+
+void ToolBar::Relayout() {
+  if (floating_) floating_->Fit();
+  if (GetFrame()) GetFrame()->RecalcLayout();
 }
 
 void ToolBar::Rebuild() {
   if (!bar_) return;
-  bar_->clear();
+  // The bar owns the actions it made: they go with the buttons they were.
+  for (QAction* action : bar_->actions()) {
+    bar_->removeAction(action);
+    if (action->parent() == bar_) action->deleteLater();
+  }
+  customize_actions_[0] = customize_actions_[1] = nullptr;
   for (Button& b : buttons_) {
     b.action = nullptr;
     if (b.info.id == 0) {
@@ -90,16 +120,8 @@ void ToolBar::Rebuild() {
     b.action = action;
     Show(b);
   }
-  if (customize_command_) {
-    if (!buttons_.empty()) bar_->addSeparator();
-    auto* action = bar_->addAction(detail::QtText(customize_text_));
-    action->setIconText(action->text());
-    const UINT id = customize_command_;
-    action->setData(QVariant(id));
-    QObject::connect(action, &QAction::triggered, action, [this, id] { PostCommand(id); });
-  }
-  if (floating_) floating_->Fit();
-  if (GetFrame()) GetFrame()->RecalcLayout();
+  AddCustomizeButton();
+  Relayout();
 }
 
 void ToolBar::Show(Button& b) {

@@ -107,6 +107,10 @@ class ToolBar : public ControlBar {
     QAction* action = nullptr;
   };
   void Rebuild();
+  // Appends the customise button (after a separator when there are buttons), if enabled.
+  void AddCustomizeButton();
+  // The frame (or the floating window) fits the bar's new size.
+  void Relayout();
   void Show(Button& button);
   // Makes the floating window at the floating place (shown when the bar and
   // the frame are), or shows or hides the one there is.
@@ -121,6 +125,7 @@ class ToolBar : public ControlBar {
   std::vector<Button> buttons_;
   UINT customize_command_ = 0;
   std::string customize_text_;
+  QAction* customize_actions_[2] = {nullptr, nullptr};  // its separator and its button, where shown
   bool shown_ = true;  // what a person chose for a floating bar
   Point float_place_{100, 100};
   std::unique_ptr<FloatingBar> floating_;

@@ -217,10 +217,36 @@ bool HostWidget::event(QEvent* event) {
 }
 
 const std::shared_ptr<Bitmap>& HostWidget::backing() {
-  if (backing_->width() != backing_size_.width() || backing_->height() != backing_size_.height()) {
-    backing_->Resize(backing_size_.width(), backing_size_.height());
+  // Only as much as child windows leave uncovered (an MDI child frame under its view needs its
+  // caption's strip); it grows when a child leaves more, and shrinks only with the client area.
+  const QSize kept = QSize(backing_->width(), backing_->height()).boundedTo(backing_size_);
+  const QSize size = UncoveredExtent().expandedTo(kept);
+  if (backing_->width() != size.width() || backing_->height() != size.height()) {
+    backing_->Resize(size.width(), size.height());
   }
   return backing_;
+}
+
+Bitmap HostWidget::ClientPicture() {
+  const std::shared_ptr<Bitmap>& shown = backing();
+  if (shown->width() == backing_size_.width() && shown->height() == backing_size_.height()) return *shown;
+  Bitmap picture = *shown;
+  picture.Resize(backing_size_.width(), backing_size_.height());
+  return picture;
+}
+
+QRegion HostWidget::ChildCover() const {
+  QRegion cover;
+  for (QObject* object : children()) {
+    const auto* child = dynamic_cast<const HostWidget*>(object);
+    if (child && !child->isWindow() && child->isVisibleTo(this)) cover += child->geometry().translated(-ClientOrigin());
+  }
+  return cover;
+}
+
+QSize HostWidget::UncoveredExtent() const {
+  const QRect uncovered = (QRegion(QRect(QPoint(0, 0), backing_size_)) - ChildCover()).boundingRect();
+  return uncovered.isEmpty() ? QSize(0, 0) : QSize(uncovered.right() + 1, uncovered.bottom() + 1);
 }
 
 void HostWidget::FitBacking() {
@@ -238,16 +264,7 @@ void HostWidget::Invalidate(const QRect& area, bool erase) {
   update(clipped.translated(ClientOrigin()));
 }
 
-QRegion HostWidget::ExposedUpdateRegion() const {
-  QRegion exposed = invalid_;
-  for (QObject* object : children()) {
-    const auto* child = dynamic_cast<const HostWidget*>(object);
-    if (child && !child->isWindow() && child->isVisibleTo(this)) {
-      exposed -= child->geometry().translated(-ClientOrigin());
-    }
-  }
-  return exposed;
-}
+QRegion HostWidget::ExposedUpdateRegion() const { return invalid_ - ChildCover(); }
 
 QRect HostWidget::TakeUpdateRegion(bool* erase) {
   const QRegion exposed = ExposedUpdateRegion();
@@ -262,8 +279,9 @@ void HostWidget::ShowChanged(const QRect& area) {
 }
 
 void HostWidget::ScrollPixels(const QRect& area, const QRect& limit, int dx, int dy) {
-  const QRect target = area.translated(dx, dy) & limit & area;
   QImage& image = QtImage(*backing());
+  // Pixels beyond the picture lie under child windows: nothing of them is shown or moved.
+  const QRect target = area.translated(dx, dy) & limit & area & image.rect() & image.rect().translated(dx, dy);
   if (!target.isEmpty()) {
     const QImage source = image.copy(target.translated(-dx, -dy));
     const std::size_t bytes = static_cast<std::size_t>(target.width()) * 4;  // Format_RGB32
@@ -345,9 +363,10 @@ void HostWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QPoint origin = ClientOrigin();
   const QRect client = ClientRect();
+  const QImage& picture = QtImage(*backing());
   for (const QRect& area : event->region()) {
-    const QRect inside = area.translated(-origin) & client;
-    if (!inside.isEmpty()) painter.drawImage(inside.translated(origin), QtImage(*backing()), inside);
+    const QRect inside = area.translated(-origin) & client & picture.rect();  // the rest is under children
+    if (!inside.isEmpty()) painter.drawImage(inside.translated(origin), picture, inside);
   }
   if (bar_shown_[SB_HORZ] && bar_shown_[SB_VERT]) {
     const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);

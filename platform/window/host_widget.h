@@ -31,11 +31,14 @@ class HostWidget : public QWidget {
   void Release();
 
   // ---- Painting ----
-  // The window's picture, of the client area's size: paints and window Dcs
+  // The window's picture, anchored at the client area's top-left corner and as
+  // large as the part that child windows leave uncovered: paints and window Dcs
   // draw into it, the widget shows it. It is made or fitted here, when it is
   // needed (pixels that remain keep their place), not on every step of a
   // layout that changes the size again and again before anything is drawn.
   const std::shared_ptr<Bitmap>& backing();
+  // The picture at the client area's size (white where none was kept).
+  Bitmap ClientPicture();
   // Takes note of the client area's size: when it changed, the whole client
   // area is marked for painting and the picture is fitted when next needed.
   void FitBacking();
@@ -87,6 +90,10 @@ class HostWidget : public QWidget {
 
  private:
   QRegion ExposedUpdateRegion() const;
+  // The client area that shown child windows cover, in client coordinates.
+  QRegion ChildCover() const;
+  // The size from the client's top-left corner that holds all it leaves uncovered.
+  QSize UncoveredExtent() const;
   void HandleMouse(QMouseEvent* event);
   // A mouse message at a point of the client area (elsewhere: none), after WM_SETCURSOR.
   void DeliverMouse(UINT message, WPARAM wParam, QPoint client);

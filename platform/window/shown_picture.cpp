@@ -22,7 +22,7 @@ Bitmap ShownPicture(Window& window) {
   window.UpdateWindow();
   detail::HostWidget* host = HostOf(window);
   if (!host) return Bitmap();  // the paint ended the window
-  Bitmap picture = *host->backing();
+  Bitmap picture = host->ClientPicture();
   {
     QPainter painter(&QtImage(picture));
     const QPoint origin = host->ClientOrigin();

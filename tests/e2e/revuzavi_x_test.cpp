@@ -9,8 +9,10 @@
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/app/graph_ids.h"
@@ -117,6 +119,23 @@ std::optional<Beam> FindBeam(const e2e::XPicture& p, const e2e::XGeometry& windo
   return std::nullopt;
 }
 
+// Where the viewer's message boxes are logged.
+std::string MessagesFile() { return plat::testing::TestFolder() + "messages.txt"; }
+
+// Starts the viewer on load case 1 of the position for a person to act on (its script only waits,
+// its boxes go to messages.txt), with `env` besides; -1 when it cannot start.
+pid_t StartForAPerson(e2e::XSession& x, const common::Position& position,
+                      std::vector<std::pair<std::string, std::string>> env) {
+  const std::string folder = plat::testing::TestFolder() + "script/";
+  const std::string script = "wait 300000\n";
+  if (!plat::MakeFolder(folder) || !plat::WriteBlock(folder + "REVUZAVI.script", script.data(), script.size())) {
+    return -1;
+  }
+  env.emplace_back("PLAT_MESSAGES", MessagesFile());
+  env.emplace_back("PLAT_SCRIPT", folder);
+  return x.Start("REVUZAVI", {position.ext(), "@" + position.data_path(), "@1"}, env);
+}
+
 // The items of the picture window's menu bar: "<", "Frame", ... "Help".
 constexpr int kPictureMenuItems = 25;
 constexpr int kShapeFunctionsItem = 19;
@@ -127,15 +146,9 @@ TEST(RevuzaviX, ResultsAfterTheShapeFunctionsAndTheElementPlotFromTheToolBar) {
   if (HasFailure()) return;
   e2e::XSession x(2200, 1000);
   ASSERT_TRUE(x.ok()) << x.error();
-  const std::string folder = plat::testing::TestFolder() + "script/";
-  ASSERT_TRUE(plat::MakeFolder(folder));
-  const std::string script = "wait 300000\n";  // a person acts: the script only waits
-  ASSERT_TRUE(plat::WriteBlock(folder + "REVUZAVI.script", script.data(), script.size()));
-  const std::string messages = plat::testing::TestFolder() + "messages.txt";
   const std::string pdf = plat::testing::TestFolder() + "plot.pdf";
   for (const char* name : {"M101", "M201"}) plat::RemoveFile(position.FolderFile(name));
-  const pid_t viewer = x.Start("REVUZAVI", {position.ext(), "@" + position.data_path(), "@1"},
-                               {{"PLAT_MESSAGES", messages}, {"PLAT_SCRIPT", folder}, {"PLAT_PRINT_TO_PDF", pdf}});
+  const pid_t viewer = StartForAPerson(x, position, {{"PLAT_PRINT_TO_PDF", pdf}});
   ASSERT_GT(viewer, 0);
   const auto window = x.FindWindow("^REVUZAVI");
   ASSERT_TRUE(window) << x.StderrOf(viewer);
@@ -197,6 +210,44 @@ TEST(RevuzaviX, ResultsAfterTheShapeFunctionsAndTheElementPlotFromTheToolBar) {
   ASSERT_TRUE(x.Key("Escape"));  // the picture's Esc ends the viewer
   const std::optional<int> code = x.WaitExit(viewer, 20);
   EXPECT_EQ(code, 0) << x.StderrOf(viewer);
-  EXPECT_EQ(revuzavi::testing::ReadBytes(messages),
+  EXPECT_EQ(revuzavi::testing::ReadBytes(MessagesFile()),
             "OK\tPicture copied to clipboard and stored in file " + position.FolderFile("G1.jpg") + "\n");
+}
+
+// The image-format plug-ins mapped into a running process.
+int ImagePluginsOf(pid_t pid) {
+  std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+  int mapped = 0;
+  for (std::string line; std::getline(maps, line);) mapped += line.find("/imageformats/") != std::string::npos;
+  return mapped;
+}
+
+// On a screen too narrow for the picture's menu bar, its overflow arrow shows at the bar's right
+// end; drawing it loads no image-format plug-in (they cost the viewer's start more than its menu).
+TEST(RevuzaviX, TheMenuBarsOverflowArrowShowsWithoutImagePlugIns) {
+  if (const std::string why = e2e::XUnavailable(); !why.empty()) GTEST_SKIP() << why;
+  const common::Position position = revuzavi::testing::ComputedExample("BEAM2");
+  if (HasFailure()) return;
+  e2e::XSession x(1024, 768);
+  ASSERT_TRUE(x.ok()) << x.error();
+  const pid_t viewer = StartForAPerson(x, position, {});
+  ASSERT_GT(viewer, 0);
+  const auto window = x.FindWindow("^REVUZAVI");
+  ASSERT_TRUE(window) << x.StderrOf(viewer);
+  x.Settle(1000);
+  ASSERT_TRUE(x.Xdotool({"windowmove", *window, "0", "0"}));
+  ASSERT_TRUE(x.Xdotool({"windowsize", *window, "900", "700"}));  // narrower than the menu bar's items
+  x.Settle(800);
+  const auto g = x.Geometry(*window);
+  ASSERT_TRUE(g);
+  ASSERT_LE(g->x + g->width, 1024);
+  const auto screen = x.Grab();
+  ASSERT_TRUE(screen);
+  Keep(*screen, "revuzavi_x_overflow");
+  // The arrow: dark pixels in the last 24 columns of the menu bar, right of its last item shown.
+  const std::vector<std::pair<int, int>> arrow =
+      DarkRuns(*screen, g->x + g->width - 24, g->x + g->width, g->y + 2, g->y + 22, 2);
+  EXPECT_FALSE(arrow.empty()) << "no overflow arrow at the menu bar's end";
+  EXPECT_EQ(ImagePluginsOf(viewer), 0);
+  EXPECT_TRUE(x.Running(viewer));
 }

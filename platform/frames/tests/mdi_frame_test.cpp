@@ -12,6 +12,9 @@
 #include "platform/frames/tests/test_frames.h"
 #include "platform/testing/frame_testing.h"
 #include "platform/testing/window_testing.h"
+#include "platform/window/host_widget.h"
+#include "platform/window/shown_picture.h"
+#include "platform/window/window_state.h"
 #include "platform/window/virtual_keys.h"
 
 namespace plat::test {
@@ -282,6 +285,34 @@ TEST_F(MdiFrameTest, ChildCaptionShowsTheDocumentTitle) {
   EXPECT_EQ(ChildOfKind("picture")->GetWindowText(), "Graph1");
   ChildOfKind("text")->GetActiveDocument()->SetTitle("D1");
   EXPECT_EQ(ChildOfKind("text")->GetWindowText(), "D1");
+}
+
+// A child frame under its view keeps a picture of its caption only, not of its whole client area;
+// it grows where the view leaves more uncovered. What a person sees stays the same.
+TEST_F(MdiFrameTest, ChildFramePictureHoldsWhatItsViewLeavesUncovered) {
+  OpenThree();
+  MDIChildWnd* child = ChildOfKind("picture");
+  main->MDIActivate(child);
+  PumpMessages();
+  Rect client;
+  child->GetClientRect(&client);
+  const Bitmap shown = WindowPixels(*child);
+  const auto& picture = detail::WindowState::Of(*child)->host->backing();
+  EXPECT_EQ(picture->width(), client.Width());
+  EXPECT_EQ(picture->height(), MDIChildWnd::kCaptionHeight);
+  EXPECT_EQ(shown.Pixel(client.Width() / 2, 5), Rgb(0, 84, 166));  // the active caption
+  // The shown picture (clipboard, export) has the client area's size all the same.
+  const Bitmap whole = ShownPicture(*child);
+  EXPECT_EQ(whole.width(), client.Width());
+  EXPECT_EQ(whole.height(), client.Height());
+  EXPECT_EQ(whole.Pixel(client.Width() / 2, 5), Rgb(0, 84, 166));
+  // The view out of sight: the frame's picture covers all it leaves, the caption kept.
+  child->GetActiveView()->ShowWindow(SW_HIDE);
+  child->Invalidate();
+  child->UpdateWindow();
+  EXPECT_EQ(picture->width(), client.Width());
+  EXPECT_EQ(picture->height(), client.Height());
+  EXPECT_EQ(WindowPixels(*child).Pixel(client.Width() / 2, 5), Rgb(0, 84, 166));
 }
 
 }  // namespace

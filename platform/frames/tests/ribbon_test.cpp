@@ -11,7 +11,10 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <QStyleOption>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <memory>
 #include <set>
 
@@ -367,15 +370,45 @@ TEST(ApplicationLookTest, TheBarsOverflowIconIsTheStylesOwn) {
     ASSERT_NE(style, nullptr) << name;
     EXPECT_EQ(detail::StyleName(style.get()), QString(name).toLower());
     std::unique_ptr<QStyle> plain(QStyleFactory::create(name));
+    QStyleOption right_to_left;
+    right_to_left.direction = Qt::RightToLeft;
     for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
-      const QIcon icon = style->standardIcon(which);
-      ASSERT_FALSE(icon.isNull()) << name;
-      const QImage shown = icon.pixmap(QSize(16, 16)).toImage();
-      EXPECT_FALSE(shown.isNull()) << name;
-      EXPECT_EQ(shown, plain->standardIcon(which).pixmap(QSize(16, 16)).toImage()) << name << " " << which;
+      for (const QStyleOption* option : std::initializer_list<const QStyleOption*>{nullptr, &right_to_left}) {
+        const QIcon icon = style->standardIcon(which, option);
+        const QIcon own = plain->standardIcon(which, option);
+        ASSERT_FALSE(icon.isNull()) << name;
+        EXPECT_EQ(icon.availableSizes(), own.availableSizes()) << name << " " << which;
+        for (const QSize size : {QSize(5, 8), QSize(16, 10), QSize(16, 16), QSize(20, 32), QSize(24, 24)}) {
+          for (const auto mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+            const QImage shown = icon.pixmap(size, mode).toImage();
+            EXPECT_FALSE(shown.isNull()) << name;
+            EXPECT_EQ(shown, own.pixmap(size, mode).toImage()) << name << " " << which << " " << mode;
+          }
+        }
+      }
     }
   }
   EXPECT_EQ(detail::MakeProgramStyle("no such style"), nullptr);
+}
+
+// The image-format plug-ins mapped into this process.
+int ImagePluginsMapped() {
+  std::ifstream maps("/proc/self/maps");
+  int mapped = 0;
+  for (std::string line; std::getline(maps, line);) mapped += line.find("/imageformats/") != std::string::npos;
+  return mapped;
+}
+
+// Showing the overflow arrow reads its PNG images without the image-format plug-ins, which cost a
+// program's first paint more than the rest of its menu bar.
+TEST(ApplicationLookTest, TheOverflowIconNeedsNoImagePlugIn) {
+  if (ImagePluginsMapped() > 0) GTEST_SKIP() << "an earlier test of this process loaded the plug-ins";
+  std::unique_ptr<QStyle> style(detail::MakeProgramStyle("Fusion"));
+  ASSERT_NE(style, nullptr);
+  for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+    EXPECT_FALSE(style->standardIcon(which).pixmap(QSize(16, 16)).isNull());
+  }
+  EXPECT_EQ(ImagePluginsMapped(), 0);
 }
 
 }  // namespace

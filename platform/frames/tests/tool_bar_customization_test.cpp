@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QToolBar>
 #include <QWidget>
 
@@ -440,6 +442,36 @@ TEST_F(ToolBarCustomizationTest, AStandardBarWhoseProgramButtonsChangedShowsTheN
   EXPECT_EQ(f.tool_bar.GetDockSide(), DockSide::kLeft);  // where it was put stays
   ASSERT_EQ(f.Bars().size(), 2u);
   EXPECT_EQ(ToolButtonTexts(*f.Bars()[1]), (std::vector<std::string>{"Store", "|", "Anpassen..."}));
+}
+
+// The customise button comes and goes without the program's buttons being made again, and buttons
+// replaced leave nothing behind in the bar.
+TEST_F(ToolBarCustomizationTest, TheCustomiseButtonLeavesTheOtherButtonsAsTheyAre) {
+  CustomizableFrame& f = Start();
+  QToolBar* bar = f.tool_bar.widget();
+  ASSERT_NE(bar, nullptr);
+  const auto store_button = [bar]() -> QPointer<QWidget> {
+    for (QAction* action : bar->actions()) {
+      if (action->data().toUInt() == ID_FILE_SAVE) return bar->widgetForAction(action);
+    }
+    return nullptr;
+  };
+  const QPointer<QWidget> store = store_button();
+  ASSERT_NE(store, nullptr);
+  const std::vector<std::string> with = {"Store", "|", "Graphical input", "Grid", "|", "Anpassen..."};
+  EXPECT_EQ(ToolButtonTexts(f.tool_bar), with);
+  f.tool_bar.EnableCustomizeButton(false);
+  PumpMessages();
+  EXPECT_EQ(ToolButtonTexts(f.tool_bar), (std::vector<std::string>{"Store", "|", "Graphical input", "Grid"}));
+  f.tool_bar.EnableCustomizeButton(true, kCustomize, "Anpassen...");
+  PumpMessages();
+  EXPECT_EQ(ToolButtonTexts(f.tool_bar), with);
+  EXPECT_EQ(store_button(), store);  // the same button all along
+  const qsizetype actions = bar->findChildren<QAction*>().size();
+  for (int i = 0; i < 3; ++i) f.tool_bar.SetButtons(f.tool_bar.GetButtons());
+  PumpMessages();
+  EXPECT_EQ(bar->findChildren<QAction*>().size(), actions);
+  EXPECT_EQ(ToolButtonTexts(f.tool_bar), with);
 }
 
 TEST_F(ToolBarCustomizationTest, TheViewersKindOfFrameOffersItsChildWindowsMenusAndItsClientMakesRoom) {
