@@ -10,11 +10,11 @@
 namespace common {
 namespace {
 
-struct Spec {
+struct Conversion {
   int width = 0;
   int precision = -1;  // none
   bool wide = false;   // 'l'
-  char conversion = 0;
+  char letter = 0;
 };
 
 int Digits(const char*& p) {
@@ -24,41 +24,41 @@ int Digits(const char*& p) {
 }
 
 // Reads the conversion after a '%' (p points behind it); false for one this file does not format.
-bool ReadSpec(const char*& p, Spec& spec) {
-  spec = Spec{};
+bool ReadConversion(const char*& p, Conversion& conversion) {
+  conversion = Conversion{};
   if (*p == '%') {
-    spec.conversion = *p++;
+    conversion.letter = *p++;
     return true;
   }
-  spec.width = Digits(p);
+  conversion.width = Digits(p);
   if (*p == '.') {
     ++p;
-    spec.precision = Digits(p);
+    conversion.precision = Digits(p);
   }
   if (*p == 'l') {
-    spec.wide = true;
+    conversion.wide = true;
     ++p;
   }
-  spec.conversion = *p;
-  if (spec.conversion == '\0') return false;
+  conversion.letter = *p;
+  if (conversion.letter == '\0') return false;
   ++p;
-  switch (spec.conversion) {
+  switch (conversion.letter) {
     case 'd':
-    case 'i': return spec.precision < 0;
+    case 'i': return conversion.precision < 0;
     case 'f':
     case 'E': return true;
     case 's':
-    case 'c': return spec.precision < 0 && !spec.wide;
+    case 'c': return conversion.precision < 0 && !conversion.wide;
     default: return false;
   }
 }
 
 bool Supported(const char* format) {
-  Spec spec;
+  Conversion conversion;
   for (const char* p = format; *p;) {
     if (*p++ != '%') continue;
     if (*p == '-' || *p == '+' || *p == ' ' || *p == '#' || *p == '0' || *p == '*') return false;
-    if (!ReadSpec(p, spec)) return false;
+    if (!ReadConversion(p, conversion)) return false;
   }
   return true;
 }
@@ -69,7 +69,7 @@ void AppendPadded(std::string& out, const char* text, std::size_t length, int wi
 }
 
 void AppendList(std::string& out, const char* format, va_list args) {
-  Spec spec;
+  Conversion conversion;
   for (const char* p = format; *p;) {
     const char* percent = std::strchr(p, '%');
     if (!percent) {
@@ -78,28 +78,28 @@ void AppendList(std::string& out, const char* format, va_list args) {
     }
     out.append(p, static_cast<std::size_t>(percent - p));
     p = percent + 1;
-    ReadSpec(p, spec);
-    switch (spec.conversion) {
+    ReadConversion(p, conversion);
+    switch (conversion.letter) {
       case '%': out += '%'; break;
       case 'd':
       case 'i': {
         char digits[24];
-        const long value = spec.wide ? va_arg(args, long) : va_arg(args, int);
+        const long value = conversion.wide ? va_arg(args, long) : va_arg(args, int);
         const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        AppendPadded(out, digits, static_cast<std::size_t>(end - digits), spec.width);
+        AppendPadded(out, digits, static_cast<std::size_t>(end - digits), conversion.width);
         break;
       }
-      case 'f': AppendFixed(out, va_arg(args, double), spec.precision < 0 ? 6 : spec.precision, spec.width); break;
-      case 'E': AppendExponent(out, va_arg(args, double), spec.precision < 0 ? 6 : spec.precision, spec.width); break;
+      case 'f': AppendFixed(out, va_arg(args, double), conversion.precision < 0 ? 6 : conversion.precision, conversion.width); break;
+      case 'E': AppendExponent(out, va_arg(args, double), conversion.precision < 0 ? 6 : conversion.precision, conversion.width); break;
       case 's': {
         const char* text = va_arg(args, const char*);
         if (!text) text = "(null)";
-        AppendPadded(out, text, std::strlen(text), spec.width);
+        AppendPadded(out, text, std::strlen(text), conversion.width);
         break;
       }
       case 'c': {
         const char c = static_cast<char>(va_arg(args, int));
-        AppendPadded(out, &c, 1, spec.width);
+        AppendPadded(out, &c, 1, conversion.width);
         break;
       }
       default: break;  // Supported() let nothing else through

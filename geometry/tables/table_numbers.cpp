@@ -15,8 +15,8 @@ common::Outcome<TableNumbers> ReadTableNumbers(const TableCells& cells, int coun
     for (std::size_t i = 0; i < texts.size() && i + 1 < columns.size(); ++i) {
       const int column = static_cast<int>(i) + 1;
       if (keep_text && keep_text(column, texts[i])) continue;
-      const TableColumn& spec = columns[i + 1];
-      common::Outcome<double> value = common::ReadCellNumber(texts[i], spec.type, r, spec.header);
+      const TableColumn& kind = columns[i + 1];
+      common::Outcome<double> value = common::ReadCellNumber(texts[i], kind.type, r, kind.header);
       if (!value) return value.failure();
       row[i] = *value;
     }
