@@ -9,9 +9,13 @@ namespace plat::detail {
 namespace {
 
 const char kIdProperty[] = "plat_menu_id";
+// Marks the pop-ups made from a menu model: Qt's own child menus of a bar (the overflow arrow's
+// list of the items that do not fit) are Qt's to keep.
+const char kModelPopupProperty[] = "plat_model_popup";
 
 void DeleteSubMenus(QWidget* widget) {
   for (QMenu* child : widget->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+    if (!child->property(kModelPopupProperty).toBool()) continue;
     child->hide();
     child->deleteLater();
   }
@@ -38,6 +42,7 @@ QAction* AddCommand(QWidget* owner, const Menu::Item& item, const MenuActions& a
 QMenu* AddPopup(QWidget* owner, const Menu::Item& item, int index, const MenuModel& model,
                 const MenuActions& actions) {
   auto* popup = new QMenu(QtText(item.text), owner);
+  popup->setProperty(kModelPopupProperty, true);
   popup->menuAction()->setEnabled(Enabled(item));
   MenuModel sub = [model, index]() -> Menu* {
     Menu* parent = model();
