@@ -107,18 +107,7 @@ bool WritePieces(int fd, std::span<const BlockPiece> pieces) {
 bool FinishWriteOver(int fd, const std::string& path, std::int64_t old_size, std::span<const BlockPiece> pieces) {
   std::size_t size = 0;
   for (const BlockPiece& piece : pieces) size += piece.size;
-  bool ok = true;
-  if (pieces.size() == 1) {
-    const char* p = static_cast<const char*>(pieces[0].data);
-    for (std::size_t done = 0; ok && done < size;) {
-      const ssize_t n = ::pwrite(fd, p + done, size - done, static_cast<off_t>(done));
-      if (n < 0 && errno == EINTR) continue;
-      ok = n > 0;
-      if (ok) done += static_cast<std::size_t>(n);
-    }
-  } else {
-    ok = WritePieces(fd, pieces);
-  }
+  bool ok = WritePieces(fd, pieces);
   // Cut a longer old file to the new length, after the write: never to nothing first (ext4 writes
   // the data of a file cut to nothing out at close).
   if (ok && old_size > static_cast<std::int64_t>(size)) ok = ::ftruncate(fd, static_cast<off_t>(size)) == 0;
