@@ -162,6 +162,23 @@ TEST(DrawInfluence, MomentReleaseInTheMiddleScalesTheMomentThere) {
   }
 }
 
+// The support moment moves with a release in the first span: the second span's moment file holds
+// its new moments too.
+TEST(DrawInfluence, AReleaseRewritesTheMomentFileOfEveryElement) {
+  const zedir::testing::FrameModel model = zedir::testing::TwoSpans().Build();
+  LoadCaseFiles lc = UniformLoad(model);
+  lc.line_loads.Append(zedir::testing::StoredLineLoad(model, 2, 'Y', 10, 10));
+  SolvedViewer v(zedir::testing::TwoSpans(), lc);
+  const double before = Moment(v, 2, 0);
+  ASSERT_TRUE(DrawInfluenceM(v.state, v.run, ViewState{}, v.view, 1, kInMiddle).ok());
+  ASSERT_GT(std::fabs(Moment(v, 2, 0) - before), 1.0);
+  float m[51] = {};
+  ASSERT_TRUE(plat::ReadBlock(ElementCurveFileName(v.state, 'M', 2), m, sizeof m));
+  EXPECT_NEAR(m[0], Moment(v, 2, 0), 1e-4 * std::fabs(before));
+  EXPECT_NEAR(m[25], Moment(v, 2, 2), 1e-4 * std::fabs(before));
+  EXPECT_NEAR(m[50], Moment(v, 2, 1), 1e-4 * std::fabs(before));
+}
+
 TEST(DrawInfluence, ShearReleaseIsDrawnAsAJumpOfItsOwn) {
   {
     SolvedViewer v(zedir::testing::FixedBeam(), ForceAt2m());
