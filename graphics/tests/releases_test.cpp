@@ -17,6 +17,7 @@
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/reanalysis/releases.h"
 #include "graphics/tests/reanalysis_fixture.h"
+#include "graphics/tests/section_forces.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 
@@ -38,16 +39,13 @@ LoadCaseFiles ForceAt2m() {
   return lc;
 }
 
-// The moment (shear) of element e at sample 1, 51 or 26 (which 0, 1, 2) as the diagram draws it.
+// The moment (shear) of element e at its start, end or middle (which 0, 1, 2) as the diagram draws it.
+constexpr double kFractionOf[] = {0.0, 1.0, 0.5};
 double Moment(const SolvedViewer& v, int e, int which) {
-  std::vector<float> table;
-  EXPECT_TRUE(QueryMomentValue(v.state, ViewState{}, DiagramOptions{}, e, which, 0, table));
-  return table.empty() ? 0.0 : table[0];
+  return testing::ForcesAt(v.state, ViewState{}, e, kFractionOf[which]).m;
 }
 double Shear(const SolvedViewer& v, int e, int which) {
-  std::vector<float> table;
-  EXPECT_TRUE(QueryShearValue(v.state, ViewState{}, DiagramOptions{}, e, which, 0, table));
-  return table.empty() ? 0.0 : table[0];
+  return testing::ForcesAt(v.state, ViewState{}, e, kFractionOf[which]).v;
 }
 
 std::uint8_t Byte(const common::PointLoadRecord& r, std::size_t offset) {
