@@ -4,9 +4,11 @@
 
 #include "Quon/elements/element_data.h"
 #include "Quon/influence/influence_terms.h"
-#include "Quon/run/append_format.h"
+#include "common/printf_text.h"
 
 namespace zedir {
+
+using common::AppendPrintf;
 
 EndMomentTerms EndMomentTermsOf(const Run& run, int e) {
   const ElementData d = GatherElementData(run, e);
@@ -44,14 +46,14 @@ std::string EndMomentTrace(const Run& run, const std::vector<EndMomentTerms>& te
   for (int e = 1; e <= m; ++e) {
     const EndMomentTerms& t = terms[static_cast<std::size_t>(e - 1)];
     const auto [a, b] = ElementNodesOf(run, e);
-    AppendFormat(text, "Elm %2i A = %i dofs %i, %i, %i, B = %i dofs %i, %i, %i rotA = %.2lE rotB = %.2lE\n", e,
+    AppendPrintf(text, "Elm %2i A = %i dofs %i, %i, %i, B = %i dofs %i, %i, %i rotA = %.2lE rotB = %.2lE\n", e,
                  a.node, a.u, a.v, a.rotation, b.node, b.u, b.v, b.rotation, static_cast<double>(t.phi_a),
                  static_cast<double>(t.phi_b));
-    AppendFormat(text, "X1 = %4.2lE X2 = %4.2lE\n\n", static_cast<double>(t.x1), static_cast<double>(t.x2));
+    AppendPrintf(text, "X1 = %4.2lE X2 = %4.2lE\n\n", static_cast<double>(t.x1), static_cast<double>(t.x2));
   }
   for (int e = 1; e <= m; ++e) {
     const EndMomentTerms& t = terms[static_cast<std::size_t>(e - 1)];
-    AppendFormat(text, "Element %2i M1 = %4.2lE  M2 = %4.2lE\n", e, static_cast<double>(t.x1), static_cast<double>(t.x2));
+    AppendPrintf(text, "Element %2i M1 = %4.2lE  M2 = %4.2lE\n", e, static_cast<double>(t.x1), static_cast<double>(t.x2));
   }
   return text;
 }

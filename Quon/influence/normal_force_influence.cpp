@@ -4,9 +4,11 @@
 
 #include "Quon/elements/element_data.h"
 #include "Quon/influence/influence_terms.h"
-#include "Quon/run/append_format.h"
+#include "common/printf_text.h"
 
 namespace zedir {
+
+using common::AppendPrintf;
 
 NormalForceTerms NormalForceTermsOf(const Run& run, int e) {
   const ElementData d = GatherElementData(run, e);
@@ -36,24 +38,24 @@ std::string NormalForceTrace(const Run& run, const std::vector<NormalForceTerms>
   for (int e = 1; e <= m; ++e) {
     const NormalForceTerms& t = terms[static_cast<std::size_t>(e - 1)];
     const auto [a, b] = ElementNodesOf(run, e);
-    AppendFormat(text,
+    AppendPrintf(text,
                  "Elm %2i tx = %.2lf ty = %.2lf nL = %i nR = %i uLocXA = %4.2lE uLocXB = %4.2lE urel = uB - uA = "
                  "%4.2lE  N = %4.2lf\n",
                  e, static_cast<double>(t.cosine), static_cast<double>(t.sine), a.node, b.node,
                  static_cast<double>(t.ua), static_cast<double>(t.ub), static_cast<double>(t.urel),
                  static_cast<double>(t.normal_force));
-    AppendFormat(text, "NodeA = %i dofs %i, %i, %i, NodeB = %i dofs %i, %i, %i,\n", a.node, a.u, a.v, a.rotation,
+    AppendPrintf(text, "NodeA = %i dofs %i, %i, %i, NodeB = %i dofs %i, %i, %i,\n", a.node, a.u, a.v, a.rotation,
                  b.node, b.u, b.v, b.rotation);
     const char* format = t.vertical ? "Vertical dofR = %i  dofL = %i  flexR = %8.5lE  flexL = %8.5lE EA/l = %8.2lE\n\n"
                                     : "Horizontal dofR = %i  dofL = %i  flexR = %8.2lE  flexL = %8.2lE EA/l = %8.2lE\n\n";
-    AppendFormat(text, format, t.dof_r, t.dof_l, static_cast<double>(t.flex_r), static_cast<double>(t.flex_l),
+    AppendPrintf(text, format, t.dof_r, t.dof_l, static_cast<double>(t.flex_r), static_cast<double>(t.flex_l),
                  static_cast<double>(t.ea / t.length));
-    AppendFormat(text, "EA = %.2lE delta10 = %.3lE   delta11E = %.3lE  delta11S = %.3lE  fplus = %.2lE\n\n",
+    AppendPrintf(text, "EA = %.2lE delta10 = %.3lE   delta11E = %.3lE  delta11S = %.3lE  fplus = %.2lE\n\n",
                  static_cast<double>(t.ea), static_cast<double>(t.urel), static_cast<double>(t.delta11e),
                  static_cast<double>(t.delta11s), static_cast<double>(t.fplus));
   }
   for (int e = 1; e <= m; ++e) {
-    AppendFormat(text, "Element %2i fplus = %10.2lf\n", e, static_cast<double>(terms[static_cast<std::size_t>(e - 1)].fplus));
+    AppendPrintf(text, "Element %2i fplus = %10.2lf\n", e, static_cast<double>(terms[static_cast<std::size_t>(e - 1)].fplus));
   }
   return text;
 }

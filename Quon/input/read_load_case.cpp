@@ -1,9 +1,9 @@
 #include "Quon/input/read_load_case.h"
 
-#include "Quon/input/model_indices.h"
 #include "Quon/run/messages.h"
 #include "Quon/run/require_file.h"
 #include "common/position/file_names.h"
+#include "common/position/load_checks.h"
 #include "common/records/record_files.h"
 #include "platform/files.h"
 
@@ -23,33 +23,10 @@ common::Result ReadCountedLoads(const std::string& path, int count, Tab& table) 
   return common::Result::Ok();
 }
 
-common::Result CheckPointLoads(const Run& run, const std::string& path) {
-  for (int k = 1; k <= run.point_loads.count(); ++k) {
-    const common::PointLoadRecord& load = run.point_loads[k];
-    if (load.placement() == common::PointLoadRecord::kAtNode && !InRange(load.node(), run.nodes.count())) {
-      return InputError(path, RecordRef("point load", k) + IndexProblem("node", load.node(), run.nodes.count()));
-    }
-    if (load.placement() == common::PointLoadRecord::kOnElement && !InRange(load.element(), run.elements.count())) {
-      return InputError(path,
-                        RecordRef("point load", k) + IndexProblem("element", load.element(), run.elements.count()));
-    }
-  }
-  return common::Result::Ok();
-}
-
-common::Result CheckLineLoads(const Run& run, const std::string& path) {
-  for (int k = 1; k <= run.line_loads.count(); ++k) {
-    const common::LineLoadRecord& load = run.line_loads[k];
-    if (!InRange(load.element(), run.elements.count())) {
-      return InputError(path, RecordRef("line load", k) + IndexProblem("element", load.element(), run.elements.count()));
-    }
-    for (int node : {load.start_node(), load.end_node()}) {
-      if (node != 0 && !InRange(node, run.nodes.count())) {
-        return InputError(path, RecordRef("line load", k) + IndexProblem("node", node, run.nodes.count()));
-      }
-    }
-  }
-  return common::Result::Ok();
+// An input error naming the file, the record and the index, as the model's checks phrase it.
+common::Result InputFault(const std::string& path, const common::Fault& fault) {
+  if (!fault) return common::Result::Ok();
+  return InputError(path, RecordRef(fault->record, fault->k) + IndexProblem(fault->kind, fault->number, fault->available));
 }
 
 common::Result ReadTemperatures(Run& run) {
@@ -72,13 +49,17 @@ common::Result ReadLoadCaseFiles(Run& run) {
   for (common::PointLoadRecord& load : run.point_loads.used()) {
     if (load.kind() == common::PointLoadRecord::kMoment) load.set_kind_value(load.kind_value() * -1.0f);
   }
-  if (auto r = CheckPointLoads(run, point_path); !r) return r;
+  if (auto r = InputFault(point_path, common::FindPointLoadFault(run.point_loads, run.nodes, run.elements)); !r) {
+    return r;
+  }
 
   const std::string line_path = run.position.LoadCaseFile(names::kLineLoads, run.load_case);
   if (auto r = ReadCountedLoads(line_path, run.load_case_params.line_load_record_count(), run.line_loads); !r) {
     return r;
   }
-  if (auto r = CheckLineLoads(run, line_path); !r) return r;
+  if (auto r = InputFault(line_path, common::FindLineLoadFault(run.line_loads, run.nodes, run.elements)); !r) {
+    return r;
+  }
   return ReadTemperatures(run);
 }
 

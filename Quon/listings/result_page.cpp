@@ -7,12 +7,14 @@
 #include "Quon/elements/node_rotation.h"
 #include "Quon/results/result_files.h"
 #include "Quon/results/writer_threads.h"
-#include "Quon/run/append_format.h"
 #include "Quon/run/equation_listing.h"
 #include "common/fixed_text.h"
+#include "common/printf_text.h"
 #include "platform/binary_io.h"
 
 namespace zedir {
+
+using common::AppendPrintf;
 namespace {
 
 const mechanics::SampleLine* CurveInMemory(const Run& run, int e, char letter) {
@@ -46,23 +48,23 @@ void AppendSupports(const Run& run, std::string& text) {
     const common::NodeRecord& node = run.nodes[p];
     if (std::fabs(node.support(1)) > 0.0f) {
       const double reaction = EntryOf(reactions, node.dof_u());
-      AppendFormat(text, "Node %2i Force X = %8.2lf kN   Support Reaction X = %8.2lf kN\n", p,
+      AppendPrintf(text, "Node %2i Force X = %8.2lf kN   Support Reaction X = %8.2lf kN\n", p,
                    EntryOf(run.nodal_forces, node.dof_u()), reaction);
       sum_x += reaction;
     }
     if (std::fabs(node.support(2)) > 0.0f) {
       const double reaction = EntryOf(reactions, node.dof_v());
-      AppendFormat(text, "Node %2i Force Y = %8.2lf kN   Support Reaction Y = %8.2lf kN\n", p, reaction, reaction);
+      AppendPrintf(text, "Node %2i Force Y = %8.2lf kN   Support Reaction Y = %8.2lf kN\n", p, reaction, reaction);
       sum_y += reaction;
     }
     if (std::fabs(node.support(3)) > 0.0f) {
       const double reaction = EntryOf(reactions, NodeRotation(node));
-      AppendFormat(text, "Node %2i  Moment = %8.2lf kNm\n\n", p, reaction);
+      AppendPrintf(text, "Node %2i  Moment = %8.2lf kNm\n\n", p, reaction);
       sum_m += reaction;
     }
     text += "\n";
   }
-  AppendFormat(text, "Sum X = %.2lf  Sum Y = %.2lf  Sum of moments at supports = %.2lf\n\n", sum_x, sum_y, sum_m);
+  AppendPrintf(text, "Sum X = %.2lf  Sum Y = %.2lf  Sum of moments at supports = %.2lf\n\n", sum_x, sum_y, sum_m);
 }
 
 char* Put(char* out, const char* literal) {
@@ -93,7 +95,7 @@ void AppendElement(const Run& run, int e, plat::TextBlock& text) {
   // the part is not moved while it grows.
   text.Room(256 + mechanics::kSamples * 128 + kSampleLineRoom);
   std::string head;
-  AppendFormat(head, "Element %i between nodes %i and %i, from point %.2f, %.2f up to point %.2f, %.2f, length = %.2f m\n\n",
+  AppendPrintf(head, "Element %i between nodes %i and %i, from point %.2f, %.2f up to point %.2f, %.2f, length = %.2f m\n\n",
                e, element.node_a(), element.node_b(), static_cast<double>(element.xa()),
                static_cast<double>(element.za()), static_cast<double>(element.xb()), static_cast<double>(element.zb()), l);
   text.Append(head);
@@ -129,8 +131,8 @@ std::vector<plat::TextBlock> ResultPageParts(const Run& run) {
       return;
     }
     std::string head;
-    AppendFormat(head, "LC %i\n\n", run.load_case);
-    AppendFormat(head, "Nodal forces and support reaction in load case %i\n\n", run.load_case);
+    AppendPrintf(head, "LC %i\n\n", run.load_case);
+    AppendPrintf(head, "Nodal forces and support reaction in load case %i\n\n", run.load_case);
     AppendSupports(run, head);
     part.Append(head);
   });
@@ -139,8 +141,8 @@ std::vector<plat::TextBlock> ResultPageParts(const Run& run) {
 
 std::string DisplacementPageText(const Run& run) {
   std::string text;
-  AppendFormat(text, "LC %i\n\n", run.load_case);
-  AppendFormat(text, "Nodal displacements u, v, tan phi in load case %i\n\n", run.load_case);
+  AppendPrintf(text, "LC %i\n\n", run.load_case);
+  AppendPrintf(text, "Nodal displacements u, v, tan phi in load case %i\n\n", run.load_case);
   text += DisplacementsOfNodes(run.displacements, run.equation_count(), run.nodes);
   text += "\n";
   return text;

@@ -6,11 +6,20 @@
 #include "common/records/record_files.h"
 
 namespace common {
+namespace {
+
+bool Finite(const DrawingExtents& e) {
+  return std::isfinite(e.xmin()) && std::isfinite(e.zmin()) && std::isfinite(e.xmax()) && std::isfinite(e.zmax());
+}
+
+}  // namespace
 
 Outcome<FrameExtents> ReadExtents(const Position& position) {
   const std::string path = position.File(file_names::kExtents);
   auto read = ReadBlockRecord<DrawingExtents>(path);
   if (auto check = CheckFile(path, read.status); !check) return check;
+  // The box sizes every picture of the frame: a number that is not finite is damage.
+  if (read.status.ok() && !Finite(read.record)) return DamagedFile(path, "it holds a number that is not finite");
   FrameExtents e;
   if (read.status.ok()) e.box = read.record;
   e.step = DrawingStep(e.box);

@@ -13,7 +13,8 @@ struct FrameExtents {
 };
 
 // EXTENSIOR (xmin, zmin, xmax, zmax), or 0, 0, 50, 30 when it is missing, with
-// its drawing step; a file shorter than its 16 bytes is damaged.
+// its drawing step; a file shorter than its 16 bytes, or holding a number that
+// is not finite, is damaged (the message names it).
 Outcome<FrameExtents> ReadExtents(const Position& position);
 
 // The drawing step of a box w = |xmax - xmin| by h = |zmax - zmin|: 100 when w

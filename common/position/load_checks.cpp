@@ -5,18 +5,20 @@ namespace {
 
 std::string Number(int n) { return std::to_string(n); }
 
-std::string Beyond(const std::string& what, int k, const char* kind, int number, int available) {
-  return what + " " + Number(k) + " lies on " + kind + " " + Number(number) + ", the frame has " +
-         Number(available) + " " + kind + "s";
-}
+bool Within(int number, int available) { return number >= 1 && number <= available; }
 
 // The first record of `table` on an element the frame does not have.
 template <class Tab>
 Problem FirstBeyondElements(const Tab& table, const char* what, const ElementTable& elements) {
   for (int k = 1; k <= table.count(); ++k) {
     const int e = table[k].element();
-    if (e < 1 || e > elements.count()) return Beyond(what, k, "element", e, elements.count());
+    if (!Within(e, elements.count())) return Phrase({what, k, "element", e, elements.count()});
   }
+  return std::nullopt;
+}
+
+Problem PhraseOf(const Fault& fault) {
+  if (fault) return Phrase(*fault);
   return std::nullopt;
 }
 
@@ -27,30 +29,50 @@ Problem CheckCount(const char* what, int count, int capacity) {
   return std::string("it claims ") + Number(count) + " " + what + ", at most " + Number(capacity) + " are possible";
 }
 
-Problem CheckPointLoads(const PointLoadTable& loads, const NodeTable& nodes, const ElementTable& elements) {
+std::string Phrase(const IndexFault& fault) {
+  return std::string(fault.record) + " " + Number(fault.k) + " lies on " + fault.kind + " " + Number(fault.number) +
+         ", the frame has " + Number(fault.available) + " " + fault.kind + "s";
+}
+
+Fault FindPointLoadFault(const PointLoadTable& loads, const NodeTable& nodes, const ElementTable& elements) {
   for (int k = 1; k <= loads.count(); ++k) {
     const auto& load = loads[k];
-    if (load.placement() == PointLoadRecord::kAtNode) {
-      if (load.node() < 1 || load.node() > nodes.count()) {
-        return Beyond("point load", k, "node", load.node(), nodes.count());
-      }
-    } else if (load.placement() == PointLoadRecord::kOnElement) {
-      if (load.element() < 1 || load.element() > elements.count()) {
-        return Beyond("point load", k, "element", load.element(), elements.count());
-      }
+    if (load.placement() == PointLoadRecord::kAtNode && !Within(load.node(), nodes.count())) {
+      return IndexFault{"point load", k, "node", load.node(), nodes.count()};
+    }
+    if (load.placement() == PointLoadRecord::kOnElement && !Within(load.element(), elements.count())) {
+      return IndexFault{"point load", k, "element", load.element(), elements.count()};
     }
   }
   return std::nullopt;
 }
 
-Problem CheckLineLoads(const LineLoadTable& loads, const ElementTable& elements) {
-  return FirstBeyondElements(loads, "line load", elements);
+Fault FindLineLoadFault(const LineLoadTable& loads, const NodeTable& nodes, const ElementTable& elements) {
+  for (int k = 1; k <= loads.count(); ++k) {
+    const auto& load = loads[k];
+    if (!Within(load.element(), elements.count())) {
+      return IndexFault{"line load", k, "element", load.element(), elements.count()};
+    }
+    // 0: the load has no force at that end.
+    for (int node : {load.start_node(), load.end_node()}) {
+      if (node != 0 && !Within(node, nodes.count())) return IndexFault{"line load", k, "node", node, nodes.count()};
+    }
+  }
+  return std::nullopt;
+}
+
+Problem CheckPointLoads(const PointLoadTable& loads, const NodeTable& nodes, const ElementTable& elements) {
+  return PhraseOf(FindPointLoadFault(loads, nodes, elements));
+}
+
+Problem CheckLineLoads(const LineLoadTable& loads, const NodeTable& nodes, const ElementTable& elements) {
+  return PhraseOf(FindLineLoadFault(loads, nodes, elements));
 }
 
 Problem CheckSettlements(const NodeRefTable& settlements, const NodeTable& nodes) {
   for (int k = 1; k <= settlements.count(); ++k) {
     const int node = settlements[k].node();
-    if (node < 1 || node > nodes.count()) {
+    if (!Within(node, nodes.count())) {
       return "support " + Number(k) + " lies at node " + Number(node) + ", the frame has " + Number(nodes.count()) +
              " nodes";
     }

@@ -14,7 +14,6 @@ namespace revuzavi {
 namespace {
 
 constexpr int kDiagramKindForces = 2;
-constexpr int kSlotLimit = 1 << 16;
 // A normal force below a thousandth of a newton is the round-off of a bar
 // without one: it does not count for the extremes.
 constexpr double kNoForce = 1e-6;
@@ -87,17 +86,6 @@ void StoreNormalExtremes(common::ElementRecord& element, const NormalExtremes& x
   element.set_min_normal_force(x.smallest);
   element.set_max_normal_force(x.largest);
 }
-
-// Value query of a curve: its value at sample 1, 51 or 26.
-bool StoreQueried(const mechanics::CurveLine& v, int which, int slot, std::vector<float>& table) {
-  static constexpr int kSampleOf[] = {1, mechanics::kSamples, 26};
-  if (which < 0 || which > 2 || slot < 0 || slot >= kSlotLimit) return false;
-  if (table.size() <= static_cast<std::size_t>(slot)) table.resize(static_cast<std::size_t>(slot) + 1, 0.0f);
-  table[static_cast<std::size_t>(slot)] = static_cast<float>(v(kSampleOf[which]));
-  return true;
-}
-
-bool ElementExists(const ViewerState& state, int e) { return e >= 1 && e <= state.elements.count(); }
 
 using ShownLines = std::vector<std::pair<int, mechanics::CurveLine>>;
 
@@ -227,18 +215,6 @@ int DrawEnergyBand(Canvas& c, common::ElementTable& elements, std::vector<float>
   }
   energies[0] = static_cast<float>(sum);
   return drawn;
-}
-
-bool QueryMomentValue(const ViewerState& state, const ViewState& view, const DiagramOptions& o, int e, int which,
-                      int slot, std::vector<float>& table) {
-  if (!ElementExists(state, e)) return false;
-  return StoreQueried(DiagramCurves(state, view, e, o).m, which, slot, table);
-}
-
-bool QueryShearValue(const ViewerState& state, const ViewState& view, const DiagramOptions& o, int e, int which,
-                     int slot, std::vector<float>& table) {
-  if (!ElementExists(state, e)) return false;
-  return StoreQueried(DiagramCurves(state, view, e, o).v, which, slot, table);
 }
 
 }  // namespace revuzavi

@@ -40,14 +40,4 @@ int DrawShearDiagram(Canvas& c, DiagramScale& scale, const DiagramOptions& o);
 int DrawEnergyBand(Canvas& c, common::ElementTable& elements, std::vector<float>& energies, DiagramScale& scale,
                    const DiagramOptions& o);
 
-// Value query of element e: which = 0 the value at sample 1, 1 at sample 51,
-// 2 at sample 26 goes to table[slot] (the table grows to hold it); false and
-// nothing stored for another `which`, an element or a slot that does not
-// exist. A query computes in memory and writes no file: the curve files hold
-// only what the pictures draw.
-bool QueryMomentValue(const ViewerState& state, const ViewState& view, const DiagramOptions& o, int e, int which,
-                      int slot, std::vector<float>& table);
-bool QueryShearValue(const ViewerState& state, const ViewState& view, const DiagramOptions& o, int e, int which,
-                     int slot, std::vector<float>& table);
-
 }  // namespace revuzavi

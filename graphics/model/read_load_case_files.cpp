@@ -68,7 +68,7 @@ common::ReadOutcome ReadLoads(const ViewerState& state, LoadCase& lc) {
 
   const std::string lines = state.position.LoadCaseFile(fn::kLineLoads, number);
   if (auto r = ReadRequired(lines, lc.params.line_load_record_count(), lc.line_loads); !r.ok()) return r;
-  if (auto problem = common::CheckLineLoads(lc.line_loads, state.elements)) return DamagedEnd(lines, *problem);
+  if (auto problem = common::CheckLineLoads(lc.line_loads, state.nodes, state.elements)) return DamagedEnd(lines, *problem);
 
   if (lc.params.temperature_flag() != 0) {
     const std::string path = state.position.LoadCaseFile(fn::kTemperatures, number);

@@ -54,15 +54,19 @@ bool ElementShown(const ViewerState& state, const ViewState& view, int e) {
   return state.elements[e].switched_off_flag() == 0 || view.show_switched_off;
 }
 
-mechanics::ElementCurves PictureElementCurves(const ViewerState& state, const ViewState& view, int e,
-                                              const PictureCurveSwitches& switches) {
+mechanics::CurveSwitches CurveSwitchesOf(const ViewState& view, int e, const PictureCurveSwitches& switches) {
   mechanics::CurveSwitches s;
   s.loads = switches.loads;
   s.modified_stiffness = view.reanalysis_mode;
   if (switches.green && view.green.element == e) {
     s.dislocation = mechanics::GreenDislocation(view.green.kind, view.green.position, s.unit_dislocation);
   }
-  return mechanics::ComposeElementCurves(CurveModelOf(state), e, s);
+  return s;
+}
+
+mechanics::ElementCurves PictureElementCurves(const ViewerState& state, const ViewState& view, int e,
+                                              const PictureCurveSwitches& switches) {
+  return mechanics::ComposeElementCurves(CurveModelOf(state), e, CurveSwitchesOf(view, e, switches));
 }
 
 common::Result ReadInverseColumn(const ViewerState& state, int column, int n, std::vector<double>& target) {

@@ -44,6 +44,10 @@ struct PictureCurveSwitches {
 // The tables of the viewer as the composition takes them.
 mechanics::ElementCurveModel CurveModelOf(const ViewerState& state);
 
+// The composition's switches of element e in the view: its modified stiffness
+// in the reanalysis view, the Green point's unit dislocation when asked for.
+mechanics::CurveSwitches CurveSwitchesOf(const ViewState& view, int e, const PictureCurveSwitches& switches);
+
 // The five curves of element e: end part plus loads (unless switched off), in
 // the reanalysis view a modified element with its modified stiffness, the
 // Green point's unit dislocation at its place when asked for.

@@ -117,11 +117,11 @@ bool SolveSizes(const ReleaseRows& rows, const std::vector<double>& load_case_fo
   return true;
 }
 
-// The "M" curve files of the elements with releases hold the moments of the frame as it now
-// stands.
-void WriteReleasedMomentFiles(const ViewerState& state, const ViewState& plain, const ReleaseSet& set) {
-  for (int r = 0; r < set.records(); ++r) {
-    const int e = ReleaseRecord(state, set, r).element();
+// A release changes the moments of every element: the "M" curve files hold the frame as it now
+// stands, one file for each element the moment picture draws.
+void WriteMomentFiles(const ViewerState& state, const ViewState& plain) {
+  for (int e = 1; e <= state.elements.count(); ++e) {
+    if (!ElementShown(state, plain, e)) continue;
     (void)WriteElementCurveFile(state, 'M', e, PictureElementCurves(state, plain, e, PictureCurveSwitches{}).m);
   }
 }
@@ -178,7 +178,7 @@ common::Result AddRelease(ViewerState& state, ReanalysisState& run, const ViewSt
     solved = ApplyAuxForces(state, run);
   }
   if (!solved) return undo.Restore(solved);
-  WriteReleasedMomentFiles(state, plain, set);
+  WriteMomentFiles(state, plain);
   out.Redraw();
   return common::Result::Ok();
 }

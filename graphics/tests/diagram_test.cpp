@@ -1,4 +1,4 @@
-// The force diagrams of the solver's small beams: labels, value queries, the shear of line and
+// The force diagrams of the solver's small beams: labels, values at a station, the shear of line and
 // point loads, the unit-dislocation lines of the Green mode and the energy band.
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include "graphics/diagrams/unit_dislocation_lines.h"
 #include "graphics/picture/world.h"
 #include "graphics/tests/computed_example.h"
+#include "graphics/tests/section_forces.h"
 #include "graphics/tests/solved_beam.h"
 #include "platform/dc/recording_dc.h"
 #include "platform/files.h"
@@ -46,7 +47,7 @@ bool Holds(const std::vector<std::string>& texts, const std::string& text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-TEST(MomentDiagram, FixedBeamLabelsAndValueQueries) {
+TEST(MomentDiagram, FixedBeamLabelsAndValues) {
   SolverFixture f(zedir::testing::FixedBeam());
   ViewerState state = SolvedBeam(f, UniformLoad(f, 10.0f));
   ViewState view;
@@ -58,40 +59,26 @@ TEST(MomentDiagram, FixedBeamLabelsAndValueQueries) {
   EXPECT_TRUE(Holds(texts, "-30.00 kNm"));
   EXPECT_EQ(texts.size(), 2u);
 
-  std::vector<float> table(4, 7.0f);
-  EXPECT_TRUE(QueryMomentValue(state, view, DiagramOptions{}, 1, 2, 1, table));
-  EXPECT_TRUE(QueryMomentValue(state, view, DiagramOptions{}, 1, 0, 2, table));
-  EXPECT_FALSE(QueryMomentValue(state, view, DiagramOptions{}, 1, 3, 3, table));
-  EXPECT_FALSE(QueryMomentValue(state, view, DiagramOptions{}, 2, 0, 3, table)) << "no element 2";
-  EXPECT_FALSE(QueryMomentValue(state, view, DiagramOptions{}, 1, 0, -1, table));
-  EXPECT_NEAR(table[1], 15.0f, 1e-3f);
-  EXPECT_NEAR(table[2], -30.0f, 1e-3f);
-  EXPECT_EQ(table[3], 7.0f);
-  // A slot beyond the table grows it.
-  EXPECT_TRUE(QueryShearValue(state, view, DiagramOptions{}, 1, 1, 9, table));
-  ASSERT_EQ(table.size(), 10u);
-  EXPECT_NEAR(table[9], -30.0f, 1e-3f);
+  EXPECT_NEAR(testing::ForcesAt(state, view, 1, 0.5).m, 15.0, 1e-3);
+  EXPECT_NEAR(testing::ForcesAt(state, view, 1, 0.0).m, -30.0, 1e-3);
+  EXPECT_NEAR(testing::ForcesAt(state, view, 1, 1.0).v, -30.0, 1e-3);
 }
 
-// The value queries compute in memory: the curve files keep the load case's own moments and
-// shears, whatever field a query asks for (the Green point's kink added, the loads left out), and
-// a query creates no file.
-TEST(MomentDiagram, ValueQueriesLeaveTheCurveFilesAsTheyAre) {
+// Values at a station are computed in memory: the curve files keep the load case's own moments
+// and shears, whatever field is asked for (the Green point's kink added, the loads left out), and
+// asking creates no file.
+TEST(MomentDiagram, ValuesAtAStationLeaveTheCurveFilesAsTheyAre) {
   SolverFixture f(zedir::testing::FixedBeam());
   ViewerState state = SolvedBeam(f, UniformLoad(f, 10.0f));
   ViewState view;
   view.green = GreenPoint{1, 3.0f, 25, GreenPoint::kMoment};
-  DiagramOptions green;
-  green.green = true;
-  DiagramOptions no_loads;
-  no_loads.loads = false;
+  const PictureCurveSwitches green{false, true};
+  const PictureCurveSwitches no_loads{false, false};
   const std::string m_file = ElementCurveFileName(state, 'M', 1);
   const std::string s_file = ElementCurveFileName(state, 'S', 1);
 
-  for (const DiagramOptions& o : {green, no_loads, DiagramOptions{}}) {
-    std::vector<float> table;
-    ASSERT_TRUE(QueryMomentValue(state, view, o, 1, 2, 0, table));
-    ASSERT_TRUE(QueryShearValue(state, view, o, 1, 2, 1, table));
+  for (const PictureCurveSwitches& s : {green, no_loads, PictureCurveSwitches{}}) {
+    (void)testing::ForcesAt(state, view, 1, 0.5, s);
   }
   EXPECT_FALSE(plat::FileExists(m_file));
   EXPECT_FALSE(plat::FileExists(s_file));
@@ -106,11 +93,8 @@ TEST(MomentDiagram, ValueQueriesLeaveTheCurveFilesAsTheyAre) {
   const std::string shears = testing::ReadBytes(s_file);
   ASSERT_EQ(moments.size(), 51u * 4u);
   ASSERT_EQ(shears.size(), 51u * 4u);
-  for (const DiagramOptions& o : {green, no_loads}) {
-    std::vector<float> table;
-    ASSERT_TRUE(QueryMomentValue(state, view, o, 1, 2, 0, table));
-    ASSERT_TRUE(QueryShearValue(state, view, o, 1, 0, 1, table));
-    EXPECT_GT(std::fabs(table[0] - 15.0f), 1.0f) << "a field other than the load case's";
+  for (const PictureCurveSwitches& s : {green, no_loads}) {
+    EXPECT_GT(std::fabs(testing::ForcesAt(state, view, 1, 0.5, s).m - 15.0), 1.0) << "a field other than the load case's";
     EXPECT_EQ(testing::ReadBytes(m_file), moments);
     EXPECT_EQ(testing::ReadBytes(s_file), shears);
   }
@@ -217,9 +201,7 @@ TEST(UnitDislocationLines, MomentIsMinusEIWSecondAndShearItsSlope) {
     for (int i = 1; i <= 51; ++i) {
       EXPECT_NEAR(drawn[static_cast<std::size_t>(i - 1)], k.m(i), 1e-5 * largest) << k.green << " " << i;
     }
-    std::vector<float> table;
-    ASSERT_TRUE(QueryShearValue(state, view, green, 1, 0, 0, table));
-    EXPECT_NEAR(table[0], k.v(1), 1e-5 * largest);
+    EXPECT_NEAR(testing::ForcesAt(state, view, 1, 0.0, PictureCurveSwitches{false, true}).v, k.v(1), 1e-5 * largest);
   }
 }
 

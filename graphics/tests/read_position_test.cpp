@@ -292,6 +292,43 @@ TEST(ReadLoadCaseFiles, ALoadOnAnElementTheFrameLacksEndsTheProgram) {
                                     " is damaged: point load 1 lies on element 3, the frame has 2 elements.");
 }
 
+// A line load's end node outside the frame would put its force at a wrong or
+// missing equation; 0 means no force at that end.
+TEST(ReadLoadCaseFiles, ALineLoadAtANodeTheFrameLacksEndsTheProgram) {
+  ViewerPosition p;
+  const int nodes = testing::ModelRead(p).nodes.count();
+  struct Case {
+    std::int16_t start, end, named;
+  };
+  const Case cases[] = {{-1, 0, -1}, {1, static_cast<std::int16_t>(nodes + 1), static_cast<std::int16_t>(nodes + 1)}};
+  for (const Case& c : cases) {
+    zedir::testing::LoadCaseFiles files;
+    common::LineLoadRecord load;
+    load.set_element(1);
+    load.set_start_node(c.start);
+    load.set_end_node(c.end);
+    files.line_loads.Append(load);
+    p.pos.WriteLoadCase(1, files);
+    ViewerState state = testing::ModelRead(p);
+    state.current_load_case = 1;
+    const common::ReadOutcome r = ReadLoadCaseFiles(state);
+    ASSERT_TRUE(r.ends_program()) << c.named;
+    EXPECT_EQ(r.exit_code(), -1);
+    EXPECT_EQ(r.message().text(), "The file " + p.pos.LoadCaseFile(fn::kLineLoads, 1) + " is damaged: line load 1 lies on node " +
+                                      std::to_string(c.named) + ", the frame has " + std::to_string(nodes) + " nodes.");
+  }
+  zedir::testing::LoadCaseFiles sound;
+  common::LineLoadRecord load;
+  load.set_element(1);
+  load.set_start_node(0);
+  load.set_end_node(static_cast<std::int16_t>(nodes));
+  sound.line_loads.Append(load);
+  p.pos.WriteLoadCase(1, sound);
+  ViewerState state = testing::ModelRead(p);
+  state.current_load_case = 1;
+  EXPECT_TRUE(ReadLoadCaseFiles(state).ok());
+}
+
 TEST(ReadInverseRows, ReadsRowsOfExactlyNSquaredDoublesElseTheFileIsDamaged) {
   ViewerPosition p;
   ViewerState state = testing::ModelRead(p);

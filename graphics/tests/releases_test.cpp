@@ -17,6 +17,7 @@
 #include "graphics/reanalysis/reanalysis.h"
 #include "graphics/reanalysis/releases.h"
 #include "graphics/tests/reanalysis_fixture.h"
+#include "graphics/tests/section_forces.h"
 #include "platform/binary_io.h"
 #include "platform/files.h"
 
@@ -38,16 +39,13 @@ LoadCaseFiles ForceAt2m() {
   return lc;
 }
 
-// The moment (shear) of element e at sample 1, 51 or 26 (which 0, 1, 2) as the diagram draws it.
+// The moment (shear) of element e at its start, end or middle (which 0, 1, 2) as the diagram draws it.
+constexpr double kFractionOf[] = {0.0, 1.0, 0.5};
 double Moment(const SolvedViewer& v, int e, int which) {
-  std::vector<float> table;
-  EXPECT_TRUE(QueryMomentValue(v.state, ViewState{}, DiagramOptions{}, e, which, 0, table));
-  return table.empty() ? 0.0 : table[0];
+  return testing::ForcesAt(v.state, ViewState{}, e, kFractionOf[which]).m;
 }
 double Shear(const SolvedViewer& v, int e, int which) {
-  std::vector<float> table;
-  EXPECT_TRUE(QueryShearValue(v.state, ViewState{}, DiagramOptions{}, e, which, 0, table));
-  return table.empty() ? 0.0 : table[0];
+  return testing::ForcesAt(v.state, ViewState{}, e, kFractionOf[which]).v;
 }
 
 std::uint8_t Byte(const common::PointLoadRecord& r, std::size_t offset) {
@@ -160,6 +158,23 @@ TEST(DrawInfluence, MomentReleaseInTheMiddleScalesTheMomentThere) {
     EXPECT_NEAR(m[25], c.middle, 1e-4 * 45);
     EXPECT_NEAR(m[0], c.ends, 1e-4 * 45);
   }
+}
+
+// The support moment moves with a release in the first span: the second span's moment file holds
+// its new moments too.
+TEST(DrawInfluence, AReleaseRewritesTheMomentFileOfEveryElement) {
+  const zedir::testing::FrameModel model = zedir::testing::TwoSpans().Build();
+  LoadCaseFiles lc = UniformLoad(model);
+  lc.line_loads.Append(zedir::testing::StoredLineLoad(model, 2, 'Y', 10, 10));
+  SolvedViewer v(zedir::testing::TwoSpans(), lc);
+  const double before = Moment(v, 2, 0);
+  ASSERT_TRUE(DrawInfluenceM(v.state, v.run, ViewState{}, v.view, 1, kInMiddle).ok());
+  ASSERT_GT(std::fabs(Moment(v, 2, 0) - before), 1.0);
+  float m[51] = {};
+  ASSERT_TRUE(plat::ReadBlock(ElementCurveFileName(v.state, 'M', 2), m, sizeof m));
+  EXPECT_NEAR(m[0], Moment(v, 2, 0), 1e-4 * std::fabs(before));
+  EXPECT_NEAR(m[25], Moment(v, 2, 2), 1e-4 * std::fabs(before));
+  EXPECT_NEAR(m[50], Moment(v, 2, 1), 1e-4 * std::fabs(before));
 }
 
 TEST(DrawInfluence, ShearReleaseIsDrawnAsAJumpOfItsOwn) {

@@ -18,7 +18,7 @@ inline Problem CheckPointLoads(const common::PointLoadTable& loads, const Geomet
   return common::CheckPointLoads(loads, geometry.nodes, geometry.elements);
 }
 inline Problem CheckLineLoads(const common::LineLoadTable& loads, const Geometry& geometry) {
-  return common::CheckLineLoads(loads, geometry.elements);
+  return common::CheckLineLoads(loads, geometry.nodes, geometry.elements);
 }
 inline Problem CheckSettlements(const common::NodeRefTable& settlements, const Geometry& geometry) {
   return common::CheckSettlements(settlements, geometry.nodes);

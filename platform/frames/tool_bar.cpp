@@ -195,12 +195,10 @@ void ToolBar::DockAt(DockSide side) {
     bar_->setOrientation(Qt::Horizontal);
     ShowFloating();
   } else {
-    if (was == DockSide::kFloating) {
-      CloseFloating();
-      SetDockSide(side);
-      ShowWindow(shown_ ? SW_SHOW : SW_HIDE);
-    }
+    if (was == DockSide::kFloating) CloseFloating();
     SetDockSide(side);
+    // Back from floating: shown as it was before it floated.
+    if (was == DockSide::kFloating) ShowWindow(shown_ ? SW_SHOW : SW_HIDE);
     const bool column = side == DockSide::kLeft || side == DockSide::kRight;
     bar_->setOrientation(column ? Qt::Vertical : Qt::Horizontal);
   }

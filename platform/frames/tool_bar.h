@@ -61,7 +61,6 @@ class ToolBar : public ControlBar {
   std::vector<ToolButton> GetButtons() const;
   // A last button that sends `command` (the customise button), or none.
   void EnableCustomizeButton(bool enable, UINT command = 0, std::string_view text = {});
-  UINT GetCustomizeCommand() const { return customize_command_; }
 
   int GetCount() const { return static_cast<int>(buttons_.size()); }
   // The command of a button (0 for a separator).

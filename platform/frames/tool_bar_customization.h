@@ -35,7 +35,6 @@ class ToolBarCustomization {
   ToolBarCustomization& operator=(const ToolBarCustomization&) = delete;
 
   FrameWnd& frame() const { return frame_; }
-  const std::string& settings_file() const { return settings_file_; }
   UINT customize_command() const { return customize_command_; }
 
   // ---- The bars ----

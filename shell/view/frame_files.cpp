@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "common/position/extents_file.h"
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
 #include "common/settings_files.h"
@@ -19,10 +20,6 @@ common::Result ReadFrameTable(const std::string& path, Tab& table) {
   }
   table = std::move(read.table);
   return common::Result::Ok();
-}
-
-bool FiniteExtents(const common::DrawingExtents& e) {
-  return std::isfinite(e.xmin()) && std::isfinite(e.zmin()) && std::isfinite(e.xmax()) && std::isfinite(e.zmax());
 }
 
 }  // namespace
@@ -60,16 +57,13 @@ FrameFilesRead ReadFrameFiles(const common::Position& position, FrameData& frame
   frame.damaged = !elements.ok() || !nodes.ok();
   result.problem = !elements.ok() ? elements : nodes;
 
-  const std::string extents_path = position.File(names::kExtents);
-  auto extents = common::ReadBlockRecord<common::DrawingExtents>(extents_path);
-  if (extents.status.ok() && !FiniteExtents(extents.record)) {
-    extents.status = common::FileStatus{plat::TableState::kDamaged, "it holds a number that is not finite"};
-  }
-  if (extents.status.ok()) frame.extents = extents.record;
-  if (extents.status.damaged()) {
+  const auto extents = common::ReadExtents(position);
+  if (extents) {
+    frame.extents = extents->box;
+  } else {
     // The frame's dimensions would be drawn from the defaults: nothing is drawn.
     frame.damaged = true;
-    if (result.problem.ok()) result.problem = common::CheckFile(extents_path, extents.status);
+    if (result.problem.ok()) result.problem = extents.failure();
   }
   frame.units_per_metre = UnitsPerMetre(frame.extents);
 
