@@ -89,12 +89,6 @@ void StagedFiles::Drop(const std::string& path) {
   std::erase_if(files_, [&](const File& f) { return f.path == path; });
 }
 
-std::vector<std::string> StagedFiles::Paths() const {
-  std::vector<std::string> paths;
-  for (const File& f : files_) paths.push_back(f.path);
-  return paths;
-}
-
 common::Result StagedFiles::Commit() {
   const std::vector<File> files = std::move(files_);
   files_.clear();

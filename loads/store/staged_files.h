@@ -36,8 +36,6 @@ class StagedFiles {
   bool Exists(const std::string& path) const;
   // Takes a file out of the staging again: it stays as it is on disk.
   void Drop(const std::string& path);
-  // The staged paths in their order.
-  std::vector<std::string> Paths() const;
   bool empty() const { return files_.empty(); }
 
   // Writes every staged file beside its own (its name + "~", synced where staged so), then gives
