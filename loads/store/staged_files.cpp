@@ -76,6 +76,10 @@ bool StagedFiles::Exists(const std::string& path) const {
   return plat::FileExists(path);
 }
 
+bool StagedFiles::Readable(const std::string& path) const {
+  return Held(path) || !plat::FileExists(path) || DiskBytes(path).has_value();
+}
+
 void StagedFiles::Drop(const std::string& path) {
   std::erase_if(files_, [&](const File& f) { return f.path == path; });
 }

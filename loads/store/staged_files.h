@@ -30,6 +30,8 @@ class StagedFiles {
   // The file as the staging sees it: staged, or its bytes on disk (nullopt when missing or unreadable).
   std::optional<std::string> Bytes(const std::string& path) const;
   bool Exists(const std::string& path) const;
+  // Whether the staging can give the file's bytes: staged, missing, or read from disk.
+  bool Readable(const std::string& path) const;
   // Takes a file out of the staging again: it stays as it is on disk.
   void Drop(const std::string& path);
   bool empty() const { return files_.empty(); }

@@ -136,14 +136,21 @@ void AdvancePageCounter(StagedFiles& staged, const common::Position& pos) {
   staged.Set(path, std::move(next));
 }
 
-// The texts a store rewrites, read before anything is staged: a file that cannot be read refuses
-// the store with nothing staged.
+// The texts a store rewrites, read before anything is staged, with the files it appends to checked:
+// a file that cannot be read refuses the store with nothing staged.
 struct OldTexts {
   std::string listing;                  // D2.TXT, else D2, else empty
   std::vector<std::string> echo_lines;  // the echo text; unread while every load case is rebuilt
 };
 
 common::Outcome<OldTexts> ReadOldTexts(const StagedFiles& staged, const LoadModel& model) {
+  const common::Position& pos = model.position;
+  // The files the store extends: read as empty they would lose what they hold.
+  std::vector<std::string> extended{pos.FolderFile("D2LOGW"), pos.FolderFile("TTABLE")};
+  if (!staged.Exists(pos.FolderFile("D2.TXT"))) extended.push_back(pos.FolderFile(common::kOutputListFile));
+  for (const std::string& path : extended) {
+    if (!staged.Readable(path)) return CannotRead(path);
+  }
   OldTexts old;
   auto listing = ReadListingText(staged, model.position);
   if (!listing) return listing.failure();
