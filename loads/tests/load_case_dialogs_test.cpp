@@ -568,11 +568,16 @@ TEST(TemperatureDialog, ShowsTheCaseWithDecimalCommas) {
   EXPECT_EQ(shown, (std::vector<std::string>{"1,500E+01", "0,00", "1,000E-05"}));
 }
 
-TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
-  const common::Position position = ExampleWithLoadCases("PORTAL");
-  OpenedEditor editor;
-  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+// The editor on load case 1 of the portal example, made anew.
+bool OpenFreshCase(OpenedEditor& editor) {
+  if (!editor.Open(EditorCommandLine(ExampleWithLoadCases("PORTAL"), "1"))) return false;
   editor.Command(ids::kNew);
+  return true;
+}
+
+TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
+  OpenedEditor editor;
+  ASSERT_TRUE(OpenFreshCase(editor));
   LoadCase& lc = editor.session().model.load_case;
   std::vector<std::string> shown;
   std::string typed;
@@ -615,10 +620,8 @@ TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
 }
 
 TEST(TemperatureDialog, EnterStepsFromDeltaTToAlphaAndThenToOk) {
-  const common::Position position = ExampleWithLoadCases("PORTAL");
   OpenedEditor editor;
-  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
-  editor.Command(ids::kNew);
+  ASSERT_TRUE(OpenFreshCase(editor));
   LoadCase& lc = editor.session().model.load_case;
   std::vector<plat::UINT> focused;
   int alpha_start = -1, alpha_end = -1;
@@ -648,10 +651,8 @@ TEST(TemperatureDialog, EnterStepsFromDeltaTToAlphaAndThenToOk) {
 }
 
 TEST(TemperatureDialog, SingleOpensTheElementTableAndItsValuesStay) {
-  const common::Position position = ExampleWithLoadCases("PORTAL");
   OpenedEditor editor;
-  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
-  editor.Command(ids::kNew);
+  ASSERT_TRUE(OpenFreshCase(editor));
   LoadCase& lc = editor.session().model.load_case;
   std::string alpha, caption;
   editor.dialogs.OnNextDialog([](plat::Dialog& d) {
@@ -684,10 +685,8 @@ TEST(TemperatureDialog, SingleOpensTheElementTableAndItsValuesStay) {
 // The element table's alpha_T that is no number is refused at OK: named, its field focused, the
 // table stays open and the load case keeps its alpha_T and its temperatures.
 TEST(TemperatureDialog, TheElementTablesAlphaThatIsNoNumberIsRefused) {
-  const common::Position position = ExampleWithLoadCases("PORTAL");
   OpenedEditor editor;
-  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
-  editor.Command(ids::kNew);
+  ASSERT_TRUE(OpenFreshCase(editor));
   LoadCase& lc = editor.session().model.load_case;
   editor.dialogs.OnNextDialog([](plat::Dialog& d) {
     plat::testing::SetItemText(d, CDiaTemp::kUniformEdit, "10");
