@@ -119,35 +119,20 @@ void AppendPrestress(std::string& out, const LoadCase& lc) {
   }
 }
 
-common::Result OpenError(bool removing) {
-  return common::Result::Fail(removing ? "Error on reading files ECHO_L and LNEW in LWRITE.C"
-                                       : "Error on opening files ECHO_L and ENEW in LWRITE.C",
-                              "Error");
-}
+common::Result ReadError() { return common::Result::Fail("Error on reading files ECHO_L and LNEW in LWRITE.C", "Error"); }
 
-common::Result DeleteError(const common::Position& pos, bool removing) {
-  return common::Result::Fail(
-      std::string(removing ? "Error on deleting the file ECHO_L" : "Error on deleting file ECHO_L") + pos.ext() +
-          ".TXT",
-      "Error");
-}
-
-// Writes the bytes of the echo text to ENEW, synced to disk, and gives ENEW the echo text's name
-// in one rename: the old text stays until the new one is whole.
-common::Result ReplaceEchoBytes(const common::Position& pos, const std::string& bytes, bool removing) {
+// Writes the text (its line ends become CR LF) to ENEW, synced to disk, and gives ENEW the echo
+// text's name in one rename: the old text stays until the new one is whole.
+common::Result ReplaceEchoText(const common::Position& pos, const std::string& text) {
+  const std::string bytes = TextBytes(text);
   const std::string work = pos.FolderFile("ENEW");
   const std::string echo = pos.TextFile("ECHO_L");
-  if (!plat::WriteNewFile(work, bytes.data(), bytes.size(), plat::Sync::kYes)) return OpenError(removing);
+  if (!plat::WriteNewFile(work, bytes.data(), bytes.size(), plat::Sync::kYes)) return ReadError();
   if (plat::FolderExists(echo) || !plat::RenameFile(work, echo)) {
     plat::RemoveFile(work);
-    return DeleteError(pos, removing);
+    return common::Result::Fail("Error on deleting the file ECHO_L" + pos.ext() + ".TXT", "Error");
   }
   return common::Result::Ok();
-}
-
-// The same for a text whose line ends become CR LF.
-common::Result ReplaceEchoText(const common::Position& pos, const std::string& text, bool removing) {
-  return ReplaceEchoBytes(pos, TextBytes(text), removing);
 }
 
 std::string Joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
@@ -197,58 +182,17 @@ void StageEchoText(StagedFiles& staged, const common::Position& position, const 
   staged.Set(position.FolderFile("ECHO_L.TXT"), std::move(bytes), plat::Sync::kYes);
 }
 
-void WriteLoadEchoCase(plat::TextWriter& file, const LoadModel& model, int number) {
-  file.Write(LoadEchoEntry(model, number));
-  (void)WriteEchoTimeMark(model.position, model.staged);
-}
-
-common::Result ReplaceLoadEchoCase(const LoadModel& model, int number) {
-  const common::Position& pos = model.position;
-  const std::string echo = pos.TextFile("ECHO_L");
-  std::vector<std::string> lines{kLoadEchoHeader};
-  if (TextFileExists(model.staged, echo)) {
-    auto read = TextFileLines(model.staged, echo);
-    if (!read) return OpenError(false);
-    lines = std::move(*read);
-  }
-  PutLoadEchoEntry(lines, number, LoadEchoEntry(model, number));
-  const std::string text = Joined(lines, 0, lines.size());
-  if (model.staged) {
-    model.staged->Set(echo, TextBytes(text), plat::Sync::kYes);
-  } else if (auto r = ReplaceEchoText(pos, text, false); !r) {
-    return r;
-  }
-  return WriteEchoTimeMark(pos, model.staged);
-}
-
 common::Result RemoveLoadEchoCases(const common::Position& position, const std::set<int>& numbers) {
   const std::string echo = position.TextFile("ECHO_L");
   if (!plat::FileExists(echo)) return common::Result::Ok();
   auto lines = plat::ReadLines(echo);
-  if (!lines) return OpenError(true);
+  if (!lines) return ReadError();
   const auto entries = FindLoadEchoEntries(*lines);
   std::string text = Joined(*lines, 0, entries.empty() ? lines->size() : entries.front().first);
   for (const EchoEntry& entry : entries) {
     if (!numbers.contains(entry.number)) text += Joined(*lines, entry.first, entry.last + 1);
   }
-  return ReplaceEchoText(position, text, true);
-}
-
-common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines,
-                                   StagedFiles* staged) {
-  const std::string echo = position.TextFile("ECHO_L");
-  const bool fresh = !TextFileExists(staged, echo);
-  plat::TextWriter out;
-  if (staged) {
-    out.OpenText(staged->ForAppend(echo, plat::Sync::kYes));
-  } else {
-    out.Open(echo, plat::TextWriter::Mode::kAppend);
-  }
-  if (fresh) out.Write(std::string(kLoadEchoHeader) + "\n");
-  for (const std::string& line : lines) out.Write(line + "\n");
-  const bool opened = out.is_open();
-  if (out.Close() && opened) return common::Result::Ok();
-  return common::Result::Fail("The file " + echo + " cannot be written.", "Error");
+  return ReplaceEchoText(position, text);
 }
 
 }  // namespace pundf

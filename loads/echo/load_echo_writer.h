@@ -30,30 +30,11 @@ namespace pundf {
 std::string LoadEchoEntry(const LoadCase& load_case, int number);
 std::string LoadEchoEntry(const LoadModel& model, int number);
 
-// Appends the entry of the current load case to the open echo text and sets
-// TIMELW of the position folder to an int32 0.
-void WriteLoadEchoCase(plat::TextWriter& file, const LoadModel& model, int number);
-
-// Rewrites the echo text through ENEW (or the text staged in the model's
-// staging) with the current load case's entry in
-// place of the entry of `number` (which ends where the next entry begins). A
-// missing echo text is made ("LOAD CASES" and the entry); a text without an
-// entry of `number` gets it at its end. Messages (caption "Error"): "Error on
-// opening files ECHO_L and ENEW in LWRITE.C"; "Error on deleting file
-// ECHO_L<ext>.TXT" when the text cannot be replaced (it stays as it was).
-common::Result ReplaceLoadEchoCase(const LoadModel& model, int number);
-
 // Rewrites the echo text through ENEW without the entries of the load cases in
 // `numbers`. A missing echo text is left missing. Messages (caption "Error"):
 // "Error on reading files ECHO_L and LNEW in LWRITE.C"; "Error on deleting the
 // file ECHO_L<ext>.TXT" (the text stays as it was).
 common::Result RemoveLoadEchoCases(const common::Position& position, const std::set<int>& numbers);
-
-// Appends lines as they are to the echo text (made with "LOAD CASES" first
-// when missing): the entries that a rebuild keeps without storing them. With
-// `staged`, to the echo text staged there.
-common::Result AppendLoadEchoLines(const common::Position& position, std::span<const std::string> lines,
-                                   StagedFiles* staged = nullptr);
 
 // Stages the echo text of these lines (each ended by CR LF), synced, with its copy ECHO_L.TXT and
 // D2LOG following it.

@@ -54,11 +54,4 @@ ReadOutcome StartSolverProcess(const LoadModel& model) {
   return ReadOutcome::Ok();
 }
 
-ReadOutcome StartSolver(const LoadModel& model) {
-  StagedFiles staged;
-  if (ReadOutcome job = StageSolverJob(model, staged); !job.ok()) return job;
-  if (auto r = staged.Commit(); !r) return ReadOutcome::Refused(SolverJobFailure(model, r));
-  return StartSolverProcess(model);
-}
-
 }  // namespace pundf

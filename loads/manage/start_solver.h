@@ -1,5 +1,6 @@
 #pragma once
-// Starting the solver for the load case just stored.
+// Starting the solver for the load case just stored: its job staged with the store
+// (StoreLoadCaseLocked), then the solver started.
 #include "loads/model/load_model.h"
 #include "loads/model/read_outcome.h"
 #include "loads/store/staged_files.h"
@@ -23,10 +24,5 @@ common::Result SolverJobFailure(const LoadModel& model, common::Result failure);
 // and "@" + the load-case number; a failed start shows the system's text
 // captioned "ZEDIR.EXE".
 ReadOutcome StartSolverProcess(const LoadModel& model);
-
-// The job staged and written whole (a file that cannot be written refuses the
-// start with a message naming it, so that the solver never runs on a stale job
-// or position), then the solver started.
-ReadOutcome StartSolver(const LoadModel& model);
 
 }  // namespace pundf

@@ -210,28 +210,21 @@ common::Result ListingOpenError() {
 }
 }  // namespace
 
-common::Result ReplaceListingCase(const LoadModel& model, int number, int following) {
-  const common::Position& pos = model.position;
-  const std::string listing = pos.FolderFile("D2.TXT");
-  const std::string work = pos.FolderFile("D2NEWD2");
-  const common::Result open_error = ListingOpenError();
-
-  StagedFiles* staged = model.staged;
-  // Read as bytes and split into views: a rebuild of every load case passes each one here.
-  std::optional<std::string> text;
-  if (TextFileExists(staged, listing)) {
-    text = TextFileBytes(staged, listing);
-  } else if (TextFileExists(staged, pos.FolderFile("D2"))) {
-    text = TextFileBytes(staged, pos.FolderFile("D2"));
-  } else {
-    text.emplace();
+common::Outcome<std::string> ReadListingText(const StagedFiles& staged, const common::Position& position) {
+  for (const std::string& path : {position.FolderFile("D2.TXT"), position.FolderFile("D2")}) {
+    if (!staged.Exists(path)) continue;
+    auto text = staged.Bytes(path);
+    if (!text) return ListingOpenError();
+    return std::move(*text);
   }
-  if (!text) return open_error;
-  const std::vector<std::string_view> lines = plat::SplitLineViews(*text);
+  return std::string();
+}
 
+std::string ListingWithCase(std::string_view text, const LoadModel& model, int number, int following) {
+  const std::vector<std::string_view> lines = plat::SplitLineViews(text);
+  std::string listing;
   plat::TextWriter out;
-  std::string held;  // the new listing while it is staged
-  if (!(staged ? out.OpenText(held) : out.Open(work))) return open_error;
+  out.OpenText(listing);
   std::size_t k = 0;
   const std::size_t n = lines.size();
   const std::string heading = ListingHeading(number);
@@ -245,16 +238,8 @@ common::Result ReplaceListingCase(const LoadModel& model, int number, int follow
       for (k = NextSection(lines, k, following); k < n; ++k) WriteLine(out, lines[k]);
     }
   }
-  if (!out.Close()) {
-    if (!staged) plat::RemoveFile(work);  // no half-written work file stays
-    return open_error;
-  }
-  if (staged) {
-    staged->Set(listing, std::move(held));
-  } else if (!plat::MoveOntoFreedName(work, listing)) {
-    return open_error;
-  }
-  return common::Result::Ok();
+  out.Close();
+  return listing;
 }
 
 common::Result RemoveListingCases(const common::Position& position, const std::vector<int>& diary_numbers,

@@ -3,10 +3,12 @@
 // of their first store.
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/result.h"
 #include "loads/model/load_model.h"
+#include "loads/store/staged_files.h"
 #include "platform/text_file.h"
 
 namespace pundf {
@@ -18,13 +20,15 @@ std::string ListingHeading(int number);
 // `leading_rule` a rule line first.
 void WriteLoadListing(plat::TextWriter& file, const LoadModel& model, int number, bool leading_rule);
 
-// Rewrites D2.TXT with the current load case's section in place of the old
-// section of `number`, which ends where the section of `following` begins (0:
-// at the end of the file). A listing without that section gets it at its end;
-// a missing D2.TXT is read from "D2", and made anew when that is missing too.
-// A file that cannot be opened: "Error on opening files D2 and D2NEWD2 in
-// LSTORE.C" and D2.TXT stays as it was.
-common::Result ReplaceListingCase(const LoadModel& model, int number, int following);
+// The listing a store rewrites, as the staging sees it: D2.TXT, else the listing "D2", else empty
+// (a new listing). A file that cannot be read: "Error on opening files D2 and D2NEWD2 in
+// LSTORE.C" (caption "Error").
+common::Outcome<std::string> ReadListingText(const StagedFiles& staged, const common::Position& position);
+
+// The listing `text` with the current load case's section in place of the old section of
+// `number`, which ends where the section of `following` begins (0: at the end of the text). A
+// listing without that section gets it at its end. Every line ends in CR LF.
+std::string ListingWithCase(std::string_view text, const LoadModel& model, int number, int following);
 
 // Rewrites D2.TXT through D2NEWD2 without the sections of the load cases in
 // `removed`. A section runs from its heading to the line before the next

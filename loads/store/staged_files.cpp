@@ -49,7 +49,6 @@ const std::string* StagedFiles::Held(const std::string& path) const {
 }
 
 void StagedFiles::Set(const std::string& path, std::string bytes, plat::Sync sync) {
-  missing_.erase(path);
   if (File* file = Find(path)) {
     file->bytes = std::move(bytes);
     if (sync == plat::Sync::kYes) file->sync = sync;
@@ -58,47 +57,36 @@ void StagedFiles::Set(const std::string& path, std::string bytes, plat::Sync syn
   files_.push_back(File{path, std::move(bytes), sync});
 }
 
-void StagedFiles::HoldMissing(const std::string& path) {
-  Drop(path);
-  missing_.insert(path);
-}
-
 std::string& StagedFiles::ForAppend(const std::string& path, plat::Sync sync) {
   if (File* file = Find(path)) {
     if (sync == plat::Sync::kYes) file->sync = sync;
     return file->bytes;
   }
-  std::string bytes;
-  if (missing_.erase(path) == 0) bytes = DiskBytes(path).value_or(std::string());
-  files_.push_back(File{path, std::move(bytes), sync});
+  files_.push_back(File{path, DiskBytes(path).value_or(std::string()), sync});
   return files_.back().bytes;
 }
 
 std::optional<std::string> StagedFiles::Bytes(const std::string& path) const {
   if (const std::string* held = Held(path)) return *held;
-  if (HeldMissing(path)) return std::nullopt;
   return DiskBytes(path);
 }
 
 bool StagedFiles::Exists(const std::string& path) const {
   if (Held(path)) return true;
-  return !HeldMissing(path) && plat::FileExists(path);
+  return plat::FileExists(path);
+}
+
+bool StagedFiles::Readable(const std::string& path) const {
+  return Held(path) || !plat::FileExists(path) || DiskBytes(path).has_value();
 }
 
 void StagedFiles::Drop(const std::string& path) {
   std::erase_if(files_, [&](const File& f) { return f.path == path; });
 }
 
-std::vector<std::string> StagedFiles::Paths() const {
-  std::vector<std::string> paths;
-  for (const File& f : files_) paths.push_back(f.path);
-  return paths;
-}
-
 common::Result StagedFiles::Commit() {
   const std::vector<File> files = std::move(files_);
   files_.clear();
-  missing_.clear();
   std::vector<std::optional<std::string>> old;
   for (const File& f : files) old.push_back(DiskBytes(f.path));
   // A file that holds the staged bytes already is left as it is (a rebuild of unchanged load
@@ -134,13 +122,6 @@ common::Result StagedFiles::Commit() {
     }
   }
   return common::Result::Ok();
-}
-
-bool OpenTextFile(plat::TextWriter& writer, StagedFiles* staged, const std::string& path,
-                  plat::TextWriter::Mode mode) {
-  if (!staged) return writer.Open(path, mode);
-  if (mode == plat::TextWriter::Mode::kReplace) staged->Set(path, std::string());
-  return writer.OpenText(staged->ForAppend(path));
 }
 
 bool TextFileExists(const StagedFiles* staged, const std::string& path) {

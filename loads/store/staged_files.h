@@ -7,7 +7,6 @@
 //
 // Without a StagedFiles (a null pointer) the text helpers below go to the files at once.
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,19 +24,16 @@ class StagedFiles {
   // Stages `bytes` as the whole file. A file staged again keeps its place in the order; a synced
   // file stays synced.
   void Set(const std::string& path, std::string bytes, plat::Sync sync = plat::Sync::kNo);
-  // Reads the file as missing until it is staged (a rebuild writes it anew); the file on disk stays.
-  void HoldMissing(const std::string& path);
-  bool HeldMissing(const std::string& path) const { return missing_.contains(path); }
   // The staged bytes to append to, staged now when they were not: the file's bytes on disk first
-  // (none when it is missing or held missing).
+  // (none when it is missing).
   std::string& ForAppend(const std::string& path, plat::Sync sync = plat::Sync::kNo);
-  // The file as the staging sees it: staged, missing, or its bytes on disk.
+  // The file as the staging sees it: staged, or its bytes on disk (nullopt when missing or unreadable).
   std::optional<std::string> Bytes(const std::string& path) const;
   bool Exists(const std::string& path) const;
+  // Whether the staging can give the file's bytes: staged, missing, or read from disk.
+  bool Readable(const std::string& path) const;
   // Takes a file out of the staging again: it stays as it is on disk.
   void Drop(const std::string& path);
-  // The staged paths in their order.
-  std::vector<std::string> Paths() const;
   bool empty() const { return files_.empty(); }
 
   // Writes every staged file beside its own (its name + "~", synced where staged so), then gives
@@ -56,16 +52,11 @@ class StagedFiles {
   const File* Find(const std::string& path) const;
 
   std::vector<File> files_;
-  std::set<std::string> missing_;
 };
 
 // "The file <path> cannot be written." (caption "Error").
 common::Result CannotWrite(const std::string& path);
 
-// Opens `writer` on the file as plat::TextWriter::Open does, or on its staged text: replacing
-// starts it empty, appending goes on after its bytes.
-bool OpenTextFile(plat::TextWriter& writer, StagedFiles* staged, const std::string& path,
-                  plat::TextWriter::Mode mode);
 // Whether the file exists: staged, or on disk.
 bool TextFileExists(const StagedFiles* staged, const std::string& path);
 // The bytes of the file as plat::ReadText gives them; nullopt when it cannot be read.

@@ -136,8 +136,36 @@ void AdvancePageCounter(StagedFiles& staged, const common::Position& pos) {
   staged.Set(path, std::move(next));
 }
 
-common::Result StageListing(StagedFiles& staged, const LoadModel& model, int number,
-                            std::vector<common::Result>& messages) {
+// The texts a store rewrites, read before anything is staged, with the files it appends to checked:
+// a file that cannot be read refuses the store with nothing staged.
+struct OldTexts {
+  std::string listing;                  // D2.TXT, else D2, else empty
+  std::vector<std::string> echo_lines;  // the echo text; unread while every load case is rebuilt
+};
+
+common::Outcome<OldTexts> ReadOldTexts(const StagedFiles& staged, const LoadModel& model) {
+  const common::Position& pos = model.position;
+  // The files the store extends: read as empty they would lose what they hold.
+  std::vector<std::string> extended{pos.FolderFile("D2LOGW"), pos.FolderFile("TTABLE")};
+  if (!staged.Exists(pos.FolderFile("D2.TXT"))) extended.push_back(pos.FolderFile(common::kOutputListFile));
+  for (const std::string& path : extended) {
+    if (!staged.Readable(path)) return CannotRead(path);
+  }
+  OldTexts old;
+  auto listing = ReadListingText(staged, model.position);
+  if (!listing) return listing.failure();
+  old.listing = std::move(*listing);
+  const std::string echo = model.position.TextFile("ECHO_L");
+  if (!model.rebuilt_echo && staged.Exists(echo)) {
+    auto read = TextFileLines(&staged, echo);
+    if (!read) return CannotRead(echo);
+    old.echo_lines = std::move(*read);
+  }
+  return old;
+}
+
+void StageListing(StagedFiles& staged, const LoadModel& model, int number, const std::string& old_listing,
+                  std::vector<common::Result>& messages) {
   const common::Position& pos = model.position;
   const std::string listing = pos.FolderFile("D2.TXT");
   const bool new_listing = !staged.Exists(listing);
@@ -146,39 +174,34 @@ common::Result StageListing(StagedFiles& staged, const LoadModel& model, int num
   const std::string echo_log = pos.FolderFile("D2LOG");
   staged.Set(echo_log, staged.Bytes(echo_log).value_or(std::string()));
   if (entry.found) {
-    if (auto r = ReplaceListingCase(model, number, entry.following); !r) return r;
+    staged.Set(listing, ListingWithCase(old_listing, model, number, entry.following));
   } else {
+    // A new section goes after the listing's bytes as they are.
+    std::string text = new_listing ? std::string() : old_listing;
     plat::TextWriter file;
-    file.OpenText(staged.ForAppend(listing));
+    file.OpenText(text);
     WriteLoadListing(file, model, number, true);
     file.Close();
+    staged.Set(listing, std::move(text));
   }
   if (new_listing) {
     staged.ForAppend(pos.FolderFile(common::kOutputListFile)) +=
         TextBytes(common::OutputListEntry("D2", "                                Load cases       ") + "\n");
   }
-  return common::Result::Ok();
 }
 
 // The echo text with its copy without the position's extension, D2LOG and TIMELW.
-common::Result StageEcho(StagedFiles& staged, const LoadModel& model, int number,
-                         std::vector<common::Result>& messages) {
+void StageEcho(StagedFiles& staged, const LoadModel& model, int number, const std::vector<std::string>& old_lines,
+               std::vector<common::Result>& messages) {
   const common::Position& pos = model.position;
-  const std::string echo = pos.TextFile("ECHO_L");
   if (model.rebuilt_echo) {
     model.rebuilt_echo->PutEntry(number, LoadEchoEntry(model, number));
-    return WriteEchoTimeMark(pos, &staged);
+  } else {
+    DiaryEcho text = EchoOfDiary(model, old_lines);
+    for (auto& m : text.messages) messages.push_back(std::move(m));
+    StageEchoText(staged, pos, text.lines);
   }
-  std::vector<std::string> old_lines;
-  if (staged.Exists(echo)) {
-    auto read = TextFileLines(&staged, echo);
-    if (!read) return CannotRead(echo);
-    old_lines = std::move(*read);
-  }
-  DiaryEcho text = EchoOfDiary(model, old_lines);
-  for (auto& m : text.messages) messages.push_back(std::move(m));
-  StageEchoText(staged, pos, text.lines);
-  return WriteEchoTimeMark(pos, &staged);
+  (void)WriteEchoTimeMark(pos, &staged);  // staged: cannot fail
 }
 
 // The load case's own files and DIARY, staged; model changes as the store's contract says.
@@ -241,19 +264,20 @@ StoreReport StageLoadCaseFiles(StagedFiles& staged, LoadModel& model) {
 // Every file of the store, staged; nothing staged when it is refused.
 StoreReport StageLoadCase(StagedFiles& staged, LoadModel& model) {
   model.load_case.params.set_field_26(0);
-  StagedFiles own;
-  StoreReport report = StageLoadCaseFiles(own, model);
-  if (!report.ok()) return report;
-  // The steps below read what the steps before them staged.
-  for (const std::string& path : own.Paths()) staged.Set(path, *own.Held(path));
-  const int number = model.load_case.number();
-  if (auto r = StageListing(staged, model, number, report.messages); !r) {
-    report.refused = r;
+  auto old = ReadOldTexts(staged, model);
+  if (!old) {
+    StoreReport report;
+    report.refused = old.failure();
     return report;
   }
+  StoreReport report = StageLoadCaseFiles(staged, model);
+  if (!report.ok()) return report;
+  // The steps below read what the steps before them staged.
+  const int number = model.load_case.number();
+  StageListing(staged, model, number, old->listing, report.messages);
   AdvancePageCounter(staged, model.position);
   AppendHistory(staged, model.position, number);
-  if (auto r = StageEcho(staged, model, number, report.messages); !r) report.refused = r;
+  StageEcho(staged, model, number, old->echo_lines, report.messages);
   return report;
 }
 

@@ -6,7 +6,6 @@
 #include "loads/tables/support_rows.h"
 #include "loads/tables/temperature_rows.h"
 #include "loads/dialogs/number_fields.h"
-#include "platform/message_box.h"
 #include "platform/dialogs/dialog_layout.h"
 
 namespace pundf::tables {
@@ -158,13 +157,9 @@ bool CDiaTemp3::OnInitDialog() {
 }
 
 std::optional<Refusal> CDiaTemp3::TakeRows(const CellTexts& cells) {
-  const auto alpha = ReadFieldNumber(GetDlgItemText(kAlphaEdit), kAlphaLabel);
-  if (!alpha) {
-    // Shown here: the field is no cell of the grid.
-    plat::MessageBox(alpha.failure().text(), alpha.failure().caption(), plat::MB_OK | plat::MB_ICONERROR);
-    GotoDlgCtrl(GetDlgItem(kAlphaEdit));
-    return Refusal{};
-  }
+  // Shown here: the field is no cell of the grid.
+  const auto alpha = TakeFieldNumber(*this, kAlphaEdit, kAlphaLabel);
+  if (!alpha) return Refusal{};
   common::LoadCaseParams& params = session_.model.load_case.params;
   const double before = params.alpha_t();
   params.set_alpha_t(*alpha);

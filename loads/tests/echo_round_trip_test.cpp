@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <optional>
 
@@ -199,6 +200,33 @@ TEST(RebuildAllLoadCases, EntriesNotRebuiltStayInTheEchoText) {
   EXPECT_EQ(DiaryNumbers(model.position), (std::vector<int>{1, 3}));
   EXPECT_EQ(ReadLoadCaseLog(model.position.FolderFile("D2LOG")), (std::vector<int>{1, 2, 3}));
   EXPECT_TRUE(plat::FileExists(model.position.FolderFile("TIMELW")));
+}
+
+// A load case whose old listing section cannot be read is refused with nothing of it written:
+// neither its own files nor DIARY take its number, and D2LOGW stays as it was.
+TEST(RebuildAllLoadCases, ALoadCaseRefusedAtItsListingLeavesNoFileBehind) {
+  LoadModel model = testing::LoadedModel(testing::HingedPortal());
+  const common::Position& pos = model.position;
+  const std::string text = "LOAD CASES\r\nLC 1\r\n0 0 1\r\nTITLE\r\none\r\nLC 2\r\n0 0 1\r\nTITLE\r\ntwo\r\n";
+  const std::string path = pos.TextFile("ECHO_L");
+  ASSERT_TRUE(plat::WriteBlock(path, text.data(), text.size()));
+  // Both have sections in the listing by D2LOGW; the listing is "D2", a file that cannot be read.
+  const std::string log = pos.FolderFile("D2LOGW");
+  ASSERT_TRUE(WriteLoadCaseLog(log, {1, 2}));
+  const auto log_before = plat::ReadWholeFile(log);
+  std::error_code ec;
+  std::filesystem::create_symlink("/proc/self/mem", pos.FolderFile("D2"), ec);
+  if (ec || plat::ReadWholeFile(pos.FolderFile("D2"))) GTEST_SKIP() << "no file here fails to read";
+
+  const auto messages = RebuildAllLoadCases(model);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].text(), "Error on opening files D2 and D2NEWD2 in LSTORE.C Its entry stays in the echo text.");
+  EXPECT_FALSE(plat::FileExists(pos.File(fn::kDiary)));
+  EXPECT_TRUE(model.diary.count() == 0);
+  for (int n : {1, 2}) EXPECT_FALSE(plat::FileExists(pos.LoadCaseFile(fn::kLoadCaseParams, n))) << n;
+  EXPECT_TRUE(plat::ReadWholeFile(log) == log_before);
+  EXPECT_FALSE(plat::FileExists(pos.FolderFile("D2.TXT")));
+  EXPECT_EQ(testing::ReadText(path), text);
 }
 
 // A load case whose number comes again later in the text is stored twice: the later entry takes

@@ -568,11 +568,16 @@ TEST(TemperatureDialog, ShowsTheCaseWithDecimalCommas) {
   EXPECT_EQ(shown, (std::vector<std::string>{"1,500E+01", "0,00", "1,000E-05"}));
 }
 
-TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
-  const common::Position position = ExampleWithLoadCases("PORTAL");
-  OpenedEditor editor;
-  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
+// The editor on load case 1 of the portal example, made anew.
+bool OpenFreshCase(OpenedEditor& editor) {
+  if (!editor.Open(EditorCommandLine(ExampleWithLoadCases("PORTAL"), "1"))) return false;
   editor.Command(ids::kNew);
+  return true;
+}
+
+TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
+  OpenedEditor editor;
+  ASSERT_TRUE(OpenFreshCase(editor));
   LoadCase& lc = editor.session().model.load_case;
   std::vector<std::string> shown;
   std::string typed;
@@ -615,10 +620,8 @@ TEST(TemperatureDialog, AFreshCaseFillsEveryElementOnceAndLettersAreRefused) {
 }
 
 TEST(TemperatureDialog, EnterStepsFromDeltaTToAlphaAndThenToOk) {
-  const common::Position position = ExampleWithLoadCases("PORTAL");
   OpenedEditor editor;
-  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
-  editor.Command(ids::kNew);
+  ASSERT_TRUE(OpenFreshCase(editor));
   LoadCase& lc = editor.session().model.load_case;
   std::vector<plat::UINT> focused;
   int alpha_start = -1, alpha_end = -1;
@@ -648,10 +651,8 @@ TEST(TemperatureDialog, EnterStepsFromDeltaTToAlphaAndThenToOk) {
 }
 
 TEST(TemperatureDialog, SingleOpensTheElementTableAndItsValuesStay) {
-  const common::Position position = ExampleWithLoadCases("PORTAL");
   OpenedEditor editor;
-  ASSERT_TRUE(editor.Open(EditorCommandLine(position, "1")));
-  editor.Command(ids::kNew);
+  ASSERT_TRUE(OpenFreshCase(editor));
   LoadCase& lc = editor.session().model.load_case;
   std::string alpha, caption;
   editor.dialogs.OnNextDialog([](plat::Dialog& d) {
@@ -679,6 +680,42 @@ TEST(TemperatureDialog, SingleOpensTheElementTableAndItsValuesStay) {
   EXPECT_EQ(lc.temperatures[2].loaded(), 1);
   EXPECT_FLOAT_EQ(lc.temperatures[1].uniform_t(), 10.0f);  // filled from the values when Single opened
   EXPECT_FLOAT_EQ(lc.temperatures[3].uniform_t(), 10.0f);
+}
+
+// The element table's alpha_T that is no number is refused at OK: named, its field focused, the
+// table stays open and the load case keeps its alpha_T and its temperatures.
+TEST(TemperatureDialog, TheElementTablesAlphaThatIsNoNumberIsRefused) {
+  OpenedEditor editor;
+  ASSERT_TRUE(OpenFreshCase(editor));
+  LoadCase& lc = editor.session().model.load_case;
+  editor.dialogs.OnNextDialog([](plat::Dialog& d) {
+    plat::testing::SetItemText(d, CDiaTemp::kUniformEdit, "10");
+    plat::testing::Press(d, CDiaTemp::kSingle);
+    plat::testing::Press(d, plat::IDOK);
+  });
+  bool stayed = false;
+  plat::UINT focused = 0;
+  double alpha_before = 0;
+  editor.dialogs.OnNextDialog([&](plat::Dialog& dialog) {
+    auto& d = dynamic_cast<tables::TableDialog&>(dialog);
+    alpha_before = lc.params.alpha_t();
+    plat::testing::SetItemText(d, tables::CDiaTemp3::kAlphaEdit, "x");
+    tables::CellTexts cells = d.Cells();
+    cells[2][1] = "30";
+    d.SetCells(cells);
+    d.OnTableOk();
+    stayed = !d.Ended();
+    focused = plat::Window::GetFocus() ? plat::Window::GetFocus()->GetDlgCtrlID() : 0u;
+    plat::testing::Press(d, plat::IDCANCEL);
+  });
+  editor.Command(ids::kTemperature);
+  EXPECT_TRUE(stayed);
+  EXPECT_EQ(focused, tables::CDiaTemp3::kAlphaEdit);
+  EXPECT_EQ(editor.Boxes(),
+            "Input error\t\"Temerpature coefficient alpha_T\": \"x\" is not a number.\n"
+            "Temperature\tDiscard the changes to the table?\n");
+  EXPECT_EQ(lc.params.alpha_t(), alpha_before);
+  EXPECT_FLOAT_EQ(lc.temperatures[2].uniform_t(), 10.0f);
 }
 
 TEST(PickMode, OpensItsWindowAndTheEndMessageClosesIt) {

@@ -12,7 +12,7 @@
 #include "loads/manage/editor_settings.h"
 #include "loads/manage/load_position_data.h"
 #include "loads/manage/reset_load_case.h"
-#include "loads/manage/start_solver.h"
+#include "loads/manage/locked_store.h"
 #include "loads/model/diary.h"
 #include "loads/model/read_load_case.h"
 #include "loads/store/load_case_log.h"
@@ -342,7 +342,8 @@ TEST(PenWidth, SavedAndReadBack) {
 namespace pundf {
 namespace {
 
-TEST(StartSolver, WritesTheJobAndStartsZedirDetached) {
+// A store with the solver writes the job and starts ZEDIR detached.
+TEST(StoreLoadCaseLocked, WritesTheJobAndStartsZedirDetached) {
   LoadModel model = testing::LoadedModel(testing::HingedPortal());
   model.settings = common::SettingsContext::Discover();
   testing::BeginLoadCase(model, 12, "twelve");
@@ -350,7 +351,9 @@ TEST(StartSolver, WritesTheJobAndStartsZedirDetached) {
   const std::string extv = common::JoinSettingsPath(model.settings, "EXTV");
   ASSERT_TRUE(plat::WriteBlock(extv, "old archive", 11));
   plat::testing::ProcessRecorder recorder;
-  ASSERT_TRUE(StartSolver(model).ok());
+  const LockedStoreReport report = StoreLoadCaseLocked(model, true);
+  ASSERT_TRUE(report.stored()) << report.refused.text();
+  ASSERT_TRUE(report.solver.ok()) << report.solver.message().text();
 
   const auto job = plat::ReadWholeFile(model.position.File("BATCH"));
   ASSERT_TRUE(job.has_value());
@@ -373,11 +376,14 @@ TEST(StartSolver, WritesTheJobAndStartsZedirDetached) {
   EXPECT_EQ(call.args, (std::vector<std::string>{".T", "@" + model.position.data_path(), "@12"}));
 }
 
-TEST(StartSolver, MissingInverseEndsTheProgramAndFailedStartIsShown) {
+// Without the inverse the load case is stored and the program ends; a start that fails is shown.
+TEST(StoreLoadCaseLocked, MissingInverseEndsTheProgramAndFailedStartIsShown) {
   LoadModel model = testing::LoadedModel(testing::HingedPortal());
   model.settings = common::SettingsContext::Discover();
   plat::testing::ProcessRecorder recorder;
-  ReadOutcome r = StartSolver(model);
+  LockedStoreReport report = StoreLoadCaseLocked(model, true);
+  ASSERT_TRUE(report.stored()) << report.refused.text();
+  ReadOutcome r = report.solver;
   ASSERT_TRUE(r.ends_program());
   EXPECT_EQ(r.exit_code(), -1);
   EXPECT_EQ(r.message().text(),
@@ -386,7 +392,9 @@ TEST(StartSolver, MissingInverseEndsTheProgramAndFailedStartIsShown) {
 
   ASSERT_TRUE(plat::WriteBlock(model.position.File("INVERSE"), "x", 1));
   recorder.FailNext("No such file or directory");
-  r = StartSolver(model);
+  report = StoreLoadCaseLocked(model, true);
+  ASSERT_TRUE(report.stored()) << report.refused.text();
+  r = report.solver;
   ASSERT_FALSE(r.ok());
   EXPECT_FALSE(r.ends_program());
   EXPECT_EQ(r.message().text(), "No such file or directory");
@@ -394,30 +402,32 @@ TEST(StartSolver, MissingInverseEndsTheProgramAndFailedStartIsShown) {
 }
 
 // With a settings folder that cannot be used, EXTV and EXTR are not written
-// beside the program: the start stops, naming EXTV in the settings folder.
-TEST(StartSolver, NeverWritesTheJobsSettingsBesideTheProgram) {
+// beside the program: the store stops, naming EXTV in the settings folder.
+TEST(StoreLoadCaseLocked, NeverWritesTheJobsSettingsBesideTheProgram) {
   LoadModel model = testing::LoadedModel(testing::HingedPortal());
   ASSERT_TRUE(plat::WriteBlock(model.position.File("INVERSE"), "x", 1));
   plat::testing::UnusableSettingsFolder unusable;
   model.settings = common::SettingsContext::Discover();
   plat::testing::ProcessRecorder recorder;
-  const ReadOutcome r = StartSolver(model);
-  ASSERT_FALSE(r.ok());
-  EXPECT_EQ(r.message().text(), "The file " + unusable.folder() + "/EXTV cannot be written.");
-  EXPECT_EQ(r.message().caption(), "File EXTV cannot be generated");
+  const LockedStoreReport report = StoreLoadCaseLocked(model, true);
+  ASSERT_FALSE(report.stored());
+  EXPECT_EQ(report.refused.text(), "The file " + unusable.folder() + "/EXTV cannot be written.");
+  EXPECT_EQ(report.refused.caption(), "File EXTV cannot be generated");
+  EXPECT_FALSE(plat::FileExists(model.position.File("BATCH")));
   EXPECT_TRUE(recorder.calls().empty());
   EXPECT_EQ(unusable.FilesHere(), std::vector<std::string>{});
 }
 
-TEST(StartSolver, ArchiveThatCannotBeMadeStopsTheStart) {
+TEST(StoreLoadCaseLocked, ArchiveThatCannotBeMadeStopsTheStore) {
   LoadModel model = testing::LoadedModel(testing::HingedPortal());
   model.settings = common::SettingsContext::Discover();
   ASSERT_TRUE(plat::WriteBlock(model.position.File("INVERSE"), "x", 1));
   ASSERT_TRUE(plat::MakeFolder(common::JoinSettingsPath(model.settings, "EXTV")));
   plat::testing::ProcessRecorder recorder;
-  const ReadOutcome r = StartSolver(model);
-  ASSERT_FALSE(r.ok());
-  EXPECT_EQ(r.message().caption(), "File EXTV cannot be generated");
+  const LockedStoreReport report = StoreLoadCaseLocked(model, true);
+  ASSERT_FALSE(report.stored());
+  EXPECT_EQ(report.refused.caption(), "File EXTV cannot be generated");
+  EXPECT_FALSE(plat::FileExists(model.position.File(common::file_names::kDiary)));
   EXPECT_TRUE(recorder.calls().empty());
 }
 

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "common/settings_files.h"
+#include "loads/echo/rebuilt_echo.h"
 #include "loads/model/point_load_values.h"
 #include "loads/model/whole_element_load.h"
+#include "loads/store/store_load_case.h"
 #include "loads/tests/example_frames.h"
 #include "loads/tests/frame_fixture.h"
 #include "platform/files.h"
+#include "platform/text_file.h"
 
 namespace pundf {
 namespace {
@@ -99,15 +102,13 @@ TEST(LoadEchoEntry, BlanksOfANoteBecomeUnderscoresInItsFirst80Characters) {
   EXPECT_NE(entry.find("\n1 " + std::string(79, 'a') + "_b c\n"), std::string::npos) << entry;
 }
 
-TEST(WriteLoadEchoCase, AppendsTheEntryAndSetsTheTimeMark) {
+TEST(StoreLoadCase, PutsTheEntryInTheEchoTextAndSetsTheTimeMark) {
   LoadModel model = FullCase();
   ASSERT_TRUE(common::WriteInt32File(model.position.FolderFile("TIMELW"), 1234));
   const std::string path = model.position.TextFile("ECHO_L");
-  {
-    plat::TextWriter file(path);
-    file.Write("LOAD CASES\n");
-    WriteLoadEchoCase(file, model, 7);
-  }
+  ASSERT_TRUE(plat::WriteTextFile(path, "LOAD CASES\n"));
+  const StoreReport report = StoreLoadCase(model);
+  ASSERT_TRUE(report.ok()) << report.refused.text();
   const std::string text = testing::ReadText(path);
   EXPECT_TRUE(text.starts_with("LOAD CASES\r\nLC 7\r\n5 2 1\r\n")) << text;
   EXPECT_EQ(common::ReadInt32File(model.position.FolderFile("TIMELW")), 0);
@@ -131,10 +132,10 @@ std::string Crlf(const std::string& text) {
   return out;
 }
 
-TEST(ReplaceLoadEchoCase, ReplacesOnlyTheEntryOfItsNumber) {
+TEST(PutLoadEchoEntry, ReplacesOnlyTheEntryOfItsNumber) {
   struct Case {
     const char* name;
-    std::string before;  // empty: no echo text
+    std::string before;
     std::string after;
   };
   const std::string entry12 = "LC 12\n0 0 0\nTITLE\nnew\n";
@@ -144,37 +145,31 @@ TEST(ReplaceLoadEchoCase, ReplacesOnlyTheEntryOfItsNumber) {
       {"the last entry: everything after its LC line goes", OldText({1, 12}) + "trailing words\n",
        "LOAD CASES\nLC 1\n0 0 0\nTITLE\nold 1\n" + entry12},
       {"no entry of its number: appended", OldText({1}), OldText({1}) + entry12},
-      {"no echo text: made", "", "LOAD CASES\n" + entry12},
       {"a title that reads LC 12 is no entry", "LOAD CASES\nLC 1\n0 0 0\nTITLE\nLC 12\nLC 12\n0 0 0\nTITLE\nold\n",
        "LOAD CASES\nLC 1\n0 0 0\nTITLE\nLC 12\n" + entry12},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    LoadModel model = testing::LoadedModel(testing::PortalFrame());
-    model.load_case = EmptyLoadCase(model.geometry, 12);
-    model.load_case.params.set_title("new");
-    const std::string path = model.position.TextFile("ECHO_L");
-    plat::RemoveFile(path);
-    if (!c.before.empty()) {
-      ASSERT_TRUE(plat::WriteTextFile(path, c.before));
-    }
-    ASSERT_TRUE(ReplaceLoadEchoCase(model, 12).ok());
-    EXPECT_EQ(testing::ReadText(path), Crlf(c.after));
-    EXPECT_FALSE(plat::FileExists(model.position.FolderFile("ENEW")));
-    EXPECT_EQ(common::ReadInt32File(model.position.FolderFile("TIMELW")), 0);
+    std::vector<std::string> lines = plat::SplitLines(c.before);
+    PutLoadEchoEntry(lines, 12, entry12);
+    EXPECT_EQ(lines, plat::SplitLines(c.after));
   }
+  // A text rebuilt from nothing is made with its header.
+  RebuiltEcho made;
+  made.PutEntry(12, entry12);
+  EXPECT_EQ(made.lines(), plat::SplitLines("LOAD CASES\n" + entry12));
 }
 
-TEST(ReplaceLoadEchoCase, TextThatCannotBeReplacedStays) {
+// The work file ENEW cannot be written (a folder in its place): the text stays as it was.
+TEST(RemoveLoadEchoCases, TextThatCannotBeReplacedStays) {
   LoadModel model = testing::LoadedModel(testing::PortalFrame(), ".E");
   const std::string path = model.position.TextFile("ECHO_L");
-  ASSERT_TRUE(plat::WriteTextFile(path, OldText({1})));
-  // A folder in the place of the work file.
+  ASSERT_TRUE(plat::WriteTextFile(path, OldText({1, 2})));
   ASSERT_TRUE(plat::MakeFolder(model.position.FolderFile("ENEW")));
-  const auto r = ReplaceLoadEchoCase(model, 1);
-  EXPECT_EQ(r.text(), "Error on opening files ECHO_L and ENEW in LWRITE.C");
+  const auto r = RemoveLoadEchoCases(model.position, {1});
+  EXPECT_EQ(r.text(), "Error on reading files ECHO_L and LNEW in LWRITE.C");
   EXPECT_EQ(r.caption(), "Error");
-  EXPECT_EQ(testing::ReadText(path), Crlf(OldText({1})));
+  EXPECT_EQ(testing::ReadText(path), Crlf(OldText({1, 2})));
 }
 
 TEST(RemoveLoadEchoCases, KeepsTheOtherEntriesInOrder) {
@@ -187,12 +182,13 @@ TEST(RemoveLoadEchoCases, KeepsTheOtherEntriesInOrder) {
   EXPECT_EQ(testing::ReadText(path), Crlf("LOAD CASES\n"));
 }
 
-TEST(AppendLoadEchoLines, MakesTheTextWithItsHeader) {
-  LoadModel model = testing::LoadedModel(testing::PortalFrame());
+// Entries a rebuild keeps as they stand go to the end of the text, made with its header.
+TEST(RebuiltEcho, KeptLinesMakeTheTextWithItsHeader) {
+  RebuiltEcho rebuilt;
   const std::string lines[] = {"LC 4", "0 0 0"};
-  ASSERT_TRUE(AppendLoadEchoLines(model.position, lines).ok());
-  ASSERT_TRUE(AppendLoadEchoLines(model.position, lines).ok());
-  EXPECT_EQ(testing::ReadText(model.position.TextFile("ECHO_L")), "LOAD CASES\r\nLC 4\r\n0 0 0\r\nLC 4\r\n0 0 0\r\n");
+  rebuilt.Append(lines);
+  rebuilt.Append(lines);
+  EXPECT_EQ(rebuilt.lines(), (std::vector<std::string>{"LOAD CASES", "LC 4", "0 0 0", "LC 4", "0 0 0"}));
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ void StoreAll(LoadModel& model, const std::vector<std::pair<int, std::string>>& 
 }
 
 // A listing whose sections were replaced reads as one written afresh.
-TEST(ReplaceListingCase, ReplacedListingEqualsAFreshOne) {
+TEST(ListingWithCase, ReplacedListingEqualsAFreshOne) {
   struct Case {
     const char* name;
     std::vector<std::pair<int, std::string>> stores, fresh;
@@ -170,7 +170,7 @@ TEST(ReplaceListingCase, ReplacedListingEqualsAFreshOne) {
   }
 }
 
-TEST(ReplaceListingCase, SectionMissingFromTheListingIsAppended) {
+TEST(ListingWithCase, SectionMissingFromTheListingIsAppended) {
   LoadModel model = testing::LoadedModel(testing::PortalFrame());
   StoreAll(model, {{1, "a"}, {2, "b"}});
   const std::string listing = model.position.FolderFile("D2.TXT");
@@ -192,7 +192,7 @@ TEST(ReplaceListingCase, SectionMissingFromTheListingIsAppended) {
 
 // The lines around the replaced section come back with CR LF, whatever ends they had (a listing
 // edited by hand: LF alone, a CR too many, a last line without an end).
-TEST(ReplaceListingCase, LinesAroundTheSectionGetCrLf) {
+TEST(ListingWithCase, LinesAroundTheSectionGetCrLf) {
   LoadModel model = testing::LoadedModel(testing::PortalFrame());
   StoreAll(model, {{1, "a"}, {2, "b"}, {3, "c"}});
   const std::string listing = model.position.FolderFile("D2.TXT");
@@ -209,7 +209,7 @@ TEST(ReplaceListingCase, LinesAroundTheSectionGetCrLf) {
   EXPECT_EQ(testing::ReadText(listing), before);
 }
 
-TEST(ReplaceListingCase, HeadingOfLoadCase1IsNotThatOf12) {
+TEST(ListingWithCase, HeadingOfLoadCase1IsNotThatOf12) {
   LoadModel model = testing::LoadedModel(testing::PortalFrame());
   StoreAll(model, {{12, "twelve"}, {1, "one"}, {1, "uno"}});
   const std::string text = testing::ReadText(model.position.FolderFile("D2.TXT"));

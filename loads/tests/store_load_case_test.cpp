@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "common/position/file_names.h"
 #include "common/records/record_files.h"
@@ -213,6 +214,29 @@ TEST(StoreLoadCase, RefusesWhatItCannotStoreAndWritesNothing) {
     EXPECT_EQ(report.refused.caption(), "Error");
     EXPECT_TRUE(plat::ListFolder(model.position.folder(), "*").size() == 5u)
         << "only the model files are there";
+    EXPECT_EQ(model.diary.count(), 0);
+  }
+}
+
+// A file the store extends or rewrites that cannot be read refuses the store, naming it: read as
+// empty, the history, the list of listings, the log or the listing would lose what they hold.
+TEST(StoreLoadCase, AFileThatCannotBeReadStoresNothing) {
+  int position = 0;
+  for (const char* name : {"TTABLE", "FILES", "D2LOGW", "D2.TXT", "ECHO_L"}) {
+    SCOPED_TRACE(name);
+    LoadModel model = testing::LoadedModel(testing::PortalFrame(), ".U" + std::to_string(++position));
+    std::string file = model.position.FolderFile(name);
+    if (std::string(name) == "ECHO_L") file = model.position.TextFile("ECHO_L");
+    std::error_code ec;
+    std::filesystem::create_symlink("/proc/self/mem", file, ec);
+    if (ec || plat::ReadWholeFile(file)) GTEST_SKIP() << "no file here fails to read";
+    const auto report = StoreLoadCase(model);
+    EXPECT_FALSE(report.ok());
+    EXPECT_EQ(report.refused.text(), std::string(name) == "D2.TXT" ? "Error on opening files D2 and D2NEWD2 in LSTORE.C"
+                                                                     : "The file " + file + " cannot be read.");
+    EXPECT_FALSE(plat::FileExists(model.position.File(fn::kDiary)));
+    EXPECT_FALSE(plat::FileExists(model.position.LoadCaseFile(fn::kLoadCaseParams, 1)));
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
     EXPECT_EQ(model.diary.count(), 0);
   }
 }

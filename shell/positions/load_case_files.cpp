@@ -2,14 +2,17 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/position/file_names.h"
 #include "common/position/output_list.h"
 #include "common/records/capacities.h"
+#include "platform/files.h"
 #include "platform/text_file.h"
 #include "platform/whole_file.h"
 #include "shell/files/replace_file.h"
 #include "shell/positions/folder_cleaner.h"
+#include "shell/positions/reset_outputs.h"
 
 namespace quentaris {
 namespace {
@@ -18,24 +21,21 @@ namespace fn = common::file_names;
 
 constexpr std::string_view kLoadListing = "D2";
 
-// FILES without the lines of the load listing; a FILES without them stays as it is.
-void DropLoadListingLines(const common::Position& position, ResetReport& report) {
+// FILES without the lines of the load listing; a FILES without them stays as it is. False, with
+// the problem reported, when FILES cannot be read or written: it may still name the listing.
+bool DropLoadListingLines(const common::Position& position, ResetReport& report) {
   const std::string path = position.FolderFile(common::kOutputListFile);
+  if (!plat::FileExists(path)) return true;
   const auto lines = plat::ReadLines(path);
-  if (!lines) return;
-  std::string kept;
-  plat::TextWriter writer;
-  writer.OpenText(kept);
-  bool dropped = false;
-  for (const std::string& line : *lines) {
-    if (common::ListingOfLine(line) == kLoadListing) {
-      dropped = true;
-    } else {
-      writer.Write(line + "\n");
-    }
+  if (!lines) {
+    report.problems.push_back(common::Result::Fail("The file " + path + " cannot be read.", "Error"));
+    return false;
   }
-  writer.Close();
-  if (dropped && !plat::ReplaceWholeFile(path, kept)) report.problems.push_back(CannotStore(path));
+  std::vector<std::string> kept;
+  for (const std::string& line : *lines) {
+    if (common::ListingOfLine(line) != kLoadListing) kept.push_back(line);
+  }
+  return kept.size() == lines->size() || RewriteOutputList(path, kept, report);
 }
 
 }  // namespace
@@ -53,8 +53,10 @@ void ForgetLoadCases(const common::Position& position, ResetReport& report) {
   }
   for (std::string_view name : {"TIMELW", "D2LOG", "D2LOGW", "ECHO_L.TXT"}) cleaner.RemoveJoinedFile({name});
   for (std::string_view name : {"LCDEL", "ECHO_L", "ACADLOAD"}) cleaner.RemoveJoinedFile({name, ext});
-  DropLoadListingLines(position, report);
-  for (std::string_view extension : {"", ".TXT", ".PDF"}) cleaner.RemoveJoinedFile({kLoadListing, extension});
+  // The list first: the listing goes only when FILES no longer names it.
+  if (DropLoadListingLines(position, report)) {
+    for (std::string_view extension : {"", ".TXT", ".PDF"}) cleaner.RemoveJoinedFile({kLoadListing, extension});
+  }
   ReportDeleteFailures(cleaner, report);
 }
 

@@ -23,6 +23,17 @@ std::optional<std::string> ListingOfLine(std::string_view line) { return common:
 
 std::optional<std::string> PictureOfLine(std::string_view line) { return common::NumberedNameOfLine(line, 'G', ". "); }
 
+bool RewriteOutputList(const std::string& path, const std::vector<std::string>& lines, ResetReport& report) {
+  std::string text;
+  plat::TextWriter writer;
+  writer.OpenText(text);
+  for (const std::string& line : lines) writer.Write(line + "\n");
+  writer.Close();
+  if (plat::ReplaceWholeFile(path, text)) return true;
+  report.problems.push_back(CannotStore(path));
+  return false;
+}
+
 void ResetListings(const common::Position& position, FolderCleaner& cleaner, ResetReport& report) {
   const common::PageCount count = common::ReadPageCounter(position);
   if (count.status.damaged()) {
@@ -47,18 +58,12 @@ void ResetListings(const common::Position& position, FolderCleaner& cleaner, Res
         listings.push_back(*listing);
       }
     }
-    std::string kept;
-    plat::TextWriter writer;
-    writer.OpenText(kept);
+    std::vector<std::string> kept;
     for (const auto& line : {geometry_line, loads_line}) {
-      if (line) writer.Write(*line + "\n");
+      if (line) kept.push_back(*line);
     }
-    writer.Close();
     // The list first: a listing goes only when the list no longer names it.
-    if (!plat::ReplaceWholeFile(list_path, kept)) {
-      report.problems.push_back(CannotStore(list_path));
-      return;
-    }
+    if (!RewriteOutputList(list_path, kept, report)) return;
     for (const std::string& listing : listings) {
       for (std::string_view extension : {"", ".TXT", ".PDF"}) cleaner.RemoveJoinedFile({listing, extension});
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/position/position.h"
 #include "shell/positions/folder_cleaner.h"
@@ -20,6 +21,10 @@ std::optional<std::string> ListingOfLine(std::string_view line);
 // The picture named by a GRAPHICFILES.TXT line: from its first "G" to the point of its extension
 // (or the next blank). Nullopt when that is not "G" and digits.
 std::optional<std::string> PictureOfLine(std::string_view line);
+
+// Replaces the list FILES at `path` with these lines (ended by CR LF); false, with the file named
+// in the report, when it cannot be written (it keeps its old bytes).
+bool RewriteOutputList(const std::string& path, const std::vector<std::string>& lines, ResetReport& report);
 
 // With LASTD above 0: deletes every listing of FILES but D1 and D2 (D<n>, D<n>.TXT, D<n>.PDF),
 // replaces FILES with the last D1 and the last D2 line and writes LASTD 2.

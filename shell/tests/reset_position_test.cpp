@@ -9,6 +9,7 @@
 #include "common/records/frame_params.h"
 #include "common/records/load_case_diary.h"
 #include "shell/positions/history.h"
+#include "shell/positions/load_case_files.h"
 #include "shell/positions/reset_outputs.h"
 #include "platform/testing/write_faults.h"
 #include "shell/tests/shell_test_files.h"
@@ -206,6 +207,30 @@ TEST_F(ResetPositionTest, AListThatCannotBeWrittenStaysAndIsNamed) {
     }
   }
   EXPECT_EQ(named, (std::set<std::string>{"TTABLE", "FILES"}));
+}
+
+// The load listing goes with its line in FILES; a FILES that cannot be written keeps the line and
+// the listing it names, and is named.
+TEST_F(ResetPositionTest, ForgottenLoadCasesTakeTheirListingOnlyWithItsLine) {
+  const std::string without_d2 = kFiles.substr(0, kFiles.find("              D2")) +
+                                 kFiles.substr(kFiles.find("              D3"));
+  for (const bool fails : {false, true}) {
+    SCOPED_TRACE(fails ? "FILES cannot be written" : "FILES written");
+    SetUp();
+    Put("D2", "D2");
+    ResetReport report;
+    {
+      plat::testing::FailingFileWrite fail(fails ? 1 : 0);
+      ForgetLoadCases(position_, report);
+    }
+    EXPECT_FALSE(Has("DIARY.A1"));
+    EXPECT_EQ(Text("FILES"), fails ? kFiles : without_d2);
+    for (const char* name : {"D2", "D2.TXT"}) EXPECT_EQ(Has(name), fails) << name;
+    ASSERT_EQ(report.problems.size(), fails ? 1u : 0u);
+    if (fails) {
+      EXPECT_EQ(report.problems[0].text(), "The file " + folder_ + "FILES cannot be stored!");
+    }
+  }
 }
 
 TEST_F(ResetPositionTest, AMissingFolderIsNoAccess) {
