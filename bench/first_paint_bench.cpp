@@ -7,7 +7,9 @@
 //
 // Each benchmark runs its rounds of one program and the bare window, the order switching from
 // round to round; its time is the program's, its counters the medians of both, their ratio (the
-// target is at most 1.2) and the machine's load when it ended.
+// target is at most 1.2) and the machine's load when it ended. BM_FirstPaint/bare-main-window
+// times a second yardstick the same way: a plain Qt main window with a menu bar, a tool bar and a
+// status bar (bench/bare_main_window.cpp), what those elements cost Qt itself.
 //
 // FIRST_PAINT_ROUNDS=<n> runs n rounds (7 by default, 5 at least); SUITE_BIN_DIR=<folder> runs the
 // programs of another build (for instance a copy of bin/ from before a change) beside the same
@@ -165,6 +167,7 @@ void RegisterAll() {
       {"REVUZAVI", {example.ext(), example.at_data(), "@1"}},
       {"ZEVRIL", {example.listing()}},
       {"LERVENTA", {"TASTATUR.HTM"}},
+      {"bare-main-window", {"1024x768"}},
   };
   for (const auto& [program, args] : programs) {
     benchmark::RegisterBenchmark(("BM_FirstPaint/" + program).c_str(), BM_FirstPaint, program, args)
