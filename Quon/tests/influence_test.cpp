@@ -49,13 +49,12 @@ TEST(GreenFunctions, FrameHeldHorizontallyAtEveryNodeGivesZeros) {
   for (std::size_t offset = 0; offset < 96; offset += 4) EXPECT_EQ(FloatAt(g, offset), 0.0f) << offset;
 }
 
-TEST(GreenFunctions, EveryElementHasItsSixBlocks) {
-  SolverFixture solver(testing::TwoSpans());
-  ASSERT_TRUE(solver.ComputePass(LoadCaseFiles{}).ok());
-  const std::vector<std::byte> g = testing::FileBytes(solver.pos.LoadCaseFile("NODDISPGFELM", 1));
-  ASSERT_EQ(g.size(), 192u);
-  for (int e = 1; e <= 2; ++e) {
-    const auto sums = GreenSumsOf(solver.run, e);
+// The six blocks of each of the first `elements` elements in the file's bytes hold the element's
+// sums (h, v, r after 4 reserved bytes each).
+void ExpectBlocksOfTheElements(const std::vector<std::byte>& g, const Run& run, int elements) {
+  for (int e = 1; e <= elements; ++e) {
+    SCOPED_TRACE(e);
+    const auto sums = GreenSumsOf(run, e);
     for (std::size_t k = 0; k < 6; ++k) {
       const std::size_t at = 96 * static_cast<std::size_t>(e - 1) + 16 * k;
       EXPECT_EQ(FloatAt(g, at + 4), sums[k].h);
@@ -63,6 +62,14 @@ TEST(GreenFunctions, EveryElementHasItsSixBlocks) {
       EXPECT_EQ(FloatAt(g, at + 12), sums[k].r);
     }
   }
+}
+
+TEST(GreenFunctions, EveryElementHasItsSixBlocks) {
+  SolverFixture solver(testing::TwoSpans());
+  ASSERT_TRUE(solver.ComputePass(LoadCaseFiles{}).ok());
+  const std::vector<std::byte> g = testing::FileBytes(solver.pos.LoadCaseFile("NODDISPGFELM", 1));
+  ASSERT_EQ(g.size(), 192u);
+  ExpectBlocksOfTheElements(g, solver.run, 2);
   // The kink in span 2 turns both rollers.
   EXPECT_NE(FloatAt(g, 96 + 92), 0.0f);
 }
@@ -84,15 +91,7 @@ TEST(GreenFunctions, APassOverAnotherModelComputesThemAnew) {
   const std::vector<std::byte> again = testing::FileBytes(path);
   ASSERT_EQ(again.size(), first.size());
   EXPECT_NE(again, first);
-  for (int e = 1; e <= 2; ++e) {
-    const auto sums = GreenSumsOf(solver.run, e);
-    for (std::size_t k = 0; k < 6; ++k) {
-      const std::size_t at = 96 * static_cast<std::size_t>(e - 1) + 16 * k;
-      EXPECT_EQ(FloatAt(again, at + 4), sums[k].h);
-      EXPECT_EQ(FloatAt(again, at + 8), sums[k].v);
-      EXPECT_EQ(FloatAt(again, at + 12), sums[k].r);
-    }
-  }
+  ExpectBlocksOfTheElements(again, solver.run, 2);
 }
 
 // fplus of a statically determinate bar is its normal force.

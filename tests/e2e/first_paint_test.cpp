@@ -25,12 +25,7 @@ std::optional<plat::FirstPaintStamp> WaitForStamp(const std::string& path) {
 // Waits until `count` visible windows have titles that match.
 bool WaitForWindows(e2e::XSession& x, const std::string& title, int count) {
   for (int i = 0; i < 400; ++i) {
-    const auto found = x.Xdotool({"search", "--onlyvisible", "--name", title});
-    int lines = 0;
-    if (found) {
-      for (char c : *found) lines += c == '\n' ? 1 : 0;
-    }
-    if (lines >= count) return true;
+    if (x.VisibleWindows({"--name", title}).size() >= static_cast<std::size_t>(count)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return false;

@@ -67,15 +67,8 @@ std::vector<int> GridLines(const XPicture& picture, const XGeometry& area, bool 
 // The visible windows of a program other than `known`, with their geometry.
 std::vector<XGeometry> OtherWindows(e2e::XSession& x, pid_t pid, const std::vector<std::string>& known) {
   std::vector<XGeometry> windows;
-  const auto out = x.Xdotool({"search", "--onlyvisible", "--pid", std::to_string(pid)});
-  if (!out) return windows;
-  std::size_t start = 0;
-  while (start < out->size()) {
-    std::size_t end = out->find('\n', start);
-    if (end == std::string::npos) end = out->size();
-    const std::string id = out->substr(start, end - start);
-    start = end + 1;
-    if (id.empty() || std::find(known.begin(), known.end(), id) != known.end()) continue;
+  for (const std::string& id : x.VisibleWindows({"--pid", std::to_string(pid)})) {
+    if (std::find(known.begin(), known.end(), id) != known.end()) continue;
     if (const auto g = x.Geometry(id)) windows.push_back(*g);
   }
   return windows;

@@ -100,12 +100,7 @@ class ShellOnX : public ::testing::Test {
   // Waits until `count` visible windows have a title matching the expression.
   bool WaitForWindows(const std::string& title_regex, std::size_t count, double seconds) {
     for (int tries = 0; tries < seconds * 5; ++tries) {
-      const auto ids = x.Xdotool({"search", "--onlyvisible", "--name", title_regex});
-      std::size_t found = 0;
-      if (ids) {
-        for (char c : *ids) found += c == '\n';
-      }
-      if (found == count) return true;
+      if (x.VisibleWindows({"--name", title_regex}).size() == count) return true;
       x.Settle(200);
     }
     return false;

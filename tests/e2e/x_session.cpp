@@ -114,9 +114,17 @@ std::optional<std::string> RunOutput(const std::vector<std::string>& args, const
   return out;
 }
 
-std::string FirstLine(const std::string& text) {
-  const std::size_t end = text.find('\n');
-  return end == std::string::npos ? text : text.substr(0, end);
+// The lines of a program's output, without their ends.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
 }
 
 }  // namespace
@@ -273,21 +281,28 @@ void XSession::Settle(int milliseconds) {
   (void)Xdotool({"sleep", "0"});
 }
 
+std::vector<std::string> XSession::VisibleWindows(const std::vector<std::string>& criteria) {
+  std::vector<std::string> args = {"search", "--onlyvisible"};
+  args.insert(args.end(), criteria.begin(), criteria.end());
+  const auto out = Xdotool(args);
+  std::vector<std::string> ids;
+  if (!out) return ids;
+  for (std::string& id : Lines(*out)) {
+    if (!id.empty()) ids.push_back(std::move(id));
+  }
+  return ids;
+}
+
 std::optional<std::string> XSession::FindWindow(const std::string& title_regex, double seconds) {
   const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
   for (;;) {
-    if (const auto out = Xdotool({"search", "--onlyvisible", "--name", title_regex}); out && !out->empty()) {
-      return FirstLine(*out);
-    }
+    if (const auto ids = VisibleWindows({"--name", title_regex}); !ids.empty()) return ids.front();
     if (Clock::now() > deadline) return std::nullopt;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
 }
 
-bool XSession::WindowShown(const std::string& title_regex) {
-  const auto out = Xdotool({"search", "--onlyvisible", "--name", title_regex});
-  return out && !out->empty();
-}
+bool XSession::WindowShown(const std::string& title_regex) { return !VisibleWindows({"--name", title_regex}).empty(); }
 
 bool XSession::WaitGone(const std::string& title_regex, double seconds) {
   const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
@@ -303,12 +318,7 @@ std::optional<XGeometry> XSession::Geometry(const std::string& window) {
   if (!out) return std::nullopt;
   XGeometry g;
   int found = 0;
-  std::size_t start = 0;
-  while (start < out->size()) {
-    std::size_t end = out->find('\n', start);
-    if (end == std::string::npos) end = out->size();
-    const std::string line = out->substr(start, end - start);
-    start = end + 1;
+  for (const std::string& line : Lines(*out)) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) continue;
     const std::string key = line.substr(0, eq);

@@ -54,6 +54,9 @@ class XSession {
   // The stderr the program wrote so far.
   std::string StderrOf(pid_t pid) const;
 
+  // The ids of the visible windows that xdotool's search finds by `criteria` ("--name", a regular
+  // expression of the title; "--pid", a process), none when it finds none.
+  std::vector<std::string> VisibleWindows(const std::vector<std::string>& criteria);
   // The id of a visible window whose title matches the regular expression
   // (xdotool's --name), waiting up to `seconds`; nullopt when none appears.
   std::optional<std::string> FindWindow(const std::string& title_regex, double seconds = 20);
